@@ -1,0 +1,62 @@
+#include "platform/paths.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+namespace tess {
+
+namespace {
+std::size_t lastSeparator(std::string_view path) { return path.find_last_of("/\\"); }
+}  // namespace
+
+std::string FolderOfPath(std::string_view path) {
+    const std::size_t at = lastSeparator(path);
+    return at == std::string_view::npos ? std::string() : std::string(path.substr(0, at + 1));
+}
+
+std::string FileNameOfPath(std::string_view path) {
+    const std::size_t at = lastSeparator(path);
+    return std::string(at == std::string_view::npos ? path : path.substr(at + 1));
+}
+
+std::string programFolder() {
+    std::string folder;
+    if (const char* home = std::getenv("TESSALINE_HOME"); home && *home) {
+        folder = home;
+    } else if (const char* data = std::getenv("XDG_DATA_HOME"); data && *data) {
+        folder = std::string(data) + "/tessaline";
+    } else {
+        const char* user = std::getenv("HOME");
+        folder = std::string(user ? user : ".") + "/.local/share/tessaline";
+    }
+    while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+    makeFolder(folder);
+    return folder;
+}
+
+std::string programFile(std::string_view name) {
+    std::string file(name);
+    for (char& c : file)
+        if (c == '\\') c = '/';
+    if (file.empty() || file.front() != '/') file.insert(file.begin(), '/');
+    return programFolder() + file;
+}
+
+bool fileExists(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
+}
+
+bool removeFile(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::remove(path, error);
+}
+
+bool makeFolder(const std::string& path) {
+    std::error_code error;
+    std::filesystem::create_directories(path, error);
+    return std::filesystem::is_directory(path, error);
+}
+
+}  // namespace tess
