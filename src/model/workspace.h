@@ -1,0 +1,45 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "model/image_bank.h"
+#include "model/motifs.h"
+#include "model/records.h"
+#include "model/settings.h"
+#include "model/tinctures.h"
+#include "model/warnings.h"
+#include "model/workspace_ui.h"
+
+namespace tess {
+
+// Everything that lives for the whole run besides the drawing surfaces (which
+// the renderer owns): the document, its undo stack and the tables beside it.
+// One instance is made at start-up and handed to whatever needs it; tests make
+// a fresh one each.
+struct Workspace {
+    BlazonRecord CurrentBlazon;
+    std::array<BlazonRecord, kUndoDepth + 1> Undos{};  // 1 newest .. 25 oldest
+    TinctureTable Tinctures{};
+    ImageBank Bank{};
+    MotifTable Groups;
+    WarningList Warnings;
+    Settings Recent;
+
+    // The unsaved-changes mark of the title: set by every change to the document.
+    bool Modified = false;
+    // The main window's counter of image-list keys.
+    Long ImageKeyCounter = 0;
+    // The charge held in the overlay (0 none).
+    int SelectedCharge = 0;
+    // Flags of the drawing: a black-and-white page is being drawn; the grid is shown.
+    bool PrintBlackWhite = false;
+    bool GridVisible = false;
+
+    WorkspaceUi* ui = &silentUi;
+
+private:
+    WorkspaceUi silentUi;
+};
+
+}  // namespace tess
