@@ -18,6 +18,10 @@ namespace tess {
 // One instance is made at start-up and handed to whatever needs it; tests make
 // a fresh one each.
 struct Workspace {
+    Workspace() = default;
+    Workspace(const Workspace&) = delete;
+    Workspace& operator=(const Workspace&) = delete;
+
     BlazonRecord CurrentBlazon;
     std::array<BlazonRecord, kUndoDepth + 1> Undos{};  // 1 newest .. 25 oldest
     TinctureTable Tinctures{};
