@@ -19,10 +19,14 @@ struct FurRepeat {
 // pictures are drawn to join seamlessly at these offsets.
 FurRepeat furRepeat(int furCode) {
     switch (furCode) {
-        case 110: return {265, 330};  // vair
-        case 113: return {260, 335};  // contre-vair
-        case 115: return {265, 336};  // vair en pal
-        default: return {254, 311};   // the ermines
+        case 110:
+            return {265, 330};  // vair
+        case 113:
+            return {260, 335};  // contre-vair
+        case 115:
+            return {265, 336};  // vair en pal
+        default:
+            return {254, 311};  // the ermines
     }
 }
 

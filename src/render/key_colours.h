@@ -11,8 +11,7 @@ namespace tess {
 // parts, 5 the second-order piece's zone, 6 charges over several parts and never
 // painted, 7 the first-order piece's zone). Element 0 is unused.
 inline constexpr std::array<Colour, kPartCount + 1> kPartKeyColours = {
-    0,        0xFFFF00u, 0x808000u, 0x800000u, 0x00FF00u,
-    0x008080u, 0x800080u, 0xC0C0C0u};
+    0, 0xFFFF00u, 0x808000u, 0x800000u, 0x00FF00u, 0x008080u, 0x800080u, 0xC0C0C0u};
 
 // Every partition and piece line on the key maps; it matches no part.
 inline constexpr Colour kLineColour = 0x808080u;

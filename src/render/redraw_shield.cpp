@@ -34,9 +34,15 @@ struct FurQueue {
     }
 };
 
-bool present(const OrdinaryRecord& o) { return o.Present != 0; }
-bool isFurCode(Long code) { return code >= kFirstBuiltInFur && code <= kLastUserFur; }
-bool isTincture(Long t) { return t >= 1 && t <= kTinctureCount; }
+bool present(const OrdinaryRecord& o) {
+    return o.Present != 0;
+}
+bool isFurCode(Long code) {
+    return code >= kFirstBuiltInFur && code <= kLastUserFur;
+}
+bool isTincture(Long t) {
+    return t >= 1 && t <= kTinctureCount;
+}
 
 // The colour a part is filled with: its tincture's current colour; a part
 // whose tincture is no tincture number is filled in Or.
@@ -154,8 +160,8 @@ RedrawMenus menuStates(const Workspace& ws) {
     RedrawMenus m;
     m.mnuGrid.Checked = ws.GridVisible;
     m.mnuFilet.Enabled = OrdinaryCanBeNarrowed(b, 1);
-    m.mnuOrdre1Rab.Enabled = o1.Type != 6 && o1.Type != 7 && o1.Type != 8 && o1.Type != 9 &&
-                             o1.Size >= 0;
+    m.mnuOrdre1Rab.Enabled =
+        o1.Type != 6 && o1.Type != 7 && o1.Type != 8 && o1.Type != 9 && o1.Size >= 0;
     m.mnuReduce.Enabled = o1.Type != 9;
     m.mnuReduced2.Enabled = OrdinaryCanBeNarrowed(b, 2);
     m.mnuFilet2.Enabled = m.mnuReduced2.Enabled;
@@ -171,8 +177,12 @@ RedrawMenus menuStates(const Workspace& ws) {
 
 // Steps 25 and 26: the blazon under the shield and the warnings' text. Hook
 // for the blazon code, which composes both; empty until it is wired in here.
-std::string composeBlazonText(Workspace& ws) { return {}; }
-std::string composeWarningText(Workspace& ws) { return {}; }
+std::string composeBlazonText(Workspace& ws) {
+    return {};
+}
+std::string composeWarningText(Workspace& ws) {
+    return {};
+}
 
 }  // namespace
 

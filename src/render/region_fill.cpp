@@ -26,17 +26,28 @@ Brush patternBrush(const std::array<std::uint8_t, 8>& rows) {
 
 Brush hatchBrushOfTincture(int tincture) {
     switch (tincture) {
-        case 1: return patternBrush(kOrDots);
-        case 2: return Brush::hollow();
-        case 3: return Brush::hatched(HatchStyle::Vertical);
-        case 4: return Brush::hatched(HatchStyle::Horizontal);
-        case 5: return Brush::hatched(HatchStyle::ForwardDiagonal);
-        case 7: return patternBrush(kOrangeDashes);
-        case 8: return Brush::hatched(HatchStyle::Cross);
-        case 9: return Brush::hatched(HatchStyle::DiagonalCross);
-        case 10: return Brush::hatched(HatchStyle::BackwardDiagonal);
-        case 11: return patternBrush(kBisGrid);
-        default: return Brush::solid(kBlack);  // Sable, and a colour of no tincture
+        case 1:
+            return patternBrush(kOrDots);
+        case 2:
+            return Brush::hollow();
+        case 3:
+            return Brush::hatched(HatchStyle::Vertical);
+        case 4:
+            return Brush::hatched(HatchStyle::Horizontal);
+        case 5:
+            return Brush::hatched(HatchStyle::ForwardDiagonal);
+        case 7:
+            return patternBrush(kOrangeDashes);
+        case 8:
+            return Brush::hatched(HatchStyle::Cross);
+        case 9:
+            return Brush::hatched(HatchStyle::DiagonalCross);
+        case 10:
+            return Brush::hatched(HatchStyle::BackwardDiagonal);
+        case 11:
+            return patternBrush(kBisGrid);
+        default:
+            return Brush::solid(kBlack);  // Sable, and a colour of no tincture
     }
 }
 

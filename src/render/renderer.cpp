@@ -65,8 +65,8 @@ const Surface& Renderer::insetMask() const {
 
 void InitRowOffsets(Renderer& r) {
     static constexpr std::array<Integer, 26> kToolbarX = {
-        0,   0,   0,   0,   0,   0,   0,   0,   0,   182, 205, 229, 253,
-        277, 301, 325, 349, 373, 397, 421, 0,   454, 477, 501, 525, 549};
+        0,   0,   0,   0,   0,   0,   0,   0, 0,   182, 205, 229, 253,
+        277, 301, 325, 349, 373, 397, 421, 0, 454, 477, 501, 525, 549};
     r.ToolbarX = kToolbarX;
 }
 

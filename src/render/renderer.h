@@ -45,7 +45,7 @@ struct OrdinarySurfaces {
 // charge, a fur slot or a bank slot is kept here in a table under its number,
 // so an undo copy of the document can never bring back a stale picture.
 class Renderer {
-public:
+  public:
     // The visible canvas, 265 x 340 in shield coordinates.
     Surface Picture1;
     // The hidden key map: 365 x 440 (shield at (50, 50)) while the partition is

@@ -8,7 +8,9 @@
 
 namespace tess {
 
-int drawnShape(Long shape) { return shape >= 1 && shape <= kShapeCount ? int(shape) : 1; }
+int drawnShape(Long shape) {
+    return shape >= 1 && shape <= kShapeCount ? int(shape) : 1;
+}
 
 int SelectShieldShape(Workspace& ws, Renderer& r) {
     const int shape = drawnShape(ws.CurrentBlazon.ShieldShape);
