@@ -22,7 +22,7 @@ constexpr Long kNoCountedColour = -1;
 // The most frequent of the first 50 distinct colours met, scanning columns
 // from the left, each from the top; the first met wins a tie. -1 when none.
 class ColourCount {
-public:
+  public:
     void add(Colour c) {
         if (used_ > 0 && colours_[last_] == c) {
             ++counts_[last_];
@@ -47,7 +47,7 @@ public:
         return best < 0 ? kNoCountedColour : Long(colours_[best]);
     }
 
-private:
+  private:
     Colour colours_[kCountedColours]{};
     long counts_[kCountedColours]{};
     int used_ = 0;
@@ -129,7 +129,8 @@ int AddImageToBank(Workspace& ws, ChargeSurfaces& surfaces, const std::string& p
     }
 
     ImageBankEntry& e = ws.Bank[s];
-    if (charge >= 1 && charge <= kChargeCount) ws.CurrentBlazon.Charges[charge].ImageIndex = Integer(s);
+    if (charge >= 1 && charge <= kChargeCount)
+        ws.CurrentBlazon.Charges[charge].ImageIndex = Integer(s);
     e.KeyColour = key;
     e.Loaded = kTrue;
     e.FileName = path;

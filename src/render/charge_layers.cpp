@@ -17,7 +17,9 @@ namespace {
 
 constexpr Colour kHitRed = 0x0000FFu;
 
-bool onMap(const Surface& map, int x, int y) { return map.contains(x, y); }
+bool onMap(const Surface& map, int x, int y) {
+    return map.contains(x, y);
+}
 
 }  // namespace
 

@@ -13,9 +13,13 @@
 namespace tess {
 namespace {
 
-bool isTincture(long t) { return t >= 1 && t <= kTinctureCount; }
+bool isTincture(long t) {
+    return t >= 1 && t <= kTinctureCount;
+}
 
-Long fillTinctureOf(const ChargeRecord& c) { return isTincture(c.Tincture) ? c.Tincture : 1; }
+Long fillTinctureOf(const ChargeRecord& c) {
+    return isTincture(c.Tincture) ? c.Tincture : 1;
+}
 
 void compose(ChargeLayers& layers) {
     const int w = layers.FillDC.width(), h = layers.FillDC.height();
@@ -82,8 +86,8 @@ void PrepareChargeLayers(Workspace& ws, ChargeSurfaces& surfaces, int charge) {
     layers.CompositeDC = Surface(bw, bh, kBlack);
 
     // A picture whose own tincture is no tincture has no recolourable pixel.
-    const Colour own = isTincture(entry.OwnTincture) ? Colour(ws.Tinctures[entry.OwnTincture].Colour)
-                                                     : kNoColour;
+    const Colour own =
+        isTincture(entry.OwnTincture) ? Colour(ws.Tinctures[entry.OwnTincture].Colour) : kNoColour;
     const Colour fillColour = tag.colour;
     // The seed is the first recolourable pixel scanning columns from the left,
     // each from the top; rows are walked here, so keep the leftmost, then topmost.

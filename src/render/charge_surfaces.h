@@ -35,10 +35,10 @@ struct ChargeLayers {
 // matches (after an undo, a reused bank slot, a deleted picture, an adjusted
 // tincture colour) is prepared again before it is drawn.
 struct ChargeLayersTag {
-    int slot = 0;                  // bank slot, 0: never prepared
+    int slot = 0;                   // bank slot, 0: never prepared
     std::uint64_t bankVersion = 0;  // of that slot's pictures
-    Long tincture = 0;             // the fill tincture 1..11
-    Colour colour = 0;             // its colour when last painted
+    Long tincture = 0;              // the fill tincture 1..11
+    Colour colour = 0;              // its colour when last painted
     bool operator==(const ChargeLayersTag&) const = default;
 };
 
@@ -50,7 +50,7 @@ struct ChargePictures {
 // The renderer's surfaces of the image bank (keyed by slot 1..255) and of the
 // placed charges (keyed by charge number 1..50). Records hold only numbers.
 class ChargeSurfaces {
-public:
+  public:
     const BankPicture& bank(int slot) const { return bank_[slot]; }
     // Replaces a slot's pictures; charges prepared from the old ones go stale.
     void setBankPicture(int slot, Surface picture, Surface mask);
@@ -65,7 +65,7 @@ public:
     // Releases one charge's layers (a deleted charge); others are untouched.
     void releaseCharge(int n) { charges_[n] = ChargePictures{}; }
 
-private:
+  private:
     std::array<BankPicture, kImageBankSize + 1> bank_{};
     std::array<ChargePictures, kChargeCount + 1> charges_{};
     std::uint64_t nextVersion_ = 1;
