@@ -80,7 +80,7 @@ struct ChargeRecord {
 // renderer, keyed by slot.
 struct UserFurRecord {
     std::string Path;
-    Byte VerticalOffset = 0;  // row shift in percent of the tile width
+    Byte VerticalOffset = 0;  // row shift in percent of the tile width, 0..99
     Integer TileWidth = 0;
     Integer TileHeight = 0;
     std::string Phrase;

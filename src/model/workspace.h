@@ -7,6 +7,7 @@
 #include "model/motifs.h"
 #include "model/records.h"
 #include "model/settings.h"
+#include "model/tincture_table.h"
 #include "model/tinctures.h"
 #include "model/warnings.h"
 #include "model/workspace_ui.h"
@@ -24,7 +25,7 @@ struct Workspace {
 
     BlazonRecord CurrentBlazon;
     std::array<BlazonRecord, kUndoDepth + 1> Undos{};  // 1 newest .. 25 oldest
-    TinctureTable Tinctures{};
+    TinctureTable Tinctures = FactoryTinctures();
     ImageBank Bank{};
     MotifTable Groups;
     WarningList Warnings;

@@ -1,0 +1,152 @@
+#include "model/document.h"
+
+#include <utility>
+
+#include "model/tincture_table.h"
+
+namespace tess {
+
+namespace {
+
+struct ZoneStart {
+    Long Kind;
+    Long Tincture;
+};
+
+// The émaux of a new document, parts 1..7 (element 0 unused).
+constexpr ZoneStart kNewZones[kPartCount + 1] = {
+    {0, 0},
+    {kClassColour, kAzur},
+    {kClassMetal, kOr},
+    {kClassColour, kGueules},
+    {kClassMetal, kOr},
+    {kClassColour, kGueules},
+    {112, 112},  // never painted: it only collects charges over several parts
+    {kClassMetal, kOr},
+};
+
+void resetPieces(BlazonRecord& b) {
+    // Type, Name and the reserved fields stay: a former Chef still lets part 7
+    // take a coat of arms, as documents have always behaved.
+    b.Ordinary1.Present = 0;
+    b.Ordinary1.Size = 0;
+    b.Ordinary1.Shift = 0;
+    b.Ordinary1.Repeat = 0;
+    b.Ordinary2.Present = 0;
+    b.Ordinary2.Size = 0;
+}
+
+void resetZones(BlazonRecord& b) {
+    for (int p = 1; p <= kPartCount; ++p) {
+        PartRecord& part = b.Parts[p];
+        part.Kind = kNewZones[p].Kind;
+        part.Tincture = kNewZones[p].Tincture;
+        part.InsertedPath.clear();
+        part.Line = LineStyle{};
+    }
+}
+
+void resetCharges(BlazonRecord& b) {
+    // Position, placement and class stay: they mean nothing while out of use.
+    for (int c = 1; c <= kChargeCount; ++c) {
+        ChargeRecord& charge = b.Charges[c];
+        charge.InUse = 0;
+        charge.Mirrored = 0;
+        charge.ImageIndex = 0;
+        charge.Brochant = 0;
+        charge.Width = 0;
+        charge.Height = 0;
+        charge.Motif = 0;
+        charge.ImageName.clear();
+        charge.Tincture = -1;
+    }
+}
+
+void resetGroups(MotifTable& groups) {
+    // Member slots and phrases keep their old contents; a new group clears them.
+    for (int g = 1; g <= kMotifCount; ++g) {
+        groups.Motifs[g].InUse = 0;
+        groups.Motifs[g].Count = 0;
+    }
+    groups.MotifCounter = 0;
+}
+
+void resetBank(ImageBank& bank) {
+    // The renderer drops a slot's surfaces once it sees the slot out of use.
+    for (int i = 1; i <= kImageBankSize; ++i) {
+        ImageBankEntry& entry = bank[i];
+        entry.InUse = 0;
+        entry.Width = 0;
+        entry.Height = 0;
+        entry.Loaded = 0;
+        entry.OwnTincture = 0;
+        entry.FileName.clear();
+        entry.DisplayName.clear();
+        entry.Phrase.clear();
+    }
+}
+
+}  // namespace
+
+void ResetDocument(Workspace& ws) {
+    BlazonRecord& b = ws.CurrentBlazon;
+
+    ws.ui->clearHeldCharge();
+    ws.SelectedCharge = 0;
+    ws.ui->clearClipboard();
+
+    b.Folder.clear();
+    b.FilePath.clear();
+    ws.ImageKeyCounter = 0;
+
+    resetPieces(b);
+    b.InsetShape = 1;
+    b.Partition = 9;
+    b.ShieldShape = 1;
+    resetZones(b);
+    resetCharges(b);
+    resetGroups(ws.Groups);
+    resetBank(ws.Bank);
+
+    for (int s = 0; s < kUserFurCount; ++s) {
+        UserFurRecord& fur = b.UserFurs[s];
+        fur.Path.clear();
+        ws.ui->hideUserFurSwatch(s);
+        fur.DominantTincture = 0;
+        fur.Phrase.clear();
+    }
+
+    for (int k = 1; k <= kUndoDepth; ++k) ws.Undos[k] = b;
+    ws.ui->clearImageBankList();
+}
+
+void PushUndo(Workspace& ws) {
+    // Moving rather than copying keeps a push to one copy of the record.
+    for (int k = kUndoDepth; k >= 2; --k) ws.Undos[k] = std::move(ws.Undos[k - 1]);
+    ws.Undos[1] = ws.CurrentBlazon;
+}
+
+void UndoLast(Workspace& ws) {
+    ws.CurrentBlazon = std::move(ws.Undos[1]);
+    for (int k = 1; k < kUndoDepth; ++k) ws.Undos[k] = std::move(ws.Undos[k + 1]);
+    // The oldest copy stays where it was as well, so it can be restored again.
+    ws.Undos[kUndoDepth] = ws.Undos[kUndoDepth - 1];
+}
+
+bool PartCanHoldBlazon(const BlazonRecord& blazon, int part) {
+    if (part >= 1 && part <= 4) {
+        if (blazon.Partition == 14) return true;
+        if (blazon.Partition >= 22 && blazon.Partition <= 25) return part == 2 || part == 3;
+        return false;
+    }
+    if (part == 7) return blazon.Ordinary1.Type == 1 || blazon.Ordinary1.Type == 9;
+    return false;
+}
+
+bool OrdinaryCanBeNarrowed(const BlazonRecord& blazon, int which) {
+    if (which == 1) return blazon.Ordinary1.Type != 1 && blazon.Ordinary1.Type != 9;
+    if (which == 2) return blazon.Ordinary2.Type >= 20 && blazon.Ordinary2.Type <= 22;
+    return false;
+}
+
+}  // namespace tess

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "model/records.h"
+#include "model/workspace.h"
+
+namespace tess {
+
+// Makes the document new and empty: the blank coat of arms, no charge, no user
+// fur, no picture in the bank, no charge group, and every undo slot holding
+// that blank state. The windows are told through `ws.ui` (held charge,
+// clipboard, user-fur swatches, picture list). Neither redraws nor touches
+// `ws.Modified`: each caller redraws and decides the title itself.
+void ResetDocument(Workspace& ws);
+
+// Copies the current record onto the undo stack (slot 1 newest); the copy in
+// slot 25 is lost. Leaves `ws.Modified` alone: the window's push marks it.
+void PushUndo(Workspace& ws);
+
+// Brings back the newest copy; the others move up one slot and slot 25 keeps
+// its copy, so undoing past the oldest keeps returning it. Restores the record
+// only (not the bank, the groups or the charge layers) and leaves `ws.Modified`
+// alone. The caller redraws.
+void UndoLast(Workspace& ws);
+
+// Whether a saved coat of arms may be inserted into part zone `part` (1..7).
+bool PartCanHoldBlazon(const BlazonRecord& blazon, int part);
+
+// Whether the piece of order `which` (1 or 2) may be narrowed to a line.
+bool OrdinaryCanBeNarrowed(const BlazonRecord& blazon, int which);
+
+}  // namespace tess

@@ -1,0 +1,206 @@
+#include "render/diagonal_line.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "platform/rounding.h"
+#include "render/heraldic_line.h"
+#include "render/line_kinds.h"
+
+namespace tess {
+
+DiagonalSteps diagonalSteps(int x1, int y1, int x2, int y2, const LineStyle& style) {
+    const int h = style.Width / 2;
+    // The angle to the vertical and its complement, as the documents' lines
+    // have always been stepped (the right angle written in degrees on purpose,
+    // so the rounding of the halves stays the same).
+    const double theta = std::atan(double(std::abs(x2 - x1)) / double(std::abs(y2 - y1)));
+    const double phi = 282.7433388230811 / 180 - theta;
+    return {CInt(std::fabs(std::sin(theta) * h)), CInt(std::fabs(std::cos(theta) * h)),
+            CInt(std::fabs(std::sin(phi) * style.Depth) / 2),
+            CInt(std::fabs(std::cos(phi) * style.Depth) / 2)};
+}
+
+namespace {
+
+// One bend or bend sinister line. Positions along the line are counted in half
+// steps u from the pattern's start point: Q(u). The lower and upper sides are
+// offsets added to such a point.
+class DiagonalLine {
+  public:
+    DiagonalLine(const LinePen& pen, int x1, int y1, int x2, int y2, const LineStyle& style,
+                 bool edgeFlag, int direction)
+        : pen_(pen),
+          x1_(x1),
+          y1_(y1),
+          x2_(x2),
+          y2_(y2),
+          style_(style),
+          edge_(edgeFlag),
+          bend_(direction == kLineBend),
+          sd_(bend_ ? 1 : -1),
+          length_(std::abs(x2 - x1)),
+          bottom_(pen.surface().height()) {}
+
+    // False when the pattern cannot be stepped: the line would never advance.
+    bool prepare() {
+        if (style_.Width < 2 || y1_ == y2_) return false;
+        steps_ = diagonalSteps(x1_, y1_, x2_, y2_, style_);
+        return steps_.a > 0;
+    }
+
+    // The line itself, carried on above the top and down to the surface's
+    // bottom (ending there rather than at a fixed row keeps a line that ends
+    // lower from doubling back up into the picture).
+    void plain() const {
+        pen_.line(x1_, y1_, x1_ - 15 * sd_, -15);
+        pen_.line(x1_, y1_, x2_, y2_);
+        endExtension();
+    }
+
+    void dentele() {
+        const int a = steps_.a, p = steps_.p, q = steps_.q;
+        startAt(-2);
+        int t = bend_ ? 2 * a : -2 * a;
+        if (bend_) {
+            pen_.line(Q(0), {x0_ - 55, -56});
+        } else {
+            pen_.line(Q(0) + upper(), {x0_ + 15, -15});
+        }
+        const int reach = style_.Width + style_.Depth + length_;
+        const int bound = bend_ ? 2 * reach : reach;
+        int u = 0;
+        for (; t <= bound; t += 2 * a, u += 2) {
+            if (bend_) {
+                pen_.line(Q(u) + upper(), Q(u - 1) + lower());
+                pen_.line(Q(u + 1) + lower(), Q(u) + upper());
+            } else {
+                pen_.path({Q(u) + upper(), Q(u + 1) + lower(), Q(u + 2) + upper()});
+            }
+        }
+        const LinePoint end = Q(u);
+        pen_.line({end.x - p, end.y - q}, {end.x + 100 * sd_, end.y});
+    }
+
+    // Crênelé, bretessé, contre-bretessé and bastillé: a square wave with its
+    // sides square to the line, or vertical ("À plomb").
+    void crenellated() {
+        const int kind = style_.LineKind;
+        const bool plumb = style_.Plumb != 0;
+        const int a = steps_.a;
+        if (!bend_) {
+            startAt(0);
+        } else if (kind == kLineCrenele || kind == kLineBastille) {
+            startAt(-2);
+        } else if (kind == kLineBretesse) {
+            startAt(edge_ ? 0 : -2);
+        } else {
+            startAt(edge_ ? 0 : -1);
+        }
+
+        if (!bend_) {
+            pen_.line(Q(0) + lower(), {x1_ + 15, -15});
+        } else if (kind == kLineCrenele || kind == kLineBastille) {
+            pen_.line(Q(0) + upper(), {x0_ - 55, y0_ - 55});
+        } else if (kind == kLineBretesse && plumb) {
+            pen_.line(Q(0) + lower(), {x0_ - 55, -56});
+        } else {
+            pen_.line(Q(0) + upper(), {x0_ - 55, -56});
+        }
+
+        int bound = length_ + style_.Width;
+        if (bend_ && !plumb) {
+            bound = 2 * (length_ + style_.Width);
+        } else if (bend_ && (kind == kLineBretesse || kind == kLineContreBretesse)) {
+            bound = length_ + 2 * style_.Width;
+        }
+        for (int t = 0, u = 0; t <= bound; t += 2 * a, u += 2) {
+            if (!plumb) {
+                squarePeriod(u);
+            } else if (bend_) {
+                plumbBendPeriod(u);
+            } else {
+                plumbSinisterPeriod(u, kind == kLineCrenele);
+            }
+        }
+        endExtension();
+    }
+
+  private:
+    LinePoint Q(int u) const { return {x0_ + sd_ * u * steps_.a, y0_ + u * steps_.b}; }
+    LinePoint lower() const { return {-sd_ * steps_.p, steps_.q}; }
+    LinePoint upper() const { return {sd_ * steps_.p, -steps_.q}; }
+
+    // The pattern's start point, `u` half steps from the line's upper end.
+    void startAt(int u) {
+        x0_ = x1_ + sd_ * u * steps_.a;
+        y0_ = y1_ + u * steps_.b;
+    }
+
+    void endExtension() const { pen_.line(x2_, y2_, x2_ + 15 * sd_, bottom_); }
+
+    // Bend sinister: merlon below on [u, u+1], crenel above on [u+1, u+2].
+    // Bend: lower side on [u-1, u], upper side on [u, u+1].
+    void squarePeriod(int u) const {
+        if (bend_) {
+            pen_.line(Q(u) + lower(), Q(u - 1) + lower());
+            pen_.path({Q(u + 1) + lower(), Q(u + 1) + upper(), Q(u) + upper()});
+            pen_.line(Q(u + 2) + upper(), Q(u + 2) + lower());
+        } else {
+            pen_.path({Q(u) + lower(), Q(u + 1) + lower(), Q(u + 1) + upper(), Q(u + 2) + upper(),
+                       Q(u + 2) + lower()});
+        }
+    }
+
+    // Vertical-sided merlons of a bend: their tops half the depth above the
+    // upper side.
+    void plumbBendPeriod(int u) const {
+        const int p = steps_.p, rise = steps_.q + style_.Depth / 2;
+        auto top = [&](int v) { return LinePoint{Q(v).x - p, Q(v).y - rise}; };
+        pen_.line(Q(u) + lower(), Q(u - 1) + lower());
+        pen_.path({Q(u + 1) + lower(), top(u + 1), top(u)});
+        pen_.line(top(u + 2), Q(u + 2) + lower());
+    }
+
+    // Vertical-sided merlons of a bend sinister: crênelé rises the whole depth
+    // above the line, the others to the upper side one half step back.
+    void plumbSinisterPeriod(int u, bool crenele) const {
+        const int p = steps_.p, q = steps_.q, depth = style_.Depth;
+        const LinePoint rise1 = crenele ? LinePoint{Q(u + 1).x + p, Q(u + 1).y - depth}
+                                        : LinePoint{Q(u + 1).x + p, Q(u).y - q};
+        const LinePoint rise2 = crenele ? LinePoint{Q(u + 2).x + p, Q(u + 2).y - depth}
+                                        : LinePoint{Q(u + 2).x + p, Q(u + 1).y - q};
+        pen_.path({Q(u) + lower(), Q(u + 1) + lower(), rise1, rise2, Q(u + 2) + lower()});
+    }
+
+    const LinePen& pen_;
+    int x1_, y1_, x2_, y2_;
+    const LineStyle& style_;
+    bool edge_;
+    bool bend_;
+    int sd_;
+    int length_;
+    int bottom_;
+    DiagonalSteps steps_;
+    int x0_ = 0, y0_ = 0;
+};
+
+}  // namespace
+
+void drawDiagonalLine(const LinePen& pen, int x1, int y1, int x2, int y2, const LineStyle& style,
+                      bool edgeFlag, int direction) {
+    DiagonalLine line(pen, x1, y1, x2, y2, style, edgeFlag, direction);
+    const int kind = style.LineKind;
+    const bool patterned =
+        kind == kLineCrenele ? edgeFlag
+        : kind == kLineBastille
+            ? !edgeFlag
+            : kind == kLineDentele || kind == kLineBretesse || kind == kLineContreBretesse;
+    // Nébulé and engrelé have no diagonal form; a style or a line the pattern
+    // cannot be stepped on is drawn plain rather than not at all.
+    if (!patterned || !line.prepare()) return line.plain();
+    if (kind == kLineDentele) return line.dentele();
+    line.crenellated();
+}
+
+}  // namespace tess

@@ -1,0 +1,289 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/document.h"
+#include "model/tincture_table.h"
+#include "model/workspace.h"
+
+namespace tess {
+namespace {
+
+// Notes what the reset asked of the windows, in order.
+class RecordingUi : public WorkspaceUi {
+  public:
+    std::vector<std::string> calls;
+    void clearHeldCharge() override { calls.push_back("held"); }
+    void clearClipboard() override { calls.push_back("clipboard"); }
+    void clearImageBankList() override { calls.push_back("list"); }
+    void hideUserFurSwatch(int slot) override { calls.push_back("swatch" + std::to_string(slot)); }
+};
+
+// A document with something in every field the reset has to clear.
+void scribble(Workspace& ws) {
+    BlazonRecord& b = ws.CurrentBlazon;
+    b.InsetShape = 5;
+    b.Folder = "/home/a/";
+    b.FilePath = "/home/a/arms.bls";
+    b.Partition = 14;
+    b.ShieldShape = 3;
+    for (int p = 1; p <= kPartCount; ++p) {
+        b.Parts[p].Kind = 116;
+        b.Parts[p].Tincture = 116;
+        b.Parts[p].InsertedPath = "/x/inserted.bls";
+        b.Parts[p].Line = LineStyle{10, 20, 15, -1};
+    }
+    b.Ordinary1 = OrdinaryRecord{-1, 1, 7, 8, "Chef", 1, 2, 1};
+    b.Ordinary2 = OrdinaryRecord{-1, 22, 0, 0, "Croix", -1, 0, 0};
+    for (int c = 1; c <= kChargeCount; ++c) {
+        ChargeRecord& charge = b.Charges[c];
+        charge = ChargeRecord{-1, 40, 50, 30, 20, 3, 7, "lion.bmp", 4, 33, -1, -1, 2};
+    }
+    for (int s = 0; s < kUserFurCount; ++s)
+        b.UserFurs[s] = UserFurRecord{"/f/fur.fmp", 50, 8, 9, "d'azur", 4};
+    for (int g = 1; g <= kMotifCount; ++g) {
+        ws.Groups.Motifs[g].InUse = -1;
+        ws.Groups.Motifs[g].Count = 3;
+        ws.Groups.Motifs[g].Phrase = "en orle";
+        ws.Groups.Motifs[g].Members[1] = 9;
+    }
+    ws.Groups.MotifCounter = 40;
+    for (int i = 1; i <= kImageBankSize; ++i)
+        ws.Bank[i] = ImageBankEntry{-1, "a.bmp", "a", "un lion", 30, 20, -1, 3, 33, 0xFF00FF};
+    ws.ImageKeyCounter = 12;
+    ws.SelectedCharge = 7;
+}
+
+void expectBlank(const BlazonRecord& b) {
+    EXPECT_EQ(b.InsetShape, 1);
+    EXPECT_EQ(b.Partition, 9);
+    EXPECT_EQ(b.ShieldShape, 1);
+    EXPECT_EQ(b.Folder, "");
+    EXPECT_EQ(b.FilePath, "");
+
+    const Long kinds[] = {0, 33, 22, 33, 22, 33, 112, 22};
+    const Long tinctures[] = {0, kAzur, kOr, kGueules, kOr, kGueules, 112, kOr};
+    for (int p = 1; p <= kPartCount; ++p) {
+        SCOPED_TRACE("part " + std::to_string(p));
+        EXPECT_EQ(b.Parts[p].Kind, kinds[p]);
+        EXPECT_EQ(b.Parts[p].Tincture, tinctures[p]);
+        EXPECT_EQ(b.Parts[p].InsertedPath, "");
+        EXPECT_EQ(b.Parts[p].Line, (LineStyle{24, 48, 10, 0}));
+    }
+    EXPECT_EQ(b.Ordinary1.Present, 0);
+    EXPECT_EQ(b.Ordinary1.Size, 0);
+    EXPECT_EQ(b.Ordinary1.Shift, 0);
+    EXPECT_EQ(b.Ordinary1.Repeat, 0);
+    EXPECT_EQ(b.Ordinary2.Present, 0);
+    EXPECT_EQ(b.Ordinary2.Size, 0);
+    for (int c = 1; c <= kChargeCount; ++c) {
+        SCOPED_TRACE("charge " + std::to_string(c));
+        const ChargeRecord& charge = b.Charges[c];
+        EXPECT_EQ(charge.InUse, 0);
+        EXPECT_EQ(charge.Tincture, -1);
+        EXPECT_EQ(charge.ImageIndex, 0);
+        EXPECT_EQ(charge.ImageName, "");
+        EXPECT_EQ(charge.Width, 0);
+        EXPECT_EQ(charge.Height, 0);
+        EXPECT_EQ(charge.Mirrored, 0);
+        EXPECT_EQ(charge.Brochant, 0);
+        EXPECT_EQ(charge.Motif, 0);
+    }
+    for (int s = 0; s < kUserFurCount; ++s) {
+        EXPECT_EQ(b.UserFurs[s].Path, "");
+        EXPECT_EQ(b.UserFurs[s].Phrase, "");
+        EXPECT_EQ(b.UserFurs[s].DominantTincture, 0);
+    }
+}
+
+TEST(ResetDocument, FreshWorkspaceBecomesTheBlankDocument) {
+    Workspace ws;
+    ResetDocument(ws);
+    expectBlank(ws.CurrentBlazon);
+    for (int k = 1; k <= kUndoDepth; ++k) EXPECT_EQ(ws.Undos[k], ws.CurrentBlazon) << k;
+}
+
+TEST(ResetDocument, ClearsAUsedDocumentAndTheTablesBesideIt) {
+    Workspace ws;
+    scribble(ws);
+    ResetDocument(ws);
+    expectBlank(ws.CurrentBlazon);
+    EXPECT_EQ(ws.SelectedCharge, 0);
+    EXPECT_EQ(ws.ImageKeyCounter, 0);
+    EXPECT_EQ(ws.Groups.MotifCounter, 0);
+    for (int g = 1; g <= kMotifCount; ++g) {
+        EXPECT_EQ(ws.Groups.Motifs[g].InUse, 0);
+        EXPECT_EQ(ws.Groups.Motifs[g].Count, 0);
+    }
+    for (int i = 1; i <= kImageBankSize; ++i) {
+        const ImageBankEntry& e = ws.Bank[i];
+        EXPECT_EQ(e.InUse, 0);
+        EXPECT_EQ(e.Loaded, 0);
+        EXPECT_EQ(e.Width, 0);
+        EXPECT_EQ(e.Height, 0);
+        EXPECT_EQ(e.OwnTincture, 0);
+        EXPECT_EQ(e.FileName, "");
+        EXPECT_EQ(e.DisplayName, "");
+        EXPECT_EQ(e.Phrase, "");
+    }
+    for (int k = 1; k <= kUndoDepth; ++k) EXPECT_EQ(ws.Undos[k], ws.CurrentBlazon) << k;
+}
+
+TEST(ResetDocument, KeepsThePieceTypesSoAFormerChefStillTakesArms) {
+    Workspace ws;
+    scribble(ws);  // a Chef and a Croix
+    ResetDocument(ws);
+    EXPECT_EQ(ws.CurrentBlazon.Ordinary1.Type, 1);
+    EXPECT_EQ(ws.CurrentBlazon.Ordinary1.Name, "Chef");
+    EXPECT_EQ(ws.CurrentBlazon.Ordinary2.Type, 22);
+    EXPECT_TRUE(PartCanHoldBlazon(ws.CurrentBlazon, 7));
+    EXPECT_TRUE(OrdinaryCanBeNarrowed(ws.CurrentBlazon, 2));
+}
+
+TEST(ResetDocument, TellsTheWindowsInOrderAndLeavesTheTitleMarkToTheCaller) {
+    Workspace ws;
+    RecordingUi ui;
+    ws.ui = &ui;
+    ws.Modified = true;
+    ResetDocument(ws);
+    EXPECT_EQ(ui.calls, (std::vector<std::string>{"held", "clipboard", "swatch0", "swatch1",
+                                                  "swatch2", "swatch3", "list"}));
+    EXPECT_TRUE(ws.Modified);
+}
+
+// Each state of the document carries its number in the path and the partition.
+void makeState(Workspace& ws, int n) {
+    ws.CurrentBlazon.FilePath = "state " + std::to_string(n);
+    ws.CurrentBlazon.Partition = n;
+}
+
+int stateOf(const BlazonRecord& b) {
+    return b.Partition;
+}
+
+TEST(UndoStack, TwentySixPushesKeepTheNewestTwentyFive) {
+    Workspace ws;
+    ResetDocument(ws);
+    for (int n = 1; n <= 26; ++n) {
+        makeState(ws, n);
+        PushUndo(ws);
+    }
+    for (int k = 1; k <= kUndoDepth; ++k) {
+        EXPECT_EQ(stateOf(ws.Undos[k]), 27 - k) << k;
+        EXPECT_EQ(ws.Undos[k].FilePath, "state " + std::to_string(27 - k)) << k;
+    }
+}
+
+TEST(UndoStack, UndoWalksBackThenStaysOnTheOldest) {
+    Workspace ws;
+    ResetDocument(ws);
+    for (int n = 1; n <= 26; ++n) {
+        makeState(ws, n);
+        PushUndo(ws);
+        makeState(ws, 100 + n);  // the change made after the snapshot
+    }
+    for (int u = 1; u <= 25; ++u) {
+        UndoLast(ws);
+        EXPECT_EQ(stateOf(ws.CurrentBlazon), 27 - u) << "undo " << u;
+    }
+    for (int u = 26; u <= 30; ++u) {
+        UndoLast(ws);
+        EXPECT_EQ(stateOf(ws.CurrentBlazon), 2) << "undo " << u;
+    }
+}
+
+TEST(UndoStack, UndoRightAfterAResetGivesTheBlankDocumentAgain) {
+    Workspace ws;
+    ResetDocument(ws);
+    const BlazonRecord blank = ws.CurrentBlazon;
+    makeState(ws, 14);
+    ws.CurrentBlazon.Charges[1].ImageName = "lion.bmp";
+    UndoLast(ws);
+    EXPECT_EQ(ws.CurrentBlazon, blank);
+    UndoLast(ws);
+    EXPECT_EQ(ws.CurrentBlazon, blank);
+}
+
+TEST(UndoStack, CopiesAreIndependentOfTheCurrentRecord) {
+    Workspace ws;
+    ResetDocument(ws);
+    ws.CurrentBlazon.Parts[2].InsertedPath = "/arms/first.bls";
+    ws.CurrentBlazon.Charges[3].ImageName = "aigle.bmp";
+    ws.CurrentBlazon.UserFurs[1].Phrase = "de sable";
+    PushUndo(ws);
+    const BlazonRecord pushed = ws.CurrentBlazon;
+
+    ws.CurrentBlazon.Parts[2].InsertedPath.append("-changed");
+    ws.CurrentBlazon.Charges[3].ImageName[0] = 'X';
+    ws.CurrentBlazon.UserFurs[1].Phrase.clear();
+    ws.CurrentBlazon.Charges[3].InUse = -1;
+    EXPECT_EQ(ws.Undos[1], pushed);
+
+    UndoLast(ws);
+    EXPECT_EQ(ws.CurrentBlazon, pushed);
+    // The restored record is a copy too: changing it leaves the stack alone.
+    ws.CurrentBlazon.Parts[2].InsertedPath = "other";
+    EXPECT_EQ(ws.Undos[1].Parts[2].InsertedPath, "");
+}
+
+TEST(UndoStack, NeitherPushNorUndoTouchesTheTitleMark) {
+    Workspace ws;
+    ResetDocument(ws);
+    PushUndo(ws);
+    EXPECT_FALSE(ws.Modified);
+    ws.Modified = true;
+    UndoLast(ws);
+    EXPECT_TRUE(ws.Modified);
+}
+
+TEST(PartCanHoldBlazon, FollowsThePartitionForFieldParts) {
+    BlazonRecord b;
+    b.Partition = 14;
+    for (int p = 1; p <= 4; ++p) EXPECT_TRUE(PartCanHoldBlazon(b, p)) << p;
+    for (Long partition : {22, 23, 24, 25}) {
+        b.Partition = partition;
+        EXPECT_FALSE(PartCanHoldBlazon(b, 1)) << partition;
+        EXPECT_TRUE(PartCanHoldBlazon(b, 2)) << partition;
+        EXPECT_TRUE(PartCanHoldBlazon(b, 3)) << partition;
+        EXPECT_FALSE(PartCanHoldBlazon(b, 4)) << partition;
+    }
+    for (Long partition : {9, 10, 11, 15, 21}) {
+        b.Partition = partition;
+        for (int p = 1; p <= 4; ++p) EXPECT_FALSE(PartCanHoldBlazon(b, p)) << partition;
+    }
+}
+
+TEST(PartCanHoldBlazon, OtherZonesDependOnTheFirstOrderType) {
+    BlazonRecord b;
+    b.Partition = 14;
+    EXPECT_FALSE(PartCanHoldBlazon(b, 5));
+    EXPECT_FALSE(PartCanHoldBlazon(b, 6));
+    EXPECT_FALSE(PartCanHoldBlazon(b, 0));
+    EXPECT_FALSE(PartCanHoldBlazon(b, 8));
+    for (Long type = 1; type <= 9; ++type) {
+        b.Ordinary1.Type = type;
+        b.Ordinary1.Present = 0;
+        EXPECT_EQ(PartCanHoldBlazon(b, 7), type == 1 || type == 9) << type;
+    }
+}
+
+TEST(OrdinaryCanBeNarrowed, ByOrderAndType) {
+    BlazonRecord b;
+    for (Long type = 1; type <= 9; ++type) {
+        b.Ordinary1.Type = type;
+        EXPECT_EQ(OrdinaryCanBeNarrowed(b, 1), type != 1 && type != 9) << type;
+    }
+    for (Long type = 10; type <= 22; ++type) {
+        b.Ordinary2.Type = type;
+        EXPECT_EQ(OrdinaryCanBeNarrowed(b, 2), type >= 20) << type;
+    }
+    b.Ordinary1.Type = 3;
+    b.Ordinary2.Type = 22;
+    EXPECT_FALSE(OrdinaryCanBeNarrowed(b, 0));
+    EXPECT_FALSE(OrdinaryCanBeNarrowed(b, 3));
+}
+
+}  // namespace
+}  // namespace tess
