@@ -7,7 +7,7 @@ namespace tess::testing {
 namespace {
 
 class FieldFillTest : public RenderTest {
-protected:
+  protected:
     // Every canvas pixel inside the shield on part k's key colour satisfies f.
     template <typename F>
     int checkPart(int k, F f) {
@@ -15,7 +15,8 @@ protected:
         forEachPixel([&](int x, int y) {
             if (!insideShield(x, y) || partAt(x, y) != k) return;
             ++count;
-            if (!f(x, y, r->Picture1.pixel(x, y))) ADD_FAILURE() << "part " << k << " at " << x << "," << y;
+            if (!f(x, y, r->Picture1.pixel(x, y)))
+                ADD_FAILURE() << "part " << k << " at " << x << "," << y;
         });
         return count;
     }
@@ -70,7 +71,8 @@ TEST_F(FieldFillTest, AFurNeverCatchesATinctureAdjustedToItsKeyColour) {
 
 TEST_F(FieldFillTest, UserFurShowsItsPictureAndBlazonsItsDominantTincture) {
     Surface tiles(kCanvasWidth, kCanvasHeight, 0);
-    forEachPixel([&](int x, int y) { tiles.setPixel(x, y, (x / 7 + y / 5) % 2 ? 0xFF0000 : 0x00FFFF); });
+    forEachPixel(
+        [&](int x, int y) { tiles.setPixel(x, y, (x / 7 + y / 5) % 2 ? 0xFF0000 : 0x00FFFF); });
     r->UserFurPictures[2] = tiles;
     doc().UserFurs[2].DominantTincture = 4;
     doc().Partition = 11;
@@ -108,7 +110,7 @@ TEST_F(FieldFillTest, APartWithoutTinctureNumberNeverReadsPastTheTable) {
 // A region of a black-and-white page, its pixels read as a set of
 // (x mod 8, y mod 8) phases that are black.
 class HatchTest : public RenderTest {
-protected:
+  protected:
     Surface hatch(int t) {
         ws->PrintBlackWhite = true;
         Surface s(64, 48, kWorkBackground);
@@ -204,10 +206,10 @@ TEST_F(HatchTest, ColourOfNoTinctureIsSolidBlackAndEqualColoursTakeTheLowerTinct
 TEST_F(FieldFillTest, BlackAndWhitePageHatchesTincturesButKeepsFurs) {
     ws->PrintBlackWhite = true;
     doc().Partition = 14;
-    setPart(1, kClassMetal, 2);    // Argent
-    setPart(2, kClassColour, 6);   // Sable
-    setPart(3, kClassColour, 3);   // Gueules
-    setPart(4, 110, 110);          // vair
+    setPart(1, kClassMetal, 2);   // Argent
+    setPart(2, kClassColour, 6);  // Sable
+    setPart(3, kClassColour, 3);  // Gueules
+    setPart(4, 110, 110);         // vair
     redraw();
     checkPart(1, [](int, int, Colour c) { return c == kWhite; });
     checkPart(2, [](int, int, Colour c) { return c == kBlack; });

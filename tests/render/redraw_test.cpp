@@ -129,8 +129,8 @@ Surface quadrants() {
     Surface s(kCanvasWidth, kCanvasHeight, 0);
     for (int y = 0; y < kCanvasHeight; ++y)
         for (int x = 0; x < kCanvasWidth; ++x)
-            s.setPixel(x, y, y < 170 ? (x < 132 ? 0x010101 : 0x020202)
-                                     : (x < 132 ? 0x030303 : 0x040404));
+            s.setPixel(x, y,
+                       y < 170 ? (x < 132 ? 0x010101 : 0x020202) : (x < 132 ? 0x030303 : 0x040404));
     return s;
 }
 

@@ -22,7 +22,7 @@ namespace tess::testing {
 // with every surface made (no file is read: the tinctures come from the factory
 // table rather than the colour file).
 class RenderTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ws = std::make_unique<Workspace>();
         r = std::make_unique<Renderer>();
@@ -53,6 +53,15 @@ protected:
     std::unique_ptr<Workspace> ws;
     std::unique_ptr<Renderer> r;
 };
+
+// Same size and same pixels (whatever each surface's background colour).
+inline bool samePixels(const Surface& a, const Surface& b) {
+    if (a.width() != b.width() || a.height() != b.height()) return false;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.row(y)[x] != b.row(y)[x]) return false;
+    return true;
+}
 
 // The warnings of the last redraw as (kind, item) pairs, in queue order.
 inline std::vector<std::pair<Long, Long>> warningsOf(const Workspace& ws) {
