@@ -51,7 +51,7 @@ int SampleChargeArea(Workspace& ws, const PlacementMaps& maps, int charge, int x
     // hanging off the map would cost one probe per row.
     const Surface& part = maps.partMap;
     const long step = x < 0 ? 1 : 0;
-    const long last = std::max(0L, step ? std::min<long>(h, w) : long(h));
+    const long last = std::max(0L, step ? std::min<long>(h, w) : (w < 0 ? 0L : long(h)));
     const long firstOn = std::max({0L, -long(y), step ? -long(x) : 0L});
     const bool reaches = long(x) < part.width() && firstOn <= long(part.height()) - 1 - y &&
                          (step == 0 || firstOn <= long(part.width()) - 1 - x);
