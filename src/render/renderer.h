@@ -5,6 +5,7 @@
 #include "model/image_bank.h"
 #include "model/records.h"
 #include "platform/surface.h"
+#include "render/charge_surfaces.h"
 
 namespace tess {
 
@@ -88,11 +89,9 @@ class Renderer {
     // only; 0, 5 and 6 stay empty).
     std::array<Surface, kPartCount + 1> InsertedPictures;
 
-    // Image-bank slot 1..255: the picture and its mask (figure black on white).
-    std::array<Surface, kImageBankSize + 1> BankPictures;
-    std::array<Surface, kImageBankSize + 1> BankMasks;
-    // Charge 1..50: its working picture (figure in its tincture on black).
-    std::array<Surface, kChargeCount + 1> ChargePictures;
+    // Image-bank slots 1..255 (picture and mask) and charges 1..50 (working
+    // picture and recolouring layers, tagged with what they were made from).
+    ChargeSurfaces Charges;
 
     // The two 265 x 340 surfaces of the charge arrangement engine.
     Surface MotifWorkDC1;
