@@ -25,9 +25,11 @@ const Surface& shieldOutlinePicture(int shape);
 const Surface& shieldMaskPicture(int shape);
 // The blank 265 x 340 picture (the "En bannière" outline: black with a grey frame).
 const Surface& blankPicture();
-// Built-in fur 108..115: a whole 265 x 340 field of the fur, repeating every
-// (furRepeat(code)) pixels so that tiling it at those offsets shows no seam.
-// Any other code gives a plain field of Or.
+// Built-in fur 108..115: a whole 265 x 340 field of the fur, in factory
+// tincture colours only, symmetric about column 132 and repeating every 265 x
+// 330 pixels (vair), 260 x 335 (contre-vair), 265 x 336 (vair en pal) or
+// 254 x 311 (the ermines), so that copies laid at those offsets join without a
+// seam. Any other code gives a plain field of Or.
 const Surface& furPicture(int furCode);
 
 // The 8 x 8 hatch pictures of a black-and-white page, row-major, black dots on
