@@ -3,6 +3,7 @@
 #include "model/charge_placing.h"
 #include "model/motifs.h"
 #include "model/placed_charges.h"
+#include "render/charge_layers.h"
 #include "render/charge_redraw_fixture.h"
 
 namespace tess {
@@ -186,6 +187,24 @@ TEST_F(ChargeRedraw, ChargeIsCutToTheShieldShape) {
     // The bottom corners lie outside every shield but the banner.
     EXPECT_NE(r.Picture1.pixel(1, 338), tincture(kSinople));
     EXPECT_EQ(r.Picture1.pixel(132, 305), tincture(kSinople));
+}
+
+TEST_F(ChargeRedraw, HeldChargeIsRenderedIntoTheOverlay) {
+    addBankPicture(1, kArrow, kGueules);
+    place(1, 1, 0, 0, 4, 4, kAzur).Mirrored = kTrue;
+    ws.CurrentBlazon.Charges[1].InUse = 0;  // held
+    Surface overlay(8, 4, kWhite);
+    ASSERT_TRUE(drawChargeInBox(ws, r.Charges, overlay, 1, 8, 4));
+    const std::vector<std::string> expected = {
+        "....bbbb",  //
+        "..bb##bb",  //
+        "bbbbbbbb",  //
+        "....bbbb",
+    };
+    EXPECT_EQ(testing::ascii(overlay), expected);
+    ASSERT_TRUE(drawChargeInBox(ws, r.Charges, overlay, 1, 8, 4));
+    EXPECT_EQ(testing::ascii(overlay), expected);
+    EXPECT_FALSE(drawChargeInBox(ws, r.Charges, overlay, 2, 8, 4));
 }
 
 }  // namespace
