@@ -12,7 +12,7 @@ namespace {
 // Collects the values record by record and remembers the first text that
 // cannot be stored, so the whole document is refused before anything exists.
 class DocumentWriter {
-public:
+  public:
     void putByte(Byte v) { records_.putByte(v); }
     void putInteger(Integer v) { records_.putInteger(v); }
     void putLong(Long v) { records_.putLong(v); }
@@ -27,7 +27,7 @@ public:
         return {records_.bytes(), {}};
     }
 
-private:
+  private:
     static std::string refusal(const std::string& text) {
         if (!fitsWindows1252(text))
             return "Le texte « " + text +

@@ -1,9 +1,9 @@
 #include <string>
 #include <vector>
 
+#include "model/charge_placing.h"
 #include "model/document.h"
 #include "model/image_bank.h"
-#include "model/charge_placing.h"
 #include "model/placed_charges.h"
 #include "model/workspace.h"
 #include "platform/paths.h"
@@ -61,8 +61,7 @@ Long classOfPartTincture(Long tincture) {
 // slot it went to (0 when refused). Side files are looked up under the
 // picture's own number, so a refused picture never shifts the others.
 std::vector<int> loadPictures(Workspace& ws, Renderer& r, const std::string& path,
-                              const std::vector<StoredImage>& images,
-                              const FileDialogs& dialogs) {
+                              const std::vector<StoredImage>& images, const FileDialogs& dialogs) {
     std::vector<int> slotOfNumber(images.size() + 1, 0);
     for (std::size_t i = 0; i < images.size(); ++i) {
         const int number = int(i) + 1;

@@ -3,12 +3,15 @@
 #include <algorithm>
 
 #include "model/tinctures.h"
+#include "render/field_partition.h"
 
 namespace tess {
 
 namespace {
 
-Integer asFlag(Integer v) { return v ? kTrue : kFalse; }
+Integer asFlag(Integer v) {
+    return v ? kTrue : kFalse;
+}
 
 void sanitizeLine(LineStyle& line) {
     if (line.LineKind < 10 || line.LineKind > 17) line.LineKind = 10;
@@ -26,8 +29,8 @@ void sanitizeOrdinary(OrdinaryRecord& piece, Long firstType, Long lastType) {
 }
 
 // A part's class and tincture as the palette and the redraw leave them: a
-// tincture of its class, or a fur whose tincture is its code (a user fur's may
-// hold the fur's dominant tincture instead).
+// tincture of its class, or a fur whose tincture is its code (a user fur's
+// holds the fur's dominant tincture once drawn).
 bool soundPart(const PartRecord& part) {
     switch (part.Kind) {
         case kClassMetal:
@@ -35,8 +38,9 @@ bool soundPart(const PartRecord& part) {
         case kClassColour:
             return isTincture(part.Tincture);
         default:
-            return isFurCode(part.Kind) &&
-                   (part.Tincture == part.Kind || isTincture(part.Tincture));
+            if (part.Kind >= kFirstUserFur && part.Kind <= kLastUserFur)
+                return part.Tincture == part.Kind || isTincture(part.Tincture);
+            return isFurCode(part.Kind) && part.Tincture == part.Kind;
     }
 }
 
@@ -47,10 +51,15 @@ Long soundClass(Long storedClass, Long tincture) {
 
 }  // namespace
 
-bool isPartitionCode(Long code) { return code >= 9 && code <= 25 && code != 20; }
-bool isShieldShape(Long shape) { return shape >= 1 && shape <= 7; }
-bool isTincture(Long tincture) { return tincture >= 1 && tincture <= kTinctureCount; }
-bool isFurCode(Long code) { return code >= kFirstBuiltInFur && code <= kLastUserFur; }
+bool isShieldShape(Long shape) {
+    return shape >= 1 && shape <= 7;
+}
+bool isTincture(Long tincture) {
+    return tincture >= 1 && tincture <= kTinctureCount;
+}
+bool isFurCode(Long code) {
+    return code >= kFirstBuiltInFur && code <= kLastUserFur;
+}
 
 void sanitizeStoredDocument(StoredDocument& document, const BlazonRecord& base) {
     BlazonRecord& b = document.Blazon;

@@ -20,7 +20,6 @@ inline constexpr Integer kMinLineDepth = 1;
 inline constexpr Integer kMaxLineDepth = 200;
 inline constexpr Integer kMaxChargeSide = 4096;
 
-bool isPartitionCode(Long code);
 bool isShieldShape(Long shape);
 bool isTincture(Long tincture);
 bool isFurCode(Long code);

@@ -45,7 +45,7 @@ Surface croppedPicture(const Surface& picture, int width, int height) {
 // Side files written under temporary names next to their final ones, renamed
 // into place only once every one of them exists.
 class StagedFiles {
-public:
+  public:
     ~StagedFiles() { discard(); }
 
     // Empty text on success, else the reason.
@@ -81,7 +81,7 @@ public:
         files_.clear();
     }
 
-private:
+  private:
     std::vector<std::pair<std::string, std::string>> files_;
 };
 

@@ -19,8 +19,8 @@ void RegisterFileType(const std::string& programPath);
 // The same with every input explicit; tells what was rewritten, for tests.
 struct FileTypeRegistration {
     std::string programPath;
-    std::string dataHome;           // the folder that holds mime/ and applications/
-    bool refreshDatabases = true;   // run update-mime-database / update-desktop-database
+    std::string dataHome;          // the folder that holds mime/ and applications/
+    bool refreshDatabases = true;  // run update-mime-database / update-desktop-database
 };
 struct FileTypeRegistrationResult {
     bool mimePackageWritten = false;

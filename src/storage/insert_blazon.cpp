@@ -30,7 +30,9 @@ FileMessage insertFailure(int error) {
                                  "Erreur survenue dans main::AddBls");
 }
 
-bool holdsArms(int part) { return (part >= 1 && part <= 4) || part == 7; }
+bool holdsArms(int part) {
+    return (part >= 1 && part <= 4) || part == 7;
+}
 
 // The first records of a document: all the insertion reads of it, whatever
 // its size.

@@ -8,7 +8,9 @@ namespace tess {
 
 namespace {
 
-std::string withoutExtension(std::string_view path) { return dropLastCharacters(path, 4); }
+std::string withoutExtension(std::string_view path) {
+    return dropLastCharacters(path, 4);
+}
 
 }  // namespace
 

@@ -24,7 +24,9 @@ BlazonRecord resetRecord() {
     return blank;
 }
 
-int recordCount(const std::vector<std::uint8_t>& bytes) { return int(bytes.size() / 128); }
+int recordCount(const std::vector<std::uint8_t>& bytes) {
+    return int(bytes.size() / 128);
+}
 
 // A record with every stored field set to a value of its own.
 BlazonRecord everyFieldSet() {
@@ -115,27 +117,29 @@ TEST(DocumentLayout, HeaderRecordsHoldTheirFieldsAtTheirNumbers) {
     ASSERT_TRUE(encoded.ok());
     const auto& bytes = encoded.bytes;
     EXPECT_EQ(storedLong(bytes, 2), 22);
-    EXPECT_EQ(storedInteger(bytes, 3), -1);     // Ordinary1.Shift
-    EXPECT_EQ(storedLong(bytes, 4), 4);         // ShieldShape
-    EXPECT_EQ(storedInteger(bytes, 5), -1);     // Ordinary1.Present
-    EXPECT_EQ(storedLong(bytes, 6), -77);       // Reserved2 before the name
-    EXPECT_EQ(storedString(bytes, 7), "\xC9" "cusson");  // Windows-1252
+    EXPECT_EQ(storedInteger(bytes, 3), -1);  // Ordinary1.Shift
+    EXPECT_EQ(storedLong(bytes, 4), 4);      // ShieldShape
+    EXPECT_EQ(storedInteger(bytes, 5), -1);  // Ordinary1.Present
+    EXPECT_EQ(storedLong(bytes, 6), -77);    // Reserved2 before the name
+    EXPECT_EQ(storedString(bytes, 7),
+              "\xC9"
+              "cusson");  // Windows-1252
     EXPECT_EQ(storedLong(bytes, 8), 9);
     EXPECT_EQ(storedLong(bytes, 9), 123456);
     EXPECT_EQ(storedInteger(bytes, 10), 1);
     EXPECT_EQ(storedString(bytes, 13), "Sautoir");
     EXPECT_EQ(storedLong(bytes, 14), 21);
     EXPECT_EQ(storedInteger(bytes, 16), -1);
-    EXPECT_EQ(bytes[16 * 128], 2);              // record 17: Ordinary1.Repeat, one byte
-    EXPECT_EQ(storedInteger(bytes, 18), -1);    // partition line plumb
-    EXPECT_EQ(storedInteger(bytes, 19), -1);    // first-order line plumb
+    EXPECT_EQ(bytes[16 * 128], 2);            // record 17: Ordinary1.Repeat, one byte
+    EXPECT_EQ(storedInteger(bytes, 18), -1);  // partition line plumb
+    EXPECT_EQ(storedInteger(bytes, 19), -1);  // first-order line plumb
     EXPECT_EQ(storedLong(bytes, 20), 12);
-    EXPECT_EQ(storedInteger(bytes, 21), 30);    // depth before width
+    EXPECT_EQ(storedInteger(bytes, 21), 30);  // depth before width
     EXPECT_EQ(storedInteger(bytes, 22), 60);
     EXPECT_EQ(storedLong(bytes, 23), 14);
     EXPECT_EQ(storedLong(bytes, 26), 17);
     EXPECT_EQ(storedInteger(bytes, 28), 90);
-    EXPECT_EQ(storedLong(bytes, 29), 6);        // InsetShape
+    EXPECT_EQ(storedLong(bytes, 29), 6);  // InsetShape
     // Part 2's block: tincture, seed, class, inserted path.
     EXPECT_EQ(storedLong(bytes, 35), 3);
     EXPECT_EQ(storedInteger(bytes, 36), 20);
@@ -145,8 +149,8 @@ TEST(DocumentLayout, HeaderRecordsHoldTheirFieldsAtTheirNumbers) {
     // User fur 1: path, row shift (a byte), height, then width.
     EXPECT_EQ(storedString(bytes, 69), "/home/h\xE9raut/sem\xE9.fmp");
     EXPECT_EQ(bytes[69 * 128], 35);
-    EXPECT_EQ(storedInteger(bytes, 71), 12);
-    EXPECT_EQ(storedInteger(bytes, 72), 9);
+    EXPECT_EQ(storedInteger(bytes, 71), 9);   // TileHeight
+    EXPECT_EQ(storedInteger(bytes, 72), 12);  // TileWidth
 }
 
 TEST(DocumentLayout, EveryStoredFieldRoundTrips) {
@@ -324,7 +328,8 @@ HandRecords entryList(int images, int charges, const std::string& chargeTag = "P
     file.integer(1, 14);
     int r = 81;
     for (int i = 0; i < images; ++i, r += 7) file.string(r, "Cont#" + std::to_string(r));
-    for (int c = 0; c < charges; ++c, r += 9) file.string(r, chargeTag).integer(r + 1, std::int16_t(c));
+    for (int c = 0; c < charges; ++c, r += 9)
+        file.string(r, chargeTag).integer(r + 1, std::int16_t(c));
     file.string(r, "EOF").string(r + 1, "").string(r + 2, "");
     return file;
 }
@@ -338,8 +343,8 @@ TEST(DocumentLayout, ListsBeyondTheTablesAreCutWithoutLosingTheirPlace) {
 }
 
 TEST(DocumentLayout, ChargeTagsNamingNoPictureSlotAreSkipped) {
-    for (const char* tag : {"Pic#0", "Pic#256", "Pic#", "Pic#-3", "Pic#abc", "P",
-                            "Pic#99999999999999999999"}) {
+    for (const char* tag :
+         {"Pic#0", "Pic#256", "Pic#", "Pic#-3", "Pic#abc", "P", "Pic#99999999999999999999"}) {
         HandRecords file = entryList(1, 2, tag);
         const StoredDocument d = decodeDocument(file.bytes(), resetRecord());
         EXPECT_TRUE(d.Charges.empty()) << tag;

@@ -15,7 +15,8 @@ BlazonRecord resetRecord() {
 
 TEST(DocumentSanity, ValuesTheProgramWritesComeThroughUnchanged) {
     const BlazonRecord base = resetRecord();
-    StoredDocument d{base, {{"lion", 40, 40, 3, 33, "un lion"}}, {{1, -20, 300, -1, 2, 22, -1, 80, 60}}};
+    StoredDocument d{
+        base, {{"lion", 40, 40, 3, 33, "un lion"}}, {{1, -20, 300, -1, 2, 22, -1, 80, 60}}};
     BlazonRecord& b = d.Blazon;
     b.Partition = 25;
     b.ShieldShape = 7;

@@ -13,7 +13,7 @@ using testing::TempHome;
 using testing::writeFile;
 
 class FileTypeRegistrationTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         dataHome = home.path("data");
         setenv("XDG_DATA_HOME", dataHome.c_str(), 1);
@@ -54,7 +54,8 @@ TEST_F(FileTypeRegistrationTest, RewritesOnlyWhatChanged) {
     EXPECT_NE(readFile(desktopFile()).find("Exec=/usr/local/bin/tessaline %f"), std::string::npos);
 
     writeFile(desktopFile(), "[Desktop Entry]\nExec=other\n");
-    EXPECT_TRUE(registerFileType({"/usr/local/bin/tessaline", dataHome, false}).desktopEntryWritten);
+    EXPECT_TRUE(
+        registerFileType({"/usr/local/bin/tessaline", dataHome, false}).desktopEntryWritten);
 }
 
 TEST_F(FileTypeRegistrationTest, ProgramPathsWithReservedCharactersAreQuoted) {

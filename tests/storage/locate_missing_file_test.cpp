@@ -37,7 +37,8 @@ TEST(LocateMissingFile, NoReturnsEmptyWithoutShowingTheDialog) {
     TempHome home("locate-no");
     Asked asked;
     EXPECT_EQ(LocateMissingFile(home.path("armsPx1.hpc"), false, answering(false, "", asked)), "");
-    EXPECT_EQ(asked.question, "Le fichier armsPx1.hpc est manquant. Désirez-vous tenter de le retrouver?");
+    EXPECT_EQ(asked.question,
+              "Le fichier armsPx1.hpc est manquant. Désirez-vous tenter de le retrouver?");
     EXPECT_EQ(asked.title, "Fichier manquant");
     EXPECT_EQ(asked.dialogs, 0);
 }

@@ -11,7 +11,7 @@
 namespace tess::testing {
 
 class HandRecords {
-public:
+  public:
     HandRecords& integer(int record, std::int16_t v) { return put(record, {lo(v), hi(v)}); }
     HandRecords& longValue(int record, std::int32_t v) {
         const auto u = std::uint32_t(v);
@@ -28,7 +28,7 @@ public:
     }
     const std::vector<std::uint8_t>& bytes() const { return bytes_; }
 
-private:
+  private:
     static std::uint8_t lo(std::int16_t v) { return std::uint8_t(std::uint16_t(v)); }
     static std::uint8_t hi(std::int16_t v) { return std::uint8_t(std::uint16_t(v) >> 8); }
     HandRecords& put(int record, const std::vector<std::uint8_t>& value) {

@@ -95,7 +95,7 @@ TEST(SettingsFile, FoldersThatDoNotFitAreWrittenEmptyAndNothingFails) {
 }
 
 class RecentFiles : public ::testing::Test {
-protected:
+  protected:
     std::string document(const std::string& name) {
         const std::string path = home.path(name);
         writeFile(path, "\x0e");

@@ -12,7 +12,7 @@ namespace tess::testing {
 
 // A fresh program folder (TESSALINE_HOME) for one test, removed afterwards.
 class TempHome {
-public:
+  public:
     explicit TempHome(const std::string& name) {
         folder_ = std::filesystem::temp_directory_path() /
                   ("tessaline-" + name + "-" + std::to_string(getpid()));
@@ -29,7 +29,7 @@ public:
         return name.empty() ? folder_.string() : (folder_ / name).string();
     }
 
-private:
+  private:
     std::filesystem::path folder_;
 };
 

@@ -16,7 +16,10 @@ std::vector<std::uint8_t> furFile(const std::vector<std::string>& rows, int rowS
     const int h = int(rows.size());
     const int w = int(rows[0].size());
     std::vector<std::uint8_t> bytes;
-    auto put16 = [&](int v) { bytes.push_back(std::uint8_t(v)); bytes.push_back(std::uint8_t(v >> 8)); };
+    auto put16 = [&](int v) {
+        bytes.push_back(std::uint8_t(v));
+        bytes.push_back(std::uint8_t(v >> 8));
+    };
     put16(3);
     put16(h);
     put16(w);
@@ -33,10 +36,7 @@ std::vector<std::uint8_t> furFile(const std::vector<std::string>& rows, int rowS
 TEST(UserFurTile, CellsAreReadColumnByColumnInTheCurrentColours) {
     TinctureTable tinctures = FactoryTinctures();
     tinctures[3].Colour = 0x123456;  // an adjusted Gueules
-    const auto file = furFile({"123",
-                               "4b.",
-                               "632"},
-                              0);
+    const auto file = furFile({"123", "4b.", "632"}, 0);
     ASSERT_EQ(file.size(), 8u + 4 * 9);
     const Surface tile = readUserFurTile(file, 3, 3, tinctures);
     EXPECT_EQ(tile.pixel(0, 0), tinctures[1].Colour);
@@ -51,8 +51,8 @@ TEST(UserFurTile, CellsAreReadColumnByColumnInTheCurrentColours) {
 TEST(UserFurTile, ShortFilesAndStrangeCellsLeaveTheirPixels) {
     const TinctureTable tinctures = FactoryTinctures();
     auto file = furFile({"55", "55"}, 0);
-    file[8] = 12;                  // cell (0,0): no tincture has number 12
-    file.resize(8 + 4 * 3 - 2);    // cell (1,1) cut in the middle
+    file[8] = 12;                // cell (0,0): no tincture has number 12
+    file.resize(8 + 4 * 3 + 2);  // cell (1,1), the last, cut in the middle
     const Surface tile = readUserFurTile(file, 2, 2, tinctures);
     EXPECT_EQ(tile.pixel(0, 0), kBlack);
     EXPECT_EQ(tile.pixel(0, 1), tinctures[5].Colour);
@@ -99,7 +99,8 @@ TEST(UserFurTile, TheWholeAreaIsCoveredWhateverTheShift) {
             ASSERT_EQ(area.height(), 340);
             for (int y = 0; y < 340; ++y)
                 for (int x = 0; x < 265; ++x)
-                    ASSERT_LE(area.pixel(x, y), Colour(w)) << w << " " << shift << " " << x << "," << y;
+                    ASSERT_LE(area.pixel(x, y), Colour(w))
+                        << w << " " << shift << " " << x << "," << y;
             // No background pixel survives: every pixel is a tile column.
             for (int y = 0; y < 340; y += 7) ASSERT_NE(area.pixel(264, y), kWhite);
         }
