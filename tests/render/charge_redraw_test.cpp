@@ -170,7 +170,7 @@ TEST_F(ChargeRedraw, UndoOfARecolourShowsTheOldColour) {
     redraw();
     EXPECT_EQ(r.Picture1.pixel(100, 100), tincture(kAzur));
     PushUndo(ws);
-    ASSERT_TRUE(RetintCharge(ws, r.Charges, 1, kSable));
+    ASSERT_TRUE(SetChargeTincture(ws, r.Charges, 1, kSable));
     redraw();
     EXPECT_EQ(r.Picture1.pixel(100, 100), kBlack);
     UndoLast(ws);
