@@ -118,6 +118,8 @@ std::string composeWarningText(Workspace& ws) {
 
 RedrawResult RedrawShield(Workspace& ws, Renderer& r) {
     RedrawResult result;
+    // A redraw before the set-up would draw on nothing; make the surfaces.
+    if (!r.Initialised) InitSurfaces(r);
     ws.Warnings.clear();
     PaintOrdinaryOptionMarks(ws, r, result);
     takeUserFurTinctures(ws);

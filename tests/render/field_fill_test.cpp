@@ -55,6 +55,18 @@ TEST_F(FieldFillTest, AFurPartShowsTheFurPicturePixelForPixel) {
     const Surface& vair = furPicture(110);
     EXPECT_GT(checkPart(1, [&](int x, int y, Colour c) { return c == vair.pixel(x, y); }), 10000);
     checkPart(2, [&](int, int, Colour c) { return c == tincture(3); });
+    // The line between the fur and its neighbour keeps the line colour.
+    for (int y = 10; y < 200; ++y) EXPECT_EQ(r->Picture1.pixel(132, y), kLineColour) << y;
+}
+
+TEST_F(FieldFillTest, ASeedOnALineFillsOnlyTheLine) {
+    Surface s(40, 30, kWorkBackground);
+    s.line(20, 0, 20, 30, kLineColour);
+    s.line(0, 15, 40, 15, kLineColour);
+    FillRegion(*ws, s, 20, 5, tincture(3));
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 40; ++x)
+            ASSERT_EQ(s.pixel(x, y), x == 20 || y == 15 ? tincture(3) : kWorkBackground);
 }
 
 TEST_F(FieldFillTest, AFurNeverCatchesATinctureAdjustedToItsKeyColour) {

@@ -1,5 +1,8 @@
 // Whole redraws: the canvas, the cut-out, the grid, inserted coats of arms and
 // the window state a redraw reports.
+#include <array>
+
+#include "picture_dump.h"
 #include "render/field_partition.h"
 #include "render/shield_shape.h"
 #include "render_fixture.h"
@@ -244,6 +247,36 @@ TEST_F(RedrawTest, ToolbarMarkerFollowsThePartition) {
     EXPECT_EQ(redraw().SelShapeLeft, 454);
     doc().Partition = 9;
     EXPECT_EQ(redraw().SelShapeLeft, 182);
+}
+
+// Writes a sheet of redraws when $TESSALINE_DUMP_PICTURES names a folder.
+TEST_F(RedrawTest, DumpForLooking) {
+    struct Scene {
+        Long partition, shape;
+        std::array<std::pair<Long, Long>, 4> parts;
+        bool grid, blackWhite;
+    };
+    const Scene scenes[] = {
+        {14, 1, {{{108, 108}, {33, 3}, {22, 1}, {110, 110}}}, false, false},
+        {15, 5, {{{33, 4}, {22, 2}, {113, 113}, {33, 5}}}, true, false},
+        {18, 2, {{{33, 3}, {22, 1}, {115, 115}, {0, 0}}}, false, false},
+        {21, 7, {{{33, 4}, {22, 1}, {33, 3}, {0, 0}}}, false, true},
+        {16, 6, {{{33, 8}, {22, 11}, {33, 9}, {0, 0}}}, false, true},
+        {24, 4, {{{109, 109}, {33, 10}, {22, 7}, {0, 0}}}, false, false},
+    };
+    std::vector<Surface> shots;
+    for (const Scene& scene : scenes) {
+        doc().Partition = scene.partition;
+        doc().ShieldShape = scene.shape;
+        for (int k = 0; k < 4; ++k) setPart(k + 1, scene.parts[k].first, scene.parts[k].second);
+        ws->GridVisible = scene.grid;
+        ws->PrintBlackWhite = scene.blackWhite;
+        redraw();
+        shots.push_back(r->Picture1);
+    }
+    std::vector<const Surface*> sheet;
+    for (const Surface& s : shots) sheet.push_back(&s);
+    dumpMontage(sheet, "redraws");
 }
 
 }  // namespace

@@ -139,6 +139,13 @@ TEST_F(RendererTest, FurOverlayReplacesExactlyTheKeyedPixels) {
     }
 }
 
+TEST_F(RendererTest, RedrawBeforeTheSetUpMakesTheSurfacesItself) {
+    Renderer bare;
+    RedrawShield(*ws, bare);
+    EXPECT_TRUE(bare.Initialised);
+    EXPECT_EQ(bare.Picture1.pixel(132, 170), tincture(4));
+}
+
 class ReleaseTest : public RenderTest {
   protected:
     void SetUp() override {
