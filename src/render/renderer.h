@@ -49,11 +49,12 @@ class Renderer {
   public:
     // The visible canvas, 265 x 340 in shield coordinates.
     Surface Picture1;
-    // The hidden key map: 365 x 440 (shield at (50, 50)) while the partition is
-    // drawn, otherwise 265 x 340; after a redraw, the part key map of the
-    // canvas, pixel for pixel, which the window's hit tests read.
+    // The hidden part key map, 265 x 340: after a redraw, each part and piece
+    // zone of the canvas in its key colour, pixel for pixel, which the window's
+    // hit tests read. The second-order piece is prepared on it.
     Surface Model;
-    // The field filled in its tinctures; shield at (50, 50).
+    // Scratch: the partition's key map with a 50-pixel margin (365 x 440,
+    // shield at (50, 50)); the first-order piece's steps use it too.
     Surface TempPic;
     // Work surface of the first-order piece, 465 x 540, shield at (100, 100).
     Surface BigOne;
