@@ -118,6 +118,28 @@ void classifyCharges(Workspace& ws, const PlacementMaps& maps) {
     }
 }
 
+namespace {
+
+void stamp(const ChargeRecord& c, const ChargeSurfaces& surfaces, int n, Surface& target, int x,
+           int y, int w, int h) {
+    const BankPicture& bank = surfaces.bank(c.ImageIndex);
+    const Surface& working = surfaces.workingPicture(n);
+    const int bw = bank.mask.width(), bh = bank.mask.height();
+    const int dx = c.Mirrored != 0 ? x + w : x;
+    const int dw = c.Mirrored != 0 ? -w : w;
+    StretchBlt(target, dx, y, dw, h, bank.mask, 0, 0, bw, bh, RasterOp::And);
+    StretchBlt(target, dx, y, dw, h, working, 0, 0, bw, bh, RasterOp::Xor);
+}
+
+}  // namespace
+
+bool drawChargeInBox(Workspace& ws, ChargeSurfaces& surfaces, Surface& target, int n, int w,
+                     int h) {
+    if (chargePicture(ws, n) == nullptr || !refreshChargeLayers(ws, surfaces, n)) return false;
+    stamp(ws.CurrentBlazon.Charges[n], surfaces, n, target, 0, 0, w, h);
+    return true;
+}
+
 void drawChargesLayer(Workspace& ws, ChargeSurfaces& surfaces, Surface& canvas, Surface& hitMap,
                       int layer) {
     if (layer == 1) hitMap.fill(kBlack);
@@ -136,14 +158,8 @@ void drawChargesLayer(Workspace& ws, ChargeSurfaces& surfaces, Surface& canvas, 
             continue;
         }
         if (!refreshChargeLayers(ws, surfaces, n)) continue;
-        const BankPicture& bank = surfaces.bank(c.ImageIndex);
-        const Surface& working = surfaces.workingPicture(n);
-        const int bw = bank.mask.width(), bh = bank.mask.height();
         hitMap.rectangle(x, y, x + w, y + h, kBlack, red);
-        const int dx = c.Mirrored != 0 ? x + w : x;
-        const int dw = c.Mirrored != 0 ? -w : w;
-        StretchBlt(canvas, dx, y, dw, h, bank.mask, 0, 0, bw, bh, RasterOp::And);
-        StretchBlt(canvas, dx, y, dw, h, working, 0, 0, bw, bh, RasterOp::Xor);
+        stamp(c, surfaces, n, canvas, x, y, w, h);
     }
 }
 

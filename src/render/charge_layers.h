@@ -52,4 +52,11 @@ void classifyCharges(Workspace& ws, const PlacementMaps& maps);
 void drawChargesLayer(Workspace& ws, ChargeSurfaces& surfaces, Surface& canvas, Surface& hitMap,
                       int layer);
 
+// Stamps charge `n` into the w x h box at the origin of `target` (the
+// selected-charge overlay): its bank mask with AND, then its working picture
+// with XOR, both stretched from the whole bank picture, flipped when the
+// charge is mirrored. Drawing twice gives the same image. Layers are prepared
+// first when stale; false (nothing drawn) when the charge has no picture.
+bool drawChargeInBox(Workspace& ws, ChargeSurfaces& surfaces, Surface& target, int n, int w, int h);
+
 }  // namespace tess

@@ -141,6 +141,10 @@ bool RetintCharge(Workspace& ws, ChargeSurfaces& surfaces, int charge, int tinct
     return true;
 }
 
+void ReleaseChargeLayers(ChargeSurfaces& surfaces, int charge) {
+    if (charge >= 1 && charge <= kChargeCount) surfaces.releaseCharge(charge);
+}
+
 bool refreshChargeLayers(Workspace& ws, ChargeSurfaces& surfaces, int charge) {
     const ChargeLayersTag tag = currentLayersTag(ws, surfaces, charge);
     if (tag.slot == 0) return false;

@@ -23,6 +23,9 @@ void PrepareChargeLayers(Workspace& ws, ChargeSurfaces& surfaces, int charge);
 // refused (false, nothing changed).
 bool RetintCharge(Workspace& ws, ChargeSurfaces& surfaces, int charge, int tincture);
 
+// Releases one charge's layers (a deleted charge); the others are untouched.
+void ReleaseChargeLayers(ChargeSurfaces& surfaces, int charge);
+
 // What the layers of a charge would be tagged with if prepared now.
 ChargeLayersTag currentLayersTag(const Workspace& ws, const ChargeSurfaces& surfaces, int charge);
 
