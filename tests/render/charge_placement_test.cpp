@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <random>
 
 #include "model/workspace.h"
 #include "render/charge_layers.h"
+#include "render/charge_steps.h"
 #include "render/key_colours.h"
 #include "render/renderer.h"
 
@@ -188,6 +190,58 @@ TEST(PlacementWalk, MatchesTheRowByRowProbeOnRandomBoxes) {
                 << x << "," << y << " " << w << "x" << h;
         }
     }
+}
+
+}  // namespace
+}  // namespace tess
+
+namespace tess {
+namespace {
+
+// A piece as its drawing leaves it: mask (piece black), coloured picture and
+// key picture (piece in colour, black elsewhere), `margin` pixels of margin.
+OrdinarySurfaces pieceSurfaces(int w, int h, int margin, int l, int t, int r, int b, Colour key) {
+    OrdinarySurfaces piece{Surface(w, h, kBlack), Surface(w, h, kBlack), Surface(w, h, kWhite)};
+    piece.MaskDC.fillRect(l + margin, t + margin, r + margin, b + margin, Brush::solid(kBlack));
+    piece.ImageDC.fillRect(l + margin, t + margin, r + margin, b + margin, Brush::solid(0x123456));
+    piece.Image2DC.fillRect(l + margin, t + margin, r + margin, b + margin, Brush::solid(key));
+    return piece;
+}
+
+TEST(ClassifyChargesStep, LaysBothPiecesZonesOnTheirMaps) {
+    Workspace ws;
+    auto r = std::make_unique<Renderer>();
+    r->PartMapDC = Surface(kCanvasWidth, kCanvasHeight, kPart1);
+    r->OrdinaryMapDC = Surface(kCanvasWidth, kCanvasHeight, kPart1);
+    BlazonRecord& b = ws.CurrentBlazon;
+    b.Ordinary2.Present = kTrue;
+    r->Ordinary2 = pieceSurfaces(kCanvasWidth, kCanvasHeight, 0, 0, 260, 265, 340, kZone5);
+    b.Ordinary1.Present = kTrue;
+    r->Ordinary1 = pieceSurfaces(kBigWidth, kBigHeight, kBigMargin, 100, 0, 160, 340, kZone7);
+    ws.Bank[1].InUse = kTrue;
+    auto place = [&](int n, int x, int y) {
+        ChargeRecord& c = b.Charges[n];
+        c.InUse = kTrue;
+        c.ImageIndex = 1;
+        c.X = Integer(x);
+        c.Y = Integer(y);
+        c.Width = c.Height = 30;
+    };
+    place(1, 20, 280);   // on the champagne
+    place(2, 115, 100);  // on the pale
+    place(3, 20, 100);   // in the field
+    place(4, 115, 280);  // on the pale, over the champagne
+    ClassifyCharges(ws, *r);
+    EXPECT_EQ(b.Charges[1].Placement, 5);
+    EXPECT_EQ(b.Charges[2].Placement, 7);
+    EXPECT_EQ(b.Charges[3].Placement, 1);
+    EXPECT_EQ(b.Charges[4].Placement, 7);
+    EXPECT_EQ(b.Parts[5].ChargeCount, 1);
+    EXPECT_EQ(b.Parts[7].ChargeCount, 2);
+    EXPECT_EQ(r->PartMapDC.pixel(10, 300), kZone5);
+    EXPECT_EQ(r->PartMapDC.pixel(130, 100), kPart1);
+    EXPECT_EQ(r->OrdinaryMapDC.pixel(130, 100), kZone7);
+    EXPECT_EQ(r->OrdinaryMapDC.pixel(10, 300), kPart1);
 }
 
 }  // namespace
