@@ -7,7 +7,9 @@
 namespace tess {
 
 namespace {
-std::size_t lastSeparator(std::string_view path) { return path.find_last_of("/\\"); }
+std::size_t lastSeparator(std::string_view path) {
+    return path.find_last_of("/\\");
+}
 }  // namespace
 
 std::string FolderOfPath(std::string_view path) {

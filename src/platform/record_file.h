@@ -16,7 +16,7 @@ inline constexpr int kRecordLength = 128;
 inline constexpr int kMaxRecordString = kRecordLength - 2;
 
 class RecordWriter {
-public:
+  public:
     void putByte(std::uint8_t v);
     void putInteger(std::int16_t v);
     void putLong(std::int32_t v);
@@ -26,46 +26,46 @@ public:
     std::int32_t recordCount() const;
     const std::vector<std::uint8_t>& bytes() const { return bytes_; }
 
-private:
+  private:
     std::vector<std::uint8_t> bytes_;
 };
 
 // Reads records at any number; records past the end (or cut short) read as 0
 // or the empty text, so a reader never fails on a truncated file.
 class RecordReader {
-public:
+  public:
     explicit RecordReader(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {}
     std::uint8_t getByte(std::int32_t record) const;
     std::int16_t getInteger(std::int32_t record) const;
     std::int32_t getLong(std::int32_t record) const;
     std::string getString(std::int32_t record) const;  // UTF-8
-    std::int32_t recordCount() const;  // whole or partial records present
+    std::int32_t recordCount() const;                  // whole or partial records present
 
-private:
+  private:
     const std::uint8_t* recordAt(std::int32_t record) const;  // nullptr when absent
     std::vector<std::uint8_t> bytes_;
 };
 
 // A little-endian byte stream (the ".fmp" fur file and the like).
 class ByteWriter {
-public:
+  public:
     void putInteger(std::int16_t v);
     void putLong(std::int32_t v);
     const std::vector<std::uint8_t>& bytes() const { return bytes_; }
 
-private:
+  private:
     std::vector<std::uint8_t> bytes_;
 };
 
 class ByteReader {
-public:
+  public:
     explicit ByteReader(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {}
     // Empty when the stream ends before the value.
     std::optional<std::int16_t> getInteger();
     std::optional<std::int32_t> getLong();
     std::size_t remaining() const { return bytes_.size() - pos_; }
 
-private:
+  private:
     std::vector<std::uint8_t> bytes_;
     std::size_t pos_ = 0;
 };
