@@ -109,7 +109,7 @@ void appendFirstOrderPiece(Workspace& ws, std::string& b) {
     const bool repeated = piece.Repeat != 0;
     b += " à ";
     if (repeated) {
-        b += NumberWord(static_cast<Byte>(piece.Repeat + 1));
+        b += NumberWord(piece.Repeat + 1);
         b += ' ';
     }
     if (OrdinaryCanBeNarrowed(blazon, 1) && piece.Size < 0)

@@ -68,7 +68,7 @@ std::string BuildPartChargesPhrase(Workspace& ws, Byte part) {
 
         s += " chargé de ";
         if (n >= 2) {
-            s += NumberWord(static_cast<Byte>(n));
+            s += NumberWord(n);
             s += ' ';
         }
         s += *phrase;

@@ -59,7 +59,7 @@ std::string TinctureText(const Workspace& ws, Long code, Long strewn) {
     return text;
 }
 
-std::string NumberWord(Byte n) {
+std::string NumberWord(int n) {
     if (n >= 1 && n <= 20) return std::string(kNumberWords[n]);
     return " " + std::to_string(n);
 }

@@ -16,8 +16,9 @@ namespace tess {
 // (116..119). Unknown codes give the empty text, 131 and above a marker.
 std::string TinctureText(const Workspace& ws, Long code, Long strewn);
 
-// "un" .. "vingt"; any other value its digits after one blank.
-std::string NumberWord(Byte n);
+// "un" .. "vingt"; any other value its digits after one blank. Takes any count,
+// so a count past 255 is written as it stands rather than wrapped.
+std::string NumberWord(int n);
 
 // The partition's name; the four compound partitions also hand back their
 // second half (ending with a blank) in `secondHalf`, the others leave it.

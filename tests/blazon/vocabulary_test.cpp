@@ -73,6 +73,7 @@ TEST(NumberWord, WordsThenDigits) {
     EXPECT_EQ(NumberWord(21), " 21");
     EXPECT_EQ(NumberWord(0), " 0");
     EXPECT_EQ(NumberWord(255), " 255");
+    EXPECT_EQ(NumberWord(256), " 256");
 }
 
 TEST(PartitionName, CompoundPartitionsHandBackTheirSecondHalf) {
