@@ -65,7 +65,12 @@ class Surface {
     // through (xs,ys) counter-clockwise on screen to the ray through (xe,ye),
     // both end pixels included. Equal rays: the whole ellipse. A box one pixel
     // high or wide (or flat) gives a straight segment.
-    void arc(int left, int top, int right, int bottom, int xs, int ys, int xe, int ye, Colour c);
+    void arc(int left, int top, int right, int bottom, int xs, int ys, int xe, int ye, Colour c,
+             DrawMode mode = DrawMode::Copy);
+    // Whole circle round a centre given in real coordinates (the picture-box
+    // Circle): the ellipse of the box from round(cx - r) to round(cx + r)
+    // inclusive, likewise in y. Each pixel drawn once, so Invert twice restores.
+    void circle(double cx, double cy, double radius, Colour c, DrawMode mode = DrawMode::Copy);
 
     // Outline in `pen` on columns l..r-1 and rows t..b-1, interior in `brush`.
     // A hollow brush leaves the interior; with kNoColour as pen there is no

@@ -104,7 +104,7 @@ std::size_t endPixel(const std::vector<Point>& outline, Point r, std::int64_t a,
 }  // namespace
 
 void Surface::arc(int left, int top, int right, int bottom, int xs, int ys, int xe, int ye,
-                  Colour c) {
+                  Colour c, DrawMode mode) {
     // The figure keeps inside the box with its right and bottom edges excluded.
     const std::int64_t l = std::min(left, right), t = std::min(top, bottom);
     const std::int64_t r = std::max(l, std::int64_t(std::max(left, right)) - 1);
@@ -119,12 +119,30 @@ void Surface::arc(int left, int top, int right, int bottom, int xs, int ys, int 
     const bool whole =
         (cross(s, e) == 0 && dot(s, e) > 0) || (s.x == 0 && s.y == 0) || (e.x == 0 && e.y == 0);
 
-    auto plot = [&](Point p) { setPixel(int((p.x + cx2) / 2), int((p.y + cy2) / 2), c); };
-    for (const Point& p : outline)
-        if (whole || inSector(p, s, e)) plot(p);
-    if (whole || a == 0 || b == 0) return;
-    plot(outline[endPixel(outline, s, a, b)]);
-    plot(outline[endPixel(outline, e, a, b)]);
+    // Marked first and drawn once, so that inverting never turns a pixel twice.
+    std::vector<char> drawn(outline.size(), 0);
+    for (std::size_t i = 0; i < outline.size(); ++i) drawn[i] = whole || inSector(outline[i], s, e);
+    if (!whole && a != 0 && b != 0) {
+        drawn[endPixel(outline, s, a, b)] = 1;
+        drawn[endPixel(outline, e, a, b)] = 1;
+    }
+    for (std::size_t i = 0; i < outline.size(); ++i) {
+        if (!drawn[i]) continue;
+        const int x = int((outline[i].x + cx2) / 2), y = int((outline[i].y + cy2) / 2);
+        if (!contains(x, y)) continue;
+        Colour& p = row(y)[x];
+        p = mode == DrawMode::Invert ? p ^ 0xFFFFFFu : c;
+    }
+}
+
+void Surface::circle(double cx, double cy, double radius, Colour c, DrawMode mode) {
+    if (std::isnan(cx) || std::isnan(cy) || std::isnan(radius)) return;
+    constexpr double kLimit = 1 << 28;
+    const double rr = std::min(std::abs(radius), kLimit);
+    auto whole = [&](double v) { return int(std::nearbyint(std::clamp(v, -kLimit, kLimit))); };
+    const int left = whole(cx - rr), top = whole(cy - rr);
+    const int right = whole(cx + rr) + 1, bottom = whole(cy + rr) + 1;
+    arc(left, top, right, bottom, right, top, right, top, c, mode);
 }
 
 }  // namespace tess

@@ -26,7 +26,7 @@ struct Seed {
 enum PairMask { kPair12 = 1, kPair13 = 2, kPair23 = 4 };
 
 struct PartitionLayout {
-    std::vector<PartitionLine> Lines;  // Model coordinates
+    std::vector<PartitionLine> Lines;  // coordinates on the 365 x 440 key map
     std::vector<Seed> Seeds;           // shield coordinates, part 1 first
     int Pairs;
     bool Pair23SparesInserted;  // two inserted coats of arms are no fault
@@ -39,7 +39,7 @@ PartitionLine P(int x1, int y1, int x2, int y2) {
     return {false, x1, y1, x2, y2, true, 0};
 }
 
-// The lines run past the borders of Model (or on from the shield's corners)
+// The lines run past the borders of the key map (or on from the shield's corners)
 // so that no flood leaks from one part to another through the margin.
 const PartitionLayout& layoutOf(Long code) {
     static const PartitionLayout kPlain{{}, {{2, 2}}, 0, false};
@@ -227,12 +227,15 @@ bool hasHeraldicLines(Long code) {
 void DrawFieldPartition(Workspace& ws, Renderer& r) {
     BlazonRecord& b = ws.CurrentBlazon;
     const PartitionLayout& layout = layoutOf(b.Partition);
-    Surface& model = r.Model;
-    if (model.width() != kModelWidth || model.height() != kModelHeight)
-        model.resize(kModelWidth, kModelHeight);
-    model.clear();
+    // The key map is drawn with a 50-pixel margin round the shield, so that
+    // lines can run past the shield's edges and close every part.
+    Surface& map = r.TempPic;
+    map.setBackground(kWorkBackground);
+    if (map.width() != kModelWidth || map.height() != kModelHeight)
+        map.resize(kModelWidth, kModelHeight);
+    map.clear();
 
-    drawLines(layout, b.Parts[1].Line, model);
+    drawLines(layout, b.Parts[1].Line, map);
     b.PartCount = Byte(layout.Seeds.size());
     for (std::size_t i = 0; i < layout.Seeds.size(); ++i) {
         b.Parts[i + 1].SeedX = Integer(layout.Seeds[i].X);
@@ -243,13 +246,12 @@ void DrawFieldPartition(Workspace& ws, Renderer& r) {
     // Parts are flooded in order, so a later part that finds an earlier key
     // colour at its seed takes that area over.
     for (int k = 1; k <= b.PartCount; ++k)
-        model.floodSurface(b.Parts[k].SeedX + kModelMargin, b.Parts[k].SeedY + kModelMargin,
-                           Brush::solid(kPartKeyColours[k]));
+        map.floodSurface(b.Parts[k].SeedX + kModelMargin, b.Parts[k].SeedY + kModelMargin,
+                         Brush::solid(kPartKeyColours[k]));
 
-    r.TempPic = model;
-    BitBlt(r.PartMapDC, 0, 0, kCanvasWidth, kCanvasHeight, model, kModelMargin, kModelMargin,
+    BitBlt(r.PartMapDC, 0, 0, kCanvasWidth, kCanvasHeight, map, kModelMargin, kModelMargin,
            RasterOp::Copy);
-    BitBlt(r.OrdinaryMapDC, 0, 0, kCanvasWidth, kCanvasHeight, model, kModelMargin, kModelMargin,
+    BitBlt(r.OrdinaryMapDC, 0, 0, kCanvasWidth, kCanvasHeight, map, kModelMargin, kModelMargin,
            RasterOp::Copy);
 }
 

@@ -5,6 +5,7 @@
 #include "model/image_bank.h"
 #include "model/records.h"
 #include "platform/surface.h"
+#include "render/charge_surfaces.h"
 
 namespace tess {
 
@@ -48,11 +49,12 @@ class Renderer {
   public:
     // The visible canvas, 265 x 340 in shield coordinates.
     Surface Picture1;
-    // The hidden key map: 365 x 440 (shield at (50, 50)) while the partition is
-    // drawn, otherwise 265 x 340; after a redraw, the part key map of the
-    // canvas, pixel for pixel, which the window's hit tests read.
+    // The hidden part key map, 265 x 340: after a redraw, each part and piece
+    // zone of the canvas in its key colour, pixel for pixel, which the window's
+    // hit tests read. The second-order piece is prepared on it.
     Surface Model;
-    // The field filled in its tinctures; shield at (50, 50).
+    // Scratch: the partition's key map with a 50-pixel margin (365 x 440,
+    // shield at (50, 50)); the first-order piece's steps use it too.
     Surface TempPic;
     // Work surface of the first-order piece, 465 x 540, shield at (100, 100).
     Surface BigOne;
@@ -87,11 +89,9 @@ class Renderer {
     // only; 0, 5 and 6 stay empty).
     std::array<Surface, kPartCount + 1> InsertedPictures;
 
-    // Image-bank slot 1..255: the picture and its mask (figure black on white).
-    std::array<Surface, kImageBankSize + 1> BankPictures;
-    std::array<Surface, kImageBankSize + 1> BankMasks;
-    // Charge 1..50: its working picture (figure in its tincture on black).
-    std::array<Surface, kChargeCount + 1> ChargePictures;
+    // Image-bank slots 1..255 (picture and mask) and charges 1..50 (working
+    // picture and recolouring layers, tagged with what they were made from).
+    ChargeSurfaces Charges;
 
     // The two 265 x 340 surfaces of the charge arrangement engine.
     Surface MotifWorkDC1;

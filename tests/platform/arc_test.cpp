@@ -17,6 +17,7 @@ int blackCount(const Surface& s) {
 }
 
 // The ellipse of box (1,1)-(12,8): columns 1..11, rows 1..7, centre (6, 4).
+const Colour kRed = 0x0000FF;
 constexpr int L = 1, T = 1, R = 12, B = 8, CX = 6, CY = 4;
 
 TEST(Arc, EqualRaysDrawTheWholeClosedEllipse) {
@@ -130,6 +131,32 @@ TEST(Arc, WavyChainOfAlternateHalvesIsConnected) {
     }
     s.floodSurface(0, 0, Brush::solid(0x0000FF));
     for (int x = 0; x < 80; ++x) ASSERT_NE(s.pixel(x, 23), 0x0000FFu) << x;
+}
+
+TEST(Arc, InvertingTurnsEachPixelOnceAndTwiceRestores) {
+    Surface copy(14, 10), inverted(14, 10);
+    copy.arc(L, T, R, B, L, CY, CX, T, kBlack);  // end pixels lie on the traced outline too
+    inverted.arc(L, T, R, B, L, CY, CX, T, kRed, DrawMode::Invert);
+    EXPECT_EQ(inverted, copy);
+    inverted.arc(L, T, R, B, L, CY, CX, T, kBlack, DrawMode::Invert);
+    EXPECT_EQ(inverted, Surface(14, 10));
+}
+
+TEST(Circle, RoundARealCentreThroughItsFourKeyPoints) {
+    Surface s(21, 21);
+    s.circle(10.2, 9.8, 6, kBlack);
+    for (auto [x, y] : {std::pair{4, 10}, {16, 10}, {10, 4}, {10, 16}})
+        EXPECT_EQ(s.pixel(x, y), kBlack) << x << "," << y;
+    EXPECT_EQ(s.pixel(10, 10), kWhite);
+    EXPECT_EQ(s.pixel(10, 3), kWhite);
+    // Symmetric both ways about the centre pixel.
+    for (int y = 0; y < 21; ++y)
+        for (int x = 0; x < 21; ++x) {
+            ASSERT_EQ(s.pixel(x, y), s.pixel(20 - x, y));
+            ASSERT_EQ(s.pixel(x, y), s.pixel(x, 20 - y));
+        }
+    s.circle(10.2, 9.8, 6, kBlack, DrawMode::Invert);
+    EXPECT_EQ(blackCount(s), 0);
 }
 
 TEST(Arc, HugeBoxesFromDamagedInputAreIgnored) {
