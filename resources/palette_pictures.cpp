@@ -83,12 +83,13 @@ void drawSwatch(Surface& s, int code, int l, int t, int r, int b) {
                         if (kTinySpot[j][i] == '#' && x + i <= r && y + j <= b)
                             s.setPixel(x + i, y + j, spot);
     } else {
+        // A sixth of the size, from the middle of the picture.
         constexpr int kShrink = 6;
+        const int x0 = 132 - (r - l + 1) * kShrink / 2;
         for (int y = t; y <= b; ++y)
             for (int x = l; x <= r; ++x)
-                s.setPixel(
-                    x, y,
-                    majorityColour(fur, 132 - 3 + (x - l) * kShrink, (y - t) * kShrink, kShrink));
+                s.setPixel(x, y,
+                           majorityColour(fur, x0 + (x - l) * kShrink, (y - t) * kShrink, kShrink));
     }
     frameRect(s, l - 1, t - 1, r + 1, b + 1, kBlack);
 }

@@ -52,6 +52,10 @@ const Surface& warningPicture();
 // any other type gives a plain shield.
 const Surface& honourablePieceIcon(int type);
 
+// The program's icon, 32 x 32: a small shield, the panel colour round it
+// (which the window may treat as transparent).
+const Surface& programIcon();
+
 // The ten 320 x 200 frames of the start-up animation, 1..10 in showing order;
 // any other number gives the last frame.
 inline constexpr int kIntroFrameCount = 10;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "picture_dump.h"
+#include "resources/pictures.h"
 #include "resources/window_pictures.h"
 
 namespace tess {
@@ -53,6 +54,8 @@ TEST(WindowPictures, SizesAreThoseTheWindowLaysOut) {
     EXPECT_EQ(shiftChooserPicture().width(), 25);
     EXPECT_EQ(shiftChooserPicture().height(), 64);
     EXPECT_GE(alignmentStripPicture().height(), 301);
+    EXPECT_EQ(programIcon().width(), 32);
+    EXPECT_EQ(programIcon().height(), 32);
     EXPECT_EQ(toolbarPicture().width(), 640);
     EXPECT_EQ(toolbarPicture().height(), 40);
     for (int n = 1; n <= kIntroFrameCount; ++n) {
@@ -79,6 +82,31 @@ TEST(WindowPictures, TincturePaletteSwatchesAreClosedInsideTheirCells) {
                            "swatch at " + std::to_string(s.x) + "," + std::to_string(s.y));
         // White inside, so the first painting shows every tincture, Sable too.
         EXPECT_EQ(p.pixel(s.x, s.y), kWhite);
+    }
+}
+
+TEST(WindowPictures, FurPaletteCellsShowTheFurTheirHandlerNames) {
+    // Cells: columns x <= 18 and x > 18; rows y < 21, 21..35, 36..60, > 60.
+    struct Cell {
+        int code, left, top, right, bottom;
+    };
+    const Cell cells[] = {{110, 0, 0, 18, 20},   {113, 19, 0, 49, 20}, {115, 0, 21, 18, 35},
+                          {111, 19, 21, 49, 35}, {114, 0, 36, 18, 60}, {112, 19, 36, 49, 60},
+                          {108, 0, 61, 18, 84},  {109, 19, 61, 49, 84}};
+    const Surface& p = furPalettePicture();
+    for (const Cell& c : cells) {
+        const Surface& fur = furPicture(c.code);
+        const std::set<Colour> furColours(fur.data(), fur.data() + fur.width() * fur.height());
+        std::set<Colour> shown;
+        for (int y = c.top; y <= c.bottom; ++y)
+            for (int x = c.left; x <= c.right; ++x) {
+                const Colour px = p.pixel(x, y);
+                if (px != kBlack && px != kPanelColour) shown.insert(px);
+            }
+        // Sable furs show black too, which the frame also uses; the rest must match.
+        std::set<Colour> want = furColours;
+        want.erase(kBlack);
+        EXPECT_EQ(shown, want) << "cell of fur " << c.code;
     }
 }
 
@@ -226,6 +254,7 @@ TEST(WindowPictures, DumpForLooking) {
     std::vector<const Surface*> icons;
     for (int type = 1; type <= 22; ++type) icons.push_back(&honourablePieceIcon(type));
     testing::dumpMontage(icons, "piece_icons", 4);
+    testing::dumpPicture(programIcon(), "program_icon", 8);
     for (int n = 1; n <= kIntroFrameCount; ++n)
         testing::dumpPicture(introFrame(n), "intro" + std::to_string(n), 2);
 }
