@@ -2,6 +2,8 @@
 // that the pieces and the charges have their place in the sequence.
 #include "render/redraw_shield.h"
 
+#include "blazon/blazon_text.h"
+#include "blazon/tincture_warnings.h"
 #include "model/document.h"
 #include "model/workspace.h"
 #include "render/charge_steps.h"
@@ -105,15 +107,6 @@ RedrawMenus menuStates(const Workspace& ws) {
     return m;
 }
 
-// The blazon under the shield and the warnings' text. Hook
-// for the blazon code, which composes both; empty until it is wired in here.
-std::string composeBlazonText(Workspace& ws) {
-    return {};
-}
-std::string composeWarningText(Workspace& ws) {
-    return {};
-}
-
 }  // namespace
 
 RedrawResult RedrawShield(Workspace& ws, Renderer& r) {
@@ -136,9 +129,11 @@ RedrawResult RedrawShield(Workspace& ws, Renderer& r) {
     result.SelShapeLeft = toolbarMarker(ws, r);
     result.Options = optionVisibility(ws.CurrentBlazon);
     result.Menus = menuStates(ws);
-    result.BlazonText = composeBlazonText(ws);
+    // Composed last, from the charge lists and warnings of this very drawing,
+    // so the text never disagrees with the shield.
+    result.BlazonText = BuildBlazonText(ws);
     result.WarnPicVisible = ws.Warnings.count() > 0;
-    if (result.WarnPicVisible) result.WarningText = composeWarningText(ws);
+    if (result.WarnPicVisible) result.WarningText = ShowTinctureWarnings(ws);
     return result;
 }
 

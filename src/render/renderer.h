@@ -58,6 +58,8 @@ class Renderer {
     Surface TempPic;
     // Work surface of the first-order piece, 465 x 540, shield at (100, 100).
     Surface BigOne;
+    // Scratch of the first-order piece's drawing, made on first use.
+    Surface PieceScratch;
 
     // Shield-sized copies of the field's key map; the pieces' zones are added
     // to them when the charges are placed.

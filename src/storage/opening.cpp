@@ -23,9 +23,9 @@ std::string openOtherDocumentQuestion(const Workspace& ws) {
 
 OpenOutcome OpenDocument(Workspace& ws, Renderer& r, const std::string& path,
                          const FileDialogs& dialogs) {
-    dialogs.waitWith("\rChargement des caractéristiques de " + FileNameOfPath(path));
+    ws.ui->showWaitBox("\rChargement des caractéristiques de " + FileNameOfPath(path));
     LoadOutcome load = LoadDocument(ws, r, path, dialogs);
-    dialogs.endWait();
+    ws.ui->hideWaitBox();
     OpenOutcome out;
     out.changed = true;
     out.loaded = load.loaded;

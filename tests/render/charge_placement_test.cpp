@@ -215,8 +215,10 @@ TEST(ClassifyChargesStep, LaysBothPiecesZonesOnTheirMaps) {
     r->OrdinaryMapDC = Surface(kCanvasWidth, kCanvasHeight, kPart1);
     BlazonRecord& b = ws.CurrentBlazon;
     b.Ordinary2.Present = kTrue;
+    b.Ordinary2.Type = 12;  // a champagne
     r->Ordinary2 = pieceSurfaces(kCanvasWidth, kCanvasHeight, 0, 0, 260, 265, 340, kZone5);
     b.Ordinary1.Present = kTrue;
+    b.Ordinary1.Type = 2;  // a pale
     r->Ordinary1 = pieceSurfaces(kBigWidth, kBigHeight, kBigMargin, 100, 0, 160, 340, kZone7);
     ws.Bank[1].InUse = kTrue;
     auto place = [&](int n, int x, int y) {

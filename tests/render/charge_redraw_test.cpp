@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "model/charge_placing.h"
 #include "model/motifs.h"
 #include "model/placed_charges.h"
@@ -205,6 +207,33 @@ TEST_F(ChargeRedraw, HeldChargeIsRenderedIntoTheOverlay) {
     ASSERT_TRUE(drawChargeInBox(ws, r.Charges, overlay, 1, 8, 4));
     EXPECT_EQ(testing::ascii(overlay), expected);
     EXPECT_FALSE(drawChargeInBox(ws, r.Charges, overlay, 2, 8, 4));
+}
+
+TEST_F(ChargeRedraw, DamagedChargeRecordsNeitherCrashNorHang) {
+    addBankPicture(1, kArrow, kGueules);
+    addBankPicture(2, {"r"}, 99);  // an own tincture out of range
+    std::mt19937 rng(2024);
+    std::uniform_int_distribution<int> any16(-32768, 32767), small(-400, 700), pick(0, 9);
+    for (int round = 0; round < 40; ++round) {
+        for (int n = 1; n <= kChargeCount; ++n) {
+            ChargeRecord& c = ws.CurrentBlazon.Charges[n];
+            const bool wild = pick(rng) == 0;
+            c.InUse = Integer(pick(rng) < 8 ? kTrue : 0);
+            c.ImageIndex = Integer(wild ? any16(rng) : pick(rng) % 4);
+            c.X = Integer(wild ? any16(rng) : small(rng));
+            c.Y = Integer(wild ? any16(rng) : small(rng));
+            c.Width = Integer(wild ? any16(rng) : small(rng));
+            c.Height = Integer(wild ? any16(rng) : small(rng));
+            c.Tincture = wild ? any16(rng) : pick(rng) + 1;
+            c.Mirrored = Integer(-(pick(rng) % 2));
+            c.Brochant = Integer(-(pick(rng) % 2));
+            c.Placement = Byte(any16(rng));
+        }
+        redraw();
+        for (int k = 1; k <= kPartCount; ++k)
+            ASSERT_LE(ws.CurrentBlazon.Parts[k].ChargeCount, kChargeCount);
+        ChargeAtPoint(ws, small(rng), small(rng));
+    }
 }
 
 }  // namespace
