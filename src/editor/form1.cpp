@@ -259,8 +259,6 @@ FileDialogs Form1::fileDialogs() {
             .toUtf8()
             .toStdString();
     };
-    d.showWait = [this](const std::string& text) { messages_.showWait(fromUtf8(text)); };
-    d.hideWait = [this] { messages_.hideWait(); };
     return d;
 }
 
