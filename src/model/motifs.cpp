@@ -122,10 +122,12 @@ void MoveMotifCharges(Workspace& ws, int group, int dx, int dy, int height, int 
         const int c = motif.Members[i];
         if (!validCharge(c)) continue;
         ChargeRecord& charge = ws.CurrentBlazon.Charges[c];
+        const ChargeRecord before = charge;
         charge.X = saturated(charge.X + dx);
         charge.Y = saturated(charge.Y + dy);
         charge.Height = saturated(height);
         charge.Width = saturated(width);
+        if (!(charge == before)) ws.Modified = true;
     }
 }
 

@@ -53,8 +53,9 @@ Byte RemoveChargeFromMotif(Workspace& ws, int group, int charge);
 // them).
 void ClearMotif(Workspace& ws, int group);
 
-// Shifts members 1..Count by (dx, dy) and gives each the size width x height.
-// Callers compact the group first.
+// Shifts members 1..Count by (dx, dy) and gives each the size width x height
+// (the document counts as changed when one moved). Callers compact the group
+// first.
 void MoveMotifCharges(Workspace& ws, int group, int dx, int dy, int height, int width);
 
 }  // namespace tess

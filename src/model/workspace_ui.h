@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace tess {
 
 // What the document operations ask of the windows (the overlay, the lists, the
@@ -13,6 +15,11 @@ public:
     virtual void clearClipboard() {}
     virtual void clearImageBankList() {}
     virtual void hideUserFurSwatch(int slot) {}
+    // A message box with an OK button (style 48: exclamation, 16: stop sign).
+    virtual void showMessage(const std::string& text, int style, const std::string& title) {}
+    // The wait box, shown without waiting while a long step runs, then hidden.
+    virtual void showWaitBox(const std::string& text) {}
+    virtual void hideWaitBox() {}
 };
 
 }  // namespace tess

@@ -16,8 +16,14 @@ inline constexpr Colour kWhite = 0xFFFFFFu;
 constexpr Colour rgb(int red, int green, int blue) {
     return Colour(red & 0xFF) | Colour(green & 0xFF) << 8 | Colour(blue & 0xFF) << 16;
 }
-constexpr int redOf(Colour c) { return int(c & 0xFF); }
-constexpr int greenOf(Colour c) { return int(c >> 8 & 0xFF); }
-constexpr int blueOf(Colour c) { return int(c >> 16 & 0xFF); }
+constexpr int redOf(Colour c) {
+    return int(c & 0xFF);
+}
+constexpr int greenOf(Colour c) {
+    return int(c >> 8 & 0xFF);
+}
+constexpr int blueOf(Colour c) {
+    return int(c >> 16 & 0xFF);
+}
 
 }  // namespace tess

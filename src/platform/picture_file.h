@@ -7,10 +7,12 @@
 
 namespace tess {
 
-// Loads a bmp, gif or jpg (by content, not by name) into a surface.
-// Empty when the file is missing or is not a picture.
+// Loads a bmp, gif or jpg (by content, not by name) into a surface; see-through
+// pixels of a gif come out white. Empty when the file is missing, is not one
+// of these pictures, is damaged or is unreasonably large.
 std::optional<Surface> loadPicture(const std::string& path);
-// Writes a Windows bitmap (24 bits). Empty text on success, else the reason.
+// Writes a Windows bitmap (24 bits), replacing any old file only once the new
+// one is whole. Empty text on success, else the reason (French, for the user).
 std::string savePictureBmp(const Surface& surface, const std::string& path);
 
 }  // namespace tess

@@ -16,7 +16,7 @@ inline constexpr int kRecordLength = 128;
 inline constexpr int kMaxRecordString = kRecordLength - 2;
 
 class RecordWriter {
-public:
+  public:
     void putByte(std::uint8_t v);
     void putInteger(std::int16_t v);
     void putLong(std::int32_t v);
@@ -26,54 +26,60 @@ public:
     std::int32_t recordCount() const;
     const std::vector<std::uint8_t>& bytes() const { return bytes_; }
 
-private:
+  private:
     std::vector<std::uint8_t> bytes_;
 };
 
 // Reads records at any number; records past the end (or cut short) read as 0
 // or the empty text, so a reader never fails on a truncated file.
 class RecordReader {
-public:
+  public:
     explicit RecordReader(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {}
     std::uint8_t getByte(std::int32_t record) const;
     std::int16_t getInteger(std::int32_t record) const;
     std::int32_t getLong(std::int32_t record) const;
     std::string getString(std::int32_t record) const;  // UTF-8
-    std::int32_t recordCount() const;  // whole or partial records present
+    std::int32_t recordCount() const;                  // whole or partial records present
 
-private:
-    const std::uint8_t* recordAt(std::int32_t record) const;  // nullptr when absent
+  private:
+    // `bytes` little-endian bytes at `offset` in a record; bytes past the end read as 0.
+    std::uint32_t littleEndian(std::int32_t record, int offset, int bytes) const;
     std::vector<std::uint8_t> bytes_;
 };
 
 // A little-endian byte stream (the ".fmp" fur file and the like).
 class ByteWriter {
-public:
+  public:
+    void putByte(std::uint8_t v);
     void putInteger(std::int16_t v);
     void putLong(std::int32_t v);
     const std::vector<std::uint8_t>& bytes() const { return bytes_; }
 
-private:
+  private:
     std::vector<std::uint8_t> bytes_;
 };
 
 class ByteReader {
-public:
+  public:
     explicit ByteReader(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {}
-    // Empty when the stream ends before the value.
+    // Empty when the stream ends before the value (the stream is then spent).
+    std::optional<std::uint8_t> getByte();
     std::optional<std::int16_t> getInteger();
     std::optional<std::int32_t> getLong();
     std::size_t remaining() const { return bytes_.size() - pos_; }
 
-private:
+  private:
+    std::optional<std::uint32_t> take(int bytes);
     std::vector<std::uint8_t> bytes_;
     std::size_t pos_ = 0;
 };
 
 // Whole-file helpers. readFileBytes gives nothing for a missing or unreadable
-// file. writeFileAtomically writes to a temporary file in the same folder and
-// renames it over `path`, so the old file stays whole when anything fails;
-// it returns an empty text on success, else the reason.
+// file, for anything but a plain file, and for a file larger than `maxBytes`.
+// writeFileAtomically writes to a temporary file in the same folder, flushes it
+// to the disk and renames it over `path`, so the old file stays whole when
+// anything fails; it returns an empty text on success, else the reason (French,
+// for the user).
 std::optional<std::vector<std::uint8_t>> readFileBytes(const std::string& path,
                                                        std::size_t maxBytes = 64u << 20);
 std::string writeFileAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes);

@@ -25,7 +25,7 @@ enum class DrawMode { Copy, Invert };
 // below reproduce the exact semantics the drawing code relies on (last pixel of
 // a segment not drawn, 4-connected floods, blits that never smooth).
 class Surface {
-public:
+  public:
     Surface() = default;
     Surface(int width, int height, Colour background = kWhite);
 
@@ -46,7 +46,9 @@ public:
 
     // Reading outside the surface gives kNoColour; writing outside does nothing.
     Colour pixel(int x, int y) const { return contains(x, y) ? row(y)[x] : kNoColour; }
-    void setPixel(int x, int y, Colour c) { if (contains(x, y)) row(y)[x] = c; }
+    void setPixel(int x, int y, Colour c) {
+        if (contains(x, y)) row(y)[x] = c;
+    }
 
     // Every pixel in the background colour.
     void clear();
@@ -59,12 +61,20 @@ public:
     void line(double x1, double y1, double x2, double y2, Colour c, DrawMode mode = DrawMode::Copy);
 
     // Elliptic arc as GDI's Arc: ellipse inscribed in the box (corners in any
-    // order), from the ray through (xs,ys) counter-clockwise on screen to the ray
-    // through (xe,ye), both end pixels included. Equal rays: the whole ellipse.
-    void arc(int left, int top, int right, int bottom, int xs, int ys, int xe, int ye, Colour c);
+    // order, right and bottom edges excluded as for `rectangle`), from the ray
+    // through (xs,ys) counter-clockwise on screen to the ray through (xe,ye),
+    // both end pixels included. Equal rays: the whole ellipse. A box one pixel
+    // high or wide (or flat) gives a straight segment.
+    void arc(int left, int top, int right, int bottom, int xs, int ys, int xe, int ye, Colour c,
+             DrawMode mode = DrawMode::Copy);
+    // Whole circle round a centre given in real coordinates (the picture-box
+    // Circle): the ellipse of the box from round(cx - r) to round(cx + r)
+    // inclusive, likewise in y. Each pixel drawn once, so Invert twice restores.
+    void circle(double cx, double cy, double radius, Colour c, DrawMode mode = DrawMode::Copy);
 
     // Outline in `pen` on columns l..r-1 and rows t..b-1, interior in `brush`.
-    // A hollow brush leaves the interior; pass kNoColour as pen for no outline.
+    // A hollow brush leaves the interior; with kNoColour as pen there is no
+    // outline and the brush covers the whole l..r-1 x t..b-1.
     void rectangle(int left, int top, int right, int bottom, Colour pen, const Brush& brush);
     // Paints columns l..r-1 and rows t..b-1 with the brush (no outline).
     void fillRect(int left, int top, int right, int bottom, const Brush& brush);
@@ -81,7 +91,7 @@ public:
 
     bool operator==(const Surface& other) const = default;
 
-private:
+  private:
     int width_ = 0;
     int height_ = 0;
     Colour background_ = kWhite;

@@ -18,9 +18,11 @@ bool fitsWindows1252(std::string_view utf8);
 // Lower-casing by character, not by byte ("Écusson" gives "écusson").
 std::string lowerFirstCharacter(std::string_view utf8);
 std::string lowerCase(std::string_view utf8);
-// Number of characters (not bytes) of a UTF-8 text.
+// Number of characters (not bytes) of a UTF-8 text; a byte that starts no
+// well-formed character counts as one.
 std::size_t characterCount(std::string_view utf8);
-// The first / last `n` characters of a UTF-8 text, or all when shorter.
+// The first `n` characters of a UTF-8 text (all when shorter); the text less
+// its last `n` characters (empty when shorter).
 std::string leftCharacters(std::string_view utf8, std::size_t n);
 std::string dropLastCharacters(std::string_view utf8, std::size_t n);
 

@@ -142,9 +142,14 @@ TEST(MoveMotifCharges, MovesAndSizesEveryMember) {
     }
     EXPECT_EQ(ws.CurrentBlazon.Charges[4].X, 5);
 
+    EXPECT_TRUE(ws.Modified);
+
+    ws.Modified = false;
     const BlazonRecord before = ws.CurrentBlazon;
     MoveMotifCharges(ws, 0, 10, 10, 1, 1);
+    MoveMotifCharges(ws, g, 0, 0, 44, 33);
     EXPECT_EQ(ws.CurrentBlazon, before);
+    EXPECT_FALSE(ws.Modified);
 }
 
 TEST(MoveMotifCharges, SaturatesInsteadOfWrapping) {

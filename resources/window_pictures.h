@@ -1,0 +1,64 @@
+#pragma once
+
+#include "platform/surface.h"
+
+namespace tess {
+
+// The painted controls of the main window. Each picture is made once, on first
+// use; the handlers hit-test them by fixed pixel ranges, which these drawings
+// respect (every cell's drawing lies inside its range).
+
+// The window's own background, round the painted cells.
+inline constexpr Colour kPanelColour = 0xC8D0D4u;
+// The toolbar's button faces and group edges.
+inline constexpr Colour kButtonFace = 0xC0C0C0u;
+inline constexpr Colour kButtonEdge = 0x808080u;
+
+// `EmPic`, 41 x 127: eleven swatches in two columns, each closed by black and
+// white inside, ready to be flood-painted (bounded by black) in the current
+// tincture colours from the palette's swatch points. Paint a fresh copy each
+// time: a swatch once painted black would stop a later fill.
+const Surface& tincturePalettePicture();
+
+// `Picture3`, 50 x 85: the eight built-in furs in their palette cells.
+const Surface& furPalettePicture();
+
+// `Picture2` and `Picture6`, 45 x 98: the seven shapes as small shields closed
+// by black, dark red (&H80) inside but the Classique cell yellow (&HFFFF).
+const Surface& shapeChooserPicture();
+
+// `ReducedPic` (order 1: maroon shields) and `ReducedPic2` (order 2: green
+// shields), 28 x 63: three shields, each with a pale closed by black (wide,
+// diminished, en filet from the top); the pales are red (&HFF) but the top one
+// yellow for order 1, green (&H8000) but the top one white for order 2.
+const Surface& sizeChooserPicture(int order);
+
+// `DeportPic`, 25 x 64: three shields with a cross closed by black, shifted to
+// the dexter chief, centred, shifted to the sinister base; the crosses red
+// but the middle one yellow.
+const Surface& shiftChooserPicture();
+
+// `CenteringPic`, 20 x 302: the thirteen alignment cells (rows 17..149 across,
+// 186..300 down) under two headings.
+const Surface& alignmentStripPicture();
+
+// `Picture5`, 640 x 40: the 23 toolbar buttons on their faces and group edges.
+const Surface& toolbarPicture();
+
+// `WarnPic`, 24 x 24: the warning sign.
+const Surface& warningPicture();
+
+// The small icon (16 x 16) of honourable piece type 1..22 in the pieces list;
+// any other type gives a plain shield.
+const Surface& honourablePieceIcon(int type);
+
+// The program's icon, 32 x 32: a small shield, the panel colour round it
+// (which the window may treat as transparent).
+const Surface& programIcon();
+
+// The ten 320 x 200 frames of the start-up animation, 1..10 in showing order;
+// any other number gives the last frame.
+inline constexpr int kIntroFrameCount = 10;
+const Surface& introFrame(int n);
+
+}  // namespace tess

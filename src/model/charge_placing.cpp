@@ -1,0 +1,75 @@
+// Putting a charge on the shield and recolouring it.
+#include "model/charge_placing.h"
+
+#include <algorithm>
+
+#include "model/document.h"
+#include "model/image_bank.h"
+#include "model/placed_charges.h"
+#include "model/workspace.h"
+#include "platform/paths.h"
+#include "platform/rounding.h"
+#include "render/charge_recolouring.h"
+#include "render/charge_surfaces.h"
+
+namespace tess {
+
+namespace {
+
+Integer wholePixel(double v) {
+    return Integer(std::clamp<double>(CInt(v), -32768, 32767));
+}
+
+}  // namespace
+
+bool AddCharge(Workspace& ws, ChargeSurfaces& surfaces, const OverlayBox& overlay, int slot) {
+    BlazonRecord& blazon = ws.CurrentBlazon;
+    const int n = (slot >= 1 && slot <= kChargeCount) ? slot : firstFreeCharge(blazon);
+    if (n == 0) {
+        ws.ui->showMessage("Le maximum d'images insérables est atteint!", 48, "Ajouter une image");
+        return false;
+    }
+    // The picture is found or imported before the record changes, so a bank
+    // that refuses it leaves the document and the undo stack as they were.
+    const std::string fileName = FileNameOfPath(overlay.Tag);
+    int picture = findBankSlot(ws.Bank, fileName);
+    const bool imported = picture == 0;
+    if (imported) {
+        picture = AddImageToBank(ws, surfaces, overlay.Tag, 0, -1);
+        if (picture == 0) return false;
+    }
+
+    ChargeRecord& c = blazon.Charges[n];
+    c.InUse = kTrue;
+    PushUndo(ws);
+    ws.Modified = true;
+    c.ImageIndex = Integer(picture);
+    c.X = wholePixel(overlay.Left);
+    c.Y = wholePixel(overlay.Top);
+    ImageBankEntry& entry = ws.Bank[picture];
+    if (imported) {
+        entry.DisplayName = pictureDisplayName(fileName);
+        entry.FileName = fileName;
+        c.Width = entry.Width;
+        c.Height = entry.Height;
+    }
+    if (c.Tincture == -1) {
+        c.Tincture = entry.OwnTincture;
+        c.Mirrored = 0;
+    }
+    if (c.Width == 0) {
+        c.Width = entry.Width;
+        c.Height = entry.Height;
+    }
+    PrepareChargeLayers(ws, surfaces, n);
+    return true;
+}
+
+bool SetChargeTincture(Workspace& ws, ChargeSurfaces& surfaces, int charge, int tincture) {
+    if (charge < 1 || charge > kChargeCount || tincture < 1 || tincture > kTinctureCount)
+        return false;
+    if (ws.CurrentBlazon.Charges[charge].Tincture != tincture) ws.Modified = true;
+    return RetintCharge(ws, surfaces, charge, tincture);
+}
+
+}  // namespace tess

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+
+namespace tess {
+
+struct Workspace;
+class ChargeSurfaces;
+
+// The selected-charge overlay as placing reads it: its box on the canvas and
+// its tag, the picture's path or file name (its file name finds the bank slot).
+struct OverlayBox {
+    double Left = 0;
+    double Top = 0;
+    double Width = 0;
+    double Height = 0;
+    std::string Tag;
+};
+
+// Places a charge showing the overlay's picture at the overlay's top-left
+// corner: charge `slot` when 1..50 (a held charge put back, whose record the
+// caller has filled), else the first free one. Pushes the undo stack once the
+// record is marked in use, without the title's mark but setting the modified
+// flag. A picture not yet in the bank is imported; a new charge takes the
+// picture's size, own tincture and no mirroring. Its layers are prepared.
+// False, with the user told and nothing changed, when all fifty charges are in
+// use or the bank cannot take the picture. The caller redraws after true.
+bool AddCharge(Workspace& ws, ChargeSurfaces& surfaces, const OverlayBox& overlay, int slot = 0);
+
+// Gives the charge a tincture 1..11 and recolours its working picture. No
+// redraw. False (nothing changed) for a tincture or charge out of range.
+bool SetChargeTincture(Workspace& ws, ChargeSurfaces& surfaces, int charge, int tincture);
+
+}  // namespace tess

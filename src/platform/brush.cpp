@@ -1,0 +1,25 @@
+#include "platform/brush.h"
+
+namespace tess {
+
+std::array<std::uint8_t, 8> hatchBits(HatchStyle style) {
+    switch (style) {
+        case HatchStyle::Horizontal:
+            return {0x00, 0x00, 0x00, 0xFF, 0x00, 0x00, 0x00, 0x00};
+        case HatchStyle::Vertical:
+            return {0x08, 0x08, 0x08, 0x08, 0x08, 0x08, 0x08, 0x08};
+        // Upper left to lower right: cell (x, y) with x == y.
+        case HatchStyle::ForwardDiagonal:
+            return {0x80, 0x40, 0x20, 0x10, 0x08, 0x04, 0x02, 0x01};
+        // Lower left to upper right: cell (x, y) with x + y == 7.
+        case HatchStyle::BackwardDiagonal:
+            return {0x01, 0x02, 0x04, 0x08, 0x10, 0x20, 0x40, 0x80};
+        case HatchStyle::Cross:
+            return {0x08, 0x08, 0x08, 0xFF, 0x08, 0x08, 0x08, 0x08};
+        case HatchStyle::DiagonalCross:
+            return {0x81, 0x42, 0x24, 0x18, 0x18, 0x24, 0x42, 0x81};
+    }
+    return {};
+}
+
+}  // namespace tess

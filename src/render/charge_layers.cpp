@@ -1,0 +1,166 @@
+// Where each charge lies (read from the key maps, never computed from
+// geometry) and the three layers the charges are drawn in.
+#include "render/charge_layers.h"
+
+#include <algorithm>
+
+#include "model/placed_charges.h"
+#include "model/warnings.h"
+#include "model/workspace.h"
+#include "render/charge_recolouring.h"
+#include "render/charge_surfaces.h"
+#include "render/key_colours.h"
+#include "render/renderer.h"
+
+namespace tess {
+namespace {
+
+constexpr Colour kHitRed = 0x0000FFu;
+
+bool onMap(const Surface& map, int x, int y) {
+    return map.contains(x, y);
+}
+
+}  // namespace
+
+int layerOfPlacement(int placement) {
+    if (placement == 5 || placement == 15) return 2;
+    if (placement == 7 || placement == 9) return 3;
+    if (placement < 5 || placement >= 10) return 1;
+    return 0;
+}
+
+int partOfPlacement(int placement) {
+    if ((placement >= 1 && placement <= 5) || placement == 7) return placement;
+    if (placement == 9) return 6;
+    if (placement >= 11 && placement <= 15) return placement - 10;
+    if (placement >= 21 && placement <= 24) return placement - 20;
+    return 0;
+}
+
+int SampleChargeArea(Workspace& ws, const PlacementMaps& maps, int charge, int x, int y, int w,
+                     int h) {
+    if (charge >= 1 && charge <= kChargeCount && ws.CurrentBlazon.Charges[charge].Brochant != 0)
+        return 9;
+    int off = 0, onFirst = 0, onSecond = 0;
+    bool allSame = true;
+
+    // The top-left sample: probes down the left edge (diagonally right while
+    // the box starts left of the map) until one lands on the map or the edge
+    // ends. Worked out directly rather than probed one by one: a tall charge
+    // hanging off the map would cost one probe per row.
+    const Surface& part = maps.partMap;
+    const long step = x < 0 ? 1 : 0;
+    const long last = std::max(0L, step ? std::min<long>(h, w) : (w < 0 ? 0L : long(h)));
+    const long firstOn = std::max({0L, -long(y), step ? -long(x) : 0L});
+    const bool reaches = long(x) < part.width() && firstOn <= long(part.height()) - 1 - y &&
+                         (step == 0 || firstOn <= long(part.width()) - 1 - x);
+    const long probe = reaches && firstOn <= last ? firstOn : last;
+    const int s1x = int(x + step * probe), s1y = int(y + probe);
+    const bool probeOff = !onMap(part, s1x, s1y);
+    Colour s[6];
+    s[1] = part.pixel(s1x, s1y);
+    if (probe > 0) off = 1;
+
+    const int px[6] = {0, x, x + w, x, x + w, x + w / 2};
+    const int py[6] = {0, y, y, y + h, y + h, y + h / 2};
+    for (int i = 2; i <= 5; ++i) {
+        s[i] = part.pixel(px[i], py[i]);
+        if (!onMap(part, px[i], py[i])) ++off;
+    }
+    const Colour reference = s[1];
+    for (int i = 2; i <= 5; ++i) {
+        if (s[i] == reference || !onMap(part, px[i], py[i]) || s[i] == kLineColour) continue;
+        if (s[i] == kPartKeyColours[5])
+            ++onSecond;
+        else
+            allSame = false;
+    }
+    // Only a present first-order piece can hold the charge: without one, a
+    // sample on a partition line says nothing (the charge lies in its part).
+    bool sampleOff[6] = {false, probeOff};
+    for (int i = 2; i <= 5; ++i) sampleOff[i] = !onMap(part, px[i], py[i]);
+    if (maps.firstOrderPresent) {
+        for (int i = 1; i <= 5; ++i) {
+            s[i] = maps.ordinaryMap.pixel(px[i], py[i]);
+            sampleOff[i] = !onMap(maps.ordinaryMap, px[i], py[i]);
+            if (s[i] == kPartKeyColours[7] || s[i] == kLineColour) ++onFirst;
+        }
+    }
+    if (off >= 3 && charge != 0) AddWarning(ws.Warnings, 7, charge);
+    if (onFirst == 5) return 7;
+    if (!allSame) return 9;
+    for (int k = 1; k <= 5; ++k) {
+        if (kPartKeyColours[k] != reference) continue;
+        if (onFirst > 0) {
+            int m = 0;
+            for (int i = 1; i <= 5; ++i)
+                if (sampleOff[i] || s[i] == kLineColour) ++m;
+            return onFirst + m == 5 ? 7 : k + 10;
+        }
+        return onSecond > 0 ? k + 20 : k;
+    }
+    return 0;
+}
+
+void classifyCharges(Workspace& ws, const PlacementMaps& maps) {
+    BlazonRecord& b = ws.CurrentBlazon;
+    for (int k = 1; k <= kPartCount; ++k) b.Parts[k].ChargeCount = 0;
+    for (int n = 1; n <= kChargeCount; ++n) {
+        ChargeRecord& c = b.Charges[n];
+        if (c.InUse == 0 || chargePicture(ws, n) == nullptr) continue;
+        const int code = SampleChargeArea(ws, maps, n, c.X, c.Y, c.Width, c.Height);
+        c.Placement = Byte(code);
+        const int k = partOfPlacement(code);
+        if (k == 0) continue;
+        PartRecord& zone = b.Parts[k];
+        zone.ChargeList[++zone.ChargeCount] = Byte(n);
+    }
+}
+
+namespace {
+
+void stamp(const ChargeRecord& c, const ChargeSurfaces& surfaces, int n, Surface& target, int x,
+           int y, int w, int h) {
+    const BankPicture& bank = surfaces.bank(c.ImageIndex);
+    const Surface& working = surfaces.workingPicture(n);
+    const int bw = bank.mask.width(), bh = bank.mask.height();
+    const int dx = c.Mirrored != 0 ? x + w : x;
+    const int dw = c.Mirrored != 0 ? -w : w;
+    StretchBlt(target, dx, y, dw, h, bank.mask, 0, 0, bw, bh, RasterOp::And);
+    StretchBlt(target, dx, y, dw, h, working, 0, 0, bw, bh, RasterOp::Xor);
+}
+
+}  // namespace
+
+bool drawChargeInBox(Workspace& ws, ChargeSurfaces& surfaces, Surface& target, int n, int w,
+                     int h) {
+    if (chargePicture(ws, n) == nullptr || !refreshChargeLayers(ws, surfaces, n)) return false;
+    stamp(ws.CurrentBlazon.Charges[n], surfaces, n, target, 0, 0, w, h);
+    return true;
+}
+
+void drawChargesLayer(Workspace& ws, ChargeSurfaces& surfaces, Surface& canvas, Surface& hitMap,
+                      int layer) {
+    if (layer == 1) hitMap.fill(kBlack);
+    BlazonRecord& b = ws.CurrentBlazon;
+    const Brush red = Brush::solid(kHitRed);
+    for (int n = 1; n <= kChargeCount; ++n) {
+        ChargeRecord& c = b.Charges[n];
+        if (c.InUse == 0 || c.ImageIndex < 1 || layerOfPlacement(c.Placement) != layer) continue;
+        if (chargePicture(ws, n) == nullptr) continue;
+        c.Class = (c.Tincture == 1 || c.Tincture == 2) ? kClassMetal : kClassColour;
+        const int x = c.X, y = c.Y, w = c.Width, h = c.Height;
+        // Judged on the box as drawn: a large charge partly on the canvas
+        // stays, however small its picture.
+        if (x + w < 0 || x > kCanvasWidth || y > kCanvasHeight || y + h < 0) {
+            c.InUse = 0;
+            continue;
+        }
+        if (!refreshChargeLayers(ws, surfaces, n)) continue;
+        hitMap.rectangle(x, y, x + w, y + h, kBlack, red);
+        stamp(c, surfaces, n, canvas, x, y, w, h);
+    }
+}
+
+}  // namespace tess

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "platform/surface.h"
+
+namespace tess {
+
+struct Workspace;
+class ChargeSurfaces;
+
+// Placement codes: 0 no part found; 1..4 in field part k; 5 in the
+// second-order piece's zone; 7 wholly on the first-order piece; 9 over several
+// parts or set over everything; 11..15 in zone code - 10 and partly on the
+// first-order piece; 21..24 in part code - 20 and partly on the second-order
+// piece's zone.
+
+// The stacking layer a placement is drawn in: 1 under both pieces, 2 between
+// them, 3 over both; 0 for a code no placement gives.
+int layerOfPlacement(int placement);
+// The part record whose charge list takes a placement (6 for charges over
+// several parts), 0 for none.
+int partOfPlacement(int placement);
+
+// The two key maps a charge's place is read from: the field's parts with the
+// second-order piece's zone, and the field's parts with the first-order
+// piece's zone. Both are 265 x 340; a point off them matches no key colour.
+struct PlacementMaps {
+    const Surface& partMap;
+    const Surface& ordinaryMap;
+    bool firstOrderPresent = false;
+};
+
+// The placement of a box (left x, top y, width w, height h) from nine samples:
+// its four corners and centre on each map, the top-left one found by walking
+// down the left edge (diagonally right while the box starts left of the
+// canvas) until it reaches the map. A charge set over everything is 9 without
+// sampling. Queues the off-shield warning (kind 7) for `charge` when three of
+// the five points are off the canvas.
+int SampleChargeArea(Workspace& ws, const PlacementMaps& maps, int charge, int x, int y, int w,
+                     int h);
+
+// Gives every charge in use with a picture its placement and rebuilds the
+// zones' charge lists (in charge order). Charges out of use keep their old
+// placement and are in no list.
+void classifyCharges(Workspace& ws, const PlacementMaps& maps);
+
+// Draws the charges of one layer (1, 2, 3) onto the canvas, each stamped
+// through its bank mask (AND) then its working picture (XOR), stretched to its
+// box and mirrored when asked; enters each on the hit map as a red box with a
+// black outline (layer 1 blackens the hit map first). Charges whose layers are
+// stale are prepared again first. A charge whose box lies wholly off the
+// canvas is taken out of the document instead.
+void drawChargesLayer(Workspace& ws, ChargeSurfaces& surfaces, Surface& canvas, Surface& hitMap,
+                      int layer);
+
+// Stamps charge `n` into the w x h box at the origin of `target` (the
+// selected-charge overlay): its bank mask with AND, then its working picture
+// with XOR, both stretched from the whole bank picture, flipped when the
+// charge is mirrored. Drawing twice gives the same image. Layers are prepared
+// first when stale; false (nothing drawn) when the charge has no picture.
+bool drawChargeInBox(Workspace& ws, ChargeSurfaces& surfaces, Surface& target, int n, int w, int h);
+
+}  // namespace tess

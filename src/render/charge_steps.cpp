@@ -1,0 +1,24 @@
+// The charges' steps of the redraw, on the renderer's surfaces.
+#include "render/charge_steps.h"
+
+#include "model/workspace.h"
+#include "render/charge_layers.h"
+#include "render/ordinary_laying.h"
+#include "render/renderer.h"
+
+namespace tess {
+
+void ClassifyCharges(Workspace& ws, Renderer& r) {
+    const BlazonRecord& b = ws.CurrentBlazon;
+    // The pieces' zones go onto the maps exactly as they go onto the canvas,
+    // every copy of a repeated piece included.
+    layOrdinary2(b, r, r.PartMapDC, PieceTarget::KeyMap);
+    layOrdinary1(b, r, r.OrdinaryMapDC, PieceTarget::KeyMap);
+    classifyCharges(ws, PlacementMaps{r.PartMapDC, r.OrdinaryMapDC, ordinaryDrawn(b.Ordinary1, 1)});
+}
+
+void DrawChargesLayer(Workspace& ws, Renderer& r, int layer) {
+    drawChargesLayer(ws, r.Charges, r.Picture1, r.ChargeHitDC, layer);
+}
+
+}  // namespace tess

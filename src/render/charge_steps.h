@@ -1,0 +1,17 @@
+#pragma once
+
+namespace tess {
+
+struct Workspace;
+class Renderer;
+
+// The steps of a redraw that belong to the charges.
+
+// Finds the part under every charge in use (its placement), rebuilds the
+// parts' charge lists and queues the off-shield warnings.
+void ClassifyCharges(Workspace& ws, Renderer& r);
+// Draws the charges of one stacking layer (1, 2 or 3) on the canvas and enters
+// them on the charge hit map; layer 1 starts the hit map afresh.
+void DrawChargesLayer(Workspace& ws, Renderer& r, int layer);
+
+}  // namespace tess

@@ -1,0 +1,105 @@
+#include "render/fur_patterns.h"
+
+#include <algorithm>
+
+#include "model/tinctures.h"
+#include "render/renderer.h"
+#include "resources/pictures.h"
+
+namespace tess {
+
+namespace {
+
+struct FurRepeat {
+    int Xo;
+    int Yo;
+};
+
+// How far apart the copies of each fur picture lie when it is tiled; the
+// pictures are drawn to join seamlessly at these offsets.
+FurRepeat furRepeat(int furCode) {
+    switch (furCode) {
+        case 110:
+            return {265, 330};  // vair
+        case 113:
+            return {260, 335};  // contre-vair
+        case 115:
+            return {265, 336};  // vair en pal
+        default:
+            return {254, 311};  // the ermines
+    }
+}
+
+void tileFur(Surface& pattern, const Surface& picture, FurRepeat rep) {
+    const int w = pattern.width();
+    const int h = pattern.height();
+    const int pw = picture.width();
+    const int ph = picture.height();
+    BitBlt(pattern, 0, 0, pw, ph, picture, 0, 0, RasterOp::Copy);
+    BitBlt(pattern, rep.Xo, 0, w - rep.Xo, ph, picture, 0, 0, RasterOp::Copy);
+    BitBlt(pattern, rep.Xo, rep.Yo, w - rep.Xo, h - rep.Yo, picture, 0, 0, RasterOp::Copy);
+    BitBlt(pattern, 0, rep.Yo, pw, h - rep.Yo, picture, 0, 0, RasterOp::Copy);
+}
+
+int wrap(int v, int n) {
+    const int m = v % n;
+    return m < 0 ? m + n : m;
+}
+
+}  // namespace
+
+void BuildFurPatterns(Renderer& r) {
+    for (int code = kFirstBuiltInFur; code <= kLastBuiltInFur; ++code) {
+        Surface& pattern = r.FurPatternDCs[std::size_t(code - kFirstBuiltInFur)];
+        pattern = Surface(kBigWidth, kBigHeight, kBlack);
+        tileFur(pattern, furPicture(code), furRepeat(code));
+    }
+}
+
+void FillOrdinaryWithFur(Renderer& r, Surface& dest, const Surface& shape, Long fur) {
+    const int w = std::min(dest.width(), shape.width());
+    const int h = std::min(dest.height(), shape.height());
+    if (fur >= kFirstBuiltInFur && fur <= kLastBuiltInFur) {
+        const Surface& pattern = r.FurPatternDCs[std::size_t(fur - kFirstBuiltInFur)];
+        if (pattern.width() >= w && pattern.height() >= h) {
+            for (int y = 0; y < h; ++y) {
+                Colour* d = dest.row(y);
+                const Colour* s = shape.row(y);
+                const Colour* p = pattern.row(y);
+                for (int x = 0; x < w; ++x) d[x] = p[x] & (s[x] ^ kWhite);
+            }
+            return;
+        }
+    }
+    // A user fur has no prepared pattern: its shield picture is repeated over
+    // the margins, which only a repeated piece ever shows.
+    const Surface* picture = r.furPicture(fur);
+    for (int y = 0; y < h; ++y) {
+        Colour* d = dest.row(y);
+        const Colour* s = shape.row(y);
+        if (!picture) {
+            std::fill(d, d + w, kBlack);
+            continue;
+        }
+        const Colour* p = picture->row(wrap(y - kBigMargin, picture->height()));
+        const int pw = picture->width();
+        for (int x = 0; x < w; ++x) d[x] = p[wrap(x - kBigMargin, pw)] & (s[x] ^ kWhite);
+    }
+}
+
+void OverlayFur(Surface& canvas, const Surface& keyMap, int keyX, int keyY, Colour key,
+                const Surface& fur) {
+    const int x0 = std::max(0, -keyX);
+    const int y0 = std::max(0, -keyY);
+    const int x1 = std::min({canvas.width(), fur.width(), keyMap.width() - keyX});
+    const int y1 = std::min({canvas.height(), fur.height(), keyMap.height() - keyY});
+    for (int y = y0; y < y1; ++y) {
+        Colour* c = canvas.row(y);
+        const Colour* k = keyMap.row(y + keyY) + keyX;
+        const Colour* f = fur.row(y);
+        for (int x = x0; x < x1; ++x)
+            if (k[x] == key) c[x] = f[x];
+    }
+}
+
+}  // namespace tess

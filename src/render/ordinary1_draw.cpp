@@ -1,0 +1,150 @@
+// The first-order piece's three pictures, built on the 465 x 540 work surface
+// BigOne (shield at (100, 100)). The piece is marked there in key colour 7; the
+// mask, the key picture and the coloured picture are all read from that one
+// marking, so they can never disagree on a pixel.
+#include <algorithm>
+
+#include "model/tinctures.h"
+#include "model/workspace.h"
+#include "render/fur_patterns.h"
+#include "render/key_colours.h"
+#include "render/ordinary1_outline.h"
+#include "render/ordinary_pictures.h"
+#include "render/ordinary_steps.h"
+#include "render/renderer.h"
+#include "render/shield_shape.h"
+
+namespace tess {
+
+namespace {
+
+constexpr Colour kKey = kPartKeyColours[7];
+
+// The écusson's box: a third of the shield, centred on the shield's centre.
+constexpr int kEcussonX = 188, kEcussonY = 213, kEcussonW = 88, kEcussonH = 113;
+
+// Rewrites the pixels of a box of the work surface: `inside(c)` tells from the
+// colour there whether the pixel belongs to the piece.
+template <typename Inside>
+void markBox(Surface& work, int left, int top, int width, int height, Inside inside) {
+    const int x0 = std::max(left, 0), x1 = std::min(left + width, work.width());
+    const int y0 = std::max(top, 0), y1 = std::min(top + height, work.height());
+    for (int y = y0; y < y1; ++y) {
+        Colour* p = work.row(y);
+        for (int x = x0; x < x1; ++x) p[x] = inside(p[x]) ? kKey : kWorkBackground;
+    }
+}
+
+// The bordure is all that lies outside the shield shrunk by 25, 15 or 7
+// pixels a side: the margin and the shrunken mask's black corners alike.
+void markBordure(Surface& work, const Surface& shapeMask, Integer size) {
+    const int inset = size == 0 ? 25 : size > 0 ? 15 : 7;
+    const int w = kCanvasWidth - 2 * inset, h = kCanvasHeight - 2 * inset;
+    work.fill(kKey);
+    StretchBlt(work, kBigMargin + inset, kBigMargin + inset, w, h, shapeMask, 0, 0, kCanvasWidth,
+               kCanvasHeight, RasterOp::Copy);
+    markBox(work, kBigMargin + inset, kBigMargin + inset, w, h,
+            [](Colour c) { return c != kWhite; });
+}
+
+// The écusson is the inset shape shrunk to a third. Its box's corners outside
+// the shape are field, every one of them; "en bannière" fills its whole box,
+// frame included.
+void markEcusson(Surface& work, const Surface& insetMask, bool banner) {
+    StretchBlt(work, kEcussonX, kEcussonY, kEcussonW, kEcussonH, insetMask, 0, 0, kCanvasWidth,
+               kCanvasHeight, RasterOp::Copy);
+    markBox(work, kEcussonX, kEcussonY, kEcussonW, kEcussonH,
+            [banner](Colour c) { return banner || c == kWhite; });
+}
+
+// The orle: a band inside the shield following its outline, between the
+// outline shrunk by 25 and by B pixels (25, 15 or 5 pixels wide). Every part of
+// the band is piece, however many the shape cuts it into.
+void markOrle(Surface& work, Surface& scratch, const Surface& shapeMask, Integer size) {
+    const int band = size == 0 ? 50 : size > 0 ? 40 : 30;
+    if (scratch.width() != kBigWidth || scratch.height() != kBigHeight)
+        scratch = Surface(kBigWidth, kBigHeight, kBlack);
+    scratch.fill(kBlack);
+    StretchBlt(scratch, kBigMargin + band, kBigMargin + band, kCanvasWidth - 2 * band,
+               kCanvasHeight - 2 * band, shapeMask, 0, 0, kCanvasWidth, kCanvasHeight,
+               RasterOp::Copy);
+    const int left = kBigMargin + 25, top = kBigMargin + 25;
+    const int w = kCanvasWidth - 50, h = kCanvasHeight - 50;
+    StretchBlt(work, left, top, w, h, shapeMask, 0, 0, kCanvasWidth, kCanvasHeight, RasterOp::Copy);
+    for (int y = top; y < top + h; ++y) {
+        Colour* p = work.row(y);
+        const Colour* inner = scratch.row(y);
+        for (int x = left; x < left + w; ++x)
+            p[x] = p[x] == kWhite && inner[x] != kWhite ? kKey : kWorkBackground;
+    }
+}
+
+// The arms inserted in part 7, shown by the chief at their own size and by the
+// écusson shrunk into its box; null when the piece shows its émail instead.
+const Surface* insertedArms(const BlazonRecord& b, const Renderer& r) {
+    const Long type = b.Ordinary1.Type;
+    if (b.Parts[7].InsertedPath.empty() || (type != kChef && type != kEcusson)) return nullptr;
+    const Surface& arms = r.InsertedPictures[7];
+    return arms.empty() ? nullptr : &arms;
+}
+
+void paintEmail(Workspace& ws, Renderer& r) {
+    const BlazonRecord& b = ws.CurrentBlazon;
+    const PartRecord& zone = b.Parts[7];
+    OrdinarySurfaces& pics = r.Ordinary1;
+    if (const Surface* arms = insertedArms(b, r)) {
+        if (b.Ordinary1.Type == kChef) {
+            paintPiecePicture(pics.MaskDC, *arms, kBigMargin, kBigMargin, pics.ImageDC);
+            return;
+        }
+        Surface small(kEcussonW, kEcussonH, kBlack);
+        StretchBlt(small, 0, 0, kEcussonW, kEcussonH, *arms, 0, 0, kCanvasWidth, kCanvasHeight,
+                   RasterOp::Copy);
+        paintPiecePicture(pics.MaskDC, small, kEcussonX, kEcussonY, pics.ImageDC);
+        return;
+    }
+    if (zoneFur(r, zone)) {
+        FillOrdinaryWithFur(r, pics.ImageDC, pics.MaskDC, zone.Kind);
+        return;
+    }
+    paintPieceTincture(ws, pics.Image2DC, kKey, zoneColour(ws, zone), pics.ImageDC);
+}
+
+}  // namespace
+
+void DrawOrdinary1(Workspace& ws, Renderer& r) {
+    Surface& work = r.BigOne;
+    if (work.width() != kBigWidth || work.height() != kBigHeight)
+        work = Surface(kBigWidth, kBigHeight, kWorkBackground);
+    work.setBackground(kWorkBackground);
+    work.clear();
+
+    BlazonRecord& b = ws.CurrentBlazon;
+    OrdinaryRecord& piece = b.Ordinary1;
+    // A damaged document's unknown piece leaves the pictures as they were; the
+    // compositing skips it too.
+    if (!isOrdinary1Type(piece.Type)) return;
+    PartRecord& zone = b.Parts[7];
+    settleOrdinary1Size(piece, zone.Line);
+
+    switch (piece.Type) {
+        case kOrle:
+            markOrle(work, r.PieceScratch, r.shapeMask(), piece.Size);
+            break;
+        case kBordure:
+            markBordure(work, r.shapeMask(), piece.Size);
+            break;
+        case kEcusson:
+            SelectPartMask(ws, r);
+            markEcusson(work, r.insetMask(), drawnShape(b.InsetShape) == 3);
+            break;
+        default: {
+            const Ordinary1Seeds seeds = drawOrdinary1Outline(work, piece, zone.Line);
+            markPiece(work, kKey, seeds.Piece, seeds.Field);
+        }
+    }
+    buildMaskAndKey(work, kKey, r.Ordinary1.MaskDC, r.Ordinary1.Image2DC);
+    paintEmail(ws, r);
+}
+
+}  // namespace tess

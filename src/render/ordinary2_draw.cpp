@@ -1,0 +1,38 @@
+// The second-order piece's three pictures, built on the key surface Model
+// (265 x 340) before the partition uses it.
+#include "model/workspace.h"
+#include "render/key_colours.h"
+#include "render/ordinary2_outline.h"
+#include "render/ordinary_pictures.h"
+#include "render/ordinary_steps.h"
+#include "render/renderer.h"
+
+namespace tess {
+
+void DrawOrdinary2(Workspace& ws, Renderer& r) {
+    constexpr Colour key = kPartKeyColours[5];
+    Surface& work = r.Model;
+    if (work.width() != kCanvasWidth || work.height() != kCanvasHeight)
+        work.resize(kCanvasWidth, kCanvasHeight);
+    work.clear();
+
+    BlazonRecord& b = ws.CurrentBlazon;
+    OrdinaryRecord& piece = b.Ordinary2;
+    if (!isOrdinary2Type(piece.Type)) return;
+    settleOrdinary2Size(piece);
+    const PartRecord& zone = b.Parts[5];
+    const Ordinary2Seeds seeds = drawOrdinary2Outline(work, piece, zone.Line);
+    markPiece(work, key, {&seeds.Piece, 1}, {seeds.Field.data(), std::size_t(seeds.FieldCount)});
+
+    OrdinarySurfaces& pics = r.Ordinary2;
+    buildMaskAndKey(work, key, pics.MaskDC, pics.Image2DC);
+    // A fur lies over the zone as the fur of a field part does: fixed to the
+    // shield, whatever the piece's shape.
+    if (const Surface* fur = zoneFur(r, zone)) {
+        paintPiecePicture(pics.MaskDC, *fur, 0, 0, pics.ImageDC);
+        return;
+    }
+    paintPieceTincture(ws, pics.Image2DC, key, zoneColour(ws, zone), pics.ImageDC);
+}
+
+}  // namespace tess

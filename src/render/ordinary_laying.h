@@ -1,0 +1,35 @@
+#pragma once
+
+#include "model/records.h"
+#include "platform/surface.h"
+#include "render/ordinary1_repeats.h"
+
+namespace tess {
+
+class Renderer;
+struct OrdinarySurfaces;
+
+// What a piece is laid onto. The canvas takes the piece's émail by mask and
+// picture, so an edge pixel p becomes (p AND line colour) XOR line colour. A key
+// map takes the piece's zone in its key colour and its edges in the line colour
+// itself, so that a drop or a sample on an edge matches no part.
+enum class PieceTarget { Canvas, KeyMap };
+
+// Whether the piece of order 1 or 2 takes part in this redraw: present, and of
+// a type of its order (a damaged document's unknown piece is neither drawn nor
+// classified).
+bool ordinaryDrawn(const OrdinaryRecord& piece, int order);
+
+// Lays one copy of a prepared piece onto `target`, with the same nearest-pixel
+// stretch as StretchBlt, so the mask and the picture always pick the same
+// source pixels.
+void layPieceCopy(Surface& target, const OrdinarySurfaces& piece, const PieceCopy& copy,
+                  PieceTarget how);
+
+// Lays the first-order piece with all its copies; the canvas, the part key map
+// and the classification map all go through here, so they agree on every copy.
+void layOrdinary1(const BlazonRecord& b, const Renderer& r, Surface& target, PieceTarget how);
+// Lays the second-order piece (265 x 340, one copy).
+void layOrdinary2(const BlazonRecord& b, const Renderer& r, Surface& target, PieceTarget how);
+
+}  // namespace tess

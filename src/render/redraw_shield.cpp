@@ -1,0 +1,140 @@
+// The redraw, step by step in stacking order. Each step is a small function so
+// that the pieces and the charges have their place in the sequence.
+#include "render/redraw_shield.h"
+
+#include "blazon/blazon_text.h"
+#include "blazon/tincture_warnings.h"
+#include "model/document.h"
+#include "model/workspace.h"
+#include "render/charge_steps.h"
+#include "render/field_paint.h"
+#include "render/field_partition.h"
+#include "render/grid.h"
+#include "render/ordinary_steps.h"
+#include "render/renderer.h"
+#include "render/shield_shape.h"
+
+namespace tess {
+
+namespace {
+
+bool present(const OrdinaryRecord& o) {
+    return o.Present != 0;
+}
+
+// A user-fur part is blazoned in its fur's dominant tincture (its drawing
+// stays the fur).
+void takeUserFurTinctures(Workspace& ws) {
+    BlazonRecord& b = ws.CurrentBlazon;
+    for (int k = 1; k <= kPartCount; ++k) {
+        const Long kind = b.Parts[k].Kind;
+        if (kind >= kFirstUserFur && kind <= kLastUserFur)
+            b.Parts[k].Tincture = b.UserFurs[std::size_t(kind - kFirstUserFur)].DominantTincture;
+    }
+}
+
+// The pieces are prepared before the partition. The canvas needs no clearing: the field is painted
+// over all of it. Model is free scratch until it takes the part key map, so the pieces' preparation
+// leaves it as it likes.
+void prepareOrdinaries(Workspace& ws, Renderer& r) {
+    const BlazonRecord& b = ws.CurrentBlazon;
+    r.Model.resize(kCanvasWidth, kCanvasHeight);
+    if (present(b.Ordinary2)) DrawOrdinary2(ws, r);
+    if (present(b.Ordinary1)) DrawOrdinary1(ws, r);
+}
+
+// Model becomes the shield-sized part key map, on which the pieces then lay
+// their zones.
+void restorePartMap(Renderer& r) {
+    r.Model.resize(kCanvasWidth, kCanvasHeight);
+    BitBlt(r.Model, 0, 0, kCanvasWidth, kCanvasHeight, r.PartMapDC, 0, 0, RasterOp::Copy);
+}
+
+// Charges and pieces in stacking order, the inserted coats of
+// arms between the first-order piece and the charges lying on it.
+void layStack(Workspace& ws, Renderer& r) {
+    const BlazonRecord& b = ws.CurrentBlazon;
+    DrawChargesLayer(ws, r, 1);
+    if (present(b.Ordinary2)) CompositeOrdinary2(ws, r);
+    DrawChargesLayer(ws, r, 2);
+    if (present(b.Ordinary1)) CompositeOrdinary1(ws, r);
+    for (int k = 1; k <= b.PartCount; ++k)
+        if (!b.Parts[k].InsertedPath.empty() && PartCanHoldBlazon(b, k)) DrawBlazonInPart(ws, r, k);
+    DrawChargesLayer(ws, r, 3);
+}
+
+// The partition marker on the toolbar.
+Integer toolbarMarker(const Workspace& ws, const Renderer& r) {
+    const Long code = ws.CurrentBlazon.Partition;
+    return r.ToolbarX[std::size_t(isPartitionCode(code) ? code : kPlainField)];
+}
+
+// The option pictures beside the shield and their labels.
+OptionVisibility optionVisibility(const BlazonRecord& b) {
+    OptionVisibility v;
+    const OrdinaryRecord& o1 = b.Ordinary1;
+    const OrdinaryRecord& o2 = b.Ordinary2;
+    v.ReducedPic = present(o1);
+    v.ReducedPic2 = present(o2) && o2.Type >= 20 && o2.Type <= 22;
+    v.DeportPic = present(o1) && o1.Type != 1 && o1.Type != 7 && o1.Type != 8 && o1.Type != 9 &&
+                  o1.Repeat == 0;
+    v.Label5 = present(o1);
+    v.LblOrdre2 = v.ReducedPic2;
+    return v;
+}
+
+// The menu items. Apart from the grid's check, these follow the stored types
+// and sizes only, present or not.
+RedrawMenus menuStates(const Workspace& ws) {
+    const BlazonRecord& b = ws.CurrentBlazon;
+    const OrdinaryRecord& o1 = b.Ordinary1;
+    const OrdinaryRecord& o2 = b.Ordinary2;
+    RedrawMenus m;
+    m.mnuGrid.Checked = ws.GridVisible;
+    m.mnuFilet.Enabled = OrdinaryCanBeNarrowed(b, 1);
+    m.mnuOrdre1Rab.Enabled =
+        o1.Type != 6 && o1.Type != 7 && o1.Type != 8 && o1.Type != 9 && o1.Size >= 0;
+    m.mnuReduce.Enabled = o1.Type != 9;
+    m.mnuReduced2.Enabled = OrdinaryCanBeNarrowed(b, 2);
+    m.mnuFilet2.Enabled = m.mnuReduced2.Enabled;
+    m.mnuReduced2.Checked = o2.Size > 0;
+    m.mnuFilet2.Checked = o2.Size < 0;
+    m.mnuFull2.Checked = o2.Size == 0 || (o2.Size < 0 && !m.mnuFilet2.Enabled);
+    m.mnuReduce.Checked = o1.Size > 0;
+    m.mnuFilet.Checked = o1.Size < 0 && m.mnuFilet.Enabled;
+    m.mnuNormal.Checked = o1.Size == 0 || (o1.Size < 0 && !m.mnuFilet.Enabled);
+    m.mnuRabPart.Enabled = hasHeraldicLines(b.Partition);
+    return m;
+}
+
+}  // namespace
+
+RedrawResult RedrawShield(Workspace& ws, Renderer& r) {
+    RedrawResult result;
+    // A redraw before the set-up would draw on nothing; make the surfaces.
+    if (!r.Initialised) InitSurfaces(r);
+    ws.Warnings.clear();
+    PaintOrdinaryOptionMarks(ws, r, result);
+    takeUserFurTinctures(ws);
+    result.MarkedShape = SelectShieldShape(ws, r);
+    prepareOrdinaries(ws, r);
+    DrawFieldPartition(ws, r);
+    PaintField(ws, r);
+    restorePartMap(r);
+    ClassifyCharges(ws, r);
+    layStack(ws, r);
+    if (ws.GridVisible) DrawGrid(r);
+    ApplyShieldMask(r);
+
+    result.SelShapeLeft = toolbarMarker(ws, r);
+    result.Options = optionVisibility(ws.CurrentBlazon);
+    result.Menus = menuStates(ws);
+    // Composed last, from the charge lists and warnings of this very drawing,
+    // so the text never disagrees with the shield.
+    result.BlazonText = BuildBlazonText(ws);
+    result.WarnPicVisible = ws.Warnings.count() > 0;
+    if (result.WarnPicVisible) result.WarningText = ShowTinctureWarnings(ws);
+    return result;
+}
+
+}  // namespace tess

@@ -1,0 +1,112 @@
+#include "render/renderer.h"
+
+#include <string>
+
+#include "model/tincture_file.h"
+#include "model/tincture_table.h"
+#include "model/workspace.h"
+#include "platform/paths.h"
+#include "render/fur_patterns.h"
+#include "resources/pictures.h"
+
+namespace tess {
+
+namespace {
+
+const Surface& emptySurface() {
+    static const Surface empty;
+    return empty;
+}
+
+Surface workSurface(int width, int height) {
+    Surface s(width, height, kWorkBackground);
+    return s;
+}
+
+void makeHitMap(Renderer& r) {
+    r.ChargeHitDC = Surface(kCanvasWidth, kCanvasHeight, kBlack);
+}
+
+void makeKeyMaps(Renderer& r) {
+    r.PartMapDC = blankPicture();
+    r.OrdinaryMapDC = blankPicture();
+}
+
+void makeOrdinarySurfaces(Renderer& r) {
+    r.Ordinary1.Image2DC = workSurface(kBigWidth, kBigHeight);
+    r.Ordinary1.ImageDC = workSurface(kBigWidth, kBigHeight);
+    r.Ordinary1.MaskDC = workSurface(kBigWidth, kBigHeight);
+    r.Ordinary2.Image2DC = blankPicture();
+    r.Ordinary2.ImageDC = blankPicture();
+    r.Ordinary2.MaskDC = blankPicture();
+}
+
+}  // namespace
+
+const Surface* Renderer::furPicture(Long furCode) const {
+    if (furCode >= kFirstBuiltInFur && furCode <= kLastBuiltInFur)
+        return &tess::furPicture(int(furCode));
+    if (furCode >= kFirstUserFur && furCode <= kLastUserFur) {
+        const Surface& s = UserFurPictures[std::size_t(furCode - kFirstUserFur)];
+        return s.empty() ? nullptr : &s;
+    }
+    return nullptr;
+}
+
+const Surface& Renderer::shapeOutline() const {
+    return ShapeOutlineDC ? *ShapeOutlineDC : emptySurface();
+}
+const Surface& Renderer::shapeMask() const {
+    return ShapeMaskDC ? *ShapeMaskDC : emptySurface();
+}
+const Surface& Renderer::insetMask() const {
+    return InsetMaskDC ? *InsetMaskDC : emptySurface();
+}
+
+void InitRowOffsets(Renderer& r) {
+    static constexpr std::array<Integer, 26> kToolbarX = {
+        0,   0,   0,   0,   0,   0,   0,   0, 0,   182, 205, 229, 253,
+        277, 301, 325, 349, 373, 397, 421, 0, 454, 477, 501, 525, 549};
+    r.ToolbarX = kToolbarX;
+}
+
+void InitGraphics(Workspace& ws, Renderer& r) {
+    InitTinctures(ws.Tinctures);
+    LoadTinctureColours(ws.Tinctures);
+    InitSurfaces(r);
+}
+
+void InitSurfaces(Renderer& r) {
+    // The canvases the window shows or hides.
+    r.Picture1 = Surface(kCanvasWidth, kCanvasHeight, kWhite);
+    r.Model = workSurface(kCanvasWidth, kCanvasHeight);
+    r.TempPic = workSurface(kModelWidth, kModelHeight);
+    r.BigOne = workSurface(kBigWidth, kBigHeight);
+
+    InitRowOffsets(r);
+    makeHitMap(r);
+    makeKeyMaps(r);
+    r.ShapeOutlineDC = nullptr;
+    r.ShapeMaskDC = nullptr;
+    r.InsetMaskDC = nullptr;
+    for (auto& s : r.UserFurTiles) s = Surface();
+    for (auto& s : r.UserFurPictures) s = Surface();
+    for (auto& s : r.InsertedPictures) s = Surface();
+    makeOrdinarySurfaces(r);
+    r.MotifWorkDC1 = Surface(kCanvasWidth, kCanvasHeight, kWhite);
+    r.MotifWorkDC2 = Surface(kCanvasWidth, kCanvasHeight, kWhite);
+    BuildFurPatterns(r);
+    r.Initialised = true;
+}
+
+void ReleaseResources(Workspace& ws, Renderer& r) {
+    // The temporary copies of imported pictures live in the program folder
+    // under the slot number; a missing one is simply skipped.
+    for (int slot = 1; slot <= kImageBankSize; ++slot) {
+        const std::string path = programFile("\\Pic" + std::to_string(slot) + ".tmp");
+        if (fileExists(path)) removeFile(path);
+    }
+    r = Renderer();
+}
+
+}  // namespace tess

@@ -1,0 +1,129 @@
+#pragma once
+
+#include <array>
+
+#include "model/image_bank.h"
+#include "model/records.h"
+#include "platform/surface.h"
+#include "render/charge_surfaces.h"
+
+namespace tess {
+
+struct Workspace;
+
+// Geometry of the drawing surfaces: the shield canvas and the two work
+// surfaces that carry it with a margin (50 on the key map while the partition
+// is drawn, 100 on the first-order piece's work surface).
+inline constexpr int kCanvasWidth = 265;
+inline constexpr int kCanvasHeight = 340;
+inline constexpr int kModelMargin = 50;
+inline constexpr int kModelWidth = kCanvasWidth + 2 * kModelMargin;    // 365
+inline constexpr int kModelHeight = kCanvasHeight + 2 * kModelMargin;  // 440
+inline constexpr int kBigMargin = 100;
+inline constexpr int kBigWidth = kCanvasWidth + 2 * kBigMargin;    // 465
+inline constexpr int kBigHeight = kCanvasHeight + 2 * kBigMargin;  // 540
+
+// The background of the hidden work surfaces. It must equal no part key
+// colour, no factory tincture, neither black nor white nor the line colour:
+// the floods and the mask steps of the pieces tell regions apart by it.
+inline constexpr Colour kWorkBackground = 0xC8D0D4u;
+
+inline constexpr int kFirstFurCode = 108;
+inline constexpr int kLastFurCode = 119;
+inline constexpr int kBuiltInFurCount = 8;
+
+// The three pictures a piece is laid with: its mask (piece black, rest white),
+// its key picture (piece in its key colour, rest black) and its coloured
+// picture (piece in its émail, rest black).
+struct OrdinarySurfaces {
+    Surface Image2DC;
+    Surface ImageDC;
+    Surface MaskDC;
+};
+
+// Every drawing surface of the shield, made once by InitGraphics and dropped by
+// ReleaseResources. Records never hold surfaces: what belongs to a part, a
+// charge, a fur slot or a bank slot is kept here in a table under its number,
+// so an undo copy of the document can never bring back a stale picture.
+class Renderer {
+  public:
+    // The visible canvas, 265 x 340 in shield coordinates.
+    Surface Picture1;
+    // The hidden part key map, 265 x 340: after a redraw, each part and piece
+    // zone of the canvas in its key colour, pixel for pixel, which the window's
+    // hit tests read. The second-order piece is prepared on it.
+    Surface Model;
+    // Scratch: the partition's key map with a 50-pixel margin (365 x 440,
+    // shield at (50, 50)); the first-order piece's steps use it too.
+    Surface TempPic;
+    // Work surface of the first-order piece, 465 x 540, shield at (100, 100).
+    Surface BigOne;
+    // Scratch of the first-order piece's drawing, made on first use.
+    Surface PieceScratch;
+
+    // Shield-sized copies of the field's key map; the pieces' zones are added
+    // to them when the charges are placed.
+    Surface PartMapDC;
+    Surface OrdinaryMapDC;
+    // Black, with a red (&H0000FF) box over every charge drawn by the last
+    // redraw.
+    Surface ChargeHitDC;
+
+    // The pictures of the current shield shape and of the écusson's shape
+    // (the program's own pictures, never drawn on).
+    const Surface* ShapeOutlineDC = nullptr;
+    const Surface* ShapeMaskDC = nullptr;
+    const Surface* InsetMaskDC = nullptr;
+
+    // The pieces: first order on 465 x 540 surfaces, second order on 265 x 340.
+    OrdinarySurfaces Ordinary1;
+    OrdinarySurfaces Ordinary2;
+
+    // Each built-in fur tiled over 465 x 540 (index: fur code - 108).
+    std::array<Surface, kBuiltInFurCount> FurPatternDCs;
+
+    // User fur slots 0..3: the tile (`PatternDC`) and the 265 x 340 picture of
+    // the fur tiled over the shield (fur code 116 + slot).
+    std::array<Surface, kUserFurCount> UserFurTiles;
+    std::array<Surface, kUserFurCount> UserFurPictures;
+
+    // The picture of a coat of arms inserted in part 1..7 (parts 1..4 and 7
+    // only; 0, 5 and 6 stay empty).
+    std::array<Surface, kPartCount + 1> InsertedPictures;
+
+    // Image-bank slots 1..255 (picture and mask) and charges 1..50 (working
+    // picture and recolouring layers, tagged with what they were made from).
+    ChargeSurfaces Charges;
+
+    // The two 265 x 340 surfaces of the charge arrangement engine.
+    Surface MotifWorkDC1;
+    Surface MotifWorkDC2;
+
+    // Left x of the partition marker on the toolbar, per partition code 9..25.
+    std::array<Integer, 26> ToolbarX{};
+
+    bool Initialised = false;
+
+    // The fur picture of a fur code (108..115 built in, 116..119 user); null
+    // for any other code and for a user slot without a picture.
+    const Surface* furPicture(Long furCode) const;
+    // The surfaces the window reads between redraws; an empty picture before
+    // the first redraw.
+    const Surface& shapeOutline() const;
+    const Surface& shapeMask() const;
+    const Surface& insetMask() const;
+};
+
+// Makes every surface (and the fur patterns), sets up the tincture table's
+// factory values and the colours of the previous run. Runs once at start-up.
+void InitGraphics(Workspace& ws, Renderer& r);
+// Drops every surface and deletes the temporary picture copies "PicN.tmp" of
+// the image bank from the program folder. Nothing is saved.
+void ReleaseResources(Workspace& ws, Renderer& r);
+
+// The surfaces alone (InitGraphics without the tincture set-up).
+void InitSurfaces(Renderer& r);
+// Fills the partition marker positions.
+void InitRowOffsets(Renderer& r);
+
+}  // namespace tess

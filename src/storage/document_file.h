@@ -1,0 +1,59 @@
+#pragma once
+
+#include <string>
+
+#include "render/redraw_result.h"
+#include "storage/file_dialogs.h"
+#include "storage/file_message.h"
+
+namespace tess {
+
+struct Workspace;
+class Renderer;
+
+// Which command saves: the texts of their error messages differ.
+enum class SaveCommand { Save, SaveAs };
+
+struct SaveOutcome {
+    bool saved = false;
+    std::string path;     // the document's path, ".bls" added when it was missing
+    FileMessage message;  // empty on success
+    RedrawResult redraw;  // the screen after the save's last redraw
+};
+
+// Writes the document and its side files: the two previews, every bank picture
+// and its mask under consecutive numbers, the picture of every inserted coat
+// of arms. Nothing is written before everything that can be refused has been
+// checked; every file is written under a temporary name in the document's
+// folder and renamed into place, the document last, so a failed save keeps the
+// old document whole. Side pictures of the old document that the new one no
+// longer has are deleted only after the document itself is in place. On
+// success the document takes `path` (its folder, file path, the last document
+// folder) and loses its unsaved mark; on failure nothing of it changes.
+SaveOutcome SaveDocument(Workspace& ws, Renderer& r, const std::string& path,
+                         SaveCommand command = SaveCommand::Save);
+
+struct LoadOutcome {
+    bool loaded = false;
+    FileMessage message;  // empty on success
+    RedrawResult redraw;
+};
+
+// Replaces the current document by the one in `path`, with its pictures, its
+// charges, its user furs and its inserted coats of arms, fills the undo stack
+// with it and redraws. A missing side picture is asked for through
+// `dialogs` (declined: that picture and its charges are left out). A file that
+// is missing, unreadable or not a document leaves a blank document with no
+// path (so no later save can overwrite it), with the program's message.
+LoadOutcome LoadDocument(Workspace& ws, Renderer& r, const std::string& path,
+                         const FileDialogs& dialogs);
+
+// Every picture the renderer keeps for a document (bank pictures, charge
+// layers, user furs, inserted coats of arms) is dropped.
+void ReleaseDocumentPictures(Renderer& r);
+
+// The message texts, shared with the window's commands.
+FileMessage missingDocumentMessage();
+FileMessage incompatibleDocumentMessage();
+
+}  // namespace tess

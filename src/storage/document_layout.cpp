@@ -1,0 +1,274 @@
+#include "storage/document_layout.h"
+
+#include <string_view>
+
+#include "platform/record_file.h"
+#include "platform/text_encoding.h"
+
+namespace tess {
+
+namespace {
+
+// Collects the values record by record and remembers the first text that
+// cannot be stored, so the whole document is refused before anything exists.
+class DocumentWriter {
+  public:
+    void putByte(Byte v) { records_.putByte(v); }
+    void putInteger(Integer v) { records_.putInteger(v); }
+    void putLong(Long v) { records_.putLong(v); }
+    void putString(const std::string& text) {
+        if (records_.putString(text)) return;
+        if (error_.empty()) error_ = refusal(text);
+        (void)records_.putString(std::string());  // keeps the numbering for what follows
+    }
+    std::int32_t nextRecord() const { return records_.recordCount() + 1; }
+    EncodedDocument finish() {
+        if (!error_.empty()) return {{}, error_};
+        return {records_.bytes(), {}};
+    }
+
+  private:
+    static std::string refusal(const std::string& text) {
+        if (!fitsWindows1252(text))
+            return "Le texte « " + text +
+                   " » contient un caractère qu'un blason ne peut pas enregistrer. "
+                   "Le blason n'a pas été sauvegardé.";
+        return "Le texte « " + text + " » dépasse les " + std::to_string(kMaxRecordString) +
+               " caractères qu'un blason peut enregistrer. Le blason n'a pas été sauvegardé.";
+    }
+
+    RecordWriter records_;
+    std::string error_;
+};
+
+std::string trimmedSpaces(std::string text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    const std::size_t last = text.find_last_not_of(' ');
+    return text.substr(first, last - first + 1);
+}
+
+// The number after "Pic#", read as leading decimal digits (what follows them is
+// ignored); 0 when there are none, and capped so a long run of digits cannot
+// overflow.
+int pictureNumberOfTag(std::string_view tag) {
+    const std::string_view prefix(kChargeTag);
+    if (tag.size() <= prefix.size()) return 0;
+    long number = 0;
+    for (std::size_t i = prefix.size(); i < tag.size(); ++i) {
+        const char c = tag[i];
+        if (c < '0' || c > '9') break;
+        number = number * 10 + (c - '0');
+        if (number > 1000000) return 0;
+    }
+    return int(number);
+}
+
+void writeHeader(DocumentWriter& out, const BlazonRecord& b) {
+    out.putInteger(kDocumentFormat);
+    out.putLong(b.Partition);
+    out.putInteger(b.Ordinary1.Shift);
+    out.putLong(b.ShieldShape);
+    out.putInteger(b.Ordinary1.Present);
+    out.putLong(b.Ordinary1.Reserved2);
+    out.putString(b.Ordinary1.Name);
+    out.putLong(b.Ordinary1.Type);
+    out.putLong(b.Ordinary1.Reserved1);
+    out.putInteger(b.Ordinary1.Size);
+    out.putInteger(b.Ordinary2.Present);
+    out.putLong(b.Ordinary2.Reserved2);
+    out.putString(b.Ordinary2.Name);
+    out.putLong(b.Ordinary2.Type);
+    out.putLong(b.Ordinary2.Reserved1);
+    out.putInteger(b.Ordinary2.Size);
+    out.putByte(b.Ordinary1.Repeat);
+    out.putInteger(b.Parts[1].Line.Plumb);
+    out.putInteger(b.Parts[7].Line.Plumb);
+    for (int part : {1, 5, 7}) {
+        out.putLong(b.Parts[part].Line.LineKind);
+        out.putInteger(b.Parts[part].Line.Depth);
+        out.putInteger(b.Parts[part].Line.Width);
+    }
+    out.putLong(b.InsetShape);
+}
+
+void readHeader(const RecordReader& in, BlazonRecord& b) {
+    b.Partition = in.getLong(2);
+    b.Ordinary1.Shift = in.getInteger(3);
+    b.ShieldShape = in.getLong(4);
+    b.Ordinary1.Present = in.getInteger(5);
+    b.Ordinary1.Reserved2 = in.getLong(6);
+    b.Ordinary1.Name = in.getString(7);
+    b.Ordinary1.Type = in.getLong(8);
+    b.Ordinary1.Reserved1 = in.getLong(9);
+    b.Ordinary1.Size = in.getInteger(10);
+    b.Ordinary2.Present = in.getInteger(11);
+    b.Ordinary2.Reserved2 = in.getLong(12);
+    b.Ordinary2.Name = in.getString(13);
+    b.Ordinary2.Type = in.getLong(14);
+    b.Ordinary2.Reserved1 = in.getLong(15);
+    b.Ordinary2.Size = in.getInteger(16);
+    b.Ordinary1.Repeat = in.getByte(17);
+    b.Parts[1].Line.Plumb = in.getInteger(18);
+    b.Parts[7].Line.Plumb = in.getInteger(19);
+    std::int32_t r = 20;
+    for (int part : {1, 5, 7}) {
+        b.Parts[part].Line.LineKind = in.getLong(r++);
+        b.Parts[part].Line.Depth = in.getInteger(r++);
+        b.Parts[part].Line.Width = in.getInteger(r++);
+    }
+    b.InsetShape = in.getLong(29);
+}
+
+}  // namespace
+
+bool looksLikeDocument(const std::vector<std::uint8_t>& bytes) {
+    return !bytes.empty() && bytes[0] == kDocumentFormat;
+}
+
+StoredDocument decodeDocument(const std::vector<std::uint8_t>& bytes, const BlazonRecord& base) {
+    StoredDocument document;
+    document.Blazon = base;
+    BlazonRecord& b = document.Blazon;
+    const RecordReader in(bytes);
+    readHeader(in, b);
+
+    for (int k = 1; k <= kPartCount; ++k) {
+        const std::int32_t r = kFirstPartRecord + 5 * (k - 1);
+        PartRecord& part = b.Parts[k];
+        part.Tincture = in.getLong(r);
+        part.SeedX = in.getInteger(r + 1);
+        part.SeedY = in.getInteger(r + 2);
+        part.Kind = in.getLong(r + 3);
+        std::string inserted = trimmedSpaces(in.getString(r + 4));
+        part.InsertedPath = inserted == kNoInsertedArms ? std::string() : std::move(inserted);
+    }
+
+    for (int s = 0; s < kUserFurCount; ++s) {
+        const std::int32_t r = kFirstUserFurRecord + 4 * s;
+        UserFurRecord& fur = b.UserFurs[s];
+        fur.Path = in.getString(r);
+        fur.VerticalOffset = in.getByte(r + 1);
+        fur.TileHeight = in.getInteger(r + 2);
+        fur.TileWidth = in.getInteger(r + 3);
+    }
+
+    // Every step moves on by a whole entry and records past the end read as the
+    // empty text, which ends the list: the loop always ends.
+    const std::int32_t end = in.recordCount();
+    for (std::int32_t r = kFirstEntryRecord; r <= end;) {
+        const std::string tag = in.getString(r);
+        if (tag.empty() || tag == kTrailer || tag[0] == kTrailer[0]) break;
+        if (tag[0] == 'C') {
+            if (int(document.Images.size()) < kMaxStoredPictures) {
+                StoredImage image;
+                image.DisplayName = in.getString(r + 1);
+                image.Height = in.getInteger(r + 2);
+                image.Width = in.getInteger(r + 3);
+                image.OwnTincture = in.getLong(r + 4);
+                image.OwnClass = in.getLong(r + 5);
+                image.Phrase = in.getString(r + 6);
+                document.Images.push_back(std::move(image));
+            }
+            r += kImageEntryRecords;
+        } else if (tag[0] == 'P') {
+            const int number = pictureNumberOfTag(tag);
+            if (number >= 1 && number <= kMaxStoredPictures &&
+                int(document.Charges.size()) < kChargeCount) {
+                StoredCharge charge;
+                charge.PictureNumber = number;
+                charge.X = in.getInteger(r + 1);
+                charge.Y = in.getInteger(r + 2);
+                charge.Brochant = in.getInteger(r + 3);
+                charge.Tincture = in.getLong(r + 4);
+                charge.Class = in.getLong(r + 5);
+                charge.Mirrored = in.getInteger(r + 6);
+                charge.Height = in.getInteger(r + 7);
+                charge.Width = in.getInteger(r + 8);
+                document.Charges.push_back(charge);
+            }
+            r += kChargeEntryRecords;
+        } else {
+            break;
+        }
+    }
+    return document;
+}
+
+EncodedDocument encodeDocument(const StoredDocument& document) {
+    const BlazonRecord& b = document.Blazon;
+    DocumentWriter out;
+    writeHeader(out, b);
+
+    for (int k = 1; k <= kPartCount; ++k) {
+        const PartRecord& part = b.Parts[k];
+        out.putLong(part.Tincture);
+        out.putInteger(part.SeedX);
+        out.putInteger(part.SeedY);
+        out.putLong(part.Kind);
+        out.putString(part.InsertedPath.empty() ? std::string(kNoInsertedArms) : part.InsertedPath);
+    }
+
+    for (int s = 0; s < kUserFurCount; ++s) {
+        const UserFurRecord& fur = b.UserFurs[s];
+        out.putString(fur.Path);
+        out.putByte(fur.VerticalOffset);
+        out.putInteger(fur.TileHeight);
+        out.putInteger(fur.TileWidth);
+    }
+
+    for (const StoredImage& image : document.Images) {
+        out.putString(kImageTag + std::to_string(out.nextRecord()));
+        out.putString(image.DisplayName);
+        out.putInteger(image.Height);
+        out.putInteger(image.Width);
+        out.putLong(image.OwnTincture);
+        out.putLong(image.OwnClass);
+        out.putString(image.Phrase);
+    }
+
+    for (const StoredCharge& charge : document.Charges) {
+        out.putString(kChargeTag + std::to_string(charge.PictureNumber));
+        out.putInteger(charge.X);
+        out.putInteger(charge.Y);
+        out.putInteger(charge.Brochant);
+        out.putLong(charge.Tincture);
+        out.putLong(charge.Class);
+        out.putInteger(charge.Mirrored);
+        out.putInteger(charge.Height);
+        out.putInteger(charge.Width);
+    }
+
+    out.putString(kTrailer);
+    out.putString(std::string());
+    out.putString(std::string());
+    return out.finish();
+}
+
+StoredDocument storedDocumentOf(const BlazonRecord& blazon, const ImageBank& bank,
+                                const std::vector<int>& pictureSlots,
+                                std::vector<int>* numberOfSlot) {
+    StoredDocument document;
+    document.Blazon = blazon;
+    std::vector<int> numbers(kImageBankSize + 1, 0);
+    for (int slot : pictureSlots) {
+        if (slot < 1 || slot > kImageBankSize) continue;
+        const ImageBankEntry& entry = bank[slot];
+        document.Images.push_back({entry.DisplayName, entry.Height, entry.Width, entry.OwnTincture,
+                                   entry.OwnClass, entry.Phrase});
+        numbers[slot] = int(document.Images.size());
+    }
+    for (int c = 1; c <= kChargeCount; ++c) {
+        const ChargeRecord& charge = blazon.Charges[c];
+        if (charge.InUse == 0 || charge.ImageIndex < 1 || charge.ImageIndex > kImageBankSize)
+            continue;
+        const int number = numbers[charge.ImageIndex];
+        if (number == 0) continue;
+        document.Charges.push_back({number, charge.X, charge.Y, charge.Brochant, charge.Tincture,
+                                    charge.Class, charge.Mirrored, charge.Height, charge.Width});
+    }
+    if (numberOfSlot) *numberOfSlot = std::move(numbers);
+    return document;
+}
+
+}  // namespace tess

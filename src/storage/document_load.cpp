@@ -1,0 +1,214 @@
+#include <string>
+#include <vector>
+
+#include "model/charge_placing.h"
+#include "model/document.h"
+#include "model/image_bank.h"
+#include "model/placed_charges.h"
+#include "model/workspace.h"
+#include "platform/paths.h"
+#include "platform/picture_file.h"
+#include "platform/record_file.h"
+#include "render/charge_recolouring.h"
+#include "render/redraw_shield.h"
+#include "render/renderer.h"
+#include "storage/document_file.h"
+#include "storage/document_layout.h"
+#include "storage/document_sanity.h"
+#include "storage/locate_missing_file.h"
+#include "storage/recent_files.h"
+#include "storage/side_files.h"
+#include "storage/user_fur_loading.h"
+
+namespace tess {
+
+namespace {
+
+// VB's "Path/File access error", for a document that exists but cannot be read.
+constexpr int kFileAccessError = 75;
+
+FileMessage unreadableDocumentMessage() {
+    return FileMessage::critical(
+        "Erreur #" + std::to_string(kFileAccessError),
+        "Erreur survenue dans mnuOpen::OnClick (Erreur d'accès au chemin ou au fichier)");
+}
+
+// The picture of a side file, after asking for it once when it is missing.
+std::optional<Surface> sidePicture(const std::string& file, const FileDialogs& dialogs) {
+    if (!fileExists(file) && LocateMissingFile(file, false, dialogs).empty()) return std::nullopt;
+    return loadPicture(file);
+}
+
+// A picture placed on a blank canvas-sized surface, as the renderer keeps the
+// coats of arms of the parts whatever size their file had.
+Surface canvasSized(const Surface& picture) {
+    Surface out(kCanvasWidth, kCanvasHeight, kWhite);
+    out.clear();
+    BitBlt(out, 0, 0, kCanvasWidth, kCanvasHeight, picture, 0, 0, RasterOp::Copy);
+    return out;
+}
+
+// The class a part's own tincture gives it, for a part whose coat of arms could
+// not be brought back.
+Long classOfPartTincture(Long tincture) {
+    if (tincture == 1 || tincture == 2) return kClassMetal;
+    if (tincture == 10) return kClassPourpre;
+    if (tincture >= kFirstBuiltInFur && tincture <= kLastUserFur) return tincture;
+    return kClassColour;
+}
+
+// Bank pictures in entry order. Returns, for each picture number, the bank
+// slot it went to (0 when refused). Side files are looked up under the
+// picture's own number, so a refused picture never shifts the others.
+std::vector<int> loadPictures(Workspace& ws, Renderer& r, const std::string& path,
+                              const std::vector<StoredImage>& images, const FileDialogs& dialogs) {
+    std::vector<int> slotOfNumber(images.size() + 1, 0);
+    for (std::size_t i = 0; i < images.size(); ++i) {
+        const int number = int(i) + 1;
+        const int slot = AllocImageSlot(ws, r.Charges);
+        if (slot == 0) break;
+        ImageBankEntry& entry = ws.Bank[slot];
+        const std::string pictureFile = imagePictureFile(path, number);
+        const auto picture = sidePicture(pictureFile, dialogs);
+        const auto mask = picture ? loadPicture(imageMaskFile(path, number)) : std::nullopt;
+        if (!picture || !mask || picture->width() != mask->width() ||
+            picture->height() != mask->height()) {
+            entry.InUse = 0;
+            entry.Loaded = 0;
+            continue;
+        }
+        const StoredImage& stored = images[i];
+        entry.DisplayName = stored.DisplayName;
+        entry.FileName = FileNameOfPath(pictureFile);
+        entry.Phrase = stored.Phrase;
+        entry.Width = Integer(picture->width());
+        entry.Height = Integer(picture->height());
+        entry.OwnTincture = stored.OwnTincture;
+        entry.OwnClass = stored.OwnClass;
+        entry.Loaded = kTrue;
+        entry.KeyColour = 0;
+        r.Charges.setBankPicture(slot, *picture, *mask);
+        ++ws.ImageKeyCounter;
+        slotOfNumber[number] = slot;
+    }
+    return slotOfNumber;
+}
+
+void placeCharges(Workspace& ws, Renderer& r, const std::vector<StoredCharge>& charges,
+                  const std::vector<int>& slotOfNumber) {
+    for (const StoredCharge& stored : charges) {
+        if (stored.PictureNumber < 1 || stored.PictureNumber >= int(slotOfNumber.size())) continue;
+        const int slot = slotOfNumber[stored.PictureNumber];
+        if (slot == 0) continue;
+        const int c = firstFreeCharge(ws.CurrentBlazon);
+        if (c == 0) return;
+        const ImageBankEntry& picture = ws.Bank[slot];
+        ChargeRecord& charge = ws.CurrentBlazon.Charges[c];
+        charge.InUse = kTrue;
+        charge.ImageIndex = Integer(slot);
+        charge.ImageName = picture.FileName;
+        charge.X = stored.X;
+        charge.Y = stored.Y;
+        charge.Brochant = stored.Brochant;
+        charge.Tincture = stored.Tincture;
+        charge.Class = stored.Class;
+        charge.Mirrored = stored.Mirrored;
+        const bool sized = stored.Width > 0 && stored.Height > 0;
+        charge.Width = sized ? stored.Width : picture.Width;
+        charge.Height = sized ? stored.Height : picture.Height;
+        PrepareChargeLayers(ws, r.Charges, c);
+        if (isTincture(stored.Tincture)) SetChargeTincture(ws, r.Charges, c, int(stored.Tincture));
+    }
+}
+
+void loadUserFurs(Workspace& ws, Renderer& r) {
+    for (int s = 0; s < kUserFurCount; ++s) {
+        const std::string furPath = ws.CurrentBlazon.UserFurs[s].Path;
+        // The slot keeps its path either way, so a later save does not forget it.
+        if (furPath.empty() || !fileExists(furPath) || !LoadUserFurPattern(ws, r, furPath, s))
+            ws.ui->hideUserFurSwatch(s);
+    }
+}
+
+void loadInsertedArms(Workspace& ws, Renderer& r, const std::string& path,
+                      const FileDialogs& dialogs) {
+    for (int k = 1; k <= kPartCount; ++k) {
+        PartRecord& part = ws.CurrentBlazon.Parts[k];
+        if (part.InsertedPath.empty()) continue;
+        const auto picture = sidePicture(partArmsFile(path, k), dialogs);
+        if (picture) {
+            part.Kind = kClassInserted;
+            r.InsertedPictures[k] = canvasSized(*picture);
+        } else {
+            // Without its picture the part shows its own tincture again.
+            part.InsertedPath.clear();
+            if (part.Kind == kClassInserted) part.Kind = classOfPartTincture(part.Tincture);
+        }
+    }
+}
+
+// The outcome of a document that could not be opened: a blank document that
+// belongs to no file.
+LoadOutcome failedLoad(Workspace& ws, Renderer& r, FileMessage message) {
+    ResetDocument(ws);
+    ReleaseDocumentPictures(r);
+    ws.Modified = false;
+    LoadOutcome out;
+    out.message = std::move(message);
+    out.redraw = RedrawShield(ws, r);
+    return out;
+}
+
+}  // namespace
+
+FileMessage missingDocumentMessage() {
+    return FileMessage::exclamation(
+        "Ouvrir un blason",
+        "Yeak! Invraisemblablement, ce fichier n'existe même pas. Quel fou je fais de moi!");
+}
+
+FileMessage incompatibleDocumentMessage() {
+    return FileMessage::exclamation(
+        "Fichier incompatible",
+        "Ce fichier ne comporte pas d'informations compatibles à la construction d'un blason!");
+}
+
+void ReleaseDocumentPictures(Renderer& r) {
+    for (int slot = 1; slot <= kImageBankSize; ++slot) r.Charges.releaseBankPicture(slot);
+    for (int c = 1; c <= kChargeCount; ++c) r.Charges.releaseCharge(c);
+    for (auto& s : r.UserFurTiles) s = Surface();
+    for (auto& s : r.UserFurPictures) s = Surface();
+    for (auto& s : r.InsertedPictures) s = Surface();
+}
+
+LoadOutcome LoadDocument(Workspace& ws, Renderer& r, const std::string& path,
+                         const FileDialogs& dialogs) {
+    if (!fileExists(path)) return failedLoad(ws, r, missingDocumentMessage());
+    const auto bytes = readFileBytes(path);
+    if (!bytes) return failedLoad(ws, r, unreadableDocumentMessage());
+    if (!looksLikeDocument(*bytes)) return failedLoad(ws, r, incompatibleDocumentMessage());
+
+    AddRecentFile(ws.Recent, path);
+    ResetDocument(ws);
+    ReleaseDocumentPictures(r);
+    StoredDocument document = decodeDocument(*bytes, ws.CurrentBlazon);
+    sanitizeStoredDocument(document, ws.CurrentBlazon);
+    ws.CurrentBlazon = document.Blazon;
+    ws.CurrentBlazon.Folder = FolderOfPath(path);
+
+    const std::vector<int> slotOfNumber = loadPictures(ws, r, path, document.Images, dialogs);
+    placeCharges(ws, r, document.Charges, slotOfNumber);
+    loadUserFurs(ws, r);
+    loadInsertedArms(ws, r, path, dialogs);
+
+    ws.CurrentBlazon.FilePath = path;
+    for (int i = 1; i <= kUndoDepth; ++i) ws.Undos[i] = ws.CurrentBlazon;
+    ws.Recent.LastDocFolder = ws.CurrentBlazon.Folder;
+    ws.Modified = false;
+    LoadOutcome out;
+    out.loaded = true;
+    out.redraw = RedrawShield(ws, r);
+    return out;
+}
+
+}  // namespace tess

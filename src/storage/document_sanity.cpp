@@ -1,0 +1,110 @@
+#include "storage/document_sanity.h"
+
+#include <algorithm>
+
+#include "model/tinctures.h"
+
+namespace tess {
+
+namespace {
+
+Integer asFlag(Integer v) {
+    return v ? kTrue : kFalse;
+}
+
+void sanitizeLine(LineStyle& line) {
+    if (line.LineKind < 10 || line.LineKind > 17) line.LineKind = 10;
+    line.Width = std::clamp(line.Width, kMinLineWidth, kMaxLineWidth);
+    line.Depth = std::clamp(line.Depth, kMinLineDepth, kMaxLineDepth);
+    line.Plumb = asFlag(line.Plumb);
+}
+
+void sanitizeOrdinary(OrdinaryRecord& piece, Long firstType, Long lastType) {
+    piece.Present = asFlag(piece.Present);
+    if (piece.Type < firstType || piece.Type > lastType) {
+        piece.Type = 0;
+        piece.Present = kFalse;
+    }
+}
+
+// A part's class and tincture as the palette and the redraw leave them: a
+// tincture of its class, or a fur whose tincture is its code (a user fur's
+// holds the fur's dominant tincture once drawn).
+bool soundPart(const PartRecord& part) {
+    switch (part.Kind) {
+        case kClassMetal:
+        case kClassPourpre:
+        case kClassColour:
+            return isTincture(part.Tincture);
+        default:
+            if (part.Kind >= kFirstUserFur && part.Kind <= kLastUserFur)
+                return part.Tincture == part.Kind || isTincture(part.Tincture);
+            return isFurCode(part.Kind) && part.Tincture == part.Kind;
+    }
+}
+
+// 9 the plain field, 10..19 and 21..25 the divided ones.
+bool isPartition(Long code) {
+    return (code >= 9 && code <= 19) || (code >= 21 && code <= 25);
+}
+
+Long soundClass(Long storedClass, Long tincture) {
+    if (storedClass == kClassMetal || storedClass == kClassColour) return storedClass;
+    return tincture == 1 || tincture == 2 ? kClassMetal : kClassColour;
+}
+
+}  // namespace
+
+bool isShieldShape(Long shape) {
+    return shape >= 1 && shape <= 7;
+}
+bool isTincture(Long tincture) {
+    return tincture >= 1 && tincture <= kTinctureCount;
+}
+bool isFurCode(Long code) {
+    return code >= kFirstBuiltInFur && code <= kLastUserFur;
+}
+
+void sanitizeStoredDocument(StoredDocument& document, const BlazonRecord& base) {
+    BlazonRecord& b = document.Blazon;
+    if (!isPartition(b.Partition)) b.Partition = base.Partition;
+    if (!isShieldShape(b.ShieldShape)) b.ShieldShape = base.ShieldShape;
+    if (!isShieldShape(b.InsetShape)) b.InsetShape = base.InsetShape;
+
+    sanitizeOrdinary(b.Ordinary1, 1, 9);
+    sanitizeOrdinary(b.Ordinary2, 10, 22);
+    if (b.Ordinary1.Repeat > 2) b.Ordinary1.Repeat = 0;
+    if (b.Ordinary1.Shift < -1 || b.Ordinary1.Shift > 1) b.Ordinary1.Shift = 0;
+
+    for (int k = 1; k <= kPartCount; ++k) {
+        PartRecord& part = b.Parts[k];
+        sanitizeLine(part.Line);
+        // Zones 5 and 6 never hold a coat of arms.
+        if (k == 5 || k == 6) part.InsertedPath.clear();
+        if (!part.InsertedPath.empty()) {
+            // The loader makes such a part hold its coat of arms (class 34);
+            // only the tincture kept under it must be sound.
+            if (!isTincture(part.Tincture) && !isFurCode(part.Tincture))
+                part.Tincture = base.Parts[k].Tincture;
+        } else if (!soundPart(part)) {
+            part.Kind = base.Parts[k].Kind;
+            part.Tincture = base.Parts[k].Tincture;
+        }
+    }
+
+    for (StoredImage& image : document.Images) {
+        if (!isTincture(image.OwnTincture)) image.OwnTincture = 1;
+        image.OwnClass = soundClass(image.OwnClass, image.OwnTincture);
+    }
+
+    for (StoredCharge& charge : document.Charges) {
+        if (!isTincture(charge.Tincture)) charge.Tincture = -1;
+        charge.Class = soundClass(charge.Class, charge.Tincture);
+        charge.Mirrored = asFlag(charge.Mirrored);
+        charge.Brochant = asFlag(charge.Brochant);
+        charge.Width = std::min(charge.Width, kMaxChargeSide);
+        charge.Height = std::min(charge.Height, kMaxChargeSide);
+    }
+}
+
+}  // namespace tess

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+namespace tess {
+
+// A message box the window shows for a file operation. The core never shows
+// anything itself: it hands the text back and the window picks the icon.
+struct FileMessage {
+    enum class Icon { None, Exclamation, Critical };
+    Icon icon = Icon::None;
+    std::string title;
+    std::string text;
+
+    bool empty() const { return text.empty(); }
+    static FileMessage exclamation(std::string title, std::string text) {
+        return {Icon::Exclamation, std::move(title), std::move(text)};
+    }
+    static FileMessage critical(std::string title, std::string text) {
+        return {Icon::Critical, std::move(title), std::move(text)};
+    }
+};
+
+}  // namespace tess

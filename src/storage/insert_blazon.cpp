@@ -1,0 +1,97 @@
+#include "storage/insert_blazon.h"
+
+#include <fstream>
+
+#include "model/workspace.h"
+#include "platform/paths.h"
+#include "platform/picture_file.h"
+#include "platform/record_file.h"
+#include "render/redraw_shield.h"
+#include "render/renderer.h"
+#include "storage/document_file.h"
+#include "storage/document_layout.h"
+#include "storage/document_sanity.h"
+#include "storage/locate_missing_file.h"
+#include "storage/side_files.h"
+
+namespace tess {
+
+namespace {
+
+// VB's "File not found" and "Invalid picture", the numbers of the insert
+// command's error box.
+constexpr int kFileNotFound = 53;
+constexpr int kInvalidPicture = 481;
+// Only the first four records are read: the format number and the shape.
+constexpr std::size_t kHeaderBytes = 4 * 128;
+
+FileMessage insertFailure(int error) {
+    return FileMessage::critical("Erreur #" + std::to_string(error),
+                                 "Erreur survenue dans main::AddBls");
+}
+
+bool holdsArms(int part) {
+    return (part >= 1 && part <= 4) || part == 7;
+}
+
+// The first records of a document: all the insertion reads of it, whatever
+// its size.
+std::optional<std::vector<std::uint8_t>> documentHead(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::vector<std::uint8_t> head(kHeaderBytes);
+    in.read(reinterpret_cast<char*>(head.data()), std::streamsize(head.size()));
+    head.resize(std::size_t(in.gcount()));
+    return head;
+}
+
+}  // namespace
+
+InsertOutcome InsertBlazonInPart(Workspace& ws, Renderer& r, int part, const std::string& path) {
+    InsertOutcome out;
+    if (!fileExists(path) || !holdsArms(part)) return out;
+    const auto head = documentHead(path);
+    if (!head) {
+        out.message = insertFailure(kFileNotFound);
+        return out;
+    }
+    const RecordReader records(*head);
+    const Long shape = records.getLong(4);
+    if (!looksLikeDocument(*head) || !isShieldShape(shape)) {
+        out.message = incompatibleDocumentMessage();
+        return out;
+    }
+    const std::string previewFile = previewForPart(path, part);
+    if (!fileExists(previewFile)) {
+        out.message = insertFailure(kFileNotFound);
+        return out;
+    }
+    const auto preview = loadPicture(previewFile);
+    if (!preview) {
+        out.message = insertFailure(kInvalidPicture);
+        return out;
+    }
+
+    PartRecord& target = ws.CurrentBlazon.Parts[part];
+    target.InsertedPath = path;
+    target.Kind = kClassInserted;
+    ws.CurrentBlazon.InsetShape = shape;
+    Surface picture(kCanvasWidth, kCanvasHeight, kWhite);
+    picture.clear();
+    BitBlt(picture, 0, 0, kCanvasWidth, kCanvasHeight, *preview, 0, 0, RasterOp::Copy);
+    r.InsertedPictures[part] = std::move(picture);
+    out.inserted = true;
+    out.redraw = RedrawShield(ws, r);
+    return out;
+}
+
+InsertOutcome InsertBlazonFromFile(Workspace& ws, Renderer& r, int part, const std::string& path,
+                                   const FileDialogs& dialogs) {
+    const std::string previewFile = previewForPart(path, part);
+    if (fileExists(path) && !fileExists(previewFile) &&
+        LocateMissingFile(previewFile, false, dialogs).empty())
+        return {};
+    return InsertBlazonInPart(ws, r, part, path);
+}
+
+}  // namespace tess

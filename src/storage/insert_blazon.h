@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+
+#include "render/redraw_result.h"
+#include "storage/file_dialogs.h"
+#include "storage/file_message.h"
+
+namespace tess {
+
+struct Workspace;
+class Renderer;
+
+struct InsertOutcome {
+    bool inserted = false;
+    FileMessage message;  // empty when inserted or when nothing was to be done
+    RedrawResult redraw;  // valid when inserted
+};
+
+// Puts the saved coat of arms `path` into part 1..4 or 7: the part holds it
+// (class 34, its path), the écusson takes the document's shield shape, and the
+// part shows the document's preview (its own shape in part 7, the banner shape
+// elsewhere); then redraws. The file is checked (a document, a shape 1..7, a
+// preview that loads) before the part changes: a path that does not exist does
+// nothing, anything else wrong leaves the part as it was with a message.
+InsertOutcome InsertBlazonInPart(Workspace& ws, Renderer& r, int part, const std::string& path);
+
+// The insert command once its document is chosen: a missing preview is asked
+// for first (declined: nothing happens), then InsertBlazonInPart with the
+// document's own path.
+InsertOutcome InsertBlazonFromFile(Workspace& ws, Renderer& r, int part, const std::string& path,
+                                   const FileDialogs& dialogs);
+
+}  // namespace tess

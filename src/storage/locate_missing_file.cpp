@@ -1,0 +1,34 @@
+#include "storage/locate_missing_file.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "platform/paths.h"
+
+namespace tess {
+
+std::string LocateMissingFile(const std::string& filePath, bool deleteFound,
+                              const FileDialogs& dialogs) {
+    const std::string name = FileNameOfPath(filePath);
+    if (!dialogs.ask("Le fichier " + name + " est manquant. Désirez-vous tenter de le retrouver?",
+                     "Fichier manquant"))
+        return {};
+    if (!dialogs.pickFile) return {};
+    const std::string chosen = dialogs.pickFile("Rechercher " + name, name);
+    if (chosen.empty() || !fileExists(chosen)) return {};
+
+    namespace fs = std::filesystem;
+    std::error_code error;
+    // Picking the expected file itself (it came back meanwhile) must neither
+    // copy it onto itself nor delete it.
+    if (fs::exists(filePath, error) && fs::equivalent(chosen, filePath, error)) return filePath;
+    fs::copy_file(chosen, filePath, fs::copy_options::overwrite_existing, error);
+    if (error) return {};
+    if (deleteFound) {
+        fs::remove(chosen, error);
+        if (error) return {};
+    }
+    return filePath;
+}
+
+}  // namespace tess

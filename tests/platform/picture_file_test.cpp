@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QBuffer>
+#include <QImageWriter>
+#include <filesystem>
+#include <map>
+#include <random>
+
+#include "platform/ascii_picture.h"
+#include "platform/picture_file.h"
+#include "platform/qimage_bridge.h"
+#include "platform/record_file.h"
+
+namespace tess {
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+Surface sample() {
+    return testing::picture({
+        "rgbyk.#",
+        "#.kybgr",
+        "rrrrrrr",
+    });
+}
+
+Bytes encoded(const QImage& image, const char* format) {
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    if (!writer.write(image)) return {};
+    return Bytes(data.begin(), data.end());
+}
+
+// Qt reads gif but does not write it: a small four-colour gif made by hand. A
+// clear code after every second pixel keeps the codes at three bits.
+Bytes handMadeGif(const std::vector<std::string>& rows, const std::map<char, QRgb>& palette) {
+    const int w = int(rows[0].size()), h = int(rows.size());
+    Bytes out = {'G', 'I', 'F', '8', '9', 'a', std::uint8_t(w), 0, std::uint8_t(h), 0, 0x81, 0, 0};
+    std::map<char, int> index;
+    for (const auto& [ch, colour] : palette) {
+        index[ch] = int(index.size());
+        out.insert(out.end(), {std::uint8_t(qRed(colour)), std::uint8_t(qGreen(colour)),
+                               std::uint8_t(qBlue(colour))});
+    }
+    out.resize(13 + 12, 0);
+    out.insert(out.end(), {0x2C, 0, 0, 0, 0, std::uint8_t(w), 0, std::uint8_t(h), 0, 0, 2});
+    Bytes codes;
+    std::uint32_t bits = 0;
+    int count = 0;
+    auto put = [&](int code) {
+        bits |= std::uint32_t(code) << count;
+        count += 3;
+        while (count >= 8) {
+            codes.push_back(std::uint8_t(bits));
+            bits >>= 8;
+            count -= 8;
+        }
+    };
+    int n = 0;
+    for (const auto& row : rows)
+        for (char c : row) {
+            if (n++ % 2 == 0) put(4);
+            put(index.at(c));
+        }
+    put(5);
+    if (count > 0) codes.push_back(std::uint8_t(bits));
+    for (std::size_t i = 0; i < codes.size(); i += 255) {
+        const std::size_t len = std::min<std::size_t>(255, codes.size() - i);
+        out.push_back(std::uint8_t(len));
+        out.insert(out.end(), codes.begin() + i, codes.begin() + i + len);
+    }
+    out.insert(out.end(), {0, 0x3B});
+    return out;
+}
+
+class PictureFile : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() /
+                  ("tessaline-picture-" + std::to_string(::getpid()) + "-" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+    std::string file(const std::string& name) const { return (folder_ / name).string(); }
+    std::string write(const std::string& name, const Bytes& bytes) const {
+        EXPECT_EQ(writeFileAtomically(file(name), bytes), "");
+        return file(name);
+    }
+    fs::path folder_;
+};
+
+TEST(QImageBridge, RedAndBlueSwapAtTheBoundaryOnly) {
+    const QImage image = toQImage(testing::picture({"rb"}));
+    EXPECT_EQ(image.pixel(0, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(image.pixel(1, 0), qRgb(0, 0, 255));
+    EXPECT_EQ(fromQImage(image), testing::picture({"rb"}));
+    EXPECT_EQ(fromQImage(toQImage(sample())), sample());
+}
+
+TEST(QImageBridge, SeeThroughPixelsShowTheBackground) {
+    QImage image(2, 1, QImage::Format_ARGB32);
+    image.setPixel(0, 0, qRgba(255, 0, 0, 0));
+    image.setPixel(1, 0, qRgba(0, 0, 255, 255));
+    const Surface s = fromQImage(image, 0x00FF00);
+    EXPECT_EQ(s.pixel(0, 0), 0x00FF00u);
+    EXPECT_EQ(s.pixel(1, 0), 0xFF0000u);
+    EXPECT_TRUE(fromQImage(QImage()).empty());
+}
+
+TEST_F(PictureFile, SavedBitmapsAre24BitAndReadBackExactly) {
+    const std::string path = file("Lion.hpc");
+    ASSERT_EQ(savePictureBmp(sample(), path), "");
+    const auto bytes = readFileBytes(path);
+    ASSERT_TRUE(bytes && bytes->size() > 30);
+    EXPECT_EQ((*bytes)[0], 'B');
+    EXPECT_EQ((*bytes)[1], 'M');
+    EXPECT_EQ((*bytes)[28] | (*bytes)[29] << 8, 24);  // bits per pixel
+    const auto back = loadPicture(path);
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(*back, sample());
+    EXPECT_NE(savePictureBmp(Surface(), file("empty.bmp")), "");
+    EXPECT_NE(savePictureBmp(sample(), file("no/such/folder.bmp")), "");
+}
+
+TEST_F(PictureFile, GifAndJpegAreRecognisedByContentNotByName) {
+    const std::vector<std::string> rows = {"rgb#", "##rr", "bbgr"};
+    const Bytes gif = handMadeGif(
+        rows, {{'r', qRgb(255, 0, 0)}, {'g', qRgb(0, 255, 0)}, {'b', qRgb(0, 0, 255)}, {'#', 0}});
+    const auto loaded = loadPicture(write("charge.bmp", gif));
+    ASSERT_TRUE(loaded.has_value());
+    EXPECT_EQ(*loaded, testing::picture(rows));
+    const Bytes jpg = encoded(toQImage(Surface(16, 16, 0x0000FF)), "jpeg");
+    ASSERT_FALSE(jpg.empty()) << "the jpeg plugin is missing";
+    const auto red = loadPicture(write("charge.gif", jpg));
+    ASSERT_TRUE(red.has_value());
+    EXPECT_EQ(red->width(), 16);
+    EXPECT_NEAR(redOf(red->pixel(8, 8)), 255, 8);
+    EXPECT_NEAR(blueOf(red->pixel(8, 8)), 0, 8);
+}
+
+TEST_F(PictureFile, WhatIsNotABmpGifOrJpgGivesNothing) {
+    EXPECT_FALSE(loadPicture(file("absent.bmp")).has_value());
+    EXPECT_FALSE(loadPicture(folder_.string()).has_value());
+    EXPECT_FALSE(loadPicture(write("empty.bmp", {})).has_value());
+    EXPECT_FALSE(
+        loadPicture(write("notes.bmp", Bytes{'B', 'o', 'n', 'j', 'o', 'u', 'r'})).has_value());
+    const Bytes png = encoded(toQImage(sample()), "png");
+    ASSERT_FALSE(png.empty());
+    EXPECT_FALSE(loadPicture(write("charge.png", png)).has_value());
+}
+
+// Damaged pictures (cut short, bytes changed, forged sizes) must neither crash
+// nor hang; whether some still load is up to the decoder.
+TEST_F(PictureFile, DamagedPicturesNeverCrash) {
+    Surface big(40, 30);
+    big.line(0, 0, 40, 30, 0x0000FF);
+    const QImage image = toQImage(big);
+    std::vector<Bytes> samples = {
+        encoded(image.convertToFormat(QImage::Format_RGB888), "bmp"),
+        handMadeGif({"rgb#rgb#rgb#", "#brg#brg#brg", "rrrrrrrrrrrr"},
+                    {{'r', qRgb(255, 0, 0)}, {'g', 0}, {'b', qRgb(0, 0, 255)}, {'#', 0}}),
+        encoded(image, "jpeg")};
+    std::mt19937 random(99);
+    int round = 0;
+    for (const Bytes& good : samples) {
+        if (good.empty()) continue;
+        for (std::size_t cut = 0; cut < good.size(); cut += 1 + good.size() / 40) {
+            Bytes bad(good.begin(), good.begin() + cut);
+            loadPicture(write("cut" + std::to_string(round++), bad));
+        }
+        for (int i = 0; i < 60; ++i) {
+            Bytes bad = good;
+            for (int k = 0; k < 4; ++k)
+                bad[random() % std::min<std::size_t>(bad.size(), 64)] = random();
+            const auto loaded = loadPicture(write("bad" + std::to_string(round++), bad));
+            if (loaded) {
+                EXPECT_LE(qint64(loaded->width()) * loaded->height(), 40'000'000);
+            }
+        }
+    }
+    // A bitmap header claiming 60000 x 60000 pixels.
+    Bytes forged = samples[0];
+    forged[18] = 0x60, forged[19] = 0xEA, forged[22] = 0x60, forged[23] = 0xEA;
+    EXPECT_FALSE(loadPicture(write("forged.bmp", forged)).has_value());
+}
+
+}  // namespace
+}  // namespace tess

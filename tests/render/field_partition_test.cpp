@@ -1,0 +1,256 @@
+// The partitions as the key maps show them after whole redraws.
+#include <map>
+#include <queue>
+
+#include "render/field_partition.h"
+#include "render_fixture.h"
+
+namespace tess::testing {
+namespace {
+
+// Each partition drawn as its parts fall on an 8 x 8 grid of points over the
+// shield (x = 16 + 33 i, y = 21 + 42 j); '.' marks points too near a line to
+// say.
+const std::map<Long, std::vector<std::string>> kPartitionPictures = {
+    {9,
+     {"11111111", "11111111", "11111111", "11111111", "11111111", "11111111", "11111111",
+      "11111111"}},
+    {10,
+     {"11112222", "11112222", "11112222", "11112222", "11112222", "11112222", "11112222",
+      "11112222"}},
+    {11,
+     {"11111111", "11111111", "11111111", "11111111", "22222222", "22222222", "22222222",
+      "22222222"}},
+    {12,
+     {".1111111", "2.111111", "22.11111", "222.1111", "2222.111", "22222.11", "222222.1",
+      "2222222."}},
+    {13,
+     {"1111111.", "111111.2", "11111.22", "1111.222", "111.2222", "11.22222", "1.222222",
+      ".2222222"}},
+    {14,
+     {"11112222", "11112222", "11112222", "11112222", "33334444", "33334444", "33334444",
+      "33334444"}},
+    {15,
+     {".111111.", "4.1111.2", "44.11.22", "444..222", "444..222", "44.33.22", "4.3333.2",
+      ".333333."}},
+    {16,
+     {"11.22.33", "11.22.33", "11.22.33", "11.22.33", "11.22.33", "11.22.33", "11.22.33",
+      "11.22.33"}},
+    {17,
+     {"11111111", "11111111", "........", "22222222", "22222222", "........", "33333333",
+      "33333333"}},
+    {18,
+     {"22111111", ".2211111", "3.22.111", "33.22.11", "333.22.1", "3333.22.", "33333.22",
+      "333333.2"}},
+    {19,
+     {"111111.2", "11111.22", "1111.223", "111.2233", "11.22333", "1.223333", ".2233333",
+      "22333333"}},
+    {21,
+     {".111111.", "3.1111.2", "33.11.22", "333..222", "33332222", "33332222", "33332222",
+      "33332222"}},
+    {22,
+     {"11112222", "11112222", "11112222", "11112222", "11113333", "11113333", "11113333",
+      "11113333"}},
+    {23,
+     {"33331111", "33331111", "33331111", "33331111", "22221111", "22221111", "22221111",
+      "22221111"}},
+    {24,
+     {"22223333", "22223333", "22223333", "22223333", "11111111", "11111111", "11111111",
+      "11111111"}},
+    {25,
+     {"11111111", "11111111", "11111111", "11111111", "33332222", "33332222", "33332222",
+      "33332222"}},
+};
+
+int partCountOf(const std::vector<std::string>& picture) {
+    int most = 0;
+    for (const std::string& row : picture)
+        for (char c : row)
+            if (c != '.') most = std::max(most, c - '0');
+    return most;
+}
+
+// The number of 4-connected areas of one colour on a surface.
+int areasOfColour(const Surface& s, Colour c) {
+    std::vector<char> seen(std::size_t(s.width() * s.height()), 0);
+    int areas = 0;
+    for (int y0 = 0; y0 < s.height(); ++y0)
+        for (int x0 = 0; x0 < s.width(); ++x0) {
+            if (s.pixel(x0, y0) != c || seen[std::size_t(y0 * s.width() + x0)]) continue;
+            ++areas;
+            std::queue<std::pair<int, int>> todo;
+            todo.push({x0, y0});
+            seen[std::size_t(y0 * s.width() + x0)] = 1;
+            while (!todo.empty()) {
+                auto [x, y] = todo.front();
+                todo.pop();
+                const int nx[4] = {x + 1, x - 1, x, x};
+                const int ny[4] = {y, y, y + 1, y - 1};
+                for (int i = 0; i < 4; ++i) {
+                    if (s.pixel(nx[i], ny[i]) != c) continue;
+                    char& mark = seen[std::size_t(ny[i] * s.width() + nx[i])];
+                    if (!mark) {
+                        mark = 1;
+                        todo.push({nx[i], ny[i]});
+                    }
+                }
+            }
+        }
+    return areas;
+}
+
+class PartitionTest : public RenderTest {};
+
+TEST_F(PartitionTest, EveryPartitionSplitsTheFieldIntoExactlyItsParts) {
+    for (const auto& [code, picture] : kPartitionPictures) {
+        SCOPED_TRACE("partition " + std::to_string(code));
+        doc().Partition = code;
+        redraw();
+        const int count = partCountOf(picture);
+        EXPECT_EQ(doc().PartCount, count);
+
+        for (int j = 0; j < 8; ++j)
+            for (int i = 0; i < 8; ++i) {
+                const char want = picture[std::size_t(j)][std::size_t(i)];
+                if (want == '.') continue;
+                EXPECT_EQ(partAt(16 + 33 * i, 21 + 42 * j), want - '0')
+                    << "at grid point " << i << "," << j;
+            }
+
+        // Nothing but the parts' key colours and the line colour, each part
+        // one area holding its own seed, on all three copies of the map.
+        std::set<Colour> colours;
+        forEachPixel([&](int x, int y) { colours.insert(r->Model.pixel(x, y)); });
+        std::set<Colour> expected;
+        for (int k = 1; k <= count; ++k) expected.insert(kPartKeyColours[k]);
+        if (code != kPlainField) expected.insert(kLineColour);
+        EXPECT_EQ(colours, expected);
+        for (int k = 1; k <= count; ++k) {
+            EXPECT_EQ(partAt(doc().Parts[k].SeedX, doc().Parts[k].SeedY), k);
+            EXPECT_EQ(areasOfColour(r->Model, kPartKeyColours[k]), 1) << "part " << k;
+        }
+        EXPECT_TRUE(samePixels(r->PartMapDC, r->Model));
+        EXPECT_TRUE(samePixels(r->OrdinaryMapDC, r->Model));
+    }
+}
+
+TEST_F(PartitionTest, UnknownCodesAreDrawnAsThePlainField) {
+    for (Long code : {0L, 8L, 20L, 26L, -3L, 1000L}) {
+        doc().Partition = code;
+        const RedrawResult result = redraw();
+        EXPECT_EQ(doc().Partition, code);
+        EXPECT_EQ(doc().PartCount, 1);
+        EXPECT_EQ(partAt(132, 170), 1);
+        EXPECT_EQ(partAt(0, 0), 1);
+        EXPECT_EQ(result.SelShapeLeft, 182);
+        EXPECT_FALSE(result.Menus.mnuRabPart.Enabled);
+    }
+}
+
+TEST_F(PartitionTest, PlainFieldIsOnePartWithoutWarning) {
+    setPart(1, kClassColour, 4);
+    redraw();
+    EXPECT_EQ(doc().PartCount, 1);
+    EXPECT_EQ(doc().Parts[1].SeedX, 2);
+    EXPECT_EQ(doc().Parts[1].SeedY, 2);
+    EXPECT_EQ(ws->Warnings.count(), 0);
+}
+
+using Warnings = std::vector<std::pair<Long, Long>>;
+
+TEST_F(PartitionTest, NeighbouringPartsOfOneClassAreWarned) {
+    doc().Partition = 10;  // Parti
+    setPart(1, kClassColour, 3);
+    setPart(2, kClassColour, 4);
+    redraw();
+    EXPECT_EQ(warningsOf(*ws), (Warnings{{5, 12}}));
+
+    setPart(1, kClassMetal, 1);  // Or beside Azur
+    redraw();
+    EXPECT_EQ(warningsOf(*ws), Warnings{});
+
+    doc().Partition = 21;  // Tiercé en pairle, three metals
+    setPart(1, kClassMetal, 1);
+    setPart(2, kClassMetal, 2);
+    setPart(3, kClassMetal, 1);
+    redraw();
+    EXPECT_EQ(warningsOf(*ws), (Warnings{{5, 12}, {5, 13}, {5, 23}}));
+
+    doc().Partition = 16;  // Tiercé en pal: parts 1 and 3 are not neighbours
+    setPart(2, kClassColour, 4);
+    redraw();
+    EXPECT_EQ(warningsOf(*ws), Warnings{});
+
+    setPart(1, 110, 110);  // two parts of one fur
+    setPart(2, 110, 110);
+    redraw();
+    EXPECT_EQ(warningsOf(*ws), (Warnings{{5, 12}}));
+}
+
+TEST_F(PartitionTest, TwoInsertedCoatsOfArmsAreNoFault) {
+    doc().Partition = 23;  // Parti mi-coupé en dextre
+    setPart(1, kClassMetal, 1);
+    setPart(2, kClassInserted, 4);
+    setPart(3, kClassInserted, 4);
+    redraw();
+    EXPECT_EQ(warningsOf(*ws), Warnings{});
+
+    setPart(2, kClassColour, 4);
+    setPart(3, kClassColour, 3);
+    redraw();
+    EXPECT_EQ(warningsOf(*ws), (Warnings{{5, 23}}));
+
+    doc().Partition = 17;  // the tiercés warn even for two inserted parts
+    setPart(2, kClassInserted, 4);
+    setPart(3, kClassInserted, 4);
+    redraw();
+    EXPECT_EQ(warningsOf(*ws), (Warnings{{5, 23}}));
+}
+
+TEST_F(PartitionTest, QuarteredFieldsNeverWarn) {
+    for (Long code : {14L, 15L}) {
+        doc().Partition = code;
+        for (int k = 1; k <= 4; ++k) setPart(k, kClassColour, 3);
+        redraw();
+        EXPECT_EQ(ws->Warnings.count(), 0) << code;
+    }
+}
+
+TEST_F(PartitionTest, EachRedrawHoldsOnlyItsOwnWarnings) {
+    doc().Partition = 11;
+    setPart(1, kClassColour, 3);
+    setPart(2, kClassColour, 4);
+    for (int i = 0; i < 3; ++i) {
+        const RedrawResult result = redraw();
+        EXPECT_EQ(ws->Warnings.count(), 1);
+        EXPECT_TRUE(result.WarnPicVisible);
+    }
+    setPart(2, kClassMetal, 2);
+    const RedrawResult result = redraw();
+    EXPECT_EQ(ws->Warnings.count(), 0);
+    EXPECT_FALSE(result.WarnPicVisible);
+    EXPECT_TRUE(result.WarningText.empty());
+}
+
+TEST_F(PartitionTest, HeraldicLinesFollowPartOnesStyle) {
+    // An indented line (kind 11, "denché" style) must still keep the parts
+    // apart, and must change the map from the plain line's.
+    doc().Partition = 11;
+    redraw();
+    const Surface plain = r->Model;
+    doc().Parts[1].Line.LineKind = 11;
+    redraw();
+    EXPECT_NE(r->Model, plain);
+    EXPECT_EQ(areasOfColour(r->Model, kPartKeyColours[1]), 1);
+    EXPECT_EQ(areasOfColour(r->Model, kPartKeyColours[2]), 1);
+    // The line style of part 1 has no effect on a partition of plain lines.
+    doc().Partition = 14;
+    redraw();
+    const Surface quartered = r->Model;
+    doc().Parts[1].Line.LineKind = 10;
+    redraw();
+    EXPECT_EQ(r->Model, quartered);
+}
+
+}  // namespace
+}  // namespace tess::testing

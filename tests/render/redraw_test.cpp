@@ -1,0 +1,283 @@
+// Whole redraws: the canvas, the cut-out, the grid, inserted coats of arms and
+// the window state a redraw reports.
+#include <array>
+
+#include "picture_dump.h"
+#include "render/field_partition.h"
+#include "render/shield_shape.h"
+#include "render_fixture.h"
+
+namespace tess::testing {
+namespace {
+
+class RedrawTest : public RenderTest {};
+
+TEST_F(RedrawTest, PlainAzurField) {
+    const RedrawResult result = redraw();  // the blank document: plain Azur
+    int inside = 0;
+    forEachPixel([&](int x, int y) {
+        const Colour c = r->Picture1.pixel(x, y);
+        if (insideShield(x, y)) {
+            ++inside;
+            ASSERT_EQ(c, tincture(4)) << x << "," << y;
+        } else {
+            ASSERT_EQ(c, r->shapeOutline().pixel(x, y)) << x << "," << y;
+        }
+    });
+    EXPECT_GT(inside, 80000);
+    EXPECT_EQ(r->Picture1.pixel(0, 339), rgb(245, 228, 183));  // parchment
+    EXPECT_EQ(result.FrameLight, kWhite);
+    EXPECT_EQ(result.FrameDark, kBlack);
+    EXPECT_FALSE(result.WarnPicVisible);
+    EXPECT_EQ(result.MarkedShape, 1);
+    EXPECT_EQ(result.SelShapeLeft, 182);
+    // The charge hit map holds no charge.
+    forEachPixel([&](int x, int y) { ASSERT_EQ(r->ChargeHitDC.pixel(x, y), kBlack); });
+}
+
+TEST_F(RedrawTest, RedrawingTheSameDocumentGivesTheSamePixels) {
+    doc().Partition = 14;
+    setPart(2, 109, 109);
+    setPart(4, 113, 113);
+    ws->GridVisible = true;
+    redraw();
+    const Surface canvas = r->Picture1;
+    const Surface model = r->Model;
+    // Something else in between must leave nothing behind.
+    doc().Partition = 19;
+    doc().ShieldShape = 6;
+    ws->PrintBlackWhite = true;
+    redraw();
+    doc().Partition = 14;
+    doc().ShieldShape = 1;
+    ws->PrintBlackWhite = false;
+    redraw();
+    EXPECT_EQ(r->Picture1, canvas);
+    EXPECT_EQ(r->Model, model);
+    EXPECT_EQ(r->Model.width(), kCanvasWidth);
+    EXPECT_EQ(r->Model.height(), kCanvasHeight);
+}
+
+TEST_F(RedrawTest, CutOutLeavesOnlyTheOutlineOutsideEveryShape) {
+    ws->GridVisible = true;
+    setPart(1, kClassColour, 6);  // Sable: the outline's own inside colour
+    for (int shape = 1; shape <= kShapeCount; ++shape) {
+        SCOPED_TRACE("shape " + std::to_string(shape));
+        doc().ShieldShape = shape;
+        const RedrawResult result = redraw();
+        EXPECT_EQ(result.MarkedShape, shape);
+        const Surface& outline = shieldOutlinePicture(shape);
+        const Surface& mask = shieldMaskPicture(shape);
+        EXPECT_EQ(&r->shapeOutline(), &outline);
+        EXPECT_EQ(&r->shapeMask(), &mask);
+        forEachPixel([&](int x, int y) {
+            if (mask.pixel(x, y) != kWhite)
+                ASSERT_EQ(r->Picture1.pixel(x, y), outline.pixel(x, y)) << x << "," << y;
+        });
+    }
+}
+
+TEST_F(RedrawTest, ShapeOutsideTheTableIsDrawnAsTheFirst) {
+    doc().ShieldShape = 9;
+    const RedrawResult result = redraw();
+    EXPECT_EQ(doc().ShieldShape, 9);
+    EXPECT_EQ(result.MarkedShape, 1);
+    EXPECT_EQ(&r->shapeMask(), &shieldMaskPicture(1));
+}
+
+TEST_F(RedrawTest, InsetShapeFollowsTheShieldUnlessArmsAreInsertedInPartSeven) {
+    doc().ShieldShape = 4;
+    SelectPartMask(*ws, *r);
+    EXPECT_EQ(doc().InsetShape, 4);
+    EXPECT_EQ(&r->insetMask(), &shieldMaskPicture(4));
+    // The shield and the écusson may show the same shape at once.
+    SelectShieldShape(*ws, *r);
+    EXPECT_EQ(&r->shapeMask(), &r->insetMask());
+
+    doc().Parts[7].InsertedPath = "/tmp/autre.bls";
+    doc().InsetShape = 2;
+    doc().ShieldShape = 6;
+    SelectPartMask(*ws, *r);
+    EXPECT_EQ(doc().InsetShape, 2);
+    EXPECT_EQ(&r->insetMask(), &shieldMaskPicture(2));
+}
+
+TEST_F(RedrawTest, GridInvertsEveryTwentiethLineInsideTheShieldOnly) {
+    doc().ShieldShape = 3;  // the whole canvas but its frame
+    const Surface plain = (redraw(), r->Picture1);
+    ws->GridVisible = true;
+    const RedrawResult result = redraw();
+    EXPECT_TRUE(result.Menus.mnuGrid.Checked);
+    const Colour azur = tincture(4);
+    const Colour inverted = azur ^ kWhite;
+    for (int y = 1; y < kCanvasHeight - 1; ++y)
+        for (int x = 1; x < kCanvasWidth - 1; ++x) {
+            const bool vertical = (x - 13) % 20 == 0 && x >= 13;
+            const bool horizontal = y % 20 == 0;
+            const Colour want = vertical != horizontal ? inverted : azur;
+            ASSERT_EQ(r->Picture1.pixel(x, y), want) << x << "," << y;
+        }
+    // The frame outside the shield stays as it was.
+    for (int x = 0; x < kCanvasWidth; ++x) {
+        EXPECT_EQ(r->Picture1.pixel(x, 0), plain.pixel(x, 0));
+        EXPECT_EQ(r->Picture1.pixel(x, 339), plain.pixel(x, 339));
+    }
+    ws->GridVisible = false;
+    EXPECT_FALSE(redraw().Menus.mnuGrid.Checked);
+    EXPECT_EQ(r->Picture1, plain);
+}
+
+// A recognisable inserted picture: four quadrants of four colours.
+Surface quadrants() {
+    Surface s(kCanvasWidth, kCanvasHeight, 0);
+    for (int y = 0; y < kCanvasHeight; ++y)
+        for (int x = 0; x < kCanvasWidth; ++x)
+            s.setPixel(x, y,
+                       y < 170 ? (x < 132 ? 0x010101 : 0x020202) : (x < 132 ? 0x030303 : 0x040404));
+    return s;
+}
+
+TEST_F(RedrawTest, InsertedArmsCoverTheirQuarter) {
+    doc().Partition = 14;
+    doc().ShieldShape = 3;
+    for (int k = 1; k <= 4; ++k) setPart(k, kClassMetal, 2);
+    setPart(3, kClassInserted, 2);
+    setPart(4, kClassInserted, 2);
+    doc().Parts[3].InsertedPath = "/tmp/a.bls";
+    doc().Parts[4].InsertedPath = "/tmp/b.bls";
+    r->InsertedPictures[3] = quadrants();
+    r->InsertedPictures[4] = quadrants();
+    redraw();
+    // Part 3 (lower left) at (1, 171), 132 x 170; part 4 at (133, 171).
+    EXPECT_EQ(r->Picture1.pixel(2, 172), 0x010101u);
+    EXPECT_EQ(r->Picture1.pixel(131, 337), 0x040404u);
+    EXPECT_EQ(r->Picture1.pixel(134, 172), 0x010101u);
+    EXPECT_EQ(r->Picture1.pixel(262, 337), 0x040404u);
+    EXPECT_EQ(r->Picture1.pixel(66, 100), kWhite);  // part 1 untouched
+    EXPECT_EQ(r->Picture1.pixel(200, 100), kWhite);
+}
+
+TEST_F(RedrawTest, InsertedArmsInAPartThatCannotHoldThemShowTheTincture) {
+    doc().Partition = 10;  // a Parti holds no inserted arms
+    setPart(1, kClassInserted, 3);
+    doc().Parts[1].InsertedPath = "/tmp/a.bls";
+    r->InsertedPictures[1] = quadrants();
+    redraw();
+    EXPECT_EQ(r->Picture1.pixel(60, 100), tincture(3));
+}
+
+TEST_F(RedrawTest, InsertedArmsInTheHalvesOfTheMiPartitions) {
+    doc().ShieldShape = 3;
+    doc().Partition = 23;  // part 2 lower left, part 3 upper left
+    setPart(2, kClassInserted, 2);
+    setPart(3, kClassInserted, 2);
+    doc().Parts[2].InsertedPath = "/tmp/a.bls";
+    doc().Parts[3].InsertedPath = "/tmp/b.bls";
+    r->InsertedPictures[2] = quadrants();
+    r->InsertedPictures[3] = Surface(kCanvasWidth, kCanvasHeight, 0x050505);
+    redraw();
+    EXPECT_EQ(r->Picture1.pixel(3, 173), 0x010101u);
+    EXPECT_EQ(r->Picture1.pixel(130, 336), 0x040404u);
+    EXPECT_EQ(r->Picture1.pixel(60, 60), 0x050505u);
+    EXPECT_EQ(r->Picture1.pixel(200, 60), tincture(4));  // part 1, the right half
+}
+
+TEST_F(RedrawTest, MenuStatesFollowTheStoredPieces) {
+    doc().Partition = 14;
+    EXPECT_FALSE(redraw().Menus.mnuRabPart.Enabled);
+    doc().Partition = 15;
+    EXPECT_FALSE(redraw().Menus.mnuRabPart.Enabled);
+    doc().Partition = 11;
+    EXPECT_TRUE(redraw().Menus.mnuRabPart.Enabled);
+
+    doc().Ordinary1.Present = kTrue;
+    doc().Ordinary1.Type = 9;  // Écusson
+    RedrawResult result = redraw();
+    EXPECT_FALSE(result.Menus.mnuReduce.Enabled);
+    EXPECT_FALSE(result.Menus.mnuOrdre1Rab.Enabled);
+    EXPECT_FALSE(result.Menus.mnuFilet.Enabled);
+    EXPECT_FALSE(result.Options.DeportPic);
+    EXPECT_TRUE(result.Options.ReducedPic);
+    EXPECT_TRUE(result.Options.Label5);
+
+    doc().Ordinary1.Type = 6;  // Chevron
+    result = redraw();
+    EXPECT_FALSE(result.Menus.mnuOrdre1Rab.Enabled);
+    EXPECT_TRUE(result.Menus.mnuReduce.Enabled);
+    EXPECT_TRUE(result.Options.DeportPic);
+
+    doc().Ordinary1.Type = 3;  // Fasce en filet
+    doc().Ordinary1.Size = -1;
+    result = redraw();
+    EXPECT_TRUE(result.Menus.mnuFilet.Checked);
+    EXPECT_FALSE(result.Menus.mnuNormal.Checked);
+    EXPECT_FALSE(result.Menus.mnuOrdre1Rab.Enabled);
+    doc().Ordinary1.Type = 1;  // a Chef cannot be narrowed: shown whole
+    result = redraw();
+    EXPECT_FALSE(result.Menus.mnuFilet.Checked);
+    EXPECT_TRUE(result.Menus.mnuNormal.Checked);
+
+    doc().Ordinary1.Present = kFalse;
+    result = redraw();
+    EXPECT_FALSE(result.Options.ReducedPic);
+    EXPECT_FALSE(result.Options.Label5);
+    EXPECT_TRUE(result.Menus.mnuNormal.Checked);  // menus read the stored size only
+
+    doc().Ordinary2.Present = kTrue;
+    doc().Ordinary2.Type = 22;  // Croix diminuée
+    doc().Ordinary2.Size = 34;
+    result = redraw();
+    EXPECT_TRUE(result.Options.ReducedPic2);
+    EXPECT_TRUE(result.Options.LblOrdre2);
+    EXPECT_TRUE(result.Menus.mnuReduced2.Checked);
+    EXPECT_TRUE(result.Menus.mnuFilet2.Enabled);
+    EXPECT_FALSE(result.Menus.mnuFull2.Checked);
+    doc().Ordinary2.Type = 13;  // Canton
+    doc().Ordinary2.Size = -1;
+    result = redraw();
+    EXPECT_FALSE(result.Options.ReducedPic2);
+    EXPECT_FALSE(result.Menus.mnuFilet2.Enabled);
+    EXPECT_TRUE(result.Menus.mnuFull2.Checked);
+}
+
+TEST_F(RedrawTest, ToolbarMarkerFollowsThePartition) {
+    doc().Partition = 25;
+    EXPECT_EQ(redraw().SelShapeLeft, 549);
+    doc().Partition = 21;
+    EXPECT_EQ(redraw().SelShapeLeft, 454);
+    doc().Partition = 9;
+    EXPECT_EQ(redraw().SelShapeLeft, 182);
+}
+
+// Writes a sheet of redraws when $TESSALINE_DUMP_PICTURES names a folder.
+TEST_F(RedrawTest, DumpForLooking) {
+    struct Scene {
+        Long partition, shape;
+        std::array<std::pair<Long, Long>, 4> parts;
+        bool grid, blackWhite;
+    };
+    const Scene scenes[] = {
+        {14, 1, {{{108, 108}, {33, 3}, {22, 1}, {110, 110}}}, false, false},
+        {15, 5, {{{33, 4}, {22, 2}, {113, 113}, {33, 5}}}, true, false},
+        {18, 2, {{{33, 3}, {22, 1}, {115, 115}, {0, 0}}}, false, false},
+        {21, 7, {{{33, 4}, {22, 1}, {33, 3}, {0, 0}}}, false, true},
+        {16, 6, {{{33, 8}, {22, 11}, {33, 9}, {0, 0}}}, false, true},
+        {24, 4, {{{109, 109}, {33, 10}, {22, 7}, {0, 0}}}, false, false},
+    };
+    std::vector<Surface> shots;
+    for (const Scene& scene : scenes) {
+        doc().Partition = scene.partition;
+        doc().ShieldShape = scene.shape;
+        for (int k = 0; k < 4; ++k) setPart(k + 1, scene.parts[k].first, scene.parts[k].second);
+        ws->GridVisible = scene.grid;
+        ws->PrintBlackWhite = scene.blackWhite;
+        redraw();
+        shots.push_back(r->Picture1);
+    }
+    std::vector<const Surface*> sheet;
+    for (const Surface& s : shots) sheet.push_back(&s);
+    dumpMontage(sheet, "redraws");
+}
+
+}  // namespace
+}  // namespace tess::testing

@@ -1,0 +1,194 @@
+// Making and dropping the surfaces; the fur patterns and the raw-row helpers.
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "platform/paths.h"
+#include "render/fur_patterns.h"
+#include "render/shield_shape.h"
+#include "render_fixture.h"
+
+namespace tess::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+class RendererTest : public RenderTest {};
+
+TEST_F(RendererTest, StartsWithAnEmptyHitMapAndSeparateBlankPictures) {
+    for (int y = 0; y < kCanvasHeight; ++y)
+        for (int x = 0; x < kCanvasWidth; ++x) ASSERT_EQ(r->ChargeHitDC.pixel(x, y), kBlack);
+    EXPECT_EQ(r->PartMapDC, blankPicture());
+    EXPECT_EQ(r->Ordinary2.MaskDC, blankPicture());
+    r->PartMapDC.fill(0x123456);
+    r->Ordinary2.ImageDC.fill(0x654321);
+    EXPECT_EQ(r->OrdinaryMapDC, blankPicture());
+    EXPECT_EQ(r->Ordinary2.MaskDC, blankPicture());
+    EXPECT_EQ(r->Ordinary2.Image2DC, blankPicture());
+    EXPECT_EQ(r->Ordinary1.ImageDC.width(), kBigWidth);
+    EXPECT_EQ(r->Ordinary1.MaskDC.height(), kBigHeight);
+    EXPECT_EQ(r->MotifWorkDC1.width(), kCanvasWidth);
+    EXPECT_EQ(r->MotifWorkDC2.height(), kCanvasHeight);
+    EXPECT_EQ(r->ToolbarX[20], 0);
+}
+
+TEST_F(RendererTest, WorkBackgroundIsNoKeyNoLineNoTinctureColour) {
+    EXPECT_EQ(partOfKeyColour(kWorkBackground), 0);
+    EXPECT_NE(kWorkBackground, kLineColour);
+    EXPECT_NE(kWorkBackground, kBlack);
+    EXPECT_NE(kWorkBackground, kWhite);
+    for (int t = 1; t <= kTinctureCount; ++t)
+        EXPECT_NE(kWorkBackground, Colour(ws->Tinctures[t].DefaultColour));
+}
+
+TEST_F(RendererTest, FurPicturesByCode) {
+    EXPECT_EQ(r->furPicture(108), &furPicture(108));
+    EXPECT_EQ(r->furPicture(115), &furPicture(115));
+    EXPECT_EQ(r->furPicture(116), nullptr);  // no user fur yet
+    r->UserFurPictures[3] = Surface(kCanvasWidth, kCanvasHeight, 0x010203);
+    EXPECT_EQ(r->furPicture(119), &r->UserFurPictures[3]);
+    EXPECT_EQ(r->furPicture(107), nullptr);
+    EXPECT_EQ(r->furPicture(120), nullptr);
+    EXPECT_EQ(r->furPicture(0), nullptr);
+}
+
+TEST_F(RendererTest, FurPatternsRepeatEachPictureAtItsOffsets) {
+    struct Repeat {
+        int code, xo, yo;
+    };
+    for (Repeat rep : {Repeat{110, 265, 330}, Repeat{113, 260, 335}, Repeat{115, 265, 336},
+                       Repeat{108, 254, 311}, Repeat{109, 254, 311}, Repeat{111, 254, 311},
+                       Repeat{112, 254, 311}, Repeat{114, 254, 311}}) {
+        SCOPED_TRACE(rep.code);
+        const Surface& pattern = r->FurPatternDCs[std::size_t(rep.code - 108)];
+        const Surface& picture = furPicture(rep.code);
+        ASSERT_EQ(pattern.width(), kBigWidth);
+        for (int y = 0; y < kBigHeight; y += 3)
+            for (int x = 0; x < kBigWidth; x += 3) {
+                const int px = x >= rep.xo ? x - rep.xo : x;
+                const int py = y >= rep.yo ? y - rep.yo : y;
+                ASSERT_EQ(pattern.pixel(x, y), picture.pixel(px, py)) << x << "," << y;
+            }
+    }
+}
+
+TEST_F(RendererTest, FurFillOfAPieceShowsTheFurOnlyWhereTheShapeIsBlack) {
+    Surface dest(kBigWidth, kBigHeight, 0x777777);
+    Surface shape(kBigWidth, kBigHeight, kWhite);
+    FillOrdinaryWithFur(*r, dest, shape, 110);
+    EXPECT_TRUE(samePixels(dest, Surface(kBigWidth, kBigHeight, kBlack)));
+
+    shape.fillRect(150, 160, 250, 300, Brush::solid(kBlack));
+    FillOrdinaryWithFur(*r, dest, shape, 113);
+    const Surface& pattern = r->FurPatternDCs[113 - 108];
+    EXPECT_EQ(dest.pixel(160, 170), pattern.pixel(160, 170));
+    EXPECT_EQ(dest.pixel(249, 299), pattern.pixel(249, 299));
+    EXPECT_EQ(dest.pixel(149, 170), kBlack);
+    EXPECT_EQ(dest.pixel(250, 170), kBlack);
+
+    // A user fur is laid from its shield picture; a missing one leaves black.
+    FillOrdinaryWithFur(*r, dest, shape, 117);
+    EXPECT_EQ(dest.pixel(160, 170), kBlack);
+    r->UserFurPictures[1] = Surface(kCanvasWidth, kCanvasHeight, 0x00FFFF);
+    FillOrdinaryWithFur(*r, dest, shape, 117);
+    EXPECT_EQ(dest.pixel(160, 170), 0x00FFFFu);
+    EXPECT_EQ(dest.pixel(100, 170), kBlack);
+}
+
+// The raw-row helpers against the plain raster operations they stand for.
+TEST_F(RendererTest, CutOutEqualsMaskAndThenOutline) {
+    std::mt19937 random(7);
+    for (int shape = 1; shape <= kShapeCount; ++shape) {
+        Surface canvas(kCanvasWidth, kCanvasHeight, 0);
+        for (int y = 0; y < kCanvasHeight; ++y)
+            for (int x = 0; x < kCanvasWidth; ++x) canvas.setPixel(x, y, random() & 0xFFFFFF);
+        Surface reference = canvas;
+        BitBlt(reference, 0, 0, kCanvasWidth, kCanvasHeight, shieldMaskPicture(shape), 0, 0,
+               RasterOp::And);
+        BitBlt(reference, 0, 0, kCanvasWidth, kCanvasHeight, shieldOutlinePicture(shape), 0, 0,
+               RasterOp::Xor);
+        doc().ShieldShape = shape;
+        SelectShieldShape(*ws, *r);
+        r->Picture1 = canvas;
+        ApplyShieldMask(*r);
+        EXPECT_EQ(r->Picture1, reference) << shape;
+    }
+}
+
+TEST_F(RendererTest, FurOverlayReplacesExactlyTheKeyedPixels) {
+    std::mt19937 random(11);
+    const Colour keys[3] = {kPartKeyColours[1], kPartKeyColours[2], kLineColour};
+    for (int round = 0; round < 20; ++round) {
+        const int w = 20 + int(random() % 40), h = 20 + int(random() % 40);
+        const int kx = int(random() % 9) - 4, ky = int(random() % 9) - 4;
+        Surface canvas(w, h, 0), keyMap(w + 3, h - 2, 0), fur(w - 1, h + 2, 0);
+        for (int y = 0; y < h + 2; ++y)
+            for (int x = 0; x < w + 3; ++x) {
+                canvas.setPixel(x, y, random() & 0xFFFFFF);
+                keyMap.setPixel(x, y, keys[random() % 3]);
+                fur.setPixel(x, y, random() & 0xFFFFFF);
+            }
+        Surface expected = canvas;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                if (keyMap.pixel(x + kx, y + ky) == keys[1] && fur.contains(x, y))
+                    expected.setPixel(x, y, fur.pixel(x, y));
+        OverlayFur(canvas, keyMap, kx, ky, keys[1], fur);
+        ASSERT_EQ(canvas, expected) << round;
+    }
+}
+
+TEST_F(RendererTest, RedrawBeforeTheSetUpMakesTheSurfacesItself) {
+    Renderer bare;
+    RedrawShield(*ws, bare);
+    EXPECT_TRUE(bare.Initialised);
+    EXPECT_EQ(bare.Picture1.pixel(132, 170), tincture(4));
+}
+
+class ReleaseTest : public RenderTest {
+  protected:
+    void SetUp() override {
+        RenderTest::SetUp();
+        home = fs::temp_directory_path() / ("tess_release_" + std::to_string(::getpid()));
+        fs::create_directories(home);
+        setenv("TESSALINE_HOME", home.c_str(), 1);
+    }
+    void TearDown() override {
+        unsetenv("TESSALINE_HOME");
+        fs::remove_all(home);
+    }
+    void touch(const std::string& name) { std::ofstream(home / name) << "x"; }
+    fs::path home;
+};
+
+TEST_F(ReleaseTest, DeletesTheTemporaryPictureCopiesOnly) {
+    touch("Pic3.tmp");
+    touch("Pic7.tmp");
+    touch("Pic256.tmp");
+    touch("Pic03.tmp");
+    touch("QRZ.inf");
+    ReleaseResources(*ws, *r);
+    EXPECT_FALSE(fs::exists(home / "Pic3.tmp"));
+    EXPECT_FALSE(fs::exists(home / "Pic7.tmp"));
+    EXPECT_TRUE(fs::exists(home / "Pic256.tmp"));
+    EXPECT_TRUE(fs::exists(home / "Pic03.tmp"));
+    EXPECT_TRUE(fs::exists(home / "QRZ.inf"));
+    EXPECT_FALSE(r->Initialised);
+    EXPECT_TRUE(r->Picture1.empty());
+}
+
+TEST_F(ReleaseTest, InitGraphicsReadsTheColoursOfThePreviousRun) {
+    // No colour file yet: the factory colours, and the file is made.
+    Renderer fresh;
+    InitGraphics(*ws, fresh);
+    EXPECT_TRUE(fresh.Initialised);
+    EXPECT_EQ(ws->Tinctures[4].Colour, 0xFF0000);
+    EXPECT_EQ(ws->Tinctures[4].Name, "Azur");
+    EXPECT_TRUE(fs::exists(home / "QRZ.inf"));
+    EXPECT_EQ(RedrawShield(*ws, fresh).MarkedShape, 1);
+    EXPECT_EQ(fresh.Picture1.pixel(132, 170), 0xFF0000u);
+}
+
+}  // namespace
+}  // namespace tess::testing

@@ -1,0 +1,190 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/charge_placing.h"
+#include "model/document.h"
+#include "model/image_bank.h"
+#include "model/workspace.h"
+#include "platform/ascii_picture.h"
+#include "platform/paths.h"
+#include "platform/picture_file.h"
+#include "render/charge_recolouring.h"
+#include "render/redraw_shield.h"
+#include "render/renderer.h"
+#include "storage/document_file.h"
+#include "storage/user_fur_loading.h"
+#include "tests/storage/fur_file_bytes.h"
+#include "tests/storage/temp_home.h"
+
+namespace tess::testing {
+
+// One run of the program: its tables and its drawing surfaces, started as the
+// main window starts them.
+struct Program {
+    Program() {
+        InitGraphics(ws, r);
+        ResetDocument(ws);
+    }
+    Workspace ws;
+    Renderer r;
+};
+
+// What a document looks like once drawn: the record, the texts and the pictures.
+struct Drawn {
+    BlazonRecord record;
+    std::string blazon;
+    std::string warnings;
+    Surface canvas;
+    Surface partMap;
+};
+
+inline Drawn drawn(Program& p) {
+    const RedrawResult result = RedrawShield(p.ws, p.r);
+    return {p.ws.CurrentBlazon, result.BlazonText, result.WarningText, p.r.Picture1, p.r.Model};
+}
+
+// Records the questions asked and answers them as told.
+struct ScriptedDialogs {
+    std::vector<std::string> questions;
+    bool answerYes = false;
+    std::string chosenFolder;  // files are "found" here under their own name
+
+    FileDialogs dialogs() {
+        FileDialogs d;
+        d.askYesNo = [this](const std::string& text, const std::string&) {
+            questions.push_back(text);
+            return answerYes;
+        };
+        d.confirm = [this](const std::string& text) {
+            questions.push_back(text);
+            return answerYes;
+        };
+        d.pickFile = [this](const std::string&, const std::string& name) {
+            return chosenFolder.empty() ? std::string() : chosenFolder + "/" + name;
+        };
+        return d;
+    }
+};
+
+class DocumentTest : public ::testing::Test {
+  protected:
+    DocumentTest() : home(::testing::UnitTest::GetInstance()->current_test_info()->name()) {
+        std::filesystem::create_directories(home.path("docs"));
+        std::filesystem::create_directories(home.path("pictures"));
+        program = std::make_unique<Program>();
+    }
+
+    Workspace& ws() { return program->ws; }
+    Renderer& r() { return program->r; }
+    BlazonRecord& blazon() { return program->ws.CurrentBlazon; }
+    std::string doc(const std::string& name) const { return home.path("docs/" + name); }
+
+    // A picture file drawn in ASCII (the default legend), imported into the bank.
+    int addPicture(const std::string& name, const std::vector<std::string>& rows) {
+        const std::string path = home.path("pictures/" + name);
+        EXPECT_EQ(savePictureBmp(picture(rows), path), "");
+        const int slot = AddImageToBank(ws(), r().Charges, path, 0, -1);
+        EXPECT_GT(slot, 0);
+        ws().Bank[slot].FileName = name;
+        return slot;
+    }
+
+    ChargeRecord& placeCharge(int n, int slot, int x, int y, int w, int h, int tincture,
+                              bool mirrored = false, bool brochant = false) {
+        ChargeRecord& c = blazon().Charges[n];
+        c.InUse = kTrue;
+        c.ImageIndex = Integer(slot);
+        c.X = Integer(x);
+        c.Y = Integer(y);
+        c.Width = Integer(w);
+        c.Height = Integer(h);
+        c.Tincture = ws().Bank[slot].OwnTincture;
+        c.Mirrored = mirrored ? kTrue : kFalse;
+        c.Brochant = brochant ? kTrue : kFalse;
+        PrepareChargeLayers(ws(), r().Charges, n);
+        if (tincture > 0) SetChargeTincture(ws(), r().Charges, n, tincture);
+        return c;
+    }
+
+    // A user fur file in the pictures folder, loaded into `slot` as the fur
+    // editor would leave it.
+    std::string addUserFur(int slot, const std::vector<std::string>& rows, int rowShift) {
+        const std::string path = home.path("pictures/fur" + std::to_string(slot) + ".fmp");
+        const auto bytes = furFileBytes(rows, rowShift);
+        writeFile(path, std::string(bytes.begin(), bytes.end()));
+        UserFurRecord& fur = blazon().UserFurs[slot];
+        fur.Path = path;
+        fur.VerticalOffset = Byte(rowShift);
+        fur.TileWidth = Integer(rows[0].size());
+        fur.TileHeight = Integer(rows.size());
+        EXPECT_TRUE(LoadUserFurPattern(ws(), r(), path, slot));
+        return path;
+    }
+
+    SaveOutcome save(const std::string& path) { return SaveDocument(ws(), r(), path); }
+
+    // Opens `path` in a program started afresh, as a double-click would.
+    std::unique_ptr<Program> reopen(const std::string& path, const FileDialogs& dialogs = {}) {
+        auto fresh = std::make_unique<Program>();
+        const LoadOutcome outcome = LoadDocument(fresh->ws, fresh->r, path, dialogs);
+        EXPECT_TRUE(outcome.loaded) << outcome.message.text;
+        return fresh;
+    }
+
+    TempHome home;
+    std::unique_ptr<Program> program;
+};
+
+// The charges as the document keeps them, in number order.
+inline void expectSameCharges(const BlazonRecord& a, const BlazonRecord& b) {
+    for (int c = 1; c <= kChargeCount; ++c) {
+        SCOPED_TRACE("charge " + std::to_string(c));
+        const ChargeRecord& x = a.Charges[c];
+        const ChargeRecord& y = b.Charges[c];
+        EXPECT_EQ(x.InUse, y.InUse);
+        if (!x.InUse || !y.InUse) continue;
+        EXPECT_EQ(x.X, y.X);
+        EXPECT_EQ(x.Y, y.Y);
+        EXPECT_EQ(x.Width, y.Width);
+        EXPECT_EQ(x.Height, y.Height);
+        EXPECT_EQ(x.ImageIndex, y.ImageIndex);
+        EXPECT_EQ(x.Tincture, y.Tincture);
+        EXPECT_EQ(x.Class, y.Class);
+        EXPECT_EQ(x.Mirrored, y.Mirrored);
+        EXPECT_EQ(x.Brochant, y.Brochant);
+        EXPECT_EQ(x.Placement, y.Placement);
+    }
+}
+
+// Everything the document keeps and the redraw derives from it.
+inline void expectSameDocument(const Drawn& a, const Drawn& b) {
+    BlazonRecord x = a.record, y = b.record;
+    // Not kept by the file: charge groups and names of side files.
+    for (int c = 1; c <= kChargeCount; ++c) {
+        x.Charges[c].ImageName = y.Charges[c].ImageName;
+        x.Charges[c].Motif = y.Charges[c].Motif;
+    }
+    x.Folder = y.Folder;
+    x.FilePath = y.FilePath;
+    expectSameCharges(x, y);
+    for (int k = 1; k <= kPartCount; ++k) {
+        SCOPED_TRACE("part " + std::to_string(k));
+        EXPECT_EQ(x.Parts[k], y.Parts[k]);
+    }
+    EXPECT_EQ(x.Ordinary1, y.Ordinary1);
+    EXPECT_EQ(x.Ordinary2, y.Ordinary2);
+    for (int s = 0; s < kUserFurCount; ++s) EXPECT_EQ(x.UserFurs[s], y.UserFurs[s]);
+    EXPECT_EQ(x, y);
+    EXPECT_EQ(a.blazon, b.blazon);
+    EXPECT_EQ(a.warnings, b.warnings);
+    EXPECT_TRUE(a.canvas == b.canvas) << "the canvas differs";
+    EXPECT_TRUE(a.partMap == b.partMap) << "the part key map differs";
+}
+
+}  // namespace tess::testing

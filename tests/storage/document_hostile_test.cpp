@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <map>
+#include <random>
+
+#include "storage/document_layout.h"
+#include "storage/side_files.h"
+#include "tests/storage/document_fixture.h"
+
+namespace tess {
+namespace {
+
+using testing::readBytes;
+using testing::readFile;
+using testing::writeFile;
+
+namespace fs = std::filesystem;
+
+std::map<std::string, std::string> folderContents(const std::string& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::directory_iterator(folder))
+        files[entry.path().filename().string()] = readFile(entry.path().string());
+    return files;
+}
+
+// A document with a bit of everything, saved; the hostile versions are written
+// beside it under another name that shares its side files by a link-free copy.
+class HostileDocuments : public testing::DocumentTest {
+  protected:
+    void SetUp() override {
+        const int lion = addPicture("lion.bmp", {"rrrr", "r##r", "rrrr"});
+        const int star = addPicture("star.bmp", {".y.", "yyy", "y.y"});
+        for (int n = 1; n <= 6; ++n)
+            placeCharge(n, n % 2 ? lion : star, 20 * n, 30 * n, 12, 9, n % 3 ? n : 0, n == 4);
+        addUserFur(1, {"14", "41"}, 25);
+        blazon().Partition = 14;
+        blazon().Parts[2].Kind = 117, blazon().Parts[2].Tincture = 117;
+        blazon().Ordinary1 = {kTrue, 1, 0, 0, "Chef", 1, 0, 0};
+        const std::string inner = doc("inner.bls");
+        EXPECT_TRUE(save(inner).saved);
+        EXPECT_TRUE(fs::exists(inner));
+        blazon().Parts[3].InsertedPath = inner;
+        blazon().Parts[3].Kind = kClassInserted;
+        r().InsertedPictures[3] = r().Picture1;
+        original = doc("hostile.bls");
+        EXPECT_TRUE(save(original).saved);
+        good = readBytes(original);
+        sideFiles = folderContents(home.path("docs"));
+        sideFiles.erase("hostile.bls");
+    }
+
+    // Opens `bytes` as the document and checks that nothing but the document
+    // itself changed in its folder.
+    void open(const std::vector<std::uint8_t>& bytes) {
+        writeFile(original, std::string(bytes.begin(), bytes.end()));
+        testing::Program& p = *program;
+        const LoadOutcome out = LoadDocument(p.ws, p.r, original, {});
+        (void)out;
+        auto after = folderContents(home.path("docs"));
+        after.erase("hostile.bls");
+        ASSERT_EQ(after, sideFiles) << "opening a document wrote into its folder";
+        // Whatever came in, the record is one the drawing code can take.
+        const BlazonRecord& b = p.ws.CurrentBlazon;
+        ASSERT_TRUE(b.ShieldShape >= 1 && b.ShieldShape <= 7);
+        for (int c = 1; c <= kChargeCount; ++c) {
+            if (b.Charges[c].InUse) {
+                ASSERT_TRUE(p.ws.Bank[b.Charges[c].ImageIndex].InUse);
+            }
+        }
+    }
+
+    std::string original;
+    std::vector<std::uint8_t> good;
+    std::map<std::string, std::string> sideFiles;
+};
+
+TEST_F(HostileDocuments, TruncatedAtEveryRecordBoundary) {
+    for (std::size_t cut = 0; cut <= good.size(); cut += 128) {
+        SCOPED_TRACE("cut at " + std::to_string(cut));
+        open(std::vector<std::uint8_t>(good.begin(), good.begin() + long(cut)));
+        if (cut == 0) {
+            EXPECT_EQ(program->ws.CurrentBlazon.FilePath, "");
+        }
+    }
+    // Cuts inside a record too, around the entry list.
+    for (std::size_t cut = 80 * 128; cut < good.size(); cut += 37)
+        open(std::vector<std::uint8_t>(good.begin(), good.begin() + long(cut)));
+}
+
+TEST_F(HostileDocuments, RandomBytesAfterTheFormatNumber) {
+    std::mt19937 rng{1234};
+    for (int round = 0; round < 200; ++round) {
+        std::vector<std::uint8_t> bytes(std::size_t(rng() % 40000));
+        for (auto& b : bytes) b = std::uint8_t(rng());
+        if (!bytes.empty()) bytes[0] = 14;
+        open(bytes);
+    }
+}
+
+TEST_F(HostileDocuments, HugeLengthsWrongTagsAndExtremeValues) {
+    auto patched = [&](int record, std::vector<std::uint8_t> value) {
+        auto bytes = good;
+        for (std::size_t i = 0; i < value.size(); ++i)
+            bytes[std::size_t(record - 1) * 128 + i] = value[i];
+        return bytes;
+    };
+    for (int record = 1; record <= int(good.size() / 128); ++record) {
+        SCOPED_TRACE("record " + std::to_string(record));
+        open(patched(record, {0xFF, 0xFF, 0xFF, 0x7F}));  // huge length, huge value
+        open(patched(record, {0x00, 0x00, 0x00, 0x80}));  // most negative
+        open(patched(record, {0x01, 0x00, 'X'}));         // a one-letter wrong tag
+    }
+}
+
+// A few thousand documents, each the good one with a handful of bytes changed,
+// so that every run of the tests exercises the reader the fuzzer explores.
+class MutatedDocuments : public HostileDocuments, public ::testing::WithParamInterface<int> {};
+
+TEST_P(MutatedDocuments, NeverCrashNorHangNorWrite) {
+    std::mt19937 rng{unsigned(GetParam())};
+    for (int round = 0; round < 600; ++round) {
+        auto bytes = good;
+        const int changes = 1 + int(rng() % 8);
+        for (int i = 0; i < changes; ++i) {
+            const std::size_t at = rng() % bytes.size();
+            switch (rng() % 4) {
+                case 0:
+                    bytes[at] = std::uint8_t(rng());
+                    break;
+                case 1:
+                    bytes[at] ^= std::uint8_t(1u << (rng() % 8));
+                    break;
+                case 2:
+                    bytes[at] = std::uint8_t(rng() % 2 ? 0xFF : 0x00);
+                    break;
+                default:
+                    bytes.resize(at + 1);
+                    break;
+            }
+        }
+        bytes[0] = 14;
+        open(bytes);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, MutatedDocuments, ::testing::Values(1, 2, 3, 4, 5));
+
+}  // namespace
+}  // namespace tess

@@ -1,0 +1,240 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "storage/document_layout.h"
+#include "storage/insert_blazon.h"
+#include "storage/side_files.h"
+#include "tests/storage/document_fixture.h"
+#include "tests/storage/record_bytes.h"
+
+namespace tess {
+namespace {
+
+using testing::Drawn;
+using testing::drawn;
+using testing::expectSameDocument;
+using testing::readBytes;
+using testing::storedString;
+
+namespace fs = std::filesystem;
+
+const std::vector<std::string> kLion = {
+    "..rrrr..",
+    ".rr##rr.",
+    "rrrrrrrr",
+    "..r..r..",
+};
+const std::vector<std::string> kStar = {
+    "...y...",
+    "..yyy..",
+    "yyyyyyy",
+    "..y.y..",
+};
+const std::vector<std::string> kTower = {
+    "b.b.b",
+    "bbbbb",
+    "b###b",
+    "bbbbb",
+};
+
+class DocumentRoundTrip : public testing::DocumentTest {};
+
+TEST_F(DocumentRoundTrip, NewDocumentSavedAtOnce) {
+    const std::string path = doc("vide.bls");
+    const SaveOutcome saved = save(path);
+    ASSERT_TRUE(saved.saved) << saved.message.text;
+    EXPECT_TRUE(saved.message.empty());
+    const auto bytes = readBytes(path);
+    EXPECT_EQ(bytes.size(), 83u * 128);
+    EXPECT_EQ(storedString(bytes, 81), "EOF");
+    EXPECT_TRUE(fs::exists(doc("vide.blz")));
+    EXPECT_TRUE(fs::exists(doc("vide.blx")));
+    for (const auto& entry : fs::directory_iterator(home.path("docs")))
+        EXPECT_EQ(entry.path().string().find("Px"), std::string::npos) << entry.path();
+    // The document now belongs to its file and has no unsaved mark.
+    EXPECT_EQ(blazon().FilePath, path);
+    EXPECT_EQ(blazon().Folder, home.path("docs") + "/");
+    EXPECT_EQ(ws().Recent.LastDocFolder, home.path("docs") + "/");
+    EXPECT_FALSE(ws().Modified);
+
+    const Drawn before = drawn(*program);
+    auto reopened = reopen(path);
+    expectSameDocument(before, drawn(*reopened));
+}
+
+TEST_F(DocumentRoundTrip, EveryPartitionWithLinesAndPieces) {
+    for (Long partition : {9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 21, 22, 23, 24, 25}) {
+        SCOPED_TRACE("partition " + std::to_string(partition));
+        ResetDocument(ws());
+        BlazonRecord& b = blazon();
+        b.Partition = partition;
+        b.ShieldShape = 1 + partition % 7;
+        b.Parts[1].Line = {20, 40, 10 + partition % 8, partition % 2 ? kTrue : kFalse};
+        b.Parts[5].Line = {12, 30, 11, kFalse};
+        b.Parts[7].Line = {16, 50, 13, kTrue};
+        b.Parts[1].Tincture = 3, b.Parts[1].Kind = kClassColour;
+        b.Parts[2].Tincture = 10, b.Parts[2].Kind = kClassPourpre;
+        b.Parts[3].Tincture = 109, b.Parts[3].Kind = 109;
+        b.Parts[4].Tincture = 2, b.Parts[4].Kind = kClassMetal;
+        b.Ordinary1 = {kTrue,
+                       1 + partition % 9,
+                       0,
+                       0,
+                       "Pièce",
+                       Integer(partition % 3 - 1),
+                       Byte(partition % 2),
+                       0};
+        b.Ordinary2.Present = kTrue;
+        b.Ordinary2.Type = 10 + partition % 13;
+        b.Ordinary2.Name = "Seconde";
+        b.Ordinary2.Size = Integer(partition % 2 ? 34 : 0);
+        b.Parts[5].Tincture = 5, b.Parts[5].Kind = kClassColour;
+        b.Parts[7].Tincture = 1, b.Parts[7].Kind = kClassMetal;
+        const std::string path = doc("partition" + std::to_string(partition) + ".bls");
+        ASSERT_TRUE(save(path).saved);
+        const Drawn before = drawn(*program);
+        auto reopened = reopen(path);
+        expectSameDocument(before, drawn(*reopened));
+    }
+}
+
+TEST_F(DocumentRoundTrip, FiftyChargesMirroredAndRecoloured) {
+    const int lion = addPicture("lion.bmp", kLion);
+    const int star = addPicture("etoile.bmp", kStar);
+    const int tower = addPicture("tour.bmp", kTower);
+    ws().Bank[star].Phrase = "une étoile à six rais";
+    blazon().Partition = 11;
+    for (int n = 1; n <= kChargeCount; ++n) {
+        const int slot = n % 3 == 0 ? lion : n % 3 == 1 ? star : tower;
+        placeCharge(n, slot, (n * 37) % 240, (n * 53) % 320, 8 + n % 20, 4 + n % 17,
+                    n % 4 == 0 ? 0 : 1 + n % 11, n % 5 == 0, n % 7 == 0);
+    }
+    const std::string path = doc("cinquante.bls");
+    ASSERT_TRUE(save(path).saved);
+    for (int n = 1; n <= 3; ++n) {
+        EXPECT_TRUE(fs::exists(imagePictureFile(path, n)));
+        EXPECT_TRUE(fs::exists(imageMaskFile(path, n)));
+    }
+    EXPECT_FALSE(fs::exists(imagePictureFile(path, 4)));
+    const Drawn before = drawn(*program);
+    auto reopened = reopen(path);
+    expectSameDocument(before, drawn(*reopened));
+    // The bank comes back with its names and phrases; pictures are the side files.
+    const ImageBankEntry& entry = reopened->ws.Bank[star];
+    EXPECT_EQ(entry.DisplayName, ws().Bank[star].DisplayName);
+    EXPECT_EQ(entry.Phrase, "une étoile à six rais");
+    EXPECT_EQ(entry.FileName, "cinquantePx2.hpc");
+    EXPECT_EQ(reopened->ws.CurrentBlazon.Charges[1].ImageName, "cinquantePx2.hpc");
+    EXPECT_TRUE(reopened->r.Charges.bank(tower).picture == r().Charges.bank(tower).picture);
+    EXPECT_TRUE(reopened->r.Charges.bank(tower).mask == r().Charges.bank(tower).mask);
+    // The undo stack holds the loaded document only.
+    EXPECT_EQ(reopened->ws.Undos[25], reopened->ws.Undos[1]);
+    EXPECT_EQ(reopened->ws.Undos[1].Charges[50].InUse, kTrue);
+}
+
+TEST_F(DocumentRoundTrip, ABankWithGapsReopensWhole) {
+    addPicture("a.bmp", kLion);
+    const int star = addPicture("b.bmp", kStar);
+    const int tower = addPicture("c.bmp", kTower);
+    ws().Bank[1].InUse = 0;  // the first picture was deleted
+    r().Charges.releaseBankPicture(1);
+    placeCharge(1, tower, 10, 10, 20, 16, 4);
+    placeCharge(2, star, 100, 100, 28, 16, 0);
+    const std::string path = doc("trous.bls");
+    ASSERT_TRUE(save(path).saved);
+    EXPECT_EQ(storedString(readBytes(path), 81 + 2 * 7), "Pic#2");  // tower is now picture 2
+
+    auto reopened = reopen(path);
+    const BlazonRecord& b = reopened->ws.CurrentBlazon;
+    ASSERT_EQ(b.Charges[1].InUse, kTrue);
+    ASSERT_EQ(b.Charges[2].InUse, kTrue);
+    EXPECT_EQ(reopened->ws.Bank[b.Charges[1].ImageIndex].DisplayName, ws().Bank[tower].DisplayName);
+    EXPECT_EQ(reopened->ws.Bank[b.Charges[2].ImageIndex].DisplayName, ws().Bank[star].DisplayName);
+    const Drawn before = drawn(*program);
+    const Drawn after = drawn(*reopened);
+    EXPECT_EQ(before.blazon, after.blazon);
+    EXPECT_TRUE(before.canvas == after.canvas);
+}
+
+TEST_F(DocumentRoundTrip, UserFursComeBackWithTheirTinctureAndPhrase) {
+    addUserFur(0, {"4444", "4114", "4444"}, 50);
+    addUserFur(2, {"53", "35"}, 0);
+    blazon().Partition = 10;
+    blazon().Parts[1].Kind = 116, blazon().Parts[1].Tincture = 116;
+    blazon().Parts[2].Kind = 118, blazon().Parts[2].Tincture = 118;
+    const Drawn before = drawn(*program);
+    EXPECT_EQ(blazon().UserFurs[0].DominantTincture, 4);
+    EXPECT_EQ(blazon().UserFurs[2].DominantTincture, 5);
+    const std::string path = doc("fourrures.bls");
+    ASSERT_TRUE(save(path).saved);
+    auto reopened = reopen(path);
+    EXPECT_TRUE(reopened->r.UserFurPictures[0] == r().UserFurPictures[0]);
+    EXPECT_TRUE(reopened->r.UserFurTiles[2] == r().UserFurTiles[2]);
+    const Drawn after = drawn(*reopened);
+    EXPECT_EQ(after.record.UserFurs[0].DominantTincture, 4);
+    EXPECT_EQ(after.record.UserFurs[0].Phrase, "D'Azur semé de fur0");
+    EXPECT_EQ(after.record.UserFurs[2].Phrase, "De Sinople semé de fur2");
+    EXPECT_FALSE(after.blazon.empty());
+    expectSameDocument(before, after);
+}
+
+TEST_F(DocumentRoundTrip, InsertedCoatsOfArmsComeBackFromTheirSideFiles) {
+    // A first coat of arms, saved in shape 4.
+    blazon().Partition = 11;
+    blazon().ShieldShape = 4;
+    const std::string inner = doc("interieur.bls");
+    ASSERT_TRUE(save(inner).saved);
+    ResetDocument(ws());
+    blazon().Partition = 14;
+    ASSERT_TRUE(InsertBlazonInPart(ws(), r(), 2, inner).inserted);
+    blazon().Ordinary1 = {kTrue, 9, 0, 0, "Écusson", 0, 0, 0};
+    ASSERT_TRUE(InsertBlazonInPart(ws(), r(), 7, inner).inserted);
+    EXPECT_EQ(blazon().InsetShape, 4);
+    const std::string path = doc("ecartele.bls");
+    ASSERT_TRUE(save(path).saved);
+    EXPECT_TRUE(fs::exists(partArmsFile(path, 2)));
+    EXPECT_TRUE(fs::exists(partArmsFile(path, 7)));
+    EXPECT_FALSE(fs::exists(partArmsFile(path, 1)));
+
+    // The inserted document may even be gone: its pictures travel with ours.
+    fs::remove(inner);
+    const Drawn before = drawn(*program);
+    auto reopened = reopen(path);
+    EXPECT_EQ(reopened->ws.CurrentBlazon.Parts[2].Kind, kClassInserted);
+    EXPECT_TRUE(reopened->r.InsertedPictures[7] == r().InsertedPictures[7]);
+    expectSameDocument(before, drawn(*reopened));
+}
+
+TEST_F(DocumentRoundTrip, SavingAgainRemovesPicturesNoLongerInTheBank) {
+    const int a = addPicture("a.bmp", kLion);
+    const int b = addPicture("b.bmp", kStar);
+    placeCharge(1, a, 10, 10, 8, 4, 0);
+    placeCharge(2, b, 50, 50, 7, 4, 0);
+    const std::string path = doc("menage.bls");
+    ASSERT_TRUE(save(path).saved);
+    ASSERT_TRUE(fs::exists(imagePictureFile(path, 2)));
+    blazon().Charges[2].InUse = 0;
+    ws().Bank[b].InUse = 0;
+    ASSERT_TRUE(save(path).saved);
+    EXPECT_TRUE(fs::exists(imagePictureFile(path, 1)));
+    EXPECT_FALSE(fs::exists(imagePictureFile(path, 2)));
+    EXPECT_FALSE(fs::exists(imageMaskFile(path, 2)));
+    // Only the document and its side files are in the folder: no staging left.
+    for (const auto& entry : fs::directory_iterator(home.path("docs")))
+        EXPECT_EQ(entry.path().string().find('~'), std::string::npos) << entry.path();
+    // Saved over an existing file: it enters the recent list.
+    EXPECT_EQ(ws().Recent.RecentFiles[1], path);
+}
+
+TEST_F(DocumentRoundTrip, ANameWithoutExtensionGetsOne) {
+    const SaveOutcome saved = save(doc("sans extension"));
+    ASSERT_TRUE(saved.saved);
+    EXPECT_EQ(saved.path, doc("sans extension.bls"));
+    EXPECT_TRUE(fs::exists(doc("sans extension.bls")));
+    EXPECT_TRUE(fs::exists(doc("sans extension.blx")));
+    EXPECT_EQ(blazon().FilePath, saved.path);
+}
+
+}  // namespace
+}  // namespace tess

@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+
+#include "storage/side_files.h"
+#include "tests/storage/document_fixture.h"
+
+namespace tess {
+namespace {
+
+using testing::readFile;
+
+namespace fs = std::filesystem;
+
+// Every file of a folder with its content.
+std::map<std::string, std::string> folderContents(const std::string& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::directory_iterator(folder))
+        files[entry.path().filename().string()] =
+            entry.is_regular_file() ? readFile(entry.path().string()) : "<dossier>";
+    return files;
+}
+
+class SaveFailure : public testing::DocumentTest {
+  protected:
+    void SetUp() override {
+        lion = addPicture("lion.bmp", {"rrr", "r#r"});
+        star = addPicture("star.bmp", {".y.", "yyy"});
+        placeCharge(1, lion, 10, 10, 9, 6, 0);
+        placeCharge(2, star, 90, 90, 9, 6, 0);
+        path = doc("armes.bls");
+        ASSERT_TRUE(save(path).saved);
+        before = folderContents(home.path("docs"));
+        // Changes made after the save.
+        blazon().Partition = 14;
+        blazon().Charges[1].X = 120;
+        ws().Modified = true;
+    }
+    int lion = 0, star = 0;
+    std::string path;
+    std::map<std::string, std::string> before;
+};
+
+TEST_F(SaveFailure, ATextThatCannotBeStoredIsRefusedBeforeAnythingIsWritten) {
+    ws().Bank[star].Phrase = std::string(127, 'p');
+    const SaveOutcome out = save(path);
+    EXPECT_FALSE(out.saved);
+    EXPECT_EQ(out.message.icon, FileMessage::Icon::Exclamation);
+    EXPECT_EQ(out.message.title, "Sauvegarder le blason");
+    EXPECT_NE(out.message.text.find("pas été sauvegardé"), std::string::npos);
+    EXPECT_EQ(folderContents(home.path("docs")), before);
+    EXPECT_TRUE(ws().Modified);
+
+    ws().Bank[star].Phrase = "une étoile";
+    blazon().Ordinary1.Name = "Chef ★";
+    EXPECT_FALSE(save(path).saved);
+    EXPECT_EQ(folderContents(home.path("docs")), before);
+}
+
+TEST_F(SaveFailure, AFailedWriteKeepsTheOldDocumentWholeAndTheUnsavedMark) {
+    // A folder where the last side picture's temporary file should go makes
+    // that write fail after the others have been written.
+    const std::string blocker = imageMaskFile(path, 2) + ".~enregistrement";
+    fs::create_directories(blocker);
+    before[fs::path(blocker).filename().string()] = "<dossier>";
+    const SaveOutcome out = save(path);
+    EXPECT_FALSE(out.saved);
+    EXPECT_EQ(out.message.icon, FileMessage::Icon::Critical);
+    EXPECT_EQ(out.message.title, "Erreur #75");
+    EXPECT_EQ(out.message.text,
+              "Erreur survenue dans mnuSave::OnClick. Ce n'est pas ma faute, je le jure! C'est "
+              "sûrement la faute du lecteur de disquettes.");
+    EXPECT_EQ(folderContents(home.path("docs")), before);
+    EXPECT_TRUE(ws().Modified);
+    EXPECT_EQ(blazon().FilePath, path);
+    EXPECT_EQ(blazon().Partition, 14);
+
+    // Save as, into a folder that does not exist.
+    const SaveOutcome as =
+        SaveDocument(ws(), r(), home.path("nulle part/armes.bls"), SaveCommand::SaveAs);
+    EXPECT_FALSE(as.saved);
+    EXPECT_EQ(as.message.text,
+              "Erreur survenue dans mnuSaveAs::OnClick. Je jure que ce n'est pas ma faute!");
+    EXPECT_EQ(blazon().FilePath, path);
+    EXPECT_TRUE(ws().Modified);
+}
+
+}  // namespace
+}  // namespace tess

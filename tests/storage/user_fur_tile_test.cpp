@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "model/tincture_table.h"
+#include "storage/user_fur_tile.h"
+#include "tests/storage/fur_file_bytes.h"
+
+namespace tess {
+namespace {
+
+std::vector<std::uint8_t> furFile(const std::vector<std::string>& rows, int rowShift) {
+    return testing::furFileBytes(rows, rowShift);
+}
+
+TEST(UserFurTile, CellsAreReadColumnByColumnInTheCurrentColours) {
+    TinctureTable tinctures = FactoryTinctures();
+    tinctures[3].Colour = 0x123456;  // an adjusted Gueules
+    const auto file = furFile(
+        {
+            "123",
+            "4b.",
+            "632",
+        },
+        0);
+    ASSERT_EQ(file.size(), 8u + 4 * 9);
+    const Surface tile = readUserFurTile(file, 3, 3, tinctures);
+    EXPECT_EQ(tile.pixel(0, 0), tinctures[1].Colour);
+    EXPECT_EQ(tile.pixel(1, 0), tinctures[2].Colour);
+    EXPECT_EQ(tile.pixel(2, 0), 0x123456u);
+    EXPECT_EQ(tile.pixel(0, 1), tinctures[4].Colour);
+    EXPECT_EQ(tile.pixel(1, 1), tinctures[11].Colour);
+    EXPECT_EQ(tile.pixel(2, 1), kBlack);  // cell 0: no tincture
+    EXPECT_EQ(tile.pixel(0, 2), tinctures[6].Colour);
+}
+
+TEST(UserFurTile, ShortFilesAndStrangeCellsLeaveTheirPixels) {
+    const TinctureTable tinctures = FactoryTinctures();
+    auto file = furFile({"55", "55"}, 0);
+    file[8] = 12;                // cell (0,0): no tincture has number 12
+    file.resize(8 + 4 * 3 + 2);  // cell (1,1), the last, cut in the middle
+    const Surface tile = readUserFurTile(file, 2, 2, tinctures);
+    EXPECT_EQ(tile.pixel(0, 0), kBlack);
+    EXPECT_EQ(tile.pixel(0, 1), tinctures[5].Colour);
+    EXPECT_EQ(tile.pixel(1, 0), tinctures[5].Colour);
+    EXPECT_EQ(tile.pixel(1, 1), kBlack);
+    // A document asking for a larger tile than the file holds reads what there is.
+    const Surface large = readUserFurTile(furFile({"1"}, 0), 4, 4, tinctures);
+    EXPECT_EQ(large.pixel(0, 0), tinctures[1].Colour);
+    EXPECT_EQ(large.pixel(3, 3), kBlack);
+}
+
+// Tile of width `w`, height 2: column x holds colour x + 1, so a pixel tells
+// which column of the tile lies there.
+Surface columnTile(int w, int h = 2) {
+    Surface tile(w, h, kBlack);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) tile.row(y)[x] = Colour(x + 1);
+    return tile;
+}
+
+// The tile column shown at the left edge of each tile row.
+std::vector<int> leftColumns(const Surface& area, int h, int rows) {
+    std::vector<int> columns;
+    for (int row = 0; row < rows; ++row) columns.push_back(int(area.pixel(0, row * h)) - 1);
+    return columns;
+}
+
+TEST(UserFurTile, RowsShiftLeftByTheRoundedRunningOffset) {
+    // Shift 0: every row starts with the tile's first column.
+    EXPECT_EQ(leftColumns(tileUserFur(columnTile(20), 0), 2, 4), (std::vector<int>{0, 0, 0, 0}));
+    // Shift 50 on a 20-wide tile: offsets 0, 10, 20, 30 (columns 0, 10, 0, 10).
+    EXPECT_EQ(leftColumns(tileUserFur(columnTile(20), 50), 2, 4), (std::vector<int>{0, 10, 0, 10}));
+    // Shift 25 on a 10-wide tile: 2.5 per row, rounded half to even each row:
+    // 0, 2, 4, 6, 8.
+    EXPECT_EQ(leftColumns(tileUserFur(columnTile(10), 25), 2, 5),
+              (std::vector<int>{0, 2, 4, 6, 8}));
+}
+
+TEST(UserFurTile, TheWholeAreaIsCoveredWhateverTheShift) {
+    for (int w : {1, 5, 13, 32, 64})
+        for (int shift : {0, 5, 33, 95, 255}) {
+            const Surface area = tileUserFur(columnTile(w, 3), shift);
+            ASSERT_EQ(area.width(), 265);
+            ASSERT_EQ(area.height(), 340);
+            for (int y = 0; y < 340; ++y)
+                for (int x = 0; x < 265; ++x)
+                    ASSERT_LE(area.pixel(x, y), Colour(w))
+                        << w << " " << shift << " " << x << "," << y;
+            // No background pixel survives: every pixel is a tile column.
+            for (int y = 0; y < 340; y += 7) ASSERT_NE(area.pixel(264, y), kWhite);
+        }
+}
+
+TEST(UserFurTile, OneByOneTilePaintsEverything) {
+    Surface tile(1, 1, kBlack);
+    tile.row(0)[0] = 0x00FF00;
+    const Surface area = tileUserFur(tile, 40);
+    for (int y = 0; y < 340; ++y)
+        for (int x = 0; x < 265; ++x) ASSERT_EQ(area.pixel(x, y), 0x00FF00u);
+}
+
+TEST(UserFurTile, TileSizesOutsideTheDrawableRangeAreRefused) {
+    EXPECT_TRUE(isDrawableFurTile(1, 1));
+    EXPECT_TRUE(isDrawableFurTile(32, 5));
+    EXPECT_FALSE(isDrawableFurTile(0, 20));
+    EXPECT_FALSE(isDrawableFurTile(20, -4));
+    EXPECT_FALSE(isDrawableFurTile(30000, 30000));
+}
+
+}  // namespace
+}  // namespace tess
