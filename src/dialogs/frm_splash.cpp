@@ -5,8 +5,9 @@
 #include <QPainter>
 #include <QScreen>
 
-#include "dialogs/intro_frames.h"
 #include "dialogs/message_layer.h"
+#include "editor/ui_pictures.h"
+#include "resources/window_pictures.h"
 
 namespace tess {
 
@@ -39,6 +40,7 @@ frmSplash::frmSplash(MessageLayer& messages, Options options, QWidget* parent)
       options_(std::move(options)) {
     setObjectName(QStringLiteral("frmSplash"));
     setFixedSize(kClientWidth, kClientHeight);
+    setWindowIcon(programIconImage());
     QPalette p = palette();
     p.setColor(QPalette::Window, Qt::black);
     setPalette(p);
@@ -59,7 +61,7 @@ frmSplash::frmSplash(MessageLayer& messages, Options options, QWidget* parent)
 }
 
 void frmSplash::Form_Load() {
-    for (int n = 1; n <= kIntroFrameCount; ++n) FrameDCs[std::size_t(n)] = introFrame(n);
+    for (int n = 1; n <= kIntroFrameCount; ++n) FrameDCs[std::size_t(n)] = introFrameImage(n);
     frameCounter_ = 0;
     if (const QScreen* screen = QApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();

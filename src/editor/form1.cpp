@@ -196,7 +196,7 @@ void Form1::FillPiecesList() {
     ListView2->move(ListView1->pos());
     ListView2->clear();
     for (std::size_t k = 1; k < kPieces.size(); ++k) {
-        auto* item = new QListWidgetItem(QIcon(QPixmap::fromImage(pieceIcon(kPieces[k].icon))),
+        auto* item = new QListWidgetItem(QIcon(QPixmap::fromImage(pieceIconImage(int(k)))),
                                          QString::fromUtf8(kPieces[k].text), ListView2);
         item->setData(Qt::UserRole, kPieces[k].icon);
     }
@@ -212,7 +212,7 @@ void Form1::refreshTitle() {
 }
 
 void Form1::paintTincturePalette() {
-    EmPic->setPicture(tincturePalettePicture(ws_.Tinctures));
+    EmPic->setPicture(tincturePaletteImage(ws_.Tinctures));
 }
 
 void Form1::applyRecentMenu() {

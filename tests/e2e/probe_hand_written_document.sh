@@ -15,8 +15,7 @@ document >"$WORK/docs/coupe.bls"
 out=$("$probe" "$WORK/docs/coupe.bls" --canvas "$WORK/canvas.bmp" --partmap "$WORK/parts.bmp" </dev/null)
 status=$?
 [ $status -eq 0 ] || fail "probe exit $status"
-[ "$(printf '%s\n' "$out" | sed -n 1p | cut -c1-8)" = "blazon: " ] || fail "no blazon line: $out"
-printf '%s\n' "$out" | grep -q '^warnings: ' || fail "no warnings line: $out"
+[ "$out" = "$(printf 'blazon: Coupé 1) de gueules et 2) d\047or.\nwarnings: ')" ] || fail "output: $out"
 [ "$(head -c 2 "$WORK/canvas.bmp")" = BM ] || fail "canvas is no bitmap"
 [ "$(head -c 2 "$WORK/parts.bmp")" = BM ] || fail "part map is no bitmap"
 [ "$(pixel "$WORK/canvas.bmp" 132 60)" = ff0000 ] || fail "upper part is not Gueules: $(pixel "$WORK/canvas.bmp" 132 60)"
@@ -25,7 +24,15 @@ upper=$(pixel "$WORK/parts.bmp" 132 60)
 lower=$(pixel "$WORK/parts.bmp" 132 260)
 [ "$upper" != "$lower" ] || fail "the part map does not tell the two parts apart"
 
-# The same document saved by a plain-field writer: still read, and the
-# opening lands in the recent list of the program folder.
+# The opening lands in the recent list of the program folder.
 [ -f "$TESSALINE_HOME/QRX.inf" ] || fail "the opened document did not enter the recent list"
+
+# Parti of two metals: the rule of tinctures is broken and said so.
+PARTITION=10
+KINDS[1]=22 TINCTURES[1]=1
+KINDS[2]=22 TINCTURES[2]=2
+document >"$WORK/docs/parti.bls"
+out=$("$probe" "$WORK/docs/parti.bls" </dev/null) || fail "probe exit $?"
+[ "$out" = "$(printf 'blazon: Parti 1) d\047or et 2) d\047argent.\nwarnings: La partie 1 est de même émail que la partie 2.')" ] ||
+    fail "output: $out"
 echo ok
