@@ -23,6 +23,12 @@ std::string FileNameOfPath(std::string_view path) {
 }
 
 std::string programFolder() {
+    std::string folder = programFolderPath();
+    makeFolder(folder);
+    return folder;
+}
+
+std::string programFolderPath() {
     std::string folder;
     if (const char* home = std::getenv("TESSALINE_HOME"); home && *home) {
         folder = home;
@@ -33,7 +39,6 @@ std::string programFolder() {
         folder = std::string(user ? user : ".") + "/.local/share/tessaline";
     }
     while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
-    makeFolder(folder);
     return folder;
 }
 

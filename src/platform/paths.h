@@ -13,6 +13,8 @@ std::string FileNameOfPath(std::string_view path);
 // The program folder: $TESSALINE_HOME when set, else $XDG_DATA_HOME/tessaline
 // (~/.local/share/tessaline), created when missing. No trailing separator.
 std::string programFolder();
+// The same folder's path, without creating it (for checks that must write nothing).
+std::string programFolderPath();
 // A file named as the documents name it in the program folder ("QRX.inf",
 // "\Pic12.tmp", "MesVarodez"): "\" becomes "/".
 std::string programFile(std::string_view name);

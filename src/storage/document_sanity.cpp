@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "model/tinctures.h"
-#include "render/field_partition.h"
 
 namespace tess {
 
@@ -44,6 +43,11 @@ bool soundPart(const PartRecord& part) {
     }
 }
 
+// 9 the plain field, 10..19 and 21..25 the divided ones.
+bool isPartition(Long code) {
+    return (code >= 9 && code <= 19) || (code >= 21 && code <= 25);
+}
+
 Long soundClass(Long storedClass, Long tincture) {
     if (storedClass == kClassMetal || storedClass == kClassColour) return storedClass;
     return tincture == 1 || tincture == 2 ? kClassMetal : kClassColour;
@@ -63,7 +67,7 @@ bool isFurCode(Long code) {
 
 void sanitizeStoredDocument(StoredDocument& document, const BlazonRecord& base) {
     BlazonRecord& b = document.Blazon;
-    if (!isPartitionCode(b.Partition)) b.Partition = base.Partition;
+    if (!isPartition(b.Partition)) b.Partition = base.Partition;
     if (!isShieldShape(b.ShieldShape)) b.ShieldShape = base.ShieldShape;
     if (!isShieldShape(b.InsetShape)) b.InsetShape = base.InsetShape;
 

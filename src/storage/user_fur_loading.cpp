@@ -1,9 +1,6 @@
 #include "storage/user_fur_loading.h"
 
-#if __has_include("blazon/vocabulary.h")
 #include "blazon/vocabulary.h"
-#define TESS_HAS_BLAZON 1
-#endif
 #include "model/tincture_table.h"
 #include "model/workspace.h"
 #include "platform/record_file.h"
@@ -38,9 +35,7 @@ bool LoadUserFurPattern(Workspace& ws, Renderer& r, const std::string& path, int
     Long dominant = FindDominantTincture(ws.Tinctures, picture, w, h);
     if (dominant > 100) dominant -= 100;
     fur.DominantTincture = dominant;
-#ifdef TESS_HAS_BLAZON
     fur.Phrase = TinctureText(ws, dominant, kFirstUserFur + slot);
-#endif
     r.UserFurTiles[slot] = std::move(tile);
     r.UserFurPictures[slot] = std::move(picture);
     return true;

@@ -173,6 +173,9 @@ TEST_F(DocumentRoundTrip, UserFursComeBackWithTheirTinctureAndPhrase) {
     EXPECT_TRUE(reopened->r.UserFurTiles[2] == r().UserFurTiles[2]);
     const Drawn after = drawn(*reopened);
     EXPECT_EQ(after.record.UserFurs[0].DominantTincture, 4);
+    EXPECT_EQ(after.record.UserFurs[0].Phrase, "D'Azur semé de fur0");
+    EXPECT_EQ(after.record.UserFurs[2].Phrase, "De Sinople semé de fur2");
+    EXPECT_FALSE(after.blazon.empty());
     expectSameDocument(before, after);
 }
 

@@ -17,7 +17,13 @@ std::vector<std::uint8_t> furFile(const std::vector<std::string>& rows, int rowS
 TEST(UserFurTile, CellsAreReadColumnByColumnInTheCurrentColours) {
     TinctureTable tinctures = FactoryTinctures();
     tinctures[3].Colour = 0x123456;  // an adjusted Gueules
-    const auto file = furFile({"123", "4b.", "632"}, 0);
+    const auto file = furFile(
+        {
+            "123",
+            "4b.",
+            "632",
+        },
+        0);
     ASSERT_EQ(file.size(), 8u + 4 * 9);
     const Surface tile = readUserFurTile(file, 3, 3, tinctures);
     EXPECT_EQ(tile.pixel(0, 0), tinctures[1].Colour);

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDialog>
+
+#include "model/records.h"
+
+class QLabel;
+class QPushButton;
+
+namespace tess {
+
+// The small box that either asks "Oui" / "Non" (the question box, modal) or
+// shows a one-line message while a long step runs (the wait box). As made it
+// is the wait box; `makeQuestion` turns it into the question box. Each
+// question uses a fresh box, so nothing carries over from one to the next.
+class Form2 : public QDialog {
+    Q_OBJECT
+  public:
+    explicit Form2(QWidget* parent = nullptr);
+
+    // The message, a leading carriage return giving the blank first line.
+    void setMessage(const QString& text);
+    // Caption, taller window and both buttons, "Non" focused.
+    void makeQuestion(const QString& caption, const QString& text);
+    // Shows the question modally and returns 2 for "Oui", 1 for anything else.
+    Byte ask();
+
+    // Written by the buttons only: 1 "Non", 2 "Oui". Starts at "Non".
+    Byte ConfirmAnswer = 1;
+
+    QLabel* Label1 = nullptr;
+    QPushButton* Command1 = nullptr;  // "Non"
+    QPushButton* Command2 = nullptr;  // "Oui"
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    void Command1_Click();
+    void Command2_Click();
+    void Form_Activate();
+};
+
+}  // namespace tess

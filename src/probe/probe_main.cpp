@@ -1,0 +1,69 @@
+// tessaline-probe: opens a document as the program does when it is given one
+// on its command line, redraws it and prints its blazon and warnings, so that
+// scripts can check documents without a display.
+//
+//   tessaline-probe DOC.bls [--canvas OUT.bmp] [--partmap OUT.bmp]
+//
+// Prints "blazon: " and "warnings: " lines (UTF-8). Exits 1 with the program's
+// own message on standard error when the document cannot be opened, 2 on a
+// wrong command line or a picture that cannot be written.
+
+#include <cstdio>
+#include <string>
+
+#include "model/document.h"
+#include "model/workspace.h"
+#include "platform/picture_file.h"
+#include "render/redraw_shield.h"
+#include "render/renderer.h"
+#include "storage/opening.h"
+
+namespace {
+
+int usage() {
+    std::fputs("usage: tessaline-probe DOC.bls [--canvas OUT.bmp] [--partmap OUT.bmp]\n", stderr);
+    return 2;
+}
+
+bool writePicture(const tess::Surface& picture, const std::string& path) {
+    if (path.empty()) return true;
+    const std::string error = tess::savePictureBmp(picture, path);
+    if (error.empty()) return true;
+    std::fprintf(stderr, "%s\n", error.c_str());
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string document, canvasPath, partMapPath;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if ((arg == "--canvas" || arg == "--partmap") && i + 1 < argc) {
+            (arg == "--canvas" ? canvasPath : partMapPath) = argv[++i];
+        } else if (document.empty() && !arg.empty() && arg.rfind("--", 0) != 0) {
+            document = arg;
+        } else {
+            return usage();
+        }
+    }
+    if (document.empty()) return usage();
+
+    // The start-up of the main window, without a window: the drawing surfaces
+    // and tinctures, a blank document, then the document of the command line.
+    // Missing side files are skipped: nothing is asked.
+    static tess::Workspace ws;
+    static tess::Renderer renderer;
+    tess::InitGraphics(ws, renderer);
+    tess::ResetDocument(ws);
+    const tess::OpenOutcome opened = tess::OpenCommandLineDocument(ws, renderer, document, {});
+    if (!opened.loaded) {
+        std::fprintf(stderr, "%s\n", opened.message.text.c_str());
+        return 1;
+    }
+    const tess::RedrawResult drawn = tess::RedrawShield(ws, renderer);
+    std::printf("blazon: %s\nwarnings: %s\n", drawn.BlazonText.c_str(), drawn.WarningText.c_str());
+    if (!writePicture(renderer.Picture1, canvasPath) || !writePicture(renderer.Model, partMapPath))
+        return 2;
+    return 0;
+}

@@ -1,0 +1,95 @@
+# Helpers of the end-to-end scripts: documents written byte by byte from the
+# record layout (128-byte records, one little-endian value at the start of
+# each), and pixels read back from the probe's bitmaps.
+
+# Little-endian bytes of a number: le VALUE COUNT.
+le() {
+    local v=$1 n=$2 i
+    for ((i = 0; i < n; i++)); do
+        printf "\\x$(printf %02x $(((v >> (8 * i)) & 0xFF)))"
+    done
+}
+val_byte() { le "$1" 1; }
+val_int() { le "$1" 2; }
+val_long() { le "$1" 4; }
+# A string as stored: 2-byte length, then its bytes (ASCII here).
+val_str() { le "${#1}" 2; printf '%s' "$1"; }
+# One record: the value written by the command given, padded to 128 bytes.
+record() { { "$@"; head -c 128 /dev/zero; } | head -c 128; }
+
+# A document on standard output. Set before calling:
+#   PARTITION (9), SHAPE (1), KINDS and TINCTURES (arrays of 8, index 1..7),
+#   ENTRIES: a function printing the records of the entry list (none).
+document() {
+    local partition=${PARTITION:-9} shape=${SHAPE:-1} k s
+    record val_int 14
+    record val_long "$partition"
+    record val_int 0          # first-order shift
+    record val_long "$shape"
+    record val_int 0          # first-order piece present
+    record val_long 0
+    record val_str ""
+    record val_long 0
+    record val_long 0
+    record val_int 0
+    record val_int 0          # second-order piece present
+    record val_long 0
+    record val_str ""
+    record val_long 0
+    record val_long 0
+    record val_int 0
+    record val_byte 0         # repeat
+    record val_int 0          # partition line plumb
+    record val_int 0          # first-order line plumb
+    for k in 1 5 7; do
+        record val_long 10
+        record val_int 24
+        record val_int 48
+    done
+    record val_long 1         # écusson shape
+    for k in 1 2 3 4 5 6 7; do
+        record val_long "${TINCTURES[$k]}"
+        record val_int 0
+        record val_int 0
+        record val_long "${KINDS[$k]}"
+        record val_str NoBls
+    done
+    for s in 0 1 2 3; do
+        record val_str ""
+        record val_byte 0
+        record val_int 20
+        record val_int 20
+    done
+    if declare -F ENTRIES >/dev/null; then ENTRIES; fi
+    record val_str EOF
+    record val_str ""
+    record val_str ""
+}
+
+# The blank document's parts: 1 Azur, 2 Or, 3 Gueules, 4 Or, 5 Gueules, 6 a fur, 7 Or.
+KINDS=(0 33 22 33 22 33 112 22)
+TINCTURES=(0 4 1 3 1 3 112 1)
+
+# The colour of pixel (x, y) of a 24-bit Windows bitmap, as RRGGBB.
+pixel() {
+    local file=$1 x=$2 y=$3 data width height row bgr
+    data=$(od -An -t u4 -j 10 -N 4 "$file" | tr -d ' ')
+    width=$(od -An -t u4 -j 18 -N 4 "$file" | tr -d ' ')
+    height=$(od -An -t d4 -j 22 -N 4 "$file" | tr -d ' ')
+    if ((height > 0)); then row=$((height - 1 - y)); else row=$y; fi
+    bgr=($(od -An -t x1 -j $((data + row * ((width * 3 + 3) / 4 * 4) + x * 3)) -N 3 "$file"))
+    printf '%s%s%s\n' "${bgr[2]}" "${bgr[1]}" "${bgr[0]}"
+}
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# A fresh program folder and work folder, removed at exit.
+setup_home() {
+    WORK=$(mktemp -d)
+    export TESSALINE_HOME="$WORK/home"
+    mkdir -p "$TESSALINE_HOME" "$WORK/docs"
+    trap 'rm -rf "$WORK"' EXIT
+}

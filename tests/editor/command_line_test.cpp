@@ -1,0 +1,103 @@
+// The document named on the command line.
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include "model/document.h"
+#include "model/tincture_table.h"
+#include "program_harness.h"
+#include "render/redraw_shield.h"
+#include "render/renderer.h"
+#include "storage/document_file.h"
+
+using namespace tess;
+
+class CommandLineTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase();
+    void opensAndTitlesTheSavedDocument();
+    void aRelativeNameIsTakenFromTheStartingFolder();
+    void aMissingDocumentLeavesTheBlankOneWithoutPath();
+    void aFileThatIsNoDocumentIsReportedAndNotAdopted();
+
+  private:
+    QTemporaryDir documents;
+    QString saved;
+};
+
+// A document saved by the program itself: a Spanish shield, its field Gueules.
+void CommandLineTest::initTestCase() {
+    qputenv("TESSALINE_HOME", documents.path().toUtf8());
+    Workspace ws;
+    Renderer r;
+    InitGraphics(ws, r);
+    ResetDocument(ws);
+    ws.CurrentBlazon.ShieldShape = 4;
+    ws.CurrentBlazon.Parts[1].Tincture = kGueules;
+    RedrawShield(ws, r);
+    saved = documents.filePath("Armes de Léon.bls");
+    const SaveOutcome out = SaveDocument(ws, r, saved.toStdString());
+    QVERIFY2(out.saved, out.message.text.c_str());
+}
+
+void CommandLineTest::opensAndTitlesTheSavedDocument() {
+    // Padded with blanks, as some launchers pass it.
+    ProgramHarness h("  " + saved.toStdString() + " ");
+    QVERIFY(h.start());
+    Form1& w = h.window();
+    QCOMPARE(w.Label2->text(), QStringLiteral("Tessaline [Armes de Léon.bls]"));
+    QCOMPARE(QString::fromStdString(h.ws().CurrentBlazon.FilePath), saved);
+    QCOMPARE(h.ws().CurrentBlazon.ShieldShape, 4);
+    QVERIFY(!h.ws().Modified);
+    QVERIFY(h.messages->boxes.empty());
+    // The wait box came and went.
+    QCOMPARE(int(h.messages->waits.size()), 1);
+    QCOMPARE(h.messages->waitsHidden, 1);
+    const Colour gueules = Colour(h.ws().Tinctures[kGueules].Colour);
+    QCOMPARE(w.Picture1->picture().pixel(132, 170) & 0xFFFFFF,
+             qRgb(redOf(gueules), greenOf(gueules), blueOf(gueules)) & 0xFFFFFF);
+    QCOMPARE(QString::fromStdString(h.ws().Recent.LastDocFolder), documents.path() + "/");
+}
+
+void CommandLineTest::aRelativeNameIsTakenFromTheStartingFolder() {
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(documents.path());
+    ProgramHarness h("Armes de Léon.bls");
+    const bool started = h.start();
+    QDir::setCurrent(before);
+    QVERIFY(started);
+    QCOMPARE(QString::fromStdString(h.ws().CurrentBlazon.FilePath), saved);
+    QCOMPARE(h.window().Label2->text(), QStringLiteral("Tessaline [Armes de Léon.bls]"));
+}
+
+void CommandLineTest::aMissingDocumentLeavesTheBlankOneWithoutPath() {
+    ProgramHarness h(documents.filePath("Absent.bls").toStdString());
+    QVERIFY(h.start());
+    QCOMPARE(int(h.messages->boxes.size()), 1);
+    QCOMPARE(h.messages->boxes[0].title, QStringLiteral("Ouvrir un blason"));
+    QCOMPARE(h.messages->boxes[0].style, 48);
+    QVERIFY(h.ws().CurrentBlazon.FilePath.empty());
+    QCOMPARE(h.window().Label2->text(), QStringLiteral("Tessaline"));
+    QVERIFY(!h.ws().Modified);
+}
+
+void CommandLineTest::aFileThatIsNoDocumentIsReportedAndNotAdopted() {
+    const QString notes = documents.filePath("notes.txt");
+    QFile f(notes);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("Ceci n'est pas un blason.\n");
+    f.close();
+    ProgramHarness h(notes.toStdString());
+    QVERIFY(h.start());
+    QCOMPARE(int(h.messages->boxes.size()), 1);
+    QCOMPARE(h.messages->boxes[0].title, QStringLiteral("Fichier incompatible"));
+    // Nothing can later be saved over it.
+    QVERIFY(h.ws().CurrentBlazon.FilePath.empty());
+    QCOMPARE(h.window().Label2->text(), QStringLiteral("Tessaline"));
+    f.open(QIODevice::ReadOnly);
+    QCOMPARE(f.readAll(), QByteArray("Ceci n'est pas un blason.\n"));
+}
+
+QTEST_MAIN(CommandLineTest)
+#include "command_line_test.moc"

@@ -1,0 +1,272 @@
+// The main window's frame: its controls, tabs, title bar, free area.
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include "editor/picture_box.h"
+#include "model/tinctures.h"
+#include "model/workspace.h"
+#include "program_harness.h"
+#include "render/redraw_shield.h"
+
+using namespace tess;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void everyControlIsInPlace();
+    void theTabsSwapListsAndColours();
+    void rightClickOpensTheFileMenuWithItsDefault();
+    void aChargeThrownOffTheShieldGetsTheNextJoke();
+    void aChargeOnTheEdgeStays();
+    void minimisedTheTaskbarShowsTheTitle();
+    void draggingTheTitleMovesTheWindow();
+    void theCanvasFollowsEveryRedraw();
+    void theRedrawMarksTheOptionPictures();
+    void aWarningShowsTheSignWithItsText();
+
+  private:
+    ProgramHarness* h = nullptr;
+    Form1* w = nullptr;
+};
+
+void MainWindowTest::initTestCase() {
+    h = new ProgramHarness;
+    QVERIFY(h->start());
+    w = &h->window();
+}
+
+void MainWindowTest::cleanupTestCase() {
+    delete h;
+}
+
+void MainWindowTest::everyControlIsInPlace() {
+    // Every control of the window design, by its name.
+    const QStringList names = {
+        "Picture1",   "SelPic",      "Shape1",    "Shape2",   "CenteringPic", "DeportPic",
+        "EmPic",      "Picture2",    "Picture6",  "Picture3", "UserPic0",     "UserPic3",
+        "Picture5",   "SelShape",    "TopLine",   "LeftLine", "RightLine",    "DownLine",
+        "ReducedPic", "ReducedPic2", "WarnLabel", "WarnPic",  "Label2",       "Label1",
+        "Label3",     "Label5",      "LblOrdre2", "Label4",   "CoordCaption", "PartCaption",
+        "ListView1",  "ListView2",   "Command1",  "Command2", "LineF",        "LineG"};
+    for (const QString& n : names) QVERIFY2(w->findChild<QWidget*>(n), qPrintable(n));
+
+    QVERIFY(w->windowFlags() & Qt::FramelessWindowHint);
+    QCOMPARE(w->Picture1->size(), QSize(265, 340));
+    QCOMPARE(w->Picture5->size().width(), 640);
+    QCOMPARE(w->EmPic->size(), QSize(41, 127));
+    QCOMPARE(w->Picture3->size(), QSize(50, 85));
+    QCOMPARE(w->Picture2->size(), QSize(45, 98));
+    QCOMPARE(w->ReducedPic->size(), QSize(28, 63));
+    QVERIFY(w->WarnLabel->geometry().top() > w->Picture1->geometry().bottom());
+
+    // The visible controls lie inside the window and do not cover one another.
+    const QList<QWidget*> shown = {w->Picture1, w->EmPic,        w->Picture3,   w->Picture2,
+                                   w->Picture6, w->Picture5,     w->WarnLabel,  w->Label1,
+                                   w->Label3,   w->Label4,       w->ListView1,  w->Command1,
+                                   w->Command2, w->CoordCaption, w->PartCaption};
+    for (QWidget* a : shown) {
+        QVERIFY2(w->rect().contains(a->geometry()), qPrintable(a->objectName()));
+        for (QWidget* b : shown)
+            if (a != b)
+                QVERIFY2(!a->geometry().intersects(b->geometry()),
+                         qPrintable(a->objectName() + " / " + b->objectName()));
+    }
+    // Shown only when the document asks for them.
+    for (QWidget* hidden :
+         {static_cast<QWidget*>(w->SelPic), static_cast<QWidget*>(w->CenteringPic),
+          static_cast<QWidget*>(w->ReducedPic), static_cast<QWidget*>(w->DeportPic),
+          static_cast<QWidget*>(w->Label5), static_cast<QWidget*>(w->UserPic[0])})
+        QVERIFY2(!hidden->isVisible(), qPrintable(hidden->objectName()));
+
+    QCOMPARE(w->Label1->text(), QStringLiteral("Meubles"));
+    QCOMPARE(w->Label3->text(), QStringLiteral("Pièces"));
+    QCOMPARE(w->Label4->text(), QStringLiteral("Écusson"));
+    QCOMPARE(w->Label5->text(), QStringLiteral("1er Ordre"));
+    QCOMPARE(w->LblOrdre2->text(), QStringLiteral("2nd Ordre"));
+    QCOMPARE(w->ListView1->toolTip(),
+             QStringLiteral("Cliquez du bouton de droite pour ajouter un meuble"));
+    QCOMPARE(w->ListView2->toolTip(),
+             QStringLiteral("Double-Cliquez pour ajouter la pièce honorable sur le blason"));
+    QCOMPARE(w->WarnPic->toolTip(),
+             QStringLiteral("Cliquez pour voir l'erreur ou l'avertissement"));
+    // The partition marker sits on the "Plein" button.
+    QCOMPARE(w->SelShape->geometry(), QRect(182, 4, 23, 20));
+}
+
+void MainWindowTest::theTabsSwapListsAndColours() {
+    QTest::mouseClick(w->Label3, Qt::LeftButton);
+    QVERIFY(w->ListView2->isVisible());
+    QVERIFY(!w->ListView1->isVisible());
+    QCOMPARE(w->Label3->palette().color(QPalette::WindowText), QColor(255, 255, 0));
+    QCOMPARE(w->Label1->palette().color(QPalette::WindowText), QColor(Qt::black));
+    QTest::mouseClick(w->Label1, Qt::LeftButton);
+    QVERIFY(w->ListView1->isVisible());
+    QVERIFY(!w->ListView2->isVisible());
+    QCOMPARE(w->Label1->palette().color(QPalette::WindowText), QColor(255, 255, 0));
+}
+
+void MainWindowTest::rightClickOpensTheFileMenuWithItsDefault() {
+    h->messages->popups.clear();
+    h->messages->popupChoice.clear();
+    QTest::mouseClick(w, Qt::RightButton, {}, QPoint(470, 400));
+    QCOMPARE(int(h->messages->popups.size()), 1);
+    QCOMPARE(h->messages->popups[0].menu, QStringLiteral("mnuFile"));
+    QCOMPARE(h->messages->popups[0].defaultItem, QStringLiteral("mnuOpen"));
+
+    h->ws().CurrentBlazon.FilePath = "/x/saved.bls";
+    QTest::mouseClick(w, Qt::RightButton, {}, QPoint(470, 400));
+    QCOMPARE(h->messages->popups[1].defaultItem, QStringLiteral("mnuSave"));
+    h->ws().CurrentBlazon.FilePath.clear();
+}
+
+void MainWindowTest::aChargeThrownOffTheShieldGetsTheNextJoke() {
+    h->messages->boxes.clear();
+    for (int i = 0; i < 7; ++i) {
+        w->SelPic->setGeometry(266, 10, 20, 20);
+        w->SelPic->show();
+        w->Form_MouseMove(0, 0, 470, 400);
+        QVERIFY(!w->SelPic->isVisible());
+    }
+    QCOMPARE(int(h->messages->boxes.size()), 7);
+    const QStringList expected = {
+        "Comment pensez-vous meubler votre appartement si vous lancez tous vos meubles par la "
+        "fenêtre?",
+        "J'osais pas vous le dire, mais ce dessin était tout à fait ridicule.",
+        "Avoir su, j'aurais inclu une petite poubelle laide à la MacIntosh!",
+        "Pas de craintes, j'ai plein de petits octets de mémoire pour gérer vos incertitudes.",
+        "Comme un enfant de 3 ans, dites 'Tata' à votre caca!",
+        "Une chance que les côtés du blason ne sont pas d'affreuses lames tranchantes car nous "
+        "aurions mangé du brin de meuble... ",
+        "Comment pensez-vous meubler votre appartement si vous lancez tous vos meubles par la "
+        "fenêtre?"};
+    for (int i = 0; i < 7; ++i) {
+        QCOMPARE(h->messages->boxes[std::size_t(i)].text, expected[i]);
+        QCOMPARE(h->messages->boxes[std::size_t(i)].title,
+                 QStringLiteral("Meuble largué aux oubliettes"));
+        QCOMPARE(h->messages->boxes[std::size_t(i)].style, 48);
+    }
+}
+
+void MainWindowTest::aChargeOnTheEdgeStays() {
+    h->messages->boxes.clear();
+    for (const QRect box : {QRect(265, 10, 20, 20), QRect(10, 340, 20, 20), QRect(-20, 10, 20, 20),
+                            QRect(10, -20, 20, 20)}) {
+        w->SelPic->setGeometry(box);
+        w->SelPic->show();
+        w->Form_MouseMove(0, 0, 470, 400);
+        QVERIFY(w->SelPic->isVisible());
+    }
+    QVERIFY(h->messages->boxes.empty());
+    w->SelPic->hide();
+    // Moving over the free area clears the hover captions and the toolbar frame.
+    w->CoordCaption->setText("12; 4");
+    w->TopLine->show();
+    w->Form_MouseMove(0, 0, 470, 400);
+    QVERIFY(w->CoordCaption->text().isEmpty());
+    QVERIFY(!w->TopLine->isVisible());
+}
+
+void MainWindowTest::minimisedTheTaskbarShowsTheTitle() {
+    w->SetUndos();
+    w->showMinimized();
+    QTRY_COMPARE(w->windowTitle(), QStringLiteral("Tessaline*"));
+    w->move(w->x(), 120);
+    w->showNormal();
+    QTRY_VERIFY(w->windowTitle().isEmpty());
+    QTRY_COMPARE(w->y(), 0);
+    h->ws().Modified = false;
+    w->refreshTitle();
+}
+
+void MainWindowTest::draggingTheTitleMovesTheWindow() {
+    const QPoint start = w->pos();
+    QTest::mousePress(w->Label2, Qt::LeftButton, {}, QPoint(40, 10));
+    QMouseEvent move(QEvent::MouseMove, QPointF(55, 17), w->Label2->mapToGlobal(QPointF(55, 17)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w->Label2, &move);
+    QTest::mouseRelease(w->Label2, Qt::LeftButton, {}, QPoint(55, 17));
+    QCOMPARE(w->pos(), start + QPoint(15, 7));
+}
+
+void MainWindowTest::theCanvasFollowsEveryRedraw() {
+    h->ws().CurrentBlazon.ShieldShape = 3;
+    w->redraw();
+    QCOMPARE(w->Picture1->picture(), toQImage(h->program->r.Picture1));
+    h->ws().CurrentBlazon.ShieldShape = 1;
+    w->redraw();
+}
+
+namespace {
+QRgb rgbOf(Colour c) {
+    return qRgb(redOf(c), greenOf(c), blueOf(c));
+}
+QRgb at(const PictureBox* box, int x, int y) {
+    return box->picture().pixel(x, y) | 0xFF000000u;
+}
+}  // namespace
+
+void MainWindowTest::theRedrawMarksTheOptionPictures() {
+    BlazonRecord& b = h->ws().CurrentBlazon;
+    b.ShieldShape = 4;
+    b.Ordinary1.Present = kTrue;
+    b.Ordinary1.Type = 2;  // a pale, en filet, shifted to the sinister
+    b.Ordinary1.Name = "Pal";
+    b.Ordinary1.Size = -1;
+    b.Ordinary1.Shift = 1;
+    w->redraw();
+    QVERIFY(w->ReducedPic->isVisible());
+    QVERIFY(w->Label5->isVisible());
+    QVERIFY(!w->ReducedPic2->isVisible());
+    QCOMPARE(w->ReducedPic->height(), 63);
+    QCOMPARE(at(w->ReducedPic, 10, 48), rgbOf(kOptionMarkChosen));
+    QCOMPARE(at(w->ReducedPic, 10, 9), rgbOf(kOptionMarkPlain));
+    QCOMPARE(at(w->Picture2, 28, 33), rgbOf(0x00FFFF));  // Espagnol marked
+    QCOMPARE(at(w->Picture2, 9, 11), rgbOf(0x000080));
+    QVERIFY(w->DeportPic->isVisible());
+    QCOMPARE(at(w->DeportPic, 12, 50), rgbOf(kOptionMarkChosen));
+    QCOMPARE(at(w->DeportPic, 9, 27), rgbOf(kOptionMarkPlain));
+
+    // A chief cannot be en filet: the chooser shows two sizes.
+    b.Ordinary1.Type = 1;
+    b.Ordinary1.Size = 0;
+    w->redraw();
+    QCOMPARE(w->ReducedPic->height(), 39);
+    QVERIFY(!w->DeportPic->isVisible());
+
+    b.Ordinary1 = OrdinaryRecord{};
+    b.ShieldShape = 1;
+    w->redraw();
+    QVERIFY(!w->ReducedPic->isVisible());
+    QCOMPARE(at(w->Picture2, 9, 11), rgbOf(0x00FFFF));
+}
+
+void MainWindowTest::aWarningShowsTheSignWithItsText() {
+    // Two colours side by side break the rule of tinctures.
+    BlazonRecord& b = h->ws().CurrentBlazon;
+    const BlazonRecord before = b;
+    b.Partition = 10;
+    b.PartCount = 2;
+    b.Parts[1].Kind = kClassColour;
+    b.Parts[1].Tincture = 4;
+    b.Parts[2].Kind = kClassColour;
+    b.Parts[2].Tincture = 3;
+    const RedrawResult expected = RedrawShield(h->ws(), h->program->r);
+    w->redraw();
+    QVERIFY(expected.WarnPicVisible);
+    QVERIFY(w->WarnPic->isVisible());
+    QCOMPARE(w->WarnPic->toolTip(), QString::fromStdString(expected.WarningText));
+    QVERIFY(w->WarnPic->toolTip().contains(QStringLiteral("est de même émail que la partie")));
+    QCOMPARE(w->WarnLabel->text(), QString::fromStdString(expected.BlazonText));
+    b = before;
+    w->redraw();
+    QVERIFY(!w->WarnPic->isVisible());
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

@@ -1,0 +1,165 @@
+// The question and wait box, and the message boxes of the message layer.
+#include <functional>
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "dialogs/form2.h"
+#include "dialogs/message_layer.h"
+
+using namespace tess;
+
+namespace {
+
+// Runs `act` on the modal window once it is up.
+void whenModalIsUp(std::function<void(QWidget*)> act) {
+    QTimer::singleShot(0, [act] {
+        QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }, 5000);
+        QWidget* box = QApplication::activeModalWidget();
+        QVERIFY(box);
+        act(box);
+    });
+}
+
+QPushButton* buttonCaptioned(QWidget* box, const QString& caption) {
+    for (QPushButton* b : box->findChildren<QPushButton*>())
+        if (b->text() == caption) return b;
+    return nullptr;
+}
+
+}  // namespace
+
+class QuestionBoxTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void enterAnswersNon();
+    void ouiAnswersOui();
+    void escapeAfterAnOuiIsNon();
+    void closingByTheFrameIsNon();
+    void theQuestionLooksAsAsked();
+    void theWaitBoxHasNoButtons();
+    void styleNumbersGiveButtonsAndDefaults();
+    void yesNoMessageBoxNeverAnswersOuiOnEscape();
+};
+
+void QuestionBoxTest::enterAnswersNon() {
+    WidgetMessages messages;
+    whenModalIsUp([](QWidget* box) { QTest::keyClick(box->focusWidget(), Qt::Key_Return); });
+    QVERIFY(!messages.confirm(QStringLiteral("\rQuitter ?")));
+    QCOMPARE(messages.ConfirmAnswer, kAnswerNon);
+}
+
+void QuestionBoxTest::ouiAnswersOui() {
+    WidgetMessages messages;
+    whenModalIsUp([](QWidget* box) { buttonCaptioned(box, QStringLiteral("Oui"))->click(); });
+    QVERIFY(messages.confirm(QStringLiteral("\rQuitter ?")));
+    QCOMPARE(messages.ConfirmAnswer, kAnswerOui);
+}
+
+void QuestionBoxTest::escapeAfterAnOuiIsNon() {
+    WidgetMessages messages;
+    whenModalIsUp([](QWidget* box) { buttonCaptioned(box, QStringLiteral("Oui"))->click(); });
+    QVERIFY(messages.confirm(QStringLiteral("\rPremière ?")));
+    whenModalIsUp([](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); });
+    QVERIFY(!messages.confirm(QStringLiteral("\rSeconde ?")));
+    QCOMPARE(messages.ConfirmAnswer, kAnswerNon);
+}
+
+void QuestionBoxTest::closingByTheFrameIsNon() {
+    WidgetMessages messages;
+    whenModalIsUp([](QWidget* box) { buttonCaptioned(box, QStringLiteral("Oui"))->click(); });
+    QVERIFY(messages.confirm(QStringLiteral("\rPremière ?")));
+    whenModalIsUp([](QWidget* box) { box->close(); });
+    QVERIFY(!messages.confirm(QStringLiteral("\rSeconde ?")));
+}
+
+void QuestionBoxTest::theQuestionLooksAsAsked() {
+    Form2 box;
+    box.makeQuestion(QStringLiteral("Tessaline"),
+                     QStringLiteral("\rÊtes-vous sûr de vouloir quitter sans sauvegarder a.bls ?"));
+    QCOMPARE(box.windowTitle(), QStringLiteral("Tessaline"));
+    QCOMPARE(box.Command1->text(), QStringLiteral("Non"));
+    QCOMPARE(box.Command2->text(), QStringLiteral("Oui"));
+    // The question begins one line down.
+    QCOMPARE(box.Label1->text(),
+             QStringLiteral("\nÊtes-vous sûr de vouloir quitter sans sauvegarder a.bls ?"));
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    QVERIFY(box.Command1->isVisible());
+    QVERIFY(box.Command2->isVisible());
+    QCOMPARE(box.focusWidget(), static_cast<QWidget*>(box.Command1));
+    QVERIFY(box.height() > 66);
+}
+
+void QuestionBoxTest::theWaitBoxHasNoButtons() {
+    Form2 box;
+    QCOMPARE(box.windowTitle(), QStringLiteral("Patience..."));
+    box.setMessage(QStringLiteral("\rChargement des caractéristiques de a.bls"));
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    QVERIFY(!box.Command1->isVisible());
+    QVERIFY(!box.Command2->isVisible());
+    QCOMPARE(box.size(), QSize(463, 66));
+    QCOMPARE(box.Label1->text(), QStringLiteral("\nChargement des caractéristiques de a.bls"));
+    // The hourglass a caller set stays on while it waits.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    box.hide();
+    box.show();
+    QVERIFY(QApplication::overrideCursor() != nullptr);
+    QApplication::restoreOverrideCursor();
+}
+
+void QuestionBoxTest::styleNumbersGiveButtonsAndDefaults() {
+    const MessageStyle stop = decodeMessageStyle(16);
+    QCOMPARE(stop.count(), 1);
+    QVERIFY(stop.icon == MessageIcon::Critical);
+    QVERIFY(stop.defaultButton() == MessageAnswer::Ok);
+
+    const MessageStyle yesNoNo = decodeMessageStyle(4 + 32 + 256);
+    QCOMPARE(yesNoNo.count(), 2);
+    QVERIFY(yesNoNo.icon == MessageIcon::Question);
+    QVERIFY(yesNoNo.button(0) == MessageAnswer::Yes);
+    QVERIFY(yesNoNo.defaultButton() == MessageAnswer::No);
+    QVERIFY(yesNoNo.escapeAnswer() == MessageAnswer::No);
+
+    const MessageStyle yesNoCancel = decodeMessageStyle(3 + 48 + 512);
+    QVERIFY(yesNoCancel.icon == MessageIcon::Exclamation);
+    QVERIFY(yesNoCancel.defaultButton() == MessageAnswer::Cancel);
+    QVERIFY(yesNoCancel.escapeAnswer() == MessageAnswer::Cancel);
+
+    // A default past the last button is the first one.
+    QVERIFY(decodeMessageStyle(4 + 512).defaultButton() == MessageAnswer::Yes);
+}
+
+void QuestionBoxTest::yesNoMessageBoxNeverAnswersOuiOnEscape() {
+    WidgetMessages messages;
+    QString defaultCaption;
+    QString iconKind;
+    whenModalIsUp([&](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        QVERIFY(box);
+        defaultCaption = box->defaultButton()->text();
+        iconKind = box->icon() == QMessageBox::Question ? "question" : "other";
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    const MessageAnswer a =
+        messages.messageBox(QStringLiteral("Supprimer ?"), 4 + 32 + 256, QStringLiteral("Motif"));
+    QVERIFY(a == MessageAnswer::No);
+    QCOMPARE(defaultCaption, QStringLiteral("Non"));
+    QCOMPARE(iconKind, QStringLiteral("question"));
+
+    whenModalIsUp([&](QWidget* w) {
+        defaultCaption = qobject_cast<QMessageBox*>(w)->defaultButton()->text();
+        qobject_cast<QMessageBox*>(w)->defaultButton()->click();
+    });
+    QVERIFY(messages.messageBox(QStringLiteral("Sûr ?"), 4, QStringLiteral("T")) ==
+            MessageAnswer::Yes);
+    QCOMPARE(defaultCaption, QStringLiteral("Oui"));
+}
+
+QTEST_MAIN(QuestionBoxTest)
+#include "question_box_test.moc"
