@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QScreen>
 
 #include "dialogs/frm_splash.h"
 #include "dialogs/message_layer.h"
@@ -152,6 +153,9 @@ void Form1::Form_Load() {
     refreshTitle();
 
     redraw();
+    // At the top of the screen (the resize handler keeps it there), centred across.
+    if (const QScreen* screen = QApplication::primaryScreen())
+        move(screen->availableGeometry().center().x() - width() / 2, 0);
     show();
     Form_Resize();
     if (splash_) splash_->hide();
