@@ -8,8 +8,8 @@
 #include <fstream>
 #include <memory>
 
-#include "model/document.h"
 #include "model/charge_placing.h"
+#include "model/document.h"
 #include "model/image_bank.h"
 #include "model/workspace.h"
 #include "platform/picture_file.h"

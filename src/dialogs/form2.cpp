@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "dialogs/small_shield.h"
+#include "editor/ui_pictures.h"
 
 namespace tess {
 
@@ -27,6 +28,7 @@ Form2::Form2(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(kClientWidth, kWaitHeight);
+    setWindowIcon(programIconImage());
     QPalette p = palette();
     p.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
     p.setColor(QPalette::WindowText, Qt::black);

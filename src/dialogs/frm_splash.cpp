@@ -5,8 +5,9 @@
 #include <QPainter>
 #include <QScreen>
 
-#include "dialogs/intro_frames.h"
 #include "dialogs/message_layer.h"
+#include "editor/ui_pictures.h"
+#include "resources/window_pictures.h"
 
 namespace tess {
 
@@ -39,6 +40,7 @@ frmSplash::frmSplash(MessageLayer& messages, Options options, QWidget* parent)
       options_(std::move(options)) {
     setObjectName(QStringLiteral("frmSplash"));
     setFixedSize(kClientWidth, kClientHeight);
+    setWindowIcon(programIconImage());
     QPalette p = palette();
     p.setColor(QPalette::Window, Qt::black);
     setPalette(p);
@@ -48,7 +50,7 @@ frmSplash::frmSplash(MessageLayer& messages, Options options, QWidget* parent)
                        QColor(255, 0, 0), Qt::AlignHCenter);
     Label2 = makeLabel(this, "Label2",
                        QStringLiteral("Tessaline, l'atelier du blason\n"
-                                      "Un écu, des émaux et des meubles à votre goût"),
+                                      "Écus, émaux et meubles à votre goût"),
                        QRect(23, 234, 255, 42), QColor(128, 128, 128), Qt::AlignHCenter);
     Label2->setWordWrap(true);
     Label3 = makeLabel(this, "Label3", QStringLiteral("v 1.3"), QRect(256, 4, 37, 18),
@@ -59,7 +61,7 @@ frmSplash::frmSplash(MessageLayer& messages, Options options, QWidget* parent)
 }
 
 void frmSplash::Form_Load() {
-    for (int n = 1; n <= kIntroFrameCount; ++n) FrameDCs[std::size_t(n)] = introFrame(n);
+    for (int n = 1; n <= kIntroFrameCount; ++n) FrameDCs[std::size_t(n)] = introFrameImage(n);
     frameCounter_ = 0;
     if (const QScreen* screen = QApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();

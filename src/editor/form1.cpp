@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QScreen>
 
 #include "dialogs/frm_splash.h"
 #include "dialogs/message_layer.h"
@@ -152,6 +153,9 @@ void Form1::Form_Load() {
     refreshTitle();
 
     redraw();
+    // At the top of the screen (the resize handler keeps it there), centred across.
+    if (const QScreen* screen = QApplication::primaryScreen())
+        move(screen->availableGeometry().center().x() - width() / 2, 0);
     show();
     Form_Resize();
     if (splash_) splash_->hide();
@@ -196,7 +200,7 @@ void Form1::FillPiecesList() {
     ListView2->move(ListView1->pos());
     ListView2->clear();
     for (std::size_t k = 1; k < kPieces.size(); ++k) {
-        auto* item = new QListWidgetItem(QIcon(QPixmap::fromImage(pieceIcon(kPieces[k].icon))),
+        auto* item = new QListWidgetItem(QIcon(QPixmap::fromImage(pieceIconImage(int(k)))),
                                          QString::fromUtf8(kPieces[k].text), ListView2);
         item->setData(Qt::UserRole, kPieces[k].icon);
     }
@@ -212,7 +216,7 @@ void Form1::refreshTitle() {
 }
 
 void Form1::paintTincturePalette() {
-    EmPic->setPicture(tincturePalettePicture(ws_.Tinctures));
+    EmPic->setPicture(tincturePaletteImage(ws_.Tinctures));
 }
 
 void Form1::applyRecentMenu() {

@@ -101,6 +101,7 @@ class Form1 : public QWidget, public WorkspaceUi {
     // Controls.
     PictureBox* Picture1 = nullptr;  // the canvas
     QLabel* SelPic = nullptr;        // the overlay, inside the canvas
+    QString SelPicTag;               // the overlay's picture: its path or file name
     QFrame* Shape1 = nullptr;
     QFrame* Shape2 = nullptr;
     QFrame* LineF = nullptr;

@@ -70,6 +70,7 @@ void Form1::buildControls() {
     setPalette(p);
     setAutoFillBackground(true);
     setMouseTracking(true);
+    setWindowIcon(programIconImage());
 
     buildTitleBar();
     buildCanvas();
@@ -96,7 +97,7 @@ void Form1::buildTitleBar() {
     bold.setBold(true);
     bold.setPointSize(bold.pointSize() + 1);
     Label2->setFont(bold);
-    setTextColour(Label2, QColor(0xF5, 0xE4, 0xB7));
+    setTextColour(Label2, Qt::white);
     Label2->installEventFilter(this);
 
     Command2 = new QPushButton(QStringLiteral("_"), this);
@@ -114,7 +115,7 @@ void Form1::buildTitleBar() {
 
     // The toolbar; its frame lines and the partition marker lie inside it.
     Picture5 = pictureBox(this, "Picture5", layout::kToolbar);
-    Picture5->setPicture(toolbarPicture());
+    Picture5->setPicture(toolbarImage());
     SelShape = frameControl(Picture5, "SelShape", QColor(255, 0, 0), 1);
     SelShape->setGeometry(0, 4, 23, 20);
     TopLine = lineControl(Picture5, "TopLine", Qt::white);
@@ -146,7 +147,7 @@ void Form1::buildCanvas() {
     LineG->setGeometry(0, 0, 1, 340);
 
     CenteringPic = pictureBox(this, "CenteringPic", layout::kCenteringStrip);
-    CenteringPic->setPicture(centeringPicture());
+    CenteringPic->setPicture(alignmentStripImage());
     CenteringPic->hide();
 
     CoordCaption = caption(this, "CoordCaption", QString(), layout::kCoordCaption);
@@ -162,7 +163,7 @@ void Form1::buildCanvas() {
     setTextColour(WarnLabel, Qt::black);
 
     WarnPic = pictureBox(this, "WarnPic", layout::kWarnPic);
-    WarnPic->setPicture(warningIconPicture());
+    WarnPic->setPicture(warningImage());
     WarnPic->setToolTip(QStringLiteral("Cliquez pour voir l'erreur ou l'avertissement"));
     WarnPic->hide();
 }
@@ -170,12 +171,12 @@ void Form1::buildCanvas() {
 void Form1::buildPalettes() {
     EmPic = pictureBox(this, "EmPic", layout::kTincturePalette);
     Picture3 = pictureBox(this, "Picture3", layout::kFurPalette);
-    Picture3->setPicture(furPalettePicture());
+    Picture3->setPicture(furPaletteImage());
     for (int s = 0; s < 4; ++s) {
         const QByteArray name = "UserPic" + QByteArray::number(s);
         const QRect box(layout::kUserFurLeft + (s % 2) * layout::kUserFurStep,
                         layout::kUserFurTop + (s / 2) * layout::kUserFurStep,
-                        kUserFurSwatchSize.width(), kUserFurSwatchSize.height());
+                        layout::kUserFurSwatch.width(), layout::kUserFurSwatch.height());
         UserPic[std::size_t(s)] = pictureBox(this, name.constData(), box);
         UserPic[std::size_t(s)]->hide();
     }
@@ -183,21 +184,21 @@ void Form1::buildPalettes() {
 
 void Form1::buildChoosers() {
     Picture2 = pictureBox(this, "Picture2", layout::kShapeChooser);
-    Picture2->setPicture(shapeChooserPicture(1));
+    Picture2->setPicture(shapeChooserImage(1));
     Label4 = caption(this, "Label4", QStringLiteral("Écusson"), layout::kInsetLabel,
                      Qt::AlignHCenter | Qt::AlignVCenter);
     // The escutcheon's chooser keeps its stored picture: the first cell marked.
     Picture6 = pictureBox(this, "Picture6", layout::kInsetChooser);
-    Picture6->setPicture(shapeChooserPicture(1));
+    Picture6->setPicture(shapeChooserImage(1));
 
     Label5 = caption(this, "Label5", QStringLiteral("1er Ordre"), layout::kOrdre1Label);
     ReducedPic = pictureBox(this, "ReducedPic", layout::kSizeChooser1);
-    ReducedPic->setPicture(sizeChooserPicture(QColor(255, 0, 0), QColor(255, 255, 0), 0));
+    ReducedPic->setPicture(sizeChooserImage(1, 0));
     DeportPic = pictureBox(this, "DeportPic", layout::kDeport);
-    DeportPic->setPicture(deportPicture());
+    DeportPic->setPicture(shiftChooserImage(1));
     LblOrdre2 = caption(this, "LblOrdre2", QStringLiteral("2nd Ordre"), layout::kOrdre2Label);
     ReducedPic2 = pictureBox(this, "ReducedPic2", layout::kSizeChooser2);
-    ReducedPic2->setPicture(sizeChooserPicture(QColor(0, 128, 0), QColor(255, 255, 255), 0));
+    ReducedPic2->setPicture(sizeChooserImage(2, 0));
     for (QWidget* w : {static_cast<QWidget*>(Label5), static_cast<QWidget*>(ReducedPic),
                        static_cast<QWidget*>(DeportPic), static_cast<QWidget*>(LblOrdre2),
                        static_cast<QWidget*>(ReducedPic2)})
@@ -213,6 +214,10 @@ void Form1::buildLists() {
         f.setBold(true);
         tab->setFont(f);
         tab->setCursor(Qt::PointingHandCursor);
+        tab->setAutoFillBackground(true);
+        QPalette tp = tab->palette();
+        tp.setColor(QPalette::Window, layout::kTabColour);
+        tab->setPalette(tp);
         tab->installEventFilter(this);
     }
     setTextColour(Label1, QColor(255, 255, 0));

@@ -53,7 +53,11 @@ void Form1::applyRedraw(const RedrawResult& result) {
 
     SelShape->move(result.SelShapeLeft, SelShape->y());
     SelShape->show();
-    Picture2->setPicture(shapeChooserPicture(result.MarkedShape));
+    Picture2->setPicture(shapeChooserImage(result.MarkedShape));
+    ReducedPic->setPicture(sizeChooserImage(1, result.Marks.ReducedPic));
+    ReducedPic->resize(ReducedPic->width(), result.Marks.ReducedPicHeight);
+    ReducedPic2->setPicture(sizeChooserImage(2, result.Marks.ReducedPic2));
+    DeportPic->setPicture(shiftChooserImage(result.Marks.DeportPic));
 
     paintLine(TopLine, result.FrameLight);
     paintLine(LeftLine, result.FrameLight);

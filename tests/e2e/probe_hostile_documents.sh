@@ -41,8 +41,8 @@ out=$("$probe" "$WORK/docs/sans_images.bls" </dev/null) || fail "a document with
 
 good="$WORK/docs/sans_images.bls"
 size=$(stat -c %s "$good")
-# Cut at every record boundary.
-for ((cut = 128; cut < size; cut += 128)); do
+# Cut at every other record boundary (the unit tests take them all).
+for ((cut = 128; cut < size; cut += 256)); do
     head -c $cut "$good" >"$WORK/docs/hostile.bls"
     run "$WORK/docs/hostile.bls"
 done

@@ -7,8 +7,11 @@
 #include <QTest>
 
 #include "editor/picture_box.h"
+#include "model/charge_placing.h"
+#include "model/tinctures.h"
 #include "model/workspace.h"
 #include "program_harness.h"
+#include "render/redraw_shield.h"
 
 using namespace tess;
 
@@ -25,6 +28,9 @@ class MainWindowTest : public QObject {
     void minimisedTheTaskbarShowsTheTitle();
     void draggingTheTitleMovesTheWindow();
     void theCanvasFollowsEveryRedraw();
+    void theRedrawMarksTheOptionPictures();
+    void aWarningShowsTheSignWithItsText();
+    void aClickOnTheFreeAreaPutsTheHeldChargeBack();
 
   private:
     ProgramHarness* h = nullptr;
@@ -55,7 +61,7 @@ void MainWindowTest::everyControlIsInPlace() {
     QVERIFY(w->windowFlags() & Qt::FramelessWindowHint);
     QCOMPARE(w->Picture1->size(), QSize(265, 340));
     QCOMPARE(w->Picture5->size().width(), 640);
-    QCOMPARE(w->EmPic->size(), QSize(40, 127));
+    QCOMPARE(w->EmPic->size(), QSize(41, 127));
     QCOMPARE(w->Picture3->size(), QSize(50, 85));
     QCOMPARE(w->Picture2->size(), QSize(45, 98));
     QCOMPARE(w->ReducedPic->size(), QSize(28, 63));
@@ -196,6 +202,114 @@ void MainWindowTest::theCanvasFollowsEveryRedraw() {
     QCOMPARE(w->Picture1->picture(), toQImage(h->program->r.Picture1));
     h->ws().CurrentBlazon.ShieldShape = 1;
     w->redraw();
+}
+
+namespace {
+QRgb rgbOf(Colour c) {
+    return qRgb(redOf(c), greenOf(c), blueOf(c));
+}
+QRgb at(const PictureBox* box, int x, int y) {
+    return box->picture().pixel(x, y) | 0xFF000000u;
+}
+}  // namespace
+
+void MainWindowTest::theRedrawMarksTheOptionPictures() {
+    BlazonRecord& b = h->ws().CurrentBlazon;
+    b.ShieldShape = 4;
+    b.Ordinary1.Present = kTrue;
+    b.Ordinary1.Type = 2;  // a pale, en filet, shifted to the sinister
+    b.Ordinary1.Name = "Pal";
+    b.Ordinary1.Size = -1;
+    b.Ordinary1.Shift = 1;
+    w->redraw();
+    QVERIFY(w->ReducedPic->isVisible());
+    QVERIFY(w->Label5->isVisible());
+    QVERIFY(!w->ReducedPic2->isVisible());
+    QCOMPARE(w->ReducedPic->height(), 63);
+    QCOMPARE(at(w->ReducedPic, 10, 48), rgbOf(kOptionMarkChosen));
+    QCOMPARE(at(w->ReducedPic, 10, 9), rgbOf(kOptionMarkPlain));
+    QCOMPARE(at(w->Picture2, 28, 33), rgbOf(0x00FFFF));  // Espagnol marked
+    QCOMPARE(at(w->Picture2, 9, 11), rgbOf(0x000080));
+    QVERIFY(w->DeportPic->isVisible());
+    QCOMPARE(at(w->DeportPic, 12, 50), rgbOf(kOptionMarkChosen));
+    QCOMPARE(at(w->DeportPic, 9, 27), rgbOf(kOptionMarkPlain));
+
+    // A chief cannot be en filet: the chooser shows two sizes.
+    b.Ordinary1.Type = 1;
+    b.Ordinary1.Size = 0;
+    w->redraw();
+    QCOMPARE(w->ReducedPic->height(), 39);
+    QVERIFY(!w->DeportPic->isVisible());
+
+    b.Ordinary1 = OrdinaryRecord{};
+    b.ShieldShape = 1;
+    w->redraw();
+    QVERIFY(!w->ReducedPic->isVisible());
+    QCOMPARE(at(w->Picture2, 9, 11), rgbOf(0x00FFFF));
+}
+
+void MainWindowTest::aWarningShowsTheSignWithItsText() {
+    // Two colours side by side break the rule of tinctures.
+    BlazonRecord& b = h->ws().CurrentBlazon;
+    const BlazonRecord before = b;
+    b.Partition = 10;
+    b.PartCount = 2;
+    b.Parts[1].Kind = kClassColour;
+    b.Parts[1].Tincture = 4;
+    b.Parts[2].Kind = kClassColour;
+    b.Parts[2].Tincture = 3;
+    const RedrawResult expected = RedrawShield(h->ws(), h->program->r);
+    w->redraw();
+    QVERIFY(expected.WarnPicVisible);
+    QVERIFY(w->WarnPic->isVisible());
+    QCOMPARE(w->WarnPic->toolTip(), QString::fromStdString(expected.WarningText));
+    QVERIFY(w->WarnPic->toolTip().contains(QStringLiteral("est de même émail que la partie")));
+    QCOMPARE(w->WarnLabel->text(), QString::fromStdString(expected.BlazonText));
+    b = before;
+    w->redraw();
+    QVERIFY(!w->WarnPic->isVisible());
+}
+
+void MainWindowTest::aClickOnTheFreeAreaPutsTheHeldChargeBack() {
+    // A red square picture, placed once, then held in the overlay.
+    QImage square(20, 20, QImage::Format_RGB32);
+    square.fill(Qt::white);
+    for (int y = 4; y < 16; ++y)
+        for (int x = 4; x < 16; ++x) square.setPixel(x, y, qRgb(255, 0, 0));
+    const QString path = h->home.filePath("carre.bmp");
+    QVERIFY(square.save(path));
+    OverlayBox first{10, 10, 20, 20, path.toStdString()};
+    QVERIFY(AddCharge(h->ws(), h->program->r.Charges, first));
+    ChargeRecord& c = h->ws().CurrentBlazon.Charges[1];
+    QCOMPARE(c.InUse, kTrue);
+
+    // Picked up: out of use, its number held, the overlay over it.
+    c.InUse = 0;
+    h->ws().SelectedCharge = 1;
+    w->redraw();
+    w->SelPic->setGeometry(100, 150, 30, 30);
+    w->SelPicTag = QStringLiteral("carre.bmp");
+    w->SelPic->show();
+    w->Shape1->show();
+    w->CenteringPic->show();
+    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(470, 400));
+
+    QCOMPARE(h->ws().SelectedCharge, 0);
+    QVERIFY(!w->SelPic->isVisible());
+    QVERIFY(!w->Shape1->isVisible());
+    QVERIFY(!w->CenteringPic->isVisible());
+    QCOMPARE(c.InUse, kTrue);
+    QCOMPARE(c.X, 100);
+    QCOMPARE(c.Y, 150);
+    QCOMPARE(c.Width, 30);
+    QCOMPARE(c.Height, 30);
+    // Drawn where it was put.
+    QCOMPARE(w->Picture1->picture().pixel(115, 165) & 0xFFFFFF, 0xFF0000u);
+
+    w->ClearCharge(1);
+    w->redraw();
+    h->ws().Modified = false;
+    w->refreshTitle();
 }
 
 QTEST_MAIN(MainWindowTest)

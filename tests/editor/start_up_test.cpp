@@ -46,7 +46,10 @@ void StartUpTest::reachesTheMainWindowWithTheBlankShield() {
     // The blazon under the shield is the redraw's own text.
     const RedrawResult again = RedrawShield(h.ws(), h.program->r);
     QCOMPARE(w.WarnLabel->text(), QString::fromStdString(again.BlazonText));
-    if (!again.BlazonText.empty()) QCOMPARE(w.WarnLabel->text(), QStringLiteral("D'Azur."));
+    QCOMPARE(w.WarnLabel->text(), QStringLiteral("D'Azur."));
+    // The palette's swatches show the current colours.
+    QCOMPARE(w.EmPic->picture().pixel(32, 36) & 0xFFFFFF,
+             qRgb(redOf(azur), greenOf(azur), blueOf(azur)) & 0xFFFFFF);
     QVERIFY(!w.WarnPic->isVisible());
     QCOMPARE(w.Picture2->toolTip(), QStringLiteral("Classique"));
 
