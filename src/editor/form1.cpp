@@ -108,6 +108,7 @@ void Form1::Form_Load() {
     // The work surfaces (TempPic 365 x 440 among them) are the renderer's,
     // made by InitGraphics below.
     const std::string appFolder = programFolder();
+    HelpFile = appFolder + "/Aide/TESSALINE.hlp";
 
     BusyPointer busy;
     progress(QStringLiteral("Chargement des dépendances graphiques"));

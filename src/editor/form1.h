@@ -97,6 +97,8 @@ class Form1 : public QWidget, public WorkspaceUi {
 
     // Public variables.
     Byte FurSlotIndex = 0;
+    // The help file beside the program, for the dialogs' help buttons.
+    std::string HelpFile;
 
     // Controls.
     PictureBox* Picture1 = nullptr;  // the canvas
