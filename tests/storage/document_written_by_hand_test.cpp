@@ -66,29 +66,29 @@ struct PartValues {
 std::vector<std::uint8_t> handDocument(const std::string& furPath,
                                        const std::vector<PartValues>& parts) {
     ByHand d;
-    d.i16(14);                             // 1 format
-    d.i32(14);                             // 2 partition: écartelé
-    d.i16(0);                              // 3 first-order shift
-    d.i32(4);                              // 4 shield shape: Espagnol
-    d.i16(-1);                             // 5 first-order present
-    d.i32(7);                              // 6 first-order Reserved2
-    d.str("Fasce");                        // 7 first-order name
-    d.i32(3);                              // 8 first-order type
-    d.i32(8);                              // 9 first-order Reserved1
-    d.i16(0);                              // 10 first-order size
-    d.i16(-1);                             // 11 second-order present
-    d.i32(-5);                             // 12 second-order Reserved2
-    d.str("Canton");                       // 13
-    d.i32(13);                             // 14
-    d.i32(9);                              // 15 second-order Reserved1
-    d.i16(-1);                             // 16 second-order size: en filet
-    d.u8(1);                               // 17 repeat
-    d.i16(-1);                             // 18 partition line plumb
-    d.i16(0);                              // 19 first-order line plumb
-    d.i32(12).i16(20).i16(40);             // 20..22 partition line
-    d.i32(13).i16(16).i16(32);             // 23..25 second-order line
-    d.i32(11).i16(10).i16(30);             // 26..28 first-order line
-    d.i32(5);                              // 29 inset shape: Français
+    d.i16(14);                  // 1 format
+    d.i32(14);                  // 2 partition: écartelé
+    d.i16(0);                   // 3 first-order shift
+    d.i32(4);                   // 4 shield shape: Espagnol
+    d.i16(-1);                  // 5 first-order present
+    d.i32(7);                   // 6 first-order Reserved2
+    d.str("Fasce");             // 7 first-order name
+    d.i32(3);                   // 8 first-order type
+    d.i32(8);                   // 9 first-order Reserved1
+    d.i16(0);                   // 10 first-order size
+    d.i16(-1);                  // 11 second-order present
+    d.i32(-5);                  // 12 second-order Reserved2
+    d.str("Canton");            // 13
+    d.i32(13);                  // 14
+    d.i32(9);                   // 15 second-order Reserved1
+    d.i16(-1);                  // 16 second-order size: en filet
+    d.u8(1);                    // 17 repeat
+    d.i16(-1);                  // 18 partition line plumb
+    d.i16(0);                   // 19 first-order line plumb
+    d.i32(12).i16(20).i16(40);  // 20..22 partition line
+    d.i32(13).i16(16).i16(32);  // 23..25 second-order line
+    d.i32(11).i16(10).i16(30);  // 26..28 first-order line
+    d.i32(5);                   // 29 inset shape: Français
     EXPECT_EQ(d.records(), 29);
     for (const PartValues& p : parts)
         d.i32(p.tincture).i16(p.seedX).i16(p.seedY).i32(p.kind).str(p.inserted);
@@ -143,12 +143,9 @@ class DocumentWrittenByHand : public ::testing::Test {
     }
 
     std::vector<PartValues> partsAsWritten() const {
-        return {{3, 0, 0, 33, "NoBls"},
-                {2, 0, 0, 34, "  /ailleurs/lion.bls "},
-                {116, 0, 0, 116, "NoBls"},
-                {110, 0, 0, 110, "NoBls"},
-                {4, 7, 8, 33, "NoBls"},
-                {112, 0, 0, 112, "NoBls"},
+        return {{3, 0, 0, 33, "NoBls"},    {2, 0, 0, 34, "  /ailleurs/lion.bls "},
+                {116, 0, 0, 116, "NoBls"}, {110, 0, 0, 110, "NoBls"},
+                {4, 7, 8, 33, "NoBls"},    {112, 0, 0, 112, "NoBls"},
                 {1, 0, 0, 22, "NoBls"}};
     }
 
@@ -283,8 +280,8 @@ TEST_F(DocumentWrittenByHand, SavingItGivesTheSameBytesBack) {
         ASSERT_EQ(int(written[i]), int(expected[i]))
             << "record " << i / 128 + 1 << ", byte " << i % 128;
 
-    for (const char* side : {"copie.blz", "copie.blx", "copiePx1.hpc", "copiePx1.mpc",
-                             "copieBx2.hpx"})
+    for (const char* side :
+         {"copie.blz", "copie.blx", "copiePx1.hpc", "copiePx1.mpc", "copieBx2.hpx"})
         EXPECT_TRUE(std::filesystem::exists(home.path(std::string("docs/") + side))) << side;
     EXPECT_FALSE(std::filesystem::exists(home.path("docs/copiePx2.hpc")));
     const auto mask = loadPicture(home.path("docs/copiePx1.mpc"));
