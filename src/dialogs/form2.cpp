@@ -69,9 +69,10 @@ void Form2::makeQuestion(const QString& caption, const QString& text) {
     setFixedSize(kClientWidth, kQuestionHeight);
     Command1->show();
     Command2->show();
-    // "Non" answers Enter; Escape and the frame's close reject, which is "Non" too.
-    Command1->setDefault(true);
-    Command2->setAutoDefault(false);
+    // Enter presses the focused button, "Non" at first; Escape and the frame's
+    // close reject, which is "Non" too.
+    Command1->setAutoDefault(true);
+    Command2->setAutoDefault(true);
     setMessage(text);
 }
 

@@ -50,7 +50,7 @@ frmSplash::frmSplash(MessageLayer& messages, Options options, QWidget* parent)
                        QColor(255, 0, 0), Qt::AlignHCenter);
     Label2 = makeLabel(this, "Label2",
                        QStringLiteral("Tessaline, l'atelier du blason\n"
-                                      "Un écu, des émaux et des meubles à votre goût"),
+                                      "Écus, émaux et meubles à votre goût"),
                        QRect(23, 234, 255, 42), QColor(128, 128, 128), Qt::AlignHCenter);
     Label2->setWordWrap(true);
     Label3 = makeLabel(this, "Label3", QStringLiteral("v 1.3"), QRect(256, 4, 37, 18),

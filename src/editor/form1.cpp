@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QScreen>
 
 #include "dialogs/frm_splash.h"
 #include "dialogs/message_layer.h"
@@ -107,6 +108,7 @@ void Form1::Form_Load() {
     // The work surfaces (TempPic 365 x 440 among them) are the renderer's,
     // made by InitGraphics below.
     const std::string appFolder = programFolder();
+    HelpFile = appFolder + "/Aide/TESSALINE.hlp";
 
     BusyPointer busy;
     progress(QStringLiteral("Chargement des dépendances graphiques"));
@@ -152,6 +154,9 @@ void Form1::Form_Load() {
     refreshTitle();
 
     redraw();
+    // At the top of the screen (the resize handler keeps it there), centred across.
+    if (const QScreen* screen = QApplication::primaryScreen())
+        move(screen->availableGeometry().center().x() - width() / 2, 0);
     show();
     Form_Resize();
     if (splash_) splash_->hide();

@@ -97,10 +97,13 @@ class Form1 : public QWidget, public WorkspaceUi {
 
     // Public variables.
     Byte FurSlotIndex = 0;
+    // The help file beside the program, for the dialogs' help buttons.
+    std::string HelpFile;
 
     // Controls.
     PictureBox* Picture1 = nullptr;  // the canvas
     QLabel* SelPic = nullptr;        // the overlay, inside the canvas
+    QString SelPicTag;               // the overlay's picture: its path or file name
     QFrame* Shape1 = nullptr;
     QFrame* Shape2 = nullptr;
     QFrame* LineF = nullptr;

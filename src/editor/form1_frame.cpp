@@ -16,6 +16,7 @@
 #include "dialogs/message_layer.h"
 #include "editor/form1.h"
 #include "editor/picture_box.h"
+#include "model/charge_placing.h"
 #include "model/workspace.h"
 #include "render/renderer.h"
 
@@ -128,11 +129,16 @@ void Form1::Form_MouseDown(int button, int, double x, double y) {
         return;
     }
     // A charge held in the overlay goes back on the shield with the overlay's
-    // size; putting it back belongs to the overlay's commit.
+    // size and place.
     if (ws_.SelectedCharge != 0) {
         ChargeRecord& c = ws_.CurrentBlazon.Charges[std::size_t(ws_.SelectedCharge)];
         c.Height = Integer(roundHalfEven(SelPic->height()));
         c.Width = Integer(roundHalfEven(SelPic->width()));
+        const QRect box = SelPic->geometry();
+        const OverlayBox overlay{double(box.left()), double(box.top()), double(box.width()),
+                                 double(box.height()), SelPicTag.toUtf8().toStdString()};
+        if (AddCharge(ws_, r_.Charges, overlay, ws_.SelectedCharge)) redraw();
+        refreshTitle();
     }
     while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
     MovingCharge = false;
@@ -178,6 +184,7 @@ void Form1::mnuActDel_Click() {
 
 void Form1::hideOverlay() {
     SelPic->clear();
+    SelPicTag.clear();
     SelPic->hide();
     Shape1->hide();
     Shape2->hide();

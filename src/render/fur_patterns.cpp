@@ -1,6 +1,7 @@
 #include "render/fur_patterns.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "model/tinctures.h"
 #include "render/renderer.h"
@@ -74,16 +75,19 @@ void FillOrdinaryWithFur(Renderer& r, Surface& dest, const Surface& shape, Long 
     // A user fur has no prepared pattern: its shield picture is repeated over
     // the margins, which only a repeated piece ever shows.
     const Surface* picture = r.furPicture(fur);
+    if (!picture) {
+        for (int y = 0; y < h; ++y) std::fill(dest.row(y), dest.row(y) + w, kBlack);
+        return;
+    }
+    // The picture column of every surface column, worked out once: a division
+    // per pixel would cost more than the rest of the fill.
+    std::vector<int> column(std::size_t(std::max(w, 0)));
+    for (int x = 0; x < w; ++x) column[std::size_t(x)] = wrap(x - kBigMargin, picture->width());
     for (int y = 0; y < h; ++y) {
         Colour* d = dest.row(y);
         const Colour* s = shape.row(y);
-        if (!picture) {
-            std::fill(d, d + w, kBlack);
-            continue;
-        }
         const Colour* p = picture->row(wrap(y - kBigMargin, picture->height()));
-        const int pw = picture->width();
-        for (int x = 0; x < w; ++x) d[x] = p[wrap(x - kBigMargin, pw)] & (s[x] ^ kWhite);
+        for (int x = 0; x < w; ++x) d[x] = p[column[std::size_t(x)]] & (s[x] ^ kWhite);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "editor/picture_box.h"
+#include "model/charge_placing.h"
 #include "model/tinctures.h"
 #include "model/workspace.h"
 #include "program_harness.h"
@@ -29,6 +30,7 @@ class MainWindowTest : public QObject {
     void theCanvasFollowsEveryRedraw();
     void theRedrawMarksTheOptionPictures();
     void aWarningShowsTheSignWithItsText();
+    void aClickOnTheFreeAreaPutsTheHeldChargeBack();
 
   private:
     ProgramHarness* h = nullptr;
@@ -266,6 +268,48 @@ void MainWindowTest::aWarningShowsTheSignWithItsText() {
     b = before;
     w->redraw();
     QVERIFY(!w->WarnPic->isVisible());
+}
+
+void MainWindowTest::aClickOnTheFreeAreaPutsTheHeldChargeBack() {
+    // A red square picture, placed once, then held in the overlay.
+    QImage square(20, 20, QImage::Format_RGB32);
+    square.fill(Qt::white);
+    for (int y = 4; y < 16; ++y)
+        for (int x = 4; x < 16; ++x) square.setPixel(x, y, qRgb(255, 0, 0));
+    const QString path = h->home.filePath("carre.bmp");
+    QVERIFY(square.save(path));
+    OverlayBox first{10, 10, 20, 20, path.toStdString()};
+    QVERIFY(AddCharge(h->ws(), h->program->r.Charges, first));
+    ChargeRecord& c = h->ws().CurrentBlazon.Charges[1];
+    QCOMPARE(c.InUse, kTrue);
+
+    // Picked up: out of use, its number held, the overlay over it.
+    c.InUse = 0;
+    h->ws().SelectedCharge = 1;
+    w->redraw();
+    w->SelPic->setGeometry(100, 150, 30, 30);
+    w->SelPicTag = QStringLiteral("carre.bmp");
+    w->SelPic->show();
+    w->Shape1->show();
+    w->CenteringPic->show();
+    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(470, 400));
+
+    QCOMPARE(h->ws().SelectedCharge, 0);
+    QVERIFY(!w->SelPic->isVisible());
+    QVERIFY(!w->Shape1->isVisible());
+    QVERIFY(!w->CenteringPic->isVisible());
+    QCOMPARE(c.InUse, kTrue);
+    QCOMPARE(c.X, 100);
+    QCOMPARE(c.Y, 150);
+    QCOMPARE(c.Width, 30);
+    QCOMPARE(c.Height, 30);
+    // Drawn where it was put.
+    QCOMPARE(w->Picture1->picture().pixel(115, 165) & 0xFFFFFF, 0xFF0000u);
+
+    w->ClearCharge(1);
+    w->redraw();
+    h->ws().Modified = false;
+    w->refreshTitle();
 }
 
 QTEST_MAIN(MainWindowTest)

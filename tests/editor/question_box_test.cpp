@@ -38,6 +38,7 @@ class QuestionBoxTest : public QObject {
   private slots:
     void enterAnswersNon();
     void ouiAnswersOui();
+    void enterOnOuiAnswersOui();
     void escapeAfterAnOuiIsNon();
     void closingByTheFrameIsNon();
     void theQuestionLooksAsAsked();
@@ -51,6 +52,16 @@ void QuestionBoxTest::enterAnswersNon() {
     whenModalIsUp([](QWidget* box) { QTest::keyClick(box->focusWidget(), Qt::Key_Return); });
     QVERIFY(!messages.confirm(QStringLiteral("\rQuitter ?")));
     QCOMPARE(messages.ConfirmAnswer, kAnswerNon);
+}
+
+void QuestionBoxTest::enterOnOuiAnswersOui() {
+    WidgetMessages messages;
+    whenModalIsUp([](QWidget* box) {
+        QPushButton* oui = buttonCaptioned(box, QStringLiteral("Oui"));
+        oui->setFocus();
+        QTest::keyClick(oui, Qt::Key_Return);
+    });
+    QVERIFY(messages.confirm(QStringLiteral("\rQuitter ?")));
 }
 
 void QuestionBoxTest::ouiAnswersOui() {

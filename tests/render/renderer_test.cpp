@@ -96,6 +96,33 @@ TEST_F(RendererTest, FurFillOfAPieceShowsTheFurOnlyWhereTheShapeIsBlack) {
     EXPECT_EQ(dest.pixel(100, 170), kBlack);
 }
 
+// A user fur's shield picture, repeated over the margins, against the same
+// fill worked out pixel by pixel, on random pieces and pictures of odd sizes.
+TEST_F(RendererTest, UserFurOnAPieceMatchesAPixelByPixelFill) {
+    std::mt19937 random(5);
+    for (int round = 0; round < 6; ++round) {
+        const int pw = 40 + int(random() % 240), ph = 40 + int(random() % 320);
+        Surface picture(pw, ph, 0);
+        for (int y = 0; y < ph; ++y)
+            for (int x = 0; x < pw; ++x) picture.setPixel(x, y, random() & 0xFFFFFF);
+        r->UserFurPictures[2] = picture;
+        Surface shape(kBigWidth, kBigHeight, kWhite);
+        for (int i = 0; i < 12; ++i) {
+            const int x = int(random() % kBigWidth), y = int(random() % kBigHeight);
+            shape.fillRect(x, y, x + 80, y + 60, Brush::solid(random() % 3 ? kBlack : 0x404040));
+        }
+        Surface dest(kBigWidth, kBigHeight, 0x777777);
+        FillOrdinaryWithFur(*r, dest, shape, 118);
+        for (int y = 0; y < kBigHeight; ++y)
+            for (int x = 0; x < kBigWidth; ++x) {
+                const int px = ((x - kBigMargin) % pw + pw) % pw;
+                const int py = ((y - kBigMargin) % ph + ph) % ph;
+                const Colour want = picture.pixel(px, py) & (shape.pixel(x, y) ^ kWhite);
+                ASSERT_EQ(dest.pixel(x, y), want) << round << ": " << x << "," << y;
+            }
+    }
+}
+
 // The raw-row helpers against the plain raster operations they stand for.
 TEST_F(RendererTest, CutOutEqualsMaskAndThenOutline) {
     std::mt19937 random(7);

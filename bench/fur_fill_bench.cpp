@@ -1,0 +1,40 @@
+// A fur laid on the first-order piece: whole-surface work of 465 x 540 pixels,
+// paid by every redraw whose piece bears a fur.
+#include <benchmark/benchmark.h>
+
+#include "render/fur_patterns.h"
+#include "render/renderer.h"
+
+namespace tess {
+namespace {
+
+void layFur(benchmark::State& state, Long fur) {
+    Renderer r;
+    InitSurfaces(r);
+    Surface tile(kCanvasWidth, kCanvasHeight, 0);
+    for (int y = 0; y < kCanvasHeight; ++y)
+        for (int x = 0; x < kCanvasWidth; ++x) tile.row(y)[x] = (x / 9 + y / 7) % 2 ? 0xFF0000 : 0;
+    r.UserFurPictures[1] = tile;
+    Surface shape(kBigWidth, kBigHeight, kWhite);
+    shape.fillRect(150, 100, 315, 440, Brush::solid(kBlack));
+    Surface dest(kBigWidth, kBigHeight, kBlack);
+    for (auto _ : state) {
+        FillOrdinaryWithFur(r, dest, shape, fur);
+        benchmark::DoNotOptimize(dest.data());
+    }
+    state.counters["pixels/s"] = benchmark::Counter(double(kBigWidth) * kBigHeight,
+                                                    benchmark::Counter::kIsIterationInvariantRate);
+}
+
+void BM_FurOnPieceBuiltIn(benchmark::State& state) {
+    layFur(state, 110);
+}
+BENCHMARK(BM_FurOnPieceBuiltIn);
+
+void BM_FurOnPieceUserFur(benchmark::State& state) {
+    layFur(state, 117);
+}
+BENCHMARK(BM_FurOnPieceUserFur);
+
+}  // namespace
+}  // namespace tess
