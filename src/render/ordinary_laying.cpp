@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "render/ordinary1_outline.h"
+#include "render/ordinary2_outline.h"
 #include "render/renderer.h"
 
 namespace tess {
@@ -18,7 +20,7 @@ int sourceOffset(std::int64_t i, int sourceSize, int destSize) {
 
 bool ordinaryDrawn(const OrdinaryRecord& piece, int order) {
     if (piece.Present == 0) return false;
-    return order == 1 ? piece.Type >= 1 && piece.Type <= 9 : piece.Type >= 10 && piece.Type <= 22;
+    return order == 1 ? isOrdinary1Type(piece.Type) : isOrdinary2Type(piece.Type);
 }
 
 void layPieceCopy(const PieceTargets& targets, const OrdinarySurfaces& piece, const PieceCopy& c) {
