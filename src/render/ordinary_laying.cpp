@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "render/ordinary1_outline.h"
+#include "render/ordinary2_outline.h"
 #include "render/renderer.h"
 
 namespace tess {
@@ -18,7 +20,7 @@ int sourceOffset(std::int64_t i, int sourceSize, int destSize) {
 
 bool ordinaryDrawn(const OrdinaryRecord& piece, int order) {
     if (piece.Present == 0) return false;
-    return order == 1 ? piece.Type >= 1 && piece.Type <= 9 : piece.Type >= 10 && piece.Type <= 22;
+    return order == 1 ? isOrdinary1Type(piece.Type) : isOrdinary2Type(piece.Type);
 }
 
 void layPieceCopy(const PieceTargets& targets, const OrdinarySurfaces& piece, const PieceCopy& c) {
@@ -45,6 +47,7 @@ void layPieceCopy(const PieceTargets& targets, const OrdinarySurfaces& piece, co
     for (int x = x0; x < x1; ++x)
         column[std::size_t(x - x0)] = c.SourceX + sourceOffset(x - c.DestX, c.SourceW, c.DestW);
     const bool spans = int(piece.MaskSpans.size()) >= sourceH;
+    const bool straight = c.SourceW == c.DestW;
 
     for (int y = y0; y < y1; ++y) {
         const int sy = c.SourceY + sourceOffset(y - c.DestY, c.SourceH, c.DestH);
@@ -61,10 +64,17 @@ void layPieceCopy(const PieceTargets& targets, const OrdinarySurfaces& piece, co
         const int to = int(std::lower_bound(column.begin(), column.end(), last) - column.begin());
         const int* col = column.data();
         const Colour* m = mask.row(sy);
+        // A copy at the pictures' own size reads them straight along the row.
+        const int shift = straight ? c.SourceX + x0 - c.DestX : 0;
         if (canvas) {
             const Colour* p = image.row(sy);
             Colour* d = canvas->row(y) + x0;
-            for (int i = from; i < to; ++i) d[i] = (d[i] & m[col[i]]) ^ p[col[i]];
+            if (straight) {
+                const Colour *ms = m + shift, *ps = p + shift;
+                for (int i = from; i < to; ++i) d[i] = (d[i] & ms[i]) ^ ps[i];
+            } else {
+                for (int i = from; i < to; ++i) d[i] = (d[i] & m[col[i]]) ^ p[col[i]];
+            }
         }
         if (keyMap) {
             // The key picture holds the key colour inside and the line colour
@@ -72,8 +82,14 @@ void layPieceCopy(const PieceTargets& targets, const OrdinarySurfaces& piece, co
             // not white.
             const Colour* k = key.row(sy);
             Colour* d = keyMap->row(y) + x0;
-            for (int i = from; i < to; ++i)
-                if (m[col[i]] != kWhite) d[i] = k[col[i]];
+            if (straight) {
+                const Colour *ms = m + shift, *ks = k + shift;
+                for (int i = from; i < to; ++i)
+                    if (ms[i] != kWhite) d[i] = ks[i];
+            } else {
+                for (int i = from; i < to; ++i)
+                    if (m[col[i]] != kWhite) d[i] = k[col[i]];
+            }
         }
     }
 }

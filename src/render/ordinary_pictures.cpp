@@ -27,12 +27,21 @@ void markPiece(Surface& work, Colour key, std::span<const SeedPoint> pieceSeeds,
 
 namespace {
 
+// Whether none of four pixels is the piece or its edges.
+bool noneOfFour(const Colour* p, Colour key) {
+    return ((p[0] != key) & (p[0] != kLineColour) & (p[1] != key) & (p[1] != kLineColour) &
+            (p[2] != key) & (p[2] != kLineColour) & (p[3] != key) & (p[3] != kLineColour)) != 0;
+}
+
 // The span [first, last) of a work row that holds the piece or its edges;
-// first == last when the row holds neither.
+// first == last when the row holds neither. Most of a row is field: it is
+// skipped four pixels at a time.
 std::pair<int, int> pieceSpan(const Colour* row, int w, Colour key) {
     int first = 0;
+    while (first + 4 <= w && noneOfFour(row + first, key)) first += 4;
     while (first < w && row[first] != key && row[first] != kLineColour) ++first;
     int last = w;
+    while (last - 4 >= first && noneOfFour(row + last - 4, key)) last -= 4;
     while (last > first && row[last - 1] != key && row[last - 1] != kLineColour) --last;
     return {first, last};
 }

@@ -231,3 +231,23 @@ TEST(OrdinarySequence, EveryRedrawMatchesAFreshOne) {
 
 }  // namespace
 }  // namespace tess
+
+namespace tess {
+namespace {
+
+// Surfaces made afresh hold none of the pieces' pictures, whatever the pieces
+// drew before.
+TEST_F(SecondOrder, SurfacesMadeAgainAreWrittenWhole) {
+    first(kChef);
+    second(kCanton);
+    redraw();
+    const Surface canvas = r.Picture1;
+    InitSurfaces(r);
+    redraw();
+    EXPECT_EQ(r.Picture1, canvas);
+    EXPECT_EQ(r.Ordinary1.MaskDC.pixel(400, 500), kWhite);
+    EXPECT_EQ(r.Ordinary2.ImageDC.pixel(200, 300), kBlack);
+}
+
+}  // namespace
+}  // namespace tess
