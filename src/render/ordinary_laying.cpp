@@ -47,6 +47,7 @@ void layPieceCopy(const PieceTargets& targets, const OrdinarySurfaces& piece, co
     for (int x = x0; x < x1; ++x)
         column[std::size_t(x - x0)] = c.SourceX + sourceOffset(x - c.DestX, c.SourceW, c.DestW);
     const bool spans = int(piece.MaskSpans.size()) >= sourceH;
+    const bool straight = c.SourceW == c.DestW;
 
     for (int y = y0; y < y1; ++y) {
         const int sy = c.SourceY + sourceOffset(y - c.DestY, c.SourceH, c.DestH);
@@ -63,10 +64,17 @@ void layPieceCopy(const PieceTargets& targets, const OrdinarySurfaces& piece, co
         const int to = int(std::lower_bound(column.begin(), column.end(), last) - column.begin());
         const int* col = column.data();
         const Colour* m = mask.row(sy);
+        // A copy at the pictures' own size reads them straight along the row.
+        const int shift = straight ? c.SourceX + x0 - c.DestX : 0;
         if (canvas) {
             const Colour* p = image.row(sy);
             Colour* d = canvas->row(y) + x0;
-            for (int i = from; i < to; ++i) d[i] = (d[i] & m[col[i]]) ^ p[col[i]];
+            if (straight) {
+                const Colour *ms = m + shift, *ps = p + shift;
+                for (int i = from; i < to; ++i) d[i] = (d[i] & ms[i]) ^ ps[i];
+            } else {
+                for (int i = from; i < to; ++i) d[i] = (d[i] & m[col[i]]) ^ p[col[i]];
+            }
         }
         if (keyMap) {
             // The key picture holds the key colour inside and the line colour
@@ -74,8 +82,14 @@ void layPieceCopy(const PieceTargets& targets, const OrdinarySurfaces& piece, co
             // not white.
             const Colour* k = key.row(sy);
             Colour* d = keyMap->row(y) + x0;
-            for (int i = from; i < to; ++i)
-                if (m[col[i]] != kWhite) d[i] = k[col[i]];
+            if (straight) {
+                const Colour *ms = m + shift, *ks = k + shift;
+                for (int i = from; i < to; ++i)
+                    if (ms[i] != kWhite) d[i] = ks[i];
+            } else {
+                for (int i = from; i < to; ++i)
+                    if (m[col[i]] != kWhite) d[i] = k[col[i]];
+            }
         }
     }
 }
