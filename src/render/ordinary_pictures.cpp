@@ -92,10 +92,16 @@ void buildPiecePictures(const Surface& work, Colour key, const PieceEmail* email
         }
         const int py = y - email->PictureY;
         const Colour* p = py >= 0 && py < picture->height() ? picture->row(py) : nullptr;
+        const bool edgeBits = email->EdgeBits.has_value();
+        const Colour bits = email->EdgeBits.value_or(0);
         for (int x = from; x < to; ++x) {
             const int px = x - email->PictureX;
             const bool shown = p && px >= 0 && px < picture->width();
-            d[x] = k[x] != key ? k[x] : shown ? p[px] : kBlack;
+            const Colour c = k[x];
+            if (c == key)
+                d[x] = shown ? p[px] : kBlack;
+            else
+                d[x] = c == kLineColour && edgeBits && shown ? p[px] & bits : c;
         }
     }
 }

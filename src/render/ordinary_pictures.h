@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <span>
 
 #include "model/records.h"
@@ -27,12 +28,16 @@ void markPiece(Surface& work, Colour key, std::span<const SeedPoint> pieceSeeds,
 
 // What the coloured picture shows on the piece: a solid colour, or the pixels
 // of a picture whose top left corner lies at (PictureX, PictureY) of the work
-// surface (black where the picture ends).
+// surface (black where the picture ends). Its edges show the line colour, or,
+// with `EdgeBits`, the picture's pixel cut to those bits where the picture
+// lies: a picture cut to the piece by its mask keeps there what the mask's
+// line colour lets through.
 struct PieceEmail {
     Colour Fill = kBlack;
     const Surface* Picture = nullptr;
     int PictureX = 0;
     int PictureY = 0;
+    std::optional<Colour> EdgeBits;
 };
 
 // The pictures of a piece marked on `work` in `key`. The mask holds the piece

@@ -325,6 +325,43 @@ TEST_F(FirstOrder, UserFurOnThePieceComesFromItsPictureOrItsDominantTincture) {
     EXPECT_EQ(canvas(30, 170), tincture(kSinople));
 }
 
+// The edge of a piece is laid by the mask and the coloured picture like its
+// inside: the canvas pixel p becomes (p AND line colour) XOR the picture's edge
+// pixel. A fur cut to the mask keeps on the edge the fur's bits the line colour
+// lacks; inserted arms cut to the chief keep the bits it has. Built-in and user
+// furs alike; the key maps show the line colour itself.
+TEST_F(FirstOrder, EdgesOfFurredAndInsertedPiecesKeepWhatTheirPictureLeaves) {
+    const Colour field = tincture(kAzur) & kLineColour;
+    const Colour notLine = ~kLineColour & 0xFFFFFFu;
+    setZone(7, 108, 108);
+    first(kPal);
+    redraw();
+    const Surface& ermine = r.FurPatternDCs[0];
+    // Rows inside the shield's outline, whatever the shape cuts at the top.
+    for (int y = 20; y < 300; y += 3) {
+        ASSERT_EQ(canvas(88, y), field ^ (ermine.pixel(188, y + 100) & notLine)) << y;
+        ASSERT_EQ(canvas(176, y), field ^ (ermine.pixel(276, y + 100) & notLine)) << y;
+        ASSERT_EQ(r.Model.pixel(88, y), kLineColour) << y;
+    }
+
+    const Surface coded = placeCoded();
+    r.UserFurPictures[1] = coded;
+    setZone(7, 117, 117);
+    redraw();
+    for (int y = 20; y < 300; y += 3)
+        ASSERT_EQ(canvas(88, y), field ^ (coded.pixel(88, y) & notLine)) << y;
+
+    r.InsertedPictures[7] = coded;
+    setZone(7, kClassInserted, kOr);
+    zone(7).InsertedPath = "/tmp/arms.bls";
+    first(kChef);
+    redraw();
+    for (int x = 20; x < 245; x += 3) {
+        ASSERT_EQ(canvas(x, 113), field ^ (coded.pixel(x, 113) & kLineColour)) << x;
+        ASSERT_EQ(r.Model.pixel(x, 113), kLineColour) << x;
+    }
+}
+
 TEST_F(FirstOrder, PiecesAreHatchedOnABlackAndWhitePage) {
     ws.PrintBlackWhite = true;
     setZone(7, kClassColour, kGueules);  // vertical lines
