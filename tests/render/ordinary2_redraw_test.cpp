@@ -302,8 +302,12 @@ TEST(OrdinaryDamage, AnyPieceRecordIsDrawnWithoutFault) {
                 zone7 |= r.OrdinaryMapDC.pixel(x, y) == kPartKeyColours[7];
                 zone5 |= r.PartMapDC.pixel(x, y) == kPartKeyColours[5];
             }
-        if (!first) ASSERT_FALSE(zone7) << round;
-        if (!second) ASSERT_FALSE(zone5) << round;
+        if (!first) {
+            ASSERT_FALSE(zone7) << round;
+        }
+        if (!second) {
+            ASSERT_FALSE(zone5) << round;
+        }
     }
 }
 
