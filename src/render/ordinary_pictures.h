@@ -37,7 +37,7 @@ struct PieceEmail {
     const Surface* Picture = nullptr;
     int PictureX = 0;
     int PictureY = 0;
-    std::optional<Colour> EdgeBits;
+    std::optional<Colour> EdgeBits = std::nullopt;
 };
 
 // The pictures of a piece marked on `work` in `key`. The mask holds the piece

@@ -23,7 +23,9 @@ class FirstOrder : public OrdinaryRedraw {
     }
     void expectRows(int x, int from, int to) {
         for (int y = from; y < to; ++y) ASSERT_TRUE(onFirst(x, y)) << x << "," << y;
-        if (from > 1) EXPECT_TRUE(onField(x, from - 2)) << x << "," << from - 2;
+        if (from > 1) {
+            EXPECT_TRUE(onField(x, from - 2)) << x << "," << from - 2;
+        }
         EXPECT_TRUE(onField(x, to + 1)) << x << "," << to + 1;
     }
 };
@@ -216,7 +218,9 @@ TEST_F(FirstOrder, EcussonTakesTheShieldsShapeAndLeavesEveryCornerToTheField) {
             for (int x = 0; x < kBoxW; ++x) {
                 const bool piece = shape == 3 || small.pixel(x, y) == kWhite;
                 ASSERT_EQ(onFirst(kBoxX + x, kBoxY + y), piece) << shape << ": " << x << "," << y;
-                if (!piece) ASSERT_TRUE(onField(kBoxX + x, kBoxY + y));
+                if (!piece) {
+                    ASSERT_TRUE(onField(kBoxX + x, kBoxY + y));
+                }
             }
         EXPECT_TRUE(onField(kBoxX - 1, kBoxY + 50)) << shape;
         EXPECT_TRUE(onField(kBoxX + kBoxW, kBoxY + 50)) << shape;
@@ -270,7 +274,9 @@ TEST_F(FirstOrder, InsertedArmsShowTheirTopAtFullSizeInTheChief) {
     redraw();
     for (int y = 0; y < 113; y += 7)
         for (int x = 0; x < kCanvasWidth; x += 11)
-            if (r.shapeMask().pixel(x, y) == kWhite) ASSERT_EQ(canvas(x, y), arms.pixel(x, y));
+            if (r.shapeMask().pixel(x, y) == kWhite) {
+                ASSERT_EQ(canvas(x, y), arms.pixel(x, y));
+            }
     EXPECT_EQ(part(132, 50), 7);
     EXPECT_TRUE(onField(132, 150));
 }
