@@ -52,6 +52,43 @@ bool sized(const Surface& s, int w, int h) {
 
 }  // namespace
 
+namespace {
+
+// The pixels [from, to) of one row of the three pictures, from the marking.
+// Written as selects over plain rows so the loops carry no branch per pixel.
+void writeMaskAndKey(const Colour* __restrict s, Colour* __restrict m, Colour* __restrict k,
+                     Colour key, int from, int to) {
+    for (int x = from; x < to; ++x) {
+        const Colour c = s[x];
+        const bool inside = c == key, edge = c == kLineColour;
+        m[x] = inside ? kBlack : edge ? kLineColour : kWhite;
+        k[x] = inside ? key : edge ? kLineColour : kBlack;
+    }
+}
+
+// Inside the piece `inside`, on its edges `edge`, black elsewhere.
+void writeSolid(const Colour* __restrict s, Colour* __restrict d, Colour key, Colour inside,
+                Colour edge, int from, int to) {
+    for (int x = from; x < to; ++x) {
+        const Colour c = s[x];
+        d[x] = c == key ? inside : c == kLineColour ? edge : kBlack;
+    }
+}
+
+// Inside the piece the picture's pixel, on its edges that pixel cut to
+// `edgeAnd` or else the line colour (`edgeOr`), black elsewhere; the picture's
+// row `p` starts at column `left` of the work surface.
+void writePicture(const Colour* __restrict s, const Colour* __restrict p, int left,
+                  Colour* __restrict d, Colour key, Colour edgeAnd, Colour edgeOr, int from,
+                  int to) {
+    for (int x = from; x < to; ++x) {
+        const Colour c = s[x], v = p[x - left];
+        d[x] = c == key ? v : c == kLineColour ? (v & edgeAnd) | edgeOr : kBlack;
+    }
+}
+
+}  // namespace
+
 void buildPiecePictures(const Surface& work, Colour key, const PieceEmail* email,
                         OrdinarySurfaces& piece) {
     const int w = work.width(), h = work.height();
@@ -63,6 +100,8 @@ void buildPiecePictures(const Surface& work, Colour key, const PieceEmail* email
     if (!known) piece.MaskSpans.assign(std::size_t(h), {0, w});
 
     const Surface* picture = email ? email->Picture : nullptr;
+    const Colour edgeAnd = email ? email->EdgeBits.value_or(0) : 0;
+    const Colour edgeOr = email && email->EdgeBits ? 0 : kLineColour;
     for (int y = 0; y < h; ++y) {
         const Colour* s = work.row(y);
         const std::pair<int, int> now = pieceSpan(s, w, key);
@@ -76,33 +115,25 @@ void buildPiecePictures(const Surface& work, Colour key, const PieceEmail* email
         to = std::min(to, w);
         if (from >= to) continue;
 
-        Colour* m = piece.MaskDC.row(y);
-        Colour* k = piece.Image2DC.row(y);
-        for (int x = from; x < to; ++x) {
-            const Colour c = s[x];
-            const bool inside = c == key, edge = c == kLineColour;
-            m[x] = inside ? kBlack : edge ? kLineColour : kWhite;
-            k[x] = inside ? key : edge ? kLineColour : kBlack;
-        }
+        writeMaskAndKey(s, piece.MaskDC.row(y), piece.Image2DC.row(y), key, from, to);
         if (!email) continue;
         Colour* d = piece.ImageDC.row(y);
         if (!picture) {
-            for (int x = from; x < to; ++x) d[x] = k[x] == key ? email->Fill : k[x];
+            writeSolid(s, d, key, email->Fill, kLineColour, from, to);
             continue;
         }
+        // Where the picture ends the piece is black and its edges the line
+        // colour; the columns it covers are read straight along its row.
         const int py = y - email->PictureY;
-        const Colour* p = py >= 0 && py < picture->height() ? picture->row(py) : nullptr;
-        const bool edgeBits = email->EdgeBits.has_value();
-        const Colour bits = email->EdgeBits.value_or(0);
-        for (int x = from; x < to; ++x) {
-            const int px = x - email->PictureX;
-            const bool shown = p && px >= 0 && px < picture->width();
-            const Colour c = k[x];
-            if (c == key)
-                d[x] = shown ? p[px] : kBlack;
-            else
-                d[x] = c == kLineColour && edgeBits && shown ? p[px] & bits : c;
+        int a = to, b = to;
+        if (py >= 0 && py < picture->height()) {
+            a = std::clamp(email->PictureX, from, to);
+            b = std::clamp(email->PictureX + picture->width(), a, to);
         }
+        writeSolid(s, d, key, kBlack, kLineColour, from, a);
+        if (a < b)
+            writePicture(s, picture->row(py), email->PictureX, d, key, edgeAnd, edgeOr, a, b);
+        writeSolid(s, d, key, kBlack, kLineColour, b, to);
     }
 }
 
