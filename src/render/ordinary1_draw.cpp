@@ -136,11 +136,13 @@ void buildPictures(Workspace& ws, Renderer& r, const Surface& work) {
 }  // namespace
 
 void DrawOrdinary1(Workspace& ws, Renderer& r) {
+    // Only this drawing marks BigOne, and its pictures are built from the
+    // marking: their spans bound what the last one left there.
     Surface& work = r.BigOne;
-    if (work.width() != kBigWidth || work.height() != kBigHeight)
+    if (work.width() != kBigWidth || work.height() != kBigHeight ||
+        work.background() != kWorkBackground)
         work = Surface(kBigWidth, kBigHeight, kWorkBackground);
-    work.setBackground(kWorkBackground);
-    work.clear();
+    clearMarking(work, r.Ordinary1);
 
     BlazonRecord& b = ws.CurrentBlazon;
     OrdinaryRecord& piece = b.Ordinary1;

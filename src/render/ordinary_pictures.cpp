@@ -27,22 +27,25 @@ void markPiece(Surface& work, Colour key, std::span<const SeedPoint> pieceSeeds,
 
 namespace {
 
-// Whether none of four pixels is the piece or its edges.
-bool noneOfFour(const Colour* p, Colour key) {
-    return ((p[0] != key) & (p[0] != kLineColour) & (p[1] != key) & (p[1] != kLineColour) &
-            (p[2] != key) & (p[2] != kLineColour) & (p[3] != key) & (p[3] != kLineColour)) != 0;
+// Whether none of eight pixels is marked: an OR of differences from the
+// background, with no early exit the compiler would have to keep.
+bool unmarkedEight(const Colour* p, Colour background) {
+    Colour any = 0;
+    for (int i = 0; i < 8; ++i) any |= p[i] ^ background;
+    return any == 0;
 }
 
-// The span [first, last) of a work row that holds the piece or its edges;
-// first == last when the row holds neither. Most of a row is field: it is
-// skipped four pixels at a time.
-std::pair<int, int> pieceSpan(const Colour* row, int w, Colour key) {
+// The span [first, last) of a work row that holds anything but the surface's
+// background (the piece, its edges, a pocket given back to the field); first ==
+// last when the row holds none. Most of a row is background: it is skipped
+// eight pixels at a time.
+std::pair<int, int> markedSpan(const Colour* row, int w, Colour background) {
     int first = 0;
-    while (first + 4 <= w && noneOfFour(row + first, key)) first += 4;
-    while (first < w && row[first] != key && row[first] != kLineColour) ++first;
+    while (first + 8 <= w && unmarkedEight(row + first, background)) first += 8;
+    while (first < w && row[first] == background) ++first;
     int last = w;
-    while (last - 4 >= first && noneOfFour(row + last - 4, key)) last -= 4;
-    while (last > first && row[last - 1] != key && row[last - 1] != kLineColour) --last;
+    while (last - 8 >= first && unmarkedEight(row + last - 8, background)) last -= 8;
+    while (last > first && row[last - 1] == background) --last;
     return {first, last};
 }
 
@@ -102,9 +105,10 @@ void buildPiecePictures(const Surface& work, Colour key, const PieceEmail* email
     const Surface* picture = email ? email->Picture : nullptr;
     const Colour edgeAnd = email ? email->EdgeBits.value_or(0) : 0;
     const Colour edgeOr = email && email->EdgeBits ? 0 : kLineColour;
+    const Colour background = work.background();
     for (int y = 0; y < h; ++y) {
         const Colour* s = work.row(y);
-        const std::pair<int, int> now = pieceSpan(s, w, key);
+        const std::pair<int, int> now = markedSpan(s, w, background);
         std::pair<int, int>& before = piece.MaskSpans[std::size_t(y)];
         int from = now.first, to = now.second;
         if (before.first < before.second)
@@ -134,6 +138,19 @@ void buildPiecePictures(const Surface& work, Colour key, const PieceEmail* email
         if (a < b)
             writePicture(s, picture->row(py), email->PictureX, d, key, edgeAnd, edgeOr, a, b);
         writeSolid(s, d, key, kBlack, kLineColour, b, to);
+    }
+}
+
+void clearMarking(Surface& work, const OrdinarySurfaces& piece) {
+    if (int(piece.MaskSpans.size()) != work.height()) {
+        work.clear();
+        return;
+    }
+    const Colour background = work.background();
+    for (int y = 0; y < work.height(); ++y) {
+        const auto [first, last] = piece.MaskSpans[std::size_t(y)];
+        const int from = std::max(first, 0), to = std::min(last, work.width());
+        if (from < to) std::fill(work.row(y) + from, work.row(y) + to, background);
     }
 }
 

@@ -1,6 +1,7 @@
 // The pieces' three pictures, built row span by row span, checked against a
 // plain whole-surface reading of the marking, over many random markings laid
-// one after another on the same pictures.
+// one after another on the same pictures; and the spans they keep checked to
+// bound the marking.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -81,6 +82,10 @@ TEST(PiecePictures, SpanByRowBuildingMatchesTheWholeSurfaceReading) {
             if (kind == 0) pics.ImageDC = Surface(w, h, kBlack);  // the caller paints it whole
             buildPiecePictures(work, kKey, kind == 0 ? nullptr : &email, pics);
             ASSERT_EQ(int(pics.MaskSpans.size()), h);
+            // The spans bound the marking: clearing them clears it all.
+            Surface cleared = work;
+            clearMarking(cleared, pics);
+            ASSERT_EQ(cleared, Surface(w, h, kWorkBackground)) << series << "/" << step;
             for (int y = 0; y < h; ++y) {
                 const auto [first, last] = pics.MaskSpans[std::size_t(y)];
                 for (int x = 0; x < w; ++x) {
