@@ -45,6 +45,7 @@ class QuestionBoxTest : public QObject {
     void theWaitBoxHasNoButtons();
     void styleNumbersGiveButtonsAndDefaults();
     void yesNoMessageBoxNeverAnswersOuiOnEscape();
+    void enterOnAStyle292BoxAnswersNon();
 };
 
 void QuestionBoxTest::enterAnswersNon() {
@@ -170,6 +171,20 @@ void QuestionBoxTest::yesNoMessageBoxNeverAnswersOuiOnEscape() {
     QVERIFY(messages.messageBox(QStringLiteral("Sûr ?"), 4, QStringLiteral("T")) ==
             MessageAnswer::Yes);
     QCOMPARE(defaultCaption, QStringLiteral("Oui"));
+}
+
+void QuestionBoxTest::enterOnAStyle292BoxAnswersNon() {
+    WidgetMessages messages;
+    QString focused;
+    whenModalIsUp([&](QWidget* w) {
+        QWidget* f = w->focusWidget();
+        auto* b = qobject_cast<QPushButton*>(f);
+        focused = b ? b->text() : QStringLiteral("?");
+        QTest::keyClick(f ? f : w, Qt::Key_Return);
+    });
+    QVERIFY(messages.messageBox(QStringLiteral("Supprimer ?"), 292, QStringLiteral("Motif")) ==
+            MessageAnswer::No);
+    QCOMPARE(focused, QStringLiteral("Non"));
 }
 
 QTEST_MAIN(QuestionBoxTest)
