@@ -31,6 +31,7 @@ class MainWindowTest : public QObject {
     void theRedrawMarksTheOptionPictures();
     void aWarningShowsTheSignWithItsText();
     void aClickOnTheFreeAreaPutsTheHeldChargeBack();
+    void labelsAndTheTitleBarAreNotTheFreeArea();
 
   private:
     ProgramHarness* h = nullptr;
@@ -310,6 +311,35 @@ void MainWindowTest::aClickOnTheFreeAreaPutsTheHeldChargeBack() {
     w->redraw();
     h->ws().Modified = false;
     w->refreshTitle();
+}
+
+void MainWindowTest::labelsAndTheTitleBarAreNotTheFreeArea() {
+    // The whole title bar is the title or its buttons: it drags, it opens no menu.
+    for (const QPoint p : {QPoint(3, 10), QPoint(668, 10), QPoint(693, 10), QPoint(718, 20)}) {
+        QWidget* under = w->childAt(p);
+        QVERIFY2(under == w->Label2 || under == w->Command1 || under == w->Command2,
+                 qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
+    }
+    // A right click on a caption opens no file menu.
+    h->messages->popups.clear();
+    for (QWidget* label :
+         {static_cast<QWidget*>(w->WarnLabel), static_cast<QWidget*>(w->Label1),
+          static_cast<QWidget*>(w->Label3), static_cast<QWidget*>(w->Label4),
+          static_cast<QWidget*>(w->CoordCaption), static_cast<QWidget*>(w->Label2)})
+        QTest::mouseClick(label, Qt::RightButton, {}, QPoint(3, 3));
+    QVERIFY(h->messages->popups.empty());
+    // Choosing a tab leaves the overlay as it is.
+    w->SelPic->setGeometry(10, 10, 20, 20);
+    w->SelPic->show();
+    QTest::mouseClick(w->Label3, Qt::LeftButton);
+    QVERIFY(w->ListView2->isVisible());
+    QVERIFY(w->SelPic->isVisible());
+    QTest::mouseDClick(w->Label2, Qt::LeftButton, {}, QPoint(40, 10));
+    QVERIFY(w->SelPic->isVisible());
+    QTest::mouseClick(w->Label1, Qt::LeftButton);
+    QVERIFY(w->SelPic->isVisible());
+    w->Form_MouseDown(1, 0, 470, 400);
+    QVERIFY(!w->SelPic->isVisible());
 }
 
 QTEST_MAIN(MainWindowTest)
