@@ -8,6 +8,7 @@
 
 #include "editor/picture_box.h"
 #include "model/charge_placing.h"
+#include "model/motifs.h"
 #include "model/tinctures.h"
 #include "model/workspace.h"
 #include "program_harness.h"
@@ -32,6 +33,7 @@ class MainWindowTest : public QObject {
     void aWarningShowsTheSignWithItsText();
     void aClickOnTheFreeAreaPutsTheHeldChargeBack();
     void labelsAndTheTitleBarAreNotTheFreeArea();
+    void aGroupedChargeThrownAwayAsksAboutItsGroup();
 
   private:
     ProgramHarness* h = nullptr;
@@ -340,6 +342,74 @@ void MainWindowTest::labelsAndTheTitleBarAreNotTheFreeArea() {
     QVERIFY(w->SelPic->isVisible());
     w->Form_MouseDown(1, 0, 470, 400);
     QVERIFY(!w->SelPic->isVisible());
+}
+
+void MainWindowTest::aGroupedChargeThrownAwayAsksAboutItsGroup() {
+    QImage square(20, 20, QImage::Format_RGB32);
+    square.fill(qRgb(255, 0, 0));
+    const QString path = h->home.filePath("groupe.bmp");
+    QVERIFY(square.save(path));
+    Workspace& ws = h->ws();
+    // Three charges, 1 and 2 grouped; charge 1 held and dragged off the shield.
+    const auto placeGroup = [&]() -> int {
+        for (int k = 1; k <= 3; ++k)
+            if (!AddCharge(ws, h->program->r.Charges,
+                           OverlayBox{10.0 * k, 10, 20, 20, path.toStdString()}, k))
+                return 0;
+        const int g = NewMotif(ws);
+        AddChargeToMotif(ws, g, 1);
+        AddChargeToMotif(ws, g, 2);
+        ws.CurrentBlazon.Charges[1].InUse = 0;
+        ws.SelectedCharge = 1;
+        w->SelPic->setGeometry(300, 10, 20, 20);
+        w->SelPic->show();
+        return g;
+    };
+    const QString question = QStringLiteral(
+        "Ce meuble fait partie d'un motif totalisant 2 meuble(s). Désirez-vous supprimer tous "
+        "les meubles de ce motif. Sinon, seul ce meuble sera supprimé.");
+
+    // "Non": only the held charge goes, and leaves the group.
+    int g = placeGroup();
+    QVERIFY(g != 0);
+    h->messages->boxes.clear();
+    h->messages->boxAnswers = {MessageAnswer::Ok, MessageAnswer::No};
+    w->Form_MouseMove(0, 0, 470, 400);
+    QCOMPARE(int(h->messages->boxes.size()), 2);
+    QCOMPARE(h->messages->boxes[1].text, question);
+    QCOMPARE(h->messages->boxes[1].title, QStringLiteral("Motif"));
+    QCOMPARE(h->messages->boxes[1].style, 36);
+    QCOMPARE(ws.SelectedCharge, 0);
+    QCOMPARE(ws.CurrentBlazon.Charges[1].InUse, 0);
+    QCOMPARE(int(ws.CurrentBlazon.Charges[1].Motif), 0);
+    QCOMPARE(ws.CurrentBlazon.Charges[2].InUse, kTrue);
+    QCOMPARE(int(ws.Groups.Motifs[std::size_t(g)].Count), 1);
+    QCOMPARE(int(ws.Groups.Motifs[std::size_t(g)].Members[1]), 2);
+    QVERIFY(ws.Modified);
+
+    // "Oui": the whole group goes, the charge outside it stays.
+    for (int k = 1; k <= 3; ++k) w->ClearCharge(k);
+    ClearMotif(ws, g);
+    ws.CurrentBlazon.Charges[2].Motif = 0;
+    g = placeGroup();
+    QVERIFY(g != 0);
+    h->messages->boxes.clear();
+    h->messages->boxAnswers = {MessageAnswer::Ok, MessageAnswer::Yes};
+    w->Form_MouseMove(0, 0, 470, 400);
+    QCOMPARE(int(h->messages->boxes.size()), 2);
+    QCOMPARE(ws.CurrentBlazon.Charges[1].InUse, 0);
+    QCOMPARE(ws.CurrentBlazon.Charges[2].InUse, 0);
+    QCOMPARE(int(ws.CurrentBlazon.Charges[2].Motif), 0);
+    QCOMPARE(ws.CurrentBlazon.Charges[3].InUse, kTrue);
+    QCOMPARE(int(ws.Groups.Motifs[std::size_t(g)].Count), 0);
+    QCOMPARE(int(ws.Groups.Motifs[std::size_t(g)].InUse), 0);
+    // The canvas no longer shows the grouped charges.
+    QCOMPARE(w->Picture1->picture().pixel(25, 15), toQImage(h->program->r.Picture1).pixel(25, 15));
+
+    w->ClearCharge(3);
+    w->redraw();
+    ws.Modified = false;
+    w->refreshTitle();
 }
 
 QTEST_MAIN(MainWindowTest)
