@@ -20,6 +20,8 @@ QLabel* caption(QWidget* parent, const char* name, const QString& text, QRect bo
     label->setObjectName(QString::fromUtf8(name));
     label->setGeometry(box);
     label->setAlignment(align);
+    // File names and phrases are shown letter for letter, never read as markup.
+    label->setTextFormat(Qt::PlainText);
     // A press on a caption is the caption's: it must not reach the window's
     // free area, where it would open the file menu or put a held charge down.
     label->setAttribute(Qt::WA_NoMousePropagation);

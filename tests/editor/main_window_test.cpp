@@ -34,6 +34,7 @@ class MainWindowTest : public QObject {
     void aClickOnTheFreeAreaPutsTheHeldChargeBack();
     void labelsAndTheTitleBarAreNotTheFreeArea();
     void aGroupedChargeThrownAwayAsksAboutItsGroup();
+    void theTitleAndTheBlazonShowTheirTextAsItStands();
 
   private:
     ProgramHarness* h = nullptr;
@@ -410,6 +411,30 @@ void MainWindowTest::aGroupedChargeThrownAwayAsksAboutItsGroup() {
     w->redraw();
     ws.Modified = false;
     w->refreshTitle();
+}
+
+void MainWindowTest::theTitleAndTheBlazonShowTheirTextAsItStands() {
+    // A file name or a phrase that looks like markup is shown letter for letter.
+    const auto titleWidth = [&](const char* path) {
+        h->ws().CurrentBlazon.FilePath = path;
+        w->refreshTitle();
+        return w->Label2->sizeHint().width();
+    };
+    const int tag = QFontMetrics(w->Label2->font()).horizontalAdvance(QStringLiteral("<u>"));
+    QVERIFY(titleWidth("/x/Lion <u>x.bls") - titleWidth("/x/Lion x.bls") >= tag - 2);
+    h->ws().CurrentBlazon.FilePath.clear();
+    w->refreshTitle();
+
+    const auto blazonWidth = [&](const char* text) {
+        RedrawResult result = RedrawShield(h->ws(), h->program->r);
+        result.BlazonText = text;
+        w->applyRedraw(result);
+        return w->WarnLabel->sizeHint().width();
+    };
+    const int italicTags =
+        QFontMetrics(w->WarnLabel->font()).horizontalAdvance(QStringLiteral("<i></i>"));
+    QVERIFY(blazonWidth("D'Or au <i>x</i>.") - blazonWidth("D'Or au x.") >= italicTags - 2);
+    w->redraw();
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -43,6 +43,7 @@ class QuestionBoxTest : public QObject {
     void closingByTheFrameIsNon();
     void theQuestionLooksAsAsked();
     void theWaitBoxHasNoButtons();
+    void textsThatLookLikeMarkupShowAsTheyStand();
     void styleNumbersGiveButtonsAndDefaults();
     void yesNoMessageBoxNeverAnswersOuiOnEscape();
     void enterOnAStyle292BoxAnswersNon();
@@ -123,6 +124,26 @@ void QuestionBoxTest::theWaitBoxHasNoButtons() {
     box.show();
     QVERIFY(QApplication::overrideCursor() != nullptr);
     QApplication::restoreOverrideCursor();
+}
+
+void QuestionBoxTest::textsThatLookLikeMarkupShowAsTheyStand() {
+    Form2 box;
+    box.setMessage(QStringLiteral("\rQuitter <i>x</i>.bls ?"));
+    const int tagged = box.Label1->sizeHint().width();
+    box.setMessage(QStringLiteral("\rQuitter x.bls ?"));
+    const int plain = box.Label1->sizeHint().width();
+    QVERIFY(tagged - plain >=
+            QFontMetrics(box.Label1->font()).horizontalAdvance(QStringLiteral("<i></i>")) - 2);
+
+    WidgetMessages messages;
+    Qt::TextFormat format = Qt::AutoText;
+    whenModalIsUp([&](QWidget* w) {
+        format = qobject_cast<QMessageBox*>(w)->textFormat();
+        qobject_cast<QMessageBox*>(w)->defaultButton()->click();
+    });
+    messages.messageBox(QStringLiteral("Le fichier <b>x</b>.bls est introuvable."), 48,
+                        QStringLiteral("Ouvrir un blason"));
+    QCOMPARE(int(format), int(Qt::PlainText));
 }
 
 void QuestionBoxTest::styleNumbersGiveButtonsAndDefaults() {
