@@ -10,6 +10,7 @@
 #include "model/tincture_table.h"
 #include "model/workspace.h"
 #include "render/charge_recolouring.h"
+#include "render/charge_steps.h"
 #include "render/redraw_shield.h"
 #include "render/renderer.h"
 
@@ -115,6 +116,28 @@ void BM_RedrawHeavyWithoutCharges(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RedrawHeavyWithoutCharges);
+
+// The charges' own share: placing them and drawing the three layers.
+void BM_ClassifyAndDrawFiftyCharges(benchmark::State& state) {
+    Scene scene;
+    for (auto _ : state) {
+        for (int n = 1; n <= kChargeCount; ++n) scene.ws->CurrentBlazon.Charges[n].InUse = kTrue;
+        ClassifyCharges(*scene.ws, *scene.r);
+        for (int layer = 1; layer <= 3; ++layer) DrawChargesLayer(*scene.ws, *scene.r, layer);
+        benchmark::DoNotOptimize(scene.r->Picture1.data());
+    }
+}
+BENCHMARK(BM_ClassifyAndDrawFiftyCharges);
+
+void BM_DrawFiftyChargesInThreeLayers(benchmark::State& state) {
+    Scene scene;
+    for (auto _ : state) {
+        for (int n = 1; n <= kChargeCount; ++n) scene.ws->CurrentBlazon.Charges[n].InUse = kTrue;
+        for (int layer = 1; layer <= 3; ++layer) DrawChargesLayer(*scene.ws, *scene.r, layer);
+        benchmark::DoNotOptimize(scene.r->Picture1.data());
+    }
+}
+BENCHMARK(BM_DrawFiftyChargesInThreeLayers);
 
 // One charge prepared afresh (after an undo, a new picture in its slot).
 void BM_PrepareChargeLayers(benchmark::State& state) {

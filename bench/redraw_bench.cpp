@@ -62,5 +62,30 @@ void BM_RedrawBlackAndWhiteTierce(benchmark::State& state) {
 }
 BENCHMARK(BM_RedrawBlackAndWhiteTierce);
 
+// The heaviest pieces: a crenellated tiercé with two furred parts, a furred
+// champagne and three furred bends with heraldic edges, under the grid.
+void BM_RedrawHeavyPieces(benchmark::State& state) {
+    Scene scene;
+    BlazonRecord& b = scene.ws->CurrentBlazon;
+    b.Partition = 18;  // Tiercé en bande
+    b.Parts[1].Kind = b.Parts[1].Tincture = 108;
+    b.Parts[2].Kind = 33;
+    b.Parts[2].Tincture = 3;
+    b.Parts[3].Kind = b.Parts[3].Tincture = 110;
+    b.Parts[1].Line.LineKind = 13;  // crénelé
+    b.Ordinary2.Present = kTrue;
+    b.Ordinary2.Type = 12;  // champagne
+    b.Parts[5].Kind = b.Parts[5].Tincture = 113;
+    b.Parts[5].Line.LineKind = 11;
+    b.Ordinary1.Present = kTrue;
+    b.Ordinary1.Type = 4;  // bande
+    b.Ordinary1.Repeat = 2;
+    b.Parts[7].Kind = b.Parts[7].Tincture = 109;
+    b.Parts[7].Line.LineKind = 13;
+    scene.ws->GridVisible = true;
+    runRedraws(state, scene);
+}
+BENCHMARK(BM_RedrawHeavyPieces);
+
 }  // namespace
 }  // namespace tess

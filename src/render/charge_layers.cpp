@@ -3,6 +3,9 @@
 #include "render/charge_layers.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <vector>
 
 #include "model/placed_charges.h"
 #include "model/warnings.h"
@@ -118,17 +121,48 @@ void classifyCharges(Workspace& ws, const PlacementMaps& maps) {
     }
 }
 
+void stampStretched(Surface& dst, int dx, int dy, int dw, int dh, const Surface& mask,
+                    const Surface& picture) {
+    const int sw = std::min(mask.width(), picture.width());
+    const int sh = std::min(mask.height(), picture.height());
+    if (dw == 0 || dh == 0 || sw <= 0 || sh <= 0) return;
+    // The box and its nearest-neighbour mapping exactly as the stretching
+    // copy has them, so the result is that of the two copies in turn.
+    const std::int64_t boxLeft = dw < 0 ? std::int64_t(dx) + dw : dx;
+    const std::int64_t boxTop = dh < 0 ? std::int64_t(dy) + dh : dy;
+    const std::int64_t bw = std::abs(std::int64_t(dw)), bh = std::abs(std::int64_t(dh));
+    const std::int64_t x0 = std::max<std::int64_t>(boxLeft, 0);
+    const std::int64_t x1 = std::min<std::int64_t>(boxLeft + bw, dst.width());
+    const std::int64_t y0 = std::max<std::int64_t>(boxTop, 0);
+    const std::int64_t y1 = std::min<std::int64_t>(boxTop + bh, dst.height());
+    if (x0 >= x1 || y0 >= y1) return;
+    thread_local std::vector<int> column;
+    column.resize(std::size_t(x1 - x0));
+    for (std::int64_t x = x0; x < x1; ++x) {
+        const std::int64_t i = dw < 0 ? boxLeft + bw - 1 - x : x - boxLeft;
+        column[std::size_t(x - x0)] = int(i * sw / bw);
+    }
+    const int n = int(x1 - x0);
+    for (std::int64_t y = y0; y < y1; ++y) {
+        const std::int64_t j = dh < 0 ? boxTop + bh - 1 - y : y - boxTop;
+        const int sy = int(j * sh / bh);
+        const Colour* m = mask.row(sy);
+        const Colour* p = picture.row(sy);
+        Colour* d = dst.row(int(y)) + x0;
+        for (int i = 0; i < n; ++i) {
+            const int sx = column[std::size_t(i)];
+            d[i] = (d[i] & m[sx]) ^ p[sx];
+        }
+    }
+}
+
 namespace {
 
 void stamp(const ChargeRecord& c, const ChargeSurfaces& surfaces, int n, Surface& target, int x,
            int y, int w, int h) {
-    const BankPicture& bank = surfaces.bank(c.ImageIndex);
-    const Surface& working = surfaces.workingPicture(n);
-    const int bw = bank.mask.width(), bh = bank.mask.height();
-    const int dx = c.Mirrored != 0 ? x + w : x;
-    const int dw = c.Mirrored != 0 ? -w : w;
-    StretchBlt(target, dx, y, dw, h, bank.mask, 0, 0, bw, bh, RasterOp::And);
-    StretchBlt(target, dx, y, dw, h, working, 0, 0, bw, bh, RasterOp::Xor);
+    const bool mirrored = c.Mirrored != 0;
+    stampStretched(target, mirrored ? x + w : x, y, mirrored ? -w : w, h,
+                   surfaces.bank(c.ImageIndex).mask, surfaces.workingPicture(n));
 }
 
 }  // namespace

@@ -52,6 +52,13 @@ void classifyCharges(Workspace& ws, const PlacementMaps& maps);
 void drawChargesLayer(Workspace& ws, ChargeSurfaces& surfaces, Surface& canvas, Surface& hitMap,
                       int layer);
 
+// The transparent stamp of a picture stretched into the box (dx, dy, dw, dh),
+// a negative width flipping it: the mask with AND, then the picture with XOR,
+// as the two stretching copies give them, in one pass. Mask and picture share
+// their size; their whole area is the source.
+void stampStretched(Surface& dst, int dx, int dy, int dw, int dh, const Surface& mask,
+                    const Surface& picture);
+
 // Stamps charge `n` into the w x h box at the origin of `target` (the
 // selected-charge overlay): its bank mask with AND, then its working picture
 // with XOR, both stretched from the whole bank picture, flipped when the

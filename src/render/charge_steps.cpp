@@ -12,8 +12,8 @@ void ClassifyCharges(Workspace& ws, Renderer& r) {
     const BlazonRecord& b = ws.CurrentBlazon;
     // The pieces' zones go onto the maps exactly as they go onto the canvas,
     // every copy of a repeated piece included.
-    layOrdinary2(b, r, r.PartMapDC, PieceTarget::KeyMap);
-    layOrdinary1(b, r, r.OrdinaryMapDC, PieceTarget::KeyMap);
+    layOrdinary2(b, r, {.KeyMap = &r.PartMapDC});
+    layOrdinary1(b, r, {.KeyMap = &r.OrdinaryMapDC});
     classifyCharges(ws, PlacementMaps{r.PartMapDC, r.OrdinaryMapDC, ordinaryDrawn(b.Ordinary1, 1)});
 }
 

@@ -62,11 +62,20 @@ class DiagonalLine {
         const int a = steps_.a, p = steps_.p, q = steps_.q;
         startAt(-2);
         int t = bend_ ? 2 * a : -2 * a;
+        const LinePoint startReach = bend_ ? LinePoint{x0_ - 55, -56} : LinePoint{x0_ + 15, -15};
         if (bend_) {
-            pen_.line(Q(0), {x0_ - 55, -56});
+            pen_.line(Q(0), startReach);
+            // The zigzag begins half a step before the extension's foot.
+            pen_.line(Q(-1) + lower(), startReach);
         } else {
-            pen_.line(Q(0) + upper(), {x0_ + 15, -15});
+            // One more tooth before the first, the extension leaving from its
+            // outer corner: leaving from the first upper corner, it would cut
+            // into the field beside the start point when the teeth are deep
+            // and narrow.
+            pen_.line(Q(-1) + lower(), Q(0) + upper());
+            pen_.line(Q(-1) + lower(), startReach);
         }
+
         const int reach = style_.Width + style_.Depth + length_;
         const int bound = bend_ ? 2 * reach : reach;
         int u = 0;
@@ -79,7 +88,9 @@ class DiagonalLine {
             }
         }
         const LinePoint end = Q(u);
-        pen_.line({end.x - p, end.y - q}, {end.x + 100 * sd_, end.y});
+        const LinePoint endReach{end.x + 100 * sd_, end.y};
+        pen_.line({end.x - p, end.y - q}, endReach);
+        if (bend_) pen_.line(Q(u - 1) + lower(), endReach);
     }
 
     // Crênelé, bretessé, contre-bretessé and bastillé: a square wave with its
@@ -100,12 +111,15 @@ class DiagonalLine {
 
         if (!bend_) {
             pen_.line(Q(0) + lower(), {x1_ + 15, -15});
-        } else if (kind == kLineCrenele || kind == kLineBastille) {
-            pen_.line(Q(0) + upper(), {x0_ - 55, y0_ - 55});
-        } else if (kind == kLineBretesse && plumb) {
-            pen_.line(Q(0) + lower(), {x0_ - 55, -56});
         } else {
-            pen_.line(Q(0) + upper(), {x0_ - 55, -56});
+            const bool fromLower = kind == kLineBretesse && plumb;
+            const LinePoint reach = kind == kLineCrenele || kind == kLineBastille
+                                        ? LinePoint{x0_ - 55, y0_ - 55}
+                                        : LinePoint{x0_ - 55, -56};
+            pen_.line(Q(0) + (fromLower ? lower() : upper()), reach);
+            // A vertical-sided bend wave begins on the top of its first merlon,
+            // which touches neither side the extension may leave from.
+            if (plumb) pen_.line(merlonTop(0), reach);
         }
 
         int bound = length_ + style_.Width;
@@ -114,7 +128,11 @@ class DiagonalLine {
         } else if (bend_ && (kind == kLineBretesse || kind == kLineContreBretesse)) {
             bound = length_ + 2 * style_.Width;
         }
-        for (int t = 0, u = 0; t <= bound; t += 2 * a, u += 2) {
+        // Short styles on a deep line may stop before their last corner has
+        // passed the end point; a few more periods carry it out of the field.
+        const int limit = bound + std::abs(style_.Depth) + style_.Width;
+        int u = 0;
+        for (int t = 0; t <= bound || (t <= limit && !pastEnd(waveEnd(u))); t += 2 * a, u += 2) {
             if (!plumb) {
                 squarePeriod(u);
             } else if (bend_) {
@@ -124,6 +142,9 @@ class DiagonalLine {
             }
         }
         endExtension();
+        // The extension leaves from the end point, which the wave passes at a
+        // distance; joining the wave's last corner to its foot closes the line.
+        pen_.line(waveEnd(u), endReach());
     }
 
   private:
@@ -137,7 +158,20 @@ class DiagonalLine {
         y0_ = y1_ + u * steps_.b;
     }
 
-    void endExtension() const { pen_.line(x2_, y2_, x2_ + 15 * sd_, bottom_); }
+    LinePoint endReach() const { return {x2_ + 15 * sd_, bottom_}; }
+    void endExtension() const { pen_.line({x2_, y2_}, endReach()); }
+
+    // The last corner of a wave drawn up to half step u: on the lower side.
+    LinePoint waveEnd(int u) const { return (bend_ ? Q(u - 1) : Q(u)) + lower(); }
+
+    // Whether a point lies beyond the end point along the line (and below it).
+    bool pastEnd(LinePoint point) const {
+        return point.y >= y2_ && (bend_ ? point.x >= x2_ : point.x <= x2_);
+    }
+
+    LinePoint merlonTop(int u) const {
+        return {Q(u).x - steps_.p, Q(u).y - steps_.q - style_.Depth / 2};
+    }
 
     // Bend sinister: merlon below on [u, u+1], crenel above on [u+1, u+2].
     // Bend: lower side on [u-1, u], upper side on [u, u+1].
@@ -155,11 +189,9 @@ class DiagonalLine {
     // Vertical-sided merlons of a bend: their tops half the depth above the
     // upper side.
     void plumbBendPeriod(int u) const {
-        const int p = steps_.p, rise = steps_.q + style_.Depth / 2;
-        auto top = [&](int v) { return LinePoint{Q(v).x - p, Q(v).y - rise}; };
         pen_.line(Q(u) + lower(), Q(u - 1) + lower());
-        pen_.path({Q(u + 1) + lower(), top(u + 1), top(u)});
-        pen_.line(top(u + 2), Q(u + 2) + lower());
+        pen_.path({Q(u + 1) + lower(), merlonTop(u + 1), merlonTop(u)});
+        pen_.line(merlonTop(u + 2), Q(u + 2) + lower());
     }
 
     // Vertical-sided merlons of a bend sinister: crênelé rises the whole depth
@@ -190,17 +222,22 @@ class DiagonalLine {
 void drawDiagonalLine(const LinePen& pen, int x1, int y1, int x2, int y2, const LineStyle& style,
                       bool edgeFlag, int direction) {
     DiagonalLine line(pen, x1, y1, x2, y2, style, edgeFlag, direction);
-    const int kind = style.LineKind;
-    const bool patterned =
-        kind == kLineCrenele ? edgeFlag
-        : kind == kLineBastille
-            ? !edgeFlag
-            : kind == kLineDentele || kind == kLineBretesse || kind == kLineContreBretesse;
-    // Nébulé and engrelé have no diagonal form; a style or a line the pattern
-    // cannot be stepped on is drawn plain rather than not at all.
-    if (!patterned || !line.prepare()) return line.plain();
-    if (kind == kLineDentele) return line.dentele();
-    line.crenellated();
+    // A style or a line the pattern cannot be stepped on is drawn plain rather
+    // than not at all.
+    const bool stepped = line.prepare();
+    switch (stepped ? style.LineKind : kLinePlain) {
+        case kLineDentele:
+            return line.dentele();
+        case kLineCrenele:
+            return edgeFlag ? line.crenellated() : line.plain();
+        case kLineBastille:
+            return edgeFlag ? line.plain() : line.crenellated();
+        case kLineBretesse:
+        case kLineContreBretesse:
+            return line.crenellated();
+        default:
+            return line.plain();  // nébulé and engrelé have no diagonal form
+    }
 }
 
 }  // namespace tess

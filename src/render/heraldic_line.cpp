@@ -1,5 +1,6 @@
 #include "render/heraldic_line.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "render/diagonal_line.h"
@@ -65,20 +66,23 @@ class StraightLine {
         squareWave(-h_);
     }
 
-    // Upper half, then lower half of consecutive ellipses. Vertical lines always
-    // run downward, whichever end they are given from.
+    // Upper half, then lower half of consecutive ellipses, each first arc
+    // running 2 pixels past its far end to meet the one before. Run the other
+    // way it would stop short of it instead and leave a gap at every period,
+    // so lines always run rightward or downward, whichever end they are given
+    // from.
     void nebule() {
+        int m = std::min(horizontal_ ? x1_ : y1_, horizontal_ ? x2_ : y2_);
         if (horizontal_) {
+            const int y = y1_;
             for (int t = 0; t <= length_; t += 2 * h_) {
-                const int y = y1_;
-                pen_.arc(m_ + sign_ * h_, c1_, m_, c0_, m_ + sign_ * h_, y, m_, y + 2);
-                m_ += sign_ * h_;
-                pen_.arc(m_, c1_, m_ + sign_ * h_, c0_, m_, y, m_ + sign_ * h_, y);
-                m_ += sign_ * h_;
+                pen_.arc(m + h_, c1_, m, c0_, m + h_, y, m, y + 2);
+                m += h_;
+                pen_.arc(m, c1_, m + h_, c0_, m, y, m + h_, y);
+                m += h_;
             }
             return;
         }
-        int m = y1_ < y2_ ? y1_ : y2_;
         const int x = x1_;
         for (int t = 0; t <= length_; t += 2 * h_) {
             pen_.arc(x - d_, m, x + d_, m + h_, x, m, x + 2, m + h_);

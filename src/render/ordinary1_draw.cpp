@@ -88,26 +88,46 @@ const Surface* insertedArms(const BlazonRecord& b, const Renderer& r) {
     return arms.empty() ? nullptr : &arms;
 }
 
-void paintEmail(Workspace& ws, Renderer& r) {
+// Builds the three pictures from the marking, with the émail: the inserted
+// arms, a fur, or the zone's tincture (hatched on a black-and-white page).
+void buildPictures(Workspace& ws, Renderer& r, const Surface& work) {
     const BlazonRecord& b = ws.CurrentBlazon;
     const PartRecord& zone = b.Parts[7];
     OrdinarySurfaces& pics = r.Ordinary1;
     if (const Surface* arms = insertedArms(b, r)) {
         if (b.Ordinary1.Type == kChef) {
-            paintPiecePicture(pics.MaskDC, *arms, kBigMargin, kBigMargin, pics.ImageDC);
+            const PieceEmail email{kBlack, arms, kBigMargin, kBigMargin};
+            buildPiecePictures(work, kKey, &email, pics);
             return;
         }
         Surface small(kEcussonW, kEcussonH, kBlack);
         StretchBlt(small, 0, 0, kEcussonW, kEcussonH, *arms, 0, 0, kCanvasWidth, kCanvasHeight,
                    RasterOp::Copy);
-        paintPiecePicture(pics.MaskDC, small, kEcussonX, kEcussonY, pics.ImageDC);
+        const PieceEmail email{kBlack, &small, kEcussonX, kEcussonY};
+        buildPiecePictures(work, kKey, &email, pics);
         return;
     }
     if (zoneFur(r, zone)) {
+        // A built-in fur is tiled over the whole work surface already: the
+        // piece takes its pixels where it lies, margins included, which is what
+        // cutting the pattern to the mask gives, edges kept in the line colour.
+        if (zone.Kind >= kFirstBuiltInFur && zone.Kind <= kLastBuiltInFur) {
+            const Surface& pattern = r.FurPatternDCs[std::size_t(zone.Kind - kFirstBuiltInFur)];
+            const PieceEmail email{kBlack, &pattern};
+            buildPiecePictures(work, kKey, &email, pics);
+            return;
+        }
+        buildPiecePictures(work, kKey, nullptr, pics);
         FillOrdinaryWithFur(r, pics.ImageDC, pics.MaskDC, zone.Kind);
         return;
     }
-    paintPieceTincture(ws, pics.Image2DC, kKey, zoneColour(ws, zone), pics.ImageDC);
+    if (ws.PrintBlackWhite) {
+        buildPiecePictures(work, kKey, nullptr, pics);
+        paintPieceHatching(ws, pics, kKey, zoneColour(ws, zone));
+        return;
+    }
+    const PieceEmail email{zoneColour(ws, zone)};
+    buildPiecePictures(work, kKey, &email, pics);
 }
 
 }  // namespace
@@ -143,8 +163,7 @@ void DrawOrdinary1(Workspace& ws, Renderer& r) {
             markPiece(work, kKey, seeds.Piece, seeds.Field);
         }
     }
-    buildMaskAndKey(work, kKey, r.Ordinary1.MaskDC, r.Ordinary1.Image2DC);
-    paintEmail(ws, r);
+    buildPictures(ws, r, work);
 }
 
 }  // namespace tess

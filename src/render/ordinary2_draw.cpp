@@ -25,14 +25,18 @@ void DrawOrdinary2(Workspace& ws, Renderer& r) {
     markPiece(work, key, {&seeds.Piece, 1}, {seeds.Field.data(), std::size_t(seeds.FieldCount)});
 
     OrdinarySurfaces& pics = r.Ordinary2;
-    buildMaskAndKey(work, key, pics.MaskDC, pics.Image2DC);
     // A fur lies over the zone as the fur of a field part does: fixed to the
     // shield, whatever the piece's shape.
     if (const Surface* fur = zoneFur(r, zone)) {
-        paintPiecePicture(pics.MaskDC, *fur, 0, 0, pics.ImageDC);
-        return;
+        const PieceEmail email{kBlack, fur};
+        buildPiecePictures(work, key, &email, pics);
+    } else if (ws.PrintBlackWhite) {
+        buildPiecePictures(work, key, nullptr, pics);
+        paintPieceHatching(ws, pics, key, zoneColour(ws, zone));
+    } else {
+        const PieceEmail email{zoneColour(ws, zone)};
+        buildPiecePictures(work, key, &email, pics);
     }
-    paintPieceTincture(ws, pics.Image2DC, key, zoneColour(ws, zone), pics.ImageDC);
 }
 
 }  // namespace tess

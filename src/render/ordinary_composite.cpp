@@ -8,13 +8,11 @@
 namespace tess {
 
 void CompositeOrdinary2(Workspace& ws, Renderer& r) {
-    layOrdinary2(ws.CurrentBlazon, r, r.Picture1, PieceTarget::Canvas);
-    layOrdinary2(ws.CurrentBlazon, r, r.Model, PieceTarget::KeyMap);
+    layOrdinary2(ws.CurrentBlazon, r, {&r.Picture1, &r.Model});
 }
 
 void CompositeOrdinary1(Workspace& ws, Renderer& r) {
-    layOrdinary1(ws.CurrentBlazon, r, r.Picture1, PieceTarget::Canvas);
-    layOrdinary1(ws.CurrentBlazon, r, r.Model, PieceTarget::KeyMap);
+    layOrdinary1(ws.CurrentBlazon, r, {&r.Picture1, &r.Model});
 }
 
 }  // namespace tess

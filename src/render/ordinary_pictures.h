@@ -9,6 +9,7 @@ namespace tess {
 
 struct Workspace;
 class Renderer;
+struct OrdinarySurfaces;
 
 // A seed point in the coordinates of the surface it is flooded on.
 struct SeedPoint {
@@ -24,24 +25,33 @@ struct SeedPoint {
 void markPiece(Surface& work, Colour key, std::span<const SeedPoint> pieceSeeds,
                std::span<const SeedPoint> fieldSeeds);
 
-// The mask and the key picture of a piece marked on `work` in `key`: the piece
-// black on the mask and `key` on the key picture, its edge pixels (the line
-// colour) the line colour on both, everything else field: white on the mask,
-// black on the key picture. One pass, so a pocket that no flood reached is
-// field rather than left in the work surface's background.
-void buildMaskAndKey(const Surface& work, Colour key, Surface& mask, Surface& keyPicture);
+// What the coloured picture shows on the piece: a solid colour, or the pixels
+// of a picture whose top left corner lies at (PictureX, PictureY) of the work
+// surface (black where the picture ends).
+struct PieceEmail {
+    Colour Fill = kBlack;
+    const Surface* Picture = nullptr;
+    int PictureX = 0;
+    int PictureY = 0;
+};
 
-// The coloured picture of a piece in tincture `colour`: the piece in the colour
-// (on a black-and-white page, white with the tincture's hatching), edges in the
-// line colour, the rest black. Every region of the piece is painted, however
-// many the outline made.
-void paintPieceTincture(Workspace& ws, const Surface& keyPicture, Colour key, Colour colour,
-                        Surface& image);
+// The pictures of a piece marked on `work` in `key`. The mask holds the piece
+// black, the key picture in `key`, the coloured picture in its émail; on all
+// three the edges (the line colour) stay the line colour and everything else is
+// field: white on the mask, black on the others. Without an émail the caller
+// paints the coloured picture whole. A pocket that no flood reached is field.
+//
+// The pictures keep, per row, the span of columns the piece covers; only the
+// spans the piece covers now or covered last time are written, since the
+// pictures hold field everywhere else already. That leaves a thin piece's
+// drawing a fraction of three whole-surface passes.
+void buildPiecePictures(const Surface& work, Colour key, const PieceEmail* email,
+                        OrdinarySurfaces& piece);
 
-// The coloured picture of a piece showing a picture: each pixel of the piece
-// takes the pixel of `picture` at its own place shifted by (-dx, -dy) (black
-// where the picture ends), edges the line colour, the rest black.
-void paintPiecePicture(const Surface& mask, const Surface& picture, int dx, int dy, Surface& image);
+// The coloured picture of a piece on a black-and-white page: white with the
+// hatching of the tincture of `colour`, edges in the line colour, the rest
+// black. Every region of the piece is hatched, however many the outline made.
+void paintPieceHatching(Workspace& ws, OrdinarySurfaces& piece, Colour key, Colour colour);
 
 // The current colour of a zone's tincture; a zone whose tincture is no
 // tincture number is painted in Or, as the field's parts are.

@@ -39,6 +39,8 @@ void makeOrdinarySurfaces(Renderer& r) {
     r.Ordinary2.Image2DC = blankPicture();
     r.Ordinary2.ImageDC = blankPicture();
     r.Ordinary2.MaskDC = blankPicture();
+    r.Ordinary1.MaskSpans.clear();
+    r.Ordinary2.MaskSpans.clear();
 }
 
 }  // namespace

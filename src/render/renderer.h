@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <utility>
+#include <vector>
 
 #include "model/image_bank.h"
 #include "model/records.h"
@@ -39,6 +41,9 @@ struct OrdinarySurfaces {
     Surface Image2DC;
     Surface ImageDC;
     Surface MaskDC;
+    // Per mask row, the columns [first, last) outside which the mask is white,
+    // so laying the piece skips the rows' untouched ends; none: whole rows.
+    std::vector<std::pair<int, int>> MaskSpans;
 };
 
 // Every drawing surface of the shield, made once by InitGraphics and dropped by

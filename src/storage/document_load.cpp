@@ -33,10 +33,20 @@ FileMessage unreadableDocumentMessage() {
         "Erreur survenue dans mnuOpen::OnClick (Erreur d'accès au chemin ou au fichier)");
 }
 
+// A side file's picture when it is a plain file and its sizes fit the
+// records' 16-bit fields; anything else (a pipe would block the opening, a
+// wider picture would come back with a negative width) is left out.
+std::optional<Surface> plainPicture(const std::string& file) {
+    if (!fileExists(file)) return std::nullopt;
+    std::optional<Surface> picture = loadPicture(file);
+    if (picture && (picture->width() > 32767 || picture->height() > 32767)) return std::nullopt;
+    return picture;
+}
+
 // The picture of a side file, after asking for it once when it is missing.
 std::optional<Surface> sidePicture(const std::string& file, const FileDialogs& dialogs) {
     if (!fileExists(file) && LocateMissingFile(file, false, dialogs).empty()) return std::nullopt;
-    return loadPicture(file);
+    return plainPicture(file);
 }
 
 // A picture placed on a blank canvas-sized surface, as the renderer keeps the
@@ -70,7 +80,7 @@ std::vector<int> loadPictures(Workspace& ws, Renderer& r, const std::string& pat
         ImageBankEntry& entry = ws.Bank[slot];
         const std::string pictureFile = imagePictureFile(path, number);
         const auto picture = sidePicture(pictureFile, dialogs);
-        const auto mask = picture ? loadPicture(imageMaskFile(path, number)) : std::nullopt;
+        const auto mask = picture ? plainPicture(imageMaskFile(path, number)) : std::nullopt;
         if (!picture || !mask || picture->width() != mask->width() ||
             picture->height() != mask->height()) {
             entry.InUse = 0;

@@ -50,12 +50,14 @@ class StagedFiles {
 
     // Empty text on success, else the reason.
     std::string add(const Surface& picture, const std::string& finalPath) {
+        if (std::string error = blockedPlace(finalPath); !error.empty()) return error;
         const std::string staged = finalPath + kStagedSuffix;
         std::string error = savePictureBmp(picture, staged);
         if (error.empty()) files_.emplace_back(staged, finalPath);
         return error;
     }
     std::string add(const std::vector<std::uint8_t>& bytes, const std::string& finalPath) {
+        if (std::string error = blockedPlace(finalPath); !error.empty()) return error;
         const std::string staged = finalPath + kStagedSuffix;
         std::string error = writeFileAtomically(staged, bytes);
         if (error.empty()) files_.emplace_back(staged, finalPath);
@@ -82,6 +84,16 @@ class StagedFiles {
     }
 
   private:
+    // A file cannot be renamed over a folder. Found at commit time, the files
+    // renamed before it would already have replaced the old document's, so
+    // the save is refused while nothing is in place yet.
+    static std::string blockedPlace(const std::string& finalPath) {
+        std::error_code error;
+        if (!std::filesystem::is_directory(std::filesystem::symlink_status(finalPath, error)))
+            return {};
+        return "« " + finalPath + " » est un dossier";
+    }
+
     std::vector<std::pair<std::string, std::string>> files_;
 };
 

@@ -85,6 +85,13 @@ const std::vector<DocumentCase>& documentCases() {
              d.partition(22, 3).line(1, 11).tincture(1, 4).tincture(2, 1).tincture(3, 3);
          },
          "Parti 1) d'azur,  mi-coupé en sénestre  2) d'or et 3) de gueules.", ""},
+        {"SecondHalfFollowsTheChargesOfPartOne",
+         [](BlazonDocument& d) {
+             d.partition(22, 3).tincture(1, 4).tincture(2, 1).tincture(3, 3).charge(1, kEtoile, 1,
+                                                                                    1);
+         },
+         "Parti 1) d'azur chargé de étoile d'or,  mi-coupé en sénestre  2) d'or et 3) de gueules.",
+         ""},
         {"PartiMiCoupeEnDextreWithInsertedArms",
          [](BlazonDocument& d) {
              d.partition(23, 3).tincture(1, 4).tincture(3, 3).inserted(2, "C:\\Blasons\\Lyon.bls");
@@ -135,6 +142,15 @@ const std::vector<DocumentCase>& documentCases() {
                  .userFur(2, 3, "C:\\f\\Étoiles.fmp", 2);
          },
          "Parti 1) d'azur semé d'ondes et 2) d'argent semé de étoiles.", ""},
+
+        {"UserFurOnBothPieces",
+         [](BlazonDocument& d) {
+             d.secondOrder(13)
+                 .userFur(5, 2, "C:\\f\\Hermine.fmp", 2)
+                 .firstOrder(3)
+                 .userFur(7, 0, "/home/u/Ondes.fmp", 1);
+         },
+         "D'Azur;  à canton d'argent semé de hermine;  à fasce d'or semé d'ondes", ""},
 
         // Second-order pieces.
         {"AdextreDentele",

@@ -38,18 +38,12 @@ class OrdinaryRedraw : public ChargeRedraw {
     Colour canvas(int x, int y) const { return r.Picture1.pixel(x, y); }
     // The part the key map shows at a shield point, 0 on a line or off the map.
     int part(int x, int y) const { return partOfKeyColour(r.Model.pixel(x, y)); }
-    int classifiedPart(int x, int y) const {
-        return partOfKeyColour(r.OrdinaryMapDC.pixel(x, y));
-    }
+    int classifiedPart(int x, int y) const { return partOfKeyColour(r.OrdinaryMapDC.pixel(x, y)); }
 
     // Looks like the first-order piece (in Or) at a shield point: on the canvas
     // and on the key map.
-    bool onFirst(int x, int y) const {
-        return canvas(x, y) == tincture(kOr) && part(x, y) == 7;
-    }
-    bool onField(int x, int y) const {
-        return canvas(x, y) == tincture(kAzur) && part(x, y) == 1;
-    }
+    bool onFirst(int x, int y) const { return canvas(x, y) == tincture(kOr) && part(x, y) == 7; }
+    bool onField(int x, int y) const { return canvas(x, y) == tincture(kAzur) && part(x, y) == 1; }
     bool onSecond(int x, int y) const {
         return canvas(x, y) == tincture(kGueules) && part(x, y) == 5;
     }

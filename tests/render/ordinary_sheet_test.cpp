@@ -7,7 +7,7 @@ namespace {
 
 using testing::OrdinaryRedraw;
 
-class OrdinarySheet : public OrdinaryRedraw {
+class OrdinarySheet : public testing::OrdinaryRedraw {
   protected:
     void sheet(const std::string& name, const std::vector<Surface>& pictures) {
         std::vector<const Surface*> ptrs;
@@ -55,6 +55,26 @@ TEST_F(OrdinarySheet, SecondOrderPieces) {
             row.push_back(r.Picture1);
         }
         sheet("second_" + std::to_string(size + 1), row);
+    }
+}
+
+}  // namespace
+}  // namespace tess
+
+namespace tess {
+namespace {
+
+TEST_F(OrdinarySheet, PiecesOnEveryShape) {
+    if (!std::getenv("TESSALINE_DUMP_PICTURES")) GTEST_SKIP();
+    for (Long type : {kOrle, kBordure, kEcusson}) {
+        std::vector<Surface> row;
+        for (int shape = 1; shape <= 7; ++shape) {
+            ws.CurrentBlazon.ShieldShape = shape;
+            first(type);
+            redraw();
+            row.push_back(r.Picture1);
+        }
+        sheet("shapes_" + std::to_string(type), row);
     }
 }
 

@@ -86,5 +86,19 @@ TEST_F(SaveFailure, AFailedWriteKeepsTheOldDocumentWholeAndTheUnsavedMark) {
     EXPECT_TRUE(ws().Modified);
 }
 
+TEST_F(SaveFailure, AFolderInPlaceOfASideFileFailsTheSaveBeforeAnythingIsReplaced) {
+    // Renaming a file over a folder fails: found only when the files are put
+    // in place, the previews and the first pictures would already be new.
+    const std::string blocker = imagePictureFile(path, 2);
+    fs::remove(blocker);
+    fs::create_directories(blocker);
+    before = folderContents(home.path("docs"));
+    const SaveOutcome out = save(path);
+    EXPECT_FALSE(out.saved);
+    EXPECT_EQ(out.message.title, "Erreur #75");
+    EXPECT_EQ(folderContents(home.path("docs")), before);
+    EXPECT_TRUE(ws().Modified);
+}
+
 }  // namespace
 }  // namespace tess
