@@ -172,11 +172,7 @@ void Form1::SetUndos() {
 }
 
 void Form1::undoLast() {
-    const std::string path = ws_.CurrentBlazon.FilePath;
-    const std::string folder = ws_.CurrentBlazon.Folder;
     UndoLast(ws_);
-    ws_.CurrentBlazon.FilePath = path;
-    ws_.CurrentBlazon.Folder = folder;
     redraw();
     refreshTitle();
 }
