@@ -222,17 +222,22 @@ class DiagonalLine {
 void drawDiagonalLine(const LinePen& pen, int x1, int y1, int x2, int y2, const LineStyle& style,
                       bool edgeFlag, int direction) {
     DiagonalLine line(pen, x1, y1, x2, y2, style, edgeFlag, direction);
-    const int kind = style.LineKind;
-    const bool patterned =
-        kind == kLineCrenele ? edgeFlag
-        : kind == kLineBastille
-            ? !edgeFlag
-            : kind == kLineDentele || kind == kLineBretesse || kind == kLineContreBretesse;
-    // Nébulé and engrelé have no diagonal form; a style or a line the pattern
-    // cannot be stepped on is drawn plain rather than not at all.
-    if (!patterned || !line.prepare()) return line.plain();
-    if (kind == kLineDentele) return line.dentele();
-    line.crenellated();
+    // A style or a line the pattern cannot be stepped on is drawn plain rather
+    // than not at all.
+    const bool stepped = line.prepare();
+    switch (stepped ? style.LineKind : kLinePlain) {
+        case kLineDentele:
+            return line.dentele();
+        case kLineCrenele:
+            return edgeFlag ? line.crenellated() : line.plain();
+        case kLineBastille:
+            return edgeFlag ? line.plain() : line.crenellated();
+        case kLineBretesse:
+        case kLineContreBretesse:
+            return line.crenellated();
+        default:
+            return line.plain();  // nébulé and engrelé have no diagonal form
+    }
 }
 
 }  // namespace tess

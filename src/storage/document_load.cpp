@@ -2,7 +2,6 @@
 #include <vector>
 
 #include "model/charge_placing.h"
-#include "model/document.h"
 #include "model/image_bank.h"
 #include "model/placed_charges.h"
 #include "model/workspace.h"
@@ -10,6 +9,7 @@
 #include "platform/picture_file.h"
 #include "platform/record_file.h"
 #include "render/charge_recolouring.h"
+#include "render/document_surfaces.h"
 #include "render/redraw_shield.h"
 #include "render/renderer.h"
 #include "storage/document_file.h"
@@ -160,8 +160,7 @@ void loadInsertedArms(Workspace& ws, Renderer& r, const std::string& path,
 // The outcome of a document that could not be opened: a blank document that
 // belongs to no file.
 LoadOutcome failedLoad(Workspace& ws, Renderer& r, FileMessage message) {
-    ResetDocument(ws);
-    ReleaseDocumentPictures(r);
+    NewDocument(ws, r);
     ws.Modified = false;
     LoadOutcome out;
     out.message = std::move(message);
@@ -183,14 +182,6 @@ FileMessage incompatibleDocumentMessage() {
         "Ce fichier ne comporte pas d'informations compatibles à la construction d'un blason!");
 }
 
-void ReleaseDocumentPictures(Renderer& r) {
-    for (int slot = 1; slot <= kImageBankSize; ++slot) r.Charges.releaseBankPicture(slot);
-    for (int c = 1; c <= kChargeCount; ++c) r.Charges.releaseCharge(c);
-    for (auto& s : r.UserFurTiles) s = Surface();
-    for (auto& s : r.UserFurPictures) s = Surface();
-    for (auto& s : r.InsertedPictures) s = Surface();
-}
-
 LoadOutcome LoadDocument(Workspace& ws, Renderer& r, const std::string& path,
                          const FileDialogs& dialogs) {
     if (!fileExists(path)) return failedLoad(ws, r, missingDocumentMessage());
@@ -199,8 +190,7 @@ LoadOutcome LoadDocument(Workspace& ws, Renderer& r, const std::string& path,
     if (!looksLikeDocument(*bytes)) return failedLoad(ws, r, incompatibleDocumentMessage());
 
     AddRecentFile(ws.Recent, path);
-    ResetDocument(ws);
-    ReleaseDocumentPictures(r);
+    NewDocument(ws, r);
     StoredDocument document = decodeDocument(*bytes, ws.CurrentBlazon);
     sanitizeStoredDocument(document, ws.CurrentBlazon);
     ws.CurrentBlazon = document.Blazon;

@@ -198,7 +198,7 @@ TEST(UndoStack, UndoRightAfterAResetGivesTheBlankDocumentAgain) {
     Workspace ws;
     ResetDocument(ws);
     const BlazonRecord blank = ws.CurrentBlazon;
-    makeState(ws, 14);
+    ws.CurrentBlazon.Partition = 14;
     ws.CurrentBlazon.Charges[1].ImageName = "lion.bmp";
     UndoLast(ws);
     EXPECT_EQ(ws.CurrentBlazon, blank);
@@ -226,6 +226,31 @@ TEST(UndoStack, CopiesAreIndependentOfTheCurrentRecord) {
     // The restored record is a copy too: changing it leaves the stack alone.
     ws.CurrentBlazon.Parts[2].InsertedPath = "other";
     EXPECT_EQ(ws.Undos[1].Parts[2].InsertedPath, "");
+}
+
+TEST(UndoStack, UndoKeepsTheFileTheDocumentIsSavedTo) {
+    Workspace ws;
+    ResetDocument(ws);
+    // Drawn, then saved for the first time: the snapshot has no file.
+    ws.CurrentBlazon.Partition = 14;
+    PushUndo(ws);
+    ws.CurrentBlazon.Partition = 22;
+    ws.CurrentBlazon.Folder = "/home/a/";
+    ws.CurrentBlazon.FilePath = "/home/a/arms.bls";
+    UndoLast(ws);
+    EXPECT_EQ(ws.CurrentBlazon.Partition, 14);
+    EXPECT_EQ(ws.CurrentBlazon.Folder, "/home/a/");
+    EXPECT_EQ(ws.CurrentBlazon.FilePath, "/home/a/arms.bls");
+
+    // Saved as another name: undoing must not lead the next save back to the old file.
+    PushUndo(ws);
+    ws.CurrentBlazon.Partition = 23;
+    ws.CurrentBlazon.Folder = "/home/b/";
+    ws.CurrentBlazon.FilePath = "/home/b/copy.bls";
+    UndoLast(ws);
+    EXPECT_EQ(ws.CurrentBlazon.Partition, 14);
+    EXPECT_EQ(ws.CurrentBlazon.Folder, "/home/b/");
+    EXPECT_EQ(ws.CurrentBlazon.FilePath, "/home/b/copy.bls");
 }
 
 TEST(UndoStack, NeitherPushNorUndoTouchesTheTitleMark) {

@@ -179,6 +179,31 @@ TEST_F(DocumentRoundTrip, UserFursComeBackWithTheirTinctureAndPhrase) {
     expectSameDocument(before, after);
 }
 
+TEST_F(DocumentRoundTrip, AUserFurWhoseFileWasAwayKeepsItsPartsThroughASave) {
+    const std::string fur = addUserFur(1, {"33", "31"}, 0);
+    blazon().Partition = 10;
+    blazon().Parts[2].Kind = 117, blazon().Parts[2].Tincture = 117;
+    const std::string path = doc("absente.bls");
+    ASSERT_TRUE(save(path).saved);
+
+    // Opened and saved again while the fur file is away (an unplugged disk).
+    const std::string away = fur + ".ailleurs";
+    std::filesystem::rename(fur, away);
+    {
+        auto without = reopen(path);
+        EXPECT_EQ(without->ws.CurrentBlazon.Parts[2].Kind, 117);
+        ASSERT_TRUE(SaveDocument(without->ws, without->r, path).saved);
+    }
+    std::filesystem::rename(away, fur);
+
+    auto back = reopen(path);
+    const BlazonRecord& b = back->ws.CurrentBlazon;
+    EXPECT_EQ(b.Parts[2].Kind, 117);
+    EXPECT_EQ(b.UserFurs[1].Path, fur);
+    EXPECT_EQ(b.UserFurs[1].DominantTincture, 3);
+    EXPECT_EQ(b.Parts[2].Tincture, 3);
+}
+
 TEST_F(DocumentRoundTrip, InsertedCoatsOfArmsComeBackFromTheirSideFiles) {
     // A first coat of arms, saved in shape 4.
     blazon().Partition = 11;

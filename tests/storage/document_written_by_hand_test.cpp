@@ -13,6 +13,7 @@
 #include "model/workspace.h"
 #include "platform/picture_file.h"
 #include "storage/document_file.h"
+#include "storage/settings_file.h"
 #include "storage/side_files.h"
 #include "tests/platform/ascii_picture.h"
 #include "tests/storage/document_fixture.h"
@@ -290,6 +291,33 @@ TEST_F(DocumentWrittenByHand, SavingItGivesTheSameBytesBack) {
     EXPECT_EQ(mask->height(), 12);
     EXPECT_EQ(mask->pixel(0, 0), kWhite);
     EXPECT_EQ(mask->pixel(4, 6), kBlack);
+}
+
+TEST(SettingsWrittenByHand, EightStringRecordsAndNothingElse) {
+    TempHome home("SettingsWrittenByHand");
+    Settings settings;
+    settings.RecentFiles[1] = "/blasons/Lion.bls";
+    settings.RecentFiles[2] = "/blasons/Aigle écartelé.bls";
+    settings.LastDocFolder = "/blasons/";
+    settings.LastFurFolder = "/fourrures/";
+    ASSERT_EQ(SaveSettingsFile(settings), "");
+    ByHand expected;
+    expected.str("/blasons/Lion.bls")
+        .str(
+            "/blasons/Aigle \xE9"
+            "cartel\xE9.bls");
+    expected.str("############").str("############");
+    expected.str("/blasons/").str("").str("/fourrures/").str("");
+    EXPECT_EQ(readBytes(home.path("QRX.inf")), expected.bytes);
+
+    // Read back from those bytes: free entries are empty again.
+    Settings back;
+    back.LastImageFolder = "/avant/";
+    LoadSettingsFile(back);
+    EXPECT_EQ(back.RecentFiles, settings.RecentFiles);
+    EXPECT_EQ(back.LastDocFolder, "/blasons/");
+    EXPECT_EQ(back.LastImageFolder, "");
+    EXPECT_EQ(back.LastFurFolder, "/fourrures/");
 }
 
 }  // namespace
