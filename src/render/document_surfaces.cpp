@@ -12,6 +12,8 @@ void ReleaseDocumentSurfaces(Renderer& r) {
     for (auto& s : r.UserFurTiles) s = Surface();
     for (auto& s : r.UserFurPictures) s = Surface();
     for (auto& s : r.InsertedPictures) s = Surface();
+    for (auto& path : r.UserFurPaths) path.clear();
+    for (auto& path : r.InsertedPaths) path.clear();
 }
 
 void NewDocument(Workspace& ws, Renderer& r) {

@@ -14,6 +14,7 @@
 #include "render/renderer.h"
 #include "storage/document_file.h"
 #include "storage/document_layout.h"
+#include "storage/document_pictures.h"
 #include "storage/document_sanity.h"
 #include "storage/locate_missing_file.h"
 #include "storage/recent_files.h"
@@ -56,15 +57,6 @@ Surface canvasSized(const Surface& picture) {
     out.clear();
     BitBlt(out, 0, 0, kCanvasWidth, kCanvasHeight, picture, 0, 0, RasterOp::Copy);
     return out;
-}
-
-// The class a part's own tincture gives it, for a part whose coat of arms could
-// not be brought back.
-Long classOfPartTincture(Long tincture) {
-    if (tincture == 1 || tincture == 2) return kClassMetal;
-    if (tincture == 10) return kClassPourpre;
-    if (tincture >= kFirstBuiltInFur && tincture <= kLastUserFur) return tincture;
-    return kClassColour;
 }
 
 // Bank pictures in entry order. Returns, for each picture number, the bank
@@ -149,10 +141,9 @@ void loadInsertedArms(Workspace& ws, Renderer& r, const std::string& path,
         if (picture) {
             part.Kind = kClassInserted;
             r.InsertedPictures[k] = canvasSized(*picture);
+            r.InsertedPaths[k] = part.InsertedPath;
         } else {
-            // Without its picture the part shows its own tincture again.
-            part.InsertedPath.clear();
-            if (part.Kind == kClassInserted) part.Kind = classOfPartTincture(part.Tincture);
+            forgetInsertedArms(part);
         }
     }
 }

@@ -49,8 +49,12 @@ TEST_F(NewDocumentTest, LeavesNoPictureOfTheFormerDocumentInTheRenderer) {
     for (int s = 0; s < kUserFurCount; ++s) {
         EXPECT_TRUE(r().UserFurTiles[s].empty()) << s;
         EXPECT_TRUE(r().UserFurPictures[s].empty()) << s;
+        EXPECT_EQ(r().UserFurPaths[s], "") << s;
     }
-    for (int k = 1; k <= kPartCount; ++k) EXPECT_TRUE(r().InsertedPictures[k].empty()) << k;
+    for (int k = 1; k <= kPartCount; ++k) {
+        EXPECT_TRUE(r().InsertedPictures[k].empty()) << k;
+        EXPECT_EQ(r().InsertedPaths[k], "") << k;
+    }
 
     const Drawn after = drawn(*program);
     EXPECT_TRUE(after.canvas == blank.canvas);
