@@ -10,6 +10,7 @@
 #include "render/renderer.h"
 #include "storage/document_file.h"
 #include "storage/document_layout.h"
+#include "storage/document_pictures.h"
 #include "storage/recent_files.h"
 #include "storage/side_files.h"
 
@@ -57,6 +58,10 @@ SaveOutcome SaveDocument(Workspace& ws, Renderer& r, const std::string& requeste
     out.path = withDocumentExtension(requestedPath);
     const std::string& path = out.path;
     const bool existedBefore = fileExists(path);
+
+    // The side files of inserted arms are written from the pictures: they must
+    // be those of the arms the record names.
+    MatchDocumentPictures(ws, r);
 
     // Everything that can be refused is refused here, before any file is touched.
     std::vector<int> pictureSlots;
