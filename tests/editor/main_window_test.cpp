@@ -8,6 +8,7 @@
 
 #include "editor/picture_box.h"
 #include "model/charge_placing.h"
+#include "model/motifs.h"
 #include "model/tinctures.h"
 #include "model/workspace.h"
 #include "program_harness.h"
@@ -31,6 +32,9 @@ class MainWindowTest : public QObject {
     void theRedrawMarksTheOptionPictures();
     void aWarningShowsTheSignWithItsText();
     void aClickOnTheFreeAreaPutsTheHeldChargeBack();
+    void labelsAndTheTitleBarAreNotTheFreeArea();
+    void aGroupedChargeThrownAwayAsksAboutItsGroup();
+    void theTitleAndTheBlazonShowTheirTextAsItStands();
 
   private:
     ProgramHarness* h = nullptr;
@@ -310,6 +314,127 @@ void MainWindowTest::aClickOnTheFreeAreaPutsTheHeldChargeBack() {
     w->redraw();
     h->ws().Modified = false;
     w->refreshTitle();
+}
+
+void MainWindowTest::labelsAndTheTitleBarAreNotTheFreeArea() {
+    // The whole title bar is the title or its buttons: it drags, it opens no menu.
+    for (const QPoint p : {QPoint(3, 10), QPoint(668, 10), QPoint(693, 10), QPoint(718, 20)}) {
+        QWidget* under = w->childAt(p);
+        QVERIFY2(under == w->Label2 || under == w->Command1 || under == w->Command2,
+                 qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
+    }
+    // A right click on a caption opens no file menu.
+    h->messages->popups.clear();
+    for (QWidget* label :
+         {static_cast<QWidget*>(w->WarnLabel), static_cast<QWidget*>(w->Label1),
+          static_cast<QWidget*>(w->Label3), static_cast<QWidget*>(w->Label4),
+          static_cast<QWidget*>(w->CoordCaption), static_cast<QWidget*>(w->Label2)})
+        QTest::mouseClick(label, Qt::RightButton, {}, QPoint(3, 3));
+    QVERIFY(h->messages->popups.empty());
+    // Choosing a tab leaves the overlay as it is.
+    w->SelPic->setGeometry(10, 10, 20, 20);
+    w->SelPic->show();
+    QTest::mouseClick(w->Label3, Qt::LeftButton);
+    QVERIFY(w->ListView2->isVisible());
+    QVERIFY(w->SelPic->isVisible());
+    QTest::mouseDClick(w->Label2, Qt::LeftButton, {}, QPoint(40, 10));
+    QVERIFY(w->SelPic->isVisible());
+    QTest::mouseClick(w->Label1, Qt::LeftButton);
+    QVERIFY(w->SelPic->isVisible());
+    w->Form_MouseDown(1, 0, 470, 400);
+    QVERIFY(!w->SelPic->isVisible());
+}
+
+void MainWindowTest::aGroupedChargeThrownAwayAsksAboutItsGroup() {
+    QImage square(20, 20, QImage::Format_RGB32);
+    square.fill(qRgb(255, 0, 0));
+    const QString path = h->home.filePath("groupe.bmp");
+    QVERIFY(square.save(path));
+    Workspace& ws = h->ws();
+    // Three charges, 1 and 2 grouped; charge 1 held and dragged off the shield.
+    const auto placeGroup = [&]() -> int {
+        for (int k = 1; k <= 3; ++k)
+            if (!AddCharge(ws, h->program->r.Charges,
+                           OverlayBox{10.0 * k, 10, 20, 20, path.toStdString()}, k))
+                return 0;
+        const int g = NewMotif(ws);
+        AddChargeToMotif(ws, g, 1);
+        AddChargeToMotif(ws, g, 2);
+        ws.CurrentBlazon.Charges[1].InUse = 0;
+        ws.SelectedCharge = 1;
+        w->SelPic->setGeometry(300, 10, 20, 20);
+        w->SelPic->show();
+        return g;
+    };
+    const QString question = QStringLiteral(
+        "Ce meuble fait partie d'un motif totalisant 2 meuble(s). Désirez-vous supprimer tous "
+        "les meubles de ce motif. Sinon, seul ce meuble sera supprimé.");
+
+    // "Non": only the held charge goes, and leaves the group.
+    int g = placeGroup();
+    QVERIFY(g != 0);
+    h->messages->boxes.clear();
+    h->messages->boxAnswers = {MessageAnswer::Ok, MessageAnswer::No};
+    w->Form_MouseMove(0, 0, 470, 400);
+    QCOMPARE(int(h->messages->boxes.size()), 2);
+    QCOMPARE(h->messages->boxes[1].text, question);
+    QCOMPARE(h->messages->boxes[1].title, QStringLiteral("Motif"));
+    QCOMPARE(h->messages->boxes[1].style, 36);
+    QCOMPARE(ws.SelectedCharge, 0);
+    QCOMPARE(ws.CurrentBlazon.Charges[1].InUse, 0);
+    QCOMPARE(int(ws.CurrentBlazon.Charges[1].Motif), 0);
+    QCOMPARE(ws.CurrentBlazon.Charges[2].InUse, kTrue);
+    QCOMPARE(int(ws.Groups.Motifs[std::size_t(g)].Count), 1);
+    QCOMPARE(int(ws.Groups.Motifs[std::size_t(g)].Members[1]), 2);
+    QVERIFY(ws.Modified);
+
+    // "Oui": the whole group goes, the charge outside it stays.
+    for (int k = 1; k <= 3; ++k) w->ClearCharge(k);
+    ClearMotif(ws, g);
+    ws.CurrentBlazon.Charges[2].Motif = 0;
+    g = placeGroup();
+    QVERIFY(g != 0);
+    h->messages->boxes.clear();
+    h->messages->boxAnswers = {MessageAnswer::Ok, MessageAnswer::Yes};
+    w->Form_MouseMove(0, 0, 470, 400);
+    QCOMPARE(int(h->messages->boxes.size()), 2);
+    QCOMPARE(ws.CurrentBlazon.Charges[1].InUse, 0);
+    QCOMPARE(ws.CurrentBlazon.Charges[2].InUse, 0);
+    QCOMPARE(int(ws.CurrentBlazon.Charges[2].Motif), 0);
+    QCOMPARE(ws.CurrentBlazon.Charges[3].InUse, kTrue);
+    QCOMPARE(int(ws.Groups.Motifs[std::size_t(g)].Count), 0);
+    QCOMPARE(int(ws.Groups.Motifs[std::size_t(g)].InUse), 0);
+    // The canvas no longer shows the grouped charges.
+    QCOMPARE(w->Picture1->picture().pixel(25, 15), toQImage(h->program->r.Picture1).pixel(25, 15));
+
+    w->ClearCharge(3);
+    w->redraw();
+    ws.Modified = false;
+    w->refreshTitle();
+}
+
+void MainWindowTest::theTitleAndTheBlazonShowTheirTextAsItStands() {
+    // A file name or a phrase that looks like markup is shown letter for letter.
+    const auto titleWidth = [&](const char* path) {
+        h->ws().CurrentBlazon.FilePath = path;
+        w->refreshTitle();
+        return w->Label2->sizeHint().width();
+    };
+    const int tag = QFontMetrics(w->Label2->font()).horizontalAdvance(QStringLiteral("<u>"));
+    QVERIFY(titleWidth("/x/Lion <u>x.bls") - titleWidth("/x/Lion x.bls") >= tag - 2);
+    h->ws().CurrentBlazon.FilePath.clear();
+    w->refreshTitle();
+
+    const auto blazonWidth = [&](const char* text) {
+        RedrawResult result = RedrawShield(h->ws(), h->program->r);
+        result.BlazonText = text;
+        w->applyRedraw(result);
+        return w->WarnLabel->sizeHint().width();
+    };
+    const int italicTags =
+        QFontMetrics(w->WarnLabel->font()).horizontalAdvance(QStringLiteral("<i></i>"));
+    QVERIFY(blazonWidth("D'Or au <i>x</i>.") - blazonWidth("D'Or au x.") >= italicTags - 2);
+    w->redraw();
 }
 
 QTEST_MAIN(MainWindowTest)

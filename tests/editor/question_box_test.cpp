@@ -43,8 +43,10 @@ class QuestionBoxTest : public QObject {
     void closingByTheFrameIsNon();
     void theQuestionLooksAsAsked();
     void theWaitBoxHasNoButtons();
+    void textsThatLookLikeMarkupShowAsTheyStand();
     void styleNumbersGiveButtonsAndDefaults();
     void yesNoMessageBoxNeverAnswersOuiOnEscape();
+    void enterOnAStyle292BoxAnswersNon();
 };
 
 void QuestionBoxTest::enterAnswersNon() {
@@ -124,6 +126,26 @@ void QuestionBoxTest::theWaitBoxHasNoButtons() {
     QApplication::restoreOverrideCursor();
 }
 
+void QuestionBoxTest::textsThatLookLikeMarkupShowAsTheyStand() {
+    Form2 box;
+    box.setMessage(QStringLiteral("\rQuitter <i>x</i>.bls ?"));
+    const int tagged = box.Label1->sizeHint().width();
+    box.setMessage(QStringLiteral("\rQuitter x.bls ?"));
+    const int plain = box.Label1->sizeHint().width();
+    QVERIFY(tagged - plain >=
+            QFontMetrics(box.Label1->font()).horizontalAdvance(QStringLiteral("<i></i>")) - 2);
+
+    WidgetMessages messages;
+    Qt::TextFormat format = Qt::AutoText;
+    whenModalIsUp([&](QWidget* w) {
+        format = qobject_cast<QMessageBox*>(w)->textFormat();
+        qobject_cast<QMessageBox*>(w)->defaultButton()->click();
+    });
+    messages.messageBox(QStringLiteral("Le fichier <b>x</b>.bls est introuvable."), 48,
+                        QStringLiteral("Ouvrir un blason"));
+    QCOMPARE(int(format), int(Qt::PlainText));
+}
+
 void QuestionBoxTest::styleNumbersGiveButtonsAndDefaults() {
     const MessageStyle stop = decodeMessageStyle(16);
     QCOMPARE(stop.count(), 1);
@@ -170,6 +192,20 @@ void QuestionBoxTest::yesNoMessageBoxNeverAnswersOuiOnEscape() {
     QVERIFY(messages.messageBox(QStringLiteral("Sûr ?"), 4, QStringLiteral("T")) ==
             MessageAnswer::Yes);
     QCOMPARE(defaultCaption, QStringLiteral("Oui"));
+}
+
+void QuestionBoxTest::enterOnAStyle292BoxAnswersNon() {
+    WidgetMessages messages;
+    QString focused;
+    whenModalIsUp([&](QWidget* w) {
+        QWidget* f = w->focusWidget();
+        auto* b = qobject_cast<QPushButton*>(f);
+        focused = b ? b->text() : QStringLiteral("?");
+        QTest::keyClick(f ? f : w, Qt::Key_Return);
+    });
+    QVERIFY(messages.messageBox(QStringLiteral("Supprimer ?"), 292, QStringLiteral("Motif")) ==
+            MessageAnswer::No);
+    QCOMPARE(focused, QStringLiteral("Non"));
 }
 
 QTEST_MAIN(QuestionBoxTest)

@@ -3,6 +3,7 @@
 #include "model/charge_placing.h"
 #include "model/document.h"
 #include "model/image_bank.h"
+#include "model/motifs.h"
 #include "model/tincture_table.h"
 #include "model/workspace.h"
 #include "platform/ascii_picture.h"
@@ -147,6 +148,55 @@ TEST_F(AddChargeTest, SetChargeTinctureMarksOnlyRealChanges) {
     EXPECT_TRUE(SetChargeTincture(ws, surfaces, 1, kOr));
     EXPECT_TRUE(ws.Modified);
     EXPECT_EQ(surfaces.workingPicture(1).pixel(1, 0), 0x00FFFFu);
+}
+
+TEST_F(AddChargeTest, ARecordLeftByAThrownOffChargeStartsBlank) {
+    ASSERT_TRUE(add(10, 10));
+    ASSERT_TRUE(add(20, 10));
+    const Byte g = NewMotif(ws);
+    AddChargeToMotif(ws, g, 1);
+    AddChargeToMotif(ws, g, 2);
+    // Charge 1, recoloured, mirrored, set over everything and enlarged, is
+    // dragged off the canvas: the redraw takes it out of use, nothing more.
+    ChargeRecord& old = ws.CurrentBlazon.Charges[1];
+    ASSERT_TRUE(SetChargeTincture(ws, surfaces, 1, kSable));
+    old.Mirrored = kTrue;
+    old.Brochant = kTrue;
+    old.Width = 200;
+    old.Height = 150;
+    old.InUse = 0;
+
+    // A new picture placed takes that record as a charge of its own.
+    ASSERT_TRUE(add(40, 50));
+    const ChargeRecord& c = charge(1);
+    EXPECT_EQ(c.InUse, kTrue);
+    EXPECT_EQ(c.X, 40);
+    EXPECT_EQ(c.Width, 6);
+    EXPECT_EQ(c.Height, 4);
+    EXPECT_EQ(c.Tincture, kAzur);
+    EXPECT_EQ(c.Mirrored, 0);
+    EXPECT_EQ(c.Brochant, 0);
+    EXPECT_EQ(c.Motif, 0);
+    EXPECT_EQ(surfaces.workingPicture(1).pixel(1, 0), 0xFF0000u);
+    // The old arrangement no longer carries it along.
+    const MotifRecord& group = ws.Groups.Motifs[g];
+    EXPECT_EQ(group.InUse, kTrue);
+    ASSERT_EQ(group.Count, 1);
+    EXPECT_EQ(group.Members[1], 2);
+    EXPECT_EQ(charge(2).Motif, g);
+}
+
+TEST_F(AddChargeTest, TheHeldChargesRecordIsNotBlanked) {
+    ASSERT_TRUE(add(10, 10));
+    ASSERT_TRUE(SetChargeTincture(ws, surfaces, 1, kSable));
+    ChargeRecord& held = ws.CurrentBlazon.Charges[1];
+    held.InUse = 0;
+    held.Width = 12;
+    held.Height = 8;
+    ws.SelectedCharge = 1;
+    ASSERT_TRUE(add(30, 30));
+    EXPECT_EQ(charge(1).Tincture, kSable);
+    EXPECT_EQ(charge(1).Width, 12);
 }
 
 }  // namespace

@@ -48,6 +48,16 @@ TEST(NewMotif, WithEveryGroupLiveReclaimsOnlyOneNoChargeNames) {
     EXPECT_EQ(ws.Groups.Motifs[51].Members[1], 0);
 }
 
+TEST(NewMotif, NeverTakesAGroupThatChargesStillName) {
+    Workspace ws;
+    // Group 1 was emptied by a delete, then an undo gave its charges back:
+    // the record is free but charge 4 still names it.
+    ws.Groups.MotifCounter = 100;
+    ws.CurrentBlazon.Charges[4].Motif = 1;
+    EXPECT_EQ(NewMotif(ws), 2);
+    EXPECT_EQ(ws.Groups.Motifs[1].InUse, 0);
+}
+
 TEST(AddChargeToMotif, AddsOnceAndNamesTheGroup) {
     Workspace ws;
     const Byte g = NewMotif(ws);

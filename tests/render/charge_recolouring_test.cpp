@@ -141,6 +141,16 @@ TEST_F(Recolouring, PictureWithoutItsOwnColourKeepsItsColours) {
     EXPECT_EQ(working(3)[2], "#rr##r#");
 }
 
+TEST_F(Recolouring, FigureInItsTinctureFactoryColourRecoloursAfterAnAdjustment) {
+    // Gueules has been adjusted: the picture, drawn in factory red, was taken
+    // as Gueules all the same (factory colours are matched too).
+    ws.Tinctures[kGueules].Colour = 0x1010C0;
+    PrepareChargeLayers(ws, surfaces, 3);
+    EXPECT_EQ(working(3)[2], "#bb##b#");
+    RetintCharge(ws, surfaces, 3, kOr);
+    EXPECT_EQ(working(3)[2], "#yy##b#");
+}
+
 TEST_F(Recolouring, OutOfRangeTinctureIsRefused) {
     PrepareChargeLayers(ws, surfaces, 3);
     EXPECT_FALSE(RetintCharge(ws, surfaces, 3, 0));

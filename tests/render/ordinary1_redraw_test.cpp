@@ -244,6 +244,7 @@ Surface placeCoded() {
 TEST_F(FirstOrder, InsertedArmsFillTheEcussonShrunkAndKeepTheirShape) {
     const Surface arms = placeCoded();
     r.InsertedPictures[7] = arms;
+    r.InsertedPaths[7] = "/tmp/arms.bls";
     ws.CurrentBlazon.ShieldShape = 5;
     ws.CurrentBlazon.InsetShape = 6;  // the arms were saved on a lozenge
     setZone(7, kClassInserted, kOr);
@@ -268,6 +269,7 @@ TEST_F(FirstOrder, InsertedArmsFillTheEcussonShrunkAndKeepTheirShape) {
 TEST_F(FirstOrder, InsertedArmsShowTheirTopAtFullSizeInTheChief) {
     const Surface arms = placeCoded();
     r.InsertedPictures[7] = arms;
+    r.InsertedPaths[7] = "/tmp/arms.bls";
     setZone(7, kClassInserted, kOr);
     zone(7).InsertedPath = "/tmp/arms.bls";
     first(kChef);
@@ -289,6 +291,7 @@ TEST_F(FirstOrder, ArmsWithoutTheirPictureOrOnAnotherPieceShowTheZonesTincture) 
     EXPECT_EQ(canvas(132, 50), tincture(kGueules));
     // The piece became a pale after the arms were put in.
     r.InsertedPictures[7] = placeCoded();
+    r.InsertedPaths[7] = "/tmp/arms.bls";
     first(kPal);
     redraw();
     EXPECT_EQ(canvas(132, 50), tincture(kGueules));

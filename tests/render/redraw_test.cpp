@@ -146,7 +146,9 @@ TEST_F(RedrawTest, InsertedArmsCoverTheirQuarter) {
     doc().Parts[3].InsertedPath = "/tmp/a.bls";
     doc().Parts[4].InsertedPath = "/tmp/b.bls";
     r->InsertedPictures[3] = quadrants();
+    r->InsertedPaths[3] = doc().Parts[3].InsertedPath;
     r->InsertedPictures[4] = quadrants();
+    r->InsertedPaths[4] = doc().Parts[4].InsertedPath;
     redraw();
     // Part 3 (lower left) at (1, 171), 132 x 170; part 4 at (133, 171).
     EXPECT_EQ(r->Picture1.pixel(2, 172), 0x010101u);
@@ -162,6 +164,7 @@ TEST_F(RedrawTest, InsertedArmsInAPartThatCannotHoldThemShowTheTincture) {
     setPart(1, kClassInserted, 3);
     doc().Parts[1].InsertedPath = "/tmp/a.bls";
     r->InsertedPictures[1] = quadrants();
+    r->InsertedPaths[1] = doc().Parts[1].InsertedPath;
     redraw();
     EXPECT_EQ(r->Picture1.pixel(60, 100), tincture(3));
 }
@@ -174,7 +177,9 @@ TEST_F(RedrawTest, InsertedArmsInTheHalvesOfTheMiPartitions) {
     doc().Parts[2].InsertedPath = "/tmp/a.bls";
     doc().Parts[3].InsertedPath = "/tmp/b.bls";
     r->InsertedPictures[2] = quadrants();
+    r->InsertedPaths[2] = doc().Parts[2].InsertedPath;
     r->InsertedPictures[3] = Surface(kCanvasWidth, kCanvasHeight, 0x050505);
+    r->InsertedPaths[3] = doc().Parts[3].InsertedPath;
     redraw();
     EXPECT_EQ(r->Picture1.pixel(3, 173), 0x010101u);
     EXPECT_EQ(r->Picture1.pixel(130, 336), 0x040404u);

@@ -100,5 +100,35 @@ TEST_F(SaveFailure, AFolderInPlaceOfASideFileFailsTheSaveBeforeAnythingIsReplace
     EXPECT_TRUE(ws().Modified);
 }
 
+TEST_F(SaveFailure, WhicheverFileCannotBeStagedNoOldFileChangesAndNoTemporaryStays) {
+    // The files of the save come in a fixed order (previews, pictures, the
+    // document last); a folder in the way of each in turn, at its temporary
+    // name or at its own, fails the save at that file.
+    const std::map<std::string, std::string> saved = before;
+    ASSERT_EQ(saved.size(), 7u);  // armes.bls, .blz, .blx and two pictures with their masks
+    for (const char* suffix : {".~enregistrement", ""}) {
+        for (const auto& [name, content] : saved) {
+            SCOPED_TRACE(name + suffix);
+            const fs::path blocker = fs::path(home.path("docs")) / (name + suffix);
+            fs::remove(blocker);
+            fs::create_directories(blocker / "dedans");
+            before = folderContents(home.path("docs"));
+            const SaveOutcome out = save(path);
+            EXPECT_FALSE(out.saved);
+            EXPECT_EQ(out.message.title, "Erreur #75");
+            EXPECT_EQ(folderContents(home.path("docs")), before);
+            EXPECT_TRUE(ws().Modified);
+
+            fs::remove_all(blocker);
+            testing::writeFile(home.path("docs/" + name), content);
+        }
+    }
+    ASSERT_EQ(folderContents(home.path("docs")), saved);
+    EXPECT_TRUE(save(path).saved);
+    EXPECT_FALSE(ws().Modified);
+    EXPECT_EQ(folderContents(home.path("docs")).size(), saved.size());
+    EXPECT_NE(folderContents(home.path("docs")), saved);  // the changes made after the first save
+}
+
 }  // namespace
 }  // namespace tess

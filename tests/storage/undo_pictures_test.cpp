@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "model/tincture_table.h"
+#include "render/document_surfaces.h"
+#include "storage/insert_blazon.h"
+#include "storage/side_files.h"
+#include "tests/storage/document_fixture.h"
+
+namespace tess {
+namespace {
+
+using testing::Drawn;
+using testing::drawn;
+using testing::expectSameDocument;
+using testing::furFileBytes;
+using testing::writeFile;
+
+namespace fs = std::filesystem;
+
+// Undoing across insertions into the same part, or across furs loaded into the
+// same slot: the record names the earlier file while the renderer last made
+// the later one's picture.
+class UndoPictures : public testing::DocumentTest {
+  protected:
+    // Two coats of arms that look nothing alike.
+    void SetUp() override {
+        blazon().Partition = 11;
+        blazon().Parts[1].Tincture = kGueules;
+        armsX = doc("x.bls");
+        ASSERT_TRUE(save(armsX).saved);
+        NewDocument(ws(), r());
+        blazon().Partition = 10;
+        blazon().Parts[1].Tincture = kSinople;
+        blazon().Parts[2].Tincture = kSable;
+        armsY = doc("y.bls");
+        ASSERT_TRUE(save(armsY).saved);
+        NewDocument(ws(), r());
+        blazon().Partition = 14;
+        blazon().Parts[2].Tincture = kAzur, blazon().Parts[2].Kind = kClassColour;
+    }
+
+    // As the window does it: the document is pushed, then changed.
+    void insert(const std::string& arms) {
+        PushUndo(ws());
+        ASSERT_TRUE(InsertBlazonInPart(ws(), r(), 2, arms).inserted);
+    }
+
+    std::string armsX, armsY;
+};
+
+TEST_F(UndoPictures, UndoneArmsShowAndSaveTheArmsTheRecordNames) {
+    insert(armsX);
+    const Drawn withX = drawn(*program);
+    insert(armsY);
+    ASSERT_FALSE(drawn(*program).canvas == withX.canvas);
+
+    UndoLast(ws());
+    ASSERT_EQ(blazon().Parts[2].InsertedPath, armsX);
+    const Drawn undone = drawn(*program);
+    EXPECT_TRUE(undone.canvas == withX.canvas) << "the canvas shows the arms undone";
+    EXPECT_EQ(undone.blazon, withX.blazon);
+    EXPECT_TRUE(r().InsertedPictures[2] == *loadPicture(bannerPreviewFile(armsX)));
+
+    // Saved, the side file of part 2 is X's picture and the document reopens as X.
+    const std::string path = doc("ecartele.bls");
+    ASSERT_TRUE(save(path).saved);
+    const auto side = loadPicture(partArmsFile(path, 2));
+    ASSERT_TRUE(side);
+    EXPECT_TRUE(*side == *loadPicture(bannerPreviewFile(armsX)));
+    expectSameDocument(withX, drawn(*reopen(path)));
+
+    // One more undo: no arms at all, and none when reopened.
+    UndoLast(ws());
+    const Drawn bare = drawn(*program);
+    EXPECT_TRUE(blazon().Parts[2].InsertedPath.empty());
+    EXPECT_TRUE(r().InsertedPictures[2].empty());
+    ASSERT_TRUE(save(path).saved);
+    expectSameDocument(bare, drawn(*reopen(path)));
+}
+
+TEST_F(UndoPictures, UndoneArmsWhoseDocumentIsGoneShowThePartsOwnTincture) {
+    insert(armsX);
+    insert(armsY);
+    fs::remove(armsX);
+
+    UndoLast(ws());
+    const Drawn undone = drawn(*program);
+    EXPECT_TRUE(blazon().Parts[2].InsertedPath.empty());
+    EXPECT_EQ(blazon().Parts[2].Kind, kClassColour);
+    // Part 2 is the upper right quarter.
+    EXPECT_EQ(undone.canvas.pixel(200, 100), Colour(ws().Tinctures[kAzur].Colour));
+    EXPECT_EQ(undone.blazon.find("x.bls"), std::string::npos) << undone.blazon;
+
+    const std::string path = doc("sans.bls");
+    ASSERT_TRUE(save(path).saved);
+    EXPECT_FALSE(fs::exists(partArmsFile(path, 2)));
+}
+
+TEST_F(UndoPictures, AnUndoneUserFurShowsTheFurTheRecordNames) {
+    const std::vector<std::string> rowsA = {"4444", "4114", "4444"};
+    const std::vector<std::string> rowsB = {"53", "35"};
+    addUserFur(0, rowsA, 50);
+    blazon().Parts[1].Kind = 116, blazon().Parts[1].Tincture = 116;
+    const Drawn withA = drawn(*program);
+
+    // Another fur file loaded into the same slot.
+    PushUndo(ws());
+    const std::string furB = home.path("pictures/autre.fmp");
+    const auto bytes = furFileBytes(rowsB, 0);
+    writeFile(furB, std::string(bytes.begin(), bytes.end()));
+    UserFurRecord& fur = blazon().UserFurs[0];
+    fur.Path = furB;
+    fur.VerticalOffset = 0;
+    fur.TileWidth = 2;
+    fur.TileHeight = 2;
+    ASSERT_TRUE(LoadUserFurPattern(ws(), r(), furB, 0));
+    ASSERT_FALSE(drawn(*program).canvas == withA.canvas);
+
+    UndoLast(ws());
+    const Drawn undone = drawn(*program);
+    EXPECT_TRUE(undone.canvas == withA.canvas) << "the canvas shows the fur undone";
+    EXPECT_EQ(undone.blazon, withA.blazon);
+    EXPECT_EQ(blazon().UserFurs[0], withA.record.UserFurs[0]);
+}
+
+}  // namespace
+}  // namespace tess
