@@ -361,6 +361,7 @@ TEST_F(FirstOrder, EdgesOfFurredAndInsertedPiecesKeepWhatTheirPictureLeaves) {
         ASSERT_EQ(canvas(88, y), field ^ (coded.pixel(88, y) & notLine)) << y;
 
     r.InsertedPictures[7] = coded;
+    r.InsertedPaths[7] = "/tmp/arms.bls";
     setZone(7, kClassInserted, kOr);
     zone(7).InsertedPath = "/tmp/arms.bls";
     first(kChef);

@@ -288,8 +288,10 @@ TEST(OrdinaryDamage, AnyPieceRecordIsDrawnWithoutFault) {
         }
         b.ShieldShape = small(0, 8);
         b.InsetShape = small(0, 8);
+        // The pictures stand for the arms (and the fur) the record names.
         r.InsertedPictures[7] =
             rng() % 2 ? Surface(small(1, 300), small(1, 400), 0x123456u) : Surface();
+        r.InsertedPaths[7] = b.Parts[7].InsertedPath;
         r.UserFurPictures[1] =
             rng() % 2 ? Surface(small(1, 300), small(1, 400), 0x654321u) : Surface();
         ws.PrintBlackWhite = rng() % 8 == 0;
