@@ -14,8 +14,6 @@ namespace {
 using testing::Drawn;
 using testing::drawn;
 using testing::expectSameDocument;
-using testing::furFileBytes;
-using testing::writeFile;
 
 namespace fs = std::filesystem;
 
@@ -99,23 +97,13 @@ TEST_F(UndoPictures, UndoneArmsWhoseDocumentIsGoneShowThePartsOwnTincture) {
 }
 
 TEST_F(UndoPictures, AnUndoneUserFurShowsTheFurTheRecordNames) {
-    const std::vector<std::string> rowsA = {"4444", "4114", "4444"};
-    const std::vector<std::string> rowsB = {"53", "35"};
-    addUserFur(0, rowsA, 50);
+    addUserFur(0, {"4444", "4114", "4444"}, 50);
     blazon().Parts[1].Kind = 116, blazon().Parts[1].Tincture = 116;
     const Drawn withA = drawn(*program);
 
     // Another fur file loaded into the same slot.
     PushUndo(ws());
-    const std::string furB = home.path("pictures/autre.fmp");
-    const auto bytes = furFileBytes(rowsB, 0);
-    writeFile(furB, std::string(bytes.begin(), bytes.end()));
-    UserFurRecord& fur = blazon().UserFurs[0];
-    fur.Path = furB;
-    fur.VerticalOffset = 0;
-    fur.TileWidth = 2;
-    fur.TileHeight = 2;
-    ASSERT_TRUE(LoadUserFurPattern(ws(), r(), furB, 0));
+    addUserFur(0, {"53", "35"}, 0, "autre");
     ASSERT_FALSE(drawn(*program).canvas == withA.canvas);
 
     UndoLast(ws());
