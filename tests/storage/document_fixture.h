@@ -24,6 +24,11 @@
 
 namespace tess::testing {
 
+// Pictures for charges, in the default legend of the ASCII pictures.
+inline const std::vector<std::string> kLion = {"..rrrr..", ".rr##rr.", "rrrrrrrr", "..r..r.."};
+inline const std::vector<std::string> kStar = {"...y...", "..yyy..", "yyyyyyy", "..y.y.."};
+inline const std::vector<std::string> kTower = {"b.b.b", "bbbbb", "b###b", "bbbbb"};
+
 // One run of the program: its tables and its drawing surfaces, started as the
 // main window starts them.
 struct Program {

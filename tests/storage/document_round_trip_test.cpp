@@ -14,28 +14,12 @@ namespace {
 using testing::Drawn;
 using testing::drawn;
 using testing::expectSameDocument;
+using testing::kLion;
+using testing::kStar;
+using testing::kTower;
 using testing::readBytes;
 
 namespace fs = std::filesystem;
-
-const std::vector<std::string> kLion = {
-    "..rrrr..",
-    ".rr##rr.",
-    "rrrrrrrr",
-    "..r..r..",
-};
-const std::vector<std::string> kStar = {
-    "...y...",
-    "..yyy..",
-    "yyyyyyy",
-    "..y.y..",
-};
-const std::vector<std::string> kTower = {
-    "b.b.b",
-    "bbbbb",
-    "b###b",
-    "bbbbb",
-};
 
 class DocumentRoundTrip : public testing::DocumentTest {};
 
