@@ -62,29 +62,29 @@ Ordinary1Seeds fasce(Surface& work, int s, int dy, const LineStyle& line) {
     return seeds(o, o, onWork(2, 2), onWork(2, 338), onWork(2, 338));
 }
 
-// The bend's edges move across only; its shift down moves the seed alone.
-Ordinary1Seeds bande(Surface& work, int s, int shift, int dx, int dy, const LineStyle& line) {
-    if (s >= 0) {
-        edge(work, s - 40 + dx, -1, s + 385 + dx, 540, line, false, kLineBend);
-        edge(work, 80 - s + dx, -1, 505 - s + dx, 540, line, true, kLineBend);
-    } else {
-        plain(work, 24 + dx, 0, 453 + dx, 543);
-        plain(work, 16 + dx, 0, 445 + dx, 543);
+// A bend's shift down moves its seeds alone.
+Ordinary1Seeds bendSeedsAt(Long type, int shift, int dx, int dy) {
+    if (type == kBande) {
+        const SeedPoint o = shift == 1 ? onWork(90, 2) : onWork(2, 2 - dy);
+        return seeds(o, o, onWork(263, 2), onWork(2, 338), onWork(2, 338));
     }
-    const SeedPoint o = shift == 1 ? onWork(90, 2) : onWork(2, 2 - dy);
-    return seeds(o, o, onWork(263, 2), onWork(2, 338), onWork(2, 338));
+    const SeedPoint o = shift == 1 ? onWork(263, 116) : onWork(263 + dx, 2);
+    return seeds(o, o, onWork(2, 2), onWork(263, 338), onWork(263, 338));
 }
 
-Ordinary1Seeds barre(Surface& work, int s, int shift, int dx, int dy, const LineStyle& line) {
-    if (s >= 0) {
-        edge(work, s + 385 + dx, -1, s - 40 + dx, 540, line, true, kLineBendSinister);
-        edge(work, 505 - s + dx, -1, 60 - s + dx, 560, line, false, kLineBendSinister);
+Ordinary1Seeds bend(Surface& work, const OrdinaryRecord& piece, int dx, int dy,
+                    const LineStyle& line) {
+    if (piece.Size >= 0) {
+        for (const BendEdge& e : bendEdges(piece))
+            edge(work, e.X1, e.Y1, e.X2, e.Y2, line, e.EdgeFlag, e.Direction);
+    } else if (piece.Type == kBande) {
+        plain(work, 24 + dx, 0, 453 + dx, 543);
+        plain(work, 16 + dx, 0, 445 + dx, 543);
     } else {
         plain(work, 442 + dx, -3, -3, 567 + dy);
         plain(work, 448 + dx, 0, -3, 576 + dy);
     }
-    const SeedPoint o = shift == 1 ? onWork(263, 116) : onWork(263 + dx, 2);
-    return seeds(o, o, onWork(2, 2), onWork(263, 338), onWork(263, 338));
+    return bendSeedsAt(piece.Type, piece.Shift, dx, dy);
 }
 
 // Always plain lines. The apex sits on the shield's top edge; a shift moves it
@@ -137,6 +137,24 @@ Ordinary1Settings ordinary1Settings(Long type) {
     }
 }
 
+std::array<BendEdge, 2> bendEdges(const OrdinaryRecord& piece) {
+    const int s = piece.Size;
+    const Ordinary1Settings set = ordinary1Settings(piece.Type);
+    // The edges move across only.
+    const int dx = set.ShiftX * piece.Shift;
+    if (piece.Type == kBande)
+        return {BendEdge{s - 40 + dx, -1, s + 385 + dx, 540, false, kLineBend, onWork(2, 338)},
+                BendEdge{80 - s + dx, -1, 505 - s + dx, 540, true, kLineBend, onWork(263, 2)}};
+    return {
+        BendEdge{s + 385 + dx, -1, s - 40 + dx, 540, true, kLineBendSinister, onWork(2, 2)},
+        BendEdge{505 - s + dx, -1, 60 - s + dx, 560, false, kLineBendSinister, onWork(263, 338)}};
+}
+
+Ordinary1Seeds bendSeeds(const OrdinaryRecord& piece) {
+    const Ordinary1Settings set = ordinary1Settings(piece.Type);
+    return bendSeedsAt(piece.Type, piece.Shift, set.ShiftX * piece.Shift, set.ShiftY * piece.Shift);
+}
+
 void settleOrdinary1Size(OrdinaryRecord& piece, LineStyle& line) {
     const Ordinary1Settings set = ordinary1Settings(piece.Type);
     if (piece.Size <= 0 || set.DiminishedSize == 0) return;
@@ -158,9 +176,8 @@ Ordinary1Seeds drawOrdinary1Outline(Surface& work, const OrdinaryRecord& piece,
         case kFasce:
             return fasce(work, s, dy, line);
         case kBande:
-            return bande(work, s, shift, dx, dy, line);
         case kBarre:
-            return barre(work, s, shift, dx, dy, line);
+            return bend(work, piece, dx, dy, line);
         default:
             return chevron(work, s, shift, dx, dy);
     }

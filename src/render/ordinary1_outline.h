@@ -44,6 +44,19 @@ struct Ordinary1Seeds {
     std::array<SeedPoint, 3> Field;
 };
 
+// One heraldic edge of a bande or barre drawn at a size of 0 or above, as the
+// line engine takes it, with a field seed on its far side (work coordinates).
+struct BendEdge {
+    int X1, Y1, X2, Y2;
+    bool EdgeFlag;
+    int Direction;
+    SeedPoint Field;
+};
+// The lower edge of a bande first, the upper edge of a barre first.
+std::array<BendEdge, 2> bendEdges(const OrdinaryRecord& piece);
+// The seeds of a bande or barre, whatever its size.
+Ordinary1Seeds bendSeeds(const OrdinaryRecord& piece);
+
 // Draws the edges of a Chef, Pal, Fasce, Bande, Barre or Chevron on the work
 // surface in the line colour (the heraldic ones through the line engine) and
 // gives the seeds the piece is found from. `piece.Size` is the settled size.
