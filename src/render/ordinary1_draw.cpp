@@ -8,6 +8,7 @@
 #include "model/workspace.h"
 #include "render/fur_patterns.h"
 #include "render/key_colours.h"
+#include "render/ordinary1_narrow_bend.h"
 #include "render/ordinary1_outline.h"
 #include "render/ordinary_pictures.h"
 #include "render/ordinary_steps.h"
@@ -163,10 +164,13 @@ void DrawOrdinary1(Workspace& ws, Renderer& r) {
             SelectPartMask(ws, r);
             markEcusson(work, r.insetMask(), drawnShape(b.InsetShape) == 3);
             break;
-        default: {
-            const Ordinary1Seeds seeds = drawOrdinary1Outline(work, piece, zone.Line);
-            markPiece(work, kKey, seeds.Piece, seeds.Field);
-        }
+        default:
+            if (isNarrowPatternedBend(piece, zone.Line)) {
+                markNarrowBend(work, r.PieceScratch, piece, zone.Line, kKey);
+            } else {
+                const Ordinary1Seeds seeds = drawOrdinary1Outline(work, piece, zone.Line);
+                markPiece(work, kKey, seeds.Piece, seeds.Field);
+            }
     }
     buildPictures(ws, r, work);
 }
