@@ -1,6 +1,7 @@
 #include "render/fur_patterns.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "model/tinctures.h"
@@ -47,6 +48,42 @@ int wrap(int v, int n) {
     return m < 0 ? m + n : m;
 }
 
+int floorDiv(int v, int n) {
+    return v >= 0 ? v / n : -((-v + n - 1) / n);
+}
+
+// A user fur cut to a piece (`dest` := fur AND NOT `shape`): the shield shows
+// the fur's own picture, the margins the same tiling carried on, row of tiles
+// by row of tiles, each shifted by the fur's step from the one above, so the
+// pattern runs on without a seam wherever a repeated piece shows the margins.
+void fillFromUserFurTile(Surface& dest, const Surface& shape, int w, int h, const Surface& picture,
+                         const Surface& tile, int rowShiftPercent) {
+    const int tw = tile.width(), th = tile.height();
+    const int step = userFurRowStep(tw, rowShiftPercent);
+    // The tile column of every surface column and shift, worked out once.
+    std::vector<int> column(std::size_t(std::max(w, 0) + tw));
+    for (std::size_t i = 0; i < column.size(); ++i) column[i] = wrap(int(i) - kBigMargin, tw);
+    for (int y = 0; y < h; ++y) {
+        const int sy = y - kBigMargin;
+        const int shift = wrap(floorDiv(sy, th) * step, tw);
+        const Colour* t = tile.row(wrap(sy, th));
+        const int* c = column.data() + shift;
+        Colour* d = dest.row(y);
+        const Colour* s = shape.row(y);
+        int from = w, to = w;  // the columns the picture covers on this row
+        if (sy >= 0 && sy < picture.height()) {
+            from = std::clamp(kBigMargin, 0, w);
+            to = std::clamp(kBigMargin + picture.width(), from, w);
+        }
+        for (int x = 0; x < from; ++x) d[x] = t[c[x]] & (s[x] ^ kWhite);
+        if (from < to) {
+            const Colour* p = picture.row(sy);
+            for (int x = from; x < to; ++x) d[x] = p[x - kBigMargin] & (s[x] ^ kWhite);
+        }
+        for (int x = to; x < w; ++x) d[x] = t[c[x]] & (s[x] ^ kWhite);
+    }
+}
+
 }  // namespace
 
 void BuildFurPatterns(Renderer& r) {
@@ -57,7 +94,8 @@ void BuildFurPatterns(Renderer& r) {
     }
 }
 
-void FillOrdinaryWithFur(Renderer& r, Surface& dest, const Surface& shape, Long fur) {
+void FillOrdinaryWithFur(Renderer& r, Surface& dest, const Surface& shape, Long fur,
+                         int userFurRowShift) {
     const int w = std::min(dest.width(), shape.width());
     const int h = std::min(dest.height(), shape.height());
     if (fur >= kFirstBuiltInFur && fur <= kLastBuiltInFur) {
@@ -72,13 +110,20 @@ void FillOrdinaryWithFur(Renderer& r, Surface& dest, const Surface& shape, Long 
             return;
         }
     }
-    // A user fur has no prepared pattern: its shield picture is repeated over
-    // the margins, which only a repeated piece ever shows.
     const Surface* picture = r.furPicture(fur);
     if (!picture) {
         for (int y = 0; y < h; ++y) std::fill(dest.row(y), dest.row(y) + w, kBlack);
         return;
     }
+    if (fur >= kFirstUserFur && fur <= kLastUserFur) {
+        const Surface& tile = r.UserFurTiles[std::size_t(fur - kFirstUserFur)];
+        if (!tile.empty()) {
+            fillFromUserFurTile(dest, shape, w, h, *picture, tile, userFurRowShift);
+            return;
+        }
+    }
+    // A fur picture with no tile behind it is repeated whole over the
+    // margins, which only a repeated piece ever shows.
     // The picture column of every surface column, worked out once: a division
     // per pixel would cost more than the rest of the fill.
     std::vector<int> column(std::size_t(std::max(w, 0)));
@@ -89,6 +134,13 @@ void FillOrdinaryWithFur(Renderer& r, Surface& dest, const Surface& shape, Long 
         const Colour* p = picture->row(wrap(y - kBigMargin, picture->height()));
         for (int x = 0; x < w; ++x) d[x] = p[column[std::size_t(x)]] & (s[x] ^ kWhite);
     }
+}
+
+int userFurRowStep(int tileWidth, int rowShiftPercent) {
+    // An integer product and a single-precision division, as the fur editor
+    // works it out; rounding the running offset after each row, halves to
+    // even, then adds the same rounded step every row.
+    return int(std::lrint(float(rowShiftPercent * tileWidth) / 100.0f));
 }
 
 void OverlayFur(Surface& canvas, const Surface& keyMap, int keyX, int keyY, Colour key,

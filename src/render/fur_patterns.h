@@ -14,9 +14,15 @@ void BuildFurPatterns(Renderer& r);
 
 // The fur of code `fur` cut to a piece: dest := FurPattern AND NOT shape, pixel
 // by pixel (the fur where `shape` is black, black elsewhere). `dest` and `shape`
-// are 465 x 540 with the shield at (100, 100). A user fur is laid from its
-// shield picture; a code with no picture leaves the piece black.
-void FillOrdinaryWithFur(Renderer& r, Surface& dest, const Surface& shape, Long fur);
+// are 465 x 540 with the shield at (100, 100). A user fur shows its shield
+// picture on the shield and its tile, laid on with `userFurRowShift` (the
+// slot's row shift in percent of the tile width), over the margins; a code with
+// no picture leaves the piece black.
+void FillOrdinaryWithFur(Renderer& r, Surface& dest, const Surface& shape, Long fur,
+                         int userFurRowShift = 0);
+
+// How far each row of a user fur's tiles lies to the left of the row above.
+int userFurRowStep(int tileWidth, int rowShiftPercent);
 
 // Every pixel of `canvas` whose pixel on `keyMap` (at the same place shifted by
 // (keyX, keyY)) is `key` takes the pixel of `fur` at the canvas's place. The mask

@@ -121,8 +121,12 @@ void buildPictures(Workspace& ws, Renderer& r, const Surface& work) {
             buildPiecePictures(work, kKey, &email, pics);
             return;
         }
+        // A user fur is laid from its tile with its slot's row shift.
+        const Long slot = zone.Kind - kFirstUserFur;
+        const int rowShift =
+            slot >= 0 && slot < kUserFurCount ? b.UserFurs[std::size_t(slot)].VerticalOffset : 0;
         buildPiecePictures(work, kKey, nullptr, pics);
-        FillOrdinaryWithFur(r, pics.ImageDC, pics.MaskDC, zone.Kind);
+        FillOrdinaryWithFur(r, pics.ImageDC, pics.MaskDC, zone.Kind, rowShift);
         return;
     }
     if (ws.PrintBlackWhite) {
