@@ -88,11 +88,14 @@ class DiagonalLine {
             pen_.line(Q(0), startReach);
             // The zigzag begins half a step before the extension's foot.
             pen_.line(Q(-1) + lower(), startReach);
+        } else if (Q(0).x - p >= x1_) {
+            pen_.line(Q(0) + upper(), startReach);
         } else {
-            // One more tooth before the first, the extension leaving from its
-            // outer corner: leaving from the first upper corner, it would cut
-            // into the field beside the start point when the teeth are deep
-            // and narrow.
+            // Teeth deeper than a period is wide put the first upper corner
+            // inward of the start point, and an extension leaving from it
+            // would cut a wedge of the other side into the field beside the
+            // start point (or through the seed in its corner): one more tooth
+            // before the first, the extension leaving from its outer corner.
             pen_.line(Q(-1) + lower(), Q(0) + upper());
             pen_.line(Q(-1) + lower(), startReach);
         }

@@ -231,6 +231,21 @@ TEST(HeraldicLine, UnknownDirectionDrawsNothing) {
             extentOf(drawn(50, 50, 0, 25, 50, 25, style(kLineDentele), true, direction)).pixels, 0);
 }
 
+TEST(HeraldicLine, BendSinisterDenteleLeavesItsFirstUpperCornerForTheTop) {
+    // 45 degrees, 48 wide and 24 deep: half steps of 17 along, 8 across. The
+    // pattern starts two half steps before (300, 50), at (334, 16); its first
+    // upper corner (326, 8) lies outward of the start point, and the start
+    // extension runs from there to (349, -15).
+    const Surface pic =
+        drawn(365, 440, 300, 50, 100, 250, style(kLineDentele, 48, 24), true, kLineBendSinister);
+    const Surface extension = polyline(365, 440, {{326, 8}, {349, -15}});
+    for (int y = 0; y < 10; ++y)
+        for (int x = 320; x < 345; ++x)
+            if (extension.pixel(x, y) == kInk) {
+                EXPECT_EQ(pic.pixel(x, y), kInk) << x << ", " << y;
+            }
+}
+
 TEST(HeraldicLine, DiagonalWaveThatClosesTheLineEndsThere) {
     // A short deep crênelé ending inside the picture: its wave crosses the end
     // extension and stops near row 365; below it the extension runs alone to
