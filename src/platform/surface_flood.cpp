@@ -2,7 +2,18 @@
 // painted second: the painting can then never feed back into the search (a fill
 // colour equal to the target, a hatch over white). The search is a scanline
 // fill over an explicit stack, so its depth never depends on the picture.
+//
+// What keeps it cheap on a full-size canvas:
+// - every run taken is a maximal run of region pixels, so a run is either wholly
+//   marked or not at all: the marks are read once per run met, not per pixel;
+// - a row is scanned only over the run it was reached from, and the row that run
+//   came from only where the new run reaches past it (the rest of that row is
+//   taken already), so most pixels are tested once;
+// - the marks are generation-stamped and kept between floods, so a flood never
+//   clears (or allocates) a full-size array, only marks the runs it takes.
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include "platform/span_painter.h"
@@ -16,47 +27,117 @@ struct Run {
     int y, x0, x1;  // x1 excluded
 };
 
-template <class InRegion>
-std::vector<Run> findRegion(const Surface& s, int seedX, int seedY, InRegion inRegion) {
-    std::vector<Run> runs;
-    const int w = s.width(), h = s.height();
-    if (!s.contains(seedX, seedY) || !inRegion(s.row(seedY)[seedX])) return runs;
+// Row y still to be scanned over x0..x1-1, reached from row y - dy, which is
+// wholly taken over that stretch.
+struct Span {
+    int y, x0, x1, dy;
+};
 
-    std::vector<std::uint8_t> taken(std::size_t(w) * std::size_t(h), 0);
-    struct Seed {
-        int x, y;
-    };
-    std::vector<Seed> stack;
-    stack.push_back({seedX, seedY});
-
-    // Pushes one seed per stretch of region pixels of row y within x0..x1-1.
-    auto scanRow = [&](int y, int x0, int x1) {
-        const Colour* px = s.row(y);
-        const std::uint8_t* mark = taken.data() + std::size_t(y) * std::size_t(w);
-        int x = x0;
-        while (x < x1) {
-            while (x < x1 && (mark[x] || !inRegion(px[x]))) ++x;
-            if (x >= x1) break;
-            stack.push_back({x, y});
-            while (x < x1 && !mark[x] && inRegion(px[x])) ++x;
+// The working memory of the searches, kept from one flood to the next. A mark
+// holds the stamp of the flood that took the pixel, so starting a flood costs a
+// new stamp, and the array is cleared only when the stamps wrap (once in 255
+// floods) or grows to a larger surface. It is one per thread: the program draws
+// on one thread, and a flood running on another would get its own.
+class FloodScratch {
+  public:
+    // Starts a search over `pixels` marks (rows `width` apart); stale marks of
+    // earlier floods, on any surface size, differ from the stamp returned.
+    std::uint8_t begin(std::size_t pixels) {
+        if (marks_.size() < pixels) {
+            marks_.assign(pixels, 0);
+            stamp_ = 0;
         }
+        if (stamp_ == UINT8_MAX) {
+            std::fill(marks_.begin(), marks_.end(), 0);
+            stamp_ = 0;
+        }
+        runs.clear();
+        spans.clear();
+        return ++stamp_;
+    }
+
+    // Lets go of the marks of an unusually large surface once its flood is done,
+    // so one such flood does not hold that much memory for the program's life.
+    void end() {
+        if (marks_.size() > kKeptMarks) {
+            marks_ = {};
+            stamp_ = 0;
+        }
+    }
+
+    std::uint8_t* marks() { return marks_.data(); }
+
+    std::vector<Run> runs;
+    std::vector<Span> spans;
+
+  private:
+    static constexpr std::size_t kKeptMarks = std::size_t(2048) * 2048;
+    std::vector<std::uint8_t> marks_;
+    std::uint8_t stamp_ = 0;
+};
+
+FloodScratch& floodScratch() {
+    thread_local FloodScratch scratch;
+    return scratch;
+}
+
+// Fills scratch.runs with the region of the seed, which must lie on the surface.
+template <class InRegion>
+void findRegion(const Surface& s, int seedX, int seedY, InRegion inRegion, FloodScratch& scratch) {
+    const int w = s.width(), h = s.height();
+    const Colour* seedRow = s.row(seedY);
+    if (!inRegion(seedRow[seedX])) return;
+
+    const std::uint8_t stamp = scratch.begin(std::size_t(w) * std::size_t(h));
+    std::uint8_t* const marks = scratch.marks();
+    std::vector<Run>& runs = scratch.runs;
+    std::vector<Span>& spans = scratch.spans;
+
+    auto take = [&](int y, int x0, int x1) {
+        std::memset(marks + std::size_t(y) * std::size_t(w) + x0, stamp, std::size_t(x1 - x0));
+        runs.push_back({y, x0, x1});
+    };
+    auto queue = [&](int y, int x0, int x1, int dy) {
+        if (x0 < x1 && unsigned(y) < unsigned(h)) spans.push_back({y, x0, x1, dy});
     };
 
-    while (!stack.empty()) {
-        const Seed seed = stack.back();
-        stack.pop_back();
-        const Colour* px = s.row(seed.y);
-        std::uint8_t* mark = taken.data() + std::size_t(seed.y) * std::size_t(w);
-        if (mark[seed.x]) continue;
-        int x0 = seed.x, x1 = seed.x + 1;
-        while (x0 > 0 && !mark[x0 - 1] && inRegion(px[x0 - 1])) --x0;
-        while (x1 < w && !mark[x1] && inRegion(px[x1])) ++x1;
-        std::fill(mark + x0, mark + x1, 1);
-        runs.push_back({seed.y, x0, x1});
-        if (seed.y > 0) scanRow(seed.y - 1, x0, x1);
-        if (seed.y + 1 < h) scanRow(seed.y + 1, x0, x1);
+    int x0 = seedX, x1 = seedX + 1;
+    while (x0 > 0 && inRegion(seedRow[x0 - 1])) --x0;
+    while (x1 < w && inRegion(seedRow[x1])) ++x1;
+    take(seedY, x0, x1);
+    queue(seedY - 1, x0, x1, -1);
+    queue(seedY + 1, x0, x1, 1);
+
+    while (!spans.empty()) {
+        const Span span = spans.back();
+        spans.pop_back();
+        const Colour* px = s.row(span.y);
+        const std::uint8_t* mark = marks + std::size_t(span.y) * std::size_t(w);
+        int x = span.x0;
+        while (x < span.x1) {
+            if (!inRegion(px[x])) {
+                ++x;
+                continue;
+            }
+            // x starts a stretch of region pixels; only the first stretch can
+            // begin inside its run, every later one follows a pixel just tested.
+            if (mark[x] == stamp) {
+                do ++x;
+                while (x < span.x1 && inRegion(px[x]));
+                ++x;  // off the region, or past the span
+                continue;
+            }
+            int left = x, right = x + 1;
+            if (x == span.x0)
+                while (left > 0 && inRegion(px[left - 1])) --left;
+            while (right < w && inRegion(px[right])) ++right;
+            take(span.y, left, right);
+            queue(span.y + span.dy, left, right, span.dy);
+            queue(span.y - span.dy, left, span.x0, -span.dy);
+            queue(span.y - span.dy, span.x1, right, -span.dy);
+            x = right + 1;  // px[right] is off the region (or the row's end)
+        }
     }
-    return runs;
 }
 
 void paintRuns(Surface& s, const std::vector<Run>& runs, const Brush& brush) {
@@ -65,17 +146,28 @@ void paintRuns(Surface& s, const std::vector<Run>& runs, const Brush& brush) {
     for (const Run& r : runs) painter.paint(s.row(r.y), r.y, r.x0, r.x1);
 }
 
+template <class InRegion>
+void flood(Surface& s, int x, int y, InRegion inRegion, const Brush& brush) {
+    FloodScratch& scratch = floodScratch();
+    scratch.runs.clear();
+    findRegion(s, x, y, inRegion, scratch);
+    paintRuns(s, scratch.runs, brush);
+    scratch.end();
+}
+
 }  // namespace
 
 void Surface::floodSurface(int x, int y, const Brush& brush) {
     if (!contains(x, y)) return;
     const Colour target = row(y)[x];
-    paintRuns(*this, findRegion(*this, x, y, [target](Colour p) { return p == target; }), brush);
+    flood(
+        *this, x, y, [target](Colour p) { return p == target; }, brush);
 }
 
 void Surface::floodBorder(int x, int y, Colour border, const Brush& brush) {
     if (!contains(x, y)) return;
-    paintRuns(*this, findRegion(*this, x, y, [border](Colour p) { return p != border; }), brush);
+    flood(
+        *this, x, y, [border](Colour p) { return p != border; }, brush);
 }
 
 }  // namespace tess

@@ -246,6 +246,25 @@ TEST(Flood, RepeatedFloodsOnTheSameSurfacesStayExact) {
     }
 }
 
+// One region left alone while the other side of a wall is flooded again and
+// again, from once to hundreds of times: whatever the searches in between kept,
+// the region's next flood still takes all of it.
+TEST(Flood, ARegionLeftAloneForManyFloodsStillFillsWhole) {
+    Surface s = picture({
+        "...#...",
+        "...#...",
+        "...#...",
+    });
+    const Brush colours[2] = {kRed, Brush::solid(0x00FF00)};
+    for (int between = 1; between <= 300; ++between) {
+        s.floodSurface(0, 2, colours[between % 2]);
+        for (int k = 0; k < between; ++k) s.floodSurface(6, k % 3, colours[k % 2]);
+        const Surface expected = referenceFlood(s, 0, 2, true, kBlack, colours[1 - between % 2]);
+        s.floodSurface(0, 2, colours[1 - between % 2]);
+        ASSERT_EQ(s, expected) << between << " floods between";
+    }
+}
+
 // Walled-in single pixels at the corners and in the middle of an edge.
 TEST(Flood, OnePixelRegionsOnCornersAndEdges) {
     const Surface start = picture({
