@@ -40,8 +40,8 @@ struct Span {
 // on one thread, and a flood running on another would get its own.
 class FloodScratch {
   public:
-    // Starts a search over `pixels` marks (rows `width` apart); stale marks of
-    // earlier floods, on any surface size, differ from the stamp returned.
+    // Starts a search over a surface of `pixels` pixels. The stamp returned
+    // differs from every mark earlier floods left, whatever their surface size.
     std::uint8_t begin(std::size_t pixels) {
         if (marks_.size() < pixels) {
             marks_.assign(pixels, 0);
@@ -51,7 +51,6 @@ class FloodScratch {
             std::fill(marks_.begin(), marks_.end(), 0);
             stamp_ = 0;
         }
-        runs.clear();
         spans.clear();
         return ++stamp_;
     }
@@ -125,6 +124,7 @@ FloodScratch& floodScratch() {
 // Fills scratch.runs with the region of the seed, which must lie on the surface.
 template <class Region>
 void findRegion(const Surface& s, int seedX, int seedY, Region inRegion, FloodScratch& scratch) {
+    scratch.runs.clear();
     const int w = s.width(), h = s.height();
     const Colour* seedRow = s.row(seedY);
     if (!inRegion(seedRow[seedX])) return;
@@ -159,16 +159,18 @@ void findRegion(const Surface& s, int seedX, int seedY, Region inRegion, FloodSc
                 ++x;
                 continue;
             }
-            // x starts a stretch of region pixels; only the first stretch can
-            // begin inside its run, every later one follows a pixel just tested.
+            // A run is wholly taken or not at all: its first pixel met tells.
             if (mark[x] == stamp) {
                 x = regionEnd(px, x + 1, span.x1, inRegion) + 1;  // past the pixel off it
                 continue;
             }
+            // Only a stretch at the span's start can reach further left: any
+            // other follows a pixel just found off the region.
             const int left = x == span.x0 ? regionStart(px, x, inRegion) : x;
             const int right = regionEnd(px, x + 1, w, inRegion);
             take(span.y, left, right);
             queue(span.y + span.dy, left, right, span.dy);
+            // Back into the row the span came from, where this run reaches past it.
             queue(span.y - span.dy, left, span.x0, -span.dy);
             queue(span.y - span.dy, span.x1, right, -span.dy);
             x = right + 1;  // px[right] is off the region (or the row's end)
@@ -198,7 +200,6 @@ void paintRuns(Surface& s, const std::vector<Run>& runs, const Brush& brush) {
 template <class Region>
 void flood(Surface& s, int x, int y, Region inRegion, const Brush& brush) {
     FloodScratch& scratch = floodScratch();
-    scratch.runs.clear();
     findRegion(s, x, y, inRegion, scratch);
     paintRuns(s, scratch.runs, brush);
     scratch.end();
