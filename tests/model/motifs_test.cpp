@@ -22,16 +22,22 @@ TEST(NewMotif, CountsUpFromOneAndWrapsAfterAHundred) {
     EXPECT_EQ(ws.Groups.Motifs[1].Count, 0);
 }
 
-TEST(NewMotif, NeverTakesOverALiveGroup) {
-    Workspace ws;
-    ws.Groups.MotifCounter = 100;
-    ws.Groups.Motifs[1].InUse = kTrue;
-    ws.Groups.Motifs[1].Count = 1;
-    ws.Groups.Motifs[1].Members[1] = 7;
-    ws.CurrentBlazon.Charges[7].Motif = 1;
-    EXPECT_EQ(NewMotif(ws), 2);
-    EXPECT_EQ(ws.Groups.Motifs[1].Members[1], 7);
-    EXPECT_EQ(ws.Groups.MotifCounter, 2);
+// Wrapping never lands on a live group, nor on a free one that a charge still
+// names (emptied by a delete, then an undo gave its charges back).
+TEST(NewMotif, NeverTakesAGroupInUseOrStillNamed) {
+    Workspace live, named;
+    live.Groups.Motifs[1].InUse = kTrue;
+    live.Groups.Motifs[1].Count = 1;
+    live.Groups.Motifs[1].Members[1] = 7;
+    live.CurrentBlazon.Charges[7].Motif = 1;
+    named.CurrentBlazon.Charges[4].Motif = 1;
+    for (Workspace* ws : {&live, &named}) {
+        ws->Groups.MotifCounter = 100;
+        EXPECT_EQ(NewMotif(*ws), 2);
+        EXPECT_EQ(ws->Groups.MotifCounter, 2);
+    }
+    EXPECT_EQ(live.Groups.Motifs[1].Members[1], 7);
+    EXPECT_EQ(named.Groups.Motifs[1].InUse, 0);
 }
 
 TEST(NewMotif, WithEveryGroupLiveReclaimsOnlyOneNoChargeNames) {
@@ -48,16 +54,6 @@ TEST(NewMotif, WithEveryGroupLiveReclaimsOnlyOneNoChargeNames) {
     EXPECT_EQ(ws.Groups.Motifs[51].Members[1], 0);
 }
 
-TEST(NewMotif, NeverTakesAGroupThatChargesStillName) {
-    Workspace ws;
-    // Group 1 was emptied by a delete, then an undo gave its charges back:
-    // the record is free but charge 4 still names it.
-    ws.Groups.MotifCounter = 100;
-    ws.CurrentBlazon.Charges[4].Motif = 1;
-    EXPECT_EQ(NewMotif(ws), 2);
-    EXPECT_EQ(ws.Groups.Motifs[1].InUse, 0);
-}
-
 TEST(AddChargeToMotif, AddsOnceAndNamesTheGroup) {
     Workspace ws;
     const Byte g = NewMotif(ws);
@@ -69,17 +65,13 @@ TEST(AddChargeToMotif, AddsOnceAndNamesTheGroup) {
     EXPECT_EQ(members(ws, g), (std::vector<int>{7, 3}));
 }
 
-TEST(AddChargeToMotif, NoneGivenDoesNothing) {
+TEST(AddChargeToMotif, NoGroupNoChargeOrAFullGroupAddsNothing) {
     Workspace ws;
     EXPECT_EQ(AddChargeToMotif(ws, 0, 5), 0);
     EXPECT_EQ(AddChargeToMotif(ws, 3, 0), 0);
     EXPECT_EQ(AddChargeToMotif(ws, 101, 5), 0);
     EXPECT_EQ(AddChargeToMotif(ws, 3, 51), 0);
     EXPECT_EQ(ws.CurrentBlazon.Charges[5].Motif, 0);
-}
-
-TEST(AddChargeToMotif, FullGroupAddsNothing) {
-    Workspace ws;
     MotifRecord& m = ws.Groups.Motifs[4];
     m.InUse = kTrue;
     for (int i = 1; i <= kMotifCount; ++i) m.Members[i] = Byte((i - 1) % 49 + 2);
