@@ -39,12 +39,8 @@ void scribble(Workspace& ws) {
     }
     b.Ordinary1 = OrdinaryRecord{-1, 1, 7, 8, "Chef", 1, 2, 1};
     b.Ordinary2 = OrdinaryRecord{-1, 22, 0, 0, "Croix", -1, 0, 0};
-    for (int c = 1; c <= kChargeCount; ++c) {
-        ChargeRecord& charge = b.Charges[c];
-        charge = ChargeRecord{-1, 40, 50, 30, 20, 3, 7, "lion.bmp", 4, 33, -1, -1, 2};
-    }
-    for (int s = 0; s < kUserFurCount; ++s)
-        b.UserFurs[s] = UserFurRecord{"/f/fur.fmp", 50, 8, 9, "d'azur", 4};
+    b.Charges.fill(ChargeRecord{-1, 40, 50, 30, 20, 3, 7, "lion.bmp", 4, 33, -1, -1, 2});
+    b.UserFurs.fill(UserFurRecord{"/f/fur.fmp", 50, 8, 9, "d'azur", 4});
     for (int g = 1; g <= kMotifCount; ++g) {
         ws.Groups.Motifs[g].InUse = -1;
         ws.Groups.Motifs[g].Count = 3;
@@ -52,8 +48,7 @@ void scribble(Workspace& ws) {
         ws.Groups.Motifs[g].Members[1] = 9;
     }
     ws.Groups.MotifCounter = 40;
-    for (int i = 1; i <= kImageBankSize; ++i)
-        ws.Bank[i] = ImageBankEntry{-1, "a.bmp", "a", "un lion", 30, 20, -1, 3, 33, 0xFF00FF};
+    ws.Bank.fill(ImageBankEntry{-1, "a.bmp", "a", "un lion", 30, 20, -1, 3, 33, 0xFF00FF});
     ws.ImageKeyCounter = 12;
     ws.SelectedCharge = 7;
 }
