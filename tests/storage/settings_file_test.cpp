@@ -13,7 +13,6 @@ namespace {
 
 using testing::HandRecords;
 using testing::readBytes;
-using testing::storedString;
 using testing::TempHome;
 using testing::writeFile;
 
@@ -31,35 +30,37 @@ TEST(SettingsFile, FirstStartHasNoFileAndHidesTheRecentEntries) {
     EXPECT_FALSE(std::filesystem::exists(home.path("QRX.inf")));
 }
 
-TEST(SettingsFile, EightRecordsWithFreeEntriesAsNumberSigns) {
+// Eight string records and nothing else, free recent entries as number signs.
+TEST(SettingsFile, WrittenByteByByteAndReadBack) {
     TempHome home("settings-write");
     Settings settings;
     settings.RecentFiles[1] = "/docs/Lion.bls";
-    settings.RecentFiles[2] = "Aigle.bls";
+    settings.RecentFiles[2] = "Aigle écartelé.bls";
     settings.LastDocFolder = "/docs/";
-    settings.LastImageFolder = "/images/";
     settings.LastFurFolder = "/fourrures/";
     settings.LastExportFolder = "/export/é/";
     ASSERT_EQ(SaveSettingsFile(settings), "");
-    const auto bytes = readBytes(home.path("QRX.inf"));
-    ASSERT_GE(bytes.size(), 7u * 128 + 2);
-    EXPECT_EQ(storedString(bytes, 1), "/docs/Lion.bls");
-    EXPECT_EQ(storedString(bytes, 3), "############");
-    EXPECT_EQ(storedString(bytes, 4), "############");
-    EXPECT_EQ(storedString(bytes, 5), "/docs/");
-    EXPECT_EQ(storedString(bytes, 8), "/export/\xE9/");
+    HandRecords expected;
+    expected.str("/docs/Lion.bls")
+        .str(
+            "Aigle \xE9"
+            "cartel\xE9.bls");
+    expected.str("############").str("############");
+    expected.str("/docs/").str("").str("/fourrures/").str("/export/\xE9/");
+    EXPECT_EQ(readBytes(home.path("QRX.inf")), expected.bytes);
 
     Settings back;
+    back.LastImageFolder = "/avant/";
     LoadSettingsFile(back);
     EXPECT_EQ(back.RecentFiles, settings.RecentFiles);
     EXPECT_EQ(back.LastDocFolder, "/docs/");
-    EXPECT_EQ(back.LastImageFolder, "/images/");
+    EXPECT_EQ(back.LastImageFolder, "");
     EXPECT_EQ(back.LastFurFolder, "/fourrures/");
     EXPECT_EQ(back.LastExportFolder, "/export/é/");
 
     const RecentMenu menu = recentMenu(back);
     EXPECT_EQ(menu.captions[1], "Lion.bls");
-    EXPECT_EQ(menu.captions[2], "Aigle.bls");  // no folder: shown as it stands
+    EXPECT_EQ(menu.captions[2], "Aigle écartelé.bls");  // no folder: shown as it stands
     EXPECT_TRUE(menu.visible[2]);
     EXPECT_FALSE(menu.visible[3]);
     EXPECT_TRUE(menu.separatorVisible);
@@ -68,10 +69,10 @@ TEST(SettingsFile, EightRecordsWithFreeEntriesAsNumberSigns) {
 TEST(SettingsFile, ShortOrDamagedFilesReadAsEmptyTexts) {
     TempHome home("settings-short");
     HandRecords file;
-    file.string(1, "/a.bls").string(2, "############").string(5, "/docs/");
-    std::vector<std::uint8_t> bytes = file.bytes();
+    file.str("/a.bls").str("############").at(5).str("/docs/");
+    std::vector<std::uint8_t> bytes = file.bytes;
     bytes.resize(5 * 128 + 3);  // record 6 cut inside its length
-    writeFile(home.path("QRX.inf"), std::string(bytes.begin(), bytes.end()));
+    testing::writeBytes(home.path("QRX.inf"), bytes);
     Settings settings;
     settings.LastImageFolder = "/before/";
     LoadSettingsFile(settings);

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,10 @@ inline void writeFile(const std::string& path, const std::string& content) {
     std::ofstream(path, std::ios::binary) << content;
 }
 
+inline void writeBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    writeFile(path, std::string(bytes.begin(), bytes.end()));
+}
+
 inline std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
@@ -46,6 +51,15 @@ inline std::string readFile(const std::string& path) {
 inline std::vector<std::uint8_t> readBytes(const std::string& path) {
     const std::string text = readFile(path);
     return std::vector<std::uint8_t>(text.begin(), text.end());
+}
+
+// Every entry of a folder with its content ("<dossier>" for a folder).
+inline std::map<std::string, std::string> folderContents(const std::string& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        files[entry.path().filename().string()] =
+            entry.is_regular_file() ? readFile(entry.path().string()) : "<dossier>";
+    return files;
 }
 
 }  // namespace tess::testing
