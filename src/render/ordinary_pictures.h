@@ -41,9 +41,10 @@ struct PieceEmail {
 };
 
 // The pictures of a piece marked on `work` in `key`. The mask holds the piece
-// black, the key picture in `key`, the coloured picture in its émail; on all
-// three the edges (the line colour) stay the line colour and everything else is
-// field: white on the mask, black on the others. Without an émail the caller
+// black, the key picture in `key`, the coloured picture in its émail; the edges
+// (the line colour) stay the line colour, on the coloured picture too unless
+// the émail's `EdgeBits` cut its picture there, and everything else is field:
+// white on the mask, black on the others. Without an émail the caller
 // paints the coloured picture whole. A pocket that no flood reached is field.
 //
 // The pictures keep, per row, the span of columns marked on `work` (anything
