@@ -27,12 +27,7 @@ class AddChargeTest : public ::testing::Test {
         ResetDocument(ws);
         ws.ui = &ui;
         // A 6 x 4 Azur figure on white.
-        lion = folder.writeBmp("Lion.bmp", picture({
-                                               ".bbbb.",
-                                               "bb##bb",
-                                               ".bbbb.",
-                                               "..bb..",
-                                           }));
+        lion = folder.writeBmp("Lion.bmp", picture({".bbbb.", "bb##bb", ".bbbb.", "..bb.."}));
     }
     bool add(double left, double top, int slot = 0, double w = 6, double h = 4) {
         return AddCharge(ws, surfaces, OverlayBox{left, top, w, h, lion}, slot);

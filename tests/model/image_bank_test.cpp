@@ -42,13 +42,7 @@ class ImageBankTest : public ::testing::Test {
 };
 
 TEST_F(ImageBankTest, GreyBackgroundAndRedFigure) {
-    const int s = import(bmp("Lion.bmp",
-                             {
-                                 "..r#.",
-                                 ".rrr.",
-                                 "..r..",
-                             }),
-                         4);
+    const int s = import(bmp("Lion.bmp", {"..r#.", ".rrr.", "..r.."}), 4);
     ASSERT_EQ(s, 1);
     const ImageBankEntry& e = ws.Bank[1];
     EXPECT_EQ(e.KeyColour, Long(kGrey));

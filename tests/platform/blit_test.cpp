@@ -12,27 +12,14 @@ using Rows = std::vector<std::string>;
 
 // A figure is laid down by its mask (black figure on white) with AND, then its
 // picture (figure in colour on black) with XOR.
-const Rows kMask = {
-    "#..",
-    "##.",
-    "###",
-};
-const Rows kFigure = {
-    "r##",
-    "bg#",
-    "rrb",
-};
+const Rows kMask = {"#..", "##.", "###"};
+const Rows kFigure = {"r##", "bg#", "rrb"};
 
 TEST(Stamp, MaskAndPictureLeaveTheBackgroundAndDrawTheFigureExactly) {
     Surface s(5, 4, 0x00FFFF);
     BitBlt(s, 1, 0, 3, 3, picture(kMask), 0, 0, RasterOp::And);
     BitBlt(s, 1, 0, 3, 3, picture(kFigure), 0, 0, RasterOp::Xor);
-    EXPECT_EQ(ascii(s), (Rows{
-                            "yryyy",
-                            "ybgyy",
-                            "yrrby",
-                            "yyyyy",
-                        }));
+    EXPECT_EQ(ascii(s), (Rows{"yryyy", "ybgyy", "yrrby", "yyyyy"}));
 }
 
 // The figure stretched into the box (x, y, w, h), as charges are laid.
@@ -47,14 +34,7 @@ TEST(Stamp, StretchedOrMirroredStampMapsMaskAndPictureToTheSamePixels) {
     EXPECT_EQ(ascii(mirrored), (Rows{"yyyry", "yygby", "ybrry"}));
     Surface s(7, 6, 0x00FFFF);
     stamp(s, 0, 0, 6, 6);
-    EXPECT_EQ(ascii(s), (Rows{
-                            "rryyyyy",
-                            "rryyyyy",
-                            "bbggyyy",
-                            "bbggyyy",
-                            "rrrrbby",
-                            "rrrrbby",
-                        }));
+    EXPECT_EQ(ascii(s), (Rows{"rryyyyy", "rryyyyy", "bbggyyy", "bbggyyy", "rrrrbby", "rrrrbby"}));
     // Shrunk and mirrored with uneven ratios, the two steps still agree: no
     // pixel of the figure's black frame may appear.
     Surface t(9, 9, 0x00FFFF);

@@ -19,11 +19,7 @@ using testing::Bytes;
 using PictureFile = testing::ScratchFolder;
 
 Surface sample() {
-    return testing::picture({
-        "rgbyk.#",
-        "#.kybgr",
-        "rrrrrrr",
-    });
+    return testing::picture({"rgbyk.#", "#.kybgr", "rrrrrrr"});
 }
 
 Bytes encoded(const QImage& image, const char* format) {
