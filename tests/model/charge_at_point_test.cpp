@@ -28,12 +28,9 @@ class ChargeAtPointTest : public ::testing::Test {
 
 TEST_F(ChargeAtPointTest, EdgesAreNotHits) {
     place(1, 20, 30, 40, 40);
-    EXPECT_EQ(ChargeAtPoint(ws, 20, 50), 0);
-    EXPECT_EQ(ChargeAtPoint(ws, 40, 30), 0);
-    EXPECT_EQ(ChargeAtPoint(ws, 60, 50), 0);
-    EXPECT_EQ(ChargeAtPoint(ws, 40, 70), 0);
-    EXPECT_EQ(ChargeAtPoint(ws, 21, 31), 1);
-    EXPECT_EQ(ChargeAtPoint(ws, 59, 69), 1);
+    for (auto [x, y, hit] :
+         {std::tuple{20, 50, 0}, {40, 30, 0}, {60, 50, 0}, {40, 70, 0}, {21, 31, 1}, {59, 69, 1}})
+        EXPECT_EQ(ChargeAtPoint(ws, x, y), hit) << x << "," << y;
 }
 
 TEST_F(ChargeAtPointTest, SmallestBoxWinsAndTiesGoToTheLowerNumber) {

@@ -21,39 +21,15 @@ const Brush kRed = Brush::solid(0x0000FF);
 // A one-pixel diagonal line only separates regions for a 4-connected fill; an
 // 8-connected one would slip between its pixels and fill the other side.
 TEST(Flood, FourConnectedFillDoesNotLeakThroughADiagonalLine) {
-    Surface s = picture({
-        "....#",
-        "...#.",
-        "..#..",
-        ".#...",
-        "#....",
-    });
+    Surface s = picture({"....#", "...#.", "..#..", ".#...", "#...."});
     s.floodSurface(0, 0, kRed);
-    EXPECT_EQ(ascii(s), (Rows{
-                            "rrrr#",
-                            "rrr#.",
-                            "rr#..",
-                            "r#...",
-                            "#....",
-                        }));
+    EXPECT_EQ(ascii(s), (Rows{"rrrr#", "rrr#.", "rr#..", "r#...", "#...."}));
     s.floodBorder(4, 4, kBlack, Brush::solid(0x00FF00));
-    EXPECT_EQ(ascii(s), (Rows{
-                            "rrrr#",
-                            "rrr#g",
-                            "rr#gg",
-                            "r#ggg",
-                            "#gggg",
-                        }));
+    EXPECT_EQ(ascii(s), (Rows{"rrrr#", "rrr#g", "rr#gg", "r#ggg", "#gggg"}));
 }
 
 TEST(Flood, SurfaceModeTakesOnlyTheSeedColourBorderModeTakesAllButTheBorder) {
-    const Surface start = picture({
-        "..b..",
-        ".###.",
-        ".#r#.",
-        ".###.",
-        ".....",
-    });
+    const Surface start = picture({"..b..", ".###.", ".#r#.", ".###.", "....."});
     Surface s = start;
     s.floodSurface(0, 0, Brush::solid(0x00FF00));
     EXPECT_EQ(ascii(s), (Rows{"ggbgg", "g###g", "g#r#g", "g###g", "ggggg"}));
