@@ -3,6 +3,7 @@
 #include "model/image_bank.h"
 #include "model/placed_charges.h"
 #include "model/workspace.h"
+#include "support/placed_charge.h"
 
 namespace tess {
 namespace {
@@ -15,13 +16,7 @@ class ChargeAtPointTest : public ::testing::Test {
         ws.Bank[1].Height = 40;
     }
     void place(int n, int x, int y, int w, int h, int slot = 1) {
-        ChargeRecord& c = ws.CurrentBlazon.Charges[n];
-        c.InUse = kTrue;
-        c.ImageIndex = Integer(slot);
-        c.X = Integer(x);
-        c.Y = Integer(y);
-        c.Width = Integer(w);
-        c.Height = Integer(h);
+        testing::placeCharge(ws.CurrentBlazon, n, slot, x, y, w, h);
     }
     Workspace ws;
 };

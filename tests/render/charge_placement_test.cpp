@@ -8,6 +8,7 @@
 #include "render/charge_steps.h"
 #include "render/key_colours.h"
 #include "render/renderer.h"
+#include "support/placed_charge.h"
 
 namespace tess {
 namespace {
@@ -221,14 +222,7 @@ TEST(ClassifyChargesStep, LaysBothPiecesZonesOnTheirMaps) {
     b.Ordinary1.Type = 2;  // a pale
     r->Ordinary1 = pieceSurfaces(kBigWidth, kBigHeight, kBigMargin, 100, 0, 160, 340, kZone7);
     ws.Bank[1].InUse = kTrue;
-    auto place = [&](int n, int x, int y) {
-        ChargeRecord& c = b.Charges[n];
-        c.InUse = kTrue;
-        c.ImageIndex = 1;
-        c.X = Integer(x);
-        c.Y = Integer(y);
-        c.Width = c.Height = 30;
-    };
+    auto place = [&](int n, int x, int y) { testing::placeCharge(b, n, 1, x, y, 30, 30); };
     place(1, 20, 280);   // on the champagne
     place(2, 115, 100);  // on the pale
     place(3, 20, 100);   // in the field

@@ -73,19 +73,6 @@ TEST_F(ChargeRedraw, HitMapHoldsARedBoxInsideABlackOutline) {
     EXPECT_TRUE(hit(155, 65));
 }
 
-TEST_F(ChargeRedraw, HitMapAndChargeAtPointFindTheSmallestBoxFirst) {
-    addBankPicture(1, kArrow, kGueules);
-    place(3, 1, 40, 40, 150, 150, kOr);
-    place(5, 1, 60, 60, 100, 100, kOr);
-    place(7, 1, 90, 90, 20, 20, kOr);
-    redraw();
-    EXPECT_TRUE(hit(100, 100));
-    EXPECT_EQ(ChargeAtPoint(ws, 100, 100), 7);
-    EXPECT_EQ(ChargeAtPoint(ws, 70, 70), 5);
-    EXPECT_EQ(ChargeAtPoint(ws, 45, 45), 3);
-    EXPECT_TRUE(hit(45, 45));
-}
-
 TEST_F(ChargeRedraw, PlacementAndChargeListsFollowThePartition) {
     ws.CurrentBlazon.Partition = 10;  // parti
     ws.CurrentBlazon.Parts[2].Tincture = kArgent;
@@ -163,22 +150,6 @@ TEST_F(ChargeRedraw, GroupMovesAndResizesTogether) {
         EXPECT_FALSE(hit(x + 29, 188)) << n;
         EXPECT_EQ(r.Picture1.pixel(x, 150), tincture(kOr)) << n;
     }
-}
-
-TEST_F(ChargeRedraw, UndoOfARecolourShowsTheOldColour) {
-    addBankPicture(1, kArrow, kGueules);
-    place(1, 1, 100, 100, 4, 4, kAzur);
-    PrepareChargeLayers(ws, r.Charges, 1);
-    ws.CurrentBlazon.Partition = 11;
-    redraw();
-    EXPECT_EQ(r.Picture1.pixel(100, 100), tincture(kAzur));
-    PushUndo(ws);
-    ASSERT_TRUE(SetChargeTincture(ws, r.Charges, 1, kSable));
-    redraw();
-    EXPECT_EQ(r.Picture1.pixel(100, 100), kBlack);
-    UndoLast(ws);
-    redraw();
-    EXPECT_EQ(r.Picture1.pixel(100, 100), tincture(kAzur));
 }
 
 TEST_F(ChargeRedraw, ChargeIsCutToTheShieldShape) {

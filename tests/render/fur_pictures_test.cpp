@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "picture_dump.h"
 #include "resources/pictures.h"
 
 namespace tess {
@@ -169,14 +168,6 @@ TEST(FurPictures, OtherCodesGiveAPlainFieldOfOr) {
         ASSERT_EQ(h.size(), 1u);
         EXPECT_EQ(h.begin()->first, kOr);
     }
-}
-
-TEST(FurPictures, DumpForLooking) {
-    std::vector<const Surface*> furs;
-    for (int code = 108; code <= 115; ++code) furs.push_back(&furPicture(code));
-    testing::dumpMontage(furs, "furs");
-    for (int code = 108; code <= 115; ++code)
-        testing::dumpPicture(furPicture(code), "fur" + std::to_string(code), 2);
 }
 
 }  // namespace

@@ -190,17 +190,13 @@ class ReleaseTest : public RenderTest {
 };
 
 TEST_F(ReleaseTest, DeletesTheTemporaryPictureCopiesOnly) {
-    touch("Pic3.tmp");
-    touch("Pic7.tmp");
-    touch("Pic256.tmp");
-    touch("Pic03.tmp");
-    touch("QRZ.inf");
+    for (const char* name : {"Pic3.tmp", "Pic7.tmp", "Pic256.tmp", "Pic03.tmp", "QRZ.inf"})
+        touch(name);
     ReleaseResources(*ws, *r);
+    for (const char* name : {"Pic256.tmp", "Pic03.tmp", "QRZ.inf"})
+        EXPECT_TRUE(fs::exists(home / name)) << name;
     EXPECT_FALSE(fs::exists(home / "Pic3.tmp"));
     EXPECT_FALSE(fs::exists(home / "Pic7.tmp"));
-    EXPECT_TRUE(fs::exists(home / "Pic256.tmp"));
-    EXPECT_TRUE(fs::exists(home / "Pic03.tmp"));
-    EXPECT_TRUE(fs::exists(home / "QRZ.inf"));
     EXPECT_FALSE(r->Initialised);
     EXPECT_TRUE(r->Picture1.empty());
 }

@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "picture_dump.h"
 #include "resources/pictures.h"
 
 namespace tess {
@@ -179,16 +178,6 @@ TEST(ShieldPictures, BlankIsTheBannerOutlineAndOddShapesDrawAsClassique) {
     EXPECT_EQ(&shieldMaskPicture(0), &shieldMaskPicture(1));
     EXPECT_EQ(&shieldMaskPicture(8), &shieldMaskPicture(1));
     EXPECT_EQ(&shieldOutlinePicture(-3), &shieldOutlinePicture(1));
-}
-
-TEST(ShieldPictures, DumpForLooking) {
-    std::vector<const Surface*> outlines, masks;
-    for (int shape = 1; shape <= 7; ++shape) {
-        outlines.push_back(&shieldOutlinePicture(shape));
-        masks.push_back(&shieldMaskPicture(shape));
-    }
-    testing::dumpMontage(outlines, "shield_outlines");
-    testing::dumpMontage(masks, "shield_masks");
 }
 
 }  // namespace
