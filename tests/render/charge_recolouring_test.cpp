@@ -82,8 +82,9 @@ TEST_F(Recolouring, SableAndBlackTincturesRecolourToo) {
     EXPECT_EQ(working(3)[1], "#r#####");
 }
 
-TEST_F(Recolouring, EveryTinctureReachesTheRecolourableField) {
+TEST_F(Recolouring, EveryTinctureReachesTheRecolourableFieldInItsCurrentColour) {
     PrepareChargeLayers(ws, surfaces, 3);
+    ws.Tinctures[kAzur].Colour = 0x804020;
     for (int t = 1; t <= kTinctureCount; ++t) {
         RetintCharge(ws, surfaces, 3, t);
         const Surface& w = surfaces.workingPicture(3);
@@ -109,13 +110,6 @@ TEST_F(Recolouring, ReleasingOneChargeLeavesTheOthers) {
     EXPECT_TRUE(surfaces.workingPicture(3).empty());
     RetintCharge(ws, surfaces, 5, kSinople);
     EXPECT_EQ(surfaces.workingPicture(5).pixel(1, 1), 0x008000u);
-}
-
-TEST_F(Recolouring, RetintPaintsTheCurrentColour) {
-    PrepareChargeLayers(ws, surfaces, 3);
-    ws.Tinctures[kAzur].Colour = 0x804020;
-    RetintCharge(ws, surfaces, 3, kAzur);
-    EXPECT_EQ(surfaces.workingPicture(3).pixel(1, 1), 0x804020u);
 }
 
 TEST_F(Recolouring, PictureWithoutItsOwnColourKeepsItsColours) {

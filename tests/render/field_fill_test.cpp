@@ -215,6 +215,13 @@ TEST_F(HatchTest, ColourOfNoTinctureIsSolidBlackAndEqualColoursTakeTheLowerTinct
     EXPECT_EQ(rowsOf(hatch(5)), rowsOf(hatch(3)));
 }
 
+// Only the dotted tinctures have a pattern of their own; the lines of the
+// others are drawn over solid black.
+TEST(HatchPatterns, TincturesWithoutDotsHaveASolidBlackPattern) {
+    for (int t : {0, 2, 3, 6, 10, 12, 108})
+        for (Colour c : hatchPattern(t)) EXPECT_EQ(c, kBlack) << t;
+}
+
 TEST_F(FieldFillTest, BlackAndWhitePageHatchesTincturesButKeepsFurs) {
     ws->PrintBlackWhite = true;
     doc().Partition = 14;

@@ -58,14 +58,6 @@ TEST(FurPictures, EachShowsItsTwoTincturesOnly) {
     }
 }
 
-TEST(FurPictures, UseNoKeyColourNorLineColour) {
-    const std::set<Colour> forbidden = {0xFFFF00u, 0x808000u, 0x800000u, 0x00FF00u,
-                                        0x008080u, 0x800080u, 0xC0C0C0u, 0x808080u};
-    for (const FurCase& f : kFurs)
-        for (const auto& [colour, count] : histogram(furPicture(f.code)))
-            EXPECT_FALSE(forbidden.count(colour)) << f.code << " " << std::hex << colour;
-}
-
 TEST(FurPictures, RepeatSeamlesslyAtTheirTilingOffsets) {
     // Tiled copies at (Xo, 0), (Xo, Yo), (0, Yo) join without a seam only when
     // the picture equals itself shifted by the repeat wherever both overlap.
@@ -77,29 +69,6 @@ TEST(FurPictures, RepeatSeamlesslyAtTheirTilingOffsets) {
         for (int y = 0; y + f.yo < kShieldHeight; ++y)
             for (int x = 0; x < kShieldWidth; ++x)
                 ASSERT_EQ(s.pixel(x, y), s.pixel(x, y + f.yo)) << f.code << " at " << x << "," << y;
-    }
-}
-
-TEST(FurPictures, TiledOverTheWorkSurfaceTheyShowNoSeam) {
-    // The four copies of the fur patterns, laid as the pattern surfaces lay
-    // them; every 2 x 2 block of the result must also occur inside the picture
-    // itself, so the joins add no shape the picture does not have.
-    for (const FurCase& f : kFurs) {
-        const Surface& pic = furPicture(f.code);
-        Surface tiled(465, 540, 0x123456u);
-        auto copy = [&](int dx, int dy, int w, int h) {
-            for (int y = 0; y < h && y < pic.height(); ++y)
-                for (int x = 0; x < w && x < pic.width(); ++x)
-                    tiled.setPixel(dx + x, dy + y, pic.pixel(x, y));
-        };
-        copy(0, 0, 265, 340);
-        copy(f.xo, 0, 465 - f.xo, 340);
-        copy(f.xo, f.yo, 465 - f.xo, 540 - f.yo);
-        copy(0, f.yo, 265, 540 - f.yo);
-        for (int y = 0; y < 540; ++y)
-            for (int x = 0; x < 465; ++x)
-                ASSERT_EQ(tiled.pixel(x, y), pic.pixel(x % f.xo, y % f.yo))
-                    << f.code << " at " << x << "," << y;
     }
 }
 
