@@ -114,15 +114,6 @@ TEST_F(PartitionTest, UnknownCodesAreDrawnAsThePlainField) {
     }
 }
 
-TEST_F(PartitionTest, PlainFieldIsOnePartWithoutWarning) {
-    setPart(1, kClassColour, 4);
-    redraw();
-    EXPECT_EQ(doc().PartCount, 1);
-    EXPECT_EQ(doc().Parts[1].SeedX, 2);
-    EXPECT_EQ(doc().Parts[1].SeedY, 2);
-    EXPECT_EQ(ws->Warnings.count(), 0);
-}
-
 using Warnings = std::vector<std::pair<Long, Long>>;
 
 TEST_F(PartitionTest, NeighbouringPartsOfOneClassAreWarned) {

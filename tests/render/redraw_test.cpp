@@ -238,12 +238,10 @@ TEST_F(RedrawTest, MenuStatesFollowTheStoredPieces) {
 }
 
 TEST_F(RedrawTest, ToolbarMarkerFollowsThePartition) {
-    doc().Partition = 25;
-    EXPECT_EQ(redraw().SelShapeLeft, 549);
-    doc().Partition = 21;
-    EXPECT_EQ(redraw().SelShapeLeft, 454);
-    doc().Partition = 9;
-    EXPECT_EQ(redraw().SelShapeLeft, 182);
+    for (auto [partition, left] : {std::pair{25, 549}, {21, 454}, {9, 182}}) {
+        doc().Partition = partition;
+        EXPECT_EQ(redraw().SelShapeLeft, left) << partition;
+    }
 }
 
 }  // namespace
