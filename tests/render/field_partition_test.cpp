@@ -1,7 +1,7 @@
 // The partitions as the key maps show them after whole redraws.
 #include <map>
-#include <queue>
 
+#include "pixel_regions.h"
 #include "render/field_partition.h"
 #include "render_fixture.h"
 
@@ -37,35 +37,6 @@ int partCountOf(const std::string& picture) {
     return most;
 }
 
-// The number of 4-connected areas of one colour on a surface.
-int areasOfColour(const Surface& s, Colour c) {
-    std::vector<char> seen(std::size_t(s.width() * s.height()), 0);
-    int areas = 0;
-    for (int y0 = 0; y0 < s.height(); ++y0)
-        for (int x0 = 0; x0 < s.width(); ++x0) {
-            if (s.pixel(x0, y0) != c || seen[std::size_t(y0 * s.width() + x0)]) continue;
-            ++areas;
-            std::queue<std::pair<int, int>> todo;
-            todo.push({x0, y0});
-            seen[std::size_t(y0 * s.width() + x0)] = 1;
-            while (!todo.empty()) {
-                auto [x, y] = todo.front();
-                todo.pop();
-                const int nx[4] = {x + 1, x - 1, x, x};
-                const int ny[4] = {y, y, y + 1, y - 1};
-                for (int i = 0; i < 4; ++i) {
-                    if (s.pixel(nx[i], ny[i]) != c) continue;
-                    char& mark = seen[std::size_t(ny[i] * s.width() + nx[i])];
-                    if (!mark) {
-                        mark = 1;
-                        todo.push({nx[i], ny[i]});
-                    }
-                }
-            }
-        }
-    return areas;
-}
-
 class PartitionTest : public RenderTest {};
 
 TEST_F(PartitionTest, EveryPartitionSplitsTheFieldIntoExactlyItsParts) {
@@ -94,7 +65,7 @@ TEST_F(PartitionTest, EveryPartitionSplitsTheFieldIntoExactlyItsParts) {
         EXPECT_EQ(colours, expected);
         for (int k = 1; k <= count; ++k) {
             EXPECT_EQ(partAt(doc().Parts[k].SeedX, doc().Parts[k].SeedY), k);
-            EXPECT_EQ(areasOfColour(r->Model, kPartKeyColours[k]), 1) << "part " << k;
+            EXPECT_EQ(areasOf(r->Model, kPartKeyColours[k]).size(), 1u) << "part " << k;
         }
         EXPECT_TRUE(samePixels(r->PartMapDC, r->Model));
         EXPECT_TRUE(samePixels(r->OrdinaryMapDC, r->Model));
@@ -199,8 +170,8 @@ TEST_F(PartitionTest, HeraldicLinesFollowPartOnesStyle) {
     doc().Parts[1].Line.LineKind = 11;
     redraw();
     EXPECT_NE(r->Model, plain);
-    EXPECT_EQ(areasOfColour(r->Model, kPartKeyColours[1]), 1);
-    EXPECT_EQ(areasOfColour(r->Model, kPartKeyColours[2]), 1);
+    EXPECT_EQ(areasOf(r->Model, kPartKeyColours[1]).size(), 1u);
+    EXPECT_EQ(areasOf(r->Model, kPartKeyColours[2]).size(), 1u);
     // The line style of part 1 has no effect on a partition of plain lines.
     doc().Partition = 14;
     redraw();

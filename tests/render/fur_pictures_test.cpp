@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "pixel_regions.h"
 #include "resources/pictures.h"
 
 namespace tess {
@@ -83,28 +85,12 @@ TEST(FurPictures, AreSymmetricAboutTheShieldsMiddle) {
 
 // Counts the 4-connected figures of one colour that lie wholly inside the picture.
 int wholeFigures(const Surface& s, Colour figure) {
-    std::vector<char> seen(std::size_t(s.width() * s.height()), 0);
     int whole = 0;
-    for (int y0 = 0; y0 < s.height(); ++y0)
-        for (int x0 = 0; x0 < s.width(); ++x0) {
-            if (seen[y0 * s.width() + x0] || s.pixel(x0, y0) != figure) continue;
-            std::vector<std::pair<int, int>> todo{{x0, y0}};
-            seen[y0 * s.width() + x0] = 1;
-            bool touchesEdge = false;
-            while (!todo.empty()) {
-                auto [x, y] = todo.back();
-                todo.pop_back();
-                if (x == 0 || y == 0 || x == s.width() - 1 || y == s.height() - 1)
-                    touchesEdge = true;
-                for (auto [nx, ny] : {std::pair{x + 1, y}, {x - 1, y}, {x, y + 1}, {x, y - 1}})
-                    if (s.contains(nx, ny) && !seen[ny * s.width() + nx] &&
-                        s.pixel(nx, ny) == figure) {
-                        seen[ny * s.width() + nx] = 1;
-                        todo.push_back({nx, ny});
-                    }
-            }
-            if (!touchesEdge) ++whole;
-        }
+    for (const auto& area : testing::areasOf(s, figure))
+        whole += std::none_of(area.begin(), area.end(), [&](testing::Pixel p) {
+            return p.first == 0 || p.second == 0 || p.first == s.width() - 1 ||
+                   p.second == s.height() - 1;
+        });
     return whole;
 }
 

@@ -1,31 +1,20 @@
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <set>
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "pixel_regions.h"
 #include "resources/pictures.h"
 #include "resources/window_pictures.h"
 
 namespace tess {
 namespace {
 
-// The 4-connected region that a fill bounded by black from (x, y) would paint.
-std::set<std::pair<int, int>> regionBoundedByBlack(const Surface& s, int x, int y) {
-    std::set<std::pair<int, int>> region;
-    if (s.pixel(x, y) == kBlack) return region;
-    std::vector<std::pair<int, int>> todo{{x, y}};
-    region.insert({x, y});
-    while (!todo.empty()) {
-        auto [px, py] = todo.back();
-        todo.pop_back();
-        for (auto [nx, ny] : {std::pair{px + 1, py}, {px - 1, py}, {px, py + 1}, {px, py - 1}})
-            if (s.contains(nx, ny) && s.pixel(nx, ny) != kBlack && region.insert({nx, ny}).second)
-                todo.push_back({nx, ny});
-    }
-    return region;
+// The region that a fill bounded by black from (x, y) would paint.
+std::set<testing::Pixel> regionBoundedByBlack(const Surface& s, int x, int y) {
+    return testing::regionFrom(s, x, y, [](Colour c) { return c != kBlack; });
 }
 
 // The region from a point is closed (never reaches the picture's edge) and
