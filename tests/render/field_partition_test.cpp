@@ -1,4 +1,5 @@
 // The partitions as the key maps show them after whole redraws.
+#include <array>
 #include <map>
 
 #include "pixel_regions.h"
@@ -85,63 +86,34 @@ TEST_F(PartitionTest, UnknownCodesAreDrawnAsThePlainField) {
     }
 }
 
-using Warnings = std::vector<std::pair<Long, Long>>;
-
 TEST_F(PartitionTest, NeighbouringPartsOfOneClassAreWarned) {
-    doc().Partition = 10;  // Parti
-    setPart(1, kClassColour, 3);
-    setPart(2, kClassColour, 4);
-    redraw();
-    EXPECT_EQ(warningsOf(*ws), (Warnings{{5, 12}}));
-
-    setPart(1, kClassMetal, 1);  // Or beside Azur
-    redraw();
-    EXPECT_EQ(warningsOf(*ws), Warnings{});
-
-    doc().Partition = 21;  // Tiercé en pairle, three metals
-    setPart(1, kClassMetal, 1);
-    setPart(2, kClassMetal, 2);
-    setPart(3, kClassMetal, 1);
-    redraw();
-    EXPECT_EQ(warningsOf(*ws), (Warnings{{5, 12}, {5, 13}, {5, 23}}));
-
-    doc().Partition = 16;  // Tiercé en pal: parts 1 and 3 are not neighbours
-    setPart(2, kClassColour, 4);
-    redraw();
-    EXPECT_EQ(warningsOf(*ws), Warnings{});
-
-    setPart(1, 110, 110);  // two parts of one fur
-    setPart(2, 110, 110);
-    redraw();
-    EXPECT_EQ(warningsOf(*ws), (Warnings{{5, 12}}));
-}
-
-TEST_F(PartitionTest, TwoInsertedCoatsOfArmsAreNoFault) {
-    doc().Partition = 23;  // Parti mi-coupé en dextre
-    setPart(1, kClassMetal, 1);
-    setPart(2, kClassInserted, 4);
-    setPart(3, kClassInserted, 4);
-    redraw();
-    EXPECT_EQ(warningsOf(*ws), Warnings{});
-
-    setPart(2, kClassColour, 4);
-    setPart(3, kClassColour, 3);
-    redraw();
-    EXPECT_EQ(warningsOf(*ws), (Warnings{{5, 23}}));
-
-    doc().Partition = 17;  // the tiercés warn even for two inserted parts
-    setPart(2, kClassInserted, 4);
-    setPart(3, kClassInserted, 4);
-    redraw();
-    EXPECT_EQ(warningsOf(*ws), (Warnings{{5, 23}}));
-}
-
-TEST_F(PartitionTest, QuarteredFieldsNeverWarn) {
-    for (Long code : {14L, 15L}) {
-        doc().Partition = code;
-        for (int k = 1; k <= 4; ++k) setPart(k, kClassColour, 3);
+    using Warnings = std::vector<std::pair<Long, Long>>;
+    // Parts as (kind, tincture), in turn on one document: a part left out
+    // keeps what the case before gave it.
+    const Long M = kClassMetal, C = kClassColour, I = kClassInserted;
+    struct Case {
+        Long partition;
+        std::array<std::pair<Long, Long>, 4> parts;
+        Warnings want;
+    };
+    const Case cases[] = {
+        {10, {{{C, 3}, {C, 4}}}, {{5, 12}}},                            // Parti: two colours
+        {10, {{{M, 1}, {C, 4}}}, {}},                                   // Or beside Azur
+        {21, {{{M, 1}, {M, 2}, {M, 1}}}, {{5, 12}, {5, 13}, {5, 23}}},  // pairle of metals
+        {16, {{{M, 1}, {C, 4}, {M, 1}}}, {}},                           // parts 1 and 3 apart
+        {16, {{{110, 110}, {110, 110}, {M, 1}}}, {{5, 12}}},            // two parts of one fur
+        {23, {{{M, 1}, {I, 4}, {I, 4}}}, {}},                           // two inserted arms
+        {23, {{{M, 1}, {C, 4}, {C, 3}}}, {{5, 23}}},                    // Azur beside Gueules
+        {17, {{{M, 1}, {I, 4}, {I, 4}}}, {{5, 23}}},                    // tiercés warn even so
+        {14, {{{C, 3}, {C, 3}, {C, 3}, {C, 3}}}, {}},                   // quartered: never
+        {15, {{{C, 3}, {C, 3}, {C, 3}, {C, 3}}}, {}},
+    };
+    for (const Case& c : cases) {
+        doc().Partition = c.partition;
+        for (int k = 1; k <= 4; ++k)
+            if (c.parts[k - 1].first != 0) setPart(k, c.parts[k - 1].first, c.parts[k - 1].second);
         redraw();
-        EXPECT_EQ(ws->Warnings.count(), 0) << code;
+        EXPECT_EQ(warningsOf(*ws), c.want) << "partition " << c.partition;
     }
 }
 
