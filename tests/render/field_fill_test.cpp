@@ -36,8 +36,9 @@ TEST_F(FieldFillTest, ATinctureFillsExactlyItsPartInItsCurrentColour) {
                   10000);
     // The partition lines keep the line colour inside the shield.
     forEachPixel([&](int x, int y) {
-        if (insideShield(x, y) && r->Model.pixel(x, y) == kLineColour)
+        if (insideShield(x, y) && r->Model.pixel(x, y) == kLineColour) {
             ASSERT_EQ(r->Picture1.pixel(x, y), kLineColour) << x << "," << y;
+        }
     });
 }
 

@@ -62,8 +62,9 @@ TEST_F(RedrawTest, CutOutLeavesOnlyTheOutlineOutsideEveryShape) {
         const Surface& outline = shieldOutlinePicture(shape);
         const Surface& mask = shieldMaskPicture(shape);
         forEachPixel([&](int x, int y) {
-            if (mask.pixel(x, y) != kWhite)
+            if (mask.pixel(x, y) != kWhite) {
                 ASSERT_EQ(r->Picture1.pixel(x, y), outline.pixel(x, y)) << x << "," << y;
+            }
         });
     }
 }
