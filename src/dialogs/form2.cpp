@@ -40,6 +40,8 @@ Form2::Form2(QWidget* parent) : QDialog(parent) {
     Label1->setGeometry(kLabelBox);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1->setWordWrap(true);
+    // A file name in a question is shown letter for letter, never read as markup.
+    Label1->setTextFormat(Qt::PlainText);
     Label1->setText(QStringLiteral("Label1"));
 
     Command2 = new QPushButton(QStringLiteral("Oui"), this);

@@ -76,6 +76,8 @@ WidgetMessages::~WidgetMessages() = default;
 MessageAnswer WidgetMessages::messageBox(const QString& text, int style, const QString& title) {
     const MessageStyle s = decodeMessageStyle(style);
     QMessageBox box(boxIcon(s.icon), title, text, QMessageBox::NoButton, parent_);
+    // The texts name files and pictures: shown as they stand, never as markup.
+    box.setTextFormat(Qt::PlainText);
     QAbstractButton* escape = nullptr;
     std::vector<std::pair<QAbstractButton*, MessageAnswer>> buttons;
     for (int i = 0; i < s.count(); ++i) {

@@ -21,6 +21,7 @@
 #include "model/title_text.h"
 #include "model/workspace.h"
 #include "platform/paths.h"
+#include "render/document_surfaces.h"
 #include "render/redraw_shield.h"
 #include "render/renderer.h"
 #include "storage/file_type_registration.h"
@@ -134,7 +135,7 @@ void Form1::Form_Load() {
         DropJokes[i] = QString::fromUtf8(kDropJokes[i]);
     busy.release();
 
-    ResetDocument(ws_);
+    NewDocument(ws_, r_);
     ws_.Modified = false;
 
     const std::string named = trimmedBlanks(options_.commandLine);
@@ -172,11 +173,7 @@ void Form1::SetUndos() {
 }
 
 void Form1::undoLast() {
-    const std::string path = ws_.CurrentBlazon.FilePath;
-    const std::string folder = ws_.CurrentBlazon.Folder;
     UndoLast(ws_);
-    ws_.CurrentBlazon.FilePath = path;
-    ws_.CurrentBlazon.Folder = folder;
     redraw();
     refreshTitle();
 }

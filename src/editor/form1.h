@@ -81,6 +81,8 @@ class Form1 : public QWidget, public WorkspaceUi {
     void Form_MouseDown(int button, int shift, double x, double y);
     void Form_MouseMove(int button, int shift, double x, double y);
     void Form_Resize();
+    // Deletes the held charge (asking whether its whole group goes with it) or
+    // drops the overlay's picture; the overlay ends in every case.
     void mnuActDel_Click();
 
     // What the storage commands ask of the window.

@@ -20,6 +20,11 @@ QLabel* caption(QWidget* parent, const char* name, const QString& text, QRect bo
     label->setObjectName(QString::fromUtf8(name));
     label->setGeometry(box);
     label->setAlignment(align);
+    // File names and phrases are shown letter for letter, never read as markup.
+    label->setTextFormat(Qt::PlainText);
+    // A press on a caption is the caption's: it must not reach the window's
+    // free area, where it would open the file menu or put a held charge down.
+    label->setAttribute(Qt::WA_NoMousePropagation);
     return label;
 }
 
@@ -91,8 +96,10 @@ void Form1::buildTitleBar() {
     bar->setPalette(p);
     bar->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    Label2 = caption(this, "Label2", QStringLiteral("Tessaline"),
-                     layout::kTitleLabel.adjusted(10, 0, 0, 0));
+    // The title spans the whole bar, so the bar drags from end to end; its
+    // text stops short of the two buttons laid over its right end.
+    Label2 = caption(this, "Label2", QStringLiteral("Tessaline"), bar->geometry());
+    Label2->setContentsMargins(10, 0, layout::kWindow.width() - layout::kTitleLabel.right(), 0);
     QFont bold = Label2->font();
     bold.setBold(true);
     bold.setPointSize(bold.pointSize() + 1);

@@ -17,6 +17,7 @@
 #include "editor/form1.h"
 #include "editor/picture_box.h"
 #include "model/charge_placing.h"
+#include "model/motifs.h"
 #include "model/workspace.h"
 #include "render/renderer.h"
 
@@ -168,13 +169,39 @@ void Form1::Form_MouseMove(int, int, double, double) {
 }
 
 void Form1::mnuActDel_Click() {
-    // The deletion of the held charge itself (with its group's question)
-    // belongs to the charge commands; here the overlay always ends.
-    if (ws_.SelectedCharge != 0) {
+    const int held = ws_.SelectedCharge;
+    if (held >= 1 && held <= kChargeCount) {
         SetUndos();
-        ClearCharge(ws_.SelectedCharge);
-        ws_.SelectedCharge = 0;
-        redraw();
+        const int group = ws_.CurrentBlazon.Charges[std::size_t(held)].Motif;
+        if (group == 0) {
+            // A held charge is off the drawing: nothing to redraw.
+            ClearCharge(held);
+        } else {
+            // The charge's group must not outlive it with a member that is gone.
+            const MotifRecord& motif = ws_.Groups.Motifs[std::size_t(group)];
+            const QString question =
+                QStringLiteral(
+                    "Ce meuble fait partie d'un motif totalisant %1 meuble(s). "
+                    "Désirez-vous supprimer tous les meubles de ce motif. Sinon, "
+                    "seul ce meuble sera supprimé.")
+                    .arg(int(motif.Count));
+            if (messages_.messageBox(question, kStyleYesNo + kStyleQuestion,
+                                     QStringLiteral("Motif")) == MessageAnswer::Yes) {
+                const auto members = motif.Members;
+                for (int i = 1; i <= kMotifCount; ++i) {
+                    const int c = members[std::size_t(i)];
+                    if (c < 1 || c > kChargeCount) continue;
+                    ws_.CurrentBlazon.Charges[std::size_t(c)].Motif = 0;
+                    ClearCharge(c);
+                }
+                ClearMotif(ws_, group);
+            } else {
+                CompactMotif(ws_, group);
+                RemoveChargeFromMotif(ws_, group, held);
+                ClearCharge(held);
+            }
+            redraw();
+        }
     }
     MovingCharge = false;
     ResizingCharge = false;

@@ -5,6 +5,7 @@
 
 #include "model/document.h"
 #include "model/image_bank.h"
+#include "model/motifs.h"
 #include "model/placed_charges.h"
 #include "model/workspace.h"
 #include "platform/paths.h"
@@ -18,6 +19,19 @@ namespace {
 
 Integer wholePixel(double v) {
     return Integer(std::clamp<double>(CInt(v), -32768, 32767));
+}
+
+// A free record may still hold a charge dragged off the canvas (or one an undo
+// took away): its tincture, size, mirroring and group would pass to the new
+// charge, and its old arrangement would go on moving it. It starts blank and
+// leaves every group that lists it.
+void startBlank(Workspace& ws, int n) {
+    for (int g = 1; g <= kMotifCount; ++g) {
+        const auto& members = ws.Groups.Motifs[g].Members;
+        if (std::find(members.begin() + 1, members.end(), Byte(n)) != members.end())
+            RemoveChargeFromMotif(ws, g, n);
+    }
+    ws.CurrentBlazon.Charges[n] = ChargeRecord{};
 }
 
 }  // namespace
@@ -39,6 +53,9 @@ bool AddCharge(Workspace& ws, ChargeSurfaces& surfaces, const OverlayBox& overla
         if (picture == 0) return false;
     }
 
+    // A record the caller filled (the slot given, or the held charge's own)
+    // keeps what it holds.
+    if (slot != n && n != ws.SelectedCharge) startBlank(ws, n);
     ChargeRecord& c = blazon.Charges[n];
     c.InUse = kTrue;
     PushUndo(ws);

@@ -1,5 +1,6 @@
 #include "model/document.h"
 
+#include <string>
 #include <utility>
 
 #include "model/tincture_table.h"
@@ -127,7 +128,14 @@ void PushUndo(Workspace& ws) {
 }
 
 void UndoLast(Workspace& ws) {
+    // Which file the document is saved to is not part of its drawing: an undo
+    // after "save as" must not point it back at the old file (the next save
+    // would overwrite that one) nor, after a first save, forget its file.
+    std::string folder = std::move(ws.CurrentBlazon.Folder);
+    std::string filePath = std::move(ws.CurrentBlazon.FilePath);
     ws.CurrentBlazon = std::move(ws.Undos[1]);
+    ws.CurrentBlazon.Folder = std::move(folder);
+    ws.CurrentBlazon.FilePath = std::move(filePath);
     for (int k = 1; k < kUndoDepth; ++k) ws.Undos[k] = std::move(ws.Undos[k + 1]);
     // The oldest copy stays where it was as well, so it can be restored again.
     ws.Undos[kUndoDepth] = ws.Undos[kUndoDepth - 1];

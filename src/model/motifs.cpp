@@ -39,11 +39,13 @@ Byte NewMotif(Workspace& ws) {
     MotifTable& table = ws.Groups;
     auto next = [](int g) { return g % kMotifCount + 1; };
     // Wrapping onto a live group would silently merge a new arrangement into
-    // an old one whose charges still name it, so free groups come first.
+    // an old one whose charges still name it, so free groups come first. A
+    // record freed while an undo has since given back charges naming it is
+    // no free group either.
     int g = table.MotifCounter;
     for (int step = 0; step < kMotifCount; ++step) {
         g = next(g);
-        if (table.Motifs[g].InUse == 0) {
+        if (table.Motifs[g].InUse == 0 && !namedByAnyCharge(ws.CurrentBlazon, g)) {
             table.MotifCounter = Byte(g);
             makeLiveAndEmpty(table.Motifs[g]);
             return Byte(g);

@@ -31,9 +31,10 @@ struct MotifTable {
 // of range are treated as none.
 
 // The next group after the last one created, made live and empty (its phrase
-// is left to the caller). A group still in use is never taken over: the search
-// goes on round the table, then falls back on a live group that no charge of
-// the document names any more (fifty charges cannot name a hundred groups).
+// is left to the caller). A group still in use, or named by a charge of the
+// document, is never taken over: the search goes on round the table, then falls
+// back on a live group that no charge of the document names any more (fifty
+// charges cannot name a hundred groups).
 Byte NewMotif(Workspace& ws);
 
 // Adds the charge to the group's first empty place and names the group in the

@@ -37,17 +37,22 @@ std::optional<Surface> loadPicture(const std::string& path) {
     return fromQImage(image);
 }
 
-std::string savePictureBmp(const Surface& surface, const std::string& path) {
-    if (surface.empty()) return "Image vide : rien à enregistrer dans « " + path + " »";
+std::optional<std::vector<std::uint8_t>> encodePictureBmp(const Surface& surface) {
+    if (surface.empty()) return std::nullopt;
     const QImage image = toQImage(surface).convertToFormat(QImage::Format_RGB888);
     QByteArray data;
     QBuffer buffer(&data);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "bmp");
-    if (!writer.write(image))
-        return "Impossible de préparer l'image « " + path +
-               " » : " + writer.errorString().toStdString();
-    return writeFileAtomically(path, std::vector<std::uint8_t>(data.begin(), data.end()));
+    if (!writer.write(image)) return std::nullopt;
+    return std::vector<std::uint8_t>(data.begin(), data.end());
+}
+
+std::string savePictureBmp(const Surface& surface, const std::string& path) {
+    if (surface.empty()) return "Image vide : rien à enregistrer dans « " + path + " »";
+    const auto bytes = encodePictureBmp(surface);
+    if (!bytes) return "Impossible de préparer l'image « " + path + " »";
+    return writeFileAtomically(path, *bytes);
 }
 
 }  // namespace tess

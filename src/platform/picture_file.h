@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/surface.h"
 
@@ -14,5 +16,8 @@ std::optional<Surface> loadPicture(const std::string& path);
 // Writes a Windows bitmap (24 bits), replacing any old file only once the new
 // one is whole. Empty text on success, else the reason (French, for the user).
 std::string savePictureBmp(const Surface& surface, const std::string& path);
+// The bytes of that bitmap file, for callers that write several files together;
+// empty for an empty surface or when the picture cannot be encoded.
+std::optional<std::vector<std::uint8_t>> encodePictureBmp(const Surface& surface);
 
 }  // namespace tess

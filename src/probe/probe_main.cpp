@@ -11,9 +11,9 @@
 #include <cstdio>
 #include <string>
 
-#include "model/document.h"
 #include "model/workspace.h"
 #include "platform/picture_file.h"
+#include "render/document_surfaces.h"
 #include "render/redraw_shield.h"
 #include "render/renderer.h"
 #include "storage/opening.h"
@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
     static tess::Workspace ws;
     static tess::Renderer renderer;
     tess::InitGraphics(ws, renderer);
-    tess::ResetDocument(ws);
+    tess::NewDocument(ws, renderer);
     const tess::OpenOutcome opened = tess::OpenCommandLineDocument(ws, renderer, document, {});
     if (!opened.loaded) {
         std::fprintf(stderr, "%s\n", opened.message.text.c_str());

@@ -86,8 +86,12 @@ void PrepareChargeLayers(Workspace& ws, ChargeSurfaces& surfaces, int charge) {
     layers.CompositeDC = Surface(bw, bh, kBlack);
 
     // A picture whose own tincture is no tincture has no recolourable pixel.
-    const Colour own =
-        isTincture(entry.OwnTincture) ? Colour(ws.Tinctures[entry.OwnTincture].Colour) : kNoColour;
+    // Its own tincture may have been found by its factory colour while the
+    // tincture's colour is adjusted (the import matches both): pixels of either
+    // colour are then the field, or the charge could never be recoloured.
+    const bool hasOwn = isTincture(entry.OwnTincture);
+    const Colour own = hasOwn ? Colour(ws.Tinctures[entry.OwnTincture].Colour) : kNoColour;
+    const Colour ownFactory = hasOwn ? Colour(ws.Tinctures[entry.OwnTincture].DefaultColour) : own;
     const Colour fillColour = tag.colour;
     // The seed is the first recolourable pixel scanning columns from the left,
     // each from the top; rows are walked here, so keep the leftmost, then topmost.
@@ -100,7 +104,7 @@ void PrepareChargeLayers(Workspace& ws, ChargeSurfaces& surfaces, int charge) {
         Colour* detail = layers.DetailDC.row(y);
         for (int x = 0; x < bw; ++x) {
             if (m[x] == kBlack) {
-                if (p[x] == own) {
+                if (p[x] == own || p[x] == ownFactory) {
                     mask[x] = kWhite;
                     if (seedX < 0 || x < seedX) seedX = x, seedY = y;
                 } else {

@@ -10,8 +10,9 @@ struct Workspace;
 
 // Builds the charge's four layers from its bank picture and paints its working
 // picture in the charge's tincture (Or when it has none; the record keeps -1).
-// The bank picture's pixels in the current colour of its own tincture are the
-// recolourable field; every other figure pixel keeps its colour. A charge
+// The bank picture's pixels in the current (or factory) colour of its own
+// tincture are the recolourable field; every other figure pixel keeps its
+// colour. A charge
 // without a usable bank picture loses its layers and is not drawn.
 void PrepareChargeLayers(Workspace& ws, ChargeSurfaces& surfaces, int charge);
 

@@ -96,7 +96,9 @@ void buildPictures(Workspace& ws, Renderer& r, const Surface& work) {
     OrdinarySurfaces& pics = r.Ordinary1;
     if (const Surface* arms = insertedArms(b, r)) {
         if (b.Ordinary1.Type == kChef) {
-            const PieceEmail email{kBlack, arms, kBigMargin, kBigMargin};
+            // The arms are cut to the chief by its mask, whose edge is the
+            // line colour.
+            const PieceEmail email{kBlack, arms, kBigMargin, kBigMargin, kLineColour};
             buildPiecePictures(work, kKey, &email, pics);
             return;
         }
@@ -110,10 +112,11 @@ void buildPictures(Workspace& ws, Renderer& r, const Surface& work) {
     if (zoneFur(r, zone)) {
         // A built-in fur is tiled over the whole work surface already: the
         // piece takes its pixels where it lies, margins included, which is what
-        // cutting the pattern to the mask gives, edges kept in the line colour.
+        // cutting the pattern to the mask gives (pattern AND NOT mask, so the
+        // edges keep the pattern's bits the line colour lacks).
         if (zone.Kind >= kFirstBuiltInFur && zone.Kind <= kLastBuiltInFur) {
             const Surface& pattern = r.FurPatternDCs[std::size_t(zone.Kind - kFirstBuiltInFur)];
-            const PieceEmail email{kBlack, &pattern};
+            const PieceEmail email{kBlack, &pattern, 0, 0, ~kLineColour & kWhite};
             buildPiecePictures(work, kKey, &email, pics);
             return;
         }
@@ -133,11 +136,13 @@ void buildPictures(Workspace& ws, Renderer& r, const Surface& work) {
 }  // namespace
 
 void DrawOrdinary1(Workspace& ws, Renderer& r) {
+    // Only this drawing marks BigOne, and its pictures are built from the
+    // marking: their spans bound what the last one left there.
     Surface& work = r.BigOne;
-    if (work.width() != kBigWidth || work.height() != kBigHeight)
+    if (work.width() != kBigWidth || work.height() != kBigHeight ||
+        work.background() != kWorkBackground)
         work = Surface(kBigWidth, kBigHeight, kWorkBackground);
-    work.setBackground(kWorkBackground);
-    work.clear();
+    clearMarking(work, r.Ordinary1);
 
     BlazonRecord& b = ws.CurrentBlazon;
     OrdinaryRecord& piece = b.Ordinary1;

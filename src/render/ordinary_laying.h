@@ -24,9 +24,10 @@ struct PieceTargets {
 // classified).
 bool ordinaryDrawn(const OrdinaryRecord& piece, int order);
 
-// Lays one copy of a prepared piece, with the same nearest-pixel stretch as
-// StretchBlt, so the mask and the pictures always pick the same source pixels.
-void layPieceCopy(const PieceTargets& targets, const OrdinarySurfaces& piece,
+// Lays one copy of a prepared piece whose zone has the key colour `key`, with
+// the same nearest-pixel stretch as StretchBlt, so the mask and the pictures
+// always pick the same source pixels.
+void layPieceCopy(const PieceTargets& targets, const OrdinarySurfaces& piece, Colour key,
                   const PieceCopy& copy);
 
 // Lays the first-order piece with all its copies; the canvas, the part key map

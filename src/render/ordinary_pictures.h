@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <span>
 
 #include "model/records.h"
@@ -27,26 +28,38 @@ void markPiece(Surface& work, Colour key, std::span<const SeedPoint> pieceSeeds,
 
 // What the coloured picture shows on the piece: a solid colour, or the pixels
 // of a picture whose top left corner lies at (PictureX, PictureY) of the work
-// surface (black where the picture ends).
+// surface (black where the picture ends). Its edges show the line colour, or,
+// with `EdgeBits`, the picture's pixel cut to those bits where the picture
+// lies: a picture cut to the piece by its mask keeps there what the mask's
+// line colour lets through.
 struct PieceEmail {
     Colour Fill = kBlack;
     const Surface* Picture = nullptr;
     int PictureX = 0;
     int PictureY = 0;
+    std::optional<Colour> EdgeBits = std::nullopt;
 };
 
 // The pictures of a piece marked on `work` in `key`. The mask holds the piece
-// black, the key picture in `key`, the coloured picture in its émail; on all
-// three the edges (the line colour) stay the line colour and everything else is
-// field: white on the mask, black on the others. Without an émail the caller
+// black, the key picture in `key`, the coloured picture in its émail; the edges
+// (the line colour) stay the line colour, on the coloured picture too unless
+// the émail's `EdgeBits` cut its picture there, and everything else is field:
+// white on the mask, black on the others. Without an émail the caller
 // paints the coloured picture whole. A pocket that no flood reached is field.
 //
-// The pictures keep, per row, the span of columns the piece covers; only the
-// spans the piece covers now or covered last time are written, since the
-// pictures hold field everywhere else already. That leaves a thin piece's
-// drawing a fraction of three whole-surface passes.
+// The pictures keep, per row, the span of columns marked on `work` (anything
+// but its background); only the spans marked now or last time are written,
+// since the pictures hold field everywhere else already. That leaves a thin
+// piece's drawing a fraction of three whole-surface passes. The same spans
+// bound what the marking left on `work`, so a caller that marks on it alone
+// can clear just them (`clearMarking`).
 void buildPiecePictures(const Surface& work, Colour key, const PieceEmail* email,
                         OrdinarySurfaces& piece);
+
+// Clears `work` to its background: only the spans of `piece` when they are
+// those of the marking `work` holds (its pictures were built from it last),
+// the whole surface otherwise.
+void clearMarking(Surface& work, const OrdinarySurfaces& piece);
 
 // The coloured picture of a piece on a black-and-white page: white with the
 // hatching of the tincture of `colour`, edges in the line colour, the rest

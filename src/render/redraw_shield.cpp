@@ -13,6 +13,7 @@
 #include "render/ordinary_steps.h"
 #include "render/renderer.h"
 #include "render/shield_shape.h"
+#include "storage/document_pictures.h"
 
 namespace tess {
 
@@ -113,6 +114,8 @@ RedrawResult RedrawShield(Workspace& ws, Renderer& r) {
     RedrawResult result;
     // A redraw before the set-up would draw on nothing; make the surfaces.
     if (!r.Initialised) InitSurfaces(r);
+    // After an undo the record may name other arms or furs than the pictures show.
+    MatchDocumentPictures(ws, r);
     ws.Warnings.clear();
     PaintOrdinaryOptionMarks(ws, r, result);
     takeUserFurTinctures(ws);

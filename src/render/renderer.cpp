@@ -94,6 +94,8 @@ void InitSurfaces(Renderer& r) {
     for (auto& s : r.UserFurTiles) s = Surface();
     for (auto& s : r.UserFurPictures) s = Surface();
     for (auto& s : r.InsertedPictures) s = Surface();
+    for (auto& path : r.UserFurPaths) path.clear();
+    for (auto& path : r.InsertedPaths) path.clear();
     makeOrdinarySurfaces(r);
     r.MotifWorkDC1 = Surface(kCanvasWidth, kCanvasHeight, kWhite);
     r.MotifWorkDC2 = Surface(kCanvasWidth, kCanvasHeight, kWhite);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -88,13 +89,18 @@ class Renderer {
     std::array<Surface, kBuiltInFurCount> FurPatternDCs;
 
     // User fur slots 0..3: the tile (`PatternDC`) and the 265 x 340 picture of
-    // the fur tiled over the shield (fur code 116 + slot).
+    // the fur tiled over the shield (fur code 116 + slot), tagged with the fur
+    // file they were made from.
     std::array<Surface, kUserFurCount> UserFurTiles;
     std::array<Surface, kUserFurCount> UserFurPictures;
+    std::array<std::string, kUserFurCount> UserFurPaths;
 
     // The picture of a coat of arms inserted in part 1..7 (parts 1..4 and 7
-    // only; 0, 5 and 6 stay empty).
+    // only; 0, 5 and 6 stay empty), tagged with the document it shows. A record
+    // brought back by an undo may name another document than the picture
+    // shows: such pictures are made again before drawing or saving.
     std::array<Surface, kPartCount + 1> InsertedPictures;
+    std::array<std::string, kPartCount + 1> InsertedPaths;
 
     // Image-bank slots 1..255 (picture and mask) and charges 1..50 (working
     // picture and recolouring layers, tagged with what they were made from).

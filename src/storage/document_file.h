@@ -48,10 +48,6 @@ struct LoadOutcome {
 LoadOutcome LoadDocument(Workspace& ws, Renderer& r, const std::string& path,
                          const FileDialogs& dialogs);
 
-// Every picture the renderer keeps for a document (bank pictures, charge
-// layers, user furs, inserted coats of arms) is dropped.
-void ReleaseDocumentPictures(Renderer& r);
-
 // The message texts, shared with the window's commands.
 FileMessage missingDocumentMessage();
 FileMessage incompatibleDocumentMessage();

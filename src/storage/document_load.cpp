@@ -2,7 +2,6 @@
 #include <vector>
 
 #include "model/charge_placing.h"
-#include "model/document.h"
 #include "model/image_bank.h"
 #include "model/placed_charges.h"
 #include "model/workspace.h"
@@ -10,10 +9,12 @@
 #include "platform/picture_file.h"
 #include "platform/record_file.h"
 #include "render/charge_recolouring.h"
+#include "render/document_surfaces.h"
 #include "render/redraw_shield.h"
 #include "render/renderer.h"
 #include "storage/document_file.h"
 #include "storage/document_layout.h"
+#include "storage/document_pictures.h"
 #include "storage/document_sanity.h"
 #include "storage/locate_missing_file.h"
 #include "storage/recent_files.h"
@@ -56,15 +57,6 @@ Surface canvasSized(const Surface& picture) {
     out.clear();
     BitBlt(out, 0, 0, kCanvasWidth, kCanvasHeight, picture, 0, 0, RasterOp::Copy);
     return out;
-}
-
-// The class a part's own tincture gives it, for a part whose coat of arms could
-// not be brought back.
-Long classOfPartTincture(Long tincture) {
-    if (tincture == 1 || tincture == 2) return kClassMetal;
-    if (tincture == 10) return kClassPourpre;
-    if (tincture >= kFirstBuiltInFur && tincture <= kLastUserFur) return tincture;
-    return kClassColour;
 }
 
 // Bank pictures in entry order. Returns, for each picture number, the bank
@@ -149,10 +141,9 @@ void loadInsertedArms(Workspace& ws, Renderer& r, const std::string& path,
         if (picture) {
             part.Kind = kClassInserted;
             r.InsertedPictures[k] = canvasSized(*picture);
+            r.InsertedPaths[k] = part.InsertedPath;
         } else {
-            // Without its picture the part shows its own tincture again.
-            part.InsertedPath.clear();
-            if (part.Kind == kClassInserted) part.Kind = classOfPartTincture(part.Tincture);
+            forgetInsertedArms(part);
         }
     }
 }
@@ -160,8 +151,7 @@ void loadInsertedArms(Workspace& ws, Renderer& r, const std::string& path,
 // The outcome of a document that could not be opened: a blank document that
 // belongs to no file.
 LoadOutcome failedLoad(Workspace& ws, Renderer& r, FileMessage message) {
-    ResetDocument(ws);
-    ReleaseDocumentPictures(r);
+    NewDocument(ws, r);
     ws.Modified = false;
     LoadOutcome out;
     out.message = std::move(message);
@@ -183,14 +173,6 @@ FileMessage incompatibleDocumentMessage() {
         "Ce fichier ne comporte pas d'informations compatibles à la construction d'un blason!");
 }
 
-void ReleaseDocumentPictures(Renderer& r) {
-    for (int slot = 1; slot <= kImageBankSize; ++slot) r.Charges.releaseBankPicture(slot);
-    for (int c = 1; c <= kChargeCount; ++c) r.Charges.releaseCharge(c);
-    for (auto& s : r.UserFurTiles) s = Surface();
-    for (auto& s : r.UserFurPictures) s = Surface();
-    for (auto& s : r.InsertedPictures) s = Surface();
-}
-
 LoadOutcome LoadDocument(Workspace& ws, Renderer& r, const std::string& path,
                          const FileDialogs& dialogs) {
     if (!fileExists(path)) return failedLoad(ws, r, missingDocumentMessage());
@@ -199,8 +181,7 @@ LoadOutcome LoadDocument(Workspace& ws, Renderer& r, const std::string& path,
     if (!looksLikeDocument(*bytes)) return failedLoad(ws, r, incompatibleDocumentMessage());
 
     AddRecentFile(ws.Recent, path);
-    ResetDocument(ws);
-    ReleaseDocumentPictures(r);
+    NewDocument(ws, r);
     StoredDocument document = decodeDocument(*bytes, ws.CurrentBlazon);
     sanitizeStoredDocument(document, ws.CurrentBlazon);
     ws.CurrentBlazon = document.Blazon;

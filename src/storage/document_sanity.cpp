@@ -27,9 +27,15 @@ void sanitizeOrdinary(OrdinaryRecord& piece, Long firstType, Long lastType) {
     }
 }
 
+bool isUserFur(Long kind) {
+    return kind >= kFirstUserFur && kind <= kLastUserFur;
+}
+
 // A part's class and tincture as the palette and the redraw leave them: a
-// tincture of its class, or a fur whose tincture is its code (a user fur's
-// holds the fur's dominant tincture once drawn).
+// tincture of its class, or a built-in fur whose tincture is its code. A user
+// fur's part is sound whatever its tincture: the redraw gives it the fur's
+// dominant tincture, 0 while the fur file is away, and a document saved then
+// must not lose the fur from its parts.
 bool soundPart(const PartRecord& part) {
     switch (part.Kind) {
         case kClassMetal:
@@ -37,8 +43,7 @@ bool soundPart(const PartRecord& part) {
         case kClassColour:
             return isTincture(part.Tincture);
         default:
-            if (part.Kind >= kFirstUserFur && part.Kind <= kLastUserFur)
-                return part.Tincture == part.Kind || isTincture(part.Tincture);
+            if (isUserFur(part.Kind)) return true;
             return isFurCode(part.Kind) && part.Tincture == part.Kind;
     }
 }
@@ -89,6 +94,8 @@ void sanitizeStoredDocument(StoredDocument& document, const BlazonRecord& base) 
         } else if (!soundPart(part)) {
             part.Kind = base.Parts[k].Kind;
             part.Tincture = base.Parts[k].Tincture;
+        } else if (isUserFur(part.Kind) && !isTincture(part.Tincture)) {
+            part.Tincture = part.Kind;
         }
     }
 

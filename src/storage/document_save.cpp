@@ -1,6 +1,3 @@
-#include <filesystem>
-#include <system_error>
-#include <utility>
 #include <vector>
 
 #include "model/title_text.h"
@@ -8,10 +5,12 @@
 #include "platform/paths.h"
 #include "platform/picture_file.h"
 #include "platform/record_file.h"
+#include "platform/staged_files.h"
 #include "render/redraw_shield.h"
 #include "render/renderer.h"
 #include "storage/document_file.h"
 #include "storage/document_layout.h"
+#include "storage/document_pictures.h"
 #include "storage/recent_files.h"
 #include "storage/side_files.h"
 
@@ -42,61 +41,6 @@ Surface croppedPicture(const Surface& picture, int width, int height) {
     return out;
 }
 
-// Side files written under temporary names next to their final ones, renamed
-// into place only once every one of them exists.
-class StagedFiles {
-  public:
-    ~StagedFiles() { discard(); }
-
-    // Empty text on success, else the reason.
-    std::string add(const Surface& picture, const std::string& finalPath) {
-        if (std::string error = blockedPlace(finalPath); !error.empty()) return error;
-        const std::string staged = finalPath + kStagedSuffix;
-        std::string error = savePictureBmp(picture, staged);
-        if (error.empty()) files_.emplace_back(staged, finalPath);
-        return error;
-    }
-    std::string add(const std::vector<std::uint8_t>& bytes, const std::string& finalPath) {
-        if (std::string error = blockedPlace(finalPath); !error.empty()) return error;
-        const std::string staged = finalPath + kStagedSuffix;
-        std::string error = writeFileAtomically(staged, bytes);
-        if (error.empty()) files_.emplace_back(staged, finalPath);
-        return error;
-    }
-
-    // Renames in the order added; the document comes last, so until then the
-    // old document stands.
-    std::string commit() {
-        std::error_code error;
-        for (auto& [staged, finalPath] : files_) {
-            std::filesystem::rename(staged, finalPath, error);
-            if (error) return "Impossible de renommer « " + staged + " » : " + error.message();
-            staged.clear();
-        }
-        files_.clear();
-        return {};
-    }
-
-    void discard() {
-        for (const auto& [staged, finalPath] : files_)
-            if (!staged.empty()) removeFile(staged);
-        files_.clear();
-    }
-
-  private:
-    // A file cannot be renamed over a folder. Found at commit time, the files
-    // renamed before it would already have replaced the old document's, so
-    // the save is refused while nothing is in place yet.
-    static std::string blockedPlace(const std::string& finalPath) {
-        std::error_code error;
-        if (!std::filesystem::is_directory(std::filesystem::symlink_status(finalPath, error)))
-            return {};
-        return "« " + finalPath + " » est un dossier";
-    }
-
-    std::vector<std::pair<std::string, std::string>> files_;
-};
-
 // The canvas drawn with the grid off in `shape`, as the previews hold it.
 Surface previewInShape(Workspace& ws, Renderer& r, Long shape) {
     const Long ownShape = ws.CurrentBlazon.ShieldShape;
@@ -114,6 +58,10 @@ SaveOutcome SaveDocument(Workspace& ws, Renderer& r, const std::string& requeste
     out.path = withDocumentExtension(requestedPath);
     const std::string& path = out.path;
     const bool existedBefore = fileExists(path);
+
+    // The side files of inserted arms are written from the pictures: they must
+    // be those of the arms the record names.
+    MatchDocumentPictures(ws, r);
 
     // Everything that can be refused is refused here, before any file is touched.
     std::vector<int> pictureSlots;
@@ -133,11 +81,15 @@ SaveOutcome SaveDocument(Workspace& ws, Renderer& r, const std::string& requeste
     const Surface bannerPreview = previewInShape(ws, r, 3);
     ws.GridVisible = grid;
 
+    // Every file is written under a temporary name first and the disk is
+    // waited on once for all of them; nothing is renamed into place before
+    // every one is whole, and the document goes last.
     std::string failure;
-    StagedFiles staged;
-    // Nothing is renamed into place before every file has been written.
+    StagedFiles staged(kStagedSuffix);
     auto stage = [&](const Surface& picture, const std::string& file) {
-        if (failure.empty()) failure = staged.add(picture, file);
+        if (!failure.empty()) return;
+        const auto bytes = encodePictureBmp(picture);
+        failure = bytes ? staged.add(file, *bytes) : "« " + file + " » : image vide";
     };
     stage(shieldPreview, shieldPreviewFile(path));
     stage(bannerPreview, bannerPreviewFile(path));
@@ -156,7 +108,7 @@ SaveOutcome SaveDocument(Workspace& ws, Renderer& r, const std::string& requeste
         stage(croppedPicture(picture.picture, w, h), imagePictureFile(path, number));
         stage(croppedPicture(picture.mask, w, h), imageMaskFile(path, number));
     }
-    if (failure.empty()) failure = staged.add(encoded.bytes, path);
+    if (failure.empty()) failure = staged.add(path, encoded.bytes);
     if (failure.empty()) failure = staged.commit();
     if (!failure.empty()) {
         staged.discard();

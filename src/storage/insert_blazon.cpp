@@ -1,6 +1,8 @@
 #include "storage/insert_blazon.h"
 
 #include <fstream>
+#include <optional>
+#include <utility>
 
 #include "model/workspace.h"
 #include "platform/paths.h"
@@ -45,19 +47,25 @@ std::optional<std::vector<std::uint8_t>> documentHead(const std::string& path) {
     return head;
 }
 
-}  // namespace
+// A saved coat of arms as part `part` shows it, checked as insertion checks
+// it (a document, a shape 1..7, a preview that loads): the preview on a blank
+// canvas-sized picture, or the message that refuses the file.
+struct ArmsPicture {
+    std::optional<Surface> picture;
+    Long shape = 0;
+    FileMessage message;
+};
 
-InsertOutcome InsertBlazonInPart(Workspace& ws, Renderer& r, int part, const std::string& path) {
-    InsertOutcome out;
-    if (!fileExists(path) || !holdsArms(part)) return out;
+ArmsPicture readArms(const std::string& path, int part) {
+    ArmsPicture out;
     const auto head = documentHead(path);
     if (!head) {
         out.message = insertFailure(kFileNotFound);
         return out;
     }
     const RecordReader records(*head);
-    const Long shape = records.getLong(4);
-    if (!looksLikeDocument(*head) || !isShieldShape(shape)) {
+    out.shape = records.getLong(4);
+    if (!looksLikeDocument(*head) || !isShieldShape(out.shape)) {
         out.message = incompatibleDocumentMessage();
         return out;
     }
@@ -71,18 +79,38 @@ InsertOutcome InsertBlazonInPart(Workspace& ws, Renderer& r, int part, const std
         out.message = insertFailure(kInvalidPicture);
         return out;
     }
+    Surface picture(kCanvasWidth, kCanvasHeight, kWhite);
+    picture.clear();
+    BitBlt(picture, 0, 0, kCanvasWidth, kCanvasHeight, *preview, 0, 0, RasterOp::Copy);
+    out.picture = std::move(picture);
+    return out;
+}
+
+}  // namespace
+
+InsertOutcome InsertBlazonInPart(Workspace& ws, Renderer& r, int part, const std::string& path) {
+    InsertOutcome out;
+    if (!fileExists(path) || !holdsArms(part)) return out;
+    ArmsPicture arms = readArms(path, part);
+    if (!arms.picture) {
+        out.message = std::move(arms.message);
+        return out;
+    }
 
     PartRecord& target = ws.CurrentBlazon.Parts[part];
     target.InsertedPath = path;
     target.Kind = kClassInserted;
-    ws.CurrentBlazon.InsetShape = shape;
-    Surface picture(kCanvasWidth, kCanvasHeight, kWhite);
-    picture.clear();
-    BitBlt(picture, 0, 0, kCanvasWidth, kCanvasHeight, *preview, 0, 0, RasterOp::Copy);
-    r.InsertedPictures[part] = std::move(picture);
+    ws.CurrentBlazon.InsetShape = arms.shape;
+    r.InsertedPictures[part] = std::move(*arms.picture);
+    r.InsertedPaths[part] = path;
     out.inserted = true;
     out.redraw = RedrawShield(ws, r);
     return out;
+}
+
+std::optional<Surface> LoadInsertedArmsPicture(const std::string& path, int part) {
+    if (!fileExists(path) || !holdsArms(part)) return std::nullopt;
+    return readArms(path, part).picture;
 }
 
 InsertOutcome InsertBlazonFromFile(Workspace& ws, Renderer& r, int part, const std::string& path,

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
+#include "platform/surface.h"
 #include "render/redraw_result.h"
 #include "storage/file_dialogs.h"
 #include "storage/file_message.h"
@@ -24,6 +26,10 @@ struct InsertOutcome {
 // preview that loads) before the part changes: a path that does not exist does
 // nothing, anything else wrong leaves the part as it was with a message.
 InsertOutcome InsertBlazonInPart(Workspace& ws, Renderer& r, int part, const std::string& path);
+
+// The picture part 1..4 or 7 shows for the saved coat of arms `path`, read
+// and checked as InsertBlazonInPart reads it; none when that would refuse it.
+std::optional<Surface> LoadInsertedArmsPicture(const std::string& path, int part);
 
 // The insert command once its document is chosen: a missing preview is asked
 // for first (declined: nothing happens), then InsertBlazonInPart with the

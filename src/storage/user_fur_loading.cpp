@@ -22,6 +22,8 @@ bool LoadUserFurPattern(Workspace& ws, Renderer& r, const std::string& path, int
     UserFurRecord& fur = ws.CurrentBlazon.UserFurs[slot];
     r.UserFurTiles[slot] = Surface();
     r.UserFurPictures[slot] = Surface();
+    // Tagged even when the file fails, so the redraws do not read it again and again.
+    r.UserFurPaths[slot] = path;
     const int w = fur.TileWidth;
     const int h = fur.TileHeight;
     if (!isDrawableFurTile(w, h)) return false;

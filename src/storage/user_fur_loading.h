@@ -13,7 +13,8 @@ class Renderer;
 // its fur picture (code 116 + slot), and the slot gets back its dominant
 // tincture and blazon phrase as the fur editor computes them. False (and the
 // slot's pictures emptied) when the file cannot be read or the document asks
-// for a tile size no fur has.
+// for a tile size no fur has. Either way the slot's pictures are tagged with
+// `path`.
 bool LoadUserFurPattern(Workspace& ws, Renderer& r, const std::string& path, int slot);
 
 }  // namespace tess

@@ -4,13 +4,16 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSet>
 #include <QTest>
 
 #include "editor/picture_box.h"
 #include "model/charge_placing.h"
+#include "model/motifs.h"
 #include "model/tinctures.h"
 #include "model/workspace.h"
 #include "program_harness.h"
+#include "render/document_surfaces.h"
 #include "render/redraw_shield.h"
 
 using namespace tess;
@@ -19,6 +22,7 @@ class MainWindowTest : public QObject {
     Q_OBJECT
   private slots:
     void initTestCase();
+    void cleanup();
     void cleanupTestCase();
     void everyControlIsInPlace();
     void theTabsSwapListsAndColours();
@@ -31,8 +35,13 @@ class MainWindowTest : public QObject {
     void theRedrawMarksTheOptionPictures();
     void aWarningShowsTheSignWithItsText();
     void aClickOnTheFreeAreaPutsTheHeldChargeBack();
+    void labelsAndTheTitleBarAreNotTheFreeArea();
+    void aGroupedChargeThrownAwayAsksAboutItsGroup();
+    void theTitleAndTheBlazonShowTheirTextAsItStands();
+    void clearChargeEmptiesTheRecord();
 
   private:
+    QString squarePicture();
     ProgramHarness* h = nullptr;
     Form1* w = nullptr;
 };
@@ -43,21 +52,32 @@ void MainWindowTest::initTestCase() {
     w = &h->window();
 }
 
+// Each test starts from a blank, saved document, whatever the last one left.
+void MainWindowTest::cleanup() {
+    NewDocument(h->ws(), h->program->r);
+    h->ws().Modified = false;
+    w->SelPic->hide();
+    w->redraw();
+    w->refreshTitle();
+    *h->messages = ScriptedMessages{};
+}
+
+// A red square on white, 20 x 20, for charges.
+QString MainWindowTest::squarePicture() {
+    QImage square(20, 20, QImage::Format_RGB32);
+    square.fill(Qt::white);
+    for (int y = 4; y < 16; ++y)
+        for (int x = 4; x < 16; ++x) square.setPixel(x, y, qRgb(255, 0, 0));
+    const QString path = h->home.filePath("carre.bmp");
+    [&] { QVERIFY(square.save(path)); }();
+    return path;
+}
+
 void MainWindowTest::cleanupTestCase() {
     delete h;
 }
 
 void MainWindowTest::everyControlIsInPlace() {
-    // Every control of the window design, by its name.
-    const QStringList names = {
-        "Picture1",   "SelPic",      "Shape1",    "Shape2",   "CenteringPic", "DeportPic",
-        "EmPic",      "Picture2",    "Picture6",  "Picture3", "UserPic0",     "UserPic3",
-        "Picture5",   "SelShape",    "TopLine",   "LeftLine", "RightLine",    "DownLine",
-        "ReducedPic", "ReducedPic2", "WarnLabel", "WarnPic",  "Label2",       "Label1",
-        "Label3",     "Label5",      "LblOrdre2", "Label4",   "CoordCaption", "PartCaption",
-        "ListView1",  "ListView2",   "Command1",  "Command2", "LineF",        "LineG"};
-    for (const QString& n : names) QVERIFY2(w->findChild<QWidget*>(n), qPrintable(n));
-
     QVERIFY(w->windowFlags() & Qt::FramelessWindowHint);
     QCOMPARE(w->Picture1->size(), QSize(265, 340));
     QCOMPARE(w->Picture5->size().width(), 640);
@@ -101,7 +121,10 @@ void MainWindowTest::everyControlIsInPlace() {
     QCOMPARE(w->SelShape->geometry(), QRect(182, 4, 23, 20));
 }
 
+// Choosing a tab leaves the overlay as it is.
 void MainWindowTest::theTabsSwapListsAndColours() {
+    w->SelPic->setGeometry(10, 10, 20, 20);
+    w->SelPic->show();
     QTest::mouseClick(w->Label3, Qt::LeftButton);
     QVERIFY(w->ListView2->isVisible());
     QVERIFY(!w->ListView1->isVisible());
@@ -111,11 +134,10 @@ void MainWindowTest::theTabsSwapListsAndColours() {
     QVERIFY(w->ListView1->isVisible());
     QVERIFY(!w->ListView2->isVisible());
     QCOMPARE(w->Label1->palette().color(QPalette::WindowText), QColor(255, 255, 0));
+    QVERIFY(w->SelPic->isVisible());
 }
 
 void MainWindowTest::rightClickOpensTheFileMenuWithItsDefault() {
-    h->messages->popups.clear();
-    h->messages->popupChoice.clear();
     QTest::mouseClick(w, Qt::RightButton, {}, QPoint(470, 400));
     QCOMPARE(int(h->messages->popups.size()), 1);
     QCOMPARE(h->messages->popups[0].menu, QStringLiteral("mnuFile"));
@@ -124,39 +146,31 @@ void MainWindowTest::rightClickOpensTheFileMenuWithItsDefault() {
     h->ws().CurrentBlazon.FilePath = "/x/saved.bls";
     QTest::mouseClick(w, Qt::RightButton, {}, QPoint(470, 400));
     QCOMPARE(h->messages->popups[1].defaultItem, QStringLiteral("mnuSave"));
-    h->ws().CurrentBlazon.FilePath.clear();
 }
 
 void MainWindowTest::aChargeThrownOffTheShieldGetsTheNextJoke() {
-    h->messages->boxes.clear();
     for (int i = 0; i < 7; ++i) {
         w->SelPic->setGeometry(266, 10, 20, 20);
         w->SelPic->show();
         w->Form_MouseMove(0, 0, 470, 400);
         QVERIFY(!w->SelPic->isVisible());
     }
+    // Six jokes in turn, then the first again.
     QCOMPARE(int(h->messages->boxes.size()), 7);
-    const QStringList expected = {
-        "Comment pensez-vous meubler votre appartement si vous lancez tous vos meubles par la "
-        "fenêtre?",
-        "J'osais pas vous le dire, mais ce dessin était tout à fait ridicule.",
-        "Avoir su, j'aurais inclu une petite poubelle laide à la MacIntosh!",
-        "Pas de craintes, j'ai plein de petits octets de mémoire pour gérer vos incertitudes.",
-        "Comme un enfant de 3 ans, dites 'Tata' à votre caca!",
-        "Une chance que les côtés du blason ne sont pas d'affreuses lames tranchantes car nous "
-        "aurions mangé du brin de meuble... ",
-        "Comment pensez-vous meubler votre appartement si vous lancez tous vos meubles par la "
-        "fenêtre?"};
-    for (int i = 0; i < 7; ++i) {
-        QCOMPARE(h->messages->boxes[std::size_t(i)].text, expected[i]);
-        QCOMPARE(h->messages->boxes[std::size_t(i)].title,
-                 QStringLiteral("Meuble largué aux oubliettes"));
-        QCOMPARE(h->messages->boxes[std::size_t(i)].style, 48);
+    QCOMPARE(h->messages->boxes[0].text,
+             QStringLiteral("Comment pensez-vous meubler votre appartement si vous lancez tous vos "
+                            "meubles par la fenêtre?"));
+    QSet<QString> jokes;
+    for (const ScriptedMessages::Box& box : h->messages->boxes) {
+        jokes.insert(box.text);
+        QCOMPARE(box.title, QStringLiteral("Meuble largué aux oubliettes"));
+        QCOMPARE(box.style, 48);
     }
+    QCOMPARE(jokes.size(), 6);
+    QCOMPARE(h->messages->boxes[6].text, h->messages->boxes[0].text);
 }
 
 void MainWindowTest::aChargeOnTheEdgeStays() {
-    h->messages->boxes.clear();
     for (const QRect box : {QRect(265, 10, 20, 20), QRect(10, 340, 20, 20), QRect(-20, 10, 20, 20),
                             QRect(10, -20, 20, 20)}) {
         w->SelPic->setGeometry(box);
@@ -182,8 +196,6 @@ void MainWindowTest::minimisedTheTaskbarShowsTheTitle() {
     w->showNormal();
     QTRY_VERIFY(w->windowTitle().isEmpty());
     QTRY_COMPARE(w->y(), 0);
-    h->ws().Modified = false;
-    w->refreshTitle();
 }
 
 void MainWindowTest::draggingTheTitleMovesTheWindow() {
@@ -200,8 +212,6 @@ void MainWindowTest::theCanvasFollowsEveryRedraw() {
     h->ws().CurrentBlazon.ShieldShape = 3;
     w->redraw();
     QCOMPARE(w->Picture1->picture(), toQImage(h->program->r.Picture1));
-    h->ws().CurrentBlazon.ShieldShape = 1;
-    w->redraw();
 }
 
 namespace {
@@ -271,14 +281,8 @@ void MainWindowTest::aWarningShowsTheSignWithItsText() {
 }
 
 void MainWindowTest::aClickOnTheFreeAreaPutsTheHeldChargeBack() {
-    // A red square picture, placed once, then held in the overlay.
-    QImage square(20, 20, QImage::Format_RGB32);
-    square.fill(Qt::white);
-    for (int y = 4; y < 16; ++y)
-        for (int x = 4; x < 16; ++x) square.setPixel(x, y, qRgb(255, 0, 0));
-    const QString path = h->home.filePath("carre.bmp");
-    QVERIFY(square.save(path));
-    OverlayBox first{10, 10, 20, 20, path.toStdString()};
+    // A picture placed once, then held in the overlay.
+    OverlayBox first{10, 10, 20, 20, squarePicture().toStdString()};
     QVERIFY(AddCharge(h->ws(), h->program->r.Charges, first));
     ChargeRecord& c = h->ws().CurrentBlazon.Charges[1];
     QCOMPARE(c.InUse, kTrue);
@@ -305,11 +309,118 @@ void MainWindowTest::aClickOnTheFreeAreaPutsTheHeldChargeBack() {
     QCOMPARE(c.Height, 30);
     // Drawn where it was put.
     QCOMPARE(w->Picture1->picture().pixel(115, 165) & 0xFFFFFF, 0xFF0000u);
+}
 
-    w->ClearCharge(1);
-    w->redraw();
-    h->ws().Modified = false;
-    w->refreshTitle();
+void MainWindowTest::labelsAndTheTitleBarAreNotTheFreeArea() {
+    // The whole title bar is the title or its buttons: it drags, it opens no menu.
+    for (const QPoint p : {QPoint(3, 10), QPoint(668, 10), QPoint(693, 10), QPoint(718, 20)}) {
+        QWidget* under = w->childAt(p);
+        QVERIFY2(under == w->Label2 || under == w->Command1 || under == w->Command2,
+                 qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
+    }
+    // A right click on a caption opens no file menu.
+    for (QWidget* label :
+         {static_cast<QWidget*>(w->WarnLabel), static_cast<QWidget*>(w->Label1),
+          static_cast<QWidget*>(w->Label3), static_cast<QWidget*>(w->Label4),
+          static_cast<QWidget*>(w->CoordCaption), static_cast<QWidget*>(w->Label2)})
+        QTest::mouseClick(label, Qt::RightButton, {}, QPoint(3, 3));
+    QVERIFY(h->messages->popups.empty());
+    // A double click on the title leaves the overlay; one on the free area ends it.
+    w->SelPic->setGeometry(10, 10, 20, 20);
+    w->SelPic->show();
+    QTest::mouseDClick(w->Label2, Qt::LeftButton, {}, QPoint(40, 10));
+    QVERIFY(w->SelPic->isVisible());
+    w->Form_MouseDown(1, 0, 470, 400);
+    QVERIFY(!w->SelPic->isVisible());
+}
+
+void MainWindowTest::aGroupedChargeThrownAwayAsksAboutItsGroup() {
+    const QString path = squarePicture();
+    Workspace& ws = h->ws();
+    // Three charges, 1 and 2 grouped; charge 1 held and dragged off the shield.
+    const auto placeGroup = [&]() -> int {
+        for (int k = 1; k <= 3; ++k)
+            if (!AddCharge(ws, h->program->r.Charges,
+                           OverlayBox{10.0 * k, 10, 20, 20, path.toStdString()}, k))
+                return 0;
+        const int g = NewMotif(ws);
+        AddChargeToMotif(ws, g, 1);
+        AddChargeToMotif(ws, g, 2);
+        ws.CurrentBlazon.Charges[1].InUse = 0;
+        ws.SelectedCharge = 1;
+        w->SelPic->setGeometry(300, 10, 20, 20);
+        w->SelPic->show();
+        return g;
+    };
+    const QString question = QStringLiteral(
+        "Ce meuble fait partie d'un motif totalisant 2 meuble(s). Désirez-vous supprimer tous "
+        "les meubles de ce motif. Sinon, seul ce meuble sera supprimé.");
+
+    // "Non": only the held charge goes, and leaves the group.
+    int g = placeGroup();
+    QVERIFY(g != 0);
+    h->messages->boxAnswers = {MessageAnswer::Ok, MessageAnswer::No};
+    w->Form_MouseMove(0, 0, 470, 400);
+    QCOMPARE(int(h->messages->boxes.size()), 2);
+    QCOMPARE(h->messages->boxes[1].text, question);
+    QCOMPARE(h->messages->boxes[1].title, QStringLiteral("Motif"));
+    QCOMPARE(h->messages->boxes[1].style, 36);
+    QCOMPARE(ws.SelectedCharge, 0);
+    QCOMPARE(ws.CurrentBlazon.Charges[1].InUse, 0);
+    QCOMPARE(int(ws.CurrentBlazon.Charges[1].Motif), 0);
+    QCOMPARE(ws.CurrentBlazon.Charges[2].InUse, kTrue);
+    QCOMPARE(int(ws.Groups.Motifs[std::size_t(g)].Count), 1);
+    QCOMPARE(int(ws.Groups.Motifs[std::size_t(g)].Members[1]), 2);
+    QVERIFY(ws.Modified);
+
+    // "Oui": the whole group goes, the charge outside it stays.
+    cleanup();
+    g = placeGroup();
+    QVERIFY(g != 0);
+    h->messages->boxes.clear();
+    h->messages->boxAnswers = {MessageAnswer::Ok, MessageAnswer::Yes};
+    w->Form_MouseMove(0, 0, 470, 400);
+    QCOMPARE(int(h->messages->boxes.size()), 2);
+    QCOMPARE(ws.CurrentBlazon.Charges[1].InUse, 0);
+    QCOMPARE(ws.CurrentBlazon.Charges[2].InUse, 0);
+    QCOMPARE(int(ws.CurrentBlazon.Charges[2].Motif), 0);
+    QCOMPARE(ws.CurrentBlazon.Charges[3].InUse, kTrue);
+    QCOMPARE(int(ws.Groups.Motifs[std::size_t(g)].Count), 0);
+    QCOMPARE(int(ws.Groups.Motifs[std::size_t(g)].InUse), 0);
+    // The canvas no longer shows the grouped charges.
+    QCOMPARE(w->Picture1->picture().pixel(25, 15), toQImage(h->program->r.Picture1).pixel(25, 15));
+}
+
+void MainWindowTest::theTitleAndTheBlazonShowTheirTextAsItStands() {
+    // A file name or a phrase that looks like markup is shown letter for letter.
+    const auto titleWidth = [&](const char* path) {
+        h->ws().CurrentBlazon.FilePath = path;
+        w->refreshTitle();
+        return w->Label2->sizeHint().width();
+    };
+    const int tag = QFontMetrics(w->Label2->font()).horizontalAdvance(QStringLiteral("<u>"));
+    QVERIFY(titleWidth("/x/Lion <u>x.bls") - titleWidth("/x/Lion x.bls") >= tag - 2);
+
+    const auto blazonWidth = [&](const char* text) {
+        RedrawResult result = RedrawShield(h->ws(), h->program->r);
+        result.BlazonText = text;
+        w->applyRedraw(result);
+        return w->WarnLabel->sizeHint().width();
+    };
+    const int italicTags =
+        QFontMetrics(w->WarnLabel->font()).horizontalAdvance(QStringLiteral("<i></i>"));
+    QVERIFY(blazonWidth("D'Or au <i>x</i>.") - blazonWidth("D'Or au x.") >= italicTags - 2);
+}
+
+void MainWindowTest::clearChargeEmptiesTheRecord() {
+    ChargeRecord& c = h->ws().CurrentBlazon.Charges[7];
+    c = ChargeRecord{1, 10, 20, 30, 40, 3, 5, "lion.bmp", 4, 33, -1, -1, 2};
+    w->ClearCharge(7);
+    // Placement, mirroring and group are left as they were.
+    QVERIFY(c == (ChargeRecord{0, 0, 0, 0, 0, 3, 0, "", -1, 0, -1, 0, 2}));
+    // Out of range: nothing happens, nothing breaks.
+    w->ClearCharge(0);
+    w->ClearCharge(51);
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -23,7 +23,9 @@ class FirstOrder : public OrdinaryRedraw {
     }
     void expectRows(int x, int from, int to) {
         for (int y = from; y < to; ++y) ASSERT_TRUE(onFirst(x, y)) << x << "," << y;
-        if (from > 1) EXPECT_TRUE(onField(x, from - 2)) << x << "," << from - 2;
+        if (from > 1) {
+            EXPECT_TRUE(onField(x, from - 2)) << x << "," << from - 2;
+        }
         EXPECT_TRUE(onField(x, to + 1)) << x << "," << to + 1;
     }
 };
@@ -216,7 +218,9 @@ TEST_F(FirstOrder, EcussonTakesTheShieldsShapeAndLeavesEveryCornerToTheField) {
             for (int x = 0; x < kBoxW; ++x) {
                 const bool piece = shape == 3 || small.pixel(x, y) == kWhite;
                 ASSERT_EQ(onFirst(kBoxX + x, kBoxY + y), piece) << shape << ": " << x << "," << y;
-                if (!piece) ASSERT_TRUE(onField(kBoxX + x, kBoxY + y));
+                if (!piece) {
+                    ASSERT_TRUE(onField(kBoxX + x, kBoxY + y));
+                }
             }
         EXPECT_TRUE(onField(kBoxX - 1, kBoxY + 50)) << shape;
         EXPECT_TRUE(onField(kBoxX + kBoxW, kBoxY + 50)) << shape;
@@ -240,6 +244,7 @@ Surface placeCoded() {
 TEST_F(FirstOrder, InsertedArmsFillTheEcussonShrunkAndKeepTheirShape) {
     const Surface arms = placeCoded();
     r.InsertedPictures[7] = arms;
+    r.InsertedPaths[7] = "/tmp/arms.bls";
     ws.CurrentBlazon.ShieldShape = 5;
     ws.CurrentBlazon.InsetShape = 6;  // the arms were saved on a lozenge
     setZone(7, kClassInserted, kOr);
@@ -264,13 +269,16 @@ TEST_F(FirstOrder, InsertedArmsFillTheEcussonShrunkAndKeepTheirShape) {
 TEST_F(FirstOrder, InsertedArmsShowTheirTopAtFullSizeInTheChief) {
     const Surface arms = placeCoded();
     r.InsertedPictures[7] = arms;
+    r.InsertedPaths[7] = "/tmp/arms.bls";
     setZone(7, kClassInserted, kOr);
     zone(7).InsertedPath = "/tmp/arms.bls";
     first(kChef);
     redraw();
     for (int y = 0; y < 113; y += 7)
         for (int x = 0; x < kCanvasWidth; x += 11)
-            if (r.shapeMask().pixel(x, y) == kWhite) ASSERT_EQ(canvas(x, y), arms.pixel(x, y));
+            if (r.shapeMask().pixel(x, y) == kWhite) {
+                ASSERT_EQ(canvas(x, y), arms.pixel(x, y));
+            }
     EXPECT_EQ(part(132, 50), 7);
     EXPECT_TRUE(onField(132, 150));
 }
@@ -283,6 +291,7 @@ TEST_F(FirstOrder, ArmsWithoutTheirPictureOrOnAnotherPieceShowTheZonesTincture) 
     EXPECT_EQ(canvas(132, 50), tincture(kGueules));
     // The piece became a pale after the arms were put in.
     r.InsertedPictures[7] = placeCoded();
+    r.InsertedPaths[7] = "/tmp/arms.bls";
     first(kPal);
     redraw();
     EXPECT_EQ(canvas(132, 50), tincture(kGueules));
@@ -323,6 +332,44 @@ TEST_F(FirstOrder, UserFurOnThePieceComesFromItsPictureOrItsDominantTincture) {
     redraw();
     EXPECT_EQ(zone(7).Tincture, kSinople);
     EXPECT_EQ(canvas(30, 170), tincture(kSinople));
+}
+
+// The edge of a piece is laid by the mask and the coloured picture like its
+// inside: the canvas pixel p becomes (p AND line colour) XOR the picture's edge
+// pixel. A fur cut to the mask keeps on the edge the fur's bits the line colour
+// lacks; inserted arms cut to the chief keep the bits it has. Built-in and user
+// furs alike; the key maps show the line colour itself.
+TEST_F(FirstOrder, EdgesOfFurredAndInsertedPiecesKeepWhatTheirPictureLeaves) {
+    const Colour field = tincture(kAzur) & kLineColour;
+    const Colour notLine = ~kLineColour & 0xFFFFFFu;
+    setZone(7, 108, 108);
+    first(kPal);
+    redraw();
+    const Surface& ermine = r.FurPatternDCs[0];
+    // Rows inside the shield's outline, whatever the shape cuts at the top.
+    for (int y = 20; y < 300; y += 3) {
+        ASSERT_EQ(canvas(88, y), field ^ (ermine.pixel(188, y + 100) & notLine)) << y;
+        ASSERT_EQ(canvas(176, y), field ^ (ermine.pixel(276, y + 100) & notLine)) << y;
+        ASSERT_EQ(r.Model.pixel(88, y), kLineColour) << y;
+    }
+
+    const Surface coded = placeCoded();
+    r.UserFurPictures[1] = coded;
+    setZone(7, 117, 117);
+    redraw();
+    for (int y = 20; y < 300; y += 3)
+        ASSERT_EQ(canvas(88, y), field ^ (coded.pixel(88, y) & notLine)) << y;
+
+    r.InsertedPictures[7] = coded;
+    r.InsertedPaths[7] = "/tmp/arms.bls";
+    setZone(7, kClassInserted, kOr);
+    zone(7).InsertedPath = "/tmp/arms.bls";
+    first(kChef);
+    redraw();
+    for (int x = 20; x < 245; x += 3) {
+        ASSERT_EQ(canvas(x, 113), field ^ (coded.pixel(x, 113) & kLineColour)) << x;
+        ASSERT_EQ(r.Model.pixel(x, 113), kLineColour) << x;
+    }
 }
 
 TEST_F(FirstOrder, PiecesAreHatchedOnABlackAndWhitePage) {

@@ -251,3 +251,67 @@ TEST_F(SecondOrder, SurfacesMadeAgainAreWrittenWhole) {
 
 }  // namespace
 }  // namespace tess
+
+namespace tess {
+namespace {
+
+// Records no editor writes (a damaged file opened before its checks, or a
+// document built in memory): any type, size, shift, repeat, line style and
+// zone, and inserted pictures of odd sizes. The redraw must finish, and a
+// piece of no known type must leave no zone on the maps.
+TEST(OrdinaryDamage, AnyPieceRecordIsDrawnWithoutFault) {
+    std::mt19937 rng(23);
+    auto any16 = [&] { return Integer(std::int16_t(rng())); };
+    auto small = [&](int lo, int hi) { return lo + int(rng() % unsigned(hi - lo + 1)); };
+    Workspace ws;
+    Renderer r;
+    InitTinctures(ws.Tinctures);
+    InitSurfaces(r);
+    ResetDocument(ws);
+    for (int round = 0; round < 60; ++round) {
+        BlazonRecord& b = ws.CurrentBlazon;
+        for (OrdinaryRecord* o : {&b.Ordinary1, &b.Ordinary2}) {
+            o->Present = rng() % 5 ? kTrue : kFalse;
+            o->Type = small(-3, 26);
+            o->Size = rng() % 3 ? Integer(small(-2, 40)) : any16();
+            o->Shift = rng() % 3 ? Integer(small(-2, 2)) : Integer(small(-400, 400));
+            o->Repeat = Byte(rng() % 4 ? small(0, 3) : small(0, 255));
+        }
+        for (int k : {5, 7}) {
+            PartRecord& z = b.Parts[k];
+            z.Kind = rng() % 2 ? small(20, 40) : small(100, 130);
+            z.Tincture = small(-2, 14);
+            z.Line.LineKind = small(8, 19);
+            z.Line.Depth = Integer(small(-5, 80));
+            z.Line.Width = Integer(small(-5, 120));
+            z.InsertedPath = rng() % 3 ? "" : "/tmp/arms.bls";
+        }
+        b.ShieldShape = small(0, 8);
+        b.InsetShape = small(0, 8);
+        // The pictures stand for the arms (and the fur) the record names.
+        r.InsertedPictures[7] =
+            rng() % 2 ? Surface(small(1, 300), small(1, 400), 0x123456u) : Surface();
+        r.InsertedPaths[7] = b.Parts[7].InsertedPath;
+        r.UserFurPictures[1] =
+            rng() % 2 ? Surface(small(1, 300), small(1, 400), 0x654321u) : Surface();
+        ws.PrintBlackWhite = rng() % 8 == 0;
+        RedrawShield(ws, r);
+        const bool first = b.Ordinary1.Present && b.Ordinary1.Type >= 1 && b.Ordinary1.Type <= 9;
+        const bool second = b.Ordinary2.Present && b.Ordinary2.Type >= 10 && b.Ordinary2.Type <= 22;
+        bool zone7 = false, zone5 = false;
+        for (int y = 0; y < kCanvasHeight; ++y)
+            for (int x = 0; x < kCanvasWidth; ++x) {
+                zone7 |= r.OrdinaryMapDC.pixel(x, y) == kPartKeyColours[7];
+                zone5 |= r.PartMapDC.pixel(x, y) == kPartKeyColours[5];
+            }
+        if (!first) {
+            ASSERT_FALSE(zone7) << round;
+        }
+        if (!second) {
+            ASSERT_FALSE(zone5) << round;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tess

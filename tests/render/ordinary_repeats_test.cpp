@@ -62,6 +62,39 @@ TEST_F(Repeats, TwoAndThreePalesStandSymmetricAboutTheMiddle) {
     EXPECT_TRUE(onFirst(132, 170));
 }
 
+// Worked out by hand from the copies' boxes: a copy of the whole 465 x 540
+// picture in a box at (X - 100, Y - 100) of (W + 200) x (H + 200) takes for
+// canvas column d the picture's column (d - X + 100) x 465 / (W + 200), rounded
+// down (likewise down a column). The pale's inside is the picture's columns
+// 189..275, the fess's rows 227..313; the half-size orle samples the whole one.
+TEST_F(Repeats, CopiesCoverExactlyTheColumnsAndRowsTheirBoxesGive) {
+    using Runs = std::vector<std::pair<int, int>>;
+    first(kPal, 0, 0, 1);
+    redraw();
+    // Copy 0 at X -17: (d + 117) x 465 / 376 in 189..275 gives d in 36..106;
+    // copy 1 at X 106: d in 159..229. No column falls on an edge's column.
+    EXPECT_EQ(pieceRuns(170), (Runs{{36, 107}, {159, 230}}));
+    EXPECT_EQ(part(35, 170), 1);
+    EXPECT_EQ(part(107, 170), 1);
+
+    first(kFasce, 0, 0, 2);
+    redraw();
+    // Height 113 + 200 = 313; Y 28, 113, 204: (y - Y + 100) x 540 / 313 in
+    // 227..313; the row above each copy falls on its upper edge (226).
+    EXPECT_EQ(pieceRunsDown(132), (Runs{{60, 111}, {145, 196}, {236, 287}}));
+    for (int y : {59, 144, 235}) EXPECT_EQ(r.Model.pixel(132, y), kLineColour) << y;
+
+    first(kOrle, 0, 0, 1);
+    redraw();
+    // The half copy at (66, 85), 132 x 170: row 170 samples the orle's row 170,
+    // column d its column (d - 66) x 265 / 132, in the band 26..50 for d in
+    // 79..91.
+    const Runs runs = pieceRuns(170);
+    ASSERT_EQ(runs.size(), 4u);
+    EXPECT_EQ(runs[0], (std::pair{26, 51}));
+    EXPECT_EQ(runs[1], (std::pair{79, 92}));
+}
+
 TEST_F(Repeats, FessesAreStackedWithTheMiddleOneCentred) {
     first(kFasce, 0, 0, 1);
     redraw();

@@ -19,10 +19,16 @@
 #include "render/renderer.h"
 #include "storage/document_file.h"
 #include "storage/user_fur_loading.h"
+#include "tests/storage/files.h"
 #include "tests/storage/fur_file_bytes.h"
-#include "tests/storage/temp_home.h"
+#include "tests/support/scratch_folder.h"
 
 namespace tess::testing {
+
+// Pictures for charges, in the default legend of the ASCII pictures.
+inline const std::vector<std::string> kLion = {"..rrrr..", ".rr##rr.", "rrrrrrrr", "..r..r.."};
+inline const std::vector<std::string> kStar = {"...y...", "..yyy..", "yyyyyyy", "..y.y.."};
+inline const std::vector<std::string> kTower = {"b.b.b", "bbbbb", "b###b", "bbbbb"};
 
 // One run of the program: its tables and its drawing surfaces, started as the
 // main window starts them.
@@ -72,22 +78,22 @@ struct ScriptedDialogs {
     }
 };
 
-class DocumentTest : public ::testing::Test {
+class DocumentTest : public ScratchFolder {
   protected:
-    DocumentTest() : home(::testing::UnitTest::GetInstance()->current_test_info()->name()) {
-        std::filesystem::create_directories(home.path("docs"));
-        std::filesystem::create_directories(home.path("pictures"));
+    DocumentTest() : ScratchFolder(true) {
+        std::filesystem::create_directories(file("docs"));
+        std::filesystem::create_directories(file("pictures"));
         program = std::make_unique<Program>();
     }
 
     Workspace& ws() { return program->ws; }
     Renderer& r() { return program->r; }
     BlazonRecord& blazon() { return program->ws.CurrentBlazon; }
-    std::string doc(const std::string& name) const { return home.path("docs/" + name); }
+    std::string doc(const std::string& name) const { return file("docs/" + name); }
 
     // A picture file drawn in ASCII (the default legend), imported into the bank.
     int addPicture(const std::string& name, const std::vector<std::string>& rows) {
-        const std::string path = home.path("pictures/" + name);
+        const std::string path = file("pictures/" + name);
         EXPECT_EQ(savePictureBmp(picture(rows), path), "");
         const int slot = AddImageToBank(ws(), r().Charges, path, 0, -1);
         EXPECT_GT(slot, 0);
@@ -114,10 +120,11 @@ class DocumentTest : public ::testing::Test {
 
     // A user fur file in the pictures folder, loaded into `slot` as the fur
     // editor would leave it.
-    std::string addUserFur(int slot, const std::vector<std::string>& rows, int rowShift) {
-        const std::string path = home.path("pictures/fur" + std::to_string(slot) + ".fmp");
-        const auto bytes = furFileBytes(rows, rowShift);
-        writeFile(path, std::string(bytes.begin(), bytes.end()));
+    std::string addUserFur(int slot, const std::vector<std::string>& rows, int rowShift,
+                           const std::string& name = "") {
+        const std::string path =
+            file("pictures/" + (name.empty() ? "fur" + std::to_string(slot) : name) + ".fmp");
+        writeBytes(path, furFileBytes(rows, rowShift));
         UserFurRecord& fur = blazon().UserFurs[slot];
         fur.Path = path;
         fur.VerticalOffset = Byte(rowShift);
@@ -137,30 +144,8 @@ class DocumentTest : public ::testing::Test {
         return fresh;
     }
 
-    TempHome home;
     std::unique_ptr<Program> program;
 };
-
-// The charges as the document keeps them, in number order.
-inline void expectSameCharges(const BlazonRecord& a, const BlazonRecord& b) {
-    for (int c = 1; c <= kChargeCount; ++c) {
-        SCOPED_TRACE("charge " + std::to_string(c));
-        const ChargeRecord& x = a.Charges[c];
-        const ChargeRecord& y = b.Charges[c];
-        EXPECT_EQ(x.InUse, y.InUse);
-        if (!x.InUse || !y.InUse) continue;
-        EXPECT_EQ(x.X, y.X);
-        EXPECT_EQ(x.Y, y.Y);
-        EXPECT_EQ(x.Width, y.Width);
-        EXPECT_EQ(x.Height, y.Height);
-        EXPECT_EQ(x.ImageIndex, y.ImageIndex);
-        EXPECT_EQ(x.Tincture, y.Tincture);
-        EXPECT_EQ(x.Class, y.Class);
-        EXPECT_EQ(x.Mirrored, y.Mirrored);
-        EXPECT_EQ(x.Brochant, y.Brochant);
-        EXPECT_EQ(x.Placement, y.Placement);
-    }
-}
 
 // Everything the document keeps and the redraw derives from it.
 inline void expectSameDocument(const Drawn& a, const Drawn& b) {
@@ -172,14 +157,11 @@ inline void expectSameDocument(const Drawn& a, const Drawn& b) {
     }
     x.Folder = y.Folder;
     x.FilePath = y.FilePath;
-    expectSameCharges(x, y);
-    for (int k = 1; k <= kPartCount; ++k) {
-        SCOPED_TRACE("part " + std::to_string(k));
-        EXPECT_EQ(x.Parts[k], y.Parts[k]);
-    }
+    for (int c = 1; c <= kChargeCount; ++c) EXPECT_EQ(x.Charges[c], y.Charges[c]) << "charge " << c;
+    for (int k = 1; k <= kPartCount; ++k) EXPECT_EQ(x.Parts[k], y.Parts[k]) << "part " << k;
     EXPECT_EQ(x.Ordinary1, y.Ordinary1);
     EXPECT_EQ(x.Ordinary2, y.Ordinary2);
-    for (int s = 0; s < kUserFurCount; ++s) EXPECT_EQ(x.UserFurs[s], y.UserFurs[s]);
+    for (int s = 0; s < kUserFurCount; ++s) EXPECT_EQ(x.UserFurs[s], y.UserFurs[s]) << "fur " << s;
     EXPECT_EQ(x, y);
     EXPECT_EQ(a.blazon, b.blazon);
     EXPECT_EQ(a.warnings, b.warnings);

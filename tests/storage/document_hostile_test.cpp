@@ -1,8 +1,11 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
-#include <map>
+#include <future>
 #include <random>
 
 #include "storage/document_layout.h"
@@ -12,18 +15,11 @@
 namespace tess {
 namespace {
 
+using testing::folderContents;
 using testing::readBytes;
-using testing::readFile;
-using testing::writeFile;
 
 namespace fs = std::filesystem;
-
-std::map<std::string, std::string> folderContents(const std::string& folder) {
-    std::map<std::string, std::string> files;
-    for (const auto& entry : fs::directory_iterator(folder))
-        files[entry.path().filename().string()] = readFile(entry.path().string());
-    return files;
-}
+using namespace std::chrono_literals;
 
 // A document with a bit of everything, saved; the hostile versions are written
 // beside it under another name that shares its side files by a link-free copy.
@@ -47,28 +43,24 @@ class HostileDocuments : public testing::DocumentTest {
         original = doc("hostile.bls");
         EXPECT_TRUE(save(original).saved);
         good = readBytes(original);
-        sideFiles = folderContents(home.path("docs"));
+        sideFiles = folderContents(file("docs"));
         sideFiles.erase("hostile.bls");
     }
 
     // Opens `bytes` as the document and checks that nothing but the document
     // itself changed in its folder.
     void open(const std::vector<std::uint8_t>& bytes) {
-        writeFile(original, std::string(bytes.begin(), bytes.end()));
+        testing::writeBytes(original, bytes);
         testing::Program& p = *program;
-        const LoadOutcome out = LoadDocument(p.ws, p.r, original, {});
-        (void)out;
-        auto after = folderContents(home.path("docs"));
+        LoadDocument(p.ws, p.r, original, {});
+        auto after = folderContents(file("docs"));
         after.erase("hostile.bls");
         ASSERT_EQ(after, sideFiles) << "opening a document wrote into its folder";
         // Whatever came in, the record is one the drawing code can take.
         const BlazonRecord& b = p.ws.CurrentBlazon;
         ASSERT_TRUE(b.ShieldShape >= 1 && b.ShieldShape <= 7);
-        for (int c = 1; c <= kChargeCount; ++c) {
-            if (b.Charges[c].InUse) {
-                ASSERT_TRUE(p.ws.Bank[b.Charges[c].ImageIndex].InUse);
-            }
-        }
+        for (int c = 1; c <= kChargeCount; ++c)
+            ASSERT_TRUE(!b.Charges[c].InUse || p.ws.Bank[b.Charges[c].ImageIndex].InUse) << c;
     }
 
     std::string original;
@@ -80,9 +72,7 @@ TEST_F(HostileDocuments, TruncatedAtEveryRecordBoundary) {
     for (std::size_t cut = 0; cut <= good.size(); cut += 128) {
         SCOPED_TRACE("cut at " + std::to_string(cut));
         open(std::vector<std::uint8_t>(good.begin(), good.begin() + long(cut)));
-        if (cut == 0) {
-            EXPECT_EQ(program->ws.CurrentBlazon.FilePath, "");
-        }
+        EXPECT_TRUE(cut > 0 || program->ws.CurrentBlazon.FilePath.empty());
     }
     // Cuts inside a record too, around the entry list.
     for (std::size_t cut = 80 * 128; cut < good.size(); cut += 37)
@@ -124,21 +114,13 @@ TEST_P(MutatedDocuments, NeverCrashNorHangNorWrite) {
         auto bytes = good;
         const int changes = 1 + int(rng() % 8);
         for (int i = 0; i < changes; ++i) {
+            // A random byte, a flipped bit, all ones or zeros, or a cut.
             const std::size_t at = rng() % bytes.size();
-            switch (rng() % 4) {
-                case 0:
-                    bytes[at] = std::uint8_t(rng());
-                    break;
-                case 1:
-                    bytes[at] ^= std::uint8_t(1u << (rng() % 8));
-                    break;
-                case 2:
-                    bytes[at] = std::uint8_t(rng() % 2 ? 0xFF : 0x00);
-                    break;
-                default:
-                    bytes.resize(at + 1);
-                    break;
-            }
+            const unsigned kind = rng() % 4, r = rng();
+            if (kind == 0) bytes[at] = std::uint8_t(r);
+            if (kind == 1) bytes[at] ^= std::uint8_t(1u << (r % 8));
+            if (kind == 2) bytes[at] = r % 2 ? 0xFF : 0x00;
+            if (kind == 3) bytes.resize(at + 1);
         }
         bytes[0] = 14;
         open(bytes);
@@ -146,6 +128,61 @@ TEST_P(MutatedDocuments, NeverCrashNorHangNorWrite) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, MutatedDocuments, ::testing::Values(1, 2, 3, 4, 5));
+
+// Side files beside a document come from wherever the document came from:
+// one too large for the record's 16-bit sizes, or one that is not a plain file
+// at all, must be left out rather than read.
+class SideFileHazards : public testing::DocumentTest {
+  protected:
+    // A saved document with one picture, carried by one charge drawn at the
+    // picture's own size (the record stores no size for it).
+    std::string savedWithOnePicture() {
+        const int slot = addPicture("lion.bmp", {"rr", "rr"});
+        placeCharge(1, slot, 10, 10, 0, 0, 3);
+        blazon().Charges[1].Width = 0;
+        blazon().Charges[1].Height = 0;
+        const std::string path = doc("armes.bls");
+        EXPECT_TRUE(save(path).saved);
+        return path;
+    }
+};
+
+TEST_F(SideFileHazards, APictureTooWideForTheRecordsIsLeftOut) {
+    const std::string path = savedWithOnePicture();
+    Surface wide(40000, 2, kBlack), mask(40000, 2, kWhite);
+    wide.clear();
+    mask.clear();
+    ASSERT_EQ(savePictureBmp(wide, imagePictureFile(path, 1)), "");
+    ASSERT_EQ(savePictureBmp(mask, imageMaskFile(path, 1)), "");
+
+    auto p = reopen(path);
+    EXPECT_EQ(p->ws.Bank[1].InUse, 0);
+    EXPECT_EQ(p->ws.CurrentBlazon.Charges[1].InUse, 0);
+    for (int c = 1; c <= kChargeCount; ++c) {
+        EXPECT_GE(p->ws.CurrentBlazon.Charges[c].Width, 0) << "charge " << c;
+    }
+}
+
+TEST_F(SideFileHazards, AMaskThatIsNoPlainFileIsNotWaitedFor) {
+    const std::string path = savedWithOnePicture();
+    const std::string mask = imageMaskFile(path, 1);
+    ASSERT_EQ(::unlink(mask.c_str()), 0);
+    ASSERT_EQ(::mkfifo(mask.c_str(), 0600), 0);
+
+    testing::Program fresh;
+    auto opening = std::async(std::launch::async,
+                              [&] { return LoadDocument(fresh.ws, fresh.r, path, {}).loaded; });
+    const bool finished = opening.wait_for(5s) == std::future_status::ready;
+    if (!finished) {
+        // Let the blocked reader go: a writer that opens and closes gives it an end of file.
+        const int fd = ::open(mask.c_str(), O_WRONLY | O_NONBLOCK);
+        if (fd >= 0) ::close(fd);
+    }
+    EXPECT_TRUE(finished) << "opening the document waited on the mask";
+    EXPECT_TRUE(opening.get());
+    EXPECT_EQ(fresh.ws.Bank[1].InUse, 0);
+    EXPECT_EQ(fresh.ws.CurrentBlazon.Charges[1].InUse, 0);
+}
 
 }  // namespace
 }  // namespace tess

@@ -5,15 +5,14 @@
 #include "model/document.h"
 #include "model/workspace.h"
 #include "storage/document_layout.h"
+#include "storage/document_sanity.h"
 #include "tests/storage/record_bytes.h"
 
 namespace tess {
 namespace {
 
+using testing::expectSameRecords;
 using testing::HandRecords;
-using testing::storedInteger;
-using testing::storedLong;
-using testing::storedString;
 
 BlazonRecord resetRecord() {
     static const BlazonRecord blank = [] {
@@ -24,25 +23,17 @@ BlazonRecord resetRecord() {
     return blank;
 }
 
-int recordCount(const std::vector<std::uint8_t>& bytes) {
-    return int(bytes.size() / 128);
-}
-
-// A record with every stored field set to a value of its own.
+// A record with every stored field set to a value of its own, and the two
+// fields the file does not keep changed from the blank record's.
 BlazonRecord everyFieldSet() {
     BlazonRecord b = resetRecord();
     b.Partition = 22;
     b.ShieldShape = 4;
     b.InsetShape = 6;
     b.Ordinary1 = {kTrue, 9, 123456, -77, "Écusson", 1, 2, -1};
-    b.Ordinary2.Present = kTrue;
-    b.Ordinary2.Type = 21;
-    b.Ordinary2.Reserved1 = 5;
-    b.Ordinary2.Reserved2 = 6;
-    b.Ordinary2.Name = "Sautoir";
-    b.Ordinary2.Size = -1;
+    b.Ordinary2 = {kTrue, 21, 5, 6, "Sautoir", -1, 2, 1};
     b.Parts[1].Line = {30, 60, 12, kTrue};
-    b.Parts[5].Line = {20, 40, 14, kFalse};
+    b.Parts[5].Line = {20, 40, 14, kTrue};
     b.Parts[7].Line = {15, 90, 17, kTrue};
     for (int k = 1; k <= kPartCount; ++k) {
         b.Parts[k].Tincture = k + 1;
@@ -58,157 +49,70 @@ BlazonRecord everyFieldSet() {
     return b;
 }
 
-// The fields a document keeps, compared one by one so a failure names the field.
-void expectStoredFieldsEqual(const BlazonRecord& a, const BlazonRecord& b) {
-    EXPECT_EQ(a.Partition, b.Partition);
-    EXPECT_EQ(a.ShieldShape, b.ShieldShape);
-    EXPECT_EQ(a.InsetShape, b.InsetShape);
-    EXPECT_EQ(a.Ordinary1, b.Ordinary1);
-    EXPECT_EQ(a.Ordinary2.Present, b.Ordinary2.Present);
-    EXPECT_EQ(a.Ordinary2.Type, b.Ordinary2.Type);
-    EXPECT_EQ(a.Ordinary2.Name, b.Ordinary2.Name);
-    EXPECT_EQ(a.Ordinary2.Size, b.Ordinary2.Size);
-    EXPECT_EQ(a.Ordinary2.Reserved1, b.Ordinary2.Reserved1);
-    EXPECT_EQ(a.Ordinary2.Reserved2, b.Ordinary2.Reserved2);
-    for (int k = 1; k <= kPartCount; ++k) {
-        SCOPED_TRACE("part " + std::to_string(k));
-        EXPECT_EQ(a.Parts[k].Tincture, b.Parts[k].Tincture);
-        EXPECT_EQ(a.Parts[k].Kind, b.Parts[k].Kind);
-        EXPECT_EQ(a.Parts[k].SeedX, b.Parts[k].SeedX);
-        EXPECT_EQ(a.Parts[k].SeedY, b.Parts[k].SeedY);
-        EXPECT_EQ(a.Parts[k].InsertedPath, b.Parts[k].InsertedPath);
-    }
-    for (int k : {1, 7}) EXPECT_EQ(a.Parts[k].Line, b.Parts[k].Line);
-    EXPECT_EQ(a.Parts[5].Line.LineKind, b.Parts[5].Line.LineKind);
-    EXPECT_EQ(a.Parts[5].Line.Depth, b.Parts[5].Line.Depth);
-    EXPECT_EQ(a.Parts[5].Line.Width, b.Parts[5].Line.Width);
-    for (int s = 0; s < kUserFurCount; ++s) {
-        EXPECT_EQ(a.UserFurs[s].Path, b.UserFurs[s].Path);
-        EXPECT_EQ(a.UserFurs[s].VerticalOffset, b.UserFurs[s].VerticalOffset);
-        EXPECT_EQ(a.UserFurs[s].TileWidth, b.UserFurs[s].TileWidth);
-        EXPECT_EQ(a.UserFurs[s].TileHeight, b.UserFurs[s].TileHeight);
-    }
-}
-
 TEST(DocumentLayout, BlankDocumentIsEightyRecordsAndTheTrailer) {
     const EncodedDocument encoded = encodeDocument({resetRecord(), {}, {}});
     ASSERT_TRUE(encoded.ok()) << encoded.error;
-    const auto& bytes = encoded.bytes;
-    ASSERT_EQ(recordCount(bytes), 83);
-    EXPECT_EQ(bytes[0], 14);
-    EXPECT_EQ(storedInteger(bytes, 1), 14);
-    EXPECT_EQ(storedLong(bytes, 2), 9);
-    EXPECT_EQ(storedLong(bytes, 4), 1);
-    for (int k = 1; k <= 7; ++k) EXPECT_EQ(storedString(bytes, 30 + 5 * (k - 1) + 4), "NoBls");
-    for (int s = 0; s < 4; ++s) EXPECT_EQ(storedString(bytes, 65 + 4 * s), "");
-    EXPECT_EQ(storedString(bytes, 81), "EOF");
-    EXPECT_EQ(storedString(bytes, 82), "");
-    EXPECT_EQ(storedString(bytes, 83), "");
+    ASSERT_EQ(encoded.bytes.size(), 83u * 128);
+    for (int k = 1; k <= 7; ++k)
+        EXPECT_EQ(testing::storedString(encoded.bytes, 30 + 5 * (k - 1) + 4), "NoBls");
+    EXPECT_EQ(testing::storedString(encoded.bytes, 81), "EOF");
 
-    const StoredDocument back = decodeDocument(bytes, resetRecord());
+    const StoredDocument back = decodeDocument(encoded.bytes, resetRecord());
     EXPECT_EQ(back.Blazon, resetRecord());
     EXPECT_TRUE(back.Images.empty());
     EXPECT_TRUE(back.Charges.empty());
 }
 
-TEST(DocumentLayout, HeaderRecordsHoldTheirFieldsAtTheirNumbers) {
-    const BlazonRecord b = everyFieldSet();
-    const EncodedDocument encoded = encodeDocument({b, {}, {}});
-    ASSERT_TRUE(encoded.ok());
-    const auto& bytes = encoded.bytes;
-    EXPECT_EQ(storedLong(bytes, 2), 22);
-    EXPECT_EQ(storedInteger(bytes, 3), -1);  // Ordinary1.Shift
-    EXPECT_EQ(storedLong(bytes, 4), 4);      // ShieldShape
-    EXPECT_EQ(storedInteger(bytes, 5), -1);  // Ordinary1.Present
-    EXPECT_EQ(storedLong(bytes, 6), -77);    // Reserved2 before the name
-    EXPECT_EQ(storedString(bytes, 7),
-              "\xC9"
-              "cusson");  // Windows-1252
-    EXPECT_EQ(storedLong(bytes, 8), 9);
-    EXPECT_EQ(storedLong(bytes, 9), 123456);
-    EXPECT_EQ(storedInteger(bytes, 10), 1);
-    EXPECT_EQ(storedString(bytes, 13), "Sautoir");
-    EXPECT_EQ(storedLong(bytes, 14), 21);
-    EXPECT_EQ(storedInteger(bytes, 16), -1);
-    EXPECT_EQ(bytes[16 * 128], 2);            // record 17: Ordinary1.Repeat, one byte
-    EXPECT_EQ(storedInteger(bytes, 18), -1);  // partition line plumb
-    EXPECT_EQ(storedInteger(bytes, 19), -1);  // first-order line plumb
-    EXPECT_EQ(storedLong(bytes, 20), 12);
-    EXPECT_EQ(storedInteger(bytes, 21), 30);  // depth before width
-    EXPECT_EQ(storedInteger(bytes, 22), 60);
-    EXPECT_EQ(storedLong(bytes, 23), 14);
-    EXPECT_EQ(storedLong(bytes, 26), 17);
-    EXPECT_EQ(storedInteger(bytes, 28), 90);
-    EXPECT_EQ(storedLong(bytes, 29), 6);  // InsetShape
-    // Part 2's block: tincture, seed, class, inserted path.
-    EXPECT_EQ(storedLong(bytes, 35), 3);
-    EXPECT_EQ(storedInteger(bytes, 36), 20);
-    EXPECT_EQ(storedInteger(bytes, 37), -6);
-    EXPECT_EQ(storedLong(bytes, 38), 34);
-    EXPECT_EQ(storedString(bytes, 39), "/home/h\xE9raut/Blasons/Lion d'or.bls");
-    // User fur 1: path, row shift (a byte), height, then width.
-    EXPECT_EQ(storedString(bytes, 69), "/home/h\xE9raut/sem\xE9.fmp");
-    EXPECT_EQ(bytes[69 * 128], 35);
-    EXPECT_EQ(storedInteger(bytes, 71), 9);   // TileHeight
-    EXPECT_EQ(storedInteger(bytes, 72), 12);  // TileWidth
+TEST(DocumentLayout, EveryFieldLiesInItsOwnRecord) {
+    HandRecords h;
+    h.i16(14).i32(22).i16(-1).i32(4);  // format, partition, first-order shift, shape
+    h.i16(-1)
+        .i32(-77)
+        .str(
+            "\xC9"
+            "cusson")
+        .i32(9)
+        .i32(123456)
+        .i16(1);                                             // first order, Reserved2 first
+    h.i16(-1).i32(6).str("Sautoir").i32(21).i32(5).i16(-1);  // second order
+    h.u8(2).i16(-1).i16(-1);  // first-order repeat; plumb of partition and first-order lines
+    h.i32(12).i16(30).i16(60).i32(14).i16(20).i16(40).i32(17).i16(15).i16(
+        90);   // kind, depth, width
+    h.i32(6);  // inset shape
+    for (int k = 1; k <= kPartCount; ++k)
+        h.i32(k + 1)
+            .i16(10 * k)
+            .i16(-3 * k)
+            .i32(k == 2  ? 34
+                 : k % 2 ? 33
+                         : 22)
+            .str(k == 2   ? "/home/h\xE9raut/Blasons/Lion d'or.bls"
+                 : k == 7 ? "/tmp/\xE9"
+                            "cu.bls"
+                          : "NoBls");
+    h.str("").u8(0).i16(0).i16(0);  // user furs: path, row shift, height, width
+    h.str("/home/h\xE9raut/sem\xE9.fmp").u8(35).i16(9).i16(12);
+    h.str("").u8(0).i16(0).i16(0);
+    h.str("/f.fmp").u8(95).i16(5).i16(32);
+    h.str("EOF").str("").str("");
+    expectSameRecords(encodeDocument({everyFieldSet(), {}, {}}).bytes, h.bytes);
 }
 
 TEST(DocumentLayout, EveryStoredFieldRoundTrips) {
     const BlazonRecord b = everyFieldSet();
     const EncodedDocument encoded = encodeDocument({b, {}, {}});
     ASSERT_TRUE(encoded.ok());
-    const StoredDocument back = decodeDocument(encoded.bytes, resetRecord());
-    expectStoredFieldsEqual(back.Blazon, b);
+    const BlazonRecord back = decodeDocument(encoded.bytes, resetRecord()).Blazon;
     // What the file does not keep comes from the record the reader started from.
-    EXPECT_EQ(back.Blazon.Parts[5].Line.Plumb, resetRecord().Parts[5].Line.Plumb);
-    EXPECT_EQ(back.Blazon.Ordinary2.Repeat, resetRecord().Ordinary2.Repeat);
-    EXPECT_EQ(back.Blazon.FilePath, "");
-}
-
-TEST(DocumentLayout, EntriesFollowEachOtherFromRecordEightyOne) {
-    Workspace ws;
-    ResetDocument(ws);
-    BlazonRecord b = resetRecord();
-    for (int slot : {1, 2}) {
-        ws.Bank[slot].InUse = kTrue;
-        ws.Bank[slot].DisplayName = "lion" + std::to_string(slot);
-        ws.Bank[slot].Width = Integer(40 + slot);
-        ws.Bank[slot].Height = Integer(50 + slot);
-        ws.Bank[slot].OwnTincture = 3;
-        ws.Bank[slot].OwnClass = 33;
-        ws.Bank[slot].Phrase = "un lion";
-    }
-    for (int c : {1, 2, 3}) {
-        b.Charges[c].InUse = kTrue;
-        b.Charges[c].ImageIndex = Integer(c == 2 ? 2 : 1);
-        b.Charges[c].X = Integer(10 * c);
-        b.Charges[c].Tincture = 4;
-        b.Charges[c].Class = 33;
-        b.Charges[c].Width = 30;
-        b.Charges[c].Height = 31;
-    }
-    const StoredDocument document = storedDocumentOf(b, ws.Bank, {1, 2});
-    const EncodedDocument encoded = encodeDocument(document);
-    ASSERT_TRUE(encoded.ok());
-    const auto& bytes = encoded.bytes;
-    EXPECT_EQ(storedString(bytes, 81), "Cont#81");
-    EXPECT_EQ(storedString(bytes, 82), "lion1");
-    EXPECT_EQ(storedInteger(bytes, 83), 51);  // height before width
-    EXPECT_EQ(storedInteger(bytes, 84), 41);
-    EXPECT_EQ(storedString(bytes, 87), "un lion");
-    EXPECT_EQ(storedString(bytes, 88), "Cont#88");
-    EXPECT_EQ(storedString(bytes, 95), "Pic#1");
-    EXPECT_EQ(storedInteger(bytes, 96), 10);
-    EXPECT_EQ(storedString(bytes, 104), "Pic#2");
-    EXPECT_EQ(storedString(bytes, 113), "Pic#1");
-    EXPECT_EQ(storedInteger(bytes, 120), 31);  // height
-    EXPECT_EQ(storedInteger(bytes, 121), 30);  // width
-    EXPECT_EQ(storedString(bytes, 122), "EOF");
-    EXPECT_EQ(recordCount(bytes), 124);
-
-    const StoredDocument back = decodeDocument(bytes, resetRecord());
-    EXPECT_EQ(back.Images, document.Images);
-    EXPECT_EQ(back.Charges, document.Charges);
+    BlazonRecord expected = b;
+    expected.Parts[5].Line.Plumb = resetRecord().Parts[5].Line.Plumb;
+    expected.Ordinary2.Repeat = resetRecord().Ordinary2.Repeat;
+    expected.Ordinary2.Shift = resetRecord().Ordinary2.Shift;
+    EXPECT_EQ(back.Ordinary1, expected.Ordinary1);
+    EXPECT_EQ(back.Ordinary2, expected.Ordinary2);
+    for (int k = 1; k <= kPartCount; ++k) EXPECT_EQ(back.Parts[k], expected.Parts[k]) << k;
+    for (int s = 0; s < kUserFurCount; ++s) EXPECT_EQ(back.UserFurs[s], expected.UserFurs[s]) << s;
+    EXPECT_EQ(back, expected);
 }
 
 TEST(DocumentLayout, PicturesAreNumberedInSlotOrderWithoutGaps) {
@@ -267,75 +171,20 @@ TEST(DocumentLayout, TextsThatDoNotFitAreRefusedBeforeAnyByteExists) {
     EXPECT_FALSE(refused.ok());
 }
 
-TEST(DocumentLayout, HandWrittenDocumentReadsIntoTheRecord) {
-    HandRecords file;
-    file.integer(1, 14).longValue(2, 14).integer(3, 1).longValue(4, 5).integer(5, -1);
-    file.longValue(6, 0).string(7, "Chef").longValue(8, 1).longValue(9, 0).integer(10, 0);
-    file.integer(11, -1).longValue(12, 0).string(13, "Canton").longValue(14, 13);
-    file.longValue(15, 0).integer(16, 34).byte(17, 0).integer(18, -1).integer(19, 0);
-    file.longValue(20, 11).integer(21, 20).integer(22, 40);
-    file.longValue(23, 13).integer(24, 12).integer(25, 36);
-    file.longValue(26, 16).integer(27, 14).integer(28, 44).longValue(29, 3);
-    const std::int32_t kinds[8] = {0, 33, 22, 31, 116, 22, 112, 34};
-    const std::int32_t tinctures[8] = {0, 4, 1, 10, 5, 2, 112, 6};
-    for (int k = 1; k <= 7; ++k) {
-        const int r = 30 + 5 * (k - 1);
-        file.longValue(r, tinctures[k]).integer(r + 1, std::int16_t(k)).integer(r + 2, 7);
-        file.longValue(r + 3, kinds[k]);
-        file.string(r + 4, k == 7 ? "  /docs/Armes de Bl\xE9zy.bls " : "NoBls");
-    }
-    file.string(65, "").byte(66, 0).integer(67, 20).integer(68, 20);
-    file.string(69, "").byte(70, 0).integer(71, 20).integer(72, 20);
-    file.string(73, "").byte(74, 0).integer(75, 20).integer(76, 20);
-    file.string(77, "/fourrures/hermine.fmp").byte(78, 50).integer(79, 10).integer(80, 16);
-    file.string(81, "Cont#81").string(82, "\xE9toile").integer(83, 24).integer(84, 25);
-    file.longValue(85, 1).longValue(86, 22).string(87, "une \xE9toile");
-    file.string(88, "Pic#1").integer(89, 100).integer(90, 120).integer(91, -1);
-    file.longValue(92, 6).longValue(93, 33).integer(94, -1).integer(95, 48).integer(96, 50);
-    file.string(97, "EOF").string(98, "").string(99, "");
-
-    const StoredDocument d = decodeDocument(file.bytes(), resetRecord());
-    const BlazonRecord& b = d.Blazon;
-    EXPECT_EQ(b.Partition, 14);
-    EXPECT_EQ(b.Ordinary1.Shift, 1);
-    EXPECT_EQ(b.ShieldShape, 5);
-    EXPECT_EQ(b.Ordinary1.Name, "Chef");
-    EXPECT_EQ(b.Ordinary2.Type, 13);
-    EXPECT_EQ(b.Ordinary2.Size, 34);
-    EXPECT_EQ(b.Parts[1].Line, (LineStyle{20, 40, 11, kTrue}));
-    EXPECT_EQ(b.Parts[5].Line, (LineStyle{12, 36, 13, kFalse}));
-    EXPECT_EQ(b.Parts[7].Line, (LineStyle{14, 44, 16, kFalse}));
-    EXPECT_EQ(b.InsetShape, 3);
-    EXPECT_EQ(b.Parts[3].Kind, 31);
-    EXPECT_EQ(b.Parts[4].Kind, 116);
-    EXPECT_EQ(b.Parts[4].SeedX, 4);
-    EXPECT_EQ(b.Parts[1].InsertedPath, "");
-    EXPECT_EQ(b.Parts[7].InsertedPath, "/docs/Armes de Blézy.bls");
-    EXPECT_EQ(b.UserFurs[3].Path, "/fourrures/hermine.fmp");
-    EXPECT_EQ(b.UserFurs[3].VerticalOffset, 50);
-    EXPECT_EQ(b.UserFurs[3].TileHeight, 10);
-    EXPECT_EQ(b.UserFurs[3].TileWidth, 16);
-    ASSERT_EQ(d.Images.size(), 1u);
-    EXPECT_EQ(d.Images[0], (StoredImage{"étoile", 24, 25, 1, 22, "une étoile"}));
-    ASSERT_EQ(d.Charges.size(), 1u);
-    EXPECT_EQ(d.Charges[0], (StoredCharge{1, 100, 120, -1, 6, 33, -1, 48, 50}));
-}
-
-// A list of `images` picture entries and then `charges` charge entries, each
-// charge showing picture `pictureOfCharge`.
+// A list of `images` picture entries and then `charges` charge entries
+// tagged `chargeTag`, charge c at X = c.
 HandRecords entryList(int images, int charges, const std::string& chargeTag = "Pic#1") {
     HandRecords file;
-    file.integer(1, 14);
-    int r = 81;
-    for (int i = 0; i < images; ++i, r += 7) file.string(r, "Cont#" + std::to_string(r));
-    for (int c = 0; c < charges; ++c, r += 9)
-        file.string(r, chargeTag).integer(r + 1, std::int16_t(c));
-    file.string(r, "EOF").string(r + 1, "").string(r + 2, "");
+    file.i16(14).at(81);
+    for (int i = 0; i < images; ++i)
+        file.str("Cont#" + std::to_string(file.records() + 1)).at(file.records() + 7);
+    for (int c = 0; c < charges; ++c) file.str(chargeTag).i16(c).at(file.records() + 8);
+    file.str("EOF").str("").str("");
     return file;
 }
 
 TEST(DocumentLayout, ListsBeyondTheTablesAreCutWithoutLosingTheirPlace) {
-    StoredDocument d = decodeDocument(entryList(300, 60).bytes(), resetRecord());
+    StoredDocument d = decodeDocument(entryList(300, 60).bytes, resetRecord());
     EXPECT_EQ(d.Images.size(), 255u);
     ASSERT_EQ(d.Charges.size(), 50u);
     // The charges are still read from their own records after the skipped pictures.
@@ -345,13 +194,12 @@ TEST(DocumentLayout, ListsBeyondTheTablesAreCutWithoutLosingTheirPlace) {
 TEST(DocumentLayout, ChargeTagsNamingNoPictureSlotAreSkipped) {
     for (const char* tag :
          {"Pic#0", "Pic#256", "Pic#", "Pic#-3", "Pic#abc", "P", "Pic#99999999999999999999"}) {
-        HandRecords file = entryList(1, 2, tag);
-        const StoredDocument d = decodeDocument(file.bytes(), resetRecord());
+        const StoredDocument d = decodeDocument(entryList(1, 2, tag).bytes, resetRecord());
         EXPECT_TRUE(d.Charges.empty()) << tag;
         EXPECT_EQ(d.Images.size(), 1u) << tag;
     }
     // Digits then anything: the number is its leading digits.
-    const StoredDocument d = decodeDocument(entryList(1, 1, "Pic#1 ").bytes(), resetRecord());
+    const StoredDocument d = decodeDocument(entryList(1, 1, "Pic#1 ").bytes, resetRecord());
     ASSERT_EQ(d.Charges.size(), 1u);
     EXPECT_EQ(d.Charges[0].PictureNumber, 1);
 }
@@ -359,8 +207,8 @@ TEST(DocumentLayout, ChargeTagsNamingNoPictureSlotAreSkipped) {
 TEST(DocumentLayout, AnUnknownTagOrTheTrailerEndsTheList) {
     for (const char* tag : {"EOF", "E", "Xyz", " C", "c", ""}) {
         HandRecords file;
-        file.integer(1, 14).string(81, "Cont#81").string(88, tag).string(89, "Cont#89");
-        const StoredDocument d = decodeDocument(file.bytes(), resetRecord());
+        file.i16(14).at(81).str("Cont#81").at(88).str(tag).str("Cont#89");
+        const StoredDocument d = decodeDocument(file.bytes, resetRecord());
         EXPECT_EQ(d.Images.size(), 1u) << '"' << tag << '"';
     }
 }
@@ -380,6 +228,73 @@ TEST(DocumentLayout, TruncationAtAnyByteNeverFails) {
         EXPECT_LE(d.Images.size(), 3u);
         EXPECT_LE(d.Charges.size(), 5u);
     }
+}
+
+// What the reader takes in is made sound before anything draws it.
+TEST(DocumentSanity, ValuesTheProgramWritesComeThroughUnchanged) {
+    const BlazonRecord base = resetRecord();
+    StoredDocument d{
+        base, {{"lion", 40, 40, 3, 33, "un lion"}}, {{1, -20, 300, -1, 2, 22, -1, 80, 60}}};
+    BlazonRecord& b = d.Blazon;
+    b.Partition = 25;
+    b.ShieldShape = 7;
+    b.InsetShape = 2;
+    b.Ordinary1 = {kTrue, 6, 0, 0, "Chevron", -1, 2, 0};
+    b.Ordinary2 = {kTrue, 22, 0, 0, "Croix", 34, 0, 0};
+    b.Parts[1] = {kClassColour, 5, 0, 0, "", {10, 100, 17, kTrue}};
+    b.Parts[2] = {kClassInserted, 1, 0, 0, "/a.bls", {}};
+    b.Parts[3] = {118, 4, 0, 0, "", {}};  // a user fur holding its dominant tincture
+    b.Parts[4] = {111, 111, 0, 0, "", {}};
+    const StoredDocument before = d;
+    sanitizeStoredDocument(d, base);
+    EXPECT_EQ(d.Blazon, before.Blazon);
+    EXPECT_EQ(d.Images, before.Images);
+    EXPECT_EQ(d.Charges, before.Charges);
+}
+
+TEST(DocumentSanity, CodesOutsideTheirTablesFallBackToSoundValues) {
+    const BlazonRecord base = resetRecord();
+    StoredDocument d{base, {{"x", 1, 1, 99, 7, ""}}, {{1, 0, 0, 5, 12, 40, 3, -7, 9000}}};
+    BlazonRecord& b = d.Blazon;
+    b.Partition = 20;
+    b.ShieldShape = 0;
+    b.InsetShape = 8;
+    b.Ordinary1 = {5, 12, 0, 0, "?", 0, 7, 4};
+    b.Ordinary2 = {kTrue, 3, 0, 0, "?", 0, 0, 0};
+    b.Parts[1] = {kClassColour, 12, 0, 0, "", {0, -5, 40, 3}};
+    b.Parts[2] = {kClassInserted, 3, 0, 0, "", {}};
+    b.Parts[3] = {108, 3, 0, 0, "", {}};
+    b.Parts[5] = {kClassInserted, 3, 0, 0, "/a.bls", {}};
+    b.Parts[7] = {kClassMetal, 999, 0, 0, "/b.bls", {32767, 32767, 10, 0}};
+    sanitizeStoredDocument(d, base);
+
+    EXPECT_EQ(b.Partition, 9);
+    EXPECT_EQ(b.ShieldShape, 1);
+    EXPECT_EQ(b.InsetShape, 1);
+    EXPECT_EQ(b.Ordinary1, (OrdinaryRecord{kFalse, 0, 0, 0, "?", 0, 0, 0}));
+    EXPECT_EQ(b.Ordinary2, (OrdinaryRecord{kFalse, 0, 0, 0, "?", 0, 0, 0}));
+    EXPECT_EQ(b.Parts[1].Kind, base.Parts[1].Kind);
+    EXPECT_EQ(b.Parts[1].Tincture, base.Parts[1].Tincture);
+    EXPECT_EQ(b.Parts[1].Line, (LineStyle{kMinLineDepth, kMinLineWidth, 10, kTrue}));
+    // Class 34 without a coat of arms, a fur with another fur's code, arms in
+    // the second-order zone: all back to the blank record's part.
+    EXPECT_EQ(b.Parts[2].Kind, base.Parts[2].Kind);
+    EXPECT_EQ(b.Parts[3].Kind, base.Parts[3].Kind);
+    EXPECT_EQ(b.Parts[5].InsertedPath, "");
+    EXPECT_EQ(b.Parts[5].Kind, base.Parts[5].Kind);
+    // A part with arms keeps them; only its tincture is mended.
+    EXPECT_EQ(b.Parts[7].InsertedPath, "/b.bls");
+    EXPECT_EQ(b.Parts[7].Tincture, base.Parts[7].Tincture);
+    EXPECT_EQ(b.Parts[7].Line, (LineStyle{kMaxLineDepth, kMaxLineWidth, 10, 0}));
+
+    EXPECT_EQ(d.Images[0].OwnTincture, 1);
+    EXPECT_EQ(d.Images[0].OwnClass, kClassMetal);
+    const StoredCharge& c = d.Charges[0];
+    EXPECT_EQ(c.Tincture, -1);
+    EXPECT_EQ(c.Class, kClassColour);
+    EXPECT_EQ(c.Brochant, kTrue);
+    EXPECT_EQ(c.Mirrored, kTrue);
+    EXPECT_EQ(c.Width, kMaxChargeSide);
 }
 
 }  // namespace

@@ -14,48 +14,31 @@ namespace {
 using testing::Drawn;
 using testing::drawn;
 using testing::expectSameDocument;
+using testing::kLion;
+using testing::kStar;
+using testing::kTower;
 using testing::readBytes;
-using testing::storedString;
 
 namespace fs = std::filesystem;
 
-const std::vector<std::string> kLion = {
-    "..rrrr..",
-    ".rr##rr.",
-    "rrrrrrrr",
-    "..r..r..",
-};
-const std::vector<std::string> kStar = {
-    "...y...",
-    "..yyy..",
-    "yyyyyyy",
-    "..y.y..",
-};
-const std::vector<std::string> kTower = {
-    "b.b.b",
-    "bbbbb",
-    "b###b",
-    "bbbbb",
-};
-
 class DocumentRoundTrip : public testing::DocumentTest {};
 
+// Saved under a name without extension, which the save adds.
 TEST_F(DocumentRoundTrip, NewDocumentSavedAtOnce) {
-    const std::string path = doc("vide.bls");
-    const SaveOutcome saved = save(path);
+    const SaveOutcome saved = save(doc("sans extension"));
     ASSERT_TRUE(saved.saved) << saved.message.text;
     EXPECT_TRUE(saved.message.empty());
-    const auto bytes = readBytes(path);
-    EXPECT_EQ(bytes.size(), 83u * 128);
-    EXPECT_EQ(storedString(bytes, 81), "EOF");
-    EXPECT_TRUE(fs::exists(doc("vide.blz")));
-    EXPECT_TRUE(fs::exists(doc("vide.blx")));
-    for (const auto& entry : fs::directory_iterator(home.path("docs")))
+    const std::string path = doc("sans extension.bls");
+    EXPECT_EQ(saved.path, path);
+    EXPECT_EQ(readBytes(path).size(), 83u * 128);
+    EXPECT_TRUE(fs::exists(doc("sans extension.blz")));
+    EXPECT_TRUE(fs::exists(doc("sans extension.blx")));
+    for (const auto& entry : fs::directory_iterator(file("docs")))
         EXPECT_EQ(entry.path().string().find("Px"), std::string::npos) << entry.path();
     // The document now belongs to its file and has no unsaved mark.
     EXPECT_EQ(blazon().FilePath, path);
-    EXPECT_EQ(blazon().Folder, home.path("docs") + "/");
-    EXPECT_EQ(ws().Recent.LastDocFolder, home.path("docs") + "/");
+    EXPECT_EQ(blazon().Folder, file("docs") + "/");
+    EXPECT_EQ(ws().Recent.LastDocFolder, file("docs") + "/");
     EXPECT_FALSE(ws().Modified);
 
     const Drawn before = drawn(*program);
@@ -73,24 +56,15 @@ TEST_F(DocumentRoundTrip, EveryPartitionWithLinesAndPieces) {
         b.Parts[1].Line = {20, 40, 10 + partition % 8, partition % 2 ? kTrue : kFalse};
         b.Parts[5].Line = {12, 30, 11, kFalse};
         b.Parts[7].Line = {16, 50, 13, kTrue};
-        b.Parts[1].Tincture = 3, b.Parts[1].Kind = kClassColour;
-        b.Parts[2].Tincture = 10, b.Parts[2].Kind = kClassPourpre;
-        b.Parts[3].Tincture = 109, b.Parts[3].Kind = 109;
-        b.Parts[4].Tincture = 2, b.Parts[4].Kind = kClassMetal;
-        b.Ordinary1 = {kTrue,
-                       1 + partition % 9,
-                       0,
-                       0,
-                       "Pièce",
-                       Integer(partition % 3 - 1),
-                       Byte(partition % 2),
-                       0};
-        b.Ordinary2.Present = kTrue;
-        b.Ordinary2.Type = 10 + partition % 13;
-        b.Ordinary2.Name = "Seconde";
-        b.Ordinary2.Size = Integer(partition % 2 ? 34 : 0);
-        b.Parts[5].Tincture = 5, b.Parts[5].Kind = kClassColour;
-        b.Parts[7].Tincture = 1, b.Parts[7].Kind = kClassMetal;
+        const Long tinctures[] = {0, 3, 10, 109, 2, 5, 0, 1};
+        const Long kinds[] = {0, kClassColour, kClassPourpre, 109, kClassMetal, kClassColour,
+                              0, kClassMetal};
+        for (int k : {1, 2, 3, 4, 5, 7})
+            b.Parts[k].Tincture = tinctures[k], b.Parts[k].Kind = kinds[k];
+        const Integer size = Integer(partition % 3 - 1);
+        b.Ordinary1 = {kTrue, 1 + partition % 9, 0, 0, "Pièce", size, Byte(partition % 2), 0};
+        b.Ordinary2 = {kTrue, 10 + partition % 13, 0,
+                       0,     "Seconde",           Integer(partition % 2 ? 34 : 0)};
         const std::string path = doc("partition" + std::to_string(partition) + ".bls");
         ASSERT_TRUE(save(path).saved);
         const Drawn before = drawn(*program);
@@ -143,7 +117,8 @@ TEST_F(DocumentRoundTrip, ABankWithGapsReopensWhole) {
     placeCharge(2, star, 100, 100, 28, 16, 0);
     const std::string path = doc("trous.bls");
     ASSERT_TRUE(save(path).saved);
-    EXPECT_EQ(storedString(readBytes(path), 81 + 2 * 7), "Pic#2");  // tower is now picture 2
+    EXPECT_EQ(testing::storedString(readBytes(path), 81 + 2 * 7),
+              "Pic#2");  // tower is now picture 2
 
     auto reopened = reopen(path);
     const BlazonRecord& b = reopened->ws.CurrentBlazon;
@@ -177,6 +152,31 @@ TEST_F(DocumentRoundTrip, UserFursComeBackWithTheirTinctureAndPhrase) {
     EXPECT_EQ(after.record.UserFurs[2].Phrase, "De Sinople semé de fur2");
     EXPECT_FALSE(after.blazon.empty());
     expectSameDocument(before, after);
+}
+
+TEST_F(DocumentRoundTrip, AUserFurWhoseFileWasAwayKeepsItsPartsThroughASave) {
+    const std::string fur = addUserFur(1, {"33", "31"}, 0);
+    blazon().Partition = 10;
+    blazon().Parts[2].Kind = 117, blazon().Parts[2].Tincture = 117;
+    const std::string path = doc("absente.bls");
+    ASSERT_TRUE(save(path).saved);
+
+    // Opened and saved again while the fur file is away (an unplugged disk).
+    const std::string away = fur + ".ailleurs";
+    std::filesystem::rename(fur, away);
+    {
+        auto without = reopen(path);
+        EXPECT_EQ(without->ws.CurrentBlazon.Parts[2].Kind, 117);
+        ASSERT_TRUE(SaveDocument(without->ws, without->r, path).saved);
+    }
+    std::filesystem::rename(away, fur);
+
+    auto back = reopen(path);
+    const BlazonRecord& b = back->ws.CurrentBlazon;
+    EXPECT_EQ(b.Parts[2].Kind, 117);
+    EXPECT_EQ(b.UserFurs[1].Path, fur);
+    EXPECT_EQ(b.UserFurs[1].DominantTincture, 3);
+    EXPECT_EQ(b.Parts[2].Tincture, 3);
 }
 
 TEST_F(DocumentRoundTrip, InsertedCoatsOfArmsComeBackFromTheirSideFiles) {
@@ -221,19 +221,10 @@ TEST_F(DocumentRoundTrip, SavingAgainRemovesPicturesNoLongerInTheBank) {
     EXPECT_FALSE(fs::exists(imagePictureFile(path, 2)));
     EXPECT_FALSE(fs::exists(imageMaskFile(path, 2)));
     // Only the document and its side files are in the folder: no staging left.
-    for (const auto& entry : fs::directory_iterator(home.path("docs")))
+    for (const auto& entry : fs::directory_iterator(file("docs")))
         EXPECT_EQ(entry.path().string().find('~'), std::string::npos) << entry.path();
     // Saved over an existing file: it enters the recent list.
     EXPECT_EQ(ws().Recent.RecentFiles[1], path);
-}
-
-TEST_F(DocumentRoundTrip, ANameWithoutExtensionGetsOne) {
-    const SaveOutcome saved = save(doc("sans extension"));
-    ASSERT_TRUE(saved.saved);
-    EXPECT_EQ(saved.path, doc("sans extension.bls"));
-    EXPECT_TRUE(fs::exists(doc("sans extension.bls")));
-    EXPECT_TRUE(fs::exists(doc("sans extension.blx")));
-    EXPECT_EQ(blazon().FilePath, saved.path);
 }
 
 }  // namespace

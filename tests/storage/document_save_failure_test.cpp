@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <map>
 
 #include "storage/side_files.h"
 #include "tests/storage/document_fixture.h"
@@ -9,18 +8,9 @@
 namespace tess {
 namespace {
 
-using testing::readFile;
+using testing::folderContents;
 
 namespace fs = std::filesystem;
-
-// Every file of a folder with its content.
-std::map<std::string, std::string> folderContents(const std::string& folder) {
-    std::map<std::string, std::string> files;
-    for (const auto& entry : fs::directory_iterator(folder))
-        files[entry.path().filename().string()] =
-            entry.is_regular_file() ? readFile(entry.path().string()) : "<dossier>";
-    return files;
-}
 
 class SaveFailure : public testing::DocumentTest {
   protected:
@@ -31,7 +21,7 @@ class SaveFailure : public testing::DocumentTest {
         placeCharge(2, star, 90, 90, 9, 6, 0);
         path = doc("armes.bls");
         ASSERT_TRUE(save(path).saved);
-        before = folderContents(home.path("docs"));
+        before = folderContents(file("docs"));
         // Changes made after the save.
         blazon().Partition = 14;
         blazon().Charges[1].X = 120;
@@ -49,36 +39,18 @@ TEST_F(SaveFailure, ATextThatCannotBeStoredIsRefusedBeforeAnythingIsWritten) {
     EXPECT_EQ(out.message.icon, FileMessage::Icon::Exclamation);
     EXPECT_EQ(out.message.title, "Sauvegarder le blason");
     EXPECT_NE(out.message.text.find("pas été sauvegardé"), std::string::npos);
-    EXPECT_EQ(folderContents(home.path("docs")), before);
+    EXPECT_EQ(folderContents(file("docs")), before);
     EXPECT_TRUE(ws().Modified);
 
     ws().Bank[star].Phrase = "une étoile";
     blazon().Ordinary1.Name = "Chef ★";
     EXPECT_FALSE(save(path).saved);
-    EXPECT_EQ(folderContents(home.path("docs")), before);
+    EXPECT_EQ(folderContents(file("docs")), before);
 }
 
-TEST_F(SaveFailure, AFailedWriteKeepsTheOldDocumentWholeAndTheUnsavedMark) {
-    // A folder where the last side picture's temporary file should go makes
-    // that write fail after the others have been written.
-    const std::string blocker = imageMaskFile(path, 2) + ".~enregistrement";
-    fs::create_directories(blocker);
-    before[fs::path(blocker).filename().string()] = "<dossier>";
-    const SaveOutcome out = save(path);
-    EXPECT_FALSE(out.saved);
-    EXPECT_EQ(out.message.icon, FileMessage::Icon::Critical);
-    EXPECT_EQ(out.message.title, "Erreur #75");
-    EXPECT_EQ(out.message.text,
-              "Erreur survenue dans mnuSave::OnClick. Ce n'est pas ma faute, je le jure! C'est "
-              "sûrement la faute du lecteur de disquettes.");
-    EXPECT_EQ(folderContents(home.path("docs")), before);
-    EXPECT_TRUE(ws().Modified);
-    EXPECT_EQ(blazon().FilePath, path);
-    EXPECT_EQ(blazon().Partition, 14);
-
-    // Save as, into a folder that does not exist.
+TEST_F(SaveFailure, SaveAsIntoAFolderThatDoesNotExistKeepsTheDocumentsFile) {
     const SaveOutcome as =
-        SaveDocument(ws(), r(), home.path("nulle part/armes.bls"), SaveCommand::SaveAs);
+        SaveDocument(ws(), r(), file("nulle part/armes.bls"), SaveCommand::SaveAs);
     EXPECT_FALSE(as.saved);
     EXPECT_EQ(as.message.text,
               "Erreur survenue dans mnuSaveAs::OnClick. Je jure que ce n'est pas ma faute!");
@@ -86,18 +58,41 @@ TEST_F(SaveFailure, AFailedWriteKeepsTheOldDocumentWholeAndTheUnsavedMark) {
     EXPECT_TRUE(ws().Modified);
 }
 
-TEST_F(SaveFailure, AFolderInPlaceOfASideFileFailsTheSaveBeforeAnythingIsReplaced) {
-    // Renaming a file over a folder fails: found only when the files are put
-    // in place, the previews and the first pictures would already be new.
-    const std::string blocker = imagePictureFile(path, 2);
-    fs::remove(blocker);
-    fs::create_directories(blocker);
-    before = folderContents(home.path("docs"));
-    const SaveOutcome out = save(path);
-    EXPECT_FALSE(out.saved);
-    EXPECT_EQ(out.message.title, "Erreur #75");
-    EXPECT_EQ(folderContents(home.path("docs")), before);
-    EXPECT_TRUE(ws().Modified);
+TEST_F(SaveFailure, WhicheverFileCannotBeStagedNoOldFileChangesAndNoTemporaryStays) {
+    // The files of the save come in a fixed order (previews, pictures, the
+    // document last); a folder in the way of each in turn, at its temporary
+    // name or at its own, fails the save at that file, whether the files
+    // before it were written or already put in place.
+    const std::map<std::string, std::string> saved = before;
+    ASSERT_EQ(saved.size(), 7u);  // armes.bls, .blz, .blx and two pictures with their masks
+    for (const char* suffix : {".~enregistrement", ""}) {
+        for (const auto& [name, content] : saved) {
+            SCOPED_TRACE(name + suffix);
+            const fs::path blocker = fs::path(file("docs")) / (name + suffix);
+            fs::remove(blocker);
+            fs::create_directories(blocker / "dedans");
+            before = folderContents(file("docs"));
+            const SaveOutcome out = save(path);
+            EXPECT_FALSE(out.saved);
+            EXPECT_EQ(out.message.icon, FileMessage::Icon::Critical);
+            EXPECT_EQ(out.message.title, "Erreur #75");
+            EXPECT_EQ(out.message.text,
+                      "Erreur survenue dans mnuSave::OnClick. Ce n'est pas ma faute, je le jure! "
+                      "C'est sûrement la faute du lecteur de disquettes.");
+            EXPECT_EQ(folderContents(file("docs")), before);
+            EXPECT_TRUE(ws().Modified);
+            EXPECT_EQ(blazon().FilePath, path);
+            EXPECT_EQ(blazon().Partition, 14);
+
+            fs::remove_all(blocker);
+            testing::writeFile(file("docs/" + name), content);
+        }
+    }
+    ASSERT_EQ(folderContents(file("docs")), saved);
+    EXPECT_TRUE(save(path).saved);
+    EXPECT_FALSE(ws().Modified);
+    EXPECT_EQ(folderContents(file("docs")).size(), saved.size());
+    EXPECT_NE(folderContents(file("docs")), saved);  // the changes made after the first save
 }
 
 }  // namespace

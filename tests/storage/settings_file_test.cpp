@@ -5,73 +5,76 @@
 #include "platform/paths.h"
 #include "storage/recent_files.h"
 #include "storage/settings_file.h"
+#include "tests/storage/files.h"
 #include "tests/storage/record_bytes.h"
-#include "tests/storage/temp_home.h"
+#include "tests/support/scratch_folder.h"
 
 namespace tess {
 namespace {
 
 using testing::HandRecords;
 using testing::readBytes;
-using testing::storedString;
-using testing::TempHome;
 using testing::writeFile;
 
-TEST(SettingsFile, FirstStartHasNoFileAndHidesTheRecentEntries) {
-    TempHome home("settings-first");
+class SettingsFile : public testing::ScratchFolder {
+  protected:
+    SettingsFile() : ScratchFolder(true) {}
+};
+
+TEST_F(SettingsFile, FirstStartHasNoFileAndHidesTheRecentEntries) {
     Settings settings;
     settings.RecentFiles[2] = "left over";
-    settings.LastDocFolder = home.path("MesVarodez") + "/";
+    settings.LastDocFolder = file("MesVarodez") + "/";
     LoadSettingsFile(settings);
     for (int i = 1; i <= 4; ++i) EXPECT_EQ(settings.RecentFiles[i], "");
-    EXPECT_EQ(settings.LastDocFolder, home.path("MesVarodez") + "/");
+    EXPECT_EQ(settings.LastDocFolder, file("MesVarodez") + "/");
     const RecentMenu menu = recentMenu(settings);
     for (int i = 1; i <= 4; ++i) EXPECT_FALSE(menu.visible[i]);
     EXPECT_FALSE(menu.separatorVisible);
-    EXPECT_FALSE(std::filesystem::exists(home.path("QRX.inf")));
+    EXPECT_FALSE(std::filesystem::exists(file("QRX.inf")));
 }
 
-TEST(SettingsFile, EightRecordsWithFreeEntriesAsNumberSigns) {
-    TempHome home("settings-write");
+// Eight string records and nothing else, free recent entries as number signs.
+TEST_F(SettingsFile, WrittenByteByByteAndReadBack) {
     Settings settings;
     settings.RecentFiles[1] = "/docs/Lion.bls";
-    settings.RecentFiles[2] = "Aigle.bls";
+    settings.RecentFiles[2] = "Aigle écartelé.bls";
     settings.LastDocFolder = "/docs/";
-    settings.LastImageFolder = "/images/";
     settings.LastFurFolder = "/fourrures/";
     settings.LastExportFolder = "/export/é/";
     ASSERT_EQ(SaveSettingsFile(settings), "");
-    const auto bytes = readBytes(home.path("QRX.inf"));
-    ASSERT_GE(bytes.size(), 7u * 128 + 2);
-    EXPECT_EQ(storedString(bytes, 1), "/docs/Lion.bls");
-    EXPECT_EQ(storedString(bytes, 3), "############");
-    EXPECT_EQ(storedString(bytes, 4), "############");
-    EXPECT_EQ(storedString(bytes, 5), "/docs/");
-    EXPECT_EQ(storedString(bytes, 8), "/export/\xE9/");
+    HandRecords expected;
+    expected.str("/docs/Lion.bls")
+        .str(
+            "Aigle \xE9"
+            "cartel\xE9.bls");
+    expected.str("############").str("############");
+    expected.str("/docs/").str("").str("/fourrures/").str("/export/\xE9/");
+    EXPECT_EQ(readBytes(file("QRX.inf")), expected.bytes);
 
     Settings back;
+    back.LastImageFolder = "/avant/";
     LoadSettingsFile(back);
     EXPECT_EQ(back.RecentFiles, settings.RecentFiles);
     EXPECT_EQ(back.LastDocFolder, "/docs/");
-    EXPECT_EQ(back.LastImageFolder, "/images/");
+    EXPECT_EQ(back.LastImageFolder, "");
     EXPECT_EQ(back.LastFurFolder, "/fourrures/");
     EXPECT_EQ(back.LastExportFolder, "/export/é/");
 
     const RecentMenu menu = recentMenu(back);
     EXPECT_EQ(menu.captions[1], "Lion.bls");
-    EXPECT_EQ(menu.captions[2], "Aigle.bls");  // no folder: shown as it stands
+    EXPECT_EQ(menu.captions[2], "Aigle écartelé.bls");  // no folder: shown as it stands
     EXPECT_TRUE(menu.visible[2]);
     EXPECT_FALSE(menu.visible[3]);
     EXPECT_TRUE(menu.separatorVisible);
 }
 
-TEST(SettingsFile, ShortOrDamagedFilesReadAsEmptyTexts) {
-    TempHome home("settings-short");
-    HandRecords file;
-    file.string(1, "/a.bls").string(2, "############").string(5, "/docs/");
-    std::vector<std::uint8_t> bytes = file.bytes();
+TEST_F(SettingsFile, ShortOrDamagedFilesReadAsEmptyTexts) {
+    HandRecords records;
+    records.str("/a.bls").str("############").at(5).str("/docs/");
+    std::vector<std::uint8_t> bytes = records.bytes;
     bytes.resize(5 * 128 + 3);  // record 6 cut inside its length
-    writeFile(home.path("QRX.inf"), std::string(bytes.begin(), bytes.end()));
+    testing::writeBytes(file("QRX.inf"), bytes);
     Settings settings;
     settings.LastImageFolder = "/before/";
     LoadSettingsFile(settings);
@@ -82,8 +85,7 @@ TEST(SettingsFile, ShortOrDamagedFilesReadAsEmptyTexts) {
     EXPECT_EQ(settings.LastExportFolder, "");
 }
 
-TEST(SettingsFile, FoldersThatDoNotFitAreWrittenEmptyAndNothingFails) {
-    TempHome home("settings-long");
+TEST_F(SettingsFile, FoldersThatDoNotFitAreWrittenEmptyAndNothingFails) {
     Settings settings;
     settings.LastDocFolder = "/" + std::string(200, 'd') + "/";
     settings.LastImageFolder = "/images/";
@@ -94,14 +96,14 @@ TEST(SettingsFile, FoldersThatDoNotFitAreWrittenEmptyAndNothingFails) {
     EXPECT_EQ(back.LastImageFolder, "/images/");
 }
 
-class RecentFiles : public ::testing::Test {
+class RecentFiles : public testing::ScratchFolder {
   protected:
+    RecentFiles() : ScratchFolder(true) {}
     std::string document(const std::string& name) {
-        const std::string path = home.path(name);
+        const std::string path = file(name);
         writeFile(path, "\x0e");
         return path;
     }
-    TempHome home{"recent"};
     Settings settings;
 };
 
@@ -126,11 +128,11 @@ TEST_F(RecentFiles, NewestFirstAndAnEntryMovesUpInsteadOfRepeating) {
 }
 
 TEST_F(RecentFiles, MissingOrOverlongPathsLeaveListAndFileAlone) {
-    EXPECT_FALSE(AddRecentFile(settings, home.path("never saved.bls")));
-    EXPECT_FALSE(std::filesystem::exists(home.path("QRX.inf")));
+    EXPECT_FALSE(AddRecentFile(settings, file("never saved.bls")));
+    EXPECT_FALSE(std::filesystem::exists(file("QRX.inf")));
     const std::string deep = document(std::string(130, 'n') + ".bls");
     EXPECT_FALSE(AddRecentFile(settings, deep));
-    EXPECT_FALSE(std::filesystem::exists(home.path("QRX.inf")));
+    EXPECT_FALSE(std::filesystem::exists(file("QRX.inf")));
     for (int i = 1; i <= 4; ++i) EXPECT_EQ(settings.RecentFiles[i], "");
 }
 

@@ -4,27 +4,24 @@
 #include <vector>
 
 #include "model/tincture_table.h"
+#include "platform/ascii_picture.h"
+#include "platform/picture_file.h"
+#include "storage/fur_file.h"
 #include "storage/user_fur_tile.h"
+#include "tests/storage/files.h"
 #include "tests/storage/fur_file_bytes.h"
+#include "tests/support/scratch_folder.h"
 
 namespace tess {
 namespace {
 
-std::vector<std::uint8_t> furFile(const std::vector<std::string>& rows, int rowShift) {
-    return testing::furFileBytes(rows, rowShift);
-}
+using testing::furFileBytes;
+using testing::readBytes;
 
 TEST(UserFurTile, CellsAreReadColumnByColumnInTheCurrentColours) {
     TinctureTable tinctures = FactoryTinctures();
     tinctures[3].Colour = 0x123456;  // an adjusted Gueules
-    const auto file = furFile(
-        {
-            "123",
-            "4b.",
-            "632",
-        },
-        0);
-    ASSERT_EQ(file.size(), 8u + 4 * 9);
+    const auto file = furFileBytes({"123", "4b.", "632"}, 0);
     const Surface tile = readUserFurTile(file, 3, 3, tinctures);
     EXPECT_EQ(tile.pixel(0, 0), tinctures[1].Colour);
     EXPECT_EQ(tile.pixel(1, 0), tinctures[2].Colour);
@@ -37,7 +34,7 @@ TEST(UserFurTile, CellsAreReadColumnByColumnInTheCurrentColours) {
 
 TEST(UserFurTile, ShortFilesAndStrangeCellsLeaveTheirPixels) {
     const TinctureTable tinctures = FactoryTinctures();
-    auto file = furFile({"55", "55"}, 0);
+    auto file = furFileBytes({"55", "55"}, 0);
     file[8] = 12;                // cell (0,0): no tincture has number 12
     file.resize(8 + 4 * 3 + 2);  // cell (1,1), the last, cut in the middle
     const Surface tile = readUserFurTile(file, 2, 2, tinctures);
@@ -46,7 +43,7 @@ TEST(UserFurTile, ShortFilesAndStrangeCellsLeaveTheirPixels) {
     EXPECT_EQ(tile.pixel(1, 0), tinctures[5].Colour);
     EXPECT_EQ(tile.pixel(1, 1), kBlack);
     // A document asking for a larger tile than the file holds reads what there is.
-    const Surface large = readUserFurTile(furFile({"1"}, 0), 4, 4, tinctures);
+    const Surface large = readUserFurTile(furFileBytes({"1"}, 0), 4, 4, tinctures);
     EXPECT_EQ(large.pixel(0, 0), tinctures[1].Colour);
     EXPECT_EQ(large.pixel(3, 3), kBlack);
 }
@@ -78,27 +75,20 @@ TEST(UserFurTile, RowsShiftLeftByTheRoundedRunningOffset) {
               (std::vector<int>{0, 2, 4, 6, 8}));
 }
 
+// Every pixel of the area is one of the tile's columns (1..w), none left as it was.
 TEST(UserFurTile, TheWholeAreaIsCoveredWhateverTheShift) {
     for (int w : {1, 5, 13, 32, 64})
-        for (int shift : {0, 5, 33, 95, 255}) {
+        for (int shift : {0, 5, 33, 40, 95, 255}) {
             const Surface area = tileUserFur(columnTile(w, 3), shift);
             ASSERT_EQ(area.width(), 265);
             ASSERT_EQ(area.height(), 340);
             for (int y = 0; y < 340; ++y)
-                for (int x = 0; x < 265; ++x)
-                    ASSERT_LE(area.pixel(x, y), Colour(w))
+                for (int x = 0; x < 265; ++x) {
+                    const Colour c = area.pixel(x, y);
+                    ASSERT_TRUE(c >= 1 && c <= Colour(w))
                         << w << " " << shift << " " << x << "," << y;
-            // No background pixel survives: every pixel is a tile column.
-            for (int y = 0; y < 340; y += 7) ASSERT_NE(area.pixel(264, y), kWhite);
+                }
         }
-}
-
-TEST(UserFurTile, OneByOneTilePaintsEverything) {
-    Surface tile(1, 1, kBlack);
-    tile.row(0)[0] = 0x00FF00;
-    const Surface area = tileUserFur(tile, 40);
-    for (int y = 0; y < 340; ++y)
-        for (int x = 0; x < 265; ++x) ASSERT_EQ(area.pixel(x, y), 0x00FF00u);
 }
 
 TEST(UserFurTile, TileSizesOutsideTheDrawableRangeAreRefused) {
@@ -107,6 +97,62 @@ TEST(UserFurTile, TileSizesOutsideTheDrawableRangeAreRefused) {
     EXPECT_FALSE(isDrawableFurTile(0, 20));
     EXPECT_FALSE(isDrawableFurTile(20, -4));
     EXPECT_FALSE(isDrawableFurTile(30000, 30000));
+}
+
+// The editor's palette paints the factory colours: 'y' Or, '.' Argent,
+// 'r' Gueules, 'b' Azur, '#' Sable; 'k' grey is no tincture.
+TEST(FurFile, TheTableRunsColumnByColumn) {
+    // clang-format off
+    const Surface tile = testing::picture({"yrb..",
+                                           "#....",
+                                           ".....",
+                                           "....k",
+                                           ".....",
+                                           "....."});
+    // 5 wide, 6 high, as the header says it: height first.
+    const auto bytes = encodeFurFile(tile, 5, 6, 25, FactoryTinctures());
+    EXPECT_EQ(bytes, testing::furFileBytes({"13422",
+                                            "62222",
+                                            "22222",
+                                            "22220",
+                                            "22222",
+                                            "22222"}, 25));
+    // clang-format on
+    const auto header = readFurFileHeader(bytes);
+    ASSERT_TRUE(header);
+    EXPECT_EQ(header->Format, 3);
+    EXPECT_EQ(header->TileHeight, 6);
+    EXPECT_EQ(header->TileWidth, 5);
+    EXPECT_EQ(header->RowShift, 25);
+}
+
+TEST(FurFile, SizesOfTheSmallestAndLargestTiles) {
+    const TinctureTable tinctures = FactoryTinctures();
+    const Surface white(32, 32, kWhite);
+    EXPECT_EQ(encodeFurFile(white, 5, 5, 0, tinctures).size(), 108u);
+    EXPECT_EQ(encodeFurFile(white, 32, 32, 0, tinctures).size(), 4104u);
+    EXPECT_FALSE(readFurFileHeader({3, 0, 5, 0, 5}));
+}
+
+TEST(FurFile, TheBitmapLiesBesideTheFurFile) {
+    EXPECT_EQ(furBitmapFile("/f/mine.fmp"), "/f/mine.fmx");
+    EXPECT_EQ(furBitmapFile("/f/motif"), "/f/motix");
+}
+
+class FurFileOnDisk : public testing::ScratchFolder {};
+
+TEST_F(FurFileOnDisk, SavingWritesBothFilesWhole) {
+    const TinctureTable tinctures = FactoryTinctures();
+    Surface surface(32, 32, kWhite);
+    surface.setPixel(1, 0, 0x0000FF);
+    const std::string path = file("semé.fmp");
+    // Over a larger old fur: the new file is exactly the new fur.
+    testing::writeFile(path, std::string(4104, '\1'));
+    ASSERT_EQ(SaveFurFiles(path, surface, 5, 5, 50, tinctures), "");
+    EXPECT_EQ(readBytes(path), encodeFurFile(surface, 5, 5, 50, tinctures));
+    const auto bitmap = loadPicture(file("semé.fmx"));
+    ASSERT_TRUE(bitmap);
+    EXPECT_TRUE(*bitmap == surface);
 }
 
 }  // namespace

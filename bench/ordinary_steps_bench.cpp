@@ -1,0 +1,68 @@
+// The pieces' share of the heavy redraw, step by step: the two pieces' pictures
+// and their laying onto the canvas and the key maps, on the document of
+// BM_RedrawHeavyPieces (three furred bends with crenellated edges, a furred
+// champagne with an indented edge).
+#include "bench_scene.h"
+#include "render/key_colours.h"
+#include "render/ordinary_laying.h"
+#include "render/ordinary_pictures.h"
+#include "render/ordinary_steps.h"
+
+namespace tess {
+namespace {
+
+struct HeavyPieces : Scene {
+    HeavyPieces() {
+        heavyPieces(*this);
+        RedrawShield(*ws, *r);  // the pictures and maps as a redraw leaves them
+    }
+};
+
+void BM_HeavyDrawOrdinary1(benchmark::State& state) {
+    HeavyPieces s;
+    for (auto _ : state) {
+        DrawOrdinary1(*s.ws, *s.r);
+        benchmark::DoNotOptimize(s.r->Ordinary1.ImageDC.data());
+    }
+}
+BENCHMARK(BM_HeavyDrawOrdinary1);
+
+void BM_HeavyDrawOrdinary2(benchmark::State& state) {
+    HeavyPieces s;
+    for (auto _ : state) {
+        DrawOrdinary2(*s.ws, *s.r);
+        benchmark::DoNotOptimize(s.r->Ordinary2.ImageDC.data());
+    }
+}
+BENCHMARK(BM_HeavyDrawOrdinary2);
+
+// Both pieces onto the canvas and the part key map, and each onto its
+// classification map, as one redraw lays them.
+void BM_HeavyLayPieces(benchmark::State& state) {
+    HeavyPieces s;
+    Renderer& r = *s.r;
+    const BlazonRecord& b = s.ws->CurrentBlazon;
+    for (auto _ : state) {
+        layOrdinary2(b, r, {.KeyMap = &r.PartMapDC});
+        layOrdinary1(b, r, {.KeyMap = &r.OrdinaryMapDC});
+        layOrdinary2(b, r, {&r.Picture1, &r.Model});
+        layOrdinary1(b, r, {&r.Picture1, &r.Model});
+        benchmark::DoNotOptimize(r.Picture1.data());
+    }
+}
+BENCHMARK(BM_HeavyLayPieces);
+
+// The first piece's pictures alone, from the marking a redraw left on BigOne.
+void BM_HeavyBuildFirstPictures(benchmark::State& state) {
+    HeavyPieces s;
+    Renderer& r = *s.r;
+    const PieceEmail email{kBlack, &r.FurPatternDCs[1], 0, 0, ~kLineColour & kWhite};
+    for (auto _ : state) {
+        buildPiecePictures(r.BigOne, kPartKeyColours[7], &email, r.Ordinary1);
+        benchmark::DoNotOptimize(r.Ordinary1.ImageDC.data());
+    }
+}
+BENCHMARK(BM_HeavyBuildFirstPictures);
+
+}  // namespace
+}  // namespace tess
