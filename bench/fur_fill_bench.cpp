@@ -8,7 +8,7 @@
 namespace tess {
 namespace {
 
-void layFur(benchmark::State& state, Long fur) {
+void BM_FurOnPiece(benchmark::State& state, Long fur) {
     Renderer r;
     InitSurfaces(r);
     Surface tile(kCanvasWidth, kCanvasHeight, 0);
@@ -26,15 +26,8 @@ void layFur(benchmark::State& state, Long fur) {
                                                     benchmark::Counter::kIsIterationInvariantRate);
 }
 
-void BM_FurOnPieceBuiltIn(benchmark::State& state) {
-    layFur(state, 110);
-}
-BENCHMARK(BM_FurOnPieceBuiltIn);
-
-void BM_FurOnPieceUserFur(benchmark::State& state) {
-    layFur(state, 117);
-}
-BENCHMARK(BM_FurOnPieceUserFur);
+BENCHMARK_CAPTURE(BM_FurOnPiece, BuiltIn, 110);
+BENCHMARK_CAPTURE(BM_FurOnPiece, UserFur, 117);
 
 }  // namespace
 }  // namespace tess

@@ -12,47 +12,38 @@ namespace {
 
 constexpr Colour kLine = 0x808080u;
 
-// Argument: the line kind, 10 (plain) to 17.
-LineStyle styleOf(const benchmark::State& state) {
-    LineStyle style;
+// A line of the kind given as argument (10 plain .. 17), the new document's
+// 24 deep and 48 wide unless `style` says otherwise, across the region map.
+void drawLines(benchmark::State& state, int x1, int y1, int x2, int y2, int direction,
+               LineStyle style = {}) {
+    Surface map(365, 440);
     style.LineKind = Long(state.range(0));
-    return style;  // the new document's 24 deep, 48 wide
+    for (auto _ : state) {
+        DrawHeraldicLine(map, x1, y1, x2, y2, style, kLine, true, direction);
+        benchmark::DoNotOptimize(map.data());
+    }
 }
 
 void BM_HorizontalLineAcrossTheMap(benchmark::State& state) {
-    Surface map(365, 440);
-    const LineStyle style = styleOf(state);
-    for (auto _ : state) {
-        DrawHeraldicLine(map, -5, 220, 370, 220, style, kLine, true, kLineHorizontal);
-        benchmark::DoNotOptimize(map.data());
-    }
+    drawLines(state, -5, 220, 370, 220, kLineHorizontal);
 }
 BENCHMARK(BM_HorizontalLineAcrossTheMap)->DenseRange(10, 17);
 
 void BM_BendLineAcrossTheMap(benchmark::State& state) {
-    Surface map(365, 440);
-    const LineStyle style = styleOf(state);
-    for (auto _ : state) {
-        DrawHeraldicLine(map, 50, 50, 315, 390, style, kLine, true, kLineBend);
-        benchmark::DoNotOptimize(map.data());
-    }
+    drawLines(state, 50, 50, 315, 390, kLineBend);
 }
 BENCHMARK(BM_BendLineAcrossTheMap)->DenseRange(10, 17);
 
 // The finest pattern the dialog allows runs the most periods.
 void BM_FinestBendSinisterLine(benchmark::State& state) {
-    Surface map(365, 440);
-    const LineStyle style{50, 5, Long(state.range(0)), kTrue};
-    for (auto _ : state) {
-        DrawHeraldicLine(map, 315, 50, 50, 390, style, kLine, true, kLineBendSinister);
-        benchmark::DoNotOptimize(map.data());
-    }
+    drawLines(state, 315, 50, 50, 390, kLineBendSinister, {50, 5, 0, kTrue});
 }
 BENCHMARK(BM_FinestBendSinisterLine)->Arg(11)->Arg(13)->Arg(15);
 
 void BM_LineSample(benchmark::State& state) {
     Surface preview(300, 120);
-    LineStyle style = styleOf(state);
+    LineStyle style;
+    style.LineKind = Long(state.range(0));
     for (auto _ : state) {
         DrawLineSample(preview, style, 0x0000FFu, 60);
         benchmark::DoNotOptimize(preview.data());

@@ -2,47 +2,18 @@
 // and their laying onto the canvas and the key maps, on the document of
 // BM_RedrawHeavyPieces (three furred bends with crenellated edges, a furred
 // champagne with an indented edge).
-#include <benchmark/benchmark.h>
-
-#include <memory>
-
-#include "model/document.h"
-#include "model/tincture_table.h"
-#include "model/workspace.h"
+#include "bench_scene.h"
 #include "render/key_colours.h"
 #include "render/ordinary_laying.h"
 #include "render/ordinary_pictures.h"
 #include "render/ordinary_steps.h"
-#include "render/redraw_shield.h"
-#include "render/renderer.h"
 
 namespace tess {
 namespace {
 
-struct HeavyPieces {
-    std::unique_ptr<Workspace> ws = std::make_unique<Workspace>();
-    std::unique_ptr<Renderer> r = std::make_unique<Renderer>();
+struct HeavyPieces : Scene {
     HeavyPieces() {
-        InitTinctures(ws->Tinctures);
-        InitSurfaces(*r);
-        ResetDocument(*ws);
-        BlazonRecord& b = ws->CurrentBlazon;
-        b.Partition = 18;
-        b.Parts[1].Kind = b.Parts[1].Tincture = 108;
-        b.Parts[2].Kind = 33;
-        b.Parts[2].Tincture = 3;
-        b.Parts[3].Kind = b.Parts[3].Tincture = 110;
-        b.Parts[1].Line.LineKind = 13;
-        b.Ordinary2.Present = kTrue;
-        b.Ordinary2.Type = 12;
-        b.Parts[5].Kind = b.Parts[5].Tincture = 113;
-        b.Parts[5].Line.LineKind = 11;
-        b.Ordinary1.Present = kTrue;
-        b.Ordinary1.Type = 4;
-        b.Ordinary1.Repeat = 2;
-        b.Parts[7].Kind = b.Parts[7].Tincture = 109;
-        b.Parts[7].Line.LineKind = 13;
-        ws->GridVisible = true;
+        heavyPieces(*this);
         RedrawShield(*ws, *r);  // the pictures and maps as a redraw leaves them
     }
 };

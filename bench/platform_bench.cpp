@@ -45,6 +45,42 @@ void FloodPartitionedSurface(benchmark::State& state) {
 }
 BENCHMARK(FloodPartitionedSurface);
 
+// A field cut into small cells (a chequy, a fur's spots): many small floods,
+// where what a flood costs before its first pixel counts most.
+void FloodSmallCells(benchmark::State& state) {
+    constexpr int kCell = 24;
+    Surface s(kWidth, kHeight, kWhite);
+    for (int x = kCell; x < kWidth; x += kCell) s.line(x, 0, x, kHeight, kBlack);
+    for (int y = kCell; y < kHeight; y += kCell) s.line(0, y, kWidth, y, kBlack);
+    Colour colours[2] = {0x0000FF, kWhite};
+    int turn = 0, floods = 0;
+    for (auto _ : state) {
+        for (int y = 1; y < kHeight; y += kCell)
+            for (int x = 1; x < kWidth; x += kCell, ++floods)
+                s.floodSurface(x, y, Brush::solid(colours[turn]));
+        turn ^= 1;
+        benchmark::DoNotOptimize(s.data());
+    }
+    state.counters["floods/s"] = benchmark::Counter(double(floods), benchmark::Counter::kIsRate);
+}
+BENCHMARK(FloodSmallCells);
+
+// A hatch over the whole surface, found in border mode: the brushes that are
+// not one colour go through the pattern painter. Its red lines stay inside
+// the region, so every round searches the whole surface again.
+void FloodBorderWithHatch(benchmark::State& state) {
+    Surface s(kWidth, kHeight, kWhite);
+    s.rectangle(0, 0, kWidth, kHeight, kBlack, Brush::hollow());
+    for (auto _ : state) {
+        s.floodBorder(kWidth / 2, kHeight / 2, kBlack,
+                      Brush::hatched(HatchStyle::DiagonalCross, 0x0000FF));
+        benchmark::DoNotOptimize(s.data());
+    }
+    state.counters["pixels/s"] = benchmark::Counter(double(state.iterations()) * kWidth * kHeight,
+                                                    benchmark::Counter::kIsRate);
+}
+BENCHMARK(FloodBorderWithHatch);
+
 // A charge laid by its mask and picture, stretched and mirrored.
 void StampMaskAndPicture(benchmark::State& state) {
     const int w = 120, h = 140;

@@ -1,21 +1,16 @@
 // Saving and reopening a heavy document: fifty charges over three pictures, a
 // user fur and an inserted coat of arms, with all their side files.
-#include <benchmark/benchmark.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <memory>
 
+#include "bench_scene.h"
 #include "model/charge_placing.h"
-#include "model/document.h"
 #include "model/image_bank.h"
-#include "model/workspace.h"
 #include "platform/picture_file.h"
 #include "render/charge_recolouring.h"
-#include "render/redraw_shield.h"
-#include "render/renderer.h"
 #include "storage/document_file.h"
 #include "storage/document_layout.h"
 #include "storage/insert_blazon.h"
@@ -35,10 +30,8 @@ Surface figure(int w, int h, Colour outer, Colour inner) {
     return s;
 }
 
-struct HeavyDocument {
+struct HeavyDocument : Scene {
     fs::path folder = fs::temp_directory_path() / ("tessaline-bench-" + std::to_string(getpid()));
-    std::unique_ptr<Workspace> ws = std::make_unique<Workspace>();
-    std::unique_ptr<Renderer> r = std::make_unique<Renderer>();
     std::string path = (folder / "docs" / "lourd.bls").string();
 
     HeavyDocument() {
@@ -46,8 +39,6 @@ struct HeavyDocument {
         fs::create_directories(folder / "docs");
         fs::create_directories(folder / "pictures");
         setenv("TESSALINE_HOME", folder.c_str(), 1);
-        InitGraphics(*ws, *r);
-        ResetDocument(*ws);
         int slots[3];
         const Colour colours[3][2] = {
             {0x0000FF, 0x000000}, {0x00FFFF, 0xFF0000}, {0x008000, 0xFFFFFF}};

@@ -1,7 +1,9 @@
 #include "render/diagonal_line.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <initializer_list>
 
 #include "platform/rounding.h"
 #include "render/heraldic_line.h"
@@ -22,6 +24,25 @@ DiagonalSteps diagonalSteps(int x1, int y1, int x2, int y2, const LineStyle& sty
 }
 
 namespace {
+
+long long crossOf(LinePoint o, LinePoint a, LinePoint b) {
+    return (long long)(a.x - o.x) * (b.y - o.y) - (long long)(a.y - o.y) * (b.x - o.x);
+}
+
+bool between(LinePoint a, LinePoint b, LinePoint p) {
+    return std::min(a.x, b.x) <= p.x && p.x <= std::max(a.x, b.x) && std::min(a.y, b.y) <= p.y &&
+           p.y <= std::max(a.y, b.y);
+}
+
+// Whether two segments have a point in common, their ends included.
+bool segmentsMeet(LinePoint a, LinePoint b, LinePoint c, LinePoint d) {
+    const long long d1 = crossOf(c, d, a), d2 = crossOf(c, d, b);
+    const long long d3 = crossOf(a, b, c), d4 = crossOf(a, b, d);
+    if (((d1 > 0 && d2 < 0) || (d1 < 0 && d2 > 0)) && ((d3 > 0 && d4 < 0) || (d3 < 0 && d4 > 0)))
+        return true;
+    return (d1 == 0 && between(c, d, a)) || (d2 == 0 && between(c, d, b)) ||
+           (d3 == 0 && between(a, b, c)) || (d4 == 0 && between(a, b, d));
+}
 
 // One bend or bend sinister line. Positions along the line are counted in half
 // steps u from the pattern's start point: Q(u). The lower and upper sides are
@@ -67,11 +88,14 @@ class DiagonalLine {
             pen_.line(Q(0), startReach);
             // The zigzag begins half a step before the extension's foot.
             pen_.line(Q(-1) + lower(), startReach);
+        } else if (Q(0).x - p >= x1_) {
+            pen_.line(Q(0) + upper(), startReach);
         } else {
-            // One more tooth before the first, the extension leaving from its
-            // outer corner: leaving from the first upper corner, it would cut
-            // into the field beside the start point when the teeth are deep
-            // and narrow.
+            // Teeth deeper than a period is wide put the first upper corner
+            // inward of the start point, and an extension leaving from it
+            // would cut a wedge of the other side into the field beside the
+            // start point (or through the seed in its corner): one more tooth
+            // before the first, the extension leaving from its outer corner.
             pen_.line(Q(-1) + lower(), Q(0) + upper());
             pen_.line(Q(-1) + lower(), startReach);
         }
@@ -128,11 +152,18 @@ class DiagonalLine {
         } else if (bend_ && (kind == kLineBretesse || kind == kLineContreBretesse)) {
             bound = length_ + 2 * style_.Width;
         }
-        // Short styles on a deep line may stop before their last corner has
-        // passed the end point; a few more periods carry it out of the field.
+        // A wave that crosses the end extension, or leaves the picture through
+        // its bottom, closes the line. Short styles on a deep line may instead
+        // stop beside the extension, before their last corner has passed the
+        // end point: only then do a few more periods carry the wave out of the
+        // field and a segment join its last corner to the extension's foot, so
+        // that no other line gains a pixel.
+        crossedEnd_ = looseSideMeetsEnd_ = false;
         const int limit = bound + std::abs(style_.Depth) + style_.Width;
         int u = 0;
-        for (int t = 0; t <= bound || (t <= limit && !pastEnd(waveEnd(u))); t += 2 * a, u += 2) {
+        auto stillOpen = [&] { return !crossedEnd_ && waveEnd(u).y < bottom_; };
+        for (int t = 0; t <= bound || (t <= limit && stillOpen() && !pastEnd(waveEnd(u)));
+             t += 2 * a, u += 2) {
             if (!plumb) {
                 squarePeriod(u);
             } else if (bend_) {
@@ -142,9 +173,7 @@ class DiagonalLine {
             }
         }
         endExtension();
-        // The extension leaves from the end point, which the wave passes at a
-        // distance; joining the wave's last corner to its foot closes the line.
-        pen_.line(waveEnd(u), endReach());
+        if (stillOpen()) pen_.line(waveEnd(u), endReach());
     }
 
   private:
@@ -173,36 +202,64 @@ class DiagonalLine {
         return {Q(u).x - steps_.p, Q(u).y - steps_.q - style_.Depth / 2};
     }
 
+    // How a segment of the crenellated wave hangs on the part drawn before it.
+    // A bend's period draws its sides out of order: its last side is loose
+    // until the next period joins it, and the first side of the first period
+    // is a stray spur before the start.
+    enum class Hold { Joined, Loose, Stray };
+
+    // A segment of the crenellated wave, noting whether the wave meets the end
+    // extension: what a loose side meets counts once the next period joins it.
+    void waveLine(LinePoint from, LinePoint to, Hold hold = Hold::Joined) {
+        pen_.line(from, to);
+        const bool meets = segmentsMeet(from, to, {x2_, y2_}, endReach());
+        if (hold == Hold::Joined) crossedEnd_ = crossedEnd_ || meets;
+        if (hold == Hold::Loose) looseSideMeetsEnd_ = meets;
+    }
+    void wavePath(std::initializer_list<LinePoint> points) {
+        const LinePoint* previous = nullptr;
+        for (const LinePoint& point : points) {
+            if (previous) waveLine(*previous, point);
+            previous = &point;
+        }
+    }
+    void joinLooseSide() {
+        crossedEnd_ = crossedEnd_ || looseSideMeetsEnd_;
+        looseSideMeetsEnd_ = false;
+    }
+
     // Bend sinister: merlon below on [u, u+1], crenel above on [u+1, u+2].
     // Bend: lower side on [u-1, u], upper side on [u, u+1].
-    void squarePeriod(int u) const {
+    void squarePeriod(int u) {
         if (bend_) {
-            pen_.line(Q(u) + lower(), Q(u - 1) + lower());
-            pen_.path({Q(u + 1) + lower(), Q(u + 1) + upper(), Q(u) + upper()});
-            pen_.line(Q(u + 2) + upper(), Q(u + 2) + lower());
+            joinLooseSide();
+            waveLine(Q(u) + lower(), Q(u - 1) + lower(), u == 0 ? Hold::Stray : Hold::Joined);
+            wavePath({Q(u + 1) + lower(), Q(u + 1) + upper(), Q(u) + upper()});
+            waveLine(Q(u + 2) + upper(), Q(u + 2) + lower(), Hold::Loose);
         } else {
-            pen_.path({Q(u) + lower(), Q(u + 1) + lower(), Q(u + 1) + upper(), Q(u + 2) + upper(),
-                       Q(u + 2) + lower()});
+            wavePath({Q(u) + lower(), Q(u + 1) + lower(), Q(u + 1) + upper(), Q(u + 2) + upper(),
+                      Q(u + 2) + lower()});
         }
     }
 
     // Vertical-sided merlons of a bend: their tops half the depth above the
     // upper side.
-    void plumbBendPeriod(int u) const {
-        pen_.line(Q(u) + lower(), Q(u - 1) + lower());
-        pen_.path({Q(u + 1) + lower(), merlonTop(u + 1), merlonTop(u)});
-        pen_.line(merlonTop(u + 2), Q(u + 2) + lower());
+    void plumbBendPeriod(int u) {
+        joinLooseSide();
+        waveLine(Q(u) + lower(), Q(u - 1) + lower(), u == 0 ? Hold::Stray : Hold::Joined);
+        wavePath({Q(u + 1) + lower(), merlonTop(u + 1), merlonTop(u)});
+        waveLine(merlonTop(u + 2), Q(u + 2) + lower(), Hold::Loose);
     }
 
     // Vertical-sided merlons of a bend sinister: crênelé rises the whole depth
     // above the line, the others to the upper side one half step back.
-    void plumbSinisterPeriod(int u, bool crenele) const {
+    void plumbSinisterPeriod(int u, bool crenele) {
         const int p = steps_.p, q = steps_.q, depth = style_.Depth;
         const LinePoint rise1 = crenele ? LinePoint{Q(u + 1).x + p, Q(u + 1).y - depth}
                                         : LinePoint{Q(u + 1).x + p, Q(u).y - q};
         const LinePoint rise2 = crenele ? LinePoint{Q(u + 2).x + p, Q(u + 2).y - depth}
                                         : LinePoint{Q(u + 2).x + p, Q(u + 1).y - q};
-        pen_.path({Q(u) + lower(), Q(u + 1) + lower(), rise1, rise2, Q(u + 2) + lower()});
+        wavePath({Q(u) + lower(), Q(u + 1) + lower(), rise1, rise2, Q(u + 2) + lower()});
     }
 
     const LinePen& pen_;
@@ -215,6 +272,8 @@ class DiagonalLine {
     int bottom_;
     DiagonalSteps steps_;
     int x0_ = 0, y0_ = 0;
+    bool crossedEnd_ = false;
+    bool looseSideMeetsEnd_ = false;
 };
 
 }  // namespace

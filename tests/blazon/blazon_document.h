@@ -44,6 +44,17 @@ class BlazonDocument {
         doc().PartCount = static_cast<Byte>(parts);
         return *this;
     }
+    // A partition with the tincture of each of its parts (0 leaves a part as it is).
+    template <typename... Tinctures>
+    BlazonDocument& field(Long code, Tinctures... tinctures) {
+        partition(code, int(sizeof...(tinctures)));
+        int part = 0;
+        for (Long t : {Long(tinctures)...}) {
+            ++part;
+            if (t != 0) tincture(part, t);
+        }
+        return *this;
+    }
     // A tincture dropped on a zone: metal, Pourpre or colour.
     BlazonDocument& tincture(int part, Long tincture) {
         doc().Parts[part].Tincture = tincture;

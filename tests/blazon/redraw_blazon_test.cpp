@@ -55,10 +55,8 @@ TEST_F(RedrawBlazon, BlazonAndWarningsFollowEachRedraw) {
 }
 
 TEST_F(RedrawBlazon, PartCountComesFromTheDrawing) {
-    d.doc().Partition = 14;
+    d.field(14, 4, 1, 3, 2).firstOrder(9).tincture(7, 1);
     d.doc().PartCount = 1;
-    d.tincture(1, 4).tincture(2, 1).tincture(3, 3).tincture(4, 2);
-    d.firstOrder(9).tincture(7, 1);
     EXPECT_EQ(RedrawShield(d.ws, r).BlazonText,
               "Écartelé 1) d'azur,  2) d'or,  3) de gueules et 4) d'argent; à écusson d'or");
 }

@@ -13,53 +13,34 @@ using testing::kEtoile;
 using testing::kFreedPicture;
 using testing::kLion;
 
-TEST(TinctureWarnings, EmptyListGivesNoText) {
+// The tooltip text of the queued warnings: a run of charges off the shield
+// reads as one sentence, restarted after another kind; unknown kinds and
+// pictures gone from the bank say nothing of their own.
+TEST(TinctureWarnings, TextOfTheQueuedWarnings) {
     BlazonDocument d;
-    EXPECT_EQ(ShowTinctureWarnings(d.ws), "");
-}
-
-TEST(TinctureWarnings, NeighbouringParts) {
-    BlazonDocument d;
-    AddWarning(d.ws.Warnings, 5, 13);
-    EXPECT_EQ(ShowTinctureWarnings(d.ws), "La partie 1 est de même émail que la partie 3.");
-    AddWarning(d.ws.Warnings, 5, 23);
-    EXPECT_EQ(ShowTinctureWarnings(d.ws),
-              "La partie 1 est de même émail que la partie 3; "
-              "La partie 2 est de même émail que la partie 3.");
-}
-
-TEST(TinctureWarnings, ChargesOffTheShieldReadAsOneRun) {
-    BlazonDocument d;
-    d.charge(2, kEtoile, 1, 0).charge(4, kLion, 1, 0).charge(9, kBesant, 1, 0);
-    AddWarning(d.ws.Warnings, 7, 2);
-    AddWarning(d.ws.Warnings, 7, 4);
-    AddWarning(d.ws.Warnings, 7, 9);
-    EXPECT_EQ(ShowTinctureWarnings(d.ws),
-              "Le meuble [2] étoile semble avoir peur de poser pour le blason; "
-              "Le meuble [4] lion également! Le meuble [9] besant également! ");
-}
-
-TEST(TinctureWarnings, ARunRestartsAfterAnotherKind) {
-    BlazonDocument d;
-    d.charge(3, kEtoile, 1, 1).charge(5, kLion, 1, 0).charge(6, kLion, 1, 0);
-    AddWarning(d.ws.Warnings, 7, 5);
-    AddWarning(d.ws.Warnings, 2, 3);
-    AddWarning(d.ws.Warnings, 7, 6);
-    EXPECT_EQ(ShowTinctureWarnings(d.ws),
-              "Le meuble [5] lion semble avoir peur de poser pour le blason; "
-              "Le meuble [3] étoile est de même émail que la partie sur laquelle il repose; "
-              "Le meuble [6] lion semble avoir peur de poser pour le blason.");
-}
-
-TEST(TinctureWarnings, UnknownKindsAndFreedPicturesSayNothingOfTheirOwn) {
-    BlazonDocument d;
-    d.charge(1, kFreedPicture, 1, 0);
-    AddWarning(d.ws.Warnings, 3, 1);
-    AddWarning(d.ws.Warnings, 7, 1);
-    AddWarning(d.ws.Warnings, 7, 60);
-    EXPECT_EQ(ShowTinctureWarnings(d.ws),
-              "Le meuble [1]  semble avoir peur de poser pour le blason; "
-              "Le meuble [60]  également! ");
+    d.charge(1, kFreedPicture, 1, 0).charge(2, kEtoile, 1, 0).charge(3, kEtoile, 1, 1);
+    d.charge(4, kLion, 1, 0).charge(5, kLion, 1, 0).charge(6, kLion, 1, 0).charge(9, kBesant, 1, 0);
+    const std::pair<std::vector<std::pair<int, int>>, std::string> cases[] = {
+        {{}, ""},
+        {{{5, 13}}, "La partie 1 est de même émail que la partie 3."},
+        {{{5, 13}, {5, 23}},
+         "La partie 1 est de même émail que la partie 3; "
+         "La partie 2 est de même émail que la partie 3."},
+        {{{7, 2}, {7, 4}, {7, 9}},
+         "Le meuble [2] étoile semble avoir peur de poser pour le blason; "
+         "Le meuble [4] lion également! Le meuble [9] besant également! "},
+        {{{7, 5}, {2, 3}, {7, 6}},
+         "Le meuble [5] lion semble avoir peur de poser pour le blason; "
+         "Le meuble [3] étoile est de même émail que la partie sur laquelle il repose; "
+         "Le meuble [6] lion semble avoir peur de poser pour le blason."},
+        {{{3, 1}, {7, 1}, {7, 60}},
+         "Le meuble [1]  semble avoir peur de poser pour le blason; Le meuble [60]  également! "},
+    };
+    for (const auto& [warnings, text] : cases) {
+        d.ws.Warnings.clear();
+        for (auto [kind, item] : warnings) AddWarning(d.ws.Warnings, kind, item);
+        EXPECT_EQ(ShowTinctureWarnings(d.ws), text);
+    }
 }
 
 // The blazon adds its warnings after those the drawing queued, and the list

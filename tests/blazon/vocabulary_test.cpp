@@ -1,6 +1,7 @@
+#include "blazon/vocabulary.h"
+
 #include <gtest/gtest.h>
 
-#include "blazon/vocabulary.h"
 #include "blazon_document.h"
 
 namespace tess {
@@ -8,96 +9,75 @@ namespace {
 
 using testing::BlazonDocument;
 
-TEST(TinctureText, TincturesTakeTheirCodesPrefix) {
+// Each tincture code takes its own prefix, kept when the tincture is renamed;
+// furs have their own phrase; other codes give nothing, or above 130 a mark.
+TEST(TinctureText, PrefixesFursAndUnknownCodes) {
     BlazonDocument d;
-    EXPECT_EQ(TinctureText(d.ws, 4, 33), "D'Azur");
-    EXPECT_EQ(TinctureText(d.ws, 3, 33), "De Gueules");
-    EXPECT_EQ(TinctureText(d.ws, 7, 33), "D'Orangé");
-    EXPECT_EQ(TinctureText(d.ws, 11, 33), "De Bis");
-}
-
-TEST(TinctureText, RenamedTinctureKeepsThePrefixOfItsCode) {
-    BlazonDocument d;
+    const std::tuple<Long, Long, const char*> cases[] = {
+        {4, 33, "D'Azur"},
+        {3, 33, "De Gueules"},
+        {7, 33, "D'Orangé"},
+        {11, 33, "De Bis"},
+        {112, 112, "Contre-herminé d'or et de sable"},
+        {131, 0, "de [couleur non-reconnue]"},
+        {200, 0, "de [couleur non-reconnue]"}};
+    for (auto [tincture, kind, text] : cases)
+        EXPECT_EQ(TinctureText(d.ws, tincture, kind), text) << tincture << " " << kind;
+    for (auto [tincture, kind] :
+         {std::pair<Long, Long>{0, 22}, {-1, 33}, {12, 33}, {107, 33}, {116, 33}, {130, 33}})
+        EXPECT_EQ(TinctureText(d.ws, tincture, kind), "") << tincture;
     d.ws.Tinctures[4].Name = "Bleu";
     d.ws.Tinctures[3].Name = "Écarlate";
     EXPECT_EQ(TinctureText(d.ws, 4, 33), "D'Bleu");
     EXPECT_EQ(TinctureText(d.ws, 3, 33), "De Écarlate");
 }
 
-TEST(TinctureText, FursAndUnknownCodes) {
-    BlazonDocument d;
-    EXPECT_EQ(TinctureText(d.ws, 112, 112), "Contre-herminé d'or et de sable");
-    EXPECT_EQ(TinctureText(d.ws, 0, 22), "");
-    EXPECT_EQ(TinctureText(d.ws, -1, 33), "");
-    EXPECT_EQ(TinctureText(d.ws, 12, 33), "");
-    EXPECT_EQ(TinctureText(d.ws, 107, 33), "");
-    EXPECT_EQ(TinctureText(d.ws, 116, 33), "");
-    EXPECT_EQ(TinctureText(d.ws, 130, 33), "");
-    EXPECT_EQ(TinctureText(d.ws, 131, 0), "de [couleur non-reconnue]");
-    EXPECT_EQ(TinctureText(d.ws, 200, 0), "de [couleur non-reconnue]");
-}
-
+// A user fur is strewn with what its file is named after, without the four
+// characters (not bytes) of its extension; any other class adds nothing,
+// including a user fur's own code given as the tincture.
 TEST(TinctureText, UserFurStrewing) {
     BlazonDocument d;
-    d.doc().UserFurs[1].Path = "C:\\Fourrures\\Hermine.fmp";
-    EXPECT_EQ(TinctureText(d.ws, 1, 117), "D'Or semé de hermine");
-    d.doc().UserFurs[1].Path = "C:\\Fourrures\\Bandes.fmp";
-    EXPECT_EQ(TinctureText(d.ws, 1, 117), "D'Or semé de bandes");
-    d.doc().UserFurs[1].Path = "/home/u/Yeux.fmp";
-    EXPECT_EQ(TinctureText(d.ws, 2, 117), "D'Argent semé d'yeux");
-    d.doc().UserFurs[1].Path = "/home/u/ÉCLAIRS.FMP";
-    EXPECT_EQ(TinctureText(d.ws, 2, 117), "D'Argent semé de éclairs");
-    // Any other class, including a user fur's own code as the tincture, adds nothing.
-    EXPECT_EQ(TinctureText(d.ws, 2, 115), "D'Argent");
-    EXPECT_EQ(TinctureText(d.ws, 2, 120), "D'Argent");
-}
-
-TEST(TinctureText, ShortOrMissingUserFurNamesGiveNoName) {
-    BlazonDocument d;
-    d.doc().UserFurs[0].Path = "C:\\f\\a.fm";
-    EXPECT_EQ(TinctureText(d.ws, 5, 116), "De Sinople semé d'");
-    d.doc().UserFurs[0].Path = "C:\\f\\";
-    EXPECT_EQ(TinctureText(d.ws, 5, 116), "De Sinople semé de ");
-    d.doc().UserFurs[0].Path = "";
-    EXPECT_EQ(TinctureText(d.ws, 0, 116), " semé de ");
-    // The extension is four characters, not four bytes.
-    d.doc().UserFurs[0].Path = "/f/Ondes.éàù";
-    EXPECT_EQ(TinctureText(d.ws, 5, 116), "De Sinople semé d'ondes");
+    const std::tuple<int, const char*, Long, Long, const char*> cases[] = {
+        {1, "C:\\Fourrures\\Hermine.fmp", 1, 117, "D'Or semé de hermine"},
+        {1, "C:\\Fourrures\\Bandes.fmp", 1, 117, "D'Or semé de bandes"},
+        {1, "/home/u/Yeux.fmp", 2, 117, "D'Argent semé d'yeux"},
+        {1, "/home/u/ÉCLAIRS.FMP", 2, 117, "D'Argent semé de éclairs"},
+        {1, "/home/u/ÉCLAIRS.FMP", 2, 115, "D'Argent"},
+        {1, "/home/u/ÉCLAIRS.FMP", 2, 120, "D'Argent"},
+        {0, "C:\\f\\a.fm", 5, 116, "De Sinople semé d'"},
+        {0, "C:\\f\\", 5, 116, "De Sinople semé de "},
+        {0, "", 0, 116, " semé de "},
+        {0, "/f/Ondes.éàù", 5, 116, "De Sinople semé d'ondes"},
+    };
+    for (auto [slot, path, tincture, kind, text] : cases) {
+        d.doc().UserFurs[slot].Path = path;
+        EXPECT_EQ(TinctureText(d.ws, tincture, kind), text) << path << " " << kind;
+    }
 }
 
 TEST(NumberWord, WordsThenDigits) {
-    EXPECT_EQ(NumberWord(1), "un");
-    EXPECT_EQ(NumberWord(3), "trois");
-    EXPECT_EQ(NumberWord(17), "dix-sept");
-    EXPECT_EQ(NumberWord(20), "vingt");
-    EXPECT_EQ(NumberWord(21), " 21");
-    EXPECT_EQ(NumberWord(0), " 0");
-    EXPECT_EQ(NumberWord(255), " 255");
-    EXPECT_EQ(NumberWord(256), " 256");
+    const std::pair<int, const char*> cases[] = {{1, "un"},     {3, "trois"}, {17, "dix-sept"},
+                                                 {20, "vingt"}, {21, " 21"},  {0, " 0"},
+                                                 {255, " 255"}, {256, " 256"}};
+    for (auto [n, word] : cases) EXPECT_EQ(NumberWord(n), word) << n;
 }
 
+// Compound partitions hand back their second half; the others leave it alone.
 TEST(PartitionName, CompoundPartitionsHandBackTheirSecondHalf) {
     BlazonDocument d;
-    std::string second = "unchanged";
-    d.doc().Partition = 9;
-    EXPECT_EQ(PartitionName(d.doc(), second), "");
-    d.doc().Partition = 20;
-    EXPECT_EQ(PartitionName(d.doc(), second), "");
-    d.doc().Partition = 15;
-    EXPECT_EQ(PartitionName(d.doc(), second), "Écartelé en sautoir");
-    EXPECT_EQ(second, "unchanged");
-    d.doc().Partition = 23;
-    EXPECT_EQ(PartitionName(d.doc(), second), "Parti");
-    EXPECT_EQ(second, "mi-coupé en dextre ");
-    d.doc().Partition = 24;
-    EXPECT_EQ(PartitionName(d.doc(), second), "Coupé");
-    EXPECT_EQ(second, "mi-parti en chef ");
-}
-
-TEST(PartitionLineName, PlainAndUnknownKindsGiveNothing) {
-    EXPECT_EQ(PartitionLineName(10), "");
-    EXPECT_EQ(PartitionLineName(9), "");
-    EXPECT_EQ(PartitionLineName(18), "");
+    const std::tuple<Long, const char*, const char*> cases[] = {
+        {9, "", "unchanged"},
+        {20, "", "unchanged"},
+        {15, "Écartelé en sautoir", "unchanged"},
+        {23, "Parti", "mi-coupé en dextre "},
+        {24, "Coupé", "mi-parti en chef "}};
+    for (auto [partition, name, second] : cases) {
+        std::string half = "unchanged";
+        d.doc().Partition = partition;
+        EXPECT_EQ(PartitionName(d.doc(), half), name) << partition;
+        EXPECT_EQ(half, second) << partition;
+    }
+    for (Long kind : {9, 10, 18}) EXPECT_EQ(PartitionLineName(kind), "") << kind;
     EXPECT_EQ(PartitionLineName(16), " contre-bretessé");
 }
 

@@ -18,7 +18,8 @@ namespace {
 // Runs `act` on the modal window once it is up.
 void whenModalIsUp(std::function<void(QWidget*)> act) {
     QTimer::singleShot(0, [act] {
-        QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }, 5000);
+        // A box that never comes up fails on the check below.
+        (void)QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; }, 5000);
         QWidget* box = QApplication::activeModalWidget();
         QVERIFY(box);
         act(box);
@@ -36,58 +37,40 @@ QPushButton* buttonCaptioned(QWidget* box, const QString& caption) {
 class QuestionBoxTest : public QObject {
     Q_OBJECT
   private slots:
-    void enterAnswersNon();
-    void ouiAnswersOui();
-    void enterOnOuiAnswersOui();
-    void escapeAfterAnOuiIsNon();
-    void closingByTheFrameIsNon();
+    void eachWayOfAnsweringTheQuestion();
     void theQuestionLooksAsAsked();
     void theWaitBoxHasNoButtons();
     void textsThatLookLikeMarkupShowAsTheyStand();
     void styleNumbersGiveButtonsAndDefaults();
-    void yesNoMessageBoxNeverAnswersOuiOnEscape();
-    void enterOnAStyle292BoxAnswersNon();
+    void aYesNoBoxWhoseDefaultIsNonNeverAnswersOui();
 };
 
-void QuestionBoxTest::enterAnswersNon() {
+// One way after the other on one layer, so that an answer never leaks into
+// the next question.
+void QuestionBoxTest::eachWayOfAnsweringTheQuestion() {
     WidgetMessages messages;
-    whenModalIsUp([](QWidget* box) { QTest::keyClick(box->focusWidget(), Qt::Key_Return); });
-    QVERIFY(!messages.confirm(QStringLiteral("\rQuitter ?")));
-    QCOMPARE(messages.ConfirmAnswer, kAnswerNon);
-}
-
-void QuestionBoxTest::enterOnOuiAnswersOui() {
-    WidgetMessages messages;
-    whenModalIsUp([](QWidget* box) {
-        QPushButton* oui = buttonCaptioned(box, QStringLiteral("Oui"));
-        oui->setFocus();
-        QTest::keyClick(oui, Qt::Key_Return);
-    });
-    QVERIFY(messages.confirm(QStringLiteral("\rQuitter ?")));
-}
-
-void QuestionBoxTest::ouiAnswersOui() {
-    WidgetMessages messages;
-    whenModalIsUp([](QWidget* box) { buttonCaptioned(box, QStringLiteral("Oui"))->click(); });
-    QVERIFY(messages.confirm(QStringLiteral("\rQuitter ?")));
-    QCOMPARE(messages.ConfirmAnswer, kAnswerOui);
-}
-
-void QuestionBoxTest::escapeAfterAnOuiIsNon() {
-    WidgetMessages messages;
-    whenModalIsUp([](QWidget* box) { buttonCaptioned(box, QStringLiteral("Oui"))->click(); });
-    QVERIFY(messages.confirm(QStringLiteral("\rPremière ?")));
-    whenModalIsUp([](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); });
-    QVERIFY(!messages.confirm(QStringLiteral("\rSeconde ?")));
-    QCOMPARE(messages.ConfirmAnswer, kAnswerNon);
-}
-
-void QuestionBoxTest::closingByTheFrameIsNon() {
-    WidgetMessages messages;
-    whenModalIsUp([](QWidget* box) { buttonCaptioned(box, QStringLiteral("Oui"))->click(); });
-    QVERIFY(messages.confirm(QStringLiteral("\rPremière ?")));
-    whenModalIsUp([](QWidget* box) { box->close(); });
-    QVERIFY(!messages.confirm(QStringLiteral("\rSeconde ?")));
+    const auto oui = [](QWidget* box) { buttonCaptioned(box, QStringLiteral("Oui"))->click(); };
+    const auto enterOnOui = [](QWidget* box) {
+        QPushButton* b = buttonCaptioned(box, QStringLiteral("Oui"));
+        b->setFocus();
+        QTest::keyClick(b, Qt::Key_Return);
+    };
+    const struct {
+        const char* how;
+        std::function<void(QWidget*)> act;
+        bool yes;
+    } answers[] = {
+        {"Enter", [](QWidget* box) { QTest::keyClick(box->focusWidget(), Qt::Key_Return); }, false},
+        {"Oui", oui, true},
+        {"Escape after an Oui", [](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); }, false},
+        {"Enter on Oui", enterOnOui, true},
+        {"closed by its frame after an Oui", [](QWidget* box) { box->close(); }, false},
+    };
+    for (const auto& a : answers) {
+        whenModalIsUp(a.act);
+        QVERIFY2(messages.confirm(QStringLiteral("\rQuitter ?")) == a.yes, a.how);
+        QCOMPARE(messages.ConfirmAnswer, a.yes ? kAnswerOui : kAnswerNon);
+    }
 }
 
 void QuestionBoxTest::theQuestionLooksAsAsked() {
@@ -168,23 +151,28 @@ void QuestionBoxTest::styleNumbersGiveButtonsAndDefaults() {
     QVERIFY(decodeMessageStyle(4 + 512).defaultButton() == MessageAnswer::Yes);
 }
 
-void QuestionBoxTest::yesNoMessageBoxNeverAnswersOuiOnEscape() {
+void QuestionBoxTest::aYesNoBoxWhoseDefaultIsNonNeverAnswersOui() {
     WidgetMessages messages;
-    QString defaultCaption;
-    QString iconKind;
-    whenModalIsUp([&](QWidget* w) {
-        auto* box = qobject_cast<QMessageBox*>(w);
-        QVERIFY(box);
-        defaultCaption = box->defaultButton()->text();
-        iconKind = box->icon() == QMessageBox::Question ? "question" : "other";
-        QTest::keyClick(box, Qt::Key_Escape);
-    });
-    const MessageAnswer a =
-        messages.messageBox(QStringLiteral("Supprimer ?"), 4 + 32 + 256, QStringLiteral("Motif"));
-    QVERIFY(a == MessageAnswer::No);
-    QCOMPARE(defaultCaption, QStringLiteral("Non"));
-    QCOMPARE(iconKind, QStringLiteral("question"));
-
+    QString defaultCaption, focused;
+    bool question = false;
+    // Style 292: Yes/No, a question, the second button the default.
+    for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
+        whenModalIsUp([&, key](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            QVERIFY(box);
+            defaultCaption = box->defaultButton()->text();
+            question = box->icon() == QMessageBox::Question;
+            auto* f = qobject_cast<QPushButton*>(w->focusWidget());
+            focused = f ? f->text() : QStringLiteral("?");
+            QTest::keyClick(f ? static_cast<QWidget*>(f) : w, key);
+        });
+        QVERIFY(messages.messageBox(QStringLiteral("Supprimer ?"), 292, QStringLiteral("Motif")) ==
+                MessageAnswer::No);
+        QCOMPARE(defaultCaption, QStringLiteral("Non"));
+        QCOMPARE(focused, QStringLiteral("Non"));
+        QVERIFY(question);
+    }
+    // Without a default given, Oui is the default.
     whenModalIsUp([&](QWidget* w) {
         defaultCaption = qobject_cast<QMessageBox*>(w)->defaultButton()->text();
         qobject_cast<QMessageBox*>(w)->defaultButton()->click();
@@ -192,20 +180,6 @@ void QuestionBoxTest::yesNoMessageBoxNeverAnswersOuiOnEscape() {
     QVERIFY(messages.messageBox(QStringLiteral("Sûr ?"), 4, QStringLiteral("T")) ==
             MessageAnswer::Yes);
     QCOMPARE(defaultCaption, QStringLiteral("Oui"));
-}
-
-void QuestionBoxTest::enterOnAStyle292BoxAnswersNon() {
-    WidgetMessages messages;
-    QString focused;
-    whenModalIsUp([&](QWidget* w) {
-        QWidget* f = w->focusWidget();
-        auto* b = qobject_cast<QPushButton*>(f);
-        focused = b ? b->text() : QStringLiteral("?");
-        QTest::keyClick(f ? f : w, Qt::Key_Return);
-    });
-    QVERIFY(messages.messageBox(QStringLiteral("Supprimer ?"), 292, QStringLiteral("Motif")) ==
-            MessageAnswer::No);
-    QCOMPARE(focused, QStringLiteral("Non"));
 }
 
 QTEST_MAIN(QuestionBoxTest)

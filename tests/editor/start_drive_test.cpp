@@ -64,7 +64,6 @@ class StartDriveTest : public QObject {
     void initTestCase();
     void aRefusedDriveShowsTheMessageAndWritesNothing_data();
     void aRefusedDriveShowsTheMessageAndWritesNothing();
-    void aLocalDiskGoesOn();
     void classifiesMounts_data();
     void classifiesMounts();
     void findsTheInnermostMount();
@@ -105,14 +104,6 @@ void StartDriveTest::aRefusedDriveShowsTheMessageAndWritesNothing() {
     QVERIFY(!h.program->splash()->timerRunning());
     QTest::qWait(20);
     QCOMPARE(h.program->splash()->FrameCounter(), 11);
-}
-
-void StartDriveTest::aLocalDiskGoesOn() {
-    ScriptedMessages messages;
-    QVERIFY(CheckStartDrive(DriveKind::LocalDisk, messages));
-    QVERIFY(messages.boxes.empty());
-    QVERIFY(!CheckStartDrive(DriveKind::Network, messages));
-    QCOMPARE(int(messages.boxes.size()), 1);
 }
 
 void StartDriveTest::classifiesMounts_data() {

@@ -19,32 +19,45 @@ using namespace tess;
 class StartUpTest : public QObject {
     Q_OBJECT
   private slots:
+    void initTestCase();
     void reachesTheMainWindowWithTheBlankShield();
     void theIntroShowsTenFramesThenStops();
     void leavesTheDocumentsFolderAndTheColourFile();
     void fillsThePiecesListInOrder();
     void definesTheMenusWithTheirCaptions();
+    void cleanupTestCase();
+
+  private:
+    ProgramHarness* h = nullptr;
 };
 
+// The checks share one start: each looks at a different side of it.
+void StartUpTest::initTestCase() {
+    h = new ProgramHarness;
+    QVERIFY(h->start());
+}
+
+void StartUpTest::cleanupTestCase() {
+    delete h;
+}
+
 void StartUpTest::reachesTheMainWindowWithTheBlankShield() {
-    ProgramHarness h;
-    QVERIFY(h.start());
-    Form1& w = h.window();
+    Form1& w = h->window();
     QVERIFY(w.isVisible());
-    QVERIFY(!h.program->splash()->isVisible());
+    QVERIFY(!h->program->splash()->isVisible());
     QCOMPARE(w.Label2->text(), QStringLiteral("Tessaline"));
-    QVERIFY(!h.ws().Modified);
+    QVERIFY(!h->ws().Modified);
 
     // The canvas shows the drawn shield: Azur inside, the parchment corner outside.
     const QImage canvas = w.Picture1->picture();
     QCOMPARE(canvas.size(), QSize(265, 340));
-    const Colour azur = Colour(h.ws().Tinctures[kAzur].Colour);
+    const Colour azur = Colour(h->ws().Tinctures[kAzur].Colour);
     QCOMPARE(canvas.pixel(132, 170) & 0xFFFFFF,
              qRgb(redOf(azur), greenOf(azur), blueOf(azur)) & 0xFFFFFF);
-    QCOMPARE(canvas, toQImage(h.program->r.Picture1));
+    QCOMPARE(canvas, toQImage(h->program->r.Picture1));
 
     // The blazon under the shield is the redraw's own text.
-    const RedrawResult again = RedrawShield(h.ws(), h.program->r);
+    const RedrawResult again = RedrawShield(h->ws(), h->program->r);
     QCOMPARE(w.WarnLabel->text(), QString::fromStdString(again.BlazonText));
     QCOMPARE(w.WarnLabel->text(), QStringLiteral("D'Azur."));
     // The palette's swatches show the current colours.
@@ -54,15 +67,13 @@ void StartUpTest::reachesTheMainWindowWithTheBlankShield() {
     QCOMPARE(w.Picture2->toolTip(), QStringLiteral("Classique"));
 
     // The start-up window took the last progress text and is hidden.
-    QCOMPARE(h.program->splash()->Label1->text(), QStringLiteral("Affichage d'un blason"));
-    QVERIFY(h.messages->boxes.empty());
-    QVERIFY(h.messages->questions.empty());
+    QCOMPARE(h->program->splash()->Label1->text(), QStringLiteral("Affichage d'un blason"));
+    QVERIFY(h->messages->boxes.empty());
+    QVERIFY(h->messages->questions.empty());
 }
 
 void StartUpTest::theIntroShowsTenFramesThenStops() {
-    ProgramHarness h;
-    QVERIFY(h.start());
-    frmSplash* s = h.program->splash();
+    frmSplash* s = h->program->splash();
     QCOMPARE(s->FrameCounter(), 11);
     QVERIFY(!s->timerRunning());
     QVERIFY(s->Label1->isVisibleTo(s));
@@ -71,35 +82,30 @@ void StartUpTest::theIntroShowsTenFramesThenStops() {
 }
 
 void StartUpTest::leavesTheDocumentsFolderAndTheColourFile() {
-    ProgramHarness h;
-    QVERIFY(h.start());
-    const QDir home(h.home.path());
+    const QDir home(h->home.path());
     QVERIFY(QFileInfo(home.filePath("MesVarodez")).isDir());
     QVERIFY(QFileInfo(home.filePath("QRZ.inf")).isFile());
-    QCOMPARE(QString::fromStdString(h.ws().Recent.LastDocFolder),
+    QCOMPARE(QString::fromStdString(h->ws().Recent.LastDocFolder),
              home.filePath("MesVarodez") + "/");
 }
 
 void StartUpTest::fillsThePiecesListInOrder() {
-    ProgramHarness h;
-    QVERIFY(h.start());
-    QListWidget* list = h.window().ListView2;
+    Form1& w = h->window();
+    QListWidget* list = w.ListView2;
     QCOMPARE(list->count(), 22);
     QCOMPARE(list->item(0)->text(), QStringLiteral("Chef"));
     QCOMPARE(list->item(8)->text(), QStringLiteral("Écusson"));
     QCOMPARE(list->item(8)->data(Qt::UserRole).toInt(), 8);
     QCOMPARE(list->item(21)->text(), QStringLiteral("Croix"));
     QCOMPARE(list->item(21)->data(Qt::UserRole).toInt(), 16);
-    QCOMPARE(list->pos(), h.window().ListView1->pos());
+    QCOMPARE(list->pos(), w.ListView1->pos());
     // "Meubles" is the tab shown.
-    QVERIFY(h.window().ListView1->isVisible());
+    QVERIFY(w.ListView1->isVisible());
     QVERIFY(!list->isVisible());
 }
 
 void StartUpTest::definesTheMenusWithTheirCaptions() {
-    ProgramHarness h;
-    QVERIFY(h.start());
-    Form1& w = h.window();
+    Form1& w = h->window();
     QStringList file;
     for (QAction* a : w.menus.mnuFile->actions())
         if (!a->isSeparator()) file << a->objectName() + "=" + a->text();

@@ -20,8 +20,7 @@ void check(bool condition) {
 }
 
 bool sameDocument(const tess::StoredDocument& a, const tess::StoredDocument& b) {
-    tess::BlazonRecord x = a.Blazon, y = b.Blazon;
-    return x == y && a.Images == b.Images && a.Charges == b.Charges;
+    return a.Blazon == b.Blazon && a.Images == b.Images && a.Charges == b.Charges;
 }
 
 }  // namespace

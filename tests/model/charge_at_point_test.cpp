@@ -3,6 +3,7 @@
 #include "model/image_bank.h"
 #include "model/placed_charges.h"
 #include "model/workspace.h"
+#include "support/placed_charge.h"
 
 namespace tess {
 namespace {
@@ -15,25 +16,16 @@ class ChargeAtPointTest : public ::testing::Test {
         ws.Bank[1].Height = 40;
     }
     void place(int n, int x, int y, int w, int h, int slot = 1) {
-        ChargeRecord& c = ws.CurrentBlazon.Charges[n];
-        c.InUse = kTrue;
-        c.ImageIndex = Integer(slot);
-        c.X = Integer(x);
-        c.Y = Integer(y);
-        c.Width = Integer(w);
-        c.Height = Integer(h);
+        testing::placeCharge(ws.CurrentBlazon, n, slot, x, y, w, h);
     }
     Workspace ws;
 };
 
 TEST_F(ChargeAtPointTest, EdgesAreNotHits) {
     place(1, 20, 30, 40, 40);
-    EXPECT_EQ(ChargeAtPoint(ws, 20, 50), 0);
-    EXPECT_EQ(ChargeAtPoint(ws, 40, 30), 0);
-    EXPECT_EQ(ChargeAtPoint(ws, 60, 50), 0);
-    EXPECT_EQ(ChargeAtPoint(ws, 40, 70), 0);
-    EXPECT_EQ(ChargeAtPoint(ws, 21, 31), 1);
-    EXPECT_EQ(ChargeAtPoint(ws, 59, 69), 1);
+    for (auto [x, y, hit] :
+         {std::tuple{20, 50, 0}, {40, 30, 0}, {60, 50, 0}, {40, 70, 0}, {21, 31, 1}, {59, 69, 1}})
+        EXPECT_EQ(ChargeAtPoint(ws, x, y), hit) << x << "," << y;
 }
 
 TEST_F(ChargeAtPointTest, SmallestBoxWinsAndTiesGoToTheLowerNumber) {

@@ -14,6 +14,11 @@ namespace tess {
 namespace {
 
 using testing::picture;
+using Box = std::array<int, 4>;
+
+Box box(const ChargeRecord& c) {
+    return {c.X, c.Y, c.Width, c.Height};
+}
 
 class AddChargeTest : public ::testing::Test {
   protected:
@@ -22,12 +27,7 @@ class AddChargeTest : public ::testing::Test {
         ResetDocument(ws);
         ws.ui = &ui;
         // A 6 x 4 Azur figure on white.
-        lion = folder.writeBmp("Lion.bmp", picture({
-                                               ".bbbb.",
-                                               "bb##bb",
-                                               ".bbbb.",
-                                               "..bb..",
-                                           }));
+        lion = folder.writeBmp("Lion.bmp", picture({".bbbb.", "bb##bb", ".bbbb.", "..bb.."}));
     }
     bool add(double left, double top, int slot = 0, double w = 6, double h = 4) {
         return AddCharge(ws, surfaces, OverlayBox{left, top, w, h, lion}, slot);
@@ -48,10 +48,7 @@ TEST_F(AddChargeTest, NewPictureBecomesTheFirstFreeCharge) {
     const ChargeRecord& c = charge(2);
     EXPECT_EQ(c.InUse, kTrue);
     EXPECT_EQ(c.ImageIndex, 1);
-    EXPECT_EQ(c.X, 30);  // halves to even
-    EXPECT_EQ(c.Y, 42);
-    EXPECT_EQ(c.Width, 6);
-    EXPECT_EQ(c.Height, 4);
+    EXPECT_EQ(box(c), (Box{30, 42, 6, 4}));  // halves to even
     EXPECT_EQ(c.Tincture, kAzur);
     EXPECT_EQ(c.Mirrored, 0);
     EXPECT_TRUE(ws.Modified);
@@ -103,29 +100,36 @@ TEST_F(AddChargeTest, FullBankStopsThePlacing) {
     EXPECT_FALSE(ws.Modified);
 }
 
+// Picked up: out of use, resized in the overlay, recoloured, mirrored. Put
+// back under its number, or as the selected charge, it keeps all that.
 TEST_F(AddChargeTest, HeldChargeComesBackUnderItsNumber) {
     ASSERT_TRUE(add(50, 60));
-    // Picked up: out of use, resized in the overlay, recoloured, mirrored.
     ChargeRecord& held = ws.CurrentBlazon.Charges[1];
-    held.InUse = 0;
-    held.Width = 12;
-    held.Height = 8;
-    held.Mirrored = kTrue;
-    ASSERT_TRUE(SetChargeTincture(ws, surfaces, 1, kSable));
+    auto pickUp = [&] {
+        held.InUse = 0;
+        held.Width = 12;
+        held.Height = 8;
+        held.Mirrored = kTrue;
+        ASSERT_TRUE(SetChargeTincture(ws, surfaces, 1, kSable));
+    };
+    pickUp();
     ASSERT_TRUE(AddCharge(ws, surfaces, OverlayBox{120, 80, 12, 8, "Lion.bmp"}, 1));
     EXPECT_EQ(held.InUse, kTrue);
-    EXPECT_EQ(held.X, 120);
-    EXPECT_EQ(held.Y, 80);
-    EXPECT_EQ(held.Width, 12);
+    EXPECT_EQ(box(held), (Box{120, 80, 12, 8}));
     EXPECT_EQ(held.Tincture, kSable);
     EXPECT_EQ(held.Mirrored, kTrue);
     EXPECT_EQ(surfaces.workingPicture(1).pixel(1, 0), kBlack);
     // Undo brings it back where it was picked up, with the size of the commit.
     UndoLast(ws);
-    EXPECT_EQ(charge(1).X, 50);
-    EXPECT_EQ(charge(1).Y, 60);
-    EXPECT_EQ(charge(1).Width, 12);
+    EXPECT_EQ(box(charge(1)), (Box{50, 60, 12, 8}));
     EXPECT_EQ(charge(1).InUse, kTrue);
+
+    pickUp();
+    ws.SelectedCharge = 1;
+    ASSERT_TRUE(add(30, 30));  // no number given: the held record is the first free one
+    EXPECT_EQ(box(held), (Box{30, 30, 12, 8}));
+    EXPECT_EQ(held.Tincture, kSable);
+    EXPECT_EQ(held.Mirrored, kTrue);
 }
 
 TEST_F(AddChargeTest, SlotSevenIsUsedWhetherFreeOrNot) {
@@ -170,9 +174,7 @@ TEST_F(AddChargeTest, ARecordLeftByAThrownOffChargeStartsBlank) {
     ASSERT_TRUE(add(40, 50));
     const ChargeRecord& c = charge(1);
     EXPECT_EQ(c.InUse, kTrue);
-    EXPECT_EQ(c.X, 40);
-    EXPECT_EQ(c.Width, 6);
-    EXPECT_EQ(c.Height, 4);
+    EXPECT_EQ(box(c), (Box{40, 50, 6, 4}));
     EXPECT_EQ(c.Tincture, kAzur);
     EXPECT_EQ(c.Mirrored, 0);
     EXPECT_EQ(c.Brochant, 0);
@@ -184,19 +186,6 @@ TEST_F(AddChargeTest, ARecordLeftByAThrownOffChargeStartsBlank) {
     ASSERT_EQ(group.Count, 1);
     EXPECT_EQ(group.Members[1], 2);
     EXPECT_EQ(charge(2).Motif, g);
-}
-
-TEST_F(AddChargeTest, TheHeldChargesRecordIsNotBlanked) {
-    ASSERT_TRUE(add(10, 10));
-    ASSERT_TRUE(SetChargeTincture(ws, surfaces, 1, kSable));
-    ChargeRecord& held = ws.CurrentBlazon.Charges[1];
-    held.InUse = 0;
-    held.Width = 12;
-    held.Height = 8;
-    ws.SelectedCharge = 1;
-    ASSERT_TRUE(add(30, 30));
-    EXPECT_EQ(charge(1).Tincture, kSable);
-    EXPECT_EQ(charge(1).Width, 12);
 }
 
 }  // namespace

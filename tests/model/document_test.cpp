@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "model/document.h"
+#include "model/image_bank.h"
 #include "model/tincture_table.h"
 #include "model/workspace.h"
 
@@ -37,12 +39,8 @@ void scribble(Workspace& ws) {
     }
     b.Ordinary1 = OrdinaryRecord{-1, 1, 7, 8, "Chef", 1, 2, 1};
     b.Ordinary2 = OrdinaryRecord{-1, 22, 0, 0, "Croix", -1, 0, 0};
-    for (int c = 1; c <= kChargeCount; ++c) {
-        ChargeRecord& charge = b.Charges[c];
-        charge = ChargeRecord{-1, 40, 50, 30, 20, 3, 7, "lion.bmp", 4, 33, -1, -1, 2};
-    }
-    for (int s = 0; s < kUserFurCount; ++s)
-        b.UserFurs[s] = UserFurRecord{"/f/fur.fmp", 50, 8, 9, "d'azur", 4};
+    b.Charges.fill(ChargeRecord{-1, 40, 50, 30, 20, 3, 7, "lion.bmp", 4, 33, -1, -1, 2});
+    b.UserFurs.fill(UserFurRecord{"/f/fur.fmp", 50, 8, 9, "d'azur", 4});
     for (int g = 1; g <= kMotifCount; ++g) {
         ws.Groups.Motifs[g].InUse = -1;
         ws.Groups.Motifs[g].Count = 3;
@@ -50,19 +48,20 @@ void scribble(Workspace& ws) {
         ws.Groups.Motifs[g].Members[1] = 9;
     }
     ws.Groups.MotifCounter = 40;
-    for (int i = 1; i <= kImageBankSize; ++i)
-        ws.Bank[i] = ImageBankEntry{-1, "a.bmp", "a", "un lion", 30, 20, -1, 3, 33, 0xFF00FF};
+    ws.Bank.fill(ImageBankEntry{-1, "a.bmp", "a", "un lion", 30, 20, -1, 3, 33, 0xFF00FF});
     ws.ImageKeyCounter = 12;
     ws.SelectedCharge = 7;
 }
 
-void expectBlank(const BlazonRecord& b) {
+// The blank document and the empty tables beside it. A charge keeps its
+// position, placement and class, a user fur its tile, a group its members.
+void expectBlank(const Workspace& ws) {
+    const BlazonRecord& b = ws.CurrentBlazon;
     EXPECT_EQ(b.InsetShape, 1);
     EXPECT_EQ(b.Partition, 9);
     EXPECT_EQ(b.ShieldShape, 1);
     EXPECT_EQ(b.Folder, "");
     EXPECT_EQ(b.FilePath, "");
-
     const Long kinds[] = {0, 33, 22, 33, 22, 33, 112, 22};
     const Long tinctures[] = {0, kAzur, kOr, kGueules, kOr, kGueules, 112, kOr};
     for (int p = 1; p <= kPartCount; ++p) {
@@ -72,44 +71,24 @@ void expectBlank(const BlazonRecord& b) {
         EXPECT_EQ(b.Parts[p].InsertedPath, "");
         EXPECT_EQ(b.Parts[p].Line, (LineStyle{24, 48, 10, 0}));
     }
-    EXPECT_EQ(b.Ordinary1.Present, 0);
-    EXPECT_EQ(b.Ordinary1.Size, 0);
+    for (const OrdinaryRecord& piece : {b.Ordinary1, b.Ordinary2}) {
+        EXPECT_EQ(piece.Present, 0);
+        EXPECT_EQ(piece.Size, 0);
+    }
     EXPECT_EQ(b.Ordinary1.Shift, 0);
     EXPECT_EQ(b.Ordinary1.Repeat, 0);
-    EXPECT_EQ(b.Ordinary2.Present, 0);
-    EXPECT_EQ(b.Ordinary2.Size, 0);
     for (int c = 1; c <= kChargeCount; ++c) {
-        SCOPED_TRACE("charge " + std::to_string(c));
         const ChargeRecord& charge = b.Charges[c];
-        EXPECT_EQ(charge.InUse, 0);
-        EXPECT_EQ(charge.Tincture, -1);
-        EXPECT_EQ(charge.ImageIndex, 0);
-        EXPECT_EQ(charge.ImageName, "");
-        EXPECT_EQ(charge.Width, 0);
-        EXPECT_EQ(charge.Height, 0);
-        EXPECT_EQ(charge.Mirrored, 0);
-        EXPECT_EQ(charge.Brochant, 0);
-        EXPECT_EQ(charge.Motif, 0);
+        ChargeRecord blank;
+        blank.X = charge.X, blank.Y = charge.Y;
+        blank.Placement = charge.Placement, blank.Class = charge.Class;
+        EXPECT_EQ(charge, blank) << "charge " << c;
     }
-    for (int s = 0; s < kUserFurCount; ++s) {
-        EXPECT_EQ(b.UserFurs[s].Path, "");
-        EXPECT_EQ(b.UserFurs[s].Phrase, "");
-        EXPECT_EQ(b.UserFurs[s].DominantTincture, 0);
+    for (const UserFurRecord& fur : b.UserFurs) {
+        EXPECT_EQ(fur.Path, "");
+        EXPECT_EQ(fur.Phrase, "");
+        EXPECT_EQ(fur.DominantTincture, 0);
     }
-}
-
-TEST(ResetDocument, FreshWorkspaceBecomesTheBlankDocument) {
-    Workspace ws;
-    ResetDocument(ws);
-    expectBlank(ws.CurrentBlazon);
-    for (int k = 1; k <= kUndoDepth; ++k) EXPECT_EQ(ws.Undos[k], ws.CurrentBlazon) << k;
-}
-
-TEST(ResetDocument, ClearsAUsedDocumentAndTheTablesBesideIt) {
-    Workspace ws;
-    scribble(ws);
-    ResetDocument(ws);
-    expectBlank(ws.CurrentBlazon);
     EXPECT_EQ(ws.SelectedCharge, 0);
     EXPECT_EQ(ws.ImageKeyCounter, 0);
     EXPECT_EQ(ws.Groups.MotifCounter, 0);
@@ -117,18 +96,22 @@ TEST(ResetDocument, ClearsAUsedDocumentAndTheTablesBesideIt) {
         EXPECT_EQ(ws.Groups.Motifs[g].InUse, 0);
         EXPECT_EQ(ws.Groups.Motifs[g].Count, 0);
     }
-    for (int i = 1; i <= kImageBankSize; ++i) {
-        const ImageBankEntry& e = ws.Bank[i];
-        EXPECT_EQ(e.InUse, 0);
-        EXPECT_EQ(e.Loaded, 0);
-        EXPECT_EQ(e.Width, 0);
-        EXPECT_EQ(e.Height, 0);
-        EXPECT_EQ(e.OwnTincture, 0);
-        EXPECT_EQ(e.FileName, "");
-        EXPECT_EQ(e.DisplayName, "");
-        EXPECT_EQ(e.Phrase, "");
+    auto cleared = [](const ImageBankEntry& e) {
+        return std::tie(e.InUse, e.Loaded, e.Width, e.Height, e.OwnTincture, e.FileName,
+                        e.DisplayName, e.Phrase);
+    };
+    const ImageBankEntry blank;
+    for (int i = 1; i <= kImageBankSize; ++i) EXPECT_EQ(cleared(ws.Bank[i]), cleared(blank)) << i;
+    for (int k = 1; k <= kUndoDepth; ++k) EXPECT_EQ(ws.Undos[k], b) << k;
+}
+
+TEST(ResetDocument, FreshOrUsedWorkspaceBecomesTheBlankDocument) {
+    Workspace fresh, used;
+    scribble(used);
+    for (Workspace* ws : {&fresh, &used}) {
+        ResetDocument(*ws);
+        expectBlank(*ws);
     }
-    for (int k = 1; k <= kUndoDepth; ++k) EXPECT_EQ(ws.Undos[k], ws.CurrentBlazon) << k;
 }
 
 TEST(ResetDocument, KeepsThePieceTypesSoAFormerChefStillTakesArms) {
@@ -153,44 +136,24 @@ TEST(ResetDocument, TellsTheWindowsInOrderAndLeavesTheTitleMarkToTheCaller) {
     EXPECT_TRUE(ws.Modified);
 }
 
-// Each state of the document carries its number in the path and the partition.
-void makeState(Workspace& ws, int n) {
-    ws.CurrentBlazon.FilePath = "state " + std::to_string(n);
-    ws.CurrentBlazon.Partition = n;
-}
-
-int stateOf(const BlazonRecord& b) {
-    return b.Partition;
-}
-
-TEST(UndoStack, TwentySixPushesKeepTheNewestTwentyFive) {
+TEST(UndoStack, KeepsTheNewestTwentyFiveAndUndoWalksBackThenStaysOnTheOldest) {
     Workspace ws;
     ResetDocument(ws);
-    for (int n = 1; n <= 26; ++n) {
-        makeState(ws, n);
+    auto name = [](int n) { return "state " + std::to_string(n); };
+    for (int n = 1; n <= 26; ++n) {  // each state has its number in a name and the partition
+        ws.CurrentBlazon.FilePath = ws.CurrentBlazon.Charges[1].ImageName = name(n);
+        ws.CurrentBlazon.Partition = n;
         PushUndo(ws);
+        ws.CurrentBlazon.Partition = 100 + n;  // the change made after the snapshot
     }
     for (int k = 1; k <= kUndoDepth; ++k) {
-        EXPECT_EQ(stateOf(ws.Undos[k]), 27 - k) << k;
-        EXPECT_EQ(ws.Undos[k].FilePath, "state " + std::to_string(27 - k)) << k;
+        EXPECT_EQ(ws.Undos[k].Partition, 27 - k) << k;
+        EXPECT_EQ(ws.Undos[k].FilePath, name(27 - k)) << k;
     }
-}
-
-TEST(UndoStack, UndoWalksBackThenStaysOnTheOldest) {
-    Workspace ws;
-    ResetDocument(ws);
-    for (int n = 1; n <= 26; ++n) {
-        makeState(ws, n);
-        PushUndo(ws);
-        makeState(ws, 100 + n);  // the change made after the snapshot
-    }
-    for (int u = 1; u <= 25; ++u) {
+    for (int u = 1; u <= 30; ++u) {
         UndoLast(ws);
-        EXPECT_EQ(stateOf(ws.CurrentBlazon), 27 - u) << "undo " << u;
-    }
-    for (int u = 26; u <= 30; ++u) {
-        UndoLast(ws);
-        EXPECT_EQ(stateOf(ws.CurrentBlazon), 2) << "undo " << u;
+        EXPECT_EQ(ws.CurrentBlazon.Partition, std::max(27 - u, 2)) << "undo " << u;
+        EXPECT_EQ(ws.CurrentBlazon.Charges[1].ImageName, name(std::max(27 - u, 2))) << u;
     }
 }
 
@@ -200,10 +163,15 @@ TEST(UndoStack, UndoRightAfterAResetGivesTheBlankDocumentAgain) {
     const BlazonRecord blank = ws.CurrentBlazon;
     ws.CurrentBlazon.Partition = 14;
     ws.CurrentBlazon.Charges[1].ImageName = "lion.bmp";
+    ws.Modified = true;
     UndoLast(ws);
     EXPECT_EQ(ws.CurrentBlazon, blank);
     UndoLast(ws);
     EXPECT_EQ(ws.CurrentBlazon, blank);
+    EXPECT_TRUE(ws.Modified);  // the title mark is the caller's
+    ws.Modified = false;
+    PushUndo(ws);
+    EXPECT_FALSE(ws.Modified);
 }
 
 TEST(UndoStack, CopiesAreIndependentOfTheCurrentRecord) {
@@ -231,65 +199,38 @@ TEST(UndoStack, CopiesAreIndependentOfTheCurrentRecord) {
 TEST(UndoStack, UndoKeepsTheFileTheDocumentIsSavedTo) {
     Workspace ws;
     ResetDocument(ws);
-    // Drawn, then saved for the first time: the snapshot has no file.
+    // Drawn, then saved for the first time (the snapshot has no file), then
+    // saved as another name: undoing must not lead the next save back to the old file.
     ws.CurrentBlazon.Partition = 14;
-    PushUndo(ws);
-    ws.CurrentBlazon.Partition = 22;
-    ws.CurrentBlazon.Folder = "/home/a/";
-    ws.CurrentBlazon.FilePath = "/home/a/arms.bls";
-    UndoLast(ws);
-    EXPECT_EQ(ws.CurrentBlazon.Partition, 14);
-    EXPECT_EQ(ws.CurrentBlazon.Folder, "/home/a/");
-    EXPECT_EQ(ws.CurrentBlazon.FilePath, "/home/a/arms.bls");
-
-    // Saved as another name: undoing must not lead the next save back to the old file.
-    PushUndo(ws);
-    ws.CurrentBlazon.Partition = 23;
-    ws.CurrentBlazon.Folder = "/home/b/";
-    ws.CurrentBlazon.FilePath = "/home/b/copy.bls";
-    UndoLast(ws);
-    EXPECT_EQ(ws.CurrentBlazon.Partition, 14);
-    EXPECT_EQ(ws.CurrentBlazon.Folder, "/home/b/");
-    EXPECT_EQ(ws.CurrentBlazon.FilePath, "/home/b/copy.bls");
-}
-
-TEST(UndoStack, NeitherPushNorUndoTouchesTheTitleMark) {
-    Workspace ws;
-    ResetDocument(ws);
-    PushUndo(ws);
-    EXPECT_FALSE(ws.Modified);
-    ws.Modified = true;
-    UndoLast(ws);
-    EXPECT_TRUE(ws.Modified);
-}
-
-TEST(PartCanHoldBlazon, FollowsThePartitionForFieldParts) {
-    BlazonRecord b;
-    b.Partition = 14;
-    for (int p = 1; p <= 4; ++p) EXPECT_TRUE(PartCanHoldBlazon(b, p)) << p;
-    for (Long partition : {22, 23, 24, 25}) {
-        b.Partition = partition;
-        EXPECT_FALSE(PartCanHoldBlazon(b, 1)) << partition;
-        EXPECT_TRUE(PartCanHoldBlazon(b, 2)) << partition;
-        EXPECT_TRUE(PartCanHoldBlazon(b, 3)) << partition;
-        EXPECT_FALSE(PartCanHoldBlazon(b, 4)) << partition;
-    }
-    for (Long partition : {9, 10, 11, 15, 21}) {
-        b.Partition = partition;
-        for (int p = 1; p <= 4; ++p) EXPECT_FALSE(PartCanHoldBlazon(b, p)) << partition;
+    for (auto [folder, path] :
+         {std::pair{"/home/a/", "/home/a/arms.bls"}, {"/home/b/", "/home/b/copy.bls"}}) {
+        PushUndo(ws);
+        ws.CurrentBlazon.Partition = 22;
+        ws.CurrentBlazon.Folder = folder;
+        ws.CurrentBlazon.FilePath = path;
+        UndoLast(ws);
+        EXPECT_EQ(ws.CurrentBlazon.Partition, 14);
+        EXPECT_EQ(ws.CurrentBlazon.Folder, folder);
+        EXPECT_EQ(ws.CurrentBlazon.FilePath, path);
     }
 }
 
-TEST(PartCanHoldBlazon, OtherZonesDependOnTheFirstOrderType) {
+// Parts 1..4 take arms by the partition, part 7 by the first-order type
+// (even when the piece is not shown), no other part ever.
+TEST(PartCanHoldBlazon, FieldPartsByThePartitionPartSevenByTheFirstOrderType) {
     BlazonRecord b;
+    const std::pair<Long, const char*> fieldParts[] = {
+        {14, "1234"}, {22, ".23."}, {23, ".23."}, {24, ".23."}, {25, ".23."},
+        {9, "...."},  {10, "...."}, {11, "...."}, {15, "...."}, {21, "...."}};
+    for (auto [partition, parts] : fieldParts) {
+        b.Partition = partition;
+        for (int p = 1; p <= 4; ++p)
+            EXPECT_EQ(PartCanHoldBlazon(b, p), parts[p - 1] != '.') << partition << " " << p;
+    }
     b.Partition = 14;
-    EXPECT_FALSE(PartCanHoldBlazon(b, 5));
-    EXPECT_FALSE(PartCanHoldBlazon(b, 6));
-    EXPECT_FALSE(PartCanHoldBlazon(b, 0));
-    EXPECT_FALSE(PartCanHoldBlazon(b, 8));
+    for (int p : {0, 5, 6, 8}) EXPECT_FALSE(PartCanHoldBlazon(b, p)) << p;
     for (Long type = 1; type <= 9; ++type) {
         b.Ordinary1.Type = type;
-        b.Ordinary1.Present = 0;
         EXPECT_EQ(PartCanHoldBlazon(b, 7), type == 1 || type == 9) << type;
     }
 }

@@ -15,6 +15,7 @@ namespace {
 
 using testing::ascii;
 using testing::picture;
+using Rows = std::vector<std::string>;
 
 const Colour kGrey = 0xC0C0C0;
 const std::map<char, Colour> kLegend = {
@@ -41,13 +42,7 @@ class ImageBankTest : public ::testing::Test {
 };
 
 TEST_F(ImageBankTest, GreyBackgroundAndRedFigure) {
-    const int s = import(bmp("Lion.bmp",
-                             {
-                                 "..r#.",
-                                 ".rrr.",
-                                 "..r..",
-                             }),
-                         4);
+    const int s = import(bmp("Lion.bmp", {"..r#.", ".rrr.", "..r.."}), 4);
     ASSERT_EQ(s, 1);
     const ImageBankEntry& e = ws.Bank[1];
     EXPECT_EQ(e.KeyColour, Long(kGrey));
@@ -59,10 +54,8 @@ TEST_F(ImageBankTest, GreyBackgroundAndRedFigure) {
     EXPECT_EQ(e.Phrase, "Lion");
     EXPECT_EQ(e.DisplayName, "Lion");
     EXPECT_EQ(ws.CurrentBlazon.Charges[4].ImageIndex, 1);
-    EXPECT_EQ(ascii(surfaces.bank(1).picture, kLegend),
-              (std::vector<std::string>{"##r##", "#rrr#", "##r##"}));
-    EXPECT_EQ(ascii(surfaces.bank(1).mask, kLegend),
-              (std::vector<std::string>{"ww##w", "w###w", "ww#ww"}));
+    EXPECT_EQ(ascii(surfaces.bank(1).picture, kLegend), (Rows{"##r##", "#rrr#", "##r##"}));
+    EXPECT_EQ(ascii(surfaces.bank(1).mask, kLegend), (Rows{"ww##w", "w###w", "ww#ww"}));
     ASSERT_EQ(ui.waitTexts.size(), 1u);
     EXPECT_EQ(ui.waitTexts[0], "\rCréation de la transparence");
     EXPECT_EQ(ui.waitHidden, 1);
@@ -73,8 +66,7 @@ TEST_F(ImageBankTest, ColourOfNoTinctureBecomesOr) {
     ASSERT_EQ(s, 1);
     EXPECT_EQ(ws.Bank[1].OwnTincture, kOr);
     EXPECT_EQ(ws.Bank[1].OwnClass, kClassMetal);
-    EXPECT_EQ(ascii(surfaces.bank(1).picture, kLegend),
-              (std::vector<std::string>{"##y", "#yy", "y#y"}));
+    EXPECT_EQ(ascii(surfaces.bank(1).picture, kLegend), (Rows{"##y", "#yy", "y#y"}));
 }
 
 TEST_F(ImageBankTest, OnlyTheFirstFiftyColoursAreCounted) {
@@ -99,8 +91,8 @@ TEST_F(ImageBankTest, EqualCountsGoToTheColourMetFirstByColumns) {
 TEST_F(ImageBankTest, PictureOfOnlyItsTransparentColour) {
     ASSERT_EQ(import(bmp("Vide.bmp", {"..", ".."})), 1);
     EXPECT_EQ(ws.Bank[1].OwnTincture, kOr);
-    EXPECT_EQ(ascii(surfaces.bank(1).picture, kLegend), (std::vector<std::string>{"##", "##"}));
-    EXPECT_EQ(ascii(surfaces.bank(1).mask, kLegend), (std::vector<std::string>{"ww", "ww"}));
+    EXPECT_EQ(ascii(surfaces.bank(1).picture, kLegend), (Rows{"##", "##"}));
+    EXPECT_EQ(ascii(surfaces.bank(1).mask, kLegend), (Rows{"ww", "ww"}));
 }
 
 TEST_F(ImageBankTest, UnsavedDocumentLeavesACopyInTheProgramFolder) {

@@ -6,13 +6,16 @@
 namespace tess {
 namespace {
 
-std::vector<int> members(const Workspace& ws, int group) {
-    const MotifRecord& m = ws.Groups.Motifs[group];
-    return std::vector<int>(m.Members.begin() + 1, m.Members.begin() + 1 + m.Count);
-}
-
-TEST(NewMotif, CountsUpFromOneAndWrapsAfterAHundred) {
+class Motifs : public ::testing::Test {
+  protected:
+    std::vector<int> members(int group) const {
+        const MotifRecord& m = ws.Groups.Motifs[group];
+        return std::vector<int>(m.Members.begin() + 1, m.Members.begin() + 1 + m.Count);
+    }
     Workspace ws;
+};
+
+TEST_F(Motifs, NewMotifCountsUpFromOneAndWrapsAfterAHundred) {
     EXPECT_EQ(NewMotif(ws), 1);
     EXPECT_EQ(NewMotif(ws), 2);
     for (int g = 1; g <= kMotifCount; ++g) ws.Groups.Motifs[g].InUse = 0;
@@ -22,20 +25,24 @@ TEST(NewMotif, CountsUpFromOneAndWrapsAfterAHundred) {
     EXPECT_EQ(ws.Groups.Motifs[1].Count, 0);
 }
 
-TEST(NewMotif, NeverTakesOverALiveGroup) {
-    Workspace ws;
-    ws.Groups.MotifCounter = 100;
-    ws.Groups.Motifs[1].InUse = kTrue;
-    ws.Groups.Motifs[1].Count = 1;
-    ws.Groups.Motifs[1].Members[1] = 7;
-    ws.CurrentBlazon.Charges[7].Motif = 1;
-    EXPECT_EQ(NewMotif(ws), 2);
-    EXPECT_EQ(ws.Groups.Motifs[1].Members[1], 7);
-    EXPECT_EQ(ws.Groups.MotifCounter, 2);
+// Wrapping never lands on a live group, nor on a free one that a charge still
+// names (emptied by a delete, then an undo gave its charges back).
+TEST(NewMotif, NeverTakesAGroupInUseOrStillNamed) {
+    Workspace live, named;
+    live.Groups.Motifs[1].InUse = kTrue;
+    live.Groups.Motifs[1].Count = 1;
+    live.Groups.Motifs[1].Members[1] = 7;  // even when no charge names it back
+    named.CurrentBlazon.Charges[4].Motif = 1;
+    for (Workspace* ws : {&live, &named}) {
+        ws->Groups.MotifCounter = 100;
+        EXPECT_EQ(NewMotif(*ws), 2);
+        EXPECT_EQ(ws->Groups.MotifCounter, 2);
+    }
+    EXPECT_EQ(live.Groups.Motifs[1].Members[1], 7);
+    EXPECT_EQ(named.Groups.Motifs[1].InUse, 0);
 }
 
-TEST(NewMotif, WithEveryGroupLiveReclaimsOnlyOneNoChargeNames) {
-    Workspace ws;
+TEST_F(Motifs, NewMotifWithEveryGroupLiveReclaimsOnlyOneNoChargeNames) {
     for (int g = 1; g <= kMotifCount; ++g) {
         ws.Groups.Motifs[g].InUse = kTrue;
         ws.Groups.Motifs[g].Count = 1;
@@ -48,38 +55,22 @@ TEST(NewMotif, WithEveryGroupLiveReclaimsOnlyOneNoChargeNames) {
     EXPECT_EQ(ws.Groups.Motifs[51].Members[1], 0);
 }
 
-TEST(NewMotif, NeverTakesAGroupThatChargesStillName) {
-    Workspace ws;
-    // Group 1 was emptied by a delete, then an undo gave its charges back:
-    // the record is free but charge 4 still names it.
-    ws.Groups.MotifCounter = 100;
-    ws.CurrentBlazon.Charges[4].Motif = 1;
-    EXPECT_EQ(NewMotif(ws), 2);
-    EXPECT_EQ(ws.Groups.Motifs[1].InUse, 0);
-}
-
-TEST(AddChargeToMotif, AddsOnceAndNamesTheGroup) {
-    Workspace ws;
+TEST_F(Motifs, AddChargeToMotifAddsOnceAndNamesTheGroup) {
     const Byte g = NewMotif(ws);
     EXPECT_EQ(AddChargeToMotif(ws, g, 7), 1);
     EXPECT_EQ(ws.CurrentBlazon.Charges[7].Motif, g);
     EXPECT_EQ(AddChargeToMotif(ws, g, 7), 0);
-    EXPECT_EQ(members(ws, g), std::vector<int>{7});
+    EXPECT_EQ(members(g), std::vector<int>{7});
     EXPECT_EQ(AddChargeToMotif(ws, g, 3), 2);
-    EXPECT_EQ(members(ws, g), (std::vector<int>{7, 3}));
+    EXPECT_EQ(members(g), (std::vector<int>{7, 3}));
 }
 
-TEST(AddChargeToMotif, NoneGivenDoesNothing) {
-    Workspace ws;
+TEST_F(Motifs, AddChargeToMotifNoGroupNoChargeOrAFullGroupAddsNothing) {
     EXPECT_EQ(AddChargeToMotif(ws, 0, 5), 0);
     EXPECT_EQ(AddChargeToMotif(ws, 3, 0), 0);
     EXPECT_EQ(AddChargeToMotif(ws, 101, 5), 0);
     EXPECT_EQ(AddChargeToMotif(ws, 3, 51), 0);
     EXPECT_EQ(ws.CurrentBlazon.Charges[5].Motif, 0);
-}
-
-TEST(AddChargeToMotif, FullGroupAddsNothing) {
-    Workspace ws;
     MotifRecord& m = ws.Groups.Motifs[4];
     m.InUse = kTrue;
     for (int i = 1; i <= kMotifCount; ++i) m.Members[i] = Byte((i - 1) % 49 + 2);
@@ -87,14 +78,13 @@ TEST(AddChargeToMotif, FullGroupAddsNothing) {
     EXPECT_EQ(ws.CurrentBlazon.Charges[1].Motif, 0);
 }
 
-TEST(CompactMotif, PacksInOrderAndReleasesAnEmptyGroup) {
-    Workspace ws;
+TEST_F(Motifs, CompactMotifPacksInOrderAndReleasesAnEmptyGroup) {
     MotifRecord& m = ws.Groups.Motifs[5];
     m.InUse = kTrue;
     const Byte places[] = {4, 0, 9, 0, 2};
     for (int i = 0; i < 5; ++i) m.Members[i + 1] = places[i];
     EXPECT_EQ(CompactMotif(ws, 5), 3);
-    EXPECT_EQ(members(ws, 5), (std::vector<int>{4, 9, 2}));
+    EXPECT_EQ(members(5), (std::vector<int>{4, 9, 2}));
     EXPECT_EQ(m.Members[4], 0);
     EXPECT_EQ(m.InUse, kTrue);
 
@@ -104,21 +94,19 @@ TEST(CompactMotif, PacksInOrderAndReleasesAnEmptyGroup) {
     EXPECT_EQ(CompactMotif(ws, 0), 0);
 }
 
-TEST(RemoveChargeFromMotif, LastMemberReleasesTheGroup) {
-    Workspace ws;
+TEST_F(Motifs, RemoveChargeFromMotifLastMemberReleasesTheGroup) {
     const Byte g = NewMotif(ws);
     AddChargeToMotif(ws, g, 12);
     AddChargeToMotif(ws, g, 20);
     EXPECT_EQ(RemoveChargeFromMotif(ws, g, 12), 1);
     EXPECT_EQ(ws.CurrentBlazon.Charges[12].Motif, 0);
-    EXPECT_EQ(members(ws, g), std::vector<int>{20});
+    EXPECT_EQ(members(g), std::vector<int>{20});
     EXPECT_EQ(RemoveChargeFromMotif(ws, g, 20), 0);
     EXPECT_EQ(ws.Groups.Motifs[g].InUse, 0);
     EXPECT_EQ(ws.CurrentBlazon.Charges[20].Motif, 0);
 }
 
-TEST(ClearMotif, LeavesTheChargesNamingTheGroup) {
-    Workspace ws;
+TEST_F(Motifs, ClearMotifLeavesTheChargesNamingTheGroup) {
     const Byte g = NewMotif(ws);
     AddChargeToMotif(ws, g, 2);
     ws.Groups.Motifs[g].Phrase = "en pal";
@@ -129,8 +117,7 @@ TEST(ClearMotif, LeavesTheChargesNamingTheGroup) {
     EXPECT_EQ(ws.CurrentBlazon.Charges[2].Motif, g);
 }
 
-TEST(MoveMotifCharges, MovesAndSizesEveryMember) {
-    Workspace ws;
+TEST_F(Motifs, MoveMotifChargesMovesAndSizesEveryMember) {
     const Byte g = NewMotif(ws);
     const int xs[] = {10, 50, 90};
     for (int i = 0; i < 3; ++i) {
@@ -162,8 +149,7 @@ TEST(MoveMotifCharges, MovesAndSizesEveryMember) {
     EXPECT_FALSE(ws.Modified);
 }
 
-TEST(MoveMotifCharges, SaturatesInsteadOfWrapping) {
-    Workspace ws;
+TEST_F(Motifs, MoveMotifChargesSaturatesInsteadOfWrapping) {
     const Byte g = NewMotif(ws);
     ws.CurrentBlazon.Charges[1].X = 32000;
     AddChargeToMotif(ws, g, 1);

@@ -1,62 +1,42 @@
+#include "model/tincture_table.h"
+
 #include <gtest/gtest.h>
 
-#include <map>
-#include <string>
-#include <vector>
+#include <cstdlib>
 
-#include "model/tincture_table.h"
-#include "platform/surface.h"
+#include "platform/ascii_picture.h"
 
 namespace tess {
 namespace {
 
-// A surface drawn as rows of characters, each standing for a colour.
-Surface picture(const std::vector<std::string>& rows, const std::map<char, Colour>& legend) {
-    Surface s(int(rows.front().size()), int(rows.size()), kWhite);
-    for (int y = 0; y < s.height(); ++y)
-        for (int x = 0; x < s.width(); ++x) s.setPixel(x, y, legend.at(rows[y][x]));
-    return s;
-}
-
 constexpr Colour kAzurColour = 0xFF0000;
 constexpr Colour kOrColour = 0x00FFFF;
-constexpr Colour kGueulesColour = 0x0000FF;
 
-TEST(TinctureTable, FactoryTableNamesAndPaintsEveryTincture) {
+// Every factory colour is its own tincture's, and a fresh workspace's table
+// is the factory table (the names are read in every blazon test).
+TEST(TinctureTable, FactoryColoursAreDistinctAndAFreshTableIsTheFactoryTable) {
     const TinctureTable table = FactoryTinctures();
-    EXPECT_EQ(table[kOr].Name, "Or");
-    EXPECT_EQ(table[kOrange].Name, "Orang\u00e9");
-    EXPECT_EQ(table[kBis].Name, "Bis");
+    TinctureTable zeroed{};
+    InitTinctures(zeroed);
     for (int k = 1; k <= kTinctureCount; ++k) {
-        EXPECT_EQ(Colour(table[k].DefaultColour), FactoryColour(k)) << k;
+        EXPECT_EQ(Colour(table[k].Colour), FactoryColour(k)) << k;
         EXPECT_EQ(table[k].Colour, table[k].DefaultColour) << k;
-        // Every factory colour finds its own tincture back.
         EXPECT_EQ(FindTinctureByColour(table, FactoryColour(k)), k) << k;
+        EXPECT_EQ(zeroed[k].Name, table[k].Name);
+        EXPECT_EQ(zeroed[k].Colour, table[k].Colour);
     }
     EXPECT_EQ(FactoryColour(0), 0u);
     EXPECT_EQ(FactoryColour(12), 0u);
 }
 
-TEST(TinctureTable, FreshWorkspaceTableIsTheFactoryTable) {
-    const TinctureTable table = FactoryTinctures();
-    TinctureTable zeroed{};
-    InitTinctures(zeroed);
-    for (int k = 1; k <= kTinctureCount; ++k) {
-        EXPECT_EQ(zeroed[k].Name, table[k].Name);
-        EXPECT_EQ(zeroed[k].Colour, table[k].Colour);
-    }
-}
-
-TEST(FindTinctureByColour, CurrentColoursComeBeforeFactoryColours) {
+TEST(FindTinctureByColour, CurrentColoursFirstThenFactoryColoursLowerNumberFirst) {
     TinctureTable table = FactoryTinctures();
+    EXPECT_EQ(FindTinctureByColour(table, 0x01FFFFFF), 0);  // the whole value is compared
+    EXPECT_EQ(FindTinctureByColour(table, kNoColour), 0);
     table[kGueules].Colour = 0x000080;  // Sanguine's factory colour
     EXPECT_EQ(FindTinctureByColour(table, 0x000080), kGueules);
     EXPECT_EQ(FindTinctureByColour(table, 0x0000FF), kGueules);  // through its factory colour
     EXPECT_EQ(FindTinctureByColour(table, 0x123456), 0);
-}
-
-TEST(FindTinctureByColour, LowerNumberWinsAmongEqualColours) {
-    TinctureTable table = FactoryTinctures();
     table[kSinople].Colour = 0x00A000;
     table[kBrun].Colour = 0x00A000;
     EXPECT_EQ(FindTinctureByColour(table, 0x00A000), kSinople);
@@ -65,25 +45,14 @@ TEST(FindTinctureByColour, LowerNumberWinsAmongEqualColours) {
     EXPECT_EQ(FindTinctureByColour(table, 0x010101), kSable);
 }
 
-TEST(FindTinctureByColour, ComparesTheWholeValue) {
-    const TinctureTable table = FactoryTinctures();
-    EXPECT_EQ(FindTinctureByColour(table, 0x01FFFFFF), 0);
-    EXPECT_EQ(FindTinctureByColour(table, kNoColour), 0);
-}
-
-TEST(NearestTincture, SmallestSumOfChannelDifferences) {
+// Only factory colours are measured, so user colours cannot move the match;
+// on a tie (Sable and Sanguine for 0x000040) the lower number wins.
+TEST(NearestTincture, SmallestSumOfChannelDifferencesAgreesWithAPlainSearch) {
     EXPECT_EQ(NearestTincture(0x0000FE), kGueules);
     EXPECT_EQ(NearestTincture(0x808080), kPourpre);
-    EXPECT_EQ(NearestTincture(0x000040), kSable);  // Sable and Sanguine tie: lower wins
+    EXPECT_EQ(NearestTincture(0x000040), kSable);
     EXPECT_EQ(NearestTincture(0xFFFFFE), kArgent);
-}
-
-TEST(NearestTincture, IgnoresTheCurrentColours) {
-    // Only factory colours are measured, so user colours cannot move the match.
     for (int k = 1; k <= kTinctureCount; ++k) EXPECT_EQ(NearestTincture(FactoryColour(k)), k);
-}
-
-TEST(NearestTincture, AgreesWithAPlainSearchOnManyColours) {
     std::uint32_t seed = 12345;
     for (int i = 0; i < 5000; ++i) {
         seed = seed * 1664525u + 1013904223u;
@@ -99,56 +68,38 @@ TEST(NearestTincture, AgreesWithAPlainSearchOnManyColours) {
     }
 }
 
-const std::map<char, Colour> kLegend = {
-    {'a', kAzurColour}, {'o', kOrColour}, {'g', kGueulesColour}, {'n', 0x0000FE}, {'x', 0x123456},
-};
-
-TEST(FindDominantTincture, MostFrequentColourWins) {
+// Tiles whose row 0 and column 0 are never read: the area is columns and rows
+// 1 to the size, inclusive, counted column by column.
+TEST(FindDominantTincture, MostFrequentColourOfTheAreaWins) {
+    const std::map<char, Colour> legend = {{'a', kAzurColour}, {'o', kOrColour}, {'g', 0x0000FF},
+                                           {'n', 0x0000FE},    {'x', 0x123456},  {'.', kWhite}};
+    struct Case {
+        const char* what;
+        std::vector<std::string> rows;
+        int width, height;
+        int expected;
+    };
+    const Case cases[] = {
+        {"most frequent", {"xxxxx", "xaoaa", "xaoaa", "xoooa"}, 4, 3, kAzur},
+        // Four each: Or is met first row by row, Azur column by column.
+        {"tie", {"xxxx", "xxoo", "xaoa", "xaoa"}, 3, 3, kAzur},
+        {"last column and row", {"ooooo", "ooooa", "oooaa", "oaaaa", "ooooo"}, 4, 3, kAzur},
+        {"smaller area", {"ooooo", "ooooa", "oooaa", "oaaaa", "ooooo"}, 3, 2, kOr},
+        {"no tincture's colour: the nearest plus 100", {"nnn", "nnn", "nna"}, 2, 2, 103},
+        {"area past the surface", {"xxx", "xgg", "xgg"}, 40, 40, kGueules},
+        {"empty area: colour 0", {"xxx", "xgg", "xgg"}, 0, 0, kSable},
+        {"no surface", {}, 5, 5, kSable},
+    };
     const TinctureTable table = FactoryTinctures();
-    const Surface tile = picture({"xxxxx",  //
-                                  "xaoaa",  //
-                                  "xaoaa",  //
-                                  "xoooa"},
-                                 kLegend);
-    EXPECT_EQ(FindDominantTincture(table, tile, 4, 3), kAzur);
-}
+    for (const Case& c : cases)
+        EXPECT_EQ(FindDominantTincture(table, testing::picture(c.rows, legend), c.width, c.height),
+                  c.expected)
+            << c.what;
 
-TEST(FindDominantTincture, EqualCountsGoToTheColourMetFirstColumnByColumn) {
-    const TinctureTable table = FactoryTinctures();
-    // Or leads row by row, Azur leads column by column.
-    const Surface tile = picture({"xxxxx",  //
-                                  "xaooo",  //
-                                  "xaoaa",  //
-                                  "xaoaa",  //
-                                  "xoaoa"},
-                                 kLegend);
-    EXPECT_EQ(FindDominantTincture(table, tile, 4, 4), kAzur);
-}
-
-TEST(FindDominantTincture, ReadsColumnAndRowOneToTheSizeInclusive) {
-    const TinctureTable table = FactoryTinctures();
-    // Row 0 and column 0 are Gueules and never read; the last column and row are.
-    const Surface tile = picture({"ggggg",  //
-                                  "goooa",  //
-                                  "gooaa",  //
-                                  "gaaaa",  //
-                                  "ggggg"},
-                                 kLegend);
-    EXPECT_EQ(FindDominantTincture(table, tile, 4, 3), kAzur);
-    EXPECT_EQ(FindDominantTincture(table, tile, 3, 2), kOr);
-}
-
-TEST(FindDominantTincture, UsesTheCurrentColours) {
-    TinctureTable table = FactoryTinctures();
-    table[kSinople].Colour = 0x123456;
-    const Surface tile = picture({"xxx", "xxx", "xxx"}, kLegend);
-    EXPECT_EQ(FindDominantTincture(table, tile, 2, 2), kSinople);
-}
-
-TEST(FindDominantTincture, ColourOfNoTinctureGivesTheNearestPlusOneHundred) {
-    const TinctureTable table = FactoryTinctures();
-    const Surface tile = picture({"nnn", "nnn", "nna"}, kLegend);
-    EXPECT_EQ(FindDominantTincture(table, tile, 2, 2), 103);
+    TinctureTable renamed = FactoryTinctures();
+    renamed[kSinople].Colour = 0x123456;  // the current colours count
+    EXPECT_EQ(FindDominantTincture(renamed, testing::picture({"xxx", "xxx", "xxx"}, legend), 2, 2),
+              kSinople);
 }
 
 TEST(FindDominantTincture, ColoursPastTheFifteenthAreNotCounted) {
@@ -164,15 +115,6 @@ TEST(FindDominantTincture, ColoursPastTheFifteenthAreNotCounted) {
     // Exactly fifteen colours are measured like any other area.
     for (int y = 2; y <= 15; ++y) tile.setPixel(1, y, kAzurColour);
     EXPECT_EQ(FindDominantTincture(table, tile, 4, 15), kAzur);
-}
-
-TEST(FindDominantTincture, AreaLargerThanTheSurfaceSkipsWhatLiesOutside) {
-    const TinctureTable table = FactoryTinctures();
-    const Surface tile = picture({"xxx", "xgg", "xgg"}, kLegend);
-    EXPECT_EQ(FindDominantTincture(table, tile, 40, 40), kGueules);
-    // Nothing to count: the empty area reports colour 0, Sable.
-    EXPECT_EQ(FindDominantTincture(table, tile, 0, 0), kSable);
-    EXPECT_EQ(FindDominantTincture(table, Surface(), 5, 5), kSable);
 }
 
 }  // namespace

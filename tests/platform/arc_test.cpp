@@ -20,55 +20,42 @@ int blackCount(const Surface& s) {
 const Colour kRed = 0x0000FF;
 constexpr int L = 1, T = 1, R = 12, B = 8, CX = 6, CY = 4;
 
-TEST(Arc, EqualRaysDrawTheWholeClosedEllipse) {
-    Surface s(14, 10);
-    s.arc(L, T, R, B, R, CY, R, CY, kBlack);
-    EXPECT_EQ(ascii(s), (Rows{
-                            "..............",
-                            "....#####.....",
-                            "..##.....##...",
-                            ".#.........#..",
-                            ".#.........#..",
-                            ".#.........#..",
-                            "..##.....##...",
-                            "....#####.....",
-                            "..............",
-                            "..............",
-                        }));
-    // Closed: a fill inside stays inside.
-    s.floodSurface(CX, CY, Brush::solid(0x0000FF));
-    EXPECT_EQ(s.pixel(0, 0), kWhite);
-    EXPECT_EQ(s.pixel(13, 9), kWhite);
+// Rows [from, to) of `s`, the others white.
+Surface onlyRows(Surface s, int from, int to) {
+    for (int y = 0; y < s.height(); ++y)
+        if (y < from || y >= to) s.fillRect(0, y, s.width(), y + 1, Brush::solid(kWhite));
+    return s;
 }
 
-TEST(Arc, FromTheLeftPointToTheRightPointIsTheLowerHalfOnScreen) {
-    Surface s(14, 10);
-    s.arc(L, T, R, B, L, CY, R - 1, CY, kBlack);
-    EXPECT_EQ(ascii(s), (Rows{
-                            "..............",
-                            "..............",
-                            "..............",
-                            "..............",
-                            ".#.........#..",
-                            ".#.........#..",
-                            "..##.....##...",
-                            "....#####.....",
-                            "..............",
-                            "..............",
-                        }));
-    Surface upper(14, 10);
-    upper.arc(L, T, R, B, R - 1, CY, L, CY, kBlack);  // the other way round: the upper half
-    for (int y = 0; y < 10; ++y)
-        for (int x = 0; x < 14; ++x)
-            if (y > CY) {
-                ASSERT_EQ(upper.pixel(x, y), kWhite) << x << "," << y;
-            }
-    EXPECT_EQ(upper.pixel(CX, T), kBlack);
-    // The two halves meet at both ends and together make the whole ellipse.
+// Equal rays draw the whole closed ellipse; from the left point to the right
+// point is its lower half on screen, the other way round its upper half.
+TEST(Arc, HalvesMeetAtBothEndsAndMakeTheWholeEllipse) {
     Surface whole(14, 10);
     whole.arc(L, T, R, B, R, CY, R, CY, kBlack);
+    EXPECT_EQ(ascii(whole), (Rows{
+                                "..............",
+                                "....#####.....",
+                                "..##.....##...",
+                                ".#.........#..",
+                                ".#.........#..",
+                                ".#.........#..",
+                                "..##.....##...",
+                                "....#####.....",
+                                "..............",
+                                "..............",
+                            }));
+    Surface lower(14, 10), upper(14, 10);
+    lower.arc(L, T, R, B, L, CY, R - 1, CY, kBlack);
+    upper.arc(L, T, R, B, R - 1, CY, L, CY, kBlack);
+    EXPECT_EQ(lower, onlyRows(whole, CY, 10));
+    EXPECT_EQ(onlyRows(upper, 0, CY), onlyRows(whole, 0, CY));
+    EXPECT_EQ(onlyRows(upper, CY + 1, 10), Surface(14, 10));
     upper.arc(L, T, R, B, L, CY, R - 1, CY, kBlack);
     EXPECT_EQ(upper, whole);
+    // Closed: a fill inside stays inside.
+    whole.floodSurface(CX, CY, Brush::solid(0x0000FF));
+    EXPECT_EQ(whole.pixel(0, 0), kWhite);
+    EXPECT_EQ(whole.pixel(13, 9), kWhite);
 }
 
 TEST(Arc, BoxCornersInAnyOrderDrawTheSameArc) {
@@ -87,15 +74,13 @@ TEST(Arc, BoxCornersInAnyOrderDrawTheSameArc) {
     EXPECT_EQ(a.pixel(2, 2), kWhite);  // the upper left quarter is left out
 }
 
-TEST(Arc, AFlatBoxDrawsASegment) {
-    Surface s(10, 3);
+TEST(Arc, AFlatBoxDrawsASegmentEitherWayRound) {
+    Surface s(10, 3), t(10, 3), u(3, 6);
     s.arc(2, 1, 8, 1, 2, 1, 8, 1, kBlack);
-    EXPECT_EQ(ascii(s), (Rows{"..........", "..######..", ".........."}));
-    Surface t(10, 3);
-    t.arc(2, 1, 8, 2, 8, 1, 2, 1, kBlack);  // one pixel high, either way round
-    EXPECT_EQ(ascii(t), (Rows{"..........", "..######..", ".........."}));
-    Surface u(3, 6);
+    t.arc(2, 1, 8, 2, 8, 1, 2, 1, kBlack);  // one pixel high
     u.arc(1, 1, 1, 5, 1, 1, 1, 5, kBlack);
+    EXPECT_EQ(ascii(s), (Rows{"..........", "..######..", ".........."}));
+    EXPECT_EQ(t, s);
     EXPECT_EQ(ascii(u), (Rows{"...", ".#.", ".#.", ".#.", ".#.", "..."}));
 }
 

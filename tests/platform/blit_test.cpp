@@ -12,58 +12,33 @@ using Rows = std::vector<std::string>;
 
 // A figure is laid down by its mask (black figure on white) with AND, then its
 // picture (figure in colour on black) with XOR.
-const Rows kMask = {
-    "#..",
-    "##.",
-    "###",
-};
-const Rows kFigure = {
-    "r##",
-    "bg#",
-    "rrb",
-};
+const Rows kMask = {"#..", "##.", "###"};
+const Rows kFigure = {"r##", "bg#", "rrb"};
 
 TEST(Stamp, MaskAndPictureLeaveTheBackgroundAndDrawTheFigureExactly) {
     Surface s(5, 4, 0x00FFFF);
     BitBlt(s, 1, 0, 3, 3, picture(kMask), 0, 0, RasterOp::And);
     BitBlt(s, 1, 0, 3, 3, picture(kFigure), 0, 0, RasterOp::Xor);
-    EXPECT_EQ(ascii(s), (Rows{
-                            "yryyy",
-                            "ybgyy",
-                            "yrrby",
-                            "yyyyy",
-                        }));
+    EXPECT_EQ(ascii(s), (Rows{"yryyy", "ybgyy", "yrrby", "yyyyy"}));
 }
 
-TEST(Stamp, MirroredStampLandsInTheSameBox) {
-    Surface s(5, 3, 0x00FFFF);
-    // Negative width: the box is 4-3 .. 3, the source's left column on x = 3.
-    StretchBlt(s, 4, 0, -3, 3, picture(kMask), 0, 0, 3, 3, RasterOp::And);
-    StretchBlt(s, 4, 0, -3, 3, picture(kFigure), 0, 0, 3, 3, RasterOp::Xor);
-    EXPECT_EQ(ascii(s), (Rows{
-                            "yyyry",
-                            "yygby",
-                            "ybrry",
-                        }));
+// The figure stretched into the box (x, y, w, h), as charges are laid.
+void stamp(Surface& s, int x, int y, int w, int h) {
+    StretchBlt(s, x, y, w, h, picture(kMask), 0, 0, 3, 3, RasterOp::And);
+    StretchBlt(s, x, y, w, h, picture(kFigure), 0, 0, 3, 3, RasterOp::Xor);
 }
 
-TEST(Stamp, StretchedStampMapsMaskAndPictureToTheSamePixels) {
+TEST(Stamp, StretchedOrMirroredStampMapsMaskAndPictureToTheSamePixels) {
+    Surface mirrored(5, 3, 0x00FFFF);
+    stamp(mirrored, 4, 0, -3, 3);  // the box is 4-3 .. 3, the source's left column on x = 3
+    EXPECT_EQ(ascii(mirrored), (Rows{"yyyry", "yygby", "ybrry"}));
     Surface s(7, 6, 0x00FFFF);
-    StretchBlt(s, 0, 0, 6, 6, picture(kMask), 0, 0, 3, 3, RasterOp::And);
-    StretchBlt(s, 0, 0, 6, 6, picture(kFigure), 0, 0, 3, 3, RasterOp::Xor);
-    EXPECT_EQ(ascii(s), (Rows{
-                            "rryyyyy",
-                            "rryyyyy",
-                            "bbggyyy",
-                            "bbggyyy",
-                            "rrrrbby",
-                            "rrrrbby",
-                        }));
+    stamp(s, 0, 0, 6, 6);
+    EXPECT_EQ(ascii(s), (Rows{"rryyyyy", "rryyyyy", "bbggyyy", "bbggyyy", "rrrrbby", "rrrrbby"}));
     // Shrunk and mirrored with uneven ratios, the two steps still agree: no
     // pixel of the figure's black frame may appear.
     Surface t(9, 9, 0x00FFFF);
-    StretchBlt(t, 7, 1, -5, 7, picture(kMask), 0, 0, 3, 3, RasterOp::And);
-    StretchBlt(t, 7, 1, -5, 7, picture(kFigure), 0, 0, 3, 3, RasterOp::Xor);
+    stamp(t, 7, 1, -5, 7);
     for (int y = 0; y < 9; ++y)
         for (int x = 0; x < 9; ++x) ASSERT_NE(t.pixel(x, y), kBlack) << x << "," << y;
 }

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <deque>
 #include <random>
+#include <string>
+#include <utility>
 
 #include "platform/ascii_picture.h"
 #include "platform/surface.h"
@@ -17,39 +21,15 @@ const Brush kRed = Brush::solid(0x0000FF);
 // A one-pixel diagonal line only separates regions for a 4-connected fill; an
 // 8-connected one would slip between its pixels and fill the other side.
 TEST(Flood, FourConnectedFillDoesNotLeakThroughADiagonalLine) {
-    Surface s = picture({
-        "....#",
-        "...#.",
-        "..#..",
-        ".#...",
-        "#....",
-    });
+    Surface s = picture({"....#", "...#.", "..#..", ".#...", "#...."});
     s.floodSurface(0, 0, kRed);
-    EXPECT_EQ(ascii(s), (Rows{
-                            "rrrr#",
-                            "rrr#.",
-                            "rr#..",
-                            "r#...",
-                            "#....",
-                        }));
+    EXPECT_EQ(ascii(s), (Rows{"rrrr#", "rrr#.", "rr#..", "r#...", "#...."}));
     s.floodBorder(4, 4, kBlack, Brush::solid(0x00FF00));
-    EXPECT_EQ(ascii(s), (Rows{
-                            "rrrr#",
-                            "rrr#g",
-                            "rr#gg",
-                            "r#ggg",
-                            "#gggg",
-                        }));
+    EXPECT_EQ(ascii(s), (Rows{"rrrr#", "rrr#g", "rr#gg", "r#ggg", "#gggg"}));
 }
 
 TEST(Flood, SurfaceModeTakesOnlyTheSeedColourBorderModeTakesAllButTheBorder) {
-    const Surface start = picture({
-        "..b..",
-        ".###.",
-        ".#r#.",
-        ".###.",
-        ".....",
-    });
+    const Surface start = picture({"..b..", ".###.", ".#r#.", ".###.", "....."});
     Surface s = start;
     s.floodSurface(0, 0, Brush::solid(0x00FF00));
     EXPECT_EQ(ascii(s), (Rows{"ggbgg", "g###g", "g#r#g", "g###g", "ggggg"}));
@@ -86,11 +66,14 @@ TEST(Flood, HatchOverTheSameColourCoversExactlyTheRegion) {
     EXPECT_EQ(ascii(s), ascii(expected));
 }
 
-// Plain breadth-first 4-connected fill, the reference for the scanline one.
-Surface referenceFlood(Surface s, int sx, int sy, bool surfaceMode, Colour key, Colour paint) {
+// Plain breadth-first 4-connected fill, the reference for the fast one: the
+// region is found pixel by pixel, then each pixel is painted on its own at its
+// own place, so a brush's phase can only come from the surface's (0,0).
+Surface referenceFlood(Surface s, int sx, int sy, bool surfaceMode, Colour border,
+                       const Brush& brush) {
     if (!s.contains(sx, sy)) return s;
     const Colour target = s.pixel(sx, sy);
-    auto inRegion = [&](Colour p) { return surfaceMode ? p == target : p != key; };
+    auto inRegion = [&](Colour p) { return surfaceMode ? p == target : p != border; };
     if (!inRegion(target)) return s;
     std::vector<char> seen(std::size_t(s.width()) * s.height(), 0);
     std::deque<std::pair<int, int>> queue{{sx, sy}};
@@ -109,33 +92,180 @@ Surface referenceFlood(Surface s, int sx, int sy, bool surfaceMode, Colour key, 
             queue.push_back({nx[i], ny[i]});
         }
     }
-    for (auto [x, y] : region) s.setPixel(x, y, paint);
+    for (auto [x, y] : region) s.fillRect(x, y, x + 1, y + 1, brush);
     return s;
 }
 
-TEST(Flood, ScanlineFillMatchesAPlainFillOnRandomPictures) {
-    std::mt19937 random(2024);
-    const Colour palette[] = {kWhite, kBlack, 0x0000FF};
-    for (int round = 0; round < 400; ++round) {
-        const int w = 1 + int(random() % 40), h = 1 + int(random() % 30);
+// Random pictures and floods in a few colours, so that the fill colour often
+// equals the target or the border (the search must never see its own paint).
+class RandomFloods {
+  public:
+    explicit RandomFloods(unsigned seed) : random_(seed) {}
+
+    int below(int n) { return int(random_() % unsigned(n)); }
+    Colour colour() { return kPalette[below(4)]; }
+
+    // Noise with lines and box outlines across it: long runs, holes the search
+    // has to go round, single pixels walled in.
+    Surface picture(int w, int h) {
         Surface s(w, h);
-        const int density = int(random() % 60);
+        const int density = below(70);
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x)
-                if (int(random() % 100) < density) s.setPixel(x, y, palette[1 + random() % 2]);
-        const int sx = int(random() % w), sy = int(random() % h);
-        const bool surfaceMode = round % 2 == 0;
-        // Painting in a colour of the picture checks that the search never
-        // sees its own paint.
-        const Colour paint = palette[random() % 3];
-        Surface fast = s;
-        if (surfaceMode)
-            fast.floodSurface(sx, sy, Brush::solid(paint));
-        else
-            fast.floodBorder(sx, sy, kBlack, Brush::solid(paint));
-        ASSERT_EQ(fast, referenceFlood(s, sx, sy, surfaceMode, kBlack, paint))
-            << "round " << round << " seed " << sx << "," << sy;
+                if (below(100) < density) s.setPixel(x, y, colour());
+        for (int k = below(6); k > 0; --k) {
+            const int x0 = below(w), y0 = below(h), x1 = below(w + 1), y1 = below(h + 1);
+            if (below(2))
+                s.line(x0, y0, x1, y1, colour());
+            else
+                s.rectangle(std::min(x0, x1), std::min(y0, y1), std::max(x0, x1) + 1,
+                            std::max(y0, y1) + 1, colour(), Brush::hollow());
+        }
+        return s;
     }
+
+    // Every kind of brush, hatches in every style.
+    Brush brush() {
+        switch (below(4)) {
+            case 0:
+                return Brush::solid(colour());
+            case 1:
+                return Brush::hollow();
+            case 2:
+                return Brush::hatched(HatchStyle(below(6)), colour());
+            default: {
+                std::array<Colour, 64> cells;
+                for (Colour& c : cells) c = colour();
+                return Brush::patterned(cells);
+            }
+        }
+    }
+
+    // A quarter of the seeds on an edge or a corner, a few just outside.
+    std::pair<int, int> seed(int w, int h) {
+        int x = below(w), y = below(h);
+        switch (below(12)) {
+            case 0:
+                x = below(2) ? 0 : w - 1;
+                break;
+            case 1:
+                y = below(2) ? 0 : h - 1;
+                break;
+            case 2:
+                x = below(2) ? 0 : w - 1;
+                y = below(2) ? 0 : h - 1;
+                break;
+            case 3:
+                if (below(4) == 0) x = below(2) ? -1 : w;
+                break;
+        }
+        return {x, y};
+    }
+
+  private:
+    static constexpr Colour kPalette[4] = {kWhite, kBlack, 0x0000FF, 0x00FF00};
+    std::mt19937 random_;
+};
+
+struct FloodCall {
+    int x, y;
+    bool surfaceMode;
+    Colour border;
+    Brush brush;
+
+    void apply(Surface& s) const {
+        if (surfaceMode)
+            s.floodSurface(x, y, brush);
+        else
+            s.floodBorder(x, y, border, brush);
+    }
+    Surface reference(const Surface& s) const {
+        return referenceFlood(s, x, y, surfaceMode, border, brush);
+    }
+};
+
+FloodCall randomCall(RandomFloods& r, const Surface& s) {
+    const auto [x, y] = r.seed(s.width(), s.height());
+    return {x, y, r.below(2) == 0, r.colour(), r.brush()};
+}
+
+std::string describe(const FloodCall& c, const Surface& s) {
+    return std::to_string(s.width()) + "x" + std::to_string(s.height()) + " seed " +
+           std::to_string(c.x) + "," + std::to_string(c.y) +
+           (c.surfaceMode ? " surface" : " border") + " brush " + std::to_string(int(c.brush.kind));
+}
+
+TEST(Flood, MatchesAPlainFloodOnRandomPicturesInBothModesWithEveryBrush) {
+    RandomFloods r(2024);
+    for (int round = 0; round < 1500; ++round) {
+        const Surface s = r.picture(1 + r.below(40), 1 + r.below(30));
+        const FloodCall call = randomCall(r, s);
+        Surface fast = s;
+        call.apply(fast);
+        ASSERT_EQ(fast, call.reference(s)) << "round " << round << ": " << describe(call, s);
+    }
+}
+
+// Hundreds of floods on the same surfaces, their sizes changing between calls:
+// nothing one search leaves behind may change what the next one finds.
+TEST(Flood, RepeatedFloodsOnTheSameSurfacesStayExact) {
+    RandomFloods r(77);
+    Surface small = r.picture(23, 17), large = r.picture(61, 44), tall = r.picture(3, 90);
+    Surface* surfaces[] = {&small, &large, &tall};
+    for (int round = 0; round < 1200; ++round) {
+        Surface& s = *surfaces[round % 7 == 0 ? 1 + round % 2 : 0];
+        if (round % 97 == 0) s = r.picture(s.width(), s.height());
+        const FloodCall call = randomCall(r, s);
+        const Surface expected = call.reference(s);
+        call.apply(s);
+        ASSERT_EQ(s, expected) << "round " << round << ": " << describe(call, s);
+    }
+}
+
+// One region left alone while the other side of a wall is flooded again and
+// again, from once to hundreds of times: whatever the searches in between kept,
+// the region's next flood still takes all of it.
+TEST(Flood, ARegionLeftAloneForManyFloodsStillFillsWhole) {
+    Surface s = picture({
+        "...#...",
+        "...#...",
+        "...#...",
+    });
+    const Brush colours[2] = {kRed, Brush::solid(0x00FF00)};
+    for (int between = 1; between <= 300; ++between) {
+        s.floodSurface(0, 2, colours[between % 2]);
+        for (int k = 0; k < between; ++k) s.floodSurface(6, k % 3, colours[k % 2]);
+        const Surface expected = referenceFlood(s, 0, 2, true, kBlack, colours[1 - between % 2]);
+        s.floodSurface(0, 2, colours[1 - between % 2]);
+        ASSERT_EQ(s, expected) << between << " floods between";
+    }
+}
+
+// Walled-in single pixels at the corners and in the middle of an edge.
+TEST(Flood, OnePixelRegionsOnCornersAndEdges) {
+    const Surface start = picture({
+        "r#.#r",
+        "##.##",
+        "b#.#.",
+        "##.##",
+        "r#.#r",
+    });
+    const std::pair<int, int> seeds[] = {{0, 0}, {4, 0}, {0, 2}, {0, 4}, {4, 4}};
+    for (auto [x, y] : seeds) {
+        Surface s = start;
+        s.floodSurface(x, y, Brush::solid(0x00FFFF));
+        Surface t = start;
+        t.floodBorder(x, y, kBlack, Brush::solid(0x00FFFF));
+        Surface expected = start;
+        expected.setPixel(x, y, 0x00FFFF);
+        EXPECT_EQ(s, expected) << x << "," << y;
+        EXPECT_EQ(t, expected) << x << "," << y;
+    }
+    Surface s = start;
+    s.floodBorder(4, 2, kBlack, Brush::solid(0x00FFFF));  // the white pixel on the right edge
+    EXPECT_EQ(ascii(s)[2], "b#.#y");
+    s.floodSurface(2, 4, Brush::solid(0x00FF00));  // the column from the bottom edge
+    EXPECT_EQ(ascii(s), (Rows{"r#g#r", "##g##", "b#g#y", "##g##", "r#g#r"}));
 }
 
 // A long serpentine corridor: a recursive fill would need one frame per pixel.

@@ -1,29 +1,25 @@
+#include "platform/picture_file.h"
+
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QBuffer>
 #include <QImageWriter>
-#include <filesystem>
-#include <map>
 #include <random>
 
 #include "platform/ascii_picture.h"
-#include "platform/picture_file.h"
 #include "platform/qimage_bridge.h"
 #include "platform/record_file.h"
+#include "support/charge_pictures.h"
+#include "support/scratch_folder.h"
 
 namespace tess {
 namespace {
 
-namespace fs = std::filesystem;
-using Bytes = std::vector<std::uint8_t>;
+using testing::Bytes;
+using PictureFile = testing::ScratchFolder;
 
 Surface sample() {
-    return testing::picture({
-        "rgbyk.#",
-        "#.kybgr",
-        "rrrrrrr",
-    });
+    return testing::picture({"rgbyk.#", "#.kybgr", "rrrrrrr"});
 }
 
 Bytes encoded(const QImage& image, const char* format) {
@@ -35,65 +31,11 @@ Bytes encoded(const QImage& image, const char* format) {
     return Bytes(data.begin(), data.end());
 }
 
-// Qt reads gif but does not write it: a small four-colour gif made by hand. A
-// clear code after every second pixel keeps the codes at three bits.
-Bytes handMadeGif(const std::vector<std::string>& rows, const std::map<char, QRgb>& palette) {
-    const int w = int(rows[0].size()), h = int(rows.size());
-    Bytes out = {'G', 'I', 'F', '8', '9', 'a', std::uint8_t(w), 0, std::uint8_t(h), 0, 0x81, 0, 0};
-    std::map<char, int> index;
-    for (const auto& [ch, colour] : palette) {
-        index[ch] = int(index.size());
-        out.insert(out.end(), {std::uint8_t(qRed(colour)), std::uint8_t(qGreen(colour)),
-                               std::uint8_t(qBlue(colour))});
-    }
-    out.resize(13 + 12, 0);
-    out.insert(out.end(), {0x2C, 0, 0, 0, 0, std::uint8_t(w), 0, std::uint8_t(h), 0, 0, 2});
-    Bytes codes;
-    std::uint32_t bits = 0;
-    int count = 0;
-    auto put = [&](int code) {
-        bits |= std::uint32_t(code) << count;
-        count += 3;
-        while (count >= 8) {
-            codes.push_back(std::uint8_t(bits));
-            bits >>= 8;
-            count -= 8;
-        }
-    };
-    int n = 0;
-    for (const auto& row : rows)
-        for (char c : row) {
-            if (n++ % 2 == 0) put(4);
-            put(index.at(c));
-        }
-    put(5);
-    if (count > 0) codes.push_back(std::uint8_t(bits));
-    for (std::size_t i = 0; i < codes.size(); i += 255) {
-        const std::size_t len = std::min<std::size_t>(255, codes.size() - i);
-        out.push_back(std::uint8_t(len));
-        out.insert(out.end(), codes.begin() + i, codes.begin() + i + len);
-    }
-    out.insert(out.end(), {0, 0x3B});
-    return out;
+// Qt reads gif but does not write it: the shared hand-made writer's bytes.
+Bytes gifBytes(const Surface& s) {
+    testing::PictureFolder folder;
+    return *readFileBytes(folder.writeGif("picture.gif", s));
 }
-
-class PictureFile : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("tessaline-picture-" + std::to_string(::getpid()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-    std::string file(const std::string& name) const { return (folder_ / name).string(); }
-    std::string write(const std::string& name, const Bytes& bytes) const {
-        EXPECT_EQ(writeFileAtomically(file(name), bytes), "");
-        return file(name);
-    }
-    fs::path folder_;
-};
 
 TEST(QImageBridge, RedAndBlueSwapAtTheBoundaryOnly) {
     const QImage image = toQImage(testing::picture({"rb"}));
@@ -129,15 +71,12 @@ TEST_F(PictureFile, SavedBitmapsAre24BitAndReadBackExactly) {
 }
 
 TEST_F(PictureFile, GifAndJpegAreRecognisedByContentNotByName) {
-    const std::vector<std::string> rows = {"rgb#", "##rr", "bbgr"};
-    const Bytes gif = handMadeGif(
-        rows, {{'r', qRgb(255, 0, 0)}, {'g', qRgb(0, 255, 0)}, {'b', qRgb(0, 0, 255)}, {'#', 0}});
-    const auto loaded = loadPicture(write("charge.bmp", gif));
+    const auto loaded = loadPicture(put("charge.bmp", gifBytes(sample())));
     ASSERT_TRUE(loaded.has_value());
-    EXPECT_EQ(*loaded, testing::picture(rows));
+    EXPECT_EQ(*loaded, sample());
     const Bytes jpg = encoded(toQImage(Surface(16, 16, 0x0000FF)), "jpeg");
     ASSERT_FALSE(jpg.empty()) << "the jpeg plugin is missing";
-    const auto red = loadPicture(write("charge.gif", jpg));
+    const auto red = loadPicture(put("charge.gif", jpg));
     ASSERT_TRUE(red.has_value());
     EXPECT_EQ(red->width(), 16);
     EXPECT_NEAR(redOf(red->pixel(8, 8)), 255, 8);
@@ -147,12 +86,12 @@ TEST_F(PictureFile, GifAndJpegAreRecognisedByContentNotByName) {
 TEST_F(PictureFile, WhatIsNotABmpGifOrJpgGivesNothing) {
     EXPECT_FALSE(loadPicture(file("absent.bmp")).has_value());
     EXPECT_FALSE(loadPicture(folder_.string()).has_value());
-    EXPECT_FALSE(loadPicture(write("empty.bmp", {})).has_value());
+    EXPECT_FALSE(loadPicture(put("empty.bmp", {})).has_value());
     EXPECT_FALSE(
-        loadPicture(write("notes.bmp", Bytes{'B', 'o', 'n', 'j', 'o', 'u', 'r'})).has_value());
+        loadPicture(put("notes.bmp", Bytes{'B', 'o', 'n', 'j', 'o', 'u', 'r'})).has_value());
     const Bytes png = encoded(toQImage(sample()), "png");
     ASSERT_FALSE(png.empty());
-    EXPECT_FALSE(loadPicture(write("charge.png", png)).has_value());
+    EXPECT_FALSE(loadPicture(put("charge.png", png)).has_value());
 }
 
 // Damaged pictures (cut short, bytes changed, forged sizes) must neither crash
@@ -161,24 +100,21 @@ TEST_F(PictureFile, DamagedPicturesNeverCrash) {
     Surface big(40, 30);
     big.line(0, 0, 40, 30, 0x0000FF);
     const QImage image = toQImage(big);
-    std::vector<Bytes> samples = {
-        encoded(image.convertToFormat(QImage::Format_RGB888), "bmp"),
-        handMadeGif({"rgb#rgb#rgb#", "#brg#brg#brg", "rrrrrrrrrrrr"},
-                    {{'r', qRgb(255, 0, 0)}, {'g', 0}, {'b', qRgb(0, 0, 255)}, {'#', 0}}),
-        encoded(image, "jpeg")};
+    std::vector<Bytes> samples = {encoded(image.convertToFormat(QImage::Format_RGB888), "bmp"),
+                                  gifBytes(big), encoded(image, "jpeg")};
     std::mt19937 random(99);
     int round = 0;
     for (const Bytes& good : samples) {
         if (good.empty()) continue;
         for (std::size_t cut = 0; cut < good.size(); cut += 1 + good.size() / 40) {
             Bytes bad(good.begin(), good.begin() + cut);
-            loadPicture(write("cut" + std::to_string(round++), bad));
+            loadPicture(put("cut" + std::to_string(round++), bad));
         }
         for (int i = 0; i < 60; ++i) {
             Bytes bad = good;
             for (int k = 0; k < 4; ++k)
                 bad[random() % std::min<std::size_t>(bad.size(), 64)] = random();
-            const auto loaded = loadPicture(write("bad" + std::to_string(round++), bad));
+            const auto loaded = loadPicture(put("bad" + std::to_string(round++), bad));
             if (loaded) {
                 EXPECT_LE(qint64(loaded->width()) * loaded->height(), 40'000'000);
             }
@@ -187,7 +123,7 @@ TEST_F(PictureFile, DamagedPicturesNeverCrash) {
     // A bitmap header claiming 60000 x 60000 pixels.
     Bytes forged = samples[0];
     forged[18] = 0x60, forged[19] = 0xEA, forged[22] = 0x60, forged[23] = 0xEA;
-    EXPECT_FALSE(loadPicture(write("forged.bmp", forged)).has_value());
+    EXPECT_FALSE(loadPicture(put("forged.bmp", forged)).has_value());
 }
 
 }  // namespace

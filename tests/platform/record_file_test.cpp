@@ -1,17 +1,14 @@
+#include "platform/record_file.h"
+
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
-#include <filesystem>
-#include <fstream>
-
-#include "platform/record_file.h"
+#include "support/scratch_folder.h"
 
 namespace tess {
 namespace {
 
 namespace fs = std::filesystem;
-using Bytes = std::vector<std::uint8_t>;
+using testing::Bytes;
 
 // Bytes [from, from + n) of a stream, to compare layouts at a glance.
 Bytes slice(const Bytes& b, std::size_t from, std::size_t n) {
@@ -100,55 +97,34 @@ TEST(ByteStream, ValuesAreLittleEndianWithoutPadding) {
     EXPECT_EQ(r.remaining(), 0u);
 }
 
-class FileTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("tessaline-record-" + std::to_string(::getpid()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override {
-        fs::permissions(folder_, fs::perms::owner_all);
-        fs::remove_all(folder_);
-    }
-    fs::path folder_;
-};
+using FileTest = testing::ScratchFolder;
 
-TEST_F(FileTest, WrittenFilesReadBackAndReplaceTheOldOneWhole) {
-    const std::string path = (folder_ / "Lion.bls").string();
-    ASSERT_EQ(writeFileAtomically(path, Bytes(1000, 1)), "");
-    ASSERT_EQ(writeFileAtomically(path, Bytes{1, 2, 3}), "");
-    EXPECT_EQ(readFileBytes(path), (Bytes{1, 2, 3}));  // no old tail behind
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
+// A replace is all or nothing: the file is whole, old or new, and no
+// temporary is left whatever stands in the way.
+TEST_F(FileTest, WritesReplaceTheFileWholeOrNotAtAll) {
+    const std::string path = file("Lion.bls");
     ASSERT_EQ(writeFileAtomically(path, Bytes{}), "");
     EXPECT_EQ(readFileBytes(path), Bytes{});
-}
+    ASSERT_EQ(writeFileAtomically(path, Bytes(1000, 1)), "");
+    ASSERT_EQ(writeFileAtomically(path, Bytes{1, 2, 3}), "");
+    EXPECT_EQ(contents(), (std::map<std::string, Bytes>{{"Lion.bls", {1, 2, 3}}}));
 
-TEST_F(FileTest, AFailedReplaceLeavesNoTemporaryFileBehind) {
-    const fs::path taken = folder_ / "Lion.bls";  // a folder where the file should go
-    fs::create_directories(taken / "inside");
-    EXPECT_NE(writeFileAtomically(taken.string(), Bytes{1}), "");
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
-    EXPECT_NE(writeFileAtomically((folder_ / "missing" / "x.bls").string(), Bytes{1}), "");
-}
-
-TEST_F(FileTest, AFailedWriteLeavesTheOldFileAndNoLitter) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
-    const std::string path = (folder_ / "Lion.bls").string();
-    ASSERT_EQ(writeFileAtomically(path, Bytes{9, 9}), "");
-    fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_NE(writeFileAtomically(path, Bytes{1}), "");
-    fs::permissions(folder_, fs::perms::owner_all);
-    EXPECT_EQ(readFileBytes(path), (Bytes{9, 9}));
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
+    fs::create_directories(folder_ / "taken" / "inside");  // a folder where the file should go
+    EXPECT_NE(writeFileAtomically(file("taken"), Bytes{1}), "");
+    EXPECT_NE(writeFileAtomically(file("missing/x.bls"), Bytes{1}), "");
+    if (::geteuid() != 0) {  // root writes into read-only folders
+        fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
+        EXPECT_NE(writeFileAtomically(path, Bytes{9}), "");
+        fs::permissions(folder_, fs::perms::owner_all);
+    }
+    EXPECT_EQ(contents(),
+              (std::map<std::string, Bytes>{{"Lion.bls", {1, 2, 3}}, {"taken", {'d', 'i', 'r'}}}));
 }
 
 TEST_F(FileTest, ReadingRefusesMissingFoldersAndOversizedFiles) {
-    EXPECT_EQ(readFileBytes((folder_ / "absent").string()), std::nullopt);
+    EXPECT_EQ(readFileBytes(file("absent")), std::nullopt);
     EXPECT_EQ(readFileBytes(folder_.string()), std::nullopt);
-    const std::string path = (folder_ / "big").string();
+    const std::string path = file("big");
     ASSERT_EQ(writeFileAtomically(path, Bytes(5000, 7)), "");
     EXPECT_EQ(readFileBytes(path, 4999), std::nullopt);
     EXPECT_EQ(readFileBytes(path, 5000)->size(), 5000u);

@@ -2,49 +2,17 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
-#include <map>
-
-#include "platform/record_file.h"
+#include "support/scratch_folder.h"
 
 namespace tess {
 namespace {
 
 namespace fs = std::filesystem;
-using Bytes = std::vector<std::uint8_t>;
+using testing::Bytes;
+using StagedFilesTest = testing::ScratchFolder;
 
 constexpr const char* kSuffix = ".~provisoire";
-
-class StagedFilesTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("tessaline-staged-" + std::to_string(::getpid()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
-    std::string file(const std::string& name) const { return (folder_ / name).string(); }
-    void put(const std::string& name, const Bytes& bytes) const {
-        std::ofstream(file(name), std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    }
-    // Every entry of the folder with its content; folders show as such.
-    std::map<std::string, Bytes> contents() const {
-        std::map<std::string, Bytes> all;
-        for (const auto& entry : fs::directory_iterator(folder_))
-            all[entry.path().filename().string()] =
-                entry.is_directory() ? Bytes{'d', 'i', 'r'} : *readFileBytes(entry.path());
-        return all;
-    }
-
-    fs::path folder_;
-};
 
 // A set of old files and the new content each should get.
 const std::vector<std::pair<std::string, Bytes>> kNewFiles = {{"armes.blz", Bytes(3000, 1)},
@@ -60,7 +28,7 @@ TEST_F(StagedFilesTest, CommitPutsEveryFileInPlaceAndLeavesNoTemporary) {
     StagedFiles staged(kSuffix);
     for (const auto& [name, bytes] : kNewFiles) ASSERT_EQ(staged.add(file(name), bytes), "");
     EXPECT_EQ(staged.size(), kNewFiles.size());
-    EXPECT_EQ(readFileBytes(file("armes.bls")), Bytes{8});  // nothing replaced before commit
+    EXPECT_EQ(read("armes.bls"), Bytes{8});  // nothing replaced before commit
     ASSERT_EQ(staged.commit(), "");
     EXPECT_EQ(staged.size(), 0u);
 
@@ -108,12 +76,12 @@ TEST_F(StagedFilesTest, AFailedRenameStopsInOrderAndDropsTheRest) {
     fs::create_directories(folder_ / "armesPx1.hpc" / "contenu");
     EXPECT_NE(staged.commit(), "");
 
-    const auto after = contents();
-    EXPECT_EQ(after.size(), kNewFiles.size());  // no temporary left
-    EXPECT_EQ(after.at("armes.blz"), kNewFiles[0].second);
-    EXPECT_EQ(after.at("armes.blx"), kNewFiles[1].second);
-    EXPECT_EQ(after.at("armesPx1.mpc"), Bytes{7});
-    EXPECT_EQ(after.at("armes.bls"), Bytes{7});  // the last file still the old one
+    EXPECT_EQ(contents(), (std::map<std::string, Bytes>{// the last two still the old ones
+                                                        {"armes.blz", kNewFiles[0].second},
+                                                        {"armes.blx", kNewFiles[1].second},
+                                                        {"armesPx1.hpc", {'d', 'i', 'r'}},
+                                                        {"armesPx1.mpc", {7}},
+                                                        {"armes.bls", {7}}}));
 }
 
 TEST_F(StagedFilesTest, LeftoversOfAnInterruptedSaveAreReplacedAndLinksNotFollowed) {

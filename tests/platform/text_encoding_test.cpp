@@ -25,11 +25,9 @@ TEST(Windows1252, EveryByteReadsBackToItself) {
 }
 
 TEST(Windows1252, CharactersItCannotHoldAreRefused) {
-    EXPECT_FALSE(utf8ToWindows1252("Lion ♌").has_value());
-    EXPECT_FALSE(utf8ToWindows1252("Łódź").has_value());
-    EXPECT_FALSE(utf8ToWindows1252("\xC2\x80").has_value());  // U+0080: no byte of its own
-    EXPECT_FALSE(utf8ToWindows1252("caf\xC3").has_value());   // cut in the middle
-    EXPECT_FALSE(utf8ToWindows1252("\xC0\xAF").has_value());  // overlong
+    // U+0080 has no byte of its own; then a character cut in the middle, an overlong one.
+    for (const char* text : {"Lion ♌", "Łódź", "\xC2\x80", "caf\xC3", "\xC0\xAF"})
+        EXPECT_FALSE(utf8ToWindows1252(text).has_value()) << text;
     EXPECT_FALSE(fitsWindows1252("😀"));
     EXPECT_TRUE(fitsWindows1252("Ÿ œ Š ž ‰ ™"));
     EXPECT_EQ(utf8ToWindows1252(""), std::string());

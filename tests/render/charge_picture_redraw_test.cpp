@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "model/charge_placing.h"
 #include "model/image_bank.h"
 #include "model/placed_charges.h"
@@ -11,6 +13,7 @@ namespace tess {
 namespace {
 
 using testing::picture;
+using Point = std::tuple<int, int, Colour>;
 
 // Pictures written to files by the test, imported through the overlay as the
 // window does, and drawn by whole redraws.
@@ -45,15 +48,11 @@ TEST_F(ChargePictureRedraw, BmpChargeIsStampedTransparentlyAndStretched) {
     c.Width = 18;  // three times the picture
     c.Height = 12;
     redraw();
-    const Surface& p = r.Picture1;
-    EXPECT_EQ(p.pixel(100, 100), tincture(kAzur));  // white is transparent
-    EXPECT_EQ(p.pixel(102, 111), tincture(kAzur));
-    EXPECT_EQ(p.pixel(103, 100), kBlack);
-    EXPECT_EQ(p.pixel(105, 111), kBlack);
-    EXPECT_EQ(p.pixel(106, 100), tincture(kGueules));
-    EXPECT_EQ(p.pixel(117, 108), tincture(kGueules));
-    EXPECT_EQ(p.pixel(118, 100), tincture(kAzur));
-    EXPECT_EQ(p.pixel(110, 110), tincture(kAzur));
+    const Colour azur = tincture(kAzur), red = tincture(kGueules);  // white is transparent
+    const Point points[] = {{100, 100, azur},   {102, 111, azur}, {103, 100, kBlack},
+                            {105, 111, kBlack}, {106, 100, red},  {117, 108, red},
+                            {118, 100, azur},   {110, 110, azur}};
+    for (auto [x, y, want] : points) EXPECT_EQ(r.Picture1.pixel(x, y), want) << x << "," << y;
     EXPECT_EQ(ChargeAtPoint(ws, 105, 105), n);
 }
 
@@ -61,13 +60,10 @@ TEST_F(ChargePictureRedraw, GifChargeIsMirrored) {
     const int n = place(folder.writeGif("Drapeau.gif", flag()), 100, 100);
     ws.CurrentBlazon.Charges[n].Mirrored = kTrue;
     redraw();
-    const Surface& p = r.Picture1;
-    EXPECT_EQ(p.pixel(105, 100), tincture(kAzur));
-    EXPECT_EQ(p.pixel(104, 100), kBlack);
-    EXPECT_EQ(p.pixel(104, 103), kBlack);
-    EXPECT_EQ(p.pixel(100, 100), tincture(kGueules));
-    EXPECT_EQ(p.pixel(103, 102), tincture(kGueules));
-    EXPECT_EQ(p.pixel(100, 103), tincture(kAzur));
+    const Colour azur = tincture(kAzur), red = tincture(kGueules);
+    const Point points[] = {{105, 100, azur}, {104, 100, kBlack}, {104, 103, kBlack},
+                            {100, 100, red},  {103, 102, red},    {100, 103, azur}};
+    for (auto [x, y, want] : points) EXPECT_EQ(r.Picture1.pixel(x, y), want) << x << "," << y;
 }
 
 TEST_F(ChargePictureRedraw, RecolouredInEveryTinctureIncludingSable) {

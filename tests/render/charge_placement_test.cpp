@@ -8,6 +8,7 @@
 #include "render/charge_steps.h"
 #include "render/key_colours.h"
 #include "render/renderer.h"
+#include "support/placed_charge.h"
 
 namespace tess {
 namespace {
@@ -48,16 +49,14 @@ TEST_F(Placement, CentreOnAPartitionLineIsIgnored) {
     EXPECT_EQ(sample(100, 100, 30, 30), 1);
 }
 
-TEST_F(Placement, PartlyOnTheFirstOrderPieceIsTenPlusThePart) {
+TEST_F(Placement, PartlyOnTheFirstOrderPieceIsTenPlusThePartWhollyOnItSeven) {
     maps.pale(140, 180);
     EXPECT_EQ(sample(100, 100, 50, 30), 11);
     EXPECT_EQ(sample(145, 100, 30, 30), 7);  // all five points on the piece
     EXPECT_EQ(sample(50, 100, 30, 30), 1);
-}
-
-TEST_F(Placement, OnThePieceExceptPointsOffTheMapIsStillOnThePiece) {
+    // On the piece but for points off the map: top-left found by walking in
+    // from the left, right-hand points on the piece.
     maps.pale(0, 60);
-    // Top-left found by walking in from the left; right-hand points on the piece.
     EXPECT_EQ(sample(-30, 100, 60, 30), 7);
 }
 
@@ -85,7 +84,7 @@ TEST_F(Placement, BrochantNeedsNoSampleAndWarnsOfNothing) {
     EXPECT_EQ(ws.Warnings.count(), 0);
 }
 
-TEST_F(Placement, WalkIntoTheCanvasCountsTheCornerAsOff) {
+TEST_F(Placement, PointsOffTheCanvasWarnFromThreeOn) {
     // Top-left and bottom-left off: two points, no warning.
     EXPECT_EQ(sample(-30, 100, 100, 30), 1);
     EXPECT_EQ(ws.Warnings.count(), 0);
@@ -95,11 +94,9 @@ TEST_F(Placement, WalkIntoTheCanvasCountsTheCornerAsOff) {
     ASSERT_EQ(ws.Warnings.count(), 1);
     EXPECT_EQ(ws.Warnings.Entries[1].Kind, 7);
     EXPECT_EQ(ws.Warnings.Entries[1].Item, 6);
-}
-
-TEST_F(Placement, WhollyOffTheCanvasIsNowhere) {
+    // Wholly off the canvas: nowhere.
     EXPECT_EQ(sample(300, 100, 30, 30, 2), 0);
-    EXPECT_EQ(ws.Warnings.count(), 1);
+    EXPECT_EQ(ws.Warnings.count(), 2);
 }
 
 TEST(PlacementCodes, LayersAndLists) {
@@ -221,14 +218,7 @@ TEST(ClassifyChargesStep, LaysBothPiecesZonesOnTheirMaps) {
     b.Ordinary1.Type = 2;  // a pale
     r->Ordinary1 = pieceSurfaces(kBigWidth, kBigHeight, kBigMargin, 100, 0, 160, 340, kZone7);
     ws.Bank[1].InUse = kTrue;
-    auto place = [&](int n, int x, int y) {
-        ChargeRecord& c = b.Charges[n];
-        c.InUse = kTrue;
-        c.ImageIndex = 1;
-        c.X = Integer(x);
-        c.Y = Integer(y);
-        c.Width = c.Height = 30;
-    };
+    auto place = [&](int n, int x, int y) { testing::placeCharge(b, n, 1, x, y, 30, 30); };
     place(1, 20, 280);   // on the champagne
     place(2, 115, 100);  // on the pale
     place(3, 20, 100);   // in the field

@@ -4,12 +4,15 @@
 #include "model/workspace.h"
 #include "platform/ascii_picture.h"
 #include "render/charge_recolouring.h"
+#include "render/charge_redraw_fixture.h"
 #include "render/charge_surfaces.h"
 
 namespace tess {
 namespace {
 
 using testing::ascii;
+using testing::bankMask;
+using testing::bankPicture;
 using testing::picture;
 
 // A Gueules figure ('r') with a black outline ('#'), two pieces apart: the
@@ -20,21 +23,6 @@ const std::vector<std::string> kFigure = {
     "#rr#.r#",  //
     "####.##",
 };
-
-Surface bankPicture(const std::vector<std::string>& figure) {
-    std::vector<std::string> rows = figure;
-    for (auto& row : rows)
-        for (char& c : row)
-            if (c == '.') c = '#';
-    return picture(rows);
-}
-
-Surface bankMask(const std::vector<std::string>& figure) {
-    std::vector<std::string> rows = figure;
-    for (auto& row : rows)
-        for (char& c : row) c = c == '.' ? '.' : '#';
-    return picture(rows);
-}
 
 class Recolouring : public ::testing::Test {
   protected:
@@ -50,10 +38,7 @@ class Recolouring : public ::testing::Test {
         surfaces.setBankPicture(slot, bankPicture(figure), bankMask(figure));
     }
     void place(int n, int slot, int tincture) {
-        ChargeRecord& c = ws.CurrentBlazon.Charges[n];
-        c.InUse = kTrue;
-        c.ImageIndex = Integer(slot);
-        c.Tincture = tincture;
+        testing::placeCharge(ws.CurrentBlazon, n, slot, 0, 0, 0, 0).Tincture = tincture;
     }
     std::vector<std::string> working(int n) { return ascii(surfaces.workingPicture(n)); }
 
@@ -97,8 +82,9 @@ TEST_F(Recolouring, SableAndBlackTincturesRecolourToo) {
     EXPECT_EQ(working(3)[1], "#r#####");
 }
 
-TEST_F(Recolouring, EveryTinctureReachesTheRecolourableField) {
+TEST_F(Recolouring, EveryTinctureReachesTheRecolourableFieldInItsCurrentColour) {
     PrepareChargeLayers(ws, surfaces, 3);
+    ws.Tinctures[kAzur].Colour = 0x804020;
     for (int t = 1; t <= kTinctureCount; ++t) {
         RetintCharge(ws, surfaces, 3, t);
         const Surface& w = surfaces.workingPicture(3);
@@ -124,13 +110,6 @@ TEST_F(Recolouring, ReleasingOneChargeLeavesTheOthers) {
     EXPECT_TRUE(surfaces.workingPicture(3).empty());
     RetintCharge(ws, surfaces, 5, kSinople);
     EXPECT_EQ(surfaces.workingPicture(5).pixel(1, 1), 0x008000u);
-}
-
-TEST_F(Recolouring, RetintPaintsTheCurrentColour) {
-    PrepareChargeLayers(ws, surfaces, 3);
-    ws.Tinctures[kAzur].Colour = 0x804020;
-    RetintCharge(ws, surfaces, 3, kAzur);
-    EXPECT_EQ(surfaces.workingPicture(3).pixel(1, 1), 0x804020u);
 }
 
 TEST_F(Recolouring, PictureWithoutItsOwnColourKeepsItsColours) {

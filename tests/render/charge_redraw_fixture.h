@@ -13,8 +13,23 @@
 #include "render/key_colours.h"
 #include "render/redraw_shield.h"
 #include "render/renderer.h"
+#include "support/placed_charge.h"
 
 namespace tess::testing {
+
+// A bank picture drawn in ASCII, '.' the background: the figure on black, and
+// its mask (figure black on white).
+inline Surface bankPicture(std::vector<std::string> rows) {
+    for (auto& row : rows)
+        for (char& c : row)
+            if (c == '.') c = '#';
+    return picture(rows);
+}
+inline Surface bankMask(std::vector<std::string> rows) {
+    for (auto& row : rows)
+        for (char& c : row) c = c == '.' ? '.' : '#';
+    return picture(rows);
+}
 
 // A workspace with a blank document and a renderer ready to redraw, and a way
 // to put bank pictures and charges in without going through picture files.
@@ -29,28 +44,16 @@ class ChargeRedraw : public ::testing::Test {
     // Slot `slot` holds a picture drawn in ASCII: '.' is the background,
     // anything else figure; its own tincture is `own`.
     void addBankPicture(int slot, const std::vector<std::string>& figure, int own) {
-        std::vector<std::string> pic = figure, mask = figure;
-        for (auto& row : pic)
-            for (char& c : row)
-                if (c == '.') c = '#';
-        for (auto& row : mask)
-            for (char& c : row) c = c == '.' ? '.' : '#';
         ImageBankEntry& e = ws.Bank[slot];
         e.InUse = kTrue;
         e.OwnTincture = own;
         e.Width = Integer(figure[0].size());
         e.Height = Integer(figure.size());
-        r.Charges.setBankPicture(slot, picture(pic), picture(mask));
+        r.Charges.setBankPicture(slot, bankPicture(figure), bankMask(figure));
     }
 
     ChargeRecord& place(int n, int slot, int x, int y, int w, int h, int tincture) {
-        ChargeRecord& c = ws.CurrentBlazon.Charges[n];
-        c.InUse = kTrue;
-        c.ImageIndex = Integer(slot);
-        c.X = Integer(x);
-        c.Y = Integer(y);
-        c.Width = Integer(w);
-        c.Height = Integer(h);
+        ChargeRecord& c = placeCharge(ws.CurrentBlazon, n, slot, x, y, w, h);
         c.Tincture = tincture;
         return c;
     }

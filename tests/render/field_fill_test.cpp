@@ -22,7 +22,8 @@ class FieldFillTest : public RenderTest {
     }
 };
 
-TEST_F(FieldFillTest, ATinctureFillsExactlyItsPart) {
+TEST_F(FieldFillTest, ATinctureFillsExactlyItsPartInItsCurrentColour) {
+    ws->Tinctures[4].Colour = 0x603010;
     doc().Partition = 14;
     setPart(1, kClassColour, 4);
     setPart(2, kClassMetal, 1);
@@ -35,16 +36,10 @@ TEST_F(FieldFillTest, ATinctureFillsExactlyItsPart) {
                   10000);
     // The partition lines keep the line colour inside the shield.
     forEachPixel([&](int x, int y) {
-        if (insideShield(x, y) && r->Model.pixel(x, y) == kLineColour)
+        if (insideShield(x, y) && r->Model.pixel(x, y) == kLineColour) {
             ASSERT_EQ(r->Picture1.pixel(x, y), kLineColour) << x << "," << y;
+        }
     });
-}
-
-TEST_F(FieldFillTest, PartsArePaintedInTheCurrentColourOfTheirTincture) {
-    ws->Tinctures[4].Colour = 0x603010;
-    setPart(1, kClassColour, 4);
-    redraw();
-    EXPECT_EQ(r->Picture1.pixel(132, 170), 0x603010u);
 }
 
 TEST_F(FieldFillTest, AFurPartShowsTheFurPicturePixelForPixel) {
@@ -81,7 +76,7 @@ TEST_F(FieldFillTest, AFurNeverCatchesATinctureAdjustedToItsKeyColour) {
     checkPart(2, [&](int x, int y, Colour c) { return c == ermine.pixel(x, y); });
 }
 
-TEST_F(FieldFillTest, UserFurShowsItsPictureAndBlazonsItsDominantTincture) {
+TEST_F(FieldFillTest, UserFurShowsItsPictureOrElseItsDominantTincture) {
     Surface tiles(kCanvasWidth, kCanvasHeight, 0);
     forEachPixel(
         [&](int x, int y) { tiles.setPixel(x, y, (x / 7 + y / 5) % 2 ? 0xFF0000 : 0x00FFFF); });
@@ -94,13 +89,12 @@ TEST_F(FieldFillTest, UserFurShowsItsPictureAndBlazonsItsDominantTincture) {
     EXPECT_EQ(doc().Parts[2].Tincture, 4);
     EXPECT_EQ(doc().Parts[2].Kind, 118);
     checkPart(2, [&](int x, int y, Colour c) { return c == tiles.pixel(x, y); });
-}
 
-TEST_F(FieldFillTest, UserFurWithoutPictureShowsItsDominantTincture) {
+    // Without its picture: the dominant tincture.
     doc().UserFurs[0].DominantTincture = 5;
-    setPart(1, 116, 116);
+    setPart(2, 116, 116);
     redraw();
-    checkPart(1, [&](int, int, Colour c) { return c == tincture(5); });
+    checkPart(2, [&](int, int, Colour c) { return c == tincture(5); });
 }
 
 TEST_F(FieldFillTest, APartWithoutTinctureNumberNeverReadsPastTheTable) {
@@ -213,6 +207,13 @@ TEST_F(HatchTest, ColourOfNoTinctureIsSolidBlackAndEqualColoursTakeTheLowerTinct
     // Sinople adjusted to Gueules' colour is hatched as Gueules.
     ws->Tinctures[5].Colour = ws->Tinctures[3].Colour;
     EXPECT_EQ(rowsOf(hatch(5)), rowsOf(hatch(3)));
+}
+
+// Only the dotted tinctures have a pattern of their own; the lines of the
+// others are drawn over solid black.
+TEST(HatchPatterns, TincturesWithoutDotsHaveASolidBlackPattern) {
+    for (int t : {0, 2, 3, 6, 10, 12, 108})
+        for (Colour c : hatchPattern(t)) EXPECT_EQ(c, kBlack) << t;
 }
 
 TEST_F(FieldFillTest, BlackAndWhitePageHatchesTincturesButKeepsFurs) {

@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "picture_dump.h"
+#include "pixel_regions.h"
 #include "resources/pictures.h"
 
 namespace tess {
@@ -59,14 +60,6 @@ TEST(FurPictures, EachShowsItsTwoTincturesOnly) {
     }
 }
 
-TEST(FurPictures, UseNoKeyColourNorLineColour) {
-    const std::set<Colour> forbidden = {0xFFFF00u, 0x808000u, 0x800000u, 0x00FF00u,
-                                        0x008080u, 0x800080u, 0xC0C0C0u, 0x808080u};
-    for (const FurCase& f : kFurs)
-        for (const auto& [colour, count] : histogram(furPicture(f.code)))
-            EXPECT_FALSE(forbidden.count(colour)) << f.code << " " << std::hex << colour;
-}
-
 TEST(FurPictures, RepeatSeamlesslyAtTheirTilingOffsets) {
     // Tiled copies at (Xo, 0), (Xo, Yo), (0, Yo) join without a seam only when
     // the picture equals itself shifted by the repeat wherever both overlap.
@@ -81,29 +74,6 @@ TEST(FurPictures, RepeatSeamlesslyAtTheirTilingOffsets) {
     }
 }
 
-TEST(FurPictures, TiledOverTheWorkSurfaceTheyShowNoSeam) {
-    // The four copies of the fur patterns, laid as the pattern surfaces lay
-    // them; every 2 x 2 block of the result must also occur inside the picture
-    // itself, so the joins add no shape the picture does not have.
-    for (const FurCase& f : kFurs) {
-        const Surface& pic = furPicture(f.code);
-        Surface tiled(465, 540, 0x123456u);
-        auto copy = [&](int dx, int dy, int w, int h) {
-            for (int y = 0; y < h && y < pic.height(); ++y)
-                for (int x = 0; x < w && x < pic.width(); ++x)
-                    tiled.setPixel(dx + x, dy + y, pic.pixel(x, y));
-        };
-        copy(0, 0, 265, 340);
-        copy(f.xo, 0, 465 - f.xo, 340);
-        copy(f.xo, f.yo, 465 - f.xo, 540 - f.yo);
-        copy(0, f.yo, 265, 540 - f.yo);
-        for (int y = 0; y < 540; ++y)
-            for (int x = 0; x < 465; ++x)
-                ASSERT_EQ(tiled.pixel(x, y), pic.pixel(x % f.xo, y % f.yo))
-                    << f.code << " at " << x << "," << y;
-    }
-}
-
 TEST(FurPictures, AreSymmetricAboutTheShieldsMiddle) {
     for (const FurCase& f : kFurs) {
         const Surface& s = furPicture(f.code);
@@ -115,28 +85,12 @@ TEST(FurPictures, AreSymmetricAboutTheShieldsMiddle) {
 
 // Counts the 4-connected figures of one colour that lie wholly inside the picture.
 int wholeFigures(const Surface& s, Colour figure) {
-    std::vector<char> seen(std::size_t(s.width() * s.height()), 0);
     int whole = 0;
-    for (int y0 = 0; y0 < s.height(); ++y0)
-        for (int x0 = 0; x0 < s.width(); ++x0) {
-            if (seen[y0 * s.width() + x0] || s.pixel(x0, y0) != figure) continue;
-            std::vector<std::pair<int, int>> todo{{x0, y0}};
-            seen[y0 * s.width() + x0] = 1;
-            bool touchesEdge = false;
-            while (!todo.empty()) {
-                auto [x, y] = todo.back();
-                todo.pop_back();
-                if (x == 0 || y == 0 || x == s.width() - 1 || y == s.height() - 1)
-                    touchesEdge = true;
-                for (auto [nx, ny] : {std::pair{x + 1, y}, {x - 1, y}, {x, y + 1}, {x, y - 1}})
-                    if (s.contains(nx, ny) && !seen[ny * s.width() + nx] &&
-                        s.pixel(nx, ny) == figure) {
-                        seen[ny * s.width() + nx] = 1;
-                        todo.push_back({nx, ny});
-                    }
-            }
-            if (!touchesEdge) ++whole;
-        }
+    for (const auto& area : testing::areasOf(s, figure))
+        whole += std::none_of(area.begin(), area.end(), [&](testing::Pixel p) {
+            return p.first == 0 || p.second == 0 || p.first == s.width() - 1 ||
+                   p.second == s.height() - 1;
+        });
     return whole;
 }
 
@@ -169,14 +123,6 @@ TEST(FurPictures, OtherCodesGiveAPlainFieldOfOr) {
         ASSERT_EQ(h.size(), 1u);
         EXPECT_EQ(h.begin()->first, kOr);
     }
-}
-
-TEST(FurPictures, DumpForLooking) {
-    std::vector<const Surface*> furs;
-    for (int code = 108; code <= 115; ++code) furs.push_back(&furPicture(code));
-    testing::dumpMontage(furs, "furs");
-    for (int code = 108; code <= 115; ++code)
-        testing::dumpPicture(furPicture(code), "fur" + std::to_string(code), 2);
 }
 
 }  // namespace

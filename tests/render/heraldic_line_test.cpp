@@ -231,6 +231,43 @@ TEST(HeraldicLine, UnknownDirectionDrawsNothing) {
             extentOf(drawn(50, 50, 0, 25, 50, 25, style(kLineDentele), true, direction)).pixels, 0);
 }
 
+TEST(HeraldicLine, BendSinisterDenteleLeavesItsFirstUpperCornerForTheTop) {
+    // 45 degrees, 48 wide and 24 deep: half steps of 17 along, 8 across. The
+    // pattern starts two half steps before (300, 50), at (334, 16); its first
+    // upper corner (326, 8) lies outward of the start point, and the start
+    // extension runs from there to (349, -15).
+    const Surface pic =
+        drawn(365, 440, 300, 50, 100, 250, style(kLineDentele, 48, 24), true, kLineBendSinister);
+    const Surface extension = polyline(365, 440, {{326, 8}, {349, -15}});
+    for (int y = 0; y < 10; ++y)
+        for (int x = 320; x < 345; ++x)
+            if (extension.pixel(x, y) == kInk) {
+                EXPECT_EQ(pic.pixel(x, y), kInk) << x << ", " << y;
+            }
+}
+
+TEST(HeraldicLine, DiagonalWaveThatClosesTheLineEndsThere) {
+    // A short deep crênelé ending inside the picture: its wave crosses the end
+    // extension and stops near row 365; below it the extension runs alone to
+    // the bottom, without a second segment beside it.
+    const Surface pic =
+        drawn(365, 440, 315, -10, 50, 330, style(kLineCrenele, 10, 27), true, kLineBendSinister);
+    const Surface extension = polyline(365, 440, {{50, 330}, {35, 440}});
+    for (int y = 400; y < 440; ++y)
+        for (int x = 0; x < 365; ++x)
+            EXPECT_EQ(pic.pixel(x, y), extension.pixel(x, y)) << x << ", " << y;
+
+    // Vertical-sided merlons 50 deep on an 11-wide period: the last merlon's
+    // side (x = 53) leaves the picture through its bottom, and no further
+    // period rises back into it beside the end extension.
+    const Surface plumb = drawn(365, 440, 315, 50, 50, 390, style(kLineCrenele, 11, 50, kTrue),
+                                true, kLineBendSinister);
+    const Surface plumbExtension = polyline(365, 440, {{50, 390}, {35, 440}});
+    for (int y = 380; y < 440; ++y)
+        for (int x = 0; x < 53; ++x)
+            EXPECT_EQ(plumb.pixel(x, y), plumbExtension.pixel(x, y)) << x << ", " << y;
+}
+
 TEST(HeraldicLine, DiagonalEndExtensionStopsAtTheBottomOfItsSurface) {
     // An edge of a bande on the ordinaries' 465 x 540 surface ends on its
     // bottom row: nothing may double back up into the picture from there.
@@ -240,7 +277,9 @@ TEST(HeraldicLine, DiagonalEndExtensionStopsAtTheBottomOfItsSurface) {
             // The line's own course at this row, and the pattern's reach either side.
             const double x = 80 + (505 - 80) * double(y + 1) / 541;
             for (int px = 0; px < 465; ++px)
-                if (pic.row(y)[px] == kInk) EXPECT_NEAR(px, x, 30) << "row " << y;
+                if (pic.row(y)[px] == kInk) {
+                    EXPECT_NEAR(px, x, 30) << "row " << y;
+                }
         }
     }
     // A line ending higher is carried down to that surface's bottom row.

@@ -1,31 +1,20 @@
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
-#include "picture_dump.h"
+#include "pixel_regions.h"
 #include "resources/pictures.h"
 #include "resources/window_pictures.h"
 
 namespace tess {
 namespace {
 
-// The 4-connected region that a fill bounded by black from (x, y) would paint.
-std::set<std::pair<int, int>> regionBoundedByBlack(const Surface& s, int x, int y) {
-    std::set<std::pair<int, int>> region;
-    if (s.pixel(x, y) == kBlack) return region;
-    std::vector<std::pair<int, int>> todo{{x, y}};
-    region.insert({x, y});
-    while (!todo.empty()) {
-        auto [px, py] = todo.back();
-        todo.pop_back();
-        for (auto [nx, ny] : {std::pair{px + 1, py}, {px - 1, py}, {px, py + 1}, {px, py - 1}})
-            if (s.contains(nx, ny) && s.pixel(nx, ny) != kBlack && region.insert({nx, ny}).second)
-                todo.push_back({nx, ny});
-    }
-    return region;
+// The region that a fill bounded by black from (x, y) would paint.
+std::set<testing::Pixel> regionBoundedByBlack(const Surface& s, int x, int y) {
+    return testing::regionFrom(s, x, y, [](Colour c) { return c != kBlack; });
 }
 
 // The region from a point is closed (never reaches the picture's edge) and
@@ -41,27 +30,22 @@ void expectClosedInside(const Surface& s, int x, int y, int left, int top, int r
 }
 
 TEST(WindowPictures, SizesAreThoseTheWindowLaysOut) {
-    EXPECT_EQ(tincturePalettePicture().width(), 41);
-    EXPECT_EQ(tincturePalettePicture().height(), 127);
-    EXPECT_EQ(furPalettePicture().width(), 50);
-    EXPECT_EQ(furPalettePicture().height(), 85);
-    EXPECT_EQ(shapeChooserPicture().width(), 45);
-    EXPECT_EQ(shapeChooserPicture().height(), 98);
-    for (int order : {1, 2}) {
-        EXPECT_EQ(sizeChooserPicture(order).width(), 28);
-        EXPECT_EQ(sizeChooserPicture(order).height(), 63);
+    const std::tuple<const Surface*, int, int> sizes[] = {
+        {&tincturePalettePicture(), 41, 127},
+        {&furPalettePicture(), 50, 85},
+        {&shapeChooserPicture(), 45, 98},
+        {&sizeChooserPicture(1), 28, 63},
+        {&sizeChooserPicture(2), 28, 63},
+        {&shiftChooserPicture(), 25, 64},
+        {&programIcon(), 32, 32},
+        {&toolbarPicture(), 640, 40},
+        {&introFrame(1), 320, 200},
+        {&introFrame(kIntroFrameCount), 320, 200}};
+    for (auto [s, w, h] : sizes) {
+        EXPECT_EQ(s->width(), w);
+        EXPECT_EQ(s->height(), h);
     }
-    EXPECT_EQ(shiftChooserPicture().width(), 25);
-    EXPECT_EQ(shiftChooserPicture().height(), 64);
     EXPECT_GE(alignmentStripPicture().height(), 301);
-    EXPECT_EQ(programIcon().width(), 32);
-    EXPECT_EQ(programIcon().height(), 32);
-    EXPECT_EQ(toolbarPicture().width(), 640);
-    EXPECT_EQ(toolbarPicture().height(), 40);
-    for (int n = 1; n <= kIntroFrameCount; ++n) {
-        EXPECT_EQ(introFrame(n).width(), 320);
-        EXPECT_EQ(introFrame(n).height(), 200);
-    }
 }
 
 TEST(WindowPictures, TincturePaletteSwatchesAreClosedInsideTheirCells) {
@@ -243,20 +227,6 @@ TEST(WindowPictures, PieceIconsDifferOneFromAnother) {
         EXPECT_TRUE(seen.insert(std::vector<Colour>(icon.data(), icon.data() + 256)).second)
             << "type " << type << " looks like another";
     }
-}
-
-TEST(WindowPictures, DumpForLooking) {
-    testing::dumpMontage({&tincturePalettePicture(), &furPalettePicture(), &shapeChooserPicture(),
-                          &sizeChooserPicture(1), &sizeChooserPicture(2), &shiftChooserPicture(),
-                          &alignmentStripPicture(), &warningPicture()},
-                         "window_pictures", 3);
-    testing::dumpPicture(toolbarPicture(), "toolbar", 3);
-    std::vector<const Surface*> icons;
-    for (int type = 1; type <= 22; ++type) icons.push_back(&honourablePieceIcon(type));
-    testing::dumpMontage(icons, "piece_icons", 4);
-    testing::dumpPicture(programIcon(), "program_icon", 8);
-    for (int n = 1; n <= kIntroFrameCount; ++n)
-        testing::dumpPicture(introFrame(n), "intro" + std::to_string(n), 2);
 }
 
 }  // namespace

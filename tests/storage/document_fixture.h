@@ -19,8 +19,9 @@
 #include "render/renderer.h"
 #include "storage/document_file.h"
 #include "storage/user_fur_loading.h"
+#include "tests/storage/files.h"
 #include "tests/storage/fur_file_bytes.h"
-#include "tests/storage/temp_home.h"
+#include "tests/support/scratch_folder.h"
 
 namespace tess::testing {
 
@@ -77,22 +78,22 @@ struct ScriptedDialogs {
     }
 };
 
-class DocumentTest : public ::testing::Test {
+class DocumentTest : public ScratchFolder {
   protected:
-    DocumentTest() : home(::testing::UnitTest::GetInstance()->current_test_info()->name()) {
-        std::filesystem::create_directories(home.path("docs"));
-        std::filesystem::create_directories(home.path("pictures"));
+    DocumentTest() : ScratchFolder(true) {
+        std::filesystem::create_directories(file("docs"));
+        std::filesystem::create_directories(file("pictures"));
         program = std::make_unique<Program>();
     }
 
     Workspace& ws() { return program->ws; }
     Renderer& r() { return program->r; }
     BlazonRecord& blazon() { return program->ws.CurrentBlazon; }
-    std::string doc(const std::string& name) const { return home.path("docs/" + name); }
+    std::string doc(const std::string& name) const { return file("docs/" + name); }
 
     // A picture file drawn in ASCII (the default legend), imported into the bank.
     int addPicture(const std::string& name, const std::vector<std::string>& rows) {
-        const std::string path = home.path("pictures/" + name);
+        const std::string path = file("pictures/" + name);
         EXPECT_EQ(savePictureBmp(picture(rows), path), "");
         const int slot = AddImageToBank(ws(), r().Charges, path, 0, -1);
         EXPECT_GT(slot, 0);
@@ -122,7 +123,7 @@ class DocumentTest : public ::testing::Test {
     std::string addUserFur(int slot, const std::vector<std::string>& rows, int rowShift,
                            const std::string& name = "") {
         const std::string path =
-            home.path("pictures/" + (name.empty() ? "fur" + std::to_string(slot) : name) + ".fmp");
+            file("pictures/" + (name.empty() ? "fur" + std::to_string(slot) : name) + ".fmp");
         writeBytes(path, furFileBytes(rows, rowShift));
         UserFurRecord& fur = blazon().UserFurs[slot];
         fur.Path = path;
@@ -143,7 +144,6 @@ class DocumentTest : public ::testing::Test {
         return fresh;
     }
 
-    TempHome home;
     std::unique_ptr<Program> program;
 };
 

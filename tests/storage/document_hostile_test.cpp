@@ -43,7 +43,7 @@ class HostileDocuments : public testing::DocumentTest {
         original = doc("hostile.bls");
         EXPECT_TRUE(save(original).saved);
         good = readBytes(original);
-        sideFiles = folderContents(home.path("docs"));
+        sideFiles = folderContents(file("docs"));
         sideFiles.erase("hostile.bls");
     }
 
@@ -53,7 +53,7 @@ class HostileDocuments : public testing::DocumentTest {
         testing::writeBytes(original, bytes);
         testing::Program& p = *program;
         LoadDocument(p.ws, p.r, original, {});
-        auto after = folderContents(home.path("docs"));
+        auto after = folderContents(file("docs"));
         after.erase("hostile.bls");
         ASSERT_EQ(after, sideFiles) << "opening a document wrote into its folder";
         // Whatever came in, the record is one the drawing code can take.

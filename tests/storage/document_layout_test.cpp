@@ -271,18 +271,11 @@ TEST(DocumentSanity, CodesOutsideTheirTablesFallBackToSoundValues) {
     EXPECT_EQ(b.Partition, 9);
     EXPECT_EQ(b.ShieldShape, 1);
     EXPECT_EQ(b.InsetShape, 1);
-    EXPECT_EQ(b.Ordinary1.Present, kFalse);
-    EXPECT_EQ(b.Ordinary1.Type, 0);
-    EXPECT_EQ(b.Ordinary1.Repeat, 0);
-    EXPECT_EQ(b.Ordinary1.Shift, 0);
-    EXPECT_EQ(b.Ordinary2.Present, kFalse);
-    EXPECT_EQ(b.Ordinary2.Type, 0);
+    EXPECT_EQ(b.Ordinary1, (OrdinaryRecord{kFalse, 0, 0, 0, "?", 0, 0, 0}));
+    EXPECT_EQ(b.Ordinary2, (OrdinaryRecord{kFalse, 0, 0, 0, "?", 0, 0, 0}));
     EXPECT_EQ(b.Parts[1].Kind, base.Parts[1].Kind);
     EXPECT_EQ(b.Parts[1].Tincture, base.Parts[1].Tincture);
-    EXPECT_EQ(b.Parts[1].Line.LineKind, 10);
-    EXPECT_EQ(b.Parts[1].Line.Width, kMinLineWidth);
-    EXPECT_EQ(b.Parts[1].Line.Depth, kMinLineDepth);
-    EXPECT_EQ(b.Parts[1].Line.Plumb, kTrue);
+    EXPECT_EQ(b.Parts[1].Line, (LineStyle{kMinLineDepth, kMinLineWidth, 10, kTrue}));
     // Class 34 without a coat of arms, a fur with another fur's code, arms in
     // the second-order zone: all back to the blank record's part.
     EXPECT_EQ(b.Parts[2].Kind, base.Parts[2].Kind);
@@ -292,8 +285,7 @@ TEST(DocumentSanity, CodesOutsideTheirTablesFallBackToSoundValues) {
     // A part with arms keeps them; only its tincture is mended.
     EXPECT_EQ(b.Parts[7].InsertedPath, "/b.bls");
     EXPECT_EQ(b.Parts[7].Tincture, base.Parts[7].Tincture);
-    EXPECT_EQ(b.Parts[7].Line.Width, kMaxLineWidth);
-    EXPECT_EQ(b.Parts[7].Line.Depth, kMaxLineDepth);
+    EXPECT_EQ(b.Parts[7].Line, (LineStyle{kMaxLineDepth, kMaxLineWidth, 10, 0}));
 
     EXPECT_EQ(d.Images[0].OwnTincture, 1);
     EXPECT_EQ(d.Images[0].OwnClass, kClassMetal);

@@ -70,10 +70,10 @@ TEST_F(Opening, MissingOrForeignFilesLeaveABlankDocumentWithoutPath) {
 
 TEST_F(Opening, AMissingPictureIsAskedForOnceWithItsName) {
     const std::string path = savedWithPictures("armes.bls");
-    fs::create_directories(home.path("ailleurs"));
-    fs::rename(imagePictureFile(path, 1), home.path("ailleurs/armesPx1.hpc"));
+    fs::create_directories(file("ailleurs"));
+    fs::rename(imagePictureFile(path, 1), file("ailleurs/armesPx1.hpc"));
     asked.answerYes = true;
-    asked.chosenFolder = home.path("ailleurs");
+    asked.chosenFolder = file("ailleurs");
     auto reopened = reopen(path, asked.dialogs());
     ASSERT_EQ(asked.questions.size(), 1u);
     EXPECT_EQ(asked.questions[0],
@@ -152,7 +152,7 @@ TEST_F(Opening, RecentFilesAskBeforeLosingWorkAndNameMissingFiles) {
     EXPECT_TRUE(out.loaded);
     EXPECT_EQ(blazon().FilePath, path);
     EXPECT_EQ(TitleText(ws()), "Tessaline [recent.bls]");
-    EXPECT_EQ(ws().Recent.LastDocFolder, home.path("docs") + "/");
+    EXPECT_EQ(ws().Recent.LastDocFolder, file("docs") + "/");
     EXPECT_EQ(blazon().Charges[3].Mirrored, kTrue);
 }
 
@@ -206,8 +206,8 @@ TEST_F(Opening, InsertingChecksTheFileBeforeTheParts) {
 TEST_F(Opening, InsertingFromTheCommandLooksForTheMissingPreviewFirst) {
     const std::string inner = doc("perdu.bls");
     ASSERT_TRUE(save(inner).saved);
-    fs::create_directories(home.path("ailleurs"));
-    fs::rename(bannerPreviewFile(inner), home.path("ailleurs/perdu.blx"));
+    fs::create_directories(file("ailleurs"));
+    fs::rename(bannerPreviewFile(inner), file("ailleurs/perdu.blx"));
     blazon().Partition = 14;
     InsertOutcome out = InsertBlazonFromFile(ws(), r(), 1, inner, asked.dialogs());
     EXPECT_FALSE(out.inserted);
@@ -215,7 +215,7 @@ TEST_F(Opening, InsertingFromTheCommandLooksForTheMissingPreviewFirst) {
     EXPECT_EQ(asked.questions[0],
               "Le fichier perdu.blx est manquant. Désirez-vous tenter de le retrouver?");
     asked.answerYes = true;
-    asked.chosenFolder = home.path("ailleurs");
+    asked.chosenFolder = file("ailleurs");
     out = InsertBlazonFromFile(ws(), r(), 1, inner, asked.dialogs());
     EXPECT_TRUE(out.inserted);
     EXPECT_EQ(blazon().Parts[1].InsertedPath, inner);  // the document, not its preview

@@ -23,20 +23,22 @@ namespace fs = std::filesystem;
 
 class DocumentRoundTrip : public testing::DocumentTest {};
 
+// Saved under a name without extension, which the save adds.
 TEST_F(DocumentRoundTrip, NewDocumentSavedAtOnce) {
-    const std::string path = doc("vide.bls");
-    const SaveOutcome saved = save(path);
+    const SaveOutcome saved = save(doc("sans extension"));
     ASSERT_TRUE(saved.saved) << saved.message.text;
     EXPECT_TRUE(saved.message.empty());
+    const std::string path = doc("sans extension.bls");
+    EXPECT_EQ(saved.path, path);
     EXPECT_EQ(readBytes(path).size(), 83u * 128);
-    EXPECT_TRUE(fs::exists(doc("vide.blz")));
-    EXPECT_TRUE(fs::exists(doc("vide.blx")));
-    for (const auto& entry : fs::directory_iterator(home.path("docs")))
+    EXPECT_TRUE(fs::exists(doc("sans extension.blz")));
+    EXPECT_TRUE(fs::exists(doc("sans extension.blx")));
+    for (const auto& entry : fs::directory_iterator(file("docs")))
         EXPECT_EQ(entry.path().string().find("Px"), std::string::npos) << entry.path();
     // The document now belongs to its file and has no unsaved mark.
     EXPECT_EQ(blazon().FilePath, path);
-    EXPECT_EQ(blazon().Folder, home.path("docs") + "/");
-    EXPECT_EQ(ws().Recent.LastDocFolder, home.path("docs") + "/");
+    EXPECT_EQ(blazon().Folder, file("docs") + "/");
+    EXPECT_EQ(ws().Recent.LastDocFolder, file("docs") + "/");
     EXPECT_FALSE(ws().Modified);
 
     const Drawn before = drawn(*program);
@@ -219,19 +221,10 @@ TEST_F(DocumentRoundTrip, SavingAgainRemovesPicturesNoLongerInTheBank) {
     EXPECT_FALSE(fs::exists(imagePictureFile(path, 2)));
     EXPECT_FALSE(fs::exists(imageMaskFile(path, 2)));
     // Only the document and its side files are in the folder: no staging left.
-    for (const auto& entry : fs::directory_iterator(home.path("docs")))
+    for (const auto& entry : fs::directory_iterator(file("docs")))
         EXPECT_EQ(entry.path().string().find('~'), std::string::npos) << entry.path();
     // Saved over an existing file: it enters the recent list.
     EXPECT_EQ(ws().Recent.RecentFiles[1], path);
-}
-
-TEST_F(DocumentRoundTrip, ANameWithoutExtensionGetsOne) {
-    const SaveOutcome saved = save(doc("sans extension"));
-    ASSERT_TRUE(saved.saved);
-    EXPECT_EQ(saved.path, doc("sans extension.bls"));
-    EXPECT_TRUE(fs::exists(doc("sans extension.bls")));
-    EXPECT_TRUE(fs::exists(doc("sans extension.blx")));
-    EXPECT_EQ(blazon().FilePath, saved.path);
 }
 
 }  // namespace

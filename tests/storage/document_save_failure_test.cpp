@@ -21,7 +21,7 @@ class SaveFailure : public testing::DocumentTest {
         placeCharge(2, star, 90, 90, 9, 6, 0);
         path = doc("armes.bls");
         ASSERT_TRUE(save(path).saved);
-        before = folderContents(home.path("docs"));
+        before = folderContents(file("docs"));
         // Changes made after the save.
         blazon().Partition = 14;
         blazon().Charges[1].X = 120;
@@ -39,18 +39,18 @@ TEST_F(SaveFailure, ATextThatCannotBeStoredIsRefusedBeforeAnythingIsWritten) {
     EXPECT_EQ(out.message.icon, FileMessage::Icon::Exclamation);
     EXPECT_EQ(out.message.title, "Sauvegarder le blason");
     EXPECT_NE(out.message.text.find("pas été sauvegardé"), std::string::npos);
-    EXPECT_EQ(folderContents(home.path("docs")), before);
+    EXPECT_EQ(folderContents(file("docs")), before);
     EXPECT_TRUE(ws().Modified);
 
     ws().Bank[star].Phrase = "une étoile";
     blazon().Ordinary1.Name = "Chef ★";
     EXPECT_FALSE(save(path).saved);
-    EXPECT_EQ(folderContents(home.path("docs")), before);
+    EXPECT_EQ(folderContents(file("docs")), before);
 }
 
 TEST_F(SaveFailure, SaveAsIntoAFolderThatDoesNotExistKeepsTheDocumentsFile) {
     const SaveOutcome as =
-        SaveDocument(ws(), r(), home.path("nulle part/armes.bls"), SaveCommand::SaveAs);
+        SaveDocument(ws(), r(), file("nulle part/armes.bls"), SaveCommand::SaveAs);
     EXPECT_FALSE(as.saved);
     EXPECT_EQ(as.message.text,
               "Erreur survenue dans mnuSaveAs::OnClick. Je jure que ce n'est pas ma faute!");
@@ -68,10 +68,10 @@ TEST_F(SaveFailure, WhicheverFileCannotBeStagedNoOldFileChangesAndNoTemporarySta
     for (const char* suffix : {".~enregistrement", ""}) {
         for (const auto& [name, content] : saved) {
             SCOPED_TRACE(name + suffix);
-            const fs::path blocker = fs::path(home.path("docs")) / (name + suffix);
+            const fs::path blocker = fs::path(file("docs")) / (name + suffix);
             fs::remove(blocker);
             fs::create_directories(blocker / "dedans");
-            before = folderContents(home.path("docs"));
+            before = folderContents(file("docs"));
             const SaveOutcome out = save(path);
             EXPECT_FALSE(out.saved);
             EXPECT_EQ(out.message.icon, FileMessage::Icon::Critical);
@@ -79,20 +79,20 @@ TEST_F(SaveFailure, WhicheverFileCannotBeStagedNoOldFileChangesAndNoTemporarySta
             EXPECT_EQ(out.message.text,
                       "Erreur survenue dans mnuSave::OnClick. Ce n'est pas ma faute, je le jure! "
                       "C'est sûrement la faute du lecteur de disquettes.");
-            EXPECT_EQ(folderContents(home.path("docs")), before);
+            EXPECT_EQ(folderContents(file("docs")), before);
             EXPECT_TRUE(ws().Modified);
             EXPECT_EQ(blazon().FilePath, path);
             EXPECT_EQ(blazon().Partition, 14);
 
             fs::remove_all(blocker);
-            testing::writeFile(home.path("docs/" + name), content);
+            testing::writeFile(file("docs/" + name), content);
         }
     }
-    ASSERT_EQ(folderContents(home.path("docs")), saved);
+    ASSERT_EQ(folderContents(file("docs")), saved);
     EXPECT_TRUE(save(path).saved);
     EXPECT_FALSE(ws().Modified);
-    EXPECT_EQ(folderContents(home.path("docs")).size(), saved.size());
-    EXPECT_NE(folderContents(home.path("docs")), saved);  // the changes made after the first save
+    EXPECT_EQ(folderContents(file("docs")).size(), saved.size());
+    EXPECT_NE(folderContents(file("docs")), saved);  // the changes made after the first save
 }
 
 }  // namespace

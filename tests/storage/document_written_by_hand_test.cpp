@@ -66,11 +66,11 @@ const std::vector<PartValues> kPartsAsWritten = {
     {4, 7, 8, 33, "NoBls"},    {112, 0, 0, 112, "NoBls"},
     {1, 0, 0, 22, "NoBls"}};
 
-class DocumentWrittenByHand : public ::testing::Test {
+class DocumentWrittenByHand : public testing::ScratchFolder {
   protected:
-    DocumentWrittenByHand() : home("DocumentWrittenByHand") {
-        furPath = home.path("docs/hermine rouge.fmp");
-        docPath = home.path("docs/main.bls");
+    DocumentWrittenByHand() : ScratchFolder(true) {
+        furPath = file("docs/hermine rouge.fmp");
+        docPath = file("docs/main.bls");
         // A 6 x 5 fur: all Gueules but column 1 in Argent and cell (5, 4) of no tincture.
         testing::writeBytes(
             furPath, testing::furFileBytes({"323333", "323333", "323333", "323333", "32333."}, 50));
@@ -81,14 +81,13 @@ class DocumentWrittenByHand : public ::testing::Test {
             figure.push_back(y < 2 ? "##########" : "##kkkkkk##");
             mask.push_back(y < 2 ? ".........." : "..######..");
         }
-        EXPECT_EQ(savePictureBmp(testing::picture(figure), home.path("docs/mainPx1.hpc")), "");
-        EXPECT_EQ(savePictureBmp(testing::picture(mask), home.path("docs/mainPx1.mpc")), "");
+        EXPECT_EQ(savePictureBmp(testing::picture(figure), file("docs/mainPx1.hpc")), "");
+        EXPECT_EQ(savePictureBmp(testing::picture(mask), file("docs/mainPx1.mpc")), "");
         Surface arms(kCanvasWidth, kCanvasHeight, kWhite);
         arms.fill(0x00FF00);
-        EXPECT_EQ(savePictureBmp(arms, home.path("docs/mainBx2.hpx")), "");
+        EXPECT_EQ(savePictureBmp(arms, file("docs/mainBx2.hpx")), "");
     }
 
-    testing::TempHome home;
     std::string furPath, docPath;
 };
 
@@ -156,7 +155,7 @@ TEST_F(DocumentWrittenByHand, OpensIntoTheRecordItDescribes) {
     EXPECT_EQ(b.Charges[3].InUse, 0);
 
     EXPECT_EQ(b.FilePath, docPath);
-    EXPECT_EQ(b.Folder, home.path("docs") + "/");
+    EXPECT_EQ(b.Folder, file("docs") + "/");
     EXPECT_FALSE(p.ws.Modified);
     EXPECT_EQ(p.ws.Recent.RecentFiles[1], docPath);
     EXPECT_EQ(p.r.InsertedPictures[2].pixel(100, 100), Colour(0x00FF00));
@@ -165,7 +164,7 @@ TEST_F(DocumentWrittenByHand, OpensIntoTheRecordItDescribes) {
 TEST_F(DocumentWrittenByHand, SavingItGivesTheSameBytesBack) {
     Program p;
     ASSERT_TRUE(LoadDocument(p.ws, p.r, docPath, {}).loaded);
-    const std::string copy = home.path("docs/copie.bls");
+    const std::string copy = file("docs/copie.bls");
     const SaveOutcome saved = SaveDocument(p.ws, p.r, copy);
     ASSERT_TRUE(saved.saved) << saved.message.text;
 
@@ -182,9 +181,9 @@ TEST_F(DocumentWrittenByHand, SavingItGivesTheSameBytesBack) {
     testing::expectSameRecords(readBytes(copy), handDocument(furPath, parts));
 
     for (const char* side : {"copie.blz", "copie.blx", "copiePx1.hpc", "copieBx2.hpx"})
-        EXPECT_TRUE(std::filesystem::exists(home.path(std::string("docs/") + side))) << side;
-    EXPECT_FALSE(std::filesystem::exists(home.path("docs/copiePx2.hpc")));
-    const auto mask = loadPicture(home.path("docs/copiePx1.mpc"));
+        EXPECT_TRUE(std::filesystem::exists(file(std::string("docs/") + side))) << side;
+    EXPECT_FALSE(std::filesystem::exists(file("docs/copiePx2.hpc")));
+    const auto mask = loadPicture(file("docs/copiePx1.mpc"));
     ASSERT_TRUE(mask);
     EXPECT_EQ(mask->width(), 10);
     EXPECT_EQ(mask->height(), 12);

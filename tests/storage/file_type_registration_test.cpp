@@ -3,26 +3,25 @@
 #include <filesystem>
 
 #include "storage/file_type_registration.h"
-#include "tests/storage/temp_home.h"
+#include "tests/storage/files.h"
+#include "tests/support/scratch_folder.h"
 
 namespace tess {
 namespace {
 
 using testing::readFile;
-using testing::TempHome;
 using testing::writeFile;
 
-class FileTypeRegistrationTest : public ::testing::Test {
+class FileTypeRegistrationTest : public testing::ScratchFolder {
   protected:
     void SetUp() override {
-        dataHome = home.path("data");
+        dataHome = file("data");
         setenv("XDG_DATA_HOME", dataHome.c_str(), 1);
     }
     void TearDown() override { unsetenv("XDG_DATA_HOME"); }
     std::string mimeFile() const { return dataHome + "/mime/packages/tessaline-bls.xml"; }
     std::string desktopFile() const { return dataHome + "/applications/tessaline.desktop"; }
 
-    TempHome home{"registration"};
     std::string dataHome;
 };
 

@@ -5,34 +5,37 @@
 #include "platform/paths.h"
 #include "storage/recent_files.h"
 #include "storage/settings_file.h"
+#include "tests/storage/files.h"
 #include "tests/storage/record_bytes.h"
-#include "tests/storage/temp_home.h"
+#include "tests/support/scratch_folder.h"
 
 namespace tess {
 namespace {
 
 using testing::HandRecords;
 using testing::readBytes;
-using testing::TempHome;
 using testing::writeFile;
 
-TEST(SettingsFile, FirstStartHasNoFileAndHidesTheRecentEntries) {
-    TempHome home("settings-first");
+class SettingsFile : public testing::ScratchFolder {
+  protected:
+    SettingsFile() : ScratchFolder(true) {}
+};
+
+TEST_F(SettingsFile, FirstStartHasNoFileAndHidesTheRecentEntries) {
     Settings settings;
     settings.RecentFiles[2] = "left over";
-    settings.LastDocFolder = home.path("MesVarodez") + "/";
+    settings.LastDocFolder = file("MesVarodez") + "/";
     LoadSettingsFile(settings);
     for (int i = 1; i <= 4; ++i) EXPECT_EQ(settings.RecentFiles[i], "");
-    EXPECT_EQ(settings.LastDocFolder, home.path("MesVarodez") + "/");
+    EXPECT_EQ(settings.LastDocFolder, file("MesVarodez") + "/");
     const RecentMenu menu = recentMenu(settings);
     for (int i = 1; i <= 4; ++i) EXPECT_FALSE(menu.visible[i]);
     EXPECT_FALSE(menu.separatorVisible);
-    EXPECT_FALSE(std::filesystem::exists(home.path("QRX.inf")));
+    EXPECT_FALSE(std::filesystem::exists(file("QRX.inf")));
 }
 
 // Eight string records and nothing else, free recent entries as number signs.
-TEST(SettingsFile, WrittenByteByByteAndReadBack) {
-    TempHome home("settings-write");
+TEST_F(SettingsFile, WrittenByteByByteAndReadBack) {
     Settings settings;
     settings.RecentFiles[1] = "/docs/Lion.bls";
     settings.RecentFiles[2] = "Aigle écartelé.bls";
@@ -47,7 +50,7 @@ TEST(SettingsFile, WrittenByteByByteAndReadBack) {
             "cartel\xE9.bls");
     expected.str("############").str("############");
     expected.str("/docs/").str("").str("/fourrures/").str("/export/\xE9/");
-    EXPECT_EQ(readBytes(home.path("QRX.inf")), expected.bytes);
+    EXPECT_EQ(readBytes(file("QRX.inf")), expected.bytes);
 
     Settings back;
     back.LastImageFolder = "/avant/";
@@ -66,13 +69,12 @@ TEST(SettingsFile, WrittenByteByByteAndReadBack) {
     EXPECT_TRUE(menu.separatorVisible);
 }
 
-TEST(SettingsFile, ShortOrDamagedFilesReadAsEmptyTexts) {
-    TempHome home("settings-short");
-    HandRecords file;
-    file.str("/a.bls").str("############").at(5).str("/docs/");
-    std::vector<std::uint8_t> bytes = file.bytes;
+TEST_F(SettingsFile, ShortOrDamagedFilesReadAsEmptyTexts) {
+    HandRecords records;
+    records.str("/a.bls").str("############").at(5).str("/docs/");
+    std::vector<std::uint8_t> bytes = records.bytes;
     bytes.resize(5 * 128 + 3);  // record 6 cut inside its length
-    testing::writeBytes(home.path("QRX.inf"), bytes);
+    testing::writeBytes(file("QRX.inf"), bytes);
     Settings settings;
     settings.LastImageFolder = "/before/";
     LoadSettingsFile(settings);
@@ -83,8 +85,7 @@ TEST(SettingsFile, ShortOrDamagedFilesReadAsEmptyTexts) {
     EXPECT_EQ(settings.LastExportFolder, "");
 }
 
-TEST(SettingsFile, FoldersThatDoNotFitAreWrittenEmptyAndNothingFails) {
-    TempHome home("settings-long");
+TEST_F(SettingsFile, FoldersThatDoNotFitAreWrittenEmptyAndNothingFails) {
     Settings settings;
     settings.LastDocFolder = "/" + std::string(200, 'd') + "/";
     settings.LastImageFolder = "/images/";
@@ -95,14 +96,14 @@ TEST(SettingsFile, FoldersThatDoNotFitAreWrittenEmptyAndNothingFails) {
     EXPECT_EQ(back.LastImageFolder, "/images/");
 }
 
-class RecentFiles : public ::testing::Test {
+class RecentFiles : public testing::ScratchFolder {
   protected:
+    RecentFiles() : ScratchFolder(true) {}
     std::string document(const std::string& name) {
-        const std::string path = home.path(name);
+        const std::string path = file(name);
         writeFile(path, "\x0e");
         return path;
     }
-    TempHome home{"recent"};
     Settings settings;
 };
 
@@ -127,11 +128,11 @@ TEST_F(RecentFiles, NewestFirstAndAnEntryMovesUpInsteadOfRepeating) {
 }
 
 TEST_F(RecentFiles, MissingOrOverlongPathsLeaveListAndFileAlone) {
-    EXPECT_FALSE(AddRecentFile(settings, home.path("never saved.bls")));
-    EXPECT_FALSE(std::filesystem::exists(home.path("QRX.inf")));
+    EXPECT_FALSE(AddRecentFile(settings, file("never saved.bls")));
+    EXPECT_FALSE(std::filesystem::exists(file("QRX.inf")));
     const std::string deep = document(std::string(130, 'n') + ".bls");
     EXPECT_FALSE(AddRecentFile(settings, deep));
-    EXPECT_FALSE(std::filesystem::exists(home.path("QRX.inf")));
+    EXPECT_FALSE(std::filesystem::exists(file("QRX.inf")));
     for (int i = 1; i <= 4; ++i) EXPECT_EQ(settings.RecentFiles[i], "");
 }
 

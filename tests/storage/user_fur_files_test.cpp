@@ -8,8 +8,9 @@
 #include "platform/picture_file.h"
 #include "storage/fur_file.h"
 #include "storage/user_fur_tile.h"
+#include "tests/storage/files.h"
 #include "tests/storage/fur_file_bytes.h"
-#include "tests/storage/temp_home.h"
+#include "tests/support/scratch_folder.h"
 
 namespace tess {
 namespace {
@@ -138,17 +139,18 @@ TEST(FurFile, TheBitmapLiesBesideTheFurFile) {
     EXPECT_EQ(furBitmapFile("/f/motif"), "/f/motix");
 }
 
-TEST(FurFile, SavingWritesBothFilesWhole) {
-    testing::TempHome home("fur-save");
+class FurFileOnDisk : public testing::ScratchFolder {};
+
+TEST_F(FurFileOnDisk, SavingWritesBothFilesWhole) {
     const TinctureTable tinctures = FactoryTinctures();
     Surface surface(32, 32, kWhite);
     surface.setPixel(1, 0, 0x0000FF);
-    const std::string path = home.path("semé.fmp");
+    const std::string path = file("semé.fmp");
     // Over a larger old fur: the new file is exactly the new fur.
     testing::writeFile(path, std::string(4104, '\1'));
     ASSERT_EQ(SaveFurFiles(path, surface, 5, 5, 50, tinctures), "");
     EXPECT_EQ(readBytes(path), encodeFurFile(surface, 5, 5, 50, tinctures));
-    const auto bitmap = loadPicture(home.path("semé.fmx"));
+    const auto bitmap = loadPicture(file("semé.fmx"));
     ASSERT_TRUE(bitmap);
     EXPECT_TRUE(*bitmap == surface);
 }

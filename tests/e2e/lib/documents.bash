@@ -26,21 +26,8 @@ document() {
     record val_long "$partition"
     record val_int 0          # first-order shift
     record val_long "$shape"
-    record val_int 0          # first-order piece present
-    record val_long 0
-    record val_str ""
-    record val_long 0
-    record val_long 0
-    record val_int 0
-    record val_int 0          # second-order piece present
-    record val_long 0
-    record val_str ""
-    record val_long 0
-    record val_long 0
-    record val_int 0
-    record val_byte 0         # repeat
-    record val_int 0          # partition line plumb
-    record val_int 0          # first-order line plumb
+    # 5..19: both pieces absent, nothing repeated, no line plumb (zero records).
+    for ((k = 5; k <= 19; k++)); do record val_int 0; done
     for k in 1 5 7; do
         record val_long 10
         record val_int 24

@@ -1,38 +1,14 @@
 #pragma once
 
-#include <cstdlib>
+// Whole files read and written at a path, for tests that look at bytes.
+
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
 namespace tess::testing {
-
-// A fresh program folder (TESSALINE_HOME) for one test, removed afterwards.
-class TempHome {
-  public:
-    explicit TempHome(const std::string& name) {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("tessaline-" + name + "-" + std::to_string(getpid()));
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
-        setenv("TESSALINE_HOME", folder_.c_str(), 1);
-    }
-    ~TempHome() {
-        unsetenv("TESSALINE_HOME");
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
-    }
-    std::string path(const std::string& name = "") const {
-        return name.empty() ? folder_.string() : (folder_ / name).string();
-    }
-
-  private:
-    std::filesystem::path folder_;
-};
 
 inline void writeFile(const std::string& path, const std::string& content) {
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
