@@ -123,9 +123,8 @@ void FillOrdinaryWithFur(Renderer& r, Surface& dest, const Surface& shape, Long 
         }
     }
     // A fur picture with no tile behind it is repeated whole over the
-    // margins, which only a repeated piece ever shows.
-    // The picture column of every surface column, worked out once: a division
-    // per pixel would cost more than the rest of the fill.
+    // margins. The picture column of every surface column is worked out once:
+    // a division per pixel would cost more than the rest of the fill.
     std::vector<int> column(std::size_t(std::max(w, 0)));
     for (int x = 0; x < w; ++x) column[std::size_t(x)] = wrap(x - kBigMargin, picture->width());
     for (int y = 0; y < h; ++y) {
@@ -138,8 +137,9 @@ void FillOrdinaryWithFur(Renderer& r, Surface& dest, const Surface& shape, Long 
 
 int userFurRowStep(int tileWidth, int rowShiftPercent) {
     // An integer product and a single-precision division, as the fur editor
-    // works it out; rounding the running offset after each row, halves to
-    // even, then adds the same rounded step every row.
+    // works it out. Rounding the running offset after each row (halves to
+    // even) comes to adding this rounded step every row: the offsets stay
+    // even whenever the step ends in a half.
     return int(std::lrint(float(rowShiftPercent * tileWidth) / 100.0f));
 }
 
