@@ -16,6 +16,7 @@
 #include "storage/document_layout.h"
 #include "storage/document_pictures.h"
 #include "storage/document_sanity.h"
+#include "storage/interrupted_save.h"
 #include "storage/locate_missing_file.h"
 #include "storage/recent_files.h"
 #include "storage/side_files.h"
@@ -175,6 +176,9 @@ FileMessage incompatibleDocumentMessage() {
 
 LoadOutcome LoadDocument(Workspace& ws, Renderer& r, const std::string& path,
                          const FileDialogs& dialogs) {
+    // A save of this document cut short (a crash, a power cut) is finished or
+    // undone before anything is read, so what opens is one whole document.
+    settleDocumentFiles(path);
     if (!fileExists(path)) return failedLoad(ws, r, missingDocumentMessage());
     const auto bytes = readFileBytes(path);
     if (!bytes) return failedLoad(ws, r, unreadableDocumentMessage());
