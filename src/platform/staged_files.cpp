@@ -138,7 +138,8 @@ bool decodeJournal(const std::vector<std::uint8_t>& bytes, std::vector<JournalEn
     for (std::uint64_t i = 0; i < count; ++i) {
         JournalEntry e;
         std::uint64_t kind = 0;
-        if (!in.number(kind, 1) || (kind != kRenameEntry && kind != kRemoveEntry) || !in.name(e.name))
+        if (!in.number(kind, 1) || (kind != kRenameEntry && kind != kRemoveEntry) ||
+            !in.name(e.name))
             return false;
         e.kind = std::uint8_t(kind);
         if (e.kind == kRenameEntry &&
@@ -271,8 +272,8 @@ std::string StagedFiles::commit(const std::string& journal) {
             discard();
             return "« " + displayedName(file.path) + " » n'est pas dans le dossier du journal";
         }
-        entries.push_back({kRenameEntry, nameOf(file.path), nameOf(file.temporary), file.device,
-                           file.inode});
+        entries.push_back(
+            {kRenameEntry, nameOf(file.path), nameOf(file.temporary), file.device, file.inode});
     }
     for (const std::string& path : removals_) {
         struct stat info {};
@@ -294,7 +295,8 @@ std::string StagedFiles::commit(const std::string& journal) {
     ok = ok && stepWriteAll(fd, journal, bytes.data(), bytes.size());
     ok = ok && stepDataSync(fd, journal);
     std::string reason = ok ? std::string() : fail("Impossible d'écrire", journal);
-    if (fd >= 0 && ::close(fd) != 0 && reason.empty()) reason = fail("Impossible d'écrire", journal);
+    if (fd >= 0 && ::close(fd) != 0 && reason.empty())
+        reason = fail("Impossible d'écrire", journal);
     // The commit point: once the journal stands under its name (and the folder
     // says so), the batch is done whatever happens next.
     if (reason.empty() && !stepRename(staging, journal))
@@ -330,7 +332,8 @@ void StagedFiles::discard() {
 InterruptedSave finishInterruptedSave(const std::string& journal, const std::string& suffix) {
     ::unlink((journal + suffix).c_str());
     struct stat info {};
-    if (::lstat(journal.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return InterruptedSave::None;
+    if (::lstat(journal.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return InterruptedSave::None;
     const std::string folder = folderOf(journal);
     const auto bytes = readFileBytes(journal, 16u << 20);
     std::vector<JournalEntry> entries;
@@ -347,7 +350,8 @@ InterruptedSave finishInterruptedSave(const std::string& journal, const std::str
             whole = false;
     if (!whole) {
         for (const JournalEntry& e : entries)
-            if (e.kind == kRenameEntry && sameFile(inFolder(folder, e.temporary), e.device, e.inode))
+            if (e.kind == kRenameEntry &&
+                sameFile(inFolder(folder, e.temporary), e.device, e.inode))
                 stepRemove(inFolder(folder, e.temporary));
         stepRemove(journal);
         return InterruptedSave::Abandoned;
