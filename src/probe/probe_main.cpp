@@ -61,6 +61,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", opened.message.text.c_str());
         return 1;
     }
+    // Pictures left out as too large or damaged: the document opened all the same.
+    if (!opened.message.empty()) std::fprintf(stderr, "%s\n", opened.message.text.c_str());
     const tess::RedrawResult drawn = tess::RedrawShield(ws, renderer);
     std::printf("blazon: %s\nwarnings: %s\n", drawn.BlazonText.c_str(), drawn.WarningText.c_str());
     if (!writePicture(renderer.Picture1, canvasPath) || !writePicture(renderer.Model, partMapPath))
