@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
@@ -25,6 +26,7 @@
 #include "render/redraw_shield.h"
 #include "render/renderer.h"
 #include "storage/file_type_registration.h"
+#include "storage/interrupted_save.h"
 #include "storage/opening.h"
 #include "storage/settings_file.h"
 
@@ -119,6 +121,9 @@ void Form1::Form_Load() {
     ws_.Recent.LastDocFolder = documents + "/";
 
     LoadSettingsFile(ws_.Recent);
+    // Saves the last run could not finish (a crash, a power cut) are settled
+    // before the recent documents are offered.
+    for (const std::string& recent : ws_.Recent.RecentFiles) settleDocumentFiles(recent);
     applyRecentMenu();
     QApplication::processEvents();
 
@@ -143,8 +148,7 @@ void Form1::Form_Load() {
         BusyPointer opening;
         // A relative name is the starting folder's: the document keeps a full
         // path so its side files and later saves find their folder.
-        const std::string path =
-            QDir::current().absoluteFilePath(fromUtf8(named)).toUtf8().toStdString();
+        const std::string path = absolutePath(named);
         const OpenOutcome outcome = OpenCommandLineDocument(ws_, r_, path, fileDialogs());
         opening.release();
         if (!outcome.message.empty())
@@ -253,12 +257,15 @@ FileDialogs Form1::fileDialogs() {
                                     fromUtf8(title)) == MessageAnswer::Yes;
     };
     d.confirm = [this](const std::string& text) { return messages_.confirm(fromUtf8(text)); };
+    // File names and folders are the system's bytes: decoded for the dialog,
+    // its answer encoded back, never round-tripped through UTF-8 text.
     d.pickFile = [this](const std::string& title, const std::string& fileName) {
-        const QString name = fromUtf8(fileName);
-        return messages_
-            .openFile(fromUtf8(title), fromUtf8(ws_.Recent.LastDocFolder),
-                      name + QStringLiteral(" (") + name + QStringLiteral(")"))
-            .toUtf8()
+        const QString name = QFile::decodeName(QByteArray::fromStdString(fileName));
+        return QFile::encodeName(
+                   messages_.openFile(
+                       fromUtf8(title),
+                       QFile::decodeName(QByteArray::fromStdString(ws_.Recent.LastDocFolder)),
+                       name + QStringLiteral(" (") + name + QStringLiteral(")")))
             .toStdString();
     };
     return d;

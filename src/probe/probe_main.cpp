@@ -2,11 +2,13 @@
 // on its command line, redraws it and prints its blazon and warnings, so that
 // scripts can check documents without a display.
 //
-//   tessaline-probe DOC.bls [--canvas OUT.bmp] [--partmap OUT.bmp]
+//   tessaline-probe DOC.bls [--canvas OUT.bmp] [--partmap OUT.bmp] [--save OUT.bls]
 //
-// Prints "blazon: " and "warnings: " lines (UTF-8). Exits 1 with the program's
-// own message on standard error when the document cannot be opened, 2 on a
-// wrong command line or a picture that cannot be written.
+// Prints "blazon: " and "warnings: " lines (UTF-8). With --save, saves the
+// document as the save command does (OUT may be DOC itself). Exits 1 with the
+// program's own message on standard error when the document cannot be opened
+// or saved, 2 on a wrong command line or a picture that cannot be written.
+// Paths are taken as the bytes given, whatever their encoding.
 
 #include <cstdio>
 #include <string>
@@ -16,12 +18,16 @@
 #include "render/document_surfaces.h"
 #include "render/redraw_shield.h"
 #include "render/renderer.h"
+#include "storage/document_file.h"
 #include "storage/opening.h"
 
 namespace {
 
 int usage() {
-    std::fputs("usage: tessaline-probe DOC.bls [--canvas OUT.bmp] [--partmap OUT.bmp]\n", stderr);
+    std::fputs(
+        "usage: tessaline-probe DOC.bls [--canvas OUT.bmp] [--partmap OUT.bmp] "
+        "[--save OUT.bls]\n",
+        stderr);
     return 2;
 }
 
@@ -36,11 +42,11 @@ bool writePicture(const tess::Surface& picture, const std::string& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string document, canvasPath, partMapPath;
+    std::string document, canvasPath, partMapPath, savePath;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if ((arg == "--canvas" || arg == "--partmap") && i + 1 < argc) {
-            (arg == "--canvas" ? canvasPath : partMapPath) = argv[++i];
+        if ((arg == "--canvas" || arg == "--partmap" || arg == "--save") && i + 1 < argc) {
+            (arg == "--canvas" ? canvasPath : arg == "--save" ? savePath : partMapPath) = argv[++i];
         } else if (document.empty() && !arg.empty() && arg.rfind("--", 0) != 0) {
             document = arg;
         } else {
@@ -67,5 +73,10 @@ int main(int argc, char** argv) {
     std::printf("blazon: %s\nwarnings: %s\n", drawn.BlazonText.c_str(), drawn.WarningText.c_str());
     if (!writePicture(renderer.Picture1, canvasPath) || !writePicture(renderer.Model, partMapPath))
         return 2;
+    if (!savePath.empty()) {
+        const tess::SaveOutcome saved = tess::SaveDocument(ws, renderer, savePath);
+        if (!saved.message.empty()) std::fprintf(stderr, "%s\n", saved.message.text.c_str());
+        if (!saved.saved) return 1;
+    }
     return 0;
 }

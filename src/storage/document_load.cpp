@@ -245,6 +245,10 @@ LoadOutcome LoadDocument(Workspace& ws, Renderer& r, const std::string& path,
     NewDocument(ws, r);
     StoredDocument document = decodeDocument(*bytes, ws.CurrentBlazon);
     sanitizeStoredDocument(document, ws.CurrentBlazon);
+    // Paths to other files come back as the disk names them.
+    for (PartRecord& part : document.Blazon.Parts)
+        part.InsertedPath = pathOnDisk(part.InsertedPath);
+    for (UserFurRecord& fur : document.Blazon.UserFurs) fur.Path = pathOnDisk(fur.Path);
     ws.CurrentBlazon = document.Blazon;
     ws.CurrentBlazon.Folder = FolderOfPath(path);
 
