@@ -7,7 +7,7 @@
 #include "model/document.h"
 #include "model/tincture_table.h"
 #include "model/workspace.h"
-#include "render/redraw_shield.h"
+#include "actions/redraw_shield.h"
 #include "render/renderer.h"
 
 namespace tess {

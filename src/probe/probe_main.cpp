@@ -14,9 +14,10 @@
 #include "model/workspace.h"
 #include "platform/picture_file.h"
 #include "render/document_surfaces.h"
-#include "render/redraw_shield.h"
+#include "actions/redraw_shield.h"
 #include "render/renderer.h"
-#include "storage/opening.h"
+#include "actions/graphics_session.h"
+#include "actions/opening.h"
 
 namespace {
 

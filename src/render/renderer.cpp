@@ -1,11 +1,6 @@
 #include "render/renderer.h"
 
-#include <string>
-
-#include "model/tincture_file.h"
-#include "model/tincture_table.h"
-#include "model/workspace.h"
-#include "platform/paths.h"
+#include "model/tinctures.h"
 #include "render/fur_patterns.h"
 #include "resources/pictures.h"
 
@@ -72,12 +67,6 @@ void InitRowOffsets(Renderer& r) {
     r.ToolbarX = kToolbarX;
 }
 
-void InitGraphics(Workspace& ws, Renderer& r) {
-    InitTinctures(ws.Tinctures);
-    LoadTinctureColours(ws.Tinctures);
-    InitSurfaces(r);
-}
-
 void InitSurfaces(Renderer& r) {
     // The canvases the window shows or hides.
     r.Picture1 = Surface(kCanvasWidth, kCanvasHeight, kWhite);
@@ -101,16 +90,6 @@ void InitSurfaces(Renderer& r) {
     r.MotifWorkDC2 = Surface(kCanvasWidth, kCanvasHeight, kWhite);
     BuildFurPatterns(r);
     r.Initialised = true;
-}
-
-void ReleaseResources(Workspace& ws, Renderer& r) {
-    // The temporary copies of imported pictures live in the program folder
-    // under the slot number; a missing one is simply skipped.
-    for (int slot = 1; slot <= kImageBankSize; ++slot) {
-        const std::string path = programFile("\\Pic" + std::to_string(slot) + ".tmp");
-        if (fileExists(path)) removeFile(path);
-    }
-    r = Renderer();
 }
 
 }  // namespace tess

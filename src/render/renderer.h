@@ -125,13 +125,6 @@ class Renderer {
     const Surface& insetMask() const;
 };
 
-// Makes every surface (and the fur patterns), sets up the tincture table's
-// factory values and the colours of the previous run. Runs once at start-up.
-void InitGraphics(Workspace& ws, Renderer& r);
-// Drops every surface and deletes the temporary picture copies "PicN.tmp" of
-// the image bank from the program folder. Nothing is saved.
-void ReleaseResources(Workspace& ws, Renderer& r);
-
 // The surfaces alone (InitGraphics without the tincture set-up).
 void InitSurfaces(Renderer& r);
 // Fills the partition marker positions.

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "blazon_document.h"
-#include "render/redraw_shield.h"
+#include "actions/redraw_shield.h"
 #include "render/renderer.h"
 
 namespace tess {

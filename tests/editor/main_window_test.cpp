@@ -8,13 +8,13 @@
 #include <QTest>
 
 #include "editor/picture_box.h"
-#include "model/charge_placing.h"
+#include "actions/charge_placing.h"
 #include "model/motifs.h"
 #include "model/tinctures.h"
 #include "model/workspace.h"
 #include "program_harness.h"
 #include "render/document_surfaces.h"
-#include "render/redraw_shield.h"
+#include "actions/redraw_shield.h"
 
 using namespace tess;
 

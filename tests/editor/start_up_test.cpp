@@ -11,7 +11,7 @@
 #include "model/tincture_table.h"
 #include "platform/qimage_bridge.h"
 #include "program_harness.h"
-#include "render/redraw_shield.h"
+#include "actions/redraw_shield.h"
 #include "render/renderer.h"
 
 using namespace tess;

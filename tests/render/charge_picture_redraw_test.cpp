@@ -2,7 +2,7 @@
 
 #include <tuple>
 
-#include "model/charge_placing.h"
+#include "actions/charge_placing.h"
 #include "model/image_bank.h"
 #include "model/placed_charges.h"
 #include "platform/picture_file.h"

@@ -11,7 +11,7 @@
 #include "platform/ascii_picture.h"
 #include "render/charge_recolouring.h"
 #include "render/key_colours.h"
-#include "render/redraw_shield.h"
+#include "actions/redraw_shield.h"
 #include "render/renderer.h"
 #include "support/placed_charge.h"
 

@@ -3,7 +3,7 @@
 #include <random>
 #include <tuple>
 
-#include "model/charge_placing.h"
+#include "actions/charge_placing.h"
 #include "model/motifs.h"
 #include "model/placed_charges.h"
 #include "render/charge_layers.h"

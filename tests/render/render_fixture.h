@@ -12,7 +12,7 @@
 #include "model/tincture_table.h"
 #include "model/workspace.h"
 #include "render/key_colours.h"
-#include "render/redraw_shield.h"
+#include "actions/redraw_shield.h"
 #include "render/renderer.h"
 #include "resources/pictures.h"
 

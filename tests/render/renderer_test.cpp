@@ -6,6 +6,7 @@
 
 #include "platform/paths.h"
 #include "render/fur_patterns.h"
+#include "actions/graphics_session.h"
 #include "render/shield_shape.h"
 #include "render_fixture.h"
 #include "support/charge_pictures.h"

@@ -1,10 +1,13 @@
 // The redraw, step by step in stacking order. Each step is a small function so
 // that the pieces and the charges have their place in the sequence.
-#include "render/redraw_shield.h"
+#include "actions/redraw_shield.h"
 
+#include "actions/document_pictures.h"
+#include "actions/option_marks.h"
 #include "blazon/blazon_text.h"
 #include "blazon/tincture_warnings.h"
 #include "model/document.h"
+#include "model/document_rules.h"
 #include "model/workspace.h"
 #include "render/charge_steps.h"
 #include "render/field_paint.h"
@@ -13,7 +16,6 @@
 #include "render/ordinary_steps.h"
 #include "render/renderer.h"
 #include "render/shield_shape.h"
-#include "storage/document_pictures.h"
 
 namespace tess {
 
@@ -21,17 +23,6 @@ namespace {
 
 bool present(const OrdinaryRecord& o) {
     return o.Present != 0;
-}
-
-// A user-fur part is blazoned in its fur's dominant tincture (its drawing
-// stays the fur).
-void takeUserFurTinctures(Workspace& ws) {
-    BlazonRecord& b = ws.CurrentBlazon;
-    for (int k = 1; k <= kPartCount; ++k) {
-        const Long kind = b.Parts[k].Kind;
-        if (kind >= kFirstUserFur && kind <= kLastUserFur)
-            b.Parts[k].Tincture = b.UserFurs[std::size_t(kind - kFirstUserFur)].DominantTincture;
-    }
 }
 
 // The pieces are prepared before the partition. The canvas needs no clearing: the field is painted
@@ -117,8 +108,9 @@ RedrawResult RedrawShield(Workspace& ws, Renderer& r) {
     // After an undo the record may name other arms or furs than the pictures show.
     MatchDocumentPictures(ws, r);
     ws.Warnings.clear();
-    PaintOrdinaryOptionMarks(ws, r, result);
-    takeUserFurTinctures(ws);
+    ResetShiftOfRepeatedPiece(ws.CurrentBlazon);
+    result.Marks = OrdinaryOptionMarks(ws.CurrentBlazon);
+    GiveUserFurPartsTheirFurTincture(ws.CurrentBlazon);
     result.MarkedShape = SelectShieldShape(ws, r);
     prepareOrdinaries(ws, r);
     DrawFieldPartition(ws, r);
