@@ -16,10 +16,10 @@ int sizeMark(Integer size) {
 OptionMarks OrdinaryOptionMarks(const BlazonRecord& b) {
     const OrdinaryRecord& first = b.Ordinary1;
     OptionMarks marks;
-    marks.ReducedPic = sizeMark(first.Size);
-    marks.DeportPic = first.Shift >= -1 && first.Shift <= 1 ? first.Shift + 1 : -1;
-    marks.ReducedPic2 = sizeMark(b.Ordinary2.Size);
-    marks.ReducedPicHeight = ordinary1Settings(first.Type).ReducedPicHeight;
+    marks.size = sizeMark(first.Size);
+    marks.shift = first.Shift >= -1 && first.Shift <= 1 ? first.Shift + 1 : -1;
+    marks.secondSize = sizeMark(b.Ordinary2.Size);
+    marks.sizeChooserHeight = ordinary1Settings(first.Type).ReducedPicHeight;
     return marks;
 }
 

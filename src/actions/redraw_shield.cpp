@@ -66,12 +66,12 @@ OptionVisibility optionVisibility(const BlazonRecord& b) {
     OptionVisibility v;
     const OrdinaryRecord& o1 = b.Ordinary1;
     const OrdinaryRecord& o2 = b.Ordinary2;
-    v.ReducedPic = present(o1);
-    v.ReducedPic2 = present(o2) && o2.Type >= 20 && o2.Type <= 22;
-    v.DeportPic = present(o1) && o1.Type != 1 && o1.Type != 7 && o1.Type != 8 && o1.Type != 9 &&
+    v.sizeChooser = present(o1);
+    v.secondSizeChooser = present(o2) && o2.Type >= 20 && o2.Type <= 22;
+    v.shiftChooser = present(o1) && o1.Type != 1 && o1.Type != 7 && o1.Type != 8 && o1.Type != 9 &&
                   o1.Repeat == 0;
-    v.Label5 = present(o1);
-    v.LblOrdre2 = v.ReducedPic2;
+    v.firstOrderLabel = present(o1);
+    v.secondOrderLabel = v.secondSizeChooser;
     return v;
 }
 
@@ -82,20 +82,20 @@ RedrawMenus menuStates(const Workspace& ws) {
     const OrdinaryRecord& o1 = b.Ordinary1;
     const OrdinaryRecord& o2 = b.Ordinary2;
     RedrawMenus m;
-    m.mnuGrid.Checked = ws.GridVisible;
-    m.mnuFilet.Enabled = OrdinaryCanBeNarrowed(b, 1);
-    m.mnuOrdre1Rab.Enabled =
+    m.grid.Checked = ws.GridVisible;
+    m.firstOrderNarrow.Enabled = OrdinaryCanBeNarrowed(b, 1);
+    m.firstOrderLines.Enabled =
         o1.Type != 6 && o1.Type != 7 && o1.Type != 8 && o1.Type != 9 && o1.Size >= 0;
-    m.mnuReduce.Enabled = o1.Type != 9;
-    m.mnuReduced2.Enabled = OrdinaryCanBeNarrowed(b, 2);
-    m.mnuFilet2.Enabled = m.mnuReduced2.Enabled;
-    m.mnuReduced2.Checked = o2.Size > 0;
-    m.mnuFilet2.Checked = o2.Size < 0;
-    m.mnuFull2.Checked = o2.Size == 0 || (o2.Size < 0 && !m.mnuFilet2.Enabled);
-    m.mnuReduce.Checked = o1.Size > 0;
-    m.mnuFilet.Checked = o1.Size < 0 && m.mnuFilet.Enabled;
-    m.mnuNormal.Checked = o1.Size == 0 || (o1.Size < 0 && !m.mnuFilet.Enabled);
-    m.mnuRabPart.Enabled = hasHeraldicLines(b.Partition);
+    m.firstOrderDiminished.Enabled = o1.Type != 9;
+    m.secondOrderDiminished.Enabled = OrdinaryCanBeNarrowed(b, 2);
+    m.secondOrderNarrow.Enabled = m.secondOrderDiminished.Enabled;
+    m.secondOrderDiminished.Checked = o2.Size > 0;
+    m.secondOrderNarrow.Checked = o2.Size < 0;
+    m.secondOrderFull.Checked = o2.Size == 0 || (o2.Size < 0 && !m.secondOrderNarrow.Enabled);
+    m.firstOrderDiminished.Checked = o1.Size > 0;
+    m.firstOrderNarrow.Checked = o1.Size < 0 && m.firstOrderNarrow.Enabled;
+    m.firstOrderFull.Checked = o1.Size == 0 || (o1.Size < 0 && !m.firstOrderNarrow.Enabled);
+    m.partitionLines.Enabled = hasHeraldicLines(b.Partition);
     return m;
 }
 
@@ -111,7 +111,7 @@ RedrawResult RedrawShield(Workspace& ws, Renderer& r) {
     ResetShiftOfRepeatedPiece(ws.CurrentBlazon);
     result.Marks = OrdinaryOptionMarks(ws.CurrentBlazon);
     GiveUserFurPartsTheirFurTincture(ws.CurrentBlazon);
-    result.MarkedShape = SelectShieldShape(ws, r);
+    result.markedShape = SelectShieldShape(ws, r);
     prepareOrdinaries(ws, r);
     DrawFieldPartition(ws, r);
     PaintField(ws, r);
@@ -121,14 +121,14 @@ RedrawResult RedrawShield(Workspace& ws, Renderer& r) {
     if (ws.GridVisible) DrawGrid(r);
     ApplyShieldMask(r);
 
-    result.SelShapeLeft = toolbarMarker(ws, r);
+    result.partitionMarkerX = toolbarMarker(ws, r);
     result.Options = optionVisibility(ws.CurrentBlazon);
     result.Menus = menuStates(ws);
     // Composed last, from the charge lists and warnings of this very drawing,
     // so the text never disagrees with the shield.
-    result.BlazonText = BuildBlazonText(ws);
-    result.WarnPicVisible = ws.Warnings.count() > 0;
-    if (result.WarnPicVisible) result.WarningText = ShowTinctureWarnings(ws);
+    result.blazonText = BuildBlazonText(ws);
+    result.warningVisible = ws.Warnings.count() > 0;
+    if (result.warningVisible) result.warningText = ShowTinctureWarnings(ws);
     return result;
 }
 

@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
     // The open's own redraw: it is the one that takes charges lying off the
     // canvas out and warns of them, so a second one would say nothing of them.
     const tess::RedrawResult& drawn = opened.redraw;
-    std::printf("blazon: %s\nwarnings: %s\n", drawn.BlazonText.c_str(), drawn.WarningText.c_str());
+    std::printf("blazon: %s\nwarnings: %s\n", drawn.blazonText.c_str(), drawn.warningText.c_str());
     if (!writePicture(renderer.Picture1, canvasPath) || !writePicture(renderer.Model, partMapPath))
         return 2;
     return 0;

@@ -270,11 +270,11 @@ void MainWindowTest::aWarningShowsTheSignWithItsText() {
     b.Parts[2].Tincture = 3;
     const RedrawResult expected = RedrawShield(h->ws(), h->program->r);
     w->redraw();
-    QVERIFY(expected.WarnPicVisible);
+    QVERIFY(expected.warningVisible);
     QVERIFY(w->WarnPic->isVisible());
-    QCOMPARE(w->WarnPic->toolTip(), QString::fromStdString(expected.WarningText));
+    QCOMPARE(w->WarnPic->toolTip(), QString::fromStdString(expected.warningText));
     QVERIFY(w->WarnPic->toolTip().contains(QStringLiteral("est de même émail que la partie")));
-    QCOMPARE(w->WarnLabel->text(), QString::fromStdString(expected.BlazonText));
+    QCOMPARE(w->WarnLabel->text(), QString::fromStdString(expected.blazonText));
     b = before;
     w->redraw();
     QVERIFY(!w->WarnPic->isVisible());
@@ -403,7 +403,7 @@ void MainWindowTest::theTitleAndTheBlazonShowTheirTextAsItStands() {
 
     const auto blazonWidth = [&](const char* text) {
         RedrawResult result = RedrawShield(h->ws(), h->program->r);
-        result.BlazonText = text;
+        result.blazonText = text;
         w->applyRedraw(result);
         return w->WarnLabel->sizeHint().width();
     };

@@ -58,7 +58,7 @@ void StartUpTest::reachesTheMainWindowWithTheBlankShield() {
 
     // The blazon under the shield is the redraw's own text.
     const RedrawResult again = RedrawShield(h->ws(), h->program->r);
-    QCOMPARE(w.WarnLabel->text(), QString::fromStdString(again.BlazonText));
+    QCOMPARE(w.WarnLabel->text(), QString::fromStdString(again.blazonText));
     QCOMPARE(w.WarnLabel->text(), QStringLiteral("D'Azur."));
     // The palette's swatches show the current colours.
     QCOMPARE(w.EmPic->picture().pixel(32, 36) & 0xFFFFFF,

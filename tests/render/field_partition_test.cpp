@@ -81,8 +81,8 @@ TEST_F(PartitionTest, UnknownCodesAreDrawnAsThePlainField) {
         EXPECT_EQ(doc().PartCount, 1);
         EXPECT_EQ(partAt(132, 170), 1);
         EXPECT_EQ(partAt(0, 0), 1);
-        EXPECT_EQ(result.SelShapeLeft, 182);
-        EXPECT_FALSE(result.Menus.mnuRabPart.Enabled);
+        EXPECT_EQ(result.partitionMarkerX, 182);
+        EXPECT_FALSE(result.Menus.partitionLines.Enabled);
     }
 }
 
@@ -124,13 +124,13 @@ TEST_F(PartitionTest, EachRedrawHoldsOnlyItsOwnWarnings) {
     for (int i = 0; i < 3; ++i) {
         const RedrawResult result = redraw();
         EXPECT_EQ(ws->Warnings.count(), 1);
-        EXPECT_TRUE(result.WarnPicVisible);
+        EXPECT_TRUE(result.warningVisible);
     }
     setPart(2, kClassMetal, 2);
     const RedrawResult result = redraw();
     EXPECT_EQ(ws->Warnings.count(), 0);
-    EXPECT_FALSE(result.WarnPicVisible);
-    EXPECT_TRUE(result.WarningText.empty());
+    EXPECT_FALSE(result.warningVisible);
+    EXPECT_TRUE(result.warningText.empty());
 }
 
 TEST_F(PartitionTest, HeraldicLinesFollowPartOnesStyle) {

@@ -23,11 +23,11 @@ TEST_F(RedrawTest, PlainAzurField) {
         }
     });
     EXPECT_GT(inside, 80000);
-    EXPECT_EQ(result.FrameLight, kWhite);
-    EXPECT_EQ(result.FrameDark, kBlack);
-    EXPECT_FALSE(result.WarnPicVisible);
-    EXPECT_EQ(result.MarkedShape, 1);
-    EXPECT_EQ(result.SelShapeLeft, 182);
+    EXPECT_EQ(result.frameLight, kWhite);
+    EXPECT_EQ(result.frameDark, kBlack);
+    EXPECT_FALSE(result.warningVisible);
+    EXPECT_EQ(result.markedShape, 1);
+    EXPECT_EQ(result.partitionMarkerX, 182);
 }
 
 TEST_F(RedrawTest, RedrawingTheSameDocumentGivesTheSamePixels) {
@@ -58,7 +58,7 @@ TEST_F(RedrawTest, CutOutLeavesOnlyTheOutlineOutsideEveryShape) {
         SCOPED_TRACE("shape " + std::to_string(shape));
         doc().ShieldShape = shape;
         const RedrawResult result = redraw();
-        EXPECT_EQ(result.MarkedShape, shape);
+        EXPECT_EQ(result.markedShape, shape);
         const Surface& outline = shieldOutlinePicture(shape);
         const Surface& mask = shieldMaskPicture(shape);
         forEachPixel([&](int x, int y) {
@@ -73,7 +73,7 @@ TEST_F(RedrawTest, ShapeOutsideTheTableIsDrawnAsTheFirst) {
     doc().ShieldShape = 9;
     const RedrawResult result = redraw();
     EXPECT_EQ(doc().ShieldShape, 9);
-    EXPECT_EQ(result.MarkedShape, 1);
+    EXPECT_EQ(result.markedShape, 1);
     EXPECT_EQ(&r->shapeMask(), &shieldMaskPicture(1));
 }
 
@@ -99,7 +99,7 @@ TEST_F(RedrawTest, GridInvertsEveryTwentiethLineInsideTheShieldOnly) {
     const Surface plain = (redraw(), r->Picture1);
     ws->GridVisible = true;
     const RedrawResult result = redraw();
-    EXPECT_TRUE(result.Menus.mnuGrid.Checked);
+    EXPECT_TRUE(result.Menus.grid.Checked);
     const Colour azur = tincture(4);
     const Colour inverted = azur ^ kWhite;
     for (int y = 1; y < kCanvasHeight - 1; ++y)
@@ -115,7 +115,7 @@ TEST_F(RedrawTest, GridInvertsEveryTwentiethLineInsideTheShieldOnly) {
         EXPECT_EQ(r->Picture1.pixel(x, 339), plain.pixel(x, 339));
     }
     ws->GridVisible = false;
-    EXPECT_FALSE(redraw().Menus.mnuGrid.Checked);
+    EXPECT_FALSE(redraw().Menus.grid.Checked);
     EXPECT_EQ(r->Picture1, plain);
 }
 
@@ -178,63 +178,63 @@ TEST_F(InsertedArms, InTheHalvesOfTheMiPartitions) {
 TEST_F(RedrawTest, MenuStatesFollowTheStoredPieces) {
     for (auto [partition, lowerable] : {std::pair{14, false}, {15, false}, {11, true}}) {
         doc().Partition = partition;
-        EXPECT_EQ(redraw().Menus.mnuRabPart.Enabled, lowerable) << partition;
+        EXPECT_EQ(redraw().Menus.partitionLines.Enabled, lowerable) << partition;
     }
 
     doc().Ordinary1.Present = kTrue;
     doc().Ordinary1.Type = 9;  // Écusson
     RedrawResult result = redraw();
-    EXPECT_FALSE(result.Menus.mnuReduce.Enabled);
-    EXPECT_FALSE(result.Menus.mnuOrdre1Rab.Enabled);
-    EXPECT_FALSE(result.Menus.mnuFilet.Enabled);
-    EXPECT_FALSE(result.Options.DeportPic);
-    EXPECT_TRUE(result.Options.ReducedPic);
-    EXPECT_TRUE(result.Options.Label5);
+    EXPECT_FALSE(result.Menus.firstOrderDiminished.Enabled);
+    EXPECT_FALSE(result.Menus.firstOrderLines.Enabled);
+    EXPECT_FALSE(result.Menus.firstOrderNarrow.Enabled);
+    EXPECT_FALSE(result.Options.shiftChooser);
+    EXPECT_TRUE(result.Options.sizeChooser);
+    EXPECT_TRUE(result.Options.firstOrderLabel);
 
     doc().Ordinary1.Type = 6;  // Chevron
     result = redraw();
-    EXPECT_FALSE(result.Menus.mnuOrdre1Rab.Enabled);
-    EXPECT_TRUE(result.Menus.mnuReduce.Enabled);
-    EXPECT_TRUE(result.Options.DeportPic);
+    EXPECT_FALSE(result.Menus.firstOrderLines.Enabled);
+    EXPECT_TRUE(result.Menus.firstOrderDiminished.Enabled);
+    EXPECT_TRUE(result.Options.shiftChooser);
 
     doc().Ordinary1.Type = 3;  // Fasce en filet
     doc().Ordinary1.Size = -1;
     result = redraw();
-    EXPECT_TRUE(result.Menus.mnuFilet.Checked);
-    EXPECT_FALSE(result.Menus.mnuNormal.Checked);
-    EXPECT_FALSE(result.Menus.mnuOrdre1Rab.Enabled);
+    EXPECT_TRUE(result.Menus.firstOrderNarrow.Checked);
+    EXPECT_FALSE(result.Menus.firstOrderFull.Checked);
+    EXPECT_FALSE(result.Menus.firstOrderLines.Enabled);
     doc().Ordinary1.Type = 1;  // a Chef cannot be narrowed: shown whole
     result = redraw();
-    EXPECT_FALSE(result.Menus.mnuFilet.Checked);
-    EXPECT_TRUE(result.Menus.mnuNormal.Checked);
+    EXPECT_FALSE(result.Menus.firstOrderNarrow.Checked);
+    EXPECT_TRUE(result.Menus.firstOrderFull.Checked);
 
     doc().Ordinary1.Present = kFalse;
     result = redraw();
-    EXPECT_FALSE(result.Options.ReducedPic);
-    EXPECT_FALSE(result.Options.Label5);
-    EXPECT_TRUE(result.Menus.mnuNormal.Checked);  // menus read the stored size only
+    EXPECT_FALSE(result.Options.sizeChooser);
+    EXPECT_FALSE(result.Options.firstOrderLabel);
+    EXPECT_TRUE(result.Menus.firstOrderFull.Checked);  // menus read the stored size only
 
     doc().Ordinary2.Present = kTrue;
     doc().Ordinary2.Type = 22;  // Croix diminuée
     doc().Ordinary2.Size = 34;
     result = redraw();
-    EXPECT_TRUE(result.Options.ReducedPic2);
-    EXPECT_TRUE(result.Options.LblOrdre2);
-    EXPECT_TRUE(result.Menus.mnuReduced2.Checked);
-    EXPECT_TRUE(result.Menus.mnuFilet2.Enabled);
-    EXPECT_FALSE(result.Menus.mnuFull2.Checked);
+    EXPECT_TRUE(result.Options.secondSizeChooser);
+    EXPECT_TRUE(result.Options.secondOrderLabel);
+    EXPECT_TRUE(result.Menus.secondOrderDiminished.Checked);
+    EXPECT_TRUE(result.Menus.secondOrderNarrow.Enabled);
+    EXPECT_FALSE(result.Menus.secondOrderFull.Checked);
     doc().Ordinary2.Type = 13;  // Canton
     doc().Ordinary2.Size = -1;
     result = redraw();
-    EXPECT_FALSE(result.Options.ReducedPic2);
-    EXPECT_FALSE(result.Menus.mnuFilet2.Enabled);
-    EXPECT_TRUE(result.Menus.mnuFull2.Checked);
+    EXPECT_FALSE(result.Options.secondSizeChooser);
+    EXPECT_FALSE(result.Menus.secondOrderNarrow.Enabled);
+    EXPECT_TRUE(result.Menus.secondOrderFull.Checked);
 }
 
 TEST_F(RedrawTest, ToolbarMarkerFollowsThePartition) {
     for (auto [partition, left] : {std::pair{25, 549}, {21, 454}, {9, 182}}) {
         doc().Partition = partition;
-        EXPECT_EQ(redraw().SelShapeLeft, left) << partition;
+        EXPECT_EQ(redraw().partitionMarkerX, left) << partition;
     }
 }
 

@@ -198,7 +198,7 @@ TEST_F(ReleaseTest, InitGraphicsReadsTheColoursOfThePreviousRun) {
     EXPECT_EQ(ws->Tinctures[4].Colour, 0xFF0000);
     EXPECT_EQ(ws->Tinctures[4].Name, "Azur");
     EXPECT_TRUE(fs::exists(home / "QRZ.inf"));
-    EXPECT_EQ(RedrawShield(*ws, fresh).MarkedShape, 1);
+    EXPECT_EQ(RedrawShield(*ws, fresh).markedShape, 1);
     EXPECT_EQ(fresh.Picture1.pixel(132, 170), 0xFF0000u);
 }
 
