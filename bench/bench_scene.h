@@ -52,7 +52,7 @@ inline void runRedraws(benchmark::State& state, Scene& scene) {
     for (auto _ : state) {
         RedrawResult result = RedrawShield(*scene.ws, *scene.r);
         benchmark::DoNotOptimize(result);
-        benchmark::DoNotOptimize(scene.r->Picture1.data());
+        benchmark::DoNotOptimize(scene.r->canvas.data());
     }
 }
 

@@ -47,7 +47,7 @@ Surface previewInShape(Workspace& ws, Renderer& r, Long shape) {
     ws.CurrentBlazon.ShieldShape = shape;
     RedrawShield(ws, r);
     ws.CurrentBlazon.ShieldShape = ownShape;
-    return r.Picture1;
+    return r.canvas;
 }
 
 }  // namespace

@@ -26,20 +26,20 @@ bool present(const OrdinaryRecord& o) {
 }
 
 // The pieces are prepared before the partition. The canvas needs no clearing: the field is painted
-// over all of it. Model is free scratch until it takes the part key map, so the pieces' preparation
+// over all of it. partMap is free scratch until it takes the part key map, so the pieces' preparation
 // leaves it as it likes.
 void prepareOrdinaries(Workspace& ws, Renderer& r) {
     const BlazonRecord& b = ws.CurrentBlazon;
-    r.Model.resize(kCanvasWidth, kCanvasHeight);
+    r.partMap.resize(kCanvasWidth, kCanvasHeight);
     if (present(b.Ordinary2)) DrawOrdinary2(ws, r);
     if (present(b.Ordinary1)) DrawOrdinary1(ws, r);
 }
 
-// Model becomes the shield-sized part key map, on which the pieces then lay
+// partMap becomes the shield-sized part key map, on which the pieces then lay
 // their zones.
 void restorePartMap(Renderer& r) {
-    r.Model.resize(kCanvasWidth, kCanvasHeight);
-    BitBlt(r.Model, 0, 0, kCanvasWidth, kCanvasHeight, r.PartMapDC, 0, 0, RasterOp::Copy);
+    r.partMap.resize(kCanvasWidth, kCanvasHeight);
+    BitBlt(r.partMap, 0, 0, kCanvasWidth, kCanvasHeight, r.fieldPartMap, 0, 0, RasterOp::Copy);
 }
 
 // Charges and pieces in stacking order, the inserted coats of

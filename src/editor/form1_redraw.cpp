@@ -31,7 +31,7 @@ void paintLine(QFrame* line, Colour c) {
 }  // namespace
 
 void Form1::applyRedraw(const RedrawResult& result) {
-    Picture1->setPicture(toQImage(r_.Picture1));
+    Picture1->setPicture(toQImage(r_.canvas));
 
     const RedrawMenus& m = result.Menus;
     applyItem(menus.mnuGrid, m.grid);

@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
     // canvas out and warns of them, so a second one would say nothing of them.
     const tess::RedrawResult& drawn = opened.redraw;
     std::printf("blazon: %s\nwarnings: %s\n", drawn.blazonText.c_str(), drawn.warningText.c_str());
-    if (!writePicture(renderer.Picture1, canvasPath) || !writePicture(renderer.Model, partMapPath))
+    if (!writePicture(renderer.canvas, canvasPath) || !writePicture(renderer.partMap, partMapPath))
         return 2;
     return 0;
 }

@@ -8,9 +8,9 @@ class Renderer;
 // The steps of a redraw that belong to the honourable pieces, in the order the
 // redraw calls them. Each runs only when its piece is present.
 
-// Prepares the second-order piece's mask, key and coloured pictures (on Model).
+// Prepares the second-order piece's mask, key and coloured pictures (on partMap).
 void DrawOrdinary2(Workspace& ws, Renderer& r);
-// The same for the first-order piece (on BigOne).
+// The same for the first-order piece (on firstOrderWork).
 void DrawOrdinary1(Workspace& ws, Renderer& r);
 // Lays the prepared piece over the canvas and its zone over the key map.
 void CompositeOrdinary2(Workspace& ws, Renderer& r);

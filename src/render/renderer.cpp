@@ -19,12 +19,12 @@ Surface workSurface(int width, int height) {
 }
 
 void makeHitMap(Renderer& r) {
-    r.ChargeHitDC = Surface(kCanvasWidth, kCanvasHeight, kBlack);
+    r.chargeHitMap = Surface(kCanvasWidth, kCanvasHeight, kBlack);
 }
 
 void makeKeyMaps(Renderer& r) {
-    r.PartMapDC = blankPicture();
-    r.OrdinaryMapDC = blankPicture();
+    r.fieldPartMap = blankPicture();
+    r.ordinaryMap = blankPicture();
 }
 
 void makeOrdinarySurfaces(Renderer& r) {
@@ -69,10 +69,10 @@ void InitRowOffsets(Renderer& r) {
 
 void InitSurfaces(Renderer& r) {
     // The canvases the window shows or hides.
-    r.Picture1 = Surface(kCanvasWidth, kCanvasHeight, kWhite);
-    r.Model = workSurface(kCanvasWidth, kCanvasHeight);
-    r.TempPic = workSurface(kModelWidth, kModelHeight);
-    r.BigOne = workSurface(kBigWidth, kBigHeight);
+    r.canvas = Surface(kCanvasWidth, kCanvasHeight, kWhite);
+    r.partMap = workSurface(kCanvasWidth, kCanvasHeight);
+    r.partitionWork = workSurface(kModelWidth, kModelHeight);
+    r.firstOrderWork = workSurface(kBigWidth, kBigHeight);
 
     InitRowOffsets(r);
     makeHitMap(r);
@@ -86,8 +86,8 @@ void InitSurfaces(Renderer& r) {
     for (auto& path : r.UserFurPaths) path.clear();
     for (auto& path : r.InsertedPaths) path.clear();
     makeOrdinarySurfaces(r);
-    r.MotifWorkDC1 = Surface(kCanvasWidth, kCanvasHeight, kWhite);
-    r.MotifWorkDC2 = Surface(kCanvasWidth, kCanvasHeight, kWhite);
+    r.motifWork1 = Surface(kCanvasWidth, kCanvasHeight, kWhite);
+    r.motifWork2 = Surface(kCanvasWidth, kCanvasHeight, kWhite);
     BuildFurPatterns(r);
     r.Initialised = true;
 }

@@ -54,26 +54,26 @@ struct OrdinarySurfaces {
 class Renderer {
   public:
     // The visible canvas, 265 x 340 in shield coordinates.
-    Surface Picture1;
+    Surface canvas;
     // The hidden part key map, 265 x 340: after a redraw, each part and piece
     // zone of the canvas in its key colour, pixel for pixel, which the window's
     // hit tests read. The second-order piece is prepared on it.
-    Surface Model;
+    Surface partMap;
     // Scratch: the partition's key map with a 50-pixel margin (365 x 440,
     // shield at (50, 50)); the first-order piece's steps use it too.
-    Surface TempPic;
+    Surface partitionWork;
     // Work surface of the first-order piece, 465 x 540, shield at (100, 100).
-    Surface BigOne;
+    Surface firstOrderWork;
     // Scratch of the first-order piece's drawing, made on first use.
-    Surface PieceScratch;
+    Surface pieceScratch;
 
     // Shield-sized copies of the field's key map; the pieces' zones are added
     // to them when the charges are placed.
-    Surface PartMapDC;
-    Surface OrdinaryMapDC;
+    Surface fieldPartMap;
+    Surface ordinaryMap;
     // Black, with a red (&H0000FF) box over every charge drawn by the last
     // redraw.
-    Surface ChargeHitDC;
+    Surface chargeHitMap;
 
     // The pictures of the current shield shape and of the écusson's shape
     // (the program's own pictures, never drawn on).
@@ -107,8 +107,8 @@ class Renderer {
     ChargeSurfaces Charges;
 
     // The two 265 x 340 surfaces of the charge arrangement engine.
-    Surface MotifWorkDC1;
-    Surface MotifWorkDC2;
+    Surface motifWork1;
+    Surface motifWork2;
 
     // Left x of the partition marker on the toolbar, per partition code 9..25.
     std::array<Integer, 26> ToolbarX{};

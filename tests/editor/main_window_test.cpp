@@ -211,7 +211,7 @@ void MainWindowTest::draggingTheTitleMovesTheWindow() {
 void MainWindowTest::theCanvasFollowsEveryRedraw() {
     h->ws().CurrentBlazon.ShieldShape = 3;
     w->redraw();
-    QCOMPARE(w->Picture1->picture(), toQImage(h->program->r.Picture1));
+    QCOMPARE(w->Picture1->picture(), toQImage(h->program->r.canvas));
 }
 
 namespace {
@@ -388,7 +388,7 @@ void MainWindowTest::aGroupedChargeThrownAwayAsksAboutItsGroup() {
     QCOMPARE(int(ws.Groups.Motifs[std::size_t(g)].Count), 0);
     QCOMPARE(int(ws.Groups.Motifs[std::size_t(g)].InUse), 0);
     // The canvas no longer shows the grouped charges.
-    QCOMPARE(w->Picture1->picture().pixel(25, 15), toQImage(h->program->r.Picture1).pixel(25, 15));
+    QCOMPARE(w->Picture1->picture().pixel(25, 15), toQImage(h->program->r.canvas).pixel(25, 15));
 }
 
 void MainWindowTest::theTitleAndTheBlazonShowTheirTextAsItStands() {

@@ -54,7 +54,7 @@ void StartUpTest::reachesTheMainWindowWithTheBlankShield() {
     const Colour azur = Colour(h->ws().Tinctures[kAzur].Colour);
     QCOMPARE(canvas.pixel(132, 170) & 0xFFFFFF,
              qRgb(redOf(azur), greenOf(azur), blueOf(azur)) & 0xFFFFFF);
-    QCOMPARE(canvas, toQImage(h->program->r.Picture1));
+    QCOMPARE(canvas, toQImage(h->program->r.canvas));
 
     // The blazon under the shield is the redraw's own text.
     const RedrawResult again = RedrawShield(h->ws(), h->program->r);

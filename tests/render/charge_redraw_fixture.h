@@ -60,7 +60,7 @@ class ChargeRedraw : public ::testing::Test {
 
     RedrawResult redraw() { return RedrawShield(ws, r); }
     Colour tincture(int t) const { return Colour(ws.Tinctures[t].Colour); }
-    bool hit(int x, int y) const { return r.ChargeHitDC.pixel(x, y) == 0x0000FFu; }
+    bool hit(int x, int y) const { return r.chargeHitMap.pixel(x, y) == 0x0000FFu; }
     std::vector<int> chargeList(int part) const {
         const PartRecord& p = ws.CurrentBlazon.Parts[part];
         return std::vector<int>(p.ChargeList.begin() + 1, p.ChargeList.begin() + 1 + p.ChargeCount);

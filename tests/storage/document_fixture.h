@@ -53,7 +53,7 @@ struct Drawn {
 
 inline Drawn drawn(Program& p) {
     const RedrawResult result = RedrawShield(p.ws, p.r);
-    return {p.ws.CurrentBlazon, result.blazonText, result.warningText, p.r.Picture1, p.r.Model};
+    return {p.ws.CurrentBlazon, result.blazonText, result.warningText, p.r.canvas, p.r.partMap};
 }
 
 // Records the questions asked and answers them as told.
