@@ -128,7 +128,7 @@ RedrawResult RedrawShield(Workspace& ws, Renderer& r) {
     // so the text never disagrees with the shield.
     result.blazonText = BuildBlazonText(ws);
     result.warningVisible = ws.Warnings.count() > 0;
-    if (result.warningVisible) result.warningText = ShowTinctureWarnings(ws);
+    if (result.warningVisible) result.warningText = TinctureWarningsText(ws);
     return result;
 }
 

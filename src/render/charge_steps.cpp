@@ -14,7 +14,7 @@ void ClassifyCharges(Workspace& ws, Renderer& r) {
     // every copy of a repeated piece included.
     layOrdinary2(b, r, {.KeyMap = &r.fieldPartMap});
     layOrdinary1(b, r, {.KeyMap = &r.ordinaryMap});
-    classifyCharges(ws, PlacementMaps{r.fieldPartMap, r.ordinaryMap, ordinaryDrawn(b.Ordinary1, 1)});
+    placeAndListCharges(ws, PlacementMaps{r.fieldPartMap, r.ordinaryMap, ordinaryDrawn(b.Ordinary1, 1)});
 }
 
 void DrawChargesLayer(Workspace& ws, Renderer& r, int layer) {
