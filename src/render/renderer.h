@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/canvas_size.h"
 #include "model/image_bank.h"
 #include "model/records.h"
 #include "platform/surface.h"
@@ -14,11 +15,9 @@ namespace tess {
 
 struct Workspace;
 
-// Geometry of the drawing surfaces: the shield canvas and the two work
+// Geometry of the drawing surfaces: beside the shield canvas, the two work
 // surfaces that carry it with a margin (50 on the key map while the partition
 // is drawn, 100 on the first-order piece's work surface).
-inline constexpr int kCanvasWidth = 265;
-inline constexpr int kCanvasHeight = 340;
 inline constexpr int kModelMargin = 50;
 inline constexpr int kModelWidth = kCanvasWidth + 2 * kModelMargin;    // 365
 inline constexpr int kModelHeight = kCanvasHeight + 2 * kModelMargin;  // 440
