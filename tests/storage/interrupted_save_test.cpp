@@ -7,10 +7,11 @@
 #include <cerrno>
 #include <filesystem>
 
+#include "actions/bank_slots.h"
 #include "model/image_bank.h"
 #include "platform/file_steps.h"
-#include "storage/document_pictures.h"
-#include "storage/insert_blazon.h"
+#include "actions/document_pictures.h"
+#include "actions/insert_blazon.h"
 #include "storage/side_files.h"
 #include "tests/storage/document_fixture.h"
 
