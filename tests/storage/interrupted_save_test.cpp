@@ -8,10 +8,10 @@
 #include <filesystem>
 
 #include "actions/bank_slots.h"
-#include "model/image_bank.h"
-#include "platform/file_steps.h"
 #include "actions/document_pictures.h"
 #include "actions/insert_blazon.h"
+#include "model/image_bank.h"
+#include "platform/file_steps.h"
 #include "storage/side_files.h"
 #include "tests/storage/document_fixture.h"
 
@@ -62,6 +62,10 @@ class InterruptedSave : public testing::DocumentTest {
         newFolder = folderContents(file("docs"));
         newDrawn = testing::drawn(*reopen(path));
         ASSERT_NE(oldFolder, newFolder);
+        // The new document has no arms and one picture: their old files went.
+        ASSERT_TRUE(oldFolder.count("armesBx3.hpx") && oldFolder.count("armesPx2.mpc"));
+        EXPECT_FALSE(newFolder.count("armesBx3.hpx") || newFolder.count("armesPx2.hpc") ||
+                     newFolder.count("armesPx2.mpc"));
         restoreOld();
     }
     void TearDown() override { setFileStepHook({}); }
@@ -175,6 +179,7 @@ TEST_F(InterruptedSave, LitterOfASaveThatNeverReachedItsJournalGoesAtTheNextOpen
         restoreOld();
     }
     // A journal that is not one is dropped, and the old document opens.
+    // (Its temporaries, were there any, went with the litter above.)
     testing::writeFile(saveJournalFile(path), "TSJ1 abîmé");
     expectOneWholeDocument();
     EXPECT_EQ(oldSeen, 1);
