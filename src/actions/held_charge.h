@@ -1,0 +1,24 @@
+#pragma once
+
+#include "render/redraw_result.h"
+
+namespace tess {
+
+struct Workspace;
+class Renderer;
+
+// Empties charge record n (1..50) and drops its recolouring layers; any other
+// number is ignored. Placement, mirroring and group stay as they were.
+void ClearCharge(Workspace& ws, Renderer& r, int n);
+
+// The group of the charge held in the overlay, 0 when it has none or when no
+// charge is held: the window asks about the group before deleting.
+int HeldChargeGroup(const Workspace& ws);
+
+// Deletes the held charge as one undo step: with `wholeGroup` every member of
+// its group goes and the group ends; otherwise the charge alone leaves its
+// group. Nothing is held afterwards. Without a held charge nothing changes
+// and nothing is returned but an empty result, `false` in `changed`.
+RedrawResult DeleteHeldCharge(Workspace& ws, Renderer& r, bool wholeGroup, bool* changed = nullptr);
+
+}  // namespace tess
