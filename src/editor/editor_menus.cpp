@@ -109,14 +109,14 @@ EditorMenus buildEditorMenus(QWidget* owner) {
     m.pasteOnSecondOrderAction =
         item(m.secondOrderPieceMenu, "pasteOnSecondOrderAction", "C&oller");
 
-    m.userFurMenu = menu(owner, "userFurMenu");
+    m.furMenu = menu(owner, "furMenu");
     m.defineUserFurAction =
-        item(m.userFurMenu, "defineUserFurAction", "Définir une &Fourrure personnalisée (semer)");
-    separator(m.userFurMenu, "userFurSeparator");
+        item(m.furMenu, "defineUserFurAction", "Définir une &Fourrure personnalisée (semer)");
+    separator(m.furMenu, "furSeparator");
     m.editUserFurAction =
-        item(m.userFurMenu, "editUserFurAction", "&Modifier la Fourrure personnalisée");
+        item(m.furMenu, "editUserFurAction", "&Modifier la Fourrure personnalisée");
     m.deleteUserFurAction =
-        item(m.userFurMenu, "deleteUserFurAction", "&Supprimer la Fourrure personnalisée");
+        item(m.furMenu, "deleteUserFurAction", "&Supprimer la Fourrure personnalisée");
 
     m.partMenu = menu(owner, "partMenu");
     m.partLinesAction = item(m.partMenu, "partLinesAction", "&Délinéaments");

@@ -59,8 +59,8 @@ struct EditorMenus {
     QAction* deleteSecondOrderAction = nullptr;
     QAction* pasteOnSecondOrderAction = nullptr;
 
-    // A user fur's swatch.
-    QMenu* userFurMenu = nullptr;
+    // The fur palette and the user-fur swatches.
+    QMenu* furMenu = nullptr;
     QAction* defineUserFurAction = nullptr;
     QAction* editUserFurAction = nullptr;
     QAction* deleteUserFurAction = nullptr;

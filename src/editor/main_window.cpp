@@ -304,13 +304,11 @@ void MainWindow::freeAreaPressed(Qt::MouseButton button, QPointF at) {
     // A charge held in the overlay goes back on the shield with the overlay's
     // size and place.
     if (ws_.SelectedCharge != 0) {
-        ChargeRecord& c = ws_.CurrentBlazon.Charges[std::size_t(ws_.SelectedCharge)];
         const QRect box = overlay->box();
-        c.Height = Integer(box.height());
-        c.Width = Integer(box.width());
         const OverlayBox placed{double(box.left()), double(box.top()), double(box.width()),
                                 double(box.height()), overlay->picture.toUtf8().toStdString()};
-        if (AddCharge(ws_, r_.Charges, placed, ws_.SelectedCharge)) redraw();
+        RedrawResult shown;
+        if (PutHeldChargeBack(ws_, r_, placed, shown)) applyRedraw(shown);
         refreshTitle();
     }
     while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();

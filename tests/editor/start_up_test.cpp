@@ -118,9 +118,8 @@ void StartUpTest::definesTheMenusWithTheirCaptions() {
     // No recent document yet: the four entries are hidden.
     for (int i = 1; i <= 4; ++i) QVERIFY(!w.menus.recentFileActions[std::size_t(i)]->isVisible());
     // Every menu is found under its member's name.
-    for (const char* name :
-         {"pictureMenu", "heldChargeMenu", "fileMenu", "firstOrderPieceMenu",
-          "secondOrderPieceMenu", "userFurMenu", "partMenu", "tinctureColourMenu"})
+    for (const char* name : {"pictureMenu", "heldChargeMenu", "fileMenu", "firstOrderPieceMenu",
+                             "secondOrderPieceMenu", "furMenu", "partMenu", "tinctureColourMenu"})
         QVERIFY2(w.findChild<QMenu*>(name), name);
     QCOMPARE(w.menus.insertArmsOnPieceAction->text(), QStringLiteral("&Insérer un blason"));
     QCOMPARE(w.menus.defineUserFurAction->text(),
