@@ -29,8 +29,7 @@ class MainWindowTest : public QObject {
     void everyControlIsInPlace();
     void theTabsSwapListsAndColours();
     void rightClickOpensTheFileMenuWithItsDefault();
-    void aChargeThrownOffTheShieldGetsTheNextJoke();
-    void aChargeOnTheEdgeStays();
+    void aChargeOffTheCanvasIsThrownAwayWithTheNextJoke();
     void minimisedTheTaskbarShowsTheTitle();
     void draggingTheTitleMovesTheWindow();
     void theTitleBarStaysWithinReach();
@@ -165,12 +164,25 @@ void MainWindowTest::rightClickOpensTheFileMenuWithItsDefault() {
     QCOMPARE(h->messages->popups[1].defaultItem, QStringLiteral("saveAction"));
 }
 
-void MainWindowTest::aChargeThrownOffTheShieldGetsTheNextJoke() {
-    for (int i = 0; i < 7; ++i) {
-        w->overlay->chargeOverlay->setGeometry(266, 10, 20, 20);
-        w->overlay->chargeOverlay->show();
+// Touching the canvas's edge from any side keeps the charge; one pixel further
+// throws it away with the next joke, from every side in turn.
+void MainWindowTest::aChargeOffTheCanvasIsThrownAwayWithTheNextJoke() {
+    QLabel* held = w->overlay->chargeOverlay;
+    for (const QRect box : {QRect(265, 10, 20, 20), QRect(10, 340, 20, 20), QRect(-20, 10, 20, 20),
+                            QRect(10, -20, 20, 20)}) {
+        held->setGeometry(box);
+        held->show();
         w->freeAreaMoved();
-        QVERIFY(!w->overlay->chargeOverlay->isVisible());
+        QVERIFY(held->isVisible());
+    }
+    QVERIFY(h->messages->boxes.empty());
+    const QRect off[] = {QRect(266, 10, 20, 20), QRect(10, 341, 20, 20), QRect(-21, 10, 20, 20),
+                         QRect(10, -21, 20, 20)};
+    for (int i = 0; i < 7; ++i) {
+        held->setGeometry(off[i % 4]);
+        held->show();
+        w->freeAreaMoved();
+        QVERIFY(!held->isVisible());
     }
     // Six jokes in turn, then the first again.
     QCOMPARE(int(h->messages->boxes.size()), 7);
@@ -185,18 +197,7 @@ void MainWindowTest::aChargeThrownOffTheShieldGetsTheNextJoke() {
     }
     QCOMPARE(jokes.size(), 6);
     QCOMPARE(h->messages->boxes[6].text, h->messages->boxes[0].text);
-}
 
-void MainWindowTest::aChargeOnTheEdgeStays() {
-    for (const QRect box : {QRect(265, 10, 20, 20), QRect(10, 340, 20, 20), QRect(-20, 10, 20, 20),
-                            QRect(10, -20, 20, 20)}) {
-        w->overlay->chargeOverlay->setGeometry(box);
-        w->overlay->chargeOverlay->show();
-        w->freeAreaMoved();
-        QVERIFY(w->overlay->chargeOverlay->isVisible());
-    }
-    QVERIFY(h->messages->boxes.empty());
-    w->overlay->chargeOverlay->hide();
     // Moving over the free area clears the hover captions and the toolbar frame.
     w->canvasPanel->coordinateCaption->setText("12; 4");
     w->toolbarPanel->topFrameLine->show();
