@@ -93,7 +93,11 @@ MainWindow::MainWindow(Workspace& ws, Renderer& r, MessageLayer& messages, Optio
       messages_(messages),
       options_(std::move(options)),
       intro_(intro),
-      dialogs_(std::make_unique<DialogHost>(*this)) {
+      dialogs_(std::make_unique<DialogHost>(*this)),
+      context_{ws, r, messages, [this](const RedrawResult& shown) {
+                   applyRedraw(shown);
+                   refreshTitle();
+               }} {
     setObjectName(QStringLiteral("mainWindow"));
     setFixedSize(layout::kWindow);
     QPalette p = palette();
@@ -339,10 +343,7 @@ void MainWindow::deleteHeldCharge() {
     }
     bool changed = false;
     const RedrawResult shown = DeleteHeldCharge(ws_, r_, wholeGroup, &changed);
-    if (changed) {
-        applyRedraw(shown);
-        refreshTitle();
-    }
+    if (changed) context_.show(shown);
     overlay->end();
 }
 

@@ -7,6 +7,7 @@
 
 #include <QWidget>
 
+#include "editor/editor_context.h"
 #include "editor/editor_menus.h"
 #include "model/workspace_ui.h"
 
@@ -89,6 +90,8 @@ class MainWindow : public QWidget, public WorkspaceUi {
     // What the storage commands ask of the window.
     FileDialogs fileDialogs();
     DialogHost& dialogs() { return *dialogs_; }
+    // What the panels change the document through.
+    const EditorContext& context() const { return context_; }
 
     // WorkspaceUi
     void clearHeldCharge() override;
@@ -136,6 +139,7 @@ class MainWindow : public QWidget, public WorkspaceUi {
     Options options_;
     IntroWindow* intro_;
     std::unique_ptr<DialogHost> dialogs_;
+    EditorContext context_;
 
     // The texts shown when a held charge is thrown off the shield, in turn.
     int dropJokeIndex_ = 0;

@@ -263,12 +263,6 @@ void MainWindowTest::theTitleBarStaysWithinReach() {
     QCOMPARE(reachableWindowPosition({-9, -9}, window, 24, {}), QPoint(-9, -9));
 }
 
-void MainWindowTest::theCanvasFollowsEveryRedraw() {
-    h->ws().CurrentBlazon.ShieldShape = 3;
-    w->redraw();
-    QCOMPARE(w->canvasPanel->canvas->picture(), toQImage(h->program->r.Picture1));
-}
-
 namespace {
 QRgb rgbOf(Colour c) {
     return qRgb(redOf(c), greenOf(c), blueOf(c));
@@ -277,6 +271,23 @@ QRgb at(const PictureBox* box, int x, int y) {
     return box->picture().pixel(x, y) | 0xFF000000u;
 }
 }  // namespace
+
+// A redraw of the window's own, and an edit a panel applies through the
+// context: the canvas, the choosers and the title's mark all follow.
+void MainWindowTest::theCanvasFollowsEveryRedraw() {
+    h->ws().CurrentBlazon.ShieldShape = 3;
+    w->redraw();
+    QCOMPARE(w->canvasPanel->canvas->picture(), toQImage(h->program->r.Picture1));
+
+    const QImage before = w->canvasPanel->canvas->picture();
+    h->ws().Undos[1] = BlazonRecord{};
+    w->context().apply(UndoStep::Take, [&] { h->ws().CurrentBlazon.ShieldShape = 4; });
+    QVERIFY(w->canvasPanel->canvas->picture() != before);
+    QCOMPARE(w->canvasPanel->canvas->picture(), toQImage(h->program->r.Picture1));
+    QCOMPARE(at(w->pieceOptions->shapeChooser, 28, 33), rgbOf(0x00FFFF));  // Espagnol marked
+    QCOMPARE(int(h->ws().Undos[1].ShieldShape), 3);  // the copy from before the edit
+    QVERIFY(w->titleBar->title().endsWith('*'));
+}
 
 void MainWindowTest::theRedrawMarksTheOptionPictures() {
     BlazonRecord& b = h->ws().CurrentBlazon;
