@@ -1,10 +1,10 @@
 #include "actions/held_charge.h"
 
 #include "actions/apply_edit.h"
-#include "model/charge_placing.h"
+#include "actions/charge_placing.h"
+#include "actions/redraw_shield.h"
 #include "model/motifs.h"
 #include "model/workspace.h"
-#include "render/redraw_shield.h"
 #include "render/renderer.h"
 
 namespace tess {

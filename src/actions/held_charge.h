@@ -1,6 +1,6 @@
 #pragma once
 
-#include "render/redraw_result.h"
+#include "actions/redraw_result.h"
 
 namespace tess {
 

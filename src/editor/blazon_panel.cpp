@@ -2,8 +2,8 @@
 
 #include <QLabel>
 
+#include "actions/redraw_result.h"
 #include "editor/window_layout.h"
-#include "render/redraw_result.h"
 #include "widgets/controls.h"
 #include "widgets/picture_box.h"
 #include "widgets/ui_pictures.h"
@@ -35,9 +35,9 @@ BlazonPanel::BlazonPanel(QWidget& window) : QObject(&window) {
 }
 
 void BlazonPanel::applyRedraw(const RedrawResult& result) {
-    blazonLabel->setText(fromUtf8(result.BlazonText));
-    warningSign->setVisible(result.WarnPicVisible);
-    if (result.WarnPicVisible) warningSign->setToolTip(fromUtf8(result.WarningText));
+    blazonLabel->setText(fromUtf8(result.blazonText));
+    warningSign->setVisible(result.warningVisible);
+    if (result.warningVisible) warningSign->setToolTip(fromUtf8(result.warningText));
 }
 
 }  // namespace tess

@@ -4,7 +4,7 @@
 #include <QMenu>
 #include <QWidget>
 
-#include "render/redraw_result.h"
+#include "actions/redraw_result.h"
 
 namespace tess {
 
@@ -132,15 +132,15 @@ EditorMenus buildEditorMenus(QWidget* owner) {
 
 void EditorMenus::applyRedraw(const RedrawResult& result) {
     const RedrawMenus& m = result.Menus;
-    applyItem(gridAction, m.mnuGrid);
-    applyItem(firstOrderFilletAction, m.mnuFilet);
-    applyItem(firstOrderLinesAction, m.mnuOrdre1Rab);
-    applyItem(firstOrderDiminishedAction, m.mnuReduce);
-    applyItem(firstOrderFullAction, m.mnuNormal);
-    applyItem(secondOrderDiminishedAction, m.mnuReduced2);
-    applyItem(secondOrderFilletAction, m.mnuFilet2);
-    applyItem(secondOrderFullAction, m.mnuFull2);
-    applyItem(partLinesAction, m.mnuRabPart);
+    applyItem(gridAction, m.grid);
+    applyItem(firstOrderFilletAction, m.firstOrderNarrow);
+    applyItem(firstOrderLinesAction, m.firstOrderLines);
+    applyItem(firstOrderDiminishedAction, m.firstOrderDiminished);
+    applyItem(firstOrderFullAction, m.firstOrderFull);
+    applyItem(secondOrderDiminishedAction, m.secondOrderDiminished);
+    applyItem(secondOrderFilletAction, m.secondOrderNarrow);
+    applyItem(secondOrderFullAction, m.secondOrderFull);
+    applyItem(partLinesAction, m.partitionLines);
 }
 
 }  // namespace tess

@@ -11,7 +11,11 @@
 #include <QMouseEvent>
 #include <QScreen>
 
+#include "actions/charge_placing.h"
+#include "actions/graphics_session.h"
 #include "actions/held_charge.h"
+#include "actions/opening.h"
+#include "actions/redraw_shield.h"
 #include "dialogs/dialog_host.h"
 #include "dialogs/intro_window.h"
 #include "dialogs/message_layer.h"
@@ -24,7 +28,6 @@
 #include "editor/title_bar.h"
 #include "editor/toolbar_panel.h"
 #include "editor/window_layout.h"
-#include "model/charge_placing.h"
 #include "model/document.h"
 #include "model/tincture_file.h"
 #include "model/title_text.h"
@@ -32,10 +35,8 @@
 #include "platform/paths.h"
 #include "platform/qimage_bridge.h"
 #include "render/document_surfaces.h"
-#include "render/redraw_shield.h"
 #include "render/renderer.h"
 #include "storage/file_type_registration.h"
-#include "storage/opening.h"
 #include "storage/settings_file.h"
 #include "widgets/busy_pointer.h"
 #include "widgets/picture_box.h"
@@ -215,7 +216,7 @@ void MainWindow::redraw() {
 }
 
 void MainWindow::applyRedraw(const RedrawResult& result) {
-    canvasPanel->showShield(toQImage(r_.Picture1));
+    canvasPanel->showShield(toQImage(r_.canvas));
     menus.applyRedraw(result);
     pieceOptions->applyRedraw(result);
     toolbarPanel->applyRedraw(result);

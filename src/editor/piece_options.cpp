@@ -2,8 +2,8 @@
 
 #include <QLabel>
 
+#include "actions/redraw_result.h"
 #include "editor/window_layout.h"
-#include "render/redraw_result.h"
 #include "widgets/controls.h"
 #include "widgets/picture_box.h"
 #include "widgets/ui_pictures.h"
@@ -39,18 +39,18 @@ PieceOptions::PieceOptions(QWidget& window) : QObject(&window) {
 
 void PieceOptions::applyRedraw(const RedrawResult& result) {
     const OptionVisibility& o = result.Options;
-    sizeChooser->setVisible(o.ReducedPic);
-    secondOrderSizeChooser->setVisible(o.ReducedPic2);
-    shiftZones->setVisible(o.DeportPic);
-    firstOrderCaption->setVisible(o.Label5);
-    secondOrderCaption->setVisible(o.LblOrdre2);
+    sizeChooser->setVisible(o.sizeChooser);
+    secondOrderSizeChooser->setVisible(o.secondSizeChooser);
+    shiftZones->setVisible(o.shiftChooser);
+    firstOrderCaption->setVisible(o.firstOrderLabel);
+    secondOrderCaption->setVisible(o.secondOrderLabel);
 
-    shapeChooser->setPicture(shapeChooserImage(result.MarkedShape));
-    sizeChooser->setPicture(sizeChooserImage(1, result.Marks.ReducedPic));
+    shapeChooser->setPicture(shapeChooserImage(result.markedShape));
+    sizeChooser->setPicture(sizeChooserImage(1, result.Marks.size));
     // A piece that cannot be en filet shows two sizes: the chooser is cut short.
-    sizeChooser->resize(sizeChooser->width(), result.Marks.ReducedPicHeight);
-    secondOrderSizeChooser->setPicture(sizeChooserImage(2, result.Marks.ReducedPic2));
-    shiftZones->setPicture(shiftChooserImage(result.Marks.DeportPic));
+    sizeChooser->resize(sizeChooser->width(), result.Marks.sizeChooserHeight);
+    secondOrderSizeChooser->setPicture(sizeChooserImage(2, result.Marks.secondSize));
+    shiftZones->setPicture(shiftChooserImage(result.Marks.shift));
 }
 
 }  // namespace tess

@@ -2,9 +2,9 @@
 
 #include <QFrame>
 
+#include "actions/redraw_result.h"
 #include "editor/window_layout.h"
 #include "platform/colour.h"
-#include "render/redraw_result.h"
 #include "widgets/controls.h"
 #include "widgets/picture_box.h"
 #include "widgets/ui_pictures.h"
@@ -35,12 +35,12 @@ ToolbarPanel::ToolbarPanel(QWidget& window) : QObject(&window) {
 }
 
 void ToolbarPanel::applyRedraw(const RedrawResult& result) {
-    partitionMarker->move(result.SelShapeLeft, partitionMarker->y());
+    partitionMarker->move(result.partitionMarkerX, partitionMarker->y());
     partitionMarker->show();
-    setBackgroundColour(topFrameLine, colourOf(result.FrameLight));
-    setBackgroundColour(leftFrameLine, colourOf(result.FrameLight));
-    setBackgroundColour(rightFrameLine, colourOf(result.FrameDark));
-    setBackgroundColour(bottomFrameLine, colourOf(result.FrameDark));
+    setBackgroundColour(topFrameLine, colourOf(result.frameLight));
+    setBackgroundColour(leftFrameLine, colourOf(result.frameLight));
+    setBackgroundColour(rightFrameLine, colourOf(result.frameDark));
+    setBackgroundColour(bottomFrameLine, colourOf(result.frameDark));
 }
 
 void ToolbarPanel::hideButtonFrame() {

@@ -8,14 +8,14 @@
 #include <QSet>
 #include <QTest>
 
+#include "actions/charge_placing.h"
 #include "actions/held_charge.h"
-#include "model/charge_placing.h"
+#include "actions/redraw_shield.h"
 #include "model/motifs.h"
 #include "model/tinctures.h"
 #include "model/workspace.h"
 #include "program_harness.h"
 #include "render/document_surfaces.h"
-#include "render/redraw_shield.h"
 #include "widgets/picture_box.h"
 
 using namespace tess;
@@ -277,13 +277,13 @@ QRgb at(const PictureBox* box, int x, int y) {
 void MainWindowTest::theCanvasFollowsEveryRedraw() {
     h->ws().CurrentBlazon.ShieldShape = 3;
     w->redraw();
-    QCOMPARE(w->canvasPanel->canvas->picture(), toQImage(h->program->r.Picture1));
+    QCOMPARE(w->canvasPanel->canvas->picture(), toQImage(h->program->r.canvas));
 
     const QImage before = w->canvasPanel->canvas->picture();
     h->ws().Undos[1] = BlazonRecord{};
     w->context().apply(UndoStep::Take, [&] { h->ws().CurrentBlazon.ShieldShape = 4; });
     QVERIFY(w->canvasPanel->canvas->picture() != before);
-    QCOMPARE(w->canvasPanel->canvas->picture(), toQImage(h->program->r.Picture1));
+    QCOMPARE(w->canvasPanel->canvas->picture(), toQImage(h->program->r.canvas));
     QCOMPARE(at(w->pieceOptions->shapeChooser, 28, 33), rgbOf(0x00FFFF));  // Espagnol marked
     QCOMPARE(int(h->ws().Undos[1].ShieldShape), 3);  // the copy from before the edit
     QVERIFY(w->titleBar->title().endsWith('*'));
@@ -336,12 +336,12 @@ void MainWindowTest::aWarningShowsTheSignWithItsText() {
     b.Parts[2].Tincture = 3;
     const RedrawResult expected = RedrawShield(h->ws(), h->program->r);
     w->redraw();
-    QVERIFY(expected.WarnPicVisible);
+    QVERIFY(expected.warningVisible);
     QVERIFY(w->blazonPanel->warningSign->isVisible());
-    QCOMPARE(w->blazonPanel->warningSign->toolTip(), QString::fromStdString(expected.WarningText));
+    QCOMPARE(w->blazonPanel->warningSign->toolTip(), QString::fromStdString(expected.warningText));
     QVERIFY(w->blazonPanel->warningSign->toolTip().contains(
         QStringLiteral("est de même émail que la partie")));
-    QCOMPARE(w->blazonPanel->blazonLabel->text(), QString::fromStdString(expected.BlazonText));
+    QCOMPARE(w->blazonPanel->blazonLabel->text(), QString::fromStdString(expected.blazonText));
     b = before;
     w->redraw();
     QVERIFY(!w->blazonPanel->warningSign->isVisible());
@@ -459,7 +459,7 @@ void MainWindowTest::aGroupedChargeThrownAwayAsksAboutItsGroup() {
     QCOMPARE(int(ws.Groups.Motifs[std::size_t(g)].InUse), 0);
     // The canvas no longer shows the grouped charges.
     QCOMPARE(w->canvasPanel->canvas->picture().pixel(25, 15),
-             toQImage(h->program->r.Picture1).pixel(25, 15));
+             toQImage(h->program->r.canvas).pixel(25, 15));
 }
 
 void MainWindowTest::theTitleAndTheBlazonShowTheirTextAsItStands() {
@@ -475,7 +475,7 @@ void MainWindowTest::theTitleAndTheBlazonShowTheirTextAsItStands() {
 
     const auto blazonWidth = [&](const char* text) {
         RedrawResult result = RedrawShield(h->ws(), h->program->r);
-        result.BlazonText = text;
+        result.blazonText = text;
         w->applyRedraw(result);
         return w->blazonPanel->blazonLabel->sizeHint().width();
     };
