@@ -2,6 +2,7 @@
 // page, checked on whole redraws against the part key map they leave.
 #include "render/region_fill.h"
 #include "render_fixture.h"
+#include "support/factory_colours.h"
 
 namespace tess::testing {
 namespace {
@@ -40,6 +41,14 @@ TEST_F(FieldFillTest, ATinctureFillsExactlyItsPartInItsCurrentColour) {
             ASSERT_EQ(r->Picture1.pixel(x, y), kLineColour) << x << "," << y;
         }
     });
+}
+
+TEST_F(FieldFillTest, EveryTinctureFillsThePlainFieldInItsFactoryColour) {
+    for (int t = 1; t <= kTinctureCount; ++t) {
+        setPart(1, kClassColour, t);
+        redraw();
+        EXPECT_EQ(r->Picture1.pixel(132, 170), kFactoryTinctures[std::size_t(t - 1)].colour) << t;
+    }
 }
 
 TEST_F(FieldFillTest, AFurPartShowsTheFurPicturePixelForPixel) {
@@ -216,24 +225,35 @@ TEST(HatchPatterns, TincturesWithoutDotsHaveASolidBlackPattern) {
         for (Colour c : hatchPattern(t)) EXPECT_EQ(c, kBlack) << t;
 }
 
-TEST_F(FieldFillTest, BlackAndWhitePageHatchesTincturesButKeepsFurs) {
+// The hatching keeps the phase of the margined key map, 50 pixels up and left
+// of the canvas: Or's dots fall where x and y are 2 modulo 4, Gueules' lines
+// on columns 2 modulo 8, Azur's on rows 1 modulo 8.
+TEST_F(FieldFillTest, BlackAndWhitePageHatchesTincturesInPlaceButKeepsFurs) {
     ws->PrintBlackWhite = true;
     doc().Partition = 14;
-    setPart(1, kClassMetal, 2);   // Argent
-    setPart(2, kClassColour, 6);  // Sable
-    setPart(3, kClassColour, 3);  // Gueules
+    setPart(1, kClassMetal, 1);   // Or
+    setPart(2, kClassColour, 3);  // Gueules
+    setPart(3, kClassColour, 4);  // Azur
     setPart(4, 110, 110);         // vair
+    redraw();
+    auto blackWhere = [](bool black) { return black ? kBlack : kWhite; };
+    EXPECT_GT(checkPart(1,
+                        [&](int x, int y, Colour c) {
+                            return c == blackWhere(x % 4 == 2 && y % 4 == 2);
+                        }),
+              1000);
+    EXPECT_GT(checkPart(2, [&](int x, int, Colour c) { return c == blackWhere(x % 8 == 2); }),
+              1000);
+    EXPECT_GT(checkPart(3, [&](int, int y, Colour c) { return c == blackWhere(y % 8 == 1); }),
+              1000);
+    const Surface& vair = furPicture(110);
+    checkPart(4, [&](int x, int y, Colour c) { return c == vair.pixel(x, y); });
+
+    setPart(1, kClassMetal, 2);   // Argent: white
+    setPart(2, kClassColour, 6);  // Sable: black
     redraw();
     checkPart(1, [](int, int, Colour c) { return c == kWhite; });
     checkPart(2, [](int, int, Colour c) { return c == kBlack; });
-    int black = 0;
-    checkPart(3, [&](int x, int, Colour c) {
-        black += c == kBlack;
-        return c == kBlack || c == kWhite;
-    });
-    EXPECT_GT(black, 1000);
-    const Surface& vair = furPicture(110);
-    checkPart(4, [&](int x, int y, Colour c) { return c == vair.pixel(x, y); });
 }
 
 }  // namespace
