@@ -803,6 +803,11 @@ TEST_F(Pieces, ChargesStackBetweenThePiecesInTheirLayers) {
     EXPECT_EQ(b.Charges[3].Placement, 7);
     EXPECT_EQ(b.Charges[4].Placement, 15);
     EXPECT_EQ(b.Charges[5].Placement, 21);
+    EXPECT_EQ(chargeList(1), (std::vector<int>{1, 5}));
+    EXPECT_EQ(chargeList(5), std::vector<int>{4});
+    EXPECT_EQ(chargeList(6), std::vector<int>{2});
+    EXPECT_EQ(chargeList(7), std::vector<int>{3});
+    EXPECT_TRUE(hit(95, 50));  // under the pale, the hit map still finds it
     const Colour sable = tincture(kSable), sinople = tincture(kSinople);
     EXPECT_EQ(canvas(70, 50), sable);
     EXPECT_TRUE(onFirst(95, 50));
