@@ -423,35 +423,6 @@ TEST_F(Pieces, AnUnknownPieceIsNeitherDrawnNorClassified) {
     }
 }
 
-TEST_F(Pieces, OptionMarksFollowTheStoredSizeAndShift) {
-    RedrawResult result = redraw();  // no piece: the marks still show
-    EXPECT_EQ(result.Marks.ReducedPic, 0);
-    EXPECT_EQ(result.Marks.DeportPic, 1);
-    EXPECT_EQ(result.Marks.ReducedPic2, 0);
-
-    first(kPal, 1, -1);
-    ws.CurrentBlazon.Ordinary2.Size = -1;
-    result = redraw();
-    EXPECT_EQ(result.Marks.ReducedPic, 1);
-    EXPECT_EQ(result.Marks.DeportPic, 0);
-    EXPECT_EQ(result.Marks.ReducedPic2, 2);
-    EXPECT_EQ(result.Marks.ReducedPicHeight, 63);
-
-    // A repeated piece is never shifted.
-    first(kPal, -1, -1, 2);
-    result = redraw();
-    EXPECT_EQ(ws.CurrentBlazon.Ordinary1.Shift, 0);
-    EXPECT_EQ(result.Marks.DeportPic, 1);
-    EXPECT_EQ(result.Marks.ReducedPic, 2);
-
-    first(kChef);
-    EXPECT_EQ(redraw().Marks.ReducedPicHeight, 39);
-    first(kEcusson);
-    EXPECT_EQ(redraw().Marks.ReducedPicHeight, 20);
-    first(kPal, 0, 7);
-    EXPECT_EQ(redraw().Marks.DeportPic, -1);
-}
-
 TEST_F(Pieces, ChampagneWithADenteleLineShowsItsTeeth) {
     second(kChampagne);
     zone(5).Line.LineKind = 11;
