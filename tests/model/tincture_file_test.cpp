@@ -34,7 +34,8 @@ Bytes colourFile(const std::vector<Colour>& colours) {
 
 std::vector<Colour> factoryColours() {
     std::vector<Colour> colours;
-    for (const testing::FactoryTincture& t : testing::kFactoryTinctures) colours.push_back(t.colour);
+    for (const testing::FactoryTincture& t : testing::kFactoryTinctures)
+        colours.push_back(t.colour);
     return colours;
 }
 

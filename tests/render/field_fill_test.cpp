@@ -1,5 +1,7 @@
 // Tinctures and furs of the field parts, on screen and on a black-and-white
 // page, checked on whole redraws against the part key map they leave.
+#include <algorithm>
+
 #include "render/region_fill.h"
 #include "render_fixture.h"
 #include "support/factory_colours.h"
@@ -152,35 +154,36 @@ class HatchTest : public RenderTest {
 // Each tincture's 8 x 8 cell on a black-and-white page, written out by hand
 // from the heraldic convention.
 TEST_F(HatchTest, EachTinctureHatchesAsTheHeraldicConvention) {
-    const std::vector<std::string> cells[kTinctureCount + 1] = {
-        {},
+    // Rows top to bottom, "/" between them.
+    const char* const cells[kTinctureCount + 1] = {
+        "",
         // Or: dots
-        {"X...X...", "........", "........", "........", "X...X...", "........", "........", "........"},
+        "X...X.../......../......../......../X...X.../......../......../........",
         // Argent: plain
-        {"........", "........", "........", "........", "........", "........", "........", "........"},
+        "......../......../......../......../......../......../......../........",
         // Gueules: upright lines
-        {"....X...", "....X...", "....X...", "....X...", "....X...", "....X...", "....X...", "....X..."},
+        "....X.../....X.../....X.../....X.../....X.../....X.../....X.../....X...",
         // Azur: level lines
-        {"........", "........", "........", "XXXXXXXX", "........", "........", "........", "........"},
+        "......../......../......../XXXXXXXX/......../......../......../........",
         // Sinople: bendwise
-        {"X.......", ".X......", "..X.....", "...X....", "....X...", ".....X..", "......X.", ".......X"},
+        "X......./.X....../..X...../...X..../....X.../.....X../......X./.......X",
         // Sable: solid
-        {"XXXXXXXX", "XXXXXXXX", "XXXXXXXX", "XXXXXXXX", "XXXXXXXX", "XXXXXXXX", "XXXXXXXX", "XXXXXXXX"},
+        "XXXXXXXX/XXXXXXXX/XXXXXXXX/XXXXXXXX/XXXXXXXX/XXXXXXXX/XXXXXXXX/XXXXXXXX",
         // Orangé: dots and dashes
-        {"X...XXX.", "........", "........", "........", "XXX.X...", "........", "........", "........"},
+        "X...XXX./......../......../......../XXX.X.../......../......../........",
         // Sanguine: a cross
-        {"....X...", "....X...", "....X...", "XXXXXXXX", "....X...", "....X...", "....X...", "....X..."},
+        "....X.../....X.../....X.../XXXXXXXX/....X.../....X.../....X.../....X...",
         // Brun: a diagonal cross
-        {"X......X", ".X....X.", "..X..X..", "...XX...", "...XX...", "..X..X..", ".X....X.", "X......X"},
+        "X......X/.X....X./..X..X../...XX.../...XX.../..X..X../.X....X./X......X",
         // Pourpre: bendwise sinister
-        {".......X", "......X.", ".....X..", "....X...", "...X....", "..X.....", ".X......", "X......."},
+        ".......X/......X./.....X../....X.../...X..../..X...../.X....../X.......",
         // Bis: a dot grid
-        {"X...X...", ".X.X.X.X", "........", ".X.X.X.X", "X...X...", ".X.X.X.X", "........", ".X.X.X.X"},
+        "X...X.../.X.X.X.X/......../.X.X.X.X/X...X.../.X.X.X.X/......../.X.X.X.X",
     };
     for (int t = 1; t <= kTinctureCount; ++t) {
         const Surface s = hatch(t);
-        std::string expected;
-        for (const std::string& row : cells[t]) expected += row + '\n';
+        std::string expected = std::string(cells[t]) + '\n';
+        std::replace(expected.begin(), expected.end(), '/', '\n');
         EXPECT_EQ(rowsOf(s), expected) << t;
         EXPECT_TRUE(periodic(s, 40)) << t;
         for (int y = 0; y < 48; ++y) {
@@ -223,10 +226,8 @@ TEST_F(FieldFillTest, BlackAndWhitePageHatchesTincturesInPlaceButKeepsFurs) {
     setPart(4, 110, 110);         // vair
     redraw();
     auto blackWhere = [](bool black) { return black ? kBlack : kWhite; };
-    EXPECT_GT(checkPart(1,
-                        [&](int x, int y, Colour c) {
-                            return c == blackWhere(x % 4 == 2 && y % 4 == 2);
-                        }),
+    EXPECT_GT(checkPart(1, [&](int x, int y,
+                               Colour c) { return c == blackWhere(x % 4 == 2 && y % 4 == 2); }),
               1000);
     EXPECT_GT(checkPart(2, [&](int x, int, Colour c) { return c == blackWhere(x % 8 == 2); }),
               1000);

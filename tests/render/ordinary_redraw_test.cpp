@@ -122,10 +122,20 @@ TEST_F(Pieces, EachTypeCoversItsProbesAndLeavesTheFieldElsewhere) {
         {"barre", 1, kBarre, 0, 0, {{132, 170}, {254, 10}}, {{10, 20}, {245, 250}}},
         {"barre diminished", 1, kBarre, 1, 0, {{132, 170}}, {{132, 120}}},
         {"barre shifted", 1, kBarre, 0, 1, {{215, 170}}, {{132, 170}}},
-        {"chevron", 1, kChevron, 0, 0, {{132, 100}, {40, 300}, {224, 300}},
+        {"chevron",
+         1,
+         kChevron,
+         0,
+         0,
+         {{132, 100}, {40, 300}, {224, 300}},
          {{132, 300}, {20, 20}, {245, 20}}},
         // Raised, the apex leaves the canvas.
-        {"chevron raised", 1, kChevron, 0, -1, {{103, 19}, {163, 19}, {60, 300}, {204, 300}},
+        {"chevron raised",
+         1,
+         kChevron,
+         0,
+         -1,
+         {{103, 19}, {163, 19}, {60, 300}, {204, 300}},
          {{5, 5}, {260, 5}, {132, 300}}},
         {"chevron en filet raised", 1, kChevron, -1, -1, {}, {{5, 5}, {260, 5}, {132, 300}}},
         {"orle", 1, kOrle, 0, 0, {{132, 26}}, {{132, 25}, {132, 170}}},
@@ -139,7 +149,12 @@ TEST_F(Pieces, EachTypeCoversItsProbesAndLeavesTheFieldElsewhere) {
         {"franc-quartier", 2, kFrancQuartier, 0, 0, {{100, 100}}, {{160, 100}}},
         {"cornière", 2, kCorniere, 0, 0, {{200, 60}}, {{100, 60}}},
         // The esquarre's inner square is field.
-        {"esquarre", 2, kEsquarre, 0, 0, {{150, 50}, {200, 115}},
+        {"esquarre",
+         2,
+         kEsquarre,
+         0,
+         0,
+         {{150, 50}, {200, 115}},
          {{200, 50}, {260, 5}, {100, 200}}},
         {"giron", 2, kGiron, 0, 0, {{10, 150}}, {{100, 40}}},
         {"pile", 2, kPile, 0, 0, {{132, 200}}, {{60, 200}}},
@@ -162,7 +177,8 @@ TEST_F(Pieces, EachTypeCoversItsProbesAndLeavesTheFieldElsewhere) {
             second(p.type, p.size);
         redraw();
         for (auto [x, y] : p.in) {
-            EXPECT_TRUE(p.order == 1 ? onFirst(x, y) : onSecond(x, y)) << p.what << " " << x << "," << y;
+            EXPECT_TRUE(p.order == 1 ? onFirst(x, y) : onSecond(x, y))
+                << p.what << " " << x << "," << y;
             if (p.order == 2) {
                 EXPECT_EQ(partOfKeyColour(r.PartMapDC.pixel(x, y)), 5) << p.what;
             }
