@@ -180,7 +180,7 @@ TEST_F(Pieces, EachTypeCoversItsProbesAndLeavesTheFieldElsewhere) {
             EXPECT_TRUE(p.order == 1 ? onFirst(x, y) : onSecond(x, y))
                 << p.what << " " << x << "," << y;
             if (p.order == 2) {
-                EXPECT_EQ(partOfKeyColour(r.PartMapDC.pixel(x, y)), 5) << p.what;
+                EXPECT_EQ(partOfKeyColour(r.fieldPartMap.pixel(x, y)), 5) << p.what;
             }
         }
         for (auto [x, y] : p.out) EXPECT_TRUE(onField(x, y)) << p.what << " " << x << "," << y;
@@ -218,15 +218,19 @@ TEST_F(Pieces, AnEdgeMatchesNoPartOnEitherKeyMap) {
     first(kChef);
     redraw();
     EXPECT_EQ(canvas(132, 113), edgeOverField());
-    EXPECT_EQ(r.Model.pixel(132, 113), kLineColour);
-    EXPECT_EQ(r.OrdinaryMapDC.pixel(132, 113), kLineColour);
+    EXPECT_EQ(r.partMap.pixel(132, 113), kLineColour);
+    EXPECT_EQ(r.ordinaryMap.pixel(132, 113), kLineColour);
+    // The row above each of three fesses is its upper edge.
+    first(kFasce, 0, 0, 2);
+    redraw();
+    for (int y : {59, 144, 235}) EXPECT_EQ(r.partMap.pixel(132, y), kLineColour) << y;
     ws.CurrentBlazon.Ordinary1.Present = kFalse;
     second(kCroix, -1);  // ten pixels wide between its edges
     redraw();
     EXPECT_EQ(runs(5, false, 60), (Runs{{128, 137}}));
     EXPECT_EQ(runs(5, true, 40), (Runs{{166, 175}}));
-    EXPECT_EQ(r.Model.pixel(127, 60), kLineColour);
-    EXPECT_EQ(r.Model.pixel(137, 60), kLineColour);
+    EXPECT_EQ(r.partMap.pixel(127, 60), kLineColour);
+    EXPECT_EQ(r.partMap.pixel(137, 60), kLineColour);
 }
 
 // The écusson's box, a third of the shield round its centre, in shield
@@ -378,7 +382,7 @@ TEST_F(Pieces, EdgesOfFurredAndInsertedPiecesKeepWhatTheirPictureLeaves) {
     for (int y = 20; y < 300; y += 3) {
         ASSERT_EQ(canvas(88, y), field ^ (ermine.pixel(188, y + 100) & notLine)) << y;
         ASSERT_EQ(canvas(176, y), field ^ (ermine.pixel(276, y + 100) & notLine)) << y;
-        ASSERT_EQ(r.Model.pixel(88, y), kLineColour) << y;
+        ASSERT_EQ(r.partMap.pixel(88, y), kLineColour) << y;
     }
 
     const Surface coded = placeCoded();
@@ -396,7 +400,7 @@ TEST_F(Pieces, EdgesOfFurredAndInsertedPiecesKeepWhatTheirPictureLeaves) {
     redraw();
     for (int x = 20; x < 245; x += 3) {
         ASSERT_EQ(canvas(x, 113), field ^ (coded.pixel(x, 113) & kLineColour)) << x;
-        ASSERT_EQ(r.Model.pixel(x, 113), kLineColour) << x;
+        ASSERT_EQ(r.partMap.pixel(x, 113), kLineColour) << x;
     }
 }
 
@@ -432,7 +436,7 @@ TEST_F(Pieces, AnUnknownPieceIsNeitherDrawnNorClassified) {
         redraw();
         EXPECT_EQ(ws.CurrentBlazon.Ordinary1.Size, 1) << type;
         EXPECT_TRUE(onField(132, 20)) << type;
-        EXPECT_EQ(r.OrdinaryMapDC.pixel(132, 20), kPartKeyColours[1]) << type;
+        EXPECT_EQ(r.ordinaryMap.pixel(132, 20), kPartKeyColours[1]) << type;
         EXPECT_EQ(ws.CurrentBlazon.Charges[1].Placement, 1) << type;
         EXPECT_EQ(r.Ordinary1.MaskDC, mask);
         EXPECT_EQ(r.Ordinary1.ImageDC, image);
@@ -466,19 +470,19 @@ TEST_F(Pieces, OnlyThePairleSautoirAndCrossComeInSizes) {
 
     second(kCanton, 0);
     redraw();
-    const Surface whole = r.Picture1;
+    const Surface whole = r.canvas;
     for (Integer size : {1, -1}) {
         second(kCanton, size);
         redraw();
         EXPECT_EQ(ws.CurrentBlazon.Ordinary2.Size, size);
-        EXPECT_EQ(r.Picture1, whole) << size;
+        EXPECT_EQ(r.canvas, whole) << size;
     }
     second(kAdextre, 0);
     redraw();
-    const Surface adextre = r.Picture1;
+    const Surface adextre = r.canvas;
     second(kAdextre, -1);
     redraw();
-    EXPECT_EQ(r.Picture1, adextre);
+    EXPECT_EQ(r.canvas, adextre);
 }
 
 TEST_F(Pieces, AFurLiesOverTheZoneOnly) {
@@ -506,8 +510,8 @@ TEST_F(Pieces, ItsZoneCoversEveryFieldPartOnTheKeyMap) {
     EXPECT_EQ(part(20, 20), 1);
     EXPECT_EQ(part(250, 320), 4);
     // The piece's edges match no part on either key map.
-    EXPECT_EQ(r.Model.pixel(176, 20), kLineColour);
-    EXPECT_EQ(r.PartMapDC.pixel(176, 20), kLineColour);
+    EXPECT_EQ(r.partMap.pixel(176, 20), kLineColour);
+    EXPECT_EQ(r.fieldPartMap.pixel(176, 20), kLineColour);
 }
 
 TEST_F(Pieces, HatchedOnABlackAndWhitePage) {
@@ -573,10 +577,10 @@ TEST(OrdinarySequence, EveryRedrawMatchesAFreshOne) {
         freshWs->PrintBlackWhite = ws->PrintBlackWhite;
         RedrawShield(*ws, *r);
         RedrawShield(*freshWs, *freshR);
-        ASSERT_EQ(r->Picture1, freshR->Picture1) << round;
-        ASSERT_EQ(r->Model, freshR->Model) << round;
-        ASSERT_EQ(r->OrdinaryMapDC, freshR->OrdinaryMapDC) << round;
-        ASSERT_EQ(r->PartMapDC, freshR->PartMapDC) << round;
+        ASSERT_EQ(r->canvas, freshR->canvas) << round;
+        ASSERT_EQ(r->partMap, freshR->partMap) << round;
+        ASSERT_EQ(r->ordinaryMap, freshR->ordinaryMap) << round;
+        ASSERT_EQ(r->fieldPartMap, freshR->fieldPartMap) << round;
         if (b.Ordinary1.Present) {
             ASSERT_EQ(r->Ordinary1.MaskDC, freshR->Ordinary1.MaskDC) << round;
             ASSERT_EQ(r->Ordinary1.ImageDC, freshR->Ordinary1.ImageDC) << round;
@@ -596,10 +600,10 @@ TEST_F(Pieces, SurfacesMadeAgainAreWrittenWhole) {
     first(kChef);
     second(kCanton);
     redraw();
-    const Surface canvas = r.Picture1;
+    const Surface canvas = r.canvas;
     InitSurfaces(r);
     redraw();
-    EXPECT_EQ(r.Picture1, canvas);
+    EXPECT_EQ(r.canvas, canvas);
     EXPECT_EQ(r.Ordinary1.MaskDC.pixel(400, 500), kWhite);
     EXPECT_EQ(r.Ordinary2.ImageDC.pixel(200, 300), kBlack);
 }
@@ -650,8 +654,8 @@ TEST(OrdinaryDamage, AnyPieceRecordIsDrawnWithoutFault) {
         bool zone7 = false, zone5 = false;
         for (int y = 0; y < kCanvasHeight; ++y)
             for (int x = 0; x < kCanvasWidth; ++x) {
-                zone7 |= r.OrdinaryMapDC.pixel(x, y) == kPartKeyColours[7];
-                zone5 |= r.PartMapDC.pixel(x, y) == kPartKeyColours[5];
+                zone7 |= r.ordinaryMap.pixel(x, y) == kPartKeyColours[7];
+                zone5 |= r.fieldPartMap.pixel(x, y) == kPartKeyColours[5];
             }
         if (!first) {
             ASSERT_FALSE(zone7) << round;
@@ -696,17 +700,17 @@ TEST_F(Pieces, PiecesWithoutCopiesAreLaidOnce) {
     for (Long type : {kChef, kBordure, kEcusson}) {
         first(type);
         redraw();
-        const Surface one = r.Picture1;
+        const Surface one = r.canvas;
         first(type, 0, 0, 2);
         redraw();
-        EXPECT_EQ(r.Picture1, one) << type;
+        EXPECT_EQ(r.canvas, one) << type;
     }
     first(kPal);
     redraw();
-    const Surface one = r.Picture1;
+    const Surface one = r.canvas;
     first(kPal, 0, 0, 3);  // only a damaged file holds it
     redraw();
-    EXPECT_EQ(r.Picture1, one);
+    EXPECT_EQ(r.canvas, one);
 }
 
 TEST_F(Pieces, EveryCopyIsOnBothKeyMapsAndAChargeBetweenTwoPalesIsInTheField) {
@@ -717,8 +721,8 @@ TEST_F(Pieces, EveryCopyIsOnBothKeyMapsAndAChargeBetweenTwoPalesIsInTheField) {
     redraw();
     for (int y = 0; y < kCanvasHeight; ++y)
         for (int x = 0; x < kCanvasWidth; ++x)
-            ASSERT_EQ(r.Model.pixel(x, y) == kPartKeyColours[7],
-                      r.OrdinaryMapDC.pixel(x, y) == kPartKeyColours[7])
+            ASSERT_EQ(r.partMap.pixel(x, y) == kPartKeyColours[7],
+                      r.ordinaryMap.pixel(x, y) == kPartKeyColours[7])
                 << x << "," << y;
     EXPECT_EQ(ws.CurrentBlazon.Charges[1].Placement, 1);
     EXPECT_EQ(ws.CurrentBlazon.Charges[2].Placement, 7);
