@@ -27,7 +27,11 @@ Surface readUserFurTile(const std::vector<std::uint8_t>& furFile, int width, int
 }
 
 Surface tileUserFur(const Surface& tile, int rowShiftPercent) {
-    Surface area(kFurAreaWidth, kFurAreaHeight, kWhite);
+    return tileUserFurOver(tile, rowShiftPercent, kFurAreaWidth, kFurAreaHeight);
+}
+
+Surface tileUserFurOver(const Surface& tile, int rowShiftPercent, int areaWidth, int areaHeight) {
+    Surface area(areaWidth, areaHeight, kWhite);
     area.clear();
     const int w = tile.width();
     const int h = tile.height();
@@ -36,10 +40,10 @@ Surface tileUserFur(const Surface& tile, int rowShiftPercent) {
     // a single-precision division, the running offset rounded half to even.
     const float step = float(rowShiftPercent * w) / 100.0f;
     long offset = 0;
-    for (int y = 0; y <= kFurAreaHeight; y += h) {
+    for (int y = 0; y <= areaHeight; y += h) {
         // Tiles that would land wholly left of the area draw nothing; starting at
         // the first one that shows keeps a large offset from costing a long row.
-        for (long x = (offset / w) * w; x <= offset + kFurAreaWidth; x += w)
+        for (long x = (offset / w) * w; x <= offset + areaWidth; x += w)
             BitBlt(area, int(x - offset), y, w, h, tile, 0, 0, RasterOp::Copy);
         offset = std::lrint(step + float(offset));
     }
