@@ -77,8 +77,6 @@ FurStoring StoreUserFur(Workspace& ws, Renderer& r, int slot, const FurDraft& dr
     Long dominant = FindDominantTincture(ws.Tinctures, picture, draft.width, draft.height,
                                          ColourMatch::FactoryFirst);
     if (dominant > 100) dominant -= 100;
-    const Long code = kFirstUserFur + slot;
-    std::string phrase = TinctureText(ws, dominant, code);
 
     out.redraw = ApplyEdit(ws, r, UndoStep::None, [&] {
         UserFurRecord& fur = ws.CurrentBlazon.UserFurs[std::size_t(slot)];
@@ -87,7 +85,8 @@ FurStoring StoreUserFur(Workspace& ws, Renderer& r, int slot, const FurDraft& dr
         fur.TileHeight = Integer(draft.height);
         fur.TileWidth = Integer(draft.width);
         fur.DominantTincture = dominant;
-        fur.Phrase = std::move(phrase);
+        // The phrase names the fur by its file, so it follows the path.
+        fur.Phrase = TinctureText(ws, dominant, kFirstUserFur + slot);
         // Tagged with the path, so the redraw takes these pictures as they are
         // rather than reading the fur back from its file.
         r.UserFurTiles[std::size_t(slot)] = std::move(tile);
