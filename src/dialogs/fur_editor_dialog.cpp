@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -57,6 +58,22 @@ Surface whiteSurface() {
     s.clear();
     return s;
 }
+
+// The row shift as typed: read after every key, as it stands once the key is up.
+class RowShiftEdit : public QLineEdit {
+  public:
+    RowShiftEdit(const QString& text, QWidget* parent, std::function<void(const QString&)> typed)
+        : QLineEdit(text, parent), typed_(std::move(typed)) {}
+
+  protected:
+    void keyReleaseEvent(QKeyEvent* e) override {
+        QLineEdit::keyReleaseEvent(e);
+        typed_(text());
+    }
+
+  private:
+    std::function<void(const QString&)> typed_;
+};
 
 bool endsWithFmp(const std::string& path) {
     return path.size() >= 3 && path.compare(path.size() - 3, 3, "fmp") == 0;
@@ -157,11 +174,10 @@ FurEditorDialog::FurEditorDialog(QWidget* parent) : QDialog(parent), surface_(wh
     rowShiftBar_->setValue(kStartShift);
     connect(rowShiftBar_, &QScrollBar::valueChanged, this,
             [this](int v) { rowShiftChanged(v); });
-    rowShiftText_ = new QLineEdit(QString::number(kStartShift), this);
+    rowShiftText_ = new RowShiftEdit(QString::number(kStartShift), this,
+                                     [this](const QString& t) { rowShiftTyped(t); });
     rowShiftText_->setObjectName(QStringLiteral("rowShiftText"));
     rowShiftText_->setGeometry(284, 200, 40, 20);
-    connect(rowShiftText_, &QLineEdit::textEdited, this,
-            [this](const QString& t) { rowShiftTyped(t); });
 
     auto* ok = new QPushButton(QStringLiteral("Ok"), this);
     ok->setObjectName(QStringLiteral("okButton"));
@@ -278,12 +294,14 @@ void FurEditorDialog::rowShiftTyped(const QString& text) {
     bool numeric = false;
     const double v = text.trimmed().toDouble(&numeric);
     if (!numeric || !std::isfinite(v)) return;
-    if (v < 0 || v > kLargestRowShift) {
+    // Judged once rounded (halves to even): 99.4 is taken as 99, 99.5 is 100.
+    const double rounded = std::nearbyint(v);
+    if (rounded < 0 || rounded > kLargestRowShift) {
         setTextColour(rowShiftText_, Qt::red);
         return;
     }
     setTextColour(rowShiftText_, Qt::black);
-    rowShiftBar_->setValue(int(std::lrint(v)));
+    rowShiftBar_->setValue(int(rounded));
 }
 
 void FurEditorDialog::runToolbar(FurToolbarButton button) {
