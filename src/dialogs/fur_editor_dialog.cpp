@@ -84,7 +84,7 @@ bool endsWithFmp(const std::string& path) {
 FurEditorDialog::FurEditorDialog(QWidget* parent) : QDialog(parent), surface_(whiteSurface()) {
     setObjectName(QStringLiteral("furEditorDialog"));
     setWindowTitle(kTitle);
-    setFixedSize(350, 296);
+    setFixedSize(372, 296);
 
     title_ = new QLabel(kTitle, this);
     title_->setObjectName(QStringLiteral("titleLabel"));
@@ -100,7 +100,7 @@ FurEditorDialog::FurEditorDialog(QWidget* parent) : QDialog(parent), surface_(wh
     auto* help = new QPushButton(QStringLiteral("?"), this);
     help->setObjectName(QStringLiteral("helpButton"));
     help->setToolTip(QStringLiteral("Aide contextuelle"));
-    help->setGeometry(326, 2, 20, 20);
+    help->setGeometry(348, 2, 20, 20);
     connect(help, &QPushButton::clicked, this, [this] {
         if (hooks.help) hooks.help(kHelpContext);
     });
@@ -155,16 +155,16 @@ FurEditorDialog::FurEditorDialog(QWidget* parent) : QDialog(parent), surface_(wh
     sizeLabel_->setAlignment(Qt::AlignHCenter);
 
     auto* previewCaption = new QLabel(QStringLiteral("Aperçu"), this);
-    previewCaption->setGeometry(258, 38, 84, 16);
+    previewCaption->setGeometry(262, 38, 84, 16);
     preview_ = new FurPictureView(this, QSize(kPreviewWidth, kPreviewHeight));
     preview_->setObjectName(QStringLiteral("preview"));
-    preview_->move(258, 56);
+    preview_->move(262, 56);
 
     auto* shiftCaption = new QLabel(QStringLiteral("Décalage vertical (%)"), this);
-    shiftCaption->setGeometry(240, 172, 108, 16);
+    shiftCaption->setGeometry(236, 172, 136, 16);
     rowShiftBar_ = new QScrollBar(Qt::Vertical, this);
     rowShiftBar_->setObjectName(QStringLiteral("rowShiftBar"));
-    rowShiftBar_->setGeometry(262, 190, 16, 40);
+    rowShiftBar_->setGeometry(266, 190, 16, 40);
     // Up raises the shift by 5 and down lowers it; the ends wrap round.
     rowShiftBar_->setRange(-1, 100);
     rowShiftBar_->setSingleStep(kShiftStep);
@@ -177,14 +177,14 @@ FurEditorDialog::FurEditorDialog(QWidget* parent) : QDialog(parent), surface_(wh
     rowShiftText_ = new RowShiftEdit(QString::number(kStartShift), this,
                                      [this](const QString& t) { rowShiftTyped(t); });
     rowShiftText_->setObjectName(QStringLiteral("rowShiftText"));
-    rowShiftText_->setGeometry(284, 200, 40, 20);
+    rowShiftText_->setGeometry(288, 200, 40, 20);
 
     auto* ok = new QPushButton(QStringLiteral("Ok"), this);
     ok->setObjectName(QStringLiteral("okButton"));
-    ok->setGeometry(180, 264, 76, 24);
+    ok->setGeometry(200, 264, 76, 24);
     auto* cancel = new QPushButton(QStringLiteral("Annuler"), this);
     cancel->setObjectName(QStringLiteral("cancelButton"));
-    cancel->setGeometry(264, 264, 76, 24);
+    cancel->setGeometry(284, 264, 76, 24);
     connect(ok, &QPushButton::clicked, this, [this] { commit(); });
     connect(cancel, &QPushButton::clicked, this, [this] { reject(); });
 

@@ -130,8 +130,11 @@ void FurPictureView::setPicture(const QImage& picture) {
 
 void FurPictureView::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), Qt::white);
+    p.fillRect(rect(), QColor(0xE0, 0xE0, 0xE0));
     p.drawImage(0, 0, picture_);
+    // The picture's edge, so a white tile still shows where it ends.
+    p.setPen(QColor(0x80, 0x80, 0x80));
+    p.drawRect(QRect(QPoint(0, 0), picture_.size()).adjusted(0, 0, -1, -1) & rect());
 }
 
 void FurPictureView::mousePressEvent(QMouseEvent* e) {
