@@ -31,7 +31,7 @@ void BM_FillWithPreview(benchmark::State& state) {
     QWidget* palette = editor.findChild<QWidget*>(QStringLiteral("palette"));
     QWidget* toolbar = editor.findChild<QWidget*>(QStringLiteral("toolbar"));
     pressOn(toolbar, QPointF(140, 12), Qt::LeftButton);  // "Remplir"
-    pressOn(palette, QPointF(5, 30), Qt::LeftButton);     // Gueules on the left button
+    pressOn(palette, QPointF(5, 30), Qt::LeftButton);    // Gueules on the left button
     // The largest tile, so each fill runs over the whole surface; the buttons
     // alternate so every fill changes every pixel.
     editor.findChild<QWidget*>(QStringLiteral("widthSlider"))->setProperty("value", 32);

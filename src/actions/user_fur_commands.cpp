@@ -62,8 +62,8 @@ FurStoring StoreUserFur(Workspace& ws, Renderer& r, int slot, const FurDraft& dr
             return out;
         }
     }
-    const std::string error = SaveFurFiles(draft.path, draft.tileSurface, draft.width,
-                                           draft.height, draft.rowShift, ws.Tinctures);
+    const std::string error = SaveFurFiles(draft.path, draft.tileSurface, draft.width, draft.height,
+                                           draft.rowShift, ws.Tinctures);
     if (!error.empty()) {
         const std::string number = "Erreur #" + std::to_string(kFileAccessError);
         out.message =

@@ -32,8 +32,7 @@ constexpr int kHelpContext = 6;
 const QColor kTitleRed(0x80, 0, 0);
 const QString kFurFilter = QStringLiteral("Fourrures (*.fmp)");
 // Besides fur files, the open command takes a picture whose corner becomes the tile.
-const QString kOpenFilter =
-    QStringLiteral("Fourrures (*.fmp);;Images (*.bmp *.gif *.jpg *.jpeg)");
+const QString kOpenFilter = QStringLiteral("Fourrures (*.fmp);;Images (*.bmp *.gif *.jpg *.jpeg)");
 const QString kTitle = QStringLiteral("Fourrure personnalisée");
 
 QString fromUtf8(const std::string& s) {
@@ -129,8 +128,8 @@ FurEditorDialog::FurEditorDialog(QWidget* parent) : QDialog(parent), surface_(wh
     rightSwatch_->setGeometry(35, 192, 24, 16);
     rightSwatch_->setAutoFillBackground(true);
 
-    enlarged_ = new FurPictureView(this, QSize(kLargestFurTile * kCellPixels,
-                                              kLargestFurTile * kCellPixels));
+    enlarged_ = new FurPictureView(
+        this, QSize(kLargestFurTile * kCellPixels, kLargestFurTile * kCellPixels));
     enlarged_->setObjectName(QStringLiteral("enlargedView"));
     enlarged_->move(68, 56);
     enlarged_->pressed = [this](QPointF at, Qt::MouseButton b) { pressCell(at, b); };
@@ -172,8 +171,7 @@ FurEditorDialog::FurEditorDialog(QWidget* parent) : QDialog(parent), surface_(wh
     rowShiftBar_->setInvertedAppearance(true);
     rowShiftBar_->setInvertedControls(true);
     rowShiftBar_->setValue(kStartShift);
-    connect(rowShiftBar_, &QScrollBar::valueChanged, this,
-            [this](int v) { rowShiftChanged(v); });
+    connect(rowShiftBar_, &QScrollBar::valueChanged, this, [this](int v) { rowShiftChanged(v); });
     rowShiftText_ = new RowShiftEdit(QString::number(kStartShift), this,
                                      [this](const QString& t) { rowShiftTyped(t); });
     rowShiftText_->setObjectName(QStringLiteral("rowShiftText"));
@@ -241,7 +239,8 @@ void FurEditorDialog::drawFurPreview() {
     sizeLabel_->setText(QStringLiteral("%1 x %2").arg(h).arg(w));
     Surface tile(w, h, kWhite);
     BitBlt(tile, 0, 0, w, h, surface_, 0, 0, RasterOp::Copy);
-    preview_->setPicture(toQImage(tileUserFurOver(tile, rowShift(), kPreviewWidth, kPreviewHeight)));
+    preview_->setPicture(
+        toQImage(tileUserFurOver(tile, rowShift(), kPreviewWidth, kPreviewHeight)));
     enlarged_->setPicture(toQImage(tile).scaled(w * kCellPixels, h * kCellPixels));
     enlarged_->setCursor(tool_ == FurTool::Draw ? Qt::CrossCursor : Qt::PointingHandCursor);
 }
@@ -356,8 +355,9 @@ void FurEditorDialog::openFur() {
         // Any other file is a picture whose top-left corner becomes the tile.
         const auto picture = loadPicture(path);
         if (!picture) {
-            showError(QStringLiteral("Le fichier « %1 » n'est pas une image que Tessaline sait lire.")
-                          .arg(fromUtf8(FileNameOfPath(path))));
+            showError(
+                QStringLiteral("Le fichier « %1 » n'est pas une image que Tessaline sait lire.")
+                    .arg(fromUtf8(FileNameOfPath(path))));
             return;
         }
         takePicture(*picture);
@@ -424,10 +424,10 @@ bool FurEditorDialog::writeFiles(const std::string& path) {
 
 void FurEditorDialog::commit() {
     if (furPath_.empty()) {
-        const std::string path =
-            hooks.saveFile ? hooks.saveFile(QStringLiteral("Sauvegarder la fourrure"),
-                                            fromUtf8(lastFolder_), QString(), kFurFilter)
-                           : std::string();
+        const std::string path = hooks.saveFile
+                                     ? hooks.saveFile(QStringLiteral("Sauvegarder la fourrure"),
+                                                      fromUtf8(lastFolder_), QString(), kFurFilter)
+                                     : std::string();
         if (path.empty()) return;
         lastFolder_ = FolderOfPath(path);
         furPath_ = path;

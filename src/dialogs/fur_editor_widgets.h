@@ -24,11 +24,11 @@ struct FurPaletteBand {
     Colour colour;
 };
 inline constexpr FurPaletteBand kFurPaletteBands[] = {
-    {0, 0, 25, "Or", 0x00FFFF},         {0, 26, 47, "Gueules", 0x0000FF},
-    {0, 48, 66, "Sinople", 0x008000},   {0, 67, 85, "Orangé", 0x0080FF},
-    {0, 86, 105, "Brun", 0x004080},     {0, 106, 126, "Bis", 0x80FFFF},
-    {1, 0, 25, "Argent", 0xFFFFFF},     {1, 26, 47, "Azur", 0xFF0000},
-    {1, 48, 66, "Sable", 0x000000},     {1, 67, 85, "Sanguine", 0x000080},
+    {0, 0, 25, "Or", 0x00FFFF},        {0, 26, 47, "Gueules", 0x0000FF},
+    {0, 48, 66, "Sinople", 0x008000},  {0, 67, 85, "Orangé", 0x0080FF},
+    {0, 86, 105, "Brun", 0x004080},    {0, 106, 126, "Bis", 0x80FFFF},
+    {1, 0, 25, "Argent", 0xFFFFFF},    {1, 26, 47, "Azur", 0xFF0000},
+    {1, 48, 66, "Sable", 0x000000},    {1, 67, 85, "Sanguine", 0x000080},
     {1, 86, 105, "Pourpre", 0x800080},
 };
 // The band under palette pixel (x, y), if any.

@@ -82,8 +82,8 @@ Byte NearestTincture(Colour colour) {
     return result;
 }
 
-Long FindDominantTincture(const TinctureTable& table, const Surface& surface, int width,
-                          int height, ColourMatch order) {
+Long FindDominantTincture(const TinctureTable& table, const Surface& surface, int width, int height,
+                          ColourMatch order) {
     std::array<Colour, kMaxDistinctColours + 1> colours{};
     std::array<int, kMaxDistinctColours + 1> counts{};
     int met = 0;

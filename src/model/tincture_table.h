@@ -50,7 +50,7 @@ Byte NearestTincture(Colour colour);
 // the colour met first). Only the first 15 distinct colours are counted and
 // pixels off the surface are skipped. Returns 1..11 for an exact tincture
 // colour, else 100 + the nearest tincture.
-Long FindDominantTincture(const TinctureTable& table, const Surface& surface, int width,
-                          int height, ColourMatch order = ColourMatch::CurrentFirst);
+Long FindDominantTincture(const TinctureTable& table, const Surface& surface, int width, int height,
+                          ColourMatch order = ColourMatch::CurrentFirst);
 
 }  // namespace tess

@@ -14,13 +14,11 @@ TEST(ColourStep, OneUnitOfGreenOnTheWholeNumber) {
         int step;
         Colour to;
     } cases[] = {
-        {0x00FFFF, +1, 0x0100FF},  // Or: green carries into blue
-        {0x00FFFF, -1, 0x00FEFF},
-        {0xFFFFFF, +1, 0xFFFFFF},  // Argent cannot go up
-        {0xFFFFFF, -1, 0xFFFEFF},
-        {0x000000, -1, 0x000000},  // Sable cannot go down
-        {0x010000, -1, 0x00FF00},  // a green of 0 borrows from blue
-        {0x0000FF, +1, 0x0001FF},  // red never changes
+        {0x00FFFF, +1, 0x0100FF},                            // Or: green carries into blue
+        {0x00FFFF, -1, 0x00FEFF}, {0xFFFFFF, +1, 0xFFFFFF},  // Argent cannot go up
+        {0xFFFFFF, -1, 0xFFFEFF}, {0x000000, -1, 0x000000},  // Sable cannot go down
+        {0x010000, -1, 0x00FF00},                            // a green of 0 borrows from blue
+        {0x0000FF, +1, 0x0001FF},                            // red never changes
     };
     for (const auto& c : cases)
         EXPECT_EQ(StepAdjustedColour(c.from, c.step), c.to) << std::hex << c.from << " " << c.step;

@@ -82,8 +82,9 @@ class FurEditorTest : public QObject {
         d.hooks.openFile = [this](const QString&, const QString&, const QString&) {
             return chosen;
         };
-        d.hooks.saveFile = [this](const QString&, const QString&, const QString&,
-                                  const QString&) { return chosen; };
+        d.hooks.saveFile = [this](const QString&, const QString&, const QString&, const QString&) {
+            return chosen;
+        };
         d.hooks.message = [this](const QString& text, int, const QString& title) {
             messages.push_back(title + QStringLiteral(": ") + text);
         };
@@ -342,8 +343,7 @@ void FurEditorTest::okStoresTheFurOrRefusesAFileAnotherSlotUses() {
     QCOMPARE(ws.CurrentBlazon.UserFurs[1].DominantTincture, Long(kArgent));
     ws.CurrentBlazon.Parts[1].Kind = ws.CurrentBlazon.Parts[1].Tincture = kFirstUserFur + 1;
     const RedrawResult shown = RedrawShield(ws, r);
-    QCOMPARE(QString::fromStdString(shown.BlazonText),
-             QStringLiteral("D'Argent semé de hermine."));
+    QCOMPARE(QString::fromStdString(shown.BlazonText), QStringLiteral("D'Argent semé de hermine."));
     QCOMPARE(r.Picture1.pixel(132, 170), r.UserFurPictures[1].pixel(132, 170));
 }
 

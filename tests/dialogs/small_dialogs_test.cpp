@@ -43,11 +43,9 @@ void SmallDialogsTest::theArrowsStepTheColourWithinItsBounds() {
         bool up;
         Colour after;
     } cases[] = {
-        {0x00FFFF, true, 0x0100FF},  // Or
-        {0x00FFFF, false, 0x00FEFF},
-        {0xFFFFFF, true, 0xFFFFFF},  // Argent cannot go up
-        {0xFFFFFF, false, 0xFFFEFF},
-        {0x000000, false, 0x000000},  // Sable cannot go down
+        {0x00FFFF, true, 0x0100FF},                                // Or
+        {0x00FFFF, false, 0x00FEFF}, {0xFFFFFF, true, 0xFFFFFF},   // Argent cannot go up
+        {0xFFFFFF, false, 0xFFFEFF}, {0x000000, false, 0x000000},  // Sable cannot go down
     };
     for (const auto& c : cases) {
         dialog.start(QStringLiteral("Or"), c.start, c.start);
@@ -106,8 +104,11 @@ void SmallDialogsTest::theLanguageWindowOnlyMarksItsChoices() {
     const struct {
         int y;
         QString tip;
-    } bands[] = {{2, QStringLiteral("Français")}, {19, QString()}, {21, QStringLiteral("Anglais")},
-                 {54, QStringLiteral("Espagnol")}, {55, QString()}};
+    } bands[] = {{2, QStringLiteral("Français")},
+                 {19, QString()},
+                 {21, QStringLiteral("Anglais")},
+                 {54, QStringLiteral("Espagnol")},
+                 {55, QString()}};
     for (const auto& b : bands) {
         QMouseEvent move(QEvent::MouseMove, QPointF(5, b.y), flags->mapToGlobal(QPointF(5, b.y)),
                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);

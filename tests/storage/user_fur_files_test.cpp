@@ -188,8 +188,8 @@ TEST_F(FurFileOnDisk, AFailedSaveLeavesTheOldPairWhole) {
     EXPECT_NE(SaveFurFiles(file("semis.fmp"), surface, 5, 5, 0, tinctures), "");
     EXPECT_EQ(testing::readFile(file("semis.fmp")), "ancienne");
     if (::geteuid() != 0) {  // root writes into read-only folders
-        std::filesystem::permissions(folder_, std::filesystem::perms::owner_read |
-                                                  std::filesystem::perms::owner_exec);
+        std::filesystem::permissions(
+            folder_, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
         EXPECT_NE(SaveFurFiles(path, surface, 5, 5, 0, tinctures), "");
         std::filesystem::permissions(folder_, std::filesystem::perms::owner_all);
     }
@@ -202,8 +202,8 @@ TEST_F(FurFileOnDisk, AFailedSaveLeavesTheOldPairWhole) {
 // What the editor refuses to open, each with a French reason, and what it takes.
 TEST_F(FurFileOnDisk, OpeningChecksTheHeader) {
     auto header = [](int h, int w, int shift) {
-        return std::vector<std::uint8_t>{3, 0, std::uint8_t(h), 0, std::uint8_t(w), 0,
-                                         std::uint8_t(shift), 0};
+        return std::vector<std::uint8_t>{
+            3, 0, std::uint8_t(h), 0, std::uint8_t(w), 0, std::uint8_t(shift), 0};
     };
     const struct {
         const char* name;
