@@ -2,10 +2,10 @@
 
 #include <cstdint>
 
-#include "model/charge_placing.h"
+#include "actions/charge_placing.h"
+#include "actions/redraw_shield.h"
 #include "model/tincture_file.h"
 #include "model/workspace.h"
-#include "render/redraw_shield.h"
 #include "render/renderer.h"
 
 namespace tess {

@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "actions/redraw_result.h"
 #include "platform/colour.h"
-#include "render/redraw_result.h"
 
 namespace tess {
 

@@ -3,8 +3,8 @@
 #include <functional>
 #include <string>
 
+#include "actions/insert_blazon.h"
 #include "storage/file_dialogs.h"
-#include "storage/insert_blazon.h"
 
 namespace tess {
 

@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "actions/redraw_result.h"
 #include "platform/surface.h"
-#include "render/redraw_result.h"
 #include "storage/file_message.h"
 
 namespace tess {

@@ -34,10 +34,10 @@ TEST_F(InsertArmsCommandTest, ASavedDocumentGoesIntoTheSecondPartOfAParti) {
     EXPECT_TRUE(ws().Modified);
     EXPECT_EQ(blazon().Parts[2].Kind, kClassInserted);
     EXPECT_EQ(blazon().Parts[2].InsertedPath, inner);
-    EXPECT_NE(out.redraw.BlazonText.find("Sinople"), std::string::npos) << out.redraw.BlazonText;
+    EXPECT_NE(out.redraw.blazonText.find("Sinople"), std::string::npos) << out.redraw.blazonText;
     // The part shows the document's banner preview.
     const Surface preview = *loadPicture(bannerPreviewFile(inner));
-    const Surface& canvas = r().Picture1;
+    const Surface& canvas = r().canvas;
     const int seedX = blazon().Parts[2].SeedX, seedY = blazon().Parts[2].SeedY;
     EXPECT_EQ(canvas.pixel(seedX, seedY), preview.pixel(seedX, seedY));
 }

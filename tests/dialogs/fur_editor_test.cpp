@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "actions/graphics_session.h"
+#include "actions/redraw_shield.h"
 #include "actions/user_fur_commands.h"
 #include "blazon/vocabulary.h"
 #include "dialogs/fur_editor_dialog.h"
@@ -19,7 +21,6 @@
 #include "platform/picture_file.h"
 #include "platform/qimage_bridge.h"
 #include "platform/record_file.h"
-#include "render/redraw_shield.h"
 #include "render/renderer.h"
 #include "storage/fur_file.h"
 
@@ -343,8 +344,8 @@ void FurEditorTest::okStoresTheFurOrRefusesAFileAnotherSlotUses() {
     QCOMPARE(ws.CurrentBlazon.UserFurs[1].DominantTincture, Long(kArgent));
     ws.CurrentBlazon.Parts[1].Kind = ws.CurrentBlazon.Parts[1].Tincture = kFirstUserFur + 1;
     const RedrawResult shown = RedrawShield(ws, r);
-    QCOMPARE(QString::fromStdString(shown.BlazonText), QStringLiteral("D'Argent semé de hermine."));
-    QCOMPARE(r.Picture1.pixel(132, 170), r.UserFurPictures[1].pixel(132, 170));
+    QCOMPARE(QString::fromStdString(shown.blazonText), QStringLiteral("D'Argent semé de hermine."));
+    QCOMPARE(r.canvas.pixel(132, 170), r.UserFurPictures[1].pixel(132, 170));
 }
 
 QTEST_MAIN(FurEditorTest)
