@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include "dialogs/dialog_host.h"
+
 class QLabel;
 
 namespace tess {
@@ -12,9 +14,12 @@ namespace tess {
 // choices each. Choosing only marks the entry in red: the blazon is always
 // written in French, and nothing in the program opens this window; it is made
 // hidden at start-up and kept so.
-class BlazonLanguageDialog : public QDialog {
+class BlazonLanguageDialog : public QDialog, public HostedDialog {
     Q_OBJECT
   public:
+    // Nothing is kept.
+    struct State {};
+
     explicit BlazonLanguageDialog(QWidget* parent = nullptr);
 
     // The entry marked in each list (0 Français at first).

@@ -70,7 +70,7 @@ QPushButton* button(QWidget* parent, const QString& text, const char* name, QRec
 
 }  // namespace
 
-ColourAdjustmentDialog::ColourAdjustmentDialog(QWidget* parent) : QDialog(parent) {
+ColourAdjustmentDialog::ColourAdjustmentDialog(QWidget* parent) : ValueDialog<Colour>(parent) {
     setObjectName(QStringLiteral("colourAdjustmentDialog"));
     setWindowTitle(QStringLiteral("Ajustement des couleurs"));
     setFixedSize(200, 150);
@@ -95,16 +95,17 @@ ColourAdjustmentDialog::ColourAdjustmentDialog(QWidget* parent) : QDialog(parent
     auto* cancel = button(this, QStringLiteral("Annuler"), "cancelButton", {108, 114, 78, 24});
     ok->setDefault(true);
     connect(reset, &QPushButton::clicked, this, [this] { resetToFactory(); });
-    connect(ok, &QPushButton::clicked, this, [this] { accept(); });
+    connect(ok, &QPushButton::clicked, this, [this] { finish(working_); });
     connect(cancel, &QPushButton::clicked, this, [this] { reject(); });
 }
 
-void ColourAdjustmentDialog::start(const QString& tinctureName, Colour current, Colour factory) {
-    tinctureLabel_->setText(tinctureName);
-    current_ = current;
-    factory_ = factory;
-    working_ = current;
+void ColourAdjustmentDialog::open(const Input& input, State&, Done done) {
+    tinctureLabel_->setText(input.tinctureName);
+    current_ = input.current;
+    factory_ = input.factory;
+    working_ = input.current;
     swatches_->update();
+    openFor(std::move(done));
 }
 
 void ColourAdjustmentDialog::step(int value) {
@@ -119,10 +120,5 @@ void ColourAdjustmentDialog::resetToFactory() {
     swatches_->update();
 }
 
-void ColourAdjustmentDialog::accept() {
-    hide();
-    QDialog::accept();
-    if (onAccepted) onAccepted(working_);
-}
 
 }  // namespace tess

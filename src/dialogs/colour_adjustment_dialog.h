@@ -1,9 +1,8 @@
 #pragma once
 
-#include <functional>
+#include <QString>
 
-#include <QDialog>
-
+#include "dialogs/dialog_host.h"
 #include "platform/colour.h"
 
 class QLabel;
@@ -16,25 +15,30 @@ namespace tess {
 // colour on the left shield, the colour being adjusted on the right. The
 // small scroll bar between them steps the colour up or down by one unit of
 // green on the whole number; "Ré-Initialiser" goes back to the factory colour.
-// "Ok" hides the box and hands the colour to `onAccepted`; "Annuler" only
-// hides it. The box never changes the tincture itself.
-class ColourAdjustmentDialog : public QDialog {
+// "Ok" hides the box and hands the colour on; "Annuler" only hides it. The
+// box never changes the tincture itself.
+class ColourAdjustmentDialog : public ValueDialog<Colour> {
     Q_OBJECT
   public:
+    // The tincture to adjust: its name, current and factory colours.
+    struct Input {
+        QString tinctureName;
+        Colour current = 0;
+        Colour factory = 0;
+    };
+    // Nothing is kept from one opening to the next.
+    struct State {};
+
     explicit ColourAdjustmentDialog(QWidget* parent = nullptr);
 
-    // The tincture to adjust: its name, current and factory colours. The
-    // working colour starts from the current one.
-    void start(const QString& tinctureName, Colour current, Colour factory);
+    // Each opening starts from the tincture's current colour.
+    void open(const Input& input, State& state, Done done);
     Colour workingColour() const { return working_; }
     Colour currentColour() const { return current_; }
-
-    std::function<void(Colour)> onAccepted;
 
   private:
     void step(int value);
     void resetToFactory();
-    void accept() override;
 
     QLabel* tinctureLabel_ = nullptr;
     QWidget* swatches_ = nullptr;

@@ -80,7 +80,8 @@ bool endsWithFmp(const std::string& path) {
 
 }  // namespace
 
-FurEditorDialog::FurEditorDialog(QWidget* parent) : QDialog(parent), surface_(whiteSurface()) {
+FurEditorDialog::FurEditorDialog(QWidget* parent)
+    : ValueDialog<FurDraft>(parent), surface_(whiteSurface()) {
     setObjectName(QStringLiteral("furEditorDialog"));
     setWindowTitle(kTitle);
     setFixedSize(372, 296);
@@ -200,6 +201,11 @@ int FurEditorDialog::rowShift() const {
 }
 const QImage& FurEditorDialog::previewPicture() const {
     return preview_->picture();
+}
+
+void FurEditorDialog::open(const FurEditorSubject& subject, State&, Done done) {
+    start(subject);
+    openFor(std::move(done));
 }
 
 void FurEditorDialog::start(const FurEditorSubject& subject) {
@@ -434,7 +440,7 @@ void FurEditorDialog::commit() {
         showTitle();
     }
     const FurDraft draft{furPath_, surface_, tileWidth(), tileHeight(), rowShift()};
-    if (hooks.store && hooks.store(draft)) accept();
+    if (hooks.store && hooks.store(draft)) finish(draft);
 }
 
 void FurEditorDialog::showTitle() {

@@ -3,10 +3,10 @@
 #include <functional>
 #include <string>
 
-#include <QDialog>
 #include <QImage>
 
 #include "actions/user_fur_commands.h"
+#include "dialogs/dialog_host.h"
 #include "dialogs/fur_editor_widgets.h"
 #include "model/tinctures.h"
 #include "platform/surface.h"
@@ -33,7 +33,8 @@ struct FurEditorSubject {
 // What the editor asks of the program: file dialogs (the chosen path, empty
 // when cancelled), message boxes, the search for a missing tile bitmap (moves
 // the file found to `path` and returns it, empty when declined), the help,
-// and the storing of the fur on "Ok" (true: stored, the editor closes).
+// and the storing of the fur on "Ok" (true: stored, the editor closes and
+// hands the fur on).
 struct FurEditorHooks {
     std::function<std::string(const QString& title, const QString& folder, const QString& filter)>
         openFile;
@@ -52,14 +53,18 @@ struct FurEditorHooks {
 // opens a fur file or takes a picture's corner as the tile, saves the fur
 // files, and chooses between drawing and filling. "Ok" saves (asking for a
 // name the first time) and hands the fur to `hooks.store`.
-class FurEditorDialog : public QDialog {
+class FurEditorDialog : public ValueDialog<FurDraft> {
     Q_OBJECT
   public:
+    // Nothing is kept from one opening to the next: each starts afresh.
+    struct State {};
+
     explicit FurEditorDialog(QWidget* parent = nullptr);
 
     // The editor opens on a slot: a fresh white 20 x 20 tile for a new fur,
     // else the slot's sizes and shift and the tile from its bitmap (white when
     // the bitmap is missing).
+    void open(const FurEditorSubject& subject, State& state, Done done);
     void start(const FurEditorSubject& subject);
     FurEditorHooks hooks;
 

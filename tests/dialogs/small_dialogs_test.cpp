@@ -36,7 +36,7 @@ T* child(QWidget& parent, const char* name) {
 
 void SmallDialogsTest::theArrowsStepTheColourWithinItsBounds() {
     ColourAdjustmentDialog dialog;
-    dialog.show();
+    ColourAdjustmentDialog::State state;
     auto* bar = child<QScrollBar>(dialog, "stepBar");
     const struct {
         Colour start;
@@ -48,13 +48,13 @@ void SmallDialogsTest::theArrowsStepTheColourWithinItsBounds() {
         {0xFFFFFF, false, 0xFFFEFF}, {0x000000, false, 0x000000},  // Sable cannot go down
     };
     for (const auto& c : cases) {
-        dialog.start(QStringLiteral("Or"), c.start, c.start);
+        dialog.open({QStringLiteral("Or"), c.start, c.start}, state, {});
         arrow(bar, c.up);
         QCOMPARE(dialog.workingColour(), c.after);
         QCOMPARE(bar->value(), 0);  // back in the middle for the next click
     }
     // Two clicks make two steps; the current colour stays on the left.
-    dialog.start(QStringLiteral("Azur"), 0xFF0000, 0xFF0000);
+    dialog.open({QStringLiteral("Azur"), 0xFF0000, 0xFF0000}, state, {});
     arrow(bar, true);
     arrow(bar, true);
     QCOMPARE(dialog.workingColour(), Colour(0xFF0200));
@@ -64,26 +64,27 @@ void SmallDialogsTest::theArrowsStepTheColourWithinItsBounds() {
 
 void SmallDialogsTest::okHandsTheColourOverAndAnnulerKeepsIt() {
     ColourAdjustmentDialog dialog;
-    std::vector<Colour> accepted;
-    dialog.onAccepted = [&](Colour c) { accepted.push_back(c); };
+    ColourAdjustmentDialog::State state;
+    std::vector<std::optional<Colour>> answers;
+    const auto done = [&](const std::optional<Colour>& c) { answers.push_back(c); };
     auto* bar = child<QScrollBar>(dialog, "stepBar");
 
-    dialog.start(QStringLiteral("Gueules"), 0x0000C0, 0x0000FF);
-    dialog.show();
+    dialog.open({QStringLiteral("Gueules"), 0x0000C0, 0x0000FF}, state, done);
     QTest::mouseClick(child<QPushButton>(dialog, "resetButton"), Qt::LeftButton);
     QCOMPARE(dialog.workingColour(), Colour(0x0000FF));
     QTest::mouseClick(child<QPushButton>(dialog, "cancelButton"), Qt::LeftButton);
     QVERIFY(!dialog.isVisible());
-    QVERIFY(accepted.empty());
+    QCOMPARE(answers, std::vector<std::optional<Colour>>{std::nullopt});
 
     // Opened again, it starts from the current colour.
-    dialog.start(QStringLiteral("Gueules"), 0x0000C0, 0x0000FF);
-    dialog.show();
+    answers.clear();
+    dialog.open({QStringLiteral("Gueules"), 0x0000C0, 0x0000FF}, state, done);
     QCOMPARE(dialog.workingColour(), Colour(0x0000C0));
     arrow(bar, false);
     QTest::mouseClick(child<QPushButton>(dialog, "okButton"), Qt::LeftButton);
     QVERIFY(!dialog.isVisible());
-    QCOMPARE(accepted, std::vector<Colour>{0x0000C0});  // a green of 0 cannot borrow
+    // A green of 0 cannot borrow from a blue of 0.
+    QCOMPARE(answers, std::vector<std::optional<Colour>>{Colour(0x0000C0)});
 }
 
 void SmallDialogsTest::theLanguageWindowOnlyMarksItsChoices() {
