@@ -120,5 +120,4 @@ void ColourAdjustmentDialog::resetToFactory() {
     swatches_->update();
 }
 
-
 }  // namespace tess

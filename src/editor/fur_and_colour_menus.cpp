@@ -68,9 +68,8 @@ void FurAndColourMenus::connectMenus() {
             [this] { deleteUserFur(window_.furPanel->FurSlotIndex); });
     // The popups leave what they were opened on in the item's data: the
     // tincture under the pointer, the part under the pointer.
-    connect(m.adjustColourAction, &QAction::triggered, this, [this] {
-        adjustTinctureColour(window_.menus.adjustColourAction->data().toInt());
-    });
+    connect(m.adjustColourAction, &QAction::triggered, this,
+            [this] { adjustTinctureColour(window_.menus.adjustColourAction->data().toInt()); });
     connect(m.insertArmsOnPartAction, &QAction::triggered, this,
             [this] { insertArms(window_.menus.insertArmsOnPartAction->data().toInt()); });
     connect(m.insertArmsOnPieceAction, &QAction::triggered, this,
@@ -179,8 +178,8 @@ void FurAndColourMenus::deleteUserFur(int slot) {
     const EditorContext& ctx = window_.context();
     const auto shown = DeleteUserFur(
         ctx.ws, ctx.r, slot, [&ctx](const std::string& text, const std::string& title) {
-            return ctx.messages.messageBox(fromUtf8(text), kStyleDeleteQuestion,
-                                           fromUtf8(title)) == MessageAnswer::Yes;
+            return ctx.messages.messageBox(fromUtf8(text), kStyleDeleteQuestion, fromUtf8(title)) ==
+                   MessageAnswer::Yes;
         });
     if (shown) ctx.show(*shown);
 }
