@@ -8,6 +8,7 @@
 #include "blazon/tincture_warnings.h"
 #include "model/document.h"
 #include "model/document_rules.h"
+#include "model/piece_types.h"
 #include "model/workspace.h"
 #include "render/charge_steps.h"
 #include "render/field_paint.h"
@@ -67,9 +68,8 @@ OptionVisibility optionVisibility(const BlazonRecord& b) {
     const OrdinaryRecord& o1 = b.Ordinary1;
     const OrdinaryRecord& o2 = b.Ordinary2;
     v.sizeChooser = present(o1);
-    v.secondSizeChooser = present(o2) && o2.Type >= 20 && o2.Type <= 22;
-    v.shiftChooser = present(o1) && o1.Type != 1 && o1.Type != 7 && o1.Type != 8 && o1.Type != 9 &&
-                  o1.Repeat == 0;
+    v.secondSizeChooser = present(o2) && isSizedOrdinary2(o2.Type);
+    v.shiftChooser = present(o1) && takesShift(o1.Type) && o1.Repeat == 0;
     v.firstOrderLabel = present(o1);
     v.secondOrderLabel = v.secondSizeChooser;
     return v;
@@ -84,9 +84,8 @@ RedrawMenus menuStates(const Workspace& ws) {
     RedrawMenus m;
     m.grid.Checked = ws.GridVisible;
     m.firstOrderNarrow.Enabled = OrdinaryCanBeNarrowed(b, 1);
-    m.firstOrderLines.Enabled =
-        o1.Type != 6 && o1.Type != 7 && o1.Type != 8 && o1.Type != 9 && o1.Size >= 0;
-    m.firstOrderDiminished.Enabled = o1.Type != 9;
+    m.firstOrderLines.Enabled = takesLineStyle(o1.Type) && o1.Size >= 0;
+    m.firstOrderDiminished.Enabled = o1.Type != kEcusson;
     m.secondOrderDiminished.Enabled = OrdinaryCanBeNarrowed(b, 2);
     m.secondOrderNarrow.Enabled = m.secondOrderDiminished.Enabled;
     m.secondOrderDiminished.Checked = o2.Size > 0;
@@ -112,11 +111,14 @@ RedrawResult RedrawShield(Workspace& ws, Renderer& r) {
     result.Marks = OrdinaryOptionMarks(ws.CurrentBlazon);
     GiveUserFurPartsTheirFurTincture(ws.CurrentBlazon);
     result.markedShape = SelectShieldShape(ws, r);
+    SettlePieceSizes(ws.CurrentBlazon);
+    if (drawsEcusson(ws.CurrentBlazon)) EcussonFollowsShieldShape(ws.CurrentBlazon);
     prepareOrdinaries(ws, r);
     DrawFieldPartition(ws, r);
     PaintField(ws, r);
     restorePartMap(r);
-    ClassifyCharges(ws, r);
+    GiveChargesTheirPlacements(ws, FindChargePlacements(ws, r));
+    ClassDrawnChargesAndTakeOutOffCanvas(ws);
     layStack(ws, r);
     if (ws.GridVisible) DrawGrid(r);
     ApplyShieldMask(r);

@@ -8,6 +8,7 @@
 #include "editor/form1_layout.h"
 #include "editor/picture_box.h"
 #include "editor/ui_pictures.h"
+#include "model/canvas_size.h"
 #include "model/workspace.h"
 
 namespace tess {
@@ -150,8 +151,8 @@ void Form1::buildCanvas() {
     Shape2->resize(7, 7);
     LineF = lineControl(Picture1, "LineF", QColor(0, 0, 255));
     LineG = lineControl(Picture1, "LineG", QColor(0, 0, 255));
-    LineF->setGeometry(0, 0, 265, 1);
-    LineG->setGeometry(0, 0, 1, 340);
+    LineF->setGeometry(0, 0, kCanvasWidth, 1);
+    LineG->setGeometry(0, 0, 1, kCanvasHeight);
 
     CenteringPic = pictureBox(this, "CenteringPic", layout::kCenteringStrip);
     CenteringPic->setPicture(alignmentStripImage());

@@ -157,8 +157,8 @@ void Form1::Form_MouseMove(int, int, double, double) {
 
     if (!SelPic->isVisible()) return;
     const QRect box = SelPic->geometry();
-    const bool offCanvas = box.left() > 265 || box.top() > 340 || box.left() + box.width() < 0 ||
-                           box.top() + box.height() < 0;
+    const bool offCanvas = box.left() > kCanvasWidth || box.top() > kCanvasHeight ||
+                           box.left() + box.width() < 0 || box.top() + box.height() < 0;
     if (!offCanvas) return;
     messages_.messageBox(DropJokes[std::size_t(DropJokeIndex)], kStyleExclamation,
                          QStringLiteral("Meuble largué aux oubliettes"));

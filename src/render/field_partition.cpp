@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "model/part_zones.h"
 #include "model/workspace.h"
 #include "render/heraldic_line.h"
 #include "render/key_colours.h"
@@ -149,11 +150,14 @@ void drawLines(const PartitionLayout& layout, const LineStyle& style, Surface& m
 
 void queueWarnings(const PartitionLayout& layout, Workspace& ws) {
     const auto& parts = ws.CurrentBlazon.Parts;
-    if (layout.Pairs & kPair12 && parts[1].Kind == parts[2].Kind) AddWarning(ws.Warnings, 5, 12);
-    if (layout.Pairs & kPair13 && parts[1].Kind == parts[3].Kind) AddWarning(ws.Warnings, 5, 13);
+    if (layout.Pairs & kPair12 && parts[1].Kind == parts[2].Kind)
+        AddWarning(ws.Warnings, kWarnNeighbourPartsAlike, 12);
+    if (layout.Pairs & kPair13 && parts[1].Kind == parts[3].Kind)
+        AddWarning(ws.Warnings, kWarnNeighbourPartsAlike, 13);
     if (layout.Pairs & kPair23 && parts[2].Kind == parts[3].Kind) {
         const bool inserted = parts[2].Kind == kClassInserted || parts[3].Kind == kClassInserted;
-        if (!(layout.Pair23SparesInserted && inserted)) AddWarning(ws.Warnings, 5, 23);
+        if (!(layout.Pair23SparesInserted && inserted))
+            AddWarning(ws.Warnings, kWarnNeighbourPartsAlike, 23);
     }
 }
 
@@ -215,14 +219,6 @@ bool insertRect(int part, Long partition, InsertRect& out) {
 }
 
 }  // namespace
-
-bool isPartitionCode(Long code) {
-    return (code >= 9 && code <= 19) || (code >= 21 && code <= 25);
-}
-
-bool hasHeraldicLines(Long code) {
-    return (code >= 10 && code <= 13) || (code >= 16 && code <= 19);
-}
 
 void DrawFieldPartition(Workspace& ws, Renderer& r) {
     BlazonRecord& b = ws.CurrentBlazon;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/records.h"
+#include "model/tinctures.h"
 #include "storage/document_layout.h"
 
 namespace tess {
@@ -21,7 +22,5 @@ inline constexpr Integer kMaxLineDepth = 200;
 inline constexpr Integer kMaxChargeSide = 4096;
 
 bool isShieldShape(Long shape);
-bool isTincture(Long tincture);
-bool isFurCode(Long code);
 
 }  // namespace tess

@@ -304,7 +304,7 @@ TEST_F(FirstOrder, FurredChiefAndEcussonShowTheFurFixedToTheShield) {
             setZone(7, fur, fur);
             first(type);
             redraw();
-            const Surface& pattern = r.FurPatternDCs[std::size_t(fur - 108)];
+            const Surface& pattern = r.builtInFurPictures[std::size_t(fur - 108)];
             const int cx = 132, cy = type == kChef ? 40 : 170;
             for (int y = cy - 30; y < cy + 30; ++y)
                 for (int x = cx - 40; x < cx + 40; ++x)
@@ -345,7 +345,7 @@ TEST_F(FirstOrder, EdgesOfFurredAndInsertedPiecesKeepWhatTheirPictureLeaves) {
     setZone(7, 108, 108);
     first(kPal);
     redraw();
-    const Surface& ermine = r.FurPatternDCs[0];
+    const Surface& ermine = r.builtInFurPictures[0];
     // Rows inside the shield's outline, whatever the shape cuts at the top.
     for (int y = 20; y < 300; y += 3) {
         ASSERT_EQ(canvas(88, y), field ^ (ermine.pixel(188, y + 100) & notLine)) << y;
@@ -395,8 +395,8 @@ TEST_F(FirstOrder, PiecesAreHatchedOnABlackAndWhitePage) {
 TEST_F(FirstOrder, AnUnknownPieceIsNeitherDrawnNorClassified) {
     first(kPal);
     redraw();
-    const Surface mask = r.Ordinary1.MaskDC;
-    const Surface image = r.Ordinary1.ImageDC;
+    const Surface mask = r.Ordinary1.mask;
+    const Surface image = r.Ordinary1.keyPicture;
     addBankPicture(1, {"rr", "rr"}, kGueules);
     place(1, 1, 120, 150, 20, 20, kSable);
     for (Long type : {0L, 23L, -4L}) {
@@ -406,8 +406,8 @@ TEST_F(FirstOrder, AnUnknownPieceIsNeitherDrawnNorClassified) {
         EXPECT_TRUE(onField(132, 20)) << type;
         EXPECT_EQ(r.ordinaryMap.pixel(132, 20), kPartKeyColours[1]) << type;
         EXPECT_EQ(ws.CurrentBlazon.Charges[1].Placement, 1) << type;
-        EXPECT_EQ(r.Ordinary1.MaskDC, mask);
-        EXPECT_EQ(r.Ordinary1.ImageDC, image);
+        EXPECT_EQ(r.Ordinary1.mask, mask);
+        EXPECT_EQ(r.Ordinary1.keyPicture, image);
     }
 }
 

@@ -59,8 +59,8 @@ TEST_F(SecondOrder, ChampagneWithADenteleLineShowsItsTeeth) {
     EXPECT_GT(field, 0);
     EXPECT_GT(piece, 0);
     // The teeth are cut on the mask too.
-    EXPECT_EQ(r.Ordinary2.MaskDC.pixel(132, 300), kBlack);
-    EXPECT_EQ(r.Ordinary2.MaskDC.pixel(132, 150), kWhite);
+    EXPECT_EQ(r.Ordinary2.mask.pixel(132, 300), kBlack);
+    EXPECT_EQ(r.Ordinary2.mask.pixel(132, 150), kWhite);
 }
 
 TEST_F(SecondOrder, CrossEnFiletIsTenPixelsWide) {
@@ -119,9 +119,9 @@ TEST_F(SecondOrder, AFurLiesOverTheZoneOnly) {
     const OrdinarySurfaces& p = r.Ordinary2;
     for (int y = 0; y < kCanvasHeight; ++y)
         for (int x = 0; x < kCanvasWidth; ++x) {
-            const Colour key = p.Image2DC.pixel(x, y);
+            const Colour key = p.colouredPicture.pixel(x, y);
             const Colour expected = key == kPartKeyColours[5] ? fur.pixel(x, y) : key;
-            ASSERT_EQ(p.ImageDC.pixel(x, y), expected) << x << "," << y;
+            ASSERT_EQ(p.keyPicture.pixel(x, y), expected) << x << "," << y;
         }
     EXPECT_EQ(canvas(132, 170), fur.pixel(132, 170));
     EXPECT_EQ(part(132, 170), 5);
@@ -217,14 +217,14 @@ TEST(OrdinarySequence, EveryRedrawMatchesAFreshOne) {
         ASSERT_EQ(r->ordinaryMap, freshR->ordinaryMap) << round;
         ASSERT_EQ(r->fieldPartMap, freshR->fieldPartMap) << round;
         if (b.Ordinary1.Present) {
-            ASSERT_EQ(r->Ordinary1.MaskDC, freshR->Ordinary1.MaskDC) << round;
-            ASSERT_EQ(r->Ordinary1.ImageDC, freshR->Ordinary1.ImageDC) << round;
-            ASSERT_EQ(r->Ordinary1.Image2DC, freshR->Ordinary1.Image2DC) << round;
+            ASSERT_EQ(r->Ordinary1.mask, freshR->Ordinary1.mask) << round;
+            ASSERT_EQ(r->Ordinary1.keyPicture, freshR->Ordinary1.keyPicture) << round;
+            ASSERT_EQ(r->Ordinary1.colouredPicture, freshR->Ordinary1.colouredPicture) << round;
         }
         if (b.Ordinary2.Present) {
-            ASSERT_EQ(r->Ordinary2.MaskDC, freshR->Ordinary2.MaskDC) << round;
-            ASSERT_EQ(r->Ordinary2.ImageDC, freshR->Ordinary2.ImageDC) << round;
-            ASSERT_EQ(r->Ordinary2.Image2DC, freshR->Ordinary2.Image2DC) << round;
+            ASSERT_EQ(r->Ordinary2.mask, freshR->Ordinary2.mask) << round;
+            ASSERT_EQ(r->Ordinary2.keyPicture, freshR->Ordinary2.keyPicture) << round;
+            ASSERT_EQ(r->Ordinary2.colouredPicture, freshR->Ordinary2.colouredPicture) << round;
         }
     }
 }
@@ -245,8 +245,8 @@ TEST_F(SecondOrder, SurfacesMadeAgainAreWrittenWhole) {
     InitSurfaces(r);
     redraw();
     EXPECT_EQ(r.canvas, canvas);
-    EXPECT_EQ(r.Ordinary1.MaskDC.pixel(400, 500), kWhite);
-    EXPECT_EQ(r.Ordinary2.ImageDC.pixel(200, 300), kBlack);
+    EXPECT_EQ(r.Ordinary1.mask.pixel(400, 500), kWhite);
+    EXPECT_EQ(r.Ordinary2.keyPicture.pixel(200, 300), kBlack);
 }
 
 }  // namespace

@@ -216,10 +216,10 @@ TEST_F(Repeats, LayingMatchesTheMaskAndPictureOperations) {
                         StretchBlt(d, c.DestX, c.DestY, c.DestW, c.DestH, s, c.SourceX, c.SourceY,
                                    c.SourceW, c.SourceH, op);
                     };
-                    blt(canvasRef, p.MaskDC, RasterOp::And);
-                    blt(canvasRef, p.ImageDC, RasterOp::Xor);
-                    blt(keyRef, p.MaskDC, RasterOp::And);
-                    blt(keyRef, p.Image2DC, RasterOp::Xor);
+                    blt(canvasRef, p.mask, RasterOp::And);
+                    blt(canvasRef, p.keyPicture, RasterOp::Xor);
+                    blt(keyRef, p.mask, RasterOp::And);
+                    blt(keyRef, p.colouredPicture, RasterOp::Xor);
                 }
                 ASSERT_EQ(canvas, canvasRef) << type << " " << size << " x" << int(repeat);
                 // The key map differs only on the edges, which keep the line
