@@ -47,13 +47,13 @@ void restorePartMap(Renderer& r) {
 // arms between the first-order piece and the charges lying on it.
 void layStack(Workspace& ws, Renderer& r) {
     const BlazonRecord& b = ws.CurrentBlazon;
-    DrawChargesLayer(ws, r, 1);
+    DrawChargesLayer(ws, r, kUnderBothPieces);
     if (present(b.Ordinary2)) CompositeOrdinary2(ws, r);
-    DrawChargesLayer(ws, r, 2);
+    DrawChargesLayer(ws, r, kBetweenPieces);
     if (present(b.Ordinary1)) CompositeOrdinary1(ws, r);
     for (int k = 1; k <= b.PartCount; ++k)
         if (!b.Parts[k].InsertedPath.empty() && PartCanHoldBlazon(b, k)) DrawBlazonInPart(ws, r, k);
-    DrawChargesLayer(ws, r, 3);
+    DrawChargesLayer(ws, r, kOverBothPieces);
 }
 
 // The partition marker on the toolbar.
@@ -107,6 +107,9 @@ RedrawResult RedrawShield(Workspace& ws, Renderer& r) {
     // After an undo the record may name other arms or furs than the pictures show.
     MatchDocumentPictures(ws, r);
     ws.Warnings.clear();
+    // The document rules (model/document_rules.h) run between the drawing
+    // steps, each where the drawing first depends on it; they are the only
+    // changes a redraw makes to the document.
     ResetShiftOfRepeatedPiece(ws.CurrentBlazon);
     result.Marks = OrdinaryOptionMarks(ws.CurrentBlazon);
     GiveUserFurPartsTheirFurTincture(ws.CurrentBlazon);

@@ -157,7 +157,7 @@ bool drawChargeInBox(Workspace& ws, ChargeSurfaces& surfaces, Surface& target, i
 
 void drawChargesLayer(Workspace& ws, ChargeSurfaces& surfaces, Surface& canvas, Surface& hitMap,
                       int layer) {
-    if (layer == 1) hitMap.fill(kBlack);
+    if (layer == kUnderBothPieces) hitMap.fill(kBlack);
     const BlazonRecord& b = ws.CurrentBlazon;
     const Brush red = Brush::solid(kHitRed);
     for (int n = 1; n <= kChargeCount; ++n) {

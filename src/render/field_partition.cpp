@@ -103,35 +103,35 @@ const PartitionLayout& layoutOf(Long code) {
                                      kPair12 | kPair13 | kPair23,
                                      true};
     switch (code) {
-        case 10:
+        case kParti:
             return k10;
-        case 11:
+        case kCoupe:
             return k11;
-        case 12:
+        case kTranche:
             return k12;
-        case 13:
+        case kTaille:
             return k13;
-        case 14:
+        case kEcartele:
             return k14;
-        case 15:
+        case kEcarteleEnSautoir:
             return k15;
-        case 16:
+        case kTierceEnPal:
             return k16;
-        case 17:
+        case kTierceEnFasce:
             return k17;
-        case 18:
+        case kTierceEnBande:
             return k18;
-        case 19:
+        case kTierceEnBarre:
             return k19;
-        case 21:
+        case kTierceEnPairle:
             return k21;
-        case 22:
+        case kPartiMiCoupeSenestre:
             return k22;
-        case 23:
+        case kPartiMiCoupeDextre:
             return k23;
-        case 24:
+        case kCoupeMiPartiChef:
             return k24;
-        case 25:
+        case kCoupeMiPartiPointe:
             return k25;
         default:
             return kPlain;
@@ -177,17 +177,17 @@ bool insertRect(int part, Long partition, InsertRect& out) {
             return true;
         case 2:
             switch (partition) {
-                case 14:
-                case 22:
+                case kEcartele:
+                case kPartiMiCoupeSenestre:
                     out = {133, 1, 132, 170, 340};
                     return true;
-                case 23:
+                case kPartiMiCoupeDextre:
                     out = {1, 171, 132, 171, 340};
                     return true;
-                case 24:
+                case kCoupeMiPartiChef:
                     out = {1, 0, 132, 170, 339};
                     return true;
-                case 25:
+                case kCoupeMiPartiPointe:
                     out = {133, 171, 132, 170, 340};
                     return true;
                 default:
@@ -195,19 +195,19 @@ bool insertRect(int part, Long partition, InsertRect& out) {
             }
         case 3:
             switch (partition) {
-                case 14:
+                case kEcartele:
                     out = {1, 171, 132, 170, 340};
                     return true;
-                case 22:
+                case kPartiMiCoupeSenestre:
                     out = {133, 171, 133, 170, 340};
                     return true;
-                case 23:
+                case kPartiMiCoupeDextre:
                     out = {1, 1, 132, 170, 340};
                     return true;
-                case 24:
+                case kCoupeMiPartiChef:
                     out = {133, 0, 133, 170, 339};
                     return true;
-                case 25:
+                case kCoupeMiPartiPointe:
                     out = {1, 171, 132, 170, 340};
                     return true;
                 default:

@@ -7,6 +7,7 @@
 
 #include "model/canvas_size.h"
 #include "model/image_bank.h"
+#include "model/partitions.h"
 #include "model/records.h"
 #include "model/tinctures.h"
 #include "platform/surface.h"
@@ -107,7 +108,7 @@ class Renderer {
     Surface motifWork2;
 
     // Left x of the partition marker on the toolbar, per partition code 9..25.
-    std::array<Integer, 26> ToolbarX{};
+    std::array<Integer, kLastPartition + 1> ToolbarX{};
 
     bool Initialised = false;
 
