@@ -74,7 +74,8 @@ std::optional<RedrawResult> ApplyMotif(Workspace& ws, Renderer& r, const Arrange
         BlazonRecord& blazon = ws.CurrentBlazon;
         ChargeRecord& src = blazon.Charges[c];
         src.Width = Integer(std::clamp(charge.width, 1, int(std::numeric_limits<Integer>::max())));
-        src.Height = Integer(std::clamp(charge.height, 1, int(std::numeric_limits<Integer>::max())));
+        src.Height =
+            Integer(std::clamp(charge.height, 1, int(std::numeric_limits<Integer>::max())));
         centreOn(src, layout.KeyX[1], layout.KeyY[1]);
 
         int group = 0;

@@ -38,13 +38,18 @@ Pattern shapeOf(MotifPattern p) {
         case MotifPattern::Pal:
         case MotifPattern::Fasce:
         case MotifPattern::Bande:
-        case MotifPattern::Barre: return {2, 1};
-        case MotifPattern::Chevron: return {3, 2};
-        case MotifPattern::Pairle: return {4, 3};
+        case MotifPattern::Barre:
+            return {2, 1};
+        case MotifPattern::Chevron:
+            return {3, 2};
+        case MotifPattern::Pairle:
+            return {4, 3};
         case MotifPattern::Croix:
-        case MotifPattern::Sautoir: return {5, 4};
+        case MotifPattern::Sautoir:
+            return {5, 4};
         case MotifPattern::Carre:
-        case MotifPattern::Cercle: return {4, 4};
+        case MotifPattern::Cercle:
+            return {4, 4};
     }
     return {0, 0};
 }
@@ -54,7 +59,8 @@ Pattern shapeOf(MotifPattern p) {
 // in int so nothing wraps before the store saturates.
 class Layout {
   public:
-    explicit Layout(MotifLayout& l) : l_(l), x0_(l.CopyX[0]), y0_(l.CopyY[0]), h_(l.AreaSize / 2.0) {}
+    explicit Layout(MotifLayout& l)
+        : l_(l), x0_(l.CopyX[0]), y0_(l.CopyY[0]), h_(l.AreaSize / 2.0) {}
 
     void run() {
         const Pattern shape = shapeOf(l_.Pattern);
@@ -135,7 +141,9 @@ class Layout {
                     extra(4 * k, kx(4) - ks, ky(4));
                 }
                 break;
-            case MotifPattern::Cercle: circle(e); break;
+            case MotifPattern::Cercle:
+                circle(e);
+                break;
         }
     }
 
@@ -197,32 +205,52 @@ int MotifCopyCount(const MotifLayout& layout) {
 
 std::string_view MotifPatternName(MotifPattern pattern) {
     switch (pattern) {
-        case MotifPattern::Pal: return "En Pal";
-        case MotifPattern::Fasce: return "En Fasce";
-        case MotifPattern::Bande: return "En Bande";
-        case MotifPattern::Barre: return "En Barre";
-        case MotifPattern::Chevron: return "En Chevron";
-        case MotifPattern::Pairle: return "En Pairle";
-        case MotifPattern::Croix: return "En Croix";
-        case MotifPattern::Sautoir: return "En Sautoir";
-        case MotifPattern::Carre: return "En Carré";
-        case MotifPattern::Cercle: return "En Cercle";
+        case MotifPattern::Pal:
+            return "En Pal";
+        case MotifPattern::Fasce:
+            return "En Fasce";
+        case MotifPattern::Bande:
+            return "En Bande";
+        case MotifPattern::Barre:
+            return "En Barre";
+        case MotifPattern::Chevron:
+            return "En Chevron";
+        case MotifPattern::Pairle:
+            return "En Pairle";
+        case MotifPattern::Croix:
+            return "En Croix";
+        case MotifPattern::Sautoir:
+            return "En Sautoir";
+        case MotifPattern::Carre:
+            return "En Carré";
+        case MotifPattern::Cercle:
+            return "En Cercle";
     }
     return {};
 }
 
 std::string_view MotifPatternPhrase(MotifPattern pattern) {
     switch (pattern) {
-        case MotifPattern::Pal: return "d'un pal";
-        case MotifPattern::Fasce: return "d'une fasce";
-        case MotifPattern::Bande: return "d'une bande";
-        case MotifPattern::Barre: return "d'une barre";
-        case MotifPattern::Chevron: return "d'un chevron";
-        case MotifPattern::Pairle: return "d'un pairle";
-        case MotifPattern::Croix: return "d'une croix";
-        case MotifPattern::Sautoir: return "d'un sautoir";
-        case MotifPattern::Carre: return "d'un carré";
-        case MotifPattern::Cercle: return "d'un cercle";
+        case MotifPattern::Pal:
+            return "d'un pal";
+        case MotifPattern::Fasce:
+            return "d'une fasce";
+        case MotifPattern::Bande:
+            return "d'une bande";
+        case MotifPattern::Barre:
+            return "d'une barre";
+        case MotifPattern::Chevron:
+            return "d'un chevron";
+        case MotifPattern::Pairle:
+            return "d'un pairle";
+        case MotifPattern::Croix:
+            return "d'une croix";
+        case MotifPattern::Sautoir:
+            return "d'un sautoir";
+        case MotifPattern::Carre:
+            return "d'un carré";
+        case MotifPattern::Cercle:
+            return "d'un cercle";
     }
     return {};
 }

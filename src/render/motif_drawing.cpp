@@ -24,10 +24,18 @@ void drawGuide(Surface& t, const MotifLayout& l, double div) {
     const double x0 = l.CopyX[0], y0 = l.CopyY[0];
     const double h = l.AreaSize / 2.0;
     switch (l.Pattern) {
-        case MotifPattern::Pal: guideLine(t, x0, y0 - h, x0, y0 + h, div); break;
-        case MotifPattern::Fasce: guideLine(t, x0 - h, y0, x0 + h, y0, div); break;
-        case MotifPattern::Bande: guideLine(t, x0 - h, y0 - h, x0 + h, y0 + h, div); break;
-        case MotifPattern::Barre: guideLine(t, x0 - h, y0 + h, x0 + h, y0 - h, div); break;
+        case MotifPattern::Pal:
+            guideLine(t, x0, y0 - h, x0, y0 + h, div);
+            break;
+        case MotifPattern::Fasce:
+            guideLine(t, x0 - h, y0, x0 + h, y0, div);
+            break;
+        case MotifPattern::Bande:
+            guideLine(t, x0 - h, y0 - h, x0 + h, y0 + h, div);
+            break;
+        case MotifPattern::Barre:
+            guideLine(t, x0 - h, y0 + h, x0 + h, y0 - h, div);
+            break;
         case MotifPattern::Chevron:
             guideLine(t, x0 - h, y0 + h, x0, y0 - h, div);
             guideLine(t, x0 + h, y0 + h, x0, y0 - h, div);
@@ -79,8 +87,9 @@ void DrawChargeMotif(Surface& target, const MotifLayout& layout, const MotifStam
     if (stamp.mask == nullptr || stamp.picture == nullptr) return;
     const int keys = std::min<int>(layout.KeyCount, kMaxMotifKeys);
     for (int i = 1; i <= keys; ++i) stampCopy(target, stamp, layout.KeyX[i], layout.KeyY[i], d);
-    const int extras = std::min(
-        std::min<int>(layout.ExtraPerBranch, kMaxExtraPerBranch) * layout.BranchCount, kMaxMotifExtras);
+    const int extras =
+        std::min(std::min<int>(layout.ExtraPerBranch, kMaxExtraPerBranch) * layout.BranchCount,
+                 kMaxMotifExtras);
     for (int j = 1; j <= extras; ++j) stampCopy(target, stamp, layout.CopyX[j], layout.CopyY[j], d);
 }
 

@@ -15,7 +15,7 @@ class ChargeSurfaces;
 struct MotifStamp {
     const Surface* mask = nullptr;
     const Surface* picture = nullptr;
-    int width = 0;   // drawn size in shield pixels
+    int width = 0;  // drawn size in shield pixels
     int height = 0;
     bool mirrored = false;
 };

@@ -40,10 +40,12 @@ class ArrangeCharge : public testing::ChargeRedraw {
         return l;
     }
     bool apply(MotifPattern p, int extras, bool answerYes = false) {
-        return ApplyMotif(ws, r, {kHeld, 40, 30}, layout(p, extras), [&] {
-                   ++questions;
-                   return answerYes;
-               }).has_value();
+        return ApplyMotif(ws, r, {kHeld, 40, 30}, layout(p, extras),
+                          [&] {
+                              ++questions;
+                              return answerYes;
+                          })
+            .has_value();
     }
     const ChargeRecord& charge(int n) const { return ws.CurrentBlazon.Charges[n]; }
     const MotifRecord& group(int g) const { return ws.Groups.Motifs[g]; }
