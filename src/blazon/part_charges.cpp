@@ -33,6 +33,13 @@ void checkChargeEmail(Workspace& ws, int charge) {
     if (c.Class == zone.Kind && zone.Tincture != 10) AddWarning(ws.Warnings, 2, charge);
 }
 
+// The live group with a phrase that a charge names, or null.
+const MotifRecord* arrangedIn(const Workspace& ws, int group) {
+    if (group < 1 || group > kMotifCount) return nullptr;
+    const MotifRecord& g = ws.Groups.Motifs[group];
+    return (g.InUse != 0 && !g.Phrase.empty()) ? &g : nullptr;
+}
+
 }  // namespace
 
 std::string BuildPartChargesPhrase(Workspace& ws, Byte part) {
@@ -59,11 +66,19 @@ std::string BuildPartChargesPhrase(Workspace& ws, Byte part) {
         described[describedCount++] = key;
 
         int n = 0;
+        std::string arrangement;
+        std::array<bool, kMotifCount + 1> named{};
         for (int j = 1; j <= listed; ++j) {
             const int other = zone.ChargeList[j];
             if (other < 1 || other > kChargeCount) continue;
             const ChargeRecord& o = blazon.Charges[other];
-            if (o.ImageIndex == key.first && o.Tincture == key.second) ++n;
+            if (o.ImageIndex != key.first || o.Tincture != key.second) continue;
+            ++n;
+            const MotifRecord* group = arrangedIn(ws, o.Motif);
+            if (group == nullptr || named[o.Motif]) continue;
+            named[o.Motif] = true;
+            arrangement += arrangement.empty() ? " en forme " : " et ";
+            arrangement += group->Phrase;
         }
 
         s += " chargé de ";
@@ -74,6 +89,7 @@ std::string BuildPartChargesPhrase(Workspace& ws, Byte part) {
         s += *phrase;
         s += ' ';
         s += lowerCase(TinctureText(ws, charge.Tincture, charge.Class));
+        s += arrangement;
         s += ", ";
     }
     return s;
