@@ -3,8 +3,8 @@
 #include <functional>
 #include <optional>
 
+#include "actions/redraw_result.h"
 #include "model/motif_layout.h"
-#include "render/redraw_result.h"
 
 namespace tess {
 

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "model/canvas_size.h"
 #include "platform/qimage_bridge.h"
 #include "platform/rounding.h"
 #include "render/motif_drawing.h"
@@ -20,10 +21,8 @@
 namespace tess {
 namespace {
 
-// The shield canvas and its half-scale preview (265 / 2 and 340 / 2 rounded
+// The half-scale preview of the shield canvas (265 / 2 and 340 / 2 rounded
 // half to even).
-constexpr int kShieldWidth = 265;
-constexpr int kShieldHeight = 340;
 constexpr int kPreviewDiv = 2;
 constexpr int kPreviewWidth = 132;
 constexpr int kPreviewHeight = 170;
@@ -280,7 +279,7 @@ void ChargeDistributionDialog::refreshPreview() {
     preview_ = Surface(kPreviewWidth, kPreviewHeight, kWhite);
     if (!subject_.canvas.empty())
         StretchBlt(preview_, 0, 0, kPreviewWidth, kPreviewHeight, subject_.canvas, 0, 0,
-                   kShieldWidth, kShieldHeight, RasterOp::Copy);
+                   kCanvasWidth, kCanvasHeight, RasterOp::Copy);
     layout_.ExtraPerBranch = Byte(-spin_->value());
     ComputeMotifLayout(layout_);
     MotifStamp stamp;
