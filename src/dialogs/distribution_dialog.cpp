@@ -93,7 +93,7 @@ class MotifPreview : public QWidget {
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         p.drawImage(0, 0, picture_);
-        if (!dialog_->memory_.frameVisible) return;
+        if (!dialog_->memory_->frameVisible) return;
         const QRectF f = dialog_->frame_;
         p.setPen(QPen(Qt::black, 1, Qt::DashLine));
         p.setBrush(Qt::NoBrush);
@@ -197,8 +197,8 @@ class PatternGrid : public QWidget {
     QPoint mark_;
 };
 
-ChargeDistributionDialog::ChargeDistributionDialog(QWidget* parent, DistributionMemory& memory)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), memory_(memory) {
+ChargeDistributionDialog::ChargeDistributionDialog(QWidget* parent) : ValueDialog(parent) {
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setObjectName(QStringLiteral("chargeDistributionDialog"));
     setWindowTitle(QStringLiteral("Répartition des meubles"));
     setFixedSize(350, 315);
@@ -252,10 +252,16 @@ ChargeDistributionDialog::ChargeDistributionDialog(QWidget* parent, Distribution
     cancel_->setObjectName(QStringLiteral("cancelButton"));
     cancel_->setGeometry(268, 281, 64, 24);
     cancel_->setAutoDefault(false);
-    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cancel_, &QPushButton::clicked, this, [this] { reject(); });
 }
 
 ChargeDistributionDialog::~ChargeDistributionDialog() = default;
+
+void ChargeDistributionDialog::open(DistributionSubject subject, State& state, Done done) {
+    memory_ = &state;
+    start(std::move(subject));
+    openFor(std::move(done));
+}
 
 void ChargeDistributionDialog::start(DistributionSubject subject) {
     subject_ = std::move(subject);
@@ -335,7 +341,7 @@ void ChargeDistributionDialog::areaFromFrame() {
 void ChargeDistributionDialog::previewPressed(double x, double y) {
     const QRectF& f = frame_;
     if (x > f.left() && x < f.right() && y > f.top() && y < f.bottom()) {
-        memory_.frameVisible = true;
+        memory_->frameVisible = true;
         mode_ = FrameMode::Move;
         placeFrameFromLayout();
         grabX_ = CInt(x - frame_.left());
@@ -343,7 +349,7 @@ void ChargeDistributionDialog::previewPressed(double x, double y) {
     } else if (sizingPointer_) {
         mode_ = FrameMode::Resize;
     } else {
-        memory_.frameVisible = false;
+        memory_->frameVisible = false;
         previewBox_->update();
     }
 }
@@ -390,8 +396,7 @@ void ChargeDistributionDialog::previewReleased() {
 
 void ChargeDistributionDialog::okClicked() {
     ComputeMotifLayout(layout_);
-    if (onAccepted) onAccepted(layout_);
-    accept();
+    finish(layout_);
 }
 
 // The title label drags the window: the pressed point stays under the pointer.

@@ -2,10 +2,10 @@
 
 #include <functional>
 
-#include <QDialog>
 #include <QImage>
 #include <QRectF>
 
+#include "dialogs/dialog_host.h"
 #include "model/motif_layout.h"
 #include "platform/surface.h"
 
@@ -39,19 +39,22 @@ class PatternGrid;
 
 // "Répartition des meubles": the pattern grid, the extra copies per branch
 // (text box and spin, whose top end is 5), and the square area moved and
-// resized on a half-scale preview of the shield. Each `start` opens it afresh
+// resized on a half-scale preview of the shield. Each opening starts afresh
 // ("En Pal", no extra, the area centred with a side of 132). "Ok" computes the
-// arrangement at full scale, hands it to `onAccepted` and closes; "Annuler"
-// closes. It never reads or changes the document: tests show it and drive its
-// children (found by object name) with synthetic events.
-class ChargeDistributionDialog : public QDialog {
+// arrangement at full scale and hands it on; "Annuler" hands nothing. It never
+// reads or changes the document: tests open it and drive its children (found
+// by object name) with synthetic events.
+class ChargeDistributionDialog : public ValueDialog<MotifLayout> {
     Q_OBJECT
   public:
-    ChargeDistributionDialog(QWidget* parent, DistributionMemory& memory);
+    using State = DistributionMemory;
+
+    explicit ChargeDistributionDialog(QWidget* parent);
     ~ChargeDistributionDialog() override;
 
-    // The opening: resets every setting and draws the preview.
-    void start(DistributionSubject subject);
+    // Opens for `subject` without waiting; `done` gets the arrangement on
+    // "Ok", nothing on "Annuler" or Escape.
+    void open(DistributionSubject subject, State& state, Done done);
 
     // The settings and, after "Ok", the computed key points and copies.
     const MotifLayout& layout() const { return layout_; }
@@ -60,7 +63,6 @@ class ChargeDistributionDialog : public QDialog {
     // The preview as drawn (shield, guide, copies), without the frame.
     const Surface& previewPicture() const { return preview_; }
 
-    std::function<void(const MotifLayout&)> onAccepted;
     // "?": context help, with the help context number.
     std::function<void(int)> onHelp;
 
@@ -71,6 +73,7 @@ class ChargeDistributionDialog : public QDialog {
     friend class MotifPreview;
     friend class PatternGrid;
 
+    void start(DistributionSubject subject);
     void refreshPreview();
     void patternChosen(MotifPattern pattern);
     void spinChanged();
@@ -82,7 +85,8 @@ class ChargeDistributionDialog : public QDialog {
     void previewReleased();
     void okClicked();
 
-    DistributionMemory& memory_;
+    DistributionMemory fallbackMemory_;
+    DistributionMemory* memory_ = &fallbackMemory_;
     DistributionSubject subject_;
     MotifLayout layout_;
     Surface preview_;
