@@ -60,7 +60,6 @@ class DistributionDialogTest : public QObject {
     void movingTheFrameMovesTheAreaTwiceAsFar();
     void resizingKeepsTheTopLeftCorner();
     void extraCopiesTextIsCheckedAsTyped();
-    void patternGridTakesTheCellNamedLast();
     void eachOpeningStartsAfreshButTheFrameStaysHidden();
     void okHandsOverTheComputedArrangement();
 
@@ -72,7 +71,6 @@ class DistributionDialogTest : public QObject {
         });
     }
     int count() const { return -spin->value(); }
-    QColor textColour() const { return text->palette().color(QPalette::Text); }
 
     DistributionMemory memory;
     int answers = 0;
@@ -112,67 +110,39 @@ void DistributionDialogTest::resizingKeepsTheTopLeftCorner() {
     QCOMPARE(dialog->layout().AreaSize, Integer(80));
 }
 
+// Typed in turn: a number in 0..5 sets the count (read with "." as the
+// decimal point) and turns black, one outside turns red, anything else
+// changes nothing at all.
 void DistributionDialogTest::extraCopiesTextIsCheckedAsTyped() {
-    text->setText(QStringLiteral("3"));
-    QCOMPARE(count(), 3);
-    QCOMPARE(textColour(), QColor(Qt::black));
-    QCOMPARE(dialog->layout().ExtraPerBranch, Byte(3));
-    for (const char* outside : {"7", "-1"}) {
-        text->setText(QString::fromLatin1(outside));
-        QCOMPARE(textColour(), QColor(Qt::red));
-        QCOMPARE(count(), 3);
-    }
-    text->setText(QStringLiteral("2"));
-    for (const char* odd : {"", "abc"}) {
-        text->setText(QStringLiteral("7"));
-        text->setText(QString::fromLatin1(odd));
-        QCOMPARE(textColour(), QColor(Qt::red));  // not even the colour changes
-        QCOMPARE(count(), 2);
-    }
-    // French numbers: "2,5" is a number and reads as 2; "2.5" is none.
-    dialog->setLocale(QLocale(QLocale::French, QLocale::France));
-    text->setText(QStringLiteral("4"));
-    text->setText(QStringLiteral("2,5"));
-    QCOMPARE(count(), 2);
-    text->setText(QStringLiteral("2.5"));
-    QCOMPARE(count(), 2);
-    QCOMPARE(text->text(), QStringLiteral("2.5"));
-    // Where "." is the decimal point, 2.5 rounds to the even 2.
-    dialog->setLocale(QLocale::c());
-    text->setText(QStringLiteral("5"));
-    text->setText(QStringLiteral("2.5"));
-    QCOMPARE(count(), 2);
-    // Typed keys go the same road; the spin's upper end is 5.
-    text->selectAll();
-    QTest::keyClicks(text, QStringLiteral("1"));
-    QCOMPARE(count(), 1);
-    spin->triggerAction(QAbstractSlider::SliderSingleStepSub);  // the upper arrow
-    QCOMPARE(text->text(), QStringLiteral("2"));
-}
-
-void DistributionDialogTest::patternGridTakesTheCellNamedLast() {
-    // Nothing named yet: the pattern stays.
-    mouse(grid, QEvent::MouseButtonRelease, {70, 125});
-    QCOMPARE(dialog->layout().Pattern, MotifPattern::Pal);
+    const QLocale french(QLocale::French, QLocale::France);
     const struct {
-        QPoint at;
-        const char* name;
-        MotifPattern pattern;
-    } cells[] = {{{60, 39}, "En Pal", MotifPattern::Pal},
-                 {{61, 40}, "En Barre", MotifPattern::Barre},
-                 {{70, 125}, "En Sautoir", MotifPattern::Sautoir},
-                 {{10, 200}, "En Carré", MotifPattern::Carre}};
-    for (const auto& c : cells) {
-        mouse(grid, QEvent::MouseMove, c.at, false);
-        QCOMPARE(grid->toolTip(), QString::fromUtf8(c.name));
-        mouse(grid, QEvent::MouseButtonPress, c.at);
-        mouse(grid, QEvent::MouseButtonRelease, c.at);
-        QCOMPARE(dialog->layout().Pattern, c.pattern);
+        QLocale locale;
+        const char* typed;
+        int count;
+        Qt::GlobalColor colour;
+    } steps[] = {{QLocale::c(), "3", 3, Qt::black}, {QLocale::c(), "7", 3, Qt::red},
+                 {QLocale::c(), "-1", 3, Qt::red},  {QLocale::c(), "", 3, Qt::red},
+                 {QLocale::c(), "abc", 3, Qt::red}, {QLocale::c(), "2.5", 2, Qt::black},
+                 {french, "4", 4, Qt::black},       {french, "2,5", 2, Qt::black},
+                 {french, "7", 2, Qt::red},         {french, "2.5", 2, Qt::red}};
+    for (const auto& step : steps) {
+        dialog->setLocale(step.locale);
+        text->setText(QString::fromLatin1(step.typed));
+        QCOMPARE(count(), step.count);
+        QCOMPARE(text->palette().color(QPalette::Text), QColor(step.colour));
     }
-    QCOMPARE(dialog->layout().KeyCount, Byte(4));
+    QCOMPARE(dialog->layout().ExtraPerBranch, Byte(2));
+    // The spin's upper arrow raises the count and rewrites the text.
+    spin->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    QCOMPARE(text->text(), QStringLiteral("3"));
 }
 
 void DistributionDialogTest::eachOpeningStartsAfreshButTheFrameStaysHidden() {
+    // The grid takes the cell the pointer named last; before any, none.
+    mouse(grid, QEvent::MouseButtonRelease, {10, 130});
+    QCOMPARE(dialog->layout().Pattern, MotifPattern::Pal);
+    mouse(grid, QEvent::MouseMove, {61, 40}, false);
+    QCOMPARE(grid->toolTip(), QStringLiteral("En Barre"));
     mouse(grid, QEvent::MouseMove, {10, 130}, false);
     mouse(grid, QEvent::MouseButtonRelease, {10, 130});
     text->setText(QStringLiteral("3"));

@@ -94,23 +94,6 @@ TEST(MotifLayout, WorkedArrangements) {
     }
 }
 
-// Without extras nothing past the keys is written; an unknown code changes nothing.
-TEST(MotifLayout, WritesOnlyWhatThePatternOwns) {
-    MotifLayout l = laidOut(MotifPattern::Croix, 5);
-    const MotifLayout before = l;
-    l.ExtraPerBranch = 0;
-    l.Pattern = MotifPattern::Pal;
-    ComputeMotifLayout(l);
-    EXPECT_EQ(l.CopyX, before.CopyX);
-    EXPECT_EQ(MotifCopyCount(l), 1);
-
-    MotifLayout odd = before;
-    odd.Pattern = MotifPattern(11);
-    ComputeMotifLayout(odd);
-    EXPECT_EQ(odd.KeyX, before.KeyX);
-    EXPECT_EQ(odd.KeyCount, before.KeyCount);
-}
-
 // Over every pattern, extra count and a spread of areas and centres (some far
 // off the shield): the copy count follows the pattern's shape, every key and
 // extra lies on the area (or, for the circle, on its inscribed circle) as far
