@@ -25,6 +25,7 @@
 #include "editor/canvas_panel.h"
 #include "editor/charge_arrangement_command.h"
 #include "editor/charge_overlay.h"
+#include "editor/fur_and_colour_menus.h"
 #include "editor/lists.h"
 #include "editor/palettes.h"
 #include "editor/piece_options.h"
@@ -127,6 +128,7 @@ MainWindow::MainWindow(Workspace& ws, Renderer& r, MessageLayer& messages, Optio
     menus = buildEditorMenus(this);
     dialogs_->add<ChargeDistributionDialog>();
     connectMenus();
+    furAndColourMenus = new FurAndColourMenus(*this);
     ws_.ui = this;
 }
 
