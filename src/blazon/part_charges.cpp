@@ -38,6 +38,13 @@ void checkChargeEmail(Workspace& ws, int charge) {
         AddWarning(ws.Warnings, kWarnChargeOnItsTincture, charge);
 }
 
+// The live group with a phrase that a charge names, or null.
+const MotifRecord* arrangedIn(const Workspace& ws, int group) {
+    if (group < 1 || group > kMotifCount) return nullptr;
+    const MotifRecord& g = ws.Groups.Motifs[group];
+    return (g.InUse != 0 && !g.Phrase.empty()) ? &g : nullptr;
+}
+
 }  // namespace
 
 std::string BuildPartChargesPhrase(Workspace& ws, Byte part) {
@@ -64,11 +71,19 @@ std::string BuildPartChargesPhrase(Workspace& ws, Byte part) {
         described[describedCount++] = key;
 
         int n = 0;
+        std::string arrangement;
+        std::array<bool, kMotifCount + 1> named{};
         for (int j = 1; j <= listed; ++j) {
             const int other = zone.ChargeList[j];
             if (other < 1 || other > kChargeCount) continue;
             const ChargeRecord& o = blazon.Charges[other];
-            if (o.ImageIndex == key.first && o.Tincture == key.second) ++n;
+            if (o.ImageIndex != key.first || o.Tincture != key.second) continue;
+            ++n;
+            const MotifRecord* group = arrangedIn(ws, o.Motif);
+            if (group == nullptr || named[o.Motif]) continue;
+            named[o.Motif] = true;
+            arrangement += arrangement.empty() ? " en forme " : " et ";
+            arrangement += group->Phrase;
         }
 
         s += " chargé de ";
@@ -79,6 +94,7 @@ std::string BuildPartChargesPhrase(Workspace& ws, Byte part) {
         s += *phrase;
         s += ' ';
         s += lowerCase(TinctureText(ws, charge.Tincture, charge.Class));
+        s += arrangement;
         s += ", ";
     }
     return s;

@@ -18,10 +18,12 @@
 #include "actions/opening.h"
 #include "actions/redraw_shield.h"
 #include "dialogs/dialog_host.h"
+#include "dialogs/distribution_dialog.h"
 #include "dialogs/intro_window.h"
 #include "dialogs/message_layer.h"
 #include "editor/blazon_panel.h"
 #include "editor/canvas_panel.h"
+#include "editor/charge_arrangement_command.h"
 #include "editor/charge_overlay.h"
 #include "editor/fur_and_colour_menus.h"
 #include "editor/lists.h"
@@ -124,6 +126,7 @@ MainWindow::MainWindow(Workspace& ws, Renderer& r, MessageLayer& messages, Optio
     piecesListPanel = new PiecesListPanel(*this);
     listTabs = new ListTabs(*this, *pictureListPanel->pictureList, *piecesListPanel->piecesList);
     menus = buildEditorMenus(this);
+    dialogs_->add<ChargeDistributionDialog>();
     connectMenus();
     furAndColourMenus = new FurAndColourMenus(*this);
     ws_.ui = this;
@@ -137,6 +140,12 @@ void MainWindow::connectMenus() {
     connect(menus.quitAction, &QAction::triggered, this, [this] { close(); });
     connect(menus.deleteHeldChargeAction, &QAction::triggered, this,
             [this] { deleteHeldCharge(); });
+    connect(menus.makeGroupAction, &QAction::triggered, this,
+            [this] { arrangeHeldCharge(context_, *dialogs_, *overlay); });
+    // Not offered for a charge whose picture has left the bank.
+    connect(menus.heldChargeMenu, &QMenu::aboutToShow, this, [this] {
+        menus.makeGroupAction->setEnabled(canArrangeHeldCharge(context_));
+    });
 }
 
 void MainWindow::progress(const QString& text) {
