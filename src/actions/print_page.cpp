@@ -1,0 +1,192 @@
+#include "actions/print_page.h"
+
+#include <exception>
+
+#include "blazon/wrap_blazon_text.h"
+#include "model/workspace.h"
+#include "platform/picture_file.h"
+#include "platform/rounding.h"
+#include "render/redraw_shield.h"
+#include "render/renderer.h"
+
+namespace tess {
+
+namespace {
+
+// The numbers the error boxes carry: a file that could not be written, and
+// the printer.
+constexpr int kFileAccessError = 75;
+constexpr int kPrinterError = 482;
+
+float scaledSide(int side, int zoom) {
+    return float(side) / 100.0f * float(zoom);
+}
+
+// The grid off and the hatching as chosen while the page is drawn; both come
+// back however the build ends.
+class PageDrawingFlags {
+  public:
+    PageDrawingFlags(Workspace& ws, bool blackWhite) : ws_(ws), grid_(ws.GridVisible) {
+        ws_.GridVisible = false;
+        ws_.PrintBlackWhite = blackWhite;
+    }
+    ~PageDrawingFlags() {
+        ws_.GridVisible = grid_;
+        ws_.PrintBlackWhite = false;
+    }
+    PageDrawingFlags(const PageDrawingFlags&) = delete;
+    PageDrawingFlags& operator=(const PageDrawingFlags&) = delete;
+
+  private:
+    Workspace& ws_;
+    bool grid_;
+};
+
+std::vector<std::string> splitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t from = 0;
+    for (;;) {
+        const std::size_t end = text.find("\r\n", from);
+        lines.push_back(text.substr(from, end == std::string::npos ? end : end - from));
+        if (end == std::string::npos) return lines;
+        from = end + 2;
+    }
+}
+
+// The shield of the canvas scaled onto the top of `page`, white outside the
+// shield. One pass: each page pixel takes the canvas pixel it stretches from,
+// or white where the shape mask is black, as the copy, the mask's AND and the
+// inverted mask's XOR leave it.
+void layShield(Surface& page, const PageSize& area, const Surface& canvas, const Surface& mask) {
+    if (area.width <= 0 || area.height <= 0) return;
+    Surface scaled(area.width, area.height, kWhite);
+    StretchBlt(scaled, 0, 0, area.width, area.height, canvas, 0, 0, kCanvasWidth, kCanvasHeight,
+               RasterOp::Copy);
+    Surface scaledMask(area.width, area.height, kWhite);
+    StretchBlt(scaledMask, 0, 0, area.width, area.height, mask, 0, 0, kCanvasWidth, kCanvasHeight,
+               RasterOp::Copy);
+    const int rows = std::min(area.height, page.height());
+    const int cols = std::min(area.width, page.width());
+    for (int y = 0; y < rows; ++y) {
+        const Colour* c = scaled.row(y);
+        const Colour* m = scaledMask.row(y);
+        Colour* out = page.row(y);
+        for (int x = 0; x < cols; ++x) out[x] = (c[x] & m[x]) ^ (m[x] ^ kWhite);
+    }
+}
+
+Surface composePage(Workspace& ws, Renderer& r, const PageOptions& options, const PageText& text) {
+    const RedrawResult drawn = RedrawShield(ws, r);
+    const PageSize area = shieldAreaOfPage(options.zoom);
+    if (!options.withBlazon) {
+        Surface page(area.width, area.height, kWhite);
+        layShield(page, area, r.Picture1, r.shapeMask());
+        return page;
+    }
+    const std::string wrapped =
+        WrapBlazonText(drawn.BlazonText, pageWidthAt(options.zoom),
+                       [&text](const std::string& s) { return text.width(s); });
+    const std::vector<std::string> lines = splitLines(wrapped);
+    const int textHeight = int(lines.size()) * text.lineHeight();
+    const float shieldHeight = scaledSide(kCanvasHeight, options.zoom);
+    const int height = CInt(shieldHeight + float(textHeight) + float(2 * kPageTextGap));
+    Surface page(area.width, height, kWhite);
+    page.clear();
+    layShield(page, area, r.Picture1, r.shapeMask());
+    int x = kPageTextIndent;
+    int y = CInt(shieldHeight + float(kPageTextGap));
+    for (const std::string& line : lines) {
+        text.draw(page, x, y, line, kBlack);
+        x = 0;
+        y += text.lineHeight();
+    }
+    return page;
+}
+
+FileMessage failureMessage(int number, const std::string& text) {
+    return FileMessage::critical("Erreur #" + std::to_string(number), text);
+}
+
+}  // namespace
+
+float pageWidthAt(int zoom) {
+    return scaledSide(kCanvasWidth, zoom);
+}
+
+PageSize shieldAreaOfPage(int zoom) {
+    return {CInt(scaledSide(kCanvasWidth, zoom)), CInt(scaledSide(kCanvasHeight, zoom))};
+}
+
+PrintPage BuildPrintImage(Workspace& ws, Renderer& r, const PageOptions& options,
+                          const PageText& text) {
+    PrintPage out;
+    {
+        PageDrawingFlags flags(ws, options.blackWhite);
+        out.page = composePage(ws, r, options, text);
+    }
+    out.redraw = RedrawShield(ws, r);
+    return out;
+}
+
+namespace {
+
+// The page built, or the message of what stopped it; the window is drawn
+// again in colour either way.
+bool buildPage(Workspace& ws, Renderer& r, const PageOptions& options, const PageText& text,
+               PrintPage& built, PageOutcome& out) {
+    try {
+        built = BuildPrintImage(ws, r, options, text);
+        out.redraw = built.redraw;
+        return true;
+    } catch (const std::exception& e) {
+        out.message = failureMessage(kFileAccessError,
+                                     std::string("La page n'a pas pu être composée : ") + e.what());
+    }
+    out.redraw = RedrawShield(ws, r);
+    return false;
+}
+
+}  // namespace
+
+PageOutcome ExportPicture(Workspace& ws, Renderer& r, const PageOptions& options,
+                          const std::string& path, const PageText& text) {
+    PageOutcome out;
+    PrintPage built;
+    if (!buildPage(ws, r, options, text, built, out)) return out;
+    const std::string failure = savePictureBmp(built.page, path);
+    if (!failure.empty()) {
+        out.message = failureMessage(kFileAccessError, failure);
+        return out;
+    }
+    out.done = true;
+    return out;
+}
+
+PageOutcome PrintPicture(Workspace& ws, Renderer& r, const PageOptions& options,
+                         const std::string& printerName, const PageText& text,
+                         const std::function<std::string(const Surface&)>& sendToPrinter) {
+    PageOutcome out;
+    if (printerName.empty() || !sendToPrinter) {
+        out.message = failureMessage(
+            kPrinterError,
+            "Aucune imprimante n'est installée. Installez une imprimante et faites-en "
+            "l'imprimante par défaut, puis recommencez.");
+        return out;
+    }
+    PrintPage built;
+    if (!buildPage(ws, r, options, text, built, out)) return out;
+    const std::string failure = sendToPrinter(built.page);
+    if (!failure.empty()) {
+        out.message = failureMessage(kPrinterError, failure);
+        return out;
+    }
+    out.done = true;
+    return out;
+}
+
+std::string printTitle(const std::string& printerName) {
+    return "Imprimer sur " +
+           (printerName.empty() ? std::string("(aucune imprimante)") : printerName);
+}
+
+}  // namespace tess
