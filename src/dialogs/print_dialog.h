@@ -1,0 +1,103 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include <QDialog>
+#include <QPoint>
+
+#include "actions/print_page.h"
+#include "platform/surface.h"
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
+
+namespace tess {
+
+class MessageLayer;
+class ChoicePicture;
+
+// Which command opened the dialog.
+enum class PageCommand { Print, Export };
+
+// What the dialog keeps from one opening to the next for the whole run: the
+// blazon choice only. Zoom and colour start afresh at every opening.
+struct PrintDialogMemory {
+    bool withBlazon = false;
+};
+
+// The print and export dialog. It is made afresh for each command from what
+// the window shows (the canvas and the shape's mask) and never touches the
+// document: its action button hands the chosen page to `act`, which prints or
+// exports and says whether the dialog is done (it then closes) or stays open
+// (a cancelled file dialog, a failure already shown). Tests drive it through
+// show() and events on its children, found by object name.
+class PrintDialog : public QDialog {
+    Q_OBJECT
+  public:
+    struct Subject {
+        PageCommand command = PageCommand::Export;
+        Surface canvas;     // the shield as the window shows it
+        Surface shapeMask;  // white inside the shield, black outside
+        // The default printer's name (print only); empty when there is none.
+        std::string printerName;
+    };
+    struct Hooks {
+        std::function<bool(const PageOptions& options)> act;
+        // The help topic of the dialog, 3.
+        std::function<void(int topic)> help;
+    };
+
+    PrintDialog(Subject subject, PrintDialogMemory& memory, MessageLayer& messages, Hooks hooks,
+                QWidget* parent = nullptr);
+    ~PrintDialog() override;
+
+    // The page as chosen now.
+    PageOptions options() const;
+    int zoom() const;
+
+    static constexpr int kHelpTopic = 3;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void build();
+    void activate();
+    void drawPreview();
+    void zoomScrolled(int value);
+    void zoomTyped(const QString& text);
+    void blazonChoicePressed(int y);
+    void blazonChoiceHovered(int y);
+    void colourChoicePressed(int x);
+    void colourChoiceHovered(int x);
+    void actionClicked();
+
+    Subject subject_;
+    PrintDialogMemory& memory_;
+    MessageLayer& messages_;
+    Hooks hooks_;
+    bool blackWhite_ = false;
+    QPoint titleGrab_;
+
+    QLabel* titleLabel_ = nullptr;
+    QPushButton* helpButton_ = nullptr;
+    QLabel* preview_ = nullptr;
+    QLineEdit* zoomText_ = nullptr;
+    QScrollBar* zoomScroll_ = nullptr;
+    ChoicePicture* blazonChoice_ = nullptr;
+    QFrame* blazonFrame_ = nullptr;
+    ChoicePicture* colourChoice_ = nullptr;
+    QFrame* colourFrame_ = nullptr;
+    QPushButton* actionButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+};
+
+// The small-zoom question's text.
+extern const char* const kSmallZoomQuestion;
+
+}  // namespace tess
