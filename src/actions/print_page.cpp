@@ -1,6 +1,9 @@
 #include "actions/print_page.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <exception>
+#include <vector>
 
 #include "blazon/wrap_blazon_text.h"
 #include "model/workspace.h"
@@ -53,34 +56,12 @@ std::vector<std::string> splitLines(const std::string& text) {
     }
 }
 
-// The shield of the canvas scaled onto the top of `page`, white outside the
-// shield. One pass: each page pixel takes the canvas pixel it stretches from,
-// or white where the shape mask is black, as the copy, the mask's AND and the
-// inverted mask's XOR leave it.
-void layShield(Surface& page, const PageSize& area, const Surface& canvas, const Surface& mask) {
-    if (area.width <= 0 || area.height <= 0) return;
-    Surface scaled(area.width, area.height, kWhite);
-    StretchBlt(scaled, 0, 0, area.width, area.height, canvas, 0, 0, kCanvasWidth, kCanvasHeight,
-               RasterOp::Copy);
-    Surface scaledMask(area.width, area.height, kWhite);
-    StretchBlt(scaledMask, 0, 0, area.width, area.height, mask, 0, 0, kCanvasWidth, kCanvasHeight,
-               RasterOp::Copy);
-    const int rows = std::min(area.height, page.height());
-    const int cols = std::min(area.width, page.width());
-    for (int y = 0; y < rows; ++y) {
-        const Colour* c = scaled.row(y);
-        const Colour* m = scaledMask.row(y);
-        Colour* out = page.row(y);
-        for (int x = 0; x < cols; ++x) out[x] = (c[x] & m[x]) ^ (m[x] ^ kWhite);
-    }
-}
-
 Surface composePage(Workspace& ws, Renderer& r, const PageOptions& options, const PageText& text) {
     const RedrawResult drawn = RedrawShield(ws, r);
     const PageSize area = shieldAreaOfPage(options.zoom);
     if (!options.withBlazon) {
         Surface page(area.width, area.height, kWhite);
-        layShield(page, area, r.Picture1, r.shapeMask());
+        layShieldOnWhite(page, area.width, area.height, r.Picture1, r.shapeMask());
         return page;
     }
     const std::string wrapped =
@@ -91,8 +72,7 @@ Surface composePage(Workspace& ws, Renderer& r, const PageOptions& options, cons
     const float shieldHeight = scaledSide(kCanvasHeight, options.zoom);
     const int height = CInt(shieldHeight + float(textHeight) + float(2 * kPageTextGap));
     Surface page(area.width, height, kWhite);
-    page.clear();
-    layShield(page, area, r.Picture1, r.shapeMask());
+    layShieldOnWhite(page, area.width, area.height, r.Picture1, r.shapeMask());
     int x = kPageTextIndent;
     int y = CInt(shieldHeight + float(kPageTextGap));
     for (const std::string& line : lines) {
@@ -108,6 +88,29 @@ FileMessage failureMessage(int number, const std::string& text) {
 }
 
 }  // namespace
+
+void layShieldOnWhite(Surface& page, int width, int height, const Surface& canvas,
+                      const Surface& mask) {
+    const int sw = std::min(canvas.width(), mask.width());
+    const int sh = std::min(canvas.height(), mask.height());
+    if (width <= 0 || height <= 0 || sw <= 0 || sh <= 0) return;
+    const int cols = std::min(width, page.width());
+    const int rows = std::min(height, page.height());
+    // Nearest neighbour by the exact integer ratio, as the stretching copies
+    // pick their pixels, so the page matches a stretched canvas pixel for pixel.
+    std::vector<int> column(std::size_t(std::max(cols, 0)));
+    for (int x = 0; x < cols; ++x) column[std::size_t(x)] = int(std::int64_t(x) * sw / width);
+    for (int y = 0; y < rows; ++y) {
+        const int sy = int(std::int64_t(y) * sh / height);
+        const Colour* c = canvas.row(sy);
+        const Colour* m = mask.row(sy);
+        Colour* out = page.row(y);
+        for (int x = 0; x < cols; ++x) {
+            const int sx = column[std::size_t(x)];
+            out[x] = (c[sx] & m[sx]) ^ (m[sx] ^ kWhite);
+        }
+    }
+}
 
 float pageWidthAt(int zoom) {
     return scaledSide(kCanvasWidth, zoom);

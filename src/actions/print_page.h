@@ -44,6 +44,13 @@ PageSize shieldAreaOfPage(int zoom);
 // The page width before rounding: what the blazon is wrapped to.
 float pageWidthAt(int zoom);
 
+// The canvas stretched onto the top-left `width` x `height` of `page` with the
+// outside of the shield white: the copy, the shape mask's AND and the
+// inverted mask's XOR of the stretching copies, in one pass over the box.
+// Pixels of the page beyond the box stay as they are.
+void layShieldOnWhite(Surface& page, int width, int height, const Surface& canvas,
+                      const Surface& mask);
+
 struct PrintPage {
     Surface page;
     // The canvas after the page: drawn again in colour, with the grid as it was.

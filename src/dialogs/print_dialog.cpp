@@ -252,20 +252,7 @@ void PrintDialog::drawPreview() {
     Surface box(kPreviewWidth, kPreviewHeight, kWhite);
     const int w = CInt(float(kPreviewWidth) / 100.0f * float(z));
     const int h = CInt(float(kPreviewHeight) / 100.0f * float(z));
-    if (!subject_.canvas.empty() && !subject_.shapeMask.empty() && w > 0 && h > 0) {
-        const int sw = subject_.canvas.width(), sh = subject_.canvas.height();
-        Surface shield(w, h, kWhite);
-        StretchBlt(shield, 0, 0, w, h, subject_.canvas, 0, 0, sw, sh, RasterOp::Copy);
-        Surface mask(w, h, kWhite);
-        StretchBlt(mask, 0, 0, w, h, subject_.shapeMask, 0, 0, sw, sh, RasterOp::Copy);
-        const int rows = std::min(h, kPreviewHeight), cols = std::min(w, kPreviewWidth);
-        for (int y = 0; y < rows; ++y) {
-            const Colour* c = shield.row(y);
-            const Colour* m = mask.row(y);
-            Colour* out = box.row(y);
-            for (int x = 0; x < cols; ++x) out[x] = (c[x] & m[x]) ^ (m[x] ^ kWhite);
-        }
-    }
+    layShieldOnWhite(box, w, h, subject_.canvas, subject_.shapeMask);
     preview_->setPixmap(QPixmap::fromImage(toQImage(box)));
 }
 
