@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "platform/page_text.h"
@@ -70,7 +71,8 @@ PrintPage BuildPrintImage(Workspace& ws, Renderer& r, const PageOptions& options
 struct PageOutcome {
     bool done = false;
     FileMessage message;  // empty when done
-    RedrawResult redraw;
+    // The shield drawn again after the page; none when nothing was drawn.
+    std::optional<RedrawResult> redraw;
 };
 
 // Writes the page as a Windows bitmap at `path` (the name as chosen, no

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
@@ -125,6 +126,30 @@ QAction* WidgetMessages::popup(QMenu& menu, const QPoint& at, QAction* defaultIt
 QString WidgetMessages::openFile(const QString& title, const QString& folder,
                                  const QString& filter) {
     return QFileDialog::getOpenFileName(parent_, title, folder, filter);
+}
+
+QString WidgetMessages::saveFile(const QString& title, const QString& folder, const QString& filter,
+                                 const QString& preset) {
+    // A start that names a file selects it: its name fills the name box.
+    QString start = folder;
+    if (!preset.isEmpty())
+        start = QDir::isAbsolutePath(preset) || folder.isEmpty() ? preset
+                                                                 : QDir(folder).filePath(preset);
+    return QFileDialog::getSaveFileName(parent_, title, start, filter);
+}
+
+QString dialogFilter(const QString& pairs) {
+    const QStringList parts = pairs.split(QLatin1Char('|'));
+    QStringList lines;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString& description = parts[i];
+        const QString& pattern = parts[i + 1];
+        if (description.isEmpty() && pattern.isEmpty()) continue;
+        lines << (description.contains(QLatin1Char('(') + pattern + QLatin1Char(')'))
+                      ? description
+                      : description + QStringLiteral(" (") + pattern + QLatin1Char(')'));
+    }
+    return lines.join(QStringLiteral(";;"));
 }
 
 }  // namespace tess
