@@ -19,8 +19,9 @@ done
 status=0
 "$here/cups_pdf_printer.sh" "$scratch/cups" bash -c '
   set -euo pipefail
+  touch "$1/before-print"
   "$0" "$1/expected" || exit 1
-  read -r job width height inkw inkh < "$1/expected"
+  read -r width height inkw inkh < "$1/expected"
   # CUPS-PDF writes into "Out" of its configuration, ${HOME} being the home of
   # the user the job belongs to.
   out=$(sed -n "s/^Out[[:space:]]\+//p" /etc/cups/cups-pdf.conf | tail -1)
@@ -33,9 +34,9 @@ status=0
     lpstat -o 2>/dev/null | grep -q . || break
     sleep 0.1
   done
-  pdf=$(find "$out" /var/spool/cups-pdf -name "*$job*.pdf" 2>/dev/null | head -1)
+  pdf=$(find "$out" /var/spool/cups-pdf -name "*Tessaline*.pdf" -newer "$1/before-print" 2>/dev/null | head -1)
   if [ -z "$pdf" ]; then
-    echo "no PDF named after $job in $out"; cat "$1/cups/log/error_log" 2>/dev/null; exit 1
+    echo "no new PDF of the job in $out"; cat "$1/cups/log/error_log" 2>/dev/null; exit 1
   fi
   cp "$pdf" "$1/printed.pdf"; rm -f "$pdf"
   gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=ppmraw -r96 -o "$1/page-%d.ppm" "$1/printed.pdf"
