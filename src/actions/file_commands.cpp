@@ -7,9 +7,9 @@
 #include "model/workspace.h"
 #include "platform/paths.h"
 #include "render/document_surfaces.h"
-#include "render/redraw_shield.h"
+#include "actions/redraw_shield.h"
 #include "storage/document_layout.h"
-#include "storage/opening.h"
+#include "actions/opening.h"
 
 namespace tess {
 

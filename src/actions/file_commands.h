@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "render/redraw_result.h"
-#include "storage/document_file.h"
+#include "actions/redraw_result.h"
+#include "actions/document_file.h"
 #include "storage/file_dialogs.h"
 #include "storage/file_message.h"
 

@@ -9,7 +9,8 @@
 #include "model/workspace.h"
 #include "platform/picture_file.h"
 #include "platform/rounding.h"
-#include "render/redraw_shield.h"
+#include "actions/redraw_shield.h"
+#include "model/canvas_size.h"
 #include "render/renderer.h"
 
 namespace tess {
@@ -61,18 +62,18 @@ Surface composePage(Workspace& ws, Renderer& r, const PageOptions& options, cons
     const PageSize area = shieldAreaOfPage(options.zoom);
     if (!options.withBlazon) {
         Surface page(area.width, area.height, kWhite);
-        layShieldOnWhite(page, area.width, area.height, r.Picture1, r.shapeMask());
+        layShieldOnWhite(page, area.width, area.height, r.canvas, r.shapeMask());
         return page;
     }
     const std::string wrapped =
-        WrapBlazonText(drawn.BlazonText, pageWidthAt(options.zoom),
+        WrapBlazonText(drawn.blazonText, pageWidthAt(options.zoom),
                        [&text](const std::string& s) { return text.width(s); });
     const std::vector<std::string> lines = splitLines(wrapped);
     const int textHeight = int(lines.size()) * text.lineHeight();
     const float shieldHeight = scaledSide(kCanvasHeight, options.zoom);
     const int height = CInt(shieldHeight + float(textHeight) + float(2 * kPageTextGap));
     Surface page(area.width, height, kWhite);
-    layShieldOnWhite(page, area.width, area.height, r.Picture1, r.shapeMask());
+    layShieldOnWhite(page, area.width, area.height, r.canvas, r.shapeMask());
     int x = kPageTextIndent;
     int y = CInt(shieldHeight + float(kPageTextGap));
     for (const std::string& line : lines) {

@@ -6,7 +6,7 @@
 
 #include "platform/page_text.h"
 #include "platform/surface.h"
-#include "render/redraw_result.h"
+#include "actions/redraw_result.h"
 #include "storage/file_message.h"
 
 namespace tess {

@@ -132,7 +132,7 @@ void FileCommands::openPageDialog(PageCommand command) {
         hooks.act = [this](const PageOptions& options) { return exportPage(options); };
     hooks.help = hooks_.help;
     pageDialog_ = std::make_unique<PrintDialog>(PrintDialog::Subject{.command = command,
-                                                                     .canvas = r_.Picture1,
+                                                                     .canvas = r_.canvas,
                                                                      .shapeMask = r_.shapeMask(),
                                                                      .printerName = printer},
                                                 pageMemory, messages_, std::move(hooks), window_);

@@ -7,7 +7,7 @@
 
 #include "actions/file_commands.h"
 #include "dialogs/print_dialog.h"
-#include "render/redraw_result.h"
+#include "actions/redraw_result.h"
 
 class QWidget;
 

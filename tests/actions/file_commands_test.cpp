@@ -170,7 +170,7 @@ TEST_F(FileCommandsTest, SaveAsThenReopenGivesTheSameRecordAndCanvas) {
     ASSERT_TRUE(SaveDocumentCommand(ws(), r(), SaveCommand::Save, window.dialogsOf()).changed);
     EXPECT_EQ(ws().CurrentBlazon.FilePath, file("sans extension.bls"));
     const BlazonRecord saved = ws().CurrentBlazon;
-    const Surface canvas = r().Picture1;
+    const Surface canvas = r().canvas;
 
     window.yes = true;
     ASSERT_TRUE(NewDocumentCommand(ws(), r(), window.dialogsOf()).changed);
@@ -178,7 +178,7 @@ TEST_F(FileCommandsTest, SaveAsThenReopenGivesTheSameRecordAndCanvas) {
     window.openAnswer = file("sans extension.bls");
     ASSERT_TRUE(OpenDocumentCommand(ws(), r(), window.dialogsOf()).changed);
     EXPECT_EQ(ws().CurrentBlazon, saved);
-    EXPECT_EQ(r().Picture1, canvas);
+    EXPECT_EQ(r().canvas, canvas);
 }
 
 TEST_F(FileCommandsTest, NewAsksFirstAndNoKeepsTheDocument) {

@@ -7,7 +7,7 @@
 #include "model/workspace.h"
 #include "platform/page_text.h"
 #include "platform/picture_file.h"
-#include "render/redraw_shield.h"
+#include "actions/redraw_shield.h"
 #include "render/renderer.h"
 #include "tests/storage/document_fixture.h"
 #include "tests/support/scratch_folder.h"
@@ -25,7 +25,7 @@ class PrintPageTest : public testing::ScratchFolder {
         ws().CurrentBlazon.Partition = 11;
         ws().CurrentBlazon.Parts[1].Tincture = 3;
         ws().CurrentBlazon.Parts[2].Tincture = 5;
-        colourCanvas = (RedrawShield(ws(), r()), r().Picture1);
+        colourCanvas = (RedrawShield(ws(), r()), r().canvas);
     }
     Workspace& ws() { return program->ws; }
     Renderer& r() { return program->r; }
@@ -77,7 +77,7 @@ TEST_F(PrintPageTest, AtFullSizeThePageIsTheCanvasInsideTheShieldAndWhiteOutside
     EXPECT_GT(outside, 1000);
     // The grid was off on the page and is back on the canvas.
     EXPECT_TRUE(ws().GridVisible);
-    EXPECT_NE(r().Picture1, colourCanvas);
+    EXPECT_NE(r().canvas, colourCanvas);
 }
 
 TEST_F(PrintPageTest, TheBlazonAddsABandOfItsLinesPlusTen) {
@@ -113,7 +113,7 @@ TEST_F(PrintPageTest, ABlackAndWhitePageIsHatchedAndTheWindowComesBackInColour) 
         for (int x = 0; x < 265; ++x) differing += colour.pixel(x, y) != hatched.pixel(x, y);
     EXPECT_GT(differing, 10000);
     EXPECT_FALSE(ws().PrintBlackWhite);
-    EXPECT_EQ(r().Picture1, colourCanvas);
+    EXPECT_EQ(r().canvas, colourCanvas);
 }
 
 TEST_F(PrintPageTest, AFailedExportKeepsTheOldFileAndTheWindowInColour) {
@@ -134,7 +134,7 @@ TEST_F(PrintPageTest, AFailedExportKeepsTheOldFileAndTheWindowInColour) {
         EXPECT_FALSE(out.message.text.empty());
         EXPECT_EQ(contents(), before);
         EXPECT_FALSE(ws().PrintBlackWhite);
-        EXPECT_EQ(r().Picture1, colourCanvas);
+        EXPECT_EQ(r().canvas, colourCanvas);
     }
 }
 
@@ -157,7 +157,7 @@ TEST_F(PrintPageTest, PrintingSendsThePageOrSaysWhyNot) {
     ASSERT_TRUE(sent);
     EXPECT_EQ(sent->width(), 132);
     EXPECT_EQ(sent->height(), 170);
-    EXPECT_EQ(r().Picture1, colourCanvas);
+    EXPECT_EQ(r().canvas, colourCanvas);
 
     const PageOutcome jammed = PrintPicture(
         ws(), r(), {}, "PDF", *text, [](const Surface&) { return std::string("Bourrage papier"); });

@@ -14,7 +14,8 @@
 #include "model/title_text.h"
 #include "model/workspace.h"
 #include "platform/picture_file.h"
-#include "render/redraw_shield.h"
+#include "actions/redraw_shield.h"
+#include "actions/graphics_session.h"
 #include "render/renderer.h"
 #include "scripted_messages.h"
 

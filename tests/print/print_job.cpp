@@ -16,7 +16,8 @@
 #include "model/document.h"
 #include "model/workspace.h"
 #include "platform/page_text.h"
-#include "render/redraw_shield.h"
+#include "actions/redraw_shield.h"
+#include "actions/graphics_session.h"
 #include "render/renderer.h"
 #include "tests/editor/scripted_messages.h"
 
