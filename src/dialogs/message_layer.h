@@ -81,7 +81,7 @@ class WidgetMessages : public MessageLayer {
 
   private:
     QWidget* parent_;
-    std::unique_ptr<class Form2> waitBox_;
+    std::unique_ptr<class QuestionBox> waitBox_;
 };
 
 // A file dialog's filter from the form the commands write it in,
