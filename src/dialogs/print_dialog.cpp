@@ -11,6 +11,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 #include "dialogs/message_layer.h"
 #include "platform/qimage_bridge.h"
@@ -42,6 +43,7 @@ constexpr int kUpperFrameTop = 3;
 constexpr int kLowerFrameTopPressed = 50;
 constexpr int kLowerFrameTopOpening = 55;
 constexpr int kColourFrameLeft = 5;
+constexpr int kColourFrameDesignLeft = 7;
 constexpr int kBlackWhiteFrameLeft = 49;
 
 // A small shield outline in a box, for the choice pictures.
@@ -117,14 +119,10 @@ class ChoicePicture : public QLabel {
     }
 };
 
-PrintDialog::PrintDialog(Subject subject, PrintDialogMemory& memory, MessageLayer& messages,
-                         Hooks hooks, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
-      subject_(std::move(subject)),
-      memory_(memory),
-      messages_(messages),
-      hooks_(std::move(hooks)) {
+PrintDialog::PrintDialog(QWidget* parent) : ValueDialog<PageOptions>(parent) {
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setObjectName(QStringLiteral("printDialog"));
+    state_ = &unopened_;
     build();
 }
 
@@ -132,11 +130,7 @@ PrintDialog::~PrintDialog() = default;
 
 void PrintDialog::build() {
     setFixedSize(kDialogWidth, kDialogHeight);
-    const QString caption = subject_.command == PageCommand::Print ? QStringLiteral("Imprimer")
-                                                                   : QStringLiteral("Exporter");
-    setWindowTitle(caption);
-
-    titleLabel_ = new QLabel(caption, this);
+    titleLabel_ = new QLabel(this);
     titleLabel_->setObjectName(QStringLiteral("titleLabel"));
     titleLabel_->setGeometry(19, 3, 209, 14);
     QFont bold = titleLabel_->font();
@@ -153,7 +147,7 @@ void PrintDialog::build() {
     helpButton_->setToolTip(QStringLiteral("Aide contextuelle"));
     helpButton_->setAutoDefault(false);
     connect(helpButton_, &QPushButton::clicked, this, [this] {
-        if (hooks_.help) hooks_.help(kHelpTopic);
+        if (input_.help) input_.help(kHelpTopic);
     });
 
     preview_ = new QLabel(this);
@@ -200,10 +194,10 @@ void PrintDialog::build() {
     colourFrame_ = new QFrame(colourChoice_);
     colourFrame_->setObjectName(QStringLiteral("colourFrame"));
     colourFrame_->setFrameShape(QFrame::Box);
-    colourFrame_->setGeometry(7, 4, 43, 37);
+    colourFrame_->setGeometry(kColourFrameDesignLeft, 4, 43, 37);
     colourFrame_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    actionButton_ = new QPushButton(caption, this);
+    actionButton_ = new QPushButton(this);
     actionButton_->setObjectName(QStringLiteral("actionButton"));
     actionButton_->setGeometry(63, 238, 77, 24);
     actionButton_->setEnabled(false);
@@ -214,9 +208,7 @@ void PrintDialog::build() {
     cancelButton_->setObjectName(QStringLiteral("cancelButton"));
     cancelButton_->setGeometry(144, 238, 77, 24);
     cancelButton_->setAutoDefault(false);
-    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
-
-    drawPreview();
+    connect(cancelButton_, &QPushButton::clicked, this, [this] { reject(); });
 }
 
 int PrintDialog::zoom() const {
@@ -225,23 +217,37 @@ int PrintDialog::zoom() const {
 
 PageOptions PrintDialog::options() const {
     return {.zoom = zoom(),
-            .withBlazon = memory_.withBlazon,
-            .blackWhite = subject_.command == PageCommand::Print && blackWhite_};
+            .withBlazon = state_->withBlazon,
+            .blackWhite = input_.command == PageCommand::Print && blackWhite_};
 }
 
-void PrintDialog::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    activate();
-}
-
-void PrintDialog::activate() {
-    if (subject_.command == PageCommand::Print)
-        titleLabel_->setText(QString::fromStdString(printTitle(subject_.printerName)));
+// Every control as a fresh dialog has it (zoom 85, colours), then the title,
+// the colour choice for the printer only, the kept blazon choice and the
+// preview; the action button is enabled last.
+void PrintDialog::open(Input input, State& state, Done done) {
+    input_ = std::move(input);
+    state_ = &state;
+    actionButton_->setEnabled(false);
+    const QString caption = input_.command == PageCommand::Print ? QStringLiteral("Imprimer")
+                                                                 : QStringLiteral("Exporter");
+    setWindowTitle(caption);
+    actionButton_->setText(caption);
+    titleLabel_->setText(input_.command == PageCommand::Print
+                             ? QString::fromStdString(printTitle(input_.printerName))
+                             : caption);
+    blackWhite_ = false;
+    colourFrame_->move(kColourFrameDesignLeft, 4);
     // Export always writes colours: the colour choice is for the printer only.
-    colourChoice_->setVisible(subject_.command == PageCommand::Print);
-    blazonFrame_->move(3, memory_.withBlazon ? kLowerFrameTopOpening : kUpperFrameTop);
+    colourChoice_->setVisible(input_.command == PageCommand::Print);
+    blazonFrame_->move(3, state_->withBlazon ? kLowerFrameTopOpening : kUpperFrameTop);
+    {
+        const QSignalBlocker quiet(zoomScroll_);
+        zoomScroll_->setValue(-kStartPageZoom);
+    }
+    zoomText_->setText(QString::number(kStartPageZoom));
     drawPreview();
     actionButton_->setEnabled(true);
+    openFor(std::move(done));
 }
 
 // The shield at the zoom in the top-left corner of the page box, white
@@ -252,7 +258,7 @@ void PrintDialog::drawPreview() {
     Surface box(kPreviewWidth, kPreviewHeight, kWhite);
     const int w = CInt(float(kPreviewWidth) / 100.0f * float(z));
     const int h = CInt(float(kPreviewHeight) / 100.0f * float(z));
-    layShieldOnWhite(box, w, h, subject_.canvas, subject_.shapeMask);
+    layShieldOnWhite(box, w, h, input_.canvas, input_.shapeMask);
     preview_->setPixmap(QPixmap::fromImage(toQImage(box)));
 }
 
@@ -274,10 +280,10 @@ void PrintDialog::zoomTyped(const QString& text) {
 
 void PrintDialog::blazonChoicePressed(int y) {
     if (y >= 0 && y <= kWithoutBlazonBottom) {
-        memory_.withBlazon = false;
+        state_->withBlazon = false;
         blazonFrame_->move(3, kUpperFrameTop);
     } else if (y >= kWithBlazonTop && y <= kWithBlazonBottom) {
-        memory_.withBlazon = true;
+        state_->withBlazon = true;
         blazonFrame_->move(3, kLowerFrameTopPressed);
     }
     blazonChoice_->update();
@@ -303,13 +309,15 @@ void PrintDialog::colourChoiceHovered(int x) {
 }
 
 void PrintDialog::actionClicked() {
-    if (memory_.withBlazon && zoom() < kSmallestQuietTextZoom) {
+    if (state_->withBlazon && zoom() < kSmallestQuietTextZoom) {
         const int style = kStyleYesNo + kStyleExclamation + kStyleDefaultSecond;
-        if (messages_.messageBox(QString::fromUtf8(kSmallZoomQuestion), style,
-                                 actionButton_->text()) != MessageAnswer::Yes)
+        if (!input_.messages ||
+            input_.messages->messageBox(QString::fromUtf8(kSmallZoomQuestion), style,
+                                        actionButton_->text()) != MessageAnswer::Yes)
             return;
     }
-    if (hooks_.act && hooks_.act(options())) accept();
+    const PageOptions chosen = options();
+    if (input_.act && input_.act(chosen)) finish(chosen);
 }
 
 // The title label drags the dialog: the pressed point stays under the pointer.

@@ -3,10 +3,10 @@
 #include <functional>
 #include <string>
 
-#include <QDialog>
 #include <QPoint>
 
 #include "actions/print_page.h"
+#include "dialogs/dialog_host.h"
 #include "platform/surface.h"
 
 class QFrame;
@@ -25,35 +25,40 @@ enum class PageCommand { Print, Export };
 
 // What the dialog keeps from one opening to the next for the whole run: the
 // blazon choice only. Zoom and colour start afresh at every opening.
-struct PrintDialogMemory {
+struct PrintDialogState {
     bool withBlazon = false;
 };
 
-// The print and export dialog. It is made afresh for each command from what
-// the window shows (the canvas and the shape's mask) and never touches the
-// document: its action button hands the chosen page to `act`, which prints or
-// exports and says whether the dialog is done (it then closes) or stays open
-// (a cancelled file dialog, a failure already shown). Tests drive it through
-// show() and events on its children, found by object name.
-class PrintDialog : public QDialog {
+// The print and export dialog. Each opening starts from what the window shows
+// (the canvas and the shape's mask) and from the kept blazon choice; the
+// dialog never touches the document. Its action button hands the chosen page
+// to `act`, which prints or exports and says whether the dialog is done (it
+// then closes and `done` gets the page's options) or stays open (a cancelled
+// file dialog, a failure already shown). Tests drive it through open() and
+// events on its children, found by object name.
+class PrintDialog : public ValueDialog<PageOptions> {
     Q_OBJECT
   public:
-    struct Subject {
+    using State = PrintDialogState;
+    struct Input {
         PageCommand command = PageCommand::Export;
         Surface canvas;     // the shield as the window shows it
         Surface shapeMask;  // white inside the shield, black outside
         // The default printer's name (print only); empty when there is none.
         std::string printerName;
-    };
-    struct Hooks {
+        // Asks the small-zoom question; the window's message layer.
+        MessageLayer* messages = nullptr;
         std::function<bool(const PageOptions& options)> act;
         // The help topic of the dialog, 3.
         std::function<void(int topic)> help;
     };
 
-    PrintDialog(Subject subject, PrintDialogMemory& memory, MessageLayer& messages, Hooks hooks,
-                QWidget* parent = nullptr);
+    explicit PrintDialog(QWidget* parent = nullptr);
     ~PrintDialog() override;
+
+    // One opening: every control from `input` and `state` (zoom 85, colours,
+    // the kept blazon choice), then shown modal to its window without waiting.
+    void open(Input input, State& state, Done done);
 
     // The page as chosen now.
     PageOptions options() const;
@@ -62,12 +67,10 @@ class PrintDialog : public QDialog {
     static constexpr int kHelpTopic = 3;
 
   protected:
-    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void build();
-    void activate();
     void drawPreview();
     void zoomScrolled(int value);
     void zoomTyped(const QString& text);
@@ -77,10 +80,9 @@ class PrintDialog : public QDialog {
     void colourChoiceHovered(int x);
     void actionClicked();
 
-    Subject subject_;
-    PrintDialogMemory& memory_;
-    MessageLayer& messages_;
-    Hooks hooks_;
+    Input input_;
+    State* state_ = nullptr;
+    State unopened_;  // what the controls read before the first opening
     bool blackWhite_ = false;
     QPoint titleGrab_;
 

@@ -4,6 +4,7 @@
 #include <QCursor>
 #include <QString>
 
+#include "dialogs/dialog_host.h"
 #include "dialogs/message_layer.h"
 #include "model/workspace.h"
 #include "platform/page_text.h"
@@ -40,14 +41,19 @@ constexpr const char* kPrintJobName = "Tessaline";
 
 }  // namespace
 
-FileCommands::FileCommands(Workspace& ws, Renderer& r, MessageLayer& messages, QWidget* window,
-                           Window hooks)
+FileCommands::FileCommands(Workspace& ws, Renderer& r, MessageLayer& messages, DialogHost& dialogs,
+                           QWidget* window, Window hooks)
     : QObject(window),
       ws_(ws),
       r_(r),
       messages_(messages),
+      host_(dialogs),
       window_(window),
       hooks_(std::move(hooks)) {}
+
+PrintDialog& FileCommands::pageDialog() {
+    return host_.get<PrintDialog>();
+}
 
 FileCommands::~FileCommands() = default;
 
@@ -118,26 +124,25 @@ void FileCommands::printPicture() {
     openPageDialog(PageCommand::Print);
 }
 
-// A fresh dialog for each command, shown without waiting: the window stays
-// blocked behind it (application modal) until it closes, and tests drive it.
+// Each command opens the dialog afresh from the canvas as it stands; the
+// window stays blocked behind it until it closes, and nothing waits for it.
 void FileCommands::openPageDialog(PageCommand command) {
-    if (pageDialog_) pageDialog_->close();
+    PrintDialog& dialog = pageDialog();
+    if (dialog.isOpen()) return;
     const std::string printer = command == PageCommand::Print ? defaultPrinterName() : "";
-    PrintDialog::Hooks hooks;
+    PrintDialog::Input input{.command = command,
+                             .canvas = r_.canvas,
+                             .shapeMask = r_.shapeMask(),
+                             .printerName = printer,
+                             .messages = &messages_,
+                             .help = hooks_.help};
     if (command == PageCommand::Print)
-        hooks.act = [this, printer](const PageOptions& options) {
+        input.act = [this, printer](const PageOptions& options) {
             return printPage(options, printer);
         };
     else
-        hooks.act = [this](const PageOptions& options) { return exportPage(options); };
-    hooks.help = hooks_.help;
-    pageDialog_ = std::make_unique<PrintDialog>(PrintDialog::Subject{.command = command,
-                                                                     .canvas = r_.canvas,
-                                                                     .shapeMask = r_.shapeMask(),
-                                                                     .printerName = printer},
-                                                pageMemory, messages_, std::move(hooks), window_);
-    pageDialog_->setWindowModality(Qt::ApplicationModal);
-    pageDialog_->show();
+        input.act = [this](const PageOptions& options) { return exportPage(options); };
+    dialog.open(std::move(input), host_.state<PrintDialog>(), [](const auto&) {});
 }
 
 bool FileCommands::exportPage(const PageOptions& options) {

@@ -6,8 +6,8 @@
 #include <QObject>
 
 #include "actions/file_commands.h"
-#include "dialogs/print_dialog.h"
 #include "actions/redraw_result.h"
+#include "dialogs/print_dialog.h"
 
 class QWidget;
 
@@ -17,6 +17,7 @@ struct Workspace;
 class Renderer;
 class MessageLayer;
 class PageText;
+class DialogHost;
 
 // The file menu's commands, also called by the toolbar and the canvas's Ctrl
 // keys: new, open, save, save as, export, print, the grid and the recent
@@ -41,7 +42,8 @@ class FileCommands : public QObject {
         std::function<void(int topic)> help;
     };
 
-    FileCommands(Workspace& ws, Renderer& r, MessageLayer& messages, QWidget* window, Window hooks);
+    FileCommands(Workspace& ws, Renderer& r, MessageLayer& messages, DialogHost& dialogs,
+                 QWidget* window, Window hooks);
     ~FileCommands() override;
 
     void newDocument();
@@ -53,10 +55,8 @@ class FileCommands : public QObject {
     void toggleGrid();
     void openRecent(int n);
 
-    // The print or export dialog while it is open, else null (for tests).
-    PrintDialog* pageDialog() const { return pageDialog_.get(); }
-    // The blazon choice of the page, kept for the whole run.
-    PrintDialogMemory pageMemory;
+    // The print and export dialog, open or not.
+    PrintDialog& pageDialog();
 
   private:
     FileCommandDialogs dialogs();
@@ -69,9 +69,9 @@ class FileCommands : public QObject {
     Workspace& ws_;
     Renderer& r_;
     MessageLayer& messages_;
+    DialogHost& host_;
     QWidget* window_;
     Window hooks_;
-    std::unique_ptr<PrintDialog> pageDialog_;
     std::unique_ptr<PageText> pageText_;
 };
 

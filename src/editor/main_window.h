@@ -31,6 +31,7 @@ class PieceOptions;
 class PictureListPanel;
 class PiecesListPanel;
 class ListTabs;
+class FileCommands;
 
 // The main window: a window without a system frame that draws its own title
 // bar and holds the whole editor. It only builds the panels, lays them out and
@@ -89,6 +90,8 @@ class MainWindow : public QWidget, public WorkspaceUi {
 
     // What the storage commands ask of the window.
     FileDialogs fileDialogs();
+    // The help of a dialog's "?" button, by its topic.
+    void showHelp(int topic);
     DialogHost& dialogs() { return *dialogs_; }
     // What the panels change the document through.
     const EditorContext& context() const { return context_; }
@@ -117,6 +120,8 @@ class MainWindow : public QWidget, public WorkspaceUi {
     PictureListPanel* pictureListPanel = nullptr;
     PiecesListPanel* piecesListPanel = nullptr;
     ListTabs* listTabs = nullptr;
+    // New, open, save, save as, export, print, grid, recent documents.
+    FileCommands* fileCommands = nullptr;
     EditorMenus menus;
 
   protected:

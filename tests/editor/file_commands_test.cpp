@@ -9,13 +9,14 @@
 #include <QTest>
 #include <QWidget>
 
+#include "actions/graphics_session.h"
+#include "actions/redraw_shield.h"
+#include "dialogs/dialog_host.h"
 #include "editor/file_commands_panel.h"
 #include "model/document.h"
 #include "model/title_text.h"
 #include "model/workspace.h"
 #include "platform/picture_file.h"
-#include "actions/redraw_shield.h"
-#include "actions/graphics_session.h"
 #include "render/renderer.h"
 #include "scripted_messages.h"
 
@@ -31,6 +32,7 @@ struct Harness {
     Renderer r;
     ScriptedMessages messages;
     QWidget window;
+    DialogHost dialogs{window};
     int redraws = 0, replaced = 0;
     std::vector<int> help;
     std::unique_ptr<FileCommands> commands;
@@ -43,7 +45,7 @@ struct Harness {
         ResetDocument(ws);
         RedrawShield(ws, r);
         commands = std::make_unique<FileCommands>(
-            ws, r, messages, &window,
+            ws, r, messages, dialogs, &window,
             FileCommands::Window{.showRedraw = [this](const RedrawResult&) { ++redraws; },
                                  .documentReplaced = [this] { ++replaced; },
                                  .refreshTitle = [] {},
@@ -61,7 +63,7 @@ struct Harness {
     std::string title() const { return TitleText(ws); }
     template <typename T>
     T* inDialog(const char* name) {
-        return commands->pageDialog()->findChild<T*>(QString::fromLatin1(name));
+        return commands->pageDialog().findChild<T*>(QString::fromLatin1(name));
     }
 };
 
@@ -108,20 +110,20 @@ class FileCommandsTest : public QObject {
     void exportWritesTheChosenBitmapAndClosesTheDialog() {
         Harness h;
         h.commands->exportPicture();
-        QVERIFY(h.commands->pageDialog() && h.commands->pageDialog()->isVisible());
+        QVERIFY(h.commands->pageDialog().isVisible());
         QVERIFY(!h.inDialog<QWidget>("colourChoice")->isVisible());
         h.inDialog<QLineEdit>("zoomText")->selectAll();
         h.inDialog<QLineEdit>("zoomText")->insert("100");
 
         // A cancelled file dialog leaves the dialog open.
         QTest::mouseClick(h.inDialog<QPushButton>("actionButton"), Qt::LeftButton);
-        QVERIFY(h.commands->pageDialog()->isVisible());
+        QVERIFY(h.commands->pageDialog().isVisible());
         QCOMPARE(h.messages.saveDialogs.back().title, QString("Exporter en fichier graphique"));
         QCOMPARE(h.messages.saveDialogs.back().filter, QString("Bitmap (*.bmp)"));
 
         h.messages.saveFiles = {h.path("page.bmp")};
         QTest::mouseClick(h.inDialog<QPushButton>("actionButton"), Qt::LeftButton);
-        QVERIFY(!h.commands->pageDialog()->isVisible());
+        QVERIFY(!h.commands->pageDialog().isVisible());
         const auto page = loadPicture(h.path("page.bmp").toStdString());
         QVERIFY(page);
         QCOMPARE(page->width(), 265);
@@ -138,7 +140,7 @@ class FileCommandsTest : public QObject {
                  QString("Imprimer sur (aucune imprimante)"));
         QTest::mouseClick(h.inDialog<QPushButton>("actionButton"), Qt::LeftButton);
         QCOMPARE(h.messages.boxes.back().title, QString("Erreur #482"));
-        QVERIFY(h.commands->pageDialog()->isVisible());
+        QVERIFY(h.commands->pageDialog().isVisible());
         QVERIFY(!h.ws.PrintBlackWhite);
         QTest::mouseClick(h.inDialog<QPushButton>("helpButton"), Qt::LeftButton);
         QCOMPARE(h.help, std::vector<int>{3});

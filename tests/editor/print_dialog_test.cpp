@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <optional>
 
 #include "dialogs/print_dialog.h"
 #include "dialogs/qt_french_texts.h"
@@ -23,8 +24,8 @@ constexpr Colour kRed = 0x0000FFu;
 
 // A red canvas whose shield covers all but a 10-pixel band on the left and 40
 // rows at the bottom.
-PrintDialog::Subject subjectFor(PageCommand command, std::string printer = {}) {
-    PrintDialog::Subject s;
+PrintDialog::Input subjectFor(PageCommand command, std::string printer = {}) {
+    PrintDialog::Input s;
     s.command = command;
     s.canvas = Surface(265, 340, kRed);
     s.canvas.clear();
@@ -57,20 +58,27 @@ QRgb previewPixel(QWidget& dialog, int x, int y) {
     return child<QLabel>(dialog, "pagePreview")->pixmap().toImage().pixel(x, y);
 }
 
-// A dialog with what it was asked and what it handed on.
+// A dialog with what it was asked and what it handed on, opened as the
+// window opens it; `reopen` opens the same dialog again.
 struct Opened {
-    Opened(PageCommand command, PrintDialogMemory& memory, std::string printer = {})
-        : dialog(subjectFor(command, std::move(printer)), memory, messages,
-                 {.act =
-                      [this](const PageOptions& o) {
-                          acted.push_back(o);
-                          return actDone;
-                      },
-                  .help = [this](int topic) { helpTopics.push_back(topic); }}) {
-        dialog.show();
+    Opened(PageCommand command, PrintDialogState& state, std::string printer = {}) : state(state) {
+        reopen(command, std::move(printer));
     }
+    void reopen(PageCommand command, std::string printer = {}) {
+        PrintDialog::Input input = subjectFor(command, std::move(printer));
+        input.messages = &messages;
+        input.act = [this](const PageOptions& o) {
+            acted.push_back(o);
+            return actDone;
+        };
+        input.help = [this](int topic) { helpTopics.push_back(topic); };
+        dialog.open(std::move(input), state,
+                    [this](const std::optional<PageOptions>& o) { done.push_back(o); });
+    }
+    PrintDialogState& state;
     ScriptedMessages messages;
     std::vector<PageOptions> acted;
+    std::vector<std::optional<PageOptions>> done;
     bool actDone = true;
     std::vector<int> helpTopics;
     PrintDialog dialog;
@@ -82,7 +90,7 @@ class PrintDialogTest : public QObject {
     Q_OBJECT
   private slots:
     void opensAsItsCommandSays() {
-        PrintDialogMemory memory;
+        PrintDialogState memory;
         Opened exporting(PageCommand::Export, memory);
         QCOMPARE(child<QLabel>(exporting.dialog, "titleLabel")->text(), QString("Exporter"));
         QCOMPARE(child<QPushButton>(exporting.dialog, "actionButton")->text(), QString("Exporter"));
@@ -103,7 +111,7 @@ class PrintDialogTest : public QObject {
     }
 
     void typedZoomCountsOnlyFromOneToTwoHundred() {
-        PrintDialogMemory memory;
+        PrintDialogState memory;
         Opened o(PageCommand::Export, memory);
         auto* text = child<QLineEdit>(o.dialog, "zoomText");
         struct Case {
@@ -134,7 +142,7 @@ class PrintDialogTest : public QObject {
     }
 
     void theBarsUpperArrowEnlargesAndThePreviewFollows() {
-        PrintDialogMemory memory;
+        PrintDialogState memory;
         Opened o(PageCommand::Export, memory);
         auto* bar = child<QScrollBar>(o.dialog, "zoomScroll");
         bar->triggerAction(QAbstractSlider::SliderSingleStepSub);  // the upper arrow
@@ -156,7 +164,7 @@ class PrintDialogTest : public QObject {
     }
 
     void choicesMoveTheirFramesAndTheBlazonChoiceLastsTheRun() {
-        PrintDialogMemory memory;
+        PrintDialogState memory;
         {
             Opened o(PageCommand::Print, memory);
             auto* blazon = child<QWidget>(o.dialog, "blazonChoice");
@@ -183,18 +191,26 @@ class PrintDialogTest : public QObject {
             QCOMPARE(colour->toolTip(),
                      QString("Imprimer en noir et blanc, selon les conventions héraldiques"));
             press(colour, {90, 10});
+            o.dialog.findChild<QScrollBar*>("zoomScroll")->setValue(-120);
+            QTest::mouseClick(child<QPushButton>(o.dialog, "cancelButton"), Qt::LeftButton);
+
+            // The next opening of the same dialog: blazon kept (frame at the
+            // opening's 55), zoom and colour back to their start.
+            o.reopen(PageCommand::Print);
+            QCOMPARE(child<QFrame>(o.dialog, "blazonFrame")->y(), 55);
+            QVERIFY(o.dialog.options().withBlazon);
+            QVERIFY(!o.dialog.options().blackWhite);
+            QCOMPARE(child<QFrame>(o.dialog, "colourFrame")->x(), 7);
+            QCOMPARE(o.dialog.zoom(), 85);
+            QCOMPARE(child<QLineEdit>(o.dialog, "zoomText")->text(), QString("85"));
         }
-        // The next opening: blazon kept (frame at the opening's 55), zoom and
-        // colour back to their start.
+        // A dialog made later reads the same kept state.
         Opened again(PageCommand::Print, memory);
         QCOMPARE(child<QFrame>(again.dialog, "blazonFrame")->y(), 55);
-        QVERIFY(again.dialog.options().withBlazon);
-        QVERIFY(!again.dialog.options().blackWhite);
-        QCOMPARE(again.dialog.zoom(), 85);
     }
 
     void aSmallZoomWithTheBlazonAsksFirst() {
-        PrintDialogMemory memory{.withBlazon = true};
+        PrintDialogState memory{.withBlazon = true};
         Opened o(PageCommand::Export, memory);
         auto* action = child<QPushButton>(o.dialog, "actionButton");
         o.dialog.findChild<QScrollBar*>("zoomScroll")->setValue(-14);
@@ -220,15 +236,17 @@ class PrintDialogTest : public QObject {
         o.actDone = true;
         QTest::mouseClick(action, Qt::LeftButton);
         QVERIFY(!o.dialog.isVisible());
-        QCOMPARE(o.dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(o.done.size(), std::size_t(1));
+        QVERIFY(o.done[0] && o.done[0]->zoom == 15);
     }
 
     void cancelAndEscapeCloseWithoutActing() {
-        PrintDialogMemory memory;
+        PrintDialogState memory;
         Opened o(PageCommand::Print, memory);
         QTest::mouseClick(child<QPushButton>(o.dialog, "cancelButton"), Qt::LeftButton);
         QVERIFY(!o.dialog.isVisible());
-        QCOMPARE(o.dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(o.done.size(), std::size_t(1));
+        QVERIFY(!o.done[0]);
         Opened e(PageCommand::Print, memory);
         QTest::keyClick(&e.dialog, Qt::Key_Escape);
         QVERIFY(!e.dialog.isVisible());

@@ -11,13 +11,14 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "actions/graphics_session.h"
 #include "actions/print_page.h"
+#include "actions/redraw_shield.h"
+#include "dialogs/dialog_host.h"
 #include "editor/file_commands_panel.h"
 #include "model/document.h"
 #include "model/workspace.h"
 #include "platform/page_text.h"
-#include "actions/redraw_shield.h"
-#include "actions/graphics_session.h"
 #include "render/renderer.h"
 #include "tests/editor/scripted_messages.h"
 
@@ -36,9 +37,10 @@ int main(int argc, char** argv) {
 
     ScriptedMessages messages;
     QWidget window;
-    FileCommands commands(ws, r, messages, &window, {});
+    DialogHost dialogs(window);
+    FileCommands commands(ws, r, messages, dialogs, &window, {});
     commands.printPicture();
-    PrintDialog* dialog = commands.pageDialog();
+    PrintDialog* dialog = &commands.pageDialog();
     const std::string title = dialog->findChild<QLabel*>("titleLabel")->text().toStdString();
     QTest::mouseClick(dialog->findChild<QPushButton*>("actionButton"), Qt::LeftButton);
     if (!messages.boxes.empty() || dialog->isVisible()) {
