@@ -1,13 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <filesystem>
 #include <optional>
 
 #include "actions/print_page.h"
+#include "actions/redraw_shield.h"
 #include "model/workspace.h"
 #include "platform/page_text.h"
 #include "platform/picture_file.h"
-#include "actions/redraw_shield.h"
 #include "render/renderer.h"
 #include "tests/storage/document_fixture.h"
 #include "tests/support/scratch_folder.h"
@@ -117,9 +120,27 @@ TEST_F(PrintPageTest, ABlackAndWhitePageIsHatchedAndTheWindowComesBackInColour) 
 }
 
 TEST_F(PrintPageTest, AFailedExportKeepsTheOldFileAndTheWindowInColour) {
-    const Surface first = exported({.zoom = 50}, "garde.bmp");
+    EXPECT_EQ(exported({.zoom = 50}, "garde.bmp").width(), 132);
     // Overwriting an existing bitmap replaces it whole.
     EXPECT_EQ(exported({.zoom = 100}, "garde.bmp").width(), 265);
+
+    // A full disk while the bitmap is written (a file-size limit stands for
+    // it, for root too): the old bitmap stays whole and no temporary is left.
+    {
+        const auto before = contents();
+        rlimit old{};
+        ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+        const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = old;
+        small.rlim_cur = 20000;
+        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+        const PageOutcome out = ExportPicture(ws(), r(), {.zoom = 100}, file("garde.bmp"), *text);
+        ::setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, oldSignal);
+        EXPECT_FALSE(out.done);
+        EXPECT_EQ(out.message.title, "Erreur #75");
+        EXPECT_EQ(contents(), before);
+    }
 
     // A folder in the way, a folder that does not exist: each fails with its
     // box, leaves nothing behind and the window in colour.

@@ -108,6 +108,15 @@ class PrintDialogTest : public QObject {
 
         QTest::mouseClick(child<QPushButton>(named.dialog, "helpButton"), Qt::LeftButton);
         QCOMPARE(named.helpTopics, std::vector<int>{3});
+
+        // Dragging the title moves the dialog by the pointer's displacement.
+        QLabel* title = child<QLabel>(named.dialog, "titleLabel");
+        const QPoint before = named.dialog.pos();
+        press(title, {10, 5});
+        QMouseEvent drag(QEvent::MouseMove, QPointF(30, 15), title->mapToGlobal(QPointF(30, 15)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(title, &drag);
+        QCOMPARE(named.dialog.pos(), before + QPoint(20, 10));
     }
 
     void typedZoomCountsOnlyFromOneToTwoHundred() {
