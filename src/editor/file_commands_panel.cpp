@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QFile>
 #include <QString>
 
 #include "dialogs/dialog_host.h"
@@ -20,8 +21,13 @@ namespace {
 QString fromUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
-std::string toUtf8(const QString& text) {
-    return text.toUtf8().toStdString();
+// Paths are the system's bytes: decoded for a dialog, its answer encoded
+// back, never round-tripped through UTF-8 text.
+QString fromPath(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+std::string toPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
 }
 
 int styleOf(const FileMessage& message) {
@@ -66,13 +72,13 @@ FileCommandDialogs FileCommands::dialogs() {
     FileCommandDialogs d;
     d.chooseOpen = [this](const std::string& title, const std::string& filter,
                           const std::string& folder) {
-        return toUtf8(
-            messages_.openFile(fromUtf8(title), fromUtf8(folder), dialogFilter(fromUtf8(filter))));
+        return toPath(
+            messages_.openFile(fromUtf8(title), fromPath(folder), dialogFilter(fromUtf8(filter))));
     };
     d.chooseSave = [this](const std::string& title, const std::string& filter,
                           const std::string& preset, const std::string& folder) {
-        return toUtf8(messages_.saveFile(fromUtf8(title), fromUtf8(folder),
-                                         dialogFilter(fromUtf8(filter)), fromUtf8(preset)));
+        return toPath(messages_.saveFile(fromUtf8(title), fromPath(folder),
+                                         dialogFilter(fromUtf8(filter)), fromPath(preset)));
     };
     d.show = [this](const FileMessage& message) { showMessage(message); };
     d.busy = [](bool busy) {
@@ -147,10 +153,10 @@ void FileCommands::openPageDialog(PageCommand command) {
 
 bool FileCommands::exportPage(const PageOptions& options) {
     const QString chosen =
-        messages_.saveFile(QString::fromUtf8(kExportTitle), fromUtf8(ws_.Recent.LastExportFolder),
+        messages_.saveFile(QString::fromUtf8(kExportTitle), fromPath(ws_.Recent.LastExportFolder),
                            dialogFilter(QString::fromUtf8(kExportFilter)), QString());
     if (chosen.isEmpty()) return false;
-    const std::string path = toUtf8(chosen);
+    const std::string path = toPath(chosen);
     ws_.Recent.LastExportFolder = FolderOfPath(path);
     if (!pageText_) pageText_ = makePageText();
     QApplication::setOverrideCursor(Qt::WaitCursor);

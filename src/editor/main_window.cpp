@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
@@ -38,6 +39,7 @@
 #include "render/document_surfaces.h"
 #include "render/renderer.h"
 #include "storage/file_type_registration.h"
+#include "storage/interrupted_save.h"
 #include "storage/settings_file.h"
 #include "widgets/busy_pointer.h"
 #include "widgets/picture_box.h"
@@ -177,6 +179,9 @@ void MainWindow::load() {
     ws_.Recent.LastDocFolder = documents + "/";
 
     LoadSettingsFile(ws_.Recent);
+    // Saves the last run could not finish (a crash, a power cut) are settled
+    // before the recent documents are offered.
+    for (const std::string& recent : ws_.Recent.RecentFiles) settleDocumentFiles(recent);
     applyRecentMenu();
     QApplication::processEvents();
 
@@ -200,8 +205,7 @@ void MainWindow::load() {
         BusyPointer opening;
         // A relative name is the starting folder's: the document keeps a full
         // path so its side files and later saves find their folder.
-        const std::string path =
-            QDir::current().absoluteFilePath(fromUtf8(named)).toUtf8().toStdString();
+        const std::string path = absolutePath(named);
         const OpenOutcome outcome = OpenCommandLineDocument(ws_, r_, path, fileDialogs());
         opening.release();
         if (!outcome.message.empty())
@@ -297,15 +301,18 @@ FileDialogs MainWindow::fileDialogs() {
                                     fromUtf8(title)) == MessageAnswer::Yes;
     };
     d.confirm = [this](const std::string& text) { return messages_.confirm(fromUtf8(text)); };
-    // The dialog starts with the missing file's name in its name box: a start
+    // File names and folders are the system's bytes: decoded for the dialog,
+    // its answer encoded back, never round-tripped through UTF-8 text. The
+    // dialog starts with the missing file's name in its name box: a start
     // that names a file selects it.
     d.pickFile = [this](const std::string& title, const std::string& fileName) {
-        const QString name = fromUtf8(fileName);
-        const QString folder = fromUtf8(ws_.Recent.LastDocFolder);
-        return messages_
-            .openFile(fromUtf8(title), folder.isEmpty() ? name : QDir(folder).filePath(name),
-                      name + QStringLiteral(" (") + name + QStringLiteral(")"))
-            .toUtf8()
+        const QString name = QFile::decodeName(QByteArray::fromStdString(fileName));
+        const QString folder =
+            QFile::decodeName(QByteArray::fromStdString(ws_.Recent.LastDocFolder));
+        return QFile::encodeName(
+                   messages_.openFile(fromUtf8(title),
+                                      folder.isEmpty() ? name : QDir(folder).filePath(name),
+                                      name + QStringLiteral(" (") + name + QStringLiteral(")")))
             .toStdString();
     };
     return d;
