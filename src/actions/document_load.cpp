@@ -35,7 +35,8 @@ constexpr int kFileAccessError = 75;
 FileMessage unreadableDocumentMessage() {
     return FileMessage::critical(
         "Erreur #" + std::to_string(kFileAccessError),
-        "Erreur survenue dans mnuOpen::OnClick (Erreur d'accès au chemin ou au fichier)");
+        "Le blason n'a pas pu être lu (erreur d'accès au chemin ou au fichier). Vérifiez que "
+        "vous avez le droit de le lire, puis recommencez.");
 }
 
 // What one document's pictures may take together, in pixels of the surfaces

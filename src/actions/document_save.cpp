@@ -28,10 +28,13 @@ FileMessage saveFailureMessage(SaveCommand command) {
     const std::string title = "Erreur #" + std::to_string(kFileAccessError);
     if (command == SaveCommand::SaveAs)
         return FileMessage::critical(
-            title, "Erreur survenue dans mnuSaveAs::OnClick. Je jure que ce n'est pas ma faute!");
+            title,
+            "Le blason n'a pas pu être sauvegardé sous ce nom. Vérifiez que le dossier existe et "
+            "que vous pouvez y écrire, puis recommencez. Je jure que ce n'est pas ma faute!");
     return FileMessage::critical(title,
-                                 "Erreur survenue dans mnuSave::OnClick. Ce n'est pas ma faute, je "
-                                 "le jure! C'est sûrement la faute du lecteur de disquettes.");
+                                 "Le blason n'a pas pu être sauvegardé. Vérifiez que son dossier "
+                                 "existe et que vous pouvez y écrire, puis recommencez. Ce n'est "
+                                 "pas ma faute, je le jure!");
 }
 
 // A full disk or a read-only folder is said in its own words, naming the file;
