@@ -24,6 +24,7 @@
 #include "editor/canvas_panel.h"
 #include "editor/charge_overlay.h"
 #include "editor/file_commands_panel.h"
+#include "editor/fur_and_colour_menus.h"
 #include "editor/lists.h"
 #include "editor/palettes.h"
 #include "editor/piece_options.h"
@@ -137,6 +138,7 @@ MainWindow::MainWindow(Workspace& ws, Renderer& r, MessageLayer& messages, Optio
          .documentDialogs = [this] { return fileDialogs(); },
          .help = [this](int topic) { showHelp(topic); }});
     connectMenus();
+    furAndColourMenus = new FurAndColourMenus(*this);
     ws_.ui = this;
 }
 

@@ -32,6 +32,7 @@ class PictureListPanel;
 class PiecesListPanel;
 class ListTabs;
 class FileCommands;
+class FurAndColourMenus;
 
 // The main window: a window without a system frame that draws its own title
 // bar and holds the whole editor. It only builds the panels, lays them out and
@@ -123,6 +124,8 @@ class MainWindow : public QWidget, public WorkspaceUi {
     // New, open, save, save as, export, print, grid, recent documents.
     FileCommands* fileCommands = nullptr;
     EditorMenus menus;
+    // The fur menu, the colour menu and the insertion of coats of arms.
+    FurAndColourMenus* furAndColourMenus = nullptr;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
