@@ -17,6 +17,7 @@
 #include "editor/held_charge_view.h"
 #include "platform/qimage_bridge.h"
 #include "render/charge_recolouring.h"
+#include "widgets/picture_box.h"
 
 namespace tess {
 namespace {
@@ -126,6 +127,13 @@ void BM_CommitOnHeavyDocument(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_CommitOnHeavyDocument);
+
+// What the commit pays besides: the whole redraw of the same document.
+void BM_RedrawOfTheSameDocument(benchmark::State& state) {
+    ChargedScene scene;
+    runRedraws(state, scene);
+}
+BENCHMARK(BM_RedrawOfTheSameDocument);
 
 }  // namespace
 }  // namespace tess
