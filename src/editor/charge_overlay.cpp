@@ -407,12 +407,14 @@ void ChargeOverlay::moved(QMouseEvent& event) {
     }
 }
 
-void ChargeOverlay::released(QMouseEvent&) {
+void ChargeOverlay::released(QMouseEvent& event) {
     moving = false;
     resizing = false;
     QFont normal = canvasPanel_.coordinateCaption->font();
     normal.setBold(false);
     canvasPanel_.coordinateCaption->setFont(normal);
+    if (hoverAfterRelease)
+        hoverAfterRelease(chargeOverlay->mapToParent(event.position().toPoint()));
     showGuides(false);
 }
 

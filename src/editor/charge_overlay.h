@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QImage>
 #include <QObject>
 #include <QRectF>
@@ -85,6 +87,9 @@ class ChargeOverlay : public QObject {
     QWidget* alignmentStrip = nullptr;
     // The overlay's picture: its path or its file name.
     QString picture;
+    // Run when a button is let go over the overlay, with the release point in
+    // canvas pixels, so the canvas's hover captions can be brought up to date.
+    std::function<void(QPoint canvasPoint)> hoverAfterRelease;
     // What a press on the overlay started.
     bool moving = false;
     bool resizing = false;

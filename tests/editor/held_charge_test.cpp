@@ -118,7 +118,11 @@ void HeldChargeTest::aDragMovesTheChargeAndOnlyTheCommitRedraws() {
     QCOMPARE(w->overlay->horizontalGuide->y(), 65);
     QCOMPARE(w->canvasPanel->coordinateCaption->text(), QStringLiteral("135; 65"));
     QCOMPARE(w->canvasPanel->partCaption->text(), QStringLiteral("30 x 40"));
+    QPoint hovered;
+    w->overlay->hoverAfterRelease = [&](QPoint at) { hovered = at; };
     mouse(QEvent::MouseButtonRelease, QPoint(10, 5), Qt::NoButton);
+    w->overlay->hoverAfterRelease = nullptr;
+    QCOMPARE(hovered, QPoint(125, 55));
     QVERIFY(!w->overlay->verticalGuide->isVisible());
     QVERIFY(!w->canvasPanel->coordinateCaption->font().bold());
     // Moving touched neither the document nor the shield's picture.
