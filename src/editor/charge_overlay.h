@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QRect>
+#include <QRectF>
 #include <QString>
 
 class QFrame;
@@ -26,6 +27,13 @@ class ChargeOverlay : public QObject {
     bool isOffCanvas() const;
     // Everything hidden and the picture dropped.
     void end();
+
+    // Stand-ins until the held charge's own handling lands.
+    bool pickUp(int) { return false; }
+    bool commitHeld() { return false; }
+    bool isHolding() const { return isShown(); }
+    int heldCharge() const { return 0; }
+    void setBox(const QRectF&) {}
 
     QLabel* chargeOverlay = nullptr;
     QFrame* overlayFrame = nullptr;

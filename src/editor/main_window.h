@@ -31,6 +31,10 @@ class PieceOptions;
 class PictureListPanel;
 class PiecesListPanel;
 class ListTabs;
+class CanvasInput;
+class TincturePaletteInput;
+class AlignmentStrip;
+class ShiftZones;
 
 // The main window: a window without a system frame that draws its own title
 // bar and holds the whole editor. It only builds the panels, lays them out and
@@ -118,6 +122,11 @@ class MainWindow : public QWidget, public WorkspaceUi {
     PiecesListPanel* piecesListPanel = nullptr;
     ListTabs* listTabs = nullptr;
     EditorMenus menus;
+    // What the canvas and the controls beside it do with the pointer and keys.
+    CanvasInput* canvasInput = nullptr;
+    TincturePaletteInput* tinctureInput = nullptr;
+    AlignmentStrip* alignment = nullptr;
+    ShiftZones* shiftZones = nullptr;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
