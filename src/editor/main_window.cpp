@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 
+#include "actions/charge_edits.h"
 #include "actions/charge_placing.h"
 #include "actions/graphics_session.h"
 #include "actions/held_charge.h"
@@ -48,16 +49,6 @@
 namespace tess {
 
 namespace {
-
-constexpr std::array<const char*, 6> kDropJokes = {
-    "Comment pensez-vous meubler votre appartement si vous lancez tous vos meubles par la "
-    "fenêtre?",
-    "J'osais pas vous le dire, mais ce dessin était tout à fait ridicule.",
-    "Avoir su, j'aurais inclu une petite poubelle laide à la MacIntosh!",
-    "Pas de craintes, j'ai plein de petits octets de mémoire pour gérer vos incertitudes.",
-    "Comme un enfant de 3 ans, dites 'Tata' à votre caca!",
-    "Une chance que les côtés du blason ne sont pas d'affreuses lames tranchantes car nous "
-    "aurions mangé du brin de meuble... "};
 
 // What the workspace talks to once the window is gone.
 WorkspaceUi& silentUi() {
@@ -115,7 +106,7 @@ MainWindow::MainWindow(Workspace& ws, Renderer& r, MessageLayer& messages, Optio
     titleBar = new TitleBar(*this);
     toolbarPanel = new ToolbarPanel(*this);
     canvasPanel = new CanvasPanel(*this);
-    overlay = new ChargeOverlay(*this, *canvasPanel->canvas);
+    overlay = new ChargeOverlay(*this, *canvasPanel, context_);
     blazonPanel = new BlazonPanel(*this);
     tincturePanel = new TincturePalettePanel(*this);
     furPanel = new FurPalettePanel(*this);
@@ -140,8 +131,7 @@ MainWindow::~MainWindow() {
 
 void MainWindow::connectMenus() {
     connect(menus.quitAction, &QAction::triggered, this, [this] { close(); });
-    connect(menus.deleteHeldChargeAction, &QAction::triggered, this,
-            [this] { deleteHeldCharge(); });
+    overlay->connectMenus(menus);
 }
 
 void MainWindow::progress(const QString& text) {
@@ -215,6 +205,10 @@ void MainWindow::SetUndos() {
 }
 
 void MainWindow::undoLast() {
+    // The held charge goes back as it was picked up before the undo, so the
+    // overlay never holds a record the undo copy has put back on the shield.
+    LetGoOfHeldCharge(ws_);
+    overlay->end();
     UndoLast(ws_);
     redraw();
     refreshTitle();
@@ -316,45 +310,21 @@ void MainWindow::freeAreaPressed(Qt::MouseButton button, QPointF at) {
         return;
     }
     // A charge held in the overlay goes back on the shield with the overlay's
-    // size and place.
-    if (ws_.SelectedCharge != 0) {
-        const QRect box = overlay->box();
-        const OverlayBox placed{double(box.left()), double(box.top()), double(box.width()),
-                                double(box.height()), overlay->picture.toUtf8().toStdString()};
-        RedrawResult shown;
-        if (PutHeldChargeBack(ws_, r_, placed, shown)) applyRedraw(shown);
-        refreshTitle();
-    }
-    while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
-    overlay->end();
-    ws_.SelectedCharge = 0;
+    // size and place; a new picture not yet placed is let go.
+    if (overlay->heldCharge() != 0)
+        overlay->commitHeld();
+    else
+        overlay->end();
 }
 
 void MainWindow::freeAreaMoved() {
     toolbarPanel->hideButtonFrame();
     canvasPanel->clearHoverCaptions();
-    if (!overlay->isShown() || !overlay->isOffCanvas()) return;
-    messages_.messageBox(QString::fromUtf8(kDropJokes[std::size_t(dropJokeIndex_)]),
-                         kStyleExclamation, QStringLiteral("Meuble largué aux oubliettes"));
-    dropJokeIndex_ = (dropJokeIndex_ + 1) % int(kDropJokes.size());
-    deleteHeldCharge();
+    overlay->throwAwayIfOffCanvas();
 }
 
 void MainWindow::deleteHeldCharge() {
-    bool wholeGroup = false;
-    if (const int group = HeldChargeGroup(ws_); group != 0) {
-        const QString question = QStringLiteral(
-                                     "Ce meuble fait partie d'un motif totalisant %1 meuble(s). "
-                                     "Désirez-vous supprimer tous les meubles de ce motif. Sinon, "
-                                     "seul ce meuble sera supprimé.")
-                                     .arg(int(ws_.Groups.Motifs[std::size_t(group)].Count));
-        wholeGroup = messages_.messageBox(question, kStyleYesNo + kStyleQuestion,
-                                          QStringLiteral("Motif")) == MessageAnswer::Yes;
-    }
-    bool changed = false;
-    const RedrawResult shown = DeleteHeldCharge(ws_, r_, wholeGroup, &changed);
-    if (changed) context_.show(shown);
-    overlay->end();
+    overlay->deleteHeld();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -372,11 +342,7 @@ void MainWindow::clearHeldCharge() {
 }
 
 void MainWindow::clearClipboard() {
-    // Only a charge copied here (its number as text) is ours to forget.
-    QClipboard* clipboard = QApplication::clipboard();
-    bool number = false;
-    clipboard->text().toInt(&number);
-    if (number) clipboard->clear();
+    overlay->forgetCopy();
 }
 
 void MainWindow::clearImageBankList() {

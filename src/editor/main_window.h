@@ -150,8 +150,6 @@ class MainWindow : public QWidget, public WorkspaceUi {
     std::unique_ptr<DialogHost> dialogs_;
     EditorContext context_;
 
-    // The texts shown when a held charge is thrown off the shield, in turn.
-    int dropJokeIndex_ = 0;
     bool released_ = false;
 };
 

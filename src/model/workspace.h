@@ -37,6 +37,12 @@ struct Workspace {
     Long ImageKeyCounter = 0;
     // The charge held in the overlay (0 none).
     int SelectedCharge = 0;
+    // What an undo copy taken while a charge is held keeps in that charge's
+    // record: the charge as it was when picked up (in use, its box, tincture
+    // and mirroring), or the free record a pasted copy took. Without it, undoing
+    // the deletion or the commit of a held charge would lose it or keep its new
+    // size at its old place.
+    ChargeRecord HeldUndoRecord;
     // Flags of the drawing: a black-and-white page is being drawn; the grid is shown.
     bool PrintBlackWhite = false;
     bool GridVisible = false;
