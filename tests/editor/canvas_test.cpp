@@ -11,6 +11,7 @@
 
 #include "actions/canvas_hits.h"
 #include "actions/charge_placing.h"
+#include "actions/document_file.h"
 #include "actions/field_edits.h"
 #include "actions/redraw_shield.h"
 #include "editor/alignment_strip.h"
@@ -43,6 +44,7 @@ class CanvasTest : public QObject {
     void thePaletteDragsItsCellsTinctureAndOpensTheColourMenu();
     void theAlignmentCellsPlaceTheBox();
     void theShiftZonesTakeAStepEvenInTheirGaps();
+    void dropPickUpPutDownSaveAndReopen();
 
   private:
     // A canvas point whose part-map pixel is part k's key colour (the first
@@ -429,6 +431,48 @@ void CanvasTest::theShiftZonesTakeAStepEvenInTheirGaps() {
     zones->show();  // the redraw hides it while no piece is there
     QTest::mouseMove(zones, QPoint(10, 5));
     QCOMPARE(zones->toolTip(), QStringLiteral("Pièce déportée En Dextre / En chef"));
+}
+
+// The whole cycle through the window: what was shown is what the saved
+// document shows when it is opened again.
+void CanvasTest::dropPickUpPutDownSaveAndReopen() {
+    Workspace& ws = h->ws();
+    canvas().setFocus();
+    QTest::keyClick(&canvas(), Qt::Key_3, Qt::ControlModifier);  // Coupé
+    QVERIFY(drop(makeTinctureDrag(4), pointOfPart(2)));
+    QVERIFY(drop(makeFurDrag(111), pointOfPart(1)));
+    QVERIFY(AddCharge(ws, r().Charges, OverlayBox{60, 60, 40, 40, squarePicture().toStdString()}));
+    w->redraw();
+    QVERIFY(drop(makeTinctureDrag(6), pointOnCharge()));
+
+    // Picked up, centred by the strip, put down by a click on the shield.
+    QTest::mouseClick(&canvas(), Qt::LeftButton, Qt::NoModifier, pointOnCharge());
+    QVERIFY(w->overlay->isHolding());
+    QCOMPARE(w->overlay->heldCharge(), 1);
+    QCOMPARE(pointOnCharge(), QPoint(-1, -1));  // off the shield while held
+    auto* strip = static_cast<PictureBox*>(w->overlay->alignmentStrip);
+    QTest::mouseClick(strip, Qt::LeftButton, Qt::NoModifier, QPoint(10, 80));   // "Centré"
+    QTest::mouseClick(strip, Qt::LeftButton, Qt::NoModifier, QPoint(10, 190));  // "Aligné en haut"
+    QCOMPARE(w->overlay->box().topLeft(), QPointF(112, 1));
+    QTest::mouseClick(&canvas(), Qt::LeftButton, Qt::NoModifier, QPoint(132, 250));
+    QVERIFY(!w->overlay->isHolding());
+    const ChargeRecord& c = ws.CurrentBlazon.Charges[1];
+    QCOMPARE(c.InUse, kTrue);
+    QCOMPARE(QPoint(c.X, c.Y), QPoint(112, 1));
+    QCOMPARE(c.Tincture, 6);
+    const QImage shown = w->canvasPanel->canvas->picture().copy();
+
+    const std::string path = h->home.filePath(QStringLiteral("coupe.bls")).toStdString();
+    QVERIFY(SaveDocument(ws, r(), path).saved);
+    NewDocument(ws, r());
+    w->redraw();
+    QVERIFY(LoadDocument(ws, r(), path, w->fileDialogs()).loaded);
+    w->redraw();
+    QCOMPARE(ws.CurrentBlazon.Partition, 11);
+    QCOMPARE(ws.CurrentBlazon.Parts[2].Tincture, 4);
+    QCOMPARE(ws.CurrentBlazon.Parts[1].Kind, 111);
+    QCOMPARE(QPoint(ws.CurrentBlazon.Charges[1].X, ws.CurrentBlazon.Charges[1].Y), QPoint(112, 1));
+    QCOMPARE(w->canvasPanel->canvas->picture(), shown);
 }
 
 QTEST_MAIN(CanvasTest)
