@@ -17,6 +17,7 @@
 #include "editor/held_charge_view.h"
 #include "platform/qimage_bridge.h"
 #include "render/charge_recolouring.h"
+#include "widgets/picture_box.h"
 
 namespace tess {
 namespace {

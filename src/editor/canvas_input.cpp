@@ -25,6 +25,7 @@
 #include "editor/charge_overlay.h"
 #include "editor/editor_context.h"
 #include "editor/editor_menus.h"
+#include "editor/held_charge_view.h"
 #include "model/document.h"
 #include "model/placed_charges.h"
 #include "model/workspace.h"
@@ -139,8 +140,23 @@ CanvasInput::CanvasInput(CanvasPanel& panel, ChargeOverlay& overlay, EditorMenus
     panel_.canvas->installEventFilter(this);
 }
 
+bool CanvasInput::onOverlay(QPointF at) const {
+    const QWidget* view = overlay_.chargeOverlay;
+    return view && view->isVisible() && view->geometry().contains(at.toPoint());
+}
+
 bool CanvasInput::eventFilter(QObject* watched, QEvent* event) {
     if (watched != panel_.canvas) return false;
+    // A drag the overlay refused comes up to the canvas: a drop on the
+    // overlay is the overlay's alone, so the canvas refuses it too.
+    if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove ||
+        event->type() == QEvent::Drop) {
+        auto& e = static_cast<QDropEvent&>(*event);
+        if (onOverlay(e.position())) {
+            e.ignore();
+            return true;
+        }
+    }
     switch (event->type()) {
         case QEvent::DragEnter: {
             // Only our own payloads: a foreign drag is refused at the door.

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include <QObject>
+#include <QPointF>
 
 class QDragMoveEvent;
 class QDropEvent;
@@ -47,6 +48,7 @@ class CanvasInput : public QObject {
     void openContextMenu(double x, double y, QPoint globalAt);
     bool keyPressed(QKeyEvent& event);
     void redrawOnly();
+    bool onOverlay(QPointF at) const;
 
     CanvasPanel& panel_;
     ChargeOverlay& overlay_;
