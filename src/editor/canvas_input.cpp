@@ -287,6 +287,7 @@ void CanvasInput::openContextMenu(double x, double y, QPoint globalAt) {
         menus_.insertArmsOnPartAction->setText(QStringLiteral("Insérer un blason pour la partie ") +
                                                QString::number(hit.part));
         PopupPart = hit.part;
+        menus_.insertArmsOnPartAction->setData(hit.part);
         ctx_.messages.popup(*menus_.partMenu, globalAt, nullptr);
     }
     // A line, or any colour no part has: no menu.

@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
@@ -25,6 +26,7 @@
 #include "editor/canvas_input.h"
 #include "editor/canvas_panel.h"
 #include "editor/charge_overlay.h"
+#include "editor/fur_and_colour_menus.h"
 #include "editor/lists.h"
 #include "editor/palettes.h"
 #include "editor/piece_options.h"
@@ -41,6 +43,7 @@
 #include "render/document_surfaces.h"
 #include "render/renderer.h"
 #include "storage/file_type_registration.h"
+#include "storage/interrupted_save.h"
 #include "storage/settings_file.h"
 #include "widgets/busy_pointer.h"
 #include "widgets/picture_box.h"
@@ -122,6 +125,7 @@ MainWindow::MainWindow(Workspace& ws, Renderer& r, MessageLayer& messages, Optio
                                    context_);
     shiftZones = new ShiftZones(*pieceOptions->shiftZones, context_);
     connectMenus();
+    furAndColourMenus = new FurAndColourMenus(*this);
     ws_.ui = this;
 }
 
@@ -152,6 +156,9 @@ void MainWindow::load() {
     ws_.Recent.LastDocFolder = documents + "/";
 
     LoadSettingsFile(ws_.Recent);
+    // Saves the last run could not finish (a crash, a power cut) are settled
+    // before the recent documents are offered.
+    for (const std::string& recent : ws_.Recent.RecentFiles) settleDocumentFiles(recent);
     applyRecentMenu();
     QApplication::processEvents();
 
@@ -175,8 +182,7 @@ void MainWindow::load() {
         BusyPointer opening;
         // A relative name is the starting folder's: the document keeps a full
         // path so its side files and later saves find their folder.
-        const std::string path =
-            QDir::current().absoluteFilePath(fromUtf8(named)).toUtf8().toStdString();
+        const std::string path = absolutePath(named);
         const OpenOutcome outcome = OpenCommandLineDocument(ws_, r_, path, fileDialogs());
         opening.release();
         if (!outcome.message.empty())
@@ -267,12 +273,15 @@ FileDialogs MainWindow::fileDialogs() {
                                     fromUtf8(title)) == MessageAnswer::Yes;
     };
     d.confirm = [this](const std::string& text) { return messages_.confirm(fromUtf8(text)); };
+    // File names and folders are the system's bytes: decoded for the dialog,
+    // its answer encoded back, never round-tripped through UTF-8 text.
     d.pickFile = [this](const std::string& title, const std::string& fileName) {
-        const QString name = fromUtf8(fileName);
-        return messages_
-            .openFile(fromUtf8(title), fromUtf8(ws_.Recent.LastDocFolder),
-                      name + QStringLiteral(" (") + name + QStringLiteral(")"))
-            .toUtf8()
+        const QString name = QFile::decodeName(QByteArray::fromStdString(fileName));
+        return QFile::encodeName(
+                   messages_.openFile(
+                       fromUtf8(title),
+                       QFile::decodeName(QByteArray::fromStdString(ws_.Recent.LastDocFolder)),
+                       name + QStringLiteral(" (") + name + QStringLiteral(")")))
             .toStdString();
     };
     return d;

@@ -35,6 +35,7 @@ class CanvasInput;
 class TincturePaletteInput;
 class AlignmentStrip;
 class ShiftZones;
+class FurAndColourMenus;
 
 // The main window: a window without a system frame that draws its own title
 // bar and holds the whole editor. It only builds the panels, lays them out and
@@ -127,6 +128,8 @@ class MainWindow : public QWidget, public WorkspaceUi {
     TincturePaletteInput* tinctureInput = nullptr;
     AlignmentStrip* alignment = nullptr;
     ShiftZones* shiftZones = nullptr;
+    // The fur menu, the colour menu and the insertion of coats of arms.
+    FurAndColourMenus* furAndColourMenus = nullptr;
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -80,6 +80,7 @@ void TincturePaletteInput::pressed(int button, double x, double y) {
     if (button == 2) {
         if (t == 0) return;
         menuTincture_ = t;
+        menus_.adjustColourAction->setData(t);
         ctx_.messages.popup(*menus_.tinctureColourMenu,
                             palette_.mapToGlobal(QPointF(x, y).toPoint()), nullptr);
         return;

@@ -7,6 +7,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QTest>
 
 #include "actions/canvas_hits.h"
@@ -397,6 +398,10 @@ void CanvasTest::thePaletteDragsItsCellsTinctureAndOpensTheColourMenu() {
     QTest::mouseClick(palette, Qt::RightButton, Qt::NoModifier, QPoint(5, 70));
     QCOMPARE(h->messages->popups.back().menu, QStringLiteral("tinctureColourMenu"));
     QCOMPARE(adjusted, 7);
+    QCOMPARE(w->menus.adjustColourAction->data().toInt(), 7);
+    // The colour dialog it opened is not this test's business.
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top != w && top->isVisible() && top->inherits("QDialog")) top->close();
 }
 
 void CanvasTest::theAlignmentCellsPlaceTheBox() {
@@ -429,7 +434,9 @@ void CanvasTest::theShiftZonesTakeAStepEvenInTheirGaps() {
     QCOMPARE(ws.CurrentBlazon.Ordinary1.Shift, 1);
     QCOMPARE(ws.Undos[1].Ordinary1.Shift, 0);
     zones->show();  // the redraw hides it while no piece is there
-    QTest::mouseMove(zones, QPoint(10, 5));
+    QMouseEvent hover(QEvent::MouseMove, QPointF(10, 5), zones->mapToGlobal(QPointF(10, 5)),
+                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(zones, &hover);
     QCOMPARE(zones->toolTip(), QStringLiteral("Pièce déportée En Dextre / En chef"));
 }
 
