@@ -3,10 +3,12 @@
 #include <cmath>
 #include <cstdio>
 
-#include "actions/canvas_codes.h"
 #include "blazon/vocabulary.h"
 #include "model/document.h"
 #include "model/image_bank.h"
+#include "model/part_zones.h"
+#include "model/partitions.h"
+#include "model/piece_types.h"
 #include "model/placed_charges.h"
 #include "model/workspace.h"
 #include "platform/rounding.h"
@@ -16,8 +18,6 @@
 namespace tess {
 
 namespace {
-
-using namespace canvas_codes;
 
 // The charge hit map's mark of a drawn charge.
 constexpr Colour kChargeMark = 0x0000FFu;
@@ -69,25 +69,14 @@ HoverText HoverAt(Workspace& ws, const Renderer& r, double x, double y) {
         t.caption = "[" + std::to_string(c) + "] " + picture->Phrase;
         return t;
     }
-    switch (hit.part) {
-        case 1:
-        case 2:
-        case 3:
-        case 4:
-            t.caption = "Partie " + std::to_string(hit.part);
-            break;
-        case kSecondOrderZone:
-            t.caption = pieceCaption(b, 2);
-            break;
-        case kSeveralPartsZone:
-            t.caption = "Division";
-            break;
-        case kFirstOrderZone:
-            t.caption = pieceCaption(b, 1);
-            break;
-        default:
-            break;
-    }
+    if (isFieldPart(hit.part))
+        t.caption = "Partie " + std::to_string(hit.part);
+    else if (hit.part == kSecondOrderZone)
+        t.caption = pieceCaption(b, 2);
+    else if (hit.part == kSeveralPartsZone)
+        t.caption = "Division";
+    else if (hit.part == kFirstOrderZone)
+        t.caption = pieceCaption(b, 1);
     return t;
 }
 

@@ -168,7 +168,7 @@ int PasteCharge(Workspace& ws, Renderer& r, const ChargeClipboard& copy) {
     // picture is the same figure in the same tincture, so it stands in when
     // its size still fits.
     PrepareChargeLayers(ws, r.Charges, n);
-    Surface& working = r.Charges.charge(n).layers.CompositeDC;
+    Surface& working = r.Charges.charge(n).layers.composite;
     if (working.width() == copy.workingPicture.width() &&
         working.height() == copy.workingPicture.height())
         working = copy.workingPicture;

@@ -1,11 +1,13 @@
 #include "actions/field_edits.h"
 
 #include "actions/apply_edit.h"
-#include "actions/canvas_codes.h"
 #include "actions/canvas_hits.h"
 #include "actions/charge_placing.h"
 #include "actions/redraw_shield.h"
 #include "model/document.h"
+#include "model/part_zones.h"
+#include "model/partitions.h"
+#include "model/piece_types.h"
 #include "model/placed_charges.h"
 #include "model/tinctures.h"
 #include "model/workspace.h"
@@ -14,8 +16,6 @@
 #include "render/renderer.h"
 
 namespace tess {
-
-using namespace canvas_codes;
 
 Long TinctureClass(Long tincture) {
     if (tincture == kOr || tincture == kArgent) return kClassMetal;

@@ -15,7 +15,6 @@
 #include <QMimeData>
 #include <QMouseEvent>
 
-#include "actions/canvas_codes.h"
 #include "actions/canvas_hits.h"
 #include "actions/field_edits.h"
 #include "actions/redraw_shield.h"
@@ -27,6 +26,9 @@
 #include "editor/editor_menus.h"
 #include "editor/held_charge_view.h"
 #include "model/document.h"
+#include "model/part_zones.h"
+#include "model/partitions.h"
+#include "model/piece_types.h"
 #include "model/placed_charges.h"
 #include "model/workspace.h"
 #include "platform/rounding.h"
@@ -37,8 +39,6 @@ namespace tess {
 
 namespace {
 
-using namespace canvas_codes;
-
 QString fromUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
@@ -46,7 +46,10 @@ QString fromUtf8(const std::string& text) {
 // The partition of each key of the digit row, by position: "1".."9", "0",
 // then the two keys after it.
 constexpr std::array<Long, 12> kDigitRowPartitions = {
-    kPlainField, 10, 11, 12, 13, 14, 15, 16, 17, kTierceEnBande, kTierceEnBarre, kTierceEnPairle};
+    kPlainField,        kParti,         kCoupe,
+    kTranche,           kTaille,        kEcartele,
+    kEcarteleEnSautoir, kTierceEnPal,   kTierceEnFasce,
+    kTierceEnBande,     kTierceEnBarre, kTierceEnPairle};
 
 // The digit row's position (0 for "1" .. 9 for "0", 10 and 11 the two keys
 // after it) from the key's place on the keyboard when the platform tells it
@@ -282,7 +285,7 @@ void CanvasInput::openContextMenu(double x, double y, QPoint globalAt) {
         menus_.deleteSecondOrderAction->setText(QStringLiteral("Supprimer (") +
                                                 fromUtf8(b.Ordinary2.Name) + QStringLiteral(")"));
         ctx_.messages.popup(*menus_.secondOrderPieceMenu, globalAt, menus_.deleteSecondOrderAction);
-    } else if (hit.part >= 1 && hit.part <= kLastFieldPart) {
+    } else if (isFieldPart(hit.part)) {
         menus_.insertArmsOnPartAction->setEnabled(PartCanHoldBlazon(b, hit.part));
         menus_.insertArmsOnPartAction->setText(QStringLiteral("Insérer un blason pour la partie ") +
                                                QString::number(hit.part));

@@ -19,12 +19,14 @@
 #include "actions/opening.h"
 #include "actions/redraw_shield.h"
 #include "dialogs/dialog_host.h"
+#include "dialogs/distribution_dialog.h"
 #include "dialogs/intro_window.h"
 #include "dialogs/message_layer.h"
 #include "editor/alignment_strip.h"
 #include "editor/blazon_panel.h"
 #include "editor/canvas_input.h"
 #include "editor/canvas_panel.h"
+#include "editor/charge_arrangement_command.h"
 #include "editor/charge_overlay.h"
 #include "editor/fur_and_colour_menus.h"
 #include "editor/lists.h"
@@ -124,6 +126,7 @@ MainWindow::MainWindow(Workspace& ws, Renderer& r, MessageLayer& messages, Optio
     alignment = new AlignmentStrip(*static_cast<PictureBox*>(overlay->alignmentStrip), *overlay,
                                    context_);
     shiftZones = new ShiftZones(*pieceOptions->shiftZones, context_);
+    dialogs_->add<ChargeDistributionDialog>();
     connectMenus();
     furAndColourMenus = new FurAndColourMenus(*this);
     ws_.ui = this;
@@ -136,6 +139,12 @@ MainWindow::~MainWindow() {
 void MainWindow::connectMenus() {
     connect(menus.quitAction, &QAction::triggered, this, [this] { close(); });
     overlay->connectMenus(menus);
+    connect(menus.makeGroupAction, &QAction::triggered, this,
+            [this] { arrangeHeldCharge(context_, *dialogs_, *overlay); });
+    // Not offered for a charge whose picture has left the bank.
+    connect(menus.heldChargeMenu, &QMenu::aboutToShow, this, [this] {
+        menus.makeGroupAction->setEnabled(canArrangeHeldCharge(context_));
+    });
 }
 
 void MainWindow::progress(const QString& text) {
