@@ -22,7 +22,9 @@
 #include "dialogs/distribution_dialog.h"
 #include "dialogs/intro_window.h"
 #include "dialogs/message_layer.h"
+#include "editor/alignment_strip.h"
 #include "editor/blazon_panel.h"
+#include "editor/canvas_input.h"
 #include "editor/canvas_panel.h"
 #include "editor/charge_arrangement_command.h"
 #include "editor/charge_overlay.h"
@@ -31,6 +33,7 @@
 #include "editor/lists.h"
 #include "editor/palettes.h"
 #include "editor/piece_options.h"
+#include "editor/tincture_palette_input.h"
 #include "editor/title_bar.h"
 #include "editor/toolbar_panel.h"
 #include "editor/window_layout.h"
@@ -118,6 +121,12 @@ MainWindow::MainWindow(Workspace& ws, Renderer& r, MessageLayer& messages, Optio
     piecesListPanel = new PiecesListPanel(*this);
     listTabs = new ListTabs(*this, *pictureListPanel->pictureList, *piecesListPanel->piecesList);
     menus = buildEditorMenus(this);
+    canvasInput = new CanvasInput(*canvasPanel, *overlay, menus, context_);
+    canvasInput->quit = [this] { close(); };
+    tinctureInput = new TincturePaletteInput(*tincturePanel->tincturePalette, menus, context_);
+    alignment = new AlignmentStrip(*static_cast<PictureBox*>(overlay->alignmentStrip), *overlay,
+                                   context_);
+    shiftZones = new ShiftZones(*pieceOptions->shiftZones, context_);
     dialogs_->add<ChargeDistributionDialog>();
     dialogs_->add<PrintDialog>();
     fileCommands = new FileCommands(

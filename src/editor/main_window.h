@@ -32,6 +32,10 @@ class PictureListPanel;
 class PiecesListPanel;
 class ListTabs;
 class FileCommands;
+class CanvasInput;
+class TincturePaletteInput;
+class AlignmentStrip;
+class ShiftZones;
 class FurAndColourMenus;
 
 // The main window: a window without a system frame that draws its own title
@@ -124,6 +128,11 @@ class MainWindow : public QWidget, public WorkspaceUi {
     // New, open, save, save as, export, print, grid, recent documents.
     FileCommands* fileCommands = nullptr;
     EditorMenus menus;
+    // What the canvas and the controls beside it do with the pointer and keys.
+    CanvasInput* canvasInput = nullptr;
+    TincturePaletteInput* tinctureInput = nullptr;
+    AlignmentStrip* alignment = nullptr;
+    ShiftZones* shiftZones = nullptr;
     // The fur menu, the colour menu and the insertion of coats of arms.
     FurAndColourMenus* furAndColourMenus = nullptr;
 
