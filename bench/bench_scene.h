@@ -7,7 +7,7 @@
 #include "model/document.h"
 #include "model/tincture_table.h"
 #include "model/workspace.h"
-#include "render/redraw_shield.h"
+#include "actions/redraw_shield.h"
 #include "render/renderer.h"
 
 namespace tess {
@@ -52,7 +52,7 @@ inline void runRedraws(benchmark::State& state, Scene& scene) {
     for (auto _ : state) {
         RedrawResult result = RedrawShield(*scene.ws, *scene.r);
         benchmark::DoNotOptimize(result);
-        benchmark::DoNotOptimize(scene.r->Picture1.data());
+        benchmark::DoNotOptimize(scene.r->canvas.data());
     }
 }
 

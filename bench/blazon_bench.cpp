@@ -66,7 +66,7 @@ void BM_ShowTinctureWarnings(benchmark::State& state) {
     buildHeavyDocument(ws);
     BuildBlazonText(ws);
     for (auto _ : state) {
-        std::string text = ShowTinctureWarnings(ws);
+        std::string text = TinctureWarningsText(ws);
         benchmark::DoNotOptimize(text);
     }
 }

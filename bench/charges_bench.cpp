@@ -69,7 +69,7 @@ void BM_RedrawHeavyWithFiftyCharges(benchmark::State& state) {
         scene.keepCharges();
         RedrawResult result = RedrawShield(*scene.ws, *scene.r);
         benchmark::DoNotOptimize(result);
-        benchmark::DoNotOptimize(scene.r->Picture1.data());
+        benchmark::DoNotOptimize(scene.r->canvas.data());
     }
 }
 BENCHMARK(BM_RedrawHeavyWithFiftyCharges);
@@ -83,7 +83,7 @@ void BM_DrawFiftyChargesInThreeLayers(benchmark::State& state) {
         scene.keepCharges();
         if (classify) ClassifyCharges(*scene.ws, *scene.r);
         for (int layer = 1; layer <= 3; ++layer) DrawChargesLayer(*scene.ws, *scene.r, layer);
-        benchmark::DoNotOptimize(scene.r->Picture1.data());
+        benchmark::DoNotOptimize(scene.r->canvas.data());
     }
 }
 BENCHMARK(BM_DrawFiftyChargesInThreeLayers)->ArgName("classify")->Arg(0)->Arg(1);

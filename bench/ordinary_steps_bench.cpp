@@ -43,22 +43,22 @@ void BM_HeavyLayPieces(benchmark::State& state) {
     Renderer& r = *s.r;
     const BlazonRecord& b = s.ws->CurrentBlazon;
     for (auto _ : state) {
-        layOrdinary2(b, r, {.KeyMap = &r.PartMapDC});
-        layOrdinary1(b, r, {.KeyMap = &r.OrdinaryMapDC});
-        layOrdinary2(b, r, {&r.Picture1, &r.Model});
-        layOrdinary1(b, r, {&r.Picture1, &r.Model});
-        benchmark::DoNotOptimize(r.Picture1.data());
+        layOrdinary2(b, r, {.KeyMap = &r.fieldPartMap});
+        layOrdinary1(b, r, {.KeyMap = &r.ordinaryMap});
+        layOrdinary2(b, r, {&r.canvas, &r.partMap});
+        layOrdinary1(b, r, {&r.canvas, &r.partMap});
+        benchmark::DoNotOptimize(r.canvas.data());
     }
 }
 BENCHMARK(BM_HeavyLayPieces);
 
-// The first piece's pictures alone, from the marking a redraw left on BigOne.
+// The first piece's pictures alone, from the marking a redraw left on firstOrderWork.
 void BM_HeavyBuildFirstPictures(benchmark::State& state) {
     HeavyPieces s;
     Renderer& r = *s.r;
     const PieceEmail email{kBlack, &r.FurPatternDCs[1], 0, 0, ~kLineColour & kWhite};
     for (auto _ : state) {
-        buildPiecePictures(r.BigOne, kPartKeyColours[7], &email, r.Ordinary1);
+        buildPiecePictures(r.firstOrderWork, kPartKeyColours[7], &email, r.Ordinary1);
         benchmark::DoNotOptimize(r.Ordinary1.ImageDC.data());
     }
 }

@@ -7,14 +7,14 @@
 #include <fstream>
 
 #include "bench_scene.h"
-#include "model/charge_placing.h"
-#include "model/image_bank.h"
+#include "actions/charge_placing.h"
+#include "actions/bank_slots.h"
 #include "platform/picture_file.h"
 #include "render/charge_recolouring.h"
-#include "storage/document_file.h"
+#include "actions/document_file.h"
 #include "storage/document_layout.h"
-#include "storage/insert_blazon.h"
-#include "storage/user_fur_loading.h"
+#include "actions/insert_blazon.h"
+#include "actions/user_fur_loading.h"
 
 namespace tess {
 namespace {

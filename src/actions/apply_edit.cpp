@@ -2,7 +2,7 @@
 
 #include "model/document.h"
 #include "model/workspace.h"
-#include "render/redraw_shield.h"
+#include "actions/redraw_shield.h"
 
 namespace tess {
 

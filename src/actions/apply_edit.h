@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "render/redraw_result.h"
+#include "actions/redraw_result.h"
 
 namespace tess {
 

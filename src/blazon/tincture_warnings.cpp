@@ -17,7 +17,7 @@ void appendChargeName(std::string& w, const Workspace& ws, Long charge) {
 
 }  // namespace
 
-std::string ShowTinctureWarnings(const Workspace& ws) {
+std::string TinctureWarningsText(const Workspace& ws) {
     const WarningList& list = ws.Warnings;
     const Long count = std::min<Long>(list.count(), kMaxWarnings);
     std::string w;

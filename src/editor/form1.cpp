@@ -22,10 +22,11 @@
 #include "model/workspace.h"
 #include "platform/paths.h"
 #include "render/document_surfaces.h"
-#include "render/redraw_shield.h"
+#include "actions/redraw_shield.h"
 #include "render/renderer.h"
+#include "actions/graphics_session.h"
 #include "storage/file_type_registration.h"
-#include "storage/opening.h"
+#include "actions/opening.h"
 #include "storage/settings_file.h"
 
 namespace tess {

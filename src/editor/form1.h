@@ -9,7 +9,7 @@
 #include "editor/form1_menus.h"
 #include "model/records.h"
 #include "model/workspace_ui.h"
-#include "render/redraw_result.h"
+#include "actions/redraw_result.h"
 
 class QFrame;
 class QLabel;

@@ -16,7 +16,7 @@
 #include "dialogs/message_layer.h"
 #include "editor/form1.h"
 #include "editor/picture_box.h"
-#include "model/charge_placing.h"
+#include "actions/charge_placing.h"
 #include "model/motifs.h"
 #include "model/workspace.h"
 #include "render/renderer.h"

@@ -31,45 +31,45 @@ void paintLine(QFrame* line, Colour c) {
 }  // namespace
 
 void Form1::applyRedraw(const RedrawResult& result) {
-    Picture1->setPicture(toQImage(r_.Picture1));
+    Picture1->setPicture(toQImage(r_.canvas));
 
     const RedrawMenus& m = result.Menus;
-    applyItem(menus.mnuGrid, m.mnuGrid);
-    applyItem(menus.mnuFilet, m.mnuFilet);
-    applyItem(menus.mnuOrdre1Rab, m.mnuOrdre1Rab);
-    applyItem(menus.mnuReduce, m.mnuReduce);
-    applyItem(menus.mnuNormal, m.mnuNormal);
-    applyItem(menus.mnuReduced2, m.mnuReduced2);
-    applyItem(menus.mnuFilet2, m.mnuFilet2);
-    applyItem(menus.mnuFull2, m.mnuFull2);
-    applyItem(menus.mnuRabPart, m.mnuRabPart);
+    applyItem(menus.mnuGrid, m.grid);
+    applyItem(menus.mnuFilet, m.firstOrderNarrow);
+    applyItem(menus.mnuOrdre1Rab, m.firstOrderLines);
+    applyItem(menus.mnuReduce, m.firstOrderDiminished);
+    applyItem(menus.mnuNormal, m.firstOrderFull);
+    applyItem(menus.mnuReduced2, m.secondOrderDiminished);
+    applyItem(menus.mnuFilet2, m.secondOrderNarrow);
+    applyItem(menus.mnuFull2, m.secondOrderFull);
+    applyItem(menus.mnuRabPart, m.partitionLines);
 
     const OptionVisibility& o = result.Options;
-    ReducedPic->setVisible(o.ReducedPic);
-    ReducedPic2->setVisible(o.ReducedPic2);
-    DeportPic->setVisible(o.DeportPic);
-    Label5->setVisible(o.Label5);
-    LblOrdre2->setVisible(o.LblOrdre2);
+    ReducedPic->setVisible(o.sizeChooser);
+    ReducedPic2->setVisible(o.secondSizeChooser);
+    DeportPic->setVisible(o.shiftChooser);
+    Label5->setVisible(o.firstOrderLabel);
+    LblOrdre2->setVisible(o.secondOrderLabel);
 
-    SelShape->move(result.SelShapeLeft, SelShape->y());
+    SelShape->move(result.partitionMarkerX, SelShape->y());
     SelShape->show();
-    Picture2->setPicture(shapeChooserImage(result.MarkedShape));
-    ReducedPic->setPicture(sizeChooserImage(1, result.Marks.ReducedPic));
-    ReducedPic->resize(ReducedPic->width(), result.Marks.ReducedPicHeight);
-    ReducedPic2->setPicture(sizeChooserImage(2, result.Marks.ReducedPic2));
-    DeportPic->setPicture(shiftChooserImage(result.Marks.DeportPic));
+    Picture2->setPicture(shapeChooserImage(result.markedShape));
+    ReducedPic->setPicture(sizeChooserImage(1, result.Marks.size));
+    ReducedPic->resize(ReducedPic->width(), result.Marks.sizeChooserHeight);
+    ReducedPic2->setPicture(sizeChooserImage(2, result.Marks.secondSize));
+    DeportPic->setPicture(shiftChooserImage(result.Marks.shift));
 
-    paintLine(TopLine, result.FrameLight);
-    paintLine(LeftLine, result.FrameLight);
-    paintLine(RightLine, result.FrameDark);
-    paintLine(DownLine, result.FrameDark);
+    paintLine(TopLine, result.frameLight);
+    paintLine(LeftLine, result.frameLight);
+    paintLine(RightLine, result.frameDark);
+    paintLine(DownLine, result.frameDark);
 
     WarnLabel->setText(
-        QString::fromUtf8(result.BlazonText.data(), qsizetype(result.BlazonText.size())));
-    WarnPic->setVisible(result.WarnPicVisible);
-    if (result.WarnPicVisible)
+        QString::fromUtf8(result.blazonText.data(), qsizetype(result.blazonText.size())));
+    WarnPic->setVisible(result.warningVisible);
+    if (result.warningVisible)
         WarnPic->setToolTip(
-            QString::fromUtf8(result.WarningText.data(), qsizetype(result.WarningText.size())));
+            QString::fromUtf8(result.warningText.data(), qsizetype(result.warningText.size())));
 }
 
 }  // namespace tess

@@ -4,7 +4,7 @@
 #include <QImage>
 
 #include "model/tinctures.h"
-#include "render/redraw_result.h"
+#include "actions/redraw_result.h"
 
 namespace tess {
 

@@ -1,66 +1,9 @@
-// The image bank: charge pictures imported once, prepared for recolouring.
 #include "model/image_bank.h"
 
-#include <filesystem>
-#include <optional>
-#include <vector>
-
-#include "model/tincture_table.h"
-#include "model/workspace.h"
 #include "platform/paths.h"
-#include "platform/picture_file.h"
 #include "platform/text_encoding.h"
-#include "render/charge_recolouring.h"
-#include "render/charge_surfaces.h"
 
 namespace tess {
-namespace {
-
-constexpr int kCountedColours = 50;
-constexpr Long kNoCountedColour = -1;
-
-// The most frequent of the first 50 distinct colours met, scanning columns
-// from the left, each from the top; the first met wins a tie. -1 when none.
-class ColourCount {
-  public:
-    void add(Colour c) {
-        if (used_ > 0 && colours_[last_] == c) {
-            ++counts_[last_];
-            return;
-        }
-        for (int i = 0; i < used_; ++i) {
-            if (colours_[i] == c) {
-                ++counts_[i];
-                last_ = i;
-                return;
-            }
-        }
-        if (used_ == kCountedColours) return;
-        colours_[used_] = c;
-        counts_[used_] = 1;
-        last_ = used_++;
-    }
-    Long dominant() const {
-        int best = -1;
-        for (int i = 0; i < used_; ++i)
-            if (best < 0 || counts_[i] > counts_[best]) best = i;
-        return best < 0 ? kNoCountedColour : Long(colours_[best]);
-    }
-
-  private:
-    Colour colours_[kCountedColours]{};
-    long counts_[kCountedColours]{};
-    int used_ = 0;
-    int last_ = 0;
-};
-
-void copyToProgramFolder(const std::string& from, const std::string& to) {
-    std::error_code ignored;
-    std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing,
-                               ignored);
-}
-
-}  // namespace
 
 std::string bankTempCopyPath(int slot) {
     return programFile("\\Pic" + std::to_string(slot) + ".tmp");
@@ -71,103 +14,10 @@ std::string pictureDisplayName(const std::string& fileName) {
     return dropLastCharacters(fileName, 4);
 }
 
-int AllocImageSlot(Workspace& ws, ChargeSurfaces& surfaces) {
-    for (int s = 1; s <= kImageBankSize; ++s) {
-        ImageBankEntry& e = ws.Bank[s];
-        if (e.InUse != 0) continue;
-        surfaces.releaseBankPicture(s);
-        e.InUse = kTrue;
-        e.Loaded = 0;
-        e.KeyColour = kBankBlankKey;
-        // A picture that comes into a reused slot must not inherit the name or
-        // blazon phrase of the one deleted from it.
-        e.DisplayName.clear();
-        e.Phrase.clear();
-        return s;
-    }
-    return 0;
-}
-
-int AddImageToBank(Workspace& ws, ChargeSurfaces& surfaces, const std::string& path, int charge,
-                   Long key) {
-    const int s = AllocImageSlot(ws, surfaces);
-    if (s == 0) {
-        ws.ui->showMessage(
-            "Nombre maximum d'images atteint... ce maximum était de 255...ça te tentait!!", 48,
-            "Maximum atteint");
-        return 0;
-    }
-    std::optional<Surface> loaded = loadPicture(path);
-    // Sizes are 16-bit in records and documents.
-    if (!loaded || loaded->empty() || loaded->width() > 32767 || loaded->height() > 32767) {
-        ws.Bank[s].InUse = 0;
-        ws.ui->showMessage("L'image " + FileNameOfPath(path) + " ne peut être lue.", 48,
-                           "Ajouter une image");
-        return 0;
-    }
-    if (ws.CurrentBlazon.Folder.empty()) copyToProgramFolder(path, bankTempCopyPath(s));
-
-    Surface picture = std::move(*loaded);
-    const int w = picture.width(), h = picture.height();
-    if (key < 0) key = Long(picture.pixel(0, 0));
-    ws.ui->showWaitBox("\rCréation de la transparence");
-
-    Surface mask(w, h, kWhite);
-    ColourCount count;
-    // Columns first: the order decides which colours are counted and ties.
-    for (int x = 0; x < w; ++x) {
-        for (int y = 0; y < h; ++y) {
-            Colour& c = picture.row(y)[x];
-            if (c == Colour(key)) {
-                c = kBlack;
-                mask.row(y)[x] = kWhite;
-            } else {
-                mask.row(y)[x] = kBlack;
-                count.add(c);
-            }
-        }
-    }
-
-    ImageBankEntry& e = ws.Bank[s];
-    if (charge >= 1 && charge <= kChargeCount)
-        ws.CurrentBlazon.Charges[charge].ImageIndex = Integer(s);
-    e.KeyColour = key;
-    e.Loaded = kTrue;
-    e.FileName = path;
-    if (characterCount(e.Phrase) <= 1) e.Phrase = pictureDisplayName(FileNameOfPath(path));
-    e.DisplayName = e.Phrase;
-    e.Width = Integer(w);
-    e.Height = Integer(h);
-
-    const Long dominant = count.dominant();
-    e.OwnTincture = FindTinctureByColour(ws.Tinctures, Colour(dominant));
-    if (e.OwnTincture == 0) {
-        e.OwnTincture = 1;
-        ReplaceColour(picture, Colour(dominant), Colour(ws.Tinctures[1].Colour), h, w);
-    }
-    e.OwnClass = (e.OwnTincture == 1 || e.OwnTincture == 2) ? kClassMetal : kClassColour;
-    surfaces.setBankPicture(s, std::move(picture), std::move(mask));
-    ws.ui->hideWaitBox();
-    return s;
-}
-
 int findBankSlot(const ImageBank& bank, const std::string& fileName) {
     for (int s = 1; s <= kImageBankSize; ++s)
         if (bank[s].InUse != 0 && bank[s].FileName == fileName) return s;
     return 0;
-}
-
-void ReleaseImageSlot(Workspace& ws, ChargeSurfaces& surfaces, int slot) {
-    if (slot < 1 || slot > kImageBankSize) return;
-    ImageBankEntry& e = ws.Bank[slot];
-    e.InUse = 0;
-    e.Loaded = 0;
-    e.FileName.clear();
-    surfaces.releaseBankPicture(slot);
-    if (ws.CurrentBlazon.Folder.empty()) {
-        const std::string copy = bankTempCopyPath(slot);
-        if (fileExists(copy)) removeFile(copy);
-    }
 }
 
 }  // namespace tess

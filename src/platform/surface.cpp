@@ -62,7 +62,7 @@ void Surface::rectangle(int left, int top, int right, int bottom, Colour pen, co
     fillRect(right - 1, top, right, bottom, outline);
 }
 
-void Surface::replaceColour(Colour key, const Surface& from) {
+void Surface::takeWhereKey(Colour key, const Surface& from) {
     const int w = std::min(width_, from.width_);
     const int h = std::min(height_, from.height_);
     for (int y = 0; y < h; ++y) {

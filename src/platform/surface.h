@@ -87,7 +87,7 @@ class Surface {
 
     // Every pixel equal to `key` takes the pixel of `from` at the same place
     // (where `from` has one).
-    void replaceColour(Colour key, const Surface& from);
+    void takeWhereKey(Colour key, const Surface& from);
 
     bool operator==(const Surface& other) const = default;
 

@@ -14,9 +14,9 @@
 #include "model/workspace.h"
 #include "platform/picture_file.h"
 #include "render/document_surfaces.h"
-#include "render/redraw_shield.h"
 #include "render/renderer.h"
-#include "storage/opening.h"
+#include "actions/graphics_session.h"
+#include "actions/opening.h"
 
 namespace {
 
@@ -61,9 +61,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", opened.message.text.c_str());
         return 1;
     }
-    const tess::RedrawResult drawn = tess::RedrawShield(ws, renderer);
-    std::printf("blazon: %s\nwarnings: %s\n", drawn.BlazonText.c_str(), drawn.WarningText.c_str());
-    if (!writePicture(renderer.Picture1, canvasPath) || !writePicture(renderer.Model, partMapPath))
+    // The open's own redraw: it is the one that takes charges lying off the
+    // canvas out and warns of them, so a second one would say nothing of them.
+    const tess::RedrawResult& drawn = opened.redraw;
+    std::printf("blazon: %s\nwarnings: %s\n", drawn.blazonText.c_str(), drawn.warningText.c_str());
+    if (!writePicture(renderer.canvas, canvasPath) || !writePicture(renderer.partMap, partMapPath))
         return 2;
     return 0;
 }

@@ -106,7 +106,7 @@ int SampleChargeArea(Workspace& ws, const PlacementMaps& maps, int charge, int x
     return 0;
 }
 
-void classifyCharges(Workspace& ws, const PlacementMaps& maps) {
+void placeAndListCharges(Workspace& ws, const PlacementMaps& maps) {
     BlazonRecord& b = ws.CurrentBlazon;
     for (int k = 1; k <= kPartCount; ++k) b.Parts[k].ChargeCount = 0;
     for (int n = 1; n <= kChargeCount; ++n) {

@@ -41,7 +41,7 @@ int SampleChargeArea(Workspace& ws, const PlacementMaps& maps, int charge, int x
 // Gives every charge in use with a picture its placement and rebuilds the
 // zones' charge lists (in charge order). Charges out of use keep their old
 // placement and are in no list.
-void classifyCharges(Workspace& ws, const PlacementMaps& maps);
+void placeAndListCharges(Workspace& ws, const PlacementMaps& maps);
 
 // Draws the charges of one layer (1, 2, 3) onto the canvas, each stamped
 // through its bank mask (AND) then its working picture (XOR), stretched to its

@@ -12,13 +12,13 @@ void ClassifyCharges(Workspace& ws, Renderer& r) {
     const BlazonRecord& b = ws.CurrentBlazon;
     // The pieces' zones go onto the maps exactly as they go onto the canvas,
     // every copy of a repeated piece included.
-    layOrdinary2(b, r, {.KeyMap = &r.PartMapDC});
-    layOrdinary1(b, r, {.KeyMap = &r.OrdinaryMapDC});
-    classifyCharges(ws, PlacementMaps{r.PartMapDC, r.OrdinaryMapDC, ordinaryDrawn(b.Ordinary1, 1)});
+    layOrdinary2(b, r, {.KeyMap = &r.fieldPartMap});
+    layOrdinary1(b, r, {.KeyMap = &r.ordinaryMap});
+    placeAndListCharges(ws, PlacementMaps{r.fieldPartMap, r.ordinaryMap, ordinaryDrawn(b.Ordinary1, 1)});
 }
 
 void DrawChargesLayer(Workspace& ws, Renderer& r, int layer) {
-    drawChargesLayer(ws, r.Charges, r.Picture1, r.ChargeHitDC, layer);
+    drawChargesLayer(ws, r.Charges, r.canvas, r.chargeHitMap, layer);
 }
 
 }  // namespace tess

@@ -103,8 +103,8 @@ void PaintField(Workspace& ws, Renderer& r) {
     for (int k = 1; k <= b.PartCount && k <= 4; ++k)
         paints[std::size_t(count++)] = paintOf(ws, r, k);
 
-    const Surface& map = r.PartMapDC;
-    Surface& canvas = r.Picture1;
+    const Surface& map = r.fieldPartMap;
+    Surface& canvas = r.canvas;
     const int w = std::min(map.width(), canvas.width());
     const int h = std::min(map.height(), canvas.height());
     for (int y = 0; y < h; ++y) {

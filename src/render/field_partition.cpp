@@ -229,7 +229,7 @@ void DrawFieldPartition(Workspace& ws, Renderer& r) {
     const PartitionLayout& layout = layoutOf(b.Partition);
     // The key map is drawn with a 50-pixel margin round the shield, so that
     // lines can run past the shield's edges and close every part.
-    Surface& map = r.TempPic;
+    Surface& map = r.partitionWork;
     map.setBackground(kWorkBackground);
     if (map.width() != kModelWidth || map.height() != kModelHeight)
         map.resize(kModelWidth, kModelHeight);
@@ -249,9 +249,9 @@ void DrawFieldPartition(Workspace& ws, Renderer& r) {
         map.floodSurface(b.Parts[k].SeedX + kModelMargin, b.Parts[k].SeedY + kModelMargin,
                          Brush::solid(kPartKeyColours[k]));
 
-    BitBlt(r.PartMapDC, 0, 0, kCanvasWidth, kCanvasHeight, map, kModelMargin, kModelMargin,
+    BitBlt(r.fieldPartMap, 0, 0, kCanvasWidth, kCanvasHeight, map, kModelMargin, kModelMargin,
            RasterOp::Copy);
-    BitBlt(r.OrdinaryMapDC, 0, 0, kCanvasWidth, kCanvasHeight, map, kModelMargin, kModelMargin,
+    BitBlt(r.ordinaryMap, 0, 0, kCanvasWidth, kCanvasHeight, map, kModelMargin, kModelMargin,
            RasterOp::Copy);
 }
 
@@ -261,7 +261,7 @@ void DrawBlazonInPart(Workspace& ws, Renderer& r, int part) {
     if (!insertRect(part, ws.CurrentBlazon.Partition, rect)) return;
     const Surface& inserted = r.InsertedPictures[std::size_t(part)];
     if (inserted.empty()) return;
-    StretchBlt(r.Picture1, rect.X, rect.Y, rect.W, rect.H, inserted, 0, 0, kCanvasWidth,
+    StretchBlt(r.canvas, rect.X, rect.Y, rect.W, rect.H, inserted, 0, 0, kCanvasWidth,
                rect.SourceH, RasterOp::Copy);
 }
 

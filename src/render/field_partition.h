@@ -15,10 +15,10 @@ bool isPartitionCode(Long code);
 // The partitions whose lines are heraldic lines (the others are plain).
 bool hasHeraldicLines(Long code);
 
-// Draws the partition's lines on TempPic (365 x 440, shield at (50, 50)),
+// Draws the partition's lines on partitionWork (365 x 440, shield at (50, 50)),
 // floods each part in its key colour, sets the part count and seeds, queues the
 // warnings of neighbouring parts of one class, and copies the shield's key map
-// to PartMapDC and OrdinaryMapDC. An unknown code is drawn as the plain field.
+// to fieldPartMap and ordinaryMap. An unknown code is drawn as the plain field.
 void DrawFieldPartition(Workspace& ws, Renderer& r);
 
 // Stretches the coat of arms inserted in `part` into that part's quarter or

@@ -5,7 +5,7 @@
 namespace tess {
 
 void DrawGrid(Renderer& r) {
-    Surface& canvas = r.Picture1;
+    Surface& canvas = r.canvas;
     const int w = canvas.width();
     const int h = canvas.height();
     // The first vertical line (x = -7) falls off the canvas, as it always has.

@@ -1,5 +1,5 @@
 // The first-order piece's three pictures, built on the 465 x 540 work surface
-// BigOne (shield at (100, 100)). The piece is marked there in key colour 7; the
+// firstOrderWork (shield at (100, 100)). The piece is marked there in key colour 7; the
 // mask, the key picture and the coloured picture are all read from that one
 // marking, so they can never disagree on a pixel.
 #include <algorithm>
@@ -141,9 +141,9 @@ void buildPictures(Workspace& ws, Renderer& r, const Surface& work) {
 }  // namespace
 
 void DrawOrdinary1(Workspace& ws, Renderer& r) {
-    // Only this drawing marks BigOne, and its pictures are built from the
+    // Only this drawing marks firstOrderWork, and its pictures are built from the
     // marking: their spans bound what the last one left there.
-    Surface& work = r.BigOne;
+    Surface& work = r.firstOrderWork;
     if (work.width() != kBigWidth || work.height() != kBigHeight ||
         work.background() != kWorkBackground)
         work = Surface(kBigWidth, kBigHeight, kWorkBackground);
@@ -159,7 +159,7 @@ void DrawOrdinary1(Workspace& ws, Renderer& r) {
 
     switch (piece.Type) {
         case kOrle:
-            markOrle(work, r.PieceScratch, r.shapeMask(), piece.Size);
+            markOrle(work, r.pieceScratch, r.shapeMask(), piece.Size);
             break;
         case kBordure:
             markBordure(work, r.shapeMask(), piece.Size);
@@ -170,7 +170,7 @@ void DrawOrdinary1(Workspace& ws, Renderer& r) {
             break;
         default:
             if (isNarrowPatternedBend(piece, zone.Line)) {
-                markNarrowBend(work, r.PieceScratch, piece, zone.Line, kKey);
+                markNarrowBend(work, r.pieceScratch, piece, zone.Line, kKey);
             } else {
                 const Ordinary1Seeds seeds = drawOrdinary1Outline(work, piece, zone.Line);
                 markPiece(work, kKey, seeds.Piece, seeds.Field);

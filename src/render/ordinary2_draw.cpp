@@ -1,4 +1,4 @@
-// The second-order piece's three pictures, built on the key surface Model
+// The second-order piece's three pictures, built on the key surface partMap
 // (265 x 340) before the partition uses it.
 #include "model/workspace.h"
 #include "render/key_colours.h"
@@ -11,7 +11,7 @@ namespace tess {
 
 void DrawOrdinary2(Workspace& ws, Renderer& r) {
     constexpr Colour key = kPartKeyColours[5];
-    Surface& work = r.Model;
+    Surface& work = r.partMap;
     if (work.width() != kCanvasWidth || work.height() != kCanvasHeight)
         work.resize(kCanvasWidth, kCanvasHeight);
     work.clear();

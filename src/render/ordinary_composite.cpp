@@ -8,11 +8,11 @@
 namespace tess {
 
 void CompositeOrdinary2(Workspace& ws, Renderer& r) {
-    layOrdinary2(ws.CurrentBlazon, r, {&r.Picture1, &r.Model});
+    layOrdinary2(ws.CurrentBlazon, r, {&r.canvas, &r.partMap});
 }
 
 void CompositeOrdinary1(Workspace& ws, Renderer& r) {
-    layOrdinary1(ws.CurrentBlazon, r, {&r.Picture1, &r.Model});
+    layOrdinary1(ws.CurrentBlazon, r, {&r.canvas, &r.partMap});
 }
 
 }  // namespace tess

@@ -1,11 +1,6 @@
 #include "render/renderer.h"
 
-#include <string>
-
-#include "model/tincture_file.h"
-#include "model/tincture_table.h"
-#include "model/workspace.h"
-#include "platform/paths.h"
+#include "model/tinctures.h"
 #include "render/fur_patterns.h"
 #include "resources/pictures.h"
 
@@ -24,12 +19,12 @@ Surface workSurface(int width, int height) {
 }
 
 void makeHitMap(Renderer& r) {
-    r.ChargeHitDC = Surface(kCanvasWidth, kCanvasHeight, kBlack);
+    r.chargeHitMap = Surface(kCanvasWidth, kCanvasHeight, kBlack);
 }
 
 void makeKeyMaps(Renderer& r) {
-    r.PartMapDC = blankPicture();
-    r.OrdinaryMapDC = blankPicture();
+    r.fieldPartMap = blankPicture();
+    r.ordinaryMap = blankPicture();
 }
 
 void makeOrdinarySurfaces(Renderer& r) {
@@ -72,18 +67,12 @@ void InitRowOffsets(Renderer& r) {
     r.ToolbarX = kToolbarX;
 }
 
-void InitGraphics(Workspace& ws, Renderer& r) {
-    InitTinctures(ws.Tinctures);
-    LoadTinctureColours(ws.Tinctures);
-    InitSurfaces(r);
-}
-
 void InitSurfaces(Renderer& r) {
     // The canvases the window shows or hides.
-    r.Picture1 = Surface(kCanvasWidth, kCanvasHeight, kWhite);
-    r.Model = workSurface(kCanvasWidth, kCanvasHeight);
-    r.TempPic = workSurface(kModelWidth, kModelHeight);
-    r.BigOne = workSurface(kBigWidth, kBigHeight);
+    r.canvas = Surface(kCanvasWidth, kCanvasHeight, kWhite);
+    r.partMap = workSurface(kCanvasWidth, kCanvasHeight);
+    r.partitionWork = workSurface(kModelWidth, kModelHeight);
+    r.firstOrderWork = workSurface(kBigWidth, kBigHeight);
 
     InitRowOffsets(r);
     makeHitMap(r);
@@ -97,20 +86,10 @@ void InitSurfaces(Renderer& r) {
     for (auto& path : r.UserFurPaths) path.clear();
     for (auto& path : r.InsertedPaths) path.clear();
     makeOrdinarySurfaces(r);
-    r.MotifWorkDC1 = Surface(kCanvasWidth, kCanvasHeight, kWhite);
-    r.MotifWorkDC2 = Surface(kCanvasWidth, kCanvasHeight, kWhite);
+    r.motifWork1 = Surface(kCanvasWidth, kCanvasHeight, kWhite);
+    r.motifWork2 = Surface(kCanvasWidth, kCanvasHeight, kWhite);
     BuildFurPatterns(r);
     r.Initialised = true;
-}
-
-void ReleaseResources(Workspace& ws, Renderer& r) {
-    // The temporary copies of imported pictures live in the program folder
-    // under the slot number; a missing one is simply skipped.
-    for (int slot = 1; slot <= kImageBankSize; ++slot) {
-        const std::string path = programFile("\\Pic" + std::to_string(slot) + ".tmp");
-        if (fileExists(path)) removeFile(path);
-    }
-    r = Renderer();
 }
 
 }  // namespace tess

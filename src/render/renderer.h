@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/canvas_size.h"
 #include "model/image_bank.h"
 #include "model/records.h"
 #include "platform/surface.h"
@@ -14,11 +15,9 @@ namespace tess {
 
 struct Workspace;
 
-// Geometry of the drawing surfaces: the shield canvas and the two work
+// Geometry of the drawing surfaces: beside the shield canvas, the two work
 // surfaces that carry it with a margin (50 on the key map while the partition
 // is drawn, 100 on the first-order piece's work surface).
-inline constexpr int kCanvasWidth = 265;
-inline constexpr int kCanvasHeight = 340;
 inline constexpr int kModelMargin = 50;
 inline constexpr int kModelWidth = kCanvasWidth + 2 * kModelMargin;    // 365
 inline constexpr int kModelHeight = kCanvasHeight + 2 * kModelMargin;  // 440
@@ -54,26 +53,26 @@ struct OrdinarySurfaces {
 class Renderer {
   public:
     // The visible canvas, 265 x 340 in shield coordinates.
-    Surface Picture1;
+    Surface canvas;
     // The hidden part key map, 265 x 340: after a redraw, each part and piece
     // zone of the canvas in its key colour, pixel for pixel, which the window's
     // hit tests read. The second-order piece is prepared on it.
-    Surface Model;
+    Surface partMap;
     // Scratch: the partition's key map with a 50-pixel margin (365 x 440,
     // shield at (50, 50)); the first-order piece's steps use it too.
-    Surface TempPic;
+    Surface partitionWork;
     // Work surface of the first-order piece, 465 x 540, shield at (100, 100).
-    Surface BigOne;
+    Surface firstOrderWork;
     // Scratch of the first-order piece's drawing, made on first use.
-    Surface PieceScratch;
+    Surface pieceScratch;
 
     // Shield-sized copies of the field's key map; the pieces' zones are added
     // to them when the charges are placed.
-    Surface PartMapDC;
-    Surface OrdinaryMapDC;
+    Surface fieldPartMap;
+    Surface ordinaryMap;
     // Black, with a red (&H0000FF) box over every charge drawn by the last
     // redraw.
-    Surface ChargeHitDC;
+    Surface chargeHitMap;
 
     // The pictures of the current shield shape and of the écusson's shape
     // (the program's own pictures, never drawn on).
@@ -107,8 +106,8 @@ class Renderer {
     ChargeSurfaces Charges;
 
     // The two 265 x 340 surfaces of the charge arrangement engine.
-    Surface MotifWorkDC1;
-    Surface MotifWorkDC2;
+    Surface motifWork1;
+    Surface motifWork2;
 
     // Left x of the partition marker on the toolbar, per partition code 9..25.
     std::array<Integer, 26> ToolbarX{};
@@ -124,13 +123,6 @@ class Renderer {
     const Surface& shapeMask() const;
     const Surface& insetMask() const;
 };
-
-// Makes every surface (and the fur patterns), sets up the tincture table's
-// factory values and the colours of the previous run. Runs once at start-up.
-void InitGraphics(Workspace& ws, Renderer& r);
-// Drops every surface and deletes the temporary picture copies "PicN.tmp" of
-// the image bank from the program folder. Nothing is saved.
-void ReleaseResources(Workspace& ws, Renderer& r);
 
 // The surfaces alone (InitGraphics without the tincture set-up).
 void InitSurfaces(Renderer& r);

@@ -30,7 +30,7 @@ void ApplyShieldMask(Renderer& r) {
     // black and the outline parchment, inside white and black.
     const Surface& mask = r.shapeMask();
     const Surface& outline = r.shapeOutline();
-    Surface& canvas = r.Picture1;
+    Surface& canvas = r.canvas;
     const int w = std::min({canvas.width(), mask.width(), outline.width()});
     const int h = std::min({canvas.height(), mask.height(), outline.height()});
     for (int y = 0; y < h; ++y) {

@@ -120,7 +120,7 @@ std::string desktopEntryText(const std::string& programPath) {
            "Terminal=false\n";
 }
 
-FileTypeRegistrationResult registerFileType(const FileTypeRegistration& where) {
+FileTypeRegistrationResult writeFileTypeRegistration(const FileTypeRegistration& where) {
     FileTypeRegistrationResult result;
     // A path with a line break cannot be written into a desktop entry.
     if (where.dataHome.empty() || where.programPath.empty() ||
@@ -143,7 +143,7 @@ FileTypeRegistrationResult registerFileType(const FileTypeRegistration& where) {
 }
 
 void RegisterFileType(const std::string& programPath) {
-    registerFileType({programPath, userDataHome(), true});
+    writeFileTypeRegistration({programPath, userDataHome(), true});
 }
 
 }  // namespace tess

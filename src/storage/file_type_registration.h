@@ -26,7 +26,7 @@ struct FileTypeRegistrationResult {
     bool mimePackageWritten = false;
     bool desktopEntryWritten = false;
 };
-FileTypeRegistrationResult registerFileType(const FileTypeRegistration& where);
+FileTypeRegistrationResult writeFileTypeRegistration(const FileTypeRegistration& where);
 
 // The contents written, exposed so that tests can compare them.
 inline constexpr const char* kDocumentMimeType = "application/x-tessaline-bls";

@@ -278,7 +278,7 @@ TEST_P(WholeDocument, ReadsItsExactBlazonAndWarnings) {
     c.build(d);
     d.ws.Warnings.clear();
     EXPECT_EQ(BuildBlazonText(d.ws), c.blazon);
-    EXPECT_EQ(ShowTinctureWarnings(d.ws), c.warnings);
+    EXPECT_EQ(TinctureWarningsText(d.ws), c.warnings);
 }
 
 INSTANTIATE_TEST_SUITE_P(Blazon, WholeDocument, ::testing::ValuesIn(documentCases()),

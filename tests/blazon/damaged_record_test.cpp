@@ -47,7 +47,7 @@ TEST(DamagedRecord, AnyFieldValueGivesATextWithoutReadingOutOfRange) {
         for (int w = any(0, 4); w > 0; --w) AddWarning(d.ws.Warnings, any(0, 8), any(-20, 300));
         BuildBlazonText(d.ws);
         EXPECT_LE(d.ws.Warnings.count(), kMaxWarnings);
-        ShowTinctureWarnings(d.ws);
+        TinctureWarningsText(d.ws);
     }
 }
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "blazon_document.h"
-#include "render/redraw_shield.h"
+#include "actions/redraw_shield.h"
 #include "render/renderer.h"
 
 namespace tess {
@@ -43,28 +43,28 @@ TEST_F(RedrawBlazon, BlazonAndWarningsFollowEachRedraw) {
     d.doc().Partition = 11;
     d.tincture(1, 1).tincture(2, 2);
     RedrawResult first = RedrawShield(d.ws, r);
-    EXPECT_EQ(first.BlazonText, "Coupé 1) d'or et 2) d'argent.");
-    EXPECT_TRUE(first.WarnPicVisible);
-    EXPECT_EQ(first.WarningText, "La partie 1 est de même émail que la partie 2.");
+    EXPECT_EQ(first.blazonText, "Coupé 1) d'or et 2) d'argent.");
+    EXPECT_TRUE(first.warningVisible);
+    EXPECT_EQ(first.warningText, "La partie 1 est de même émail que la partie 2.");
 
     d.tincture(2, 4);
     RedrawResult second = RedrawShield(d.ws, r);
-    EXPECT_EQ(second.BlazonText, "Coupé 1) d'or et 2) d'azur.");
-    EXPECT_FALSE(second.WarnPicVisible);
+    EXPECT_EQ(second.blazonText, "Coupé 1) d'or et 2) d'azur.");
+    EXPECT_FALSE(second.warningVisible);
     EXPECT_EQ(d.ws.Warnings.count(), 0);
 }
 
 TEST_F(RedrawBlazon, PartCountComesFromTheDrawing) {
     d.field(14, 4, 1, 3, 2).firstOrder(9).tincture(7, 1);
     d.doc().PartCount = 1;
-    EXPECT_EQ(RedrawShield(d.ws, r).BlazonText,
+    EXPECT_EQ(RedrawShield(d.ws, r).blazonText,
               "Écartelé 1) d'azur,  2) d'or,  3) de gueules et 4) d'argent; à écusson d'or");
 }
 
 TEST_F(RedrawBlazon, UserFurIsBlazonedInItsDominantTincture) {
     d.userFur(1, 2, "/home/u/Ondes.fmp", 4);
     d.doc().Parts[1].Tincture = 0;  // the redraw copies the fur's dominant tincture
-    EXPECT_EQ(RedrawShield(d.ws, r).BlazonText, "D'Azur semé d'ondes.");
+    EXPECT_EQ(RedrawShield(d.ws, r).blazonText, "D'Azur semé d'ondes.");
 }
 
 TEST_F(RedrawBlazon, ChargesAreBlazonedWhereTheDrawingFindsThem) {
@@ -72,19 +72,19 @@ TEST_F(RedrawBlazon, ChargesAreBlazonedWhereTheDrawingFindsThem) {
     d.tincture(1, 4).tincture(2, 2);
     ChargeRecord& star = place(1, 180, 120, 1);
     RedrawResult onPart = RedrawShield(d.ws, r);
-    EXPECT_EQ(onPart.BlazonText, "Parti 1) d'azur et 2) d'argent chargé de étoile d'or.");
-    EXPECT_EQ(onPart.WarningText,
+    EXPECT_EQ(onPart.blazonText, "Parti 1) d'azur et 2) d'argent chargé de étoile d'or.");
+    EXPECT_EQ(onPart.warningText,
               "Le meuble [1] étoile est de même émail que la partie sur laquelle il repose.");
 
     star.X = 20;
-    EXPECT_EQ(RedrawShield(d.ws, r).BlazonText,
+    EXPECT_EQ(RedrawShield(d.ws, r).blazonText,
               "Parti 1) d'azur chargé de étoile d'or et 2) d'argent.");
 
     star.Brochant = kTrue;
     RedrawResult overAll = RedrawShield(d.ws, r);
-    EXPECT_EQ(overAll.BlazonText,
+    EXPECT_EQ(overAll.blazonText,
               "Parti 1) d'azur et 2) d'argent; à étoile d'or broché sur le tout");
-    EXPECT_FALSE(overAll.WarnPicVisible);
+    EXPECT_FALSE(overAll.warningVisible);
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ TEST(TinctureWarnings, TextOfTheQueuedWarnings) {
     for (const auto& [warnings, text] : cases) {
         d.ws.Warnings.clear();
         for (auto [kind, item] : warnings) AddWarning(d.ws.Warnings, kind, item);
-        EXPECT_EQ(ShowTinctureWarnings(d.ws), text);
+        EXPECT_EQ(TinctureWarningsText(d.ws), text);
     }
 }
 
@@ -60,7 +60,7 @@ TEST(TinctureWarnings, BlazonAppendsToTheRedrawsListUpToItsLimit) {
         EXPECT_EQ(d.ws.Warnings.Entries[i].Kind, 2);
         EXPECT_EQ(d.ws.Warnings.Entries[i].Item, i - 2);
     }
-    const std::string text = ShowTinctureWarnings(d.ws);
+    const std::string text = TinctureWarningsText(d.ws);
     EXPECT_NE(text.find("Le meuble [23] étoile est de même émail"), std::string::npos);
     EXPECT_EQ(text.find("Le meuble [24]"), std::string::npos);
     EXPECT_EQ(text.back(), '.');

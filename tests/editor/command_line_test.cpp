@@ -6,9 +6,10 @@
 #include "model/document.h"
 #include "model/tincture_table.h"
 #include "program_harness.h"
-#include "render/redraw_shield.h"
+#include "actions/redraw_shield.h"
 #include "render/renderer.h"
-#include "storage/document_file.h"
+#include "actions/graphics_session.h"
+#include "actions/document_file.h"
 
 using namespace tess;
 

@@ -8,13 +8,13 @@
 #include <QTest>
 
 #include "editor/picture_box.h"
-#include "model/charge_placing.h"
+#include "actions/charge_placing.h"
 #include "model/motifs.h"
 #include "model/tinctures.h"
 #include "model/workspace.h"
 #include "program_harness.h"
 #include "render/document_surfaces.h"
-#include "render/redraw_shield.h"
+#include "actions/redraw_shield.h"
 
 using namespace tess;
 
@@ -211,7 +211,7 @@ void MainWindowTest::draggingTheTitleMovesTheWindow() {
 void MainWindowTest::theCanvasFollowsEveryRedraw() {
     h->ws().CurrentBlazon.ShieldShape = 3;
     w->redraw();
-    QCOMPARE(w->Picture1->picture(), toQImage(h->program->r.Picture1));
+    QCOMPARE(w->Picture1->picture(), toQImage(h->program->r.canvas));
 }
 
 namespace {
@@ -270,11 +270,11 @@ void MainWindowTest::aWarningShowsTheSignWithItsText() {
     b.Parts[2].Tincture = 3;
     const RedrawResult expected = RedrawShield(h->ws(), h->program->r);
     w->redraw();
-    QVERIFY(expected.WarnPicVisible);
+    QVERIFY(expected.warningVisible);
     QVERIFY(w->WarnPic->isVisible());
-    QCOMPARE(w->WarnPic->toolTip(), QString::fromStdString(expected.WarningText));
+    QCOMPARE(w->WarnPic->toolTip(), QString::fromStdString(expected.warningText));
     QVERIFY(w->WarnPic->toolTip().contains(QStringLiteral("est de même émail que la partie")));
-    QCOMPARE(w->WarnLabel->text(), QString::fromStdString(expected.BlazonText));
+    QCOMPARE(w->WarnLabel->text(), QString::fromStdString(expected.blazonText));
     b = before;
     w->redraw();
     QVERIFY(!w->WarnPic->isVisible());
@@ -388,7 +388,7 @@ void MainWindowTest::aGroupedChargeThrownAwayAsksAboutItsGroup() {
     QCOMPARE(int(ws.Groups.Motifs[std::size_t(g)].Count), 0);
     QCOMPARE(int(ws.Groups.Motifs[std::size_t(g)].InUse), 0);
     // The canvas no longer shows the grouped charges.
-    QCOMPARE(w->Picture1->picture().pixel(25, 15), toQImage(h->program->r.Picture1).pixel(25, 15));
+    QCOMPARE(w->Picture1->picture().pixel(25, 15), toQImage(h->program->r.canvas).pixel(25, 15));
 }
 
 void MainWindowTest::theTitleAndTheBlazonShowTheirTextAsItStands() {
@@ -403,7 +403,7 @@ void MainWindowTest::theTitleAndTheBlazonShowTheirTextAsItStands() {
 
     const auto blazonWidth = [&](const char* text) {
         RedrawResult result = RedrawShield(h->ws(), h->program->r);
-        result.BlazonText = text;
+        result.blazonText = text;
         w->applyRedraw(result);
         return w->WarnLabel->sizeHint().width();
     };

@@ -11,7 +11,7 @@
 #include "model/tincture_table.h"
 #include "platform/qimage_bridge.h"
 #include "program_harness.h"
-#include "render/redraw_shield.h"
+#include "actions/redraw_shield.h"
 #include "render/renderer.h"
 
 using namespace tess;
@@ -54,11 +54,11 @@ void StartUpTest::reachesTheMainWindowWithTheBlankShield() {
     const Colour azur = Colour(h->ws().Tinctures[kAzur].Colour);
     QCOMPARE(canvas.pixel(132, 170) & 0xFFFFFF,
              qRgb(redOf(azur), greenOf(azur), blueOf(azur)) & 0xFFFFFF);
-    QCOMPARE(canvas, toQImage(h->program->r.Picture1));
+    QCOMPARE(canvas, toQImage(h->program->r.canvas));
 
     // The blazon under the shield is the redraw's own text.
     const RedrawResult again = RedrawShield(h->ws(), h->program->r);
-    QCOMPARE(w.WarnLabel->text(), QString::fromStdString(again.BlazonText));
+    QCOMPARE(w.WarnLabel->text(), QString::fromStdString(again.blazonText));
     QCOMPARE(w.WarnLabel->text(), QStringLiteral("D'Azur."));
     // The palette's swatches show the current colours.
     QCOMPARE(w.EmPic->picture().pixel(32, 36) & 0xFFFFFF,

@@ -71,7 +71,7 @@ void UnsavedChangesTest::quitsWithoutAskingWhenNothingChanged() {
     QCOMPARE(h.programEnded, 1);
     // Everything the renderer held is released.
     QVERIFY(!h.program->r.Initialised);
-    QVERIFY(h.program->r.Picture1.empty());
+    QVERIFY(h.program->r.canvas.empty());
 }
 
 void UnsavedChangesTest::nonKeepsTheProgramRunning() {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "model/charge_placing.h"
+#include "actions/charge_placing.h"
 #include "model/document.h"
 #include "model/image_bank.h"
 #include "model/motifs.h"

@@ -159,10 +159,10 @@ TEST(Brush, HatchAndPatternPhasesFollowTheSurfaceOrigin) {
 TEST(ReplaceColour, OnlyTheKeyColourTakesTheOtherPicture) {
     Surface s = picture({"r.r", "#rr"});
     const Surface from = picture({"bbb", "ggg"});
-    s.replaceColour(0x0000FF, from);
+    s.takeWhereKey(0x0000FF, from);
     EXPECT_EQ(ascii(s), (Rows{"b.b", "#gg"}));
     Surface wide = picture({"rrrr"});
-    wide.replaceColour(0x0000FF, picture({"##"}));  // no pixel to take past the other's edge
+    wide.takeWhereKey(0x0000FF, picture({"##"}));  // no pixel to take past the other's edge
     EXPECT_EQ(ascii(wide), (Rows{"##rr"}));
 }
 

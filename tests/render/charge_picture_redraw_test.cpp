@@ -2,7 +2,7 @@
 
 #include <tuple>
 
-#include "model/charge_placing.h"
+#include "actions/charge_placing.h"
 #include "model/image_bank.h"
 #include "model/placed_charges.h"
 #include "platform/picture_file.h"
@@ -52,7 +52,7 @@ TEST_F(ChargePictureRedraw, BmpChargeIsStampedTransparentlyAndStretched) {
     const Point points[] = {{100, 100, azur},   {102, 111, azur}, {103, 100, kBlack},
                             {105, 111, kBlack}, {106, 100, red},  {117, 108, red},
                             {118, 100, azur},   {110, 110, azur}};
-    for (auto [x, y, want] : points) EXPECT_EQ(r.Picture1.pixel(x, y), want) << x << "," << y;
+    for (auto [x, y, want] : points) EXPECT_EQ(r.canvas.pixel(x, y), want) << x << "," << y;
     EXPECT_EQ(ChargeAtPoint(ws, 105, 105), n);
 }
 
@@ -63,7 +63,7 @@ TEST_F(ChargePictureRedraw, GifChargeIsMirrored) {
     const Colour azur = tincture(kAzur), red = tincture(kGueules);
     const Point points[] = {{105, 100, azur}, {104, 100, kBlack}, {104, 103, kBlack},
                             {100, 100, red},  {103, 102, red},    {100, 103, azur}};
-    for (auto [x, y, want] : points) EXPECT_EQ(r.Picture1.pixel(x, y), want) << x << "," << y;
+    for (auto [x, y, want] : points) EXPECT_EQ(r.canvas.pixel(x, y), want) << x << "," << y;
 }
 
 TEST_F(ChargePictureRedraw, RecolouredInEveryTinctureIncludingSable) {
@@ -74,9 +74,9 @@ TEST_F(ChargePictureRedraw, RecolouredInEveryTinctureIncludingSable) {
         for (int t = 1; t <= kTinctureCount; ++t) {
             ASSERT_TRUE(SetChargeTincture(ws, r.Charges, n, t));
             redraw();
-            EXPECT_EQ(r.Picture1.pixel(102, 101), tincture(t)) << t;
-            EXPECT_EQ(r.Picture1.pixel(101, 101), kBlack) << t;
-            EXPECT_EQ(r.Picture1.pixel(100, 101), tincture(kArgent)) << t;
+            EXPECT_EQ(r.canvas.pixel(102, 101), tincture(t)) << t;
+            EXPECT_EQ(r.canvas.pixel(101, 101), kBlack) << t;
+            EXPECT_EQ(r.canvas.pixel(100, 101), tincture(kArgent)) << t;
         }
     }
 }
@@ -90,8 +90,8 @@ TEST_F(ChargePictureRedraw, JpegChargeIsImportedAndRecoloured) {
     EXPECT_EQ(c.Width, 40);
     ASSERT_TRUE(SetChargeTincture(ws, r.Charges, n, kSinople));
     redraw();
-    EXPECT_EQ(r.Picture1.pixel(80, 80), tincture(kSinople));
-    EXPECT_EQ(r.Picture1.pixel(61, 61), tincture(kAzur));
+    EXPECT_EQ(r.canvas.pixel(80, 80), tincture(kSinople));
+    EXPECT_EQ(r.canvas.pixel(61, 61), tincture(kAzur));
 }
 
 TEST_F(ChargePictureRedraw, UndoOfARecolourShowsTheOldColourAgain) {
@@ -100,10 +100,10 @@ TEST_F(ChargePictureRedraw, UndoOfARecolourShowsTheOldColourAgain) {
     PushUndo(ws);
     ASSERT_TRUE(SetChargeTincture(ws, r.Charges, n, kSable));
     redraw();
-    EXPECT_EQ(r.Picture1.pixel(102, 101), kBlack);
+    EXPECT_EQ(r.canvas.pixel(102, 101), kBlack);
     UndoLast(ws);
     redraw();
-    EXPECT_EQ(r.Picture1.pixel(102, 101), tincture(kGueules));
+    EXPECT_EQ(r.canvas.pixel(102, 101), tincture(kGueules));
 }
 
 TEST_F(ChargePictureRedraw, UndoOfAPlacingLeavesNothingOnTheShield) {
@@ -115,7 +115,7 @@ TEST_F(ChargePictureRedraw, UndoOfAPlacingLeavesNothingOnTheShield) {
     // The snapshot showed the charge in use without a picture: neither drawn
     // nor listed, and freed by the next hit test.
     EXPECT_FALSE(hit(102, 101));
-    EXPECT_EQ(r.Picture1.pixel(102, 101), tincture(kAzur));
+    EXPECT_EQ(r.canvas.pixel(102, 101), tincture(kAzur));
     EXPECT_EQ(ChargeAtPoint(ws, 102, 101), 0);
     EXPECT_EQ(ws.CurrentBlazon.Charges[n].InUse, 0);
 }

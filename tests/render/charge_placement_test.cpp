@@ -208,8 +208,8 @@ OrdinarySurfaces pieceSurfaces(int w, int h, int margin, int l, int t, int r, in
 TEST(ClassifyChargesStep, LaysBothPiecesZonesOnTheirMaps) {
     Workspace ws;
     auto r = std::make_unique<Renderer>();
-    r->PartMapDC = Surface(kCanvasWidth, kCanvasHeight, kPart1);
-    r->OrdinaryMapDC = Surface(kCanvasWidth, kCanvasHeight, kPart1);
+    r->fieldPartMap = Surface(kCanvasWidth, kCanvasHeight, kPart1);
+    r->ordinaryMap = Surface(kCanvasWidth, kCanvasHeight, kPart1);
     BlazonRecord& b = ws.CurrentBlazon;
     b.Ordinary2.Present = kTrue;
     b.Ordinary2.Type = 12;  // a champagne
@@ -230,10 +230,10 @@ TEST(ClassifyChargesStep, LaysBothPiecesZonesOnTheirMaps) {
     EXPECT_EQ(b.Charges[4].Placement, 7);
     EXPECT_EQ(b.Parts[5].ChargeCount, 1);
     EXPECT_EQ(b.Parts[7].ChargeCount, 2);
-    EXPECT_EQ(r->PartMapDC.pixel(10, 300), kZone5);
-    EXPECT_EQ(r->PartMapDC.pixel(130, 100), kPart1);
-    EXPECT_EQ(r->OrdinaryMapDC.pixel(130, 100), kZone7);
-    EXPECT_EQ(r->OrdinaryMapDC.pixel(10, 300), kPart1);
+    EXPECT_EQ(r->fieldPartMap.pixel(10, 300), kZone5);
+    EXPECT_EQ(r->fieldPartMap.pixel(130, 100), kPart1);
+    EXPECT_EQ(r->ordinaryMap.pixel(130, 100), kZone7);
+    EXPECT_EQ(r->ordinaryMap.pixel(10, 300), kPart1);
 }
 
 }  // namespace

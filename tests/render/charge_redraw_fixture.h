@@ -11,7 +11,7 @@
 #include "platform/ascii_picture.h"
 #include "render/charge_recolouring.h"
 #include "render/key_colours.h"
-#include "render/redraw_shield.h"
+#include "actions/redraw_shield.h"
 #include "render/renderer.h"
 #include "support/placed_charge.h"
 
@@ -60,7 +60,7 @@ class ChargeRedraw : public ::testing::Test {
 
     RedrawResult redraw() { return RedrawShield(ws, r); }
     Colour tincture(int t) const { return Colour(ws.Tinctures[t].Colour); }
-    bool hit(int x, int y) const { return r.ChargeHitDC.pixel(x, y) == 0x0000FFu; }
+    bool hit(int x, int y) const { return r.chargeHitMap.pixel(x, y) == 0x0000FFu; }
     std::vector<int> chargeList(int part) const {
         const PartRecord& p = ws.CurrentBlazon.Parts[part];
         return std::vector<int>(p.ChargeList.begin() + 1, p.ChargeList.begin() + 1 + p.ChargeCount);

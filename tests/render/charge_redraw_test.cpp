@@ -3,7 +3,7 @@
 #include <random>
 #include <tuple>
 
-#include "model/charge_placing.h"
+#include "actions/charge_placing.h"
 #include "model/motifs.h"
 #include "model/placed_charges.h"
 #include "render/charge_layers.h"
@@ -33,7 +33,7 @@ TEST_F(ChargeRedraw, ChargeIsStampedThroughItsMaskAndStretched) {
         {100, 120, gold},   {101, 121, gold}, {102, 122, kBlack},
         {103, 123, kBlack}, {104, 120, azur}, {107, 121, azur},
         {107, 125, gold},   {99, 120, azur},  {108, 124, azur}};
-    for (auto [x, y, want] : points) EXPECT_EQ(r.Picture1.pixel(x, y), want) << x << "," << y;
+    for (auto [x, y, want] : points) EXPECT_EQ(r.canvas.pixel(x, y), want) << x << "," << y;
     EXPECT_EQ(ws.CurrentBlazon.Charges[1].Class, kClassMetal);
 }
 
@@ -41,7 +41,7 @@ TEST_F(ChargeRedraw, MirroredChargeIsFlippedInTheSameBox) {
     addBankPicture(1, kArrow, kGueules);
     place(1, 1, 100, 120, 4, 4, kGueules).Mirrored = kTrue;
     redraw();
-    const Surface& c = r.Picture1;
+    const Surface& c = r.canvas;
     const Colour azur = tincture(kAzur), red = tincture(kGueules);
     EXPECT_EQ(c.pixel(100, 120), azur);
     EXPECT_EQ(c.pixel(103, 120), red);
@@ -88,7 +88,7 @@ TEST_F(ChargeRedraw, PlacementAndChargeListsFollowThePartition) {
     EXPECT_EQ(chargeList(2), std::vector<int>{1});
     EXPECT_EQ(chargeList(6), (std::vector<int>{4, 6}));
     EXPECT_EQ(ws.Warnings.count(), 0);
-    EXPECT_EQ(r.Picture1.pixel(185, 115), tincture(kAzur));
+    EXPECT_EQ(r.canvas.pixel(185, 115), tincture(kAzur));
 }
 
 TEST_F(ChargeRedraw, ChargeOffTheCanvasLeavesTheDocumentWhileOneLargelyOffStays) {
@@ -123,7 +123,7 @@ TEST_F(ChargeRedraw, ChargeWithoutABankPictureIsNeitherDrawnNorListed) {
     redraw();
     EXPECT_FALSE(hit(110, 110));
     EXPECT_EQ(chargeList(1), std::vector<int>{});
-    EXPECT_EQ(r.Picture1.pixel(101, 101), tincture(kAzur));
+    EXPECT_EQ(r.canvas.pixel(101, 101), tincture(kAzur));
 }
 
 TEST_F(ChargeRedraw, GroupMovesAndResizesTogether) {
@@ -142,7 +142,7 @@ TEST_F(ChargeRedraw, GroupMovesAndResizesTogether) {
         EXPECT_TRUE(hit(x + 1, 151)) << n;
         EXPECT_TRUE(hit(x + 28, 188)) << n;
         EXPECT_FALSE(hit(x + 29, 188)) << n;
-        EXPECT_EQ(r.Picture1.pixel(x, 150), tincture(kOr)) << n;
+        EXPECT_EQ(r.canvas.pixel(x, 150), tincture(kOr)) << n;
     }
 }
 
@@ -152,8 +152,8 @@ TEST_F(ChargeRedraw, ChargeIsCutToTheShieldShape) {
     place(1, 1, 0, 300, 265, 40, kSinople);
     redraw();
     // The bottom corners lie outside every shield but the banner.
-    EXPECT_NE(r.Picture1.pixel(1, 338), tincture(kSinople));
-    EXPECT_EQ(r.Picture1.pixel(132, 305), tincture(kSinople));
+    EXPECT_NE(r.canvas.pixel(1, 338), tincture(kSinople));
+    EXPECT_EQ(r.canvas.pixel(132, 305), tincture(kSinople));
 }
 
 TEST_F(ChargeRedraw, HeldChargeIsRenderedIntoTheOverlay) {

@@ -25,7 +25,7 @@ class ChargeStacking : public testing::ChargeRedraw {
     ChargeRecord& square(int n, int x, int y, int w, int h) {
         return place(n, 1, x, y, w, h, kSinople);
     }
-    Colour at(int x, int y) const { return r.Picture1.pixel(x, y); }
+    Colour at(int x, int y) const { return r.canvas.pixel(x, y); }
     int placement(int n) const { return ws.CurrentBlazon.Charges[n].Placement; }
 };
 

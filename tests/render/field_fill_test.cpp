@@ -15,7 +15,7 @@ class FieldFillTest : public RenderTest {
         forEachPixel([&](int x, int y) {
             if (!insideShield(x, y) || partAt(x, y) != k) return;
             ++count;
-            if (!f(x, y, r->Picture1.pixel(x, y)))
+            if (!f(x, y, r->canvas.pixel(x, y)))
                 ADD_FAILURE() << "part " << k << " at " << x << "," << y;
         });
         return count;
@@ -36,8 +36,8 @@ TEST_F(FieldFillTest, ATinctureFillsExactlyItsPartInItsCurrentColour) {
                   10000);
     // The partition lines keep the line colour inside the shield.
     forEachPixel([&](int x, int y) {
-        if (insideShield(x, y) && r->Model.pixel(x, y) == kLineColour) {
-            ASSERT_EQ(r->Picture1.pixel(x, y), kLineColour) << x << "," << y;
+        if (insideShield(x, y) && r->partMap.pixel(x, y) == kLineColour) {
+            ASSERT_EQ(r->canvas.pixel(x, y), kLineColour) << x << "," << y;
         }
     });
 }
@@ -51,7 +51,7 @@ TEST_F(FieldFillTest, AFurPartShowsTheFurPicturePixelForPixel) {
     EXPECT_GT(checkPart(1, [&](int x, int y, Colour c) { return c == vair.pixel(x, y); }), 10000);
     checkPart(2, [&](int, int, Colour c) { return c == tincture(3); });
     // The line between the fur and its neighbour keeps the line colour.
-    for (int y = 10; y < 200; ++y) EXPECT_EQ(r->Picture1.pixel(132, y), kLineColour) << y;
+    for (int y = 10; y < 200; ++y) EXPECT_EQ(r->canvas.pixel(132, y), kLineColour) << y;
 }
 
 TEST_F(FieldFillTest, ASeedOnALineFillsOnlyTheLine) {

@@ -58,7 +58,7 @@ TEST_P(HeraldicPartitionTest, EveryLineKeepsEveryPartApart) {
                     b.Partition = code;
                     b.Parts[1].Line = {Integer(depth), Integer(width), kind, plumb};
                     DrawFieldPartition(*ws, *r);
-                    const std::string fault = separationFault(r->TempPic, b);
+                    const std::string fault = separationFault(r->partitionWork, b);
                     ASSERT_TRUE(fault.empty())
                         << "kind " << kind << ", plumb " << plumb << ", width " << width
                         << ", depth " << depth << ": " << fault;

@@ -37,9 +37,9 @@ TEST_F(FirstOrder, ChiefCoversTheTopThirdAndItsEdgeMatchesNoPart) {
     // The edge row: the canvas shows the line over the field, the key map the
     // line colour itself, which is no part.
     EXPECT_EQ(canvas(132, 113), edgeOverField());
-    EXPECT_EQ(r.Model.pixel(132, 113), kLineColour);
+    EXPECT_EQ(r.partMap.pixel(132, 113), kLineColour);
     EXPECT_EQ(part(132, 113), 0);
-    EXPECT_EQ(r.OrdinaryMapDC.pixel(132, 113), kLineColour);
+    EXPECT_EQ(r.ordinaryMap.pixel(132, 113), kLineColour);
 }
 
 TEST_F(FirstOrder, DiminishedChiefTakesItsWidthAndClampsItsLineDepth) {
@@ -350,7 +350,7 @@ TEST_F(FirstOrder, EdgesOfFurredAndInsertedPiecesKeepWhatTheirPictureLeaves) {
     for (int y = 20; y < 300; y += 3) {
         ASSERT_EQ(canvas(88, y), field ^ (ermine.pixel(188, y + 100) & notLine)) << y;
         ASSERT_EQ(canvas(176, y), field ^ (ermine.pixel(276, y + 100) & notLine)) << y;
-        ASSERT_EQ(r.Model.pixel(88, y), kLineColour) << y;
+        ASSERT_EQ(r.partMap.pixel(88, y), kLineColour) << y;
     }
 
     const Surface coded = placeCoded();
@@ -368,7 +368,7 @@ TEST_F(FirstOrder, EdgesOfFurredAndInsertedPiecesKeepWhatTheirPictureLeaves) {
     redraw();
     for (int x = 20; x < 245; x += 3) {
         ASSERT_EQ(canvas(x, 113), field ^ (coded.pixel(x, 113) & kLineColour)) << x;
-        ASSERT_EQ(r.Model.pixel(x, 113), kLineColour) << x;
+        ASSERT_EQ(r.partMap.pixel(x, 113), kLineColour) << x;
     }
 }
 
@@ -404,7 +404,7 @@ TEST_F(FirstOrder, AnUnknownPieceIsNeitherDrawnNorClassified) {
         redraw();
         EXPECT_EQ(ws.CurrentBlazon.Ordinary1.Size, 1) << type;
         EXPECT_TRUE(onField(132, 20)) << type;
-        EXPECT_EQ(r.OrdinaryMapDC.pixel(132, 20), kPartKeyColours[1]) << type;
+        EXPECT_EQ(r.ordinaryMap.pixel(132, 20), kPartKeyColours[1]) << type;
         EXPECT_EQ(ws.CurrentBlazon.Charges[1].Placement, 1) << type;
         EXPECT_EQ(r.Ordinary1.MaskDC, mask);
         EXPECT_EQ(r.Ordinary1.ImageDC, image);
@@ -428,31 +428,31 @@ TEST_F(FirstOrder, DamagedValuesNeverHangOrLeaveTheCanvas) {
 
 TEST_F(FirstOrder, OptionMarksFollowTheStoredSizeAndShift) {
     RedrawResult result = redraw();  // no piece: the marks still show
-    EXPECT_EQ(result.Marks.ReducedPic, 0);
-    EXPECT_EQ(result.Marks.DeportPic, 1);
-    EXPECT_EQ(result.Marks.ReducedPic2, 0);
+    EXPECT_EQ(result.Marks.size, 0);
+    EXPECT_EQ(result.Marks.shift, 1);
+    EXPECT_EQ(result.Marks.secondSize, 0);
 
     first(kPal, 1, -1);
     ws.CurrentBlazon.Ordinary2.Size = -1;
     result = redraw();
-    EXPECT_EQ(result.Marks.ReducedPic, 1);
-    EXPECT_EQ(result.Marks.DeportPic, 0);
-    EXPECT_EQ(result.Marks.ReducedPic2, 2);
-    EXPECT_EQ(result.Marks.ReducedPicHeight, 63);
+    EXPECT_EQ(result.Marks.size, 1);
+    EXPECT_EQ(result.Marks.shift, 0);
+    EXPECT_EQ(result.Marks.secondSize, 2);
+    EXPECT_EQ(result.Marks.sizeChooserHeight, 63);
 
     // A repeated piece is never shifted.
     first(kPal, -1, -1, 2);
     result = redraw();
     EXPECT_EQ(ws.CurrentBlazon.Ordinary1.Shift, 0);
-    EXPECT_EQ(result.Marks.DeportPic, 1);
-    EXPECT_EQ(result.Marks.ReducedPic, 2);
+    EXPECT_EQ(result.Marks.shift, 1);
+    EXPECT_EQ(result.Marks.size, 2);
 
     first(kChef);
-    EXPECT_EQ(redraw().Marks.ReducedPicHeight, 39);
+    EXPECT_EQ(redraw().Marks.sizeChooserHeight, 39);
     first(kEcusson);
-    EXPECT_EQ(redraw().Marks.ReducedPicHeight, 20);
+    EXPECT_EQ(redraw().Marks.sizeChooserHeight, 20);
     first(kPal, 0, 7);
-    EXPECT_EQ(redraw().Marks.DeportPic, -1);
+    EXPECT_EQ(redraw().Marks.shift, -1);
 }
 
 }  // namespace

@@ -41,7 +41,7 @@ TEST_F(SecondOrder, EachTypeLiesWhereItsSeedsSay) {
         redraw();
         EXPECT_TRUE(onSecond(p.inX, p.inY)) << p.type;
         EXPECT_TRUE(onField(p.outX, p.outY)) << p.type;
-        EXPECT_EQ(partOfKeyColour(r.PartMapDC.pixel(p.inX, p.inY)), 5) << p.type;
+        EXPECT_EQ(partOfKeyColour(r.fieldPartMap.pixel(p.inX, p.inY)), 5) << p.type;
     }
 }
 
@@ -67,8 +67,8 @@ TEST_F(SecondOrder, CrossEnFiletIsTenPixelsWide) {
     second(kCroix, -1);
     redraw();
     for (int x = 128; x < 137; ++x) ASSERT_TRUE(onSecond(x, 60)) << x;
-    EXPECT_EQ(r.Model.pixel(127, 60), kLineColour);
-    EXPECT_EQ(r.Model.pixel(137, 60), kLineColour);
+    EXPECT_EQ(r.partMap.pixel(127, 60), kLineColour);
+    EXPECT_EQ(r.partMap.pixel(137, 60), kLineColour);
     EXPECT_TRUE(onField(125, 60));
     EXPECT_TRUE(onField(139, 60));
     for (int y = 166; y < 175; ++y) ASSERT_TRUE(onSecond(40, y)) << y;
@@ -86,19 +86,19 @@ TEST_F(SecondOrder, OnlyThePairleSautoirAndCrossComeInSizes) {
 
     second(kCanton, 0);
     redraw();
-    const Surface whole = r.Picture1;
+    const Surface whole = r.canvas;
     for (Integer size : {1, -1}) {
         second(kCanton, size);
         redraw();
         EXPECT_EQ(ws.CurrentBlazon.Ordinary2.Size, size);
-        EXPECT_EQ(r.Picture1, whole) << size;
+        EXPECT_EQ(r.canvas, whole) << size;
     }
     second(kAdextre, 0);
     redraw();
-    const Surface adextre = r.Picture1;
+    const Surface adextre = r.canvas;
     second(kAdextre, -1);
     redraw();
-    EXPECT_EQ(r.Picture1, adextre);
+    EXPECT_EQ(r.canvas, adextre);
 }
 
 TEST_F(SecondOrder, EsquarresInnerSquareIsField) {
@@ -136,8 +136,8 @@ TEST_F(SecondOrder, ItsZoneCoversEveryFieldPartOnTheKeyMap) {
     EXPECT_EQ(part(20, 20), 1);
     EXPECT_EQ(part(250, 320), 4);
     // The piece's edges match no part on either key map.
-    EXPECT_EQ(r.Model.pixel(176, 20), kLineColour);
-    EXPECT_EQ(r.PartMapDC.pixel(176, 20), kLineColour);
+    EXPECT_EQ(r.partMap.pixel(176, 20), kLineColour);
+    EXPECT_EQ(r.fieldPartMap.pixel(176, 20), kLineColour);
 }
 
 TEST_F(SecondOrder, HatchedOnABlackAndWhitePage) {
@@ -212,10 +212,10 @@ TEST(OrdinarySequence, EveryRedrawMatchesAFreshOne) {
         freshWs->PrintBlackWhite = ws->PrintBlackWhite;
         RedrawShield(*ws, *r);
         RedrawShield(*freshWs, *freshR);
-        ASSERT_EQ(r->Picture1, freshR->Picture1) << round;
-        ASSERT_EQ(r->Model, freshR->Model) << round;
-        ASSERT_EQ(r->OrdinaryMapDC, freshR->OrdinaryMapDC) << round;
-        ASSERT_EQ(r->PartMapDC, freshR->PartMapDC) << round;
+        ASSERT_EQ(r->canvas, freshR->canvas) << round;
+        ASSERT_EQ(r->partMap, freshR->partMap) << round;
+        ASSERT_EQ(r->ordinaryMap, freshR->ordinaryMap) << round;
+        ASSERT_EQ(r->fieldPartMap, freshR->fieldPartMap) << round;
         if (b.Ordinary1.Present) {
             ASSERT_EQ(r->Ordinary1.MaskDC, freshR->Ordinary1.MaskDC) << round;
             ASSERT_EQ(r->Ordinary1.ImageDC, freshR->Ordinary1.ImageDC) << round;
@@ -241,10 +241,10 @@ TEST_F(SecondOrder, SurfacesMadeAgainAreWrittenWhole) {
     first(kChef);
     second(kCanton);
     redraw();
-    const Surface canvas = r.Picture1;
+    const Surface canvas = r.canvas;
     InitSurfaces(r);
     redraw();
-    EXPECT_EQ(r.Picture1, canvas);
+    EXPECT_EQ(r.canvas, canvas);
     EXPECT_EQ(r.Ordinary1.MaskDC.pixel(400, 500), kWhite);
     EXPECT_EQ(r.Ordinary2.ImageDC.pixel(200, 300), kBlack);
 }
@@ -301,8 +301,8 @@ TEST(OrdinaryDamage, AnyPieceRecordIsDrawnWithoutFault) {
         bool zone7 = false, zone5 = false;
         for (int y = 0; y < kCanvasHeight; ++y)
             for (int x = 0; x < kCanvasWidth; ++x) {
-                zone7 |= r.OrdinaryMapDC.pixel(x, y) == kPartKeyColours[7];
-                zone5 |= r.PartMapDC.pixel(x, y) == kPartKeyColours[5];
+                zone7 |= r.ordinaryMap.pixel(x, y) == kPartKeyColours[7];
+                zone5 |= r.fieldPartMap.pixel(x, y) == kPartKeyColours[5];
             }
         if (!first) {
             ASSERT_FALSE(zone7) << round;

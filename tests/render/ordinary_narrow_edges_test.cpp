@@ -112,7 +112,7 @@ class NarrowPieceEdges : public testing::OrdinaryRedraw,
     std::string fault() {
         const int piece = zonePart();
         const Colour key = kPartKeyColours[std::size_t(piece)];
-        const Surface& map = r.Model;
+        const Surface& map = r.partMap;
         int shown = 0;
         for (int y = 0; y < map.height(); ++y)
             for (int x = 0; x < map.width(); ++x) shown += partOn(map, x, y) == piece;

@@ -35,10 +35,10 @@ class OrdinaryRedraw : public ChargeRedraw {
         zone(k).Tincture = tincture;
     }
 
-    Colour canvas(int x, int y) const { return r.Picture1.pixel(x, y); }
+    Colour canvas(int x, int y) const { return r.canvas.pixel(x, y); }
     // The part the key map shows at a shield point, 0 on a line or off the map.
-    int part(int x, int y) const { return partOfKeyColour(r.Model.pixel(x, y)); }
-    int classifiedPart(int x, int y) const { return partOfKeyColour(r.OrdinaryMapDC.pixel(x, y)); }
+    int part(int x, int y) const { return partOfKeyColour(r.partMap.pixel(x, y)); }
+    int classifiedPart(int x, int y) const { return partOfKeyColour(r.ordinaryMap.pixel(x, y)); }
 
     // Looks like the first-order piece (in Or) at a shield point: on the canvas
     // and on the key map.
@@ -48,7 +48,7 @@ class OrdinaryRedraw : public ChargeRedraw {
         return canvas(x, y) == tincture(kGueules) && part(x, y) == 5;
     }
 
-    void dump(const std::string& name) { dumpMontage({&r.Picture1, &r.Model}, name, 2); }
+    void dump(const std::string& name) { dumpMontage({&r.canvas, &r.partMap}, name, 2); }
 };
 
 }  // namespace tess::testing

@@ -82,7 +82,7 @@ TEST_F(Repeats, CopiesCoverExactlyTheColumnsAndRowsTheirBoxesGive) {
     // Height 113 + 200 = 313; Y 28, 113, 204: (y - Y + 100) x 540 / 313 in
     // 227..313; the row above each copy falls on its upper edge (226).
     EXPECT_EQ(pieceRunsDown(132), (Runs{{60, 111}, {145, 196}, {236, 287}}));
-    for (int y : {59, 144, 235}) EXPECT_EQ(r.Model.pixel(132, y), kLineColour) << y;
+    for (int y : {59, 144, 235}) EXPECT_EQ(r.partMap.pixel(132, y), kLineColour) << y;
 
     first(kOrle, 0, 0, 1);
     redraw();
@@ -160,17 +160,17 @@ TEST_F(Repeats, PiecesWithoutCopiesAreLaidOnce) {
     for (Long type : {kChef, kBordure, kEcusson}) {
         first(type);
         redraw();
-        const Surface one = r.Picture1;
+        const Surface one = r.canvas;
         first(type, 0, 0, 2);
         redraw();
-        EXPECT_EQ(r.Picture1, one) << type;
+        EXPECT_EQ(r.canvas, one) << type;
     }
     first(kPal);
     redraw();
-    const Surface one = r.Picture1;
+    const Surface one = r.canvas;
     first(kPal, 0, 0, 3);  // only a damaged file holds it
     redraw();
-    EXPECT_EQ(r.Picture1, one);
+    EXPECT_EQ(r.canvas, one);
 }
 
 TEST_F(Repeats, EveryCopyIsOnBothKeyMapsAndAChargeBetweenTwoPalesIsInTheField) {
@@ -181,8 +181,8 @@ TEST_F(Repeats, EveryCopyIsOnBothKeyMapsAndAChargeBetweenTwoPalesIsInTheField) {
     redraw();
     for (int y = 0; y < kCanvasHeight; ++y)
         for (int x = 0; x < kCanvasWidth; ++x)
-            ASSERT_EQ(r.Model.pixel(x, y) == kPartKeyColours[7],
-                      r.OrdinaryMapDC.pixel(x, y) == kPartKeyColours[7])
+            ASSERT_EQ(r.partMap.pixel(x, y) == kPartKeyColours[7],
+                      r.ordinaryMap.pixel(x, y) == kPartKeyColours[7])
                 << x << "," << y;
     EXPECT_EQ(ws.CurrentBlazon.Charges[1].Placement, 1);
     EXPECT_EQ(ws.CurrentBlazon.Charges[2].Placement, 7);

@@ -25,7 +25,7 @@ TEST_F(OrdinarySheet, FirstOrderPieces) {
             for (Integer shift : {-1, 0, 1}) {
                 first(type, size, shift);
                 redraw();
-                row.push_back(r.Picture1);
+                row.push_back(r.canvas);
             }
         sheet("first_" + std::to_string(type), row);
     }
@@ -39,7 +39,7 @@ TEST_F(OrdinarySheet, FirstOrderRepeats) {
         for (Byte repeat : {1, 2}) {
             first(type, 0, 0, repeat);
             redraw();
-            row.push_back(r.Picture1);
+            row.push_back(r.canvas);
         }
     sheet("first_repeats", row);
 }
@@ -52,7 +52,7 @@ TEST_F(OrdinarySheet, SecondOrderPieces) {
         for (Long type = 10; type <= 22; ++type) {
             second(type, size);
             redraw();
-            row.push_back(r.Picture1);
+            row.push_back(r.canvas);
         }
         sheet("second_" + std::to_string(size + 1), row);
     }
@@ -72,7 +72,7 @@ TEST_F(OrdinarySheet, PiecesOnEveryShape) {
             ws.CurrentBlazon.ShieldShape = shape;
             first(type);
             redraw();
-            row.push_back(r.Picture1);
+            row.push_back(r.canvas);
         }
         sheet("shapes_" + std::to_string(type), row);
     }

@@ -14,7 +14,7 @@ TEST_F(RedrawTest, PlainAzurField) {
     const RedrawResult result = redraw();  // the blank document: plain Azur
     int inside = 0;
     forEachPixel([&](int x, int y) {
-        const Colour c = r->Picture1.pixel(x, y);
+        const Colour c = r->canvas.pixel(x, y);
         if (insideShield(x, y)) {
             ++inside;
             ASSERT_EQ(c, tincture(4)) << x << "," << y;
@@ -23,11 +23,11 @@ TEST_F(RedrawTest, PlainAzurField) {
         }
     });
     EXPECT_GT(inside, 80000);
-    EXPECT_EQ(result.FrameLight, kWhite);
-    EXPECT_EQ(result.FrameDark, kBlack);
-    EXPECT_FALSE(result.WarnPicVisible);
-    EXPECT_EQ(result.MarkedShape, 1);
-    EXPECT_EQ(result.SelShapeLeft, 182);
+    EXPECT_EQ(result.frameLight, kWhite);
+    EXPECT_EQ(result.frameDark, kBlack);
+    EXPECT_FALSE(result.warningVisible);
+    EXPECT_EQ(result.markedShape, 1);
+    EXPECT_EQ(result.partitionMarkerX, 182);
 }
 
 TEST_F(RedrawTest, RedrawingTheSameDocumentGivesTheSamePixels) {
@@ -36,8 +36,8 @@ TEST_F(RedrawTest, RedrawingTheSameDocumentGivesTheSamePixels) {
     setPart(4, 113, 113);
     ws->GridVisible = true;
     redraw();
-    const Surface canvas = r->Picture1;
-    const Surface model = r->Model;
+    const Surface canvas = r->canvas;
+    const Surface model = r->partMap;
     // Something else in between must leave nothing behind.
     doc().Partition = 19;
     doc().ShieldShape = 6;
@@ -47,8 +47,8 @@ TEST_F(RedrawTest, RedrawingTheSameDocumentGivesTheSamePixels) {
     doc().ShieldShape = 1;
     ws->PrintBlackWhite = false;
     redraw();
-    EXPECT_EQ(r->Picture1, canvas);
-    EXPECT_EQ(r->Model, model);
+    EXPECT_EQ(r->canvas, canvas);
+    EXPECT_EQ(r->partMap, model);
 }
 
 TEST_F(RedrawTest, CutOutLeavesOnlyTheOutlineOutsideEveryShape) {
@@ -58,12 +58,12 @@ TEST_F(RedrawTest, CutOutLeavesOnlyTheOutlineOutsideEveryShape) {
         SCOPED_TRACE("shape " + std::to_string(shape));
         doc().ShieldShape = shape;
         const RedrawResult result = redraw();
-        EXPECT_EQ(result.MarkedShape, shape);
+        EXPECT_EQ(result.markedShape, shape);
         const Surface& outline = shieldOutlinePicture(shape);
         const Surface& mask = shieldMaskPicture(shape);
         forEachPixel([&](int x, int y) {
             if (mask.pixel(x, y) != kWhite) {
-                ASSERT_EQ(r->Picture1.pixel(x, y), outline.pixel(x, y)) << x << "," << y;
+                ASSERT_EQ(r->canvas.pixel(x, y), outline.pixel(x, y)) << x << "," << y;
             }
         });
     }
@@ -73,7 +73,7 @@ TEST_F(RedrawTest, ShapeOutsideTheTableIsDrawnAsTheFirst) {
     doc().ShieldShape = 9;
     const RedrawResult result = redraw();
     EXPECT_EQ(doc().ShieldShape, 9);
-    EXPECT_EQ(result.MarkedShape, 1);
+    EXPECT_EQ(result.markedShape, 1);
     EXPECT_EQ(&r->shapeMask(), &shieldMaskPicture(1));
 }
 
@@ -96,10 +96,10 @@ TEST_F(RedrawTest, InsetShapeFollowsTheShieldUnlessArmsAreInsertedInPartSeven) {
 
 TEST_F(RedrawTest, GridInvertsEveryTwentiethLineInsideTheShieldOnly) {
     doc().ShieldShape = 3;  // the whole canvas but its frame
-    const Surface plain = (redraw(), r->Picture1);
+    const Surface plain = (redraw(), r->canvas);
     ws->GridVisible = true;
     const RedrawResult result = redraw();
-    EXPECT_TRUE(result.Menus.mnuGrid.Checked);
+    EXPECT_TRUE(result.Menus.grid.Checked);
     const Colour azur = tincture(4);
     const Colour inverted = azur ^ kWhite;
     for (int y = 1; y < kCanvasHeight - 1; ++y)
@@ -107,16 +107,16 @@ TEST_F(RedrawTest, GridInvertsEveryTwentiethLineInsideTheShieldOnly) {
             const bool vertical = (x - 13) % 20 == 0 && x >= 13;
             const bool horizontal = y % 20 == 0;
             const Colour want = vertical != horizontal ? inverted : azur;
-            ASSERT_EQ(r->Picture1.pixel(x, y), want) << x << "," << y;
+            ASSERT_EQ(r->canvas.pixel(x, y), want) << x << "," << y;
         }
     // The frame outside the shield stays as it was.
     for (int x = 0; x < kCanvasWidth; ++x) {
-        EXPECT_EQ(r->Picture1.pixel(x, 0), plain.pixel(x, 0));
-        EXPECT_EQ(r->Picture1.pixel(x, 339), plain.pixel(x, 339));
+        EXPECT_EQ(r->canvas.pixel(x, 0), plain.pixel(x, 0));
+        EXPECT_EQ(r->canvas.pixel(x, 339), plain.pixel(x, 339));
     }
     ws->GridVisible = false;
-    EXPECT_FALSE(redraw().Menus.mnuGrid.Checked);
-    EXPECT_EQ(r->Picture1, plain);
+    EXPECT_FALSE(redraw().Menus.grid.Checked);
+    EXPECT_EQ(r->canvas, plain);
 }
 
 // A recognisable inserted picture: four quadrants of four colours.
@@ -147,12 +147,12 @@ TEST_F(InsertedArms, CoverTheirQuarter) {
     insert(4, quadrants());
     redraw();
     // Part 3 (lower left) at (1, 171), 132 x 170; part 4 at (133, 171).
-    EXPECT_EQ(r->Picture1.pixel(2, 172), 0x010101u);
-    EXPECT_EQ(r->Picture1.pixel(131, 337), 0x040404u);
-    EXPECT_EQ(r->Picture1.pixel(134, 172), 0x010101u);
-    EXPECT_EQ(r->Picture1.pixel(262, 337), 0x040404u);
-    EXPECT_EQ(r->Picture1.pixel(66, 100), kWhite);  // part 1 untouched
-    EXPECT_EQ(r->Picture1.pixel(200, 100), kWhite);
+    EXPECT_EQ(r->canvas.pixel(2, 172), 0x010101u);
+    EXPECT_EQ(r->canvas.pixel(131, 337), 0x040404u);
+    EXPECT_EQ(r->canvas.pixel(134, 172), 0x010101u);
+    EXPECT_EQ(r->canvas.pixel(262, 337), 0x040404u);
+    EXPECT_EQ(r->canvas.pixel(66, 100), kWhite);  // part 1 untouched
+    EXPECT_EQ(r->canvas.pixel(200, 100), kWhite);
 }
 
 TEST_F(InsertedArms, InAPartThatCannotHoldThemShowTheTincture) {
@@ -160,7 +160,7 @@ TEST_F(InsertedArms, InAPartThatCannotHoldThemShowTheTincture) {
     insert(1, quadrants());
     doc().Parts[1].Tincture = 3;
     redraw();
-    EXPECT_EQ(r->Picture1.pixel(60, 100), tincture(3));
+    EXPECT_EQ(r->canvas.pixel(60, 100), tincture(3));
 }
 
 TEST_F(InsertedArms, InTheHalvesOfTheMiPartitions) {
@@ -169,72 +169,72 @@ TEST_F(InsertedArms, InTheHalvesOfTheMiPartitions) {
     insert(2, quadrants());
     insert(3, Surface(kCanvasWidth, kCanvasHeight, 0x050505));
     redraw();
-    EXPECT_EQ(r->Picture1.pixel(3, 173), 0x010101u);
-    EXPECT_EQ(r->Picture1.pixel(130, 336), 0x040404u);
-    EXPECT_EQ(r->Picture1.pixel(60, 60), 0x050505u);
-    EXPECT_EQ(r->Picture1.pixel(200, 60), tincture(4));  // part 1, the right half
+    EXPECT_EQ(r->canvas.pixel(3, 173), 0x010101u);
+    EXPECT_EQ(r->canvas.pixel(130, 336), 0x040404u);
+    EXPECT_EQ(r->canvas.pixel(60, 60), 0x050505u);
+    EXPECT_EQ(r->canvas.pixel(200, 60), tincture(4));  // part 1, the right half
 }
 
 TEST_F(RedrawTest, MenuStatesFollowTheStoredPieces) {
     for (auto [partition, lowerable] : {std::pair{14, false}, {15, false}, {11, true}}) {
         doc().Partition = partition;
-        EXPECT_EQ(redraw().Menus.mnuRabPart.Enabled, lowerable) << partition;
+        EXPECT_EQ(redraw().Menus.partitionLines.Enabled, lowerable) << partition;
     }
 
     doc().Ordinary1.Present = kTrue;
     doc().Ordinary1.Type = 9;  // Écusson
     RedrawResult result = redraw();
-    EXPECT_FALSE(result.Menus.mnuReduce.Enabled);
-    EXPECT_FALSE(result.Menus.mnuOrdre1Rab.Enabled);
-    EXPECT_FALSE(result.Menus.mnuFilet.Enabled);
-    EXPECT_FALSE(result.Options.DeportPic);
-    EXPECT_TRUE(result.Options.ReducedPic);
-    EXPECT_TRUE(result.Options.Label5);
+    EXPECT_FALSE(result.Menus.firstOrderDiminished.Enabled);
+    EXPECT_FALSE(result.Menus.firstOrderLines.Enabled);
+    EXPECT_FALSE(result.Menus.firstOrderNarrow.Enabled);
+    EXPECT_FALSE(result.Options.shiftChooser);
+    EXPECT_TRUE(result.Options.sizeChooser);
+    EXPECT_TRUE(result.Options.firstOrderLabel);
 
     doc().Ordinary1.Type = 6;  // Chevron
     result = redraw();
-    EXPECT_FALSE(result.Menus.mnuOrdre1Rab.Enabled);
-    EXPECT_TRUE(result.Menus.mnuReduce.Enabled);
-    EXPECT_TRUE(result.Options.DeportPic);
+    EXPECT_FALSE(result.Menus.firstOrderLines.Enabled);
+    EXPECT_TRUE(result.Menus.firstOrderDiminished.Enabled);
+    EXPECT_TRUE(result.Options.shiftChooser);
 
     doc().Ordinary1.Type = 3;  // Fasce en filet
     doc().Ordinary1.Size = -1;
     result = redraw();
-    EXPECT_TRUE(result.Menus.mnuFilet.Checked);
-    EXPECT_FALSE(result.Menus.mnuNormal.Checked);
-    EXPECT_FALSE(result.Menus.mnuOrdre1Rab.Enabled);
+    EXPECT_TRUE(result.Menus.firstOrderNarrow.Checked);
+    EXPECT_FALSE(result.Menus.firstOrderFull.Checked);
+    EXPECT_FALSE(result.Menus.firstOrderLines.Enabled);
     doc().Ordinary1.Type = 1;  // a Chef cannot be narrowed: shown whole
     result = redraw();
-    EXPECT_FALSE(result.Menus.mnuFilet.Checked);
-    EXPECT_TRUE(result.Menus.mnuNormal.Checked);
+    EXPECT_FALSE(result.Menus.firstOrderNarrow.Checked);
+    EXPECT_TRUE(result.Menus.firstOrderFull.Checked);
 
     doc().Ordinary1.Present = kFalse;
     result = redraw();
-    EXPECT_FALSE(result.Options.ReducedPic);
-    EXPECT_FALSE(result.Options.Label5);
-    EXPECT_TRUE(result.Menus.mnuNormal.Checked);  // menus read the stored size only
+    EXPECT_FALSE(result.Options.sizeChooser);
+    EXPECT_FALSE(result.Options.firstOrderLabel);
+    EXPECT_TRUE(result.Menus.firstOrderFull.Checked);  // menus read the stored size only
 
     doc().Ordinary2.Present = kTrue;
     doc().Ordinary2.Type = 22;  // Croix diminuée
     doc().Ordinary2.Size = 34;
     result = redraw();
-    EXPECT_TRUE(result.Options.ReducedPic2);
-    EXPECT_TRUE(result.Options.LblOrdre2);
-    EXPECT_TRUE(result.Menus.mnuReduced2.Checked);
-    EXPECT_TRUE(result.Menus.mnuFilet2.Enabled);
-    EXPECT_FALSE(result.Menus.mnuFull2.Checked);
+    EXPECT_TRUE(result.Options.secondSizeChooser);
+    EXPECT_TRUE(result.Options.secondOrderLabel);
+    EXPECT_TRUE(result.Menus.secondOrderDiminished.Checked);
+    EXPECT_TRUE(result.Menus.secondOrderNarrow.Enabled);
+    EXPECT_FALSE(result.Menus.secondOrderFull.Checked);
     doc().Ordinary2.Type = 13;  // Canton
     doc().Ordinary2.Size = -1;
     result = redraw();
-    EXPECT_FALSE(result.Options.ReducedPic2);
-    EXPECT_FALSE(result.Menus.mnuFilet2.Enabled);
-    EXPECT_TRUE(result.Menus.mnuFull2.Checked);
+    EXPECT_FALSE(result.Options.secondSizeChooser);
+    EXPECT_FALSE(result.Menus.secondOrderNarrow.Enabled);
+    EXPECT_TRUE(result.Menus.secondOrderFull.Checked);
 }
 
 TEST_F(RedrawTest, ToolbarMarkerFollowsThePartition) {
     for (auto [partition, left] : {std::pair{25, 549}, {21, 454}, {9, 182}}) {
         doc().Partition = partition;
-        EXPECT_EQ(redraw().SelShapeLeft, left) << partition;
+        EXPECT_EQ(redraw().partitionMarkerX, left) << partition;
     }
 }
 

@@ -12,7 +12,7 @@
 #include "model/tincture_table.h"
 #include "model/workspace.h"
 #include "render/key_colours.h"
-#include "render/redraw_shield.h"
+#include "actions/redraw_shield.h"
 #include "render/renderer.h"
 #include "resources/pictures.h"
 
@@ -41,7 +41,7 @@ class RenderTest : public ::testing::Test {
     Colour tincture(int t) const { return Colour(ws->Tinctures[t].Colour); }
 
     // The part a pixel of the part key map belongs to (0 on a line).
-    int partAt(int x, int y) const { return partOfKeyColour(r->Model.pixel(x, y)); }
+    int partAt(int x, int y) const { return partOfKeyColour(r->partMap.pixel(x, y)); }
     bool insideShield(int x, int y) const { return r->shapeMask().pixel(x, y) == kWhite; }
 
     // Calls f(x, y) for every canvas pixel.

@@ -6,6 +6,7 @@
 
 #include "platform/paths.h"
 #include "render/fur_patterns.h"
+#include "actions/graphics_session.h"
 #include "render/shield_shape.h"
 #include "render_fixture.h"
 #include "support/charge_pictures.h"
@@ -19,18 +20,18 @@ class RendererTest : public RenderTest {};
 
 TEST_F(RendererTest, StartsWithAnEmptyHitMapAndSeparateBlankPictures) {
     for (int y = 0; y < kCanvasHeight; ++y)
-        for (int x = 0; x < kCanvasWidth; ++x) ASSERT_EQ(r->ChargeHitDC.pixel(x, y), kBlack);
-    EXPECT_EQ(r->PartMapDC, blankPicture());
+        for (int x = 0; x < kCanvasWidth; ++x) ASSERT_EQ(r->chargeHitMap.pixel(x, y), kBlack);
+    EXPECT_EQ(r->fieldPartMap, blankPicture());
     EXPECT_EQ(r->Ordinary2.MaskDC, blankPicture());
-    r->PartMapDC.fill(0x123456);
+    r->fieldPartMap.fill(0x123456);
     r->Ordinary2.ImageDC.fill(0x654321);
-    EXPECT_EQ(r->OrdinaryMapDC, blankPicture());
+    EXPECT_EQ(r->ordinaryMap, blankPicture());
     EXPECT_EQ(r->Ordinary2.MaskDC, blankPicture());
     EXPECT_EQ(r->Ordinary2.Image2DC, blankPicture());
     EXPECT_EQ(r->Ordinary1.ImageDC.width(), kBigWidth);
     EXPECT_EQ(r->Ordinary1.MaskDC.height(), kBigHeight);
-    EXPECT_EQ(r->MotifWorkDC1.width(), kCanvasWidth);
-    EXPECT_EQ(r->MotifWorkDC2.height(), kCanvasHeight);
+    EXPECT_EQ(r->motifWork1.width(), kCanvasWidth);
+    EXPECT_EQ(r->motifWork2.height(), kCanvasHeight);
     EXPECT_EQ(r->ToolbarX[20], 0);
 }
 
@@ -134,9 +135,9 @@ TEST_F(RendererTest, CutOutEqualsMaskAndThenOutline) {
                RasterOp::Xor);
         doc().ShieldShape = shape;
         SelectShieldShape(*ws, *r);
-        r->Picture1 = canvas;
+        r->canvas = canvas;
         ApplyShieldMask(*r);
-        EXPECT_EQ(r->Picture1, reference) << shape;
+        EXPECT_EQ(r->canvas, reference) << shape;
     }
 }
 
@@ -167,7 +168,7 @@ TEST_F(RendererTest, RedrawBeforeTheSetUpMakesTheSurfacesItself) {
     Renderer bare;
     RedrawShield(*ws, bare);
     EXPECT_TRUE(bare.Initialised);
-    EXPECT_EQ(bare.Picture1.pixel(132, 170), tincture(4));
+    EXPECT_EQ(bare.canvas.pixel(132, 170), tincture(4));
 }
 
 class ReleaseTest : public RenderTest {
@@ -186,7 +187,7 @@ TEST_F(ReleaseTest, DeletesTheTemporaryPictureCopiesOnly) {
     EXPECT_FALSE(fs::exists(home / "Pic3.tmp"));
     EXPECT_FALSE(fs::exists(home / "Pic7.tmp"));
     EXPECT_FALSE(r->Initialised);
-    EXPECT_TRUE(r->Picture1.empty());
+    EXPECT_TRUE(r->canvas.empty());
 }
 
 TEST_F(ReleaseTest, InitGraphicsReadsTheColoursOfThePreviousRun) {
@@ -197,8 +198,8 @@ TEST_F(ReleaseTest, InitGraphicsReadsTheColoursOfThePreviousRun) {
     EXPECT_EQ(ws->Tinctures[4].Colour, 0xFF0000);
     EXPECT_EQ(ws->Tinctures[4].Name, "Azur");
     EXPECT_TRUE(fs::exists(home / "QRZ.inf"));
-    EXPECT_EQ(RedrawShield(*ws, fresh).MarkedShape, 1);
-    EXPECT_EQ(fresh.Picture1.pixel(132, 170), 0xFF0000u);
+    EXPECT_EQ(RedrawShield(*ws, fresh).markedShape, 1);
+    EXPECT_EQ(fresh.canvas.pixel(132, 170), 0xFF0000u);
 }
 
 }  // namespace

@@ -7,18 +7,19 @@
 #include <string>
 #include <vector>
 
-#include "model/charge_placing.h"
+#include "actions/charge_placing.h"
 #include "model/document.h"
-#include "model/image_bank.h"
+#include "actions/bank_slots.h"
 #include "model/workspace.h"
 #include "platform/ascii_picture.h"
 #include "platform/paths.h"
 #include "platform/picture_file.h"
 #include "render/charge_recolouring.h"
-#include "render/redraw_shield.h"
+#include "actions/redraw_shield.h"
 #include "render/renderer.h"
-#include "storage/document_file.h"
-#include "storage/user_fur_loading.h"
+#include "actions/graphics_session.h"
+#include "actions/document_file.h"
+#include "actions/user_fur_loading.h"
 #include "tests/storage/files.h"
 #include "tests/storage/fur_file_bytes.h"
 #include "tests/support/scratch_folder.h"
@@ -52,7 +53,7 @@ struct Drawn {
 
 inline Drawn drawn(Program& p) {
     const RedrawResult result = RedrawShield(p.ws, p.r);
-    return {p.ws.CurrentBlazon, result.BlazonText, result.WarningText, p.r.Picture1, p.r.Model};
+    return {p.ws.CurrentBlazon, result.blazonText, result.warningText, p.r.canvas, p.r.partMap};
 }
 
 // Records the questions asked and answers them as told.

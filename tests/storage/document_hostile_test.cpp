@@ -39,7 +39,7 @@ class HostileDocuments : public testing::DocumentTest {
         EXPECT_TRUE(fs::exists(inner));
         blazon().Parts[3].InsertedPath = inner;
         blazon().Parts[3].Kind = kClassInserted;
-        r().InsertedPictures[3] = r().Picture1;
+        r().InsertedPictures[3] = r().canvas;
         original = doc("hostile.bls");
         EXPECT_TRUE(save(original).saved);
         good = readBytes(original);

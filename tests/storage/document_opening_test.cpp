@@ -3,8 +3,8 @@
 #include <filesystem>
 
 #include "model/title_text.h"
-#include "storage/insert_blazon.h"
-#include "storage/opening.h"
+#include "actions/insert_blazon.h"
+#include "actions/opening.h"
 #include "storage/recent_files.h"
 #include "storage/settings_file.h"
 #include "storage/side_files.h"

@@ -4,7 +4,7 @@
 
 #include "model/tincture_table.h"
 #include "render/document_surfaces.h"
-#include "storage/insert_blazon.h"
+#include "actions/insert_blazon.h"
 #include "storage/side_files.h"
 #include "tests/storage/document_fixture.h"
 

@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "storage/document_layout.h"
-#include "storage/insert_blazon.h"
+#include "actions/insert_blazon.h"
 #include "storage/side_files.h"
 #include "tests/storage/document_fixture.h"
 #include "tests/storage/record_bytes.h"

@@ -28,7 +28,7 @@ class FileTypeRegistrationTest : public testing::ScratchFolder {
 // Whether or not the database tools are installed, registering succeeds.
 TEST_F(FileTypeRegistrationTest, WritesTheMimeTypeAndADesktopEntryThatOpensTheDocument) {
     EXPECT_EQ(userDataHome(), dataHome);
-    const auto result = registerFileType({"/opt/tessaline/bin/tessaline", dataHome, true});
+    const auto result = writeFileTypeRegistration({"/opt/tessaline/bin/tessaline", dataHome, true});
     EXPECT_TRUE(result.mimePackageWritten);
     EXPECT_TRUE(result.desktopEntryWritten);
     const std::string mime = readFile(mimeFile());
@@ -41,21 +41,21 @@ TEST_F(FileTypeRegistrationTest, WritesTheMimeTypeAndADesktopEntryThatOpensTheDo
 }
 
 TEST_F(FileTypeRegistrationTest, RewritesOnlyWhatChanged) {
-    registerFileType({"/usr/bin/tessaline", dataHome, false});
+    writeFileTypeRegistration({"/usr/bin/tessaline", dataHome, false});
     const auto mtime = std::filesystem::last_write_time(mimeFile());
-    auto again = registerFileType({"/usr/bin/tessaline", dataHome, false});
+    auto again = writeFileTypeRegistration({"/usr/bin/tessaline", dataHome, false});
     EXPECT_FALSE(again.mimePackageWritten);
     EXPECT_FALSE(again.desktopEntryWritten);
     EXPECT_EQ(std::filesystem::last_write_time(mimeFile()), mtime);
 
-    again = registerFileType({"/usr/local/bin/tessaline", dataHome, false});
+    again = writeFileTypeRegistration({"/usr/local/bin/tessaline", dataHome, false});
     EXPECT_FALSE(again.mimePackageWritten);
     EXPECT_TRUE(again.desktopEntryWritten);
     EXPECT_NE(readFile(desktopFile()).find("Exec=/usr/local/bin/tessaline %f"), std::string::npos);
 
     writeFile(desktopFile(), "[Desktop Entry]\nExec=other\n");
     EXPECT_TRUE(
-        registerFileType({"/usr/local/bin/tessaline", dataHome, false}).desktopEntryWritten);
+        writeFileTypeRegistration({"/usr/local/bin/tessaline", dataHome, false}).desktopEntryWritten);
 }
 
 TEST_F(FileTypeRegistrationTest, ProgramPathsWithReservedCharactersAreQuoted) {
@@ -70,11 +70,11 @@ TEST_F(FileTypeRegistrationTest, ProgramPathsWithReservedCharactersAreQuoted) {
 TEST_F(FileTypeRegistrationTest, FailuresAreIgnored) {
     writeFile(dataHome + "/mime", "a file where a folder should be");
     writeFile(dataHome + "/applications", "again");
-    const auto result = registerFileType({"/usr/bin/tessaline", dataHome, true});
+    const auto result = writeFileTypeRegistration({"/usr/bin/tessaline", dataHome, true});
     EXPECT_FALSE(result.mimePackageWritten);
     EXPECT_FALSE(result.desktopEntryWritten);
-    EXPECT_FALSE(registerFileType({"", dataHome, false}).desktopEntryWritten);
-    EXPECT_FALSE(registerFileType({"/bin/t\nx", dataHome, false}).desktopEntryWritten);
+    EXPECT_FALSE(writeFileTypeRegistration({"", dataHome, false}).desktopEntryWritten);
+    EXPECT_FALSE(writeFileTypeRegistration({"/bin/t\nx", dataHome, false}).desktopEntryWritten);
     RegisterFileType("/usr/bin/tessaline");  // no result, no throw
 }
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "storage/document_file.h"
+#include "actions/document_file.h"
 
 namespace tess {
 

@@ -1,10 +1,10 @@
 // Putting a charge on the shield and recolouring it.
-#include "model/charge_placing.h"
+#include "actions/charge_placing.h"
 
 #include <algorithm>
 
 #include "model/document.h"
-#include "model/image_bank.h"
+#include "actions/bank_slots.h"
 #include "model/motifs.h"
 #include "model/placed_charges.h"
 #include "model/workspace.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "render/redraw_result.h"
+#include "actions/redraw_result.h"
 #include "storage/file_dialogs.h"
 #include "storage/file_message.h"
 

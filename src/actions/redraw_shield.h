@@ -1,6 +1,6 @@
 #pragma once
 
-#include "render/redraw_result.h"
+#include "actions/redraw_result.h"
 
 namespace tess {
 
@@ -8,8 +8,8 @@ struct Workspace;
 class Renderer;
 
 // Rebuilds the whole coat of arms from the current document onto the canvas,
-// with every map derived from it (the part key map on Model, PartMapDC and
-// OrdinaryMapDC, the charge hit map, charge placements, the warning list), and
+// with every map derived from it (the part key map on partMap, fieldPartMap and
+// ordinaryMap, the charge hit map, charge placements, the warning list), and
 // returns what the window shows besides the canvas. Nothing is drawn
 // incrementally: each redraw starts afresh. Runs after InitGraphics; called
 // before it, it makes the surfaces itself.

@@ -1,4 +1,4 @@
-#include "storage/user_fur_loading.h"
+#include "actions/user_fur_loading.h"
 
 #include "blazon/vocabulary.h"
 #include "model/tincture_table.h"

@@ -1,4 +1,4 @@
-#include "storage/document_pictures.h"
+#include "actions/document_pictures.h"
 
 #include <string>
 #include <utility>
@@ -6,8 +6,8 @@
 #include "model/tinctures.h"
 #include "model/workspace.h"
 #include "render/renderer.h"
-#include "storage/insert_blazon.h"
-#include "storage/user_fur_loading.h"
+#include "actions/insert_blazon.h"
+#include "actions/user_fur_loading.h"
 
 namespace tess {
 

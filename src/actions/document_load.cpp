@@ -1,8 +1,8 @@
 #include <string>
 #include <vector>
 
-#include "model/charge_placing.h"
-#include "model/image_bank.h"
+#include "actions/charge_placing.h"
+#include "actions/bank_slots.h"
 #include "model/placed_charges.h"
 #include "model/workspace.h"
 #include "platform/paths.h"
@@ -10,16 +10,16 @@
 #include "platform/record_file.h"
 #include "render/charge_recolouring.h"
 #include "render/document_surfaces.h"
-#include "render/redraw_shield.h"
+#include "actions/redraw_shield.h"
 #include "render/renderer.h"
-#include "storage/document_file.h"
+#include "actions/document_file.h"
 #include "storage/document_layout.h"
-#include "storage/document_pictures.h"
+#include "actions/document_pictures.h"
 #include "storage/document_sanity.h"
 #include "storage/locate_missing_file.h"
 #include "storage/recent_files.h"
 #include "storage/side_files.h"
-#include "storage/user_fur_loading.h"
+#include "actions/user_fur_loading.h"
 
 namespace tess {
 

@@ -1,4 +1,4 @@
-#include "storage/insert_blazon.h"
+#include "actions/insert_blazon.h"
 
 #include <fstream>
 #include <optional>
@@ -8,9 +8,9 @@
 #include "platform/paths.h"
 #include "platform/picture_file.h"
 #include "platform/record_file.h"
-#include "render/redraw_shield.h"
+#include "actions/redraw_shield.h"
 #include "render/renderer.h"
-#include "storage/document_file.h"
+#include "actions/document_file.h"
 #include "storage/document_layout.h"
 #include "storage/document_sanity.h"
 #include "storage/locate_missing_file.h"

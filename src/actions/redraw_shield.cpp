@@ -1,10 +1,13 @@
 // The redraw, step by step in stacking order. Each step is a small function so
 // that the pieces and the charges have their place in the sequence.
-#include "render/redraw_shield.h"
+#include "actions/redraw_shield.h"
 
+#include "actions/document_pictures.h"
+#include "actions/option_marks.h"
 #include "blazon/blazon_text.h"
 #include "blazon/tincture_warnings.h"
 #include "model/document.h"
+#include "model/document_rules.h"
 #include "model/workspace.h"
 #include "render/charge_steps.h"
 #include "render/field_paint.h"
@@ -13,7 +16,6 @@
 #include "render/ordinary_steps.h"
 #include "render/renderer.h"
 #include "render/shield_shape.h"
-#include "storage/document_pictures.h"
 
 namespace tess {
 
@@ -23,32 +25,21 @@ bool present(const OrdinaryRecord& o) {
     return o.Present != 0;
 }
 
-// A user-fur part is blazoned in its fur's dominant tincture (its drawing
-// stays the fur).
-void takeUserFurTinctures(Workspace& ws) {
-    BlazonRecord& b = ws.CurrentBlazon;
-    for (int k = 1; k <= kPartCount; ++k) {
-        const Long kind = b.Parts[k].Kind;
-        if (kind >= kFirstUserFur && kind <= kLastUserFur)
-            b.Parts[k].Tincture = b.UserFurs[std::size_t(kind - kFirstUserFur)].DominantTincture;
-    }
-}
-
 // The pieces are prepared before the partition. The canvas needs no clearing: the field is painted
-// over all of it. Model is free scratch until it takes the part key map, so the pieces' preparation
+// over all of it. partMap is free scratch until it takes the part key map, so the pieces' preparation
 // leaves it as it likes.
 void prepareOrdinaries(Workspace& ws, Renderer& r) {
     const BlazonRecord& b = ws.CurrentBlazon;
-    r.Model.resize(kCanvasWidth, kCanvasHeight);
+    r.partMap.resize(kCanvasWidth, kCanvasHeight);
     if (present(b.Ordinary2)) DrawOrdinary2(ws, r);
     if (present(b.Ordinary1)) DrawOrdinary1(ws, r);
 }
 
-// Model becomes the shield-sized part key map, on which the pieces then lay
+// partMap becomes the shield-sized part key map, on which the pieces then lay
 // their zones.
 void restorePartMap(Renderer& r) {
-    r.Model.resize(kCanvasWidth, kCanvasHeight);
-    BitBlt(r.Model, 0, 0, kCanvasWidth, kCanvasHeight, r.PartMapDC, 0, 0, RasterOp::Copy);
+    r.partMap.resize(kCanvasWidth, kCanvasHeight);
+    BitBlt(r.partMap, 0, 0, kCanvasWidth, kCanvasHeight, r.fieldPartMap, 0, 0, RasterOp::Copy);
 }
 
 // Charges and pieces in stacking order, the inserted coats of
@@ -75,12 +66,12 @@ OptionVisibility optionVisibility(const BlazonRecord& b) {
     OptionVisibility v;
     const OrdinaryRecord& o1 = b.Ordinary1;
     const OrdinaryRecord& o2 = b.Ordinary2;
-    v.ReducedPic = present(o1);
-    v.ReducedPic2 = present(o2) && o2.Type >= 20 && o2.Type <= 22;
-    v.DeportPic = present(o1) && o1.Type != 1 && o1.Type != 7 && o1.Type != 8 && o1.Type != 9 &&
+    v.sizeChooser = present(o1);
+    v.secondSizeChooser = present(o2) && o2.Type >= 20 && o2.Type <= 22;
+    v.shiftChooser = present(o1) && o1.Type != 1 && o1.Type != 7 && o1.Type != 8 && o1.Type != 9 &&
                   o1.Repeat == 0;
-    v.Label5 = present(o1);
-    v.LblOrdre2 = v.ReducedPic2;
+    v.firstOrderLabel = present(o1);
+    v.secondOrderLabel = v.secondSizeChooser;
     return v;
 }
 
@@ -91,20 +82,20 @@ RedrawMenus menuStates(const Workspace& ws) {
     const OrdinaryRecord& o1 = b.Ordinary1;
     const OrdinaryRecord& o2 = b.Ordinary2;
     RedrawMenus m;
-    m.mnuGrid.Checked = ws.GridVisible;
-    m.mnuFilet.Enabled = OrdinaryCanBeNarrowed(b, 1);
-    m.mnuOrdre1Rab.Enabled =
+    m.grid.Checked = ws.GridVisible;
+    m.firstOrderNarrow.Enabled = OrdinaryCanBeNarrowed(b, 1);
+    m.firstOrderLines.Enabled =
         o1.Type != 6 && o1.Type != 7 && o1.Type != 8 && o1.Type != 9 && o1.Size >= 0;
-    m.mnuReduce.Enabled = o1.Type != 9;
-    m.mnuReduced2.Enabled = OrdinaryCanBeNarrowed(b, 2);
-    m.mnuFilet2.Enabled = m.mnuReduced2.Enabled;
-    m.mnuReduced2.Checked = o2.Size > 0;
-    m.mnuFilet2.Checked = o2.Size < 0;
-    m.mnuFull2.Checked = o2.Size == 0 || (o2.Size < 0 && !m.mnuFilet2.Enabled);
-    m.mnuReduce.Checked = o1.Size > 0;
-    m.mnuFilet.Checked = o1.Size < 0 && m.mnuFilet.Enabled;
-    m.mnuNormal.Checked = o1.Size == 0 || (o1.Size < 0 && !m.mnuFilet.Enabled);
-    m.mnuRabPart.Enabled = hasHeraldicLines(b.Partition);
+    m.firstOrderDiminished.Enabled = o1.Type != 9;
+    m.secondOrderDiminished.Enabled = OrdinaryCanBeNarrowed(b, 2);
+    m.secondOrderNarrow.Enabled = m.secondOrderDiminished.Enabled;
+    m.secondOrderDiminished.Checked = o2.Size > 0;
+    m.secondOrderNarrow.Checked = o2.Size < 0;
+    m.secondOrderFull.Checked = o2.Size == 0 || (o2.Size < 0 && !m.secondOrderNarrow.Enabled);
+    m.firstOrderDiminished.Checked = o1.Size > 0;
+    m.firstOrderNarrow.Checked = o1.Size < 0 && m.firstOrderNarrow.Enabled;
+    m.firstOrderFull.Checked = o1.Size == 0 || (o1.Size < 0 && !m.firstOrderNarrow.Enabled);
+    m.partitionLines.Enabled = hasHeraldicLines(b.Partition);
     return m;
 }
 
@@ -117,9 +108,10 @@ RedrawResult RedrawShield(Workspace& ws, Renderer& r) {
     // After an undo the record may name other arms or furs than the pictures show.
     MatchDocumentPictures(ws, r);
     ws.Warnings.clear();
-    PaintOrdinaryOptionMarks(ws, r, result);
-    takeUserFurTinctures(ws);
-    result.MarkedShape = SelectShieldShape(ws, r);
+    ResetShiftOfRepeatedPiece(ws.CurrentBlazon);
+    result.Marks = OrdinaryOptionMarks(ws.CurrentBlazon);
+    GiveUserFurPartsTheirFurTincture(ws.CurrentBlazon);
+    result.markedShape = SelectShieldShape(ws, r);
     prepareOrdinaries(ws, r);
     DrawFieldPartition(ws, r);
     PaintField(ws, r);
@@ -129,14 +121,14 @@ RedrawResult RedrawShield(Workspace& ws, Renderer& r) {
     if (ws.GridVisible) DrawGrid(r);
     ApplyShieldMask(r);
 
-    result.SelShapeLeft = toolbarMarker(ws, r);
+    result.partitionMarkerX = toolbarMarker(ws, r);
     result.Options = optionVisibility(ws.CurrentBlazon);
     result.Menus = menuStates(ws);
     // Composed last, from the charge lists and warnings of this very drawing,
     // so the text never disagrees with the shield.
-    result.BlazonText = BuildBlazonText(ws);
-    result.WarnPicVisible = ws.Warnings.count() > 0;
-    if (result.WarnPicVisible) result.WarningText = ShowTinctureWarnings(ws);
+    result.blazonText = BuildBlazonText(ws);
+    result.warningVisible = ws.Warnings.count() > 0;
+    if (result.warningVisible) result.warningText = TinctureWarningsText(ws);
     return result;
 }
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "platform/surface.h"
-#include "render/redraw_result.h"
+#include "actions/redraw_result.h"
 #include "storage/file_dialogs.h"
 #include "storage/file_message.h"
 

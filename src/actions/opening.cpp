@@ -1,4 +1,4 @@
-#include "storage/opening.h"
+#include "actions/opening.h"
 
 #include "model/workspace.h"
 #include "platform/paths.h"

@@ -6,11 +6,11 @@
 #include "platform/picture_file.h"
 #include "platform/record_file.h"
 #include "platform/staged_files.h"
-#include "render/redraw_shield.h"
+#include "actions/redraw_shield.h"
 #include "render/renderer.h"
-#include "storage/document_file.h"
+#include "actions/document_file.h"
 #include "storage/document_layout.h"
-#include "storage/document_pictures.h"
+#include "actions/document_pictures.h"
 #include "storage/recent_files.h"
 #include "storage/side_files.h"
 
@@ -47,7 +47,7 @@ Surface previewInShape(Workspace& ws, Renderer& r, Long shape) {
     ws.CurrentBlazon.ShieldShape = shape;
     RedrawShield(ws, r);
     ws.CurrentBlazon.ShieldShape = ownShape;
-    return r.Picture1;
+    return r.canvas;
 }
 
 }  // namespace
@@ -124,7 +124,7 @@ SaveOutcome SaveDocument(Workspace& ws, Renderer& r, const std::string& requeste
         removeFile(imageMaskFile(path, number));
     }
     for (int slot = 1; slot <= kImageBankSize; ++slot)
-        removeFile(programFile("\\Pic" + std::to_string(slot) + ".tmp"));
+        removeFile(bankTempCopyPath(slot));
 
     // Only a document saved over an existing file enters the recent list here;
     // a new one enters it when it is next opened or saved.
