@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "actions/apply_edit.h"
+#include "actions/bank_slots.h"
 #include "model/image_bank.h"
 #include "model/workspace.h"
 #include "platform/paths.h"

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "render/redraw_result.h"
+#include "actions/redraw_result.h"
 
 namespace tess {
 

@@ -6,7 +6,7 @@
 
 #include "actions/apply_edit.h"
 #include "model/records.h"
-#include "render/redraw_result.h"
+#include "actions/redraw_result.h"
 
 namespace tess {
 

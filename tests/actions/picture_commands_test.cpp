@@ -3,7 +3,7 @@
 #include <fstream>
 
 #include "actions/picture_commands.h"
-#include "model/charge_placing.h"
+#include "actions/charge_placing.h"
 #include "model/document.h"
 #include "model/tincture_table.h"
 #include "model/workspace.h"
@@ -132,7 +132,7 @@ TEST_F(PictureCommands, PhraseIsStoredAsTypedAndNamesTheCharge) {
     ws.Modified = false;
     const auto shown = SetPicturePhrase(ws, r, slot, " lion ");
     ASSERT_TRUE(shown);
-    EXPECT_NE(shown->BlazonText.find(" lion "), std::string::npos) << shown->BlazonText;
+    EXPECT_NE(shown->blazonText.find(" lion "), std::string::npos) << shown->blazonText;
     EXPECT_EQ(ws.Bank[slot].Phrase, " lion ");
     EXPECT_TRUE(ws.Modified);
     EXPECT_EQ(ws.Undos[1], undoBefore);

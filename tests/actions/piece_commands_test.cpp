@@ -5,7 +5,7 @@
 #include "model/motifs.h"
 #include "model/tincture_table.h"
 #include "model/workspace.h"
-#include "render/redraw_shield.h"
+#include "actions/redraw_shield.h"
 #include "render/renderer.h"
 
 namespace tess {
