@@ -7,7 +7,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "dialogs/form2.h"
+#include "dialogs/question_box.h"
 
 namespace tess {
 
@@ -99,13 +99,13 @@ MessageAnswer WidgetMessages::messageBox(const QString& text, int style, const Q
 }
 
 Byte WidgetMessages::askQuestion(const QString& caption, const QString& text) {
-    Form2 box(parent_);
+    QuestionBox box(parent_);
     box.makeQuestion(caption, text);
     return box.ask();
 }
 
 void WidgetMessages::showWait(const QString& text) {
-    if (!waitBox_) waitBox_ = std::make_unique<Form2>();
+    if (!waitBox_) waitBox_ = std::make_unique<QuestionBox>();
     waitBox_->setMessage(text);
     waitBox_->show();
     waitBox_->raise();

@@ -71,7 +71,7 @@ class WidgetMessages : public MessageLayer {
 
   private:
     QWidget* parent_;
-    std::unique_ptr<class Form2> waitBox_;
+    std::unique_ptr<class QuestionBox> waitBox_;
 };
 
 // The caption of the buttons, in French.

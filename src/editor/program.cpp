@@ -1,8 +1,8 @@
 #include "editor/program.h"
 
-#include "dialogs/frm_splash.h"
+#include "dialogs/intro_window.h"
 #include "dialogs/message_layer.h"
-#include "editor/form1.h"
+#include "editor/main_window.h"
 #include "platform/paths.h"
 
 namespace tess {
@@ -13,11 +13,11 @@ Program::Program(Options options, std::unique_ptr<MessageLayer> messages)
 Program::~Program() {
     // The main window talks to the workspace until it goes: it goes first.
     mainWindow_.reset();
-    splash_.reset();
+    intro_.reset();
 }
 
 void Program::start() {
-    frmSplash::Options s;
+    IntroWindow::Options s;
     s.frameIntervalMs = options_.frameIntervalMs;
     s.probe = options_.probe
                   ? options_.probe
@@ -26,19 +26,19 @@ void Program::start() {
     s.programFolder = programFolderPath();
     s.loadMainWindow = [this] { loadMainWindow(); };
     s.endProcess = options_.endProcess;
-    splash_ = std::make_unique<frmSplash>(*messages_, std::move(s));
-    splash_->Form_Load();
+    intro_ = std::make_unique<IntroWindow>(*messages_, std::move(s));
+    intro_->load();
 }
 
 void Program::loadMainWindow() {
-    Form1::Options o;
+    MainWindow::Options o;
     o.commandLine = options_.commandLine;
     o.programPath = options_.programPath;
     o.endProgram = options_.endProgram;
-    mainWindow_ = std::make_unique<Form1>(ws, r, *messages_, std::move(o), splash_.get());
+    mainWindow_ = std::make_unique<MainWindow>(ws, r, *messages_, std::move(o), intro_.get());
     if (auto* widgets = dynamic_cast<WidgetMessages*>(messages_.get()))
         widgets->setParent(mainWindow_.get());
-    mainWindow_->Form_Load();
+    mainWindow_->load();
     if (options_.mainWindowShown) options_.mainWindowShown();
 }
 

@@ -11,8 +11,8 @@
 namespace tess {
 
 class MessageLayer;
-class frmSplash;
-class Form1;
+class IntroWindow;
+class MainWindow;
 
 // The whole program for one run: the workspace, the renderer, the message
 // layer and the two windows, started in order by `start`.
@@ -44,16 +44,16 @@ class Program {
     Workspace ws;
     Renderer r;
     MessageLayer& messages() { return *messages_; }
-    frmSplash* splash() { return splash_.get(); }
-    Form1* mainWindow() { return mainWindow_.get(); }
+    IntroWindow* intro() { return intro_.get(); }
+    MainWindow* mainWindow() { return mainWindow_.get(); }
 
   private:
     void loadMainWindow();
 
     Options options_;
     std::unique_ptr<MessageLayer> messages_;
-    std::unique_ptr<frmSplash> splash_;
-    std::unique_ptr<Form1> mainWindow_;
+    std::unique_ptr<IntroWindow> intro_;
+    std::unique_ptr<MainWindow> mainWindow_;
 };
 
 }  // namespace tess

@@ -3,13 +3,13 @@
 #include <QFile>
 #include <QTest>
 
+#include "actions/document_file.h"
+#include "actions/graphics_session.h"
+#include "actions/redraw_shield.h"
 #include "model/document.h"
 #include "model/tincture_table.h"
 #include "program_harness.h"
-#include "actions/redraw_shield.h"
 #include "render/renderer.h"
-#include "actions/graphics_session.h"
-#include "actions/document_file.h"
 
 using namespace tess;
 
@@ -30,6 +30,7 @@ class CommandLineTest : public QObject {
 // A document saved by the program itself: a Spanish shield, its field Gueules.
 void CommandLineTest::initTestCase() {
     qputenv("TESSALINE_HOME", documents.path().toUtf8());
+    qputenv("XDG_DATA_HOME", documents.path().toUtf8());
     Workspace ws;
     Renderer r;
     InitGraphics(ws, r);
@@ -46,8 +47,8 @@ void CommandLineTest::opensAndTitlesTheSavedDocument() {
     // Padded with blanks, as some launchers pass it.
     ProgramHarness h("  " + saved.toStdString() + " ");
     QVERIFY(h.start());
-    Form1& w = h.window();
-    QCOMPARE(w.Label2->text(), QStringLiteral("Tessaline [Armes de Léon.bls]"));
+    MainWindow& w = h.window();
+    QCOMPARE(w.titleBar->titleLabel->text(), QStringLiteral("Tessaline [Armes de Léon.bls]"));
     QCOMPARE(QString::fromStdString(h.ws().CurrentBlazon.FilePath), saved);
     QCOMPARE(h.ws().CurrentBlazon.ShieldShape, 4);
     QVERIFY(!h.ws().Modified);
@@ -56,7 +57,7 @@ void CommandLineTest::opensAndTitlesTheSavedDocument() {
     QCOMPARE(int(h.messages->waits.size()), 1);
     QCOMPARE(h.messages->waitsHidden, 1);
     const Colour gueules = Colour(h.ws().Tinctures[kGueules].Colour);
-    QCOMPARE(w.Picture1->picture().pixel(132, 170) & 0xFFFFFF,
+    QCOMPARE(w.canvasPanel->canvas->picture().pixel(132, 170) & 0xFFFFFF,
              qRgb(redOf(gueules), greenOf(gueules), blueOf(gueules)) & 0xFFFFFF);
     QCOMPARE(QString::fromStdString(h.ws().Recent.LastDocFolder), documents.path() + "/");
 }
@@ -69,7 +70,8 @@ void CommandLineTest::aRelativeNameIsTakenFromTheStartingFolder() {
     QDir::setCurrent(before);
     QVERIFY(started);
     QCOMPARE(QString::fromStdString(h.ws().CurrentBlazon.FilePath), saved);
-    QCOMPARE(h.window().Label2->text(), QStringLiteral("Tessaline [Armes de Léon.bls]"));
+    QCOMPARE(h.window().titleBar->titleLabel->text(),
+             QStringLiteral("Tessaline [Armes de Léon.bls]"));
 }
 
 void CommandLineTest::aMissingDocumentLeavesTheBlankOneWithoutPath() {
@@ -79,7 +81,7 @@ void CommandLineTest::aMissingDocumentLeavesTheBlankOneWithoutPath() {
     QCOMPARE(h.messages->boxes[0].title, QStringLiteral("Ouvrir un blason"));
     QCOMPARE(h.messages->boxes[0].style, 48);
     QVERIFY(h.ws().CurrentBlazon.FilePath.empty());
-    QCOMPARE(h.window().Label2->text(), QStringLiteral("Tessaline"));
+    QCOMPARE(h.window().titleBar->titleLabel->text(), QStringLiteral("Tessaline"));
     QVERIFY(!h.ws().Modified);
 }
 
@@ -95,7 +97,7 @@ void CommandLineTest::aFileThatIsNoDocumentIsReportedAndNotAdopted() {
     QCOMPARE(h.messages->boxes[0].title, QStringLiteral("Fichier incompatible"));
     // Nothing can later be saved over it.
     QVERIFY(h.ws().CurrentBlazon.FilePath.empty());
-    QCOMPARE(h.window().Label2->text(), QStringLiteral("Tessaline"));
+    QCOMPARE(h.window().titleBar->titleLabel->text(), QStringLiteral("Tessaline"));
     f.open(QIODevice::ReadOnly);
     QCOMPARE(f.readAll(), QByteArray("Ceci n'est pas un blason.\n"));
 }

@@ -4,17 +4,19 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QSet>
 #include <QTest>
 
-#include "editor/picture_box.h"
 #include "actions/charge_placing.h"
+#include "actions/held_charge.h"
+#include "actions/redraw_shield.h"
 #include "model/motifs.h"
 #include "model/tinctures.h"
 #include "model/workspace.h"
 #include "program_harness.h"
 #include "render/document_surfaces.h"
-#include "actions/redraw_shield.h"
+#include "widgets/picture_box.h"
 
 using namespace tess;
 
@@ -27,10 +29,10 @@ class MainWindowTest : public QObject {
     void everyControlIsInPlace();
     void theTabsSwapListsAndColours();
     void rightClickOpensTheFileMenuWithItsDefault();
-    void aChargeThrownOffTheShieldGetsTheNextJoke();
-    void aChargeOnTheEdgeStays();
+    void aChargeOffTheCanvasIsThrownAwayWithTheNextJoke();
     void minimisedTheTaskbarShowsTheTitle();
     void draggingTheTitleMovesTheWindow();
+    void theTitleBarStaysWithinReach();
     void theCanvasFollowsEveryRedraw();
     void theRedrawMarksTheOptionPictures();
     void aWarningShowsTheSignWithItsText();
@@ -43,7 +45,7 @@ class MainWindowTest : public QObject {
   private:
     QString squarePicture();
     ProgramHarness* h = nullptr;
-    Form1* w = nullptr;
+    MainWindow* w = nullptr;
 };
 
 void MainWindowTest::initTestCase() {
@@ -56,7 +58,7 @@ void MainWindowTest::initTestCase() {
 void MainWindowTest::cleanup() {
     NewDocument(h->ws(), h->program->r);
     h->ws().Modified = false;
-    w->SelPic->hide();
+    w->overlay->chargeOverlay->hide();
     w->redraw();
     w->refreshTitle();
     *h->messages = ScriptedMessages{};
@@ -79,19 +81,31 @@ void MainWindowTest::cleanupTestCase() {
 
 void MainWindowTest::everyControlIsInPlace() {
     QVERIFY(w->windowFlags() & Qt::FramelessWindowHint);
-    QCOMPARE(w->Picture1->size(), QSize(265, 340));
-    QCOMPARE(w->Picture5->size().width(), 640);
-    QCOMPARE(w->EmPic->size(), QSize(41, 127));
-    QCOMPARE(w->Picture3->size(), QSize(50, 85));
-    QCOMPARE(w->Picture2->size(), QSize(45, 98));
-    QCOMPARE(w->ReducedPic->size(), QSize(28, 63));
-    QVERIFY(w->WarnLabel->geometry().top() > w->Picture1->geometry().bottom());
+    QCOMPARE(w->canvasPanel->canvas->size(), QSize(265, 340));
+    QCOMPARE(w->toolbarPanel->toolbar->size().width(), 640);
+    QCOMPARE(w->tincturePanel->tincturePalette->size(), QSize(41, 127));
+    QCOMPARE(w->furPanel->furPalette->size(), QSize(50, 85));
+    QCOMPARE(w->pieceOptions->shapeChooser->size(), QSize(45, 98));
+    QCOMPARE(w->pieceOptions->sizeChooser->size(), QSize(28, 63));
+    QVERIFY(w->blazonPanel->blazonLabel->geometry().top() >
+            w->canvasPanel->canvas->geometry().bottom());
 
     // The visible controls lie inside the window and do not cover one another.
-    const QList<QWidget*> shown = {w->Picture1, w->EmPic,        w->Picture3,   w->Picture2,
-                                   w->Picture6, w->Picture5,     w->WarnLabel,  w->Label1,
-                                   w->Label3,   w->Label4,       w->ListView1,  w->Command1,
-                                   w->Command2, w->CoordCaption, w->PartCaption};
+    const QList<QWidget*> shown = {w->canvasPanel->canvas,
+                                   w->tincturePanel->tincturePalette,
+                                   w->furPanel->furPalette,
+                                   w->pieceOptions->shapeChooser,
+                                   w->pieceOptions->insetShapeChooser,
+                                   w->toolbarPanel->toolbar,
+                                   w->blazonPanel->blazonLabel,
+                                   w->listTabs->picturesTab,
+                                   w->listTabs->piecesTab,
+                                   w->pieceOptions->insetCaption,
+                                   w->pictureListPanel->pictureList,
+                                   w->titleBar->closeButton,
+                                   w->titleBar->minimiseButton,
+                                   w->canvasPanel->coordinateCaption,
+                                   w->canvasPanel->partCaption};
     for (QWidget* a : shown) {
         QVERIFY2(w->rect().contains(a->geometry()), qPrintable(a->objectName()));
         for (QWidget* b : shown)
@@ -100,60 +114,75 @@ void MainWindowTest::everyControlIsInPlace() {
                          qPrintable(a->objectName() + " / " + b->objectName()));
     }
     // Shown only when the document asks for them.
-    for (QWidget* hidden :
-         {static_cast<QWidget*>(w->SelPic), static_cast<QWidget*>(w->CenteringPic),
-          static_cast<QWidget*>(w->ReducedPic), static_cast<QWidget*>(w->DeportPic),
-          static_cast<QWidget*>(w->Label5), static_cast<QWidget*>(w->UserPic[0])})
+    for (QWidget* hidden : {static_cast<QWidget*>(w->overlay->chargeOverlay),
+                            static_cast<QWidget*>(w->overlay->alignmentStrip),
+                            static_cast<QWidget*>(w->pieceOptions->sizeChooser),
+                            static_cast<QWidget*>(w->pieceOptions->shiftZones),
+                            static_cast<QWidget*>(w->pieceOptions->firstOrderCaption),
+                            static_cast<QWidget*>(w->furPanel->userFurSwatches[0])})
         QVERIFY2(!hidden->isVisible(), qPrintable(hidden->objectName()));
 
-    QCOMPARE(w->Label1->text(), QStringLiteral("Meubles"));
-    QCOMPARE(w->Label3->text(), QStringLiteral("Pièces"));
-    QCOMPARE(w->Label4->text(), QStringLiteral("Écusson"));
-    QCOMPARE(w->Label5->text(), QStringLiteral("1er Ordre"));
-    QCOMPARE(w->LblOrdre2->text(), QStringLiteral("2nd Ordre"));
-    QCOMPARE(w->ListView1->toolTip(),
+    QCOMPARE(w->listTabs->picturesTab->text(), QStringLiteral("Meubles"));
+    QCOMPARE(w->listTabs->piecesTab->text(), QStringLiteral("Pièces"));
+    QCOMPARE(w->pieceOptions->insetCaption->text(), QStringLiteral("Écusson"));
+    QCOMPARE(w->pieceOptions->firstOrderCaption->text(), QStringLiteral("1er Ordre"));
+    QCOMPARE(w->pieceOptions->secondOrderCaption->text(), QStringLiteral("2nd Ordre"));
+    QCOMPARE(w->pictureListPanel->pictureList->toolTip(),
              QStringLiteral("Cliquez du bouton de droite pour ajouter un meuble"));
-    QCOMPARE(w->ListView2->toolTip(),
+    QCOMPARE(w->piecesListPanel->piecesList->toolTip(),
              QStringLiteral("Double-Cliquez pour ajouter la pièce honorable sur le blason"));
-    QCOMPARE(w->WarnPic->toolTip(),
+    QCOMPARE(w->blazonPanel->warningSign->toolTip(),
              QStringLiteral("Cliquez pour voir l'erreur ou l'avertissement"));
     // The partition marker sits on the "Plein" button.
-    QCOMPARE(w->SelShape->geometry(), QRect(182, 4, 23, 20));
+    QCOMPARE(w->toolbarPanel->partitionMarker->geometry(), QRect(182, 4, 23, 20));
 }
 
 // Choosing a tab leaves the overlay as it is.
 void MainWindowTest::theTabsSwapListsAndColours() {
-    w->SelPic->setGeometry(10, 10, 20, 20);
-    w->SelPic->show();
-    QTest::mouseClick(w->Label3, Qt::LeftButton);
-    QVERIFY(w->ListView2->isVisible());
-    QVERIFY(!w->ListView1->isVisible());
-    QCOMPARE(w->Label3->palette().color(QPalette::WindowText), QColor(255, 255, 0));
-    QCOMPARE(w->Label1->palette().color(QPalette::WindowText), QColor(Qt::black));
-    QTest::mouseClick(w->Label1, Qt::LeftButton);
-    QVERIFY(w->ListView1->isVisible());
-    QVERIFY(!w->ListView2->isVisible());
-    QCOMPARE(w->Label1->palette().color(QPalette::WindowText), QColor(255, 255, 0));
-    QVERIFY(w->SelPic->isVisible());
+    w->overlay->chargeOverlay->setGeometry(10, 10, 20, 20);
+    w->overlay->chargeOverlay->show();
+    QTest::mouseClick(w->listTabs->piecesTab, Qt::LeftButton);
+    QVERIFY(w->piecesListPanel->piecesList->isVisible());
+    QVERIFY(!w->pictureListPanel->pictureList->isVisible());
+    QCOMPARE(w->listTabs->piecesTab->palette().color(QPalette::WindowText), QColor(255, 255, 0));
+    QCOMPARE(w->listTabs->picturesTab->palette().color(QPalette::WindowText), QColor(Qt::black));
+    QTest::mouseClick(w->listTabs->picturesTab, Qt::LeftButton);
+    QVERIFY(w->pictureListPanel->pictureList->isVisible());
+    QVERIFY(!w->piecesListPanel->piecesList->isVisible());
+    QCOMPARE(w->listTabs->picturesTab->palette().color(QPalette::WindowText), QColor(255, 255, 0));
+    QVERIFY(w->overlay->chargeOverlay->isVisible());
 }
 
 void MainWindowTest::rightClickOpensTheFileMenuWithItsDefault() {
     QTest::mouseClick(w, Qt::RightButton, {}, QPoint(470, 400));
     QCOMPARE(int(h->messages->popups.size()), 1);
-    QCOMPARE(h->messages->popups[0].menu, QStringLiteral("mnuFile"));
-    QCOMPARE(h->messages->popups[0].defaultItem, QStringLiteral("mnuOpen"));
+    QCOMPARE(h->messages->popups[0].menu, QStringLiteral("fileMenu"));
+    QCOMPARE(h->messages->popups[0].defaultItem, QStringLiteral("openAction"));
 
     h->ws().CurrentBlazon.FilePath = "/x/saved.bls";
     QTest::mouseClick(w, Qt::RightButton, {}, QPoint(470, 400));
-    QCOMPARE(h->messages->popups[1].defaultItem, QStringLiteral("mnuSave"));
+    QCOMPARE(h->messages->popups[1].defaultItem, QStringLiteral("saveAction"));
 }
 
-void MainWindowTest::aChargeThrownOffTheShieldGetsTheNextJoke() {
+// Touching the canvas's edge from any side keeps the charge; one pixel further
+// throws it away with the next joke, from every side in turn.
+void MainWindowTest::aChargeOffTheCanvasIsThrownAwayWithTheNextJoke() {
+    QLabel* held = w->overlay->chargeOverlay;
+    for (const QRect box : {QRect(265, 10, 20, 20), QRect(10, 340, 20, 20), QRect(-20, 10, 20, 20),
+                            QRect(10, -20, 20, 20)}) {
+        held->setGeometry(box);
+        held->show();
+        w->freeAreaMoved();
+        QVERIFY(held->isVisible());
+    }
+    QVERIFY(h->messages->boxes.empty());
+    const QRect off[] = {QRect(266, 10, 20, 20), QRect(10, 341, 20, 20), QRect(-21, 10, 20, 20),
+                         QRect(10, -21, 20, 20)};
     for (int i = 0; i < 7; ++i) {
-        w->SelPic->setGeometry(266, 10, 20, 20);
-        w->SelPic->show();
-        w->Form_MouseMove(0, 0, 470, 400);
-        QVERIFY(!w->SelPic->isVisible());
+        held->setGeometry(off[i % 4]);
+        held->show();
+        w->freeAreaMoved();
+        QVERIFY(!held->isVisible());
     }
     // Six jokes in turn, then the first again.
     QCOMPARE(int(h->messages->boxes.size()), 7);
@@ -168,24 +197,13 @@ void MainWindowTest::aChargeThrownOffTheShieldGetsTheNextJoke() {
     }
     QCOMPARE(jokes.size(), 6);
     QCOMPARE(h->messages->boxes[6].text, h->messages->boxes[0].text);
-}
 
-void MainWindowTest::aChargeOnTheEdgeStays() {
-    for (const QRect box : {QRect(265, 10, 20, 20), QRect(10, 340, 20, 20), QRect(-20, 10, 20, 20),
-                            QRect(10, -20, 20, 20)}) {
-        w->SelPic->setGeometry(box);
-        w->SelPic->show();
-        w->Form_MouseMove(0, 0, 470, 400);
-        QVERIFY(w->SelPic->isVisible());
-    }
-    QVERIFY(h->messages->boxes.empty());
-    w->SelPic->hide();
     // Moving over the free area clears the hover captions and the toolbar frame.
-    w->CoordCaption->setText("12; 4");
-    w->TopLine->show();
-    w->Form_MouseMove(0, 0, 470, 400);
-    QVERIFY(w->CoordCaption->text().isEmpty());
-    QVERIFY(!w->TopLine->isVisible());
+    w->canvasPanel->coordinateCaption->setText("12; 4");
+    w->toolbarPanel->topFrameLine->show();
+    w->freeAreaMoved();
+    QVERIFY(w->canvasPanel->coordinateCaption->text().isEmpty());
+    QVERIFY(!w->toolbarPanel->topFrameLine->isVisible());
 }
 
 void MainWindowTest::minimisedTheTaskbarShowsTheTitle() {
@@ -199,19 +217,50 @@ void MainWindowTest::minimisedTheTaskbarShowsTheTitle() {
 }
 
 void MainWindowTest::draggingTheTitleMovesTheWindow() {
+    QLabel* title = w->titleBar->titleLabel;
+    const auto drag = [&](QPoint from, QPoint to) {
+        QTest::mousePress(title, Qt::LeftButton, {}, from);
+        QMouseEvent move(QEvent::MouseMove, QPointF(to), title->mapToGlobal(QPointF(to)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(title, &move);
+        QTest::mouseRelease(title, Qt::LeftButton, {}, to);
+    };
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    w->move(screen.topLeft() + QPoint(20, 10));
     const QPoint start = w->pos();
-    QTest::mousePress(w->Label2, Qt::LeftButton, {}, QPoint(40, 10));
-    QMouseEvent move(QEvent::MouseMove, QPointF(55, 17), w->Label2->mapToGlobal(QPointF(55, 17)),
-                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(w->Label2, &move);
-    QTest::mouseRelease(w->Label2, Qt::LeftButton, {}, QPoint(55, 17));
+    drag(QPoint(40, 10), QPoint(55, 17));
     QCOMPARE(w->pos(), start + QPoint(15, 7));
+
+    // Thrown far off every side, the title bar stays on the screen to be taken again.
+    for (const QPoint by : {QPoint(-5000, 0), QPoint(5000, 0), QPoint(0, -5000), QPoint(0, 5000),
+                            QPoint(-5000, -5000)}) {
+        drag(QPoint(40, 10), QPoint(40, 10) + by);
+        const QRect bar(w->pos(), QSize(w->width(), title->height()));
+        QVERIFY2(bar.top() >= screen.top() && bar.bottom() <= screen.bottom(),
+                 qPrintable(QStringLiteral("%1,%2").arg(by.x()).arg(by.y())));
+        QVERIFY(bar.intersected(screen).width() >= 100);
+    }
 }
 
-void MainWindowTest::theCanvasFollowsEveryRedraw() {
-    h->ws().CurrentBlazon.ShieldShape = 3;
-    w->redraw();
-    QCOMPARE(w->Picture1->picture(), toQImage(h->program->r.canvas));
+// Two screens side by side, the right one lower: the window goes to the
+// nearest place where its title bar can be taken.
+void MainWindowTest::theTitleBarStaysWithinReach() {
+    const QList<QRect> screens = {QRect(0, 0, 1000, 800), QRect(1000, 200, 800, 600)};
+    const QSize window(720, 488);
+    const struct {
+        QPoint wanted, placed;
+    } cases[] = {
+        {{100, 100}, {100, 100}},     // already reachable: as asked
+        {{1500, 300}, {1500, 300}},   // on the second screen
+        {{1500, 100}, {1500, 200}},   // above the second screen's top
+        {{-2000, 300}, {-620, 300}},  // a grip's width left on the left
+        {{3000, 300}, {1700, 300}},   // a grip's width left on the right
+        {{400, 5000}, {400, 776}},    // the bar's height above the bottom
+        {{1200, -50}, {1200, 200}},   // down onto the second screen, nearer than the first
+    };
+    for (const auto& c : cases)
+        QCOMPARE(reachableWindowPosition(c.wanted, window, 24, screens), c.placed);
+    QCOMPARE(reachableWindowPosition({-9, -9}, window, 24, {}), QPoint(-9, -9));
 }
 
 namespace {
@@ -223,6 +272,23 @@ QRgb at(const PictureBox* box, int x, int y) {
 }
 }  // namespace
 
+// A redraw of the window's own, and an edit a panel applies through the
+// context: the canvas, the choosers and the title's mark all follow.
+void MainWindowTest::theCanvasFollowsEveryRedraw() {
+    h->ws().CurrentBlazon.ShieldShape = 3;
+    w->redraw();
+    QCOMPARE(w->canvasPanel->canvas->picture(), toQImage(h->program->r.canvas));
+
+    const QImage before = w->canvasPanel->canvas->picture();
+    h->ws().Undos[1] = BlazonRecord{};
+    w->context().apply(UndoStep::Take, [&] { h->ws().CurrentBlazon.ShieldShape = 4; });
+    QVERIFY(w->canvasPanel->canvas->picture() != before);
+    QCOMPARE(w->canvasPanel->canvas->picture(), toQImage(h->program->r.canvas));
+    QCOMPARE(at(w->pieceOptions->shapeChooser, 28, 33), rgbOf(0x00FFFF));  // Espagnol marked
+    QCOMPARE(int(h->ws().Undos[1].ShieldShape), 3);  // the copy from before the edit
+    QVERIFY(w->titleBar->title().endsWith('*'));
+}
+
 void MainWindowTest::theRedrawMarksTheOptionPictures() {
     BlazonRecord& b = h->ws().CurrentBlazon;
     b.ShieldShape = 4;
@@ -232,30 +298,30 @@ void MainWindowTest::theRedrawMarksTheOptionPictures() {
     b.Ordinary1.Size = -1;
     b.Ordinary1.Shift = 1;
     w->redraw();
-    QVERIFY(w->ReducedPic->isVisible());
-    QVERIFY(w->Label5->isVisible());
-    QVERIFY(!w->ReducedPic2->isVisible());
-    QCOMPARE(w->ReducedPic->height(), 63);
-    QCOMPARE(at(w->ReducedPic, 10, 48), rgbOf(kOptionMarkChosen));
-    QCOMPARE(at(w->ReducedPic, 10, 9), rgbOf(kOptionMarkPlain));
-    QCOMPARE(at(w->Picture2, 28, 33), rgbOf(0x00FFFF));  // Espagnol marked
-    QCOMPARE(at(w->Picture2, 9, 11), rgbOf(0x000080));
-    QVERIFY(w->DeportPic->isVisible());
-    QCOMPARE(at(w->DeportPic, 12, 50), rgbOf(kOptionMarkChosen));
-    QCOMPARE(at(w->DeportPic, 9, 27), rgbOf(kOptionMarkPlain));
+    QVERIFY(w->pieceOptions->sizeChooser->isVisible());
+    QVERIFY(w->pieceOptions->firstOrderCaption->isVisible());
+    QVERIFY(!w->pieceOptions->secondOrderSizeChooser->isVisible());
+    QCOMPARE(w->pieceOptions->sizeChooser->height(), 63);
+    QCOMPARE(at(w->pieceOptions->sizeChooser, 10, 48), rgbOf(kOptionMarkChosen));
+    QCOMPARE(at(w->pieceOptions->sizeChooser, 10, 9), rgbOf(kOptionMarkPlain));
+    QCOMPARE(at(w->pieceOptions->shapeChooser, 28, 33), rgbOf(0x00FFFF));  // Espagnol marked
+    QCOMPARE(at(w->pieceOptions->shapeChooser, 9, 11), rgbOf(0x000080));
+    QVERIFY(w->pieceOptions->shiftZones->isVisible());
+    QCOMPARE(at(w->pieceOptions->shiftZones, 12, 50), rgbOf(kOptionMarkChosen));
+    QCOMPARE(at(w->pieceOptions->shiftZones, 9, 27), rgbOf(kOptionMarkPlain));
 
     // A chief cannot be en filet: the chooser shows two sizes.
     b.Ordinary1.Type = 1;
     b.Ordinary1.Size = 0;
     w->redraw();
-    QCOMPARE(w->ReducedPic->height(), 39);
-    QVERIFY(!w->DeportPic->isVisible());
+    QCOMPARE(w->pieceOptions->sizeChooser->height(), 39);
+    QVERIFY(!w->pieceOptions->shiftZones->isVisible());
 
     b.Ordinary1 = OrdinaryRecord{};
     b.ShieldShape = 1;
     w->redraw();
-    QVERIFY(!w->ReducedPic->isVisible());
-    QCOMPARE(at(w->Picture2, 9, 11), rgbOf(0x00FFFF));
+    QVERIFY(!w->pieceOptions->sizeChooser->isVisible());
+    QCOMPARE(at(w->pieceOptions->shapeChooser, 9, 11), rgbOf(0x00FFFF));
 }
 
 void MainWindowTest::aWarningShowsTheSignWithItsText() {
@@ -271,13 +337,14 @@ void MainWindowTest::aWarningShowsTheSignWithItsText() {
     const RedrawResult expected = RedrawShield(h->ws(), h->program->r);
     w->redraw();
     QVERIFY(expected.warningVisible);
-    QVERIFY(w->WarnPic->isVisible());
-    QCOMPARE(w->WarnPic->toolTip(), QString::fromStdString(expected.warningText));
-    QVERIFY(w->WarnPic->toolTip().contains(QStringLiteral("est de même émail que la partie")));
-    QCOMPARE(w->WarnLabel->text(), QString::fromStdString(expected.blazonText));
+    QVERIFY(w->blazonPanel->warningSign->isVisible());
+    QCOMPARE(w->blazonPanel->warningSign->toolTip(), QString::fromStdString(expected.warningText));
+    QVERIFY(w->blazonPanel->warningSign->toolTip().contains(
+        QStringLiteral("est de même émail que la partie")));
+    QCOMPARE(w->blazonPanel->blazonLabel->text(), QString::fromStdString(expected.blazonText));
     b = before;
     w->redraw();
-    QVERIFY(!w->WarnPic->isVisible());
+    QVERIFY(!w->blazonPanel->warningSign->isVisible());
 }
 
 void MainWindowTest::aClickOnTheFreeAreaPutsTheHeldChargeBack() {
@@ -291,47 +358,50 @@ void MainWindowTest::aClickOnTheFreeAreaPutsTheHeldChargeBack() {
     c.InUse = 0;
     h->ws().SelectedCharge = 1;
     w->redraw();
-    w->SelPic->setGeometry(100, 150, 30, 30);
-    w->SelPicTag = QStringLiteral("carre.bmp");
-    w->SelPic->show();
-    w->Shape1->show();
-    w->CenteringPic->show();
+    w->overlay->chargeOverlay->setGeometry(100, 150, 30, 30);
+    w->overlay->picture = QStringLiteral("carre.bmp");
+    w->overlay->chargeOverlay->show();
+    w->overlay->overlayFrame->show();
+    w->overlay->alignmentStrip->show();
     QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(470, 400));
 
     QCOMPARE(h->ws().SelectedCharge, 0);
-    QVERIFY(!w->SelPic->isVisible());
-    QVERIFY(!w->Shape1->isVisible());
-    QVERIFY(!w->CenteringPic->isVisible());
+    QVERIFY(!w->overlay->chargeOverlay->isVisible());
+    QVERIFY(!w->overlay->overlayFrame->isVisible());
+    QVERIFY(!w->overlay->alignmentStrip->isVisible());
     QCOMPARE(c.InUse, kTrue);
     QCOMPARE(c.X, 100);
     QCOMPARE(c.Y, 150);
     QCOMPARE(c.Width, 30);
     QCOMPARE(c.Height, 30);
     // Drawn where it was put.
-    QCOMPARE(w->Picture1->picture().pixel(115, 165) & 0xFFFFFF, 0xFF0000u);
+    QCOMPARE(w->canvasPanel->canvas->picture().pixel(115, 165) & 0xFFFFFF, 0xFF0000u);
 }
 
 void MainWindowTest::labelsAndTheTitleBarAreNotTheFreeArea() {
     // The whole title bar is the title or its buttons: it drags, it opens no menu.
     for (const QPoint p : {QPoint(3, 10), QPoint(668, 10), QPoint(693, 10), QPoint(718, 20)}) {
         QWidget* under = w->childAt(p);
-        QVERIFY2(under == w->Label2 || under == w->Command1 || under == w->Command2,
+        QVERIFY2(under == w->titleBar->titleLabel || under == w->titleBar->closeButton ||
+                     under == w->titleBar->minimiseButton,
                  qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
     }
     // A right click on a caption opens no file menu.
-    for (QWidget* label :
-         {static_cast<QWidget*>(w->WarnLabel), static_cast<QWidget*>(w->Label1),
-          static_cast<QWidget*>(w->Label3), static_cast<QWidget*>(w->Label4),
-          static_cast<QWidget*>(w->CoordCaption), static_cast<QWidget*>(w->Label2)})
+    for (QWidget* label : {static_cast<QWidget*>(w->blazonPanel->blazonLabel),
+                           static_cast<QWidget*>(w->listTabs->picturesTab),
+                           static_cast<QWidget*>(w->listTabs->piecesTab),
+                           static_cast<QWidget*>(w->pieceOptions->insetCaption),
+                           static_cast<QWidget*>(w->canvasPanel->coordinateCaption),
+                           static_cast<QWidget*>(w->titleBar->titleLabel)})
         QTest::mouseClick(label, Qt::RightButton, {}, QPoint(3, 3));
     QVERIFY(h->messages->popups.empty());
     // A double click on the title leaves the overlay; one on the free area ends it.
-    w->SelPic->setGeometry(10, 10, 20, 20);
-    w->SelPic->show();
-    QTest::mouseDClick(w->Label2, Qt::LeftButton, {}, QPoint(40, 10));
-    QVERIFY(w->SelPic->isVisible());
-    w->Form_MouseDown(1, 0, 470, 400);
-    QVERIFY(!w->SelPic->isVisible());
+    w->overlay->chargeOverlay->setGeometry(10, 10, 20, 20);
+    w->overlay->chargeOverlay->show();
+    QTest::mouseDClick(w->titleBar->titleLabel, Qt::LeftButton, {}, QPoint(40, 10));
+    QVERIFY(w->overlay->chargeOverlay->isVisible());
+    w->freeAreaPressed(Qt::LeftButton, QPointF(470, 400));
+    QVERIFY(!w->overlay->chargeOverlay->isVisible());
 }
 
 void MainWindowTest::aGroupedChargeThrownAwayAsksAboutItsGroup() {
@@ -348,8 +418,8 @@ void MainWindowTest::aGroupedChargeThrownAwayAsksAboutItsGroup() {
         AddChargeToMotif(ws, g, 2);
         ws.CurrentBlazon.Charges[1].InUse = 0;
         ws.SelectedCharge = 1;
-        w->SelPic->setGeometry(300, 10, 20, 20);
-        w->SelPic->show();
+        w->overlay->chargeOverlay->setGeometry(300, 10, 20, 20);
+        w->overlay->chargeOverlay->show();
         return g;
     };
     const QString question = QStringLiteral(
@@ -360,7 +430,7 @@ void MainWindowTest::aGroupedChargeThrownAwayAsksAboutItsGroup() {
     int g = placeGroup();
     QVERIFY(g != 0);
     h->messages->boxAnswers = {MessageAnswer::Ok, MessageAnswer::No};
-    w->Form_MouseMove(0, 0, 470, 400);
+    w->freeAreaMoved();
     QCOMPARE(int(h->messages->boxes.size()), 2);
     QCOMPARE(h->messages->boxes[1].text, question);
     QCOMPARE(h->messages->boxes[1].title, QStringLiteral("Motif"));
@@ -379,7 +449,7 @@ void MainWindowTest::aGroupedChargeThrownAwayAsksAboutItsGroup() {
     QVERIFY(g != 0);
     h->messages->boxes.clear();
     h->messages->boxAnswers = {MessageAnswer::Ok, MessageAnswer::Yes};
-    w->Form_MouseMove(0, 0, 470, 400);
+    w->freeAreaMoved();
     QCOMPARE(int(h->messages->boxes.size()), 2);
     QCOMPARE(ws.CurrentBlazon.Charges[1].InUse, 0);
     QCOMPARE(ws.CurrentBlazon.Charges[2].InUse, 0);
@@ -388,7 +458,8 @@ void MainWindowTest::aGroupedChargeThrownAwayAsksAboutItsGroup() {
     QCOMPARE(int(ws.Groups.Motifs[std::size_t(g)].Count), 0);
     QCOMPARE(int(ws.Groups.Motifs[std::size_t(g)].InUse), 0);
     // The canvas no longer shows the grouped charges.
-    QCOMPARE(w->Picture1->picture().pixel(25, 15), toQImage(h->program->r.canvas).pixel(25, 15));
+    QCOMPARE(w->canvasPanel->canvas->picture().pixel(25, 15),
+             toQImage(h->program->r.canvas).pixel(25, 15));
 }
 
 void MainWindowTest::theTitleAndTheBlazonShowTheirTextAsItStands() {
@@ -396,31 +467,32 @@ void MainWindowTest::theTitleAndTheBlazonShowTheirTextAsItStands() {
     const auto titleWidth = [&](const char* path) {
         h->ws().CurrentBlazon.FilePath = path;
         w->refreshTitle();
-        return w->Label2->sizeHint().width();
+        return w->titleBar->titleLabel->sizeHint().width();
     };
-    const int tag = QFontMetrics(w->Label2->font()).horizontalAdvance(QStringLiteral("<u>"));
+    const int tag =
+        QFontMetrics(w->titleBar->titleLabel->font()).horizontalAdvance(QStringLiteral("<u>"));
     QVERIFY(titleWidth("/x/Lion <u>x.bls") - titleWidth("/x/Lion x.bls") >= tag - 2);
 
     const auto blazonWidth = [&](const char* text) {
         RedrawResult result = RedrawShield(h->ws(), h->program->r);
         result.blazonText = text;
         w->applyRedraw(result);
-        return w->WarnLabel->sizeHint().width();
+        return w->blazonPanel->blazonLabel->sizeHint().width();
     };
-    const int italicTags =
-        QFontMetrics(w->WarnLabel->font()).horizontalAdvance(QStringLiteral("<i></i>"));
+    const int italicTags = QFontMetrics(w->blazonPanel->blazonLabel->font())
+                               .horizontalAdvance(QStringLiteral("<i></i>"));
     QVERIFY(blazonWidth("D'Or au <i>x</i>.") - blazonWidth("D'Or au x.") >= italicTags - 2);
 }
 
 void MainWindowTest::clearChargeEmptiesTheRecord() {
     ChargeRecord& c = h->ws().CurrentBlazon.Charges[7];
     c = ChargeRecord{1, 10, 20, 30, 40, 3, 5, "lion.bmp", 4, 33, -1, -1, 2};
-    w->ClearCharge(7);
+    ClearCharge(h->ws(), h->program->r, 7);
     // Placement, mirroring and group are left as they were.
     QVERIFY(c == (ChargeRecord{0, 0, 0, 0, 0, 3, 0, "", -1, 0, -1, 0, 2}));
     // Out of range: nothing happens, nothing breaks.
-    w->ClearCharge(0);
-    w->ClearCharge(51);
+    ClearCharge(h->ws(), h->program->r, 0);
+    ClearCharge(h->ws(), h->program->r, 51);
 }
 
 QTEST_MAIN(MainWindowTest)

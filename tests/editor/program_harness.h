@@ -7,15 +7,26 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "dialogs/frm_splash.h"
-#include "editor/form1.h"
-#include "editor/picture_box.h"
+#include "dialogs/intro_window.h"
+#include "editor/blazon_panel.h"
+#include "editor/canvas_panel.h"
+#include "editor/charge_overlay.h"
+#include "editor/lists.h"
+#include "editor/main_window.h"
+#include "editor/palettes.h"
+#include "editor/piece_options.h"
+#include "editor/title_bar.h"
+#include "editor/toolbar_panel.h"
 #include "editor/program.h"
 #include "platform/qimage_bridge.h"
 #include "scripted_messages.h"
+#include "widgets/picture_box.h"
 
-// One run of the program in a fresh program folder, answered by a script:
-// the intro without its pace, a local disk, and ends that only take note.
+// One run of the program in a fresh folder of its own, answered by a script:
+// the intro without its pace, a local disk, and ends that only take note. The
+// folder is both the program folder and the user's data folder, so nothing a
+// run writes (documents, settings, a desktop registration) reaches the
+// person's own folders.
 struct ProgramHarness {
     QTemporaryDir home;
     ScriptedMessages* messages = nullptr;
@@ -26,6 +37,7 @@ struct ProgramHarness {
     explicit ProgramHarness(std::string commandLine = {},
                             tess::DriveKind drive = tess::DriveKind::LocalDisk) {
         qputenv("TESSALINE_HOME", home.path().toUtf8());
+        qputenv("XDG_DATA_HOME", home.path().toUtf8());
         tess::Program::Options o;
         o.commandLine = std::move(commandLine);
         o.frameIntervalMs = 0;
@@ -49,6 +61,6 @@ struct ProgramHarness {
             10000);
     }
 
-    tess::Form1& window() { return *program->mainWindow(); }
+    tess::MainWindow& window() { return *program->mainWindow(); }
     tess::Workspace& ws() { return program->ws; }
 };

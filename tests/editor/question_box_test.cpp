@@ -8,8 +8,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "dialogs/form2.h"
 #include "dialogs/message_layer.h"
+#include "dialogs/question_box.h"
 
 using namespace tess;
 
@@ -74,33 +74,34 @@ void QuestionBoxTest::eachWayOfAnsweringTheQuestion() {
 }
 
 void QuestionBoxTest::theQuestionLooksAsAsked() {
-    Form2 box;
+    QuestionBox box;
     box.makeQuestion(QStringLiteral("Tessaline"),
                      QStringLiteral("\rÊtes-vous sûr de vouloir quitter sans sauvegarder a.bls ?"));
     QCOMPARE(box.windowTitle(), QStringLiteral("Tessaline"));
-    QCOMPARE(box.Command1->text(), QStringLiteral("Non"));
-    QCOMPARE(box.Command2->text(), QStringLiteral("Oui"));
+    QCOMPARE(box.noButton->text(), QStringLiteral("Non"));
+    QCOMPARE(box.yesButton->text(), QStringLiteral("Oui"));
     // The question begins one line down.
-    QCOMPARE(box.Label1->text(),
+    QCOMPARE(box.messageLabel->text(),
              QStringLiteral("\nÊtes-vous sûr de vouloir quitter sans sauvegarder a.bls ?"));
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
-    QVERIFY(box.Command1->isVisible());
-    QVERIFY(box.Command2->isVisible());
-    QCOMPARE(box.focusWidget(), static_cast<QWidget*>(box.Command1));
+    QVERIFY(box.noButton->isVisible());
+    QVERIFY(box.yesButton->isVisible());
+    QCOMPARE(box.focusWidget(), static_cast<QWidget*>(box.noButton));
     QVERIFY(box.height() > 66);
 }
 
 void QuestionBoxTest::theWaitBoxHasNoButtons() {
-    Form2 box;
+    QuestionBox box;
     QCOMPARE(box.windowTitle(), QStringLiteral("Patience..."));
     box.setMessage(QStringLiteral("\rChargement des caractéristiques de a.bls"));
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
-    QVERIFY(!box.Command1->isVisible());
-    QVERIFY(!box.Command2->isVisible());
+    QVERIFY(!box.noButton->isVisible());
+    QVERIFY(!box.yesButton->isVisible());
     QCOMPARE(box.size(), QSize(463, 66));
-    QCOMPARE(box.Label1->text(), QStringLiteral("\nChargement des caractéristiques de a.bls"));
+    QCOMPARE(box.messageLabel->text(),
+             QStringLiteral("\nChargement des caractéristiques de a.bls"));
     // The hourglass a caller set stays on while it waits.
     QApplication::setOverrideCursor(Qt::WaitCursor);
     box.hide();
@@ -110,13 +111,14 @@ void QuestionBoxTest::theWaitBoxHasNoButtons() {
 }
 
 void QuestionBoxTest::textsThatLookLikeMarkupShowAsTheyStand() {
-    Form2 box;
+    QuestionBox box;
     box.setMessage(QStringLiteral("\rQuitter <i>x</i>.bls ?"));
-    const int tagged = box.Label1->sizeHint().width();
+    const int tagged = box.messageLabel->sizeHint().width();
     box.setMessage(QStringLiteral("\rQuitter x.bls ?"));
-    const int plain = box.Label1->sizeHint().width();
+    const int plain = box.messageLabel->sizeHint().width();
     QVERIFY(tagged - plain >=
-            QFontMetrics(box.Label1->font()).horizontalAdvance(QStringLiteral("<i></i>")) - 2);
+            QFontMetrics(box.messageLabel->font()).horizontalAdvance(QStringLiteral("<i></i>")) -
+                2);
 
     WidgetMessages messages;
     Qt::TextFormat format = Qt::AutoText;

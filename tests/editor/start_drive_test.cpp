@@ -101,9 +101,9 @@ void StartDriveTest::aRefusedDriveShowsTheMessageAndWritesNothing() {
     QVERIFY(h.program->mainWindow() == nullptr);
     QVERIFY(QDir(h.home.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
     // The labels were up before the check, and no tick follows.
-    QVERIFY(!h.program->splash()->timerRunning());
+    QVERIFY(!h.program->intro()->timerRunning());
     QTest::qWait(20);
-    QCOMPARE(h.program->splash()->FrameCounter(), 11);
+    QCOMPARE(h.program->intro()->FrameCounter(), 11);
 }
 
 void StartDriveTest::classifiesMounts_data() {

@@ -7,12 +7,12 @@
 #include <QMenu>
 #include <QTest>
 
-#include "editor/picture_box.h"
+#include "actions/redraw_shield.h"
 #include "model/tincture_table.h"
 #include "platform/qimage_bridge.h"
 #include "program_harness.h"
-#include "actions/redraw_shield.h"
 #include "render/renderer.h"
+#include "widgets/picture_box.h"
 
 using namespace tess;
 
@@ -42,14 +42,14 @@ void StartUpTest::cleanupTestCase() {
 }
 
 void StartUpTest::reachesTheMainWindowWithTheBlankShield() {
-    Form1& w = h->window();
+    MainWindow& w = h->window();
     QVERIFY(w.isVisible());
-    QVERIFY(!h->program->splash()->isVisible());
-    QCOMPARE(w.Label2->text(), QStringLiteral("Tessaline"));
+    QVERIFY(!h->program->intro()->isVisible());
+    QCOMPARE(w.titleBar->titleLabel->text(), QStringLiteral("Tessaline"));
     QVERIFY(!h->ws().Modified);
 
     // The canvas shows the drawn shield: Azur inside, the parchment corner outside.
-    const QImage canvas = w.Picture1->picture();
+    const QImage canvas = w.canvasPanel->canvas->picture();
     QCOMPARE(canvas.size(), QSize(265, 340));
     const Colour azur = Colour(h->ws().Tinctures[kAzur].Colour);
     QCOMPARE(canvas.pixel(132, 170) & 0xFFFFFF,
@@ -58,27 +58,27 @@ void StartUpTest::reachesTheMainWindowWithTheBlankShield() {
 
     // The blazon under the shield is the redraw's own text.
     const RedrawResult again = RedrawShield(h->ws(), h->program->r);
-    QCOMPARE(w.WarnLabel->text(), QString::fromStdString(again.blazonText));
-    QCOMPARE(w.WarnLabel->text(), QStringLiteral("D'Azur."));
+    QCOMPARE(w.blazonPanel->blazonLabel->text(), QString::fromStdString(again.blazonText));
+    QCOMPARE(w.blazonPanel->blazonLabel->text(), QStringLiteral("D'Azur."));
     // The palette's swatches show the current colours.
-    QCOMPARE(w.EmPic->picture().pixel(32, 36) & 0xFFFFFF,
+    QCOMPARE(w.tincturePanel->tincturePalette->picture().pixel(32, 36) & 0xFFFFFF,
              qRgb(redOf(azur), greenOf(azur), blueOf(azur)) & 0xFFFFFF);
-    QVERIFY(!w.WarnPic->isVisible());
-    QCOMPARE(w.Picture2->toolTip(), QStringLiteral("Classique"));
+    QVERIFY(!w.blazonPanel->warningSign->isVisible());
+    QCOMPARE(w.pieceOptions->shapeChooser->toolTip(), QStringLiteral("Classique"));
 
     // The start-up window took the last progress text and is hidden.
-    QCOMPARE(h->program->splash()->Label1->text(), QStringLiteral("Affichage d'un blason"));
+    QCOMPARE(h->program->intro()->progressLabel->text(), QStringLiteral("Affichage d'un blason"));
     QVERIFY(h->messages->boxes.empty());
     QVERIFY(h->messages->questions.empty());
 }
 
 void StartUpTest::theIntroShowsTenFramesThenStops() {
-    frmSplash* s = h->program->splash();
+    IntroWindow* s = h->program->intro();
     QCOMPARE(s->FrameCounter(), 11);
     QVERIFY(!s->timerRunning());
-    QVERIFY(s->Label1->isVisibleTo(s));
-    QVERIFY(s->Label2->isVisibleTo(s));
-    QCOMPARE(s->Label3->text(), QStringLiteral("v 1.3"));
+    QVERIFY(s->progressLabel->isVisibleTo(s));
+    QVERIFY(s->creditsLabel->isVisibleTo(s));
+    QCOMPARE(s->versionLabel->text(), QStringLiteral("v 1.3"));
 }
 
 void StartUpTest::leavesTheDocumentsFolderAndTheColourFile() {
@@ -90,41 +90,44 @@ void StartUpTest::leavesTheDocumentsFolderAndTheColourFile() {
 }
 
 void StartUpTest::fillsThePiecesListInOrder() {
-    Form1& w = h->window();
-    QListWidget* list = w.ListView2;
+    MainWindow& w = h->window();
+    QListWidget* list = w.piecesListPanel->piecesList;
     QCOMPARE(list->count(), 22);
     QCOMPARE(list->item(0)->text(), QStringLiteral("Chef"));
     QCOMPARE(list->item(8)->text(), QStringLiteral("Écusson"));
     QCOMPARE(list->item(8)->data(Qt::UserRole).toInt(), 8);
     QCOMPARE(list->item(21)->text(), QStringLiteral("Croix"));
     QCOMPARE(list->item(21)->data(Qt::UserRole).toInt(), 16);
-    QCOMPARE(list->pos(), w.ListView1->pos());
+    QCOMPARE(list->pos(), w.pictureListPanel->pictureList->pos());
     // "Meubles" is the tab shown.
-    QVERIFY(w.ListView1->isVisible());
+    QVERIFY(w.pictureListPanel->pictureList->isVisible());
     QVERIFY(!list->isVisible());
 }
 
 void StartUpTest::definesTheMenusWithTheirCaptions() {
-    Form1& w = h->window();
+    MainWindow& w = h->window();
     QStringList file;
-    for (QAction* a : w.menus.mnuFile->actions())
+    for (QAction* a : w.menus.fileMenu->actions())
         if (!a->isSeparator()) file << a->objectName() + "=" + a->text();
-    QCOMPARE(file, QStringList({"mnuNew=&Nouveau", "mnuOpen=&Ouvrir", "mnuSave=&Sauvegarder",
-                                "mnuSaveAs=S&auvegarder sous", "mnuExport=&Exporter",
-                                "mnuPrint=Im&primer", "mnuGrid=&Grille", "mnuFile1=", "mnuFile2=",
-                                "mnuFile3=", "mnuFile4=", "mnuQuit=&Quitter"}));
+    QCOMPARE(file,
+             QStringList({"newAction=&Nouveau", "openAction=&Ouvrir", "saveAction=&Sauvegarder",
+                          "saveAsAction=S&auvegarder sous", "exportAction=&Exporter",
+                          "printAction=Im&primer", "gridAction=&Grille",
+                          "recentFileAction1=", "recentFileAction2=", "recentFileAction3=",
+                          "recentFileAction4=", "quitAction=&Quitter"}));
     // No recent document yet: the four entries are hidden.
-    for (int i = 1; i <= 4; ++i) QVERIFY(!w.menus.mnuFileN[std::size_t(i)]->isVisible());
-    // The first-order piece's menu under its own name.
-    QVERIFY(w.findChild<QMenu*>("mnuOrdre1"));
-    QVERIFY(!w.findChild<QMenu*>("mnuFuck"));
-    QVERIFY(w.findChild<QAction*>(QStringLiteral("mnuAddBlsÉcu")));
-    QCOMPARE(w.menus.mnuDefFour->text(),
+    for (int i = 1; i <= 4; ++i) QVERIFY(!w.menus.recentFileActions[std::size_t(i)]->isVisible());
+    // Every menu is found under its member's name.
+    for (const char* name : {"pictureMenu", "heldChargeMenu", "fileMenu", "firstOrderPieceMenu",
+                             "secondOrderPieceMenu", "furMenu", "partMenu", "tinctureColourMenu"})
+        QVERIFY2(w.findChild<QMenu*>(name), name);
+    QCOMPARE(w.menus.insertArmsOnPieceAction->text(), QStringLiteral("&Insérer un blason"));
+    QCOMPARE(w.menus.defineUserFurAction->text(),
              QStringLiteral("Définir une &Fourrure personnalisée (semer)"));
-    QCOMPARE(w.menus.mnuAdjust->text(), QStringLiteral("Ajuster cette couleur"));
+    QCOMPARE(w.menus.adjustColourAction->text(), QStringLiteral("Ajuster cette couleur"));
     // The blank document: no grid, the partition's line style can't be set on a plain field.
-    QVERIFY(!w.menus.mnuGrid->isChecked());
-    QVERIFY(!w.menus.mnuRabPart->isEnabled());
+    QVERIFY(!w.menus.gridAction->isChecked());
+    QVERIFY(!w.menus.partLinesAction->isEnabled());
 }
 
 QTEST_MAIN(StartUpTest)

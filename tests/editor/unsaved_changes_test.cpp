@@ -21,30 +21,30 @@ class UnsavedChangesTest : public QObject {
 void UnsavedChangesTest::theTitleMarksAChangeAndNamesTheFile() {
     ProgramHarness h;
     QVERIFY(h.start());
-    Form1& w = h.window();
-    QCOMPARE(w.Label2->text(), QStringLiteral("Tessaline"));
+    MainWindow& w = h.window();
+    QCOMPARE(w.titleBar->titleLabel->text(), QStringLiteral("Tessaline"));
     // A change pushes the document as it was.
     h.ws().CurrentBlazon.ShieldShape = 4;
     w.SetUndos();
     QCOMPARE(h.ws().Undos[1].ShieldShape, 4);
     QVERIFY(h.ws().Modified);
-    QCOMPARE(w.Label2->text(), QStringLiteral("Tessaline*"));
+    QCOMPARE(w.titleBar->titleLabel->text(), QStringLiteral("Tessaline*"));
     w.SetUndos();
-    QCOMPARE(w.Label2->text(), QStringLiteral("Tessaline*"));
+    QCOMPARE(w.titleBar->titleLabel->text(), QStringLiteral("Tessaline*"));
 
     // A document with a file, as a save or an open leaves it.
     h.ws().CurrentBlazon.FilePath = "/somewhere/Écu de Bretagne.bls";
     h.ws().Modified = false;
     w.refreshTitle();
-    QCOMPARE(w.Label2->text(), QStringLiteral("Tessaline [Écu de Bretagne.bls]"));
+    QCOMPARE(w.titleBar->titleLabel->text(), QStringLiteral("Tessaline [Écu de Bretagne.bls]"));
     w.SetUndos();
-    QCOMPARE(w.Label2->text(), QStringLiteral("Tessaline [Écu de Bretagne.bls]*"));
+    QCOMPARE(w.titleBar->titleLabel->text(), QStringLiteral("Tessaline [Écu de Bretagne.bls]*"));
 }
 
 void UnsavedChangesTest::undoLeavesTheMarkAsItWas() {
     ProgramHarness h;
     QVERIFY(h.start());
-    Form1& w = h.window();
+    MainWindow& w = h.window();
     // Undo after a save: no mark, and the document still knows its file
     // although the copy it returns to was taken before the first save.
     w.SetUndos();
@@ -54,13 +54,13 @@ void UnsavedChangesTest::undoLeavesTheMarkAsItWas() {
     h.ws().Modified = false;
     w.refreshTitle();
     w.undoLast();
-    QCOMPARE(w.Label2->text(), QStringLiteral("Tessaline [a.bls]"));
+    QCOMPARE(w.titleBar->titleLabel->text(), QStringLiteral("Tessaline [a.bls]"));
     QCOMPARE(h.ws().CurrentBlazon.ShieldShape, 1);
     QCOMPARE(h.ws().CurrentBlazon.FilePath, std::string("/x/a.bls"));
     // Undo after a change keeps it.
     w.SetUndos();
     w.undoLast();
-    QCOMPARE(w.Label2->text(), QStringLiteral("Tessaline [a.bls]*"));
+    QCOMPARE(w.titleBar->titleLabel->text(), QStringLiteral("Tessaline [a.bls]*"));
 }
 
 void UnsavedChangesTest::quitsWithoutAskingWhenNothingChanged() {
@@ -77,7 +77,7 @@ void UnsavedChangesTest::quitsWithoutAskingWhenNothingChanged() {
 void UnsavedChangesTest::nonKeepsTheProgramRunning() {
     ProgramHarness h;
     QVERIFY(h.start());
-    Form1& w = h.window();
+    MainWindow& w = h.window();
     w.SetUndos();
     const BlazonRecord before = h.ws().CurrentBlazon;
     QVERIFY(!w.close());  // unscripted: "Non"
@@ -91,7 +91,7 @@ void UnsavedChangesTest::nonKeepsTheProgramRunning() {
     QCOMPARE(h.programEnded, 0);
     QVERIFY(h.program->r.Initialised);
     QVERIFY(h.ws().CurrentBlazon == before);
-    QCOMPARE(w.Label2->text(), QStringLiteral("Tessaline*"));
+    QCOMPARE(w.titleBar->titleLabel->text(), QStringLiteral("Tessaline*"));
 
     h.ws().CurrentBlazon.FilePath = h.home.filePath("MesVarodez/Lion d'or.bls").toStdString();
     QVERIFY(!w.close());
@@ -113,12 +113,12 @@ void UnsavedChangesTest::ouiReleasesAndEnds() {
 void UnsavedChangesTest::everyWayOutAsks() {
     ProgramHarness h;
     QVERIFY(h.start());
-    Form1& w = h.window();
+    MainWindow& w = h.window();
     w.SetUndos();
     // The close button of the own title bar.
-    w.Command1->click();
+    w.titleBar->closeButton->click();
     // The "Quitter" item of the file menu, from a right click on the free area.
-    h.messages->popupChoice = QStringLiteral("mnuQuit");
+    h.messages->popupChoice = QStringLiteral("quitAction");
     QTest::mouseClick(&w, Qt::RightButton, {}, QPoint(470, 400));
     QCOMPARE(int(h.messages->questions.size()), 2);
     QVERIFY(w.isVisible());

@@ -215,41 +215,5 @@ TEST(UndoStack, UndoKeepsTheFileTheDocumentIsSavedTo) {
     }
 }
 
-// Parts 1..4 take arms by the partition, part 7 by the first-order type
-// (even when the piece is not shown), no other part ever.
-TEST(PartCanHoldBlazon, FieldPartsByThePartitionPartSevenByTheFirstOrderType) {
-    BlazonRecord b;
-    const std::pair<Long, const char*> fieldParts[] = {
-        {14, "1234"}, {22, ".23."}, {23, ".23."}, {24, ".23."}, {25, ".23."},
-        {9, "...."},  {10, "...."}, {11, "...."}, {15, "...."}, {21, "...."}};
-    for (auto [partition, parts] : fieldParts) {
-        b.Partition = partition;
-        for (int p = 1; p <= 4; ++p)
-            EXPECT_EQ(PartCanHoldBlazon(b, p), parts[p - 1] != '.') << partition << " " << p;
-    }
-    b.Partition = 14;
-    for (int p : {0, 5, 6, 8}) EXPECT_FALSE(PartCanHoldBlazon(b, p)) << p;
-    for (Long type = 1; type <= 9; ++type) {
-        b.Ordinary1.Type = type;
-        EXPECT_EQ(PartCanHoldBlazon(b, 7), type == 1 || type == 9) << type;
-    }
-}
-
-TEST(OrdinaryCanBeNarrowed, ByOrderAndType) {
-    BlazonRecord b;
-    for (Long type = 1; type <= 9; ++type) {
-        b.Ordinary1.Type = type;
-        EXPECT_EQ(OrdinaryCanBeNarrowed(b, 1), type != 1 && type != 9) << type;
-    }
-    for (Long type = 10; type <= 22; ++type) {
-        b.Ordinary2.Type = type;
-        EXPECT_EQ(OrdinaryCanBeNarrowed(b, 2), type >= 20) << type;
-    }
-    b.Ordinary1.Type = 3;
-    b.Ordinary2.Type = 22;
-    EXPECT_FALSE(OrdinaryCanBeNarrowed(b, 0));
-    EXPECT_FALSE(OrdinaryCanBeNarrowed(b, 3));
-}
-
 }  // namespace
 }  // namespace tess

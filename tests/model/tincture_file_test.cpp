@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "model/tincture_table.h"
+#include "support/factory_colours.h"
 #include "support/scratch_folder.h"
 
 namespace tess {
@@ -33,7 +34,8 @@ Bytes colourFile(const std::vector<Colour>& colours) {
 
 std::vector<Colour> factoryColours() {
     std::vector<Colour> colours;
-    for (int k = 1; k <= kTinctureCount; ++k) colours.push_back(FactoryColour(k));
+    for (const testing::FactoryTincture& t : testing::kFactoryTinctures)
+        colours.push_back(t.colour);
     return colours;
 }
 

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "platform/ascii_picture.h"
+#include "support/factory_colours.h"
 
 namespace tess {
 namespace {
@@ -12,19 +13,20 @@ namespace {
 constexpr Colour kAzurColour = 0xFF0000;
 constexpr Colour kOrColour = 0x00FFFF;
 
-// Every factory colour is its own tincture's, and a fresh workspace's table
-// is the factory table (the names are read in every blazon test).
-TEST(TinctureTable, FactoryColoursAreDistinctAndAFreshTableIsTheFactoryTable) {
-    const TinctureTable table = FactoryTinctures();
+// The factory colours and names stand as written by hand, a fresh table and a
+// zeroed one made fresh both hold them, and every colour finds its tincture.
+TEST(TinctureTable, FactoryColoursAndNamesAreTheHeraldicOnes) {
     TinctureTable zeroed{};
     InitTinctures(zeroed);
-    for (int k = 1; k <= kTinctureCount; ++k) {
-        EXPECT_EQ(Colour(table[k].Colour), FactoryColour(k)) << k;
-        EXPECT_EQ(table[k].Colour, table[k].DefaultColour) << k;
-        EXPECT_EQ(FindTinctureByColour(table, FactoryColour(k)), k) << k;
-        EXPECT_EQ(zeroed[k].Name, table[k].Name);
-        EXPECT_EQ(zeroed[k].Colour, table[k].Colour);
-    }
+    for (const TinctureTable& table : {FactoryTinctures(), zeroed})
+        for (int k = 1; k <= kTinctureCount; ++k) {
+            const testing::FactoryTincture& expected = testing::kFactoryTinctures[k - 1];
+            EXPECT_EQ(Colour(table[k].Colour), expected.colour) << k;
+            EXPECT_EQ(Colour(table[k].DefaultColour), expected.colour) << k;
+            EXPECT_EQ(FactoryColour(k), expected.colour) << k;
+            EXPECT_EQ(table[k].Name, expected.name) << k;
+            EXPECT_EQ(FindTinctureByColour(table, expected.colour), k) << k;
+        }
     EXPECT_EQ(FactoryColour(0), 0u);
     EXPECT_EQ(FactoryColour(12), 0u);
 }

@@ -28,44 +28,6 @@ TEST(Flood, FourConnectedFillDoesNotLeakThroughADiagonalLine) {
     EXPECT_EQ(ascii(s), (Rows{"rrrr#", "rrr#g", "rr#gg", "r#ggg", "#gggg"}));
 }
 
-TEST(Flood, SurfaceModeTakesOnlyTheSeedColourBorderModeTakesAllButTheBorder) {
-    const Surface start = picture({"..b..", ".###.", ".#r#.", ".###.", "....."});
-    Surface s = start;
-    s.floodSurface(0, 0, Brush::solid(0x00FF00));
-    EXPECT_EQ(ascii(s), (Rows{"ggbgg", "g###g", "g#r#g", "g###g", "ggggg"}));
-    Surface t = start;
-    t.floodBorder(0, 0, kBlack, Brush::solid(0x00FF00));
-    EXPECT_EQ(ascii(t), (Rows{"ggggg", "g###g", "g#r#g", "g###g", "ggggg"}));
-    Surface u = start;
-    u.floodSurface(2, 2, Brush::solid(0x00FFFF));  // the enclosed pixel alone
-    EXPECT_EQ(ascii(u)[2], ".#y#.");
-}
-
-TEST(Flood, FillColourEqualToTheTargetAndSeedsOutsideChangeNothing) {
-    const Surface start = picture({"..#", ".#.", "#.."});
-    Surface s = start;
-    s.floodSurface(0, 0, Brush::solid(kWhite));
-    EXPECT_EQ(s, start);
-    s.floodSurface(-1, 0, kRed);
-    s.floodSurface(0, 3, kRed);
-    s.floodBorder(3, 0, kBlack, kRed);
-    EXPECT_EQ(s, start);
-    s.floodBorder(0, 2, kBlack, kRed);  // seed on the border colour: empty region
-    EXPECT_EQ(s, start);
-}
-
-// Found first, painted second: a hatch over white paints its lines inside the
-// region only, even though its gaps stay the colour being replaced.
-TEST(Flood, HatchOverTheSameColourCoversExactlyTheRegion) {
-    Surface s(12, 12);
-    s.rectangle(2, 2, 10, 10, kBlack, Brush::hollow());
-    s.floodSurface(5, 5, Brush::hatched(HatchStyle::Cross));
-    Surface expected(12, 12);
-    expected.fillRect(3, 3, 9, 9, Brush::hatched(HatchStyle::Cross));
-    expected.rectangle(2, 2, 10, 10, kBlack, Brush::hollow());
-    EXPECT_EQ(ascii(s), ascii(expected));
-}
-
 // Plain breadth-first 4-connected fill, the reference for the fast one: the
 // region is found pixel by pixel, then each pixel is painted on its own at its
 // own place, so a brush's phase can only come from the surface's (0,0).
@@ -239,33 +201,6 @@ TEST(Flood, ARegionLeftAloneForManyFloodsStillFillsWhole) {
         s.floodSurface(0, 2, colours[1 - between % 2]);
         ASSERT_EQ(s, expected) << between << " floods between";
     }
-}
-
-// Walled-in single pixels at the corners and in the middle of an edge.
-TEST(Flood, OnePixelRegionsOnCornersAndEdges) {
-    const Surface start = picture({
-        "r#.#r",
-        "##.##",
-        "b#.#.",
-        "##.##",
-        "r#.#r",
-    });
-    const std::pair<int, int> seeds[] = {{0, 0}, {4, 0}, {0, 2}, {0, 4}, {4, 4}};
-    for (auto [x, y] : seeds) {
-        Surface s = start;
-        s.floodSurface(x, y, Brush::solid(0x00FFFF));
-        Surface t = start;
-        t.floodBorder(x, y, kBlack, Brush::solid(0x00FFFF));
-        Surface expected = start;
-        expected.setPixel(x, y, 0x00FFFF);
-        EXPECT_EQ(s, expected) << x << "," << y;
-        EXPECT_EQ(t, expected) << x << "," << y;
-    }
-    Surface s = start;
-    s.floodBorder(4, 2, kBlack, Brush::solid(0x00FFFF));  // the white pixel on the right edge
-    EXPECT_EQ(ascii(s)[2], "b#.#y");
-    s.floodSurface(2, 4, Brush::solid(0x00FF00));  // the column from the bottom edge
-    EXPECT_EQ(ascii(s), (Rows{"r#g#r", "##g##", "b#g#y", "##g##", "r#g#r"}));
 }
 
 // A long serpentine corridor: a recursive fill would need one frame per pixel.

@@ -99,20 +99,6 @@ TEST_F(Placement, PointsOffTheCanvasWarnFromThreeOn) {
     EXPECT_EQ(ws.Warnings.count(), 2);
 }
 
-TEST(PlacementCodes, LayersAndLists) {
-    const int layer1[] = {0, 1, 2, 3, 4, 11, 12, 13, 14, 21, 22, 23, 24};
-    for (int code : layer1) EXPECT_EQ(layerOfPlacement(code), 1) << code;
-    EXPECT_EQ(layerOfPlacement(5), 2);
-    EXPECT_EQ(layerOfPlacement(15), 2);
-    EXPECT_EQ(layerOfPlacement(7), 3);
-    EXPECT_EQ(layerOfPlacement(9), 3);
-    EXPECT_EQ(partOfPlacement(0), 0);
-    EXPECT_EQ(partOfPlacement(9), 6);
-    EXPECT_EQ(partOfPlacement(7), 7);
-    EXPECT_EQ(partOfPlacement(15), 5);
-    EXPECT_EQ(partOfPlacement(23), 3);
-}
-
 // The placement rule as written, probing the left edge one row at a time.
 int referencePlacement(const PlacementMaps& maps, int x, int y, int w, int h, int& off) {
     const Surface& part = maps.partMap;

@@ -1,7 +1,10 @@
 // Tinctures and furs of the field parts, on screen and on a black-and-white
 // page, checked on whole redraws against the part key map they leave.
+#include <algorithm>
+
 #include "render/region_fill.h"
 #include "render_fixture.h"
+#include "support/factory_colours.h"
 
 namespace tess::testing {
 namespace {
@@ -40,6 +43,14 @@ TEST_F(FieldFillTest, ATinctureFillsExactlyItsPartInItsCurrentColour) {
             ASSERT_EQ(r->canvas.pixel(x, y), kLineColour) << x << "," << y;
         }
     });
+}
+
+TEST_F(FieldFillTest, EveryTinctureFillsThePlainFieldInItsFactoryColour) {
+    for (int t = 1; t <= kTinctureCount; ++t) {
+        setPart(1, kClassColour, t);
+        redraw();
+        EXPECT_EQ(r->canvas.pixel(132, 170), kFactoryTinctures[std::size_t(t - 1)].colour) << t;
+    }
 }
 
 TEST_F(FieldFillTest, AFurPartShowsTheFurPicturePixelForPixel) {
@@ -140,15 +151,40 @@ class HatchTest : public RenderTest {
     }
 };
 
+// Each tincture's 8 x 8 cell on a black-and-white page, written out by hand
+// from the heraldic convention.
 TEST_F(HatchTest, EachTinctureHatchesAsTheHeraldicConvention) {
-    EXPECT_EQ(rowsOf(hatch(1)),
-              "X...X...\n........\n........\n........\nX...X...\n........\n........\n........\n");
-    EXPECT_EQ(rowsOf(hatch(7)),
-              "X...XXX.\n........\n........\n........\nXXX.X...\n........\n........\n........\n");
-    EXPECT_EQ(rowsOf(hatch(11)),
-              "X...X...\n.X.X.X.X\n........\n.X.X.X.X\nX...X...\n.X.X.X.X\n........\n.X.X.X.X\n");
+    // Rows top to bottom, "/" between them.
+    const char* const cells[kTinctureCount + 1] = {
+        "",
+        // Or: dots
+        "X...X.../......../......../......../X...X.../......../......../........",
+        // Argent: plain
+        "......../......../......../......../......../......../......../........",
+        // Gueules: upright lines
+        "....X.../....X.../....X.../....X.../....X.../....X.../....X.../....X...",
+        // Azur: level lines
+        "......../......../......../XXXXXXXX/......../......../......../........",
+        // Sinople: bendwise
+        "X......./.X....../..X...../...X..../....X.../.....X../......X./.......X",
+        // Sable: solid
+        "XXXXXXXX/XXXXXXXX/XXXXXXXX/XXXXXXXX/XXXXXXXX/XXXXXXXX/XXXXXXXX/XXXXXXXX",
+        // Orangé: dots and dashes
+        "X...XXX./......../......../......../XXX.X.../......../......../........",
+        // Sanguine: a cross
+        "....X.../....X.../....X.../XXXXXXXX/....X.../....X.../....X.../....X...",
+        // Brun: a diagonal cross
+        "X......X/.X....X./..X..X../...XX.../...XX.../..X..X../.X....X./X......X",
+        // Pourpre: bendwise sinister
+        ".......X/......X./.....X../....X.../...X..../..X...../.X....../X.......",
+        // Bis: a dot grid
+        "X...X.../.X.X.X.X/......../.X.X.X.X/X...X.../.X.X.X.X/......../.X.X.X.X",
+    };
     for (int t = 1; t <= kTinctureCount; ++t) {
         const Surface s = hatch(t);
+        std::string expected = std::string(cells[t]) + '\n';
+        std::replace(expected.begin(), expected.end(), '/', '\n');
+        EXPECT_EQ(rowsOf(s), expected) << t;
         EXPECT_TRUE(periodic(s, 40)) << t;
         for (int y = 0; y < 48; ++y) {
             EXPECT_EQ(s.pixel(40, y), kLineColour);
@@ -159,44 +195,6 @@ TEST_F(HatchTest, EachTinctureHatchesAsTheHeraldicConvention) {
             }
         }
     }
-}
-
-TEST_F(HatchTest, LinesAndSolidsOfTheColours) {
-    auto count = [](const Surface& s) {
-        int black = 0;
-        for (int y = 0; y < 8; ++y)
-            for (int x = 0; x < 8; ++x) black += s.pixel(x, y) == kBlack;
-        return black;
-    };
-    EXPECT_EQ(count(hatch(2)), 0);   // Argent: white
-    EXPECT_EQ(count(hatch(6)), 64);  // Sable: black
-    const Surface gueules = hatch(3);
-    const Surface azur = hatch(4);
-    EXPECT_EQ(count(gueules), 8);
-    EXPECT_EQ(count(azur), 8);
-    for (int i = 1; i < 8; ++i) {
-        EXPECT_EQ(gueules.pixel(0, i), gueules.pixel(0, 0));  // vertical lines
-        EXPECT_EQ(azur.pixel(i, 0), azur.pixel(0, 0));        // horizontal lines
-    }
-    EXPECT_EQ(count(hatch(5)), 8);
-    EXPECT_EQ(count(hatch(10)), 8);
-    EXPECT_NE(rowsOf(hatch(5)), rowsOf(hatch(10)));
-    // Sanguine: a whole row and a whole column; Brun: more than one diagonal.
-    const Surface sanguine = hatch(8);
-    int fullRows = 0, fullColumns = 0;
-    for (int i = 0; i < 8; ++i) {
-        bool row = true, column = true;
-        for (int j = 0; j < 8; ++j) {
-            row = row && sanguine.pixel(j, i) == kBlack;
-            column = column && sanguine.pixel(i, j) == kBlack;
-        }
-        fullRows += row;
-        fullColumns += column;
-    }
-    EXPECT_EQ(fullRows, 1);
-    EXPECT_EQ(fullColumns, 1);
-    EXPECT_GT(count(hatch(9)), 8);
-    EXPECT_LT(count(hatch(9)), 64);
 }
 
 TEST_F(HatchTest, ColourOfNoTinctureIsSolidBlackAndEqualColoursTakeTheLowerTincture) {
@@ -216,24 +214,33 @@ TEST(HatchPatterns, TincturesWithoutDotsHaveASolidBlackPattern) {
         for (Colour c : hatchPattern(t)) EXPECT_EQ(c, kBlack) << t;
 }
 
-TEST_F(FieldFillTest, BlackAndWhitePageHatchesTincturesButKeepsFurs) {
+// The hatching keeps the phase of the margined key map, 50 pixels up and left
+// of the canvas: Or's dots fall where x and y are 2 modulo 4, Gueules' lines
+// on columns 2 modulo 8, Azur's on rows 1 modulo 8.
+TEST_F(FieldFillTest, BlackAndWhitePageHatchesTincturesInPlaceButKeepsFurs) {
     ws->PrintBlackWhite = true;
     doc().Partition = 14;
-    setPart(1, kClassMetal, 2);   // Argent
-    setPart(2, kClassColour, 6);  // Sable
-    setPart(3, kClassColour, 3);  // Gueules
+    setPart(1, kClassMetal, 1);   // Or
+    setPart(2, kClassColour, 3);  // Gueules
+    setPart(3, kClassColour, 4);  // Azur
     setPart(4, 110, 110);         // vair
+    redraw();
+    auto blackWhere = [](bool black) { return black ? kBlack : kWhite; };
+    EXPECT_GT(checkPart(1, [&](int x, int y,
+                               Colour c) { return c == blackWhere(x % 4 == 2 && y % 4 == 2); }),
+              1000);
+    EXPECT_GT(checkPart(2, [&](int x, int, Colour c) { return c == blackWhere(x % 8 == 2); }),
+              1000);
+    EXPECT_GT(checkPart(3, [&](int, int y, Colour c) { return c == blackWhere(y % 8 == 1); }),
+              1000);
+    const Surface& vair = furPicture(110);
+    checkPart(4, [&](int x, int y, Colour c) { return c == vair.pixel(x, y); });
+
+    setPart(1, kClassMetal, 2);   // Argent: white
+    setPart(2, kClassColour, 6);  // Sable: black
     redraw();
     checkPart(1, [](int, int, Colour c) { return c == kWhite; });
     checkPart(2, [](int, int, Colour c) { return c == kBlack; });
-    int black = 0;
-    checkPart(3, [&](int x, int, Colour c) {
-        black += c == kBlack;
-        return c == kBlack || c == kWhite;
-    });
-    EXPECT_GT(black, 1000);
-    const Surface& vair = furPicture(110);
-    checkPart(4, [&](int x, int y, Colour c) { return c == vair.pixel(x, y); });
 }
 
 }  // namespace

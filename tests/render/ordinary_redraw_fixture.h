@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "picture_dump.h"
 #include "render/charge_redraw_fixture.h"
 #include "render/ordinary1_outline.h"
 #include "render/ordinary2_outline.h"
@@ -47,8 +46,6 @@ class OrdinaryRedraw : public ChargeRedraw {
     bool onSecond(int x, int y) const {
         return canvas(x, y) == tincture(kGueules) && part(x, y) == 5;
     }
-
-    void dump(const std::string& name) { dumpMontage({&r.canvas, &r.partMap}, name, 2); }
 };
 
 }  // namespace tess::testing

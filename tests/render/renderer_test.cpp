@@ -35,26 +35,6 @@ TEST_F(RendererTest, StartsWithAnEmptyHitMapAndSeparateBlankPictures) {
     EXPECT_EQ(r->ToolbarX[20], 0);
 }
 
-TEST_F(RendererTest, WorkBackgroundIsNoKeyNoLineNoTinctureColour) {
-    EXPECT_EQ(partOfKeyColour(kWorkBackground), 0);
-    EXPECT_NE(kWorkBackground, kLineColour);
-    EXPECT_NE(kWorkBackground, kBlack);
-    EXPECT_NE(kWorkBackground, kWhite);
-    for (int t = 1; t <= kTinctureCount; ++t)
-        EXPECT_NE(kWorkBackground, Colour(ws->Tinctures[t].DefaultColour));
-}
-
-TEST_F(RendererTest, FurPicturesByCode) {
-    EXPECT_EQ(r->furPicture(108), &furPicture(108));
-    EXPECT_EQ(r->furPicture(115), &furPicture(115));
-    EXPECT_EQ(r->furPicture(116), nullptr);  // no user fur yet
-    r->UserFurPictures[3] = Surface(kCanvasWidth, kCanvasHeight, 0x010203);
-    EXPECT_EQ(r->furPicture(119), &r->UserFurPictures[3]);
-    EXPECT_EQ(r->furPicture(107), nullptr);
-    EXPECT_EQ(r->furPicture(120), nullptr);
-    EXPECT_EQ(r->furPicture(0), nullptr);
-}
-
 TEST_F(RendererTest, FurPatternsRepeatEachPictureAtItsOffsets) {
     struct Repeat {
         int code, xo, yo;

@@ -79,16 +79,6 @@ TEST_F(HostileDocuments, TruncatedAtEveryRecordBoundary) {
         open(std::vector<std::uint8_t>(good.begin(), good.begin() + long(cut)));
 }
 
-TEST_F(HostileDocuments, RandomBytesAfterTheFormatNumber) {
-    std::mt19937 rng{1234};
-    for (int round = 0; round < 200; ++round) {
-        std::vector<std::uint8_t> bytes(std::size_t(rng() % 40000));
-        for (auto& b : bytes) b = std::uint8_t(rng());
-        if (!bytes.empty()) bytes[0] = 14;
-        open(bytes);
-    }
-}
-
 TEST_F(HostileDocuments, HugeLengthsWrongTagsAndExtremeValues) {
     auto patched = [&](int record, std::vector<std::uint8_t> value) {
         auto bytes = good;
@@ -104,16 +94,13 @@ TEST_F(HostileDocuments, HugeLengthsWrongTagsAndExtremeValues) {
     }
 }
 
-// A few thousand documents, each the good one with a handful of bytes changed,
-// so that every run of the tests exercises the reader the fuzzer explores.
-class MutatedDocuments : public HostileDocuments, public ::testing::WithParamInterface<int> {};
-
-TEST_P(MutatedDocuments, NeverCrashNorHangNorWrite) {
-    std::mt19937 rng{unsigned(GetParam())};
+// One seed of the good document with a handful of bytes changed, so that every
+// run of the tests exercises the reader; the fuzzer explores the rest.
+TEST_F(HostileDocuments, MutatedNeverCrashNorHangNorWrite) {
+    std::mt19937 rng{1};
     for (int round = 0; round < 600; ++round) {
         auto bytes = good;
-        const int changes = 1 + int(rng() % 8);
-        for (int i = 0; i < changes; ++i) {
+        for (int i = 1 + int(rng() % 8); i > 0; --i) {
             // A random byte, a flipped bit, all ones or zeros, or a cut.
             const std::size_t at = rng() % bytes.size();
             const unsigned kind = rng() % 4, r = rng();
@@ -126,8 +113,6 @@ TEST_P(MutatedDocuments, NeverCrashNorHangNorWrite) {
         open(bytes);
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(Seeds, MutatedDocuments, ::testing::Values(1, 2, 3, 4, 5));
 
 // Side files beside a document come from wherever the document came from:
 // one too large for the record's 16-bit sizes, or one that is not a plain file

@@ -254,7 +254,11 @@ TEST(DocumentSanity, ValuesTheProgramWritesComeThroughUnchanged) {
 
 TEST(DocumentSanity, CodesOutsideTheirTablesFallBackToSoundValues) {
     const BlazonRecord base = resetRecord();
-    StoredDocument d{base, {{"x", 1, 1, 99, 7, ""}}, {{1, 0, 0, 5, 12, 40, 3, -7, 9000}}};
+    // Pictures and charges whose class is no class take their tincture's: Or
+    // and Argent are metals, any other tincture a colour.
+    StoredDocument d{base,
+                     {{"x", 1, 1, 99, 7, ""}, {"a", 1, 1, 2, 0, ""}, {"g", 1, 1, 3, 34, ""}},
+                     {{1, 0, 0, 5, 12, 40, 3, -7, 9000}, {2, 0, 0, 0, 2, 99, 0, 1, 1}}};
     BlazonRecord& b = d.Blazon;
     b.Partition = 20;
     b.ShieldShape = 0;
@@ -289,12 +293,16 @@ TEST(DocumentSanity, CodesOutsideTheirTablesFallBackToSoundValues) {
 
     EXPECT_EQ(d.Images[0].OwnTincture, 1);
     EXPECT_EQ(d.Images[0].OwnClass, kClassMetal);
+    EXPECT_EQ(d.Images[1].OwnTincture, 2);
+    EXPECT_EQ(d.Images[1].OwnClass, kClassMetal);
+    EXPECT_EQ(d.Images[2].OwnClass, kClassColour);
     const StoredCharge& c = d.Charges[0];
     EXPECT_EQ(c.Tincture, -1);
     EXPECT_EQ(c.Class, kClassColour);
     EXPECT_EQ(c.Brochant, kTrue);
     EXPECT_EQ(c.Mirrored, kTrue);
     EXPECT_EQ(c.Width, kMaxChargeSide);
+    EXPECT_EQ(d.Charges[1].Class, kClassMetal);  // Argent
 }
 
 }  // namespace

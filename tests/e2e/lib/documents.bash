@@ -76,7 +76,7 @@ fail() {
 # A fresh program folder and work folder, removed at exit.
 setup_home() {
     WORK=$(mktemp -d)
-    export TESSALINE_HOME="$WORK/home"
+    export TESSALINE_HOME="$WORK/home" XDG_DATA_HOME="$WORK/data"
     mkdir -p "$TESSALINE_HOME" "$WORK/docs"
     trap 'rm -rf "$WORK"' EXIT
 }

@@ -1,4 +1,4 @@
-#include "editor/picture_box.h"
+#include "widgets/picture_box.h"
 
 #include <QMouseEvent>
 #include <QPainter>

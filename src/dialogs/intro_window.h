@@ -18,7 +18,7 @@ class MessageLayer;
 // The window the program starts with: ten intro frames one every 45 ms, then
 // its labels, the start-drive check and the loading of the main window. It
 // stays loaded and hidden afterwards, its timer stopped for good.
-class frmSplash : public QWidget {
+class IntroWindow : public QWidget {
     Q_OBJECT
   public:
     struct Options {
@@ -33,20 +33,20 @@ class frmSplash : public QWidget {
         std::function<void()> endProcess;
     };
 
-    frmSplash(MessageLayer& messages, Options options, QWidget* parent = nullptr);
+    IntroWindow(MessageLayer& messages, Options options, QWidget* parent = nullptr);
 
     // Prepares the frames, shows the window and starts the timer.
-    void Form_Load();
+    void load();
     // One tick: the next frame, or on the eleventh the check and the load.
-    void Timer1_Timer();
-    void CloseSplash();
+    void nextFrame();
+    void closeIntro();
 
     int FrameCounter() const { return frameCounter_; }
-    bool timerRunning() const { return Timer1.isActive(); }
+    bool timerRunning() const { return frameTimer_.isActive(); }
 
-    QLabel* Label1 = nullptr;  // progress line
-    QLabel* Label2 = nullptr;  // credits
-    QLabel* Label3 = nullptr;  // version mark
+    QLabel* progressLabel = nullptr;  // progress line
+    QLabel* creditsLabel = nullptr;   // credits
+    QLabel* versionLabel = nullptr;   // version mark
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -54,8 +54,8 @@ class frmSplash : public QWidget {
   private:
     MessageLayer& messages_;
     Options options_;
-    QTimer Timer1;
-    std::array<QImage, 11> FrameDCs;  // 1..10
+    QTimer frameTimer_;
+    std::array<QImage, 11> frames_;  // 1..10
     int frameCounter_ = 0;
     int shownFrame_ = 0;
 };

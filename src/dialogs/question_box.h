@@ -13,10 +13,10 @@ namespace tess {
 // shows a one-line message while a long step runs (the wait box). As made it
 // is the wait box; `makeQuestion` turns it into the question box. Each
 // question uses a fresh box, so nothing carries over from one to the next.
-class Form2 : public QDialog {
+class QuestionBox : public QDialog {
     Q_OBJECT
   public:
-    explicit Form2(QWidget* parent = nullptr);
+    explicit QuestionBox(QWidget* parent = nullptr);
 
     // The message, a leading carriage return giving the blank first line.
     void setMessage(const QString& text);
@@ -28,18 +28,18 @@ class Form2 : public QDialog {
     // Written by the buttons only: 1 "Non", 2 "Oui". Starts at "Non".
     Byte ConfirmAnswer = 1;
 
-    QLabel* Label1 = nullptr;
-    QPushButton* Command1 = nullptr;  // "Non"
-    QPushButton* Command2 = nullptr;  // "Oui"
+    QLabel* messageLabel = nullptr;
+    QPushButton* noButton = nullptr;   // "Non"
+    QPushButton* yesButton = nullptr;  // "Oui"
 
   protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    void Command1_Click();
-    void Command2_Click();
-    void Form_Activate();
+    void noClicked();
+    void yesClicked();
+    void activated();
 };
 
 }  // namespace tess

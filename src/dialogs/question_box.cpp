@@ -1,4 +1,4 @@
-#include "dialogs/form2.h"
+#include "dialogs/question_box.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -6,7 +6,7 @@
 #include <QPushButton>
 
 #include "dialogs/small_shield.h"
-#include "editor/ui_pictures.h"
+#include "widgets/ui_pictures.h"
 
 namespace tess {
 
@@ -22,8 +22,8 @@ const QRect kNonBox(277, 62, 76, 23);
 
 }  // namespace
 
-Form2::Form2(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("Form2"));
+QuestionBox::QuestionBox(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("QuestionBox"));
     setWindowTitle(QStringLiteral("Patience..."));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
@@ -35,81 +35,81 @@ Form2::Form2(QWidget* parent) : QDialog(parent) {
     setPalette(p);
     setAutoFillBackground(true);
 
-    Label1 = new QLabel(this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(kLabelBox);
-    Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label1->setWordWrap(true);
+    messageLabel = new QLabel(this);
+    messageLabel->setObjectName(QStringLiteral("messageLabel"));
+    messageLabel->setGeometry(kLabelBox);
+    messageLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    messageLabel->setWordWrap(true);
     // A file name in a question is shown letter for letter, never read as markup.
-    Label1->setTextFormat(Qt::PlainText);
-    Label1->setText(QStringLiteral("Label1"));
+    messageLabel->setTextFormat(Qt::PlainText);
+    messageLabel->clear();
 
-    Command2 = new QPushButton(QStringLiteral("Oui"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setGeometry(kOuiBox);
-    Command2->hide();
-    Command1 = new QPushButton(QStringLiteral("Non"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(kNonBox);
-    Command1->hide();
+    yesButton = new QPushButton(QStringLiteral("Oui"), this);
+    yesButton->setObjectName(QStringLiteral("yesButton"));
+    yesButton->setGeometry(kOuiBox);
+    yesButton->hide();
+    noButton = new QPushButton(QStringLiteral("Non"), this);
+    noButton->setObjectName(QStringLiteral("noButton"));
+    noButton->setGeometry(kNonBox);
+    noButton->hide();
 
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(noButton, &QPushButton::clicked, this, [this] { noClicked(); });
+    connect(yesButton, &QPushButton::clicked, this, [this] { yesClicked(); });
 }
 
-void Form2::setMessage(const QString& text) {
+void QuestionBox::setMessage(const QString& text) {
     // The callers start their text with a carriage return so that it shows one
     // line down; a label breaks lines on "\n" only.
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     shown.replace(QChar('\r'), QChar('\n'));
-    Label1->setText(shown);
+    messageLabel->setText(shown);
 }
 
-void Form2::makeQuestion(const QString& caption, const QString& text) {
+void QuestionBox::makeQuestion(const QString& caption, const QString& text) {
     setWindowTitle(caption);
     setFixedSize(kClientWidth, kQuestionHeight);
-    Command1->show();
-    Command2->show();
+    noButton->show();
+    yesButton->show();
     // Enter presses the focused button, "Non" at first; Escape and the frame's
     // close reject, which is "Non" too.
-    Command1->setAutoDefault(true);
-    Command2->setAutoDefault(true);
+    noButton->setAutoDefault(true);
+    yesButton->setAutoDefault(true);
     setMessage(text);
 }
 
-Byte Form2::ask() {
+Byte QuestionBox::ask() {
     ConfirmAnswer = 1;
     exec();
     return ConfirmAnswer;
 }
 
-void Form2::Command1_Click() {
+void QuestionBox::noClicked() {
     ConfirmAnswer = 1;
     hide();
     accept();
 }
 
-void Form2::Command2_Click() {
+void QuestionBox::yesClicked() {
     ConfirmAnswer = 2;
     hide();
     accept();
 }
 
-void Form2::Form_Activate() {
-    if (Command1->isVisible()) {
-        Command1->setFocus();
+void QuestionBox::activated() {
+    if (noButton->isVisible()) {
+        noButton->setFocus();
         // A caller may have left the hourglass on; a question wants the arrow.
         while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
     }
 }
 
-void Form2::showEvent(QShowEvent* event) {
+void QuestionBox::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    Form_Activate();
+    activated();
 }
 
-void Form2::paintEvent(QPaintEvent* event) {
+void QuestionBox::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
     QPainter painter(this);
     painter.drawImage(0, 0, smallShieldPicture());

@@ -28,28 +28,28 @@ inline constexpr int kUserFurLeft = 8;
 inline constexpr int kUserFurTop = 314;
 inline constexpr int kUserFurStep = 25;
 inline constexpr QSize kUserFurSwatch(22, 22);
-inline constexpr QRect kWarnPic(36, 428, 24, 24);
+inline constexpr QRect kWarningSign(36, 428, 24, 24);
 
 // The canvas and what lies under it.
 inline constexpr QRect kCanvas(66, 64, 265, 340);
-inline constexpr QRect kCenteringStrip(335, 82, 20, 302);
-inline constexpr QRect kCoordCaption(66, 406, 130, 16);
+inline constexpr QRect kAlignmentStrip(335, 82, 20, 302);
+inline constexpr QRect kCoordinateCaption(66, 406, 130, 16);
 inline constexpr QRect kPartCaption(198, 406, 133, 16);
 inline constexpr QRect kBlazonLabel(66, 424, 265, 58);
 
 // Choosers beside the canvas.
 inline constexpr QRect kShapeChooser(362, 82, 45, 98);
-inline constexpr QRect kInsetLabel(356, 190, 60, 16);
-inline constexpr QRect kInsetChooser(362, 208, 45, 98);
-inline constexpr QRect kOrdre1Label(412, 64, 70, 16);
-inline constexpr QRect kSizeChooser1(414, 82, 28, 63);
-inline constexpr QRect kDeport(448, 82, 25, 64);
-inline constexpr QRect kOrdre2Label(412, 160, 70, 16);
-inline constexpr QRect kSizeChooser2(414, 178, 28, 63);
+inline constexpr QRect kInsetCaption(356, 190, 60, 16);
+inline constexpr QRect kInsetShapeChooser(362, 208, 45, 98);
+inline constexpr QRect kFirstOrderCaption(412, 64, 70, 16);
+inline constexpr QRect kSizeChooser(414, 82, 28, 63);
+inline constexpr QRect kShiftZones(448, 82, 25, 64);
+inline constexpr QRect kSecondOrderCaption(412, 160, 70, 16);
+inline constexpr QRect kSecondOrderSizeChooser(414, 178, 28, 63);
 
 // The two tabs over the two lists, which share one place.
-inline constexpr QRect kTabCharges(488, 64, 108, 20);
-inline constexpr QRect kTabPieces(600, 64, 108, 20);
+inline constexpr QRect kPicturesTab(488, 64, 108, 20);
+inline constexpr QRect kPiecesTab(600, 64, 108, 20);
 inline constexpr QRect kLists(488, 86, 220, 394);
 
 }  // namespace tess::layout

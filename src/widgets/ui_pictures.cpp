@@ -1,4 +1,4 @@
-#include "editor/ui_pictures.h"
+#include "widgets/ui_pictures.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "dialogs/frm_splash.h"
+#include "dialogs/intro_window.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -6,8 +6,8 @@
 #include <QScreen>
 
 #include "dialogs/message_layer.h"
-#include "editor/ui_pictures.h"
 #include "resources/window_pictures.h"
+#include "widgets/ui_pictures.h"
 
 namespace tess {
 
@@ -34,11 +34,11 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect 
 
 }  // namespace
 
-frmSplash::frmSplash(MessageLayer& messages, Options options, QWidget* parent)
+IntroWindow::IntroWindow(MessageLayer& messages, Options options, QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
       messages_(messages),
       options_(std::move(options)) {
-    setObjectName(QStringLiteral("frmSplash"));
+    setObjectName(QStringLiteral("IntroWindow"));
     setFixedSize(kClientWidth, kClientHeight);
     setWindowIcon(programIconImage());
     QPalette p = palette();
@@ -46,22 +46,22 @@ frmSplash::frmSplash(MessageLayer& messages, Options options, QWidget* parent)
     setPalette(p);
     setAutoFillBackground(true);
 
-    Label1 = makeLabel(this, "Label1", QStringLiteral("Patience"), QRect(4, 203, 294, 21),
-                       QColor(255, 0, 0), Qt::AlignHCenter);
-    Label2 = makeLabel(this, "Label2",
-                       QStringLiteral("Tessaline, l'atelier du blason\n"
-                                      "Écus, émaux et meubles à votre goût"),
-                       QRect(23, 234, 255, 42), QColor(128, 128, 128), Qt::AlignHCenter);
-    Label2->setWordWrap(true);
-    Label3 = makeLabel(this, "Label3", QStringLiteral("v 1.3"), QRect(256, 4, 37, 18),
-                       QColor(128, 128, 128), Qt::AlignRight);
+    progressLabel = makeLabel(this, "progressLabel", QStringLiteral("Patience"),
+                              QRect(4, 203, 294, 21), QColor(255, 0, 0), Qt::AlignHCenter);
+    creditsLabel = makeLabel(this, "creditsLabel",
+                             QStringLiteral("Tessaline, l'atelier du blason\n"
+                                            "Écus, émaux et meubles à votre goût"),
+                             QRect(23, 234, 255, 42), QColor(128, 128, 128), Qt::AlignHCenter);
+    creditsLabel->setWordWrap(true);
+    versionLabel = makeLabel(this, "versionLabel", QStringLiteral("v 1.3"), QRect(256, 4, 37, 18),
+                             QColor(128, 128, 128), Qt::AlignRight);
 
-    Timer1.setObjectName(QStringLiteral("Timer1"));
-    connect(&Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+    frameTimer_.setObjectName(QStringLiteral("frameTimer"));
+    connect(&frameTimer_, &QTimer::timeout, this, [this] { nextFrame(); });
 }
 
-void frmSplash::Form_Load() {
-    for (int n = 1; n <= kIntroFrameCount; ++n) FrameDCs[std::size_t(n)] = introFrameImage(n);
+void IntroWindow::load() {
+    for (int n = 1; n <= kIntroFrameCount; ++n) frames_[std::size_t(n)] = introFrameImage(n);
     frameCounter_ = 0;
     if (const QScreen* screen = QApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
@@ -69,12 +69,12 @@ void frmSplash::Form_Load() {
     }
     show();
     QApplication::processEvents();
-    Timer1.setInterval(options_.frameIntervalMs);
-    Timer1.start();
+    frameTimer_.setInterval(options_.frameIntervalMs);
+    frameTimer_.start();
     QApplication::processEvents();
 }
 
-void frmSplash::Timer1_Timer() {
+void IntroWindow::nextFrame() {
     ++frameCounter_;
     if (frameCounter_ >= 1 && frameCounter_ <= kIntroFrameCount) {
         shownFrame_ = frameCounter_;
@@ -83,10 +83,10 @@ void frmSplash::Timer1_Timer() {
     }
     // The eleventh tick runs once: no frame and no second check while the
     // main window's load lets the event loop run.
-    Timer1.stop();
-    Label1->show();
-    Label2->show();
-    Label3->show();
+    frameTimer_.stop();
+    progressLabel->show();
+    creditsLabel->show();
+    versionLabel->show();
     QApplication::processEvents();
     const DriveKind drive =
         options_.probe ? options_.probe(options_.programFolder) : DriveKind::LocalDisk;
@@ -97,20 +97,20 @@ void frmSplash::Timer1_Timer() {
     if (options_.loadMainWindow) options_.loadMainWindow();
     // The last frame stays on screen; the table of frames goes.
     for (int n = 1; n <= kIntroFrameCount; ++n)
-        if (n != shownFrame_) FrameDCs[std::size_t(n)] = QImage();
+        if (n != shownFrame_) frames_[std::size_t(n)] = QImage();
 }
 
-void frmSplash::CloseSplash() {
-    Timer1.stop();
+void IntroWindow::closeIntro() {
+    frameTimer_.stop();
     hide();
     close();
 }
 
-void frmSplash::paintEvent(QPaintEvent* event) {
+void IntroWindow::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
     if (shownFrame_ < 1 || shownFrame_ > kIntroFrameCount) return;
     QPainter painter(this);
-    painter.drawImage(0, 0, FrameDCs[std::size_t(shownFrame_)]);
+    painter.drawImage(0, 0, frames_[std::size_t(shownFrame_)]);
 }
 
 }  // namespace tess

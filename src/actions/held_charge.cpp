@@ -1,0 +1,81 @@
+#include "actions/held_charge.h"
+
+#include "actions/apply_edit.h"
+#include "actions/charge_placing.h"
+#include "actions/redraw_shield.h"
+#include "model/motifs.h"
+#include "model/workspace.h"
+#include "render/renderer.h"
+
+namespace tess {
+
+bool PutHeldChargeBack(Workspace& ws, Renderer& r, const OverlayBox& overlay, RedrawResult& shown) {
+    const int held = ws.SelectedCharge;
+    if (held < 1 || held > kChargeCount) {
+        ws.SelectedCharge = 0;
+        return false;
+    }
+    // Placing reads a held charge's size from its record, and knows it as held.
+    ChargeRecord& c = ws.CurrentBlazon.Charges[std::size_t(held)];
+    c.Width = Integer(overlay.Width);
+    c.Height = Integer(overlay.Height);
+    const bool placed = AddCharge(ws, r.Charges, overlay, held);
+    ws.SelectedCharge = 0;
+    if (placed) shown = RedrawShield(ws, r);
+    return placed;
+}
+
+void ClearCharge(Workspace& ws, Renderer& r, int n) {
+    if (n < 1 || n > kChargeCount) return;
+    ChargeRecord& c = ws.CurrentBlazon.Charges[std::size_t(n)];
+    c.InUse = 0;
+    c.ImageIndex = 0;
+    c.ImageName.clear();
+    c.Class = 0;
+    c.X = 0;
+    c.Y = 0;
+    c.Tincture = -1;
+    c.Width = 0;
+    c.Height = 0;
+    c.Brochant = 0;
+    r.Charges.releaseCharge(n);
+}
+
+int HeldChargeGroup(const Workspace& ws) {
+    const int held = ws.SelectedCharge;
+    if (held < 1 || held > kChargeCount) return 0;
+    return ws.CurrentBlazon.Charges[std::size_t(held)].Motif;
+}
+
+RedrawResult DeleteHeldCharge(Workspace& ws, Renderer& r, bool wholeGroup, bool* changed) {
+    const int held = ws.SelectedCharge;
+    if (changed) *changed = held >= 1 && held <= kChargeCount;
+    if (held < 1 || held > kChargeCount) {
+        ws.SelectedCharge = 0;
+        return {};
+    }
+    const int group = HeldChargeGroup(ws);
+    RedrawResult shown = ApplyEdit(ws, r, UndoStep::Take, [&] {
+        if (group == 0) {
+            ClearCharge(ws, r, held);
+        } else if (wholeGroup) {
+            // The group must not outlive its members.
+            const auto members = ws.Groups.Motifs[std::size_t(group)].Members;
+            for (int i = 1; i <= kMotifCount; ++i) {
+                const int c = members[std::size_t(i)];
+                if (c < 1 || c > kChargeCount) continue;
+                ws.CurrentBlazon.Charges[std::size_t(c)].Motif = 0;
+                ClearCharge(ws, r, c);
+            }
+            ClearMotif(ws, group);
+        } else {
+            CompactMotif(ws, group);
+            RemoveChargeFromMotif(ws, group, held);
+            ClearCharge(ws, r, held);
+        }
+        ws.SelectedCharge = 0;
+    });
+    return shown;
+}
+
+}  // namespace tess

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "actions/redraw_result.h"
+
+namespace tess {
+
+struct Workspace;
+class Renderer;
+
+struct OverlayBox;
+
+// Puts the held charge back on the shield with the overlay's size and place
+// (one undo step, the document marked modified) and lets go of it. False, with
+// nothing held any more and nothing else changed, when no charge is held or
+// placing refuses (the user has been told); true with the redraw's result in
+// `shown`.
+bool PutHeldChargeBack(Workspace& ws, Renderer& r, const OverlayBox& overlay, RedrawResult& shown);
+
+// Empties charge record n (1..50) and drops its recolouring layers; any other
+// number is ignored. Placement, mirroring and group stay as they were.
+void ClearCharge(Workspace& ws, Renderer& r, int n);
+
+// The group of the charge held in the overlay, 0 when it has none or when no
+// charge is held: the window asks about the group before deleting.
+int HeldChargeGroup(const Workspace& ws);
+
+// Deletes the held charge as one undo step: with `wholeGroup` every member of
+// its group goes and the group ends; otherwise the charge alone leaves its
+// group. Nothing is held afterwards. Without a held charge nothing changes
+// and nothing is returned but an empty result, `false` in `changed`.
+RedrawResult DeleteHeldCharge(Workspace& ws, Renderer& r, bool wholeGroup, bool* changed = nullptr);
+
+}  // namespace tess

@@ -1,0 +1,43 @@
+#include "editor/blazon_panel.h"
+
+#include <QLabel>
+
+#include "actions/redraw_result.h"
+#include "editor/window_layout.h"
+#include "widgets/controls.h"
+#include "widgets/picture_box.h"
+#include "widgets/ui_pictures.h"
+
+namespace tess {
+
+namespace {
+
+QString fromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+}  // namespace
+
+BlazonPanel::BlazonPanel(QWidget& window) : QObject(&window) {
+    blazonLabel = makeCaption(&window, "blazonLabel", QStringLiteral("Blasonnement"),
+                              layout::kBlazonLabel, Qt::AlignHCenter | Qt::AlignTop);
+    blazonLabel->setWordWrap(true);
+    QFont italic = blazonLabel->font();
+    italic.setItalic(true);
+    italic.setPointSize(italic.pointSize() + 1);
+    blazonLabel->setFont(italic);
+    setTextColour(blazonLabel, Qt::black);
+
+    warningSign = makePictureBox(&window, "warningSign", layout::kWarningSign);
+    warningSign->setPicture(warningImage());
+    warningSign->setToolTip(QStringLiteral("Cliquez pour voir l'erreur ou l'avertissement"));
+    warningSign->hide();
+}
+
+void BlazonPanel::applyRedraw(const RedrawResult& result) {
+    blazonLabel->setText(fromUtf8(result.blazonText));
+    warningSign->setVisible(result.warningVisible);
+    if (result.warningVisible) warningSign->setToolTip(fromUtf8(result.warningText));
+}
+
+}  // namespace tess

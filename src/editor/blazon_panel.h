@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QObject>
+
+class QLabel;
+class QWidget;
+
+namespace tess {
+
+class PictureBox;
+struct RedrawResult;
+
+// The blazon under the shield and the warning sign that shows, when the arms
+// break a rule, what is wrong in its tooltip.
+class BlazonPanel : public QObject {
+    Q_OBJECT
+  public:
+    explicit BlazonPanel(QWidget& window);
+
+    void applyRedraw(const RedrawResult& result);
+
+    QLabel* blazonLabel = nullptr;
+    PictureBox* warningSign = nullptr;
+};
+
+}  // namespace tess

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QObject>
+
+class QImage;
+class QLabel;
+class QWidget;
+
+namespace tess {
+
+class PictureBox;
+
+// The canvas that shows the drawn shield, and the two captions under it that
+// tell, while the pointer hovers, its canvas coordinates and the part beneath.
+class CanvasPanel : public QObject {
+    Q_OBJECT
+  public:
+    explicit CanvasPanel(QWidget& window);
+
+    void showShield(const QImage& picture);
+    // The pointer left the canvas: both captions go blank.
+    void clearHoverCaptions();
+
+    PictureBox* canvas = nullptr;
+    QLabel* coordinateCaption = nullptr;
+    QLabel* partCaption = nullptr;
+};
+
+}  // namespace tess

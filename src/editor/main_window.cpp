@@ -1,0 +1,393 @@
+#include "editor/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QScreen>
+
+#include "actions/charge_placing.h"
+#include "actions/graphics_session.h"
+#include "actions/held_charge.h"
+#include "actions/opening.h"
+#include "actions/redraw_shield.h"
+#include "dialogs/dialog_host.h"
+#include "dialogs/intro_window.h"
+#include "dialogs/message_layer.h"
+#include "editor/blazon_panel.h"
+#include "editor/canvas_panel.h"
+#include "editor/charge_overlay.h"
+#include "editor/lists.h"
+#include "editor/palettes.h"
+#include "editor/piece_options.h"
+#include "editor/title_bar.h"
+#include "editor/toolbar_panel.h"
+#include "editor/window_layout.h"
+#include "model/document.h"
+#include "model/tincture_file.h"
+#include "model/title_text.h"
+#include "model/workspace.h"
+#include "platform/paths.h"
+#include "platform/qimage_bridge.h"
+#include "render/document_surfaces.h"
+#include "render/renderer.h"
+#include "storage/file_type_registration.h"
+#include "storage/settings_file.h"
+#include "widgets/busy_pointer.h"
+#include "widgets/picture_box.h"
+#include "widgets/ui_pictures.h"
+
+namespace tess {
+
+namespace {
+
+constexpr std::array<const char*, 6> kDropJokes = {
+    "Comment pensez-vous meubler votre appartement si vous lancez tous vos meubles par la "
+    "fenêtre?",
+    "J'osais pas vous le dire, mais ce dessin était tout à fait ridicule.",
+    "Avoir su, j'aurais inclu une petite poubelle laide à la MacIntosh!",
+    "Pas de craintes, j'ai plein de petits octets de mémoire pour gérer vos incertitudes.",
+    "Comme un enfant de 3 ans, dites 'Tata' à votre caca!",
+    "Une chance que les côtés du blason ne sont pas d'affreuses lames tranchantes car nous "
+    "aurions mangé du brin de meuble... "};
+
+// What the workspace talks to once the window is gone.
+WorkspaceUi& silentUi() {
+    static WorkspaceUi ui;
+    return ui;
+}
+
+QString fromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+int styleOf(const FileMessage& message) {
+    switch (message.icon) {
+        case FileMessage::Icon::Critical:
+            return kStyleCritical;
+        case FileMessage::Icon::Exclamation:
+            return kStyleExclamation;
+        case FileMessage::Icon::None:
+            break;
+    }
+    return kStyleOk;
+}
+
+std::string trimmedBlanks(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Workspace& ws, Renderer& r, MessageLayer& messages, Options options,
+                       IntroWindow* intro)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
+      ws_(ws),
+      r_(r),
+      messages_(messages),
+      options_(std::move(options)),
+      intro_(intro),
+      dialogs_(std::make_unique<DialogHost>(*this)),
+      context_{ws, r, messages, [this](const RedrawResult& shown) {
+                   applyRedraw(shown);
+                   refreshTitle();
+               }} {
+    setObjectName(QStringLiteral("mainWindow"));
+    setFixedSize(layout::kWindow);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, layout::kWindowColour);
+    setPalette(p);
+    setAutoFillBackground(true);
+    setMouseTracking(true);
+    setWindowIcon(programIconImage());
+
+    // Made in painting order: the title bar first, the lists last.
+    titleBar = new TitleBar(*this);
+    toolbarPanel = new ToolbarPanel(*this);
+    canvasPanel = new CanvasPanel(*this);
+    overlay = new ChargeOverlay(*this, *canvasPanel->canvas);
+    blazonPanel = new BlazonPanel(*this);
+    tincturePanel = new TincturePalettePanel(*this);
+    furPanel = new FurPalettePanel(*this);
+    pieceOptions = new PieceOptions(*this);
+    pictureListPanel = new PictureListPanel(*this);
+    piecesListPanel = new PiecesListPanel(*this);
+    listTabs = new ListTabs(*this, *pictureListPanel->pictureList, *piecesListPanel->piecesList);
+    menus = buildEditorMenus(this);
+    connectMenus();
+    ws_.ui = this;
+}
+
+MainWindow::~MainWindow() {
+    if (ws_.ui == this) ws_.ui = &silentUi();
+}
+
+void MainWindow::connectMenus() {
+    connect(menus.quitAction, &QAction::triggered, this, [this] { close(); });
+    connect(menus.deleteHeldChargeAction, &QAction::triggered, this,
+            [this] { deleteHeldCharge(); });
+}
+
+void MainWindow::progress(const QString& text) {
+    if (intro_) intro_->progressLabel->setText(text);
+    QApplication::processEvents();
+}
+
+void MainWindow::load() {
+    // The work surfaces are the renderer's, made by InitGraphics below.
+    const std::string appFolder = programFolder();
+    HelpFile = appFolder + "/Aide/TESSALINE.hlp";
+
+    BusyPointer busy;
+    progress(QStringLiteral("Chargement des dépendances graphiques"));
+
+    const std::string documents = programFile("MesVarodez");
+    if (!QFileInfo(fromUtf8(documents)).isDir()) makeFolder(documents);
+    ws_.Recent.LastDocFolder = documents + "/";
+
+    LoadSettingsFile(ws_.Recent);
+    applyRecentMenu();
+    QApplication::processEvents();
+
+    if (!options_.programPath.empty()) RegisterFileType(options_.programPath);
+    InitGraphics(ws_, r_);
+    // Every dialog's own load runs now, hidden, so that its first opening
+    // finds everything ready.
+    dialogs_->loadAll();
+
+    progress(QStringLiteral("Initialisation des caractéristiques du blason"));
+    // The part key colours and the line colour are the renderer's constants.
+    piecesListPanel->FillPiecesList();
+    progress(QStringLiteral("Affichage d'un blason"));
+    busy.release();
+
+    NewDocument(ws_, r_);
+    ws_.Modified = false;
+
+    const std::string named = trimmedBlanks(options_.commandLine);
+    if (!named.empty()) {
+        BusyPointer opening;
+        // A relative name is the starting folder's: the document keeps a full
+        // path so its side files and later saves find their folder.
+        const std::string path =
+            QDir::current().absoluteFilePath(fromUtf8(named)).toUtf8().toStdString();
+        const OpenOutcome outcome = OpenCommandLineDocument(ws_, r_, path, fileDialogs());
+        opening.release();
+        if (!outcome.message.empty())
+            messages_.messageBox(fromUtf8(outcome.message.text), styleOf(outcome.message),
+                                 fromUtf8(outcome.message.title));
+        applyRecentMenu();
+    }
+    refreshTitle();
+
+    redraw();
+    // At the top of the screen (the state handler keeps it there), centred across.
+    if (const QScreen* screen = QApplication::primaryScreen())
+        move(screen->availableGeometry().center().x() - width() / 2, 0);
+    show();
+    windowStateChanged();
+    if (intro_) intro_->hide();
+
+    SaveTinctureColours(ws_.Tinctures);
+    tincturePanel->paint(ws_.Tinctures);
+}
+
+void MainWindow::SetUndos() {
+    PushUndo(ws_);
+    ws_.Modified = true;
+    refreshTitle();
+}
+
+void MainWindow::undoLast() {
+    UndoLast(ws_);
+    redraw();
+    refreshTitle();
+}
+
+void MainWindow::redraw() {
+    applyRedraw(RedrawShield(ws_, r_));
+}
+
+void MainWindow::applyRedraw(const RedrawResult& result) {
+    canvasPanel->showShield(toQImage(r_.canvas));
+    menus.applyRedraw(result);
+    pieceOptions->applyRedraw(result);
+    toolbarPanel->applyRedraw(result);
+    blazonPanel->applyRedraw(result);
+}
+
+void MainWindow::refreshTitle() {
+    titleBar->setTitle(fromUtf8(TitleText(ws_)));
+    if (isMinimized()) setWindowTitle(titleBar->title());
+}
+
+void MainWindow::applyRecentMenu() {
+    const RecentMenu recent = recentMenu(ws_.Recent);
+    for (int i = 1; i <= kRecentFileCount; ++i) {
+        QAction* entry = menus.recentFileActions[std::size_t(i)];
+        entry->setText(fromUtf8(recent.captions[std::size_t(i)]));
+        entry->setVisible(recent.visible[std::size_t(i)]);
+    }
+    menus.recentSeparator->setVisible(recent.separatorVisible);
+}
+
+bool MainWindow::confirmQuit() {
+    if (released_) return true;
+    if (ws_.Modified) {
+        const QString question =
+            QStringLiteral("\rÊtes-vous sûr de vouloir quitter sans sauvegarder ") +
+            fromUtf8(FileNameOfPath(ws_.CurrentBlazon.FilePath)) + QStringLiteral(" ?");
+        if (!messages_.confirm(question, QStringLiteral("Tessaline"))) return false;
+    }
+    // Nothing is saved at exit.
+    ReleaseResources(ws_, r_);
+    released_ = true;
+    if (intro_) intro_->closeIntro();
+    if (options_.endProgram)
+        options_.endProgram();
+    else
+        QCoreApplication::quit();
+    return true;
+}
+
+FileDialogs MainWindow::fileDialogs() {
+    FileDialogs d;
+    d.askYesNo = [this](const std::string& text, const std::string& title) {
+        return messages_.messageBox(fromUtf8(text), kStyleYesNo + kStyleExclamation,
+                                    fromUtf8(title)) == MessageAnswer::Yes;
+    };
+    d.confirm = [this](const std::string& text) { return messages_.confirm(fromUtf8(text)); };
+    d.pickFile = [this](const std::string& title, const std::string& fileName) {
+        const QString name = fromUtf8(fileName);
+        return messages_
+            .openFile(fromUtf8(title), fromUtf8(ws_.Recent.LastDocFolder),
+                      name + QStringLiteral(" (") + name + QStringLiteral(")"))
+            .toUtf8()
+            .toStdString();
+    };
+    return d;
+}
+
+// ---- the window's own frame: its state, the free area, the quit ----
+
+void MainWindow::windowStateChanged() {
+    if (isMinimized()) {
+        setWindowTitle(titleBar->title());
+    } else {
+        move(x(), 0);
+        setWindowTitle(QString());
+    }
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) windowStateChanged();
+}
+
+void MainWindow::mousePressEvent(QMouseEvent* event) {
+    freeAreaPressed(event->button(), event->position());
+}
+
+void MainWindow::mouseMoveEvent(QMouseEvent*) {
+    freeAreaMoved();
+}
+
+void MainWindow::freeAreaPressed(Qt::MouseButton button, QPointF at) {
+    if (button == Qt::RightButton) {
+        QAction* preferred =
+            ws_.CurrentBlazon.FilePath.empty() ? menus.openAction : menus.saveAction;
+        messages_.popup(*menus.fileMenu, mapToGlobal(at.toPoint()), preferred);
+        return;
+    }
+    // A charge held in the overlay goes back on the shield with the overlay's
+    // size and place.
+    if (ws_.SelectedCharge != 0) {
+        const QRect box = overlay->box();
+        const OverlayBox placed{double(box.left()), double(box.top()), double(box.width()),
+                                double(box.height()), overlay->picture.toUtf8().toStdString()};
+        RedrawResult shown;
+        if (PutHeldChargeBack(ws_, r_, placed, shown)) applyRedraw(shown);
+        refreshTitle();
+    }
+    while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
+    overlay->end();
+    ws_.SelectedCharge = 0;
+}
+
+void MainWindow::freeAreaMoved() {
+    toolbarPanel->hideButtonFrame();
+    canvasPanel->clearHoverCaptions();
+    if (!overlay->isShown() || !overlay->isOffCanvas()) return;
+    messages_.messageBox(QString::fromUtf8(kDropJokes[std::size_t(dropJokeIndex_)]),
+                         kStyleExclamation, QStringLiteral("Meuble largué aux oubliettes"));
+    dropJokeIndex_ = (dropJokeIndex_ + 1) % int(kDropJokes.size());
+    deleteHeldCharge();
+}
+
+void MainWindow::deleteHeldCharge() {
+    bool wholeGroup = false;
+    if (const int group = HeldChargeGroup(ws_); group != 0) {
+        const QString question = QStringLiteral(
+                                     "Ce meuble fait partie d'un motif totalisant %1 meuble(s). "
+                                     "Désirez-vous supprimer tous les meubles de ce motif. Sinon, "
+                                     "seul ce meuble sera supprimé.")
+                                     .arg(int(ws_.Groups.Motifs[std::size_t(group)].Count));
+        wholeGroup = messages_.messageBox(question, kStyleYesNo + kStyleQuestion,
+                                          QStringLiteral("Motif")) == MessageAnswer::Yes;
+    }
+    bool changed = false;
+    const RedrawResult shown = DeleteHeldCharge(ws_, r_, wholeGroup, &changed);
+    if (changed) context_.show(shown);
+    overlay->end();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (confirmQuit())
+        event->accept();
+    else
+        event->ignore();
+}
+
+// ---- what the document operations ask of the window ----
+
+void MainWindow::clearHeldCharge() {
+    overlay->end();
+    ws_.SelectedCharge = 0;
+}
+
+void MainWindow::clearClipboard() {
+    // Only a charge copied here (its number as text) is ours to forget.
+    QClipboard* clipboard = QApplication::clipboard();
+    bool number = false;
+    clipboard->text().toInt(&number);
+    if (number) clipboard->clear();
+}
+
+void MainWindow::clearImageBankList() {
+    pictureListPanel->clear();
+}
+
+void MainWindow::hideUserFurSwatch(int slot) {
+    furPanel->hideUserFurSwatch(slot);
+}
+
+void MainWindow::showMessage(const std::string& text, int style, const std::string& title) {
+    messages_.messageBox(fromUtf8(text), style, fromUtf8(title));
+}
+
+void MainWindow::showWaitBox(const std::string& text) {
+    messages_.showWait(fromUtf8(text));
+}
+
+void MainWindow::hideWaitBox() {
+    messages_.hideWait();
+}
+
+}  // namespace tess

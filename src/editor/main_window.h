@@ -1,0 +1,149 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include <QWidget>
+
+#include "editor/editor_context.h"
+#include "editor/editor_menus.h"
+#include "model/workspace_ui.h"
+
+namespace tess {
+
+struct Workspace;
+class Renderer;
+class MessageLayer;
+class IntroWindow;
+class DialogHost;
+struct FileDialogs;
+struct RedrawResult;
+class TitleBar;
+class ToolbarPanel;
+class CanvasPanel;
+class ChargeOverlay;
+class BlazonPanel;
+class TincturePalettePanel;
+class FurPalettePanel;
+class PieceOptions;
+class PictureListPanel;
+class PiecesListPanel;
+class ListTabs;
+
+// The main window: a window without a system frame that draws its own title
+// bar and holds the whole editor. It only builds the panels, lays them out and
+// connects them; each panel owns its widgets and handlers. The document
+// belongs to the workspace, the pictures to the renderer, and each redraw
+// returns what the panels show besides the canvas.
+class MainWindow : public QWidget, public WorkspaceUi {
+    Q_OBJECT
+  public:
+    struct Options {
+        // The document named on the command line, taken whole as one path.
+        std::string commandLine;
+        // The program's own file, registered as the opener of documents; none
+        // when empty (tests never register themselves).
+        std::string programPath;
+        // Ends the program after the quit has released everything.
+        std::function<void()> endProgram;
+    };
+
+    MainWindow(Workspace& ws, Renderer& r, MessageLayer& messages, Options options,
+               IntroWindow* intro = nullptr);
+    ~MainWindow() override;
+
+    // The start-up, run once by the intro window: folders, settings, the
+    // surfaces, every dialog's own load, the blank or named document.
+    void load();
+
+    // The undo push of every edit: the current document onto the undo stack,
+    // and the unsaved mark in the title.
+    void SetUndos();
+    // The undo of the toolbar: the newest copy comes back and is redrawn. The
+    // document keeps its file (an older copy may predate its first save) and
+    // the unsaved mark stays as it is.
+    void undoLast();
+
+    // The redraw cycle's end: the shield redrawn and its result shown.
+    void redraw();
+    // Hands what a redraw returned to the panels that show it.
+    void applyRedraw(const RedrawResult& result);
+    // The title from the document's path and unsaved mark.
+    void refreshTitle();
+
+    // Asks before quitting with unsaved changes; true when the quit goes on
+    // (then everything is released and the program ends).
+    bool confirmQuit();
+
+    // The free area of the window (no control under the pointer): a right
+    // press opens the file menu, a left one puts the held charge back.
+    void freeAreaPressed(Qt::MouseButton button, QPointF at);
+    // The pointer over the free area: hover marks go; a held charge carried
+    // off the canvas is thrown away.
+    void freeAreaMoved();
+    // Deletes the held charge (asking whether its whole group goes with it) or
+    // drops the overlay's picture; the overlay ends in every case.
+    void deleteHeldCharge();
+
+    // What the storage commands ask of the window.
+    FileDialogs fileDialogs();
+    DialogHost& dialogs() { return *dialogs_; }
+    // What the panels change the document through.
+    const EditorContext& context() const { return context_; }
+
+    // WorkspaceUi
+    void clearHeldCharge() override;
+    void clearClipboard() override;
+    void clearImageBankList() override;
+    void hideUserFurSwatch(int slot) override;
+    void showMessage(const std::string& text, int style, const std::string& title) override;
+    void showWaitBox(const std::string& text) override;
+    void hideWaitBox() override;
+
+    // The help file beside the program, for the dialogs' help buttons.
+    std::string HelpFile;
+
+    // The panels, made by the constructor, owned by the window.
+    TitleBar* titleBar = nullptr;
+    ToolbarPanel* toolbarPanel = nullptr;
+    CanvasPanel* canvasPanel = nullptr;
+    ChargeOverlay* overlay = nullptr;
+    BlazonPanel* blazonPanel = nullptr;
+    TincturePalettePanel* tincturePanel = nullptr;
+    FurPalettePanel* furPanel = nullptr;
+    PieceOptions* pieceOptions = nullptr;
+    PictureListPanel* pictureListPanel = nullptr;
+    PiecesListPanel* piecesListPanel = nullptr;
+    ListTabs* listTabs = nullptr;
+    EditorMenus menus;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+  private:
+    void connectMenus();
+    void progress(const QString& text);
+    void applyRecentMenu();
+    // Minimised, the taskbar shows the title; shown, the window keeps to the
+    // top of the screen.
+    void windowStateChanged();
+
+    Workspace& ws_;
+    Renderer& r_;
+    MessageLayer& messages_;
+    Options options_;
+    IntroWindow* intro_;
+    std::unique_ptr<DialogHost> dialogs_;
+    EditorContext context_;
+
+    // The texts shown when a held charge is thrown off the shield, in turn.
+    int dropJokeIndex_ = 0;
+    bool released_ = false;
+};
+
+}  // namespace tess

@@ -1,0 +1,37 @@
+#include "editor/palettes.h"
+
+#include "editor/window_layout.h"
+#include "widgets/controls.h"
+#include "widgets/picture_box.h"
+#include "widgets/ui_pictures.h"
+
+namespace tess {
+
+TincturePalettePanel::TincturePalettePanel(QWidget& window) : QObject(&window) {
+    tincturePalette = makePictureBox(&window, "tincturePalette", layout::kTincturePalette);
+}
+
+void TincturePalettePanel::paint(const TinctureTable& tinctures) {
+    tincturePalette->setPicture(tincturePaletteImage(tinctures));
+}
+
+FurPalettePanel::FurPalettePanel(QWidget& window) : QObject(&window) {
+    furPalette = makePictureBox(&window, "furPalette", layout::kFurPalette);
+    furPalette->setPicture(furPaletteImage());
+    for (int s = 0; s < kUserFurSlots; ++s) {
+        const QByteArray name = "userFurSwatch" + QByteArray::number(s);
+        const QRect box(layout::kUserFurLeft + (s % 2) * layout::kUserFurStep,
+                        layout::kUserFurTop + (s / 2) * layout::kUserFurStep,
+                        layout::kUserFurSwatch.width(), layout::kUserFurSwatch.height());
+        userFurSwatches[std::size_t(s)] = makePictureBox(&window, name.constData(), box);
+        userFurSwatches[std::size_t(s)]->hide();
+    }
+}
+
+void FurPalettePanel::hideUserFurSwatch(int slot) {
+    if (slot < 0 || slot >= kUserFurSlots) return;
+    userFurSwatches[std::size_t(slot)]->hide();
+    userFurSwatches[std::size_t(slot)]->setPicture(QImage());
+}
+
+}  // namespace tess

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <array>
+
+#include <QObject>
+
+#include "model/records.h"
+#include "model/tinctures.h"
+
+class QWidget;
+
+namespace tess {
+
+class PictureBox;
+
+// The eleven tincture swatches, painted in the current colours.
+class TincturePalettePanel : public QObject {
+    Q_OBJECT
+  public:
+    explicit TincturePalettePanel(QWidget& window);
+
+    void paint(const TinctureTable& tinctures);
+
+    PictureBox* tincturePalette = nullptr;
+};
+
+// The furs' palette and, under it, the swatches of the document's user furs
+// (shown only for the slots that hold one).
+class FurPalettePanel : public QObject {
+    Q_OBJECT
+  public:
+    static constexpr int kUserFurSlots = 4;
+
+    explicit FurPalettePanel(QWidget& window);
+
+    // Slot 0..3 empties; any other slot is ignored.
+    void hideUserFurSwatch(int slot);
+
+    PictureBox* furPalette = nullptr;
+    std::array<PictureBox*, kUserFurSlots> userFurSwatches{};
+    // The user-fur slot the fur menu was opened on.
+    Byte FurSlotIndex = 0;
+};
+
+}  // namespace tess

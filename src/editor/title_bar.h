@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QPoint>
+#include <QRect>
+
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace tess {
+
+// Where a window dragged to `wanted` may go so that its title bar (the top
+// `barHeight` pixels) stays reachable: wholly on a screen from top to bottom,
+// and at least a grip's width of it across. `wanted` itself when it already
+// is; otherwise the nearest such place over all `screens` (available areas).
+// No screens: `wanted`.
+QPoint reachableWindowPosition(QPoint wanted, QSize window, int barHeight,
+                               const QList<QRect>& screens);
+
+// The window's own title bar (the window has no system frame): the title,
+// which drags the window, and the minimise and close buttons.
+class TitleBar : public QObject {
+    Q_OBJECT
+  public:
+    explicit TitleBar(QWidget& window);
+
+    void setTitle(const QString& title);
+    QString title() const;
+
+    void closeClicked();
+    void minimiseClicked();
+
+    QLabel* titleLabel = nullptr;
+    QPushButton* minimiseButton = nullptr;
+    QPushButton* closeButton = nullptr;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QWidget& window_;
+    // Where the title was grabbed, in its own pixels.
+    QPoint grab_;
+};
+
+}  // namespace tess
