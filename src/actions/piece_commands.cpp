@@ -1,6 +1,7 @@
 #include "actions/piece_commands.h"
 
-#include "actions/charge_clearing.h"
+#include "actions/held_charge.h"
+#include "model/motifs.h"
 #include "model/workspace.h"
 #include "platform/paths.h"
 #include "render/renderer.h"
@@ -111,8 +112,13 @@ std::optional<RedrawResult> RemoveFirstOrderPiece(
     if (!question.empty() && !(confirm && confirm(question, kFirstOrderRemovalTitle)))
         return std::nullopt;
     return ApplyEdit(ws, r, UndoStep::Take, [&] {
-        for (int n = 1; n <= kChargeCount; ++n)
-            if (onFirstOrderPiece(ws.CurrentBlazon.Charges[n])) ClearCharge(ws, r.Charges, n);
+        for (int n = 1; n <= kChargeCount; ++n) {
+            ChargeRecord& c = ws.CurrentBlazon.Charges[n];
+            if (!onFirstOrderPiece(c)) continue;
+            if (c.Motif != 0) RemoveChargeFromMotif(ws, c.Motif, n);
+            ClearCharge(ws, r, n);
+            c.Placement = 0;
+        }
         ws.CurrentBlazon.Ordinary1.Present = kFalse;
     });
 }

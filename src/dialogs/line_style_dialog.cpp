@@ -1,5 +1,6 @@
 #include "dialogs/line_style_dialog.h"
 
+#include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
@@ -68,7 +69,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text, QRec
 }  // namespace
 
 LineStyleDialog::LineStyleDialog(QWidget* parent)
-    : QDialog(parent),
+    : ValueDialog(parent),
       sample_(LineStylePreview::kSampleWidth, LineStylePreview::kSampleHeight, kBlack) {
     setObjectName(QStringLiteral("lineStyleDialog"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
@@ -137,15 +138,21 @@ LineStyleDialog::LineStyleDialog(QWidget* parent)
         button(this, "applyButton", QStringLiteral("Appliquer"), QRect(220, 245, 65, 23));
     cancelButton_->setEnabled(false);
     applyButton_->setEnabled(false);
-    connect(okButton_, &QPushButton::clicked, this, [this] { accept(); });
+    connect(okButton_, &QPushButton::clicked, this, [this] { finish(preview_.style()); });
     connect(cancelButton_, &QPushButton::clicked, this, [this] { reject(); });
     connect(applyButton_, &QPushButton::clicked, this, [this] { apply(); });
 }
 
-void LineStyleDialog::start(const LineStyle& style, bool diagonal, int pieceWidth) {
-    preview_.start(style, pieceWidth);
+void LineStyleDialog::open(const Input& input, State&, Done done) {
+    start(input);
+    openFor(std::move(done));
+}
+
+void LineStyleDialog::start(const Input& input) {
+    preview_.start(input.style, input.pieceWidth);
     for (const KindRow& row : kKindRows) {
-        const bool offered = !(diagonal && (row.kind == kLineNebule || row.kind == kLineEngrele));
+        const bool offered =
+            !(input.diagonal && (row.kind == kLineNebule || row.kind == kLineEngrele));
         kindLabels_[std::size_t(row.kind - kLinePlain)]->setEnabled(offered);
     }
     refresh();
@@ -195,7 +202,13 @@ void LineStyleDialog::apply() {
 
 void LineStyleDialog::reject() {
     // Right after "Appliquer" there is nothing to cancel: Escape does nothing.
-    if (cancelButton_->isEnabled()) QDialog::reject();
+    if (cancelButton_->isEnabled()) ValueDialog::reject();
+}
+
+void LineStyleDialog::closeEvent(QCloseEvent* event) {
+    // Closed from outside, the dialog always answers.
+    event->accept();
+    ValueDialog::reject();
 }
 
 bool LineStyleDialog::eventFilter(QObject* watched, QEvent* event) {
@@ -218,7 +231,7 @@ bool LineStyleDialog::eventFilter(QObject* watched, QEvent* event) {
         // A kind not offered for a diagonal line takes no click.
         if (!label->isEnabled()) return true;
         chooseKind(row.kind);
-        if (doubleClick) accept();
+        if (doubleClick) finish(preview_.style());
         return true;
     }
     return QDialog::eventFilter(watched, event);

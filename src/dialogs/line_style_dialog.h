@@ -3,9 +3,9 @@
 #include <array>
 #include <functional>
 
-#include <QDialog>
 #include <QPoint>
 
+#include "dialogs/dialog_host.h"
 #include "dialogs/line_style_preview.h"
 #include "model/records.h"
 #include "platform/surface.h"
@@ -19,17 +19,27 @@ namespace tess {
 
 // "Délineaments": one edge's heraldic line, its kind chosen from eight, its
 // width and depth on two scroll bars, with a live sample. "Ok" (or a double
-// click on a kind) accepts, and the caller stores `style()` with an undo step;
-// "Appliquer" hands the style to `onApply` and stays open; "Annuler" rejects,
-// leaving what was applied. Each opening starts from `start`.
-class LineStyleDialog : public QDialog {
+// click on a kind) gives the style back, for the caller to store with an undo
+// step; "Appliquer" hands it to `onApply` and stays open; "Annuler" gives
+// nothing back, leaving what was applied. Each opening starts from its input.
+class LineStyleDialog : public ValueDialog<LineStyle> {
     Q_OBJECT
   public:
+    struct Input {
+        LineStyle style;
+        // The line runs on a diagonal: nébulé and engrelé cannot be chosen.
+        bool diagonal = false;
+        // The width in pixels of a narrowed piece, which caps the depth (0 none).
+        int pieceWidth = 0;
+    };
+    // Nothing is kept between openings.
+    struct State {};
+
     explicit LineStyleDialog(QWidget* parent = nullptr);
 
-    // The line to edit, whether it runs on a diagonal (nébulé and engrelé then
-    // cannot be chosen), and the width in pixels of a narrowed piece (0 none).
-    void start(const LineStyle& style, bool diagonal, int pieceWidth);
+    void open(const Input& input, State& state, Done done);
+    // Sets every control from `input` without showing the window.
+    void start(const Input& input);
 
     // The working style: what "Ok" and "Appliquer" store.
     const LineStyle& style() const { return preview_.style(); }
@@ -43,6 +53,7 @@ class LineStyleDialog : public QDialog {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void chooseKind(int kind);

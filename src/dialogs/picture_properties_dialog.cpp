@@ -54,8 +54,7 @@ Surface ground() {
 
 }  // namespace
 
-PicturePropertiesDialog::PicturePropertiesDialog(MessageLayer& messages, QWidget* parent)
-    : QDialog(parent), messages_(messages) {
+PicturePropertiesDialog::PicturePropertiesDialog(QWidget* parent) : ValueDialog(parent) {
     setObjectName(QStringLiteral("picturePropertiesDialog"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setFixedSize(312, 224);
@@ -97,13 +96,18 @@ PicturePropertiesDialog::PicturePropertiesDialog(MessageLayer& messages, QWidget
     connect(cancelButton_, &QPushButton::clicked, this, [this] { reject(); });
 }
 
-void PicturePropertiesDialog::start(const QString& nameCaption, const QString& sizeCaption,
-                                    const QString& useCaption, const QString& phrase,
-                                    const Surface& picture, const Surface& mask) {
-    nameLabel_->setText(nameCaption);
-    sizeLabel_->setText(sizeCaption);
-    useLabel_->setText(useCaption);
-    phraseBox_->setText(phrase);
+void PicturePropertiesDialog::open(const Input& input, State&, Done done) {
+    start(input);
+    openFor(std::move(done));
+}
+
+void PicturePropertiesDialog::start(const Input& input) {
+    nameLabel_->setText(input.nameCaption);
+    sizeLabel_->setText(input.sizeCaption);
+    useLabel_->setText(input.useCaption);
+    phraseBox_->setText(input.phrase);
+    const Surface& picture = input.picture;
+    const Surface& mask = input.mask;
 
     shown_ = ground();
     const int w = std::min({kShownSide, picture.width(), mask.width()});
@@ -124,12 +128,13 @@ void PicturePropertiesDialog::confirm() {
     // is refused here, while the user can still mend it.
     const std::string problem = PicturePhraseProblem(phraseBox_->text().toStdString());
     if (!problem.empty()) {
-        messages_.messageBox(QString::fromStdString(problem), 48,
-                             QStringLiteral("Propriétés du meuble"));
+        if (messages_)
+            messages_->messageBox(QString::fromStdString(problem), 48,
+                                  QStringLiteral("Propriétés du meuble"));
         phraseBox_->setFocus();
         return;
     }
-    accept();
+    finish(phraseBox_->text());
 }
 
 bool PicturePropertiesDialog::eventFilter(QObject* watched, QEvent* event) {

@@ -2,10 +2,10 @@
 
 #include <functional>
 
-#include <QDialog>
 #include <QPoint>
 #include <QString>
 
+#include "dialogs/dialog_host.h"
 #include "platform/surface.h"
 
 class QLabel;
@@ -18,17 +18,27 @@ class MessageLayer;
 
 // "Propriétés du meuble": a bank picture with its name, size and use count,
 // and the phrase the blazon names its charges by. "Ok" (or Enter released in
-// the phrase) accepts once the phrase is one a document can hold, and the
-// caller stores `phrase()`; "Annuler" or Escape rejects.
-class PicturePropertiesDialog : public QDialog {
+// the phrase) gives the phrase back once it is one a document can hold (else
+// the window says why and stays); "Annuler" or Escape gives nothing back.
+class PicturePropertiesDialog : public ValueDialog<QString> {
     Q_OBJECT
   public:
-    explicit PicturePropertiesDialog(MessageLayer& messages, QWidget* parent = nullptr);
+    struct Input {
+        // The captions as the caller writes them.
+        QString nameCaption, sizeCaption, useCaption;
+        QString phrase;
+        // The bank picture (figure on black) and its mask (figure black on white).
+        Surface picture, mask;
+    };
+    struct State {};
 
-    // The captions as the caller writes them, the phrase to edit, and the bank
-    // picture (figure on black) with its mask (figure black on white).
-    void start(const QString& nameCaption, const QString& sizeCaption, const QString& useCaption,
-               const QString& phrase, const Surface& picture, const Surface& mask);
+    explicit PicturePropertiesDialog(QWidget* parent = nullptr);
+    // Where a refused phrase is explained; the main window sets it once.
+    void setMessageLayer(MessageLayer& messages) { messages_ = &messages; }
+
+    void open(const Input& input, State& state, Done done);
+    // Sets every control from `input` without showing the window.
+    void start(const Input& input);
 
     QString phrase() const;
     // What the picture box shows: the ground, then the top-left 80 x 80 pixels
@@ -45,7 +55,7 @@ class PicturePropertiesDialog : public QDialog {
   private:
     void confirm();
 
-    MessageLayer& messages_;
+    MessageLayer* messages_ = nullptr;
     Surface shown_;
     QPoint titleGrab_;
 

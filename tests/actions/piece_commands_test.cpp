@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "actions/piece_commands.h"
+#include "actions/redraw_shield.h"
 #include "model/document.h"
 #include "model/motifs.h"
 #include "model/tincture_table.h"
 #include "model/workspace.h"
-#include "actions/redraw_shield.h"
 #include "render/renderer.h"
 
 namespace tess {
@@ -115,8 +115,11 @@ TEST_F(PieceCommands, RemovingTheFirstPieceAsksOnceAndTakesItsChargesAlong) {
     EXPECT_EQ(FirstOrderRemovalQuestion(ws).substr(0, 30), "Des meubles dont lion.bmp deme");
     EXPECT_TRUE(RemoveFirstOrderPiece(ws, r, answering(true)));
     EXPECT_EQ(first().Present, 0);
-    EXPECT_EQ(ws.CurrentBlazon.Charges[3], ChargeRecord{});
-    EXPECT_EQ(ws.CurrentBlazon.Charges[4], ChargeRecord{});
+    for (int n : {3, 4}) {
+        const ChargeRecord& c = ws.CurrentBlazon.Charges[n];
+        EXPECT_EQ(std::tuple(c.InUse, c.ImageIndex, c.Width, c.Placement, c.Motif, c.Tincture),
+                  std::tuple(0, 0, 0, 0, 0, -1));
+    }
     EXPECT_EQ(ws.Groups.Motifs[group].Count, 0);
     EXPECT_EQ(ws.CurrentBlazon.Charges[5].ImageIndex, 1);  // the held charge stays
     EXPECT_EQ(ws.Undos[1].Charges[4].InUse, kTrue);

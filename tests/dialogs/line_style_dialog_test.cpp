@@ -23,6 +23,7 @@ class LineStyleDialogTest : public QObject {
     void init() {
         dialog = std::make_unique<LineStyleDialog>();
         applied.clear();
+        answers.clear();
         dialog->onApply = [this](const LineStyle& s) { applied.push_back(s); };
     }
     void cleanup() { dialog.reset(); }
@@ -42,8 +43,16 @@ class LineStyleDialogTest : public QObject {
     }
     QString text(const char* name) { return child<QLabel>(name)->text(); }
 
+    // Opens the window as the editor does, keeping every answer it gives.
+    void open(const LineStyle& style, bool diagonal, int pieceWidth) {
+        LineStyleDialog::State state;
+        dialog->open({style, diagonal, pieceWidth}, state,
+                     [this](const std::optional<LineStyle>& a) { answers.push_back(a); });
+    }
+
     std::unique_ptr<LineStyleDialog> dialog;
     std::vector<LineStyle> applied;
+    std::vector<std::optional<LineStyle>> answers;
 };
 
 void LineStyleDialogTest::capsAndClampsOnOpening_data() {
@@ -78,22 +87,21 @@ void LineStyleDialogTest::capsAndClampsOnOpening() {
     QFETCH(int, width);
     QFETCH(int, depth);
     QFETCH(int, pieceWidth);
-    dialog->start(lineOf(kind, width, depth), false, pieceWidth);
-    dialog->show();
+    open(lineOf(kind, width, depth), false, pieceWidth);
     QFETCH(bool, bars);
     QCOMPARE(child<QScrollBar>("widthBar")->isEnabled(), bars);
     QCOMPARE(child<QLabel>("depthCaption")->isVisible(), bars);
     QTEST(text("widthCaption"), "widthCaption");
     QTEST(text("depthCaption"), "depthCaption");
     QTest::mouseClick(child<QPushButton>("okButton"), Qt::LeftButton);
-    QCOMPARE(dialog->result(), int(QDialog::Accepted));
-    QTEST(int(dialog->style().Width), "storedWidth");
-    QTEST(int(dialog->style().Depth), "storedDepth");
+    QCOMPARE(answers.size(), std::size_t(1));
+    QVERIFY(answers[0]);
+    QTEST(int(answers[0]->Width), "storedWidth");
+    QTEST(int(answers[0]->Depth), "storedDepth");
 }
 
 void LineStyleDialogTest::applyStaysOpenAndCancelKeepsWhatWasApplied() {
-    dialog->start(lineOf(kLinePlain, 48, 24), false, 0);
-    dialog->show();
+    open(lineOf(kLinePlain, 48, 24), false, 0);
     auto* apply = child<QPushButton>("applyButton");
     auto* cancel = child<QPushButton>("cancelButton");
     QTest::mouseClick(child<QLabel>("kindLabel15"), Qt::LeftButton);
@@ -109,13 +117,12 @@ void LineStyleDialogTest::applyStaysOpenAndCancelKeepsWhatWasApplied() {
     child<QScrollBar>("depthBar")->setValue(30);
     QVERIFY(apply->isEnabled() && cancel->isEnabled());
     QTest::mouseClick(cancel, Qt::LeftButton);
-    QCOMPARE(dialog->result(), int(QDialog::Rejected));
+    QCOMPARE(answers, (std::vector<std::optional<LineStyle>>{std::nullopt}));
     QCOMPARE(applied.size(), std::size_t(1));
 }
 
 void LineStyleDialogTest::diagonalLinesOfferNeitherNebuleNorEngrele() {
-    dialog->start(lineOf(kLineDentele, 48, 24), true, 0);
-    dialog->show();
+    open(lineOf(kLineDentele, 48, 24), true, 0);
     QVERIFY(!child<QLabel>("kindLabel12")->isEnabled());
     QVERIFY(!child<QLabel>("kindLabel14")->isEnabled());
     QTest::mouseClick(child<QLabel>("kindLabel12"), Qt::LeftButton);
@@ -123,24 +130,23 @@ void LineStyleDialogTest::diagonalLinesOfferNeitherNebuleNorEngrele() {
     QCOMPARE(child<QLabel>("kindLabel11")->palette().color(QPalette::WindowText), QColor(Qt::red));
     const int markerTop = child<QLabel>("kindMarker")->y();
     QTest::mouseDClick(child<QLabel>("kindLabel17"), Qt::LeftButton);
-    QCOMPARE(dialog->result(), int(QDialog::Accepted));
-    QCOMPARE(int(dialog->style().LineKind), kLineBastille);
+    QCOMPARE(answers.size(), std::size_t(1));
+    QCOMPARE(int(answers[0]->LineKind), kLineBastille);
     QVERIFY(child<QLabel>("kindMarker")->y() > markerTop);
     QCOMPARE(child<QLabel>("kindLabel11")->palette().color(QPalette::WindowText),
              QColor(Qt::black));
 
     // The same window opened for a straight line offers every kind again.
-    dialog->start(lineOf(kLineDentele, 48, 24), false, 0);
+    dialog->start({lineOf(kLineDentele, 48, 24), false, 0});
     QVERIFY(child<QLabel>("kindLabel12")->isEnabled());
 }
 
 void LineStyleDialogTest::aShallowDepthIsStoredAtTheSampleLeast() {
-    dialog->start(lineOf(kLineDentele, 48, 24), false, 0);
-    dialog->show();
+    open(lineOf(kLineDentele, 48, 24), false, 0);
     child<QScrollBar>("depthBar")->setValue(7);
     QCOMPARE(text("depthCaption"), QStringLiteral("Profondeur: 7"));
     QTest::mouseClick(child<QPushButton>("okButton"), Qt::LeftButton);
-    QCOMPARE(int(dialog->style().Depth), 10);
+    QCOMPARE(int(answers.at(0)->Depth), 10);
 }
 
 QTEST_MAIN(LineStyleDialogTest)

@@ -14,14 +14,17 @@ class PicturePropertiesDialogTest : public QObject {
   private slots:
     void init() {
         messages = std::make_unique<ScriptedMessages>();
-        dialog = std::make_unique<PicturePropertiesDialog>(*messages);
+        dialog = std::make_unique<PicturePropertiesDialog>();
+        dialog->setMessageLayer(*messages);
+        answers.clear();
         // A 120 x 30 figure: red on black, its mask black on white.
         Surface picture(120, 30, kBlack), mask(120, 30, kWhite);
         picture.fill(0x0000FF);
         mask.fill(kBlack);
-        dialog->start("Nom: lion", "Dimensions: 30 x 120", "Utilisé 2 fois sur le blason", "lion",
-                      picture, mask);
-        dialog->show();
+        PicturePropertiesDialog::State state;
+        dialog->open({"Nom: lion", "Dimensions: 30 x 120", "Utilisé 2 fois sur le blason", "lion",
+                      picture, mask},
+                     state, [this](const std::optional<QString>& a) { answers.push_back(a); });
     }
     void cleanup() {
         dialog.reset();
@@ -38,6 +41,7 @@ class PicturePropertiesDialogTest : public QObject {
 
     std::unique_ptr<ScriptedMessages> messages;
     std::unique_ptr<PicturePropertiesDialog> dialog;
+    std::vector<std::optional<QString>> answers;
 };
 
 void PicturePropertiesDialogTest::showsTheTopLeftOfThePictureUnscaled() {
@@ -58,8 +62,7 @@ void PicturePropertiesDialogTest::enterReleasedAcceptsThePhraseAsTyped() {
     QTest::keyPress(box(), Qt::Key_Return);
     QVERIFY(dialog->isVisible());
     QTest::keyRelease(box(), Qt::Key_Return);
-    QCOMPARE(dialog->result(), int(QDialog::Accepted));
-    QCOMPARE(dialog->phrase(), QStringLiteral(" lion rampant "));
+    QCOMPARE(answers, (std::vector<std::optional<QString>>{QStringLiteral(" lion rampant ")}));
 }
 
 void PicturePropertiesDialogTest::aPhraseADocumentCannotHoldIsRefused() {
@@ -67,16 +70,15 @@ void PicturePropertiesDialogTest::aPhraseADocumentCannotHoldIsRefused() {
     QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("okButton")), Qt::LeftButton);
     QCOMPARE(messages->boxes.size(), std::size_t(1));
     QCOMPARE(messages->boxes[0].style, 48);
-    QVERIFY(dialog->isVisible());
+    QVERIFY(dialog->isVisible() && answers.empty());
     box()->setText(QString());
     QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("okButton")), Qt::LeftButton);
-    QCOMPARE(dialog->result(), int(QDialog::Accepted));
-    QCOMPARE(dialog->phrase(), QString());
+    QCOMPARE(answers, (std::vector<std::optional<QString>>{QString()}));
 }
 
 void PicturePropertiesDialogTest::escapeCancels() {
     QTest::keyClick(box(), Qt::Key_Escape);
-    QCOMPARE(dialog->result(), int(QDialog::Rejected));
+    QCOMPARE(answers, (std::vector<std::optional<QString>>{std::nullopt}));
     QVERIFY(!dialog->isVisible());
 }
 
