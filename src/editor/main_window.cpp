@@ -122,6 +122,8 @@ MainWindow::MainWindow(Workspace& ws, Renderer& r, MessageLayer& messages, Optio
     listTabs = new ListTabs(*this, *pictureListPanel->pictureList, *piecesListPanel->piecesList);
     menus = buildEditorMenus(this);
     connectMenus();
+    pictureListPanel->wire(context_, menus, *dialogs_);
+    piecesListPanel->wire(context_, menus, *dialogs_);
     ws_.ui = this;
 }
 
@@ -221,6 +223,7 @@ void MainWindow::applyRedraw(const RedrawResult& result) {
     pieceOptions->applyRedraw(result);
     toolbarPanel->applyRedraw(result);
     blazonPanel->applyRedraw(result);
+    pictureListPanel->sync();
 }
 
 void MainWindow::refreshTitle() {
