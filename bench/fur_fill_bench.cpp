@@ -4,6 +4,7 @@
 
 #include "render/fur_patterns.h"
 #include "render/renderer.h"
+#include "storage/user_fur_tile.h"
 
 namespace tess {
 namespace {
@@ -28,6 +29,21 @@ void BM_FurOnPiece(benchmark::State& state, Long fur) {
 
 BENCHMARK_CAPTURE(BM_FurOnPiece, BuiltIn, 110);
 BENCHMARK_CAPTURE(BM_FurOnPiece, UserFur, 117);
+
+// A user fur's tile laid over the shield area, as each opening of a document
+// and each fur change pays it; the smallest tile a document may ask for is
+// the dearest to lay.
+void BM_TileUserFur(benchmark::State& state) {
+    const int side = int(state.range(0));
+    Surface tile(side, side, 0);
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x) tile.row(y)[x] = Colour((x + y) % 3 * 0x400000);
+    for (auto _ : state) {
+        Surface area = tileUserFur(tile, 37);
+        benchmark::DoNotOptimize(area.data());
+    }
+}
+BENCHMARK(BM_TileUserFur)->Arg(5)->Arg(32)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace tess

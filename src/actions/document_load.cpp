@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -8,6 +10,7 @@
 #include "platform/paths.h"
 #include "platform/picture_file.h"
 #include "platform/record_file.h"
+#include "platform/text_encoding.h"
 #include "render/charge_recolouring.h"
 #include "render/document_surfaces.h"
 #include "actions/redraw_shield.h"
@@ -16,6 +19,7 @@
 #include "storage/document_layout.h"
 #include "actions/document_pictures.h"
 #include "storage/document_sanity.h"
+#include "storage/interrupted_save.h"
 #include "storage/locate_missing_file.h"
 #include "storage/recent_files.h"
 #include "storage/side_files.h"
@@ -34,20 +38,63 @@ FileMessage unreadableDocumentMessage() {
         "Erreur survenue dans mnuOpen::OnClick (Erreur d'accès au chemin ou au fichier)");
 }
 
-// A side file's picture when it is a plain file and its sizes fit the
-// records' 16-bit fields; anything else (a pipe would block the opening, a
-// wider picture would come back with a negative width) is left out.
-std::optional<Surface> plainPicture(const std::string& file) {
+// What one document's pictures may take together, in pixels of the surfaces
+// made for them: each bank picture and its mask, and the four layers of each
+// charge drawn from it, 4 bytes a pixel: 24 MB, some sixty canvases' worth,
+// with room for the decoding of the next picture beside it. A real document
+// uses a small part of it; a forged one claiming many large pictures is
+// stopped here, picture by picture, before anything is decoded.
+constexpr std::int64_t kDocumentPicturePixels = 6'000'000;
+constexpr int kChargeLayerCount = 4;
+// An inserted coat of arms is kept at the canvas size: its file has no use for
+// more than a few canvases' worth of pixels, which bounds the decoding.
+constexpr std::int64_t kMostArmsPixels = 16 * kCanvasWidth * kCanvasHeight;
+
+// The pictures of the document being opened: what they may still take, and
+// the side files refused as too large, for the message.
+struct PictureLoading {
+    std::int64_t pixelsLeft = kDocumentPicturePixels;
+    std::vector<std::string> refused;
+
+    void refuse(const std::string& file) {
+        const std::string name = FileNameOfPath(file);
+        if (std::find(refused.begin(), refused.end(), name) == refused.end())
+            refused.push_back(name);
+    }
+    bool take(std::int64_t pixels) {
+        if (pixels > pixelsLeft) return false;
+        pixelsLeft -= pixels;
+        return true;
+    }
+};
+
+// A side file's picture when it is a plain file of at most `mostPixels`; a
+// pipe would block the opening, a picture too large is named in the message.
+std::optional<Surface> plainPicture(const std::string& file, std::int64_t mostPixels,
+                                    PictureLoading& loading) {
     if (!fileExists(file)) return std::nullopt;
-    std::optional<Surface> picture = loadPicture(file);
-    if (picture && (picture->width() > 32767 || picture->height() > 32767)) return std::nullopt;
-    return picture;
+    PictureRead read = readPicture(file, std::max<std::int64_t>(mostPixels, 0));
+    if (read.refusal == PictureRefusal::TooLarge) loading.refuse(file);
+    return std::move(read.picture);
 }
 
 // The picture of a side file, after asking for it once when it is missing.
-std::optional<Surface> sidePicture(const std::string& file, const FileDialogs& dialogs) {
+std::optional<Surface> sidePicture(const std::string& file, std::int64_t mostPixels,
+                                   PictureLoading& loading, const FileDialogs& dialogs) {
     if (!fileExists(file) && LocateMissingFile(file, false, dialogs).empty()) return std::nullopt;
-    return plainPicture(file);
+    return plainPicture(file, mostPixels, loading);
+}
+
+FileMessage refusedPicturesMessage(const std::vector<std::string>& names) {
+    std::string list;
+    for (const std::string& name : names) list += (list.empty() ? "" : ", ") + displayedName(name);
+    return FileMessage::exclamation(
+        "Ouvrir un blason",
+        (names.size() == 1
+             ? "Cette image est trop grande ou abîmée ; le blason s'ouvre sans elle : "
+             : "Ces images sont trop grandes ou abîmées ; le blason s'ouvre sans "
+               "elles : ") +
+            list + ".");
 }
 
 // A picture placed on a blank canvas-sized surface, as the renderer keeps the
@@ -73,7 +120,8 @@ void addToPictureList(Workspace& ws, const std::string& text, const std::string&
 // slot it went to (0 when refused). Side files are looked up under the
 // picture's own number, so a refused picture never shifts the others.
 std::vector<int> loadPictures(Workspace& ws, Renderer& r, const std::string& path,
-                              const std::vector<StoredImage>& images, const FileDialogs& dialogs) {
+                              const std::vector<StoredImage>& images, PictureLoading& loading,
+                              const FileDialogs& dialogs) {
     std::vector<int> slotOfNumber(images.size() + 1, 0);
     for (std::size_t i = 0; i < images.size(); ++i) {
         const int number = int(i) + 1;
@@ -81,10 +129,14 @@ std::vector<int> loadPictures(Workspace& ws, Renderer& r, const std::string& pat
         if (slot == 0) break;
         ImageBankEntry& entry = ws.Bank[slot];
         const std::string pictureFile = imagePictureFile(path, number);
-        const auto picture = sidePicture(pictureFile, dialogs);
-        const auto mask = picture ? plainPicture(imageMaskFile(path, number)) : std::nullopt;
+        // The picture may take half of what is left, its mask exactly as much.
+        const auto picture = sidePicture(pictureFile, loading.pixelsLeft / 2, loading, dialogs);
+        const std::int64_t pixels =
+            picture ? std::int64_t(picture->width()) * picture->height() : 0;
+        const auto mask =
+            picture ? plainPicture(imageMaskFile(path, number), pixels, loading) : std::nullopt;
         if (!picture || !mask || picture->width() != mask->width() ||
-            picture->height() != mask->height()) {
+            picture->height() != mask->height() || !loading.take(2 * pixels)) {
             entry.InUse = 0;
             entry.Loaded = 0;
             continue;
@@ -106,8 +158,9 @@ std::vector<int> loadPictures(Workspace& ws, Renderer& r, const std::string& pat
     return slotOfNumber;
 }
 
-void placeCharges(Workspace& ws, Renderer& r, const std::vector<StoredCharge>& charges,
-                  const std::vector<int>& slotOfNumber) {
+void placeCharges(Workspace& ws, Renderer& r, const std::string& path,
+                  const std::vector<StoredCharge>& charges, const std::vector<int>& slotOfNumber,
+                  PictureLoading& loading) {
     for (const StoredCharge& stored : charges) {
         if (stored.PictureNumber < 1 || stored.PictureNumber >= int(slotOfNumber.size())) continue;
         const int slot = slotOfNumber[stored.PictureNumber];
@@ -115,6 +168,11 @@ void placeCharges(Workspace& ws, Renderer& r, const std::vector<StoredCharge>& c
         const int c = firstFreeCharge(ws.CurrentBlazon);
         if (c == 0) return;
         const ImageBankEntry& picture = ws.Bank[slot];
+        // Each charge draws through layers as large as its picture.
+        if (!loading.take(kChargeLayerCount * std::int64_t(picture.Width) * picture.Height)) {
+            loading.refuse(imagePictureFile(path, stored.PictureNumber));
+            continue;
+        }
         ChargeRecord& charge = ws.CurrentBlazon.Charges[c];
         charge.InUse = kTrue;
         charge.ImageIndex = Integer(slot);
@@ -142,12 +200,12 @@ void loadUserFurs(Workspace& ws, Renderer& r) {
     }
 }
 
-void loadInsertedArms(Workspace& ws, Renderer& r, const std::string& path,
+void loadInsertedArms(Workspace& ws, Renderer& r, const std::string& path, PictureLoading& loading,
                       const FileDialogs& dialogs) {
     for (int k = 1; k <= kPartCount; ++k) {
         PartRecord& part = ws.CurrentBlazon.Parts[k];
         if (part.InsertedPath.empty()) continue;
-        const auto picture = sidePicture(partArmsFile(path, k), dialogs);
+        const auto picture = sidePicture(partArmsFile(path, k), kMostArmsPixels, loading, dialogs);
         if (picture) {
             part.Kind = kClassInserted;
             r.InsertedPictures[k] = canvasSized(*picture);
@@ -185,6 +243,9 @@ FileMessage incompatibleDocumentMessage() {
 
 LoadOutcome LoadDocument(Workspace& ws, Renderer& r, const std::string& path,
                          const FileDialogs& dialogs) {
+    // A save of this document cut short (a crash, a power cut) is finished or
+    // undone before anything is read, so what opens is one whole document.
+    settleDocumentFiles(path);
     if (!fileExists(path)) return failedLoad(ws, r, missingDocumentMessage());
     const auto bytes = readFileBytes(path);
     if (!bytes) return failedLoad(ws, r, unreadableDocumentMessage());
@@ -194,13 +255,19 @@ LoadOutcome LoadDocument(Workspace& ws, Renderer& r, const std::string& path,
     NewDocument(ws, r);
     StoredDocument document = decodeDocument(*bytes, ws.CurrentBlazon);
     sanitizeStoredDocument(document, ws.CurrentBlazon);
+    // Paths to other files come back as the disk names them.
+    for (PartRecord& part : document.Blazon.Parts)
+        part.InsertedPath = pathOnDisk(part.InsertedPath);
+    for (UserFurRecord& fur : document.Blazon.UserFurs) fur.Path = pathOnDisk(fur.Path);
     ws.CurrentBlazon = document.Blazon;
     ws.CurrentBlazon.Folder = FolderOfPath(path);
 
-    const std::vector<int> slotOfNumber = loadPictures(ws, r, path, document.Images, dialogs);
-    placeCharges(ws, r, document.Charges, slotOfNumber);
+    PictureLoading loading;
+    const std::vector<int> slotOfNumber =
+        loadPictures(ws, r, path, document.Images, loading, dialogs);
+    placeCharges(ws, r, path, document.Charges, slotOfNumber, loading);
     loadUserFurs(ws, r);
-    loadInsertedArms(ws, r, path, dialogs);
+    loadInsertedArms(ws, r, path, loading, dialogs);
 
     ws.CurrentBlazon.FilePath = path;
     for (int i = 1; i <= kUndoDepth; ++i) ws.Undos[i] = ws.CurrentBlazon;
@@ -208,6 +275,7 @@ LoadOutcome LoadDocument(Workspace& ws, Renderer& r, const std::string& path,
     ws.Modified = false;
     LoadOutcome out;
     out.loaded = true;
+    if (!loading.refused.empty()) out.message = refusedPicturesMessage(loading.refused);
     out.redraw = RedrawShield(ws, r);
     return out;
 }

@@ -1,3 +1,5 @@
+#include <array>
+#include <cerrno>
 #include <vector>
 
 #include "model/title_text.h"
@@ -11,6 +13,7 @@
 #include "actions/document_file.h"
 #include "storage/document_layout.h"
 #include "actions/document_pictures.h"
+#include "storage/interrupted_save.h"
 #include "storage/recent_files.h"
 #include "storage/side_files.h"
 
@@ -20,7 +23,6 @@ namespace {
 
 // VB's "Path/File access error", the number the save commands' box shows.
 constexpr int kFileAccessError = 75;
-constexpr const char* kStagedSuffix = ".~enregistrement";
 
 FileMessage saveFailureMessage(SaveCommand command) {
     const std::string title = "Erreur #" + std::to_string(kFileAccessError);
@@ -30,6 +32,17 @@ FileMessage saveFailureMessage(SaveCommand command) {
     return FileMessage::critical(title,
                                  "Erreur survenue dans mnuSave::OnClick. Ce n'est pas ma faute, je "
                                  "le jure! C'est sûrement la faute du lecteur de disquettes.");
+}
+
+// A full disk or a read-only folder is said in its own words, naming the file;
+// other failures keep the save commands' own box.
+FileMessage saveFailureMessage(SaveCommand command, const StagedFiles& staged,
+                               const std::string& reason) {
+    const int error = staged.failedErrno();
+    if (error == ENOSPC || error == EDQUOT || error == EROFS || error == EACCES || error == EPERM)
+        return FileMessage::critical("Sauvegarder le blason",
+                                     reason + " Le blason n'a pas été sauvegardé.");
+    return saveFailureMessage(command);
 }
 
 // The part of `picture` from its corner, `width` x `height`, as its side file
@@ -57,6 +70,9 @@ SaveOutcome SaveDocument(Workspace& ws, Renderer& r, const std::string& requeste
     SaveOutcome out;
     out.path = withDocumentExtension(requestedPath);
     const std::string& path = out.path;
+    // What an interrupted save of this document left is settled first, so the
+    // old document below is whole and no old temporary is mistaken for ours.
+    settleDocumentFiles(path);
     const bool existedBefore = fileExists(path);
 
     // The side files of inserted arms are written from the pictures: they must
@@ -93,10 +109,12 @@ SaveOutcome SaveDocument(Workspace& ws, Renderer& r, const std::string& requeste
     };
     stage(shieldPreview, shieldPreviewFile(path));
     stage(bannerPreview, bannerPreviewFile(path));
+    std::array<bool, kPartCount + 1> insertedArms{};
     for (int k = 1; k <= kPartCount; ++k) {
         const Surface& arms = r.InsertedPictures[k];
         if (ws.CurrentBlazon.Parts[k].InsertedPath.empty() || arms.empty()) continue;
         stage(croppedPicture(arms, kCanvasWidth, kCanvasHeight), partArmsFile(path, k));
+        insertedArms[std::size_t(k)] = true;
     }
     for (std::size_t i = 0; i < pictureSlots.size(); ++i) {
         const int slot = pictureSlots[i];
@@ -109,20 +127,30 @@ SaveOutcome SaveDocument(Workspace& ws, Renderer& r, const std::string& requeste
         stage(croppedPicture(picture.mask, w, h), imageMaskFile(path, number));
     }
     if (failure.empty()) failure = staged.add(path, encoded.bytes);
-    if (failure.empty()) failure = staged.commit();
-    if (!failure.empty()) {
+    // What the old document had beyond the new one goes with the same commit:
+    // pictures past the new count, arms of parts that no longer hold any.
+    for (int number = int(pictureSlots.size()) + 1; number <= kImageBankSize; ++number) {
+        staged.removeAtCommit(imagePictureFile(path, number));
+        staged.removeAtCommit(imageMaskFile(path, number));
+    }
+    for (int k = 1; k <= kPartCount; ++k)
+        if (!insertedArms[k]) staged.removeAtCommit(partArmsFile(path, k));
+    // The journal's rename is the commit point: before it the old document
+    // stands whole, after it the new one does (the next open finishes it).
+    if (failure.empty()) failure = staged.commit(saveJournalFile(path));
+    if (!failure.empty() && !staged.committed()) {
         staged.discard();
-        out.message = saveFailureMessage(command);
+        out.message = saveFailureMessage(command, staged, failure);
         out.redraw = RedrawShield(ws, r);
         return out;
     }
+    if (!failure.empty())
+        out.message = FileMessage::exclamation(
+            "Sauvegarder le blason",
+            "Le blason est sauvegardé, mais ses fichiers n'ont pu être tous mis en place (" +
+                failure + ") : ils le seront à sa prochaine ouverture.");
 
-    // The document is in place: what the old one had beyond it can go, and so
-    // can the copies of pictures imported before the first save.
-    for (int number = int(pictureSlots.size()) + 1; number <= kImageBankSize; ++number) {
-        removeFile(imagePictureFile(path, number));
-        removeFile(imageMaskFile(path, number));
-    }
+    // The copies of pictures imported before the first save can go.
     for (int slot = 1; slot <= kImageBankSize; ++slot)
         removeFile(bankTempCopyPath(slot));
 

@@ -74,7 +74,9 @@ ArmsPicture readArms(const std::string& path, int part) {
         out.message = insertFailure(kFileNotFound);
         return out;
     }
-    const auto preview = loadPicture(previewFile);
+    // A preview is one canvas; a file claiming far more is not one.
+    const auto preview =
+        readPicture(previewFile, std::int64_t(16) * kCanvasWidth * kCanvasHeight).picture;
     if (!preview) {
         out.message = insertFailure(kInvalidPicture);
         return out;

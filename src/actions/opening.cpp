@@ -2,6 +2,7 @@
 
 #include "model/workspace.h"
 #include "platform/paths.h"
+#include "platform/text_encoding.h"
 #include "render/renderer.h"
 
 namespace tess {
@@ -18,12 +19,13 @@ std::string trimmedBlanks(const std::string& text) {
 
 std::string openOtherDocumentQuestion(const Workspace& ws) {
     return "\rÊtes-vous sûr de vouloir débuter un autre blason sans sauvegarder " +
-           FileNameOfPath(ws.CurrentBlazon.FilePath) + " ?";
+           displayedName(FileNameOfPath(ws.CurrentBlazon.FilePath)) + " ?";
 }
 
 OpenOutcome OpenDocument(Workspace& ws, Renderer& r, const std::string& path,
                          const FileDialogs& dialogs) {
-    ws.ui->showWaitBox("\rChargement des caractéristiques de " + FileNameOfPath(path));
+    ws.ui->showWaitBox("\rChargement des caractéristiques de " +
+                       displayedName(FileNameOfPath(path)));
     LoadOutcome load = LoadDocument(ws, r, path, dialogs);
     ws.ui->hideWaitBox();
     OpenOutcome out;
@@ -40,7 +42,7 @@ OpenOutcome OpenRecentFile(Workspace& ws, Renderer& r, int n, const FileDialogs&
     const std::string path = ws.Recent.RecentFiles[n];
     if (!fileExists(path)) {
         out.message = FileMessage::critical(
-            "Erreur d'accès", "Erreur d'accès au fichier " + path +
+            "Erreur d'accès", "Erreur d'accès au fichier " + displayedName(path) +
                                   ". Veuillez vérifier si ce fichier existe toujours.");
         return out;
     }

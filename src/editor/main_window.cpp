@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
@@ -37,6 +38,7 @@
 #include "render/document_surfaces.h"
 #include "render/renderer.h"
 #include "storage/file_type_registration.h"
+#include "storage/interrupted_save.h"
 #include "storage/settings_file.h"
 #include "widgets/busy_pointer.h"
 #include "widgets/picture_box.h"
@@ -155,6 +157,9 @@ void MainWindow::load() {
     ws_.Recent.LastDocFolder = documents + "/";
 
     LoadSettingsFile(ws_.Recent);
+    // Saves the last run could not finish (a crash, a power cut) are settled
+    // before the recent documents are offered.
+    for (const std::string& recent : ws_.Recent.RecentFiles) settleDocumentFiles(recent);
     applyRecentMenu();
     QApplication::processEvents();
 
@@ -178,8 +183,7 @@ void MainWindow::load() {
         BusyPointer opening;
         // A relative name is the starting folder's: the document keeps a full
         // path so its side files and later saves find their folder.
-        const std::string path =
-            QDir::current().absoluteFilePath(fromUtf8(named)).toUtf8().toStdString();
+        const std::string path = absolutePath(named);
         const OpenOutcome outcome = OpenCommandLineDocument(ws_, r_, path, fileDialogs());
         opening.release();
         if (!outcome.message.empty())
@@ -267,12 +271,15 @@ FileDialogs MainWindow::fileDialogs() {
                                     fromUtf8(title)) == MessageAnswer::Yes;
     };
     d.confirm = [this](const std::string& text) { return messages_.confirm(fromUtf8(text)); };
+    // File names and folders are the system's bytes: decoded for the dialog,
+    // its answer encoded back, never round-tripped through UTF-8 text.
     d.pickFile = [this](const std::string& title, const std::string& fileName) {
-        const QString name = fromUtf8(fileName);
-        return messages_
-            .openFile(fromUtf8(title), fromUtf8(ws_.Recent.LastDocFolder),
-                      name + QStringLiteral(" (") + name + QStringLiteral(")"))
-            .toUtf8()
+        const QString name = QFile::decodeName(QByteArray::fromStdString(fileName));
+        return QFile::encodeName(
+                   messages_.openFile(
+                       fromUtf8(title),
+                       QFile::decodeName(QByteArray::fromStdString(ws_.Recent.LastDocFolder)),
+                       name + QStringLiteral(" (") + name + QStringLiteral(")")))
             .toStdString();
     };
     return d;

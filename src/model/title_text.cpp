@@ -1,12 +1,14 @@
 #include "model/title_text.h"
 
 #include "platform/paths.h"
+#include "platform/text_encoding.h"
 
 namespace tess {
 
 std::string TitleText(std::string_view filePath, bool modified) {
     std::string title = "Tessaline";
-    if (!filePath.empty()) title += " [" + FileNameOfPath(filePath) + "]";
+    // The name as bytes is the file's; the title shows it readable.
+    if (!filePath.empty()) title += " [" + displayedName(FileNameOfPath(filePath)) + "]";
     if (modified) title += '*';
     return title;
 }

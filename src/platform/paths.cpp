@@ -1,7 +1,10 @@
 #include "platform/paths.h"
 
+#include "platform/text_encoding.h"
+
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 namespace tess {
@@ -48,6 +51,24 @@ std::string programFile(std::string_view name) {
         if (c == '\\') c = '/';
     if (file.empty() || file.front() != '/') file.insert(file.begin(), '/');
     return programFolder() + file;
+}
+
+std::string absolutePath(const std::string& path) {
+    if (path.empty() || path.front() == '/') return path;
+    std::error_code error;
+    const std::filesystem::path here = std::filesystem::current_path(error);
+    if (error) return path;
+    std::string folder = here.native();
+    if (folder.empty() || folder.back() != '/') folder += '/';
+    return folder + path;
+}
+
+std::string pathOnDisk(const std::string& path) {
+    std::error_code error;
+    if (path.empty() || std::filesystem::exists(path, error)) return path;
+    const std::optional<std::string> bytes = utf8ToWindows1252(path);
+    if (bytes && *bytes != path && std::filesystem::exists(*bytes, error)) return *bytes;
+    return path;
 }
 
 bool fileExists(const std::string& path) {

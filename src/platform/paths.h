@@ -19,6 +19,14 @@ std::string programFolderPath();
 // "\Pic12.tmp", "MesVarodez"): "\" becomes "/".
 std::string programFile(std::string_view name);
 
+// A path as bytes made absolute against the current folder, without going
+// through any text conversion (a Latin-1 name stays the same bytes).
+std::string absolutePath(const std::string& path);
+// A path read from a document, where it is Windows-1252 text held as UTF-8:
+// itself when something is there, else its Windows-1252 bytes when those name
+// a file (an older disk's Latin-1 names), else itself.
+std::string pathOnDisk(const std::string& path);
+
 bool fileExists(const std::string& path);
 bool removeFile(const std::string& path);
 bool makeFolder(const std::string& path);

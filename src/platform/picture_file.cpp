@@ -12,29 +12,52 @@ namespace tess {
 
 namespace {
 
-// Pictures larger than this are refused before decoding: no charge, fur tile
-// or page comes near it, and a forged header must not claim gigabytes.
-constexpr qint64 kMostPixels = 40'000'000;
 constexpr std::size_t kLargestFile = 256u << 20;
+
+// Qt's own ceiling on one decoded picture, for the formats whose size cannot
+// be told before decoding: the largest picture allowed, in 32-bit pixels,
+// with room for the decoder's own rounding.
+constexpr int kDecodeLimitMegabytes = int(kMaxPicturePixels * 4 / (1 << 20)) + 8;
+
+bool tooLarge(const QSize& size, std::int64_t mostPixels) {
+    return size.width() > kMaxPictureSide || size.height() > kMaxPictureSide ||
+           std::int64_t(size.width()) * size.height() > mostPixels;
+}
 
 }  // namespace
 
-std::optional<Surface> loadPicture(const std::string& path) {
+PictureRead readPicture(const std::string& path, std::int64_t mostPixels) {
+    static const bool limited = (QImageReader::setAllocationLimit(kDecodeLimitMegabytes), true);
+    (void)limited;
+    PictureRead out;
     const auto bytes = readFileBytes(path, kLargestFile);
-    if (!bytes || bytes->empty()) return std::nullopt;
+    if (!bytes || bytes->empty()) return out;
     QByteArray data(reinterpret_cast<const char*>(bytes->data()), qsizetype(bytes->size()));
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
     const QByteArray format = reader.format();
-    if (format != "bmp" && format != "gif" && format != "jpeg" && format != "jpg")
-        return std::nullopt;
-    const QSize size = reader.size();
-    if (size.isValid() && qint64(size.width()) * size.height() > kMostPixels) return std::nullopt;
+    if (format != "bmp" && format != "gif" && format != "jpeg" && format != "jpg") return out;
+    // The header's size, read without decoding a pixel: what a forged file
+    // claims is refused here, before a byte of it is allocated.
+    if (const QSize size = reader.size(); size.isValid() && tooLarge(size, mostPixels)) {
+        out.refusal = PictureRefusal::TooLarge;
+        return out;
+    }
     const QImage image = reader.read();
-    if (image.isNull() || qint64(image.width()) * image.height() > kMostPixels) return std::nullopt;
-    return fromQImage(image);
+    if (image.isNull()) return out;
+    if (tooLarge(image.size(), mostPixels)) {
+        out.refusal = PictureRefusal::TooLarge;
+        return out;
+    }
+    out.picture = fromQImage(image);
+    out.refusal = PictureRefusal::None;
+    return out;
+}
+
+std::optional<Surface> loadPicture(const std::string& path) {
+    return readPicture(path).picture;
 }
 
 std::optional<std::vector<std::uint8_t>> encodePictureBmp(const Surface& surface) {

@@ -47,6 +47,16 @@ bool RecordWriter::putString(const std::string& utf8) {
     return true;
 }
 
+bool RecordWriter::putPath(const std::string& path) {
+    if (isWellFormedUtf8(path)) return putString(path);
+    if (path.size() > std::size_t(kMaxRecordString)) return false;
+    const std::size_t start = bytes_.size();
+    appendLittleEndian(bytes_, std::uint32_t(path.size()), 2);
+    bytes_.insert(bytes_.end(), path.begin(), path.end());
+    bytes_.resize(start + kRecordLength, 0);
+    return true;
+}
+
 std::int32_t RecordWriter::recordCount() const {
     return std::int32_t(bytes_.size() / kRecordLength);
 }

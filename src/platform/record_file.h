@@ -23,6 +23,10 @@ class RecordWriter {
     // False (and nothing added) when the text is too long or has a character
     // that Windows-1252 cannot hold.
     [[nodiscard]] bool putString(const std::string& utf8);
+    // A file path as the system gives it: UTF-8 text goes as putString; bytes
+    // that are no UTF-8 (a Latin-1 name from an older disk) are stored as
+    // they are, which is what Windows-1252 makes of them. False when too long.
+    [[nodiscard]] bool putPath(const std::string& path);
     std::int32_t recordCount() const;
     const std::vector<std::uint8_t>& bytes() const { return bytes_; }
 

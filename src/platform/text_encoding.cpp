@@ -162,6 +162,16 @@ std::string lowerCase(std::string_view utf8) {
     return out;
 }
 
+bool isWellFormedUtf8(std::string_view bytes) {
+    for (std::size_t pos = 0; pos < bytes.size();)
+        if (decodeNext(bytes, pos) == kBroken) return false;
+    return true;
+}
+
+std::string displayedName(std::string_view bytes) {
+    return isWellFormedUtf8(bytes) ? std::string(bytes) : windows1252ToUtf8(bytes);
+}
+
 std::size_t characterCount(std::string_view utf8) {
     std::size_t count = 0;
     for (std::size_t pos = 0; pos < utf8.size(); ++count) decodeNext(utf8, pos);

@@ -15,6 +15,12 @@ std::string windows1252ToUtf8(std::string_view bytes);
 // True when every character of `utf8` can be written.
 bool fitsWindows1252(std::string_view utf8);
 
+// A file name or path as the system gives it (any bytes) made readable: well-
+// formed UTF-8 stays as it is, anything else is read as Windows-1252 (the
+// Latin-1 names of older disks). Only for showing: the bytes stay the name.
+bool isWellFormedUtf8(std::string_view bytes);
+std::string displayedName(std::string_view bytes);
+
 // Lower-casing by character, not by byte ("Écusson" gives "écusson").
 std::string lowerFirstCharacter(std::string_view utf8);
 std::string lowerCase(std::string_view utf8);

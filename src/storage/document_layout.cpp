@@ -21,6 +21,11 @@ class DocumentWriter {
         if (error_.empty()) error_ = refusal(text);
         (void)records_.putString(std::string());  // keeps the numbering for what follows
     }
+    void putPath(const std::string& path) {
+        if (records_.putPath(path)) return;
+        if (error_.empty()) error_ = refusal(displayedName(path));
+        (void)records_.putString(std::string());
+    }
     std::int32_t nextRecord() const { return records_.recordCount() + 1; }
     EncodedDocument finish() {
         if (!error_.empty()) return {{}, error_};
@@ -206,12 +211,12 @@ EncodedDocument encodeDocument(const StoredDocument& document) {
         out.putInteger(part.SeedX);
         out.putInteger(part.SeedY);
         out.putLong(part.Kind);
-        out.putString(part.InsertedPath.empty() ? std::string(kNoInsertedArms) : part.InsertedPath);
+        out.putPath(part.InsertedPath.empty() ? std::string(kNoInsertedArms) : part.InsertedPath);
     }
 
     for (int s = 0; s < kUserFurCount; ++s) {
         const UserFurRecord& fur = b.UserFurs[s];
-        out.putString(fur.Path);
+        out.putPath(fur.Path);
         out.putByte(fur.VerticalOffset);
         out.putInteger(fur.TileHeight);
         out.putInteger(fur.TileWidth);

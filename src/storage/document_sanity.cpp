@@ -99,6 +99,16 @@ void sanitizeStoredDocument(StoredDocument& document, const BlazonRecord& base) 
         }
     }
 
+    // A user fur is drawn from its tile: the fur editor makes tiles of 5 to 32
+    // cells a side and row shifts of 0 to 99 %, and a forged 1 x 1 tile would
+    // be laid 90,000 times at every redraw. Empty slots keep what they hold.
+    for (UserFurRecord& fur : b.UserFurs) {
+        if (fur.Path.empty()) continue;
+        fur.TileWidth = std::clamp(fur.TileWidth, kMinEditorFurTile, kMaxEditorFurTile);
+        fur.TileHeight = std::clamp(fur.TileHeight, kMinEditorFurTile, kMaxEditorFurTile);
+        fur.VerticalOffset = std::min(fur.VerticalOffset, kMaxFurRowShift);
+    }
+
     for (StoredImage& image : document.Images) {
         if (!isTincture(image.OwnTincture)) image.OwnTincture = 1;
         image.OwnClass = soundClass(image.OwnClass, image.OwnTincture);

@@ -19,6 +19,11 @@ inline constexpr Integer kMaxLineWidth = 200;
 inline constexpr Integer kMinLineDepth = 1;
 inline constexpr Integer kMaxLineDepth = 200;
 inline constexpr Integer kMaxChargeSide = 4096;
+// What the fur editor makes: tiles of 5 to 32 cells a side, row shifts of
+// 0 to 99 % of the tile width.
+inline constexpr Integer kMinEditorFurTile = 5;
+inline constexpr Integer kMaxEditorFurTile = 32;
+inline constexpr Byte kMaxFurRowShift = 99;
 
 bool isShieldShape(Long shape);
 bool isTincture(Long tincture);

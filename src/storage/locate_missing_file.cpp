@@ -4,17 +4,20 @@
 #include <system_error>
 
 #include "platform/paths.h"
+#include "platform/text_encoding.h"
 
 namespace tess {
 
 std::string LocateMissingFile(const std::string& filePath, bool deleteFound,
                               const FileDialogs& dialogs) {
     const std::string name = FileNameOfPath(filePath);
-    if (!dialogs.ask("Le fichier " + name + " est manquant. Désirez-vous tenter de le retrouver?",
+    // Shown readable; the dialog lists files by the name's own bytes.
+    const std::string shown = displayedName(name);
+    if (!dialogs.ask("Le fichier " + shown + " est manquant. Désirez-vous tenter de le retrouver?",
                      "Fichier manquant"))
         return {};
     if (!dialogs.pickFile) return {};
-    const std::string chosen = dialogs.pickFile("Rechercher " + name, name);
+    const std::string chosen = dialogs.pickFile("Rechercher " + shown, name);
     if (chosen.empty() || !fileExists(chosen)) return {};
 
     namespace fs = std::filesystem;

@@ -38,6 +38,21 @@ std::string previewForPart(std::string_view documentPath, int part) {
     return part == 7 ? shieldPreviewFile(documentPath) : bannerPreviewFile(documentPath);
 }
 
+std::vector<std::string> everySideFile(std::string_view documentPath) {
+    std::vector<std::string> files = {shieldPreviewFile(documentPath),
+                                      bannerPreviewFile(documentPath)};
+    for (int n = 1; n <= 255; ++n) {
+        files.push_back(imagePictureFile(documentPath, n));
+        files.push_back(imageMaskFile(documentPath, n));
+    }
+    for (int k = 1; k <= 7; ++k) files.push_back(partArmsFile(documentPath, k));
+    return files;
+}
+
+std::string saveJournalFile(std::string_view documentPath) {
+    return std::string(documentPath) + ".~journal";
+}
+
 std::string withDocumentExtension(std::string_view path) {
     const std::string_view ext = ".bls";
     if (path.size() >= ext.size()) {

@@ -7,10 +7,14 @@ probe=$1
 source "$(dirname "$0")/lib/documents.bash"
 setup_home
 
+# 0: opened, 1: refused with the program's message. A sanitizer's report
+# exits with its own status (set in the library), a hang with timeout's 124.
 run() {
     local status
-    timeout 20 "$probe" "$1" >/dev/null 2>&1 </dev/null
+    timeout 20 "$probe" "$1" >/dev/null 2>"$WORK/err" </dev/null
     status=$?
+    [ $status -eq $sanitizer_status ] && fail "$(basename "$1"): a sanitizer's report: $(cat "$WORK/err")"
+    [ $status -eq 124 ] && fail "$(basename "$1"): no answer within 20 s"
     [ $status -eq 0 ] || [ $status -eq 1 ] || fail "$(basename "$1"): exit status $status"
 }
 

@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <filesystem>
 
 #include "actions/document_file.h"
 #include "actions/graphics_session.h"
@@ -21,6 +22,7 @@ class CommandLineTest : public QObject {
     void aRelativeNameIsTakenFromTheStartingFolder();
     void aMissingDocumentLeavesTheBlankOneWithoutPath();
     void aFileThatIsNoDocumentIsReportedAndNotAdopted();
+    void aLatin1NameOpensSavesBesideItselfAndReads();
 
   private:
     QTemporaryDir documents;
@@ -100,6 +102,34 @@ void CommandLineTest::aFileThatIsNoDocumentIsReportedAndNotAdopted() {
     QCOMPARE(h.window().titleBar->titleLabel->text(), QStringLiteral("Tessaline"));
     f.open(QIODevice::ReadOnly);
     QCOMPARE(f.readAll(), QByteArray("Ceci n'est pas un blason.\n"));
+}
+
+// A name from an older disk: Latin-1 bytes, no UTF-8. The window keeps the
+// bytes as the document's path and shows the name readable.
+void CommandLineTest::aLatin1NameOpensSavesBesideItselfAndReads() {
+    const std::string path = QFile::encodeName(documents.path()).toStdString() + "/arm\xe9s.bls";
+    {
+        Workspace ws;
+        Renderer r;
+        InitGraphics(ws, r);
+        ResetDocument(ws);
+        ws.CurrentBlazon.Partition = 14;
+        QVERIFY(SaveDocument(ws, r, path).saved);
+    }
+    ProgramHarness h(path);
+    QVERIFY(h.start());
+    QVERIFY(h.messages->boxes.empty());
+    QCOMPARE(h.ws().CurrentBlazon.FilePath, path);
+    QCOMPARE(h.ws().CurrentBlazon.Partition, 14);
+    QCOMPARE(h.window().titleBar->titleLabel->text(), QStringLiteral("Tessaline [armés.bls]"));
+
+    // Saved again from the window's document: under the same bytes, beside itself.
+    h.ws().CurrentBlazon.Partition = 10;
+    QVERIFY(SaveDocument(h.ws(), h.program->r, h.ws().CurrentBlazon.FilePath).saved);
+    QVERIFY(std::filesystem::exists(path.substr(0, path.size() - 1) + "z"));
+    ProgramHarness again(path);
+    QVERIFY(again.start());
+    QCOMPARE(again.ws().CurrentBlazon.Partition, 10);
 }
 
 QTEST_MAIN(CommandLineTest)

@@ -1,5 +1,5 @@
 // libFuzzer target of the document reader: any bytes are read as a document
-// and as a fur file. The reader must neither crash nor hang, its sanitised
+// and as the fur file it names. The reader must neither crash nor hang, its sanitised
 // result must be writable, and writing it then reading it back must give it
 // again.
 
@@ -38,16 +38,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     tess::sanitizeStoredDocument(document, base);
     check(tess::encodeDocument(document).ok());
 
-    // The same bytes as a fur file, with a tile size taken from them.
-    if (size >= 2) {
+    // A user fur read from a document is one the editor could have made.
+    for (const tess::UserFurRecord& fur : document.Blazon.UserFurs)
+        check(fur.Path.empty() || (fur.TileWidth >= tess::kMinEditorFurTile &&
+                                   fur.TileWidth <= tess::kMaxEditorFurTile &&
+                                   fur.TileHeight >= tess::kMinEditorFurTile &&
+                                   fur.TileHeight <= tess::kMaxEditorFurTile &&
+                                   fur.VerticalOffset <= tess::kMaxFurRowShift));
+
+    // The same bytes as the fur file of the first user fur the document names,
+    // read and laid with the tile size and row shift the loader would use.
+    for (const tess::UserFurRecord& fur : document.Blazon.UserFurs) {
+        if (fur.Path.empty()) continue;
         tess::TinctureTable tinctures{};
         for (int t = 1; t <= tess::kTinctureCount; ++t) tinctures[t].Colour = tess::Long(t);
-        const int w = 1 + data[0] % tess::kMaxFurTileSide;
-        const int h = 1 + data[1] % tess::kMaxFurTileSide;
-        const tess::Surface tile = tess::readUserFurTile(bytes, w, h, tinctures);
-        check(tile.width() == w && tile.height() == h);
-        const tess::Surface area = tess::tileUserFur(tile, size > 2 ? data[2] : 0);
+        const tess::Surface tile =
+            tess::readUserFurTile(bytes, fur.TileWidth, fur.TileHeight, tinctures);
+        check(tile.width() == fur.TileWidth && tile.height() == fur.TileHeight);
+        const tess::Surface area = tess::tileUserFur(tile, fur.VerticalOffset);
         check(area.width() == tess::kFurAreaWidth && area.height() == tess::kFurAreaHeight);
+        break;
     }
     return 0;
 }

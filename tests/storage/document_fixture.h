@@ -121,8 +121,14 @@ class DocumentTest : public ScratchFolder {
 
     // A user fur file in the pictures folder, loaded into `slot` as the fur
     // editor would leave it.
-    std::string addUserFur(int slot, const std::vector<std::string>& rows, int rowShift,
+    // Tiles under the editor's 5 cells a side are repeated up to it, as a
+    // document keeps no smaller tile.
+    std::string addUserFur(int slot, std::vector<std::string> rows, int rowShift,
                            const std::string& name = "") {
+        for (std::string& row : rows)
+            for (const std::string cells = row; row.size() < 5;) row += cells;
+        for (const std::vector<std::string> tile = rows; rows.size() < 5;)
+            rows.insert(rows.end(), tile.begin(), tile.end());
         const std::string path =
             file("pictures/" + (name.empty() ? "fur" + std::to_string(slot) : name) + ".fmp");
         writeBytes(path, furFileBytes(rows, rowShift));

@@ -245,6 +245,8 @@ TEST(DocumentSanity, ValuesTheProgramWritesComeThroughUnchanged) {
     b.Parts[2] = {kClassInserted, 1, 0, 0, "/a.bls", {}};
     b.Parts[3] = {118, 4, 0, 0, "", {}};  // a user fur holding its dominant tincture
     b.Parts[4] = {111, 111, 0, 0, "", {}};
+    b.UserFurs[0] = {"/f.fmp", 99, 5, 32};
+    b.UserFurs[1] = {"", 0, 0, 0};  // a slot never used
     const StoredDocument before = d;
     sanitizeStoredDocument(d, base);
     EXPECT_EQ(d.Blazon, before.Blazon);
@@ -270,6 +272,8 @@ TEST(DocumentSanity, CodesOutsideTheirTablesFallBackToSoundValues) {
     b.Parts[3] = {108, 3, 0, 0, "", {}};
     b.Parts[5] = {kClassInserted, 3, 0, 0, "/a.bls", {}};
     b.Parts[7] = {kClassMetal, 999, 0, 0, "/b.bls", {32767, 32767, 10, 0}};
+    b.UserFurs[2] = {"/f.fmp", 200, 1, 1};
+    b.UserFurs[3] = {"/g.fmp", 100, -3, 30000};
     sanitizeStoredDocument(d, base);
 
     EXPECT_EQ(b.Partition, 9);
@@ -303,6 +307,10 @@ TEST(DocumentSanity, CodesOutsideTheirTablesFallBackToSoundValues) {
     EXPECT_EQ(c.Mirrored, kTrue);
     EXPECT_EQ(c.Width, kMaxChargeSide);
     EXPECT_EQ(d.Charges[1].Class, kClassMetal);  // Argent
+    // User furs within what the fur editor makes: a 1 x 1 tile is not laid
+    // 90,000 times at every redraw.
+    EXPECT_EQ(b.UserFurs[2], (UserFurRecord{"/f.fmp", 99, 5, 5}));
+    EXPECT_EQ(b.UserFurs[3], (UserFurRecord{"/g.fmp", 99, 5, 32}));
 }
 
 }  // namespace

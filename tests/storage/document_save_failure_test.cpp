@@ -2,6 +2,11 @@
 
 #include <filesystem>
 
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "platform/file_steps.h"
 #include "storage/side_files.h"
 #include "tests/storage/document_fixture.h"
 
@@ -93,6 +98,49 @@ TEST_F(SaveFailure, WhicheverFileCannotBeStagedNoOldFileChangesAndNoTemporarySta
     EXPECT_FALSE(ws().Modified);
     EXPECT_EQ(folderContents(file("docs")).size(), saved.size());
     EXPECT_NE(folderContents(file("docs")), saved);  // the changes made after the first save
+}
+
+TEST_F(SaveFailure, AFullDiskOrAReadOnlyFolderIsSaidInItsOwnWordsNamingTheFile) {
+    struct Case {
+        FileStep step;
+        int error;
+        std::string expected;
+    };
+    const std::string folder = file("docs");
+    const std::vector<Case> cases = {
+        {FileStep::Write, ENOSPC,
+         "Le disque est plein : « " + path +
+             " » n'a pu être écrit. Le blason n'a pas été sauvegardé."},
+        {FileStep::DataSync, EDQUOT,
+         "Le disque est plein : « " + shieldPreviewFile(path) +
+             " » n'a pu être écrit. Le blason "
+             "n'a pas été sauvegardé."},
+        {FileStep::Create, EROFS,
+         "Le dossier « " + folder + " » est en lecture seule : « " + shieldPreviewFile(path) +
+             " » n'a pu être écrit. Le blason n'a pas été sauvegardé."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.expected);
+        // The document is the last file written: the disk fills there.
+        setFileStepHook([&](FileStep step, const std::string& p) {
+            const bool last = c.step != FileStep::Write || p == path;
+            return step == c.step && last ? c.error : 0;
+        });
+        const SaveOutcome out = save(path);
+        setFileStepHook({});
+        EXPECT_FALSE(out.saved);
+        EXPECT_EQ(out.message.text, c.expected);
+        EXPECT_EQ(folderContents(folder), before);
+        EXPECT_TRUE(ws().Modified);
+    }
+    // A folder truly read-only (the super-user writes anywhere: skipped then).
+    if (::geteuid() != 0) {
+        fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+        const SaveOutcome out = save(path);
+        fs::permissions(folder, fs::perms::owner_all);
+        EXPECT_NE(out.message.text.find("est en lecture seule"), std::string::npos);
+        EXPECT_EQ(folderContents(folder), before);
+    }
 }
 
 }  // namespace

@@ -80,3 +80,21 @@ setup_home() {
     mkdir -p "$TESSALINE_HOME" "$WORK/docs"
     trap 'rm -rf "$WORK"' EXIT
 }
+
+# A Windows bitmap of about 1 KB whose header claims WIDTH x HEIGHT pixels:
+# 8 bits, run-length coded, two colours, and a run list that ends at once.
+claiming_bitmap() {
+    local width=$1 height=$2 size=1024
+    printf 'BM'; le $size 4; le 0 4; le 62 4
+    le 40 4; le "$width" 4; le "$height" 4; le 1 2; le 8 2
+    le 1 4; le $((size - 62)) 4; le 2835 4; le 2835 4; le 2 4; le 0 4
+    le 0 4; le 0xFFFFFF 4
+    printf '\x00\x01'
+    head -c $((size - 64)) /dev/zero
+}
+
+# Runs the probe on a document; its exit status, with a sanitizer's own
+# failure told apart: the sanitizers exit with 86, never the probe's 0..2.
+export ASAN_OPTIONS="exitcode=86:${ASAN_OPTIONS:-}"
+export UBSAN_OPTIONS="halt_on_error=1:exitcode=86:${UBSAN_OPTIONS:-}"
+sanitizer_status=86
