@@ -23,6 +23,7 @@
 #include "editor/blazon_panel.h"
 #include "editor/canvas_panel.h"
 #include "editor/charge_overlay.h"
+#include "editor/fur_and_colour_menus.h"
 #include "editor/lists.h"
 #include "editor/palettes.h"
 #include "editor/piece_options.h"
@@ -126,6 +127,7 @@ MainWindow::MainWindow(Workspace& ws, Renderer& r, MessageLayer& messages, Optio
     connectMenus();
     pictureListPanel->wire(context_, menus, *dialogs_);
     piecesListPanel->wire(context_, menus, *dialogs_);
+    furAndColourMenus = new FurAndColourMenus(*this);
     ws_.ui = this;
 }
 

@@ -31,6 +31,7 @@ class PieceOptions;
 class PictureListPanel;
 class PiecesListPanel;
 class ListTabs;
+class FurAndColourMenus;
 
 // The main window: a window without a system frame that draws its own title
 // bar and holds the whole editor. It only builds the panels, lays them out and
@@ -118,6 +119,8 @@ class MainWindow : public QWidget, public WorkspaceUi {
     PiecesListPanel* piecesListPanel = nullptr;
     ListTabs* listTabs = nullptr;
     EditorMenus menus;
+    // The fur menu, the colour menu and the insertion of coats of arms.
+    FurAndColourMenus* furAndColourMenus = nullptr;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
