@@ -1,6 +1,7 @@
 // The picture list, the pieces list, the picture properties and the line
 // styles, driven through the main window's own widgets and menus.
 #include <QAction>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -109,14 +110,31 @@ void ListsAndLineStylesTest::aSecondPictureOfTheSameNameIsRefused() {
     QCOMPARE(list->toolTip(),
              QStringLiteral("Double-Cliquez pour ajouter le meuble sur le blason"));
 
-    // Chosen, then Delete: a picture no charge uses leaves the list.
+    // Chosen, a double click brings it up in the overlay.
     const QPoint at = list->visualItemRect(list->item(0)).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    const auto bringUp = w->pictureListPanel->bringUp;
+    QStringList broughtUp;
+    w->pictureListPanel->bringUp = [&broughtUp](const QString& path) {
+        broughtUp << QFileInfo(path).fileName();
+        return true;
+    };
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    w->pictureListPanel->bringUp = bringUp;
+    QCOMPARE(broughtUp, QStringList{QStringLiteral("a1.bmp")});
+
+    // Then Delete: a picture no charge uses leaves the list.
     QVERIFY(w->menus.deletePictureAction->isEnabled());
     QVERIFY(!w->menus.picturePropertiesAction->isEnabled());  // never placed
     QTest::keyClick(list, Qt::Key_Delete);
     QCOMPARE(list->count(), 0);
     QCOMPARE(list->toolTip(), QStringLiteral("Cliquez du bouton de droite pour ajouter un meuble"));
+
+    // Nothing chosen: a double click adds, and the next key is a new one.
+    h->messages->files = {writePicture("b2.bmp", "BMP")};
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(list->count(), 1);
+    QCOMPARE(list->item(0)->data(Qt::UserRole).toString(), QStringLiteral("im2"));
 }
 
 void ListsAndLineStylesTest::doubleClicksOnPalCycleItsRepeatsAndUndoWalksBack() {
