@@ -66,8 +66,9 @@ FurStoring StoreUserFur(Workspace& ws, Renderer& r, int slot, const FurDraft& dr
                                            draft.rowShift, ws.Tinctures);
     if (!error.empty()) {
         const std::string number = "Erreur #" + std::to_string(kFileAccessError);
-        out.message =
-            FileMessage::critical(number, number + " survenue dans Command5_Click\n" + error);
+        out.message = FileMessage::critical(
+            number, "La fourrure n'a pas pu être enregistrée ; votre blason n'a pas changé.\n" +
+                        error);
         return out;
     }
 

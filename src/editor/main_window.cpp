@@ -18,11 +18,14 @@
 #include "actions/opening.h"
 #include "actions/redraw_shield.h"
 #include "dialogs/dialog_host.h"
+#include "dialogs/distribution_dialog.h"
 #include "dialogs/intro_window.h"
 #include "dialogs/message_layer.h"
 #include "editor/blazon_panel.h"
 #include "editor/canvas_panel.h"
+#include "editor/charge_arrangement_command.h"
 #include "editor/charge_overlay.h"
+#include "editor/file_commands_panel.h"
 #include "editor/fur_and_colour_menus.h"
 #include "editor/lists.h"
 #include "editor/palettes.h"
@@ -124,6 +127,19 @@ MainWindow::MainWindow(Workspace& ws, Renderer& r, MessageLayer& messages, Optio
     piecesListPanel = new PiecesListPanel(*this);
     listTabs = new ListTabs(*this, *pictureListPanel->pictureList, *piecesListPanel->piecesList);
     menus = buildEditorMenus(this);
+    dialogs_->add<ChargeDistributionDialog>();
+    dialogs_->add<PrintDialog>();
+    fileCommands = new FileCommands(
+        ws_, r_, messages_, *dialogs_, this,
+        {.showRedraw = [this](const RedrawResult& shown) { applyRedraw(shown); },
+         .documentReplaced = [this] { pictureListPanel->SelectedImageKey.clear(); },
+         .refreshTitle =
+             [this] {
+                 refreshTitle();
+                 applyRecentMenu();
+             },
+         .documentDialogs = [this] { return fileDialogs(); },
+         .help = [this](int topic) { showHelp(topic); }});
     connectMenus();
     pictureListPanel->wire(context_, menus, *dialogs_);
     piecesListPanel->wire(context_, menus, *dialogs_);
@@ -137,8 +153,25 @@ MainWindow::~MainWindow() {
 
 void MainWindow::connectMenus() {
     connect(menus.quitAction, &QAction::triggered, this, [this] { close(); });
+    FileCommands* files = fileCommands;
+    connect(menus.newAction, &QAction::triggered, files, &FileCommands::newDocument);
+    connect(menus.openAction, &QAction::triggered, files, &FileCommands::openDocument);
+    connect(menus.saveAction, &QAction::triggered, files, &FileCommands::saveDocument);
+    connect(menus.saveAsAction, &QAction::triggered, files, &FileCommands::saveDocumentAs);
+    connect(menus.exportAction, &QAction::triggered, files, &FileCommands::exportPicture);
+    connect(menus.printAction, &QAction::triggered, files, &FileCommands::printPicture);
+    connect(menus.gridAction, &QAction::triggered, files, &FileCommands::toggleGrid);
+    for (int n = 1; n <= kRecentFileCount; ++n)
+        connect(menus.recentFileActions[std::size_t(n)], &QAction::triggered, files,
+                [files, n] { files->openRecent(n); });
     connect(menus.deleteHeldChargeAction, &QAction::triggered, this,
             [this] { deleteHeldCharge(); });
+    connect(menus.makeGroupAction, &QAction::triggered, this,
+            [this] { arrangeHeldCharge(context_, *dialogs_, *overlay); });
+    // Not offered for a charge whose picture has left the bank.
+    connect(menus.heldChargeMenu, &QMenu::aboutToShow, this, [this] {
+        menus.makeGroupAction->setEnabled(canArrangeHeldCharge(context_));
+    });
 }
 
 void MainWindow::progress(const QString& text) {
@@ -266,6 +299,15 @@ bool MainWindow::confirmQuit() {
     return true;
 }
 
+// There is no help viewer for the old help file's topics: the box says where
+// the help would be, rather than nothing happening.
+void MainWindow::showHelp(int topic) {
+    messages_.messageBox(QStringLiteral("L'aide contextuelle (sujet ") + QString::number(topic) +
+                             QStringLiteral(") n'est pas disponible : le fichier d'aide ") +
+                             fromUtf8(HelpFile) + QStringLiteral(" ne peut pas être affiché."),
+                         kStyleInformation, QStringLiteral("Aide contextuelle"));
+}
+
 FileDialogs MainWindow::fileDialogs() {
     FileDialogs d;
     d.askYesNo = [this](const std::string& text, const std::string& title) {
@@ -274,14 +316,17 @@ FileDialogs MainWindow::fileDialogs() {
     };
     d.confirm = [this](const std::string& text) { return messages_.confirm(fromUtf8(text)); };
     // File names and folders are the system's bytes: decoded for the dialog,
-    // its answer encoded back, never round-tripped through UTF-8 text.
+    // its answer encoded back, never round-tripped through UTF-8 text. The
+    // dialog starts with the missing file's name in its name box: a start
+    // that names a file selects it.
     d.pickFile = [this](const std::string& title, const std::string& fileName) {
         const QString name = QFile::decodeName(QByteArray::fromStdString(fileName));
+        const QString folder =
+            QFile::decodeName(QByteArray::fromStdString(ws_.Recent.LastDocFolder));
         return QFile::encodeName(
-                   messages_.openFile(
-                       fromUtf8(title),
-                       QFile::decodeName(QByteArray::fromStdString(ws_.Recent.LastDocFolder)),
-                       name + QStringLiteral(" (") + name + QStringLiteral(")")))
+                   messages_.openFile(fromUtf8(title),
+                                      folder.isEmpty() ? name : QDir(folder).filePath(name),
+                                      name + QStringLiteral(" (") + name + QStringLiteral(")")))
             .toStdString();
     };
     return d;

@@ -31,6 +31,7 @@ class PieceOptions;
 class PictureListPanel;
 class PiecesListPanel;
 class ListTabs;
+class FileCommands;
 class FurAndColourMenus;
 
 // The main window: a window without a system frame that draws its own title
@@ -90,6 +91,8 @@ class MainWindow : public QWidget, public WorkspaceUi {
 
     // What the storage commands ask of the window.
     FileDialogs fileDialogs();
+    // The help of a dialog's "?" button, by its topic.
+    void showHelp(int topic);
     DialogHost& dialogs() { return *dialogs_; }
     // What the panels change the document through.
     const EditorContext& context() const { return context_; }
@@ -118,6 +121,8 @@ class MainWindow : public QWidget, public WorkspaceUi {
     PictureListPanel* pictureListPanel = nullptr;
     PiecesListPanel* piecesListPanel = nullptr;
     ListTabs* listTabs = nullptr;
+    // New, open, save, save as, export, print, grid, recent documents.
+    FileCommands* fileCommands = nullptr;
     EditorMenus menus;
     // The fur menu, the colour menu and the insertion of coats of arms.
     FurAndColourMenus* furAndColourMenus = nullptr;
