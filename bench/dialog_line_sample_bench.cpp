@@ -5,7 +5,7 @@
 
 #include "dialogs/line_style_preview.h"
 #include "platform/qimage_bridge.h"
-#include "render/line_kinds.h"
+#include "model/line_kinds.h"
 
 namespace tess {
 namespace {

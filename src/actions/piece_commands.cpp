@@ -2,6 +2,10 @@
 
 #include "actions/held_charge.h"
 #include "model/motifs.h"
+#include "model/part_zones.h"
+#include "model/partitions.h"
+#include "model/piece_types.h"
+#include "model/placements.h"
 #include "model/workspace.h"
 #include "platform/paths.h"
 #include "render/renderer.h"
@@ -10,26 +14,9 @@ namespace tess {
 
 namespace {
 
-// Piece types as the records and the pieces list number them.
-constexpr int kFirstFirstOrder = 1;  // Chef
-constexpr int kPal = 2;
-constexpr int kBande = 4;
-constexpr int kBarre = 5;
-constexpr int kOrle = 7;
-constexpr int kLastFirstOrder = 9;  // Écusson
-constexpr int kLastSecondOrder = 22;
 constexpr int kMostRepeats = 2;
-
-// Partitions whose dividing line runs on a diagonal: tranché, taillé,
-// tiercé en bande, tiercé en barre.
-constexpr Long kTranche = 12, kTaille = 13, kTierceEnBande = 18, kTierceEnBarre = 19;
-
-// Zones whose `Line` holds each edge.
+// The zone whose `Line` holds the partition's line.
 constexpr int kPartitionZone = 1;
-constexpr int kSecondOrderZone = 5;
-constexpr int kFirstOrderZone = 7;
-// A charge lying wholly on the first-order piece.
-constexpr Byte kOnFirstOrderPiece = 7;
 
 // The menus' sizes; the redraw turns a diminished piece's 1 or 34 into its
 // width in pixels.
@@ -43,17 +30,17 @@ bool repeats(Long type) {
 }
 
 bool onFirstOrderPiece(const ChargeRecord& c) {
-    return c.InUse != 0 && c.Placement == kOnFirstOrderPiece;
+    return c.InUse != 0 && c.Placement == kPlacedOnFirstOrder;
 }
 
 }  // namespace
 
 std::optional<RedrawResult> ChoosePiece(Workspace& ws, Renderer& r, int type,
                                         const std::string& name) {
-    if (type < kFirstFirstOrder || type > kLastSecondOrder) return std::nullopt;
+    if (type < kChef || type > kCroix) return std::nullopt;
     return ApplyEdit(ws, r, UndoStep::Take, [&] {
         BlazonRecord& b = ws.CurrentBlazon;
-        if (type > kLastFirstOrder) {
+        if (type > kEcusson) {
             b.Ordinary2.Present = kTrue;
             b.Ordinary2.Name = name;
             b.Ordinary2.Type = type;

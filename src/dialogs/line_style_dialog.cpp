@@ -9,7 +9,7 @@
 
 #include "dialogs/small_shield.h"
 #include "platform/qimage_bridge.h"
-#include "render/line_kinds.h"
+#include "model/line_kinds.h"
 
 namespace tess {
 

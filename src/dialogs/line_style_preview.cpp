@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "render/line_kinds.h"
+#include "model/line_kinds.h"
 #include "render/line_sample.h"
 
 namespace tess {

@@ -5,7 +5,7 @@
 #include <QTest>
 
 #include "dialogs/line_style_dialog.h"
-#include "render/line_kinds.h"
+#include "model/line_kinds.h"
 
 using namespace tess;
 

@@ -19,7 +19,7 @@
 #include "platform/qimage_bridge.h"
 #include "program_harness.h"
 #include "render/document_surfaces.h"
-#include "render/line_kinds.h"
+#include "model/line_kinds.h"
 
 using namespace tess;
 
