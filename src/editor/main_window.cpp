@@ -141,6 +141,8 @@ MainWindow::MainWindow(Workspace& ws, Renderer& r, MessageLayer& messages, Optio
          .documentDialogs = [this] { return fileDialogs(); },
          .help = [this](int topic) { showHelp(topic); }});
     connectMenus();
+    pictureListPanel->wire(context_, menus, *dialogs_);
+    piecesListPanel->wire(context_, menus, *dialogs_);
     furAndColourMenus = new FurAndColourMenus(*this);
     ws_.ui = this;
 }
@@ -263,6 +265,7 @@ void MainWindow::applyRedraw(const RedrawResult& result) {
     pieceOptions->applyRedraw(result);
     toolbarPanel->applyRedraw(result);
     blazonPanel->applyRedraw(result);
+    pictureListPanel->sync();
 }
 
 void MainWindow::refreshTitle() {

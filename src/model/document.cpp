@@ -104,6 +104,7 @@ void ResetDocument(Workspace& ws) {
     b.Folder.clear();
     b.FilePath.clear();
     ws.ImageKeyCounter = 0;
+    ws.Pictures.clear();
 
     resetPieces(b);
     b.InsetShape = kShapeClassique;

@@ -5,6 +5,7 @@
 
 #include "model/image_bank.h"
 #include "model/motifs.h"
+#include "model/picture_list.h"
 #include "model/records.h"
 #include "model/settings.h"
 #include "model/tincture_table.h"
@@ -33,7 +34,8 @@ struct Workspace {
 
     // The unsaved-changes mark of the title: set by every change to the document.
     bool Modified = false;
-    // The main window's counter of image-list keys.
+    // The picture list's entries and the counter of their keys.
+    PictureList Pictures;
     Long ImageKeyCounter = 0;
     // The charge held in the overlay (0 none).
     int SelectedCharge = 0;
