@@ -287,6 +287,12 @@ void ChargeOverlay::forgetCopy() {
     copy_ = ChargeClipboard{};
 }
 
+void ChargeOverlay::forgetCopyOf(int bankSlot) {
+    // The slot may take another picture later: a copy of the old one must not
+    // paste it.
+    if (copy_.valid && copy_.record.ImageIndex == bankSlot) forgetCopy();
+}
+
 // ---- drawing ----
 
 void ChargeOverlay::render() {

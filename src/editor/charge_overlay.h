@@ -65,6 +65,8 @@ class ChargeOverlay : public QObject {
     // A reset or a picture deletion: our text leaves the system clipboard
     // (another program's text stays) and the copy is forgotten.
     void forgetCopy();
+    // Forgets the copy only when it was taken from that bank picture.
+    void forgetCopyOf(int bankSlot);
 
     // An overlay is up (a charge or a new picture).
     bool isHolding() const;

@@ -142,6 +142,12 @@ MainWindow::MainWindow(Workspace& ws, Renderer& r, MessageLayer& messages, Optio
          .help = [this](int topic) { showHelp(topic); }});
     connectMenus();
     pictureListPanel->wire(context_, menus, *dialogs_);
+    // A double click brings the picture up held; a held charge is put down
+    // first through the overlay's one commit path.
+    pictureListPanel->bringUp = [this](const QString& path) {
+        return overlay->holdNewPicture(path);
+    };
+    pictureListPanel->pictureLeftBank = [this](int slot) { overlay->forgetCopyOf(slot); };
     piecesListPanel->wire(context_, menus, *dialogs_);
     furAndColourMenus = new FurAndColourMenus(*this);
     ws_.ui = this;

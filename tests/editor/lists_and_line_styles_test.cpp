@@ -15,6 +15,7 @@
 #include "dialogs/line_style_dialog.h"
 #include "dialogs/picture_properties_dialog.h"
 #include "editor/blazon_panel.h"
+#include "editor/charge_overlay.h"
 #include "model/workspace.h"
 #include "platform/qimage_bridge.h"
 #include "program_harness.h"
@@ -34,6 +35,7 @@ class ListsAndLineStylesTest : public QObject {
     void removingAPieceThatCarriesAChargeAsksFirst();
     void appliedLineStyleStaysThroughCancelAndMarksTheTitle();
     void aPhraseSetInThePropertiesIsSavedAndReopened();
+    void aDoubleClickWhileHoldingPutsTheHeldChargeBackInItsOwnRecord();
 
   private:
     QString writePicture(const QString& name, const char* format);
@@ -241,5 +243,34 @@ void ListsAndLineStylesTest::aPhraseSetInThePropertiesIsSavedAndReopened() {
              QStringLiteral("bete"));
 }
 
+// The list's double click goes through the overlay's one commit path: the held
+// charge returns to its own record, with its tincture, at the box it was
+// moved to; the new picture is then held, not yet in any record.
+void ListsAndLineStylesTest::aDoubleClickWhileHoldingPutsTheHeldChargeBackInItsOwnRecord() {
+    h->messages->files = {writePicture("c3.bmp", "BMP")};
+    w->menus.addPictureAction->trigger();
+    placeFirstPicture(20, 30);
+    placeFirstPicture(100, 120);
+    h->ws().CurrentBlazon.Charges[2].Tincture = 4;
+    QVERIFY(w->overlay->pickUp(2));
+    w->overlay->setBox(QRectF(60, 70, 12, 10));
+
+    QListWidget* list = w->pictureListPanel->pictureList;
+    const QPoint at = list->visualItemRect(list->item(0)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+
+    const ChargeRecord& c = h->ws().CurrentBlazon.Charges[2];
+    QCOMPARE(c.InUse, kTrue);
+    QCOMPARE(int(c.X), 60);
+    QCOMPARE(int(c.Y), 70);
+    QCOMPARE(int(c.Tincture), 4);
+    QCOMPARE(h->ws().CurrentBlazon.Charges[3].InUse, Integer(0));
+    QVERIFY(w->overlay->isHolding());
+    QCOMPARE(w->overlay->heldCharge(), 0);
+    w->overlay->end();
+}
+
 QTEST_MAIN(ListsAndLineStylesTest)
 #include "lists_and_line_styles_test.moc"
+
