@@ -19,14 +19,18 @@
 #include "actions/redraw_shield.h"
 #include "dialogs/dialog_host.h"
 #include "dialogs/intro_window.h"
+#include "blazon/tincture_warnings.h"
 #include "dialogs/message_layer.h"
 #include "editor/blazon_panel.h"
 #include "editor/canvas_panel.h"
 #include "editor/charge_overlay.h"
+#include "editor/chooser_input.h"
+#include "editor/fur_palette_input.h"
 #include "editor/lists.h"
 #include "editor/palettes.h"
 #include "editor/piece_options.h"
 #include "editor/title_bar.h"
+#include "editor/toolbar_input.h"
 #include "editor/toolbar_panel.h"
 #include "editor/window_layout.h"
 #include "model/document.h"
@@ -41,6 +45,7 @@
 #include "storage/interrupted_save.h"
 #include "storage/settings_file.h"
 #include "widgets/busy_pointer.h"
+#include "widgets/help_opener.h"
 #include "widgets/picture_box.h"
 #include "widgets/ui_pictures.h"
 
@@ -123,6 +128,15 @@ MainWindow::MainWindow(Workspace& ws, Renderer& r, MessageLayer& messages, Optio
     piecesListPanel = new PiecesListPanel(*this);
     listTabs = new ListTabs(*this, *pictureListPanel->pictureList, *piecesListPanel->piecesList);
     menus = buildEditorMenus(this);
+    toolbarPanel->input = new ToolbarInput(*toolbarPanel, context_, *canvasPanel->canvas);
+    chooserInput = new ChooserInput(*pieceOptions, context_);
+    furInput = new FurPaletteInput(*furPanel, menus, context_);
+    blazonPanel->warningSign->onClick = [this] {
+        blazonPanel->showWarnings(TinctureWarningsText(ws_));
+    };
+    help = std::make_unique<HelpOpener>(
+        programFolder() + "/Aide",
+        [this](const QString& text) { messages_.messageBox(text, kStyleExclamation, QStringLiteral("Aide")); });
     connectMenus();
     ws_.ui = this;
 }
@@ -135,6 +149,16 @@ void MainWindow::connectMenus() {
     connect(menus.quitAction, &QAction::triggered, this, [this] { close(); });
     connect(menus.deleteHeldChargeAction, &QAction::triggered, this,
             [this] { deleteHeldCharge(); });
+    // The toolbar's file buttons run the file menu's own commands.
+    ToolbarInput* toolbar = toolbarPanel->input;
+    connect(toolbar, &ToolbarInput::newRequested, menus.newAction, &QAction::trigger);
+    connect(toolbar, &ToolbarInput::openRequested, menus.openAction, &QAction::trigger);
+    connect(toolbar, &ToolbarInput::saveRequested, menus.saveAction, &QAction::trigger);
+    connect(toolbar, &ToolbarInput::exportRequested, menus.exportAction, &QAction::trigger);
+    connect(toolbar, &ToolbarInput::printRequested, menus.printAction, &QAction::trigger);
+    connect(toolbar, &ToolbarInput::undoRequested, this, [this] { undoLast(); });
+    connect(toolbar, &ToolbarInput::helpRequested, this,
+            [this] { help->open(HelpContext::Contents); });
 }
 
 void MainWindow::progress(const QString& text) {
@@ -145,7 +169,10 @@ void MainWindow::progress(const QString& text) {
 void MainWindow::load() {
     // The work surfaces are the renderer's, made by InitGraphics below.
     const std::string appFolder = programFolder();
-    HelpFile = appFolder + "/Aide/TESSALINE.hlp";
+    HelpFile = appFolder + "/Aide/tessaline.html";
+    // A help folder that cannot be written costs only the help: the program
+    // starts, and asking for help says where the trouble is.
+    help->install();
 
     BusyPointer busy;
     progress(QStringLiteral("Chargement des dépendances graphiques"));
@@ -225,6 +252,7 @@ void MainWindow::applyRedraw(const RedrawResult& result) {
     pieceOptions->applyRedraw(result);
     toolbarPanel->applyRedraw(result);
     blazonPanel->applyRedraw(result);
+    furPanel->showUserFurSwatches(ws_.CurrentBlazon, r_);
 }
 
 void MainWindow::refreshTitle() {

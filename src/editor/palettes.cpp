@@ -1,6 +1,10 @@
 #include "editor/palettes.h"
 
+#include <QPainter>
+
 #include "editor/window_layout.h"
+#include "platform/qimage_bridge.h"
+#include "render/renderer.h"
 #include "widgets/controls.h"
 #include "widgets/picture_box.h"
 #include "widgets/ui_pictures.h"
@@ -32,6 +36,26 @@ void FurPalettePanel::hideUserFurSwatch(int slot) {
     if (slot < 0 || slot >= kUserFurSlots) return;
     userFurSwatches[std::size_t(slot)]->hide();
     userFurSwatches[std::size_t(slot)]->setPicture(QImage());
+}
+
+void FurPalettePanel::showUserFurSwatches(const BlazonRecord& blazon, const Renderer& r) {
+    for (int s = 0; s < kUserFurSlots; ++s) {
+        PictureBox* swatch = userFurSwatches[std::size_t(s)];
+        if (blazon.UserFurs[std::size_t(s)].Path.empty()) {
+            hideUserFurSwatch(s);
+            continue;
+        }
+        // The fur's tile repeated over the swatch, as it lies on the shield.
+        const Surface& tile = r.UserFurTiles[std::size_t(s)];
+        QImage picture;
+        if (tile.width() > 0 && tile.height() > 0) {
+            picture = QImage(swatch->size(), QImage::Format_RGB32);
+            QPainter painter(&picture);
+            painter.fillRect(picture.rect(), QBrush(toQImage(tile)));
+        }
+        swatch->setPicture(picture);
+        swatch->show();
+    }
 }
 
 }  // namespace tess

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include "model/records.h"
+
+namespace tess {
+
+struct EditorContext;
+class PieceOptions;
+
+// The shield shapes the shape choosers offer.
+enum ShieldShapeCode : Long {
+    kShapeNone = 0,  // the empty cell at the lower right
+    kShapeClassique = 1,
+    kShapeAnglais = 2,
+    kShapeEnBanniere = 3,
+    kShapeEspagnol = 4,
+    kShapeFrancais = 5,
+    kShapeDemoiselle = 6,
+    kShapeSuisse = 7,
+};
+
+// The piece sizes the size choosers store.
+inline constexpr Integer kSizeFull = 0;
+inline constexpr Integer kSizeFirstOrderDiminished = 1;
+inline constexpr Integer kSizeSecondOrderDiminished = 34;
+inline constexpr Integer kSizeFillet = -1;
+
+// The shape under chooser point (x, y), kShapeNone on the empty cell.
+Long shapeCellAt(double x, double y);
+QString shapeName(Long shape);
+// The size band under chooser row y: 0 entière, 1 diminuée, 2 en filet.
+int sizeBandAt(double y);
+QString sizeBandName(int band);
+
+// The four choosers beside the canvas: the shield's shape, the escutcheon's
+// shape, each piece's size. A press chooses the cell under it (the one the
+// tooltip names), takes one undo step even when nothing changes, and redraws.
+class ChooserInput : public QObject {
+    Q_OBJECT
+  public:
+    ChooserInput(PieceOptions& options, const EditorContext& context);
+
+    void chooseShape(bool inset, double x, double y);
+    void chooseSize(int order, double y);
+
+  private:
+    const EditorContext& ctx_;
+};
+
+}  // namespace tess
