@@ -116,9 +116,8 @@ void ChooserInput::chooseShape(bool inset, double x, double y) {
 
 void ChooserInput::chooseSize(int order, double y) {
     const int band = sizeBandAt(y);
-    const Integer diminished =
-        order == 1 ? kSizeFirstOrderDiminished : kSizeSecondOrderDiminished;
-    const Integer size = band == kBandFull ? kSizeFull
+    const Integer diminished = order == 1 ? kSizeFirstOrderDiminished : kSizeSecondOrderDiminished;
+    const Integer size = band == kBandFull         ? kSizeFull
                          : band == kBandDiminished ? diminished
                                                    : kSizeFillet;
     ctx_.apply(UndoStep::Take, [this, order, size] {

@@ -56,8 +56,7 @@ constexpr ToolbarButton kButtons[] = {
     {"Tiercé en Bande", 396, 419, 396, 396, 419, C::Partition, kTierceEnBande},
     {"Tiercé en Barre", 420, 443, 420, 420, 443, C::Partition, kTierceEnBarre},
     {"Tiercé en Pairle", 452, 475, 453, 452, 475, C::Partition, kTierceEnPairle},
-    {"Parti mi-coupé en sénestre", 476, 499, 476, 476, 499, C::Partition,
-     kPartiMiCoupeSenestre},
+    {"Parti mi-coupé en sénestre", 476, 499, 476, 476, 499, C::Partition, kPartiMiCoupeSenestre},
     {"Parti mi-coupé en dextre", 500, 523, 500, 500, 523, C::Partition, kPartiMiCoupeDextre},
     {"Coupé mi-parti en chef", 524, 547, 524, 524, 547, C::Partition, kCoupeMiPartiChef},
     {"Coupé mi-parti en pointe", 548, 571, 548, 548, 571, C::Partition, kCoupeMiPartiPointe},
@@ -65,11 +64,17 @@ constexpr ToolbarButton kButtons[] = {
 };
 
 // Hover needs rows 3..23; a release acts on rows 2..24.
-bool inHoverBand(double y) { return y > 2 && y < 24; }
-bool inReleaseBand(double y) { return y >= 2 && y <= 24; }
+bool inHoverBand(double y) {
+    return y > 2 && y < 24;
+}
+bool inReleaseBand(double y) {
+    return y >= 2 && y <= 24;
+}
 
 // The pointer's pixel: the handlers compare whole pixels.
-int pixel(double v) { return int(v); }
+int pixel(double v) {
+    return int(v);
+}
 
 // Names the button under the pointer when a tooltip is asked for, so the tip
 // follows the pointer rather than the last move the toolbar saw.
@@ -119,8 +124,8 @@ void ToolbarInput::moved(double x, double y) {
     frameX_ = b->frameX;
     panel_.toolbar->setToolTip(QString::fromUtf8(b->tooltip));
     placeFrame();
-    for (QFrame* line : {panel_.leftFrameLine, panel_.rightFrameLine, panel_.bottomFrameLine,
-                         panel_.topFrameLine})
+    for (QFrame* line :
+         {panel_.leftFrameLine, panel_.rightFrameLine, panel_.bottomFrameLine, panel_.topFrameLine})
         line->show();
 }
 

@@ -37,9 +37,8 @@ QString helpAnchor(HelpContext context) {
 }
 
 HelpOpener::HelpOpener(std::string helpFolder, Tell tell, OpenUrl open)
-    : openUrl(open ? std::move(open) : OpenUrl([](const QUrl& url) {
-          return QDesktopServices::openUrl(url);
-      })),
+    : openUrl(open ? std::move(open)
+                   : OpenUrl([](const QUrl& url) { return QDesktopServices::openUrl(url); })),
       folder_(std::move(helpFolder)),
       tell_(std::move(tell)) {}
 
