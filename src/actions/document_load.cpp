@@ -3,8 +3,12 @@
 #include <string>
 #include <vector>
 
-#include "actions/charge_placing.h"
 #include "actions/bank_slots.h"
+#include "actions/charge_placing.h"
+#include "actions/document_file.h"
+#include "actions/document_pictures.h"
+#include "actions/redraw_shield.h"
+#include "actions/user_fur_loading.h"
 #include "model/placed_charges.h"
 #include "model/workspace.h"
 #include "platform/paths.h"
@@ -13,17 +17,13 @@
 #include "platform/text_encoding.h"
 #include "render/charge_recolouring.h"
 #include "render/document_surfaces.h"
-#include "actions/redraw_shield.h"
 #include "render/renderer.h"
-#include "actions/document_file.h"
 #include "storage/document_layout.h"
-#include "actions/document_pictures.h"
 #include "storage/document_sanity.h"
 #include "storage/interrupted_save.h"
 #include "storage/locate_missing_file.h"
 #include "storage/recent_files.h"
 #include "storage/side_files.h"
-#include "actions/user_fur_loading.h"
 
 namespace tess {
 
@@ -35,7 +35,8 @@ constexpr int kFileAccessError = 75;
 FileMessage unreadableDocumentMessage() {
     return FileMessage::critical(
         "Erreur #" + std::to_string(kFileAccessError),
-        "Erreur survenue dans mnuOpen::OnClick (Erreur d'accès au chemin ou au fichier)");
+        "Ce blason n'a pas pu être lu : le fichier est illisible ou son dossier n'est plus "
+        "accessible.");
 }
 
 // What one document's pictures may take together, in pixels of the surfaces

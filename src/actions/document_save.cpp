@@ -2,17 +2,17 @@
 #include <cerrno>
 #include <vector>
 
+#include "actions/document_file.h"
+#include "actions/document_pictures.h"
+#include "actions/redraw_shield.h"
 #include "model/title_text.h"
 #include "model/workspace.h"
 #include "platform/paths.h"
 #include "platform/picture_file.h"
 #include "platform/record_file.h"
 #include "platform/staged_files.h"
-#include "actions/redraw_shield.h"
 #include "render/renderer.h"
-#include "actions/document_file.h"
 #include "storage/document_layout.h"
-#include "actions/document_pictures.h"
 #include "storage/interrupted_save.h"
 #include "storage/recent_files.h"
 #include "storage/side_files.h"
@@ -27,10 +27,13 @@ constexpr int kFileAccessError = 75;
 FileMessage saveFailureMessage(SaveCommand command) {
     const std::string title = "Erreur #" + std::to_string(kFileAccessError);
     if (command == SaveCommand::SaveAs)
-        return FileMessage::critical(
-            title, "Erreur survenue dans mnuSaveAs::OnClick. Je jure que ce n'est pas ma faute!");
+        return FileMessage::critical(title,
+                                     "Le blason n'a pas pu être sauvegardé sous ce nom : vérifiez "
+                                     "que le dossier existe et que "
+                                     "vous pouvez y écrire. Je jure que ce n'est pas ma faute!");
     return FileMessage::critical(title,
-                                 "Erreur survenue dans mnuSave::OnClick. Ce n'est pas ma faute, je "
+                                 "Le blason n'a pas pu être sauvegardé : vérifiez que le dossier "
+                                 "existe et que vous pouvez y écrire. Ce n'est pas ma faute, je "
                                  "le jure! C'est sûrement la faute du lecteur de disquettes.");
 }
 
@@ -151,8 +154,7 @@ SaveOutcome SaveDocument(Workspace& ws, Renderer& r, const std::string& requeste
                 failure + ") : ils le seront à sa prochaine ouverture.");
 
     // The copies of pictures imported before the first save can go.
-    for (int slot = 1; slot <= kImageBankSize; ++slot)
-        removeFile(bankTempCopyPath(slot));
+    for (int slot = 1; slot <= kImageBankSize; ++slot) removeFile(bankTempCopyPath(slot));
 
     // Only a document saved over an existing file enters the recent list here;
     // a new one enters it when it is next opened or saved.

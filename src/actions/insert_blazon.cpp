@@ -4,13 +4,13 @@
 #include <optional>
 #include <utility>
 
+#include "actions/document_file.h"
+#include "actions/redraw_shield.h"
 #include "model/workspace.h"
 #include "platform/paths.h"
 #include "platform/picture_file.h"
 #include "platform/record_file.h"
-#include "actions/redraw_shield.h"
 #include "render/renderer.h"
-#include "actions/document_file.h"
 #include "storage/document_layout.h"
 #include "storage/document_sanity.h"
 #include "storage/locate_missing_file.h"
@@ -27,9 +27,15 @@ constexpr int kInvalidPicture = 481;
 // Only the first four records are read: the format number and the shape.
 constexpr std::size_t kHeaderBytes = 4 * 128;
 
+// The box keeps the error number in its title; its text says what the user
+// can do about it.
 FileMessage insertFailure(int error) {
-    return FileMessage::critical("Erreur #" + std::to_string(error),
-                                 "Erreur survenue dans main::AddBls");
+    const char* text = error == kFileNotFound
+                           ? "Ce blason n'a pas pu être inséré : l'image qui l'accompagne est "
+                             "introuvable."
+                           : "Ce blason n'a pas pu être inséré : l'image qui l'accompagne est "
+                             "abîmée ou n'est pas une image.";
+    return FileMessage::critical("Erreur #" + std::to_string(error), text);
 }
 
 bool holdsArms(int part) {

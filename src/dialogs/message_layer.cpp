@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
@@ -125,6 +126,16 @@ QAction* WidgetMessages::popup(QMenu& menu, const QPoint& at, QAction* defaultIt
 QString WidgetMessages::openFile(const QString& title, const QString& folder,
                                  const QString& filter) {
     return QFileDialog::getOpenFileName(parent_, title, folder, filter);
+}
+
+QString WidgetMessages::saveFile(const QString& title, const QString& folder, const QString& filter,
+                                 const QString& preset) {
+    // A start that names a file selects it: its name fills the name box.
+    QString start = folder;
+    if (!preset.isEmpty())
+        start = QDir::isAbsolutePath(preset) || folder.isEmpty() ? preset
+                                                                 : QDir(folder).filePath(preset);
+    return QFileDialog::getSaveFileName(parent_, title, start, filter);
 }
 
 }  // namespace tess

@@ -48,6 +48,14 @@ class MessageLayer {
     virtual QString openFile(const QString& title, const QString& folder,
                              const QString& filter) = 0;
 
+    // A save dialog that asks before replacing a file, its file-name box
+    // holding `preset` (a name or a whole path); the chosen path, or empty when
+    // cancelled. A layer that cannot ask cancels.
+    virtual QString saveFile(const QString& title, const QString& folder, const QString& filter,
+                             const QString& preset) {
+        return {};
+    }
+
   protected:
     // Asks the question and returns kAnswerOui or kAnswerNon.
     virtual Byte askQuestion(const QString& caption, const QString& text) = 0;
@@ -65,6 +73,8 @@ class WidgetMessages : public MessageLayer {
     void hideWait() override;
     QAction* popup(QMenu& menu, const QPoint& at, QAction* defaultItem) override;
     QString openFile(const QString& title, const QString& folder, const QString& filter) override;
+    QString saveFile(const QString& title, const QString& folder, const QString& filter,
+                     const QString& preset) override;
 
   protected:
     Byte askQuestion(const QString& caption, const QString& text) override;

@@ -17,14 +17,15 @@
 #include "actions/held_charge.h"
 #include "actions/opening.h"
 #include "actions/redraw_shield.h"
+#include "blazon/tincture_warnings.h"
 #include "dialogs/dialog_host.h"
 #include "dialogs/intro_window.h"
-#include "blazon/tincture_warnings.h"
 #include "dialogs/message_layer.h"
 #include "editor/blazon_panel.h"
 #include "editor/canvas_panel.h"
 #include "editor/charge_overlay.h"
 #include "editor/chooser_input.h"
+#include "editor/fur_and_colour_menus.h"
 #include "editor/fur_palette_input.h"
 #include "editor/lists.h"
 #include "editor/palettes.h"
@@ -134,10 +135,12 @@ MainWindow::MainWindow(Workspace& ws, Renderer& r, MessageLayer& messages, Optio
     blazonPanel->warningSign->onClick = [this] {
         blazonPanel->showWarnings(TinctureWarningsText(ws_));
     };
-    help = std::make_unique<HelpOpener>(
-        programFolder() + "/Aide",
-        [this](const QString& text) { messages_.messageBox(text, kStyleExclamation, QStringLiteral("Aide")); });
+    help = std::make_unique<HelpOpener>(programFolder() + "/Aide", [this](const QString& text) {
+        messages_.messageBox(text, kStyleExclamation, QStringLiteral("Aide"));
+    });
     connectMenus();
+    furAndColourMenus = new FurAndColourMenus(*this);
+    furAndColourMenus->help = [this](int context) { help->open(HelpContext(context)); };
     ws_.ui = this;
 }
 

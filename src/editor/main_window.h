@@ -34,6 +34,7 @@ class ListTabs;
 class ChooserInput;
 class FurPaletteInput;
 class HelpOpener;
+class FurAndColourMenus;
 
 // The main window: a window without a system frame that draws its own title
 // bar and holds the whole editor. It only builds the panels, lays them out and
@@ -125,6 +126,8 @@ class MainWindow : public QWidget, public WorkspaceUi {
     ChooserInput* chooserInput = nullptr;
     FurPaletteInput* furInput = nullptr;
     EditorMenus menus;
+    // The fur menu, the colour menu and the insertion of coats of arms.
+    FurAndColourMenus* furAndColourMenus = nullptr;
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,7 +1,5 @@
 #include "editor/palettes.h"
 
-#include <QPainter>
-
 #include "editor/window_layout.h"
 #include "platform/qimage_bridge.h"
 #include "render/renderer.h"
@@ -45,14 +43,9 @@ void FurPalettePanel::showUserFurSwatches(const BlazonRecord& blazon, const Rend
             hideUserFurSwatch(s);
             continue;
         }
-        // The fur's tile repeated over the swatch, as it lies on the shield.
-        const Surface& tile = r.UserFurTiles[std::size_t(s)];
-        QImage picture;
-        if (tile.width() > 0 && tile.height() > 0) {
-            picture = QImage(swatch->size(), QImage::Format_RGB32);
-            QPainter painter(&picture);
-            painter.fillRect(picture.rect(), QBrush(toQImage(tile)));
-        }
+        // The fur's own picture, as the fur editor shows it in the swatch.
+        const Surface& fur = r.UserFurPictures[std::size_t(s)];
+        const QImage picture = fur.width() > 0 ? toQImage(fur) : QImage();
         swatch->setPicture(picture);
         swatch->show();
     }

@@ -55,11 +55,14 @@ TinctureTable FactoryTinctures() {
     return table;
 }
 
-Byte FindTinctureByColour(const TinctureTable& table, Colour colour) {
+Byte FindTinctureByColour(const TinctureTable& table, Colour colour, ColourMatch order) {
+    const bool currentFirst = order == ColourMatch::CurrentFirst;
     for (int k = 1; k <= kTinctureCount; ++k)
-        if (Colour(table[k].Colour) == colour) return Byte(k);
+        if (Colour(currentFirst ? table[k].Colour : table[k].DefaultColour) == colour)
+            return Byte(k);
     for (int k = 1; k <= kTinctureCount; ++k)
-        if (Colour(table[k].DefaultColour) == colour) return Byte(k);
+        if (Colour(currentFirst ? table[k].DefaultColour : table[k].Colour) == colour)
+            return Byte(k);
     return 0;
 }
 
@@ -79,8 +82,8 @@ Byte NearestTincture(Colour colour) {
     return result;
 }
 
-Long FindDominantTincture(const TinctureTable& table, const Surface& surface, int width,
-                          int height) {
+Long FindDominantTincture(const TinctureTable& table, const Surface& surface, int width, int height,
+                          ColourMatch order) {
     std::array<Colour, kMaxDistinctColours + 1> colours{};
     std::array<int, kMaxDistinctColours + 1> counts{};
     int met = 0;
@@ -108,7 +111,7 @@ Long FindDominantTincture(const TinctureTable& table, const Surface& surface, in
         if (counts[i] > counts[most]) most = i;
     const Colour dominant = most == 0 ? Colour(met) : colours[most];
 
-    if (const Byte t = FindTinctureByColour(table, dominant); t > 0) return t;
+    if (const Byte t = FindTinctureByColour(table, dominant, order); t > 0) return t;
     return 100 + NearestTincture(dominant);
 }
 

@@ -29,9 +29,17 @@ Colour FactoryColour(int tincture);
 void InitTinctures(TinctureTable& table);
 TinctureTable FactoryTinctures();
 
+// Which colours of the table a colour is first matched against. Pictures drawn
+// by the program are in the current colours; the fur editor's palette paints
+// the factory colours, so its tiles are read factory first, and a tincture
+// adjusted to another's factory colour cannot change what the user painted.
+enum class ColourMatch { CurrentFirst, FactoryFirst };
+
 // The tincture painted in `colour`: current colours are searched first, then
-// factory colours; the lower number wins among equals; 0 when none matches.
-Byte FindTinctureByColour(const TinctureTable& table, Colour colour);
+// factory colours (or the other way round); the lower number wins among
+// equals; 0 when none matches.
+Byte FindTinctureByColour(const TinctureTable& table, Colour colour,
+                          ColourMatch order = ColourMatch::CurrentFirst);
 
 // The tincture whose factory colour is nearest to `colour` by the sum of the
 // absolute red, green and blue differences; the lower number wins ties.
@@ -42,7 +50,7 @@ Byte NearestTincture(Colour colour);
 // the colour met first). Only the first 15 distinct colours are counted and
 // pixels off the surface are skipped. Returns 1..11 for an exact tincture
 // colour, else 100 + the nearest tincture.
-Long FindDominantTincture(const TinctureTable& table, const Surface& surface, int width,
-                          int height);
+Long FindDominantTincture(const TinctureTable& table, const Surface& surface, int width, int height,
+                          ColourMatch order = ColourMatch::CurrentFirst);
 
 }  // namespace tess

@@ -1,11 +1,36 @@
 #include "storage/fur_file.h"
 
+#include <fstream>
+
 #include "model/tincture_table.h"
+#include "platform/paths.h"
 #include "platform/picture_file.h"
 #include "platform/record_file.h"
+#include "platform/staged_files.h"
 #include "platform/text_encoding.h"
 
 namespace tess {
+
+namespace {
+
+// Only the header is read when the editor opens a fur: a file with an old
+// tail behind its table, or a large file that is no fur, costs no more.
+constexpr std::size_t kHeaderBytes = 8;
+
+std::optional<std::vector<std::uint8_t>> readHeaderBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::vector<std::uint8_t> head(kHeaderBytes);
+    in.read(reinterpret_cast<char*>(head.data()), std::streamsize(head.size()));
+    head.resize(std::size_t(in.gcount()));
+    return head;
+}
+
+bool isEditorTileSide(int side) {
+    return side >= kSmallestFurTile && side <= kLargestFurTile;
+}
+
+}  // namespace
 
 std::optional<FurFileHeader> readFurFileHeader(const std::vector<std::uint8_t>& furFile) {
     ByteReader in(furFile);
@@ -17,6 +42,30 @@ std::optional<FurFileHeader> readFurFileHeader(const std::vector<std::uint8_t>& 
     return FurFileHeader{*format, *height, *width, *shift};
 }
 
+FurFileOpening OpenFurFileHeader(const std::string& path) {
+    FurFileOpening out;
+    const std::string name = "« " + FileNameOfPath(path) + " »";
+    if (!fileExists(path)) {
+        out.error = "Le fichier " + name + " est introuvable.";
+        return out;
+    }
+    const auto bytes = readHeaderBytes(path);
+    const auto header = bytes ? readFurFileHeader(*bytes) : std::nullopt;
+    if (!header) {
+        out.error = "Le fichier " + name + " est trop court pour être une fourrure.";
+        return out;
+    }
+    if (!isEditorTileSide(header->TileHeight) || !isEditorTileSide(header->TileWidth) ||
+        header->RowShift < 0 || header->RowShift > kLargestRowShift) {
+        out.error = "Le fichier " + name +
+                    " n'est pas une fourrure : ses carreaux doivent mesurer de 5 à 32 "
+                    "cases et son décalage aller de 0 à 99.";
+        return out;
+    }
+    out.header = header;
+    return out;
+}
+
 std::vector<std::uint8_t> encodeFurFile(const Surface& tile, int width, int height, int rowShift,
                                         const TinctureTable& tinctures) {
     ByteWriter out;
@@ -26,7 +75,8 @@ std::vector<std::uint8_t> encodeFurFile(const Surface& tile, int width, int heig
     out.putInteger(Integer(rowShift));
     for (int x = 0; x < width; ++x)
         for (int y = 0; y < height; ++y)
-            out.putLong(FindTinctureByColour(tinctures, tile.pixel(x, y)));
+            out.putLong(
+                FindTinctureByColour(tinctures, tile.pixel(x, y), ColourMatch::FactoryFirst));
     return out.bytes();
 }
 
@@ -36,10 +86,16 @@ std::string furBitmapFile(std::string_view furPath) {
 
 std::string SaveFurFiles(const std::string& furPath, const Surface& tileSurface, int width,
                          int height, int rowShift, const TinctureTable& tinctures) {
-    std::string error = writeFileAtomically(
-        furPath, encodeFurFile(tileSurface, width, height, rowShift, tinctures));
-    if (!error.empty()) return error;
-    return savePictureBmp(tileSurface, furBitmapFile(furPath));
+    const auto bitmap = encodePictureBmp(tileSurface);
+    if (!bitmap) return "Impossible de préparer l'image « " + furBitmapFile(furPath) + " »";
+    StagedFiles files(".tmp-fourrure");
+    // The bitmap first: the fur file names it, so until the fur file is
+    // renamed into place the old pair stands.
+    std::string error = files.add(furBitmapFile(furPath), *bitmap);
+    if (error.empty())
+        error = files.add(furPath, encodeFurFile(tileSurface, width, height, rowShift, tinctures));
+    if (error.empty()) error = files.commit();
+    return error;
 }
 
 }  // namespace tess

@@ -17,6 +17,10 @@ namespace tess {
 // 32-bit tincture number per cell (0 for a colour of no tincture). The tile's
 // bitmap lies beside it, under the same path with its last character "x".
 inline constexpr Integer kFurFileFormat = 3;
+// The tiles the fur editor makes, and its row shifts in percent.
+inline constexpr int kSmallestFurTile = 5;
+inline constexpr int kLargestFurTile = 32;
+inline constexpr int kLargestRowShift = 99;
 
 struct FurFileHeader {
     Integer Format = 0;
@@ -27,18 +31,28 @@ struct FurFileHeader {
 // The four header values; empty for a file shorter than its header.
 std::optional<FurFileHeader> readFurFileHeader(const std::vector<std::uint8_t>& furFile);
 
+// The header of the fur file at `path` as the fur editor opens it: sizes
+// 5..32 and a row shift 0..99, else `error` says in French why the file is
+// refused (missing, unreadable, too short, sizes no fur has).
+struct FurFileOpening {
+    std::optional<FurFileHeader> header;
+    std::string error;
+};
+FurFileOpening OpenFurFileHeader(const std::string& path);
+
 // The bytes of a fur file for the w x h tile at the corner of `tile`, each cell
-// stored as the tincture painted in its colour (current colours first, then
-// factory colours).
+// stored as the tincture painted in its colour (factory colours first, as the
+// editor's palette paints them, then current colours).
 std::vector<std::uint8_t> encodeFurFile(const Surface& tile, int width, int height, int rowShift,
                                         const TinctureTable& tinctures);
 
 // The tile bitmap beside a fur file: its path less the last character, and "x".
 std::string furBitmapFile(std::string_view furPath);
 
-// Writes the fur file and then the bitmap of the whole tile surface beside it,
-// each into a temporary file renamed into place, so a failure never leaves a
-// half-written fur. Empty text on success, else the reason.
+// Writes the fur file and the bitmap of the whole tile surface beside it
+// together: both are prepared and staged first, so a failure leaves both old
+// files as they were (never a new table beside an old tile). Empty text on
+// success, else the reason.
 std::string SaveFurFiles(const std::string& furPath, const Surface& tileSurface, int width,
                          int height, int rowShift, const TinctureTable& tinctures);
 

@@ -33,5 +33,7 @@ Surface readUserFurTile(const std::vector<std::uint8_t>& furFile, int width, int
 // starting further to the left than the one above by the row shift in percent
 // of the tile width (the offset is rounded after each row, halves to even).
 Surface tileUserFur(const Surface& tile, int rowShiftPercent);
+// The same over an area of any size (the fur editor's preview).
+Surface tileUserFurOver(const Surface& tile, int rowShiftPercent, int areaWidth, int areaHeight);
 
 }  // namespace tess

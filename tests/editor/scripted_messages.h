@@ -38,6 +38,11 @@ class ScriptedMessages : public tess::MessageLayer {
     std::vector<Popup> popups;
     QString popupChoice;  // object name of the item to choose, empty for none
     std::deque<QString> files;
+    std::deque<QString> saveFiles;
+    struct FileDialog {
+        QString title, folder, filter, preset;
+    };
+    std::vector<FileDialog> saveDialogs;
 
     tess::MessageAnswer messageBox(const QString& text, int style, const QString& title) override {
         boxes.push_back({text, style, title});
@@ -65,6 +70,15 @@ class ScriptedMessages : public tess::MessageLayer {
         if (files.empty()) return {};
         const QString f = files.front();
         files.pop_front();
+        return f;
+    }
+
+    QString saveFile(const QString& title, const QString& folder, const QString& filter,
+                     const QString& preset) override {
+        saveDialogs.push_back({title, folder, filter, preset});
+        if (saveFiles.empty()) return {};
+        const QString f = saveFiles.front();
+        saveFiles.pop_front();
         return f;
     }
 

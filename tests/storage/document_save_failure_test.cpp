@@ -57,8 +57,10 @@ TEST_F(SaveFailure, SaveAsIntoAFolderThatDoesNotExistKeepsTheDocumentsFile) {
     const SaveOutcome as =
         SaveDocument(ws(), r(), file("nulle part/armes.bls"), SaveCommand::SaveAs);
     EXPECT_FALSE(as.saved);
-    EXPECT_EQ(as.message.text,
-              "Erreur survenue dans mnuSaveAs::OnClick. Je jure que ce n'est pas ma faute!");
+    EXPECT_EQ(
+        as.message.text,
+        "Le blason n'a pas pu être sauvegardé sous ce nom : vérifiez que le dossier existe et que "
+        "vous pouvez y écrire. Je jure que ce n'est pas ma faute!");
     EXPECT_EQ(blazon().FilePath, path);
     EXPECT_TRUE(ws().Modified);
 }
@@ -81,9 +83,11 @@ TEST_F(SaveFailure, WhicheverFileCannotBeStagedNoOldFileChangesAndNoTemporarySta
             EXPECT_FALSE(out.saved);
             EXPECT_EQ(out.message.icon, FileMessage::Icon::Critical);
             EXPECT_EQ(out.message.title, "Erreur #75");
-            EXPECT_EQ(out.message.text,
-                      "Erreur survenue dans mnuSave::OnClick. Ce n'est pas ma faute, je le jure! "
-                      "C'est sûrement la faute du lecteur de disquettes.");
+            EXPECT_EQ(
+                out.message.text,
+                "Le blason n'a pas pu être sauvegardé : vérifiez que le dossier existe et que vous "
+                "pouvez y écrire. Ce n'est pas ma faute, je le jure! "
+                "C'est sûrement la faute du lecteur de disquettes.");
             EXPECT_EQ(folderContents(file("docs")), before);
             EXPECT_TRUE(ws().Modified);
             EXPECT_EQ(blazon().FilePath, path);

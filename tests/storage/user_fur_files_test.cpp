@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -140,6 +143,94 @@ TEST(FurFile, TheBitmapLiesBesideTheFurFile) {
 }
 
 class FurFileOnDisk : public testing::ScratchFolder {};
+
+TEST_F(FurFileOnDisk, AFreshTileIsStoredAsArgentCellByCell) {
+    Surface fresh(32, 32, kWhite);
+    fresh.clear();
+    const std::string path = file("motif");
+    ASSERT_EQ(SaveFurFiles(path, fresh, 5, 5, 40, FactoryTinctures()), "");
+    std::vector<std::uint8_t> expected = {3, 0, 5, 0, 5, 0, 40, 0};
+    for (int cell = 0; cell < 25; ++cell) expected.insert(expected.end(), {2, 0, 0, 0});
+    EXPECT_EQ(readBytes(path), expected);
+    EXPECT_EQ(readBytes(path).size(), 108u);
+    // A path without extension: the bitmap is "motix", the whole surface.
+    const auto bitmap = loadPicture(file("motix"));
+    ASSERT_TRUE(bitmap);
+    EXPECT_EQ(bitmap->width(), 32);
+}
+
+// The editor's palette paints factory colours: a tincture whose current colour
+// was set to another's factory colour does not take over what was painted.
+TEST(FurFile, CellsAreMatchedToFactoryColoursFirst) {
+    TinctureTable tinctures = FactoryTinctures();
+    tinctures[3].Colour = 0x000080;  // Gueules shown in Sanguine's factory colour
+    Surface tile(5, 5, 0x000080);
+    tile.clear();
+    tile.setPixel(0, 0, 0x0000FF);  // Gueules' factory colour
+    const auto bytes = encodeFurFile(tile, 5, 5, 0, tinctures);
+    EXPECT_EQ(bytes[8], 3);
+    EXPECT_EQ(bytes[12], 8);
+}
+
+TEST_F(FurFileOnDisk, AFailedSaveLeavesTheOldPairWhole) {
+    const TinctureTable tinctures = FactoryTinctures();
+    Surface surface(32, 32, kWhite);
+    surface.clear();
+    const std::string path = file("hermine.fmp");
+    ASSERT_EQ(SaveFurFiles(path, surface, 6, 6, 0, tinctures), "");
+    const auto oldFur = readBytes(path);
+    const auto oldBitmap = readBytes(file("hermine.fmx"));
+    surface.setPixel(0, 0, 0x0000FF);
+
+    // The bitmap cannot be replaced: the fur file is not touched either.
+    std::filesystem::create_directories(file("semis.fmx"));
+    testing::writeFile(file("semis.fmp"), "ancienne");
+    EXPECT_NE(SaveFurFiles(file("semis.fmp"), surface, 5, 5, 0, tinctures), "");
+    EXPECT_EQ(testing::readFile(file("semis.fmp")), "ancienne");
+    if (::geteuid() != 0) {  // root writes into read-only folders
+        std::filesystem::permissions(
+            folder_, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+        EXPECT_NE(SaveFurFiles(path, surface, 5, 5, 0, tinctures), "");
+        std::filesystem::permissions(folder_, std::filesystem::perms::owner_all);
+    }
+    EXPECT_EQ(readBytes(path), oldFur);
+    EXPECT_EQ(readBytes(file("hermine.fmx")), oldBitmap);
+    for (const auto& entry : std::filesystem::directory_iterator(folder_))
+        EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos);
+}
+
+// What the editor refuses to open, each with a French reason, and what it takes.
+TEST_F(FurFileOnDisk, OpeningChecksTheHeader) {
+    auto header = [](int h, int w, int shift) {
+        return std::vector<std::uint8_t>{
+            3, 0, std::uint8_t(h), 0, std::uint8_t(w), 0, std::uint8_t(shift), 0};
+    };
+    const struct {
+        const char* name;
+        std::vector<std::uint8_t> bytes;
+        bool opens;
+    } cases[] = {
+        {"court.fmp", {3, 0, 5, 0, 5}, false},
+        {"vide.fmp", {}, false},
+        {"petit.fmp", header(4, 20, 0), false},
+        {"large.fmp", header(20, 33, 0), false},
+        {"decale.fmp", header(20, 20, 100), false},
+        {"bornes.fmp", header(5, 32, 99), true},
+        // The format number is never tested, nor the table's length.
+        {"format.fmp", {9, 9, 32, 0, 5, 0, 0, 0}, true},
+    };
+    for (const auto& c : cases) {
+        testing::writeBytes(file(c.name), c.bytes);
+        const FurFileOpening opening = OpenFurFileHeader(file(c.name));
+        EXPECT_EQ(bool(opening.header), c.opens) << c.name;
+        EXPECT_EQ(opening.error.empty(), c.opens) << c.name;
+        if (!c.opens) {
+            EXPECT_NE(opening.error.find(c.name), std::string::npos) << opening.error;
+        }
+    }
+    EXPECT_EQ(OpenFurFileHeader(file("bornes.fmp")).header->TileWidth, 32);
+    EXPECT_FALSE(OpenFurFileHeader(file("absente.fmp")).header);
+}
 
 TEST_F(FurFileOnDisk, SavingWritesBothFilesWhole) {
     const TinctureTable tinctures = FactoryTinctures();

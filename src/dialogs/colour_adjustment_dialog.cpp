@@ -1,0 +1,123 @@
+#include "dialogs/colour_adjustment_dialog.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+#include "actions/colour_adjustment.h"
+#include "dialogs/small_shield.h"
+
+namespace tess {
+
+namespace {
+
+const QColor kTitleRed(0x80, 0, 0);
+const QColor kParchment(0xF0, 0xE6, 0xC8);
+constexpr int kClassicShape = 1;
+
+QColor screenColour(Colour c) {
+    return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
+}
+
+// The two shields, each a black outline round its tincture. The shields are
+// painted from the shape itself every time, so a colour that turned black or
+// white never loses its swatch.
+class SwatchPair : public QWidget {
+  public:
+    SwatchPair(QWidget* parent, const Colour* left, const Colour* right)
+        : QWidget(parent), left_(left), right_(right) {}
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.fillRect(rect(), kParchment);
+        const QSize box(height() - 4, height() - 4);
+        shield(p, QPoint(6, 2), box, *left_);
+        shield(p, QPoint(width() - box.width() - 6, 2), box, *right_);
+    }
+
+  private:
+    static void shield(QPainter& p, QPoint at, QSize box, Colour c) {
+        p.drawImage(at, shieldFigure(kClassicShape, box, Qt::black));
+        p.drawImage(at + QPoint(2, 2),
+                    shieldFigure(kClassicShape, box - QSize(4, 4), screenColour(c)));
+    }
+    const Colour* left_;
+    const Colour* right_;
+};
+
+QLabel* titleLabel(QWidget* parent, const QString& text, const char* name, QRect box) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(box);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, kTitleRed);
+    label->setPalette(pal);
+    return label;
+}
+
+QPushButton* button(QWidget* parent, const QString& text, const char* name, QRect box) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setGeometry(box);
+    return b;
+}
+
+}  // namespace
+
+ColourAdjustmentDialog::ColourAdjustmentDialog(QWidget* parent) : ValueDialog<Colour>(parent) {
+    setObjectName(QStringLiteral("colourAdjustmentDialog"));
+    setWindowTitle(QStringLiteral("Ajustement des couleurs"));
+    setFixedSize(200, 150);
+    titleLabel(this, QStringLiteral("Ajustement des couleurs"), "titleLabel", {20, 4, 170, 18});
+    tinctureLabel_ = titleLabel(this, QString(), "tinctureLabel", {14, 28, 172, 18});
+    tinctureLabel_->setFont(font());
+
+    swatches_ = new SwatchPair(this, &current_, &working_);
+    swatches_->setObjectName(QStringLiteral("swatches"));
+    swatches_->setGeometry(14, 52, 96, 40);
+    // Between the shields: the up arrow steps up, the down arrow down. The
+    // bar always returns to the middle, so each click is one step.
+    stepBar_ = new QScrollBar(Qt::Vertical, swatches_);
+    stepBar_->setObjectName(QStringLiteral("stepBar"));
+    stepBar_->setRange(-1, 1);
+    stepBar_->setValue(0);
+    stepBar_->setGeometry(40, 0, 16, 40);
+    connect(stepBar_, &QScrollBar::valueChanged, this, [this](int v) { step(-v); });
+
+    auto* reset = button(this, QStringLiteral("Ré-Initialiser"), "resetButton", {116, 58, 78, 24});
+    auto* ok = button(this, QStringLiteral("Ok"), "okButton", {14, 114, 78, 24});
+    auto* cancel = button(this, QStringLiteral("Annuler"), "cancelButton", {108, 114, 78, 24});
+    ok->setDefault(true);
+    connect(reset, &QPushButton::clicked, this, [this] { resetToFactory(); });
+    connect(ok, &QPushButton::clicked, this, [this] { finish(working_); });
+    connect(cancel, &QPushButton::clicked, this, [this] { reject(); });
+}
+
+void ColourAdjustmentDialog::open(const Input& input, State&, Done done) {
+    tinctureLabel_->setText(input.tinctureName);
+    current_ = input.current;
+    factory_ = input.factory;
+    working_ = input.current;
+    swatches_->update();
+    openFor(std::move(done));
+}
+
+void ColourAdjustmentDialog::step(int value) {
+    working_ = StepAdjustedColour(working_, value);
+    const QSignalBlocker quiet(stepBar_);
+    stepBar_->setValue(0);
+    swatches_->update();
+}
+
+void ColourAdjustmentDialog::resetToFactory() {
+    working_ = factory_;
+    swatches_->update();
+}
+
+}  // namespace tess

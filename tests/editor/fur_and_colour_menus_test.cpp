@@ -1,0 +1,153 @@
+// The fur menu, the colour menu and the insertion of coats of arms in the
+// running program, answered by a script.
+#include <QAction>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QTest>
+
+#include "actions/document_file.h"
+#include "dialogs/colour_adjustment_dialog.h"
+#include "dialogs/fur_editor_dialog.h"
+#include "model/tinctures.h"
+#include "platform/paths.h"
+#include "platform/record_file.h"
+#include "program_harness.h"
+
+using namespace tess;
+
+class FurAndColourMenusTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void aDesignedFurIsSavedWithTheDocumentAndComesBackTheSame();
+    void deletingAFurInUseAsksAndTurnsThePartsToOr();
+    void adjustingAColourRewritesTheColourFileOnly();
+    void armsGoOnlyWhereTheyMayBeInserted();
+};
+
+namespace {
+
+template <class T>
+T* child(QWidget& parent, const char* name) {
+    T* found = parent.findChild<T*>(QString::fromLatin1(name));
+    if (!found) qFatal("no child %s", name);
+    return found;
+}
+
+void press(QWidget* w, QPointF at, Qt::MouseButton button = Qt::LeftButton) {
+    QMouseEvent down(QEvent::MouseButtonPress, at, w->mapToGlobal(at), button, button,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &down);
+    QMouseEvent up(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), button, Qt::NoButton,
+                   Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &up);
+}
+
+// Defines a fur in the first free slot: Sable stripes on Argent, saved as `path`.
+void designFur(ProgramHarness& h, const QString& path) {
+    h.messages->saveFiles.push_back(path);
+    h.window().menus.defineUserFurAction->trigger();
+    auto& editor = h.window().dialogs().get<FurEditorDialog>();
+    QVERIFY(editor.isVisible());
+    press(child<QWidget>(editor, "palette"), QPointF(30, 60));  // Sable
+    for (int x = 0; x < 20; x += 3)
+        for (int y = 0; y < 20; ++y)
+            press(child<QWidget>(editor, "enlargedView"), QPointF(x * 5 + 2, y * 5 + 2));
+    QTest::mouseClick(child<QPushButton>(editor, "okButton"), Qt::LeftButton);
+    QVERIFY(!editor.isVisible());
+}
+
+// The document's part 1 takes user fur `slot`, as a drop on the shield does.
+void dropUserFurOnPartOne(ProgramHarness& h, int slot) {
+    h.window().context().apply(UndoStep::Take, [&] {
+        PartRecord& part = h.ws().CurrentBlazon.Parts[1];
+        part.Kind = part.Tincture = kFirstUserFur + slot;
+    });
+}
+
+}  // namespace
+
+void FurAndColourMenusTest::aDesignedFurIsSavedWithTheDocumentAndComesBackTheSame() {
+    ProgramHarness h;
+    QVERIFY(h.start());
+    const QString furPath = h.home.path() + QStringLiteral("/Rayures.fmp");
+    designFur(h, furPath);
+    QVERIFY(!h.window().furPanel->userFurSwatches[0]->isHidden());
+    QCOMPARE(h.ws().CurrentBlazon.UserFurs[0].Path, furPath.toStdString());
+    QVERIFY(h.ws().Modified);
+
+    dropUserFurOnPartOne(h, 0);
+    const QString phrase = h.window().blazonPanel->blazonLabel->text();
+    QVERIFY2(phrase.contains(QStringLiteral("semé de rayures")), qPrintable(phrase));
+    const Surface shown = h.program->r.canvas;
+    const std::string doc = (h.home.path() + QStringLiteral("/Rayé.bls")).toStdString();
+    QVERIFY(SaveDocument(h.ws(), h.program->r, doc).saved);
+
+    ProgramHarness again(doc);
+    QVERIFY(again.start());
+    QCOMPARE(again.window().blazonPanel->blazonLabel->text(), phrase);
+    QVERIFY(again.program->r.canvas == shown);
+    QCOMPARE(again.ws().CurrentBlazon.Parts[1].Kind, Long(kFirstUserFur));
+}
+
+void FurAndColourMenusTest::deletingAFurInUseAsksAndTurnsThePartsToOr() {
+    ProgramHarness h;
+    QVERIFY(h.start());
+    designFur(h, h.home.path() + QStringLiteral("/Semis.fmp"));
+    dropUserFurOnPartOne(h, 0);
+    h.window().furPanel->FurSlotIndex = 0;
+
+    h.messages->boxAnswers = {MessageAnswer::No};
+    h.window().menus.deleteUserFurAction->trigger();
+    QCOMPARE(h.messages->boxes.back().text,
+             QStringLiteral("La fourrure Semis.fmp est présentement utilisée sur la partie 1. "
+                            "Êtes-vous sûr de vouloir la supprimer ?"));
+    QCOMPARE(h.messages->boxes.back().title, QStringLiteral("Supprimer Semis.fmp"));
+    QCOMPARE(h.ws().CurrentBlazon.Parts[1].Kind, Long(kFirstUserFur));
+
+    h.messages->boxAnswers = {MessageAnswer::Yes};
+    h.window().menus.deleteUserFurAction->trigger();
+    QCOMPARE(h.ws().CurrentBlazon.Parts[1].Kind, kClassMetal);
+    QCOMPARE(h.ws().CurrentBlazon.UserFurs[0].Path, std::string());
+    QVERIFY(h.window().furPanel->userFurSwatches[0]->isHidden());
+    QCOMPARE(h.window().blazonPanel->blazonLabel->text(), QStringLiteral("D'Or."));
+}
+
+void FurAndColourMenusTest::adjustingAColourRewritesTheColourFileOnly() {
+    ProgramHarness h;
+    QVERIFY(h.start());
+    h.ws().Modified = false;
+    h.window().menus.adjustColourAction->setData(kOr);
+    h.window().menus.adjustColourAction->trigger();
+    auto& dialog = h.window().dialogs().get<ColourAdjustmentDialog>();
+    QVERIFY(dialog.isVisible());
+    child<QScrollBar>(dialog, "stepBar")->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    QTest::mouseClick(child<QPushButton>(dialog, "okButton"), Qt::LeftButton);
+    QCOMPARE(Colour(h.ws().Tinctures[kOr].Colour), Colour(0x0100FF));
+    const auto file = readFileBytes(programFile("QRZ.inf"));
+    QVERIFY(file && file->size() >= 4);
+    QCOMPARE(int((*file)[0]), 0xFF);
+    QCOMPARE(int((*file)[2]), 0x01);
+    QVERIFY(!h.ws().Modified);
+}
+
+void FurAndColourMenusTest::armsGoOnlyWhereTheyMayBeInserted() {
+    ProgramHarness h;
+    QVERIFY(h.start());
+    const std::string inner = (h.home.path() + QStringLiteral("/Armes.bls")).toStdString();
+    QVERIFY(SaveDocument(h.ws(), h.program->r, inner).saved);
+
+    // No chief nor escutcheon: the piece's entry asks nothing and changes nothing.
+    h.window().menus.insertArmsOnPieceAction->trigger();
+    QVERIFY(h.messages->files.empty() && !h.ws().Modified);
+
+    h.window().context().apply(UndoStep::Take, [&] { h.ws().CurrentBlazon.Partition = 22; });
+    h.messages->files = {QString::fromStdString(inner)};
+    h.window().menus.insertArmsOnPartAction->setData(2);
+    h.window().menus.insertArmsOnPartAction->trigger();
+    QCOMPARE(h.ws().CurrentBlazon.Parts[2].InsertedPath, inner);
+    QVERIFY2(h.window().blazonPanel->blazonLabel->text().contains(QStringLiteral("Armes")),
+             qPrintable(h.window().blazonPanel->blazonLabel->text()));
+}
+
+QTEST_MAIN(FurAndColourMenusTest)
+#include "fur_and_colour_menus_test.moc"
