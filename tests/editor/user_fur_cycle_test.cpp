@@ -16,6 +16,7 @@
 #include "render/renderer.h"
 #include "tests/storage/fur_file_bytes.h"
 #include "widgets/drag_payloads.h"
+#include "widgets/help_opener.h"
 
 using namespace tess;
 
@@ -39,6 +40,7 @@ class UserFurCycleTest : public QObject {
     Q_OBJECT
   private slots:
     void theSecondUserFurDraggedOntoPartOneIsSaved();
+    void aHelpFolderThatCannotBeMadeCostsOnlyTheHelp();
 
   private:
     QTemporaryDir documents;
@@ -103,6 +105,24 @@ void UserFurCycleTest::theSecondUserFurDraggedOntoPartOneIsSaved() {
     // the rule of tinctures).
     QCOMPARE(back.CurrentBlazon.Parts[1].Kind, Long(117));
     QCOMPARE(back.CurrentBlazon.UserFurs[1].Path, documents.filePath("motif.fmp").toStdString());
+}
+
+// A file where the help folder should be: the program starts all the same,
+// and asking for help says which folder could not be written.
+void UserFurCycleTest::aHelpFolderThatCannotBeMadeCostsOnlyTheHelp() {
+    ProgramHarness h;
+    QFile stone(h.home.filePath("Aide"));
+    QVERIFY(stone.open(QIODevice::WriteOnly));
+    stone.close();
+    QVERIFY(h.start());
+    QVERIFY(h.window().isVisible());
+    int opened = 0;
+    h.window().help->openUrl = [&](const QUrl&) { return ++opened > 0; };
+    h.messages->boxes.clear();
+    QVERIFY(!h.window().help->open(HelpContext::Contents));
+    QCOMPARE(opened, 0);
+    QCOMPARE(int(h.messages->boxes.size()), 1);
+    QVERIFY(h.messages->boxes[0].text.contains(QDir::toNativeSeparators(h.home.filePath("Aide"))));
 }
 
 QTEST_MAIN(UserFurCycleTest)
