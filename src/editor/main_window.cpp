@@ -135,6 +135,8 @@ MainWindow::MainWindow(Workspace& ws, Renderer& r, MessageLayer& messages, Optio
     blazonPanel->warningSign->onClick = [this] {
         blazonPanel->showWarnings(TinctureWarningsText(ws_));
     };
+    // Ctrl+A on the canvas asks for the last topic again: its key handler's
+    // help call is help->repeatLast().
     help = std::make_unique<HelpOpener>(programFolder() + "/Aide", [this](const QString& text) {
         messages_.messageBox(text, kStyleExclamation, QStringLiteral("Aide"));
     });
