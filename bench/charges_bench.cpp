@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "bench_scene.h"
+#include "model/document_rules.h"
 #include "render/charge_recolouring.h"
 #include "render/charge_steps.h"
 
@@ -81,7 +82,8 @@ void BM_DrawFiftyChargesInThreeLayers(benchmark::State& state) {
     const bool classify = state.range(0) != 0;
     for (auto _ : state) {
         scene.keepCharges();
-        if (classify) ClassifyCharges(*scene.ws, *scene.r);
+        if (classify)
+            GiveChargesTheirPlacements(*scene.ws, FindChargePlacements(*scene.ws, *scene.r));
         for (int layer = 1; layer <= 3; ++layer) DrawChargesLayer(*scene.ws, *scene.r, layer);
         benchmark::DoNotOptimize(scene.r->canvas.data());
     }

@@ -22,7 +22,7 @@ void BM_HeavyDrawOrdinary1(benchmark::State& state) {
     HeavyPieces s;
     for (auto _ : state) {
         DrawOrdinary1(*s.ws, *s.r);
-        benchmark::DoNotOptimize(s.r->Ordinary1.ImageDC.data());
+        benchmark::DoNotOptimize(s.r->Ordinary1.keyPicture.data());
     }
 }
 BENCHMARK(BM_HeavyDrawOrdinary1);
@@ -31,7 +31,7 @@ void BM_HeavyDrawOrdinary2(benchmark::State& state) {
     HeavyPieces s;
     for (auto _ : state) {
         DrawOrdinary2(*s.ws, *s.r);
-        benchmark::DoNotOptimize(s.r->Ordinary2.ImageDC.data());
+        benchmark::DoNotOptimize(s.r->Ordinary2.keyPicture.data());
     }
 }
 BENCHMARK(BM_HeavyDrawOrdinary2);
@@ -56,10 +56,10 @@ BENCHMARK(BM_HeavyLayPieces);
 void BM_HeavyBuildFirstPictures(benchmark::State& state) {
     HeavyPieces s;
     Renderer& r = *s.r;
-    const PieceEmail email{kBlack, &r.FurPatternDCs[1], 0, 0, ~kLineColour & kWhite};
+    const PieceEmail email{kBlack, &r.builtInFurPictures[1], 0, 0, ~kLineColour & kWhite};
     for (auto _ : state) {
         buildPiecePictures(r.firstOrderWork, kPartKeyColours[7], &email, r.Ordinary1);
-        benchmark::DoNotOptimize(r.Ordinary1.ImageDC.data());
+        benchmark::DoNotOptimize(r.Ordinary1.keyPicture.data());
     }
 }
 BENCHMARK(BM_HeavyBuildFirstPictures);

@@ -134,10 +134,10 @@ int AddImageToBank(Workspace& ws, ChargeSurfaces& surfaces, const std::string& p
     const Long dominant = count.dominant();
     e.OwnTincture = FindTinctureByColour(ws.Tinctures, Colour(dominant));
     if (e.OwnTincture == 0) {
-        e.OwnTincture = 1;
-        ReplaceColour(picture, Colour(dominant), Colour(ws.Tinctures[1].Colour), h, w);
+        e.OwnTincture = kOr;
+        ReplaceColour(picture, Colour(dominant), Colour(ws.Tinctures[kOr].Colour), h, w);
     }
-    e.OwnClass = (e.OwnTincture == 1 || e.OwnTincture == 2) ? kClassMetal : kClassColour;
+    e.OwnClass = (e.OwnTincture == kOr || e.OwnTincture == kArgent) ? kClassMetal : kClassColour;
     surfaces.setBankPicture(s, std::move(picture), std::move(mask));
     ws.ui->hideWaitBox();
     return s;

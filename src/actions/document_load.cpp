@@ -174,11 +174,28 @@ void placeCharges(Workspace& ws, Renderer& r, const std::string& path,
         charge.Tincture = stored.Tincture;
         charge.Class = stored.Class;
         charge.Mirrored = stored.Mirrored;
+        charge.Motif = stored.Group;
         const bool sized = stored.Width > 0 && stored.Height > 0;
         charge.Width = sized ? stored.Width : picture.Width;
         charge.Height = sized ? stored.Height : picture.Height;
         PrepareChargeLayers(ws, r.Charges, c);
         if (isTincture(stored.Tincture)) SetChargeTincture(ws, r.Charges, c, int(stored.Tincture));
+    }
+}
+
+// The groups come back under their own numbers, with the charges that name
+// them as members; the next new group follows the highest.
+void restoreGroups(Workspace& ws, const std::vector<StoredGroup>& groups) {
+    BlazonRecord& b = ws.CurrentBlazon;
+    for (const StoredGroup& stored : groups) {
+        MotifRecord& group = ws.Groups.Motifs[stored.Number];
+        group.InUse = kTrue;
+        group.Phrase = stored.Phrase;
+        for (int c = 1; c <= kChargeCount; ++c)
+            if (b.Charges[c].InUse != 0 && b.Charges[c].Motif == stored.Number)
+                AddChargeToMotif(ws, stored.Number, c);
+        CompactMotif(ws, stored.Number);
+        ws.Groups.MotifCounter = std::max(ws.Groups.MotifCounter, stored.Number);
     }
 }
 
@@ -257,6 +274,7 @@ LoadOutcome LoadDocument(Workspace& ws, Renderer& r, const std::string& path,
     const std::vector<int> slotOfNumber =
         loadPictures(ws, r, path, document.Images, loading, dialogs);
     placeCharges(ws, r, path, document.Charges, slotOfNumber, loading);
+    restoreGroups(ws, document.Groups);
     loadUserFurs(ws, r);
     loadInsertedArms(ws, r, path, loading, dialogs);
 

@@ -86,7 +86,8 @@ SaveOutcome SaveDocument(Workspace& ws, Renderer& r, const std::string& requeste
     std::vector<int> pictureSlots;
     for (int slot = 1; slot <= kImageBankSize; ++slot)
         if (ws.Bank[slot].InUse && r.Charges.hasBankPicture(slot)) pictureSlots.push_back(slot);
-    const StoredDocument stored = storedDocumentOf(ws.CurrentBlazon, ws.Bank, pictureSlots);
+    const StoredDocument stored =
+        storedDocumentOf(ws.CurrentBlazon, ws.Bank, pictureSlots, nullptr, &ws.Groups);
     const EncodedDocument encoded = encodeDocument(stored);
     if (!encoded.ok()) {
         out.message = FileMessage::exclamation("Sauvegarder le blason", encoded.error);

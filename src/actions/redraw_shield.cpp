@@ -8,6 +8,7 @@
 #include "blazon/tincture_warnings.h"
 #include "model/document.h"
 #include "model/document_rules.h"
+#include "model/piece_types.h"
 #include "model/workspace.h"
 #include "render/charge_steps.h"
 #include "render/field_paint.h"
@@ -46,13 +47,13 @@ void restorePartMap(Renderer& r) {
 // arms between the first-order piece and the charges lying on it.
 void layStack(Workspace& ws, Renderer& r) {
     const BlazonRecord& b = ws.CurrentBlazon;
-    DrawChargesLayer(ws, r, 1);
+    DrawChargesLayer(ws, r, kUnderBothPieces);
     if (present(b.Ordinary2)) CompositeOrdinary2(ws, r);
-    DrawChargesLayer(ws, r, 2);
+    DrawChargesLayer(ws, r, kBetweenPieces);
     if (present(b.Ordinary1)) CompositeOrdinary1(ws, r);
     for (int k = 1; k <= b.PartCount; ++k)
         if (!b.Parts[k].InsertedPath.empty() && PartCanHoldBlazon(b, k)) DrawBlazonInPart(ws, r, k);
-    DrawChargesLayer(ws, r, 3);
+    DrawChargesLayer(ws, r, kOverBothPieces);
 }
 
 // The partition marker on the toolbar.
@@ -67,9 +68,8 @@ OptionVisibility optionVisibility(const BlazonRecord& b) {
     const OrdinaryRecord& o1 = b.Ordinary1;
     const OrdinaryRecord& o2 = b.Ordinary2;
     v.sizeChooser = present(o1);
-    v.secondSizeChooser = present(o2) && o2.Type >= 20 && o2.Type <= 22;
-    v.shiftChooser = present(o1) && o1.Type != 1 && o1.Type != 7 && o1.Type != 8 && o1.Type != 9 &&
-                  o1.Repeat == 0;
+    v.secondSizeChooser = present(o2) && isSizedOrdinary2(o2.Type);
+    v.shiftChooser = present(o1) && takesShift(o1.Type) && o1.Repeat == 0;
     v.firstOrderLabel = present(o1);
     v.secondOrderLabel = v.secondSizeChooser;
     return v;
@@ -84,9 +84,8 @@ RedrawMenus menuStates(const Workspace& ws) {
     RedrawMenus m;
     m.grid.Checked = ws.GridVisible;
     m.firstOrderNarrow.Enabled = OrdinaryCanBeNarrowed(b, 1);
-    m.firstOrderLines.Enabled =
-        o1.Type != 6 && o1.Type != 7 && o1.Type != 8 && o1.Type != 9 && o1.Size >= 0;
-    m.firstOrderDiminished.Enabled = o1.Type != 9;
+    m.firstOrderLines.Enabled = takesLineStyle(o1.Type) && o1.Size >= 0;
+    m.firstOrderDiminished.Enabled = o1.Type != kEcusson;
     m.secondOrderDiminished.Enabled = OrdinaryCanBeNarrowed(b, 2);
     m.secondOrderNarrow.Enabled = m.secondOrderDiminished.Enabled;
     m.secondOrderDiminished.Checked = o2.Size > 0;
@@ -108,15 +107,21 @@ RedrawResult RedrawShield(Workspace& ws, Renderer& r) {
     // After an undo the record may name other arms or furs than the pictures show.
     MatchDocumentPictures(ws, r);
     ws.Warnings.clear();
+    // The document rules (model/document_rules.h) run between the drawing
+    // steps, each where the drawing first depends on it; they are the only
+    // changes a redraw makes to the document.
     ResetShiftOfRepeatedPiece(ws.CurrentBlazon);
     result.Marks = OrdinaryOptionMarks(ws.CurrentBlazon);
     GiveUserFurPartsTheirFurTincture(ws.CurrentBlazon);
     result.markedShape = SelectShieldShape(ws, r);
+    SettlePieceSizes(ws.CurrentBlazon);
+    if (drawsEcusson(ws.CurrentBlazon)) EcussonFollowsShieldShape(ws.CurrentBlazon);
     prepareOrdinaries(ws, r);
     DrawFieldPartition(ws, r);
     PaintField(ws, r);
     restorePartMap(r);
-    ClassifyCharges(ws, r);
+    GiveChargesTheirPlacements(ws, FindChargePlacements(ws, r));
+    ClassDrawnChargesAndTakeOutOffCanvas(ws);
     layStack(ws, r);
     if (ws.GridVisible) DrawGrid(r);
     ApplyShieldMask(r);

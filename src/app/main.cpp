@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "dialogs/message_layer.h"
+#include "dialogs/qt_french_texts.h"
 #include "editor/program.h"
 
 namespace {
@@ -38,6 +39,7 @@ long long nowNanoseconds() {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessaline"));
+    tess::installQtFrenchTexts(app);
 
     tess::Program::Options options;
     options.commandLine = commandLineOf(argc, argv);

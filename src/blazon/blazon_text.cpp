@@ -6,6 +6,9 @@
 #include "blazon/bank_phrase.h"
 #include "blazon/vocabulary.h"
 #include "model/document.h"
+#include "model/part_zones.h"
+#include "model/partitions.h"
+#include "model/piece_types.h"
 #include "platform/paths.h"
 #include "platform/text_encoding.h"
 
@@ -33,15 +36,11 @@ std::string zoneTincture(const Workspace& ws, const PartRecord& zone) {
     return lowerCase(TinctureText(ws, zone.Tincture, zone.Kind));
 }
 
-bool partitionHasLines(Long partition) {
-    return (partition >= 10 && partition <= 13) || (partition >= 16 && partition <= 19);
-}
-
 void appendPartitionedField(Workspace& ws, std::string& b) {
     const BlazonRecord& blazon = ws.CurrentBlazon;
     std::string secondHalf;
     b += PartitionName(blazon, secondHalf);
-    if (partitionHasLines(blazon.Partition)) b += PartitionLineName(blazon.Parts[1].Line.LineKind);
+    if (hasHeraldicLines(blazon.Partition)) b += PartitionLineName(blazon.Parts[1].Line.LineKind);
 
     const int count = std::min<int>(blazon.PartCount, kFieldPartCount);
     for (int k = 1; k <= count; ++k) {
@@ -83,29 +82,28 @@ void appendPlainField(Workspace& ws, std::string& b) {
 void appendSecondOrderPiece(Workspace& ws, std::string& b) {
     const BlazonRecord& blazon = ws.CurrentBlazon;
     const OrdinaryRecord& piece = blazon.Ordinary2;
-    const PartRecord& zone = blazon.Parts[5];
+    const PartRecord& zone = blazon.Parts[kSecondOrderZone];
     b += " à ";
     if (OrdinaryCanBeNarrowed(blazon, 2) && piece.Size < 0) b += "filet en ";
     b += lowerCase(OrdinaryName(blazon, piece.Type));
     // Adextre, Sénestre and Champagne are the pieces drawn with heraldic lines.
-    if (piece.Type >= 10 && piece.Type <= 12) b += PartitionLineName(zone.Line.LineKind);
+    if (isLinedOrdinary2(piece.Type)) b += PartitionLineName(zone.Line.LineKind);
     b += ' ';
     b += zoneTincture(ws, zone);
-    if (zone.ChargeCount != 0) b += BuildPartChargesPhrase(ws, 5);
+    if (zone.ChargeCount != 0) b += BuildPartChargesPhrase(ws, kSecondOrderZone);
     dropFinalCommaPair(b);
     b += "; ";
 }
 
 // The shift is only offered (and so only written) for a single piece that can move.
 bool shiftApplies(const OrdinaryRecord& piece) {
-    return piece.Present != 0 && piece.Type != 1 && piece.Type != 7 && piece.Type != 8 &&
-           piece.Type != 9 && piece.Repeat == 0;
+    return piece.Present != 0 && takesShift(piece.Type) && piece.Repeat == 0;
 }
 
 void appendFirstOrderPiece(Workspace& ws, std::string& b) {
     const BlazonRecord& blazon = ws.CurrentBlazon;
     const OrdinaryRecord& piece = blazon.Ordinary1;
-    const PartRecord& zone = blazon.Parts[7];
+    const PartRecord& zone = blazon.Parts[kFirstOrderZone];
     const bool repeated = piece.Repeat != 0;
     b += " à ";
     if (repeated) {
@@ -117,11 +115,11 @@ void appendFirstOrderPiece(Workspace& ws, std::string& b) {
     b += lowerCase(OrdinaryName(blazon, piece.Type));
     if (repeated) b += 's';
     // Chevron, Orle, Bordure and Écusson are drawn without heraldic lines.
-    if (piece.Type != 6 && piece.Type != 7 && piece.Type != 8 && piece.Type != 9) {
+    if (takesLineStyle(piece.Type)) {
         b += PartitionLineName(zone.Line.LineKind);
         if (endsWith(b, "é") && repeated) b += 's';
     }
-    if (!zone.InsertedPath.empty() && (piece.Type == 1 || piece.Type == 9)) {
+    if (!zone.InsertedPath.empty() && (piece.Type == kChef || piece.Type == kEcusson)) {
         b += " de ";
         b += insertedDocumentName(zone.InsertedPath);
     } else {
@@ -129,12 +127,12 @@ void appendFirstOrderPiece(Workspace& ws, std::string& b) {
         b += zoneTincture(ws, zone);
     }
     if (shiftApplies(piece)) b += DeportPhrase(blazon, piece.Shift, piece.Type);
-    b += BuildPartChargesPhrase(ws, 7);
+    b += BuildPartChargesPhrase(ws, kFirstOrderZone);
 }
 
 void appendChargesOverAll(Workspace& ws, std::string& b) {
     const BlazonRecord& blazon = ws.CurrentBlazon;
-    const PartRecord& zone = blazon.Parts[6];
+    const PartRecord& zone = blazon.Parts[kSeveralPartsZone];
     const int listed = std::min<int>(zone.ChargeCount, kChargeCount);
 
     int charges[kChargeCount];
@@ -172,7 +170,7 @@ void closeSentence(std::string& b) {
 std::string BuildBlazonText(Workspace& ws) {
     std::string b;
     b.reserve(1024);
-    if (ws.CurrentBlazon.Partition != 9)
+    if (ws.CurrentBlazon.Partition != kPlainField)
         appendPartitionedField(ws, b);
     else
         appendPlainField(ws, b);

@@ -5,6 +5,8 @@
 #include "blazon/bank_phrase.h"
 #include "blazon/blazon_text.h"
 #include "blazon/vocabulary.h"
+#include "model/placements.h"
+#include "model/tincture_table.h"
 #include "platform/text_encoding.h"
 
 namespace tess {
@@ -15,9 +17,11 @@ namespace {
 // they stand, 11..15 partly on the first-order piece, 21..25 partly on the
 // second-order piece's zone; 0 for any code no zone list holds.
 int restingPart(Byte placement) {
-    if (placement >= 1 && placement <= kPartCount) return placement;
-    if (placement >= 11 && placement <= 15) return placement - 10;
-    if (placement >= 21 && placement <= 25) return placement - 20;
+    if (placement >= kFirstFieldPart && placement <= kPartCount) return placement;
+    if (placement > kPartlyOnFirstOrder && placement <= kPartlyOnFirstOrder + kSecondOrderZone)
+        return placement - kPartlyOnFirstOrder;
+    if (placement > kPartlyOnSecondOrder && placement <= kPartlyOnSecondOrder + kSecondOrderZone)
+        return placement - kPartlyOnSecondOrder;
     return 0;
 }
 
@@ -28,9 +32,17 @@ void checkChargeEmail(Workspace& ws, int charge) {
     const ChargeRecord& c = blazon.Charges[charge];
     const int part = restingPart(c.Placement);
     if (part == 0) return;
-    if (c.Tincture < 1 || c.Tincture == 10) return;
+    if (c.Tincture < kOr || c.Tincture == kPourpre) return;
     const PartRecord& zone = blazon.Parts[part];
-    if (c.Class == zone.Kind && zone.Tincture != 10) AddWarning(ws.Warnings, 2, charge);
+    if (c.Class == zone.Kind && zone.Tincture != kPourpre)
+        AddWarning(ws.Warnings, kWarnChargeOnItsTincture, charge);
+}
+
+// The live group with a phrase that a charge names, or null.
+const MotifRecord* arrangedIn(const Workspace& ws, int group) {
+    if (group < 1 || group > kMotifCount) return nullptr;
+    const MotifRecord& g = ws.Groups.Motifs[group];
+    return (g.InUse != 0 && !g.Phrase.empty()) ? &g : nullptr;
 }
 
 }  // namespace
@@ -59,11 +71,19 @@ std::string BuildPartChargesPhrase(Workspace& ws, Byte part) {
         described[describedCount++] = key;
 
         int n = 0;
+        std::string arrangement;
+        std::array<bool, kMotifCount + 1> named{};
         for (int j = 1; j <= listed; ++j) {
             const int other = zone.ChargeList[j];
             if (other < 1 || other > kChargeCount) continue;
             const ChargeRecord& o = blazon.Charges[other];
-            if (o.ImageIndex == key.first && o.Tincture == key.second) ++n;
+            if (o.ImageIndex != key.first || o.Tincture != key.second) continue;
+            ++n;
+            const MotifRecord* group = arrangedIn(ws, o.Motif);
+            if (group == nullptr || named[o.Motif]) continue;
+            named[o.Motif] = true;
+            arrangement += arrangement.empty() ? " en forme " : " et ";
+            arrangement += group->Phrase;
         }
 
         s += " chargé de ";
@@ -74,6 +94,7 @@ std::string BuildPartChargesPhrase(Workspace& ws, Byte part) {
         s += *phrase;
         s += ' ';
         s += lowerCase(TinctureText(ws, charge.Tincture, charge.Class));
+        s += arrangement;
         s += ", ";
     }
     return s;

@@ -24,11 +24,11 @@ std::string TinctureWarningsText(const Workspace& ws) {
     for (Long i = 1; i <= count; ++i) {
         const WarningEntry& entry = list.Entries[i];
         switch (entry.Kind) {
-            case 2:
+            case kWarnChargeOnItsTincture:
                 appendChargeName(w, ws, entry.Item);
                 w += " est de même émail que la partie sur laquelle il repose; ";
                 break;
-            case 5: {
+            case kWarnNeighbourPartsAlike: {
                 const std::string parts = std::to_string(entry.Item);
                 w += "La partie ";
                 w += parts.front();
@@ -37,11 +37,12 @@ std::string TinctureWarningsText(const Workspace& ws) {
                 w += "; ";
                 break;
             }
-            case 7:
+            case kWarnChargeOffShield:
                 appendChargeName(w, ws, entry.Item);
                 // A run of charges off the shield reads as one sentence.
-                w += list.Entries[i - 1].Kind == 7 ? " également! "
-                                                   : " semble avoir peur de poser pour le blason; ";
+                w += list.Entries[i - 1].Kind == kWarnChargeOffShield
+                         ? " également! "
+                         : " semble avoir peur de poser pour le blason; ";
                 break;
             default:
                 break;

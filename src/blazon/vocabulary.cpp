@@ -3,6 +3,9 @@
 #include <array>
 #include <string_view>
 
+#include "model/line_kinds.h"
+#include "model/partitions.h"
+#include "model/piece_types.h"
 #include "platform/paths.h"
 #include "platform/text_encoding.h"
 
@@ -66,38 +69,38 @@ std::string NumberWord(int n) {
 
 std::string PartitionName(const BlazonRecord& blazon, std::string& secondHalf) {
     switch (blazon.Partition) {
-        case 10:
+        case kParti:
             return "Parti";
-        case 11:
+        case kCoupe:
             return "Coupé";
-        case 12:
+        case kTranche:
             return "Tranché";
-        case 13:
+        case kTaille:
             return "Taillé";
-        case 14:
+        case kEcartele:
             return "Écartelé";
-        case 15:
+        case kEcarteleEnSautoir:
             return "Écartelé en sautoir";
-        case 16:
+        case kTierceEnPal:
             return "Tiercé en pal";
-        case 17:
+        case kTierceEnFasce:
             return "Tiercé en fasce";
-        case 18:
+        case kTierceEnBande:
             return "Tiercé en bande";
-        case 19:
+        case kTierceEnBarre:
             return "Tiercé en barre";
-        case 21:
+        case kTierceEnPairle:
             return "Tiercé en pairle";
-        case 22:
+        case kPartiMiCoupeSenestre:
             secondHalf = "mi-coupé en sénestre ";
             return "Parti";
-        case 23:
+        case kPartiMiCoupeDextre:
             secondHalf = "mi-coupé en dextre ";
             return "Parti";
-        case 24:
+        case kCoupeMiPartiChef:
             secondHalf = "mi-parti en chef ";
             return "Coupé";
-        case 25:
+        case kCoupeMiPartiPointe:
             secondHalf = "mi-parti en pointe ";
             return "Coupé";
         default:
@@ -107,19 +110,19 @@ std::string PartitionName(const BlazonRecord& blazon, std::string& secondHalf) {
 
 std::string PartitionLineName(Long lineKind) {
     switch (lineKind) {
-        case 11:
+        case kLineDentele:
             return " dentelé";
-        case 12:
+        case kLineNebule:
             return " nébulé";
-        case 13:
+        case kLineCrenele:
             return " crênelé";
-        case 14:
+        case kLineEngrele:
             return " engrelé";
-        case 15:
+        case kLineBretesse:
             return " bretessé";
-        case 16:
+        case kLineContreBretesse:
             return " contre-bretessé";
-        case 17:
+        case kLineBastille:
             return " bastillé";
         default:
             return {};
@@ -127,22 +130,22 @@ std::string PartitionLineName(Long lineKind) {
 }
 
 std::string OrdinaryName(const BlazonRecord& blazon, Long code) {
-    if (code >= 10) return blazon.Ordinary2.Name;
+    if (code >= kAdextre) return blazon.Ordinary2.Name;
     if (blazon.Ordinary1.Size < 1) return blazon.Ordinary1.Name;
     switch (code) {
-        case 1:
+        case kChef:
             return "Comble";
-        case 2:
+        case kPal:
             return "Vergette";
-        case 3:
+        case kFasce:
             return "Trangle";
-        case 4:
+        case kBande:
             return "Cotice";
-        case 5:
+        case kBarre:
             return "Traverse";
-        case 6:
+        case kChevron:
             return "Étai";
-        case 8:
+        case kBordure:
             return "filière";
         default:
             return blazon.Ordinary1.Name;
@@ -153,7 +156,7 @@ std::string DeportPhrase(const BlazonRecord& blazon, Integer shift, Long pieceTy
     if (shift != -1 && shift != 1) return {};
     std::string text = " déporté";
     if (blazon.Ordinary1.Repeat != 0) text += "s";
-    const bool shiftsVertically = pieceType == 3 || pieceType == 6;  // Fasce, Chevron
+    const bool shiftsVertically = pieceType == kFasce || pieceType == kChevron;
     if (shift == -1)
         text += shiftsVertically ? " en chef" : " en dextre";
     else

@@ -138,4 +138,18 @@ QString WidgetMessages::saveFile(const QString& title, const QString& folder, co
     return QFileDialog::getSaveFileName(parent_, title, start, filter);
 }
 
+QString dialogFilter(const QString& pairs) {
+    const QStringList parts = pairs.split(QLatin1Char('|'));
+    QStringList lines;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString& description = parts[i];
+        const QString& pattern = parts[i + 1];
+        if (description.isEmpty() && pattern.isEmpty()) continue;
+        lines << (description.contains(QLatin1Char('(') + pattern + QLatin1Char(')'))
+                      ? description
+                      : description + QStringLiteral(" (") + pattern + QLatin1Char(')'));
+    }
+    return lines.join(QStringLiteral(";;"));
+}
+
 }  // namespace tess

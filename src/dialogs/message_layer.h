@@ -84,6 +84,12 @@ class WidgetMessages : public MessageLayer {
     std::unique_ptr<class QuestionBox> waitBox_;
 };
 
+// A file dialog's filter from the form the commands write it in,
+// "description|pattern" pairs joined by "|" ("Bitmap (*.bmp)|*.bmp|"): one
+// "description (pattern)" line per pair, the description alone when it shows
+// its pattern already.
+QString dialogFilter(const QString& pairs);
+
 // The caption of the buttons, in French.
 QString buttonCaption(MessageAnswer answer);
 

@@ -4,23 +4,15 @@
 #include <QString>
 
 #include "model/records.h"
+#include "model/shield_shapes.h"
 
 namespace tess {
 
 struct EditorContext;
 class PieceOptions;
 
-// The shield shapes the shape choosers offer.
-enum ShieldShapeCode : Long {
-    kShapeNone = 0,  // the empty cell at the lower right
-    kShapeClassique = 1,
-    kShapeAnglais = 2,
-    kShapeEnBanniere = 3,
-    kShapeEspagnol = 4,
-    kShapeFrancais = 5,
-    kShapeDemoiselle = 6,
-    kShapeSuisse = 7,
-};
+// The empty cell at the lower right of the shape choosers.
+inline constexpr Long kShapeNone = 0;
 
 // The piece sizes the size choosers store.
 inline constexpr Integer kSizeFull = 0;

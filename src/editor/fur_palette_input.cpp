@@ -21,11 +21,11 @@ namespace {
 
 // Rows Y < 21, 21..35, 35 < Y <= 60, Y > 60; the left column ends at X 18
 // inclusive.
-constexpr int kFurGrid[4][2] = {
-    {kFurVair, kFurContreVair},
-    {kFurVairEnPal, kFurHermine},
-    {kFurContreHermine, kFurContreHermineOrSable},
-    {kFurContreHermineArgentAzur, kFurContreHermineOrSinople},
+constexpr Long kFurGrid[4][2] = {
+    {kVair, kContreVair},
+    {kVairEnPal, kHermine},
+    {kContreHermine, kContreHermineOrSable},
+    {kContreHermineArgentAzur, kContreHermineOrSinople},
 };
 
 QString fromUtf8(const std::string& text) {
@@ -54,28 +54,28 @@ class FurTips : public QObject {
 
 }  // namespace
 
-int furCellAt(double x, double y) {
+Long furCellAt(double x, double y) {
     const int row = y < 21 ? 0 : y <= 35 ? 1 : y <= 60 ? 2 : 3;
     return kFurGrid[row][x <= 18 ? 0 : 1];
 }
 
-QString furName(int code) {
+QString furName(Long code) {
     switch (code) {
-        case kFurVair:
+        case kVair:
             return QStringLiteral("Vair");
-        case kFurContreVair:
+        case kContreVair:
             return QStringLiteral("Contre-Vair");
-        case kFurVairEnPal:
+        case kVairEnPal:
             return QStringLiteral("Vair en Pal");
-        case kFurHermine:
+        case kHermine:
             return QStringLiteral("Hermine");
-        case kFurContreHermine:
+        case kContreHermine:
             return QStringLiteral("Contre-Hermine");
-        case kFurContreHermineOrSable:
+        case kContreHermineOrSable:
             return QStringLiteral("Contre-Herminé d'Or et de Sable");
-        case kFurContreHermineArgentAzur:
+        case kContreHermineArgentAzur:
             return QStringLiteral("Contre-Herminé d'Argent et d'Azur");
-        case kFurContreHermineOrSinople:
+        case kContreHermineOrSinople:
             return QStringLiteral("Contre-Herminé d'Or et de Sinople");
         default:
             return QString();
@@ -135,19 +135,19 @@ void FurPaletteInput::palettePressed(int button, double x, double y) {
                             panel_.furPalette->mapToGlobal(QPointF(x, y).toPoint()), nullptr);
         return;
     }
-    armDrag(button, x, y, furCellAt(x, y));
+    armDrag(button, x, y, int(furCellAt(x, y)));
 }
 
 void FurPaletteInput::swatchMoved(int slot, int buttons, double x, double y) {
     PictureBox& swatch = *panel_.userFurSwatches[std::size_t(slot)];
     swatch.setToolTip(userFurTooltip(slotPath(ctx_, slot)));
-    swatch.Tag = QString::number(kFirstUserFur + slot);
+    swatch.Tag = QString::number(int(kFirstUserFur) + slot);
     dragIfFar(buttons, x, y);
 }
 
 void FurPaletteInput::swatchPressed(int slot, int button, double x, double y) {
     if (button != 2) {
-        armDrag(button, x, y, kFirstUserFur + slot);
+        armDrag(button, x, y, int(kFirstUserFur) + slot);
         return;
     }
     panel_.FurSlotIndex = Byte(slot);

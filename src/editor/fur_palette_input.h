@@ -17,22 +17,9 @@ struct EditorMenus;
 class FurPalettePanel;
 class PictureBox;
 
-// The fur codes a drag carries: the eight furs of the palette, then the user
-// furs of slots 0..3.
-enum FurCode : int {
-    kFurContreHermineArgentAzur = 108,
-    kFurContreHermineOrSinople = 109,
-    kFurVair = 110,
-    kFurHermine = 111,
-    kFurContreHermineOrSable = 112,
-    kFurContreVair = 113,
-    kFurContreHermine = 114,
-    kFurVairEnPal = 115,  // then the user furs, kFirstUserFur + slot
-};
-
 // The fur under palette point (x, y); every point lies in a cell.
-int furCellAt(double x, double y);
-QString furName(int code);
+Long furCellAt(double x, double y);
+QString furName(Long code);
 // A user fur's name in its swatch's tooltip: the file name without ".fmp" when
 // it ends so, else the whole file name.
 QString userFurTooltip(const std::string& path);

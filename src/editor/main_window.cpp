@@ -19,12 +19,15 @@
 #include "actions/redraw_shield.h"
 #include "blazon/tincture_warnings.h"
 #include "dialogs/dialog_host.h"
+#include "dialogs/distribution_dialog.h"
 #include "dialogs/intro_window.h"
 #include "dialogs/message_layer.h"
 #include "editor/blazon_panel.h"
 #include "editor/canvas_panel.h"
+#include "editor/charge_arrangement_command.h"
 #include "editor/charge_overlay.h"
 #include "editor/chooser_input.h"
+#include "editor/file_commands_panel.h"
 #include "editor/fur_and_colour_menus.h"
 #include "editor/fur_palette_input.h"
 #include "editor/lists.h"
@@ -140,9 +143,22 @@ MainWindow::MainWindow(Workspace& ws, Renderer& r, MessageLayer& messages, Optio
     help = std::make_unique<HelpOpener>(programFolder() + "/Aide", [this](const QString& text) {
         messages_.messageBox(text, kStyleExclamation, QStringLiteral("Aide"));
     });
+    dialogs_->add<ChargeDistributionDialog>();
+    dialogs_->add<PrintDialog>();
+    fileCommands = new FileCommands(
+        ws_, r_, messages_, *dialogs_, this,
+        {.showRedraw = [this](const RedrawResult& shown) { applyRedraw(shown); },
+         .documentReplaced = [this] { pictureListPanel->SelectedImageKey.clear(); },
+         .refreshTitle =
+             [this] {
+                 refreshTitle();
+                 applyRecentMenu();
+             },
+         .documentDialogs = [this] { return fileDialogs(); },
+         .help = [this](int topic) { showHelp(topic); }});
     connectMenus();
     furAndColourMenus = new FurAndColourMenus(*this);
-    furAndColourMenus->help = [this](int context) { help->open(HelpContext(context)); };
+    furAndColourMenus->help = [this](int topic) { showHelp(topic); };
     ws_.ui = this;
 }
 
@@ -152,6 +168,17 @@ MainWindow::~MainWindow() {
 
 void MainWindow::connectMenus() {
     connect(menus.quitAction, &QAction::triggered, this, [this] { close(); });
+    FileCommands* files = fileCommands;
+    connect(menus.newAction, &QAction::triggered, files, &FileCommands::newDocument);
+    connect(menus.openAction, &QAction::triggered, files, &FileCommands::openDocument);
+    connect(menus.saveAction, &QAction::triggered, files, &FileCommands::saveDocument);
+    connect(menus.saveAsAction, &QAction::triggered, files, &FileCommands::saveDocumentAs);
+    connect(menus.exportAction, &QAction::triggered, files, &FileCommands::exportPicture);
+    connect(menus.printAction, &QAction::triggered, files, &FileCommands::printPicture);
+    connect(menus.gridAction, &QAction::triggered, files, &FileCommands::toggleGrid);
+    for (int n = 1; n <= kRecentFileCount; ++n)
+        connect(menus.recentFileActions[std::size_t(n)], &QAction::triggered, files,
+                [files, n] { files->openRecent(n); });
     connect(menus.deleteHeldChargeAction, &QAction::triggered, this,
             [this] { deleteHeldCharge(); });
     // The toolbar's file buttons run the file menu's own commands.
@@ -163,7 +190,12 @@ void MainWindow::connectMenus() {
     connect(toolbar, &ToolbarInput::printRequested, menus.printAction, &QAction::trigger);
     connect(toolbar, &ToolbarInput::undoRequested, this, [this] { undoLast(); });
     connect(toolbar, &ToolbarInput::helpRequested, this,
-            [this] { help->open(HelpContext::Contents); });
+            [this] { showHelp(int(HelpContext::Contents)); });
+    connect(menus.makeGroupAction, &QAction::triggered, this,
+            [this] { arrangeHeldCharge(context_, *dialogs_, *overlay); });
+    // Not offered for a charge whose picture has left the bank.
+    connect(menus.heldChargeMenu, &QMenu::aboutToShow, this,
+            [this] { menus.makeGroupAction->setEnabled(canArrangeHeldCharge(context_)); });
 }
 
 void MainWindow::progress(const QString& text) {
@@ -294,6 +326,10 @@ bool MainWindow::confirmQuit() {
     return true;
 }
 
+void MainWindow::showHelp(int topic) {
+    help->open(HelpContext(topic));
+}
+
 FileDialogs MainWindow::fileDialogs() {
     FileDialogs d;
     d.askYesNo = [this](const std::string& text, const std::string& title) {
@@ -302,14 +338,17 @@ FileDialogs MainWindow::fileDialogs() {
     };
     d.confirm = [this](const std::string& text) { return messages_.confirm(fromUtf8(text)); };
     // File names and folders are the system's bytes: decoded for the dialog,
-    // its answer encoded back, never round-tripped through UTF-8 text.
+    // its answer encoded back, never round-tripped through UTF-8 text. The
+    // dialog starts with the missing file's name in its name box: a start
+    // that names a file selects it.
     d.pickFile = [this](const std::string& title, const std::string& fileName) {
         const QString name = QFile::decodeName(QByteArray::fromStdString(fileName));
+        const QString folder =
+            QFile::decodeName(QByteArray::fromStdString(ws_.Recent.LastDocFolder));
         return QFile::encodeName(
-                   messages_.openFile(
-                       fromUtf8(title),
-                       QFile::decodeName(QByteArray::fromStdString(ws_.Recent.LastDocFolder)),
-                       name + QStringLiteral(" (") + name + QStringLiteral(")")))
+                   messages_.openFile(fromUtf8(title),
+                                      folder.isEmpty() ? name : QDir(folder).filePath(name),
+                                      name + QStringLiteral(" (") + name + QStringLiteral(")")))
             .toStdString();
     };
     return d;

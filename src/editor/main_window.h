@@ -34,6 +34,7 @@ class ListTabs;
 class ChooserInput;
 class FurPaletteInput;
 class HelpOpener;
+class FileCommands;
 class FurAndColourMenus;
 
 // The main window: a window without a system frame that draws its own title
@@ -93,6 +94,8 @@ class MainWindow : public QWidget, public WorkspaceUi {
 
     // What the storage commands ask of the window.
     FileDialogs fileDialogs();
+    // The help of a dialog's "?" button, by its topic.
+    void showHelp(int topic);
     DialogHost& dialogs() { return *dialogs_; }
     // What the panels change the document through.
     const EditorContext& context() const { return context_; }
@@ -125,6 +128,8 @@ class MainWindow : public QWidget, public WorkspaceUi {
     ListTabs* listTabs = nullptr;
     ChooserInput* chooserInput = nullptr;
     FurPaletteInput* furInput = nullptr;
+    // New, open, save, save as, export, print, grid, recent documents.
+    FileCommands* fileCommands = nullptr;
     EditorMenus menus;
     // The fur menu, the colour menu and the insertion of coats of arms.
     FurAndColourMenus* furAndColourMenus = nullptr;

@@ -5,6 +5,7 @@
 
 #include "editor/editor_context.h"
 #include "editor/toolbar_panel.h"
+#include "model/partitions.h"
 #include "model/workspace.h"
 #include "widgets/controls.h"
 #include "widgets/picture_box.h"
@@ -12,26 +13,6 @@
 namespace tess {
 
 namespace {
-
-// The partitions the toolbar offers (20 has no button).
-enum PartitionCode : Long {
-    kPlein = 9,
-    kParti = 10,
-    kCoupe = 11,
-    kTranche = 12,
-    kTaille = 13,
-    kEcartele = 14,
-    kEcarteleEnSautoir = 15,
-    kTierceEnPal = 16,
-    kTierceEnFasce = 17,
-    kTierceEnBande = 18,
-    kTierceEnBarre = 19,
-    kTierceEnPairle = 21,
-    kPartiMiCoupeSenestre = 22,
-    kPartiMiCoupeDextre = 23,
-    kCoupeMiPartiChef = 24,
-    kCoupeMiPartiPointe = 25,
-};
 
 using C = ToolbarCommand;
 // Searched top to bottom. The columns differ on purpose: "Nouveau" is named
@@ -44,7 +25,7 @@ constexpr ToolbarButton kButtons[] = {
     {"Exporter en fichier graphique", 85, 108, 85, 85, 108, C::Export, 0},
     {"Imprimer", 109, 132, 109, 109, 133, C::Print, 0},
     {"Annuler", 143, 165, 143, 143, 165, C::Undo, 0},
-    {"Plein", 181, 203, 181, 181, 203, C::Partition, kPlein},
+    {"Plein", 181, 203, 181, 181, 203, C::Partition, kPlainField},
     {"Parti", 204, 227, 204, 204, 227, C::Partition, kParti},
     {"Coupé", 228, 251, 228, 228, 251, C::Partition, kCoupe},
     {"Tranché", 252, 275, 252, 252, 275, C::Partition, kTranche},

@@ -3,6 +3,10 @@
 #include <string>
 #include <utility>
 
+#include "model/part_zones.h"
+#include "model/partitions.h"
+#include "model/piece_types.h"
+#include "model/shield_shapes.h"
 #include "model/tincture_table.h"
 
 namespace tess {
@@ -22,7 +26,8 @@ constexpr ZoneStart kNewZones[kPartCount + 1] = {
     {kClassColour, kGueules},
     {kClassMetal, kOr},
     {kClassColour, kGueules},
-    {112, 112},  // never painted: it only collects charges over several parts
+    // Never painted: it only collects charges over several parts.
+    {kContreHermineOrSable, kContreHermineOrSable},
     {kClassMetal, kOr},
 };
 
@@ -101,9 +106,9 @@ void ResetDocument(Workspace& ws) {
     ws.ImageKeyCounter = 0;
 
     resetPieces(b);
-    b.InsetShape = 1;
-    b.Partition = 9;
-    b.ShieldShape = 1;
+    b.InsetShape = kShapeClassique;
+    b.Partition = kPlainField;
+    b.ShieldShape = kShapeClassique;
     resetZones(b);
     resetCharges(b);
     resetGroups(ws.Groups);
@@ -142,18 +147,20 @@ void UndoLast(Workspace& ws) {
 }
 
 bool PartCanHoldBlazon(const BlazonRecord& blazon, int part) {
-    if (part >= 1 && part <= 4) {
-        if (blazon.Partition == 14) return true;
-        if (blazon.Partition >= 22 && blazon.Partition <= 25) return part == 2 || part == 3;
+    if (isFieldPart(part)) {
+        if (blazon.Partition == kEcartele) return true;
+        if (blazon.Partition >= kPartiMiCoupeSenestre && blazon.Partition <= kCoupeMiPartiPointe)
+            return part == 2 || part == 3;
         return false;
     }
-    if (part == 7) return blazon.Ordinary1.Type == 1 || blazon.Ordinary1.Type == 9;
+    if (part == kFirstOrderZone)
+        return blazon.Ordinary1.Type == kChef || blazon.Ordinary1.Type == kEcusson;
     return false;
 }
 
 bool OrdinaryCanBeNarrowed(const BlazonRecord& blazon, int which) {
-    if (which == 1) return blazon.Ordinary1.Type != 1 && blazon.Ordinary1.Type != 9;
-    if (which == 2) return blazon.Ordinary2.Type >= 20 && blazon.Ordinary2.Type <= 22;
+    if (which == 1) return blazon.Ordinary1.Type != kChef && blazon.Ordinary1.Type != kEcusson;
+    if (which == 2) return isSizedOrdinary2(blazon.Ordinary2.Type);
     return false;
 }
 

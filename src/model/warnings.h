@@ -8,8 +8,12 @@ namespace tess {
 
 inline constexpr int kMaxWarnings = 25;
 
-// One tincture-rule warning: kind 2 (charge on a part of its émail), 5 (two
-// neighbouring parts of one émail), 7 (charge mostly off the shield).
+// Warning kinds as `WarningEntry.Kind` stores them.
+inline constexpr Long kWarnChargeOnItsTincture = 2;  // Item: the charge
+inline constexpr Long kWarnNeighbourPartsAlike = 5;  // Item: the two parts' digits, as 12
+inline constexpr Long kWarnChargeOffShield = 7;      // Item: the charge
+
+// One tincture-rule warning.
 struct WarningEntry {
     Long Kind = 0;
     Long Item = 0;

@@ -26,25 +26,10 @@ bool onMap(const Surface& map, int x, int y) {
 
 }  // namespace
 
-int layerOfPlacement(int placement) {
-    if (placement == 5 || placement == 15) return 2;
-    if (placement == 7 || placement == 9) return 3;
-    if (placement < 5 || placement >= 10) return 1;
-    return 0;
-}
-
-int partOfPlacement(int placement) {
-    if ((placement >= 1 && placement <= 5) || placement == 7) return placement;
-    if (placement == 9) return 6;
-    if (placement >= 11 && placement <= 15) return placement - 10;
-    if (placement >= 21 && placement <= 24) return placement - 20;
-    return 0;
-}
-
 int SampleChargeArea(Workspace& ws, const PlacementMaps& maps, int charge, int x, int y, int w,
                      int h) {
     if (charge >= 1 && charge <= kChargeCount && ws.CurrentBlazon.Charges[charge].Brochant != 0)
-        return 9;
+        return kPlacedOverSeveral;
     int off = 0, onFirst = 0, onSecond = 0;
     bool allSame = true;
 
@@ -74,7 +59,7 @@ int SampleChargeArea(Workspace& ws, const PlacementMaps& maps, int charge, int x
     const Colour reference = s[1];
     for (int i = 2; i <= 5; ++i) {
         if (s[i] == reference || !onMap(part, px[i], py[i]) || s[i] == kLineColour) continue;
-        if (s[i] == kPartKeyColours[5])
+        if (s[i] == kPartKeyColours[kSecondOrderZone])
             ++onSecond;
         else
             allSame = false;
@@ -87,38 +72,34 @@ int SampleChargeArea(Workspace& ws, const PlacementMaps& maps, int charge, int x
         for (int i = 1; i <= 5; ++i) {
             s[i] = maps.ordinaryMap.pixel(px[i], py[i]);
             sampleOff[i] = !onMap(maps.ordinaryMap, px[i], py[i]);
-            if (s[i] == kPartKeyColours[7] || s[i] == kLineColour) ++onFirst;
+            if (s[i] == kPartKeyColours[kFirstOrderZone] || s[i] == kLineColour) ++onFirst;
         }
     }
-    if (off >= 3 && charge != 0) AddWarning(ws.Warnings, 7, charge);
-    if (onFirst == 5) return 7;
-    if (!allSame) return 9;
-    for (int k = 1; k <= 5; ++k) {
+    if (off >= 3 && charge != 0) AddWarning(ws.Warnings, kWarnChargeOffShield, charge);
+    if (onFirst == 5) return kPlacedOnFirstOrder;
+    if (!allSame) return kPlacedOverSeveral;
+    for (int k = 1; k <= kSecondOrderZone; ++k) {
         if (kPartKeyColours[k] != reference) continue;
         if (onFirst > 0) {
             int m = 0;
             for (int i = 1; i <= 5; ++i)
                 if (sampleOff[i] || s[i] == kLineColour) ++m;
-            return onFirst + m == 5 ? 7 : k + 10;
+            return onFirst + m == 5 ? kPlacedOnFirstOrder : kPartlyOnFirstOrder + k;
         }
-        return onSecond > 0 ? k + 20 : k;
+        return onSecond > 0 ? kPartlyOnSecondOrder + k : k;
     }
-    return 0;
+    return kPlacedNowhere;
 }
 
-void placeAndListCharges(Workspace& ws, const PlacementMaps& maps) {
-    BlazonRecord& b = ws.CurrentBlazon;
-    for (int k = 1; k <= kPartCount; ++k) b.Parts[k].ChargeCount = 0;
+ChargePlacements findChargePlacements(Workspace& ws, const PlacementMaps& maps) {
+    const BlazonRecord& b = ws.CurrentBlazon;
+    ChargePlacements placements{};
     for (int n = 1; n <= kChargeCount; ++n) {
-        ChargeRecord& c = b.Charges[n];
+        const ChargeRecord& c = b.Charges[n];
         if (c.InUse == 0 || chargePicture(ws, n) == nullptr) continue;
-        const int code = SampleChargeArea(ws, maps, n, c.X, c.Y, c.Width, c.Height);
-        c.Placement = Byte(code);
-        const int k = partOfPlacement(code);
-        if (k == 0) continue;
-        PartRecord& zone = b.Parts[k];
-        zone.ChargeList[++zone.ChargeCount] = Byte(n);
+        placements[std::size_t(n)] = SampleChargeArea(ws, maps, n, c.X, c.Y, c.Width, c.Height);
     }
+    return placements;
 }
 
 void stampStretched(Surface& dst, int dx, int dy, int dw, int dh, const Surface& mask,
@@ -176,21 +157,14 @@ bool drawChargeInBox(Workspace& ws, ChargeSurfaces& surfaces, Surface& target, i
 
 void drawChargesLayer(Workspace& ws, ChargeSurfaces& surfaces, Surface& canvas, Surface& hitMap,
                       int layer) {
-    if (layer == 1) hitMap.fill(kBlack);
-    BlazonRecord& b = ws.CurrentBlazon;
+    if (layer == kUnderBothPieces) hitMap.fill(kBlack);
+    const BlazonRecord& b = ws.CurrentBlazon;
     const Brush red = Brush::solid(kHitRed);
     for (int n = 1; n <= kChargeCount; ++n) {
-        ChargeRecord& c = b.Charges[n];
+        const ChargeRecord& c = b.Charges[n];
         if (c.InUse == 0 || c.ImageIndex < 1 || layerOfPlacement(c.Placement) != layer) continue;
         if (chargePicture(ws, n) == nullptr) continue;
-        c.Class = (c.Tincture == 1 || c.Tincture == 2) ? kClassMetal : kClassColour;
         const int x = c.X, y = c.Y, w = c.Width, h = c.Height;
-        // Judged on the box as drawn: a large charge partly on the canvas
-        // stays, however small its picture.
-        if (x + w < 0 || x > kCanvasWidth || y > kCanvasHeight || y + h < 0) {
-            c.InUse = 0;
-            continue;
-        }
         if (!refreshChargeLayers(ws, surfaces, n)) continue;
         hitMap.rectangle(x, y, x + w, y + h, kBlack, red);
         stamp(c, surfaces, n, canvas, x, y, w, h);

@@ -1,24 +1,12 @@
 #pragma once
 
+#include "model/placements.h"
 #include "platform/surface.h"
 
 namespace tess {
 
 struct Workspace;
 class ChargeSurfaces;
-
-// Placement codes: 0 no part found; 1..4 in field part k; 5 in the
-// second-order piece's zone; 7 wholly on the first-order piece; 9 over several
-// parts or set over everything; 11..15 in zone code - 10 and partly on the
-// first-order piece; 21..24 in part code - 20 and partly on the second-order
-// piece's zone.
-
-// The stacking layer a placement is drawn in: 1 under both pieces, 2 between
-// them, 3 over both; 0 for a code no placement gives.
-int layerOfPlacement(int placement);
-// The part record whose charge list takes a placement (6 for charges over
-// several parts), 0 for none.
-int partOfPlacement(int placement);
 
 // The two key maps a charge's place is read from: the field's parts with the
 // second-order piece's zone, and the field's parts with the first-order
@@ -38,17 +26,15 @@ struct PlacementMaps {
 int SampleChargeArea(Workspace& ws, const PlacementMaps& maps, int charge, int x, int y, int w,
                      int h);
 
-// Gives every charge in use with a picture its placement and rebuilds the
-// zones' charge lists (in charge order). Charges out of use keep their old
-// placement and are in no list.
-void placeAndListCharges(Workspace& ws, const PlacementMaps& maps);
+// The placement of every charge in use with a picture, in charge order (its
+// warnings queued in that order); 0 for the others.
+ChargePlacements findChargePlacements(Workspace& ws, const PlacementMaps& maps);
 
 // Draws the charges of one layer (1, 2, 3) onto the canvas, each stamped
 // through its bank mask (AND) then its working picture (XOR), stretched to its
 // box and mirrored when asked; enters each on the hit map as a red box with a
 // black outline (layer 1 blackens the hit map first). Charges whose layers are
-// stale are prepared again first. A charge whose box lies wholly off the
-// canvas is taken out of the document instead.
+// stale are prepared again first.
 void drawChargesLayer(Workspace& ws, ChargeSurfaces& surfaces, Surface& canvas, Surface& hitMap,
                       int layer);
 

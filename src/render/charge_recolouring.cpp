@@ -13,21 +13,17 @@
 namespace tess {
 namespace {
 
-bool isTincture(long t) {
-    return t >= 1 && t <= kTinctureCount;
-}
-
 Long fillTinctureOf(const ChargeRecord& c) {
     return isTincture(c.Tincture) ? c.Tincture : 1;
 }
 
 void compose(ChargeLayers& layers) {
-    const int w = layers.FillDC.width(), h = layers.FillDC.height();
+    const int w = layers.fillLayer.width(), h = layers.fillLayer.height();
     for (int y = 0; y < h; ++y) {
-        const Colour* fill = layers.FillDC.row(y);
-        const Colour* mask = layers.MaskDC.row(y);
-        const Colour* detail = layers.DetailDC.row(y);
-        Colour* out = layers.CompositeDC.row(y);
+        const Colour* fill = layers.fillLayer.row(y);
+        const Colour* mask = layers.mask.row(y);
+        const Colour* detail = layers.detailLayer.row(y);
+        Colour* out = layers.composite.row(y);
         for (int x = 0; x < w; ++x) out[x] = (fill[x] & mask[x]) ^ detail[x];
     }
 }
@@ -80,10 +76,10 @@ void PrepareChargeLayers(Workspace& ws, ChargeSurfaces& surfaces, int charge) {
 
     ChargeLayers& layers = pictures.layers;
     layers.Tincture = tag.tincture;
-    layers.FillDC = Surface(bw, bh, kBlack);
-    layers.MaskDC = Surface(bw, bh, kBlack);
-    layers.DetailDC = Surface(bw, bh, kBlack);
-    layers.CompositeDC = Surface(bw, bh, kBlack);
+    layers.fillLayer = Surface(bw, bh, kBlack);
+    layers.mask = Surface(bw, bh, kBlack);
+    layers.detailLayer = Surface(bw, bh, kBlack);
+    layers.composite = Surface(bw, bh, kBlack);
 
     // A picture whose own tincture is no tincture has no recolourable pixel.
     // Its own tincture may have been found by its factory colour while the
@@ -99,9 +95,9 @@ void PrepareChargeLayers(Workspace& ws, ChargeSurfaces& surfaces, int charge) {
     for (int y = 0; y < bh; ++y) {
         const Colour* m = bank.mask.row(y);
         const Colour* p = bank.picture.row(y);
-        Colour* fill = layers.FillDC.row(y);
-        Colour* mask = layers.MaskDC.row(y);
-        Colour* detail = layers.DetailDC.row(y);
+        Colour* fill = layers.fillLayer.row(y);
+        Colour* mask = layers.mask.row(y);
+        Colour* detail = layers.detailLayer.row(y);
         for (int x = 0; x < bw; ++x) {
             if (m[x] == kBlack) {
                 if (p[x] == own || p[x] == ownFactory) {
@@ -138,7 +134,7 @@ bool RetintCharge(Workspace& ws, ChargeSurfaces& surfaces, int charge, int tinct
     }
     ChargeLayers& layers = pictures.layers;
     layers.Tincture = tincture;
-    floodFigurePiece(layers.FillDC, surfaces.bank(tag.slot).mask, layers.SeedX, layers.SeedY,
+    floodFigurePiece(layers.fillLayer, surfaces.bank(tag.slot).mask, layers.SeedX, layers.SeedY,
                      tag.colour);
     compose(layers);
     pictures.tag = tag;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/placements.h"
+
 namespace tess {
 
 struct Workspace;
@@ -7,9 +9,10 @@ class Renderer;
 
 // The steps of a redraw that belong to the charges.
 
-// Finds the part under every charge in use (its placement), rebuilds the
-// parts' charge lists and queues the off-shield warnings.
-void ClassifyCharges(Workspace& ws, Renderer& r);
+// Lays the pieces' zones on the key maps and finds the part under every charge
+// in use (its placement), queueing the off-shield warnings. The document takes
+// the placements through GiveChargesTheirPlacements.
+ChargePlacements FindChargePlacements(Workspace& ws, Renderer& r);
 // Draws the charges of one stacking layer (1, 2 or 3) on the canvas and enters
 // them on the charge hit map; layer 1 starts the hit map afresh.
 void DrawChargesLayer(Workspace& ws, Renderer& r, int layer);

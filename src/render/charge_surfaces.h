@@ -19,13 +19,13 @@ struct BankPicture {
 };
 
 // The four recolouring layers of one charge, all the size of its bank picture.
-// `CompositeDC` is the charge's working picture: its figure in its tincture on
+// `composite` is the charge's working picture: its figure in its tincture on
 // black, stamped on the shield through the bank mask.
 struct ChargeLayers {
-    Surface FillDC;       // every figure pixel in the fill colour, black elsewhere
-    Surface MaskDC;       // white on the recolourable pixels and the background
-    Surface DetailDC;     // the figure's other pixels in their colours, black elsewhere
-    Surface CompositeDC;  // FillDC AND MaskDC XOR DetailDC
+    Surface fillLayer;    // every figure pixel in the fill colour, black elsewhere
+    Surface mask;         // white on the recolourable pixels and the background
+    Surface detailLayer;  // the figure's other pixels in their colours, black elsewhere
+    Surface composite;    // fillLayer AND mask XOR detailLayer
     Integer SeedX = 0;
     Integer SeedY = 0;
     Long Tincture = 0;
@@ -61,7 +61,7 @@ class ChargeSurfaces {
     ChargePictures& charge(int n) { return charges_[n]; }
     const ChargePictures& charge(int n) const { return charges_[n]; }
     // The charge's working picture (empty until prepared).
-    const Surface& workingPicture(int n) const { return charges_[n].layers.CompositeDC; }
+    const Surface& workingPicture(int n) const { return charges_[n].layers.composite; }
     // Releases one charge's layers (a deleted charge); others are untouched.
     void releaseCharge(int n) { charges_[n] = ChargePictures{}; }
 

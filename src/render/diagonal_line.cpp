@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <initializer_list>
 
+#include "model/line_kinds.h"
 #include "platform/rounding.h"
 #include "render/heraldic_line.h"
-#include "render/line_kinds.h"
 
 namespace tess {
 

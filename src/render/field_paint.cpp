@@ -14,13 +14,6 @@ namespace tess {
 
 namespace {
 
-bool isFurCode(Long code) {
-    return code >= kFirstBuiltInFur && code <= kLastUserFur;
-}
-bool isTincture(Long t) {
-    return t >= 1 && t <= kTinctureCount;
-}
-
 // How one part is painted.
 struct PartPaint {
     Colour Key = 0;

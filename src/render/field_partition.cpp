@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "model/part_zones.h"
 #include "model/workspace.h"
 #include "render/heraldic_line.h"
 #include "render/key_colours.h"
@@ -102,35 +103,35 @@ const PartitionLayout& layoutOf(Long code) {
                                      kPair12 | kPair13 | kPair23,
                                      true};
     switch (code) {
-        case 10:
+        case kParti:
             return k10;
-        case 11:
+        case kCoupe:
             return k11;
-        case 12:
+        case kTranche:
             return k12;
-        case 13:
+        case kTaille:
             return k13;
-        case 14:
+        case kEcartele:
             return k14;
-        case 15:
+        case kEcarteleEnSautoir:
             return k15;
-        case 16:
+        case kTierceEnPal:
             return k16;
-        case 17:
+        case kTierceEnFasce:
             return k17;
-        case 18:
+        case kTierceEnBande:
             return k18;
-        case 19:
+        case kTierceEnBarre:
             return k19;
-        case 21:
+        case kTierceEnPairle:
             return k21;
-        case 22:
+        case kPartiMiCoupeSenestre:
             return k22;
-        case 23:
+        case kPartiMiCoupeDextre:
             return k23;
-        case 24:
+        case kCoupeMiPartiChef:
             return k24;
-        case 25:
+        case kCoupeMiPartiPointe:
             return k25;
         default:
             return kPlain;
@@ -149,11 +150,14 @@ void drawLines(const PartitionLayout& layout, const LineStyle& style, Surface& m
 
 void queueWarnings(const PartitionLayout& layout, Workspace& ws) {
     const auto& parts = ws.CurrentBlazon.Parts;
-    if (layout.Pairs & kPair12 && parts[1].Kind == parts[2].Kind) AddWarning(ws.Warnings, 5, 12);
-    if (layout.Pairs & kPair13 && parts[1].Kind == parts[3].Kind) AddWarning(ws.Warnings, 5, 13);
+    if (layout.Pairs & kPair12 && parts[1].Kind == parts[2].Kind)
+        AddWarning(ws.Warnings, kWarnNeighbourPartsAlike, 12);
+    if (layout.Pairs & kPair13 && parts[1].Kind == parts[3].Kind)
+        AddWarning(ws.Warnings, kWarnNeighbourPartsAlike, 13);
     if (layout.Pairs & kPair23 && parts[2].Kind == parts[3].Kind) {
         const bool inserted = parts[2].Kind == kClassInserted || parts[3].Kind == kClassInserted;
-        if (!(layout.Pair23SparesInserted && inserted)) AddWarning(ws.Warnings, 5, 23);
+        if (!(layout.Pair23SparesInserted && inserted))
+            AddWarning(ws.Warnings, kWarnNeighbourPartsAlike, 23);
     }
 }
 
@@ -173,17 +177,17 @@ bool insertRect(int part, Long partition, InsertRect& out) {
             return true;
         case 2:
             switch (partition) {
-                case 14:
-                case 22:
+                case kEcartele:
+                case kPartiMiCoupeSenestre:
                     out = {133, 1, 132, 170, 340};
                     return true;
-                case 23:
+                case kPartiMiCoupeDextre:
                     out = {1, 171, 132, 171, 340};
                     return true;
-                case 24:
+                case kCoupeMiPartiChef:
                     out = {1, 0, 132, 170, 339};
                     return true;
-                case 25:
+                case kCoupeMiPartiPointe:
                     out = {133, 171, 132, 170, 340};
                     return true;
                 default:
@@ -191,19 +195,19 @@ bool insertRect(int part, Long partition, InsertRect& out) {
             }
         case 3:
             switch (partition) {
-                case 14:
+                case kEcartele:
                     out = {1, 171, 132, 170, 340};
                     return true;
-                case 22:
+                case kPartiMiCoupeSenestre:
                     out = {133, 171, 133, 170, 340};
                     return true;
-                case 23:
+                case kPartiMiCoupeDextre:
                     out = {1, 1, 132, 170, 340};
                     return true;
-                case 24:
+                case kCoupeMiPartiChef:
                     out = {133, 0, 133, 170, 339};
                     return true;
-                case 25:
+                case kCoupeMiPartiPointe:
                     out = {1, 171, 132, 170, 340};
                     return true;
                 default:
@@ -215,14 +219,6 @@ bool insertRect(int part, Long partition, InsertRect& out) {
 }
 
 }  // namespace
-
-bool isPartitionCode(Long code) {
-    return (code >= 9 && code <= 19) || (code >= 21 && code <= 25);
-}
-
-bool hasHeraldicLines(Long code) {
-    return (code >= 10 && code <= 13) || (code >= 16 && code <= 19);
-}
 
 void DrawFieldPartition(Workspace& ws, Renderer& r) {
     BlazonRecord& b = ws.CurrentBlazon;

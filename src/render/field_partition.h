@@ -2,18 +2,13 @@
 
 #include <array>
 
+#include "model/partitions.h"
 #include "model/records.h"
 
 namespace tess {
 
 struct Workspace;
 class Renderer;
-
-// Partition codes: 9 the plain field, 10..19 and 21..25 the divided fields.
-inline constexpr Long kPlainField = 9;
-bool isPartitionCode(Long code);
-// The partitions whose lines are heraldic lines (the others are plain).
-bool hasHeraldicLines(Long code);
 
 // Draws the partition's lines on partitionWork (365 x 440, shield at (50, 50)),
 // floods each part in its key colour, sets the part count and seeds, queues the

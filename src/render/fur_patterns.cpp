@@ -21,12 +21,12 @@ struct FurRepeat {
 // pictures are drawn to join seamlessly at these offsets.
 FurRepeat furRepeat(int furCode) {
     switch (furCode) {
-        case 110:
-            return {265, 330};  // vair
-        case 113:
-            return {260, 335};  // contre-vair
-        case 115:
-            return {265, 336};  // vair en pal
+        case kVair:
+            return {265, 330};
+        case kContreVair:
+            return {260, 335};
+        case kVairEnPal:
+            return {265, 336};
         default:
             return {254, 311};  // the ermines
     }
@@ -88,7 +88,7 @@ void fillFromUserFurTile(Surface& dest, const Surface& shape, int w, int h, cons
 
 void BuildFurPatterns(Renderer& r) {
     for (int code = kFirstBuiltInFur; code <= kLastBuiltInFur; ++code) {
-        Surface& pattern = r.FurPatternDCs[std::size_t(code - kFirstBuiltInFur)];
+        Surface& pattern = r.builtInFurPictures[std::size_t(code - kFirstBuiltInFur)];
         pattern = Surface(kBigWidth, kBigHeight, kBlack);
         tileFur(pattern, furPicture(code), furRepeat(code));
     }
@@ -99,7 +99,7 @@ void FillOrdinaryWithFur(Renderer& r, Surface& dest, const Surface& shape, Long 
     const int w = std::min(dest.width(), shape.width());
     const int h = std::min(dest.height(), shape.height());
     if (fur >= kFirstBuiltInFur && fur <= kLastBuiltInFur) {
-        const Surface& pattern = r.FurPatternDCs[std::size_t(fur - kFirstBuiltInFur)];
+        const Surface& pattern = r.builtInFurPictures[std::size_t(fur - kFirstBuiltInFur)];
         if (pattern.width() >= w && pattern.height() >= h) {
             for (int y = 0; y < h; ++y) {
                 Colour* d = dest.row(y);

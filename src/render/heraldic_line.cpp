@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "model/line_kinds.h"
 #include "render/diagonal_line.h"
-#include "render/line_kinds.h"
 #include "render/line_pen.h"
 
 namespace tess {

@@ -1,15 +1,10 @@
 #pragma once
 
+#include "model/line_kinds.h"
 #include "model/records.h"
 #include "platform/surface.h"
 
 namespace tess {
-
-// Directions of a heraldic line.
-inline constexpr int kLineHorizontal = 1;
-inline constexpr int kLineVertical = 2;
-inline constexpr int kLineBend = 3;          // upper left to lower right
-inline constexpr int kLineBendSinister = 4;  // upper right to lower left
 
 // Draws the line from (x1,y1) to (x2,y2) in the style's kind. `edgeFlag` is
 // true for the upper / left edge of a piece and for every single line.

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "model/part_zones.h"
 #include "model/records.h"
 #include "platform/colour.h"
 

@@ -1,6 +1,6 @@
 #include "render/line_sample.h"
 
-#include "render/line_kinds.h"
+#include "model/line_kinds.h"
 #include "render/line_pen.h"
 
 namespace tess {
@@ -69,7 +69,7 @@ class LineSample {
 void DrawLineSample(Surface& pic, LineStyle& style, Colour colour, int middle) {
     if (style.Width < 5) style.Width = 5;
     if (style.Depth < 10) style.Depth = 10;
-    if (style.LineKind < 10) style.LineKind = 10;
+    if (style.LineKind < kLinePlain) style.LineKind = kLinePlain;
 
     const LinePen pen(pic, colour);
     const LineSample sample(pen, style, middle);

@@ -4,6 +4,7 @@
 // marking, so they can never disagree on a pixel.
 #include <algorithm>
 
+#include "model/part_zones.h"
 #include "model/tinctures.h"
 #include "model/workspace.h"
 #include "render/fur_patterns.h"
@@ -19,7 +20,7 @@ namespace tess {
 
 namespace {
 
-constexpr Colour kKey = kPartKeyColours[7];
+constexpr Colour kKey = kPartKeyColours[kFirstOrderZone];
 
 // The écusson's box: a third of the shield, centred on the shield's centre.
 constexpr int kEcussonX = 188, kEcussonY = 213, kEcussonW = 88, kEcussonH = 113;
@@ -84,7 +85,8 @@ void markOrle(Surface& work, Surface& scratch, const Surface& shapeMask, Integer
 // écusson shrunk into its box; null when the piece shows its émail instead.
 const Surface* insertedArms(const BlazonRecord& b, const Renderer& r) {
     const Long type = b.Ordinary1.Type;
-    if (b.Parts[7].InsertedPath.empty() || (type != kChef && type != kEcusson)) return nullptr;
+    if (b.Parts[kFirstOrderZone].InsertedPath.empty() || (type != kChef && type != kEcusson))
+        return nullptr;
     const Surface& arms = r.InsertedPictures[7];
     return arms.empty() ? nullptr : &arms;
 }
@@ -93,7 +95,7 @@ const Surface* insertedArms(const BlazonRecord& b, const Renderer& r) {
 // arms, a fur, or the zone's tincture (hatched on a black-and-white page).
 void buildPictures(Workspace& ws, Renderer& r, const Surface& work) {
     const BlazonRecord& b = ws.CurrentBlazon;
-    const PartRecord& zone = b.Parts[7];
+    const PartRecord& zone = b.Parts[kFirstOrderZone];
     OrdinarySurfaces& pics = r.Ordinary1;
     if (const Surface* arms = insertedArms(b, r)) {
         if (b.Ordinary1.Type == kChef) {
@@ -116,7 +118,8 @@ void buildPictures(Workspace& ws, Renderer& r, const Surface& work) {
         // cutting the pattern to the mask gives (pattern AND NOT mask, so the
         // edges keep the pattern's bits the line colour lacks).
         if (zone.Kind >= kFirstBuiltInFur && zone.Kind <= kLastBuiltInFur) {
-            const Surface& pattern = r.FurPatternDCs[std::size_t(zone.Kind - kFirstBuiltInFur)];
+            const Surface& pattern =
+                r.builtInFurPictures[std::size_t(zone.Kind - kFirstBuiltInFur)];
             const PieceEmail email{kBlack, &pattern, 0, 0, ~kLineColour & kWhite};
             buildPiecePictures(work, kKey, &email, pics);
             return;
@@ -126,7 +129,7 @@ void buildPictures(Workspace& ws, Renderer& r, const Surface& work) {
         const int rowShift =
             slot >= 0 && slot < kUserFurCount ? b.UserFurs[std::size_t(slot)].VerticalOffset : 0;
         buildPiecePictures(work, kKey, nullptr, pics);
-        FillOrdinaryWithFur(r, pics.ImageDC, pics.MaskDC, zone.Kind, rowShift);
+        FillOrdinaryWithFur(r, pics.keyPicture, pics.mask, zone.Kind, rowShift);
         return;
     }
     if (ws.PrintBlackWhite) {
@@ -154,8 +157,7 @@ void DrawOrdinary1(Workspace& ws, Renderer& r) {
     // A damaged document's unknown piece leaves the pictures as they were; the
     // compositing skips it too.
     if (!isOrdinary1Type(piece.Type)) return;
-    PartRecord& zone = b.Parts[7];
-    settleOrdinary1Size(piece, zone.Line);
+    const PartRecord& zone = b.Parts[kFirstOrderZone];
 
     switch (piece.Type) {
         case kOrle:
@@ -166,7 +168,7 @@ void DrawOrdinary1(Workspace& ws, Renderer& r) {
             break;
         case kEcusson:
             SelectPartMask(ws, r);
-            markEcusson(work, r.insetMask(), drawnShape(b.InsetShape) == 3);
+            markEcusson(work, r.insetMask(), drawnShape(b.InsetShape) == kShapeEnBanniere);
             break;
         default:
             if (isNarrowPatternedBend(piece, zone.Line)) {

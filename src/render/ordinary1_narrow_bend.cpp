@@ -10,9 +10,9 @@
 #include <cstring>
 #include <vector>
 
+#include "model/line_kinds.h"
 #include "render/heraldic_line.h"
 #include "render/key_colours.h"
-#include "render/line_kinds.h"
 #include "render/ordinary1_outline.h"
 #include "render/renderer.h"
 

@@ -120,20 +120,20 @@ Ordinary1Seeds chevron(Surface& work, int s, int shift, int dx, int dy) {
 Ordinary1Settings ordinary1Settings(Long type) {
     switch (type) {
         case kChef:
-            return {39, 37, 36, 0, 0};
+            return {39, 0, 0};
         case kPal:
-            return {63, 29, 27, 44, 0};
+            return {63, 44, 0};
         case kFasce:
-            return {63, 29, 27, 0, 56};
+            return {63, 0, 56};
         case kBande:
         case kBarre:
-            return {63, 38, 36, 88, 113};  // 38: a ninth of the shield's height
+            return {63, 88, 113};
         case kChevron:
-            return {63, 57, 56, 88, 113};  // 57: a sixth of the shield's height
+            return {63, 88, 113};
         case kEcusson:
-            return {20, 0, 0, 0, 0};
+            return {20, 0, 0};
         default:
-            return {63, 0, 0, 0, 0};
+            return {63, 0, 0};
     }
 }
 
@@ -153,13 +153,6 @@ std::array<BendEdge, 2> bendEdges(const OrdinaryRecord& piece) {
 Ordinary1Seeds bendSeeds(const OrdinaryRecord& piece) {
     const Ordinary1Settings set = ordinary1Settings(piece.Type);
     return bendSeedsAt(piece.Type, piece.Shift, set.ShiftX * piece.Shift, set.ShiftY * piece.Shift);
-}
-
-void settleOrdinary1Size(OrdinaryRecord& piece, LineStyle& line) {
-    const Ordinary1Settings set = ordinary1Settings(piece.Type);
-    if (piece.Size <= 0 || set.DiminishedSize == 0) return;
-    piece.Size = set.DiminishedSize;
-    if (line.Depth >= set.DiminishedSize) line.Depth = set.ClampedDepth;
 }
 
 Ordinary1Seeds drawOrdinary1Outline(Surface& work, const OrdinaryRecord& piece,

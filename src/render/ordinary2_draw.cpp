@@ -1,5 +1,6 @@
 // The second-order piece's three pictures, built on the key surface partMap
 // (265 x 340) before the partition uses it.
+#include "model/part_zones.h"
 #include "model/workspace.h"
 #include "render/key_colours.h"
 #include "render/ordinary2_outline.h"
@@ -10,7 +11,7 @@
 namespace tess {
 
 void DrawOrdinary2(Workspace& ws, Renderer& r) {
-    constexpr Colour key = kPartKeyColours[5];
+    constexpr Colour key = kPartKeyColours[kSecondOrderZone];
     Surface& work = r.partMap;
     if (work.width() != kCanvasWidth || work.height() != kCanvasHeight)
         work.resize(kCanvasWidth, kCanvasHeight);
@@ -19,8 +20,7 @@ void DrawOrdinary2(Workspace& ws, Renderer& r) {
     BlazonRecord& b = ws.CurrentBlazon;
     OrdinaryRecord& piece = b.Ordinary2;
     if (!isOrdinary2Type(piece.Type)) return;
-    settleOrdinary2Size(piece);
-    const PartRecord& zone = b.Parts[5];
+    const PartRecord& zone = b.Parts[kSecondOrderZone];
     const Ordinary2Seeds seeds = drawOrdinary2Outline(work, piece, zone.Line);
     markPiece(work, key, {&seeds.Piece, 1}, {seeds.Field.data(), std::size_t(seeds.FieldCount)});
 

@@ -91,10 +91,6 @@ void croix(Surface& work, int s) {
 
 }  // namespace
 
-void settleOrdinary2Size(OrdinaryRecord& piece) {
-    if (piece.Type >= kPairle && piece.Type <= kCroix && piece.Size > 0) piece.Size = 22;
-}
-
 Ordinary2Seeds drawOrdinary2Outline(Surface& work, const OrdinaryRecord& piece,
                                     const LineStyle& line) {
     auto edge = [&](int x1, int y1, int x2, int y2, int direction) {

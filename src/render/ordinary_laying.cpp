@@ -55,8 +55,8 @@ void layPieceCopy(const PieceTargets& targets, const OrdinarySurfaces& piece, Co
                   const PieceCopy& c) {
     Surface* canvas = targets.Canvas;
     Surface* keyMap = targets.KeyMap;
-    const Surface& mask = piece.MaskDC;
-    const Surface& image = piece.ImageDC;
+    const Surface& mask = piece.mask;
+    const Surface& image = piece.keyPicture;
     if (c.DestW <= 0 || c.DestH <= 0 || c.SourceW <= 0 || c.SourceH <= 0) return;
     if (!canvas && !keyMap) return;
     int targetW = 1 << 30, targetH = 1 << 30;
@@ -109,13 +109,14 @@ void layOrdinary1(const BlazonRecord& b, const Renderer& r, const PieceTargets& 
     if (!ordinaryDrawn(b.Ordinary1, 1)) return;
     const PieceCopies copies = ordinary1Copies(b.Ordinary1);
     for (int i = 0; i < copies.Count; ++i)
-        layPieceCopy(targets, r.Ordinary1, kPartKeyColours[7], copies.Copies[std::size_t(i)]);
+        layPieceCopy(targets, r.Ordinary1, kPartKeyColours[kFirstOrderZone],
+                     copies.Copies[std::size_t(i)]);
 }
 
 void layOrdinary2(const BlazonRecord& b, const Renderer& r, const PieceTargets& targets) {
     if (!ordinaryDrawn(b.Ordinary2, 2)) return;
     const PieceCopy whole{0, 0, kCanvasWidth, kCanvasHeight, 0, 0, kCanvasWidth, kCanvasHeight};
-    layPieceCopy(targets, r.Ordinary2, kPartKeyColours[5], whole);
+    layPieceCopy(targets, r.Ordinary2, kPartKeyColours[kSecondOrderZone], whole);
 }
 
 }  // namespace tess

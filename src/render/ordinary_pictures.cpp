@@ -4,6 +4,7 @@
 #include <cstring>
 #include <utility>
 
+#include "model/tincture_table.h"
 #include "model/tinctures.h"
 #include "model/workspace.h"
 #include "render/key_colours.h"
@@ -130,9 +131,10 @@ void buildPiecePictures(const Surface& work, Colour key, const PieceEmail* email
     const int w = work.width(), h = work.height();
     // Pictures of another size, or not built here last time, are written whole.
     bool known = int(piece.MaskSpans.size()) == h;
-    if (!sized(piece.MaskDC, w, h)) piece.MaskDC = Surface(w, h, kWhite), known = false;
-    if (!sized(piece.Image2DC, w, h)) piece.Image2DC = Surface(w, h, kBlack), known = false;
-    if (!sized(piece.ImageDC, w, h)) piece.ImageDC = Surface(w, h, kBlack), known = false;
+    if (!sized(piece.mask, w, h)) piece.mask = Surface(w, h, kWhite), known = false;
+    if (!sized(piece.colouredPicture, w, h))
+        piece.colouredPicture = Surface(w, h, kBlack), known = false;
+    if (!sized(piece.keyPicture, w, h)) piece.keyPicture = Surface(w, h, kBlack), known = false;
     if (!known) piece.MaskSpans.assign(std::size_t(h), {0, w});
 
     const Surface* picture = email ? email->Picture : nullptr;
@@ -152,9 +154,9 @@ void buildPiecePictures(const Surface& work, Colour key, const PieceEmail* email
         to = std::min(to, w);
         if (from >= to) continue;
 
-        writeMaskAndKey(s, piece.MaskDC.row(y), piece.Image2DC.row(y), key, from, to);
+        writeMaskAndKey(s, piece.mask.row(y), piece.colouredPicture.row(y), key, from, to);
         if (!email) continue;
-        Colour* d = piece.ImageDC.row(y);
+        Colour* d = piece.keyPicture.row(y);
         if (!picture) {
             writeSolid(s, d, key, email->Fill, kLineColour, from, to);
             continue;
@@ -189,15 +191,15 @@ void clearMarking(Surface& work, const OrdinarySurfaces& piece) {
 
 void paintPieceHatching(Workspace& ws, OrdinarySurfaces& piece, Colour key, Colour colour) {
     // A page is hatched region by region, each from a pixel of its own.
-    Surface& image = piece.ImageDC;
-    image = piece.Image2DC;
+    Surface& image = piece.keyPicture;
+    image = piece.colouredPicture;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             if (image.row(y)[x] == key) FillRegion(ws, image, x, y, colour);
 }
 
 Colour zoneColour(const Workspace& ws, const PartRecord& zone) {
-    const Long t = zone.Tincture >= 1 && zone.Tincture <= kTinctureCount ? zone.Tincture : 1;
+    const Long t = isTincture(zone.Tincture) ? zone.Tincture : kOr;
     return Colour(ws.Tinctures[std::size_t(t)].Colour);
 }
 

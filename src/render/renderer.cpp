@@ -28,12 +28,12 @@ void makeKeyMaps(Renderer& r) {
 }
 
 void makeOrdinarySurfaces(Renderer& r) {
-    r.Ordinary1.Image2DC = workSurface(kBigWidth, kBigHeight);
-    r.Ordinary1.ImageDC = workSurface(kBigWidth, kBigHeight);
-    r.Ordinary1.MaskDC = workSurface(kBigWidth, kBigHeight);
-    r.Ordinary2.Image2DC = blankPicture();
-    r.Ordinary2.ImageDC = blankPicture();
-    r.Ordinary2.MaskDC = blankPicture();
+    r.Ordinary1.colouredPicture = workSurface(kBigWidth, kBigHeight);
+    r.Ordinary1.keyPicture = workSurface(kBigWidth, kBigHeight);
+    r.Ordinary1.mask = workSurface(kBigWidth, kBigHeight);
+    r.Ordinary2.colouredPicture = blankPicture();
+    r.Ordinary2.keyPicture = blankPicture();
+    r.Ordinary2.mask = blankPicture();
     r.Ordinary1.MaskSpans.clear();
     r.Ordinary2.MaskSpans.clear();
 }
@@ -51,13 +51,13 @@ const Surface* Renderer::furPicture(Long furCode) const {
 }
 
 const Surface& Renderer::shapeOutline() const {
-    return ShapeOutlineDC ? *ShapeOutlineDC : emptySurface();
+    return currentShapeOutline ? *currentShapeOutline : emptySurface();
 }
 const Surface& Renderer::shapeMask() const {
-    return ShapeMaskDC ? *ShapeMaskDC : emptySurface();
+    return currentShapeMask ? *currentShapeMask : emptySurface();
 }
 const Surface& Renderer::insetMask() const {
-    return InsetMaskDC ? *InsetMaskDC : emptySurface();
+    return currentInsetMask ? *currentInsetMask : emptySurface();
 }
 
 void InitRowOffsets(Renderer& r) {
@@ -77,9 +77,9 @@ void InitSurfaces(Renderer& r) {
     InitRowOffsets(r);
     makeHitMap(r);
     makeKeyMaps(r);
-    r.ShapeOutlineDC = nullptr;
-    r.ShapeMaskDC = nullptr;
-    r.InsetMaskDC = nullptr;
+    r.currentShapeOutline = nullptr;
+    r.currentShapeMask = nullptr;
+    r.currentInsetMask = nullptr;
     for (auto& s : r.UserFurTiles) s = Surface();
     for (auto& s : r.UserFurPictures) s = Surface();
     for (auto& s : r.InsertedPictures) s = Surface();

@@ -7,7 +7,9 @@
 
 #include "model/canvas_size.h"
 #include "model/image_bank.h"
+#include "model/partitions.h"
 #include "model/records.h"
+#include "model/tinctures.h"
 #include "platform/surface.h"
 #include "render/charge_surfaces.h"
 
@@ -30,17 +32,13 @@ inline constexpr int kBigHeight = kCanvasHeight + 2 * kBigMargin;  // 540
 // the floods and the mask steps of the pieces tell regions apart by it.
 inline constexpr Colour kWorkBackground = 0xC8D0D4u;
 
-inline constexpr int kFirstFurCode = 108;
-inline constexpr int kLastFurCode = 119;
-inline constexpr int kBuiltInFurCount = 8;
-
 // The three pictures a piece is laid with: its mask (piece black, rest white),
 // its key picture (piece in its key colour, rest black) and its coloured
 // picture (piece in its émail, rest black).
 struct OrdinarySurfaces {
-    Surface Image2DC;
-    Surface ImageDC;
-    Surface MaskDC;
+    Surface colouredPicture;
+    Surface keyPicture;
+    Surface mask;
     // Per mask row, the columns [first, last) outside which the mask is white,
     // so laying the piece skips the rows' untouched ends; none: whole rows.
     std::vector<std::pair<int, int>> MaskSpans;
@@ -76,18 +74,18 @@ class Renderer {
 
     // The pictures of the current shield shape and of the écusson's shape
     // (the program's own pictures, never drawn on).
-    const Surface* ShapeOutlineDC = nullptr;
-    const Surface* ShapeMaskDC = nullptr;
-    const Surface* InsetMaskDC = nullptr;
+    const Surface* currentShapeOutline = nullptr;
+    const Surface* currentShapeMask = nullptr;
+    const Surface* currentInsetMask = nullptr;
 
     // The pieces: first order on 465 x 540 surfaces, second order on 265 x 340.
     OrdinarySurfaces Ordinary1;
     OrdinarySurfaces Ordinary2;
 
     // Each built-in fur tiled over 465 x 540 (index: fur code - 108).
-    std::array<Surface, kBuiltInFurCount> FurPatternDCs;
+    std::array<Surface, kBuiltInFurCount> builtInFurPictures;
 
-    // User fur slots 0..3: the tile (`PatternDC`) and the 265 x 340 picture of
+    // User fur slots 0..3: the tile and the 265 x 340 picture of
     // the fur tiled over the shield (fur code 116 + slot), tagged with the fur
     // file they were made from.
     std::array<Surface, kUserFurCount> UserFurTiles;
@@ -110,7 +108,7 @@ class Renderer {
     Surface motifWork2;
 
     // Left x of the partition marker on the toolbar, per partition code 9..25.
-    std::array<Integer, 26> ToolbarX{};
+    std::array<Integer, kLastPartition + 1> ToolbarX{};
 
     bool Initialised = false;
 

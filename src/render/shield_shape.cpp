@@ -14,15 +14,14 @@ int drawnShape(Long shape) {
 
 int SelectShieldShape(Workspace& ws, Renderer& r) {
     const int shape = drawnShape(ws.CurrentBlazon.ShieldShape);
-    r.ShapeOutlineDC = &shieldOutlinePicture(shape);
-    r.ShapeMaskDC = &shieldMaskPicture(shape);
+    r.currentShapeOutline = &shieldOutlinePicture(shape);
+    r.currentShapeMask = &shieldMaskPicture(shape);
     return shape;
 }
 
-void SelectPartMask(Workspace& ws, Renderer& r) {
-    BlazonRecord& b = ws.CurrentBlazon;
-    if (b.Parts[7].InsertedPath.empty()) b.InsetShape = b.ShieldShape;
-    r.InsetMaskDC = &shieldMaskPicture(drawnShape(b.InsetShape));
+void SelectPartMask(const Workspace& ws, Renderer& r) {
+    const BlazonRecord& b = ws.CurrentBlazon;
+    r.currentInsetMask = &shieldMaskPicture(drawnShape(b.InsetShape));
 }
 
 void ApplyShieldMask(Renderer& r) {

@@ -1,5 +1,6 @@
 #include "storage/document_layout.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "platform/record_file.h"
@@ -67,6 +68,74 @@ int pictureNumberOfTag(std::string_view tag) {
         if (number > 1000000) return 0;
     }
     return int(number);
+}
+
+// A phrase in pieces that each fit a record, cut between characters.
+std::vector<std::string> phrasePieces(const std::string& phrase) {
+    std::vector<std::string> pieces;
+    std::string piece;
+    int characters = 0;
+    for (char c : phrase) {
+        const bool starts = (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+        if (starts && characters == kMaxRecordString) {
+            pieces.push_back(std::move(piece));
+            piece.clear();
+            characters = 0;
+        }
+        if (starts) ++characters;
+        piece += c;
+    }
+    if (!piece.empty()) pieces.push_back(std::move(piece));
+    return pieces;
+}
+
+void writeGroups(DocumentWriter& out, const StoredDocument& document) {
+    for (const StoredGroup& group : document.Groups) {
+        std::vector<Integer> members;
+        for (std::size_t i = 0; i < document.Charges.size(); ++i)
+            if (document.Charges[i].Group == group.Number) members.push_back(Integer(i + 1));
+        if (members.empty()) continue;
+        const std::vector<std::string> pieces = phrasePieces(group.Phrase);
+        out.putString(kGroupTag + std::to_string(group.Number));
+        out.putInteger(Integer(pieces.size()));
+        for (const std::string& piece : pieces) out.putString(piece);
+        out.putInteger(Integer(members.size()));
+        for (Integer m : members) out.putInteger(m);
+    }
+}
+
+// Every count is bounded before it moves the record number, and each group
+// moves it on by at least two records, so the loop always ends.
+void readGroups(const RecordReader& in, std::int32_t r, StoredDocument& document) {
+    constexpr int kMaxPieces = 16;
+    const std::int32_t end = in.recordCount();
+    const std::string_view prefix(kGroupTag);
+    while (r <= end) {
+        const std::string tag = in.getString(r);
+        if (tag.size() <= prefix.size() || tag.compare(0, prefix.size(), prefix) != 0) break;
+        int number = 0;
+        for (std::size_t i = prefix.size(); i < tag.size() && number <= kMotifCount; ++i) {
+            if (tag[i] < '0' || tag[i] > '9') break;
+            number = number * 10 + (tag[i] - '0');
+        }
+        const int pieces = in.getInteger(r + 1);
+        if (pieces < 0 || pieces > kMaxPieces) break;
+        std::string phrase;
+        for (int i = 0; i < pieces; ++i) phrase += in.getString(r + 2 + i);
+        r += 2 + pieces;
+        const int members = in.getInteger(r);
+        if (members < 0 || members > kChargeCount) break;
+        const bool known = std::any_of(document.Groups.begin(), document.Groups.end(),
+                                       [&](const StoredGroup& g) { return g.Number == number; });
+        const bool valid = number >= 1 && number <= kMotifCount && !known;
+        if (valid) document.Groups.push_back({Byte(number), phrase});
+        for (int i = 1; i <= members; ++i) {
+            const int place = in.getInteger(r + i);
+            if (valid && place >= 1 && place <= int(document.Charges.size()))
+                document.Charges[std::size_t(place - 1)].Group = Byte(number);
+        }
+        r += 1 + members;
+    }
 }
 
 void writeHeader(DocumentWriter& out, const BlazonRecord& b) {
@@ -161,9 +230,14 @@ StoredDocument decodeDocument(const std::vector<std::uint8_t>& bytes, const Blaz
     // Every step moves on by a whole entry and records past the end read as the
     // empty text, which ends the list: the loop always ends.
     const std::int32_t end = in.recordCount();
+    std::int32_t trailer = 0;
     for (std::int32_t r = kFirstEntryRecord; r <= end;) {
         const std::string tag = in.getString(r);
-        if (tag.empty() || tag == kTrailer || tag[0] == kTrailer[0]) break;
+        if (tag.empty()) break;
+        if (tag == kTrailer || tag[0] == kTrailer[0]) {
+            trailer = r;
+            break;
+        }
         if (tag[0] == 'C') {
             if (int(document.Images.size()) < kMaxStoredPictures) {
                 StoredImage image;
@@ -197,6 +271,7 @@ StoredDocument decodeDocument(const std::vector<std::uint8_t>& bytes, const Blaz
             break;
         }
     }
+    if (trailer != 0) readGroups(in, trailer + kTrailerRecords, document);
     return document;
 }
 
@@ -247,12 +322,13 @@ EncodedDocument encodeDocument(const StoredDocument& document) {
     out.putString(kTrailer);
     out.putString(std::string());
     out.putString(std::string());
+    writeGroups(out, document);
     return out.finish();
 }
 
 StoredDocument storedDocumentOf(const BlazonRecord& blazon, const ImageBank& bank,
                                 const std::vector<int>& pictureSlots,
-                                std::vector<int>* numberOfSlot) {
+                                std::vector<int>* numberOfSlot, const MotifTable* groups) {
     StoredDocument document;
     document.Blazon = blazon;
     std::vector<int> numbers(kImageBankSize + 1, 0);
@@ -269,8 +345,14 @@ StoredDocument storedDocumentOf(const BlazonRecord& blazon, const ImageBank& ban
             continue;
         const int number = numbers[charge.ImageIndex];
         if (number == 0) continue;
+        const bool grouped = groups != nullptr && charge.Motif >= 1 &&
+                             charge.Motif <= kMotifCount && groups->Motifs[charge.Motif].InUse != 0;
         document.Charges.push_back({number, charge.X, charge.Y, charge.Brochant, charge.Tincture,
-                                    charge.Class, charge.Mirrored, charge.Height, charge.Width});
+                                    charge.Class, charge.Mirrored, charge.Height, charge.Width,
+                                    grouped ? charge.Motif : Byte(0)});
+        if (grouped && std::none_of(document.Groups.begin(), document.Groups.end(),
+                                    [&](const StoredGroup& g) { return g.Number == charge.Motif; }))
+            document.Groups.push_back({charge.Motif, groups->Motifs[charge.Motif].Phrase});
     }
     if (numberOfSlot) *numberOfSlot = std::move(numbers);
     return document;

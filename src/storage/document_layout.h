@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/image_bank.h"
+#include "model/motifs.h"
 #include "model/records.h"
 
 namespace tess {
@@ -23,6 +24,8 @@ inline constexpr const char* kNoInsertedArms = "NoBls";
 inline constexpr const char* kImageTag = "Cont#";
 inline constexpr const char* kChargeTag = "Pic#";
 inline constexpr const char* kTrailer = "EOF";
+inline constexpr int kTrailerRecords = 3;
+inline constexpr const char* kGroupTag = "Grp#";
 inline constexpr int kMaxStoredPictures = 255;
 
 // One bank picture as the document stores it. Its number (its place in the
@@ -48,7 +51,18 @@ struct StoredCharge {
     Integer Mirrored = 0;
     Integer Height = 0;
     Integer Width = 0;
+    Byte Group = 0;  // its charge group, 0 none (kept after the trailer)
     bool operator==(const StoredCharge&) const = default;
+};
+
+// A charge group as the document keeps it, after the trailer where readers
+// that stop at the trailer never look: "Grp#" and the group's number, the
+// count of phrase records and the phrase in pieces of at most 126 characters,
+// the member count and each member's place in the charge list (from 1).
+struct StoredGroup {
+    Byte Number = 0;  // 1..100
+    std::string Phrase;
+    bool operator==(const StoredGroup&) const = default;
 };
 
 // Everything a document file holds. `Blazon` carries the header, the part
@@ -59,6 +73,7 @@ struct StoredDocument {
     BlazonRecord Blazon;
     std::vector<StoredImage> Images;
     std::vector<StoredCharge> Charges;
+    std::vector<StoredGroup> Groups;  // those named by a stored charge
 };
 
 // True when the bytes start as a document does: its first byte is 14.
@@ -68,6 +83,8 @@ bool looksLikeDocument(const std::vector<std::uint8_t>& bytes);
 // not keep. Never fails and never loops: records past the end read as 0 or the
 // empty text; a tag starting with neither "C" nor "P" ends the list; a "Pic#"
 // number outside 1..255, pictures past 255 and charges past fifty are skipped.
+// After the trailer, groups with a number outside 1..100, or named twice, and
+// members outside the charge list are skipped.
 StoredDocument decodeDocument(const std::vector<std::uint8_t>& bytes, const BlazonRecord& base);
 
 // The document's bytes, or the French reason it cannot be written (a text longer
@@ -85,8 +102,12 @@ EncodedDocument encodeDocument(const StoredDocument& document);
 // ascending). Each charge's picture number is rewritten to match, so a bank with
 // gaps reopens whole; a charge whose picture is not written is left out.
 // `numberOfSlot` (optional) receives slot -> picture number (0 when not written).
+// Each charge keeps its group number; `groups` (optional) gives the phrases of
+// the live groups the stored charges name, and charges of any other group are
+// stored without one.
 StoredDocument storedDocumentOf(const BlazonRecord& blazon, const ImageBank& bank,
                                 const std::vector<int>& pictureSlots,
-                                std::vector<int>* numberOfSlot = nullptr);
+                                std::vector<int>* numberOfSlot = nullptr,
+                                const MotifTable* groups = nullptr);
 
 }  // namespace tess

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "model/line_kinds.h"
+#include "model/shield_shapes.h"
+#include "model/tincture_table.h"
 #include "model/tinctures.h"
 
 namespace tess {
@@ -13,7 +16,7 @@ Integer asFlag(Integer v) {
 }
 
 void sanitizeLine(LineStyle& line) {
-    if (line.LineKind < 10 || line.LineKind > 17) line.LineKind = 10;
+    if (line.LineKind < kLinePlain || line.LineKind > kLineBastille) line.LineKind = kLinePlain;
     line.Width = std::clamp(line.Width, kMinLineWidth, kMaxLineWidth);
     line.Depth = std::clamp(line.Depth, kMinLineDepth, kMaxLineDepth);
     line.Plumb = asFlag(line.Plumb);
@@ -25,10 +28,6 @@ void sanitizeOrdinary(OrdinaryRecord& piece, Long firstType, Long lastType) {
         piece.Type = 0;
         piece.Present = kFalse;
     }
-}
-
-bool isUserFur(Long kind) {
-    return kind >= kFirstUserFur && kind <= kLastUserFur;
 }
 
 // A part's class and tincture as the palette and the redraw leave them: a
@@ -61,13 +60,7 @@ Long soundClass(Long storedClass, Long tincture) {
 }  // namespace
 
 bool isShieldShape(Long shape) {
-    return shape >= 1 && shape <= 7;
-}
-bool isTincture(Long tincture) {
-    return tincture >= 1 && tincture <= kTinctureCount;
-}
-bool isFurCode(Long code) {
-    return code >= kFirstBuiltInFur && code <= kLastUserFur;
+    return shape >= kShapeClassique && shape <= kShapeSuisse;
 }
 
 void sanitizeStoredDocument(StoredDocument& document, const BlazonRecord& base) {
@@ -110,7 +103,7 @@ void sanitizeStoredDocument(StoredDocument& document, const BlazonRecord& base) 
     }
 
     for (StoredImage& image : document.Images) {
-        if (!isTincture(image.OwnTincture)) image.OwnTincture = 1;
+        if (!isTincture(image.OwnTincture)) image.OwnTincture = kOr;
         image.OwnClass = soundClass(image.OwnClass, image.OwnTincture);
     }
 

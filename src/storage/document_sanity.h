@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/records.h"
+#include "model/tinctures.h"
 #include "storage/document_layout.h"
 
 namespace tess {
@@ -26,7 +27,5 @@ inline constexpr Integer kMaxEditorFurTile = 32;
 inline constexpr Byte kMaxFurRowShift = 99;
 
 bool isShieldShape(Long shape);
-bool isTincture(Long tincture);
-bool isFurCode(Long code);
 
 }  // namespace tess

@@ -243,6 +243,22 @@ const std::vector<DocumentCase>& documentCases() {
          },
          "D'Azur chargé de  21 étoile d'or."},
 
+        // An arrangement names its group's phrase once per described charge;
+        // a group no longer live names nothing.
+        {"ArrangedCharges",
+         [](auto& d) {
+             d.charge(1, kEtoile, 1, 1).charge(2, kEtoile, 1, 1).charge(3, kLion, 2, 1);
+             d.charge(4, kBesant, 2, 1);
+             d.ws.Groups.Motifs[4] = {kTrue, "d'un pal et d'une croix", 0, {}};
+             d.ws.Groups.Motifs[6] = {kTrue, "d'un cercle", 0, {}};
+             d.ws.Groups.Motifs[9] = {0, "d'une fasce", 0, {}};
+             d.doc().Charges[1].Motif = d.doc().Charges[2].Motif = 4;
+             d.doc().Charges[3].Motif = 6;
+             d.doc().Charges[4].Motif = 9;
+         },
+         "D'Azur chargé de deux étoile d'or en forme d'un pal et d'une croix,  chargé de lion "
+         "d'argent en forme d'un cercle,  chargé de besant d'argent."},
+
         // Charges set over everything.
         {"OneChargeOverAll", [](auto& d) { d.tincture(1, 1).charge(1, kLion, 1, 9); },
          "D'Or;  à lion d'or broché sur le tout"},

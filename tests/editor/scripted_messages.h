@@ -66,7 +66,9 @@ class ScriptedMessages : public tess::MessageLayer {
             }
         return nullptr;
     }
-    QString openFile(const QString&, const QString&, const QString&) override {
+    std::vector<FileDialog> openDialogs;
+    QString openFile(const QString& title, const QString& folder, const QString& filter) override {
+        openDialogs.push_back({title, folder, filter, {}});
         if (files.empty()) return {};
         const QString f = files.front();
         files.pop_front();

@@ -3,6 +3,7 @@
 #include <memory>
 #include <random>
 
+#include "model/document_rules.h"
 #include "model/workspace.h"
 #include "render/charge_layers.h"
 #include "render/charge_steps.h"
@@ -185,13 +186,15 @@ namespace {
 // key picture (piece in colour, black elsewhere), `margin` pixels of margin.
 OrdinarySurfaces pieceSurfaces(int w, int h, int margin, int l, int t, int r, int b, Colour key) {
     OrdinarySurfaces piece{Surface(w, h, kBlack), Surface(w, h, kBlack), Surface(w, h, kWhite)};
-    piece.MaskDC.fillRect(l + margin, t + margin, r + margin, b + margin, Brush::solid(kBlack));
-    piece.ImageDC.fillRect(l + margin, t + margin, r + margin, b + margin, Brush::solid(0x123456));
-    piece.Image2DC.fillRect(l + margin, t + margin, r + margin, b + margin, Brush::solid(key));
+    piece.mask.fillRect(l + margin, t + margin, r + margin, b + margin, Brush::solid(kBlack));
+    piece.keyPicture.fillRect(l + margin, t + margin, r + margin, b + margin,
+                              Brush::solid(0x123456));
+    piece.colouredPicture.fillRect(l + margin, t + margin, r + margin, b + margin,
+                                   Brush::solid(key));
     return piece;
 }
 
-TEST(ClassifyChargesStep, LaysBothPiecesZonesOnTheirMaps) {
+TEST(FindChargePlacementsStep, LaysBothPiecesZonesOnTheirMaps) {
     Workspace ws;
     auto r = std::make_unique<Renderer>();
     r->fieldPartMap = Surface(kCanvasWidth, kCanvasHeight, kPart1);
@@ -209,7 +212,7 @@ TEST(ClassifyChargesStep, LaysBothPiecesZonesOnTheirMaps) {
     place(2, 115, 100);  // on the pale
     place(3, 20, 100);   // in the field
     place(4, 115, 280);  // on the pale, over the champagne
-    ClassifyCharges(ws, *r);
+    GiveChargesTheirPlacements(ws, FindChargePlacements(ws, *r));
     EXPECT_EQ(b.Charges[1].Placement, 5);
     EXPECT_EQ(b.Charges[2].Placement, 7);
     EXPECT_EQ(b.Charges[3].Placement, 1);

@@ -121,8 +121,8 @@ TEST_F(UserFurMargins, RepeatedAndLongPiecesShowNoSeam) {
             first(type, 0, 0, 2);
             redraw();
             const OrdinarySurfaces& piece = r.Ordinary1;
-            auto onPiece = [&](int x, int y) { return piece.MaskDC.pixel(x, y) == kBlack; };
-            ASSERT_EQ(seam(piece.ImageDC, c, onPiece), "")
+            auto onPiece = [&](int x, int y) { return piece.mask.pixel(x, y) == kBlack; };
+            ASSERT_EQ(seam(piece.keyPicture, c, onPiece), "")
                 << type << ", " << c.Width << "x" << c.Height << " " << c.Shift;
         }
         first(kBande);

@@ -4,9 +4,9 @@
 
 #include <string>
 
+#include "model/line_kinds.h"
 #include "render/field_partition.h"
 #include "render/key_colours.h"
-#include "render/line_kinds.h"
 #include "render_fixture.h"
 
 namespace tess::testing {

@@ -6,9 +6,9 @@
 #include <initializer_list>
 #include <utility>
 
+#include "model/line_kinds.h"
 #include "render/diagonal_line.h"
 #include "render/heraldic_line.h"
-#include "render/line_kinds.h"
 
 namespace tess {
 namespace {

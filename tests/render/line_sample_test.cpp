@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "render/line_kinds.h"
+#include "model/line_kinds.h"
 #include "render/line_sample.h"
 
 namespace tess {

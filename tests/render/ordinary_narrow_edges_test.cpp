@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "model/line_kinds.h"
 #include "ordinary_redraw_fixture.h"
 #include "render/key_colours.h"
-#include "render/line_kinds.h"
 #include "render/renderer.h"
 
 namespace tess {
@@ -144,7 +144,8 @@ class NarrowPieceEdges : public testing::OrdinaryRedraw,
 
         // One area on the piece's own picture where it shows (the raised
         // chevron's two seeds may find two).
-        const Surface& picture = secondOrder() ? r.Ordinary2.Image2DC : r.Ordinary1.Image2DC;
+        const Surface& picture =
+            secondOrder() ? r.Ordinary2.colouredPicture : r.Ordinary1.colouredPicture;
         const int margin = secondOrder() ? 0 : kBigMargin;
         const int parts = partsShowing(picture, key, margin, margin, kCanvasWidth, kCanvasHeight);
         if (parts < 1 || parts > pieceSeeds) return std::to_string(parts) + " separate parts show";

@@ -336,7 +336,7 @@ TEST_F(Pieces, FurredChiefAndEcussonShowTheFurFixedToTheShield) {
             setZone(7, fur, fur);
             first(type);
             redraw();
-            const Surface& pattern = r.FurPatternDCs[std::size_t(fur - 108)];
+            const Surface& pattern = r.builtInFurPictures[std::size_t(fur - 108)];
             const int cx = 132, cy = type == kChef ? 40 : 170;
             for (int y = cy - 30; y < cy + 30; ++y)
                 for (int x = cx - 40; x < cx + 40; ++x)
@@ -377,7 +377,7 @@ TEST_F(Pieces, EdgesOfFurredAndInsertedPiecesKeepWhatTheirPictureLeaves) {
     setZone(7, 108, 108);
     first(kPal);
     redraw();
-    const Surface& ermine = r.FurPatternDCs[0];
+    const Surface& ermine = r.builtInFurPictures[0];
     // Rows inside the shield's outline, whatever the shape cuts at the top.
     for (int y = 20; y < 300; y += 3) {
         ASSERT_EQ(canvas(88, y), field ^ (ermine.pixel(188, y + 100) & notLine)) << y;
@@ -427,8 +427,8 @@ TEST_F(Pieces, PiecesAreHatchedOnABlackAndWhitePage) {
 TEST_F(Pieces, AnUnknownPieceIsNeitherDrawnNorClassified) {
     first(kPal);
     redraw();
-    const Surface mask = r.Ordinary1.MaskDC;
-    const Surface image = r.Ordinary1.ImageDC;
+    const Surface mask = r.Ordinary1.mask;
+    const Surface image = r.Ordinary1.keyPicture;
     addBankPicture(1, {"rr", "rr"}, kGueules);
     place(1, 1, 120, 150, 20, 20, kSable);
     for (Long type : {0L, 23L, -4L}) {
@@ -438,8 +438,8 @@ TEST_F(Pieces, AnUnknownPieceIsNeitherDrawnNorClassified) {
         EXPECT_TRUE(onField(132, 20)) << type;
         EXPECT_EQ(r.ordinaryMap.pixel(132, 20), kPartKeyColours[1]) << type;
         EXPECT_EQ(ws.CurrentBlazon.Charges[1].Placement, 1) << type;
-        EXPECT_EQ(r.Ordinary1.MaskDC, mask);
-        EXPECT_EQ(r.Ordinary1.ImageDC, image);
+        EXPECT_EQ(r.Ordinary1.mask, mask);
+        EXPECT_EQ(r.Ordinary1.keyPicture, image);
     }
 }
 
@@ -457,8 +457,8 @@ TEST_F(Pieces, ChampagneWithADenteleLineShowsItsTeeth) {
     EXPECT_GT(field, 0);
     EXPECT_GT(piece, 0);
     // The teeth are cut on the mask too.
-    EXPECT_EQ(r.Ordinary2.MaskDC.pixel(132, 300), kBlack);
-    EXPECT_EQ(r.Ordinary2.MaskDC.pixel(132, 150), kWhite);
+    EXPECT_EQ(r.Ordinary2.mask.pixel(132, 300), kBlack);
+    EXPECT_EQ(r.Ordinary2.mask.pixel(132, 150), kWhite);
 }
 
 TEST_F(Pieces, OnlyThePairleSautoirAndCrossComeInSizes) {
@@ -493,9 +493,9 @@ TEST_F(Pieces, AFurLiesOverTheZoneOnly) {
     const OrdinarySurfaces& p = r.Ordinary2;
     for (int y = 0; y < kCanvasHeight; ++y)
         for (int x = 0; x < kCanvasWidth; ++x) {
-            const Colour key = p.Image2DC.pixel(x, y);
+            const Colour key = p.colouredPicture.pixel(x, y);
             const Colour expected = key == kPartKeyColours[5] ? fur.pixel(x, y) : key;
-            ASSERT_EQ(p.ImageDC.pixel(x, y), expected) << x << "," << y;
+            ASSERT_EQ(p.keyPicture.pixel(x, y), expected) << x << "," << y;
         }
     EXPECT_EQ(canvas(132, 170), fur.pixel(132, 170));
     EXPECT_EQ(part(132, 170), 5);
@@ -582,14 +582,14 @@ TEST(OrdinarySequence, EveryRedrawMatchesAFreshOne) {
         ASSERT_EQ(r->ordinaryMap, freshR->ordinaryMap) << round;
         ASSERT_EQ(r->fieldPartMap, freshR->fieldPartMap) << round;
         if (b.Ordinary1.Present) {
-            ASSERT_EQ(r->Ordinary1.MaskDC, freshR->Ordinary1.MaskDC) << round;
-            ASSERT_EQ(r->Ordinary1.ImageDC, freshR->Ordinary1.ImageDC) << round;
-            ASSERT_EQ(r->Ordinary1.Image2DC, freshR->Ordinary1.Image2DC) << round;
+            ASSERT_EQ(r->Ordinary1.mask, freshR->Ordinary1.mask) << round;
+            ASSERT_EQ(r->Ordinary1.keyPicture, freshR->Ordinary1.keyPicture) << round;
+            ASSERT_EQ(r->Ordinary1.colouredPicture, freshR->Ordinary1.colouredPicture) << round;
         }
         if (b.Ordinary2.Present) {
-            ASSERT_EQ(r->Ordinary2.MaskDC, freshR->Ordinary2.MaskDC) << round;
-            ASSERT_EQ(r->Ordinary2.ImageDC, freshR->Ordinary2.ImageDC) << round;
-            ASSERT_EQ(r->Ordinary2.Image2DC, freshR->Ordinary2.Image2DC) << round;
+            ASSERT_EQ(r->Ordinary2.mask, freshR->Ordinary2.mask) << round;
+            ASSERT_EQ(r->Ordinary2.keyPicture, freshR->Ordinary2.keyPicture) << round;
+            ASSERT_EQ(r->Ordinary2.colouredPicture, freshR->Ordinary2.colouredPicture) << round;
         }
     }
 }
@@ -604,8 +604,8 @@ TEST_F(Pieces, SurfacesMadeAgainAreWrittenWhole) {
     InitSurfaces(r);
     redraw();
     EXPECT_EQ(r.canvas, canvas);
-    EXPECT_EQ(r.Ordinary1.MaskDC.pixel(400, 500), kWhite);
-    EXPECT_EQ(r.Ordinary2.ImageDC.pixel(200, 300), kBlack);
+    EXPECT_EQ(r.Ordinary1.mask.pixel(400, 500), kWhite);
+    EXPECT_EQ(r.Ordinary2.keyPicture.pixel(200, 300), kBlack);
 }
 
 // Records no editor writes (a damaged file opened before its checks, or a
@@ -756,10 +756,10 @@ TEST_F(Pieces, LayingMatchesTheMaskAndPictureOperations) {
                         StretchBlt(d, c.DestX, c.DestY, c.DestW, c.DestH, s, c.SourceX, c.SourceY,
                                    c.SourceW, c.SourceH, op);
                     };
-                    blt(canvasRef, p.MaskDC, RasterOp::And);
-                    blt(canvasRef, p.ImageDC, RasterOp::Xor);
-                    blt(keyRef, p.MaskDC, RasterOp::And);
-                    blt(keyRef, p.Image2DC, RasterOp::Xor);
+                    blt(canvasRef, p.mask, RasterOp::And);
+                    blt(canvasRef, p.keyPicture, RasterOp::Xor);
+                    blt(keyRef, p.mask, RasterOp::And);
+                    blt(keyRef, p.colouredPicture, RasterOp::Xor);
                 }
                 ASSERT_EQ(canvas, canvasRef) << type << " " << size << " x" << int(repeat);
                 // The key map differs only on the edges, which keep the line

@@ -1,6 +1,7 @@
 // Whole redraws: the canvas, the cut-out, the grid, inserted coats of arms and
 // the window state a redraw reports.
 
+#include "model/document_rules.h"
 #include "render/field_partition.h"
 #include "render/shield_shape.h"
 #include "render_fixture.h"
@@ -79,6 +80,7 @@ TEST_F(RedrawTest, ShapeOutsideTheTableIsDrawnAsTheFirst) {
 
 TEST_F(RedrawTest, InsetShapeFollowsTheShieldUnlessArmsAreInsertedInPartSeven) {
     doc().ShieldShape = 4;
+    EcussonFollowsShieldShape(doc());
     SelectPartMask(*ws, *r);
     EXPECT_EQ(doc().InsetShape, 4);
     EXPECT_EQ(&r->insetMask(), &shieldMaskPicture(4));
@@ -89,6 +91,7 @@ TEST_F(RedrawTest, InsetShapeFollowsTheShieldUnlessArmsAreInsertedInPartSeven) {
     doc().Parts[7].InsertedPath = "/tmp/autre.bls";
     doc().InsetShape = 2;
     doc().ShieldShape = 6;
+    EcussonFollowsShieldShape(doc());
     SelectPartMask(*ws, *r);
     EXPECT_EQ(doc().InsetShape, 2);
     EXPECT_EQ(&r->insetMask(), &shieldMaskPicture(2));

@@ -22,14 +22,14 @@ TEST_F(RendererTest, StartsWithAnEmptyHitMapAndSeparateBlankPictures) {
     for (int y = 0; y < kCanvasHeight; ++y)
         for (int x = 0; x < kCanvasWidth; ++x) ASSERT_EQ(r->chargeHitMap.pixel(x, y), kBlack);
     EXPECT_EQ(r->fieldPartMap, blankPicture());
-    EXPECT_EQ(r->Ordinary2.MaskDC, blankPicture());
+    EXPECT_EQ(r->Ordinary2.mask, blankPicture());
     r->fieldPartMap.fill(0x123456);
-    r->Ordinary2.ImageDC.fill(0x654321);
+    r->Ordinary2.keyPicture.fill(0x654321);
     EXPECT_EQ(r->ordinaryMap, blankPicture());
-    EXPECT_EQ(r->Ordinary2.MaskDC, blankPicture());
-    EXPECT_EQ(r->Ordinary2.Image2DC, blankPicture());
-    EXPECT_EQ(r->Ordinary1.ImageDC.width(), kBigWidth);
-    EXPECT_EQ(r->Ordinary1.MaskDC.height(), kBigHeight);
+    EXPECT_EQ(r->Ordinary2.mask, blankPicture());
+    EXPECT_EQ(r->Ordinary2.colouredPicture, blankPicture());
+    EXPECT_EQ(r->Ordinary1.keyPicture.width(), kBigWidth);
+    EXPECT_EQ(r->Ordinary1.mask.height(), kBigHeight);
     EXPECT_EQ(r->motifWork1.width(), kCanvasWidth);
     EXPECT_EQ(r->motifWork2.height(), kCanvasHeight);
     EXPECT_EQ(r->ToolbarX[20], 0);
@@ -43,7 +43,7 @@ TEST_F(RendererTest, FurPatternsRepeatEachPictureAtItsOffsets) {
                        Repeat{108, 254, 311}, Repeat{109, 254, 311}, Repeat{111, 254, 311},
                        Repeat{112, 254, 311}, Repeat{114, 254, 311}}) {
         SCOPED_TRACE(rep.code);
-        const Surface& pattern = r->FurPatternDCs[std::size_t(rep.code - 108)];
+        const Surface& pattern = r->builtInFurPictures[std::size_t(rep.code - 108)];
         const Surface& picture = furPicture(rep.code);
         ASSERT_EQ(pattern.width(), kBigWidth);
         for (int y = 0; y < kBigHeight; y += 3)
@@ -63,7 +63,7 @@ TEST_F(RendererTest, FurFillOfAPieceShowsTheFurOnlyWhereTheShapeIsBlack) {
 
     shape.fillRect(150, 160, 250, 300, Brush::solid(kBlack));
     FillOrdinaryWithFur(*r, dest, shape, 113);
-    const Surface& pattern = r->FurPatternDCs[113 - 108];
+    const Surface& pattern = r->builtInFurPictures[113 - 108];
     EXPECT_EQ(dest.pixel(160, 170), pattern.pixel(160, 170));
     EXPECT_EQ(dest.pixel(249, 299), pattern.pixel(249, 299));
     EXPECT_EQ(dest.pixel(149, 170), kBlack);

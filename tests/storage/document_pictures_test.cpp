@@ -141,7 +141,7 @@ TEST_F(NewDocumentTest, LeavesNoPictureOfTheFormerDocumentInTheRenderer) {
     EXPECT_FALSE(r().Charges.hasBankPicture(lion));
     for (int c : {1, 2}) {
         EXPECT_TRUE(r().Charges.workingPicture(c).empty()) << c;
-        EXPECT_TRUE(r().Charges.charge(c).layers.MaskDC.empty()) << c;
+        EXPECT_TRUE(r().Charges.charge(c).layers.mask.empty()) << c;
         EXPECT_EQ(r().Charges.charge(c).tag, ChargeLayersTag{}) << c;
     }
     for (int s = 0; s < kUserFurCount; ++s) {

@@ -1,0 +1,151 @@
+#include "actions/file_commands.h"
+
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+#include "model/workspace.h"
+#include "platform/paths.h"
+#include "render/document_surfaces.h"
+#include "actions/redraw_shield.h"
+#include "storage/document_layout.h"
+#include "actions/opening.h"
+
+namespace tess {
+
+namespace {
+
+// VB's "Path/File access error", the number of a file that cannot be read.
+constexpr int kFileAccessError = 75;
+
+// The busy pointer for as long as it lives.
+class BusyPointer {
+  public:
+    explicit BusyPointer(const FileCommandDialogs& d) : d_(d) {
+        if (d_.busy) d_.busy(true);
+    }
+    ~BusyPointer() {
+        if (d_.busy) d_.busy(false);
+    }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+
+  private:
+    const FileCommandDialogs& d_;
+};
+
+void show(const FileCommandDialogs& d, const FileMessage& message) {
+    if (d.show && !message.empty()) d.show(message);
+}
+
+// After the checks: the wait box, the busy pointer, the load.
+FileCommandOutcome load(Workspace& ws, Renderer& r, const std::string& path,
+                        const FileCommandDialogs& d) {
+    FileCommandOutcome out;
+    OpenOutcome opened;
+    {
+        BusyPointer busy(d);
+        opened = OpenDocument(ws, r, path, d.documents);
+    }
+    show(d, opened.message);
+    out.changed = opened.changed;
+    out.redraw = std::move(opened.redraw);
+    return out;
+}
+
+}  // namespace
+
+std::string newDocumentQuestion(const Workspace& ws) {
+    return "\rÊtes-vous sûr de vouloir débuter un nouveau blason sans sauvegarder " +
+           FileNameOfPath(ws.CurrentBlazon.FilePath) + " ?";
+}
+
+std::optional<FileMessage> refusalToOpen(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    if (!fs::exists(status)) return missingDocumentMessage();
+    // A folder, a pipe or a device holds no document; a pipe would also block
+    // the reading below.
+    if (!fs::is_regular_file(status)) return incompatibleDocumentMessage();
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return FileMessage::critical(
+            "Erreur #" + std::to_string(kFileAccessError),
+            "Le fichier " + FileNameOfPath(path) +
+                " ne peut pas être lu. Vérifiez que vous avez le droit de le lire.");
+    char first = 0;
+    if (!in.get(first) || std::uint8_t(first) != kDocumentFormat)
+        return incompatibleDocumentMessage();
+    return std::nullopt;
+}
+
+FileCommandOutcome NewDocumentCommand(Workspace& ws, Renderer& r, const FileCommandDialogs& d) {
+    FileCommandOutcome out;
+    if (ws.Modified && !d.documents.confirmed(newDocumentQuestion(ws))) return out;
+    NewDocument(ws, r);
+    ws.Modified = false;
+    out.changed = true;
+    out.redraw = RedrawShield(ws, r);
+    return out;
+}
+
+FileCommandOutcome OpenDocumentCommand(Workspace& ws, Renderer& r, const FileCommandDialogs& d) {
+    if (!d.chooseOpen) return {};
+    const std::string path =
+        d.chooseOpen(kOpenDocumentTitle, kOpenDocumentFilter, ws.Recent.LastDocFolder);
+    if (path.empty()) return {};
+    if (ws.Modified && !d.documents.confirmed(openOtherDocumentQuestion(ws))) return {};
+    if (const auto refusal = refusalToOpen(path)) {
+        show(d, *refusal);
+        return {};
+    }
+    return load(ws, r, path, d);
+}
+
+FileCommandOutcome OpenRecentCommand(Workspace& ws, Renderer& r, int n,
+                                     const FileCommandDialogs& d) {
+    if (n < 1 || n > kRecentFileCount || ws.Recent.RecentFiles[std::size_t(n)].empty()) return {};
+    const std::string path = ws.Recent.RecentFiles[std::size_t(n)];
+    if (!fileExists(path)) {
+        show(d, FileMessage::critical("Erreur d'accès",
+                                      "Erreur d'accès au fichier " + path +
+                                          ". Veuillez vérifier si ce fichier existe toujours."));
+        return {};
+    }
+    if (ws.Modified && !d.documents.confirmed(openOtherDocumentQuestion(ws))) return {};
+    if (const auto refusal = refusalToOpen(path)) {
+        show(d, *refusal);
+        return {};
+    }
+    return load(ws, r, path, d);
+}
+
+FileCommandOutcome SaveDocumentCommand(Workspace& ws, Renderer& r, SaveCommand command,
+                                       const FileCommandDialogs& d) {
+    std::string path = ws.CurrentBlazon.FilePath;
+    if (command == SaveCommand::SaveAs || path.empty()) {
+        if (!d.chooseSave) return {};
+        const std::string preset = command == SaveCommand::SaveAs ? path : std::string();
+        path =
+            d.chooseSave(kSaveDocumentTitle, kSaveDocumentFilter, preset, ws.Recent.LastDocFolder);
+        if (path.empty()) return {};
+    }
+    FileCommandOutcome out;
+    SaveOutcome saved;
+    {
+        BusyPointer busy(d);
+        saved = SaveDocument(ws, r, path, command);
+    }
+    show(d, saved.message);
+    out.changed = saved.saved;
+    out.redraw = std::move(saved.redraw);
+    return out;
+}
+
+RedrawResult ToggleGrid(Workspace& ws, Renderer& r) {
+    ws.GridVisible = !ws.GridVisible;
+    return RedrawShield(ws, r);
+}
+
+}  // namespace tess

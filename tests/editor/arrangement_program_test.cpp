@@ -1,0 +1,116 @@
+// The whole program: a held charge arranged en croix, saved and opened again.
+#include <QAction>
+#include <QImage>
+#include <QMenu>
+#include <QPainter>
+
+#include "actions/charge_placing.h"
+#include "actions/document_file.h"
+#include "actions/opening.h"
+#include "dialogs/dialog_host.h"
+#include "dialogs/distribution_dialog.h"
+#include "model/workspace.h"
+#include "program_harness.h"
+#include "render/document_surfaces.h"
+#include "render/renderer.h"
+
+using namespace tess;
+
+namespace {
+
+// A red disc on white (the white is the picture's transparent colour).
+QString writeDisc(const QString& folder) {
+    QImage disc(20, 20, QImage::Format_RGB32);
+    disc.fill(Qt::white);
+    QPainter p(&disc);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::red);
+    p.drawEllipse(2, 2, 16, 16);
+    p.end();
+    const QString path = folder + QStringLiteral("/Besant.bmp");
+    disc.save(path, "BMP");
+    return path;
+}
+
+void mouse(QWidget* w, QEvent::Type type, QPoint at) {
+    QMouseEvent e(type, at, w->mapToGlobal(at),
+                  type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                  type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &e);
+}
+
+std::vector<int> chargesInUse(const Workspace& ws) {
+    std::vector<int> n;
+    for (int c = 1; c <= kChargeCount; ++c)
+        if (ws.CurrentBlazon.Charges[c].InUse != 0) n.push_back(c);
+    return n;
+}
+
+}  // namespace
+
+class ArrangementProgramTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void arrangedChargesSurviveSavingAndOpening();
+};
+
+void ArrangementProgramTest::arrangedChargesSurviveSavingAndOpening() {
+    ProgramHarness h;
+    QVERIFY(h.start());
+    MainWindow& window = h.window();
+    Workspace& ws = h.ws();
+    Renderer& r = h.program->r;
+
+    // A charge on the shield, then held in the overlay as the canvas holds it.
+    const std::string picture = writeDisc(h.home.path()).toStdString();
+    QVERIFY(AddCharge(ws, r.Charges, OverlayBox{122, 160, 20, 20, picture}));
+    window.redraw();
+    ws.SelectedCharge = 1;
+    ws.CurrentBlazon.Charges[1].InUse = 0;
+    window.overlay->chargeOverlay->setGeometry(122, 160, 24, 24);
+    window.overlay->chargeOverlay->show();
+
+    // "Créer un motif", "En Croix", "Ok".
+    emit window.menus.heldChargeMenu->aboutToShow();
+    QVERIFY(window.menus.makeGroupAction->isEnabled());
+    window.menus.makeGroupAction->trigger();
+    auto& dialog = window.dialogs().get<ChargeDistributionDialog>();
+    QVERIFY(dialog.isVisible());
+    QWidget* grid = dialog.findChild<QWidget*>(QStringLiteral("patternGrid"));
+    mouse(grid, QEvent::MouseMove, {10, 130});
+    mouse(grid, QEvent::MouseButtonRelease, {10, 130});
+    dialog.findChild<QPushButton*>(QStringLiteral("okButton"))->click();
+    QVERIFY(!dialog.isVisible());
+
+    QCOMPARE(chargesInUse(ws), (std::vector<int>{1, 2, 3, 4, 5}));
+    QCOMPARE(ws.SelectedCharge, 0);
+    QVERIFY(!window.overlay->isShown());
+    const Byte group = ws.CurrentBlazon.Charges[1].Motif;
+    QVERIFY(group != 0);
+    QCOMPARE(ws.Groups.Motifs[group].Phrase, std::string("d'une croix"));
+    QCOMPARE(ws.CurrentBlazon.Charges[2].Width, Integer(24));
+    QVERIFY(window.titleBar->title().endsWith(QLatin1Char('*')));
+    const QString blazon = window.blazonPanel->blazonLabel->text();
+    QVERIFY2(blazon.contains(QStringLiteral("cinq Besant de gueules en forme d'une croix")),
+             qPrintable(blazon));
+
+    // Saved, then opened again after a new document.
+    const std::string path = (h.home.path() + QStringLiteral("/Croix.bls")).toStdString();
+    QVERIFY(SaveDocument(ws, r, path).message.empty());
+    NewDocument(ws, r);
+    window.redraw();
+    QVERIFY(chargesInUse(ws).empty());
+    QVERIFY(OpenDocument(ws, r, path, window.fileDialogs()).message.empty());
+    window.redraw();
+
+    QCOMPARE(chargesInUse(ws), (std::vector<int>{1, 2, 3, 4, 5}));
+    const Byte reopened = ws.CurrentBlazon.Charges[1].Motif;
+    QVERIFY(reopened != 0);
+    QCOMPARE(ws.Groups.Motifs[reopened].Count, Byte(5));
+    QCOMPARE(ws.Groups.Motifs[reopened].Phrase, std::string("d'une croix"));
+    for (int c = 2; c <= 5; ++c) QCOMPARE(ws.CurrentBlazon.Charges[c].Motif, reopened);
+    QCOMPARE(window.blazonPanel->blazonLabel->text(), blazon);
+}
+
+QTEST_MAIN(ArrangementProgramTest)
+#include "arrangement_program_test.moc"
