@@ -78,7 +78,10 @@ bool AddCharge(Workspace& ws, ChargeSurfaces& surfaces, const OverlayBox& overla
         c.Width = entry.Width;
         c.Height = entry.Height;
     }
-    PrepareChargeLayers(ws, surfaces, n);
+    // A held charge put back keeps the layers the overlay showed (a tincture
+    // dropped on it included); only a changed picture or tincture pays for
+    // new ones, which is most of what a commit costs besides the redraw.
+    refreshChargeLayers(ws, surfaces, n);
     return true;
 }
 

@@ -23,7 +23,8 @@ struct OverlayBox {
 // any group still listing it (unless it is the held charge's). Pushes the undo
 // stack once the record is marked in use, without the title's mark but setting
 // the modified flag. A picture not yet in the bank is imported; a new charge takes the
-// picture's size, own tincture and no mirroring. Its layers are prepared.
+// picture's size, own tincture and no mirroring. Its layers are prepared
+// unless those it has were made from the same picture, tincture and colour.
 // False, with the user told and nothing changed, when all fifty charges are in
 // use or the bank cannot take the picture. The caller redraws after true.
 bool AddCharge(Workspace& ws, ChargeSurfaces& surfaces, const OverlayBox& overlay, int slot = 0);

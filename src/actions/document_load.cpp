@@ -107,6 +107,16 @@ Surface canvasSized(const Surface& picture) {
     return out;
 }
 
+// Each bank picture shows once in the picture list: a second picture of the
+// same name (two files of one title from different folders) has no entry of
+// its own. Keys come from the counter the add command raises.
+void addToPictureList(Workspace& ws, const std::string& text, const std::string& path) {
+    for (const PictureListItem& item : ws.Pictures)
+        if (item.Text == text) return;
+    ++ws.ImageKeyCounter;
+    ws.Pictures.push_back({"im" + std::to_string(ws.ImageKeyCounter), text, path});
+}
+
 // Bank pictures in entry order. Returns, for each picture number, the bank
 // slot it went to (0 when refused). Side files are looked up under the
 // picture's own number, so a refused picture never shifts the others.
@@ -143,7 +153,7 @@ std::vector<int> loadPictures(Workspace& ws, Renderer& r, const std::string& pat
         entry.Loaded = kTrue;
         entry.KeyColour = 0;
         r.Charges.setBankPicture(slot, *picture, *mask);
-        ++ws.ImageKeyCounter;
+        addToPictureList(ws, stored.DisplayName, pictureFile);
         slotOfNumber[number] = slot;
     }
     return slotOfNumber;

@@ -1,29 +1,12 @@
 #include "actions/held_charge.h"
 
 #include "actions/apply_edit.h"
-#include "actions/charge_placing.h"
 #include "actions/redraw_shield.h"
 #include "model/motifs.h"
 #include "model/workspace.h"
 #include "render/renderer.h"
 
 namespace tess {
-
-bool PutHeldChargeBack(Workspace& ws, Renderer& r, const OverlayBox& overlay, RedrawResult& shown) {
-    const int held = ws.SelectedCharge;
-    if (held < 1 || held > kChargeCount) {
-        ws.SelectedCharge = 0;
-        return false;
-    }
-    // Placing reads a held charge's size from its record, and knows it as held.
-    ChargeRecord& c = ws.CurrentBlazon.Charges[std::size_t(held)];
-    c.Width = Integer(overlay.Width);
-    c.Height = Integer(overlay.Height);
-    const bool placed = AddCharge(ws, r.Charges, overlay, held);
-    ws.SelectedCharge = 0;
-    if (placed) shown = RedrawShield(ws, r);
-    return placed;
-}
 
 void ClearCharge(Workspace& ws, Renderer& r, int n) {
     if (n < 1 || n > kChargeCount) return;

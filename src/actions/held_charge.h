@@ -7,15 +7,6 @@ namespace tess {
 struct Workspace;
 class Renderer;
 
-struct OverlayBox;
-
-// Puts the held charge back on the shield with the overlay's size and place
-// (one undo step, the document marked modified) and lets go of it. False, with
-// nothing held any more and nothing else changed, when no charge is held or
-// placing refuses (the user has been told); true with the redraw's result in
-// `shown`.
-bool PutHeldChargeBack(Workspace& ws, Renderer& r, const OverlayBox& overlay, RedrawResult& shown);
-
 // Empties charge record n (1..50) and drops its recolouring layers; any other
 // number is ignored. Placement, mirroring and group stay as they were.
 void ClearCharge(Workspace& ws, Renderer& r, int n);

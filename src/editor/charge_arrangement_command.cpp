@@ -11,6 +11,7 @@
 #include "editor/editor_context.h"
 #include "model/placed_charges.h"
 #include "model/workspace.h"
+#include "platform/rounding.h"
 #include "render/charge_recolouring.h"
 #include "render/renderer.h"
 #include "widgets/busy_pointer.h"
@@ -31,8 +32,9 @@ void arrangeHeldCharge(const EditorContext& context, DialogHost& dialogs,
     if (!refreshChargeLayers(ws, r.Charges, n)) return;
     const ChargeRecord& c = ws.CurrentBlazon.Charges[n];
     // The charge and its copies take the size the overlay shows it at.
-    const QRect box = overlay.isShown() ? overlay.box() : QRect(c.X, c.Y, c.Width, c.Height);
-    const ArrangedCharge charge{n, box.width(), box.height()};
+    // Rounded half to even, as every commit of the overlay's box is.
+    const QRectF box = overlay.isShown() ? overlay.box() : QRectF(c.X, c.Y, c.Width, c.Height);
+    const ArrangedCharge charge{n, CInt(box.width()), CInt(box.height())};
 
     // The dialog gets pictures, not the document: the canvas (one 265 x 340
     // copy) and the charge's mask and working picture.

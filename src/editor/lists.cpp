@@ -2,11 +2,24 @@
 
 #include <array>
 
+#include <QAction>
+#include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QMouseEvent>
 
+#include "actions/picture_commands.h"
+#include "actions/redraw_shield.h"
+#include "dialogs/line_style_dialog.h"
+#include "dialogs/message_layer.h"
+#include "dialogs/picture_properties_dialog.h"
+#include "editor/editor_context.h"
+#include "editor/editor_menus.h"
 #include "editor/window_layout.h"
+#include "model/workspace.h"
+#include "render/renderer.h"
 #include "widgets/controls.h"
 #include "widgets/ui_pictures.h"
 
@@ -29,6 +42,15 @@ constexpr std::array<PieceItem, 23> kPieces = {
 
 const QColor kChosenTab(255, 255, 0);
 
+const QString kAddTip = QStringLiteral("Cliquez du bouton de droite pour ajouter un meuble");
+const QString kPlaceTip = QStringLiteral("Double-Cliquez pour ajouter le meuble sur le blason");
+constexpr int kKeyRole = Qt::UserRole;
+constexpr int kPathRole = Qt::UserRole + 1;
+
+QString text(const std::string& s) {
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+
 }  // namespace
 
 PictureListPanel::PictureListPanel(QWidget& window) : QObject(&window) {
@@ -37,12 +59,165 @@ PictureListPanel::PictureListPanel(QWidget& window) : QObject(&window) {
     pictureList->setGeometry(layout::kLists);
     pictureList->setViewMode(QListView::IconMode);
     pictureList->setIconSize(QSize(32, 32));
-    pictureList->setToolTip(QStringLiteral("Cliquez du bouton de droite pour ajouter un meuble"));
+    pictureList->setToolTip(kAddTip);
+    pictureList->installEventFilter(this);
+    pictureList->viewport()->installEventFilter(this);
+    connect(pictureList, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        SelectedImageKey = item->data(kKeyRole).toString();
+        updateMenu();
+    });
+}
+
+void PictureListPanel::wire(const EditorContext& context, EditorMenus& menus, DialogHost& dialogs) {
+    context_ = &context;
+    menus_ = &menus;
+    dialogs_ = &dialogs;
+    dialogs.get<PicturePropertiesDialog>().setMessageLayer(context.messages);
+    connect(menus.addPictureAction, &QAction::triggered, this, [this] { addPicture(); });
+    connect(menus.deletePictureAction, &QAction::triggered, this, [this] { deletePicture(); });
+    connect(menus.picturePropertiesAction, &QAction::triggered, this, [this] { showProperties(); });
+    connect(menus.chargePropertiesAction, &QAction::triggered, this,
+            [this] { showHeldChargeProperties(); });
+    updateMenu();
 }
 
 void PictureListPanel::clear() {
     pictureList->clear();
     SelectedImageKey.clear();
+    if (menus_) updateMenu();
+}
+
+void PictureListPanel::sync() {
+    const PictureList& items = context_->ws.Pictures;
+    bool same = pictureList->count() == int(items.size());
+    for (int i = 0; same && i < pictureList->count(); ++i)
+        same = pictureList->item(i)->data(kKeyRole).toString() == text(items[std::size_t(i)].Key);
+    if (same) return;
+    pictureList->clear();
+    for (const PictureListItem& entry : items) {
+        const QString path = text(entry.Path);
+        const QString fileName = QFileInfo(path).fileName();
+        if (!icons_.contains(fileName)) icons_.insert(fileName, QIcon(QPixmap(path)));
+        auto* item = new QListWidgetItem(icons_.value(fileName), text(entry.Text), pictureList);
+        item->setData(kKeyRole, text(entry.Key));
+        item->setData(kPathRole, path);
+        if (item->data(kKeyRole).toString() == SelectedImageKey) item->setSelected(true);
+    }
+    if (selectedRow() < 0) SelectedImageKey.clear();
+    updateMenu();
+}
+
+int PictureListPanel::selectedRow() const {
+    if (SelectedImageKey.isEmpty()) return -1;
+    for (int i = 0; i < pictureList->count(); ++i)
+        if (pictureList->item(i)->data(kKeyRole).toString() == SelectedImageKey) return i;
+    return -1;
+}
+
+int PictureListPanel::selectedSlot() const {
+    const int row = selectedRow();
+    if (row < 0) return 0;
+    return PictureBankSlot(context_->ws, pictureList->item(row)->text().toUtf8().toStdString());
+}
+
+void PictureListPanel::updateMenu() {
+    menus_->deletePictureAction->setEnabled(!SelectedImageKey.isEmpty());
+    menus_->picturePropertiesAction->setEnabled(selectedSlot() != 0);
+}
+
+void PictureListPanel::addPicture() {
+    Workspace& ws = context_->ws;
+    const QString path = context_->messages.openFile(
+        QStringLiteral("Ouvrir une image"), text(ws.Recent.LastImageFolder),
+        QStringLiteral("Fichiers Graphiques (*.bmp *.gif *.jpg);;Bitmap (*.bmp);;Gif (*.gif);;"
+                       "Jpeg (*.jpg);;Tous (*)"));
+    if (path.isEmpty()) return;  // cancelled
+    pictureList->setToolTip(kPlaceTip);
+    AddPictureToList(ws, path.toUtf8().toStdString());
+    sync();
+}
+
+void PictureListPanel::deletePicture() {
+    const int row = selectedRow();
+    if (row < 0) return;
+    Workspace& ws = context_->ws;
+    const int slot = selectedSlot();
+    const bool wasModified = ws.Modified;
+    if (!DeletePictureFromList(ws, context_->r, row)) return;
+    if (slot != 0 && pictureLeftBank) pictureLeftBank(slot);
+    SelectedImageKey.clear();
+    pictureList->setToolTip(kAddTip);
+    sync();
+    // The bank is saved with the document: the title takes its mark.
+    if (ws.Modified != wasModified) context_->show(RedrawShield(ws, context_->r));
+}
+
+void PictureListPanel::showProperties() {
+    if (const int slot = selectedSlot(); slot != 0) openProperties(slot);
+}
+
+void PictureListPanel::showHeldChargeProperties() {
+    const int held = context_->ws.SelectedCharge;
+    if (held < 1 || held > kChargeCount) return;
+    openProperties(context_->ws.CurrentBlazon.Charges[std::size_t(held)].ImageIndex);
+}
+
+void PictureListPanel::openProperties(int slot) {
+    const auto props = PicturePropertiesOf(context_->ws, slot);
+    if (!props) return;
+    const BankPicture& bank = context_->r.Charges.bank(slot);
+    auto& dialog = dialogs_->get<PicturePropertiesDialog>();
+    const EditorContext* context = context_;
+    dialog.open({text(props->nameCaption), text(props->sizeCaption), text(props->useCaption),
+                 text(props->phrase), bank.picture, bank.mask},
+                dialogs_->state<PicturePropertiesDialog>(),
+                [context, slot](const std::optional<QString>& phrase) {
+                    if (!phrase) return;
+                    if (auto shown = SetPicturePhrase(context->ws, context->r, slot,
+                                                      phrase->toUtf8().toStdString()))
+                        context->show(*shown);
+                });
+}
+
+void PictureListPanel::doubleClicked() {
+    const int row = selectedRow();
+    if (row < 0) {
+        addPicture();
+        return;
+    }
+    if (bringUp) bringUp(pictureList->item(row)->data(kPathRole).toString());
+}
+
+bool PictureListPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (!context_) return QObject::eventFilter(watched, event);
+    const auto type = event->type();
+    if (watched == pictureList && type == QEvent::KeyPress) {
+        updateMenu();
+        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete &&
+            menus_->deletePictureAction->isEnabled()) {
+            deletePicture();
+            return true;
+        }
+    }
+    if (watched == pictureList->viewport() && type == QEvent::MouseButtonPress) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        // A press on a picture chooses it, whichever the button.
+        if (QListWidgetItem* item = pictureList->itemAt(mouse->position().toPoint()))
+            SelectedImageKey = item->data(kKeyRole).toString();
+        updateMenu();
+        if (mouse->button() == Qt::RightButton) {
+            context_->messages.popup(
+                *menus_->pictureMenu,
+                pictureList->viewport()->mapToGlobal(mouse->position().toPoint()),
+                menus_->addPictureAction);
+            return true;
+        }
+    }
+    if (watched == pictureList->viewport() && type == QEvent::MouseButtonDblClick) {
+        doubleClicked();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 PiecesListPanel::PiecesListPanel(QWidget& window) : QObject(&window) {
@@ -53,6 +228,38 @@ PiecesListPanel::PiecesListPanel(QWidget& window) : QObject(&window) {
     piecesList->setToolTip(
         QStringLiteral("Double-Cliquez pour ajouter la pièce honorable sur le blason"));
     piecesList->hide();
+    connect(piecesList, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { SelectedPieceIndex = piecesList->row(item) + 1; });
+    connect(piecesList, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        SelectedPieceIndex = piecesList->row(item) + 1;
+        doubleClicked();
+    });
+}
+
+void PiecesListPanel::wire(const EditorContext& context, EditorMenus& menus, DialogHost& dialogs) {
+    context_ = &context;
+    dialogs_ = &dialogs;
+    const auto size = [this](QAction* action, PieceOrder order, PieceSize value) {
+        connect(action, &QAction::triggered, this, [this, order, value] {
+            context_->show(SetPieceSize(context_->ws, context_->r, order, value));
+        });
+    };
+    size(menus.firstOrderFullAction, PieceOrder::First, PieceSize::Entire);
+    size(menus.firstOrderDiminishedAction, PieceOrder::First, PieceSize::Diminished);
+    size(menus.firstOrderFilletAction, PieceOrder::First, PieceSize::Filet);
+    size(menus.secondOrderFullAction, PieceOrder::Second, PieceSize::Entire);
+    size(menus.secondOrderDiminishedAction, PieceOrder::Second, PieceSize::Diminished);
+    size(menus.secondOrderFilletAction, PieceOrder::Second, PieceSize::Filet);
+    connect(menus.deleteFirstOrderAction, &QAction::triggered, this,
+            [this] { removeFirstOrderPiece(); });
+    connect(menus.deleteSecondOrderAction, &QAction::triggered, this,
+            [this] { context_->show(RemoveSecondOrderPiece(context_->ws, context_->r)); });
+    const auto line = [this](QAction* action, EdgeLine edge) {
+        connect(action, &QAction::triggered, this, [this, edge] { editLine(edge); });
+    };
+    line(menus.firstOrderLinesAction, EdgeLine::FirstOrderPiece);
+    line(menus.secondOrderLinesAction, EdgeLine::SecondOrderPiece);
+    line(menus.partLinesAction, EdgeLine::Partition);
 }
 
 void PiecesListPanel::FillPiecesList() {
@@ -63,6 +270,48 @@ void PiecesListPanel::FillPiecesList() {
                                          QString::fromUtf8(kPieces[k].text), piecesList);
         item->setData(Qt::UserRole, kPieces[k].icon);
     }
+}
+
+void PiecesListPanel::doubleClicked() {
+    const int k = SelectedPieceIndex;
+    if (k < 1 || k >= piecesList->count() + 1) return;
+    if (auto shown = ChoosePiece(context_->ws, context_->r, k,
+                                 piecesList->item(k - 1)->text().toUtf8().toStdString()))
+        context_->show(*shown);
+}
+
+void PiecesListPanel::removeFirstOrderPiece() {
+    MessageLayer& messages = context_->messages;
+    const auto shown = RemoveFirstOrderPiece(
+        context_->ws, context_->r,
+        [&messages](const std::string& question, const std::string& title) {
+            return messages.messageBox(text(question), kStyleYesNo + kStyleExclamation,
+                                       text(title)) == MessageAnswer::Yes;
+        });
+    if (shown) context_->show(*shown);
+}
+
+void PiecesListPanel::editLine(EdgeLine edge) {
+    const EditorContext* context = context_;
+    const LineStyleSubject subject = LineStyleSubjectOf(context->ws.CurrentBlazon, edge);
+    const int part = subject.part;
+    auto& dialog = dialogs_->get<LineStyleDialog>();
+    dialog.onApply = [context, part](const LineStyle& style) {
+        if (auto shown = ApplyLineStyle(context->ws, context->r, part, style, UndoStep::None))
+            context->show(*shown);
+    };
+    dialog.open(
+        {subject.style, subject.diagonal, subject.pieceWidth}, dialogs_->state<LineStyleDialog>(),
+        [context, part](const std::optional<LineStyle>& style) {
+            if (style) {
+                if (auto shown =
+                        ApplyLineStyle(context->ws, context->r, part, *style, UndoStep::Take))
+                    context->show(*shown);
+                return;
+            }
+            // "Annuler" redraws what is stored, an applied style included.
+            context->show(RedrawShield(context->ws, context->r));
+        });
 }
 
 ListTabs::ListTabs(QWidget& window, QListWidget& pictureList, QListWidget& piecesList)

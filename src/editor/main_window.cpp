@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 
+#include "actions/charge_edits.h"
 #include "actions/charge_placing.h"
 #include "actions/graphics_session.h"
 #include "actions/held_charge.h"
@@ -22,7 +23,9 @@
 #include "dialogs/distribution_dialog.h"
 #include "dialogs/intro_window.h"
 #include "dialogs/message_layer.h"
+#include "editor/alignment_strip.h"
 #include "editor/blazon_panel.h"
+#include "editor/canvas_input.h"
 #include "editor/canvas_panel.h"
 #include "editor/charge_arrangement_command.h"
 #include "editor/charge_overlay.h"
@@ -33,6 +36,7 @@
 #include "editor/lists.h"
 #include "editor/palettes.h"
 #include "editor/piece_options.h"
+#include "editor/tincture_palette_input.h"
 #include "editor/title_bar.h"
 #include "editor/toolbar_input.h"
 #include "editor/toolbar_panel.h"
@@ -56,16 +60,6 @@
 namespace tess {
 
 namespace {
-
-constexpr std::array<const char*, 6> kDropJokes = {
-    "Comment pensez-vous meubler votre appartement si vous lancez tous vos meubles par la "
-    "fenêtre?",
-    "J'osais pas vous le dire, mais ce dessin était tout à fait ridicule.",
-    "Avoir su, j'aurais inclu une petite poubelle laide à la MacIntosh!",
-    "Pas de craintes, j'ai plein de petits octets de mémoire pour gérer vos incertitudes.",
-    "Comme un enfant de 3 ans, dites 'Tata' à votre caca!",
-    "Une chance que les côtés du blason ne sont pas d'affreuses lames tranchantes car nous "
-    "aurions mangé du brin de meuble... "};
 
 // What the workspace talks to once the window is gone.
 WorkspaceUi& silentUi() {
@@ -123,7 +117,7 @@ MainWindow::MainWindow(Workspace& ws, Renderer& r, MessageLayer& messages, Optio
     titleBar = new TitleBar(*this);
     toolbarPanel = new ToolbarPanel(*this);
     canvasPanel = new CanvasPanel(*this);
-    overlay = new ChargeOverlay(*this, *canvasPanel->canvas);
+    overlay = new ChargeOverlay(*this, *canvasPanel, context_);
     blazonPanel = new BlazonPanel(*this);
     tincturePanel = new TincturePalettePanel(*this);
     furPanel = new FurPalettePanel(*this);
@@ -138,11 +132,17 @@ MainWindow::MainWindow(Workspace& ws, Renderer& r, MessageLayer& messages, Optio
     blazonPanel->warningSign->onClick = [this] {
         blazonPanel->showWarnings(TinctureWarningsText(ws_));
     };
-    // Ctrl+A on the canvas asks for the last topic again: its key handler's
-    // help call is help->repeatLast().
     help = std::make_unique<HelpOpener>(programFolder() + "/Aide", [this](const QString& text) {
         messages_.messageBox(text, kStyleExclamation, QStringLiteral("Aide"));
     });
+    canvasInput = new CanvasInput(*canvasPanel, *overlay, menus, context_);
+    canvasInput->quit = [this] { close(); };
+    // Ctrl+A asks for the last help topic again (the contents before any).
+    canvasInput->help = [this] { help->repeatLast(); };
+    tinctureInput = new TincturePaletteInput(*tincturePanel->tincturePalette, menus, context_);
+    alignment = new AlignmentStrip(*static_cast<PictureBox*>(overlay->alignmentStrip), *overlay,
+                                   context_);
+    shiftZones = new ShiftZones(*pieceOptions->shiftZones, context_);
     dialogs_->add<ChargeDistributionDialog>();
     dialogs_->add<PrintDialog>();
     fileCommands = new FileCommands(
@@ -157,6 +157,8 @@ MainWindow::MainWindow(Workspace& ws, Renderer& r, MessageLayer& messages, Optio
          .documentDialogs = [this] { return fileDialogs(); },
          .help = [this](int topic) { showHelp(topic); }});
     connectMenus();
+    pictureListPanel->wire(context_, menus, *dialogs_);
+    piecesListPanel->wire(context_, menus, *dialogs_);
     furAndColourMenus = new FurAndColourMenus(*this);
     furAndColourMenus->help = [this](int topic) { showHelp(topic); };
     ws_.ui = this;
@@ -179,8 +181,6 @@ void MainWindow::connectMenus() {
     for (int n = 1; n <= kRecentFileCount; ++n)
         connect(menus.recentFileActions[std::size_t(n)], &QAction::triggered, files,
                 [files, n] { files->openRecent(n); });
-    connect(menus.deleteHeldChargeAction, &QAction::triggered, this,
-            [this] { deleteHeldCharge(); });
     // The toolbar's file buttons run the file menu's own commands.
     ToolbarInput* toolbar = toolbarPanel->input;
     connect(toolbar, &ToolbarInput::newRequested, menus.newAction, &QAction::trigger);
@@ -191,6 +191,7 @@ void MainWindow::connectMenus() {
     connect(toolbar, &ToolbarInput::undoRequested, this, [this] { undoLast(); });
     connect(toolbar, &ToolbarInput::helpRequested, this,
             [this] { showHelp(int(HelpContext::Contents)); });
+    overlay->connectMenus(menus);
     connect(menus.makeGroupAction, &QAction::triggered, this,
             [this] { arrangeHeldCharge(context_, *dialogs_, *overlay); });
     // Not offered for a charge whose picture has left the bank.
@@ -274,6 +275,10 @@ void MainWindow::SetUndos() {
 }
 
 void MainWindow::undoLast() {
+    // The held charge goes back as it was picked up before the undo, so the
+    // overlay never holds a record the undo copy has put back on the shield.
+    LetGoOfHeldCharge(ws_);
+    overlay->end();
     UndoLast(ws_);
     redraw();
     refreshTitle();
@@ -290,6 +295,7 @@ void MainWindow::applyRedraw(const RedrawResult& result) {
     toolbarPanel->applyRedraw(result);
     blazonPanel->applyRedraw(result);
     furPanel->showUserFurSwatches(ws_.CurrentBlazon, r_);
+    pictureListPanel->sync();
 }
 
 void MainWindow::refreshTitle() {
@@ -386,45 +392,21 @@ void MainWindow::freeAreaPressed(Qt::MouseButton button, QPointF at) {
         return;
     }
     // A charge held in the overlay goes back on the shield with the overlay's
-    // size and place.
-    if (ws_.SelectedCharge != 0) {
-        const QRect box = overlay->box();
-        const OverlayBox placed{double(box.left()), double(box.top()), double(box.width()),
-                                double(box.height()), overlay->picture.toUtf8().toStdString()};
-        RedrawResult shown;
-        if (PutHeldChargeBack(ws_, r_, placed, shown)) applyRedraw(shown);
-        refreshTitle();
-    }
-    while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
-    overlay->end();
-    ws_.SelectedCharge = 0;
+    // size and place; a new picture not yet placed is let go.
+    if (overlay->heldCharge() != 0)
+        overlay->commitHeld();
+    else
+        overlay->end();
 }
 
 void MainWindow::freeAreaMoved() {
     toolbarPanel->hideButtonFrame();
     canvasPanel->clearHoverCaptions();
-    if (!overlay->isShown() || !overlay->isOffCanvas()) return;
-    messages_.messageBox(QString::fromUtf8(kDropJokes[std::size_t(dropJokeIndex_)]),
-                         kStyleExclamation, QStringLiteral("Meuble largué aux oubliettes"));
-    dropJokeIndex_ = (dropJokeIndex_ + 1) % int(kDropJokes.size());
-    deleteHeldCharge();
+    overlay->throwAwayIfOffCanvas();
 }
 
 void MainWindow::deleteHeldCharge() {
-    bool wholeGroup = false;
-    if (const int group = HeldChargeGroup(ws_); group != 0) {
-        const QString question = QStringLiteral(
-                                     "Ce meuble fait partie d'un motif totalisant %1 meuble(s). "
-                                     "Désirez-vous supprimer tous les meubles de ce motif. Sinon, "
-                                     "seul ce meuble sera supprimé.")
-                                     .arg(int(ws_.Groups.Motifs[std::size_t(group)].Count));
-        wholeGroup = messages_.messageBox(question, kStyleYesNo + kStyleQuestion,
-                                          QStringLiteral("Motif")) == MessageAnswer::Yes;
-    }
-    bool changed = false;
-    const RedrawResult shown = DeleteHeldCharge(ws_, r_, wholeGroup, &changed);
-    if (changed) context_.show(shown);
-    overlay->end();
+    overlay->deleteHeld();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -442,11 +424,7 @@ void MainWindow::clearHeldCharge() {
 }
 
 void MainWindow::clearClipboard() {
-    // Only a charge copied here (its number as text) is ours to forget.
-    QClipboard* clipboard = QApplication::clipboard();
-    bool number = false;
-    clipboard->text().toInt(&number);
-    if (number) clipboard->clear();
+    overlay->forgetCopy();
 }
 
 void MainWindow::clearImageBankList() {

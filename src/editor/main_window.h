@@ -35,6 +35,10 @@ class ChooserInput;
 class FurPaletteInput;
 class HelpOpener;
 class FileCommands;
+class CanvasInput;
+class TincturePaletteInput;
+class AlignmentStrip;
+class ShiftZones;
 class FurAndColourMenus;
 
 // The main window: a window without a system frame that draws its own title
@@ -131,6 +135,11 @@ class MainWindow : public QWidget, public WorkspaceUi {
     // New, open, save, save as, export, print, grid, recent documents.
     FileCommands* fileCommands = nullptr;
     EditorMenus menus;
+    // What the canvas and the controls beside it do with the pointer and keys.
+    CanvasInput* canvasInput = nullptr;
+    TincturePaletteInput* tinctureInput = nullptr;
+    AlignmentStrip* alignment = nullptr;
+    ShiftZones* shiftZones = nullptr;
     // The fur menu, the colour menu and the insertion of coats of arms.
     FurAndColourMenus* furAndColourMenus = nullptr;
 
@@ -156,8 +165,6 @@ class MainWindow : public QWidget, public WorkspaceUi {
     std::unique_ptr<DialogHost> dialogs_;
     EditorContext context_;
 
-    // The texts shown when a held charge is thrown off the shield, in turn.
-    int dropJokeIndex_ = 0;
     bool released_ = false;
 };
 

@@ -104,6 +104,7 @@ void ResetDocument(Workspace& ws) {
     b.Folder.clear();
     b.FilePath.clear();
     ws.ImageKeyCounter = 0;
+    ws.Pictures.clear();
 
     resetPieces(b);
     b.InsetShape = kShapeClassique;
@@ -130,6 +131,8 @@ void PushUndo(Workspace& ws) {
     // Moving rather than copying keeps a push to one copy of the record.
     for (int k = kUndoDepth; k >= 2; --k) ws.Undos[k] = std::move(ws.Undos[k - 1]);
     ws.Undos[1] = ws.CurrentBlazon;
+    if (ws.SelectedCharge >= 1 && ws.SelectedCharge <= kChargeCount)
+        ws.Undos[1].Charges[std::size_t(ws.SelectedCharge)] = ws.HeldUndoRecord;
 }
 
 void UndoLast(Workspace& ws) {

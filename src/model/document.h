@@ -13,7 +13,9 @@ namespace tess {
 void ResetDocument(Workspace& ws);
 
 // Copies the current record onto the undo stack (slot 1 newest); the copy in
-// slot 25 is lost. Leaves `ws.Modified` alone: the window's push marks it.
+// slot 25 is lost. While a charge is held the copy keeps that charge's record
+// as `ws.HeldUndoRecord` says. Leaves `ws.Modified` alone: the window's push
+// marks it.
 void PushUndo(Workspace& ws);
 
 // Brings back the newest copy; the others move up one slot and slot 25 keeps

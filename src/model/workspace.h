@@ -5,6 +5,7 @@
 
 #include "model/image_bank.h"
 #include "model/motifs.h"
+#include "model/picture_list.h"
 #include "model/records.h"
 #include "model/settings.h"
 #include "model/tincture_table.h"
@@ -33,10 +34,17 @@ struct Workspace {
 
     // The unsaved-changes mark of the title: set by every change to the document.
     bool Modified = false;
-    // The main window's counter of image-list keys.
+    // The picture list's entries and the counter of their keys.
+    PictureList Pictures;
     Long ImageKeyCounter = 0;
     // The charge held in the overlay (0 none).
     int SelectedCharge = 0;
+    // What an undo copy taken while a charge is held keeps in that charge's
+    // record: the charge as it was when picked up (in use, its box, tincture
+    // and mirroring), or the free record a pasted copy took. Without it, undoing
+    // the deletion or the commit of a held charge would lose it or keep its new
+    // size at its old place.
+    ChargeRecord HeldUndoRecord;
     // Flags of the drawing: a black-and-white page is being drawn; the grid is shown.
     bool PrintBlackWhite = false;
     bool GridVisible = false;

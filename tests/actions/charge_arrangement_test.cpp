@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "actions/charge_arrangement.h"
+#include "actions/charge_edits.h"
 #include "model/motifs.h"
 #include "render/charge_redraw_fixture.h"
 #include "support/charge_pictures.h"
@@ -28,8 +29,8 @@ class ArrangeCharge : public testing::ChargeRedraw {
         c.Mirrored = kTrue;
         c.Brochant = kTrue;
         redraw();
-        c.InUse = 0;
-        ws.SelectedCharge = kHeld;
+        RedrawResult shown;
+        ASSERT_TRUE(PickUpCharge(ws, r, kHeld, shown));
         ws.Modified = false;
     }
     MotifLayout layout(MotifPattern p, int extras) const {

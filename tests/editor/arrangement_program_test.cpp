@@ -65,10 +65,8 @@ void ArrangementProgramTest::arrangedChargesSurviveSavingAndOpening() {
     const std::string picture = writeDisc(h.home.path()).toStdString();
     QVERIFY(AddCharge(ws, r.Charges, OverlayBox{122, 160, 20, 20, picture}));
     window.redraw();
-    ws.SelectedCharge = 1;
-    ws.CurrentBlazon.Charges[1].InUse = 0;
-    window.overlay->chargeOverlay->setGeometry(122, 160, 24, 24);
-    window.overlay->chargeOverlay->show();
+    QVERIFY(window.overlay->pickUp(1));
+    window.overlay->setBox(QRectF(122, 160, 24, 24));
 
     // "Créer un motif", "En Croix", "Ok".
     emit window.menus.heldChargeMenu->aboutToShow();

@@ -11,6 +11,7 @@
 #include "actions/charge_placing.h"
 #include "actions/held_charge.h"
 #include "actions/redraw_shield.h"
+#include "editor/charge_overlay.h"
 #include "model/motifs.h"
 #include "model/tinctures.h"
 #include "model/workspace.h"
@@ -58,7 +59,7 @@ void MainWindowTest::initTestCase() {
 void MainWindowTest::cleanup() {
     NewDocument(h->ws(), h->program->r);
     h->ws().Modified = false;
-    w->overlay->chargeOverlay->hide();
+    w->overlay->end();
     w->redraw();
     w->refreshTitle();
     *h->messages = ScriptedMessages{};
@@ -139,7 +140,7 @@ void MainWindowTest::everyControlIsInPlace() {
 
 // Choosing a tab leaves the overlay as it is.
 void MainWindowTest::theTabsSwapListsAndColours() {
-    w->overlay->chargeOverlay->setGeometry(10, 10, 20, 20);
+    w->overlay->setBox(QRectF(10, 10, 20, 20));
     w->overlay->chargeOverlay->show();
     QTest::mouseClick(w->listTabs->piecesTab, Qt::LeftButton);
     QVERIFY(w->piecesListPanel->piecesList->isVisible());
@@ -167,10 +168,10 @@ void MainWindowTest::rightClickOpensTheFileMenuWithItsDefault() {
 // Touching the canvas's edge from any side keeps the charge; one pixel further
 // throws it away with the next joke, from every side in turn.
 void MainWindowTest::aChargeOffTheCanvasIsThrownAwayWithTheNextJoke() {
-    QLabel* held = w->overlay->chargeOverlay;
+    QWidget* held = w->overlay->chargeOverlay;
     for (const QRect box : {QRect(265, 10, 20, 20), QRect(10, 340, 20, 20), QRect(-20, 10, 20, 20),
                             QRect(10, -20, 20, 20)}) {
-        held->setGeometry(box);
+        w->overlay->setBox(box);
         held->show();
         w->freeAreaMoved();
         QVERIFY(held->isVisible());
@@ -179,7 +180,7 @@ void MainWindowTest::aChargeOffTheCanvasIsThrownAwayWithTheNextJoke() {
     const QRect off[] = {QRect(266, 10, 20, 20), QRect(10, 341, 20, 20), QRect(-21, 10, 20, 20),
                          QRect(10, -21, 20, 20)};
     for (int i = 0; i < 7; ++i) {
-        held->setGeometry(off[i % 4]);
+        w->overlay->setBox(off[i % 4]);
         held->show();
         w->freeAreaMoved();
         QVERIFY(!held->isVisible());
@@ -355,14 +356,11 @@ void MainWindowTest::aClickOnTheFreeAreaPutsTheHeldChargeBack() {
     QCOMPARE(c.InUse, kTrue);
 
     // Picked up: out of use, its number held, the overlay over it.
-    c.InUse = 0;
-    h->ws().SelectedCharge = 1;
-    w->redraw();
-    w->overlay->chargeOverlay->setGeometry(100, 150, 30, 30);
-    w->overlay->picture = QStringLiteral("carre.bmp");
-    w->overlay->chargeOverlay->show();
-    w->overlay->overlayFrame->show();
-    w->overlay->alignmentStrip->show();
+    QVERIFY(w->overlay->pickUp(1));
+    QCOMPARE(c.InUse, 0);
+    QVERIFY(w->overlay->overlayFrame->isVisible());
+    QVERIFY(w->overlay->alignmentStrip->isVisible());
+    w->overlay->setBox(QRectF(100, 150, 30, 30));
     QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(470, 400));
 
     QCOMPARE(h->ws().SelectedCharge, 0);
@@ -396,7 +394,7 @@ void MainWindowTest::labelsAndTheTitleBarAreNotTheFreeArea() {
         QTest::mouseClick(label, Qt::RightButton, {}, QPoint(3, 3));
     QVERIFY(h->messages->popups.empty());
     // A double click on the title leaves the overlay; one on the free area ends it.
-    w->overlay->chargeOverlay->setGeometry(10, 10, 20, 20);
+    w->overlay->setBox(QRectF(10, 10, 20, 20));
     w->overlay->chargeOverlay->show();
     QTest::mouseDClick(w->titleBar->titleLabel, Qt::LeftButton, {}, QPoint(40, 10));
     QVERIFY(w->overlay->chargeOverlay->isVisible());
@@ -418,7 +416,7 @@ void MainWindowTest::aGroupedChargeThrownAwayAsksAboutItsGroup() {
         AddChargeToMotif(ws, g, 2);
         ws.CurrentBlazon.Charges[1].InUse = 0;
         ws.SelectedCharge = 1;
-        w->overlay->chargeOverlay->setGeometry(300, 10, 20, 20);
+        w->overlay->setBox(QRectF(300, 10, 20, 20));
         w->overlay->chargeOverlay->show();
         return g;
     };

@@ -126,6 +126,12 @@ TEST_F(DocumentRoundTrip, ABankWithGapsReopensWhole) {
     ASSERT_EQ(b.Charges[2].InUse, kTrue);
     EXPECT_EQ(reopened->ws.Bank[b.Charges[1].ImageIndex].DisplayName, ws().Bank[tower].DisplayName);
     EXPECT_EQ(reopened->ws.Bank[b.Charges[2].ImageIndex].DisplayName, ws().Bank[star].DisplayName);
+    // The picture list shows the bank in slot order, keyed from 1, each entry
+    // naming its side picture.
+    std::vector<std::string> list;
+    for (const PictureListItem& item : reopened->ws.Pictures)
+        list.push_back(item.Key + " " + item.Text + " " + FileNameOfPath(item.Path));
+    EXPECT_EQ(list, (std::vector<std::string>{"im1 b trousPx1.hpc", "im2 c trousPx2.hpc"}));
     const Drawn before = drawn(*program);
     const Drawn after = drawn(*reopened);
     EXPECT_EQ(before.blazon, after.blazon);

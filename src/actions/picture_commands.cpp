@@ -1,0 +1,145 @@
+// The picture list's commands: add, delete, and a bank picture's phrase.
+#include "actions/picture_commands.h"
+
+#include <limits>
+
+#include "actions/apply_edit.h"
+#include "actions/bank_slots.h"
+#include "model/image_bank.h"
+#include "model/workspace.h"
+#include "platform/paths.h"
+#include "platform/picture_file.h"
+#include "platform/text_encoding.h"
+#include "render/renderer.h"
+
+namespace tess {
+
+namespace {
+
+constexpr int kStyleExclamation = 48;
+constexpr int kStyleStop = 16;
+// The number the picture loader's failure has always been reported under.
+constexpr int kInvalidPictureError = 481;
+
+// Record sizes are 16-bit: a larger picture could never be placed.
+constexpr int kLargestSide = std::numeric_limits<Integer>::max();
+
+bool readablePicture(const std::string& path) {
+    const auto picture = loadPicture(path);
+    return picture && !picture->empty() && picture->width() <= kLargestSide &&
+           picture->height() <= kLargestSide;
+}
+
+// Every undo copy forgets the slot: its charges on it go out of use.
+void forgetSlotInUndos(Workspace& ws, int slot) {
+    for (int k = 1; k <= kUndoDepth; ++k) {
+        for (int n = 1; n <= kChargeCount; ++n) {
+            ChargeRecord& c = ws.Undos[k].Charges[n];
+            if (c.ImageIndex != slot) continue;
+            c.InUse = kFalse;
+            c.ImageIndex = 0;
+        }
+    }
+}
+
+}  // namespace
+
+PictureAddOutcome AddPictureToList(Workspace& ws, const std::string& path) {
+    const std::string fileName = FileNameOfPath(path);
+    if (!fitsWindows1252(fileName)) {
+        ws.ui->showMessage("Le nom « " + fileName +
+                               " » contient des caractères qu'un blason ne peut pas enregistrer. "
+                               "Renommez le fichier, puis ajoutez-le de nouveau.",
+                           kStyleExclamation, "Tessaline");
+        return PictureAddOutcome::Refused;
+    }
+    ws.Recent.LastImageFolder = FolderOfPath(path);
+
+    const std::string text = pictureDisplayName(fileName);
+    for (const PictureListItem& item : ws.Pictures) {
+        if (item.Text != text) continue;
+        ws.ui->showMessage("Cette image est déjà présente dans la liste.", kStyleExclamation,
+                           "Tessaline");
+        return PictureAddOutcome::Duplicate;
+    }
+    if (int(ws.Pictures.size()) >= kPictureListLimit) {
+        ws.ui->showMessage(
+            "La liste des meubles est pleine : elle tient au plus 255 images. "
+            "Supprimez-en une avant d'en ajouter une autre.",
+            kStyleExclamation, "Tessaline");
+        return PictureAddOutcome::Refused;
+    }
+    if (!readablePicture(path)) {
+        ws.ui->showMessage("Le fichier « " + fileName +
+                               " » n'est pas une image bmp, gif ou jpg lisible, ou il est trop "
+                               "grand. Aucun meuble n'a été ajouté.",
+                           kStyleStop, "Erreur #" + std::to_string(kInvalidPictureError));
+        return PictureAddOutcome::Refused;
+    }
+    ++ws.ImageKeyCounter;
+    ws.Pictures.push_back({"im" + std::to_string(ws.ImageKeyCounter), text, path});
+    return PictureAddOutcome::Added;
+}
+
+int PictureBankSlot(const Workspace& ws, const std::string& text) {
+    for (int s = 1; s <= kImageBankSize; ++s)
+        if (ws.Bank[s].InUse != 0 && ws.Bank[s].DisplayName == text) return s;
+    return 0;
+}
+
+int PictureUseCount(const Workspace& ws, int slot) {
+    int n = 0;
+    for (int c = 1; c <= kChargeCount; ++c)
+        if (ws.CurrentBlazon.Charges[c].ImageIndex == slot) ++n;
+    return n;
+}
+
+bool DeletePictureFromList(Workspace& ws, Renderer& r, int item) {
+    if (item < 0 || item >= int(ws.Pictures.size())) return false;
+    const std::string text = ws.Pictures[std::size_t(item)].Text;
+    const int slot = PictureBankSlot(ws, text);
+    if (slot != 0) {
+        if (PictureUseCount(ws, slot) > 0) {
+            ws.ui->showMessage(
+                "L'image est présentement en utilisation et ne peut être supprimée de la banque.",
+                kStyleExclamation, text);
+            return false;
+        }
+        ReleaseImageSlot(ws, r.Charges, slot);
+        forgetSlotInUndos(ws, slot);
+        ws.Modified = true;
+    }
+    ws.Pictures.erase(ws.Pictures.begin() + item);
+    return true;
+}
+
+std::optional<PictureProperties> PicturePropertiesOf(const Workspace& ws, int slot) {
+    if (slot < 1 || slot > kImageBankSize || ws.Bank[slot].InUse == 0) return std::nullopt;
+    const ImageBankEntry& e = ws.Bank[slot];
+    PictureProperties p;
+    p.slot = slot;
+    p.nameCaption = "Nom: " + e.DisplayName;
+    p.sizeCaption = "Dimensions: " + std::to_string(e.Height) + " x " + std::to_string(e.Width);
+    p.useCaption = "Utilisé " + std::to_string(PictureUseCount(ws, slot)) + " fois sur le blason";
+    p.phrase = e.Phrase;
+    return p;
+}
+
+std::string PicturePhraseProblem(const std::string& phrase) {
+    if (fitsWindows1252(phrase)) return {};
+    return "L'expression contient des caractères qu'un blason ne peut pas enregistrer. "
+           "Employez les lettres de l'alphabet français.";
+}
+
+std::optional<RedrawResult> SetPicturePhrase(Workspace& ws, Renderer& r, int slot,
+                                             const std::string& phrase) {
+    if (slot < 1 || slot > kImageBankSize || ws.Bank[slot].InUse == 0) return std::nullopt;
+    const std::string problem = PicturePhraseProblem(phrase);
+    if (!problem.empty()) {
+        ws.ui->showMessage(problem, kStyleExclamation, "Propriétés du meuble");
+        return std::nullopt;
+    }
+    return ApplyEdit(ws, r, UndoStep::None, [&] { ws.Bank[slot].Phrase = phrase; });
+}
+
+}  // namespace tess

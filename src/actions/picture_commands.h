@@ -1,0 +1,62 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "actions/redraw_result.h"
+
+namespace tess {
+
+struct Workspace;
+class Renderer;
+
+inline constexpr int kPictureListLimit = 255;
+
+enum class PictureAddOutcome { Added, Duplicate, Refused };
+
+// Adds the picture file `path` at the end of the picture list, under a new
+// key. Refused with its message, the list unchanged: a name that cannot be
+// written in a document (not Windows-1252), a name already in the list (the
+// text compared, so "a1.gif" after "a1.bmp" is a duplicate), a file that is no
+// readable bmp, gif or jpg or is larger than the bank takes, a full list. The
+// folder is kept for the next file dialog in every case but the first. The
+// list is not the document: nothing to undo, the document stays unmodified.
+PictureAddOutcome AddPictureToList(Workspace& ws, const std::string& path);
+
+// The bank slot (1..255) of the list entry with text `text`: the first slot in
+// use whose display name equals it. 0 for a picture never placed.
+int PictureBankSlot(const Workspace& ws, const std::string& text);
+
+// How many charge records name `slot`, in use or not (the held charge too).
+int PictureUseCount(const Workspace& ws, int slot);
+
+// Removes list entry `item` (0-based) and gives its bank slot back. Refused,
+// with its message and nothing changed, while any charge record names the
+// slot. A released slot marks the document modified (the bank is saved with
+// it), and undo copies stop naming it: an undo never brings a charge back
+// onto a picture that left the bank, or onto another picture taking its slot.
+bool DeletePictureFromList(Workspace& ws, Renderer& r, int item);
+
+// What the properties window shows of bank slot `slot`, its captions as the
+// window writes them. Empty for a slot out of range or not in use.
+struct PictureProperties {
+    int slot = 0;
+    std::string nameCaption;  // "Nom: " and the display name
+    std::string sizeCaption;  // "Dimensions: " height " x " width
+    std::string useCaption;   // "Utilisé " n " fois sur le blason"
+    std::string phrase;
+};
+std::optional<PictureProperties> PicturePropertiesOf(const Workspace& ws, int slot);
+
+// Stores the blazon phrase of bank slot `slot` exactly as typed (an empty one
+// too) and redraws, so the blazon shows it at once. No undo step, but the
+// document is modified: the phrase is saved with it. Refused with a message,
+// the old phrase kept, for characters a document cannot hold.
+std::optional<RedrawResult> SetPicturePhrase(Workspace& ws, Renderer& r, int slot,
+                                             const std::string& phrase);
+
+// The message of a phrase a document cannot hold (empty when it can), for the
+// properties window to refuse it before it closes.
+std::string PicturePhraseProblem(const std::string& phrase);
+
+}  // namespace tess

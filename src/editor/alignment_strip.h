@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QObject>
+#include <QRectF>
+#include <QString>
+
+namespace tess {
+
+struct EditorContext;
+class ChargeOverlay;
+class PictureBox;
+
+// One cell of the alignment strip beside the canvas: the rows it covers, its
+// tooltip, and where it puts the held charge's box.
+struct AlignmentCell {
+    int top;
+    int bottom;
+    const char* tooltip;
+};
+
+// The cell under strip row y: 1..13, 0 between and outside the cells.
+int alignmentCellAt(double y);
+QString alignmentTooltip(int cell);
+// The box moved as cell 1..13 puts it (cells 1..7 its left, 8..13 its top);
+// any other cell leaves it. The halves of the width and height drop their
+// remainder after rounding to whole pixels.
+QRectF alignedBox(const QRectF& box, int cell);
+
+// The alignment strip's handlers: a hover names the cell, a press moves the
+// held charge (and with a modifier key its group), re-places the frames and
+// gives the keyboard back to the overlay.
+class AlignmentStrip : public QObject {
+    Q_OBJECT
+  public:
+    AlignmentStrip(PictureBox& strip, ChargeOverlay& overlay, const EditorContext& context);
+
+  private:
+    void pressed(int shift, double y);
+
+    PictureBox& strip_;
+    ChargeOverlay& overlay_;
+    const EditorContext& ctx_;
+};
+
+// The shift zones of the first-order piece: a hover names the band, a press
+// takes an undo step (even between the bands) and shifts the piece.
+class ShiftZones : public QObject {
+    Q_OBJECT
+  public:
+    ShiftZones(PictureBox& zones, const EditorContext& context);
+
+  private:
+    PictureBox& zones_;
+    const EditorContext& ctx_;
+};
+
+}  // namespace tess

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <functional>
+
+#include <QObject>
+#include <QPointF>
+
+class QDragMoveEvent;
+class QDropEvent;
+class QKeyEvent;
+class QMimeData;
+class QMouseEvent;
+class QWidget;
+
+namespace tess {
+
+struct EditorContext;
+struct EditorMenus;
+class CanvasPanel;
+class ChargeOverlay;
+
+// What the shield canvas does with the pointer, drags and keys: drops of
+// tinctures and furs, the pick-up and put-down of charges, the context menus
+// of the pieces and parts, the hover captions and the Ctrl shortcuts. Every
+// test of what lies under the pointer reads the hidden maps of the last
+// redraw; every change goes through the actions layer.
+class CanvasInput : public QObject {
+    Q_OBJECT
+  public:
+    CanvasInput(CanvasPanel& panel, ChargeOverlay& overlay, EditorMenus& menus,
+                const EditorContext& context);
+
+    // The field part (1..4) whose menu opened last; the insert-arms command reads it.
+    int PopupPart = 0;
+
+    // The commands the Ctrl shortcuts run that belong to the window.
+    std::function<void()> quit;
+    std::function<void()> help;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void dragMoved(QDragMoveEvent& event);
+    void dropped(QDropEvent& event);
+    void pressed(QMouseEvent& event);
+    void hover(double x, double y);
+    void openContextMenu(double x, double y, QPoint globalAt);
+    bool keyPressed(QKeyEvent& event);
+    void redrawOnly();
+    bool onOverlay(QPointF at) const;
+
+    CanvasPanel& panel_;
+    ChargeOverlay& overlay_;
+    EditorMenus& menus_;
+    const EditorContext& ctx_;
+};
+
+// The numeric value the clipboard's text starts with, as the paste items read
+// it: leading blanks skipped, then an optional sign, digits and a decimal part;
+// 0 when the text does not start with a number ("abc").
+double leadingNumber(const QString& text);
+
+// Whether the clipboard holds text whose numeric value is above 0.
+bool clipboardHoldsCharge();
+
+}  // namespace tess

@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "actions/picture_commands.h"
+#include "actions/charge_placing.h"
+#include "model/document.h"
+#include "model/tincture_table.h"
+#include "model/workspace.h"
+#include "platform/ascii_picture.h"
+#include "platform/paths.h"
+#include "render/renderer.h"
+#include "support/charge_pictures.h"
+
+namespace tess {
+namespace {
+
+using testing::picture;
+
+class PictureCommands : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        InitTinctures(ws.Tinctures);
+        InitSurfaces(r);
+        ResetDocument(ws);
+        ws.ui = &ui;
+    }
+    Surface figure() const { return picture({".bbbb.", "bb##bb", ".bbbb.", "..bb.."}); }
+    std::vector<std::string> texts() const {
+        std::vector<std::string> out;
+        for (const auto& item : ws.Pictures) out.push_back(item.Key + ":" + item.Text);
+        return out;
+    }
+    // The list's first picture placed as a charge at (100, 100).
+    int place(const std::string& path) {
+        EXPECT_TRUE(AddCharge(ws, r.Charges, OverlayBox{100, 100, 6, 4, path}));
+        return PictureBankSlot(ws, ws.Pictures.front().Text);
+    }
+
+    testing::PictureFolder folder;
+    testing::RecordingUi ui;
+    Workspace ws;
+    Renderer r;
+};
+
+TEST_F(PictureCommands, AddKeepsOneEntryPerNameAndRefusesWhatCannotBeAdded) {
+    const std::string a1 = folder.writeBmp("a1.bmp", figure());
+    const std::string noise = folder.picture("noise.bmp");
+    std::ofstream(noise) << "not a picture";
+    struct Case {
+        std::string path;
+        PictureAddOutcome outcome;
+        std::string message;  // its first characters; empty for none
+        int style;
+    };
+    const std::vector<Case> cases = {
+        {a1, PictureAddOutcome::Added, "", 0},
+        {folder.writeGif("a1.gif", figure()), PictureAddOutcome::Duplicate,
+         "Cette image est déjà présente dans la liste.", 48},
+        {noise, PictureAddOutcome::Refused, "Le fichier « noise.bmp » n'est pas", 16},
+        {folder.writeBmp("Löwe☥.bmp", figure()), PictureAddOutcome::Refused, "Le nom « Löwe☥", 48},
+        {folder.writeBmp("x", figure()), PictureAddOutcome::Added, "", 0},
+        {folder.writeBmp("a.b", figure()), PictureAddOutcome::Added, "", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        ui.messages.clear();
+        EXPECT_EQ(AddPictureToList(ws, c.path), c.outcome);
+        if (c.message.empty()) {
+            EXPECT_TRUE(ui.messages.empty());
+            continue;
+        }
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_EQ(ui.messages[0].text.substr(0, c.message.size()), c.message);
+        EXPECT_EQ(ui.messages[0].style, c.style);
+    }
+    EXPECT_EQ(texts(), (std::vector<std::string>{"im1:a1", "im2:x", "im3:a.b"}));
+    EXPECT_EQ(ws.Recent.LastImageFolder, FolderOfPath(a1));
+    EXPECT_FALSE(ws.Modified);
+    ResetDocument(ws);
+    EXPECT_TRUE(ws.Pictures.empty());
+    AddPictureToList(ws, a1);
+    EXPECT_EQ(texts(), (std::vector<std::string>{"im1:a1"}));
+}
+
+TEST_F(PictureCommands, DeleteWaitsUntilNoRecordNamesThePicture) {
+    const std::string a1 = folder.writeBmp("a1.bmp", figure());
+    AddPictureToList(ws, a1);
+    const int slot = place(a1);
+    ASSERT_EQ(slot, 1);
+    ws.CurrentBlazon.Charges[1].InUse = kFalse;  // held: out of use, still naming it
+    EXPECT_FALSE(DeletePictureFromList(ws, r, 0));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text,
+              "L'image est présentement en utilisation et ne peut être supprimée de la banque.");
+    EXPECT_EQ(ui.messages[0].title, "a1");
+    EXPECT_EQ(ws.Pictures.size(), 1u);
+
+    // Thrown away: the undo stack still shows the charge on slot 1.
+    ws.CurrentBlazon.Charges[1].InUse = kTrue;
+    PushUndo(ws);
+    ws.CurrentBlazon.Charges[1] = ChargeRecord{};
+    ws.Modified = false;
+    EXPECT_TRUE(DeletePictureFromList(ws, r, 0));
+    EXPECT_TRUE(ws.Pictures.empty());
+    EXPECT_EQ(ws.Bank[slot].InUse, 0);
+    EXPECT_FALSE(r.Charges.hasBankPicture(slot));
+    EXPECT_TRUE(ws.Modified);
+    // A later picture takes the slot; undoing back never shows it in the old place.
+    const std::string b = folder.writeBmp("b.bmp", figure());
+    AddPictureToList(ws, b);
+    EXPECT_EQ(ws.Pictures.front().Key, "im2");
+    EXPECT_EQ(place(b), slot);
+    UndoLast(ws);
+    UndoLast(ws);
+    EXPECT_EQ(ws.CurrentBlazon.Charges[1].InUse, 0);
+    EXPECT_EQ(ws.CurrentBlazon.Charges[1].ImageIndex, 0);
+}
+
+TEST_F(PictureCommands, PhraseIsStoredAsTypedAndNamesTheCharge) {
+    const std::string a1 = folder.writeBmp("a1.bmp", figure());
+    AddPictureToList(ws, a1);
+    const int slot = place(a1);
+    const auto props = PicturePropertiesOf(ws, slot);
+    ASSERT_TRUE(props);
+    EXPECT_EQ(props->nameCaption, "Nom: a1");
+    EXPECT_EQ(props->sizeCaption, "Dimensions: 4 x 6");
+    EXPECT_EQ(props->useCaption, "Utilisé 1 fois sur le blason");
+    EXPECT_FALSE(PicturePropertiesOf(ws, slot + 1));
+
+    const BlazonRecord undoBefore = ws.Undos[1];
+    ws.Modified = false;
+    const auto shown = SetPicturePhrase(ws, r, slot, " lion ");
+    ASSERT_TRUE(shown);
+    EXPECT_NE(shown->blazonText.find(" lion "), std::string::npos) << shown->blazonText;
+    EXPECT_EQ(ws.Bank[slot].Phrase, " lion ");
+    EXPECT_TRUE(ws.Modified);
+    EXPECT_EQ(ws.Undos[1], undoBefore);
+
+    EXPECT_FALSE(SetPicturePhrase(ws, r, slot, "lion ☥"));
+    EXPECT_EQ(ws.Bank[slot].Phrase, " lion ");
+    EXPECT_EQ(ui.messages.back().style, 48);
+    EXPECT_TRUE(SetPicturePhrase(ws, r, slot, ""));
+}
+
+}  // namespace
+}  // namespace tess

@@ -1,0 +1,483 @@
+// The held charge: the overlay's pointer, keys and drop, the commit and the
+// throw-away, the commands of its menu, copy and paste, and undo around them.
+#include <QApplication>
+#include <QClipboard>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QTest>
+
+#include "actions/charge_placing.h"
+#include "editor/charge_overlay.h"
+#include "editor/held_charge_view.h"
+#include "model/motifs.h"
+#include "model/workspace.h"
+#include "program_harness.h"
+#include "render/document_surfaces.h"
+#include "render/renderer.h"
+#include "widgets/drag_payloads.h"
+
+using namespace tess;
+
+class HeldChargeTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase();
+    void cleanup();
+    void cleanupTestCase();
+    void aDragMovesTheChargeAndOnlyTheCommitRedraws();
+    void theCornerResizesInProportionWithAFloor();
+    void anArrowNudgesByOnePixel();
+    void offTheCanvasIsThrownAwayOnItsEdgeIsPutDown();
+    void aModifierMovesTheWholeGroup();
+    void undoBringsBackTheChargeAsItWasPickedUp();
+    void aPastedCopyKeepsTinctureSizeAndMirroringButNoGroup();
+    void onlyOurOwnClipboardTextPastes();
+    void aMirroredChargeShowsFlipped();
+    void aTinctureDropRecoloursWithoutUndoOrRedraw();
+    void aNewPictureWithEveryRecordTakenStaysHeld();
+    void theMenuFollowsWhatIsHeld();
+
+  private:
+    // A red rectangle on white, saved as a picture file.
+    QString picture(const QString& name, int width, int height);
+    // Charge n placed at (x, y) from the picture, drawn.
+    void place(const QString& path, int n, int x, int y);
+    void mouse(QEvent::Type type, QPoint at, Qt::MouseButtons buttons = Qt::LeftButton,
+               Qt::KeyboardModifiers modifiers = {});
+    HeldChargeView* view() { return w->overlay->chargeOverlay; }
+    ChargeRecord& charge(int n) { return h->ws().CurrentBlazon.Charges[std::size_t(n)]; }
+
+    ProgramHarness* h = nullptr;
+    MainWindow* w = nullptr;
+};
+
+void HeldChargeTest::initTestCase() {
+    h = new ProgramHarness;
+    QVERIFY(h->start());
+    w = &h->window();
+}
+
+void HeldChargeTest::cleanup() {
+    w->overlay->end();
+    NewDocument(h->ws(), h->program->r);
+    h->ws().Modified = false;
+    w->redraw();
+    *h->messages = ScriptedMessages{};
+    QApplication::clipboard()->clear();
+}
+
+void HeldChargeTest::cleanupTestCase() {
+    delete h;
+}
+
+QString HeldChargeTest::picture(const QString& name, int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    for (int y = 2; y < height - 2; ++y)
+        for (int x = 2; x < width - 2; ++x) image.setPixel(x, y, qRgb(255, 0, 0));
+    const QString path = h->home.filePath(name);
+    [&] { QVERIFY(image.save(path)); }();
+    return path;
+}
+
+void HeldChargeTest::place(const QString& path, int n, int x, int y) {
+    const QImage image(path);
+    QVERIFY(AddCharge(h->ws(), h->program->r.Charges,
+                      OverlayBox{double(x), double(y), double(image.width()),
+                                 double(image.height()), path.toStdString()},
+                      n));
+    w->redraw();
+}
+
+void HeldChargeTest::mouse(QEvent::Type type, QPoint at, Qt::MouseButtons buttons,
+                           Qt::KeyboardModifiers modifiers) {
+    const Qt::MouseButton button = type == QEvent::MouseMove   ? Qt::NoButton
+                                   : buttons & Qt::RightButton ? Qt::RightButton
+                                                               : Qt::LeftButton;
+    QMouseEvent e(type, QPointF(at), QPointF(view()->mapToGlobal(at)), button, buttons, modifiers);
+    QCoreApplication::sendEvent(view(), &e);
+}
+
+void HeldChargeTest::aDragMovesTheChargeAndOnlyTheCommitRedraws() {
+    place(picture("a.bmp", 40, 30), 1, 100, 50);
+    QVERIFY(w->overlay->pickUp(1));
+    QCOMPARE(h->ws().SelectedCharge, 1);
+    QCOMPARE(charge(1).InUse, 0);
+    const qint64 shown = w->canvasPanel->canvas->picture().cacheKey();
+
+    mouse(QEvent::MouseButtonPress, QPoint(10, 5));
+    QVERIFY(w->overlay->verticalGuide->isVisible());
+    QVERIFY(w->canvasPanel->coordinateCaption->font().bold());
+    mouse(QEvent::MouseMove, QPoint(25, 5));
+    QCOMPARE(w->overlay->box(), QRectF(115, 50, 40, 30));
+    QCOMPARE(view()->geometry(), QRect(115, 50, 40, 30));
+    QCOMPARE(w->overlay->overlayFrame->geometry(), QRect(114, 49, 42, 32));
+    QCOMPARE(w->overlay->resizeHandle->pos(), QPoint(152, 77));
+    QCOMPARE(w->overlay->verticalGuide->x(), 135);
+    QCOMPARE(w->overlay->horizontalGuide->y(), 65);
+    QCOMPARE(w->canvasPanel->coordinateCaption->text(), QStringLiteral("135; 65"));
+    QCOMPARE(w->canvasPanel->partCaption->text(), QStringLiteral("30 x 40"));
+    QPoint hovered;
+    w->overlay->hoverAfterRelease = [&](QPoint at) { hovered = at; };
+    mouse(QEvent::MouseButtonRelease, QPoint(10, 5), Qt::NoButton);
+    w->overlay->hoverAfterRelease = nullptr;
+    QCOMPARE(hovered, QPoint(125, 55));
+    QVERIFY(!w->overlay->verticalGuide->isVisible());
+    QVERIFY(!w->canvasPanel->coordinateCaption->font().bold());
+    // Moving touched neither the document nor the shield's picture.
+    QCOMPARE(charge(1).X, 100);
+    QCOMPARE(w->canvasPanel->canvas->picture().cacheKey(), shown);
+
+    QTest::keyClick(view(), Qt::Key_Return);
+    QVERIFY(!w->overlay->isHolding());
+    QCOMPARE(h->ws().SelectedCharge, 0);
+    QCOMPARE(charge(1).InUse, kTrue);
+    QCOMPARE(charge(1).X, 115);
+    QCOMPARE(charge(1).Y, 50);
+    QVERIFY(w->canvasPanel->canvas->picture().cacheKey() != shown);
+    QCOMPARE(w->canvasPanel->canvas->picture().pixel(135, 65) & 0xFFFFFF, 0xFF0000u);
+}
+
+void HeldChargeTest::theCornerResizesInProportionWithAFloor() {
+    place(picture("a.bmp", 40, 30), 1, 100, 50);
+    QVERIFY(w->overlay->pickUp(1));
+    // The sizing pointer over the last four pixels of each side only.
+    mouse(QEvent::MouseMove, QPoint(35, 26), Qt::NoButton);
+    QCOMPARE(view()->cursor().shape(), Qt::ArrowCursor);
+    mouse(QEvent::MouseMove, QPoint(36, 25), Qt::NoButton);
+    QCOMPARE(view()->cursor().shape(), Qt::ArrowCursor);
+    mouse(QEvent::MouseMove, QPoint(36, 26), Qt::NoButton);
+    QCOMPARE(view()->cursor().shape(), Qt::SizeFDiagCursor);
+
+    mouse(QEvent::MouseButtonPress, QPoint(36, 26));
+    QVERIFY(w->overlay->resizing);
+    QCOMPARE(w->canvasPanel->partCaption->text(), QStringLiteral("90%"));
+    // The pointer's y plays no part.
+    mouse(QEvent::MouseMove, QPoint(80, 3));
+    QCOMPARE(w->overlay->box(), QRectF(100, 50, 80, 60));
+    QCOMPARE(w->canvasPanel->partCaption->text(), QStringLiteral("200%"));
+    QCOMPARE(w->overlay->overlayFrame->size(), QSize(82, 62));
+    QCOMPARE(view()->picture().size(), QSize(80, 60));
+    // Dragged past the left edge: never narrower than six pixels.
+    mouse(QEvent::MouseMove, QPoint(-50, -50));
+    QCOMPARE(w->overlay->box().width(), 6.0);
+    QCOMPARE(w->overlay->box().height(), 4.5);
+    QCOMPARE(w->canvasPanel->partCaption->text(), QStringLiteral("15%"));
+    mouse(QEvent::MouseMove, QPoint(80, 3));
+    mouse(QEvent::MouseButtonRelease, QPoint(80, 3), Qt::NoButton);
+    QVERIFY(w->overlay->commitHeld());
+    QCOMPARE(charge(1).Width, 80);
+    QCOMPARE(charge(1).Height, 60);
+}
+
+void HeldChargeTest::anArrowNudgesByOnePixel() {
+    place(picture("a.bmp", 40, 30), 1, 100, 50);
+    QVERIFY(w->overlay->pickUp(1));
+    h->ws().Modified = false;
+    QTest::keyPress(view(), Qt::Key_Right);
+    QCOMPARE(w->overlay->box().left(), 101.0);
+    QVERIFY(w->overlay->horizontalGuide->isVisible());
+    QCOMPARE(w->canvasPanel->coordinateCaption->text(), QStringLiteral("121; 65"));
+    QTest::keyRelease(view(), Qt::Key_Right);
+    QVERIFY(!w->overlay->horizontalGuide->isVisible());
+    QTest::keyClick(view(), Qt::Key_Up);
+    QCOMPARE(w->overlay->box().top(), 49.0);
+    QCOMPARE(w->canvasPanel->coordinateCaption->text(), QStringLiteral("121; 64"));
+    // Any other key only brings the companions in line.
+    QTest::keyClick(view(), Qt::Key_A);
+    QCOMPARE(w->overlay->box(), QRectF(101, 49, 40, 30));
+    QCOMPARE(charge(1).X, 100);
+    QVERIFY(!h->ws().Modified);
+    // Delete with nothing held does nothing at all.
+    QTest::keyClick(view(), Qt::Key_Return);
+    const BlazonRecord before = h->ws().CurrentBlazon;
+    w->deleteHeldCharge();
+    QCOMPARE(h->ws().CurrentBlazon, before);
+    QVERIFY(h->messages->boxes.empty());
+}
+
+void HeldChargeTest::offTheCanvasIsThrownAwayOnItsEdgeIsPutDown() {
+    place(picture("a.bmp", 40, 30), 1, 100, 50);
+    QVERIFY(w->overlay->pickUp(1));
+    w->overlay->setBox(QRectF(265, 50, 40, 30));
+    QVERIFY(w->overlay->commitHeld());
+    QVERIFY(h->messages->boxes.empty());
+    QCOMPARE(charge(1).X, 265);
+    QCOMPARE(charge(1).InUse, kTrue);
+
+    QVERIFY(w->overlay->pickUp(1));
+    w->overlay->setBox(QRectF(266, 50, 40, 30));
+    QVERIFY(w->overlay->commitHeld());
+    QCOMPARE(int(h->messages->boxes.size()), 1);
+    QCOMPARE(h->messages->boxes[0].title, QStringLiteral("Meuble largué aux oubliettes"));
+    QVERIFY(h->messages->boxes[0].text.startsWith(QStringLiteral("Comment pensez-vous")));
+    QCOMPARE(charge(1).InUse, 0);
+    QVERIFY(!w->overlay->isHolding());
+}
+
+void HeldChargeTest::aModifierMovesTheWholeGroup() {
+    const QString path = picture("a.bmp", 20, 20);
+    for (int n = 1; n <= 3; ++n) place(path, n, 30 * n, 40);
+    Workspace& ws = h->ws();
+    const int g = NewMotif(ws);
+    for (int n = 1; n <= 3; ++n) AddChargeToMotif(ws, g, n);
+    QVERIFY(w->overlay->pickUp(2));
+    mouse(QEvent::MouseButtonPress, QPoint(5, 5));
+    mouse(QEvent::MouseMove, QPoint(12, 5), Qt::LeftButton, Qt::ControlModifier);
+    // Every member's record moved; none is drawn until the commit.
+    QCOMPARE(charge(1).X, 37);
+    QCOMPARE(charge(3).X, 97);
+    mouse(QEvent::MouseMove, QPoint(15, 5));
+    QCOMPARE(charge(1).X, 37);
+    mouse(QEvent::MouseButtonRelease, QPoint(15, 5), Qt::NoButton);
+    // Ctrl and its release move the members without drawing them; letting
+    // go of Shift shows them where they went.
+    QTest::keyClick(view(), Qt::Key_Left, Qt::ControlModifier);
+    QCOMPARE(charge(1).X, 36);
+    const qint64 shown = w->canvasPanel->canvas->picture().cacheKey();
+    const auto red = [&](int x) {
+        return (w->canvasPanel->canvas->picture().pixel(x, 50) & 0xFFFFFF) == 0xFF0000u;
+    };
+    QVERIFY(red(33) && !red(52));
+    QTest::keyRelease(view(), Qt::Key_Shift);
+    QVERIFY(w->canvasPanel->canvas->picture().cacheKey() != shown);
+    QVERIFY(!red(33) && red(52));
+    QVERIFY(w->overlay->commitHeld());
+    QCOMPARE(charge(2).X, 76);
+    QCOMPARE(charge(2).InUse, kTrue);
+}
+
+void HeldChargeTest::undoBringsBackTheChargeAsItWasPickedUp() {
+    place(picture("a.bmp", 40, 30), 1, 50, 60);
+    Workspace& ws = h->ws();
+    charge(1).Tincture = 4;
+    charge(1).Mirrored = kTrue;
+    const ChargeRecord pickedUp = charge(1);
+
+    // Deleted while held, then undone.
+    QVERIFY(w->overlay->pickUp(1));
+    w->overlay->setBox(QRectF(120, 80, 60, 45));
+    QTest::keyClick(view(), Qt::Key_Delete);
+    QCOMPARE(charge(1).InUse, 0);
+    QVERIFY(!w->overlay->isHolding());
+    w->undoLast();
+    QCOMPARE(charge(1), pickedUp);
+
+    // Put down elsewhere, larger, then undone: back as picked up.
+    QVERIFY(w->overlay->pickUp(1));
+    w->overlay->setBox(QRectF(120, 80, 60, 45));
+    QVERIFY(w->overlay->commitHeld());
+    QCOMPARE(charge(1).X, 120);
+    QCOMPARE(charge(1).Width, 60);
+    w->undoLast();
+    QCOMPARE(charge(1), pickedUp);
+
+    // Undo while holding lets the overlay go: the charge is not held twice.
+    QVERIFY(w->overlay->pickUp(1));
+    w->undoLast();
+    QVERIFY(!w->overlay->isHolding());
+    QCOMPARE(ws.SelectedCharge, 0);
+}
+
+void HeldChargeTest::aPastedCopyKeepsTinctureSizeAndMirroringButNoGroup() {
+    const QString path = picture("a.bmp", 40, 30);
+    place(path, 1, 50, 60);
+    place(path, 2, 150, 60);
+    Workspace& ws = h->ws();
+    const int g = NewMotif(ws);
+    AddChargeToMotif(ws, g, 1);
+    AddChargeToMotif(ws, g, 2);
+    QVERIFY(SetChargeTincture(ws, h->program->r.Charges, 1, 4));
+    charge(1).Mirrored = kTrue;
+    QVERIFY(w->overlay->pickUp(1));
+    w->overlay->setBox(QRectF(50, 60, 60, 45));
+    QTest::keyClick(view(), Qt::Key_Return);
+    QVERIFY(w->overlay->pickUp(1));
+    h->messages->popupChoice = QStringLiteral("copyChargeAction");
+    mouse(QEvent::MouseButtonPress, QPoint(3, 3), Qt::RightButton);
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("1"));
+    QVERIFY(w->overlay->canPaste());
+
+    // The paste puts the held charge down first, then holds the copy at (2, 2).
+    w->menus.pasteOnPartAction->trigger();
+    QCOMPARE(charge(1).InUse, kTrue);
+    const int copy = ws.SelectedCharge;
+    QCOMPARE(copy, 3);
+    QCOMPARE(w->overlay->box(), QRectF(2, 2, 60, 45));
+    QVERIFY(w->overlay->resizeHandle->isVisible());
+    QCOMPARE(charge(copy).InUse, 0);
+    w->overlay->setBox(QRectF(100, 200, 60, 45));
+    QTest::keyClick(view(), Qt::Key_Return);
+    QCOMPARE(charge(copy).InUse, kTrue);
+    QCOMPARE(charge(copy).X, 100);
+    QCOMPARE(charge(copy).Tincture, 4);
+    QCOMPARE(charge(copy).Width, 60);
+    QCOMPARE(charge(copy).Height, 45);
+    QCOMPARE(charge(copy).Mirrored, kTrue);
+    QCOMPARE(int(charge(copy).Motif), 0);
+    QCOMPARE(int(ws.Groups.Motifs[std::size_t(g)].Count), 2);
+    // A reset forgets our text, and only ours.
+    QApplication::clipboard()->setText(QStringLiteral("une autre"));
+    w->clearClipboard();
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("une autre"));
+}
+
+void HeldChargeTest::onlyOurOwnClipboardTextPastes() {
+    place(picture("a.bmp", 40, 30), 1, 50, 60);
+    const BlazonRecord before = h->ws().CurrentBlazon;
+    // Nothing copied here: another program's number pastes nothing.
+    for (const char* text : {"abc", "0", "3abc", "1", "-2", ""}) {
+        QApplication::clipboard()->setText(QString::fromLatin1(text));
+        QVERIFY2(!w->overlay->canPaste(), text);
+        w->overlay->paste();
+        QVERIFY(!w->overlay->isHolding());
+        QCOMPARE(h->ws().CurrentBlazon, before);
+    }
+    // Our copy, then the text replaced by another program's number.
+    QVERIFY(w->overlay->pickUp(1));
+    w->overlay->copyHeld();
+    QVERIFY(w->overlay->commitHeld());
+    QVERIFY(w->overlay->canPaste());
+    QApplication::clipboard()->setText(QStringLiteral("12"));
+    QVERIFY(!w->overlay->canPaste());
+    // Our text back, but the picture has left the bank.
+    QApplication::clipboard()->setText(QStringLiteral("1"));
+    NewDocument(h->ws(), h->program->r);
+    QApplication::clipboard()->setText(QStringLiteral("1"));
+    QVERIFY(!w->overlay->canPaste());
+}
+
+void HeldChargeTest::aMirroredChargeShowsFlipped() {
+    // A two-pixel figure, red then blue, placed by hand so no key colour eats a pixel.
+    Workspace& ws = h->ws();
+    Renderer& r = h->program->r;
+    Surface figure(2, 1, kBlack), mask(2, 1, kBlack);
+    figure.setPixel(0, 0, 0x0000FF);  // red
+    figure.setPixel(1, 0, 0xFF0000);  // blue
+    r.Charges.setBankPicture(9, std::move(figure), std::move(mask));
+    ImageBankEntry& e = ws.Bank[9];
+    e.InUse = kTrue;
+    e.FileName = "deux.bmp";
+    e.Width = 2;
+    e.Height = 1;
+    e.OwnTincture = 1;
+    ChargeRecord& c = charge(1);
+    c = ChargeRecord{};
+    c.InUse = kTrue;
+    c.ImageIndex = 9;
+    c.X = 100;
+    c.Y = 100;
+    c.Width = 2;
+    c.Height = 1;
+    c.Tincture = 1;
+    c.Mirrored = kTrue;
+    w->redraw();
+    QVERIFY(w->overlay->pickUp(1));
+    const QImage shown = view()->picture();
+    QCOMPARE(shown.size(), QSize(2, 1));
+    QCOMPARE(shown.pixel(0, 0), qRgb(0, 0, 255));
+    QCOMPARE(shown.pixel(1, 0), qRgb(255, 0, 0));
+    // Outside the figure the overlay is clear.
+    QCOMPARE(
+        renderHeldCharge(Surface(2, 1, kWhite), Surface(2, 1, kBlack), 2, 1, false).pixel(0, 0),
+        0u);
+}
+
+void HeldChargeTest::aTinctureDropRecoloursWithoutUndoOrRedraw() {
+    place(picture("a.bmp", 40, 30), 1, 100, 50);
+    QVERIFY(w->overlay->pickUp(1));
+    const BlazonRecord newestUndo = h->ws().Undos[1];
+    const qint64 shown = w->canvasPanel->canvas->picture().cacheKey();
+    const QRgb before = view()->picture().pixel(20, 15);
+    const auto drop = [&](QMimeData* data) {
+        QDragEnterEvent enter(QPoint(20, 15), Qt::CopyAction, data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(view(), &enter);
+        QDropEvent dropped(QPointF(20, 15), Qt::CopyAction, data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(view(), &dropped);
+        const bool taken = enter.isAccepted() && dropped.isAccepted();
+        delete data;
+        return taken;
+    };
+    // A fur, a foreign text, an out-of-range tincture: refused, nothing changes.
+    QVERIFY(!drop(makeFurDrag(110)));
+    auto* text = new QMimeData;
+    text->setText(QStringLiteral("4"));
+    QVERIFY(!drop(text));
+    auto* wrong = new QMimeData;
+    wrong->setData(QString::fromLatin1(kTinctureMimeType), "12");
+    QVERIFY(!drop(wrong));
+    QCOMPARE(view()->picture().pixel(20, 15), before);
+
+    QVERIFY(drop(makeTinctureDrag(4)));
+    QCOMPARE(charge(1).Tincture, 4);
+    QVERIFY(view()->picture().pixel(20, 15) != before);
+    QCOMPARE(h->ws().Undos[1], newestUndo);
+    QCOMPARE(w->canvasPanel->canvas->picture().cacheKey(), shown);
+    // The commit keeps the new tincture.
+    QVERIFY(w->overlay->commitHeld());
+    QCOMPARE(charge(1).Tincture, 4);
+}
+
+void HeldChargeTest::aNewPictureWithEveryRecordTakenStaysHeld() {
+    const QString path = picture("a.bmp", 20, 20);
+    place(path, 1, 10, 10);
+    for (int n = 2; n <= kChargeCount; ++n) {
+        charge(n) = charge(1);
+        charge(n).X = Integer(n * 4);
+    }
+    QVERIFY(w->overlay->holdNewPicture(picture("b.bmp", 30, 30)));
+    QCOMPARE(w->overlay->box(), QRectF(2, 2, 30, 30));
+    QVERIFY(!w->overlay->resizeHandle->isVisible());
+    const BlazonRecord before = h->ws().CurrentBlazon;
+    QTest::keyClick(view(), Qt::Key_Return);
+    QCOMPARE(int(h->messages->boxes.size()), 1);
+    QCOMPARE(h->messages->boxes[0].text,
+             QStringLiteral("Le maximum d'images insérables est atteint!"));
+    QVERIFY(w->overlay->isHolding());
+    QCOMPARE(h->ws().CurrentBlazon, before);
+    // A record freed, the same Enter places it.
+    charge(7).InUse = 0;
+    QTest::keyClick(view(), Qt::Key_Return);
+    QVERIFY(!w->overlay->isHolding());
+    QCOMPARE(charge(7).InUse, kTrue);
+    QCOMPARE(charge(7).Width, 30);
+    QCOMPARE(charge(7).X, 2);
+    // A picture that cannot be read is refused with a message.
+    QVERIFY(!w->overlay->holdNewPicture(h->home.filePath("absente.bmp")));
+    QVERIFY(!w->overlay->isHolding());
+    QCOMPARE(int(h->messages->boxes.size()), 2);
+}
+
+void HeldChargeTest::theMenuFollowsWhatIsHeld() {
+    QVERIFY(w->overlay->holdNewPicture(picture("b.bmp", 30, 30)));
+    mouse(QEvent::MouseButtonPress, QPoint(3, 3), Qt::RightButton);
+    QCOMPARE(int(h->messages->popups.size()), 1);
+    QCOMPARE(h->messages->popups.back().menu, QStringLiteral("heldChargeMenu"));
+    QCOMPARE(h->messages->popups.back().defaultItem, QStringLiteral("deleteHeldChargeAction"));
+    QVERIFY(!w->menus.mirrorChargeAction->isEnabled());
+    QVERIFY(!w->menus.copyChargeAction->isEnabled());
+    QVERIFY(w->menus.deleteHeldChargeAction->isEnabled());
+    w->menus.deleteHeldChargeAction->trigger();
+    QVERIFY(!w->overlay->isHolding());
+    QVERIFY(!h->ws().Modified);
+
+    place(picture("a.bmp", 40, 30), 1, 100, 50);
+    charge(1).Brochant = kTrue;
+    QVERIFY(w->overlay->pickUp(1));
+    mouse(QEvent::MouseButtonPress, QPoint(3, 3), Qt::RightButton);
+    QVERIFY(w->menus.mirrorChargeAction->isEnabled());
+    QVERIFY(w->menus.chargeOverAllAction->isChecked());
+    QVERIFY(!w->menus.mirrorChargeAction->isChecked());
+    // Mirroring flips the overlay at once, with one undo step.
+    const QImage plain = view()->picture();
+    w->menus.mirrorChargeAction->trigger();
+    QCOMPARE(charge(1).Mirrored, kTrue);
+    QCOMPARE(view()->picture(), plain.mirrored(true, false));
+    w->menus.chargeOverAllAction->trigger();
+    QCOMPARE(charge(1).Brochant, 0);
+    QVERIFY(w->overlay->isHolding());
+}
+
+QTEST_MAIN(HeldChargeTest)
+#include "held_charge_test.moc"
