@@ -1,6 +1,7 @@
 // A whole cycle with the user's own furs: a document holding two is opened,
 // both swatches show, the second is dragged onto the first part, the document
 // is saved and read back.
+#include <QDropEvent>
 #include <QMimeData>
 #include <QTest>
 
@@ -87,11 +88,17 @@ void UserFurCycleTest::theSecondUserFurDraggedOntoPartOneIsSaved() {
     QVERIFY(payload);
     const int fur = draggedFur(payload.get());
     QCOMPARE(fur, kFirstUserFur + 1);
-    // The canvas's drop on part 1: the part takes the fur, as one undo step.
-    w.context().apply(UndoStep::Take, [&] {
-        h.ws().CurrentBlazon.Parts[1].Kind = fur;
-        h.ws().CurrentBlazon.Parts[1].Tincture = fur;
-    });
+    // Dropped on the plain field (part 1): enter, one move and the drop.
+    QWidget* canvas = w.canvasPanel->canvas;
+    const QPoint at(132, 150);
+    QDragEnterEvent enter(at, Qt::CopyAction, payload.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(canvas, &enter);
+    QDragMoveEvent over(at, Qt::CopyAction, payload.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(canvas, &over);
+    QDropEvent dropped(QPointF(at), Qt::CopyAction, payload.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(canvas, &dropped);
+    QVERIFY(dropped.isAccepted());
+    QCOMPARE(h.ws().CurrentBlazon.Parts[1].Kind, Long(117));
     QVERIFY(w.titleBar->title().endsWith('*'));
 
     const SaveOutcome saved = SaveDocument(h.ws(), h.program->r, document.toStdString());
