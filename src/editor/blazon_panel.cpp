@@ -1,6 +1,7 @@
 #include "editor/blazon_panel.h"
 
 #include <QLabel>
+#include <QToolTip>
 
 #include "actions/redraw_result.h"
 #include "editor/window_layout.h"
@@ -38,6 +39,12 @@ void BlazonPanel::applyRedraw(const RedrawResult& result) {
     blazonLabel->setText(fromUtf8(result.blazonText));
     warningSign->setVisible(result.warningVisible);
     if (result.warningVisible) warningSign->setToolTip(fromUtf8(result.warningText));
+}
+
+void BlazonPanel::showWarnings(const std::string& text) {
+    warningSign->setToolTip(fromUtf8(text));
+    QToolTip::showText(warningSign->mapToGlobal(warningSign->rect().center()),
+                       warningSign->toolTip(), warningSign);
 }
 
 }  // namespace tess

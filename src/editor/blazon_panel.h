@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include <QObject>
 
 class QLabel;
@@ -18,6 +20,8 @@ class BlazonPanel : public QObject {
     explicit BlazonPanel(QWidget& window);
 
     void applyRedraw(const RedrawResult& result);
+    // The sign's click: the warnings again in its tooltip, shown at once.
+    void showWarnings(const std::string& text);
 
     QLabel* blazonLabel = nullptr;
     PictureBox* warningSign = nullptr;

@@ -18,6 +18,7 @@
 #include "actions/held_charge.h"
 #include "actions/opening.h"
 #include "actions/redraw_shield.h"
+#include "blazon/tincture_warnings.h"
 #include "dialogs/dialog_host.h"
 #include "dialogs/distribution_dialog.h"
 #include "dialogs/intro_window.h"
@@ -28,13 +29,16 @@
 #include "editor/canvas_panel.h"
 #include "editor/charge_arrangement_command.h"
 #include "editor/charge_overlay.h"
+#include "editor/chooser_input.h"
 #include "editor/file_commands_panel.h"
 #include "editor/fur_and_colour_menus.h"
+#include "editor/fur_palette_input.h"
 #include "editor/lists.h"
 #include "editor/palettes.h"
 #include "editor/piece_options.h"
 #include "editor/tincture_palette_input.h"
 #include "editor/title_bar.h"
+#include "editor/toolbar_input.h"
 #include "editor/toolbar_panel.h"
 #include "editor/window_layout.h"
 #include "model/document.h"
@@ -49,6 +53,7 @@
 #include "storage/interrupted_save.h"
 #include "storage/settings_file.h"
 #include "widgets/busy_pointer.h"
+#include "widgets/help_opener.h"
 #include "widgets/picture_box.h"
 #include "widgets/ui_pictures.h"
 
@@ -121,8 +126,19 @@ MainWindow::MainWindow(Workspace& ws, Renderer& r, MessageLayer& messages, Optio
     piecesListPanel = new PiecesListPanel(*this);
     listTabs = new ListTabs(*this, *pictureListPanel->pictureList, *piecesListPanel->piecesList);
     menus = buildEditorMenus(this);
+    toolbarPanel->input = new ToolbarInput(*toolbarPanel, context_, *canvasPanel->canvas);
+    chooserInput = new ChooserInput(*pieceOptions, context_);
+    furInput = new FurPaletteInput(*furPanel, menus, context_);
+    blazonPanel->warningSign->onClick = [this] {
+        blazonPanel->showWarnings(TinctureWarningsText(ws_));
+    };
+    help = std::make_unique<HelpOpener>(programFolder() + "/Aide", [this](const QString& text) {
+        messages_.messageBox(text, kStyleExclamation, QStringLiteral("Aide"));
+    });
     canvasInput = new CanvasInput(*canvasPanel, *overlay, menus, context_);
     canvasInput->quit = [this] { close(); };
+    // Ctrl+A asks for the last help topic again (the contents before any).
+    canvasInput->help = [this] { help->repeatLast(); };
     tinctureInput = new TincturePaletteInput(*tincturePanel->tincturePalette, menus, context_);
     alignment = new AlignmentStrip(*static_cast<PictureBox*>(overlay->alignmentStrip), *overlay,
                                    context_);
@@ -150,6 +166,7 @@ MainWindow::MainWindow(Workspace& ws, Renderer& r, MessageLayer& messages, Optio
     pictureListPanel->pictureLeftBank = [this](int slot) { overlay->forgetCopyOf(slot); };
     piecesListPanel->wire(context_, menus, *dialogs_);
     furAndColourMenus = new FurAndColourMenus(*this);
+    furAndColourMenus->help = [this](int topic) { showHelp(topic); };
     ws_.ui = this;
 }
 
@@ -170,13 +187,22 @@ void MainWindow::connectMenus() {
     for (int n = 1; n <= kRecentFileCount; ++n)
         connect(menus.recentFileActions[std::size_t(n)], &QAction::triggered, files,
                 [files, n] { files->openRecent(n); });
+    // The toolbar's file buttons run the file menu's own commands.
+    ToolbarInput* toolbar = toolbarPanel->input;
+    connect(toolbar, &ToolbarInput::newRequested, menus.newAction, &QAction::trigger);
+    connect(toolbar, &ToolbarInput::openRequested, menus.openAction, &QAction::trigger);
+    connect(toolbar, &ToolbarInput::saveRequested, menus.saveAction, &QAction::trigger);
+    connect(toolbar, &ToolbarInput::exportRequested, menus.exportAction, &QAction::trigger);
+    connect(toolbar, &ToolbarInput::printRequested, menus.printAction, &QAction::trigger);
+    connect(toolbar, &ToolbarInput::undoRequested, this, [this] { undoLast(); });
+    connect(toolbar, &ToolbarInput::helpRequested, this,
+            [this] { showHelp(int(HelpContext::Contents)); });
     overlay->connectMenus(menus);
     connect(menus.makeGroupAction, &QAction::triggered, this,
             [this] { arrangeHeldCharge(context_, *dialogs_, *overlay); });
     // Not offered for a charge whose picture has left the bank.
-    connect(menus.heldChargeMenu, &QMenu::aboutToShow, this, [this] {
-        menus.makeGroupAction->setEnabled(canArrangeHeldCharge(context_));
-    });
+    connect(menus.heldChargeMenu, &QMenu::aboutToShow, this,
+            [this] { menus.makeGroupAction->setEnabled(canArrangeHeldCharge(context_)); });
 }
 
 void MainWindow::progress(const QString& text) {
@@ -187,7 +213,10 @@ void MainWindow::progress(const QString& text) {
 void MainWindow::load() {
     // The work surfaces are the renderer's, made by InitGraphics below.
     const std::string appFolder = programFolder();
-    HelpFile = appFolder + "/Aide/TESSALINE.hlp";
+    HelpFile = appFolder + "/Aide/tessaline.html";
+    // A help folder that cannot be written costs only the help: the program
+    // starts, and asking for help says where the trouble is.
+    help->install();
 
     BusyPointer busy;
     progress(QStringLiteral("Chargement des dépendances graphiques"));
@@ -271,6 +300,7 @@ void MainWindow::applyRedraw(const RedrawResult& result) {
     pieceOptions->applyRedraw(result);
     toolbarPanel->applyRedraw(result);
     blazonPanel->applyRedraw(result);
+    furPanel->showUserFurSwatches(ws_.CurrentBlazon, r_);
     pictureListPanel->sync();
 }
 
@@ -308,13 +338,8 @@ bool MainWindow::confirmQuit() {
     return true;
 }
 
-// There is no help viewer for the old help file's topics: the box says where
-// the help would be, rather than nothing happening.
 void MainWindow::showHelp(int topic) {
-    messages_.messageBox(QStringLiteral("L'aide contextuelle (sujet ") + QString::number(topic) +
-                             QStringLiteral(") n'est pas disponible : le fichier d'aide ") +
-                             fromUtf8(HelpFile) + QStringLiteral(" ne peut pas être affiché."),
-                         kStyleInformation, QStringLiteral("Aide contextuelle"));
+    help->open(HelpContext(topic));
 }
 
 FileDialogs MainWindow::fileDialogs() {

@@ -31,6 +31,9 @@ class PieceOptions;
 class PictureListPanel;
 class PiecesListPanel;
 class ListTabs;
+class ChooserInput;
+class FurPaletteInput;
+class HelpOpener;
 class FileCommands;
 class CanvasInput;
 class TincturePaletteInput;
@@ -110,8 +113,10 @@ class MainWindow : public QWidget, public WorkspaceUi {
     void showWaitBox(const std::string& text) override;
     void hideWaitBox() override;
 
-    // The help file beside the program, for the dialogs' help buttons.
+    // The help page beside the program, for the dialogs' help buttons.
     std::string HelpFile;
+    // Opens the help at a topic; Ctrl+A on the canvas calls its repeatLast().
+    std::unique_ptr<HelpOpener> help;
 
     // The panels, made by the constructor, owned by the window.
     TitleBar* titleBar = nullptr;
@@ -125,6 +130,8 @@ class MainWindow : public QWidget, public WorkspaceUi {
     PictureListPanel* pictureListPanel = nullptr;
     PiecesListPanel* piecesListPanel = nullptr;
     ListTabs* listTabs = nullptr;
+    ChooserInput* chooserInput = nullptr;
+    FurPaletteInput* furInput = nullptr;
     // New, open, save, save as, export, print, grid, recent documents.
     FileCommands* fileCommands = nullptr;
     EditorMenus menus;

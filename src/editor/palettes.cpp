@@ -1,6 +1,8 @@
 #include "editor/palettes.h"
 
 #include "editor/window_layout.h"
+#include "platform/qimage_bridge.h"
+#include "render/renderer.h"
 #include "widgets/controls.h"
 #include "widgets/picture_box.h"
 #include "widgets/ui_pictures.h"
@@ -32,6 +34,21 @@ void FurPalettePanel::hideUserFurSwatch(int slot) {
     if (slot < 0 || slot >= kUserFurSlots) return;
     userFurSwatches[std::size_t(slot)]->hide();
     userFurSwatches[std::size_t(slot)]->setPicture(QImage());
+}
+
+void FurPalettePanel::showUserFurSwatches(const BlazonRecord& blazon, const Renderer& r) {
+    for (int s = 0; s < kUserFurSlots; ++s) {
+        PictureBox* swatch = userFurSwatches[std::size_t(s)];
+        if (blazon.UserFurs[std::size_t(s)].Path.empty()) {
+            hideUserFurSwatch(s);
+            continue;
+        }
+        // The fur's own picture, as the fur editor shows it in the swatch.
+        const Surface& fur = r.UserFurPictures[std::size_t(s)];
+        const QImage picture = fur.width() > 0 ? toQImage(fur) : QImage();
+        swatch->setPicture(picture);
+        swatch->show();
+    }
 }
 
 }  // namespace tess

@@ -12,6 +12,7 @@ class QWidget;
 namespace tess {
 
 class PictureBox;
+class Renderer;
 
 // The eleven tincture swatches, painted in the current colours.
 class TincturePalettePanel : public QObject {
@@ -35,6 +36,9 @@ class FurPalettePanel : public QObject {
 
     // Slot 0..3 empties; any other slot is ignored.
     void hideUserFurSwatch(int slot);
+    // Each swatch shows exactly while its slot holds a fur, with the fur's
+    // tile (after an opening as after the fur editor).
+    void showUserFurSwatches(const BlazonRecord& blazon, const Renderer& r);
 
     PictureBox* furPalette = nullptr;
     std::array<PictureBox*, kUserFurSlots> userFurSwatches{};

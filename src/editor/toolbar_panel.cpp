@@ -3,6 +3,7 @@
 #include <QFrame>
 
 #include "actions/redraw_result.h"
+#include "editor/toolbar_input.h"
 #include "editor/window_layout.h"
 #include "platform/colour.h"
 #include "widgets/controls.h"
@@ -37,6 +38,10 @@ ToolbarPanel::ToolbarPanel(QWidget& window) : QObject(&window) {
 void ToolbarPanel::applyRedraw(const RedrawResult& result) {
     partitionMarker->move(result.partitionMarkerX, partitionMarker->y());
     partitionMarker->show();
+    if (input) {
+        input->setFrameColours(colourOf(result.frameLight), colourOf(result.frameDark));
+        return;
+    }
     setBackgroundColour(topFrameLine, colourOf(result.frameLight));
     setBackgroundColour(leftFrameLine, colourOf(result.frameLight));
     setBackgroundColour(rightFrameLine, colourOf(result.frameDark));

@@ -8,6 +8,7 @@ class QWidget;
 namespace tess {
 
 class PictureBox;
+class ToolbarInput;
 struct RedrawResult;
 
 // The toolbar: its picture of buttons, the raised frame drawn round the
@@ -28,6 +29,8 @@ class ToolbarPanel : public QObject {
     QFrame* leftFrameLine = nullptr;
     QFrame* rightFrameLine = nullptr;
     QFrame* bottomFrameLine = nullptr;
+    // The mouse handling, made by the window once the canvas exists.
+    ToolbarInput* input = nullptr;
 };
 
 }  // namespace tess
