@@ -21,6 +21,8 @@
 #include "blazon/tincture_warnings.h"
 #include "dialogs/dialog_host.h"
 #include "dialogs/distribution_dialog.h"
+#include "dialogs/line_style_dialog.h"
+#include "dialogs/picture_properties_dialog.h"
 #include "dialogs/intro_window.h"
 #include "dialogs/message_layer.h"
 #include "editor/alignment_strip.h"
@@ -167,6 +169,11 @@ MainWindow::MainWindow(Workspace& ws, Renderer& r, MessageLayer& messages, Optio
     piecesListPanel->wire(context_, menus, *dialogs_);
     furAndColourMenus = new FurAndColourMenus(*this);
     furAndColourMenus->help = [this](int topic) { showHelp(topic); };
+    // Every dialog's "?" opens the one help page at its own topic.
+    const auto helpAt = [this](int topic) { showHelp(topic); };
+    dialogs_->get<ChargeDistributionDialog>().onHelp = helpAt;
+    dialogs_->get<LineStyleDialog>().onHelp = helpAt;
+    dialogs_->get<PicturePropertiesDialog>().onHelp = helpAt;
     ws_.ui = this;
 }
 
