@@ -74,6 +74,15 @@ QMessageBox::ButtonRole roleOf(MessageAnswer answer) {
 WidgetMessages::WidgetMessages(QWidget* parent) : parent_(parent) {}
 WidgetMessages::~WidgetMessages() = default;
 
+void MessageLayer::show(const FileMessage& message) {
+    if (message.empty()) return;
+    int style = kStyleOk;
+    if (message.icon == FileMessage::Icon::Critical) style = kStyleCritical;
+    if (message.icon == FileMessage::Icon::Exclamation) style = kStyleExclamation;
+    messageBox(QString::fromStdString(message.text), style,
+               QString::fromStdString(message.title));
+}
+
 MessageAnswer WidgetMessages::messageBox(const QString& text, int style, const QString& title) {
     const MessageStyle s = decodeMessageStyle(style);
     QMessageBox box(boxIcon(s.icon), title, text, QMessageBox::NoButton, parent_);

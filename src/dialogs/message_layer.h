@@ -7,6 +7,7 @@
 
 #include "dialogs/message_style.h"
 #include "model/records.h"
+#include "storage/file_message.h"
 
 class QAction;
 class QMenu;
@@ -28,6 +29,9 @@ class MessageLayer {
 
     // A message box with the buttons, icon and default button of `style`.
     virtual MessageAnswer messageBox(const QString& text, int style, const QString& title) = 0;
+    // The box of a file operation's outcome, with the icon it names; nothing
+    // when it has no text.
+    void show(const FileMessage& message);
 
     // The question box: `caption` over `text` (which starts with a carriage
     // return, as the callers write it), "Oui" and "Non". Every question starts

@@ -30,18 +30,6 @@ std::string toPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
 
-int styleOf(const FileMessage& message) {
-    switch (message.icon) {
-        case FileMessage::Icon::Critical:
-            return kStyleCritical;
-        case FileMessage::Icon::Exclamation:
-            return kStyleExclamation;
-        case FileMessage::Icon::None:
-            break;
-    }
-    return kStyleOk;
-}
-
 // The job's name in the printer's queue.
 constexpr const char* kPrintJobName = "Tessaline";
 
@@ -64,8 +52,7 @@ PrintDialog& FileCommands::pageDialog() {
 FileCommands::~FileCommands() = default;
 
 void FileCommands::showMessage(const FileMessage& message) {
-    if (message.empty()) return;
-    messages_.messageBox(fromUtf8(message.text), styleOf(message), fromUtf8(message.title));
+    messages_.show(message);
 }
 
 FileCommandDialogs FileCommands::dialogs() {

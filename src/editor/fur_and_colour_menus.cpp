@@ -32,18 +32,6 @@ std::string toUtf8(const QString& text) {
     return text.toUtf8().toStdString();
 }
 
-int styleOf(const FileMessage& message) {
-    switch (message.icon) {
-        case FileMessage::Icon::Critical:
-            return kStyleCritical;
-        case FileMessage::Icon::Exclamation:
-            return kStyleExclamation;
-        case FileMessage::Icon::None:
-            break;
-    }
-    return kStyleOk;
-}
-
 // Yes/No, the question icon, "Non" the default button.
 constexpr int kStyleDeleteQuestion = kStyleYesNo + kStyleQuestion + kStyleDefaultSecond;
 
@@ -151,9 +139,7 @@ void FurAndColourMenus::openFurEditor(int slot) {
         const FurStoring out = StoreUserFur(ctx.ws, ctx.r, slot, draft);
         busy.release();
         if (!out.stored) {
-            if (!out.message.empty())
-                ctx.messages.messageBox(fromUtf8(out.message.text), styleOf(out.message),
-                                        fromUtf8(out.message.title));
+            ctx.messages.show(out.message);
             return false;
         }
         showUserFurSwatch(slot);
@@ -200,9 +186,7 @@ void FurAndColourMenus::insertArms(int part) {
     } else {
         // The undo step of a started insertion marks the title all the same.
         window_.refreshTitle();
-        if (!out.message.empty())
-            messages.messageBox(fromUtf8(out.message.text), styleOf(out.message),
-                                fromUtf8(out.message.title));
+        messages.show(out.message);
     }
 }
 

@@ -73,18 +73,6 @@ QString fromUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-int styleOf(const FileMessage& message) {
-    switch (message.icon) {
-        case FileMessage::Icon::Critical:
-            return kStyleCritical;
-        case FileMessage::Icon::Exclamation:
-            return kStyleExclamation;
-        case FileMessage::Icon::None:
-            break;
-    }
-    return kStyleOk;
-}
-
 std::string trimmedBlanks(const std::string& text) {
     const std::size_t first = text.find_first_not_of(' ');
     if (first == std::string::npos) return {};
@@ -262,9 +250,7 @@ void MainWindow::load() {
         const std::string path = absolutePath(named);
         const OpenOutcome outcome = OpenCommandLineDocument(ws_, r_, path, fileDialogs());
         opening.release();
-        if (!outcome.message.empty())
-            messages_.messageBox(fromUtf8(outcome.message.text), styleOf(outcome.message),
-                                 fromUtf8(outcome.message.title));
+        messages_.show(outcome.message);
         applyRecentMenu();
     }
     refreshTitle();
