@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 #include "model/tincture_table.h"
 #include "model/workspace.h"
@@ -69,6 +70,35 @@ Colour hatchPixel(const PartPaint& p, int x, int y) {
     return kWhite;
 }
 
+// The colours one part takes on row y, in a row the inner loop can read
+// whatever the part's kind: the fur picture's own row, one of the hatching's
+// eight rows (the pattern repeats every 8 rows, so they are made once, 8 x 265
+// pixels instead of a pattern lookup per pixel) or the flat tincture. Null when
+// the part cannot give a whole row (a fur picture smaller than the canvas),
+// which sends the row to the per-part passes.
+const Colour* sourceRow(const PartPaint& p, int y, int width, const std::vector<Colour>& rows) {
+    if (p.Fur) {
+        if (y >= p.Fur->height() || p.Fur->width() < width) return nullptr;
+        return p.Fur->row(y);
+    }
+    if (p.Hatched) return rows.data() + std::size_t(y & 7) * std::size_t(width);
+    return rows.data();
+}
+
+// The rows sourceRow reads for a tincture or a hatching.
+void makeRows(const PartPaint& p, int width, std::vector<Colour>& rows) {
+    const std::size_t w = std::size_t(std::max(width, 0));
+    if (p.Fur) return;
+    if (!p.Hatched) {
+        rows.assign(w, p.Fill);
+        return;
+    }
+    rows.resize(8 * w);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < width; ++x)
+            rows[std::size_t(y) * w + std::size_t(x)] = hatchPixel(p, x, y);
+}
+
 void paintRow(const PartPaint& p, const Colour* keys, Colour* out, int y, int width) {
     const Colour key = p.Key;
     if (p.Fur) {
@@ -87,6 +117,22 @@ void paintRow(const PartPaint& p, const Colour* keys, Colour* out, int y, int wi
     }
 }
 
+// One row in one pass for N parts, N fixed so that the tests of the unused
+// slots cost nothing and the plain field's single test stays vectorised.
+template <int N>
+void paintKnownRow(const std::array<Colour, 4>& keys, const std::array<const Colour*, 4>& rows,
+                   const Colour* key, Colour* out, int w) {
+    for (int x = 0; x < w; ++x) {
+        const Colour c = key[x];
+        Colour v = c;
+        if constexpr (N >= 4) v = c == keys[3] ? rows[3][x] : v;
+        if constexpr (N >= 3) v = c == keys[2] ? rows[2][x] : v;
+        if constexpr (N >= 2) v = c == keys[1] ? rows[1][x] : v;
+        v = c == keys[0] ? rows[0][x] : v;
+        out[x] = v;
+    }
+}
+
 }  // namespace
 
 void PaintField(Workspace& ws, Renderer& r) {
@@ -100,11 +146,48 @@ void PaintField(Workspace& ws, Renderer& r) {
     Surface& canvas = r.canvas;
     const int w = std::min(map.width(), canvas.width());
     const int h = std::min(map.height(), canvas.height());
+    // One pass: each pixel reads its key once and takes its part's colour from
+    // that part's row, or keeps the key (lines and whatever lies outside every
+    // part). Unused slots repeat the first part, whose test comes first. The
+    // part keys are distinct, so the order of the tests does not matter. It
+    // replaces a row copy plus one conditional pass per part.
+    std::array<std::vector<Colour>, 4> scratch;
+    std::array<Colour, 4> keys{};
+    std::array<const Colour*, 4> rows{};
+    for (int i = 0; i < 4; ++i) {
+        const std::size_t u = std::size_t(i);
+        if (i < count) makeRows(paints[u], w, scratch[u]);
+        keys[u] = paints[i < count ? u : 0].Key;
+    }
     for (int y = 0; y < h; ++y) {
-        const Colour* keys = map.row(y);
+        const Colour* key = map.row(y);
         Colour* out = canvas.row(y);
-        std::memcpy(out, keys, std::size_t(w) * sizeof(Colour));
-        for (int i = 0; i < count; ++i) paintRow(paints[std::size_t(i)], keys, out, y, w);
+        bool whole = true;
+        for (int i = 0; i < count; ++i) {
+            const std::size_t u = std::size_t(i);
+            rows[u] = sourceRow(paints[u], y, w, scratch[u]);
+            whole = whole && rows[u];
+        }
+        for (int i = count; i < 4; ++i) rows[std::size_t(i)] = rows[0];
+        if (count == 0 || !whole) {
+            std::memcpy(out, key, std::size_t(w) * sizeof(Colour));
+            for (int i = 0; i < count; ++i) paintRow(paints[std::size_t(i)], key, out, y, w);
+            continue;
+        }
+        switch (count) {
+            case 1:
+                paintKnownRow<1>(keys, rows, key, out, w);
+                break;
+            case 2:
+                paintKnownRow<2>(keys, rows, key, out, w);
+                break;
+            case 3:
+                paintKnownRow<3>(keys, rows, key, out, w);
+                break;
+            default:
+                paintKnownRow<4>(keys, rows, key, out, w);
+                break;
+        }
     }
 }
 

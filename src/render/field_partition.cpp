@@ -229,7 +229,14 @@ void DrawFieldPartition(Workspace& ws, Renderer& r) {
     map.setBackground(kWorkBackground);
     if (map.width() != kModelWidth || map.height() != kModelHeight)
         map.resize(kModelWidth, kModelHeight);
-    map.clear();
+    // A field without lines is one part over the whole map: the flood from its
+    // seed would reach every pixel, so the map takes the key at once (one fill
+    // instead of a clear, a flood and two copies).
+    const bool onePart = layout.Lines.empty() && layout.Seeds.size() == 1;
+    if (onePart)
+        map.fill(kPartKeyColours[1]);
+    else
+        map.clear();
 
     drawLines(layout, b.Parts[1].Line, map);
     b.PartCount = Byte(layout.Seeds.size());
@@ -241,7 +248,15 @@ void DrawFieldPartition(Workspace& ws, Renderer& r) {
 
     // Parts are flooded in order, so a later part that finds an earlier key
     // colour at its seed takes that area over.
-    for (int k = 1; k <= b.PartCount; ++k)
+    auto shieldSized = [](const Surface& s) {
+        return s.width() == kCanvasWidth && s.height() == kCanvasHeight;
+    };
+    if (onePart && shieldSized(r.fieldPartMap) && shieldSized(r.ordinaryMap)) {
+        r.fieldPartMap.fill(kPartKeyColours[1]);
+        r.ordinaryMap.fill(kPartKeyColours[1]);
+        return;
+    }
+    for (int k = 1; k <= b.PartCount && !onePart; ++k)
         map.floodSurface(b.Parts[k].SeedX + kModelMargin, b.Parts[k].SeedY + kModelMargin,
                          Brush::solid(kPartKeyColours[k]));
 
