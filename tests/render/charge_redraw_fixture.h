@@ -5,14 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "model/document.h"
-#include "model/tincture_table.h"
-#include "model/workspace.h"
 #include "platform/ascii_picture.h"
 #include "render/charge_recolouring.h"
-#include "render/key_colours.h"
-#include "actions/redraw_shield.h"
-#include "render/renderer.h"
+#include "render/render_fixture.h"
 #include "support/placed_charge.h"
 
 namespace tess::testing {
@@ -33,14 +28,8 @@ inline Surface bankMask(std::vector<std::string> rows) {
 
 // A workspace with a blank document and a renderer ready to redraw, and a way
 // to put bank pictures and charges in without going through picture files.
-class ChargeRedraw : public ::testing::Test {
+class ChargeRedraw : public RenderTest {
   protected:
-    void SetUp() override {
-        InitTinctures(ws.Tinctures);
-        InitSurfaces(r);
-        ResetDocument(ws);
-    }
-
     // Slot `slot` holds a picture drawn in ASCII: '.' is the background,
     // anything else figure; its own tincture is `own`.
     void addBankPicture(int slot, const std::vector<std::string>& figure, int own) {
@@ -58,16 +47,11 @@ class ChargeRedraw : public ::testing::Test {
         return c;
     }
 
-    RedrawResult redraw() { return RedrawShield(ws, r); }
-    Colour tincture(int t) const { return Colour(ws.Tinctures[t].Colour); }
     bool hit(int x, int y) const { return r.chargeHitMap.pixel(x, y) == 0x0000FFu; }
     std::vector<int> chargeList(int part) const {
         const PartRecord& p = ws.CurrentBlazon.Parts[part];
         return std::vector<int>(p.ChargeList.begin() + 1, p.ChargeList.begin() + 1 + p.ChargeCount);
     }
-
-    Workspace ws;
-    Renderer r;
 };
 
 }  // namespace tess::testing

@@ -59,17 +59,17 @@ TEST_F(PartitionTest, EveryPartitionSplitsTheFieldIntoExactlyItsParts) {
         // Nothing but the parts' key colours and the line colour, each part
         // one area holding its own seed, on all three copies of the map.
         std::set<Colour> colours;
-        forEachPixel([&](int x, int y) { colours.insert(r->partMap.pixel(x, y)); });
+        forEachPixel([&](int x, int y) { colours.insert(r.partMap.pixel(x, y)); });
         std::set<Colour> expected;
         for (int k = 1; k <= count; ++k) expected.insert(kPartKeyColours[k]);
         if (code != kPlainField) expected.insert(kLineColour);
         EXPECT_EQ(colours, expected);
         for (int k = 1; k <= count; ++k) {
             EXPECT_EQ(partAt(doc().Parts[k].SeedX, doc().Parts[k].SeedY), k);
-            EXPECT_EQ(areasOf(r->partMap, kPartKeyColours[k]).size(), 1u) << "part " << k;
+            EXPECT_EQ(areasOf(r.partMap, kPartKeyColours[k]).size(), 1u) << "part " << k;
         }
-        EXPECT_TRUE(samePixels(r->fieldPartMap, r->partMap));
-        EXPECT_TRUE(samePixels(r->ordinaryMap, r->partMap));
+        EXPECT_TRUE(samePixels(r.fieldPartMap, r.partMap));
+        EXPECT_TRUE(samePixels(r.ordinaryMap, r.partMap));
     }
 }
 
@@ -113,7 +113,7 @@ TEST_F(PartitionTest, NeighbouringPartsOfOneClassAreWarned) {
         for (int k = 1; k <= 4; ++k)
             if (c.parts[k - 1].first != 0) setPart(k, c.parts[k - 1].first, c.parts[k - 1].second);
         redraw();
-        EXPECT_EQ(warningsOf(*ws), c.want) << "partition " << c.partition;
+        EXPECT_EQ(warningsOf(ws), c.want) << "partition " << c.partition;
     }
 }
 
@@ -123,12 +123,12 @@ TEST_F(PartitionTest, EachRedrawHoldsOnlyItsOwnWarnings) {
     setPart(2, kClassColour, 4);
     for (int i = 0; i < 3; ++i) {
         const RedrawResult result = redraw();
-        EXPECT_EQ(ws->Warnings.count(), 1);
+        EXPECT_EQ(ws.Warnings.count(), 1);
         EXPECT_TRUE(result.warningVisible);
     }
     setPart(2, kClassMetal, 2);
     const RedrawResult result = redraw();
-    EXPECT_EQ(ws->Warnings.count(), 0);
+    EXPECT_EQ(ws.Warnings.count(), 0);
     EXPECT_FALSE(result.warningVisible);
     EXPECT_TRUE(result.warningText.empty());
 }
@@ -138,19 +138,19 @@ TEST_F(PartitionTest, HeraldicLinesFollowPartOnesStyle) {
     // apart, and must change the map from the plain line's.
     doc().Partition = 11;
     redraw();
-    const Surface plain = r->partMap;
+    const Surface plain = r.partMap;
     doc().Parts[1].Line.LineKind = 11;
     redraw();
-    EXPECT_NE(r->partMap, plain);
-    EXPECT_EQ(areasOf(r->partMap, kPartKeyColours[1]).size(), 1u);
-    EXPECT_EQ(areasOf(r->partMap, kPartKeyColours[2]).size(), 1u);
+    EXPECT_NE(r.partMap, plain);
+    EXPECT_EQ(areasOf(r.partMap, kPartKeyColours[1]).size(), 1u);
+    EXPECT_EQ(areasOf(r.partMap, kPartKeyColours[2]).size(), 1u);
     // The line style of part 1 has no effect on a partition of plain lines.
     doc().Partition = 14;
     redraw();
-    const Surface quartered = r->partMap;
+    const Surface quartered = r.partMap;
     doc().Parts[1].Line.LineKind = 10;
     redraw();
-    EXPECT_EQ(r->partMap, quartered);
+    EXPECT_EQ(r.partMap, quartered);
 }
 
 }  // namespace

@@ -57,8 +57,8 @@ TEST_P(HeraldicPartitionTest, EveryLineKeepsEveryPartApart) {
                     BlazonRecord& b = doc();
                     b.Partition = code;
                     b.Parts[1].Line = {Integer(depth), Integer(width), kind, plumb};
-                    DrawFieldPartition(*ws, *r);
-                    const std::string fault = separationFault(r->partitionWork, b);
+                    DrawFieldPartition(ws, r);
+                    const std::string fault = separationFault(r.partitionWork, b);
                     ASSERT_TRUE(fault.empty())
                         << "kind " << kind << ", plumb " << plumb << ", width " << width
                         << ", depth " << depth << ": " << fault;

@@ -207,9 +207,6 @@ TEST_F(Pieces, SizesTheRedrawSettlesAndLineDepthsItClamps) {
         redraw();
         EXPECT_EQ(ws.CurrentBlazon.Ordinary1.Size, settled) << type;
     }
-    second(kPairle, 34);  // as the menus set it
-    redraw();
-    EXPECT_EQ(ws.CurrentBlazon.Ordinary2.Size, 22);
 }
 
 // The edge row: the canvas shows the line over the field, the key maps the
@@ -404,24 +401,40 @@ TEST_F(Pieces, EdgesOfFurredAndInsertedPiecesKeepWhatTheirPictureLeaves) {
     }
 }
 
+// Gueules hatches in vertical lines on the first-order pieces, Azur in
+// horizontal ones on the champagne; the Argent field stays white.
 TEST_F(Pieces, PiecesAreHatchedOnABlackAndWhitePage) {
     ws.PrintBlackWhite = true;
-    setZone(7, kClassColour, kGueules);  // vertical lines
-    for (Long type : {kOrle, kPal, kEcusson}) {
-        first(type);
+    setZone(7, kClassColour, kGueules);
+    setZone(5, kClassColour, kAzur);
+    zone(1).Tincture = kArgent;
+    struct Sample {
+        int order;
+        Long type;
+        int x0, x1, y0, y1;  // the line sampled, and the step its pattern repeats along
+        int dx, dy;
+    };
+    for (const Sample& c :
+         {Sample{1, kOrle, 25, 49, 170, 170, 0, 1}, Sample{1, kPal, 100, 120, 170, 170, 0, 1},
+          Sample{1, kEcusson, 100, 120, 170, 170, 0, 1},
+          Sample{2, kChampagne, 132, 132, 250, 289, 1, 0}}) {
+        ws.CurrentBlazon.Ordinary1.Present = kFalse;
+        ws.CurrentBlazon.Ordinary2.Present = kFalse;
+        c.order == 1 ? (void)first(c.type) : (void)second(c.type);
         redraw();
-        const int x0 = type == kOrle ? 25 : 100, x1 = type == kOrle ? 49 : 120;
         int black = 0, white = 0;
-        for (int x = x0; x <= x1; ++x) {
-            const Colour c = canvas(x, 170);
-            ASSERT_TRUE(c == kBlack || c == kWhite) << type << ": " << x;
-            (c == kBlack ? black : white) += 1;
-            ASSERT_EQ(canvas(x, 171), c);  // vertical: the same down a column
-        }
-        EXPECT_GT(black, 0) << type;
-        EXPECT_GT(white, black) << type;
-        EXPECT_EQ(part(x0 + 2, 170), 7);
+        for (int y = c.y0; y <= c.y1; ++y)
+            for (int x = c.x0; x <= c.x1; ++x) {
+                const Colour px = canvas(x, y);
+                ASSERT_TRUE(px == kBlack || px == kWhite) << c.type << ": " << x << "," << y;
+                (px == kBlack ? black : white) += 1;
+                ASSERT_EQ(canvas(x + c.dx, y + c.dy), px) << c.type;
+            }
+        EXPECT_GT(black, 0) << c.type;
+        EXPECT_GT(white, black) << c.type;
+        EXPECT_EQ(part(c.x0 + 2, c.y0), c.order == 1 ? 7 : 5) << c.type;
     }
+    EXPECT_EQ(canvas(132, 100), kWhite);
 }
 
 TEST_F(Pieces, AnUnknownPieceIsNeitherDrawnNorClassified) {
@@ -514,39 +527,15 @@ TEST_F(Pieces, ItsZoneCoversEveryFieldPartOnTheKeyMap) {
     EXPECT_EQ(r.fieldPartMap.pixel(176, 20), kLineColour);
 }
 
-TEST_F(Pieces, HatchedOnABlackAndWhitePage) {
-    ws.PrintBlackWhite = true;
-    setZone(5, kClassColour, kAzur);  // horizontal lines
-    ws.CurrentBlazon.Parts[1].Tincture = kArgent;
-    second(kChampagne);
-    redraw();
-    int black = 0;
-    for (int y = 250; y < 290; ++y) {
-        const Colour c = canvas(132, y);
-        ASSERT_TRUE(c == kBlack || c == kWhite) << y;
-        black += c == kBlack;
-        ASSERT_EQ(canvas(133, y), c);
-    }
-    EXPECT_GT(black, 0);
-    EXPECT_EQ(canvas(132, 100), kWhite);
-}
-
 // Redraw after redraw on one renderer gives what a fresh renderer draws: the
 // pieces' pictures, written only where the pieces lie, keep nothing of an
 // earlier piece.
 TEST(OrdinarySequence, EveryRedrawMatchesAFreshOne) {
     std::mt19937 rng(11);
     auto pick = [&](int n) { return int(rng() % unsigned(n)); };
-    auto make = [](std::unique_ptr<Workspace>& ws, std::unique_ptr<Renderer>& r) {
-        ws = std::make_unique<Workspace>();
-        r = std::make_unique<Renderer>();
-        InitTinctures(ws->Tinctures);
-        InitSurfaces(*r);
-        ResetDocument(*ws);
-    };
-    std::unique_ptr<Workspace> ws;
-    std::unique_ptr<Renderer> r;
-    make(ws, r);
+    auto kept = std::make_unique<testing::Drawing>();
+    Workspace* ws = &kept->ws;
+    Renderer* r = &kept->r;
     const Long emaux[] = {kClassColour, kClassMetal, 108, 110, 113};
     for (int round = 0; round < 40; ++round) {
         BlazonRecord& b = ws->CurrentBlazon;
@@ -570,13 +559,12 @@ TEST(OrdinarySequence, EveryRedrawMatchesAFreshOne) {
         }
         ws->PrintBlackWhite = pick(6) == 0;
 
-        std::unique_ptr<Workspace> freshWs;
-        std::unique_ptr<Renderer> freshR;
-        make(freshWs, freshR);
-        freshWs->CurrentBlazon = b;
-        freshWs->PrintBlackWhite = ws->PrintBlackWhite;
+        auto fresh = std::make_unique<testing::Drawing>();
+        fresh->ws.CurrentBlazon = b;
+        fresh->ws.PrintBlackWhite = ws->PrintBlackWhite;
         RedrawShield(*ws, *r);
-        RedrawShield(*freshWs, *freshR);
+        RedrawShield(fresh->ws, fresh->r);
+        const Renderer* freshR = &fresh->r;
         ASSERT_EQ(r->canvas, freshR->canvas) << round;
         ASSERT_EQ(r->partMap, freshR->partMap) << round;
         ASSERT_EQ(r->ordinaryMap, freshR->ordinaryMap) << round;
@@ -616,11 +604,9 @@ TEST(OrdinaryDamage, AnyPieceRecordIsDrawnWithoutFault) {
     std::mt19937 rng(23);
     auto any16 = [&] { return Integer(std::int16_t(rng())); };
     auto small = [&](int lo, int hi) { return lo + int(rng() % unsigned(hi - lo + 1)); };
-    Workspace ws;
-    Renderer r;
-    InitTinctures(ws.Tinctures);
-    InitSurfaces(r);
-    ResetDocument(ws);
+    testing::Drawing d;
+    Workspace& ws = d.ws;
+    Renderer& r = d.r;
     for (int round = 0; round < 60; ++round) {
         BlazonRecord& b = ws.CurrentBlazon;
         for (OrdinaryRecord* o : {&b.Ordinary1, &b.Ordinary2}) {

@@ -15,12 +15,12 @@ TEST_F(RedrawTest, PlainAzurField) {
     const RedrawResult result = redraw();  // the blank document: plain Azur
     int inside = 0;
     forEachPixel([&](int x, int y) {
-        const Colour c = r->canvas.pixel(x, y);
+        const Colour c = r.canvas.pixel(x, y);
         if (insideShield(x, y)) {
             ++inside;
             ASSERT_EQ(c, tincture(4)) << x << "," << y;
         } else {
-            ASSERT_EQ(c, r->shapeOutline().pixel(x, y)) << x << "," << y;
+            ASSERT_EQ(c, r.shapeOutline().pixel(x, y)) << x << "," << y;
         }
     });
     EXPECT_GT(inside, 80000);
@@ -35,25 +35,25 @@ TEST_F(RedrawTest, RedrawingTheSameDocumentGivesTheSamePixels) {
     doc().Partition = 14;
     setPart(2, 109, 109);
     setPart(4, 113, 113);
-    ws->GridVisible = true;
+    ws.GridVisible = true;
     redraw();
-    const Surface canvas = r->canvas;
-    const Surface model = r->partMap;
+    const Surface canvas = r.canvas;
+    const Surface model = r.partMap;
     // Something else in between must leave nothing behind.
     doc().Partition = 19;
     doc().ShieldShape = 6;
-    ws->PrintBlackWhite = true;
+    ws.PrintBlackWhite = true;
     redraw();
     doc().Partition = 14;
     doc().ShieldShape = 1;
-    ws->PrintBlackWhite = false;
+    ws.PrintBlackWhite = false;
     redraw();
-    EXPECT_EQ(r->canvas, canvas);
-    EXPECT_EQ(r->partMap, model);
+    EXPECT_EQ(r.canvas, canvas);
+    EXPECT_EQ(r.partMap, model);
 }
 
 TEST_F(RedrawTest, CutOutLeavesOnlyTheOutlineOutsideEveryShape) {
-    ws->GridVisible = true;
+    ws.GridVisible = true;
     setPart(1, kClassColour, 6);  // Sable: the outline's own inside colour
     for (int shape = 1; shape <= kShapeCount; ++shape) {
         SCOPED_TRACE("shape " + std::to_string(shape));
@@ -64,7 +64,7 @@ TEST_F(RedrawTest, CutOutLeavesOnlyTheOutlineOutsideEveryShape) {
         const Surface& mask = shieldMaskPicture(shape);
         forEachPixel([&](int x, int y) {
             if (mask.pixel(x, y) != kWhite) {
-                ASSERT_EQ(r->canvas.pixel(x, y), outline.pixel(x, y)) << x << "," << y;
+                ASSERT_EQ(r.canvas.pixel(x, y), outline.pixel(x, y)) << x << "," << y;
             }
         });
     }
@@ -75,32 +75,32 @@ TEST_F(RedrawTest, ShapeOutsideTheTableIsDrawnAsTheFirst) {
     const RedrawResult result = redraw();
     EXPECT_EQ(doc().ShieldShape, 9);
     EXPECT_EQ(result.markedShape, 1);
-    EXPECT_EQ(&r->shapeMask(), &shieldMaskPicture(1));
+    EXPECT_EQ(&r.shapeMask(), &shieldMaskPicture(1));
 }
 
 TEST_F(RedrawTest, InsetShapeFollowsTheShieldUnlessArmsAreInsertedInPartSeven) {
     doc().ShieldShape = 4;
     EcussonFollowsShieldShape(doc());
-    SelectPartMask(*ws, *r);
+    SelectPartMask(ws, r);
     EXPECT_EQ(doc().InsetShape, 4);
-    EXPECT_EQ(&r->insetMask(), &shieldMaskPicture(4));
+    EXPECT_EQ(&r.insetMask(), &shieldMaskPicture(4));
     // The shield and the écusson may show the same shape at once.
-    SelectShieldShape(*ws, *r);
-    EXPECT_EQ(&r->shapeMask(), &r->insetMask());
+    SelectShieldShape(ws, r);
+    EXPECT_EQ(&r.shapeMask(), &r.insetMask());
 
     doc().Parts[7].InsertedPath = "/tmp/autre.bls";
     doc().InsetShape = 2;
     doc().ShieldShape = 6;
     EcussonFollowsShieldShape(doc());
-    SelectPartMask(*ws, *r);
+    SelectPartMask(ws, r);
     EXPECT_EQ(doc().InsetShape, 2);
-    EXPECT_EQ(&r->insetMask(), &shieldMaskPicture(2));
+    EXPECT_EQ(&r.insetMask(), &shieldMaskPicture(2));
 }
 
 TEST_F(RedrawTest, GridInvertsEveryTwentiethLineInsideTheShieldOnly) {
     doc().ShieldShape = 3;  // the whole canvas but its frame
-    const Surface plain = (redraw(), r->canvas);
-    ws->GridVisible = true;
+    const Surface plain = (redraw(), r.canvas);
+    ws.GridVisible = true;
     const RedrawResult result = redraw();
     EXPECT_TRUE(result.Menus.grid.Checked);
     const Colour azur = tincture(4);
@@ -110,16 +110,16 @@ TEST_F(RedrawTest, GridInvertsEveryTwentiethLineInsideTheShieldOnly) {
             const bool vertical = (x - 13) % 20 == 0 && x >= 13;
             const bool horizontal = y % 20 == 0;
             const Colour want = vertical != horizontal ? inverted : azur;
-            ASSERT_EQ(r->canvas.pixel(x, y), want) << x << "," << y;
+            ASSERT_EQ(r.canvas.pixel(x, y), want) << x << "," << y;
         }
     // The frame outside the shield stays as it was.
     for (int x = 0; x < kCanvasWidth; ++x) {
-        EXPECT_EQ(r->canvas.pixel(x, 0), plain.pixel(x, 0));
-        EXPECT_EQ(r->canvas.pixel(x, 339), plain.pixel(x, 339));
+        EXPECT_EQ(r.canvas.pixel(x, 0), plain.pixel(x, 0));
+        EXPECT_EQ(r.canvas.pixel(x, 339), plain.pixel(x, 339));
     }
-    ws->GridVisible = false;
+    ws.GridVisible = false;
     EXPECT_FALSE(redraw().Menus.grid.Checked);
-    EXPECT_EQ(r->canvas, plain);
+    EXPECT_EQ(r.canvas, plain);
 }
 
 // A recognisable inserted picture: four quadrants of four colours.
@@ -137,8 +137,8 @@ class InsertedArms : public RedrawTest {
     void insert(int k, const Surface& picture) {
         setPart(k, kClassInserted, 2);
         doc().Parts[k].InsertedPath = "/tmp/arms" + std::to_string(k) + ".bls";
-        r->InsertedPictures[k] = picture;
-        r->InsertedPaths[k] = doc().Parts[k].InsertedPath;
+        r.InsertedPictures[k] = picture;
+        r.InsertedPaths[k] = doc().Parts[k].InsertedPath;
     }
 };
 
@@ -150,12 +150,12 @@ TEST_F(InsertedArms, CoverTheirQuarter) {
     insert(4, quadrants());
     redraw();
     // Part 3 (lower left) at (1, 171), 132 x 170; part 4 at (133, 171).
-    EXPECT_EQ(r->canvas.pixel(2, 172), 0x010101u);
-    EXPECT_EQ(r->canvas.pixel(131, 337), 0x040404u);
-    EXPECT_EQ(r->canvas.pixel(134, 172), 0x010101u);
-    EXPECT_EQ(r->canvas.pixel(262, 337), 0x040404u);
-    EXPECT_EQ(r->canvas.pixel(66, 100), kWhite);  // part 1 untouched
-    EXPECT_EQ(r->canvas.pixel(200, 100), kWhite);
+    EXPECT_EQ(r.canvas.pixel(2, 172), 0x010101u);
+    EXPECT_EQ(r.canvas.pixel(131, 337), 0x040404u);
+    EXPECT_EQ(r.canvas.pixel(134, 172), 0x010101u);
+    EXPECT_EQ(r.canvas.pixel(262, 337), 0x040404u);
+    EXPECT_EQ(r.canvas.pixel(66, 100), kWhite);  // part 1 untouched
+    EXPECT_EQ(r.canvas.pixel(200, 100), kWhite);
 }
 
 TEST_F(InsertedArms, InAPartThatCannotHoldThemShowTheTincture) {
@@ -163,7 +163,7 @@ TEST_F(InsertedArms, InAPartThatCannotHoldThemShowTheTincture) {
     insert(1, quadrants());
     doc().Parts[1].Tincture = 3;
     redraw();
-    EXPECT_EQ(r->canvas.pixel(60, 100), tincture(3));
+    EXPECT_EQ(r.canvas.pixel(60, 100), tincture(3));
 }
 
 TEST_F(InsertedArms, InTheHalvesOfTheMiPartitions) {
@@ -172,10 +172,10 @@ TEST_F(InsertedArms, InTheHalvesOfTheMiPartitions) {
     insert(2, quadrants());
     insert(3, Surface(kCanvasWidth, kCanvasHeight, 0x050505));
     redraw();
-    EXPECT_EQ(r->canvas.pixel(3, 173), 0x010101u);
-    EXPECT_EQ(r->canvas.pixel(130, 336), 0x040404u);
-    EXPECT_EQ(r->canvas.pixel(60, 60), 0x050505u);
-    EXPECT_EQ(r->canvas.pixel(200, 60), tincture(4));  // part 1, the right half
+    EXPECT_EQ(r.canvas.pixel(3, 173), 0x010101u);
+    EXPECT_EQ(r.canvas.pixel(130, 336), 0x040404u);
+    EXPECT_EQ(r.canvas.pixel(60, 60), 0x050505u);
+    EXPECT_EQ(r.canvas.pixel(200, 60), tincture(4));  // part 1, the right half
 }
 
 }  // namespace

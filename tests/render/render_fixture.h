@@ -3,16 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <memory>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "actions/redraw_shield.h"
 #include "model/document.h"
 #include "model/tincture_table.h"
 #include "model/workspace.h"
 #include "render/key_colours.h"
-#include "actions/redraw_shield.h"
 #include "render/renderer.h"
 #include "resources/pictures.h"
 
@@ -21,37 +20,36 @@ namespace tess::testing {
 // A fresh workspace with the blank document and factory colours, and a renderer
 // with every surface made (no file is read: the tinctures come from the factory
 // table rather than the colour file).
-class RenderTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ws = std::make_unique<Workspace>();
-        r = std::make_unique<Renderer>();
-        InitTinctures(ws->Tinctures);
-        InitSurfaces(*r);
-        ResetDocument(*ws);
+struct Drawing {
+    Drawing() {
+        InitTinctures(ws.Tinctures);
+        InitSurfaces(r);
+        ResetDocument(ws);
     }
+    Workspace ws;
+    Renderer r;
+};
 
-    RedrawResult redraw() { return RedrawShield(*ws, *r); }
-    BlazonRecord& doc() { return ws->CurrentBlazon; }
+class RenderTest : public ::testing::Test, public Drawing {
+  protected:
+    RedrawResult redraw() { return RedrawShield(ws, r); }
+    BlazonRecord& doc() { return ws.CurrentBlazon; }
 
     void setPart(int k, Long kind, Long tincture) {
         doc().Parts[k].Kind = kind;
         doc().Parts[k].Tincture = tincture;
     }
-    Colour tincture(int t) const { return Colour(ws->Tinctures[t].Colour); }
+    Colour tincture(int t) const { return Colour(ws.Tinctures[t].Colour); }
 
     // The part a pixel of the part key map belongs to (0 on a line).
-    int partAt(int x, int y) const { return partOfKeyColour(r->partMap.pixel(x, y)); }
-    bool insideShield(int x, int y) const { return r->shapeMask().pixel(x, y) == kWhite; }
+    int partAt(int x, int y) const { return partOfKeyColour(r.partMap.pixel(x, y)); }
+    bool insideShield(int x, int y) const { return r.shapeMask().pixel(x, y) == kWhite; }
 
     // Calls f(x, y) for every canvas pixel.
     static void forEachPixel(const std::function<void(int, int)>& f) {
         for (int y = 0; y < kCanvasHeight; ++y)
             for (int x = 0; x < kCanvasWidth; ++x) f(x, y);
     }
-
-    std::unique_ptr<Workspace> ws;
-    std::unique_ptr<Renderer> r;
 };
 
 // Same size and same pixels (whatever each surface's background colour).

@@ -4,9 +4,9 @@
 #include <fstream>
 #include <random>
 
+#include "actions/graphics_session.h"
 #include "platform/paths.h"
 #include "render/fur_patterns.h"
-#include "actions/graphics_session.h"
 #include "render/shield_shape.h"
 #include "render_fixture.h"
 #include "support/charge_pictures.h"
@@ -20,19 +20,14 @@ class RendererTest : public RenderTest {};
 
 TEST_F(RendererTest, StartsWithAnEmptyHitMapAndSeparateBlankPictures) {
     for (int y = 0; y < kCanvasHeight; ++y)
-        for (int x = 0; x < kCanvasWidth; ++x) ASSERT_EQ(r->chargeHitMap.pixel(x, y), kBlack);
-    EXPECT_EQ(r->fieldPartMap, blankPicture());
-    EXPECT_EQ(r->Ordinary2.mask, blankPicture());
-    r->fieldPartMap.fill(0x123456);
-    r->Ordinary2.keyPicture.fill(0x654321);
-    EXPECT_EQ(r->ordinaryMap, blankPicture());
-    EXPECT_EQ(r->Ordinary2.mask, blankPicture());
-    EXPECT_EQ(r->Ordinary2.colouredPicture, blankPicture());
-    EXPECT_EQ(r->Ordinary1.keyPicture.width(), kBigWidth);
-    EXPECT_EQ(r->Ordinary1.mask.height(), kBigHeight);
-    EXPECT_EQ(r->motifWork1.width(), kCanvasWidth);
-    EXPECT_EQ(r->motifWork2.height(), kCanvasHeight);
-    EXPECT_EQ(r->ToolbarX[20], 0);
+        for (int x = 0; x < kCanvasWidth; ++x) ASSERT_EQ(r.chargeHitMap.pixel(x, y), kBlack);
+    EXPECT_EQ(r.fieldPartMap, blankPicture());
+    EXPECT_EQ(r.Ordinary2.mask, blankPicture());
+    r.fieldPartMap.fill(0x123456);
+    r.Ordinary2.keyPicture.fill(0x654321);
+    EXPECT_EQ(r.ordinaryMap, blankPicture());
+    EXPECT_EQ(r.Ordinary2.mask, blankPicture());
+    EXPECT_EQ(r.Ordinary2.colouredPicture, blankPicture());
 }
 
 TEST_F(RendererTest, FurPatternsRepeatEachPictureAtItsOffsets) {
@@ -43,7 +38,7 @@ TEST_F(RendererTest, FurPatternsRepeatEachPictureAtItsOffsets) {
                        Repeat{108, 254, 311}, Repeat{109, 254, 311}, Repeat{111, 254, 311},
                        Repeat{112, 254, 311}, Repeat{114, 254, 311}}) {
         SCOPED_TRACE(rep.code);
-        const Surface& pattern = r->builtInFurPictures[std::size_t(rep.code - 108)];
+        const Surface& pattern = r.builtInFurPictures[std::size_t(rep.code - 108)];
         const Surface& picture = furPicture(rep.code);
         ASSERT_EQ(pattern.width(), kBigWidth);
         for (int y = 0; y < kBigHeight; y += 3)
@@ -58,19 +53,19 @@ TEST_F(RendererTest, FurPatternsRepeatEachPictureAtItsOffsets) {
 TEST_F(RendererTest, FurFillOfAPieceShowsTheFurOnlyWhereTheShapeIsBlack) {
     Surface dest(kBigWidth, kBigHeight, 0x777777);
     Surface shape(kBigWidth, kBigHeight, kWhite);
-    FillOrdinaryWithFur(*r, dest, shape, 110);
+    FillOrdinaryWithFur(r, dest, shape, 110);
     EXPECT_TRUE(samePixels(dest, Surface(kBigWidth, kBigHeight, kBlack)));
 
     shape.fillRect(150, 160, 250, 300, Brush::solid(kBlack));
-    FillOrdinaryWithFur(*r, dest, shape, 113);
-    const Surface& pattern = r->builtInFurPictures[113 - 108];
+    FillOrdinaryWithFur(r, dest, shape, 113);
+    const Surface& pattern = r.builtInFurPictures[113 - 108];
     EXPECT_EQ(dest.pixel(160, 170), pattern.pixel(160, 170));
     EXPECT_EQ(dest.pixel(249, 299), pattern.pixel(249, 299));
     EXPECT_EQ(dest.pixel(149, 170), kBlack);
     EXPECT_EQ(dest.pixel(250, 170), kBlack);
 
     // A missing user fur leaves black (a present one: the test below).
-    FillOrdinaryWithFur(*r, dest, shape, 117);
+    FillOrdinaryWithFur(r, dest, shape, 117);
     EXPECT_EQ(dest.pixel(160, 170), kBlack);
 }
 
@@ -83,14 +78,14 @@ TEST_F(RendererTest, UserFurOnAPieceMatchesAPixelByPixelFill) {
         Surface picture(pw, ph, 0);
         for (int y = 0; y < ph; ++y)
             for (int x = 0; x < pw; ++x) picture.setPixel(x, y, random() & 0xFFFFFF);
-        r->UserFurPictures[2] = picture;
+        r.UserFurPictures[2] = picture;
         Surface shape(kBigWidth, kBigHeight, kWhite);
         for (int i = 0; i < 12; ++i) {
             const int x = int(random() % kBigWidth), y = int(random() % kBigHeight);
             shape.fillRect(x, y, x + 80, y + 60, Brush::solid(random() % 3 ? kBlack : 0x404040));
         }
         Surface dest(kBigWidth, kBigHeight, 0x777777);
-        FillOrdinaryWithFur(*r, dest, shape, 118);
+        FillOrdinaryWithFur(r, dest, shape, 118);
         for (int y = 0; y < kBigHeight; ++y)
             for (int x = 0; x < kBigWidth; ++x) {
                 const int px = ((x - kBigMargin) % pw + pw) % pw;
@@ -114,10 +109,10 @@ TEST_F(RendererTest, CutOutEqualsMaskAndThenOutline) {
         BitBlt(reference, 0, 0, kCanvasWidth, kCanvasHeight, shieldOutlinePicture(shape), 0, 0,
                RasterOp::Xor);
         doc().ShieldShape = shape;
-        SelectShieldShape(*ws, *r);
-        r->canvas = canvas;
-        ApplyShieldMask(*r);
-        EXPECT_EQ(r->canvas, reference) << shape;
+        SelectShieldShape(ws, r);
+        r.canvas = canvas;
+        ApplyShieldMask(r);
+        EXPECT_EQ(r.canvas, reference) << shape;
     }
 }
 
@@ -146,7 +141,7 @@ TEST_F(RendererTest, FurOverlayReplacesExactlyTheKeyedPixels) {
 
 TEST_F(RendererTest, RedrawBeforeTheSetUpMakesTheSurfacesItself) {
     Renderer bare;
-    RedrawShield(*ws, bare);
+    RedrawShield(ws, bare);
     EXPECT_TRUE(bare.Initialised);
     EXPECT_EQ(bare.canvas.pixel(132, 170), tincture(4));
 }
@@ -161,24 +156,24 @@ class ReleaseTest : public RenderTest {
 TEST_F(ReleaseTest, DeletesTheTemporaryPictureCopiesOnly) {
     for (const char* name : {"Pic3.tmp", "Pic7.tmp", "Pic256.tmp", "Pic03.tmp", "QRZ.inf"})
         touch(name);
-    ReleaseResources(*ws, *r);
+    ReleaseResources(ws, r);
     for (const char* name : {"Pic256.tmp", "Pic03.tmp", "QRZ.inf"})
         EXPECT_TRUE(fs::exists(home / name)) << name;
     EXPECT_FALSE(fs::exists(home / "Pic3.tmp"));
     EXPECT_FALSE(fs::exists(home / "Pic7.tmp"));
-    EXPECT_FALSE(r->Initialised);
-    EXPECT_TRUE(r->canvas.empty());
+    EXPECT_FALSE(r.Initialised);
+    EXPECT_TRUE(r.canvas.empty());
 }
 
 TEST_F(ReleaseTest, InitGraphicsReadsTheColoursOfThePreviousRun) {
     // No colour file yet: the factory colours, and the file is made.
     Renderer fresh;
-    InitGraphics(*ws, fresh);
+    InitGraphics(ws, fresh);
     EXPECT_TRUE(fresh.Initialised);
-    EXPECT_EQ(ws->Tinctures[4].Colour, 0xFF0000);
-    EXPECT_EQ(ws->Tinctures[4].Name, "Azur");
+    EXPECT_EQ(ws.Tinctures[4].Colour, 0xFF0000);
+    EXPECT_EQ(ws.Tinctures[4].Name, "Azur");
     EXPECT_TRUE(fs::exists(home / "QRZ.inf"));
-    EXPECT_EQ(RedrawShield(*ws, fresh).markedShape, 1);
+    EXPECT_EQ(RedrawShield(ws, fresh).markedShape, 1);
     EXPECT_EQ(fresh.canvas.pixel(132, 170), 0xFF0000u);
 }
 

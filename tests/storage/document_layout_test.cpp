@@ -108,10 +108,6 @@ TEST(DocumentLayout, EveryStoredFieldRoundTrips) {
     expected.Parts[5].Line.Plumb = resetRecord().Parts[5].Line.Plumb;
     expected.Ordinary2.Repeat = resetRecord().Ordinary2.Repeat;
     expected.Ordinary2.Shift = resetRecord().Ordinary2.Shift;
-    EXPECT_EQ(back.Ordinary1, expected.Ordinary1);
-    EXPECT_EQ(back.Ordinary2, expected.Ordinary2);
-    for (int k = 1; k <= kPartCount; ++k) EXPECT_EQ(back.Parts[k], expected.Parts[k]) << k;
-    for (int s = 0; s < kUserFurCount; ++s) EXPECT_EQ(back.UserFurs[s], expected.UserFurs[s]) << s;
     EXPECT_EQ(back, expected);
 }
 
@@ -210,23 +206,6 @@ TEST(DocumentLayout, AnUnknownTagOrTheTrailerEndsTheList) {
         file.i16(14).at(81).str("Cont#81").at(88).str(tag).str("Cont#89");
         const StoredDocument d = decodeDocument(file.bytes, resetRecord());
         EXPECT_EQ(d.Images.size(), 1u) << '"' << tag << '"';
-    }
-}
-
-TEST(DocumentLayout, TruncationAtAnyByteNeverFails) {
-    Workspace ws;
-    BlazonRecord b = everyFieldSet();
-    for (int slot = 1; slot <= 3; ++slot) ws.Bank[slot].InUse = kTrue;
-    for (int c = 1; c <= 5; ++c) {
-        b.Charges[c].InUse = kTrue;
-        b.Charges[c].ImageIndex = Integer(1 + c % 3);
-    }
-    const auto bytes = encodeDocument(storedDocumentOf(b, ws.Bank, {1, 2, 3})).bytes;
-    for (std::size_t cut = 0; cut <= bytes.size(); cut += (cut % 128 < 4 ? 1 : 61)) {
-        const std::vector<std::uint8_t> part(bytes.begin(), bytes.begin() + long(cut));
-        const StoredDocument d = decodeDocument(part, resetRecord());
-        EXPECT_LE(d.Images.size(), 3u);
-        EXPECT_LE(d.Charges.size(), 5u);
     }
 }
 
