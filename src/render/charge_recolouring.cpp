@@ -58,8 +58,11 @@ ChargeLayersTag currentLayersTag(const Workspace& ws, const ChargeSurfaces& surf
     const ChargeRecord& c = ws.CurrentBlazon.Charges[charge];
     if (!surfaces.hasBankPicture(c.ImageIndex)) return {};
     const Long t = fillTinctureOf(c);
-    return ChargeLayersTag{c.ImageIndex, surfaces.bank(c.ImageIndex).version, t,
-                           Colour(ws.Tinctures[t].Colour)};
+    const Long own = ws.Bank[c.ImageIndex].OwnTincture;
+    const Colour ownColour = isTincture(own) ? Colour(ws.Tinctures[own].Colour) : kNoColour;
+    return ChargeLayersTag{
+        c.ImageIndex, surfaces.bank(c.ImageIndex).version, t, Colour(ws.Tinctures[t].Colour), own,
+        ownColour};
 }
 
 void PrepareChargeLayers(Workspace& ws, ChargeSurfaces& surfaces, int charge) {

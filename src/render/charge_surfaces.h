@@ -39,6 +39,10 @@ struct ChargeLayersTag {
     std::uint64_t bankVersion = 0;  // of that slot's pictures
     Long tincture = 0;              // the fill tincture 1..11
     Colour colour = 0;              // its colour when last painted
+    // The picture's own tincture and its colour pick the recolourable pixels;
+    // adjusting that colour changes which pixels take the fill.
+    Long ownTincture = 0;
+    Colour ownColour = 0;
     bool operator==(const ChargeLayersTag&) const = default;
 };
 

@@ -67,6 +67,25 @@ TEST_F(Recolouring, PrepareAndRetintKeepTheOutlineAndTheBackgroundBlack) {
                           }));
 }
 
+// Which pixels take the fill follows the colour of the picture's own tincture:
+// kept layers made under another colour of it are made again, as a fresh set
+// of surfaces would make them.
+TEST_F(Recolouring, KeptLayersFollowTheOwnTinctureColour) {
+    const std::vector<std::string> green = {"#g#", "ggg"};
+    addPicture(2, green, kGueules);
+    place(7, 2, 4);
+    const Colour factory = Colour(ws.Tinctures[kGueules].Colour);
+    ws.Tinctures[kGueules].Colour = 0x00FF00;
+    ASSERT_TRUE(refreshChargeLayers(ws, surfaces, 7));
+    ws.Tinctures[kGueules].Colour = factory;
+    ASSERT_TRUE(refreshChargeLayers(ws, surfaces, 7));
+
+    ChargeSurfaces fresh;
+    fresh.setBankPicture(2, bankPicture(green), bankMask(green));
+    ASSERT_TRUE(refreshChargeLayers(ws, fresh, 7));
+    EXPECT_EQ(working(7), ascii(fresh.workingPicture(7)));
+}
+
 TEST_F(Recolouring, SableAndBlackTincturesRecolourToo) {
     PrepareChargeLayers(ws, surfaces, 3);
     RetintCharge(ws, surfaces, 3, kSable);
