@@ -1,4 +1,5 @@
 #include "dialogs/fur_editor_dialog.h"
+#include "widgets/utf8_text.h"
 
 #include <cmath>
 
@@ -34,10 +35,6 @@ const QString kFurFilter = QStringLiteral("Fourrures (*.fmp)");
 // Besides fur files, the open command takes a picture whose corner becomes the tile.
 const QString kOpenFilter = QStringLiteral("Fourrures (*.fmp);;Images (*.bmp *.gif *.jpg *.jpeg)");
 const QString kTitle = QStringLiteral("Fourrure personnalisée");
-
-QString fromUtf8(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 void setSwatch(QWidget* swatch, Colour c) {
     QPalette pal = swatch->palette();

@@ -1,4 +1,5 @@
 #include "editor/blazon_panel.h"
+#include "widgets/utf8_text.h"
 
 #include <QLabel>
 #include <QToolTip>
@@ -10,14 +11,6 @@
 #include "widgets/ui_pictures.h"
 
 namespace tess {
-
-namespace {
-
-QString fromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-}  // namespace
 
 BlazonPanel::BlazonPanel(QWidget& window) : QObject(&window) {
     blazonLabel = makeCaption(&window, "blazonLabel", QStringLiteral("Blasonnement"),

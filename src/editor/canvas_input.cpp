@@ -1,4 +1,5 @@
 #include "editor/canvas_input.h"
+#include "widgets/utf8_text.h"
 
 #include <array>
 
@@ -38,10 +39,6 @@
 namespace tess {
 
 namespace {
-
-QString fromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 // The partition of each key of the digit row, by position: "1".."9", "0",
 // then the two keys after it.

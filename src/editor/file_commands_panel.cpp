@@ -1,4 +1,5 @@
 #include "editor/file_commands_panel.h"
+#include "widgets/utf8_text.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -18,9 +19,6 @@ namespace tess {
 
 namespace {
 
-QString fromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 // Paths are the system's bytes: decoded for a dialog, its answer encoded
 // back, never round-tripped through UTF-8 text.
 QString fromPath(const std::string& path) {

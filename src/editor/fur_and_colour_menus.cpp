@@ -1,4 +1,5 @@
 #include "editor/fur_and_colour_menus.h"
+#include "widgets/utf8_text.h"
 
 #include <QAction>
 
@@ -23,10 +24,6 @@
 namespace tess {
 
 namespace {
-
-QString fromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 std::string toUtf8(const QString& text) {
     return text.toUtf8().toStdString();

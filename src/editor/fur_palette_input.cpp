@@ -1,4 +1,5 @@
 #include "editor/fur_palette_input.h"
+#include "widgets/utf8_text.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,10 +28,6 @@ constexpr Long kFurGrid[4][2] = {
     {kContreHermine, kContreHermineOrSable},
     {kContreHermineArgentAzur, kContreHermineOrSinople},
 };
-
-QString fromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 const std::string& slotPath(const EditorContext& ctx, int slot) {
     return ctx.ws.CurrentBlazon.UserFurs[std::size_t(slot)].Path;

@@ -1,4 +1,5 @@
 #include "editor/main_window.h"
+#include "widgets/utf8_text.h"
 
 #include <QAction>
 #include <QApplication>
@@ -67,10 +68,6 @@ namespace {
 WorkspaceUi& silentUi() {
     static WorkspaceUi ui;
     return ui;
-}
-
-QString fromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
 std::string trimmedBlanks(const std::string& text) {
