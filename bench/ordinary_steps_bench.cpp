@@ -22,7 +22,7 @@ void BM_HeavyDrawOrdinary1(benchmark::State& state) {
     HeavyPieces s;
     for (auto _ : state) {
         DrawOrdinary1(*s.ws, *s.r);
-        benchmark::DoNotOptimize(s.r->Ordinary1.keyPicture.data());
+        benchmark::DoNotOptimize(s.r->Ordinary1.colouredPicture.data());
     }
 }
 BENCHMARK(BM_HeavyDrawOrdinary1);
@@ -31,7 +31,7 @@ void BM_HeavyDrawOrdinary2(benchmark::State& state) {
     HeavyPieces s;
     for (auto _ : state) {
         DrawOrdinary2(*s.ws, *s.r);
-        benchmark::DoNotOptimize(s.r->Ordinary2.keyPicture.data());
+        benchmark::DoNotOptimize(s.r->Ordinary2.colouredPicture.data());
     }
 }
 BENCHMARK(BM_HeavyDrawOrdinary2);
@@ -59,7 +59,7 @@ void BM_HeavyBuildFirstPictures(benchmark::State& state) {
     const PieceEmail email{kBlack, &r.builtInFurPictures[1], 0, 0, ~kLineColour & kWhite};
     for (auto _ : state) {
         buildPiecePictures(r.firstOrderWork, kPartKeyColours[7], &email, r.Ordinary1);
-        benchmark::DoNotOptimize(r.Ordinary1.keyPicture.data());
+        benchmark::DoNotOptimize(r.Ordinary1.colouredPicture.data());
     }
 }
 BENCHMARK(BM_HeavyBuildFirstPictures);

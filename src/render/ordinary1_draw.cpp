@@ -129,7 +129,7 @@ void buildPictures(Workspace& ws, Renderer& r, const Surface& work) {
         const int rowShift =
             slot >= 0 && slot < kUserFurCount ? b.UserFurs[std::size_t(slot)].VerticalOffset : 0;
         buildPiecePictures(work, kKey, nullptr, pics);
-        FillOrdinaryWithFur(r, pics.keyPicture, pics.mask, zone.Kind, rowShift);
+        FillOrdinaryWithFur(r, pics.colouredPicture, pics.mask, zone.Kind, rowShift);
         return;
     }
     if (ws.PrintBlackWhite) {

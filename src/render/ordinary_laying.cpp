@@ -56,7 +56,7 @@ void layPieceCopy(const PieceTargets& targets, const OrdinarySurfaces& piece, Co
     Surface* canvas = targets.Canvas;
     Surface* keyMap = targets.KeyMap;
     const Surface& mask = piece.mask;
-    const Surface& image = piece.keyPicture;
+    const Surface& image = piece.colouredPicture;
     if (c.DestW <= 0 || c.DestH <= 0 || c.SourceW <= 0 || c.SourceH <= 0) return;
     if (!canvas && !keyMap) return;
     int targetW = 1 << 30, targetH = 1 << 30;

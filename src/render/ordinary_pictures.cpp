@@ -132,9 +132,9 @@ void buildPiecePictures(const Surface& work, Colour key, const PieceEmail* email
     // Pictures of another size, or not built here last time, are written whole.
     bool known = int(piece.MaskSpans.size()) == h;
     if (!sized(piece.mask, w, h)) piece.mask = Surface(w, h, kWhite), known = false;
+    if (!sized(piece.keyPicture, w, h)) piece.keyPicture = Surface(w, h, kBlack), known = false;
     if (!sized(piece.colouredPicture, w, h))
         piece.colouredPicture = Surface(w, h, kBlack), known = false;
-    if (!sized(piece.keyPicture, w, h)) piece.keyPicture = Surface(w, h, kBlack), known = false;
     if (!known) piece.MaskSpans.assign(std::size_t(h), {0, w});
 
     const Surface* picture = email ? email->Picture : nullptr;
@@ -154,9 +154,9 @@ void buildPiecePictures(const Surface& work, Colour key, const PieceEmail* email
         to = std::min(to, w);
         if (from >= to) continue;
 
-        writeMaskAndKey(s, piece.mask.row(y), piece.colouredPicture.row(y), key, from, to);
+        writeMaskAndKey(s, piece.mask.row(y), piece.keyPicture.row(y), key, from, to);
         if (!email) continue;
-        Colour* d = piece.keyPicture.row(y);
+        Colour* d = piece.colouredPicture.row(y);
         if (!picture) {
             writeSolid(s, d, key, email->Fill, kLineColour, from, to);
             continue;
@@ -191,8 +191,8 @@ void clearMarking(Surface& work, const OrdinarySurfaces& piece) {
 
 void paintPieceHatching(Workspace& ws, OrdinarySurfaces& piece, Colour key, Colour colour) {
     // A page is hatched region by region, each from a pixel of its own.
-    Surface& image = piece.keyPicture;
-    image = piece.colouredPicture;
+    Surface& image = piece.colouredPicture;
+    image = piece.keyPicture;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             if (image.row(y)[x] == key) FillRegion(ws, image, x, y, colour);

@@ -28,11 +28,11 @@ void makeKeyMaps(Renderer& r) {
 }
 
 void makeOrdinarySurfaces(Renderer& r) {
-    r.Ordinary1.colouredPicture = workSurface(kBigWidth, kBigHeight);
     r.Ordinary1.keyPicture = workSurface(kBigWidth, kBigHeight);
+    r.Ordinary1.colouredPicture = workSurface(kBigWidth, kBigHeight);
     r.Ordinary1.mask = workSurface(kBigWidth, kBigHeight);
-    r.Ordinary2.colouredPicture = blankPicture();
     r.Ordinary2.keyPicture = blankPicture();
+    r.Ordinary2.colouredPicture = blankPicture();
     r.Ordinary2.mask = blankPicture();
     r.Ordinary1.MaskSpans.clear();
     r.Ordinary2.MaskSpans.clear();

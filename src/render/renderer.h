@@ -36,8 +36,8 @@ inline constexpr Colour kWorkBackground = 0xC8D0D4u;
 // its key picture (piece in its key colour, rest black) and its coloured
 // picture (piece in its émail, rest black).
 struct OrdinarySurfaces {
-    Surface colouredPicture;
     Surface keyPicture;
+    Surface colouredPicture;
     Surface mask;
     // Per mask row, the columns [first, last) outside which the mask is white,
     // so laying the piece skips the rows' untouched ends; none: whole rows.

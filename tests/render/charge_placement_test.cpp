@@ -187,10 +187,9 @@ namespace {
 OrdinarySurfaces pieceSurfaces(int w, int h, int margin, int l, int t, int r, int b, Colour key) {
     OrdinarySurfaces piece{Surface(w, h, kBlack), Surface(w, h, kBlack), Surface(w, h, kWhite)};
     piece.mask.fillRect(l + margin, t + margin, r + margin, b + margin, Brush::solid(kBlack));
-    piece.keyPicture.fillRect(l + margin, t + margin, r + margin, b + margin,
-                              Brush::solid(0x123456));
     piece.colouredPicture.fillRect(l + margin, t + margin, r + margin, b + margin,
-                                   Brush::solid(key));
+                                   Brush::solid(0x123456));
+    piece.keyPicture.fillRect(l + margin, t + margin, r + margin, b + margin, Brush::solid(key));
     return piece;
 }
 
