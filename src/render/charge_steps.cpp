@@ -10,10 +10,6 @@ namespace tess {
 
 ChargePlacements FindChargePlacements(Workspace& ws, Renderer& r) {
     const BlazonRecord& b = ws.CurrentBlazon;
-    // The pieces' zones go onto the maps exactly as they go onto the canvas,
-    // every copy of a repeated piece included.
-    layOrdinary2(b, r, {.KeyMap = &r.fieldPartMap});
-    layOrdinary1(b, r, {.KeyMap = &r.ordinaryMap});
     return findChargePlacements(
         ws, PlacementMaps{r.fieldPartMap, r.ordinaryMap, ordinaryDrawn(b.Ordinary1, 1)});
 }

@@ -7,6 +7,7 @@
 #include "render/key_colours.h"
 #include "render/ordinary1_outline.h"
 #include "render/ordinary2_outline.h"
+#include "render/pixel_rows.h"
 #include "render/renderer.h"
 
 namespace tess {
@@ -17,31 +18,57 @@ int sourceOffset(std::int64_t i, int sourceSize, int destSize) {
     return int(i * sourceSize / destSize);
 }
 
+// The second-order piece's one copy: its pictures as they stand.
+PieceCopy wholeShield() {
+    return {0, 0, kCanvasWidth, kCanvasHeight, 0, 0, kCanvasWidth, kCanvasHeight};
+}
+
 // One destination row of a copy, columns [from, to). The canvas pixel takes
 // the mask by AND and the picture by XOR; the key map's pixel is replaced
 // wherever the mask is not white, by the piece's key colour where the mask is
 // black and by the mask's own line colour on the edges (the key picture holds
-// exactly these, so it need not be read). A straight copy reads the source
-// row from `shift` on; a stretched one through `col`.
-template <bool Canvas, bool KeyMap, bool Straight>
-void layRow(Colour* __restrict canvas, Colour* __restrict keyMap, const Colour* __restrict m,
-            const Colour* __restrict p, const int* __restrict col, int shift, Colour key, int from,
-            int to) {
+// exactly these, so it need not be read); a mask target takes the mask by AND.
+// A straight copy reads the source row from `shift` on; a stretched one
+// through `col`.
+template <bool Canvas, bool KeyMap, bool Mask, bool Straight>
+void layRow(Colour* __restrict canvas, Colour* __restrict keyMap, Colour* __restrict mask,
+            const Colour* __restrict m, const Colour* __restrict p, const int* __restrict col,
+            int shift, Colour key, int from, int to) {
     for (int i = from; i < to; ++i) {
         const int s = Straight ? shift + i : col[i];
         const Colour mv = m[s];
         if constexpr (Canvas) canvas[i] = (canvas[i] & mv) ^ p[s];
         if constexpr (KeyMap) keyMap[i] = mv == kWhite ? keyMap[i] : mv == kBlack ? key : mv;
+        if constexpr (Mask) mask[i] &= mv;
     }
 }
 
-template <bool Canvas, bool KeyMap>
-void layRow(bool straight, Colour* canvas, Colour* keyMap, const Colour* m, const Colour* p,
-            const int* col, int shift, Colour key, int from, int to) {
-    if (straight)
-        layRow<Canvas, KeyMap, true>(canvas, keyMap, m, p, col, shift, key, from, to);
-    else
-        layRow<Canvas, KeyMap, false>(canvas, keyMap, m, p, col, shift, key, from, to);
+using RowLayer = void (*)(Colour*, Colour*, Colour*, const Colour*, const Colour*, const int*, int,
+                          Colour, int, int);
+
+template <bool Canvas, bool KeyMap, bool Mask>
+RowLayer rowLayer(bool straight) {
+    return straight ? &layRow<Canvas, KeyMap, Mask, true> : &layRow<Canvas, KeyMap, Mask, false>;
+}
+
+// The row routine for the targets given, each instance with only their work.
+RowLayer rowLayerFor(bool canvas, bool keyMap, bool mask, bool straight) {
+    switch ((canvas ? 4 : 0) | (keyMap ? 2 : 0) | (mask ? 1 : 0)) {
+        case 7:
+            return rowLayer<true, true, true>(straight);
+        case 6:
+            return rowLayer<true, true, false>(straight);
+        case 5:
+            return rowLayer<true, false, true>(straight);
+        case 4:
+            return rowLayer<true, false, false>(straight);
+        case 3:
+            return rowLayer<false, true, true>(straight);
+        case 2:
+            return rowLayer<false, true, false>(straight);
+        default:
+            return rowLayer<false, false, true>(straight);
+    }
 }
 
 }  // namespace
@@ -55,12 +82,13 @@ void layPieceCopy(const PieceTargets& targets, const OrdinarySurfaces& piece, Co
                   const PieceCopy& c) {
     Surface* canvas = targets.Canvas;
     Surface* keyMap = targets.KeyMap;
+    Surface* maskTarget = targets.Mask;
     const Surface& mask = piece.mask;
     const Surface& image = piece.colouredPicture;
     if (c.DestW <= 0 || c.DestH <= 0 || c.SourceW <= 0 || c.SourceH <= 0) return;
-    if (!canvas && !keyMap) return;
+    if (!canvas && !keyMap && !maskTarget) return;
     int targetW = 1 << 30, targetH = 1 << 30;
-    for (const Surface* t : {canvas, keyMap})
+    for (const Surface* t : {canvas, keyMap, maskTarget})
         if (t) targetW = std::min(targetW, t->width()), targetH = std::min(targetH, t->height());
     int sourceW = mask.width(), sourceH = mask.height();
     if (canvas)
@@ -78,6 +106,7 @@ void layPieceCopy(const PieceTargets& targets, const OrdinarySurfaces& piece, Co
     // A copy at the pictures' own size reads them straight along the row.
     const bool straight = c.SourceW == c.DestW;
     const int shift = straight ? c.SourceX + x0 - c.DestX : 0;
+    const RowLayer layRowOf = rowLayerFor(canvas, keyMap, maskTarget, straight);
 
     for (int y = y0; y < y1; ++y) {
         const int sy = c.SourceY + sourceOffset(y - c.DestY, c.SourceH, c.DestH);
@@ -92,16 +121,9 @@ void layPieceCopy(const PieceTargets& targets, const OrdinarySurfaces& piece, Co
         const int from =
             int(std::lower_bound(column.begin(), column.end(), first) - column.begin());
         const int to = int(std::lower_bound(column.begin(), column.end(), last) - column.begin());
-        const Colour* m = mask.row(sy);
-        const Colour* p = canvas ? image.row(sy) : nullptr;
-        Colour* d = canvas ? canvas->row(y) + x0 : nullptr;
-        Colour* k = keyMap ? keyMap->row(y) + x0 : nullptr;
-        if (canvas && keyMap)
-            layRow<true, true>(straight, d, k, m, p, column.data(), shift, key, from, to);
-        else if (canvas)
-            layRow<true, false>(straight, d, k, m, p, column.data(), shift, key, from, to);
-        else
-            layRow<false, true>(straight, d, k, m, p, column.data(), shift, key, from, to);
+        layRowOf(canvas ? canvas->row(y) + x0 : nullptr, keyMap ? keyMap->row(y) + x0 : nullptr,
+                 maskTarget ? maskTarget->row(y) + x0 : nullptr, mask.row(sy),
+                 canvas ? image.row(sy) : nullptr, column.data(), shift, key, from, to);
     }
 }
 
@@ -115,8 +137,50 @@ void layOrdinary1(const BlazonRecord& b, const Renderer& r, const PieceTargets& 
 
 void layOrdinary2(const BlazonRecord& b, const Renderer& r, const PieceTargets& targets) {
     if (!ordinaryDrawn(b.Ordinary2, 2)) return;
-    const PieceCopy whole{0, 0, kCanvasWidth, kCanvasHeight, 0, 0, kCanvasWidth, kCanvasHeight};
-    layPieceCopy(targets, r.Ordinary2, kPartKeyColours[kSecondOrderZone], whole);
+    layPieceCopy(targets, r.Ordinary2, kPartKeyColours[kSecondOrderZone], wholeShield());
+}
+
+void layOutPiece(OrdinarySurfaces& piece, Colour key, const PieceCopies& copies) {
+    LaidPiece& laid = piece.Laid;
+    laid.mask = Surface(kCanvasWidth, kCanvasHeight, kWhite);
+    laid.picture = Surface(kCanvasWidth, kCanvasHeight, kBlack);
+    // White: no copy reached the pixel (the laying itself never writes white).
+    laid.zone = Surface(kCanvasWidth, kCanvasHeight, kWhite);
+    for (int i = 0; i < copies.Count; ++i)
+        layPieceCopy({&laid.picture, &laid.zone, &laid.mask}, piece, key,
+                     copies.Copies[std::size_t(i)]);
+    // Where the mask stayed white, so did the zone, and the picture is black
+    // (each copy's picture is black where its mask is white).
+    laid.Spans.assign(std::size_t(kCanvasHeight), {0, 0});
+    for (int y = 0; y < kCanvasHeight; ++y) {
+        const Colour* m = laid.mask.row(y);
+        int first = 0, last = kCanvasWidth;
+        while (first < last && m[first] == kWhite) ++first;
+        while (last > first && m[last - 1] == kWhite) --last;
+        laid.Spans[std::size_t(y)] = {first, last};
+    }
+}
+
+void layOutOrdinary1(OrdinarySurfaces& piece, const OrdinaryRecord& record) {
+    layOutPiece(piece, kPartKeyColours[kFirstOrderZone], ordinary1Copies(record));
+}
+
+void layOutOrdinary2(OrdinarySurfaces& piece) {
+    PieceCopies one;
+    one.Copies[0] = wholeShield();
+    one.Count = 1;
+    layOutPiece(piece, kPartKeyColours[kSecondOrderZone], one);
+}
+
+void layOnCanvas(Surface& canvas, const LaidPiece& laid) {
+    const int h = std::min(canvas.height(), int(laid.Spans.size()));
+    if (canvas.width() < kCanvasWidth) return;
+    for (int y = 0; y < h; ++y) {
+        const auto [first, last] = laid.Spans[std::size_t(y)];
+        if (first < last)
+            andXorRow(canvas.row(y) + first, laid.mask.row(y) + first, laid.picture.row(y) + first,
+                      last - first);
+    }
 }
 
 }  // namespace tess

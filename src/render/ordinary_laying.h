@@ -8,15 +8,18 @@ namespace tess {
 
 class Renderer;
 struct OrdinarySurfaces;
+struct LaidPiece;
 
-// What a piece is laid onto, either or both, of one size. The canvas takes the
+// What a piece is laid onto, any of them, of one size. The canvas takes the
 // piece's émail by mask and picture, so an edge pixel p becomes (p AND line
 // colour) XOR line colour. A key map takes the piece's zone in its key colour
 // and its edges in the line colour itself, so that a drop or a sample on an
-// edge matches no part.
+// edge matches no part. A mask takes the piece's mask by AND (what a canvas
+// keeps of itself).
 struct PieceTargets {
     Surface* Canvas = nullptr;
     Surface* KeyMap = nullptr;
+    Surface* Mask = nullptr;
 };
 
 // Whether the piece of order 1 or 2 takes part in this redraw: present, and of
@@ -30,10 +33,21 @@ bool ordinaryDrawn(const OrdinaryRecord& piece, int order);
 void layPieceCopy(const PieceTargets& targets, const OrdinarySurfaces& piece, Colour key,
                   const PieceCopy& copy);
 
-// Lays the first-order piece with all its copies; the canvas, the part key map
-// and the classification map all go through here, so they agree on every copy.
+// Lays the first-order piece with all its copies (or the second-order piece,
+// 265 x 340, one copy) straight from its pictures.
 void layOrdinary1(const BlazonRecord& b, const Renderer& r, const PieceTargets& targets);
-// Lays the second-order piece (265 x 340, one copy).
 void layOrdinary2(const BlazonRecord& b, const Renderer& r, const PieceTargets& targets);
+
+// Lays the piece's copies once, onto a mask, a picture and a zone of the
+// shield's size (`piece.Laid`): as the laying is AND then XOR on the canvas
+// and a replacement on the key maps, the copies laid in turn come to one mask,
+// one picture and one zone, which every redraw then lays straight.
+void layOutPiece(OrdinarySurfaces& piece, Colour key, const PieceCopies& copies);
+// The same for the two pieces (the first with its copies).
+void layOutOrdinary1(OrdinarySurfaces& piece, const OrdinaryRecord& record);
+void layOutOrdinary2(OrdinarySurfaces& piece);
+
+// The laid piece over the canvas: (pixel AND mask) XOR picture.
+void layOnCanvas(Surface& canvas, const LaidPiece& laid);
 
 }  // namespace tess

@@ -4,10 +4,8 @@
 #include <cstring>
 #include <utility>
 
-#include "model/tincture_table.h"
-#include "model/tinctures.h"
-#include "model/workspace.h"
 #include "render/key_colours.h"
+#include "render/pixel_rows.h"
 #include "render/region_fill.h"
 #include "render/renderer.h"
 
@@ -28,26 +26,6 @@ void markPiece(Surface& work, Colour key, std::span<const SeedPoint> pieceSeeds,
 }
 
 namespace {
-
-// Four pixels at a time in the compiler's generic vectors: SIMD where the
-// target has it, plain code where it has not. Every select below is spelled
-// as AND/OR of comparison masks, so the rows carry no branch per pixel.
-using Pixels4 = Colour __attribute__((vector_size(16)));
-
-Pixels4 load4(const Colour* p) {
-    Pixels4 v;
-    std::memcpy(&v, p, sizeof v);
-    return v;
-}
-void store4(Colour* p, Pixels4 v) {
-    std::memcpy(p, &v, sizeof v);
-}
-Pixels4 all4(Colour c) {
-    return Pixels4{c, c, c, c};
-}
-Pixels4 equal4(Pixels4 a, Pixels4 b) {
-    return (Pixels4)(a == b);
-}
 
 // Whether none of eight pixels is marked.
 bool unmarkedEight(const Colour* p, Pixels4 background) {
@@ -189,23 +167,13 @@ void clearMarking(Surface& work, const OrdinarySurfaces& piece) {
     }
 }
 
-void paintPieceHatching(Workspace& ws, OrdinarySurfaces& piece, Colour key, Colour colour) {
+void paintPieceHatching(OrdinarySurfaces& piece, Colour key, const Brush& hatch) {
     // A page is hatched region by region, each from a pixel of its own.
     Surface& image = piece.colouredPicture;
     image = piece.keyPicture;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (image.row(y)[x] == key) FillRegion(ws, image, x, y, colour);
-}
-
-Colour zoneColour(const Workspace& ws, const PartRecord& zone) {
-    const Long t = isTincture(zone.Tincture) ? zone.Tincture : kOr;
-    return Colour(ws.Tinctures[std::size_t(t)].Colour);
-}
-
-const Surface* zoneFur(const Renderer& r, const PartRecord& zone) {
-    if (zone.Kind <= kClassInserted) return nullptr;
-    return r.furPicture(zone.Kind);
+            if (image.row(y)[x] == key) HatchRegion(image, x, y, hatch);
 }
 
 }  // namespace tess

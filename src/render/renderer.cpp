@@ -28,14 +28,14 @@ void makeKeyMaps(Renderer& r) {
 }
 
 void makeOrdinarySurfaces(Renderer& r) {
+    r.Ordinary1 = OrdinarySurfaces{};
+    r.Ordinary2 = OrdinarySurfaces{};
     r.Ordinary1.keyPicture = workSurface(kBigWidth, kBigHeight);
     r.Ordinary1.colouredPicture = workSurface(kBigWidth, kBigHeight);
     r.Ordinary1.mask = workSurface(kBigWidth, kBigHeight);
     r.Ordinary2.keyPicture = blankPicture();
     r.Ordinary2.colouredPicture = blankPicture();
     r.Ordinary2.mask = blankPicture();
-    r.Ordinary1.MaskSpans.clear();
-    r.Ordinary2.MaskSpans.clear();
 }
 
 }  // namespace
@@ -72,6 +72,8 @@ void InitSurfaces(Renderer& r) {
     r.canvas = Surface(kCanvasWidth, kCanvasHeight, kWhite);
     r.partMap = workSurface(kCanvasWidth, kCanvasHeight);
     r.partitionWork = workSurface(kModelWidth, kModelHeight);
+    r.PartitionMade = false;
+    r.PartitionRuns = FieldRuns{};
     r.firstOrderWork = workSurface(kBigWidth, kBigHeight);
 
     InitRowOffsets(r);
@@ -80,6 +82,7 @@ void InitSurfaces(Renderer& r) {
     r.currentShapeOutline = nullptr;
     r.currentShapeMask = nullptr;
     r.currentInsetMask = nullptr;
+    r.ShapeCutKept = ShapeCut{};
     for (auto& s : r.UserFurTiles) s = Surface();
     for (auto& s : r.UserFurPictures) s = Surface();
     for (auto& s : r.InsertedPictures) s = Surface();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "model/tinctures.h"
 #include "platform/surface.h"
 #include "render/charge_surfaces.h"
+#include "render/piece_key.h"
 
 namespace tess {
 
@@ -32,9 +34,24 @@ inline constexpr int kBigHeight = kCanvasHeight + 2 * kBigMargin;  // 540
 // the floods and the mask steps of the pieces tell regions apart by it.
 inline constexpr Colour kWorkBackground = 0xC8D0D4u;
 
-// The three pictures a piece is laid with: its mask (piece black, rest white),
+// A piece laid over the shield with all its copies, 265 x 340, in the terms a
+// redraw applies it in: the canvas takes (pixel AND mask) XOR picture, and a
+// key map takes `zone` wherever it is not white (the piece's key colour inside
+// it, the line colour on its edges) and keeps its own pixel elsewhere.
+struct LaidPiece {
+    Surface mask;
+    Surface picture;
+    Surface zone;
+    // Per row, the columns [first, last) outside which the mask and the zone
+    // are white: nothing changes there.
+    std::vector<std::pair<int, int>> Spans;
+};
+
+// The three pictures a piece is drawn as: its mask (piece black, rest white),
 // its key picture (piece in its key colour, rest black) and its coloured
-// picture (piece in its émail, rest black).
+// picture (piece in its émail, rest black); and the piece laid from them. All
+// of them are kept from one redraw to the next and drawn again only when the
+// piece's key, what they were drawn from, changes.
 struct OrdinarySurfaces {
     Surface keyPicture;
     Surface colouredPicture;
@@ -42,6 +59,43 @@ struct OrdinarySurfaces {
     // Per mask row, the columns [first, last) outside which the mask is white,
     // so laying the piece skips the rows' untouched ends; none: whole rows.
     std::vector<std::pair<int, int>> MaskSpans;
+    LaidPiece Laid;
+    // What all of the above were drawn from; none until `Made`.
+    PieceKey Key;
+    bool Made = false;
+};
+
+// What the field's key map on partitionWork was drawn from: the partition, as
+// drawn (an unknown code as the plain field), and the style of its lines when
+// it has heraldic ones.
+struct PartitionKey {
+    Long Partition = 0;
+    LineStyle Line{};
+    bool operator==(const PartitionKey&) const = default;
+};
+
+// The field's key map as runs of one colour along the rows of the shield, each
+// with the part whose key colour it holds (0 for none: a line, a pocket no
+// part reached). Row y's runs are Runs[RowStart[y] .. RowStart[y + 1]).
+struct KeyRun {
+    std::int16_t From = 0;
+    std::int16_t To = 0;
+    std::int16_t Part = 0;
+};
+struct FieldRuns {
+    std::vector<KeyRun> Runs;
+    std::vector<int> RowStart;
+    bool Made = false;
+};
+
+// The columns of each row that the cut to the shield's shape leaves alone
+// (its inside), for one pair of the program's shape pictures, which never
+// change: found when the shape is first cut and kept while it stays.
+struct ShapeCut {
+    const Surface* Mask = nullptr;
+    const Surface* Outline = nullptr;
+    int Width = 0;
+    std::vector<std::pair<int, int>> Inside;
 };
 
 // Every drawing surface of the shield, made once by InitGraphics and dropped by
@@ -56,9 +110,14 @@ class Renderer {
     // zone of the canvas in its key colour, pixel for pixel, which the window's
     // hit tests read. The second-order piece is prepared on it.
     Surface partMap;
-    // Scratch: the partition's key map with a 50-pixel margin (365 x 440,
-    // shield at (50, 50)); the first-order piece's steps use it too.
+    // The field's key map with a 50-pixel margin (365 x 440, shield at
+    // (50, 50)): each part in its key colour, the lines in the line colour.
+    // Kept between redraws and drawn again when its key changes.
     Surface partitionWork;
+    PartitionKey PartitionDrawn;
+    bool PartitionMade = false;
+    // The same map as runs, found once per drawing of it.
+    FieldRuns PartitionRuns;
     // Work surface of the first-order piece, 465 x 540, shield at (100, 100).
     Surface firstOrderWork;
     // Scratch of the first-order piece's drawing, made on first use.
@@ -77,6 +136,7 @@ class Renderer {
     const Surface* currentShapeOutline = nullptr;
     const Surface* currentShapeMask = nullptr;
     const Surface* currentInsetMask = nullptr;
+    ShapeCut ShapeCutKept;
 
     // The pieces: first order on 465 x 540 surfaces, second order on 265 x 340.
     OrdinarySurfaces Ordinary1;
