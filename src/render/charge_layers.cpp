@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
+#include <utility>
 #include <vector>
 
 #include "model/placed_charges.h"
@@ -13,6 +15,7 @@
 #include "render/charge_recolouring.h"
 #include "render/charge_surfaces.h"
 #include "render/key_colours.h"
+#include "render/pixel_rows.h"
 #include "render/renderer.h"
 
 namespace tess {
@@ -124,16 +127,38 @@ void stampStretched(Surface& dst, int dx, int dy, int dw, int dh, const Surface&
         column[std::size_t(x - x0)] = int(i * sw / bw);
     }
     const int n = int(x1 - x0);
-    for (std::int64_t y = y0; y < y1; ++y) {
+    thread_local std::vector<Colour> maskRow, pictureRow;
+    maskRow.resize(std::size_t(n));
+    pictureRow.resize(std::size_t(n));
+    auto sourceRowOf = [&](std::int64_t y) {
         const std::int64_t j = dh < 0 ? boxTop + bh - 1 - y : y - boxTop;
-        const int sy = int(j * sh / bh);
+        return int(j * sh / bh);
+    };
+    for (std::int64_t y = y0; y < y1;) {
+        const int sy = sourceRowOf(y);
+        // The destination rows that show this source row: a picture drawn
+        // larger than it is shows each of its rows several times.
+        std::int64_t end = y + 1;
+        while (end < y1 && sourceRowOf(end) == sy) ++end;
         const Colour* m = mask.row(sy);
         const Colour* p = picture.row(sy);
-        Colour* d = dst.row(int(y)) + x0;
-        for (int i = 0; i < n; ++i) {
-            const int sx = column[std::size_t(i)];
-            d[i] = (d[i] & m[sx]) ^ p[sx];
+        if (end - y == 1) {
+            Colour* d = dst.row(int(y)) + x0;
+            for (int i = 0; i < n; ++i) {
+                const int sx = column[std::size_t(i)];
+                d[i] = (d[i] & m[sx]) ^ p[sx];
+            }
+        } else {
+            // Stretched across once, then laid on each of its rows.
+            for (int i = 0; i < n; ++i) {
+                const int sx = column[std::size_t(i)];
+                maskRow[std::size_t(i)] = m[sx];
+                pictureRow[std::size_t(i)] = p[sx];
+            }
+            for (std::int64_t row = y; row < end; ++row)
+                andXorRow(dst.row(int(row)) + x0, maskRow.data(), pictureRow.data(), n);
         }
+        y = end;
     }
 }
 
@@ -155,18 +180,49 @@ bool drawChargeInBox(Workspace& ws, ChargeSurfaces& surfaces, Surface& target, i
     return true;
 }
 
+namespace {
+
+// Columns left..right-1 and rows top..bottom-1 (either pair in any order) in
+// `c`, clipped to the map.
+void fillBox(Surface& map, int left, int top, int right, int bottom, Colour c) {
+    if (left > right) std::swap(left, right);
+    if (top > bottom) std::swap(top, bottom);
+    const int x0 = std::max(left, 0), x1 = std::min(right, map.width());
+    const int y0 = std::max(top, 0), y1 = std::min(bottom, map.height());
+    if (x0 >= x1) return;
+    for (int y = y0; y < y1; ++y) fillRow(map.row(y) + x0, x1 - x0, c);
+}
+
+// A charge's box on the hit map: red inside a one-pixel black outline, as the
+// map's rectangle draws it (the inside first, then the four sides).
+void markHitBox(Surface& map, int left, int top, int right, int bottom) {
+    if (left > right) std::swap(left, right);
+    if (top > bottom) std::swap(top, bottom);
+    if (right - left < 1 || bottom - top < 1) return;
+    fillBox(map, left + 1, top + 1, right - 1, bottom - 1, kHitRed);
+    fillBox(map, left, top, right, top + 1, kBlack);
+    fillBox(map, left, bottom - 1, right, bottom, kBlack);
+    fillBox(map, left, top, left + 1, bottom, kBlack);
+    fillBox(map, right - 1, top, right, bottom, kBlack);
+}
+
+}  // namespace
+
 void drawChargesLayer(Workspace& ws, ChargeSurfaces& surfaces, Surface& canvas, Surface& hitMap,
                       int layer) {
-    if (layer == kUnderBothPieces) hitMap.fill(kBlack);
+    // Black is all zero bytes.
+    static_assert(kBlack == 0);
+    if (layer == kUnderBothPieces && !hitMap.empty())
+        std::memset(hitMap.data(), 0,
+                    std::size_t(hitMap.width()) * std::size_t(hitMap.height()) * sizeof(Colour));
     const BlazonRecord& b = ws.CurrentBlazon;
-    const Brush red = Brush::solid(kHitRed);
     for (int n = 1; n <= kChargeCount; ++n) {
         const ChargeRecord& c = b.Charges[n];
         if (c.InUse == 0 || c.ImageIndex < 1 || layerOfPlacement(c.Placement) != layer) continue;
         if (chargePicture(ws, n) == nullptr) continue;
         const int x = c.X, y = c.Y, w = c.Width, h = c.Height;
         if (!refreshChargeLayers(ws, surfaces, n)) continue;
-        hitMap.rectangle(x, y, x + w, y + h, kBlack, red);
+        markHitBox(hitMap, x, y, x + w, y + h);
         stamp(c, surfaces, n, canvas, x, y, w, h);
     }
 }
