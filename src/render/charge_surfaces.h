@@ -6,6 +6,7 @@
 #include "model/image_bank.h"
 #include "model/records.h"
 #include "platform/surface.h"
+#include "render/row_runs.h"
 
 namespace tess {
 
@@ -16,6 +17,9 @@ struct BankPicture {
     Surface picture;  // the figure on black (its transparent colour turned black)
     Surface mask;     // the figure black on white
     std::uint64_t version = 0;
+    // The mask's rows as stamp runs (white ones included: a working picture
+    // is not always one made with this mask), found when the picture is set.
+    RowRuns maskRuns;
 };
 
 // The four recolouring layers of one charge, all the size of its bank picture.

@@ -136,7 +136,7 @@ void PaintField(Workspace& ws, Renderer& r) {
     // drawing of the partition): a run is copied from its part's row, or from
     // the key map itself for a line or anything no part covers. Rows a part
     // cannot give whole go through one conditional pass per part instead.
-    const FieldRuns& runs = fieldKeyRuns(r);
+    const RowRuns& runs = fieldKeyRuns(r);
     std::array<std::vector<Colour>, 4> scratch;
     std::array<const Colour*, 4> rows{};
     for (int i = 0; i < count; ++i) makeRows(paints[std::size_t(i)], w, scratch[std::size_t(i)]);
@@ -154,12 +154,11 @@ void PaintField(Workspace& ws, Renderer& r) {
             for (int i = 0; i < count; ++i) paintRow(paints[std::size_t(i)], key, out, y, w);
             continue;
         }
-        for (int i = runs.RowStart[std::size_t(y)]; i < runs.RowStart[std::size_t(y) + 1]; ++i) {
-            const KeyRun& run = runs.Runs[std::size_t(i)];
-            const int from = run.From, to = std::min(int(run.To), w);
+        for (const RowRun* run = runs.begin(y); run != runs.end(y); ++run) {
+            const int from = run->From, to = std::min(int(run->To), w);
             if (from >= to) continue;
-            const Colour* source =
-                run.Part >= 1 && run.Part <= count ? rows[std::size_t(run.Part - 1)] : key;
+            const int part = int(run->Value);
+            const Colour* source = part >= 1 && part <= count ? rows[std::size_t(part - 1)] : key;
             std::memcpy(out + from, source + from, std::size_t(to - from) * sizeof(Colour));
         }
     }

@@ -1,6 +1,5 @@
 #include "render/field_partition.h"
 
-#include <cstdint>
 #include <vector>
 
 #include "model/part_zones.h"
@@ -260,32 +259,22 @@ void DrawFieldPartition(Workspace& ws, Renderer& r) {
                          Brush::solid(kPartKeyColours[k]));
     r.PartitionDrawn = key;
     r.PartitionMade = true;
-    r.PartitionRuns.Made = false;
+    r.PartitionDrawing = newDrawingNumber();
+    r.PartitionRunsMade = false;
 }
 
 const Colour* fieldKeyRow(const Renderer& r, int y) {
     return r.partitionWork.row(y + kModelMargin) + kModelMargin;
 }
 
-const FieldRuns& fieldKeyRuns(Renderer& r) {
-    FieldRuns& runs = r.PartitionRuns;
-    if (runs.Made) return runs;
-    runs.Runs.clear();
-    runs.RowStart.assign(std::size_t(kCanvasHeight) + 1, 0);
-    for (int y = 0; y < kCanvasHeight; ++y) {
-        runs.RowStart[std::size_t(y)] = int(runs.Runs.size());
-        const Colour* key = fieldKeyRow(r, y);
-        for (int x = 0; x < kCanvasWidth;) {
-            const Colour c = key[x];
-            const int from = x;
-            while (x < kCanvasWidth && key[x] == c) ++x;
-            runs.Runs.push_back(
-                {std::int16_t(from), std::int16_t(x), std::int16_t(partOfKeyColour(c))});
-        }
+const RowRuns& fieldKeyRuns(Renderer& r) {
+    if (!r.PartitionRunsMade) {
+        r.PartitionRuns =
+            rowRunsOf(r.partitionWork, kModelMargin, kModelMargin, kCanvasWidth, kCanvasHeight,
+                      [](Colour c) { return Colour(partOfKeyColour(c)); });
+        r.PartitionRunsMade = true;
     }
-    runs.RowStart[std::size_t(kCanvasHeight)] = int(runs.Runs.size());
-    runs.Made = true;
-    return runs;
+    return r.PartitionRuns;
 }
 
 void DrawBlazonInPart(Workspace& ws, Renderer& r, int part) {

@@ -10,7 +10,7 @@ namespace tess {
 
 struct Workspace;
 class Renderer;
-struct FieldRuns;
+struct RowRuns;
 
 // Sets the part count and seeds of the partition, queues the warnings of
 // neighbouring parts of one class, and leaves on partitionWork (365 x 440,
@@ -22,7 +22,7 @@ void DrawFieldPartition(Workspace& ws, Renderer& r);
 // Row y (0..339) of the field's key map where the shield lies: 265 pixels.
 const Colour* fieldKeyRow(const Renderer& r, int y);
 // The same map as runs of one key colour, found after each drawing of it.
-const FieldRuns& fieldKeyRuns(Renderer& r);
+const RowRuns& fieldKeyRuns(Renderer& r);
 
 // Stretches the coat of arms inserted in `part` into that part's quarter or
 // half of the canvas. Parts other than 1..4, and parts 2 and 3 of a partition

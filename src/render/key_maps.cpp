@@ -1,6 +1,5 @@
 #include "render/key_maps.h"
 
-#include <algorithm>
 #include <cstring>
 
 #include "model/workspace.h"
@@ -18,29 +17,13 @@ void shieldSized(Surface& map) {
         map = Surface(kCanvasWidth, kCanvasHeight, map.background());
 }
 
-// The laid zone's row y, and the columns outside which it is white.
-struct ZoneRow {
-    const Colour* zone = nullptr;
-    int from = 0, to = 0;
-};
-ZoneRow zoneRow(const LaidPiece* laid, int y) {
-    if (!laid || y >= int(laid->Spans.size())) return {};
-    const auto [from, to] = laid->Spans[std::size_t(y)];
-    return {laid->zone.row(y), std::max(from, 0), std::min(to, kCanvasWidth)};
-}
-
-// Over columns [from, to), `a` and `b` take the zone where it is not white.
-void layZone(const Colour* zone, Colour* a, Colour* b, int from, int to) {
-    const Pixels4 white = all4(kWhite);
-    int x = from;
-    for (; x + 4 <= to; x += 4) {
-        const Pixels4 z = load4(zone + x);
-        const Pixels4 keep = equal4(z, white);
-        store4(a + x, select4(keep, load4(a + x), z));
-        store4(b + x, select4(keep, load4(b + x), z));
+// Where the laid piece's zone lies on row y, `a` and `b` take it.
+void layZone(const LaidPiece* laid, int y, Colour* a, Colour* b) {
+    if (!laid || !laid->ZoneRuns.hasRows(kCanvasHeight)) return;
+    for (const RowRun* run = laid->ZoneRuns.begin(y); run != laid->ZoneRuns.end(y); ++run) {
+        fillRow(a + run->From, run->To - run->From, run->Value);
+        fillRow(b + run->From, run->To - run->From, run->Value);
     }
-    for (; x < to; ++x)
-        if (zone[x] != kWhite) a[x] = b[x] = zone[x];
 }
 
 }  // namespace
@@ -49,6 +32,14 @@ void LayKeyMaps(Workspace& ws, Renderer& r) {
     const BlazonRecord& b = ws.CurrentBlazon;
     const LaidPiece* second = ordinaryDrawn(b.Ordinary2, 2) ? &r.Ordinary2.Laid : nullptr;
     const LaidPiece* first = ordinaryDrawn(b.Ordinary1, 1) ? &r.Ordinary1.Laid : nullptr;
+    // The maps change only with the field's map or a laid piece: while
+    // neither was drawn again, they stand as the last redraw laid them.
+    const KeyMapsSource source{r.PartitionDrawing, second ? second->Drawing : 0,
+                               first ? first->Drawing : 0};
+    bool sized = true;
+    for (const Surface* map : {&r.fieldPartMap, &r.ordinaryMap, &r.partMap})
+        sized = sized && map->width() == kCanvasWidth && map->height() == kCanvasHeight;
+    if (r.KeyMapsMade && sized && r.KeyMapsLaidFrom == source) return;
     for (Surface* map : {&r.fieldPartMap, &r.ordinaryMap, &r.partMap}) shieldSized(*map);
     const std::size_t bytes = std::size_t(kCanvasWidth) * sizeof(Colour);
     for (int y = 0; y < kCanvasHeight; ++y) {
@@ -56,15 +47,16 @@ void LayKeyMaps(Workspace& ws, Renderer& r) {
         Colour* withSecond = r.fieldPartMap.row(y);
         Colour* withFirst = r.ordinaryMap.row(y);
         Colour* both = r.partMap.row(y);
-        // Each map is the field where no zone lies; the zones' columns are
-        // written once more.
+        // Each map is the field where no zone lies; the zones' runs are
+        // written over it.
         std::memcpy(withSecond, field, bytes);
         std::memcpy(withFirst, field, bytes);
         std::memcpy(both, field, bytes);
-        const ZoneRow z2 = zoneRow(second, y), z1 = zoneRow(first, y);
-        layZone(z2.zone, withSecond, both, z2.from, z2.to);
-        layZone(z1.zone, withFirst, both, z1.from, z1.to);
+        layZone(second, y, withSecond, both);
+        layZone(first, y, withFirst, both);
     }
+    r.KeyMapsLaidFrom = source;
+    r.KeyMapsMade = true;
 }
 
 }  // namespace tess

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include "render/key_colours.h"
@@ -9,6 +10,7 @@
 #include "render/ordinary2_outline.h"
 #include "render/pixel_rows.h"
 #include "render/renderer.h"
+#include "render/row_runs.h"
 
 namespace tess {
 
@@ -150,15 +152,11 @@ void layOutPiece(OrdinarySurfaces& piece, Colour key, const PieceCopies& copies)
         layPieceCopy({&laid.picture, &laid.zone, &laid.mask}, piece, key,
                      copies.Copies[std::size_t(i)]);
     // Where the mask stayed white, so did the zone, and the picture is black
-    // (each copy's picture is black where its mask is white).
-    laid.Spans.assign(std::size_t(kCanvasHeight), {0, 0});
-    for (int y = 0; y < kCanvasHeight; ++y) {
-        const Colour* m = laid.mask.row(y);
-        int first = 0, last = kCanvasWidth;
-        while (first < last && m[first] == kWhite) ++first;
-        while (last > first && m[last - 1] == kWhite) --last;
-        laid.Spans[std::size_t(y)] = {first, last};
-    }
+    // (each copy's picture is black where its mask is white): nothing to lay.
+    laid.CanvasRuns = stampRunsOf(laid.mask, false);
+    laid.ZoneRuns = rowRunsOf(laid.zone, 0, 0, kCanvasWidth, kCanvasHeight,
+                              [](Colour z) { return z == kWhite ? kNoColour : z; });
+    laid.Drawing = newDrawingNumber();
 }
 
 void layOutOrdinary1(OrdinarySurfaces& piece, const OrdinaryRecord& record) {
@@ -173,13 +171,21 @@ void layOutOrdinary2(OrdinarySurfaces& piece) {
 }
 
 void layOnCanvas(Surface& canvas, const LaidPiece& laid) {
-    const int h = std::min(canvas.height(), int(laid.Spans.size()));
-    if (canvas.width() < kCanvasWidth) return;
-    for (int y = 0; y < h; ++y) {
-        const auto [first, last] = laid.Spans[std::size_t(y)];
-        if (first < last)
-            andXorRow(canvas.row(y) + first, laid.mask.row(y) + first, laid.picture.row(y) + first,
-                      last - first);
+    if (!laid.CanvasRuns.hasRows(kCanvasHeight) || canvas.width() < kCanvasWidth ||
+        canvas.height() < kCanvasHeight)
+        return;
+    for (int y = 0; y < kCanvasHeight; ++y) {
+        Colour* c = canvas.row(y);
+        const Colour* m = laid.mask.row(y);
+        const Colour* p = laid.picture.row(y);
+        for (const RowRun* run = laid.CanvasRuns.begin(y); run != laid.CanvasRuns.end(y); ++run) {
+            const int n = run->To - run->From;
+            // Where the mask is black the pixel comes to the picture's.
+            if (run->Value == kStampCopy)
+                std::memcpy(c + run->From, p + run->From, std::size_t(n) * sizeof(Colour));
+            else
+                andXorRow(c + run->From, m + run->From, p + run->From, n);
+        }
     }
 }
 

@@ -94,7 +94,8 @@ PieceKey firstOrderKey(const Workspace& ws, const Renderer& r) {
     const BlazonRecord& b = ws.CurrentBlazon;
     const OrdinaryRecord& piece = b.Ordinary1;
     const PartRecord& zone = b.Parts[kFirstOrderZone];
-    PieceKey k{.Type = piece.Type, .Size = piece.Size, .Shift = piece.Shift, .Repeat = piece.Repeat};
+    PieceKey k{
+        .Type = piece.Type, .Size = piece.Size, .Shift = piece.Shift, .Repeat = piece.Repeat};
     if (takesLineStyle(piece.Type)) k.Line = zone.Line;
     if (piece.Type == kOrle || piece.Type == kBordure) k.ShieldShape = drawnShape(b.ShieldShape);
     if (piece.Type == kEcusson) k.InsetShape = drawnShape(b.InsetShape);

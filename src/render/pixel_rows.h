@@ -48,4 +48,21 @@ inline void andXorRow(Colour* d, const Colour* m, const Colour* p, int n) {
     for (; i < n; ++i) d[i] = (d[i] & m[i]) ^ p[i];
 }
 
+// Whether any of p[0..n) is not black.
+inline bool anyColour(const Colour* p, int n) {
+    Pixels4 any = all4(0);
+    int i = 0;
+    for (; i + 4 <= n; i += 4) any |= load4(p + i);
+    Colour rest = any[0] | any[1] | any[2] | any[3];
+    for (; i < n; ++i) rest |= p[i];
+    return rest != 0;
+}
+
+// d[i] := d[i] XOR p[i].
+inline void xorRow(Colour* d, const Colour* p, int n) {
+    int i = 0;
+    for (; i + 4 <= n; i += 4) store4(d + i, load4(d + i) ^ load4(p + i));
+    for (; i < n; ++i) d[i] ^= p[i];
+}
+
 }  // namespace tess

@@ -1,5 +1,7 @@
 #include "render/renderer.h"
 
+#include <atomic>
+
 #include "model/tinctures.h"
 #include "render/fur_patterns.h"
 #include "resources/pictures.h"
@@ -20,11 +22,14 @@ Surface workSurface(int width, int height) {
 
 void makeHitMap(Renderer& r) {
     r.chargeHitMap = Surface(kCanvasWidth, kCanvasHeight, kBlack);
+    r.HitBoxesDrawn.clear();
+    r.HitBoxesMade = false;
 }
 
 void makeKeyMaps(Renderer& r) {
     r.fieldPartMap = blankPicture();
     r.ordinaryMap = blankPicture();
+    r.KeyMapsMade = false;
 }
 
 void makeOrdinarySurfaces(Renderer& r) {
@@ -39,6 +44,11 @@ void makeOrdinarySurfaces(Renderer& r) {
 }
 
 }  // namespace
+
+std::uint64_t newDrawingNumber() {
+    static std::atomic<std::uint64_t> last{0};
+    return ++last;
+}
 
 const Surface* Renderer::furPicture(Long furCode) const {
     if (furCode >= kFirstBuiltInFur && furCode <= kLastBuiltInFur)
@@ -73,7 +83,8 @@ void InitSurfaces(Renderer& r) {
     r.partMap = workSurface(kCanvasWidth, kCanvasHeight);
     r.partitionWork = workSurface(kModelWidth, kModelHeight);
     r.PartitionMade = false;
-    r.PartitionRuns = FieldRuns{};
+    r.PartitionRuns = RowRuns{};
+    r.PartitionRunsMade = false;
     r.firstOrderWork = workSurface(kBigWidth, kBigHeight);
 
     InitRowOffsets(r);

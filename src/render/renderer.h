@@ -13,7 +13,9 @@
 #include "model/tinctures.h"
 #include "platform/surface.h"
 #include "render/charge_surfaces.h"
+#include "render/hit_boxes.h"
 #include "render/piece_key.h"
+#include "render/row_runs.h"
 
 namespace tess {
 
@@ -42,9 +44,14 @@ struct LaidPiece {
     Surface mask;
     Surface picture;
     Surface zone;
-    // Per row, the columns [first, last) outside which the mask and the zone
-    // are white: nothing changes there.
-    std::vector<std::pair<int, int>> Spans;
+    // Where the mask is not white, as stamp runs; and where the zone is not
+    // white, as runs of its colour. Nothing changes elsewhere (the picture is
+    // black wherever the mask is white).
+    RowRuns CanvasRuns;
+    RowRuns ZoneRuns;
+    // Which laying this is (newDrawingNumber), so that the key maps laid from
+    // it know whether it was laid again since.
+    std::uint64_t Drawing = 0;
 };
 
 // The three pictures a piece is drawn as: its mask (piece black, rest white),
@@ -74,19 +81,16 @@ struct PartitionKey {
     bool operator==(const PartitionKey&) const = default;
 };
 
-// The field's key map as runs of one colour along the rows of the shield, each
-// with the part whose key colour it holds (0 for none: a line, a pocket no
-// part reached). Row y's runs are Runs[RowStart[y] .. RowStart[y + 1]).
-struct KeyRun {
-    std::int16_t From = 0;
-    std::int16_t To = 0;
-    std::int16_t Part = 0;
+// The drawing numbers the three key maps were laid from.
+struct KeyMapsSource {
+    std::uint64_t Field = 0;
+    std::uint64_t Second = 0;
+    std::uint64_t First = 0;
+    bool operator==(const KeyMapsSource&) const = default;
 };
-struct FieldRuns {
-    std::vector<KeyRun> Runs;
-    std::vector<int> RowStart;
-    bool Made = false;
-};
+
+// A number no other drawing of a kept picture has had in this run.
+std::uint64_t newDrawingNumber();
 
 // The columns of each row that the cut to the shield's shape leaves alone
 // (its inside), for one pair of the program's shape pictures, which never
@@ -116,20 +120,31 @@ class Renderer {
     Surface partitionWork;
     PartitionKey PartitionDrawn;
     bool PartitionMade = false;
-    // The same map as runs, found once per drawing of it.
-    FieldRuns PartitionRuns;
+    std::uint64_t PartitionDrawing = 0;  // which drawing of it (newDrawingNumber)
+    // The same map's shield as runs of one colour, each worth the part whose
+    // key colour it holds (0 for none: a line, a pocket no part reached);
+    // found once per drawing of the map.
+    RowRuns PartitionRuns;
+    bool PartitionRunsMade = false;
     // Work surface of the first-order piece, 465 x 540, shield at (100, 100).
     Surface firstOrderWork;
     // Scratch of the first-order piece's drawing, made on first use.
     Surface pieceScratch;
 
-    // Shield-sized copies of the field's key map; the pieces' zones are added
-    // to them when the charges are placed.
+    // Shield-sized copies of the field's key map, with the second-order and
+    // the first-order zone respectively: the charges' places are read there.
     Surface fieldPartMap;
     Surface ordinaryMap;
+    // What the three key maps were laid from, by the drawing numbers of the
+    // field's map and of the laid pieces (0 for a piece not laid): while they
+    // stay, the maps are laid already.
+    KeyMapsSource KeyMapsLaidFrom;
+    bool KeyMapsMade = false;
     // Black, with a red (&H0000FF) box over every charge drawn by the last
-    // redraw.
+    // redraw; the boxes, in the order they were drawn.
     Surface chargeHitMap;
+    std::vector<HitBox> HitBoxesDrawn;
+    bool HitBoxesMade = false;
 
     // The pictures of the current shield shape and of the écusson's shape
     // (the program's own pictures, never drawn on).
