@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "render/charge_layers.h"
+#include "render/row_runs.h"
 
 namespace tess {
 namespace {
@@ -15,6 +17,24 @@ Surface randomSurface(std::mt19937& rng, int w, int h, bool maskLike) {
         for (int x = 0; x < w; ++x)
             s.setPixel(x, y, maskLike ? (coin(rng) ? kBlack : kWhite) : any(rng));
     return s;
+}
+
+// A mask in runs of black, white and now and then another colour, with a
+// picture black where the mask is white unless `dirty` (a working picture
+// that was not made with this mask).
+void maskAndPicture(std::mt19937& rng, int w, int h, bool dirty, Surface& mask, Surface& picture) {
+    mask = Surface(w, h, kWhite);
+    picture = randomSurface(rng, w, h, false);
+    std::uniform_int_distribution<int> run(1, 6), kind(0, 9);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w;) {
+            const int k = kind(rng);
+            const Colour c = k < 4 ? kBlack : k < 9 ? kWhite : Colour(0x808080);
+            for (int end = std::min(w, x + run(rng)); x < end; ++x) {
+                mask.setPixel(x, y, c);
+                if (c == kWhite && !dirty) picture.setPixel(x, y, kBlack);
+            }
+        }
 }
 
 TEST(StampStretched, MatchesTheMaskThenPictureCopies) {
@@ -32,6 +52,29 @@ TEST(StampStretched, MatchesTheMaskThenPictureCopies) {
         Surface fused = canvas;
         stampStretched(fused, dx, dy, dw, dh, mask, picture);
         ASSERT_EQ(fused, expected)
+            << dx << "," << dy << " " << dw << "x" << dh << " from " << sw << "x" << sh;
+    }
+}
+
+// Laid by the mask's runs, each row run at once and a row shown on several
+// rows stretched once: the same as the two copies, whether the picture is
+// black under the mask's white or not, the box mirrored or not.
+TEST(StampStretched, ByTheMasksRunsMatchesTheMaskThenPictureCopies) {
+    std::mt19937 rng(12);
+    std::uniform_int_distribution<int> size(1, 40), pos(-60, 90), box(-150, 150);
+    for (int round = 0; round < 3000; ++round) {
+        const int sw = size(rng), sh = size(rng);
+        Surface mask, picture;
+        maskAndPicture(rng, sw, sh, round % 3 == 0, mask, picture);
+        const RowRuns runs = stampRunsOf(mask, true);
+        const Surface canvas = randomSurface(rng, 80, 70, false);
+        const int dx = pos(rng), dy = pos(rng), dw = box(rng), dh = box(rng);
+        Surface expected = canvas;
+        StretchBlt(expected, dx, dy, dw, dh, mask, 0, 0, sw, sh, RasterOp::And);
+        StretchBlt(expected, dx, dy, dw, dh, picture, 0, 0, sw, sh, RasterOp::Xor);
+        Surface byRuns = canvas;
+        stampStretched(byRuns, dx, dy, dw, dh, mask, picture, &runs);
+        ASSERT_EQ(byRuns, expected)
             << dx << "," << dy << " " << dw << "x" << dh << " from " << sw << "x" << sh;
     }
 }
