@@ -2,35 +2,17 @@
 // frame, and a press paints the cell shown under it; the window moves by its
 // title label; its failure boxes are numbered and say what to do.
 #include <QLabel>
-#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "dialogs/fur_editor_dialog.h"
 #include "dialogs/message_style.h"
 #include "platform/qimage_bridge.h"
+#include "support/widget_events.h"
 
 using namespace tess;
 
 namespace {
-
-template <class T>
-T* child(QWidget& parent, const char* name) {
-    T* found = parent.findChild<T*>(QString::fromLatin1(name));
-    if (!found) qFatal("no child %s", name);
-    return found;
-}
-
-void sendMouse(QWidget* w, QEvent::Type type, QPointF at, Qt::MouseButton button,
-               Qt::MouseButtons held) {
-    QMouseEvent e(type, at, w->mapToGlobal(at), button, held, Qt::NoModifier);
-    QCoreApplication::sendEvent(w, &e);
-}
-
-void press(QWidget* w, QPointF at) {
-    sendMouse(w, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
-    sendMouse(w, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
-}
 
 // The cells of the tile that are black.
 std::vector<QPoint> blackCells(const FurEditorDialog& d) {
@@ -58,8 +40,8 @@ void FurEditorViewTest::eachCellShowsFiveByFiveInsideTheFrame() {
     QWidget* view = child<QWidget>(d, "enlargedView");
     // The left button paints black: the corner cell and the one beside it.
     const int f = FurPictureView::kFrame;
-    press(view, QPointF(f, f));
-    press(view, QPointF(f + 5, f));
+    click(view, QPointF(f, f));
+    click(view, QPointF(f + 5, f));
     QCOMPARE(blackCells(d), (std::vector<QPoint>{{0, 0}, {1, 0}}));
     const Surface shown = fromQImage(view->grab().toImage());
     // Cells 0 and 1 fill the view's pixels f..f+9 by f..f+4, whole; the frame
@@ -96,7 +78,7 @@ void FurEditorViewTest::aPressPaintsTheCellShownUnderIt() {
     };
     for (const auto& p : presses) {
         d.start(FurEditorSubject{});
-        press(view, p.at);
+        click(view, p.at);
         QCOMPARE(blackCells(d), p.cells);
     }
 }

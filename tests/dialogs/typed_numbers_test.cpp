@@ -10,18 +10,12 @@
 #include "dialogs/distribution_dialog.h"
 #include "dialogs/fur_editor_dialog.h"
 #include "dialogs/print_dialog.h"
+#include "support/widget_events.h"
 #include "widgets/typed_number.h"
 
 using namespace tess;
 
 namespace {
-
-template <class T>
-T* child(QWidget& parent, const char* name) {
-    T* found = parent.findChild<T*>(QString::fromLatin1(name));
-    if (!found) qFatal("no child %s", name);
-    return found;
-}
 
 // The whole text put into the box at once, as a paste does, then the key let
 // go: every box has read it by then, whichever of the two it listens to.

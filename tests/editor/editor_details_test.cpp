@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QTest>
 
 #include "actions/charge_placing.h"
@@ -14,6 +13,7 @@
 #include "program_harness.h"
 #include "render/document_surfaces.h"
 #include "render/renderer.h"
+#include "support/widget_events.h"
 
 using namespace tess;
 
@@ -28,8 +28,6 @@ class EditorDetailsTest : public QObject {
     void aRefusedRecentDocumentLetsGoOfTheChosenPicture();
 
   private:
-    void mouse(QWidget* target, QEvent::Type type, QPointF at, Qt::MouseButton button,
-               Qt::MouseButtons held);
     QString picture(const QString& name);
 
     ProgramHarness* h = nullptr;
@@ -54,19 +52,9 @@ void EditorDetailsTest::cleanupTestCase() {
     delete h;
 }
 
-void EditorDetailsTest::mouse(QWidget* target, QEvent::Type type, QPointF at,
-                              Qt::MouseButton button, Qt::MouseButtons held) {
-    QMouseEvent e(type, at, target->mapToGlobal(at), button, held, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &e);
-}
-
 QString EditorDetailsTest::picture(const QString& name) {
-    QImage image(40, 30, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    for (int y = 2; y < 28; ++y)
-        for (int x = 2; x < 38; ++x) image.setPixel(x, y, qRgb(0, 0, 255));
     const QString path = h->home.filePath(name);
-    [&] { QVERIFY(image.save(path)); }();
+    [&] { QVERIFY(writeFigure(path, 40, 30, qRgb(0, 0, 255))); }();
     return path;
 }
 
@@ -86,7 +74,7 @@ void EditorDetailsTest::theShiftZonesWriteThePointerIntoTheirCaption() {
                  {{0, 57}, "0; 57", "Pièce déportée En Sénestre / En pointe"},
                  {{7, 58}, "7; 58", "Pièce déportée En Sénestre / En pointe"}};
     for (const auto& m : moves) {
-        mouse(zones, QEvent::MouseMove, m.at, Qt::NoButton, Qt::NoButton);
+        sendMouse(zones, QEvent::MouseMove, m.at, Qt::NoButton, Qt::NoButton);
         QCOMPARE(caption->text(), QString::fromUtf8(m.caption));
         QCOMPARE(zones->toolTip(), QString::fromUtf8(m.tip));
     }
@@ -114,8 +102,7 @@ void EditorDetailsTest::aRightPressOnTheHeldChargePacksItsGroup() {
     QVERIFY(w->overlay->pickUp(1));
     h->messages->popupChoice = QStringLiteral("mirrorChargeAction");
     QWidget* view = w->overlay->chargeOverlay;
-    mouse(view, QEvent::MouseButtonPress, QPointF(5, 5), Qt::RightButton, Qt::RightButton);
-    mouse(view, QEvent::MouseButtonRelease, QPointF(5, 5), Qt::RightButton, Qt::NoButton);
+    click(view, QPointF(5, 5), Qt::RightButton);
     QCOMPARE(int(group.Count), 2);
     QCOMPARE(int(group.Members[1]), 1);
     QCOMPARE(int(group.Members[2]), 3);

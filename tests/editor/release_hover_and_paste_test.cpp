@@ -6,7 +6,6 @@
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QTest>
 
 #include "actions/canvas_hits.h"
@@ -18,6 +17,7 @@
 #include "program_harness.h"
 #include "render/document_surfaces.h"
 #include "render/renderer.h"
+#include "support/widget_events.h"
 
 using namespace tess;
 
@@ -34,9 +34,6 @@ class ReleaseHoverAndPasteTest : public QObject {
   private:
     QString picture(const QString& name);
     void place(const QString& path, int n, int x, int y);
-    // A mouse event as the platform sends it to `target`, at `at` in its pixels.
-    void mouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButton button,
-               Qt::MouseButtons held);
     QWidget& canvas() { return *w->canvasPanel->canvas; }
     QWidget* view() { return w->overlay->chargeOverlay; }
     QStringList captions() {
@@ -72,12 +69,8 @@ void ReleaseHoverAndPasteTest::cleanupTestCase() {
 }
 
 QString ReleaseHoverAndPasteTest::picture(const QString& name) {
-    QImage image(40, 30, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    for (int y = 2; y < 28; ++y)
-        for (int x = 2; x < 38; ++x) image.setPixel(x, y, qRgb(255, 0, 0));
     const QString path = h->home.filePath(name);
-    [&] { QVERIFY(image.save(path)); }();
+    [&] { QVERIFY(writeFigure(path, 40, 30, qRgb(255, 0, 0))); }();
     return path;
 }
 
@@ -87,23 +80,18 @@ void ReleaseHoverAndPasteTest::place(const QString& path, int n, int x, int y) {
     w->redraw();
 }
 
-void ReleaseHoverAndPasteTest::mouse(QWidget* target, QEvent::Type type, QPoint at,
-                                     Qt::MouseButton button, Qt::MouseButtons held) {
-    QMouseEvent e(type, QPointF(at), QPointF(target->mapToGlobal(at)), button, held,
-                  Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &e);
-}
-
 QStringList ReleaseHoverAndPasteTest::hoverOfCanvasAt(QPoint at) {
     w->canvasPanel->clearHoverCaptions();
-    mouse(&canvas(), QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton);
+    sendMouse(&canvas(), QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton);
     return captions();
 }
 
 QList<bool> ReleaseHoverAndPasteTest::pasteEntries() {
     // A field part: the part menu opens; all three entries are set together.
-    mouse(&canvas(), QEvent::MouseButtonPress, QPoint(60, 250), Qt::RightButton, Qt::RightButton);
-    mouse(&canvas(), QEvent::MouseButtonRelease, QPoint(60, 250), Qt::RightButton, Qt::NoButton);
+    sendMouse(&canvas(), QEvent::MouseButtonPress, QPoint(60, 250), Qt::RightButton,
+              Qt::RightButton);
+    sendMouse(&canvas(), QEvent::MouseButtonRelease, QPoint(60, 250), Qt::RightButton,
+              Qt::NoButton);
     [&] { QCOMPARE(h->messages->popups.back().menu, QStringLiteral("partMenu")); }();
     return {w->menus.pasteOnPartAction->isEnabled(), w->menus.pasteOnFirstOrderAction->isEnabled(),
             w->menus.pasteOnSecondOrderAction->isEnabled()};
@@ -119,28 +107,27 @@ void ReleaseHoverAndPasteTest::pressCtrlV() {
 // and size; the same after a resize from the corner.
 void ReleaseHoverAndPasteTest::lettingGoAfterAMoveOrAResizeShowsWhatLiesUnderThePointer() {
     place(picture("lion.bmp"), 1, 100, 50);
-    mouse(&canvas(), QEvent::MouseButtonPress, QPoint(110, 60), Qt::LeftButton, Qt::LeftButton);
-    mouse(&canvas(), QEvent::MouseButtonRelease, QPoint(110, 60), Qt::LeftButton, Qt::NoButton);
+    click(&canvas(), QPoint(110, 60), Qt::LeftButton);
     QVERIFY(w->overlay->isHolding());
 
-    mouse(view(), QEvent::MouseButtonPress, QPoint(10, 5), Qt::LeftButton, Qt::LeftButton);
-    mouse(view(), QEvent::MouseMove, QPoint(25, 45), Qt::NoButton, Qt::LeftButton);
+    sendMouse(view(), QEvent::MouseButtonPress, QPoint(10, 5), Qt::LeftButton, Qt::LeftButton);
+    sendMouse(view(), QEvent::MouseMove, QPoint(25, 45), Qt::NoButton, Qt::LeftButton);
     QCOMPARE(captions(), (QStringList{QStringLiteral("135; 105"), QStringLiteral("30 x 40")}));
     // The pointer stays on the grabbed point: (10, 5) in the moved overlay.
-    mouse(view(), QEvent::MouseButtonRelease, QPoint(10, 5), Qt::LeftButton, Qt::NoButton);
+    sendMouse(view(), QEvent::MouseButtonRelease, QPoint(10, 5), Qt::LeftButton, Qt::NoButton);
     const QStringList released = captions();
     QVERIFY(!w->canvasPanel->coordinateCaption->font().bold());
     QCOMPARE(released, hoverOfCanvasAt(QPoint(125, 95)));
     QCOMPARE(released, (QStringList{QStringLiteral("-7; -75"), QStringLiteral("Partie 1")}));
 
     // The corner: the sizing pointer shows, the press resizes, the release hovers.
-    mouse(view(), QEvent::MouseMove, QPoint(37, 27), Qt::NoButton, Qt::NoButton);
+    sendMouse(view(), QEvent::MouseMove, QPoint(37, 27), Qt::NoButton, Qt::NoButton);
     QCOMPARE(view()->cursor().shape(), Qt::SizeFDiagCursor);
-    mouse(view(), QEvent::MouseButtonPress, QPoint(37, 27), Qt::LeftButton, Qt::LeftButton);
-    mouse(view(), QEvent::MouseMove, QPoint(80, 27), Qt::NoButton, Qt::LeftButton);
+    sendMouse(view(), QEvent::MouseButtonPress, QPoint(37, 27), Qt::LeftButton, Qt::LeftButton);
+    sendMouse(view(), QEvent::MouseMove, QPoint(80, 27), Qt::NoButton, Qt::LeftButton);
     QCOMPARE(w->overlay->box(), QRectF(115, 90, 80, 60));
     QCOMPARE(w->canvasPanel->partCaption->text(), QStringLiteral("200%"));
-    mouse(view(), QEvent::MouseButtonRelease, QPoint(78, 57), Qt::LeftButton, Qt::NoButton);
+    sendMouse(view(), QEvent::MouseButtonRelease, QPoint(78, 57), Qt::LeftButton, Qt::NoButton);
     QCOMPARE(captions(), hoverOfCanvasAt(QPoint(193, 147)));
     QCOMPARE(captions().first(), QStringLiteral("61; -23"));
     // Only captions changed: the document waits for the commit.
@@ -156,8 +143,7 @@ void ReleaseHoverAndPasteTest::aNumberLeftByAnotherProgramOffersNoPaste() {
     place(path, 3, 140, 40);
     QVERIFY(w->overlay->pickUp(3));
     h->messages->popupChoice = QStringLiteral("copyChargeAction");
-    mouse(view(), QEvent::MouseButtonPress, QPoint(5, 5), Qt::RightButton, Qt::RightButton);
-    mouse(view(), QEvent::MouseButtonRelease, QPoint(5, 5), Qt::RightButton, Qt::NoButton);
+    click(view(), QPoint(5, 5), Qt::RightButton);
     h->messages->popupChoice.clear();
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("3"));
     QTest::keyClick(view(), Qt::Key_Return);

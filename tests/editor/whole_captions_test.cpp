@@ -8,7 +8,6 @@
 #include <QDialog>
 #include <QLabel>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QTest>
 
 #include "actions/charge_placing.h"
@@ -25,6 +24,7 @@
 #include "program_harness.h"
 #include "render/document_surfaces.h"
 #include "render/renderer.h"
+#include "support/widget_events.h"
 #include "widgets/program_font.h"
 
 using namespace tess;
@@ -72,12 +72,6 @@ QStringList cutCaptions(QWidget& window) {
                        .arg(button->width() - 4);
     }
     return cut;
-}
-
-void mouse(QWidget* target, QEvent::Type type, QPointF at, Qt::MouseButton button,
-           Qt::MouseButtons held) {
-    QMouseEvent e(type, at, target->mapToGlobal(at), button, held, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &e);
 }
 
 }  // namespace
@@ -151,12 +145,12 @@ void WholeCaptionsTest::theMainWindowAndItsCaptions() {
     w->redraw();
     check(*w, QStringLiteral("fenêtre"));
     // The hover captions at the shield's far corner, and the shift zones' caption.
-    mouse(w->canvasPanel->canvas, QEvent::MouseMove, QPointF(5.5, 60.5), Qt::NoButton,
-          Qt::NoButton);
+    sendMouse(w->canvasPanel->canvas, QEvent::MouseMove, QPointF(5.5, 60.5), Qt::NoButton,
+              Qt::NoButton);
     check(*w, QStringLiteral("survol ") + w->canvasPanel->coordinateCaption->text());
     PictureBox* zones = w->pieceOptions->shiftZones;
     zones->show();
-    mouse(zones, QEvent::MouseMove, QPointF(39.5, 57.5), Qt::NoButton, Qt::NoButton);
+    sendMouse(zones, QEvent::MouseMove, QPointF(39.5, 57.5), Qt::NoButton, Qt::NoButton);
     check(*w, QStringLiteral("décalage ") + w->pieceOptions->firstOrderCaption->text());
     NewDocument(h->ws(), h->program->r);
     w->redraw();
