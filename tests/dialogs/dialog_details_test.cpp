@@ -67,24 +67,19 @@ class DialogDetailsTest : public QObject {
 
     ProgramHarness* h = nullptr;
     WindowDriver* d = nullptr;
-    QList<QUrl> opened;
 };
 
 void DialogDetailsTest::initTestCase() {
     h = new ProgramHarness;
     QVERIFY(h->start());
     d = new WindowDriver(*h);
-    d->w().help->openUrl = [this](const QUrl& url) {
-        opened << url;
-        return true;
-    };
+    d->recordHelp();
 }
 
 void DialogDetailsTest::cleanup() {
     for (QWidget* top : QApplication::topLevelWidgets())
         if (top != &d->w() && top->isVisible() && top->inherits("QDialog")) top->close();
     d->reset();
-    opened.clear();
 }
 
 void DialogDetailsTest::cleanupTestCase() {
@@ -121,13 +116,13 @@ void DialogDetailsTest::eachDialogsHelpOpensItsOwnTopic() {
     for (const auto& dialog : dialogs) {
         QWidget* shown = (this->*dialog.open)();
         QVERIFY(shown && shown->isVisible());
-        opened.clear();
+        d->helpOpened.clear();
         auto* help = shown->findChild<QPushButton*>(QStringLiteral("helpButton"));
         QCOMPARE(help->text(), QStringLiteral("?"));
         QCOMPARE(help->toolTip(), QStringLiteral("Aide contextuelle"));
         QTest::mouseClick(help, Qt::LeftButton);
-        QCOMPARE(opened.size(), 1);
-        QCOMPARE(opened[0].fragment(), QString::fromLatin1(dialog.anchor));
+        QCOMPARE(d->helpOpened.size(), 1);
+        QCOMPARE(d->helpOpened[0].fragment(), QString::fromLatin1(dialog.anchor));
         QVERIFY(shown->isVisible());  // the help leaves the dialog open
         click(shown, "cancelButton");
         QVERIFY(!shown->isVisible());
@@ -252,6 +247,7 @@ void DialogDetailsTest::theFurEditorsSaveRemembersItsFolder() {
     QVERIFY(QFile::exists(folder + "/semis.fmp"));
     // The next save dialog opens where the last one saved.
     furToolbar(70);
+    QCOMPARE(int(h->messages->saveDialogs.size()), 2);
     QCOMPARE(h->messages->saveDialogs.back().folder, remembered);
     QCOMPARE(h->messages->saveDialogs.back().preset, QStringLiteral("semis.fmp"));
     click(&furEditor(), "cancelButton");
@@ -259,6 +255,7 @@ void DialogDetailsTest::theFurEditorsSaveRemembersItsFolder() {
     // So does the next editor's, cancelled or not.
     QVERIFY(openFurEditor()->isVisible());
     furToolbar(70);
+    QCOMPARE(int(h->messages->saveDialogs.size()), 3);
     QCOMPARE(h->messages->saveDialogs.back().folder, remembered);
     click(&furEditor(), "cancelButton");
 
@@ -277,6 +274,7 @@ void DialogDetailsTest::theFurEditorsSaveRemembersItsFolder() {
         auto& editor = n.w().dialogs().get<FurEditorDialog>();
         QVERIFY(editor.isVisible());
         toolbarClick(editor, 70);
+        QCOMPARE(int(next.messages->saveDialogs.size()), 1);
         QCOMPARE(next.messages->saveDialogs.back().folder, remembered);
         QTest::mouseClick(editor.findChild<QPushButton*>(QStringLiteral("cancelButton")),
                           Qt::LeftButton);
@@ -292,6 +290,7 @@ void DialogDetailsTest::thePalettesRightPressOffersTheColourAdjustment() {
     QVERIFY(h->messages->popups.empty());
 
     d->rightClick(palette, QPoint(5, 30), QStringLiteral("adjustColourAction"));
+    QVERIFY(!h->messages->popups.empty());
     QCOMPARE(h->messages->popups.back().menu, QStringLiteral("tinctureColourMenu"));
     auto& dialog = d->w().dialogs().get<ColourAdjustmentDialog>();
     QVERIFY(dialog.isVisible());

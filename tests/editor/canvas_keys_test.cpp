@@ -45,22 +45,17 @@ class CanvasKeysTest : public QObject {
 
     ProgramHarness* h = nullptr;
     WindowDriver* d = nullptr;
-    QList<QUrl> opened;
 };
 
 void CanvasKeysTest::initTestCase() {
     h = new ProgramHarness;
     QVERIFY(h->start());
     d = new WindowDriver(*h);
-    d->w().help->openUrl = [this](const QUrl& url) {
-        opened << url;
-        return true;
-    };
+    d->recordHelp();
 }
 
 void CanvasKeysTest::cleanup() {
     d->reset();
-    opened.clear();
 }
 
 void CanvasKeysTest::cleanupTestCase() {
@@ -98,6 +93,7 @@ void CanvasKeysTest::ctrlOOpensAfterTheFileIsChosen() {
     // The dialog first, then the question; "Non" keeps everything.
     h->messages->files = {path("ouvert.bls")};
     ctrl(Qt::Key_O);
+    QCOMPARE(int(h->messages->openDialogs.size()), 1);
     QCOMPARE(h->messages->openDialogs.back().title, QStringLiteral("Ouvrir un blason"));
     QCOMPARE(int(h->messages->questions.size()), 1);
     QVERIFY(h->messages->questions[0].text.contains(
@@ -164,13 +160,13 @@ void CanvasKeysTest::ctrlVPastesOnlyOurOwnCopy() {
 
 void CanvasKeysTest::ctrlAOpensTheLastHelpAskedFor() {
     ctrl(Qt::Key_A);
-    QCOMPARE(opened.size(), 1);
-    QCOMPARE(opened[0].fragment(), QStringLiteral("contenu"));
+    QCOMPARE(d->helpOpened.size(), 1);
+    QCOMPARE(d->helpOpened[0].fragment(), QStringLiteral("contenu"));
     // A dialog's help asked for, the key asks for it again.
     d->w().showHelp(int(HelpContext::LineStyles));
     ctrl(Qt::Key_A);
-    QCOMPARE(opened.size(), 3);
-    QCOMPARE(opened[2].fragment(), QStringLiteral("styles-de-ligne"));
+    QCOMPARE(d->helpOpened.size(), 3);
+    QCOMPARE(d->helpOpened[2].fragment(), QStringLiteral("styles-de-ligne"));
 }
 
 void CanvasKeysTest::ctrlQAsksBeforeQuittingAndNonStays() {

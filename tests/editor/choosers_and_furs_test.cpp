@@ -124,6 +124,7 @@ void ChoosersAndFursTest::withFourFursDefiningIsOfferedNoMoreAndDoesNothing() {
 
     // The palette's menu now offers it disabled.
     d->rightClick(d->w().furPanel->furPalette, QPoint(5, 5));
+    QVERIFY(!h->messages->popups.empty());
     QCOMPARE(h->messages->popups.back().menu, QStringLiteral("furMenu"));
     QVERIFY(!m.defineUserFurAction->isEnabled());
     QCOMPARE(m.defineUserFurAction->text(),

@@ -26,16 +26,13 @@ class FurAndColourMenusTest : public QObject {
 
 namespace {
 
-// A missing control fails the test (the caller checks before going on).
+// The named control, or null: the caller verifies it before using it.
 template <class T>
 T* child(QWidget& parent, const char* name) {
-    T* found = parent.findChild<T*>(QString::fromLatin1(name));
-    if (!found) QTest::qFail(qPrintable(QStringLiteral("no child ") + name), __FILE__, __LINE__);
-    return found;
+    return parent.findChild<T*>(QString::fromLatin1(name));
 }
 
 void press(QWidget* w, QPointF at, Qt::MouseButton button = Qt::LeftButton) {
-    if (!w) return;
     QMouseEvent down(QEvent::MouseButtonPress, at, w->mapToGlobal(at), button, button,
                      Qt::NoModifier);
     QCoreApplication::sendEvent(w, &down);
@@ -50,9 +47,10 @@ void designFur(ProgramHarness& h, const QString& path) {
     h.window().menus.defineUserFurAction->trigger();
     auto& editor = h.window().dialogs().get<FurEditorDialog>();
     QVERIFY(editor.isVisible());
-    press(child<QWidget>(editor, "palette"), QPointF(30, 60));  // Sable
+    QWidget* palette = child<QWidget>(editor, "palette");
     QWidget* view = child<QWidget>(editor, "enlargedView");
-    QVERIFY(view);
+    QVERIFY(palette && view);
+    press(palette, QPointF(30, 60));  // Sable
     for (int x = 0; x < 20; x += 3)
         for (int y = 0; y < 20; ++y) press(view, QPointF(x * 5 + 2, y * 5 + 2));
     auto* ok = child<QPushButton>(editor, "okButton");

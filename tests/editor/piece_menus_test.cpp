@@ -106,6 +106,7 @@ void PieceMenusTest::eachSizeItemSetsItsOwnSize() {
         QVERIFY2(at.x() >= 0, row.item);
         d->rightClick(&d->canvas(), at, QString::fromLatin1(row.item));
         const bool first = row.zone == kFirstOrderZone;
+        QVERIFY(!h->messages->popups.empty());
         QCOMPARE(h->messages->popups.back().menu, first ? QStringLiteral("firstOrderPieceMenu")
                                                         : QStringLiteral("secondOrderPieceMenu"));
         const OrdinaryRecord& chosen =
@@ -136,6 +137,7 @@ void PieceMenusTest::theSecondOrderMenuFollowsItsPiece() {
         const QPoint at = d->pointOfPart(kSecondOrderZone);
         QVERIFY2(at.x() >= 0, piece.name);
         d->rightClick(&d->canvas(), at);
+        QVERIFY(!h->messages->popups.empty());
         const auto& shown = h->messages->popups.back();
         QCOMPARE(shown.menu, QStringLiteral("secondOrderPieceMenu"));
         QCOMPARE(shown.defaultItem, QStringLiteral("deleteSecondOrderAction"));

@@ -22,6 +22,7 @@
 #include "render/key_colours.h"
 #include "render/renderer.h"
 #include "widgets/drag_payloads.h"
+#include "widgets/help_opener.h"
 
 // Drives the running program's main window as a person would: presses,
 // moves, keys and drops sent to the real widgets, menus chosen through the
@@ -177,6 +178,15 @@ class WindowDriver {
         return accepted;
     }
 
+    // The help's pages are kept in `helpOpened` instead of reaching a browser.
+    void recordHelp() {
+        w().help->openUrl = [this](const QUrl& url) {
+            helpOpened << url;
+            return true;
+        };
+    }
+    QList<QUrl> helpOpened;
+
     // The program folder is named by the environment: another run started in
     // the same test took it over, this one takes it back.
     void takeHomeBack() {
@@ -193,6 +203,7 @@ class WindowDriver {
         w().refreshTitle();
         *h.messages = ScriptedMessages{};
         QApplication::clipboard()->clear();
+        helpOpened.clear();
     }
 
     ProgramHarness& h;
