@@ -17,6 +17,8 @@
 #include "widgets/drag_payloads.h"
 #include "widgets/help_opener.h"
 #include "widgets/picture_box.h"
+#include "widgets/program_font.h"
+#include "widgets/title_drag.h"
 #include "widgets/ui_pictures.h"
 
 using namespace tess;
@@ -57,6 +59,8 @@ class WidgetsTest : public QObject {
     void theHelpPageIsWrittenOnceAndOpenedAtEachTopic();
     void theHelpSaysWhatStopsIt();
     void theChoosersMarkTheirChosenCell();
+    void aTitleDragsItsWindowWithAnyButton();
+    void everyWindowHasOneFontOfElevenPixels();
 };
 
 void WidgetsTest::buttonsAndKeysAreNumberedAsTheHandlersReadThem() {
@@ -374,6 +378,47 @@ void WidgetsTest::theChoosersMarkTheirChosenCell() {
     QCOMPARE(palette.pixel(10, 36) & 0xFFFFFF, rgb(FactoryColour(kGueules)) & 0xFFFFFF);
     QCOMPARE(palette.pixel(32, 36) & 0xFFFFFF, rgb(0x123456) & 0xFFFFFF);
     QCOMPARE(palette.pixel(10, 110) & 0xFFFFFF, rgb(FactoryColour(kBis)) & 0xFFFFFF);
+}
+
+void WidgetsTest::aTitleDragsItsWindowWithAnyButton() {
+    QWidget window(nullptr, Qt::FramelessWindowHint);
+    window.setGeometry(100, 100, 200, 100);
+    PressCounter* body = new PressCounter;
+    body->setParent(&window);
+    QLabel* title = new QLabel(QStringLiteral("Titre"), body);
+    title->setGeometry(10, 0, 150, 18);
+    dragWindowByTitle(*title, window);
+    const auto mouse = [&](QEvent::Type type, QPoint at, Qt::MouseButton button,
+                           Qt::MouseButtons held) {
+        QMouseEvent e(type, QPointF(at), QPointF(title->mapToGlobal(at)), button, held, {});
+        QCoreApplication::sendEvent(title, &e);
+    };
+    // The pressed point stays under the pointer, step after step.
+    mouse(QEvent::MouseButtonPress, {20, 5}, Qt::LeftButton, Qt::LeftButton);
+    mouse(QEvent::MouseMove, {30, 9}, Qt::NoButton, Qt::LeftButton);
+    QCOMPARE(window.pos(), QPoint(110, 104));
+    mouse(QEvent::MouseMove, {15, 5}, Qt::NoButton, Qt::LeftButton);
+    QCOMPARE(window.pos(), QPoint(105, 104));
+    mouse(QEvent::MouseButtonRelease, {15, 5}, Qt::LeftButton, Qt::NoButton);
+    // Any button drags; a pointer passing with none held does not.
+    mouse(QEvent::MouseButtonPress, {5, 5}, Qt::RightButton, Qt::RightButton);
+    mouse(QEvent::MouseMove, {5, 15}, Qt::NoButton, Qt::RightButton);
+    QCOMPARE(window.pos(), QPoint(105, 114));
+    mouse(QEvent::MouseMove, {50, 15}, Qt::NoButton, Qt::NoButton);
+    QCOMPARE(window.pos(), QPoint(105, 114));
+    // The label's presses still reach what lies behind it.
+    QCOMPARE(body->presses, 2);
+}
+
+void WidgetsTest::everyWindowHasOneFontOfElevenPixels() {
+    const QFont font = programFont();
+    QCOMPARE(font.pixelSize(), 11);
+    QCOMPARE(font.styleHint(), QFont::SansSerif);
+    QCOMPARE(oneSizeLarger(font).pixelSize(), 12);
+    QFont points;
+    points.setPointSizeF(9.5);
+    QCOMPARE(oneSizeLarger(points).pointSizeF(), 10.5);
+    QCOMPARE(oneSizeLarger(points).pixelSize(), -1);
 }
 
 QTEST_MAIN(WidgetsTest)
