@@ -28,18 +28,14 @@ std::string nameBeside(const std::string& document, const std::string& file) {
 // arms only. Built only when a journal is there: about 520 names.
 bool isOwnSaveJournal(const std::string& path, const std::vector<SaveJournalEntry>& entries) {
     const std::string document = nameBeside(path, path);
-    std::set<std::string> removable;
-    for (int n = 1; n <= 255; ++n) {
-        removable.insert(nameBeside(path, imagePictureFile(path, n)));
-        removable.insert(nameBeside(path, imageMaskFile(path, n)));
-    }
-    for (int k = 1; k <= 7; ++k) removable.insert(nameBeside(path, partArmsFile(path, k)));
-    std::set<std::string> written = removable;
-    written.insert(document);
-    written.insert(nameBeside(path, shieldPreviewFile(path)));
-    written.insert(nameBeside(path, bannerPreviewFile(path)));
+    std::set<std::string> written = {document};
+    for (const std::string& file : everySideFile(path)) written.insert(nameBeside(path, file));
     written.erase(std::string());
-    removable.erase(std::string());
+    // A save removes side pictures and arms the new document no longer has;
+    // it always writes the document and both previews.
+    std::set<std::string> removable = written;
+    for (const std::string& file : {path, shieldPreviewFile(path), bannerPreviewFile(path)})
+        removable.erase(nameBeside(path, file));
 
     bool renamesDocument = false;
     for (const SaveJournalEntry& e : entries) {
