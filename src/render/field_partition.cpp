@@ -6,6 +6,7 @@
 #include "model/workspace.h"
 #include "render/heraldic_line.h"
 #include "render/key_colours.h"
+#include "render/pixel_rows.h"
 #include "render/renderer.h"
 
 namespace tess {
@@ -248,9 +249,9 @@ void DrawFieldPartition(Workspace& ws, Renderer& r) {
     // seed would reach every pixel, so the map takes the key at once.
     const bool onePart = layout.Lines.empty() && layout.Seeds.size() == 1;
     if (onePart)
-        map.fill(kPartKeyColours[1]);
+        fillSurface(map, kPartKeyColours[1]);
     else
-        map.clear();
+        clearSurface(map);
     drawLines(layout, b.Parts[1].Line, map);
     // Parts are flooded in order, so a later part that finds an earlier key
     // colour at its seed takes that area over.

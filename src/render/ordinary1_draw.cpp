@@ -17,6 +17,7 @@
 #include "render/ordinary_pictures.h"
 #include "render/ordinary_steps.h"
 #include "render/piece_key.h"
+#include "render/pixel_rows.h"
 #include "render/region_fill.h"
 #include "render/renderer.h"
 #include "render/shield_shape.h"
@@ -48,7 +49,7 @@ void markBox(Surface& work, int left, int top, int width, int height, Inside ins
 void markBordure(Surface& work, const Surface& shapeMask, Integer size) {
     const int inset = size == 0 ? 25 : size > 0 ? 15 : 7;
     const int w = kCanvasWidth - 2 * inset, h = kCanvasHeight - 2 * inset;
-    work.fill(kKey);
+    fillSurface(work, kKey);
     StretchBlt(work, kBigMargin + inset, kBigMargin + inset, w, h, shapeMask, 0, 0, kCanvasWidth,
                kCanvasHeight, RasterOp::Copy);
     markBox(work, kBigMargin + inset, kBigMargin + inset, w, h,
@@ -72,7 +73,7 @@ void markOrle(Surface& work, Surface& scratch, const Surface& shapeMask, Integer
     const int band = size == 0 ? 50 : size > 0 ? 40 : 30;
     if (scratch.width() != kBigWidth || scratch.height() != kBigHeight)
         scratch = Surface(kBigWidth, kBigHeight, kBlack);
-    scratch.fill(kBlack);
+    fillSurface(scratch, kBlack);
     StretchBlt(scratch, kBigMargin + band, kBigMargin + band, kCanvasWidth - 2 * band,
                kCanvasHeight - 2 * band, shapeMask, 0, 0, kCanvasWidth, kCanvasHeight,
                RasterOp::Copy);

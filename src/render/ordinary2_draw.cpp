@@ -11,6 +11,7 @@
 #include "render/ordinary_pictures.h"
 #include "render/ordinary_steps.h"
 #include "render/piece_key.h"
+#include "render/pixel_rows.h"
 #include "render/region_fill.h"
 #include "render/renderer.h"
 #include "resources/pictures.h"
@@ -26,7 +27,7 @@ void drawPictures(const PieceKey& k, Renderer& r) {
     Surface& work = r.partMap;
     if (work.width() != kCanvasWidth || work.height() != kCanvasHeight)
         work.resize(kCanvasWidth, kCanvasHeight);
-    work.clear();
+    clearSurface(work);
     const Ordinary2Seeds seeds = drawOrdinary2Outline(work, k.piece(), k.Line);
     markPiece(work, kKey, {&seeds.Piece, 1}, {seeds.Field.data(), std::size_t(seeds.FieldCount)});
 

@@ -142,15 +142,58 @@ void layOrdinary2(const BlazonRecord& b, const Renderer& r, const PieceTargets& 
     layPieceCopy(targets, r.Ordinary2, kPartKeyColours[kSecondOrderZone], wholeShield());
 }
 
+namespace {
+
+// `s` of the shield's size, all `c`.
+void blank(Surface& s, Colour c) {
+    if (s.width() != kCanvasWidth || s.height() != kCanvasHeight)
+        s = Surface(kCanvasWidth, kCanvasHeight, c);
+    else
+        fillSurface(s, c);
+}
+
+// One copy at the pictures' own size over the whole shield, laid onto blank
+// surfaces: the laid mask and picture are those of the shield's window, and
+// the zone is the key where the mask is black, the mask's own colour on the
+// edges, white elsewhere. Rows straight, with no stretch.
+bool layStraight(LaidPiece& laid, const OrdinarySurfaces& piece, Colour key, const PieceCopy& c) {
+    if (c.SourceW != kCanvasWidth || c.SourceH != kCanvasHeight || c.DestX != 0 || c.DestY != 0 ||
+        c.DestW != kCanvasWidth || c.DestH != kCanvasHeight || c.SourceX < 0 || c.SourceY < 0 ||
+        c.SourceX + kCanvasWidth > piece.mask.width() ||
+        c.SourceX + kCanvasWidth > piece.colouredPicture.width() ||
+        c.SourceY + kCanvasHeight > piece.mask.height() ||
+        c.SourceY + kCanvasHeight > piece.colouredPicture.height())
+        return false;
+    const std::size_t bytes = std::size_t(kCanvasWidth) * sizeof(Colour);
+    const Pixels4 white = all4(kWhite), black = all4(kBlack), key4 = all4(key);
+    for (int y = 0; y < kCanvasHeight; ++y) {
+        const Colour* m = piece.mask.row(c.SourceY + y) + c.SourceX;
+        std::memcpy(laid.mask.row(y), m, bytes);
+        std::memcpy(laid.picture.row(y), piece.colouredPicture.row(c.SourceY + y) + c.SourceX,
+                    bytes);
+        Colour* z = laid.zone.row(y);
+        int x = 0;
+        for (; x + 4 <= kCanvasWidth; x += 4) {
+            const Pixels4 v = load4(m + x);
+            store4(z + x, select4(equal4(v, white), white, select4(equal4(v, black), key4, v)));
+        }
+        for (; x < kCanvasWidth; ++x) z[x] = m[x] == kWhite ? kWhite : m[x] == kBlack ? key : m[x];
+    }
+    return true;
+}
+
+}  // namespace
+
 void layOutPiece(OrdinarySurfaces& piece, Colour key, const PieceCopies& copies) {
     LaidPiece& laid = piece.Laid;
-    laid.mask = Surface(kCanvasWidth, kCanvasHeight, kWhite);
-    laid.picture = Surface(kCanvasWidth, kCanvasHeight, kBlack);
+    blank(laid.mask, kWhite);
+    blank(laid.picture, kBlack);
     // White: no copy reached the pixel (the laying itself never writes white).
-    laid.zone = Surface(kCanvasWidth, kCanvasHeight, kWhite);
-    for (int i = 0; i < copies.Count; ++i)
-        layPieceCopy({&laid.picture, &laid.zone, &laid.mask}, piece, key,
-                     copies.Copies[std::size_t(i)]);
+    blank(laid.zone, kWhite);
+    if (copies.Count != 1 || !layStraight(laid, piece, key, copies.Copies[0]))
+        for (int i = 0; i < copies.Count; ++i)
+            layPieceCopy({&laid.picture, &laid.zone, &laid.mask}, piece, key,
+                         copies.Copies[std::size_t(i)]);
     // Where the mask stayed white, so did the zone, and the picture is black
     // (each copy's picture is black where its mask is white): nothing to lay.
     laid.CanvasRuns = stampRunsOf(laid.mask, false);

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/colour.h"
+#include "platform/surface.h"
 
 namespace tess {
 
@@ -39,6 +40,27 @@ inline void fillRow(Colour* d, int n, Colour c) {
     int i = 0;
     for (; i + 4 <= n; i += 4) store4(d + i, c4);
     for (; i < n; ++i) d[i] = c;
+}
+
+// Every pixel of `s` in `c` (or its own background).
+inline void fillSurface(Surface& s, Colour c) {
+    fillRow(s.data(), s.width() * s.height(), c);
+}
+inline void clearSurface(Surface& s) {
+    fillSurface(s, s.background());
+}
+
+// How many of p[0..n) equal c from the first on.
+inline int sameRun(const Colour* p, int n, Colour c) {
+    const Pixels4 c4 = all4(c);
+    int i = 0;
+    while (i + 4 <= n) {
+        const Pixels4 differ = load4(p + i) ^ c4;
+        if ((differ[0] | differ[1] | differ[2] | differ[3]) != 0) break;
+        i += 4;
+    }
+    while (i < n && p[i] == c) ++i;
+    return i;
 }
 
 // The transparent stamp of one row: d[i] := (d[i] AND m[i]) XOR p[i].

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/surface.h"
+#include "render/pixel_rows.h"
 
 namespace tess {
 
@@ -42,7 +43,7 @@ RowRuns rowRunsOf(const Surface& picture, int x0, int y0, int width, int height,
         for (int x = 0; x < width;) {
             const Colour c = row[x];
             const int from = x;
-            while (x < width && row[x] == c) ++x;
+            x += sameRun(row + x, width - x, c);
             const Colour v = valueOf(c);
             if (v == kNoColour) {
                 open = false;
