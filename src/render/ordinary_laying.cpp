@@ -129,19 +129,6 @@ void layPieceCopy(const PieceTargets& targets, const OrdinarySurfaces& piece, Co
     }
 }
 
-void layOrdinary1(const BlazonRecord& b, const Renderer& r, const PieceTargets& targets) {
-    if (!ordinaryDrawn(b.Ordinary1, 1)) return;
-    const PieceCopies copies = ordinary1Copies(b.Ordinary1);
-    for (int i = 0; i < copies.Count; ++i)
-        layPieceCopy(targets, r.Ordinary1, kPartKeyColours[kFirstOrderZone],
-                     copies.Copies[std::size_t(i)]);
-}
-
-void layOrdinary2(const BlazonRecord& b, const Renderer& r, const PieceTargets& targets) {
-    if (!ordinaryDrawn(b.Ordinary2, 2)) return;
-    layPieceCopy(targets, r.Ordinary2, kPartKeyColours[kSecondOrderZone], wholeShield());
-}
-
 namespace {
 
 // `s` of the shield's size, all `c`.

@@ -33,11 +33,6 @@ bool ordinaryDrawn(const OrdinaryRecord& piece, int order);
 void layPieceCopy(const PieceTargets& targets, const OrdinarySurfaces& piece, Colour key,
                   const PieceCopy& copy);
 
-// Lays the first-order piece with all its copies (or the second-order piece,
-// 265 x 340, one copy) straight from its pictures.
-void layOrdinary1(const BlazonRecord& b, const Renderer& r, const PieceTargets& targets);
-void layOrdinary2(const BlazonRecord& b, const Renderer& r, const PieceTargets& targets);
-
 // Lays the piece's copies once, onto a mask, a picture and a zone of the
 // shield's size (`piece.Laid`): as the laying is AND then XOR on the canvas
 // and a replacement on the key maps, the copies laid in turn come to one mask,

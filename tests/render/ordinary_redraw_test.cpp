@@ -715,8 +715,10 @@ TEST_F(Pieces, EveryCopyIsOnBothKeyMapsAndAChargeBetweenTwoPalesIsInTheField) {
     EXPECT_EQ(chargeList(7), std::vector<int>{2});
 }
 
-// The laying of a piece is checked against the plain raster operations it
-// stands for, on every type, size and repeat, over a canvas of random pixels.
+// The laid piece (all its copies laid once into one mask, picture and zone,
+// then laid by runs) is checked against the plain raster operations of its
+// copies in turn, on every type, size and repeat, over a canvas of random
+// pixels.
 TEST_F(Pieces, LayingMatchesTheMaskAndPictureOperations) {
     std::mt19937 rng(7);
     zone(7).Line.LineKind = 11;
@@ -733,7 +735,12 @@ TEST_F(Pieces, LayingMatchesTheMaskAndPictureOperations) {
                         keyRef.setPixel(x, y, kPartKeyColours[1 + rng() % 4]);
                     }
                 Surface canvas = canvasRef, key = keyRef;
-                layOrdinary1(ws.CurrentBlazon, r, {&canvas, &key});
+                const LaidPiece& laid = r.Ordinary1.Laid;
+                layOnCanvas(canvas, laid);
+                for (int y = 0; y < kCanvasHeight; ++y)
+                    for (int x = 0; x < kCanvasWidth; ++x)
+                        if (laid.zone.pixel(x, y) != kWhite)
+                            key.setPixel(x, y, laid.zone.pixel(x, y));
                 const PieceCopies copies = ordinary1Copies(ws.CurrentBlazon.Ordinary1);
                 const OrdinarySurfaces& p = r.Ordinary1;
                 for (int i = 0; i < copies.Count; ++i) {
