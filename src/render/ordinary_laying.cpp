@@ -25,78 +25,35 @@ PieceCopy wholeShield() {
     return {0, 0, kCanvasWidth, kCanvasHeight, 0, 0, kCanvasWidth, kCanvasHeight};
 }
 
-// One destination row of a copy, columns [from, to). The canvas pixel takes
-// the mask by AND and the picture by XOR; the key map's pixel is replaced
-// wherever the mask is not white, by the piece's key colour where the mask is
-// black and by the mask's own line colour on the edges (the key picture holds
-// exactly these, so it need not be read); a mask target takes the mask by AND.
-// A straight copy reads the source row from `shift` on; a stretched one
-// through `col`.
-template <bool Canvas, bool KeyMap, bool Mask, bool Straight>
-void layRow(Colour* __restrict canvas, Colour* __restrict keyMap, Colour* __restrict mask,
+// One destination row of a copy, columns [from, to): the laid picture takes
+// the mask by AND and the picture by XOR, as a canvas would; the laid zone is
+// replaced wherever the mask is not white, by the piece's key colour where the
+// mask is black and by the mask's own line colour on the edges (the key
+// picture holds exactly these, so it need not be read); the laid mask takes
+// the mask by AND. A straight copy reads the source row from `shift` on; a
+// stretched one through `col`.
+template <bool Straight>
+void layRow(Colour* __restrict picture, Colour* __restrict zone, Colour* __restrict mask,
             const Colour* __restrict m, const Colour* __restrict p, const int* __restrict col,
             int shift, Colour key, int from, int to) {
     for (int i = from; i < to; ++i) {
         const int s = Straight ? shift + i : col[i];
         const Colour mv = m[s];
-        if constexpr (Canvas) canvas[i] = (canvas[i] & mv) ^ p[s];
-        if constexpr (KeyMap) keyMap[i] = mv == kWhite ? keyMap[i] : mv == kBlack ? key : mv;
-        if constexpr (Mask) mask[i] &= mv;
+        picture[i] = (picture[i] & mv) ^ p[s];
+        zone[i] = mv == kWhite ? zone[i] : mv == kBlack ? key : mv;
+        mask[i] &= mv;
     }
 }
 
-using RowLayer = void (*)(Colour*, Colour*, Colour*, const Colour*, const Colour*, const int*, int,
-                          Colour, int, int);
-
-template <bool Canvas, bool KeyMap, bool Mask>
-RowLayer rowLayer(bool straight) {
-    return straight ? &layRow<Canvas, KeyMap, Mask, true> : &layRow<Canvas, KeyMap, Mask, false>;
-}
-
-// The row routine for the targets given, each instance with only their work.
-RowLayer rowLayerFor(bool canvas, bool keyMap, bool mask, bool straight) {
-    switch ((canvas ? 4 : 0) | (keyMap ? 2 : 0) | (mask ? 1 : 0)) {
-        case 7:
-            return rowLayer<true, true, true>(straight);
-        case 6:
-            return rowLayer<true, true, false>(straight);
-        case 5:
-            return rowLayer<true, false, true>(straight);
-        case 4:
-            return rowLayer<true, false, false>(straight);
-        case 3:
-            return rowLayer<false, true, true>(straight);
-        case 2:
-            return rowLayer<false, true, false>(straight);
-        default:
-            return rowLayer<false, false, true>(straight);
-    }
-}
-
-}  // namespace
-
-bool ordinaryDrawn(const OrdinaryRecord& piece, int order) {
-    if (piece.Present == 0) return false;
-    return order == 1 ? isOrdinary1Type(piece.Type) : isOrdinary2Type(piece.Type);
-}
-
-void layPieceCopy(const PieceTargets& targets, const OrdinarySurfaces& piece, Colour key,
-                  const PieceCopy& c) {
-    Surface* canvas = targets.Canvas;
-    Surface* keyMap = targets.KeyMap;
-    Surface* maskTarget = targets.Mask;
+// Lays one copy of a prepared piece whose zone has the key colour `key`.
+void layPieceCopy(LaidPiece& laid, const OrdinarySurfaces& piece, Colour key, const PieceCopy& c) {
     const Surface& mask = piece.mask;
     const Surface& image = piece.colouredPicture;
     if (c.DestW <= 0 || c.DestH <= 0 || c.SourceW <= 0 || c.SourceH <= 0) return;
-    if (!canvas && !keyMap && !maskTarget) return;
-    int targetW = 1 << 30, targetH = 1 << 30;
-    for (const Surface* t : {canvas, keyMap, maskTarget})
-        if (t) targetW = std::min(targetW, t->width()), targetH = std::min(targetH, t->height());
-    int sourceW = mask.width(), sourceH = mask.height();
-    if (canvas)
-        sourceW = std::min(sourceW, image.width()), sourceH = std::min(sourceH, image.height());
-    const int x0 = std::max(c.DestX, 0), x1 = std::min(c.DestX + c.DestW, targetW);
-    const int y0 = std::max(c.DestY, 0), y1 = std::min(c.DestY + c.DestH, targetH);
+    const int sourceW = std::min(mask.width(), image.width());
+    const int sourceH = std::min(mask.height(), image.height());
+    const int x0 = std::max(c.DestX, 0), x1 = std::min(c.DestX + c.DestW, kCanvasWidth);
+    const int y0 = std::max(c.DestY, 0), y1 = std::min(c.DestY + c.DestH, kCanvasHeight);
     if (x0 >= x1 || y0 >= y1) return;
 
     // Source column of every destination column; never decreasing, so the
@@ -108,7 +65,6 @@ void layPieceCopy(const PieceTargets& targets, const OrdinarySurfaces& piece, Co
     // A copy at the pictures' own size reads them straight along the row.
     const bool straight = c.SourceW == c.DestW;
     const int shift = straight ? c.SourceX + x0 - c.DestX : 0;
-    const RowLayer layRowOf = rowLayerFor(canvas, keyMap, maskTarget, straight);
 
     for (int y = y0; y < y1; ++y) {
         const int sy = c.SourceY + sourceOffset(y - c.DestY, c.SourceH, c.DestH);
@@ -123,10 +79,23 @@ void layPieceCopy(const PieceTargets& targets, const OrdinarySurfaces& piece, Co
         const int from =
             int(std::lower_bound(column.begin(), column.end(), first) - column.begin());
         const int to = int(std::lower_bound(column.begin(), column.end(), last) - column.begin());
-        layRowOf(canvas ? canvas->row(y) + x0 : nullptr, keyMap ? keyMap->row(y) + x0 : nullptr,
-                 maskTarget ? maskTarget->row(y) + x0 : nullptr, mask.row(sy),
-                 canvas ? image.row(sy) : nullptr, column.data(), shift, key, from, to);
+        Colour* picture = laid.picture.row(y) + x0;
+        Colour* zone = laid.zone.row(y) + x0;
+        Colour* maskOut = laid.mask.row(y) + x0;
+        if (straight)
+            layRow<true>(picture, zone, maskOut, mask.row(sy), image.row(sy), column.data(), shift,
+                         key, from, to);
+        else
+            layRow<false>(picture, zone, maskOut, mask.row(sy), image.row(sy), column.data(), shift,
+                          key, from, to);
     }
+}
+
+}  // namespace
+
+bool ordinaryDrawn(const OrdinaryRecord& piece, int order) {
+    if (piece.Present == 0) return false;
+    return order == 1 ? isOrdinary1Type(piece.Type) : isOrdinary2Type(piece.Type);
 }
 
 namespace {
@@ -179,8 +148,7 @@ void layOutPiece(OrdinarySurfaces& piece, Colour key, const PieceCopies& copies)
     blank(laid.zone, kWhite);
     if (copies.Count != 1 || !layStraight(laid, piece, key, copies.Copies[0]))
         for (int i = 0; i < copies.Count; ++i)
-            layPieceCopy({&laid.picture, &laid.zone, &laid.mask}, piece, key,
-                         copies.Copies[std::size_t(i)]);
+            layPieceCopy(laid, piece, key, copies.Copies[std::size_t(i)]);
     // Where the mask stayed white, so did the zone, and the picture is black
     // (each copy's picture is black where its mask is white): nothing to lay.
     laid.CanvasRuns = stampRunsOf(laid.mask, false);
