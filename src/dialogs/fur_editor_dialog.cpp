@@ -13,6 +13,7 @@
 
 #include "dialogs/message_style.h"
 #include "platform/brush.h"
+#include "platform/file_reading.h"
 #include "platform/paths.h"
 #include "platform/picture_file.h"
 #include "platform/qimage_bridge.h"
@@ -22,6 +23,16 @@
 namespace tess {
 
 namespace {
+
+// Why a picture chosen in the editor cannot be its tile.
+QString pictureRefusalText(PictureRefusal refusal, const std::string& path) {
+    const std::string name = FileNameOfPath(path);
+    if (refusal == PictureRefusal::NotAFile) return fromUtf8(notAFileText(name));
+    if (refusal == PictureRefusal::Missing)
+        return QStringLiteral("Le fichier « %1 » est introuvable.").arg(fromUtf8(name));
+    return QStringLiteral("Le fichier « %1 » n'est pas une image que Tessaline sait lire.")
+        .arg(fromUtf8(name));
+}
 
 constexpr int kCellPixels = 5;
 constexpr int kStartSide = 20;
@@ -356,14 +367,12 @@ void FurEditorDialog::openFur() {
 
     if (!endsWithFmp(path)) {
         // Any other file is a picture whose top-left corner becomes the tile.
-        const auto picture = loadPicture(path);
-        if (!picture) {
-            showError(
-                QStringLiteral("Le fichier « %1 » n'est pas une image que Tessaline sait lire.")
-                    .arg(fromUtf8(FileNameOfPath(path))));
+        const PictureRead picture = readPicture(path);
+        if (!picture.picture) {
+            showError(pictureRefusalText(picture.refusal, path));
             return;
         }
-        takePicture(*picture);
+        takePicture(*picture.picture);
         const QSignalBlocker w(widthSlider_), h(heightSlider_);
         widthSlider_->setValue(kStartSide);
         heightSlider_->setValue(kStartSide);
@@ -387,21 +396,22 @@ void FurEditorDialog::openFur() {
     furPath_ = path;
     showTitle();
     std::string bitmapPath = furBitmapFile(path);
-    if (!fileExists(bitmapPath)) {
+    // Only a bitmap that is not there is looked for; a pipe or a device in
+    // its place is refused as it is opened.
+    if (fileKind(bitmapPath) == FileKind::Missing) {
         bitmapPath = hooks.locateMissing ? hooks.locateMissing(bitmapPath) : std::string();
         if (bitmapPath.empty()) {
             drawFurPreview();
             return;
         }
     }
-    const auto bitmap = loadPicture(bitmapPath);
-    if (!bitmap) {
-        showError(QStringLiteral("Le fichier « %1 » n'est pas une image que Tessaline sait lire.")
-                      .arg(fromUtf8(FileNameOfPath(bitmapPath))));
+    const PictureRead bitmap = readPicture(bitmapPath);
+    if (!bitmap.picture) {
+        showError(pictureRefusalText(bitmap.refusal, bitmapPath));
         drawFurPreview();
         return;
     }
-    takePicture(*bitmap);
+    takePicture(*bitmap.picture);
     drawFurPreview();
 }
 
