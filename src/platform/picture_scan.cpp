@@ -104,6 +104,13 @@ PictureScanResult whole(PictureScan& scan, std::uint64_t end) {
 
 constexpr std::uint32_t kRgb = 0, kRle8 = 1, kRle4 = 2, kBitFields = 3, kAlphaBitFields = 6;
 
+// Every row is given: the end-of-picture code that usually follows is taken
+// along, anything after it is not read.
+PictureScanResult pastLastRow(Pull& in, PictureScan& scan, std::uint64_t pos) {
+    if (in.ensure(pos + 2) && in.at(pos) == 0 && in.at(pos + 1) == 1) pos += 2;
+    return whole(scan, pos);
+}
+
 // The run codes of a run-length bitmap, from `pos`: they must reach the
 // picture's last row before the end-of-picture code (or the file) ends them.
 // A code list that stops early would be drawn with blank rows for the rest.
@@ -116,14 +123,14 @@ PictureScanResult walkRuns(Pull& in, PictureScan& scan, std::uint64_t pos, bool 
         pos += 2;
         if (count > 0) continue;  // a run: count pixels of one colour
         if (code == 0) {          // end of line
-            if (++y >= rows) return whole(scan, pos);
+            if (++y >= rows) return pastLastRow(in, scan, pos);
         } else if (code == 1) {  // end of picture
             return y >= rows - 1 ? whole(scan, pos) : PictureScanResult::Damaged;
         } else if (code == 2) {  // move right and down
             if (!in.ensure(pos + 2)) return in.failure();
             y += in.at(pos + 1);
             pos += 2;
-            if (y >= rows) return whole(scan, pos);
+            if (y >= rows) return pastLastRow(in, scan, pos);
         } else {  // `code` pixels given one by one, padded to a 16-bit word
             std::uint64_t bytes = fourBits ? (code + 1u) / 2 : code;
             bytes += bytes & 1;
