@@ -153,7 +153,12 @@ std::vector<int> loadPictures(Workspace& ws, Renderer& r, const std::string& pat
         const bool whole = picture && mask && picture->width() == mask->width() &&
                            picture->height() == mask->height();
         if (!whole || !loading.take(bankPictureCost(picture->width(), picture->height()))) {
-            if (picture) loading.refuse(pictureFile);
+            // The file at fault is named: a mask that is missing or gives
+            // nothing, else the picture (another size than its mask, or past
+            // the budget).
+            if (picture && !mask && loading.refused.size() == refusedBefore)
+                loading.refuse(imageMaskFile(path, number));
+            if (picture && loading.refused.size() == refusedBefore) loading.refuse(pictureFile);
             refusedNumbers[std::size_t(number)] = loading.refused.size() != refusedBefore;
             entry.InUse = 0;
             entry.Loaded = 0;
