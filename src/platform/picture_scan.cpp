@@ -18,9 +18,11 @@ std::int64_t MemoryPictureSource::readAt(std::uint64_t offset, void* into, std::
 
 namespace {
 
-// Reads ahead by this much at a time: a padded file is read at most this far
-// past its picture.
-constexpr std::uint64_t kChunk = 64 * 1024;
+// Reads ahead by as much as was read so far, from 4 KB to 1 MB at a time: a
+// padded file is read no further than twice its picture and 4 KB, and a
+// large picture in few reads.
+constexpr std::uint64_t kFirstRead = 4 * 1024;
+constexpr std::uint64_t kLargestRead = 1024 * 1024;
 
 // The file's first bytes, pulled from the source as the walk needs them.
 class Pull {
@@ -36,7 +38,8 @@ class Pull {
             shortOf_ = n;
             return false;
         }
-        const std::uint64_t want = exact ? n : std::min(limit_, std::max(n, have() + kChunk));
+        const std::uint64_t ahead = std::clamp(have(), kFirstRead, kLargestRead);
+        const std::uint64_t want = exact ? n : std::min(limit_, std::max(n, have() + ahead));
         const std::size_t start = scan_.bytes.size();
         scan_.bytes.resize(std::size_t(want));
         const std::int64_t got = source_.readAt(start, scan_.bytes.data() + start, want - start);

@@ -53,7 +53,8 @@ struct PictureScan {
     int height = 0;
     // The file's bytes from its start: exactly the picture's when Whole.
     std::vector<std::uint8_t> bytes;
-    // What was taken from the source, the little read past the end included.
+    // What was taken from the source, the little read past the end included:
+    // at most twice the picture's bytes and 4 KB.
     std::uint64_t bytesRead = 0;
 };
 

@@ -93,6 +93,54 @@ claiming_bitmap() {
     head -c $((size - 64)) /dev/zero
 }
 
+# Entries for N pictures of SIDE x SIDE pixels (40 unless given), each shown
+# by one charge: sets ENTRIES for `document`.
+picture_entries() {
+    PICTURE_COUNT=$1 PICTURE_SIDE=${2:-40}
+    ENTRIES() {
+        local n=$PICTURE_COUNT s=$PICTURE_SIDE i
+        for ((i = 1; i <= n; i++)); do
+            record val_str "Cont#$((81 + 7 * (i - 1)))"; record val_str "image$i"
+            record val_int $s; record val_int $s; record val_long 3; record val_long 33
+            record val_str "une image"
+        done
+        for ((i = 1; i <= n && i <= 50; i++)); do
+            record val_str "Pic#$i"
+            for v in 100 100 0; do record val_int $v; done
+            record val_long 4; record val_long 33
+            for v in 0 $s $s; do record val_int $v; done
+        done
+    }
+}
+
+# A whole 24-bit Windows bitmap of SIDE x SIDE pixels in one colour (blue,
+# green and red bytes in hex): a real side picture.
+plain_bitmap() {
+    local side=$1 b=$2 g=$3 r=$4 row i
+    local stride=$(((side * 3 + 3) / 4 * 4))
+    printf 'BM'; le $((54 + stride * side)) 4; le 0 4; le 54 4
+    le 40 4; le "$side" 4; le "$side" 4; le 1 2; le 24 2
+    le 0 4; le $((stride * side)) 4; le 2835 4; le 2835 4; le 0 4; le 0 4
+    row=$(for ((i = 0; i < side; i++)); do printf '\\x%s\\x%s\\x%s' "$b" "$g" "$r"; done
+          for ((i = side * 3; i < stride; i++)); do printf '\\x00'; done)
+    for ((i = 0; i < side; i++)); do printf "$row"; done
+}
+
+# The probe's peak memory in KB opening a blank document, on this very build
+# (a sanitizer's own memory included): memory bounds are measured from it.
+memory_baseline() {
+    local probe=$1
+    document >"$WORK/blanc.bls"
+    /usr/bin/time -f '%M' -o "$WORK/baseline" "$probe" "$WORK/blanc.bls" >/dev/null 2>&1 </dev/null
+    read -r BASELINE_KB <"$WORK/baseline"
+    rm -f "$WORK/blanc.bls" "$WORK/baseline"
+}
+
+# Whether the probe is built with a sanitizer, for the scripts to say so.
+sanitized() {
+    grep -qaE '__asan_init|__ubsan_handle|__msan_init|__tsan_init' "$1"
+}
+
 # Runs the probe on a document; its exit status, with a sanitizer's own
 # failure told apart: the sanitizers exit with 86, never the probe's 0..2.
 export ASAN_OPTIONS="exitcode=86:${ASAN_OPTIONS:-}"
