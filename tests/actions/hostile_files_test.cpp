@@ -15,6 +15,7 @@
 
 #include "actions/file_commands.h"
 #include "actions/insert_blazon.h"
+#include "actions/opening.h"
 #include "actions/picture_commands.h"
 #include "model/settings.h"
 #include "model/tincture_file.h"
@@ -149,6 +150,13 @@ TEST_F(HostileFiles, EveryReaderRefusesWhatIsNoFileAtOnce) {
              EXPECT_FALSE(out.loaded);
              EXPECT_EQ(out.message.text, shown(p));
              EXPECT_TRUE(scripted.questions.empty());
+         }},
+        {"recent document", [&] { return doc("armes.bls"); },
+         [&](const std::string& p) {
+             ws().Recent.RecentFiles[1] = p;
+             const OpenOutcome out = OpenRecentFile(ws(), r(), 1, scripted.dialogs());
+             EXPECT_FALSE(out.loaded);
+             EXPECT_EQ(out.message.text, shown(p));
          }},
         {"arms", [&] { return doc("armes.bls"); },
          [&](const std::string& p) {
