@@ -7,10 +7,8 @@ set -u
 probe=$1
 source "$(dirname "$0")/lib/documents.bash"
 setup_home
-memory_baseline "$probe"
 # Fifty pictures with their masks and charges take some 2 MB once drawn.
-allowance_kb=$((64 * 1024))
-sanitized "$probe" && echo "the probe is built with a sanitizer: the bound is measured on it"
+memory_baseline "$probe"
 
 plain_bitmap 40 00 00 ff >"$WORK/picture"
 plain_bitmap 40 00 00 00 >"$WORK/mask"
@@ -24,14 +22,7 @@ done
 used=$(du -sk "$WORK/docs" | cut -f1)
 ((used < 10 * 1024)) || fail "the padded files take $used KB of disk (no holes?)"
 
-/usr/bin/time -f '%M %e' -o "$WORK/time" timeout 60 "$probe" "$WORK/docs/creux.bls" \
-    >"$WORK/out" 2>"$WORK/err" </dev/null
-status=$?
-[ $status -eq $sanitizer_status ] && fail "a sanitizer's report: $(cat "$WORK/err")"
-[ $status -eq 0 ] || fail "exit status $status: $(cat "$WORK/err")"
+measure "$WORK/docs/creux.bls" "fifty 250 MB side pictures"
 [ ! -s "$WORK/err" ] || fail "the document did not open whole: $(cat "$WORK/err")"
-grep -q "^blazon: .*cinquante\|^blazon: .*image" "$WORK/out" || fail "no charges: $(cat "$WORK/out")"
-read -r kb seconds <"$WORK/time"
-echo "fifty 250 MB side pictures: $((kb / 1024)) MB at most (a blank document $((BASELINE_KB / 1024)) MB), ${seconds} s"
-((kb < BASELINE_KB + allowance_kb)) || fail "opening took $((kb / 1024)) MB"
+grep -q "^blazon: .*image" "$WORK/out" || fail "no charges: $(cat "$WORK/out")"
 echo ok
