@@ -16,6 +16,7 @@
 #include "platform/staged_files.h"
 #include "render/renderer.h"
 #include "storage/document_layout.h"
+#include "storage/error_numbers.h"
 #include "storage/interrupted_save.h"
 #include "storage/recent_files.h"
 #include "storage/side_files.h"
@@ -23,9 +24,6 @@
 namespace tess {
 
 namespace {
-
-// VB's "Path/File access error", the number the save commands' box shows.
-constexpr int kFileAccessError = 75;
 
 FileMessage saveFailureMessage(SaveCommand command) {
     const std::string title = "Erreur #" + std::to_string(kFileAccessError);

@@ -9,13 +9,11 @@
 #include "platform/paths.h"
 #include "render/document_surfaces.h"
 #include "storage/document_layout.h"
+#include "storage/error_numbers.h"
 
 namespace tess {
 
 namespace {
-
-// VB's "Path/File access error", the number of a file that cannot be read.
-constexpr int kFileAccessError = 75;
 
 // The busy pointer for as long as it lives.
 class BusyPointer {

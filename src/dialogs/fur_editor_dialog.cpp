@@ -17,22 +17,16 @@
 #include "platform/paths.h"
 #include "platform/picture_file.h"
 #include "platform/qimage_bridge.h"
+#include "platform/rounding.h"
+#include "storage/error_numbers.h"
 #include "storage/fur_file.h"
 #include "storage/user_fur_tile.h"
+#include "widgets/title_drag.h"
+#include "widgets/typed_number.h"
 
 namespace tess {
 
 namespace {
-
-// Why a picture chosen in the editor cannot be its tile.
-QString pictureRefusalText(PictureRefusal refusal, const std::string& path) {
-    const std::string name = FileNameOfPath(path);
-    if (refusal == PictureRefusal::NotAFile) return fromUtf8(notAFileText(name));
-    if (refusal == PictureRefusal::Missing)
-        return QStringLiteral("Le fichier « %1 » est introuvable.").arg(fromUtf8(name));
-    return QStringLiteral("Le fichier « %1 » n'est pas une image que Tessaline sait lire.")
-        .arg(fromUtf8(name));
-}
 
 constexpr int kCellPixels = 5;
 constexpr int kStartSide = 20;
@@ -82,6 +76,29 @@ class RowShiftEdit : public QLineEdit {
     std::function<void(const QString&)> typed_;
 };
 
+QString unreadablePicture(const std::string& path) {
+    return QStringLiteral(
+               "Le fichier « %1 » n'est pas une image que Tessaline sait lire : "
+               "choisissez une image bmp, gif ou jpg, ou une fourrure (.fmp).")
+        .arg(fromUtf8(FileNameOfPath(path)));
+}
+
+// Why a picture chosen in the editor cannot be its tile, and the failure's
+// number: a pipe or a device is no file, not a missing or unreadable one.
+struct PictureRefusalBox {
+    int number;
+    QString text;
+};
+PictureRefusalBox pictureRefusalBox(PictureRefusal refusal, const std::string& path) {
+    const std::string name = FileNameOfPath(path);
+    if (refusal == PictureRefusal::NotAFile)
+        return {kFileAccessError, fromUtf8(notAFileText(name))};
+    if (refusal == PictureRefusal::Missing)
+        return {kFileNotFoundError,
+                QStringLiteral("Le fichier « %1 » est introuvable.").arg(fromUtf8(name))};
+    return {kInvalidPictureError, unreadablePicture(path)};
+}
+
 bool endsWithFmp(const std::string& path) {
     return path.size() >= 3 && path.compare(path.size() - 3, 3, "fmp") == 0;
 }
@@ -91,6 +108,8 @@ bool endsWithFmp(const std::string& path) {
 FurEditorDialog::FurEditorDialog(QWidget* parent)
     : ValueDialog<FurDraft>(parent), surface_(whiteSurface()) {
     setObjectName(QStringLiteral("furEditorDialog"));
+    // Like the other dialogs: no frame of its own, its title label moves it.
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setWindowTitle(kTitle);
     setFixedSize(372, 296);
 
@@ -104,6 +123,7 @@ FurEditorDialog::FurEditorDialog(QWidget* parent)
     QPalette titlePalette = title_->palette();
     titlePalette.setColor(QPalette::WindowText, kTitleRed);
     title_->setPalette(titlePalette);
+    dragWindowByTitle(*title_, *this);
 
     auto* help = new QPushButton(QStringLiteral("?"), this);
     help->setObjectName(QStringLiteral("helpButton"));
@@ -303,18 +323,19 @@ void FurEditorDialog::rowShiftChanged(int value) {
     drawFurPreview();
 }
 
+// A number in 0..99 (by the user's number format, read with "." as the
+// decimal point) turns black and sets the bar, rounded half to even; one
+// outside, judged as typed (-0.4 and 99.5 are out), turns red; anything else
+// changes nothing.
 void FurEditorDialog::rowShiftTyped(const QString& text) {
-    bool numeric = false;
-    const double v = text.trimmed().toDouble(&numeric);
-    if (!numeric || !std::isfinite(v)) return;
-    // Judged once rounded (halves to even): 99.4 is taken as 99, 99.5 is 100.
-    const double rounded = std::nearbyint(v);
-    if (rounded < 0 || rounded > kLargestRowShift) {
+    const std::optional<double> v = typedNumber(text, rowShiftText_->locale());
+    if (!v) return;
+    if (*v < 0 || *v > kLargestRowShift) {
         setTextColour(rowShiftText_, Qt::red);
         return;
     }
     setTextColour(rowShiftText_, Qt::black);
-    rowShiftBar_->setValue(int(rounded));
+    rowShiftBar_->setValue(CInt(*v));
 }
 
 void FurEditorDialog::runToolbar(FurToolbarButton button) {
@@ -369,7 +390,8 @@ void FurEditorDialog::openFur() {
         // Any other file is a picture whose top-left corner becomes the tile.
         const PictureRead picture = readPicture(path);
         if (!picture.picture) {
-            showError(pictureRefusalText(picture.refusal, path));
+            const PictureRefusalBox box = pictureRefusalBox(picture.refusal, path);
+            showError(box.number, box.text);
             return;
         }
         takePicture(*picture.picture);
@@ -382,7 +404,7 @@ void FurEditorDialog::openFur() {
 
     const FurFileOpening opening = OpenFurFileHeader(path);
     if (!opening.header) {
-        showError(fromUtf8(opening.error));
+        showError(opening.errorNumber, fromUtf8(opening.error));
         return;
     }
     {
@@ -407,7 +429,8 @@ void FurEditorDialog::openFur() {
     }
     const PictureRead bitmap = readPicture(bitmapPath);
     if (!bitmap.picture) {
-        showError(pictureRefusalText(bitmap.refusal, bitmapPath));
+        const PictureRefusalBox box = pictureRefusalBox(bitmap.refusal, bitmapPath);
+        showError(box.number, box.text);
         drawFurPreview();
         return;
     }
@@ -431,7 +454,10 @@ bool FurEditorDialog::writeFiles(const std::string& path) {
     const std::string error =
         SaveFurFiles(path, surface_, tileWidth(), tileHeight(), rowShift(), tinctures_);
     if (error.empty()) return true;
-    showError(fromUtf8(error));
+    showError(kFileAccessError,
+              QStringLiteral("La fourrure n'a pas pu être enregistrée : ") + fromUtf8(error) +
+                  QStringLiteral("\nChoisissez un autre dossier ou libérez de la place, puis "
+                                 "sauvegardez de nouveau."));
     return false;
 }
 
@@ -462,8 +488,10 @@ void FurEditorDialog::takePicture(const Surface& picture) {
     BitBlt(surface_, 0, 0, kLargestFurTile, kLargestFurTile, picture, 0, 0, RasterOp::Copy);
 }
 
-void FurEditorDialog::showError(const QString& text) {
-    if (hooks.message) hooks.message(text, kStyleCritical, kTitle);
+// Titled with the failure's number, as every failure box of the program is.
+void FurEditorDialog::showError(int number, const QString& text) {
+    if (hooks.message)
+        hooks.message(text, kStyleCritical, QStringLiteral("Erreur #") + QString::number(number));
 }
 
 }  // namespace tess

@@ -7,6 +7,7 @@
 #include "platform/record_file.h"
 #include "platform/staged_files.h"
 #include "platform/text_encoding.h"
+#include "storage/error_numbers.h"
 
 namespace tess {
 
@@ -38,17 +39,26 @@ FurFileOpening OpenFurFileHeader(const std::string& path) {
     switch (fileKind(path)) {
         case FileKind::Missing:
             out.error = "Le fichier " + name + " est introuvable.";
+            out.errorNumber = kFileNotFoundError;
             return out;
         case FileKind::NotAFile:
             out.error = notAFileText(FileNameOfPath(path));
+            out.errorNumber = kFileAccessError;
             return out;
         default:
             break;
     }
     const auto bytes = readFileHead(path, kHeaderBytes);
-    const auto header = bytes ? readFurFileHeader(*bytes) : std::nullopt;
+    if (!bytes) {
+        out.error = "Le fichier " + name +
+                    " ne peut pas être lu : vérifiez qu'il vous est permis de le lire.";
+        out.errorNumber = kFileAccessError;
+        return out;
+    }
+    const auto header = readFurFileHeader(*bytes);
     if (!header) {
         out.error = "Le fichier " + name + " est trop court pour être une fourrure.";
+        out.errorNumber = kInputPastEndError;
         return out;
     }
     if (!isEditorTileSide(header->TileHeight) || !isEditorTileSide(header->TileWidth) ||
@@ -56,6 +66,7 @@ FurFileOpening OpenFurFileHeader(const std::string& path) {
         out.error = "Le fichier " + name +
                     " n'est pas une fourrure : ses carreaux doivent mesurer de 5 à 32 "
                     "cases et son décalage aller de 0 à 99.";
+        out.errorNumber = kInvalidPropertyValueError;
         return out;
     }
     out.header = header;
