@@ -15,7 +15,25 @@ val_long() { le "$1" 4; }
 # A string as stored: 2-byte length, then its bytes (ASCII here).
 val_str() { le "${#1}" 2; printf '%s' "$1"; }
 # One record: the value written by the command given, padded to 128 bytes.
-record() { { "$@"; head -c 128 /dev/zero; } | head -c 128; }
+# The values' own sizes are known, so the padding is written without a pipe
+# (documents of many entries are made in a moment).
+RECORD_ZEROS=$(for ((i = 0; i < 128; i++)); do printf '\\x00'; done)
+record() {
+    local size LC_ALL=C
+    case $1 in
+        val_byte) size=1 ;;
+        val_int) size=2 ;;
+        val_long) size=4 ;;
+        val_str) size=$((2 + ${#2})) ;;
+        *) size=129 ;;
+    esac
+    if ((size > 128)); then
+        { "$@"; head -c 128 /dev/zero; } | head -c 128
+        return
+    fi
+    "$@"
+    printf "${RECORD_ZEROS:0:$(((128 - size) * 4))}"
+}
 
 # A document on standard output. Set before calling:
 #   PARTITION (9), SHAPE (1), KINDS and TINCTURES (arrays of 8, index 1..7),
