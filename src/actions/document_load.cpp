@@ -22,6 +22,7 @@
 #include "render/renderer.h"
 #include "storage/document_layout.h"
 #include "storage/document_sanity.h"
+#include "storage/error_numbers.h"
 #include "storage/interrupted_save.h"
 #include "storage/locate_missing_file.h"
 #include "storage/recent_files.h"
@@ -31,8 +32,6 @@ namespace tess {
 
 namespace {
 
-// VB's "Path/File access error", for a document that exists but cannot be read.
-constexpr int kFileAccessError = 75;
 // Far beyond the largest document (255 pictures and 50 charges take some
 // 250 KB of records); a longer file is not one.
 constexpr std::size_t kLargestDocumentFile = 64u << 20;

@@ -16,6 +16,7 @@
 #include "render/renderer.h"
 #include "storage/document_layout.h"
 #include "storage/document_sanity.h"
+#include "storage/error_numbers.h"
 #include "storage/locate_missing_file.h"
 #include "storage/side_files.h"
 
@@ -23,17 +24,13 @@ namespace tess {
 
 namespace {
 
-// VB's "File not found" and "Invalid picture", the numbers of the insert
-// command's error box.
-constexpr int kFileNotFound = 53;
-constexpr int kInvalidPicture = 481;
 // Only the first four records are read: the format number and the shape.
 constexpr std::size_t kHeaderBytes = 4 * 128;
 
 // The box keeps the error number in its title; its text says what the user
 // can do about it.
 FileMessage insertFailure(int error) {
-    const char* text = error == kFileNotFound
+    const char* text = error == kFileNotFoundError
                            ? "Ce blason n'a pas pu être inséré : l'image qui l'accompagne est "
                              "introuvable."
                            : "Ce blason n'a pas pu être inséré : l'image qui l'accompagne est "
@@ -70,7 +67,7 @@ ArmsDocument armsDocument(const std::string& path) {
     std::vector<std::uint8_t> head(kHeaderBytes);
     const std::int64_t n = file.isOpen() ? file.readAt(0, head.data(), head.size()) : -1;
     if (n < 0) {
-        out.message = insertFailure(kFileNotFound);
+        out.message = insertFailure(kFileNotFoundError);
         return out;
     }
     head.resize(std::size_t(n));
@@ -102,13 +99,13 @@ ArmsPicture readArms(const std::string& path, int part) {
     if (!preview.picture) {
         switch (preview.refusal) {
             case PictureRefusal::Missing:
-                out.message = insertFailure(kFileNotFound);
+                out.message = insertFailure(kFileNotFoundError);
                 break;
             case PictureRefusal::NotAFile:
                 out.message = notAFile(previewFile);
                 break;
             default:
-                out.message = insertFailure(kInvalidPicture);
+                out.message = insertFailure(kInvalidPictureError);
         }
         return out;
     }

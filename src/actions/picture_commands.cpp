@@ -14,6 +14,7 @@
 #include "platform/picture_file.h"
 #include "platform/text_encoding.h"
 #include "render/renderer.h"
+#include "storage/error_numbers.h"
 
 namespace tess {
 
@@ -21,8 +22,6 @@ namespace {
 
 constexpr int kStyleExclamation = 48;
 constexpr int kStyleStop = 16;
-// The number the picture loader's failure has always been reported under.
-constexpr int kInvalidPictureError = 481;
 
 // Why a picture cannot join the list, as the user reads it; empty when it can.
 struct Refusal {
