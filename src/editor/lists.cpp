@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPixmap>
 
 #include "actions/picture_commands.h"
 #include "actions/redraw_shield.h"
@@ -103,7 +104,8 @@ void PictureListPanel::sync() {
     for (const PictureListItem& entry : items) {
         const QString path = text(entry.Path);
         const QString fileName = QFileInfo(path).fileName();
-        if (!icons_.contains(fileName)) icons_.insert(fileName, QIcon(QPixmap(path)));
+        if (!icons_.contains(fileName))
+            icons_.insert(fileName, QIcon(QPixmap::fromImage(pictureFileImage(path))));
         auto* item = new QListWidgetItem(icons_.value(fileName), text(entry.Text), pictureList);
         item->setData(kKeyRole, text(entry.Key));
         item->setData(kPathRole, path);
