@@ -10,13 +10,11 @@
 #include "actions/redraw_shield.h"
 #include "storage/document_layout.h"
 #include "actions/opening.h"
+#include "storage/error_numbers.h"
 
 namespace tess {
 
 namespace {
-
-// VB's "Path/File access error", the number of a file that cannot be read.
-constexpr int kFileAccessError = 75;
 
 // The busy pointer for as long as it lives.
 class BusyPointer {

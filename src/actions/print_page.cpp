@@ -12,15 +12,11 @@
 #include "actions/redraw_shield.h"
 #include "model/canvas_size.h"
 #include "render/renderer.h"
+#include "storage/error_numbers.h"
 
 namespace tess {
 
 namespace {
-
-// The numbers the error boxes carry: a file that could not be written, and
-// the printer.
-constexpr int kFileAccessError = 75;
-constexpr int kPrinterError = 482;
 
 float scaledSide(int side, int zoom) {
     return float(side) / 100.0f * float(zoom);

@@ -9,6 +9,7 @@
 #include "model/workspace.h"
 #include "platform/paths.h"
 #include "render/renderer.h"
+#include "storage/error_numbers.h"
 #include "storage/fur_file.h"
 #include "storage/user_fur_tile.h"
 
@@ -18,8 +19,6 @@ namespace {
 
 // The size an emptied slot is given back.
 constexpr Integer kEmptySlotTile = 20;
-// A failed write of the fur files counts as the platform's "Path/File access error".
-constexpr int kFileAccessError = 75;
 
 bool isSlot(int slot) {
     return slot >= 0 && slot < kUserFurCount;

@@ -7,7 +7,6 @@
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -17,6 +16,8 @@
 #include "platform/qimage_bridge.h"
 #include "platform/rounding.h"
 #include "render/motif_drawing.h"
+#include "widgets/title_drag.h"
+#include "widgets/typed_number.h"
 
 namespace tess {
 namespace {
@@ -48,30 +49,6 @@ constexpr QRgb kTextRed = 0xFF0000;
 
 Integer bounded(double v) {
     return Integer(std::clamp(CInt(v), -kAreaLimit, kAreaLimit));
-}
-
-// The leading number of a text with "." as decimal point, blanks skipped
-// before it; 0 when there is none.
-double leadingValue(const QString& text) {
-    const QString t = text.trimmed();
-    int i = 0;
-    QString number;
-    if (i < t.size() && (t[i] == u'-' || t[i] == u'+')) number += t[i++];
-    while (i < t.size() && (t[i].isDigit() || t[i] == u'.')) {
-        if (t[i] == u'.' && number.contains(u'.')) break;
-        number += t[i++];
-    }
-    if (i + 1 < t.size() && (t[i] == u'e' || t[i] == u'E')) {
-        QString exponent = QStringLiteral("e");
-        int j = i + 1;
-        if (t[j] == u'-' || t[j] == u'+') exponent += t[j++];
-        const int digits = j;
-        while (j < t.size() && t[j].isDigit()) exponent += t[j++];
-        if (j > digits) number += exponent;
-    }
-    bool ok = false;
-    const double v = number.toDouble(&ok);
-    return ok ? v : 0;
 }
 
 }  // namespace
@@ -207,7 +184,7 @@ ChargeDistributionDialog::ChargeDistributionDialog(QWidget* parent) : ValueDialo
     title_->setObjectName(QStringLiteral("titleLabel"));
     title_->setGeometry(21, 1, 310, 16);
     title_->setAlignment(Qt::AlignCenter);
-    title_->installEventFilter(this);
+    dragWindowByTitle(*title_, *this);
 
     help_ = new QPushButton(QStringLiteral("?"), this);
     help_->setObjectName(QStringLiteral("helpButton"));
@@ -315,10 +292,9 @@ void ChargeDistributionDialog::spinChanged() {
 // the decimal point) sets the spin; one outside turns red; anything else,
 // an empty box included, changes nothing.
 void ChargeDistributionDialog::textChanged() {
-    bool numeric = false;
-    locale().toDouble(text_->text().trimmed(), &numeric);
-    if (!numeric) return;
-    const double v = leadingValue(text_->text());
+    const std::optional<double> typed = typedNumber(text_->text(), text_->locale());
+    if (!typed) return;
+    const double v = *typed;
     QPalette palette = text_->palette();
     const bool inRange = v >= 0 && v <= kMaxExtraPerBranch;
     palette.setColor(QPalette::Text, QColor(inRange ? kTextBlack : kTextRed));
@@ -397,22 +373,6 @@ void ChargeDistributionDialog::previewReleased() {
 void ChargeDistributionDialog::okClicked() {
     ComputeMotifLayout(layout_);
     finish(layout_);
-}
-
-// The title label drags the window: the pressed point stays under the pointer.
-bool ChargeDistributionDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == title_) {
-        if (event->type() == QEvent::MouseButtonPress) {
-            titleGrab_ = static_cast<QMouseEvent*>(event)->position().toPoint();
-            return true;
-        }
-        if (event->type() == QEvent::MouseMove) {
-            auto* e = static_cast<QMouseEvent*>(event);
-            if (e->buttons() != Qt::NoButton) move(pos() + e->position().toPoint() - titleGrab_);
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 }  // namespace tess

@@ -67,8 +67,6 @@ class ChargeDistributionDialog : public ValueDialog<MotifLayout> {
     std::function<void(int)> onHelp;
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
     friend class MotifPreview;
     friend class PatternGrid;
@@ -97,7 +95,6 @@ class ChargeDistributionDialog : public ValueDialog<MotifLayout> {
     bool sizingPointer_ = false;
     int grabX_ = 0;
     int grabY_ = 0;
-    QPoint titleGrab_;
 
     QLabel* title_ = nullptr;
     QPushButton* help_ = nullptr;

@@ -16,8 +16,12 @@
 #include "platform/paths.h"
 #include "platform/picture_file.h"
 #include "platform/qimage_bridge.h"
+#include "platform/rounding.h"
+#include "storage/error_numbers.h"
 #include "storage/fur_file.h"
 #include "storage/user_fur_tile.h"
+#include "widgets/title_drag.h"
+#include "widgets/typed_number.h"
 
 namespace tess {
 
@@ -71,6 +75,13 @@ class RowShiftEdit : public QLineEdit {
     std::function<void(const QString&)> typed_;
 };
 
+QString unreadablePicture(const std::string& path) {
+    return QStringLiteral(
+               "Le fichier « %1 » n'est pas une image que Tessaline sait lire : "
+               "choisissez une image bmp, gif ou jpg, ou une fourrure (.fmp).")
+        .arg(fromUtf8(FileNameOfPath(path)));
+}
+
 bool endsWithFmp(const std::string& path) {
     return path.size() >= 3 && path.compare(path.size() - 3, 3, "fmp") == 0;
 }
@@ -80,6 +91,8 @@ bool endsWithFmp(const std::string& path) {
 FurEditorDialog::FurEditorDialog(QWidget* parent)
     : ValueDialog<FurDraft>(parent), surface_(whiteSurface()) {
     setObjectName(QStringLiteral("furEditorDialog"));
+    // Like the other dialogs: no frame of its own, its title label moves it.
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setWindowTitle(kTitle);
     setFixedSize(372, 296);
 
@@ -93,6 +106,7 @@ FurEditorDialog::FurEditorDialog(QWidget* parent)
     QPalette titlePalette = title_->palette();
     titlePalette.setColor(QPalette::WindowText, kTitleRed);
     title_->setPalette(titlePalette);
+    dragWindowByTitle(*title_, *this);
 
     auto* help = new QPushButton(QStringLiteral("?"), this);
     help->setObjectName(QStringLiteral("helpButton"));
@@ -292,18 +306,19 @@ void FurEditorDialog::rowShiftChanged(int value) {
     drawFurPreview();
 }
 
+// A number in 0..99 (by the user's number format, read with "." as the
+// decimal point) turns black and sets the bar, rounded half to even; one
+// outside, judged as typed (-0.4 and 99.5 are out), turns red; anything else
+// changes nothing.
 void FurEditorDialog::rowShiftTyped(const QString& text) {
-    bool numeric = false;
-    const double v = text.trimmed().toDouble(&numeric);
-    if (!numeric || !std::isfinite(v)) return;
-    // Judged once rounded (halves to even): 99.4 is taken as 99, 99.5 is 100.
-    const double rounded = std::nearbyint(v);
-    if (rounded < 0 || rounded > kLargestRowShift) {
+    const std::optional<double> v = typedNumber(text, rowShiftText_->locale());
+    if (!v) return;
+    if (*v < 0 || *v > kLargestRowShift) {
         setTextColour(rowShiftText_, Qt::red);
         return;
     }
     setTextColour(rowShiftText_, Qt::black);
-    rowShiftBar_->setValue(int(rounded));
+    rowShiftBar_->setValue(CInt(*v));
 }
 
 void FurEditorDialog::runToolbar(FurToolbarButton button) {
@@ -358,9 +373,7 @@ void FurEditorDialog::openFur() {
         // Any other file is a picture whose top-left corner becomes the tile.
         const auto picture = loadPicture(path);
         if (!picture) {
-            showError(
-                QStringLiteral("Le fichier « %1 » n'est pas une image que Tessaline sait lire.")
-                    .arg(fromUtf8(FileNameOfPath(path))));
+            showError(kInvalidPictureError, unreadablePicture(path));
             return;
         }
         takePicture(*picture);
@@ -373,7 +386,7 @@ void FurEditorDialog::openFur() {
 
     const FurFileOpening opening = OpenFurFileHeader(path);
     if (!opening.header) {
-        showError(fromUtf8(opening.error));
+        showError(opening.errorNumber, fromUtf8(opening.error));
         return;
     }
     {
@@ -396,8 +409,7 @@ void FurEditorDialog::openFur() {
     }
     const auto bitmap = loadPicture(bitmapPath);
     if (!bitmap) {
-        showError(QStringLiteral("Le fichier « %1 » n'est pas une image que Tessaline sait lire.")
-                      .arg(fromUtf8(FileNameOfPath(bitmapPath))));
+        showError(kInvalidPictureError, unreadablePicture(bitmapPath));
         drawFurPreview();
         return;
     }
@@ -421,7 +433,10 @@ bool FurEditorDialog::writeFiles(const std::string& path) {
     const std::string error =
         SaveFurFiles(path, surface_, tileWidth(), tileHeight(), rowShift(), tinctures_);
     if (error.empty()) return true;
-    showError(fromUtf8(error));
+    showError(kFileAccessError,
+              QStringLiteral("La fourrure n'a pas pu être enregistrée : ") + fromUtf8(error) +
+                  QStringLiteral("\nChoisissez un autre dossier ou libérez de la place, puis "
+                                 "sauvegardez de nouveau."));
     return false;
 }
 
@@ -452,8 +467,10 @@ void FurEditorDialog::takePicture(const Surface& picture) {
     BitBlt(surface_, 0, 0, kLargestFurTile, kLargestFurTile, picture, 0, 0, RasterOp::Copy);
 }
 
-void FurEditorDialog::showError(const QString& text) {
-    if (hooks.message) hooks.message(text, kStyleCritical, kTitle);
+// Titled with the failure's number, as every failure box of the program is.
+void FurEditorDialog::showError(int number, const QString& text) {
+    if (hooks.message)
+        hooks.message(text, kStyleCritical, QStringLiteral("Erreur #") + QString::number(number));
 }
 
 }  // namespace tess

@@ -94,7 +94,7 @@ class FurEditorDialog : public ValueDialog<FurDraft> {
     void showTitle();
     bool writeFiles(const std::string& path);
     void takePicture(const Surface& picture);
-    void showError(const QString& text);
+    void showError(int number, const QString& text);
 
     Surface surface_;
     FurTool tool_ = FurTool::Draw;

@@ -120,7 +120,7 @@ void FurPalette::mousePressEvent(QMouseEvent* e) {
 }
 
 FurPictureView::FurPictureView(QWidget* parent, QSize size) : QWidget(parent) {
-    setFixedSize(size);
+    setFixedSize(size + QSize(2 * kFrame, 2 * kFrame));
 }
 
 void FurPictureView::setPicture(const QImage& picture) {
@@ -131,18 +131,34 @@ void FurPictureView::setPicture(const QImage& picture) {
 void FurPictureView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), QColor(0xE0, 0xE0, 0xE0));
-    p.drawImage(0, 0, picture_);
-    // The picture's edge, so a white tile still shows where it ends.
+    const QRect inside = rect().adjusted(kFrame, kFrame, -kFrame, -kFrame);
+    p.setClipRect(inside);
+    p.drawImage(inside.topLeft(), picture_);
+    // The picture's right and bottom edges, just outside it, so a white tile
+    // still shows where it ends without a cell being covered.
     p.setPen(QColor(0x80, 0x80, 0x80));
-    p.drawRect(QRect(QPoint(0, 0), picture_.size()).adjusted(0, 0, -1, -1) & rect());
+    const QPoint end = inside.topLeft() + QPoint(picture_.width(), picture_.height());
+    p.drawLine(end.x(), inside.top(), end.x(), end.y());
+    p.drawLine(inside.left(), end.y(), end.x(), end.y());
+    p.setClipping(false);
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+// The frame is no part of the picture: the pointer over it reaches no one.
+std::optional<QPointF> FurPictureView::inside(QPointF at) const {
+    const QPointF p = at - QPointF(kFrame, kFrame);
+    const QSizeF inner = QSizeF(size()) - QSizeF(2 * kFrame, 2 * kFrame);
+    if (p.x() < 0 || p.y() < 0 || p.x() >= inner.width() || p.y() >= inner.height())
+        return std::nullopt;
+    return p;
 }
 
 void FurPictureView::mousePressEvent(QMouseEvent* e) {
-    if (pressed) pressed(e->position(), e->button());
+    if (const auto p = inside(e->position()); p && pressed) pressed(*p, e->button());
 }
 
 void FurPictureView::mouseMoveEvent(QMouseEvent* e) {
-    if (dragged) dragged(e->position(), e->buttons());
+    if (const auto p = inside(e->position()); p && dragged) dragged(*p, e->buttons());
 }
 
 FurToolbar::FurToolbar(QWidget* parent) : QWidget(parent) {

@@ -55,10 +55,12 @@ class FurPalette : public QWidget {
     long long tag_ = -1;
 };
 
-// A picture shown as it is, with the mouse handed to callbacks in its own
-// pixels: the enlarged tile and the preview.
+// A picture shown as it is inside a one-pixel frame, with the mouse handed to
+// callbacks in the picture's own pixels (the frame's inner top-left corner is
+// (0, 0)): the enlarged tile and the preview. `size` is the inside.
 class FurPictureView : public QWidget {
   public:
+    static constexpr int kFrame = 1;
     FurPictureView(QWidget* parent, QSize size);
     void setPicture(const QImage& picture);
     const QImage& picture() const { return picture_; }
@@ -71,6 +73,7 @@ class FurPictureView : public QWidget {
     void mouseMoveEvent(QMouseEvent* e) override;
 
   private:
+    std::optional<QPointF> inside(QPointF at) const;
     QImage picture_;
 };
 

@@ -8,8 +8,9 @@
 #include <QScrollBar>
 
 #include "dialogs/small_shield.h"
-#include "platform/qimage_bridge.h"
 #include "model/line_kinds.h"
+#include "platform/qimage_bridge.h"
+#include "widgets/title_drag.h"
 
 namespace tess {
 
@@ -85,7 +86,7 @@ LineStyleDialog::LineStyleDialog(QWidget* parent)
     titlePalette.setColor(QPalette::WindowText, kTitleColour);
     titleLabel_->setPalette(titlePalette);
     titleLabel_->setCursor(Qt::SizeAllCursor);
-    titleLabel_->installEventFilter(this);
+    dragWindowByTitle(*titleLabel_, *this);
 
     helpButton_ = button(this, "helpButton", QStringLiteral("?"), QRect(282, 1, 15, 14));
     helpButton_->setToolTip(QStringLiteral("Aide contextuelle"));
@@ -215,15 +216,6 @@ bool LineStyleDialog::eventFilter(QObject* watched, QEvent* event) {
     const auto type = event->type();
     const bool press = type == QEvent::MouseButtonPress;
     const bool doubleClick = type == QEvent::MouseButtonDblClick;
-    if (watched == titleLabel_) {
-        if (press) titleGrab_ = static_cast<QMouseEvent*>(event)->position().toPoint();
-        if (type == QEvent::MouseMove) {
-            auto* mouse = static_cast<QMouseEvent*>(event);
-            if (mouse->buttons() != Qt::NoButton)
-                move(pos() + mouse->position().toPoint() - titleGrab_);
-        }
-        return false;
-    }
     if (!press && !doubleClick) return QDialog::eventFilter(watched, event);
     for (const KindRow& row : kKindRows) {
         QLabel* label = kindLabels_[std::size_t(row.kind - kLinePlain)];

@@ -63,7 +63,6 @@ class LineStyleDialog : public ValueDialog<LineStyle> {
     LineStylePreview preview_;
     Surface sample_;
     bool syncing_ = false;
-    QPoint titleGrab_;
 
     QLabel* titleLabel_ = nullptr;
     QPushButton* helpButton_ = nullptr;

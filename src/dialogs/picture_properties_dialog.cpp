@@ -11,6 +11,7 @@
 #include "actions/picture_commands.h"
 #include "dialogs/message_layer.h"
 #include "platform/qimage_bridge.h"
+#include "widgets/title_drag.h"
 
 namespace tess {
 
@@ -65,7 +66,7 @@ PicturePropertiesDialog::PicturePropertiesDialog(QWidget* parent) : ValueDialog(
     bold.setBold(true);
     titleLabel_->setFont(bold);
     titleLabel_->setCursor(Qt::SizeAllCursor);
-    titleLabel_->installEventFilter(this);
+    dragWindowByTitle(*titleLabel_, *this);
 
     helpButton_ = button(this, "helpButton", QStringLiteral("?"), QRect(296, 1, 15, 14));
     helpButton_->setToolTip(QStringLiteral("Aide contextuelle"));
@@ -143,15 +144,6 @@ bool PicturePropertiesDialog::eventFilter(QObject* watched, QEvent* event) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) confirm();
         return false;
-    }
-    if (watched == titleLabel_) {
-        if (type == QEvent::MouseButtonPress)
-            titleGrab_ = static_cast<QMouseEvent*>(event)->position().toPoint();
-        if (type == QEvent::MouseMove) {
-            auto* mouse = static_cast<QMouseEvent*>(event);
-            if (mouse->buttons() != Qt::NoButton)
-                move(pos() + mouse->position().toPoint() - titleGrab_);
-        }
     }
     return QDialog::eventFilter(watched, event);
 }

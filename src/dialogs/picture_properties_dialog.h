@@ -57,7 +57,6 @@ class PicturePropertiesDialog : public ValueDialog<QString> {
 
     MessageLayer* messages_ = nullptr;
     Surface shown_;
-    QPoint titleGrab_;
 
     QLabel* titleLabel_ = nullptr;
     QPushButton* helpButton_ = nullptr;

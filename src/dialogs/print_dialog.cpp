@@ -16,6 +16,8 @@
 #include "dialogs/message_layer.h"
 #include "platform/qimage_bridge.h"
 #include "platform/rounding.h"
+#include "widgets/title_drag.h"
+#include "widgets/typed_number.h"
 
 namespace tess {
 
@@ -132,14 +134,17 @@ void PrintDialog::build() {
     setFixedSize(kDialogWidth, kDialogHeight);
     titleLabel_ = new QLabel(this);
     titleLabel_->setObjectName(QStringLiteral("titleLabel"));
-    titleLabel_->setGeometry(19, 3, 209, 14);
+    // Two lines: "Imprimer sur" and the printer's name may need both.
+    titleLabel_->setGeometry(19, 3, 209, 29);
+    titleLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    titleLabel_->setWordWrap(true);
     QFont bold = titleLabel_->font();
     bold.setBold(true);
     titleLabel_->setFont(bold);
     QPalette titlePalette = titleLabel_->palette();
     titlePalette.setColor(QPalette::WindowText, kTitleColour);
     titleLabel_->setPalette(titlePalette);
-    titleLabel_->installEventFilter(this);
+    dragWindowByTitle(*titleLabel_, *this);
 
     helpButton_ = new QPushButton(QStringLiteral("?"), this);
     helpButton_->setObjectName(QStringLiteral("helpButton"));
@@ -156,7 +161,7 @@ void PrintDialog::build() {
 
     auto* zoomCaption = new QLabel(QStringLiteral("Zoom %  1 - 200"), this);
     zoomCaption->setObjectName(QStringLiteral("zoomCaption"));
-    zoomCaption->setGeometry(129, 43, 42, 29);
+    zoomCaption->setGeometry(122, 43, 49, 29);
     zoomCaption->setWordWrap(true);
 
     zoomText_ = new QLineEdit(QString::number(kStartPageZoom), this);
@@ -232,9 +237,9 @@ void PrintDialog::open(Input input, State& state, Done done) {
                                                                  : QStringLiteral("Exporter");
     setWindowTitle(caption);
     actionButton_->setText(caption);
-    titleLabel_->setText(input_.command == PageCommand::Print
-                             ? QString::fromStdString(printTitle(input_.printerName))
-                             : caption);
+    showTitle(input_.command == PageCommand::Print
+                  ? QString::fromStdString(printTitle(input_.printerName))
+                  : caption);
     blackWhite_ = false;
     colourFrame_->move(kColourFrameDesignLeft, 4);
     // Export always writes colours: the colour choice is for the printer only.
@@ -248,6 +253,22 @@ void PrintDialog::open(Input input, State& state, Done done) {
     drawPreview();
     actionButton_->setEnabled(true);
     openFor(std::move(done));
+}
+
+// The title on its two lines; a printer's name too long even so is shortened
+// in its middle, and the whole title shows as the label's tooltip.
+void PrintDialog::showTitle(const QString& title) {
+    const QFontMetrics metrics = titleLabel_->fontMetrics();
+    const QRect room = titleLabel_->contentsRect();
+    const int flags = int(titleLabel_->alignment()) | Qt::TextWordWrap;
+    const QRect needed = metrics.boundingRect(QRect(0, 0, room.width(), 10000), flags, title);
+    const bool fits = needed.width() <= room.width() && needed.height() <= room.height();
+    const qsizetype cut = title.indexOf(QLatin1Char(' '), title.indexOf(QLatin1Char(' ')) + 1);
+    titleLabel_->setText(fits || cut < 0 ? title
+                                         : title.left(cut) + QLatin1Char('\n') +
+                                               metrics.elidedText(title.mid(cut + 1),
+                                                                  Qt::ElideMiddle, room.width()));
+    titleLabel_->setToolTip(fits ? QString() : title);
 }
 
 // The shield at the zoom in the top-left corner of the page box, white
@@ -267,13 +288,13 @@ void PrintDialog::zoomScrolled(int) {
     zoomText_->setText(QString::number(zoom()));
 }
 
-// A typed zoom counts when it is a number from 1 to 200, read with "." as the
-// decimal point and rounded half to even; anything else is left as typed.
+// A typed zoom counts when it is a number from 1 to 200 (by the user's
+// number format, its value read with "." as the decimal point), rounded half
+// to even; anything else is left as typed.
 void PrintDialog::zoomTyped(const QString& text) {
-    bool number = false;
-    const double value = text.trimmed().toDouble(&number);
-    if (!number || !std::isfinite(value) || value < kMinPageZoom || value > kMaxPageZoom) return;
-    const int z = CInt(value);
+    const std::optional<double> value = typedNumber(text, zoomText_->locale());
+    if (!value || *value < kMinPageZoom || *value > kMaxPageZoom) return;
+    const int z = CInt(*value);
     if (z == zoom()) return;
     zoomScroll_->setValue(-z);  // redraws the preview and rewrites the text
 }
@@ -318,23 +339,6 @@ void PrintDialog::actionClicked() {
     }
     const PageOptions chosen = options();
     if (input_.act && input_.act(chosen)) finish(chosen);
-}
-
-// The title label drags the dialog: the pressed point stays under the pointer.
-bool PrintDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == titleLabel_) {
-        if (event->type() == QEvent::MouseButtonPress) {
-            titleGrab_ = static_cast<QMouseEvent*>(event)->position().toPoint();
-            return true;
-        }
-        if (event->type() == QEvent::MouseMove) {
-            auto* move = static_cast<QMouseEvent*>(event);
-            if (move->buttons() != Qt::NoButton)
-                this->move(pos() + move->position().toPoint() - titleGrab_);
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 }  // namespace tess

@@ -67,10 +67,9 @@ class PrintDialog : public ValueDialog<PageOptions> {
     static constexpr int kHelpTopic = 3;
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
     void build();
+    void showTitle(const QString& title);
     void drawPreview();
     void zoomScrolled(int value);
     void zoomTyped(const QString& text);
@@ -84,7 +83,6 @@ class PrintDialog : public ValueDialog<PageOptions> {
     State* state_ = nullptr;
     State unopened_;  // what the controls read before the first opening
     bool blackWhite_ = false;
-    QPoint titleGrab_;
 
     QLabel* titleLabel_ = nullptr;
     QPushButton* helpButton_ = nullptr;

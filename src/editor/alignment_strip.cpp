@@ -4,6 +4,7 @@
 
 #include <QLabel>
 
+#include "actions/canvas_hits.h"
 #include "actions/field_edits.h"
 #include "editor/charge_overlay.h"
 #include "editor/editor_context.h"
@@ -100,9 +101,10 @@ void AlignmentStrip::pressed(int shift, double y) {
     if (overlay_.chargeOverlay) overlay_.chargeOverlay->setFocus(Qt::OtherFocusReason);
 }
 
-ShiftZones::ShiftZones(PictureBox& zones, const EditorContext& context)
-    : QObject(&zones), zones_(zones), ctx_(context) {
-    zones_.onMouseMove = [this](int, int, double, double y) {
+ShiftZones::ShiftZones(PictureBox& zones, QLabel& caption, const EditorContext& context)
+    : QObject(&zones), zones_(zones), caption_(caption), ctx_(context) {
+    zones_.onMouseMove = [this](int, int, double x, double y) {
+        caption_.setText(QString::fromStdString(singleText(x) + "; " + singleText(y)));
         const ShiftBand band = shiftBandAt(y);
         if (band.tooltip) zones_.setToolTip(QString::fromUtf8(band.tooltip));
     };

@@ -4,6 +4,8 @@
 #include <QRectF>
 #include <QString>
 
+class QLabel;
+
 namespace tess {
 
 struct EditorContext;
@@ -42,15 +44,17 @@ class AlignmentStrip : public QObject {
     const EditorContext& ctx_;
 };
 
-// The shift zones of the first-order piece: a hover names the band, a press
+// The shift zones of the first-order piece: a hover writes the pointer's
+// position into the caption above them ("12; 30") and names the band, a press
 // takes an undo step (even between the bands) and shifts the piece.
 class ShiftZones : public QObject {
     Q_OBJECT
   public:
-    ShiftZones(PictureBox& zones, const EditorContext& context);
+    ShiftZones(PictureBox& zones, QLabel& caption, const EditorContext& context);
 
   private:
     PictureBox& zones_;
+    QLabel& caption_;
     const EditorContext& ctx_;
 };
 

@@ -8,6 +8,7 @@
 #include "editor/window_layout.h"
 #include "widgets/controls.h"
 #include "widgets/picture_box.h"
+#include "widgets/program_font.h"
 #include "widgets/ui_pictures.h"
 
 namespace tess {
@@ -18,8 +19,7 @@ BlazonPanel::BlazonPanel(QWidget& window) : QObject(&window) {
     blazonLabel->setWordWrap(true);
     QFont italic = blazonLabel->font();
     italic.setItalic(true);
-    italic.setPointSize(italic.pointSize() + 1);
-    blazonLabel->setFont(italic);
+    blazonLabel->setFont(oneSizeLarger(italic));
     setTextColour(blazonLabel, Qt::black);
 
     warningSign = makePictureBox(&window, "warningSign", layout::kWarningSign);

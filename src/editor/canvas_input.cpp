@@ -4,8 +4,6 @@
 #include <array>
 
 #include <QAction>
-#include <QApplication>
-#include <QClipboard>
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
@@ -13,7 +11,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QMimeData>
 #include <QMouseEvent>
 
 #include "actions/canvas_hits.h"
@@ -112,26 +109,6 @@ Long partitionOfKey(const QKeyEvent& e) {
 }
 
 }  // namespace
-
-double leadingNumber(const QString& text) {
-    qsizetype i = 0;
-    while (i < text.size() && (text[i] == u' ' || text[i] == u'\t')) ++i;
-    const qsizetype start = i;
-    if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) ++i;
-    while (i < text.size() && text[i].isDigit()) ++i;
-    if (i < text.size() && text[i] == u'.') {
-        ++i;
-        while (i < text.size() && text[i].isDigit()) ++i;
-    }
-    bool ok = false;
-    const double v = text.mid(start, i - start).toDouble(&ok);
-    return ok ? v : 0;
-}
-
-bool clipboardHoldsCharge() {
-    const QMimeData* data = QApplication::clipboard()->mimeData();
-    return data && data->hasText() && leadingNumber(data->text()) > 0;
-}
 
 CanvasInput::CanvasInput(CanvasPanel& panel, ChargeOverlay& overlay, EditorMenus& menus,
                          const EditorContext& context)
@@ -263,7 +240,9 @@ void CanvasInput::hover(double x, double y) {
 
 void CanvasInput::openContextMenu(double x, double y, QPoint globalAt) {
     const CanvasHit hit = HitAt(ctx_.r, x, y);
-    const bool paste = clipboardHoldsCharge();
+    // Offered exactly when a paste would place a charge: our own copy is on
+    // the system clipboard and its picture is still in the bank.
+    const bool paste = overlay_.canPaste();
     for (QAction* item : {menus_.pasteOnPartAction, menus_.pasteOnFirstOrderAction,
                           menus_.pasteOnSecondOrderAction})
         item->setEnabled(paste);
@@ -322,10 +301,8 @@ bool CanvasInput::keyPressed(QKeyEvent& event) {
             menus_.gridAction->trigger();
             return true;
         case Qt::Key_V:
-            if (clipboardHoldsCharge()) {
-                menus_.pasteOnPartAction->setEnabled(true);
-                menus_.pasteOnPartAction->trigger();
-            }
+            // The paste itself does nothing unless our own copy can be placed.
+            overlay_.paste();
             return true;
         case Qt::Key_A:
             if (help) help();

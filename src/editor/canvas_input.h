@@ -37,6 +37,10 @@ class CanvasInput : public QObject {
     std::function<void()> quit;
     std::function<void()> help;
 
+    // The hover at canvas point (x, y): the position from the shield's centre
+    // and what lies there, in the captions under the shield.
+    void hover(double x, double y);
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -44,7 +48,6 @@ class CanvasInput : public QObject {
     void dragMoved(QDragMoveEvent& event);
     void dropped(QDropEvent& event);
     void pressed(QMouseEvent& event);
-    void hover(double x, double y);
     void openContextMenu(double x, double y, QPoint globalAt);
     bool keyPressed(QKeyEvent& event);
     void redrawOnly();
@@ -55,13 +58,5 @@ class CanvasInput : public QObject {
     EditorMenus& menus_;
     const EditorContext& ctx_;
 };
-
-// The numeric value the clipboard's text starts with, as the paste items read
-// it: leading blanks skipped, then an optional sign, digits and a decimal part;
-// 0 when the text does not start with a number ("abc").
-double leadingNumber(const QString& text);
-
-// Whether the clipboard holds text whose numeric value is above 0.
-bool clipboardHoldsCharge();
 
 }  // namespace tess

@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 
 #include "actions/held_charge.h"
@@ -51,6 +52,8 @@ constexpr double kSmallestWidth = 6;
 constexpr int kSizingBand = 5;
 // A pasted copy and a new picture come up here.
 constexpr double kFirstPlace = 2;
+// The clipboard format that marks the charge number as our own copy.
+constexpr const char* kOwnCopyType = "application/x-tessaline-charge";
 
 int whole(double v) {
     return CInt(v);
@@ -260,11 +263,24 @@ void ChargeOverlay::copyHeld() {
     ChargeClipboard copy = CopyHeldCharge(ctx_.ws, ctx_.r);
     if (!copy.valid) return;
     copy_ = std::move(copy);
-    QApplication::clipboard()->setText(QString::fromStdString(copy_.text));
+    // Other programs see the charge's number as text; our own mark beside it
+    // tells our copy from the same number put there by another program.
+    auto* data = new QMimeData;
+    data->setText(QString::fromStdString(copy_.text));
+    data->setData(QString::fromLatin1(kOwnCopyType), QByteArray::fromStdString(copy_.text));
+    QApplication::clipboard()->setMimeData(data);
 }
 
 bool ChargeOverlay::canPaste() const {
-    return CanPasteCharge(ctx_.ws, ctx_.r, copy_, QApplication::clipboard()->text().toStdString());
+    return CanPasteCharge(ctx_.ws, ctx_.r, copy_, ownClipboardText());
+}
+
+std::string ChargeOverlay::ownClipboardText() {
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    if (!data || !data->hasText() || !data->hasFormat(QString::fromLatin1(kOwnCopyType))) return {};
+    // Both must agree: a text changed under our mark is not our copy.
+    const QByteArray mark = data->data(QString::fromLatin1(kOwnCopyType));
+    return data->text().toUtf8() == mark ? mark.toStdString() : std::string();
 }
 
 void ChargeOverlay::paste() {
@@ -282,8 +298,8 @@ void ChargeOverlay::paste() {
 }
 
 void ChargeOverlay::forgetCopy() {
-    QClipboard* clipboard = QApplication::clipboard();
-    if (copy_.valid && clipboard->text().toStdString() == copy_.text) clipboard->clear();
+    if (copy_.valid && !copy_.text.empty() && ownClipboardText() == copy_.text)
+        QApplication::clipboard()->clear();
     copy_ = ChargeClipboard{};
 }
 
@@ -339,13 +355,15 @@ void ChargeOverlay::showGuides(bool shown) {
 // ---- the pointer ----
 
 void ChargeOverlay::pressed(QMouseEvent& event) {
+    // Any press packs the held charge's group first: the group moves and the
+    // menu's group questions walk its members up to the count.
+    const int held = heldCharge();
+    if (held != 0)
+        if (const int group = HeldChargeGroup(ctx_.ws); group != 0) CompactMotif(ctx_.ws, group);
     if (event.button() != Qt::LeftButton) {
         showMenu(event.globalPosition().toPoint());
         return;
     }
-    const int held = heldCharge();
-    if (held != 0)
-        if (const int group = HeldChargeGroup(ctx_.ws); group != 0) CompactMotif(ctx_.ws, group);
     grabX_ = whole(event.position().x());
     grabY_ = whole(event.position().y());
     if (!sizing_) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include <QImage>
 #include <QObject>
@@ -62,6 +63,9 @@ class ChargeOverlay : public QObject {
     // picture is still in the bank.
     bool canPaste() const;
     void paste();
+    // The text of our own copy when the system clipboard still holds it
+    // (empty when another program has put anything there since).
+    static std::string ownClipboardText();
     // A reset or a picture deletion: our text leaves the system clipboard
     // (another program's text stays) and the copy is forgotten.
     void forgetCopy();

@@ -91,7 +91,11 @@ void FileCommands::openDocument() {
 }
 
 void FileCommands::openRecent(int n) {
-    finish(OpenRecentCommand(ws_, r_, n, dialogs()), true);
+    const FileCommandOutcome outcome = OpenRecentCommand(ws_, r_, n, dialogs());
+    // The picture chosen in the list is let go even when the document is
+    // refused or the question answered "Non".
+    if (!outcome.changed && hooks_.documentReplaced) hooks_.documentReplaced();
+    finish(outcome, true);
 }
 
 void FileCommands::saveDocument() {

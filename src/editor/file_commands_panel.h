@@ -30,8 +30,8 @@ class FileCommands : public QObject {
     struct Window {
         // Shows a redraw's result (canvas, blazon, menus).
         std::function<void(const RedrawResult&)> showRedraw;
-        // The document was replaced (new, open): the window drops what it
-        // held of the old one (the held charge, the picture key, the lists).
+        // The document was replaced (new, open), or a recent one was chosen
+        // even when refused: the window drops the picture chosen in the list.
         std::function<void()> documentReplaced;
         // The title and the recent documents' entries follow the workspace.
         std::function<void()> refreshTitle;

@@ -99,6 +99,12 @@ void PictureListPanel::clear() {
     if (menus_) updateMenu();
 }
 
+void PictureListPanel::clearSelection() {
+    SelectedImageKey.clear();
+    pictureList->clearSelection();
+    if (menus_) updateMenu();
+}
+
 void PictureListPanel::sync() {
     const PictureList& items = context_->ws.Pictures;
     bool same = pictureList->count() == int(items.size());

@@ -30,6 +30,8 @@ class PictureListPanel : public QObject {
 
     // The bank was emptied: no picture listed or chosen.
     void clear();
+    // No picture chosen any more (a document opened, or one refused).
+    void clearSelection();
     // Shows the workspace's entries (after an open, a command, an undo); the
     // widget is rebuilt only when they changed.
     void sync();

@@ -126,16 +126,21 @@ MainWindow::MainWindow(Workspace& ws, Renderer& r, MessageLayer& messages, Optio
     canvasInput->quit = [this] { close(); };
     // Ctrl+A asks for the last help topic again (the contents before any).
     canvasInput->help = [this] { help->repeatLast(); };
+    // Letting go of the held charge after a move or a resize: the captions
+    // show the pointer's place and what lies under it again, not the
+    // overlay's centre and size.
+    overlay->hoverAfterRelease = [this](QPoint at) { canvasInput->hover(at.x(), at.y()); };
     tinctureInput = new TincturePaletteInput(*tincturePanel->tincturePalette, menus, context_);
     alignment = new AlignmentStrip(*static_cast<PictureBox*>(overlay->alignmentStrip), *overlay,
                                    context_);
-    shiftZones = new ShiftZones(*pieceOptions->shiftZones, context_);
+    shiftZones =
+        new ShiftZones(*pieceOptions->shiftZones, *pieceOptions->firstOrderCaption, context_);
     dialogs_->add<ChargeDistributionDialog>();
     dialogs_->add<PrintDialog>();
     fileCommands = new FileCommands(
         ws_, r_, messages_, *dialogs_, this,
         {.showRedraw = [this](const RedrawResult& shown) { applyRedraw(shown); },
-         .documentReplaced = [this] { pictureListPanel->SelectedImageKey.clear(); },
+         .documentReplaced = [this] { pictureListPanel->clearSelection(); },
          .refreshTitle =
              [this] {
                  refreshTitle();
@@ -219,8 +224,11 @@ void MainWindow::load() {
 
     LoadSettingsFile(ws_.Recent);
     // Saves the last run could not finish (a crash, a power cut) are settled
-    // before the recent documents are offered.
-    for (const std::string& recent : ws_.Recent.RecentFiles) settleDocumentFiles(recent);
+    // before the recent documents are offered; a journal that is not its
+    // document's own is left alone and named.
+    for (const std::string& recent : ws_.Recent.RecentFiles)
+        if (settleDocumentFiles(recent) == InterruptedSave::Refused)
+            messages_.show(refusedJournalMessage(recent));
     applyRecentMenu();
     QApplication::processEvents();
 

@@ -1,9 +1,12 @@
 #include "editor/program.h"
 
+#include <QApplication>
+
 #include "dialogs/intro_window.h"
 #include "dialogs/message_layer.h"
 #include "editor/main_window.h"
 #include "platform/paths.h"
+#include "widgets/program_font.h"
 
 namespace tess {
 
@@ -17,6 +20,8 @@ Program::~Program() {
 }
 
 void Program::start() {
+    // Set before the first window, so every window is made in it.
+    QApplication::setFont(programFont());
     IntroWindow::Options s;
     s.frameIntervalMs = options_.frameIntervalMs;
     s.probe = options_.probe

@@ -12,6 +12,7 @@
 
 #include "editor/window_layout.h"
 #include "widgets/controls.h"
+#include "widgets/program_font.h"
 
 namespace tess {
 
@@ -62,8 +63,7 @@ TitleBar::TitleBar(QWidget& window) : QObject(&window), window_(window) {
     titleLabel->setContentsMargins(10, 0, layout::kWindow.width() - layout::kTitleLabel.right(), 0);
     QFont bold = titleLabel->font();
     bold.setBold(true);
-    bold.setPointSize(bold.pointSize() + 1);
-    titleLabel->setFont(bold);
+    titleLabel->setFont(oneSizeLarger(bold));
     setTextColour(titleLabel, Qt::white);
     titleLabel->installEventFilter(this);
 

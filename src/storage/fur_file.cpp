@@ -8,6 +8,7 @@
 #include "platform/record_file.h"
 #include "platform/staged_files.h"
 #include "platform/text_encoding.h"
+#include "storage/error_numbers.h"
 
 namespace tess {
 
@@ -47,12 +48,20 @@ FurFileOpening OpenFurFileHeader(const std::string& path) {
     const std::string name = "« " + FileNameOfPath(path) + " »";
     if (!fileExists(path)) {
         out.error = "Le fichier " + name + " est introuvable.";
+        out.errorNumber = kFileNotFoundError;
         return out;
     }
     const auto bytes = readHeaderBytes(path);
-    const auto header = bytes ? readFurFileHeader(*bytes) : std::nullopt;
+    if (!bytes) {
+        out.error = "Le fichier " + name +
+                    " ne peut pas être lu : vérifiez qu'il vous est permis de le lire.";
+        out.errorNumber = kFileAccessError;
+        return out;
+    }
+    const auto header = readFurFileHeader(*bytes);
     if (!header) {
         out.error = "Le fichier " + name + " est trop court pour être une fourrure.";
+        out.errorNumber = kInputPastEndError;
         return out;
     }
     if (!isEditorTileSide(header->TileHeight) || !isEditorTileSide(header->TileWidth) ||
@@ -60,6 +69,7 @@ FurFileOpening OpenFurFileHeader(const std::string& path) {
         out.error = "Le fichier " + name +
                     " n'est pas une fourrure : ses carreaux doivent mesurer de 5 à 32 "
                     "cases et son décalage aller de 0 à 99.";
+        out.errorNumber = kInvalidPropertyValueError;
         return out;
     }
     out.header = header;

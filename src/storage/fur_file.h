@@ -33,10 +33,12 @@ std::optional<FurFileHeader> readFurFileHeader(const std::vector<std::uint8_t>& 
 
 // The header of the fur file at `path` as the fur editor opens it: sizes
 // 5..32 and a row shift 0..99, else `error` says in French why the file is
-// refused (missing, unreadable, too short, sizes no fur has).
+// refused (missing, unreadable, too short, sizes no fur has) and
+// `errorNumber` is the failure's number (storage/error_numbers.h).
 struct FurFileOpening {
     std::optional<FurFileHeader> header;
     std::string error;
+    int errorNumber = 0;
 };
 FurFileOpening OpenFurFileHeader(const std::string& path);
 

@@ -55,6 +55,10 @@ void toolbarClick(FurEditorDialog& d, int x) {
 constexpr int kNewButton = 25, kOpenButton = 48, kSaveButton = 72, kFillButton = 140,
               kDrawButton = 117;
 
+// The enlarged view's picture starts inside its frame: presses are given in
+// the picture's own pixels.
+const QPointF kInside(FurPictureView::kFrame, FurPictureView::kFrame);
+
 // A picture whose column x is coloured x + 1, so a pixel tells its column.
 Surface columnPicture(int w, int h) {
     Surface s(w, h, kWhite);
@@ -142,16 +146,17 @@ void FurEditorTest::drawingAndFillingOnTheEnlargedView() {
     press(palette, QPointF(5, 30));                    // Gueules, left button
     press(palette, QPointF(30, 30), Qt::RightButton);  // Azur, right button
 
-    press(view, QPointF(99, 0));  // column 19, the last of a 20-wide tile
+    press(view, kInside + QPointF(99, 0));  // column 19, the last of a 20-wide tile
     QCOMPARE(d.tileSurface().pixel(19, 0), gueules);
-    press(view, QPointF(100, 0));  // column 20: off the tile, nothing
+    press(view, kInside + QPointF(100, 0));  // column 20: off the tile, nothing
     QCOMPARE(d.tileSurface().pixel(20, 0), kWhite);
-    press(view, QPointF(2.6, 7), Qt::RightButton);  // rounds to 3: column 0, row 1
+    press(view, kInside + QPointF(2.6, 7), Qt::RightButton);  // rounds to 3: column 0, row 1
     QCOMPARE(d.tileSurface().pixel(0, 1), azur);
 
     // Dragging with the right button after a left press paints the left colour.
-    sendMouse(view, QEvent::MouseButtonPress, QPointF(12, 12), Qt::LeftButton, Qt::LeftButton);
-    sendMouse(view, QEvent::MouseMove, QPointF(17, 12), Qt::NoButton, Qt::RightButton);
+    sendMouse(view, QEvent::MouseButtonPress, kInside + QPointF(12, 12), Qt::LeftButton,
+              Qt::LeftButton);
+    sendMouse(view, QEvent::MouseMove, kInside + QPointF(17, 12), Qt::NoButton, Qt::RightButton);
     QCOMPARE(d.tileSurface().pixel(3, 2), gueules);
 
     // The fill runs beyond a 5-wide tile over the whole connected white area,
@@ -159,12 +164,12 @@ void FurEditorTest::drawingAndFillingOnTheEnlargedView() {
     child<QSlider>(d, "widthSlider")->setValue(5);
     toolbarClick(d, kFillButton);
     QCOMPARE(d.tool(), FurTool::Fill);
-    press(view, QPointF(22, 22));
+    press(view, kInside + QPointF(22, 22));
     QCOMPARE(d.tileSurface().pixel(4, 4), gueules);
     QCOMPARE(d.tileSurface().pixel(31, 31), gueules);
     QCOMPARE(d.tileSurface().pixel(0, 1), azur);  // another colour stops it
     const Surface filled = d.tileSurface();
-    press(view, QPointF(22, 22));  // the same colour again: nothing
+    press(view, kInside + QPointF(22, 22));  // the same colour again: nothing
     QVERIFY(d.tileSurface() == filled);
     // A release away from every button runs nothing.
     QWidget* bar = child<QWidget>(d, "toolbar");
@@ -186,7 +191,7 @@ void FurEditorTest::thePaletteTakesTheSwatchUnderThePointer() {
     QWidget* view = child<QWidget>(d, "enlargedView");
     auto paintedBy = [&](QPointF at) {
         press(palette, at);
-        press(view, QPointF(2, 2));
+        press(view, kInside + QPointF(2, 2));
         return d.tileSurface().pixel(0, 0);
     };
     const struct {
@@ -223,10 +228,14 @@ void FurEditorTest::theRowShiftWrapsAndTakesTypedValues() {
         QTest::keyClick(text, Qt::Key_End);
     };
     const QColor red(0xFF, 0, 0);
-    type(QStringLiteral("99.4"));
+    // The range is judged on the value as typed, then it is rounded.
+    type(QStringLiteral("98.6"));
     QCOMPARE(d.rowShift(), 99);
     QCOMPARE(text->text(), QStringLiteral("99"));
-    type(QStringLiteral("99.5"));
+    type(QStringLiteral("99.4"));
+    QCOMPARE(text->palette().color(QPalette::Text), red);
+    QCOMPARE(d.rowShift(), 99);
+    type(QStringLiteral("-0.4"));
     QCOMPARE(text->palette().color(QPalette::Text), red);
     QCOMPARE(d.rowShift(), 99);
     type(QStringLiteral("-3"));
@@ -246,7 +255,7 @@ void FurEditorTest::openingFursAndPicturesAndRefusingBadOnes() {
     // A fur saved from the toolbar, then opened again with its sizes and tile.
     child<QSlider>(d, "widthSlider")->setValue(7);
     chosen = path("losange.fmp");
-    press(child<QWidget>(d, "enlargedView"), QPointF(1, 1));
+    press(child<QWidget>(d, "enlargedView"), kInside + QPointF(1, 1));
     toolbarClick(d, kSaveButton);
     QVERIFY2(messages.isEmpty(), qPrintable(messages.join('\n')));
     QCOMPARE(child<QLabel>(d, "titleLabel")->text(),
@@ -334,7 +343,8 @@ void FurEditorTest::okStoresTheFurOrRefusesAFileAnotherSlotUses() {
     d.start(FurEditorSubject{.tinctures = ws.Tinctures});
     QWidget* palette = child<QWidget>(d, "palette");
     press(palette, QPointF(30, 60));  // Sable
-    for (int x = 0; x < 20; x += 2) press(child<QWidget>(d, "enlargedView"), QPointF(x * 5, 0));
+    for (int x = 0; x < 20; x += 2)
+        press(child<QWidget>(d, "enlargedView"), kInside + QPointF(x * 5, 0));
     chosen = path("Hermine.fmp");
     QTest::mouseClick(child<QPushButton>(d, "okButton"), Qt::LeftButton);
     QVERIFY2(messages.isEmpty(), qPrintable(messages.join('\n')));

@@ -40,7 +40,7 @@ class CanvasTest : public QObject {
     void foreignDragsAreRefusedAtTheDoor();
     void ctrlAndTheDigitRowChoosePartitions();
     void theMenusFollowWhatIsUnderThePointer();
-    void thePasteItemsReadTheClipboardsLeadingNumber();
+    void thePasteItemsWantOurOwnCopy();
     void theHoverNamesThePointAndThePart();
     void thePaletteDragsItsCellsTinctureAndOpensTheColourMenu();
     void theAlignmentCellsPlaceTheBox();
@@ -315,19 +315,16 @@ void CanvasTest::theMenusFollowWhatIsUnderThePointer() {
     }
 }
 
-void CanvasTest::thePasteItemsReadTheClipboardsLeadingNumber() {
+// Without a copy of ours nothing another program leaves on the clipboard
+// offers a paste, a number no more than letters or a picture.
+void CanvasTest::thePasteItemsWantOurOwnCopy() {
     const QPoint at = pointOfPart(1);
-    const struct {
-        const char* text;
-        bool enabled;
-    } cases[] = {{"7", true},  {"3abc", true}, {" 12", true}, {"abc", false},
-                 {"0", false}, {"-2", false},  {"", false}};
-    for (const auto& c : cases) {
-        QApplication::clipboard()->setText(QString::fromUtf8(c.text));
+    for (const char* text : {"7", "3abc", " 12", "abc", "0", "-2", ""}) {
+        QApplication::clipboard()->setText(QString::fromUtf8(text));
         QTest::mouseClick(&canvas(), Qt::RightButton, Qt::NoModifier, at);
-        QCOMPARE(w->menus.pasteOnPartAction->isEnabled(), c.enabled);
-        QCOMPARE(w->menus.pasteOnFirstOrderAction->isEnabled(), c.enabled);
-        QCOMPARE(w->menus.pasteOnSecondOrderAction->isEnabled(), c.enabled);
+        QVERIFY2(!w->menus.pasteOnPartAction->isEnabled(), text);
+        QVERIFY2(!w->menus.pasteOnFirstOrderAction->isEnabled(), text);
+        QVERIFY2(!w->menus.pasteOnSecondOrderAction->isEnabled(), text);
     }
     QApplication::clipboard()->setImage(QImage(4, 4, QImage::Format_RGB32));
     QTest::mouseClick(&canvas(), Qt::RightButton, Qt::NoModifier, at);

@@ -1,0 +1,139 @@
+// Small behaviours of the main window driven through its widgets: the shift
+// zones' hover caption, the group packed by a right press on the held charge,
+// and the picture list let go when a recent document is chosen and refused.
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QTest>
+
+#include "actions/charge_placing.h"
+#include "model/document.h"
+#include "model/motifs.h"
+#include "model/workspace.h"
+#include "program_harness.h"
+#include "render/document_surfaces.h"
+#include "render/renderer.h"
+#include "support/widget_events.h"
+
+using namespace tess;
+
+class EditorDetailsTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase();
+    void cleanup();
+    void cleanupTestCase();
+    void theShiftZonesWriteThePointerIntoTheirCaption();
+    void aRightPressOnTheHeldChargePacksItsGroup();
+    void aRefusedRecentDocumentLetsGoOfTheChosenPicture();
+
+  private:
+    QString picture(const QString& name);
+
+    ProgramHarness* h = nullptr;
+    MainWindow* w = nullptr;
+};
+
+void EditorDetailsTest::initTestCase() {
+    h = new ProgramHarness;
+    QVERIFY(h->start());
+    w = &h->window();
+}
+
+void EditorDetailsTest::cleanup() {
+    w->overlay->end();
+    NewDocument(h->ws(), h->program->r);
+    h->ws().Modified = false;
+    w->redraw();
+    *h->messages = ScriptedMessages{};
+}
+
+void EditorDetailsTest::cleanupTestCase() {
+    delete h;
+}
+
+QString EditorDetailsTest::picture(const QString& name) {
+    const QString path = h->home.filePath(name);
+    [&] { QVERIFY(writeFigure(path, 40, 30, qRgb(0, 0, 255))); }();
+    return path;
+}
+
+// "X; Y" in the zones' own pixels, written as the captions write real values,
+// over the bands, between them and past them; the band's tooltip as before.
+void EditorDetailsTest::theShiftZonesWriteThePointerIntoTheirCaption() {
+    PictureBox* zones = w->pieceOptions->shiftZones;
+    QLabel* caption = w->pieceOptions->firstOrderCaption;
+    zones->show();
+    const struct {
+        QPointF at;
+        const char* caption;
+        const char* tip;
+    } moves[] = {{{10, 5}, "10; 5", "Pièce déportée En Dextre / En chef"},
+                 {{3, 30}, "3; 30", "Pièce normale"},
+                 {{12.5, 19.5}, "12.5; 19.5", "Pièce normale"},
+                 {{0, 57}, "0; 57", "Pièce déportée En Sénestre / En pointe"},
+                 {{7, 58}, "7; 58", "Pièce déportée En Sénestre / En pointe"}};
+    for (const auto& m : moves) {
+        sendMouse(zones, QEvent::MouseMove, m.at, Qt::NoButton, Qt::NoButton);
+        QCOMPARE(caption->text(), QString::fromUtf8(m.caption));
+        QCOMPARE(zones->toolTip(), QString::fromUtf8(m.tip));
+    }
+    // A hover only: no step, no mark.
+    QVERIFY(!h->ws().Modified);
+}
+
+// The group of three lost a member without being packed; a right press packs
+// it before the menu comes up, so the mirror's question counts two.
+void EditorDetailsTest::aRightPressOnTheHeldChargePacksItsGroup() {
+    Workspace& ws = h->ws();
+    const QString path = picture("etoile.bmp");
+    for (int n = 1; n <= 3; ++n) {
+        QVERIFY(AddCharge(ws, h->program->r.Charges,
+                          OverlayBox{double(20 + 60 * n), 60, 40, 30, path.toStdString()}, n));
+    }
+    w->redraw();
+    const int g = NewMotif(ws);
+    for (int n = 1; n <= 3; ++n) AddChargeToMotif(ws, g, n);
+    MotifRecord& group = ws.Groups.Motifs[std::size_t(g)];
+    group.Members[2] = 0;
+    ws.CurrentBlazon.Charges[2].Motif = 0;
+    QCOMPARE(int(group.Count), 3);
+
+    QVERIFY(w->overlay->pickUp(1));
+    h->messages->popupChoice = QStringLiteral("mirrorChargeAction");
+    QWidget* view = w->overlay->chargeOverlay;
+    click(view, QPointF(5, 5), Qt::RightButton);
+    QCOMPARE(int(group.Count), 2);
+    QCOMPARE(int(group.Members[1]), 1);
+    QCOMPARE(int(group.Members[2]), 3);
+    QCOMPARE(int(group.Members[3]), 0);
+    QCOMPARE(h->messages->popups.back().menu, QStringLiteral("heldChargeMenu"));
+    QVERIFY(!h->messages->boxes.empty());
+    QVERIFY2(h->messages->boxes.back().text.contains(QStringLiteral("totalisant 2 meuble(s)")),
+             qPrintable(h->messages->boxes.back().text));
+}
+
+// Choosing a recent document lets go of the picture chosen in the list, even
+// when the document is refused (here it no longer exists).
+void EditorDetailsTest::aRefusedRecentDocumentLetsGoOfTheChosenPicture() {
+    h->messages->files = {picture("lion.bmp")};
+    w->menus.addPictureAction->trigger();
+    QListWidget* list = w->pictureListPanel->pictureList;
+    QCOMPARE(list->count(), 1);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(0)).center());
+    QVERIFY(!w->pictureListPanel->SelectedImageKey.isEmpty());
+    QVERIFY(list->item(0)->isSelected());
+    QVERIFY(w->menus.deletePictureAction->isEnabled());
+
+    h->ws().Recent.RecentFiles[1] = h->home.filePath("parti.bls").toStdString();
+    w->menus.recentFileActions[1]->trigger();
+    QCOMPARE(h->messages->boxes.size(), std::size_t(1));
+    QCOMPARE(list->count(), 1);
+    QVERIFY(w->pictureListPanel->SelectedImageKey.isEmpty());
+    QVERIFY(!list->item(0)->isSelected());
+    QVERIFY(!w->menus.deletePictureAction->isEnabled());
+}
+
+QTEST_MAIN(EditorDetailsTest)
+#include "editor_details_test.moc"

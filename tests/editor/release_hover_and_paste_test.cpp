@@ -1,0 +1,213 @@
+// The whole program around the held charge: letting go of it after a move or
+// a resize brings the hover captions back, and "Coller" (the three menu
+// entries and Ctrl+V) is offered only while our own copy can be placed,
+// whatever another program leaves on the clipboard.
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QTest>
+
+#include "actions/canvas_hits.h"
+#include "actions/charge_placing.h"
+#include "editor/charge_overlay.h"
+#include "editor/held_charge_view.h"
+#include "model/document.h"
+#include "model/workspace.h"
+#include "program_harness.h"
+#include "render/document_surfaces.h"
+#include "render/renderer.h"
+#include "support/widget_events.h"
+
+using namespace tess;
+
+class ReleaseHoverAndPasteTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase();
+    void cleanup();
+    void cleanupTestCase();
+    void lettingGoAfterAMoveOrAResizeShowsWhatLiesUnderThePointer();
+    void aNumberLeftByAnotherProgramOffersNoPaste();
+    void badClipboardTextsOfferAndPasteNothing();
+
+  private:
+    QString picture(const QString& name);
+    void place(const QString& path, int n, int x, int y);
+    QWidget& canvas() { return *w->canvasPanel->canvas; }
+    QWidget* view() { return w->overlay->chargeOverlay; }
+    QStringList captions() {
+        return {w->canvasPanel->coordinateCaption->text(), w->canvasPanel->partCaption->text()};
+    }
+    // What a hover of the canvas itself reads at canvas point `at`.
+    QStringList hoverOfCanvasAt(QPoint at);
+    // The three "Coller" entries as a right press on part 1 leaves them.
+    QList<bool> pasteEntries();
+    void pressCtrlV();
+
+    ProgramHarness* h = nullptr;
+    MainWindow* w = nullptr;
+};
+
+void ReleaseHoverAndPasteTest::initTestCase() {
+    h = new ProgramHarness;
+    QVERIFY(h->start());
+    w = &h->window();
+}
+
+void ReleaseHoverAndPasteTest::cleanup() {
+    w->overlay->end();
+    NewDocument(h->ws(), h->program->r);
+    h->ws().Modified = false;
+    w->redraw();
+    *h->messages = ScriptedMessages{};
+    QApplication::clipboard()->clear();
+}
+
+void ReleaseHoverAndPasteTest::cleanupTestCase() {
+    delete h;
+}
+
+QString ReleaseHoverAndPasteTest::picture(const QString& name) {
+    const QString path = h->home.filePath(name);
+    [&] { QVERIFY(writeFigure(path, 40, 30, qRgb(255, 0, 0))); }();
+    return path;
+}
+
+void ReleaseHoverAndPasteTest::place(const QString& path, int n, int x, int y) {
+    QVERIFY(AddCharge(h->ws(), h->program->r.Charges,
+                      OverlayBox{double(x), double(y), 40, 30, path.toStdString()}, n));
+    w->redraw();
+}
+
+QStringList ReleaseHoverAndPasteTest::hoverOfCanvasAt(QPoint at) {
+    w->canvasPanel->clearHoverCaptions();
+    sendMouse(&canvas(), QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton);
+    return captions();
+}
+
+QList<bool> ReleaseHoverAndPasteTest::pasteEntries() {
+    // A field part: the part menu opens; all three entries are set together.
+    sendMouse(&canvas(), QEvent::MouseButtonPress, QPoint(60, 250), Qt::RightButton,
+              Qt::RightButton);
+    sendMouse(&canvas(), QEvent::MouseButtonRelease, QPoint(60, 250), Qt::RightButton,
+              Qt::NoButton);
+    [&] { QCOMPARE(h->messages->popups.back().menu, QStringLiteral("partMenu")); }();
+    return {w->menus.pasteOnPartAction->isEnabled(), w->menus.pasteOnFirstOrderAction->isEnabled(),
+            w->menus.pasteOnSecondOrderAction->isEnabled()};
+}
+
+void ReleaseHoverAndPasteTest::pressCtrlV() {
+    canvas().setFocus();
+    QTest::keyClick(&canvas(), Qt::Key_V, Qt::ControlModifier);
+}
+
+// Hold a charge, drag it and let go: the captions under the shield read what
+// a hover of the canvas at the release point reads, not the overlay's centre
+// and size; the same after a resize from the corner.
+void ReleaseHoverAndPasteTest::lettingGoAfterAMoveOrAResizeShowsWhatLiesUnderThePointer() {
+    place(picture("lion.bmp"), 1, 100, 50);
+    click(&canvas(), QPoint(110, 60), Qt::LeftButton);
+    QVERIFY(w->overlay->isHolding());
+
+    sendMouse(view(), QEvent::MouseButtonPress, QPoint(10, 5), Qt::LeftButton, Qt::LeftButton);
+    sendMouse(view(), QEvent::MouseMove, QPoint(25, 45), Qt::NoButton, Qt::LeftButton);
+    QCOMPARE(captions(), (QStringList{QStringLiteral("135; 105"), QStringLiteral("30 x 40")}));
+    // The pointer stays on the grabbed point: (10, 5) in the moved overlay.
+    sendMouse(view(), QEvent::MouseButtonRelease, QPoint(10, 5), Qt::LeftButton, Qt::NoButton);
+    const QStringList released = captions();
+    QVERIFY(!w->canvasPanel->coordinateCaption->font().bold());
+    QCOMPARE(released, hoverOfCanvasAt(QPoint(125, 95)));
+    QCOMPARE(released, (QStringList{QStringLiteral("-7; -75"), QStringLiteral("Partie 1")}));
+
+    // The corner: the sizing pointer shows, the press resizes, the release hovers.
+    sendMouse(view(), QEvent::MouseMove, QPoint(37, 27), Qt::NoButton, Qt::NoButton);
+    QCOMPARE(view()->cursor().shape(), Qt::SizeFDiagCursor);
+    sendMouse(view(), QEvent::MouseButtonPress, QPoint(37, 27), Qt::LeftButton, Qt::LeftButton);
+    sendMouse(view(), QEvent::MouseMove, QPoint(80, 27), Qt::NoButton, Qt::LeftButton);
+    QCOMPARE(w->overlay->box(), QRectF(115, 90, 80, 60));
+    QCOMPARE(w->canvasPanel->partCaption->text(), QStringLiteral("200%"));
+    sendMouse(view(), QEvent::MouseButtonRelease, QPoint(78, 57), Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(captions(), hoverOfCanvasAt(QPoint(193, 147)));
+    QCOMPARE(captions().first(), QStringLiteral("61; -23"));
+    // Only captions changed: the document waits for the commit.
+    QCOMPARE(h->ws().CurrentBlazon.Charges[1].X, 100);
+}
+
+// Our copy of charge 3 puts "3" on the clipboard; the same "3" copied from
+// another program is not our copy: the entries go grey and Ctrl+V does nothing.
+void ReleaseHoverAndPasteTest::aNumberLeftByAnotherProgramOffersNoPaste() {
+    const QString path = picture("tour.bmp");
+    place(path, 1, 20, 40);
+    place(path, 2, 80, 40);
+    place(path, 3, 140, 40);
+    QVERIFY(w->overlay->pickUp(3));
+    h->messages->popupChoice = QStringLiteral("copyChargeAction");
+    click(view(), QPoint(5, 5), Qt::RightButton);
+    h->messages->popupChoice.clear();
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("3"));
+    QTest::keyClick(view(), Qt::Key_Return);
+    QVERIFY(!w->overlay->isHolding());
+    QCOMPARE(pasteEntries(), (QList<bool>{true, true, true}));
+
+    QApplication::clipboard()->setText(QStringLiteral("3"));
+    QCOMPARE(pasteEntries(), (QList<bool>{false, false, false}));
+    const BlazonRecord before = h->ws().CurrentBlazon;
+    pressCtrlV();
+    QVERIFY(!w->overlay->isHolding());
+    QCOMPARE(h->ws().CurrentBlazon, before);
+    // The menu's own entry, triggered anyway, places nothing either.
+    w->menus.pasteOnPartAction->trigger();
+    QVERIFY(!w->overlay->isHolding());
+    QCOMPARE(h->ws().CurrentBlazon, before);
+}
+
+// Texts another program may leave, and our own copy once its picture has left
+// the bank: no entry is offered, and neither Ctrl+V nor an entry changes
+// anything. Our own copy, before that, pastes by Ctrl+V.
+void ReleaseHoverAndPasteTest::badClipboardTextsOfferAndPasteNothing() {
+    const QString path = picture("croix.bmp");
+    place(path, 1, 20, 40);
+    const QString longText(100000, QLatin1Char('9'));
+    for (const QString& text :
+         {QString(), QStringLiteral("3"), QStringLiteral("999"), QStringLiteral("abc"), longText}) {
+        QApplication::clipboard()->setText(text);
+        QVERIFY2(pasteEntries() == (QList<bool>{false, false, false}), qPrintable(text.left(8)));
+        const BlazonRecord before = h->ws().CurrentBlazon;
+        pressCtrlV();
+        QVERIFY(!w->overlay->isHolding());
+        QCOMPARE(h->ws().CurrentBlazon, before);
+    }
+
+    // Our copy pastes by Ctrl+V: it comes up held at (2, 2).
+    QVERIFY(w->overlay->pickUp(1));
+    w->overlay->copyHeld();
+    QVERIFY(w->overlay->commitHeld());
+    pressCtrlV();
+    QVERIFY(w->overlay->isHolding());
+    QCOMPARE(w->overlay->box().topLeft(), QPointF(2, 2));
+    QVERIFY(w->overlay->commitHeld());
+
+    // Every charge of the picture deleted, then the picture taken out of the
+    // list: our copy has nothing left to paste.
+    for (int n : {1, 2}) {
+        QVERIFY(w->overlay->pickUp(n));
+        w->overlay->deleteHeld();
+    }
+    h->messages->files = {path};
+    w->menus.addPictureAction->trigger();
+    QListWidget* list = w->pictureListPanel->pictureList;
+    QCOMPARE(list->count(), 1);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(0)).center());
+    w->menus.deletePictureAction->trigger();
+    QCOMPARE(list->count(), 0);
+    QCOMPARE(pasteEntries(), (QList<bool>{false, false, false}));
+    const BlazonRecord before = h->ws().CurrentBlazon;
+    pressCtrlV();
+    QVERIFY(!w->overlay->isHolding());
+    QCOMPARE(h->ws().CurrentBlazon, before);
+}
+
+QTEST_MAIN(ReleaseHoverAndPasteTest)
+#include "release_hover_and_paste_test.moc"
