@@ -53,7 +53,8 @@ void drawChargesLayer(Workspace& ws, ChargeSurfaces& surfaces, Surface& canvas, 
 // as the two stretching copies give them, in one pass. Mask and picture share
 // their size; their whole area is the source. With the mask's stamp runs
 // (`maskRuns`), each run of a row is laid as a whole and a row shown on
-// several rows is stretched once.
+// several rows is stretched once; runs that leave the mask's white out say
+// that the picture is black wherever the mask is white.
 void stampStretched(Surface& dst, int dx, int dy, int dw, int dh, const Surface& mask,
                     const Surface& picture, const RowRuns* maskRuns = nullptr);
 

@@ -6,7 +6,7 @@ namespace tess {
 
 void ChargeSurfaces::setBankPicture(int slot, Surface picture, Surface mask) {
     if (slot < 1 || slot > kImageBankSize) return;
-    RowRuns runs = stampRunsOf(mask, true);
+    RowRuns runs = stampRunsOf(mask, false);
     bank_[slot] = BankPicture{std::move(picture), std::move(mask), nextVersion_++, std::move(runs)};
 }
 

@@ -17,8 +17,11 @@ struct BankPicture {
     Surface picture;  // the figure on black (its transparent colour turned black)
     Surface mask;     // the figure black on white
     std::uint64_t version = 0;
-    // The mask's rows as stamp runs (white ones included: a working picture
-    // is not always one made with this mask), found when the picture is set.
+    // The mask's rows as stamp runs, found when the picture is set. Its white
+    // runs are left out: every working picture made from this slot is black
+    // wherever the mask is white (its layers are written only where the mask
+    // is black), so the stamp leaves the pixel there, and the scan of the
+    // picture that would find that out is spared at every redraw.
     RowRuns maskRuns;
 };
 
