@@ -15,6 +15,7 @@
 #include "render/charge_recolouring.h"
 #include "render/charge_surfaces.h"
 #include "render/key_colours.h"
+#include "render/nearest_steps.h"
 #include "render/pixel_rows.h"
 #include "render/renderer.h"
 
@@ -170,9 +171,10 @@ void stampStretched(Surface& dst, int dx, int dy, int dw, int dh, const Surface&
     if (x0 >= x1 || y0 >= y1) return;
     thread_local std::vector<int> column;
     column.resize(std::size_t(x1 - x0));
-    for (std::int64_t x = x0; x < x1; ++x) {
-        const std::int64_t i = dw < 0 ? boxLeft + bw - 1 - x : x - boxLeft;
-        column[std::size_t(x - x0)] = int(i * sw / bw);
+    NearestSteps columns(dw < 0 ? boxLeft + bw - 1 - x0 : x0 - boxLeft, sw, bw);
+    for (int& sx : column) {
+        sx = columns.value();
+        columns.step(dw < 0);
     }
     const int n = int(x1 - x0);
     thread_local std::vector<Colour> maskRow, pictureRow;
@@ -185,16 +187,15 @@ void stampStretched(Surface& dst, int dx, int dy, int dw, int dh, const Surface&
     const bool byRuns = maskRuns && maskRuns->hasRows(mask.height()) &&
                         mask.width() == picture.width() && mask.height() == picture.height();
     if (byRuns) firstColumns(column, n, sw, dw < 0, firstOf);
-    auto sourceRowOf = [&](std::int64_t y) {
-        const std::int64_t j = dh < 0 ? boxTop + bh - 1 - y : y - boxTop;
-        return int(j * sh / bh);
-    };
+    // The source row of each destination row in turn.
+    NearestSteps rows(dh < 0 ? boxTop + bh - 1 - y0 : y0 - boxTop, sh, bh);
     for (std::int64_t y = y0; y < y1;) {
-        const int sy = sourceRowOf(y);
+        const int sy = rows.value();
         // The destination rows that show this source row: a picture drawn
-        // larger than it is shows each of its rows several times.
+        // larger than it is shows each of its rows several times. `rows`
+        // is left on the first row past them.
         std::int64_t end = y + 1;
-        while (end < y1 && sourceRowOf(end) == sy) ++end;
+        for (rows.step(dh < 0); end < y1 && rows.value() == sy; rows.step(dh < 0)) ++end;
         const Colour* m = mask.row(sy);
         const Colour* p = picture.row(sy);
         const bool once = end - y == 1;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "render/key_colours.h"
+#include "render/nearest_steps.h"
 #include "render/ordinary1_outline.h"
 #include "render/ordinary2_outline.h"
 #include "render/pixel_rows.h"
@@ -15,10 +16,6 @@
 namespace tess {
 
 namespace {
-
-int sourceOffset(std::int64_t i, int sourceSize, int destSize) {
-    return int(i * sourceSize / destSize);
-}
 
 // The second-order piece's one copy: its pictures as they stand.
 PieceCopy wholeShield() {
@@ -59,15 +56,19 @@ void layPieceCopy(LaidPiece& laid, const OrdinarySurfaces& piece, Colour key, co
     // Source column of every destination column; never decreasing, so the
     // destination columns of a source span are found by search.
     std::vector<int> column(std::size_t(x1 - x0));
-    for (int x = x0; x < x1; ++x)
-        column[std::size_t(x - x0)] = c.SourceX + sourceOffset(x - c.DestX, c.SourceW, c.DestW);
+    NearestSteps columns(x0 - c.DestX, c.SourceW, c.DestW);
+    for (int& sx : column) {
+        sx = c.SourceX + columns.value();
+        columns.up();
+    }
     const bool spans = int(piece.MaskSpans.size()) >= sourceH;
     // A copy at the pictures' own size reads them straight along the row.
     const bool straight = c.SourceW == c.DestW;
     const int shift = straight ? c.SourceX + x0 - c.DestX : 0;
 
-    for (int y = y0; y < y1; ++y) {
-        const int sy = c.SourceY + sourceOffset(y - c.DestY, c.SourceH, c.DestH);
+    NearestSteps rows(y0 - c.DestY, c.SourceH, c.DestH);
+    for (int y = y0; y < y1; ++y, rows.up()) {
+        const int sy = c.SourceY + rows.value();
         if (sy < 0 || sy >= sourceH) continue;
         // Past the ends of its span a mask row is white: nothing changes there.
         int first = 0, last = sourceW;
