@@ -12,8 +12,9 @@
 #include "bench_scene.h"
 #include "dialogs/message_layer.h"
 #include "editor/canvas_panel.h"
-#include "editor/charge_overlay.h"
 #include "editor/editor_context.h"
+#include "editor/held_charge_state.h"
+#include "editor/held_charge_tool.h"
 #include "editor/held_charge_view.h"
 #include "platform/qimage_bridge.h"
 #include "render/charge_recolouring.h"
@@ -87,24 +88,25 @@ void BM_OverlayMoveStep(benchmark::State& state) {
     QWidget window;
     window.resize(700, 500);
     CanvasPanel canvasPanel(window);
-    const EditorContext ctx{*scene.ws, *scene.r, messages, [&](const RedrawResult&) {
-                                canvasPanel.showShield(toQImage(scene.r->canvas));
-                            }};
-    ChargeOverlay overlay(window, canvasPanel, ctx);
+    const EditorContext ctx{
+        *scene.ws, *scene.r, messages,
+        [&](const RedrawResult&) { canvasPanel.showShield(toQImage(scene.r->canvas)); }, [] {}};
+    HeldChargeState held;
+    auto* view = new HeldChargeView(canvasPanel, held, ctx);
+    auto* tool = new HeldChargeTool(held, *view, ctx);
     window.show();
     canvasPanel.showShield(toQImage(scene.r->canvas));
-    if (!overlay.pickUp(3)) {
+    if (!tool->pickUp(3)) {
         state.SkipWithError("no charge to pick up");
         return;
     }
-    HeldChargeView* view = overlay.chargeOverlay;
     sendMouse(view, QEvent::MouseButtonPress, QPointF(10, 10));
     int step = 0;
     for (auto _ : state) {
         // Back and forth, so the overlay stays on the canvas.
         sendMouse(view, QEvent::MouseMove, QPointF((step++ & 1) ? 9 : 11, 10));
         QCoreApplication::sendPostedEvents();
-        canvasPanel.canvas->repaint();
+        canvasPanel.canvas()->repaint();
     }
     sendMouse(view, QEvent::MouseButtonRelease, QPointF(10, 10));
 }

@@ -1,5 +1,5 @@
 // The commands on the held charge: pick-up, commit, mirror, "broché sur le
-// tout", group moves, copy and paste.
+// tout", copy and paste.
 #include "actions/charge_edits.h"
 
 #include <algorithm>
@@ -105,14 +105,6 @@ bool ToggleHeldChargeOverAll(Workspace& ws, Renderer& r, RedrawResult& shown) {
         c.Brochant = c.Brochant != 0 ? kFalse : kTrue;
     });
     return true;
-}
-
-void MoveHeldChargeGroup(Workspace& ws, int dx, int dy, double width, double height) {
-    const int held = heldCharge(ws);
-    if (held == 0) return;
-    const int group = record(ws, held).Motif;
-    if (group == 0) return;
-    MoveMotifCharges(ws, group, dx, dy, wholePixels(height), wholePixels(width));
 }
 
 ChargeClipboard CopyHeldCharge(const Workspace& ws, const Renderer& r) {

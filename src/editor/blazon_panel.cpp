@@ -14,30 +14,30 @@
 namespace tess {
 
 BlazonPanel::BlazonPanel(QWidget& window) : QObject(&window) {
-    blazonLabel = makeCaption(&window, "blazonLabel", QStringLiteral("Blasonnement"),
-                              layout::kBlazonLabel, Qt::AlignHCenter | Qt::AlignTop);
-    blazonLabel->setWordWrap(true);
-    QFont italic = blazonLabel->font();
+    blazonLabel_ = makeCaption(&window, "blazonLabel", QStringLiteral("Blasonnement"),
+                               layout::kBlazonLabel, Qt::AlignHCenter | Qt::AlignTop);
+    blazonLabel_->setWordWrap(true);
+    QFont italic = blazonLabel_->font();
     italic.setItalic(true);
-    blazonLabel->setFont(oneSizeLarger(italic));
-    setTextColour(blazonLabel, Qt::black);
+    blazonLabel_->setFont(oneSizeLarger(italic));
+    setTextColour(blazonLabel_, Qt::black);
 
-    warningSign = makePictureBox(&window, "warningSign", layout::kWarningSign);
-    warningSign->setPicture(warningImage());
-    warningSign->setToolTip(QStringLiteral("Cliquez pour voir l'erreur ou l'avertissement"));
-    warningSign->hide();
+    warningSign_ = makePictureBox(&window, "warningSign", layout::kWarningSign);
+    warningSign_->setPicture(warningImage());
+    warningSign_->setToolTip(QStringLiteral("Cliquez pour voir l'erreur ou l'avertissement"));
+    warningSign_->hide();
 }
 
 void BlazonPanel::applyRedraw(const RedrawResult& result) {
-    blazonLabel->setText(fromUtf8(result.blazonText));
-    warningSign->setVisible(result.warningVisible);
-    if (result.warningVisible) warningSign->setToolTip(fromUtf8(result.warningText));
+    blazonLabel_->setText(fromUtf8(result.blazonText));
+    warningSign_->setVisible(result.warningVisible);
+    if (result.warningVisible) warningSign_->setToolTip(fromUtf8(result.warningText));
 }
 
 void BlazonPanel::showWarnings(const std::string& text) {
-    warningSign->setToolTip(fromUtf8(text));
-    QToolTip::showText(warningSign->mapToGlobal(warningSign->rect().center()),
-                       warningSign->toolTip(), warningSign);
+    warningSign_->setToolTip(fromUtf8(text));
+    QToolTip::showText(warningSign_->mapToGlobal(warningSign_->rect().center()),
+                       warningSign_->toolTip(), warningSign_);
 }
 
 }  // namespace tess

@@ -23,8 +23,12 @@ class BlazonPanel : public QObject {
     // The sign's click: the warnings again in its tooltip, shown at once.
     void showWarnings(const std::string& text);
 
-    QLabel* blazonLabel = nullptr;
-    PictureBox* warningSign = nullptr;
+    QLabel* blazonLabel() const { return blazonLabel_; }
+    PictureBox* warningSign() const { return warningSign_; }
+
+  private:
+    QLabel* blazonLabel_ = nullptr;
+    PictureBox* warningSign_ = nullptr;
 };
 
 }  // namespace tess

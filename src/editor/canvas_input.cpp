@@ -3,30 +3,25 @@
 
 #include <array>
 
-#include <QAction>
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMenu>
 #include <QMouseEvent>
 
 #include "actions/canvas_hits.h"
 #include "actions/field_edits.h"
 #include "actions/redraw_shield.h"
-#include "blazon/vocabulary.h"
 #include "dialogs/message_layer.h"
+#include "editor/canvas_menus.h"
 #include "editor/canvas_panel.h"
-#include "editor/charge_overlay.h"
+#include "editor/clipboard_commands.h"
 #include "editor/editor_context.h"
-#include "editor/editor_menus.h"
-#include "editor/held_charge_view.h"
-#include "model/document.h"
-#include "model/part_zones.h"
+#include "editor/held_charge_state.h"
+#include "editor/held_charge_tool.h"
 #include "model/partitions.h"
-#include "model/piece_types.h"
 #include "model/placed_charges.h"
 #include "model/workspace.h"
 #include "platform/rounding.h"
@@ -110,20 +105,30 @@ Long partitionOfKey(const QKeyEvent& e) {
 
 }  // namespace
 
-CanvasInput::CanvasInput(CanvasPanel& panel, ChargeOverlay& overlay, EditorMenus& menus,
-                         const EditorContext& context)
-    : QObject(&panel), panel_(panel), overlay_(overlay), menus_(menus), ctx_(context) {
-    panel_.canvas->setAcceptDrops(true);
-    panel_.canvas->installEventFilter(this);
+CanvasInput::CanvasInput(CanvasPanel& panel, HeldChargeTool& tool, CanvasMenus& menus,
+                         ClipboardCommands& clipboard, const EditorContext& context)
+    : QObject(&panel),
+      panel_(panel),
+      tool_(tool),
+      menus_(menus),
+      clipboard_(clipboard),
+      ctx_(context) {
+    panel_.canvas()->setAcceptDrops(true);
+    panel_.canvas()->installEventFilter(this);
+    // Letting go of the held charge after a move or a resize: the captions
+    // show the pointer's place and what lies under it again, not the held
+    // charge's centre and size.
+    connect(&tool_, &HeldChargeTool::releasedAt, this,
+            [this](QPoint at) { hover(at.x(), at.y()); });
 }
 
 bool CanvasInput::onOverlay(QPointF at) const {
-    const QWidget* view = overlay_.chargeOverlay;
-    return view && view->isVisible() && view->geometry().contains(at.toPoint());
+    const QWidget* view = tool_.view();
+    return view->isVisible() && view->geometry().contains(at.toPoint());
 }
 
 bool CanvasInput::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != panel_.canvas) return false;
+    if (watched != panel_.canvas()) return false;
     // A drag the overlay refused comes up to the canvas: a drop on the
     // overlay is the overlay's alone, so the canvas refuses it too.
     if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove ||
@@ -161,8 +166,7 @@ bool CanvasInput::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
         case QEvent::MouseButtonRelease:
-            overlay_.moving = false;
-            overlay_.resizing = false;
+            tool_.stopDragging();
             return true;
         case QEvent::KeyPress:
             return keyPressed(static_cast<QKeyEvent&>(*event));
@@ -215,61 +219,32 @@ void CanvasInput::pressed(QMouseEvent& event) {
     }
     if (event.button() != Qt::LeftButton) return;
     const CanvasHit hit = HitAt(ctx_.r, at.x(), at.y());
-    if (hit.onChargeMap && !overlay_.isHolding()) {
+    if (hit.onChargeMap && !tool_.state().isHolding()) {
         // A stale hit (no charge found) picks nothing up.
         const int n = ChargeAtPoint(ctx_.ws, CInt(at.x()), CInt(at.y()));
-        if (n != 0) overlay_.pickUp(n);
+        if (n != 0) tool_.pickUp(n);
         return;
     }
-    if (overlay_.isHolding()) overlay_.commitHeld();
+    if (tool_.state().isHolding()) tool_.commitHeld();
 }
 
 void CanvasInput::hover(double x, double y) {
     const HoverText t = HoverAt(ctx_.ws, ctx_.r, x, y);
     if (t.coordinates.empty()) {
         panel_.clearHoverCaptions();
-        panel_.canvas->setToolTip(QString());
+        panel_.canvas()->setToolTip(QString());
         return;
     }
-    panel_.coordinateCaption->setText(fromUtf8(t.coordinates));
+    panel_.coordinateCaption()->setText(fromUtf8(t.coordinates));
     if (t.keepCaption) return;
     const QString caption = fromUtf8(t.caption);
-    panel_.partCaption->setText(caption);
-    panel_.canvas->setToolTip(caption);
+    panel_.partCaption()->setText(caption);
+    panel_.canvas()->setToolTip(caption);
 }
 
 void CanvasInput::openContextMenu(double x, double y, QPoint globalAt) {
-    const CanvasHit hit = HitAt(ctx_.r, x, y);
-    // Offered exactly when a paste would place a charge: our own copy is on
-    // the system clipboard and its picture is still in the bank.
-    const bool paste = overlay_.canPaste();
-    for (QAction* item : {menus_.pasteOnPartAction, menus_.pasteOnFirstOrderAction,
-                          menus_.pasteOnSecondOrderAction})
-        item->setEnabled(paste);
-    const BlazonRecord& b = ctx_.ws.CurrentBlazon;
-    if (hit.part == kFirstOrderZone) {
-        menus_.deleteFirstOrderAction->setText(QStringLiteral("Supprimer (") +
-                                               fromUtf8(OrdinaryName(b, b.Ordinary1.Type)) +
-                                               QStringLiteral(")"));
-        menus_.insertArmsOnPieceAction->setEnabled(b.Ordinary1.Type == kChef ||
-                                                   b.Ordinary1.Type == kEcusson);
-        ctx_.messages.popup(*menus_.firstOrderPieceMenu, globalAt, menus_.deleteFirstOrderAction);
-    } else if (hit.part == kSecondOrderZone) {
-        const Long type = b.Ordinary2.Type;
-        menus_.secondOrderLinesAction->setEnabled(type == kAdextre || type == kSenestre ||
-                                                  type == kChampagne);
-        menus_.deleteSecondOrderAction->setText(QStringLiteral("Supprimer (") +
-                                                fromUtf8(b.Ordinary2.Name) + QStringLiteral(")"));
-        ctx_.messages.popup(*menus_.secondOrderPieceMenu, globalAt, menus_.deleteSecondOrderAction);
-    } else if (isFieldPart(hit.part)) {
-        menus_.insertArmsOnPartAction->setEnabled(PartCanHoldBlazon(b, hit.part));
-        menus_.insertArmsOnPartAction->setText(QStringLiteral("Insérer un blason pour la partie ") +
-                                               QString::number(hit.part));
-        PopupPart = hit.part;
-        menus_.insertArmsOnPartAction->setData(hit.part);
-        ctx_.messages.popup(*menus_.partMenu, globalAt, nullptr);
-    }
     // A line, or any colour no part has: no menu.
+    menus_.popup(HitAt(ctx_.r, x, y).part, globalAt);
 }
 
 void CanvasInput::redrawOnly() {
@@ -282,30 +257,29 @@ bool CanvasInput::keyPressed(QKeyEvent& event) {
     if (!(event.modifiers() & Qt::ControlModifier)) return false;
     switch (event.key()) {
         case Qt::Key_O:
-            menus_.openAction->trigger();
+            emit openRequested();
             return true;
         case Qt::Key_N:
-            menus_.newAction->trigger();
+            emit newRequested();
             return true;
         case Qt::Key_S:
-            menus_.saveAction->trigger();
+            emit saveRequested();
             return true;
         case Qt::Key_Q:
-            if (quit) quit();
+            emit quitRequested();
             return true;
         case Qt::Key_R:
             redrawOnly();
             return true;
         case Qt::Key_G:
-            // The menu's own command, so its check mark follows.
-            menus_.gridAction->trigger();
+            emit gridRequested();
             return true;
         case Qt::Key_V:
             // The paste itself does nothing unless our own copy can be placed.
-            overlay_.paste();
+            clipboard_.paste();
             return true;
         case Qt::Key_A:
-            if (help) help();
+            emit helpRequested();
             return true;
         default:
             break;

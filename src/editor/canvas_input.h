@@ -1,7 +1,5 @@
 #pragma once
 
-#include <functional>
-
 #include <QObject>
 #include <QPointF>
 
@@ -15,9 +13,10 @@ class QWidget;
 namespace tess {
 
 struct EditorContext;
-struct EditorMenus;
+class CanvasMenus;
 class CanvasPanel;
-class ChargeOverlay;
+class ClipboardCommands;
+class HeldChargeTool;
 
 // What the shield canvas does with the pointer, drags and keys: drops of
 // tinctures and furs, the pick-up and put-down of charges, the context menus
@@ -27,19 +26,21 @@ class ChargeOverlay;
 class CanvasInput : public QObject {
     Q_OBJECT
   public:
-    CanvasInput(CanvasPanel& panel, ChargeOverlay& overlay, EditorMenus& menus,
-                const EditorContext& context);
-
-    // The field part (1..4) whose menu opened last; the insert-arms command reads it.
-    int PopupPart = 0;
-
-    // The commands the Ctrl shortcuts run that belong to the window.
-    std::function<void()> quit;
-    std::function<void()> help;
+    CanvasInput(CanvasPanel& panel, HeldChargeTool& tool, CanvasMenus& menus,
+                ClipboardCommands& clipboard, const EditorContext& context);
 
     // The hover at canvas point (x, y): the position from the shield's centre
     // and what lies there, in the captions under the shield.
     void hover(double x, double y);
+
+  signals:
+    // The Ctrl shortcuts that run the file menu's commands and the window's.
+    void newRequested();
+    void openRequested();
+    void saveRequested();
+    void gridRequested();
+    void quitRequested();
+    void helpRequested();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -54,8 +55,9 @@ class CanvasInput : public QObject {
     bool onOverlay(QPointF at) const;
 
     CanvasPanel& panel_;
-    ChargeOverlay& overlay_;
-    EditorMenus& menus_;
+    HeldChargeTool& tool_;
+    CanvasMenus& menus_;
+    ClipboardCommands& clipboard_;
     const EditorContext& ctx_;
 };
 

@@ -21,9 +21,14 @@ class CanvasPanel : public QObject {
     // The pointer left the canvas: both captions go blank.
     void clearHoverCaptions();
 
-    PictureBox* canvas = nullptr;
-    QLabel* coordinateCaption = nullptr;
-    QLabel* partCaption = nullptr;
+    PictureBox* canvas() const { return canvas_; }
+    QLabel* coordinateCaption() const { return coordinateCaption_; }
+    QLabel* partCaption() const { return partCaption_; }
+
+  private:
+    PictureBox* canvas_ = nullptr;
+    QLabel* coordinateCaption_ = nullptr;
+    QLabel* partCaption_ = nullptr;
 };
 
 }  // namespace tess

@@ -7,8 +7,8 @@
 #include "dialogs/dialog_host.h"
 #include "dialogs/distribution_dialog.h"
 #include "dialogs/message_layer.h"
-#include "editor/charge_overlay.h"
 #include "editor/editor_context.h"
+#include "editor/held_charge_state.h"
 #include "model/placed_charges.h"
 #include "model/workspace.h"
 #include "platform/rounding.h"
@@ -18,22 +18,22 @@
 
 namespace tess {
 
-bool canArrangeHeldCharge(const EditorContext& context) {
-    const int n = context.ws.SelectedCharge;
+bool canArrangeHeldCharge(const EditorContext& context, const HeldChargeState& held) {
+    const int n = held.heldCharge();
     return n >= 1 && n <= kChargeCount && chargePicture(context.ws, n) != nullptr;
 }
 
 void arrangeHeldCharge(const EditorContext& context, DialogHost& dialogs,
-                       const ChargeOverlay& overlay) {
-    if (!canArrangeHeldCharge(context)) return;
+                       const HeldChargeState& held) {
+    if (!canArrangeHeldCharge(context, held)) return;
     Workspace& ws = context.ws;
     Renderer& r = context.r;
-    const int n = ws.SelectedCharge;
+    const int n = held.heldCharge();
     if (!refreshChargeLayers(ws, r.Charges, n)) return;
     const ChargeRecord& c = ws.CurrentBlazon.Charges[n];
     // The charge and its copies take the size the overlay shows it at.
     // Rounded half to even, as every commit of the overlay's box is.
-    const QRectF box = overlay.isShown() ? overlay.box() : QRectF(c.X, c.Y, c.Width, c.Height);
+    const QRectF box = held.isHolding() ? held.box() : QRectF(c.X, c.Y, c.Width, c.Height);
     const ArrangedCharge charge{n, CInt(box.width()), CInt(box.height())};
 
     // The dialog gets pictures, not the document: the canvas (one 265 x 340

@@ -1,12 +1,10 @@
 #pragma once
 
-class QMenu;
-
 namespace tess {
 
 struct EditorContext;
 class DialogHost;
-class ChargeOverlay;
+class HeldChargeState;
 
 // "Créer un motif" on the held charge: the distribution dialog opens on the
 // shield as it stands, showing the charge at the overlay's size; its "Ok"
@@ -14,9 +12,9 @@ class ChargeOverlay;
 // and shows the result. Nothing happens without a held charge that has a
 // picture in the bank.
 void arrangeHeldCharge(const EditorContext& context, DialogHost& dialogs,
-                       const ChargeOverlay& overlay);
+                       const HeldChargeState& held);
 
 // Whether the held charge can be arranged (a charge held, its picture in the bank).
-bool canArrangeHeldCharge(const EditorContext& context);
+bool canArrangeHeldCharge(const EditorContext& context, const HeldChargeState& held);
 
 }  // namespace tess

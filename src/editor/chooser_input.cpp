@@ -91,8 +91,8 @@ ChooserInput::ChooserInput(PieceOptions& options, const EditorContext& context)
         };
         box->installEventFilter(new ChooserTips(this, true));
     };
-    shapes(options.shapeChooser, false);
-    shapes(options.insetShapeChooser, true);
+    shapes(options.shapeChooser(), false);
+    shapes(options.insetShapeChooser(), true);
     auto sizes = [this](PictureBox* box, int order) {
         box->onMouseMove = [box](int, int, double, double y) {
             box->setToolTip(sizeBandName(sizeBandAt(y)));
@@ -100,8 +100,8 @@ ChooserInput::ChooserInput(PieceOptions& options, const EditorContext& context)
         box->onMouseDown = [this, order](int, int, double, double y) { chooseSize(order, y); };
         box->installEventFilter(new ChooserTips(this, false));
     };
-    sizes(options.sizeChooser, 1);
-    sizes(options.secondOrderSizeChooser, 2);
+    sizes(options.sizeChooser(), 1);
+    sizes(options.secondOrderSizeChooser(), 2);
 }
 
 void ChooserInput::chooseShape(bool inset, double x, double y) {

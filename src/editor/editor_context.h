@@ -21,6 +21,8 @@ struct EditorContext {
     MessageLayer& messages;
     // Shows a redraw's result in every panel, and the title's unsaved mark.
     std::function<void(const RedrawResult&)> show;
+    // The title's unsaved mark alone, for a change nothing shows yet.
+    std::function<void()> refreshTitle;
 
     // One edit through the one road of the actions layer, then shown.
     void apply(UndoStep undo, const std::function<void()>& change) const {

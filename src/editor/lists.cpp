@@ -11,12 +11,14 @@
 #include <QMouseEvent>
 
 #include "actions/picture_commands.h"
+#include "actions/piece_commands.h"
 #include "actions/redraw_shield.h"
-#include "dialogs/line_style_dialog.h"
+#include "dialogs/dialog_host.h"
 #include "dialogs/message_layer.h"
 #include "dialogs/picture_properties_dialog.h"
 #include "editor/editor_context.h"
-#include "editor/editor_menus.h"
+#include "editor/menu_items.h"
+#include "editor/picture_properties_command.h"
 #include "editor/window_layout.h"
 #include "model/workspace.h"
 #include "render/renderer.h"
@@ -54,7 +56,8 @@ QString text(const std::string& s) {
 }  // namespace
 
 PictureListPanel::PictureListPanel(QWidget& window) : QObject(&window) {
-    pictureList = new QListWidget(&window);
+    pictureList_ = new QListWidget(&window);
+    QListWidget* pictureList = pictureList_;
     pictureList->setObjectName(QStringLiteral("pictureList"));
     pictureList->setGeometry(layout::kLists);
     pictureList->setViewMode(QListView::IconMode);
@@ -63,72 +66,74 @@ PictureListPanel::PictureListPanel(QWidget& window) : QObject(&window) {
     pictureList->installEventFilter(this);
     pictureList->viewport()->installEventFilter(this);
     connect(pictureList, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        SelectedImageKey = item->data(kKeyRole).toString();
+        selectedImageKey_ = item->data(kKeyRole).toString();
         updateMenu();
     });
+    pictureMenu_ = makeMenu(window, "pictureMenu");
+    addPictureAction_ = addItem(*pictureMenu_, "addPictureAction", "&Ajouter");
+    deletePictureAction_ = addItem(*pictureMenu_, "deletePictureAction", "&Supprimer");
+    pictureMenu_->addSeparator();
+    picturePropertiesAction_ = addItem(*pictureMenu_, "picturePropertiesAction", "&Propriétés");
 }
 
-void PictureListPanel::wire(const EditorContext& context, EditorMenus& menus, DialogHost& dialogs) {
+void PictureListPanel::wire(const EditorContext& context, DialogHost& dialogs) {
     context_ = &context;
-    menus_ = &menus;
     dialogs_ = &dialogs;
     dialogs.get<PicturePropertiesDialog>().setMessageLayer(context.messages);
-    connect(menus.addPictureAction, &QAction::triggered, this, [this] { addPicture(); });
-    connect(menus.deletePictureAction, &QAction::triggered, this, [this] { deletePicture(); });
-    connect(menus.picturePropertiesAction, &QAction::triggered, this, [this] { showProperties(); });
-    connect(menus.chargePropertiesAction, &QAction::triggered, this,
-            [this] { showHeldChargeProperties(); });
+    connect(addPictureAction_, &QAction::triggered, this, [this] { addPicture(); });
+    connect(deletePictureAction_, &QAction::triggered, this, [this] { deletePicture(); });
+    connect(picturePropertiesAction_, &QAction::triggered, this, [this] { showProperties(); });
     updateMenu();
 }
 
 void PictureListPanel::clear() {
-    pictureList->clear();
-    SelectedImageKey.clear();
-    if (menus_) updateMenu();
+    pictureList_->clear();
+    selectedImageKey_.clear();
+    if (context_) updateMenu();
 }
 
 void PictureListPanel::clearSelection() {
-    SelectedImageKey.clear();
-    pictureList->clearSelection();
-    if (menus_) updateMenu();
+    selectedImageKey_.clear();
+    pictureList_->clearSelection();
+    if (context_) updateMenu();
 }
 
 void PictureListPanel::sync() {
     const PictureList& items = context_->ws.Pictures;
-    bool same = pictureList->count() == int(items.size());
-    for (int i = 0; same && i < pictureList->count(); ++i)
-        same = pictureList->item(i)->data(kKeyRole).toString() == text(items[std::size_t(i)].Key);
+    bool same = pictureList_->count() == int(items.size());
+    for (int i = 0; same && i < pictureList_->count(); ++i)
+        same = pictureList_->item(i)->data(kKeyRole).toString() == text(items[std::size_t(i)].Key);
     if (same) return;
-    pictureList->clear();
+    pictureList_->clear();
     for (const PictureListItem& entry : items) {
         const QString path = text(entry.Path);
         const QString fileName = QFileInfo(path).fileName();
         if (!icons_.contains(fileName)) icons_.insert(fileName, QIcon(QPixmap(path)));
-        auto* item = new QListWidgetItem(icons_.value(fileName), text(entry.Text), pictureList);
+        auto* item = new QListWidgetItem(icons_.value(fileName), text(entry.Text), pictureList_);
         item->setData(kKeyRole, text(entry.Key));
         item->setData(kPathRole, path);
-        if (item->data(kKeyRole).toString() == SelectedImageKey) item->setSelected(true);
+        if (item->data(kKeyRole).toString() == selectedImageKey_) item->setSelected(true);
     }
-    if (selectedRow() < 0) SelectedImageKey.clear();
+    if (selectedRow() < 0) selectedImageKey_.clear();
     updateMenu();
 }
 
 int PictureListPanel::selectedRow() const {
-    if (SelectedImageKey.isEmpty()) return -1;
-    for (int i = 0; i < pictureList->count(); ++i)
-        if (pictureList->item(i)->data(kKeyRole).toString() == SelectedImageKey) return i;
+    if (selectedImageKey_.isEmpty()) return -1;
+    for (int i = 0; i < pictureList_->count(); ++i)
+        if (pictureList_->item(i)->data(kKeyRole).toString() == selectedImageKey_) return i;
     return -1;
 }
 
 int PictureListPanel::selectedSlot() const {
     const int row = selectedRow();
     if (row < 0) return 0;
-    return PictureBankSlot(context_->ws, pictureList->item(row)->text().toUtf8().toStdString());
+    return PictureBankSlot(context_->ws, pictureList_->item(row)->text().toUtf8().toStdString());
 }
 
 void PictureListPanel::updateMenu() {
-    menus_->deletePictureAction->setEnabled(!SelectedImageKey.isEmpty());
-    menus_->picturePropertiesAction->setEnabled(selectedSlot() != 0);
+    deletePictureAction_->setEnabled(!selectedImageKey_.isEmpty());
+    picturePropertiesAction_->setEnabled(selectedSlot() != 0);
 }
 
 void PictureListPanel::addPicture() {
@@ -138,7 +143,7 @@ void PictureListPanel::addPicture() {
         QStringLiteral("Fichiers Graphiques (*.bmp *.gif *.jpg);;Bitmap (*.bmp);;Gif (*.gif);;"
                        "Jpeg (*.jpg);;Tous (*)"));
     if (path.isEmpty()) return;  // cancelled
-    pictureList->setToolTip(kPlaceTip);
+    pictureList_->setToolTip(kPlaceTip);
     AddPictureToList(ws, path.toUtf8().toStdString());
     sync();
 }
@@ -150,39 +155,17 @@ void PictureListPanel::deletePicture() {
     const int slot = selectedSlot();
     const bool wasModified = ws.Modified;
     if (!DeletePictureFromList(ws, context_->r, row)) return;
-    if (slot != 0 && pictureLeftBank) pictureLeftBank(slot);
-    SelectedImageKey.clear();
-    pictureList->setToolTip(kAddTip);
+    if (slot != 0 && pictureLeftBank_) pictureLeftBank_(slot);
+    selectedImageKey_.clear();
+    pictureList_->setToolTip(kAddTip);
     sync();
     // The bank is saved with the document: the title takes its mark.
     if (ws.Modified != wasModified) context_->show(RedrawShield(ws, context_->r));
 }
 
 void PictureListPanel::showProperties() {
-    if (const int slot = selectedSlot(); slot != 0) openProperties(slot);
-}
-
-void PictureListPanel::showHeldChargeProperties() {
-    const int held = context_->ws.SelectedCharge;
-    if (held < 1 || held > kChargeCount) return;
-    openProperties(context_->ws.CurrentBlazon.Charges[std::size_t(held)].ImageIndex);
-}
-
-void PictureListPanel::openProperties(int slot) {
-    const auto props = PicturePropertiesOf(context_->ws, slot);
-    if (!props) return;
-    const BankPicture& bank = context_->r.Charges.bank(slot);
-    auto& dialog = dialogs_->get<PicturePropertiesDialog>();
-    const EditorContext* context = context_;
-    dialog.open({text(props->nameCaption), text(props->sizeCaption), text(props->useCaption),
-                 text(props->phrase), bank.picture, bank.mask},
-                dialogs_->state<PicturePropertiesDialog>(),
-                [context, slot](const std::optional<QString>& phrase) {
-                    if (!phrase) return;
-                    if (auto shown = SetPicturePhrase(context->ws, context->r, slot,
-                                                      phrase->toUtf8().toStdString()))
-                        context->show(*shown);
-                });
+    if (const int slot = selectedSlot(); slot != 0)
+        openPictureProperties(*context_, *dialogs_, slot);
 }
 
 void PictureListPanel::doubleClicked() {
@@ -191,35 +174,34 @@ void PictureListPanel::doubleClicked() {
         addPicture();
         return;
     }
-    if (bringUp) bringUp(pictureList->item(row)->data(kPathRole).toString());
+    if (bringUp_) bringUp_(pictureList_->item(row)->data(kPathRole).toString());
 }
 
 bool PictureListPanel::eventFilter(QObject* watched, QEvent* event) {
     if (!context_) return QObject::eventFilter(watched, event);
     const auto type = event->type();
-    if (watched == pictureList && type == QEvent::KeyPress) {
+    if (watched == pictureList_ && type == QEvent::KeyPress) {
         updateMenu();
         if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete &&
-            menus_->deletePictureAction->isEnabled()) {
+            deletePictureAction_->isEnabled()) {
             deletePicture();
             return true;
         }
     }
-    if (watched == pictureList->viewport() && type == QEvent::MouseButtonPress) {
+    if (watched == pictureList_->viewport() && type == QEvent::MouseButtonPress) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         // A press on a picture chooses it, whichever the button.
-        if (QListWidgetItem* item = pictureList->itemAt(mouse->position().toPoint()))
-            SelectedImageKey = item->data(kKeyRole).toString();
+        if (QListWidgetItem* item = pictureList_->itemAt(mouse->position().toPoint()))
+            selectedImageKey_ = item->data(kKeyRole).toString();
         updateMenu();
         if (mouse->button() == Qt::RightButton) {
             context_->messages.popup(
-                *menus_->pictureMenu,
-                pictureList->viewport()->mapToGlobal(mouse->position().toPoint()),
-                menus_->addPictureAction);
+                *pictureMenu_, pictureList_->viewport()->mapToGlobal(mouse->position().toPoint()),
+                addPictureAction_);
             return true;
         }
     }
-    if (watched == pictureList->viewport() && type == QEvent::MouseButtonDblClick) {
+    if (watched == pictureList_->viewport() && type == QEvent::MouseButtonDblClick) {
         doubleClicked();
         return true;
     }
@@ -227,106 +209,50 @@ bool PictureListPanel::eventFilter(QObject* watched, QEvent* event) {
 }
 
 PiecesListPanel::PiecesListPanel(QWidget& window) : QObject(&window) {
-    piecesList = new QListWidget(&window);
-    piecesList->setObjectName(QStringLiteral("piecesList"));
-    piecesList->setGeometry(layout::kLists);
-    piecesList->setIconSize(QSize(16, 16));
-    piecesList->setToolTip(
+    piecesList_ = new QListWidget(&window);
+    piecesList_->setObjectName(QStringLiteral("piecesList"));
+    piecesList_->setGeometry(layout::kLists);
+    piecesList_->setIconSize(QSize(16, 16));
+    piecesList_->setToolTip(
         QStringLiteral("Double-Cliquez pour ajouter la pièce honorable sur le blason"));
-    piecesList->hide();
-    connect(piecesList, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { SelectedPieceIndex = piecesList->row(item) + 1; });
-    connect(piecesList, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-        SelectedPieceIndex = piecesList->row(item) + 1;
+    piecesList_->hide();
+    connect(piecesList_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { selectedPieceIndex_ = piecesList_->row(item) + 1; });
+    connect(piecesList_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        selectedPieceIndex_ = piecesList_->row(item) + 1;
         doubleClicked();
     });
 }
 
-void PiecesListPanel::wire(const EditorContext& context, EditorMenus& menus, DialogHost& dialogs) {
+void PiecesListPanel::wire(const EditorContext& context) {
     context_ = &context;
-    dialogs_ = &dialogs;
-    const auto size = [this](QAction* action, PieceOrder order, PieceSize value) {
-        connect(action, &QAction::triggered, this, [this, order, value] {
-            context_->show(SetPieceSize(context_->ws, context_->r, order, value));
-        });
-    };
-    size(menus.firstOrderFullAction, PieceOrder::First, PieceSize::Entire);
-    size(menus.firstOrderDiminishedAction, PieceOrder::First, PieceSize::Diminished);
-    size(menus.firstOrderFilletAction, PieceOrder::First, PieceSize::Filet);
-    size(menus.secondOrderFullAction, PieceOrder::Second, PieceSize::Entire);
-    size(menus.secondOrderDiminishedAction, PieceOrder::Second, PieceSize::Diminished);
-    size(menus.secondOrderFilletAction, PieceOrder::Second, PieceSize::Filet);
-    connect(menus.deleteFirstOrderAction, &QAction::triggered, this,
-            [this] { removeFirstOrderPiece(); });
-    connect(menus.deleteSecondOrderAction, &QAction::triggered, this,
-            [this] { context_->show(RemoveSecondOrderPiece(context_->ws, context_->r)); });
-    const auto line = [this](QAction* action, EdgeLine edge) {
-        connect(action, &QAction::triggered, this, [this, edge] { editLine(edge); });
-    };
-    line(menus.firstOrderLinesAction, EdgeLine::FirstOrderPiece);
-    line(menus.secondOrderLinesAction, EdgeLine::SecondOrderPiece);
-    line(menus.partLinesAction, EdgeLine::Partition);
 }
 
 void PiecesListPanel::FillPiecesList() {
-    piecesList->move(layout::kLists.topLeft());
-    piecesList->clear();
+    piecesList_->move(layout::kLists.topLeft());
+    piecesList_->clear();
     for (std::size_t k = 1; k < kPieces.size(); ++k) {
         auto* item = new QListWidgetItem(QIcon(QPixmap::fromImage(pieceIconImage(int(k)))),
-                                         QString::fromUtf8(kPieces[k].text), piecesList);
+                                         QString::fromUtf8(kPieces[k].text), piecesList_);
         item->setData(Qt::UserRole, kPieces[k].icon);
     }
 }
 
 void PiecesListPanel::doubleClicked() {
-    const int k = SelectedPieceIndex;
-    if (k < 1 || k >= piecesList->count() + 1) return;
+    const int k = selectedPieceIndex_;
+    if (k < 1 || k >= piecesList_->count() + 1) return;
     if (auto shown = ChoosePiece(context_->ws, context_->r, k,
-                                 piecesList->item(k - 1)->text().toUtf8().toStdString()))
+                                 piecesList_->item(k - 1)->text().toUtf8().toStdString()))
         context_->show(*shown);
-}
-
-void PiecesListPanel::removeFirstOrderPiece() {
-    MessageLayer& messages = context_->messages;
-    const auto shown = RemoveFirstOrderPiece(
-        context_->ws, context_->r,
-        [&messages](const std::string& question, const std::string& title) {
-            return messages.messageBox(text(question), kStyleYesNo + kStyleExclamation,
-                                       text(title)) == MessageAnswer::Yes;
-        });
-    if (shown) context_->show(*shown);
-}
-
-void PiecesListPanel::editLine(EdgeLine edge) {
-    const EditorContext* context = context_;
-    const LineStyleSubject subject = LineStyleSubjectOf(context->ws.CurrentBlazon, edge);
-    const int part = subject.part;
-    auto& dialog = dialogs_->get<LineStyleDialog>();
-    dialog.onApply = [context, part](const LineStyle& style) {
-        if (auto shown = ApplyLineStyle(context->ws, context->r, part, style, UndoStep::None))
-            context->show(*shown);
-    };
-    dialog.open(
-        {subject.style, subject.diagonal, subject.pieceWidth}, dialogs_->state<LineStyleDialog>(),
-        [context, part](const std::optional<LineStyle>& style) {
-            if (style) {
-                if (auto shown =
-                        ApplyLineStyle(context->ws, context->r, part, *style, UndoStep::Take))
-                    context->show(*shown);
-                return;
-            }
-            // "Annuler" redraws what is stored, an applied style included.
-            context->show(RedrawShield(context->ws, context->r));
-        });
 }
 
 ListTabs::ListTabs(QWidget& window, QListWidget& pictureList, QListWidget& piecesList)
     : QObject(&window), pictureList_(pictureList), piecesList_(piecesList) {
-    picturesTab = makeCaption(&window, "picturesTab", QStringLiteral("Meubles"),
-                              layout::kPicturesTab, Qt::AlignCenter);
-    piecesTab = makeCaption(&window, "piecesTab", QStringLiteral("Pièces"), layout::kPiecesTab,
-                            Qt::AlignCenter);
-    for (QLabel* tab : {picturesTab, piecesTab}) {
+    picturesTab_ = makeCaption(&window, "picturesTab", QStringLiteral("Meubles"),
+                               layout::kPicturesTab, Qt::AlignCenter);
+    piecesTab_ = makeCaption(&window, "piecesTab", QStringLiteral("Pièces"), layout::kPiecesTab,
+                             Qt::AlignCenter);
+    for (QLabel* tab : {picturesTab_, piecesTab_}) {
         QFont f = tab->font();
         f.setBold(true);
         tab->setFont(f);
@@ -334,30 +260,30 @@ ListTabs::ListTabs(QWidget& window, QListWidget& pictureList, QListWidget& piece
         setBackgroundColour(tab, layout::kTabColour);
         tab->installEventFilter(this);
     }
-    setTextColour(picturesTab, kChosenTab);
-    setTextColour(piecesTab, Qt::black);
+    setTextColour(picturesTab_, kChosenTab);
+    setTextColour(piecesTab_, Qt::black);
 }
 
 void ListTabs::showPicturesTab() {
     pictureList_.show();
     piecesList_.hide();
-    setTextColour(piecesTab, Qt::black);
-    setTextColour(picturesTab, kChosenTab);
+    setTextColour(piecesTab_, Qt::black);
+    setTextColour(picturesTab_, kChosenTab);
 }
 
 void ListTabs::showPiecesTab() {
     piecesList_.show();
     pictureList_.hide();
-    setTextColour(picturesTab, Qt::black);
-    setTextColour(piecesTab, kChosenTab);
+    setTextColour(picturesTab_, Qt::black);
+    setTextColour(piecesTab_, kChosenTab);
 }
 
 bool ListTabs::eventFilter(QObject* watched, QEvent* event) {
-    if ((watched == picturesTab || watched == piecesTab) &&
+    if ((watched == picturesTab_ || watched == piecesTab_) &&
         event->type() == QEvent::MouseButtonRelease) {
         const auto* e = static_cast<QMouseEvent*>(event);
         if (static_cast<QWidget*>(watched)->rect().contains(e->position().toPoint())) {
-            if (watched == picturesTab)
+            if (watched == picturesTab_)
                 showPicturesTab();
             else
                 showPiecesTab();

@@ -20,22 +20,31 @@
 #include "actions/opening.h"
 #include "actions/redraw_shield.h"
 #include "blazon/tincture_warnings.h"
+#include "dialogs/blazon_language_dialog.h"
+#include "dialogs/colour_adjustment_dialog.h"
 #include "dialogs/dialog_host.h"
 #include "dialogs/distribution_dialog.h"
-#include "dialogs/line_style_dialog.h"
-#include "dialogs/picture_properties_dialog.h"
+#include "dialogs/fur_editor_dialog.h"
 #include "dialogs/intro_window.h"
+#include "dialogs/line_style_dialog.h"
 #include "dialogs/message_layer.h"
+#include "dialogs/picture_properties_dialog.h"
+#include "dialogs/print_dialog.h"
 #include "editor/alignment_strip.h"
 #include "editor/blazon_panel.h"
 #include "editor/canvas_input.h"
+#include "editor/canvas_menus.h"
 #include "editor/canvas_panel.h"
-#include "editor/charge_arrangement_command.h"
-#include "editor/charge_overlay.h"
 #include "editor/chooser_input.h"
+#include "editor/clipboard_commands.h"
+#include "editor/document_dialogs.h"
 #include "editor/file_commands_panel.h"
-#include "editor/fur_and_colour_menus.h"
+#include "editor/fur_menu.h"
 #include "editor/fur_palette_input.h"
+#include "editor/held_charge_menu.h"
+#include "editor/held_charge_state.h"
+#include "editor/held_charge_tool.h"
+#include "editor/held_charge_view.h"
 #include "editor/lists.h"
 #include "editor/palettes.h"
 #include "editor/piece_options.h"
@@ -87,10 +96,12 @@ MainWindow::MainWindow(Workspace& ws, Renderer& r, MessageLayer& messages, Optio
       options_(std::move(options)),
       intro_(intro),
       dialogs_(std::make_unique<DialogHost>(*this)),
-      context_{ws, r, messages, [this](const RedrawResult& shown) {
+      context_{ws, r, messages,
+               [this](const RedrawResult& shown) {
                    applyRedraw(shown);
                    refreshTitle();
-               }} {
+               },
+               [this] { refreshTitle(); }} {
     setObjectName(QStringLiteral("mainWindow"));
     setFixedSize(layout::kWindow);
     QPalette p = palette();
@@ -99,71 +110,64 @@ MainWindow::MainWindow(Workspace& ws, Renderer& r, MessageLayer& messages, Optio
     setAutoFillBackground(true);
     setMouseTracking(true);
     setWindowIcon(programIconImage());
-
-    // Made in painting order: the title bar first, the lists last.
-    titleBar = new TitleBar(*this);
-    toolbarPanel = new ToolbarPanel(*this);
-    canvasPanel = new CanvasPanel(*this);
-    overlay = new ChargeOverlay(*this, *canvasPanel, context_);
-    blazonPanel = new BlazonPanel(*this);
-    tincturePanel = new TincturePalettePanel(*this);
-    furPanel = new FurPalettePanel(*this);
-    pieceOptions = new PieceOptions(*this);
-    pictureListPanel = new PictureListPanel(*this);
-    piecesListPanel = new PiecesListPanel(*this);
-    listTabs = new ListTabs(*this, *pictureListPanel->pictureList, *piecesListPanel->piecesList);
-    menus = buildEditorMenus(this);
-    toolbarPanel->input = new ToolbarInput(*toolbarPanel, context_, *canvasPanel->canvas);
-    chooserInput = new ChooserInput(*pieceOptions, context_);
-    furInput = new FurPaletteInput(*furPanel, menus, context_);
-    blazonPanel->warningSign->onClick = [this] {
-        blazonPanel->showWarnings(TinctureWarningsText(ws_));
-    };
-    help = std::make_unique<HelpOpener>(programFolder() + "/Aide", [this](const QString& text) {
+    help_ = std::make_unique<HelpOpener>(programFolder() + "/Aide", [this](const QString& text) {
         messages_.messageBox(text, kStyleExclamation, QStringLiteral("Aide"));
     });
-    canvasInput = new CanvasInput(*canvasPanel, *overlay, menus, context_);
-    canvasInput->quit = [this] { close(); };
-    // Ctrl+A asks for the last help topic again (the contents before any).
-    canvasInput->help = [this] { help->repeatLast(); };
-    // Letting go of the held charge after a move or a resize: the captions
-    // show the pointer's place and what lies under it again, not the
-    // overlay's centre and size.
-    overlay->hoverAfterRelease = [this](QPoint at) { canvasInput->hover(at.x(), at.y()); };
-    tinctureInput = new TincturePaletteInput(*tincturePanel->tincturePalette, menus, context_);
-    alignment = new AlignmentStrip(*static_cast<PictureBox*>(overlay->alignmentStrip), *overlay,
-                                   context_);
-    shiftZones =
-        new ShiftZones(*pieceOptions->shiftZones, *pieceOptions->firstOrderCaption, context_);
-    dialogs_->add<ChargeDistributionDialog>();
-    dialogs_->add<PrintDialog>();
-    fileCommands = new FileCommands(
-        ws_, r_, messages_, *dialogs_, this,
-        {.showRedraw = [this](const RedrawResult& shown) { applyRedraw(shown); },
-         .documentReplaced = [this] { pictureListPanel->clearSelection(); },
-         .refreshTitle =
-             [this] {
-                 refreshTitle();
-                 applyRecentMenu();
-             },
-         .documentDialogs = [this] { return fileDialogs(); },
-         .help = [this](int topic) { showHelp(topic); }});
-    connectMenus();
-    pictureListPanel->wire(context_, menus, *dialogs_);
-    // A double click brings the picture up held; a held charge is put down
-    // first through the overlay's one commit path.
-    pictureListPanel->bringUp = [this](const QString& path) {
-        return overlay->holdNewPicture(path);
-    };
-    pictureListPanel->pictureLeftBank = [this](int slot) { overlay->forgetCopyOf(slot); };
-    piecesListPanel->wire(context_, menus, *dialogs_);
-    furAndColourMenus = new FurAndColourMenus(*this);
-    furAndColourMenus->help = [this](int topic) { showHelp(topic); };
-    // Every dialog's "?" opens the one help page at its own topic.
     const auto helpAt = [this](int topic) { showHelp(topic); };
-    dialogs_->get<ChargeDistributionDialog>().onHelp = helpAt;
-    dialogs_->get<LineStyleDialog>().onHelp = helpAt;
-    dialogs_->get<PicturePropertiesDialog>().onHelp = helpAt;
+
+    // Made in painting order: the title bar first, the lists last.
+    titleBar_ = new TitleBar(*this);
+    toolbarPanel_ = new ToolbarPanel(*this);
+    canvasPanel_ = new CanvasPanel(*this);
+    held_ = new HeldChargeState(this);
+    auto* view = new HeldChargeView(*canvasPanel_, *held_, context_);
+    heldChargeTool_ = new HeldChargeTool(*held_, *view, context_);
+    auto* alignment = new AlignmentStrip(*this, *heldChargeTool_, context_);
+    blazonPanel_ = new BlazonPanel(*this);
+    tincturePanel_ = new TincturePalettePanel(*this);
+    furPanel_ = new FurPalettePanel(*this);
+    pieceOptions_ = new PieceOptions(*this);
+    pictureListPanel_ = new PictureListPanel(*this);
+    piecesListPanel_ = new PiecesListPanel(*this);
+    new ListTabs(*this, *pictureListPanel_->pictureList(), *piecesListPanel_->piecesList());
+
+    // Every dialog, hidden until asked; each "?" opens the help at its topic.
+    dialogs_->add<ChargeDistributionDialog>().onHelp = helpAt;
+    dialogs_->add<PrintDialog>();
+    dialogs_->add<PicturePropertiesDialog>().onHelp = helpAt;
+    dialogs_->add<ColourAdjustmentDialog>();
+    dialogs_->add<FurEditorDialog>();
+    // Made hidden with the others; nothing opens it, the blazon being always
+    // written in French.
+    dialogs_->add<BlazonLanguageDialog>();
+    dialogs_->add<LineStyleDialog>().onHelp = helpAt;
+
+    clipboard_ = new ClipboardCommands(*heldChargeTool_, context_, this);
+    new HeldChargeMenu(*this, *heldChargeTool_, *clipboard_, *dialogs_, context_);
+    canvasMenus_ = new CanvasMenus(*this, *clipboard_, *dialogs_, context_);
+    toolbarInput_ = new ToolbarInput(*toolbarPanel_, context_, *canvasPanel_->canvas());
+    toolbarPanel_->setInput(toolbarInput_);
+    new ChooserInput(*pieceOptions_, context_);
+    auto* furMenu = new FurMenu(*this, *furPanel_, *dialogs_, context_, helpAt);
+    new FurPaletteInput(*furPanel_, *furMenu, context_);
+    new TincturePaletteInput(*tincturePanel_, *dialogs_, context_);
+    new ShiftZones(*pieceOptions_->shiftZones(), *pieceOptions_->firstOrderCaption(), context_);
+    fileCommands_ =
+        new FileCommands(ws_, r_, messages_, *dialogs_, this,
+                         {.showRedraw = [this](const RedrawResult& shown) { applyRedraw(shown); },
+                          .documentReplaced = [this] { pictureListPanel_->clearSelection(); },
+                          .refreshTitle =
+                              [this] {
+                                  refreshTitle();
+                                  fileCommands_->showRecentDocuments();
+                              },
+                          .documentDialogs = [this] { return fileDialogs(); },
+                          .help = helpAt,
+                          .quit = [this] { close(); }});
+    pictureListPanel_->wire(context_, *dialogs_);
+    piecesListPanel_->wire(context_);
+    (void)alignment;
+    connectPanels();
     ws_.ui = this;
 }
 
@@ -171,35 +175,35 @@ MainWindow::~MainWindow() {
     if (ws_.ui == this) ws_.ui = &silentUi();
 }
 
-void MainWindow::connectMenus() {
-    connect(menus.quitAction, &QAction::triggered, this, [this] { close(); });
-    FileCommands* files = fileCommands;
-    connect(menus.newAction, &QAction::triggered, files, &FileCommands::newDocument);
-    connect(menus.openAction, &QAction::triggered, files, &FileCommands::openDocument);
-    connect(menus.saveAction, &QAction::triggered, files, &FileCommands::saveDocument);
-    connect(menus.saveAsAction, &QAction::triggered, files, &FileCommands::saveDocumentAs);
-    connect(menus.exportAction, &QAction::triggered, files, &FileCommands::exportPicture);
-    connect(menus.printAction, &QAction::triggered, files, &FileCommands::printPicture);
-    connect(menus.gridAction, &QAction::triggered, files, &FileCommands::toggleGrid);
-    for (int n = 1; n <= kRecentFileCount; ++n)
-        connect(menus.recentFileActions[std::size_t(n)], &QAction::triggered, files,
-                [files, n] { files->openRecent(n); });
-    // The toolbar's file buttons run the file menu's own commands.
-    ToolbarInput* toolbar = toolbarPanel->input;
-    connect(toolbar, &ToolbarInput::newRequested, menus.newAction, &QAction::trigger);
-    connect(toolbar, &ToolbarInput::openRequested, menus.openAction, &QAction::trigger);
-    connect(toolbar, &ToolbarInput::saveRequested, menus.saveAction, &QAction::trigger);
-    connect(toolbar, &ToolbarInput::exportRequested, menus.exportAction, &QAction::trigger);
-    connect(toolbar, &ToolbarInput::printRequested, menus.printAction, &QAction::trigger);
+void MainWindow::connectPanels() {
+    auto* canvasInput =
+        new CanvasInput(*canvasPanel_, *heldChargeTool_, *canvasMenus_, *clipboard_, context_);
+    // The Ctrl keys and the toolbar's file buttons run the file menu's own items.
+    const auto item = [this](FileItem which) { return fileCommands_->item(which); };
+    connect(canvasInput, &CanvasInput::newRequested, item(FileItem::New), &QAction::trigger);
+    connect(canvasInput, &CanvasInput::openRequested, item(FileItem::Open), &QAction::trigger);
+    connect(canvasInput, &CanvasInput::saveRequested, item(FileItem::Save), &QAction::trigger);
+    connect(canvasInput, &CanvasInput::gridRequested, item(FileItem::Grid), &QAction::trigger);
+    connect(canvasInput, &CanvasInput::quitRequested, this, [this] { close(); });
+    // Ctrl+A asks for the last help topic again (the contents before any).
+    connect(canvasInput, &CanvasInput::helpRequested, this, [this] { help_->repeatLast(); });
+    ToolbarInput* toolbar = toolbarInput_;
+    connect(toolbar, &ToolbarInput::newRequested, item(FileItem::New), &QAction::trigger);
+    connect(toolbar, &ToolbarInput::openRequested, item(FileItem::Open), &QAction::trigger);
+    connect(toolbar, &ToolbarInput::saveRequested, item(FileItem::Save), &QAction::trigger);
+    connect(toolbar, &ToolbarInput::exportRequested, item(FileItem::Export), &QAction::trigger);
+    connect(toolbar, &ToolbarInput::printRequested, item(FileItem::Print), &QAction::trigger);
     connect(toolbar, &ToolbarInput::undoRequested, this, [this] { undoLast(); });
     connect(toolbar, &ToolbarInput::helpRequested, this,
             [this] { showHelp(int(HelpContext::Contents)); });
-    overlay->connectMenus(menus);
-    connect(menus.makeGroupAction, &QAction::triggered, this,
-            [this] { arrangeHeldCharge(context_, *dialogs_, *overlay); });
-    // Not offered for a charge whose picture has left the bank.
-    connect(menus.heldChargeMenu, &QMenu::aboutToShow, this,
-            [this] { menus.makeGroupAction->setEnabled(canArrangeHeldCharge(context_)); });
+    blazonPanel_->warningSign()->onClick = [this] {
+        blazonPanel_->showWarnings(TinctureWarningsText(ws_));
+    };
+    // A double click in the picture list brings the picture up held; a held
+    // charge is put down first through the one commit path.
+    pictureListPanel_->setBringUp(
+        [this](const QString& path) { return heldChargeTool_->holdNewPicture(path); });
+    pictureListPanel_->setPictureLeftBank([this](int slot) { clipboard_->forgetCopyOf(slot); });
 }
 
 void MainWindow::progress(const QString& text) {
@@ -209,11 +213,9 @@ void MainWindow::progress(const QString& text) {
 
 void MainWindow::load() {
     // The work surfaces are the renderer's, made by InitGraphics below.
-    const std::string appFolder = programFolder();
-    HelpFile = appFolder + "/Aide/tessaline.html";
     // A help folder that cannot be written costs only the help: the program
     // starts, and asking for help says where the trouble is.
-    help->install();
+    help_->install();
 
     BusyPointer busy;
     progress(QStringLiteral("Chargement des dépendances graphiques"));
@@ -226,7 +228,7 @@ void MainWindow::load() {
     // Saves the last run could not finish (a crash, a power cut) are settled
     // before the recent documents are offered.
     for (const std::string& recent : ws_.Recent.RecentFiles) settleDocumentFiles(recent);
-    applyRecentMenu();
+    fileCommands_->showRecentDocuments();
     QApplication::processEvents();
 
     if (!options_.programPath.empty()) RegisterFileType(options_.programPath);
@@ -237,7 +239,7 @@ void MainWindow::load() {
 
     progress(QStringLiteral("Initialisation des caractéristiques du blason"));
     // The part key colours and the line colour are the renderer's constants.
-    piecesListPanel->FillPiecesList();
+    piecesListPanel_->FillPiecesList();
     progress(QStringLiteral("Affichage d'un blason"));
     busy.release();
 
@@ -253,7 +255,7 @@ void MainWindow::load() {
         const OpenOutcome outcome = OpenCommandLineDocument(ws_, r_, path, fileDialogs());
         opening.release();
         messages_.show(outcome.message);
-        applyRecentMenu();
+        fileCommands_->showRecentDocuments();
     }
     refreshTitle();
 
@@ -266,7 +268,7 @@ void MainWindow::load() {
     if (intro_) intro_->hide();
 
     SaveTinctureColours(ws_.Tinctures);
-    tincturePanel->paint(ws_.Tinctures);
+    tincturePanel_->paint(ws_.Tinctures);
 }
 
 void MainWindow::SetUndos() {
@@ -279,7 +281,7 @@ void MainWindow::undoLast() {
     // The held charge goes back as it was picked up before the undo, so the
     // overlay never holds a record the undo copy has put back on the shield.
     LetGoOfHeldCharge(ws_);
-    overlay->end();
+    heldChargeTool_->end();
     UndoLast(ws_);
     redraw();
     refreshTitle();
@@ -290,28 +292,19 @@ void MainWindow::redraw() {
 }
 
 void MainWindow::applyRedraw(const RedrawResult& result) {
-    canvasPanel->showShield(toQImage(r_.canvas));
-    menus.applyRedraw(result);
-    pieceOptions->applyRedraw(result);
-    toolbarPanel->applyRedraw(result);
-    blazonPanel->applyRedraw(result);
-    furPanel->showUserFurSwatches(ws_.CurrentBlazon, r_);
-    pictureListPanel->sync();
+    canvasPanel_->showShield(toQImage(r_.canvas));
+    fileCommands_->applyRedraw(result);
+    canvasMenus_->applyRedraw(result);
+    pieceOptions_->applyRedraw(result);
+    toolbarPanel_->applyRedraw(result);
+    blazonPanel_->applyRedraw(result);
+    furPanel_->showUserFurSwatches(ws_.CurrentBlazon, r_);
+    pictureListPanel_->sync();
 }
 
 void MainWindow::refreshTitle() {
-    titleBar->setTitle(fromUtf8(TitleText(ws_)));
-    if (isMinimized()) setWindowTitle(titleBar->title());
-}
-
-void MainWindow::applyRecentMenu() {
-    const RecentMenu recent = recentMenu(ws_.Recent);
-    for (int i = 1; i <= kRecentFileCount; ++i) {
-        QAction* entry = menus.recentFileActions[std::size_t(i)];
-        entry->setText(fromUtf8(recent.captions[std::size_t(i)]));
-        entry->setVisible(recent.visible[std::size_t(i)]);
-    }
-    menus.recentSeparator->setVisible(recent.separatorVisible);
+    titleBar_->setTitle(fromUtf8(TitleText(ws_)));
+    if (isMinimized()) setWindowTitle(titleBar_->title());
 }
 
 bool MainWindow::confirmQuit() {
@@ -334,38 +327,18 @@ bool MainWindow::confirmQuit() {
 }
 
 void MainWindow::showHelp(int topic) {
-    help->open(HelpContext(topic));
+    help_->open(HelpContext(topic));
 }
 
 FileDialogs MainWindow::fileDialogs() {
-    FileDialogs d;
-    d.askYesNo = [this](const std::string& text, const std::string& title) {
-        return messages_.messageBox(fromUtf8(text), kStyleYesNo + kStyleExclamation,
-                                    fromUtf8(title)) == MessageAnswer::Yes;
-    };
-    d.confirm = [this](const std::string& text) { return messages_.confirm(fromUtf8(text)); };
-    // File names and folders are the system's bytes: decoded for the dialog,
-    // its answer encoded back, never round-tripped through UTF-8 text. The
-    // dialog starts with the missing file's name in its name box: a start
-    // that names a file selects it.
-    d.pickFile = [this](const std::string& title, const std::string& fileName) {
-        const QString name = QFile::decodeName(QByteArray::fromStdString(fileName));
-        const QString folder =
-            QFile::decodeName(QByteArray::fromStdString(ws_.Recent.LastDocFolder));
-        return QFile::encodeName(
-                   messages_.openFile(fromUtf8(title),
-                                      folder.isEmpty() ? name : QDir(folder).filePath(name),
-                                      name + QStringLiteral(" (") + name + QStringLiteral(")")))
-            .toStdString();
-    };
-    return d;
+    return documentFileDialogs(messages_, ws_);
 }
 
 // ---- the window's own frame: its state, the free area, the quit ----
 
 void MainWindow::windowStateChanged() {
     if (isMinimized()) {
-        setWindowTitle(titleBar->title());
+        setWindowTitle(titleBar_->title());
     } else {
         move(x(), 0);
         setWindowTitle(QString());
@@ -387,27 +360,25 @@ void MainWindow::mouseMoveEvent(QMouseEvent*) {
 
 void MainWindow::freeAreaPressed(Qt::MouseButton button, QPointF at) {
     if (button == Qt::RightButton) {
-        QAction* preferred =
-            ws_.CurrentBlazon.FilePath.empty() ? menus.openAction : menus.saveAction;
-        messages_.popup(*menus.fileMenu, mapToGlobal(at.toPoint()), preferred);
+        fileCommands_->popupFileMenu(mapToGlobal(at.toPoint()));
         return;
     }
     // A charge held in the overlay goes back on the shield with the overlay's
     // size and place; a new picture not yet placed is let go.
-    if (overlay->heldCharge() != 0)
-        overlay->commitHeld();
+    if (held_->heldCharge() != 0)
+        heldChargeTool_->commitHeld();
     else
-        overlay->end();
+        heldChargeTool_->end();
 }
 
 void MainWindow::freeAreaMoved() {
-    toolbarPanel->hideButtonFrame();
-    canvasPanel->clearHoverCaptions();
-    overlay->throwAwayIfOffCanvas();
+    toolbarPanel_->hideButtonFrame();
+    canvasPanel_->clearHoverCaptions();
+    heldChargeTool_->throwAwayIfOffCanvas();
 }
 
 void MainWindow::deleteHeldCharge() {
-    overlay->deleteHeld();
+    heldChargeTool_->deleteHeld();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -420,20 +391,19 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 // ---- what the document operations ask of the window ----
 
 void MainWindow::clearHeldCharge() {
-    overlay->end();
-    ws_.SelectedCharge = 0;
+    heldChargeTool_->end();
 }
 
 void MainWindow::clearClipboard() {
-    overlay->forgetCopy();
+    clipboard_->forgetCopy();
 }
 
 void MainWindow::clearImageBankList() {
-    pictureListPanel->clear();
+    pictureListPanel_->clear();
 }
 
 void MainWindow::hideUserFurSwatch(int slot) {
-    furPanel->hideUserFurSwatch(slot);
+    furPanel_->hideUserFurSwatch(slot);
 }
 
 void MainWindow::showMessage(const std::string& text, int style, const std::string& title) {

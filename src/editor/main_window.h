@@ -8,7 +8,6 @@
 #include <QWidget>
 
 #include "editor/editor_context.h"
-#include "editor/editor_menus.h"
 #include "model/workspace_ui.h"
 
 namespace tess {
@@ -22,24 +21,21 @@ struct FileDialogs;
 struct RedrawResult;
 class TitleBar;
 class ToolbarPanel;
+class ToolbarInput;
 class CanvasPanel;
-class ChargeOverlay;
+class HeldChargeState;
+class HeldChargeView;
+class HeldChargeTool;
+class ClipboardCommands;
 class BlazonPanel;
 class TincturePalettePanel;
 class FurPalettePanel;
 class PieceOptions;
 class PictureListPanel;
 class PiecesListPanel;
-class ListTabs;
-class ChooserInput;
-class FurPaletteInput;
-class HelpOpener;
+class CanvasMenus;
 class FileCommands;
-class CanvasInput;
-class TincturePaletteInput;
-class AlignmentStrip;
-class ShiftZones;
-class FurAndColourMenus;
+class HelpOpener;
 
 // The main window: a window without a system frame that draws its own title
 // bar and holds the whole editor. It only builds the panels, lays them out and
@@ -103,6 +99,17 @@ class MainWindow : public QWidget, public WorkspaceUi {
     DialogHost& dialogs() { return *dialogs_; }
     // What the panels change the document through.
     const EditorContext& context() const { return context_; }
+    // Opens the help at a topic; Ctrl+A on the canvas repeats the last request.
+    HelpOpener& help() { return *help_; }
+
+    // The window's panel of type Panel (its widgets, its handlers), for the
+    // tests that drive it.
+    template <class Panel>
+    Panel& panel() const {
+        Panel* found = findChild<Panel*>(QString(), Qt::FindChildrenRecursively);
+        if (!found) qFatal("no panel %s", Panel::staticMetaObject.className());
+        return *found;
+    }
 
     // WorkspaceUi
     void clearHeldCharge() override;
@@ -113,36 +120,6 @@ class MainWindow : public QWidget, public WorkspaceUi {
     void showWaitBox(const std::string& text) override;
     void hideWaitBox() override;
 
-    // The help page beside the program, for the dialogs' help buttons.
-    std::string HelpFile;
-    // Opens the help at a topic; Ctrl+A on the canvas calls its repeatLast().
-    std::unique_ptr<HelpOpener> help;
-
-    // The panels, made by the constructor, owned by the window.
-    TitleBar* titleBar = nullptr;
-    ToolbarPanel* toolbarPanel = nullptr;
-    CanvasPanel* canvasPanel = nullptr;
-    ChargeOverlay* overlay = nullptr;
-    BlazonPanel* blazonPanel = nullptr;
-    TincturePalettePanel* tincturePanel = nullptr;
-    FurPalettePanel* furPanel = nullptr;
-    PieceOptions* pieceOptions = nullptr;
-    PictureListPanel* pictureListPanel = nullptr;
-    PiecesListPanel* piecesListPanel = nullptr;
-    ListTabs* listTabs = nullptr;
-    ChooserInput* chooserInput = nullptr;
-    FurPaletteInput* furInput = nullptr;
-    // New, open, save, save as, export, print, grid, recent documents.
-    FileCommands* fileCommands = nullptr;
-    EditorMenus menus;
-    // What the canvas and the controls beside it do with the pointer and keys.
-    CanvasInput* canvasInput = nullptr;
-    TincturePaletteInput* tinctureInput = nullptr;
-    AlignmentStrip* alignment = nullptr;
-    ShiftZones* shiftZones = nullptr;
-    // The fur menu, the colour menu and the insertion of coats of arms.
-    FurAndColourMenus* furAndColourMenus = nullptr;
-
   protected:
     void closeEvent(QCloseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -150,9 +127,8 @@ class MainWindow : public QWidget, public WorkspaceUi {
     void changeEvent(QEvent* event) override;
 
   private:
-    void connectMenus();
+    void connectPanels();
     void progress(const QString& text);
-    void applyRecentMenu();
     // Minimised, the taskbar shows the title; shown, the window keeps to the
     // top of the screen.
     void windowStateChanged();
@@ -164,6 +140,23 @@ class MainWindow : public QWidget, public WorkspaceUi {
     IntroWindow* intro_;
     std::unique_ptr<DialogHost> dialogs_;
     EditorContext context_;
+    std::unique_ptr<HelpOpener> help_;
+    HeldChargeState* held_ = nullptr;
+
+    TitleBar* titleBar_ = nullptr;
+    ToolbarPanel* toolbarPanel_ = nullptr;
+    ToolbarInput* toolbarInput_ = nullptr;
+    CanvasPanel* canvasPanel_ = nullptr;
+    HeldChargeTool* heldChargeTool_ = nullptr;
+    ClipboardCommands* clipboard_ = nullptr;
+    BlazonPanel* blazonPanel_ = nullptr;
+    TincturePalettePanel* tincturePanel_ = nullptr;
+    FurPalettePanel* furPanel_ = nullptr;
+    PieceOptions* pieceOptions_ = nullptr;
+    PictureListPanel* pictureListPanel_ = nullptr;
+    PiecesListPanel* piecesListPanel_ = nullptr;
+    CanvasMenus* canvasMenus_ = nullptr;
+    FileCommands* fileCommands_ = nullptr;
 
     bool released_ = false;
 };

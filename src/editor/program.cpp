@@ -40,7 +40,7 @@ void Program::loadMainWindow() {
     o.commandLine = options_.commandLine;
     o.programPath = options_.programPath;
     o.endProgram = options_.endProgram;
-    mainWindow_ = std::make_unique<MainWindow>(ws, r, *messages_, std::move(o), intro_.get());
+    mainWindow_ = std::make_unique<MainWindow>(ws_, r_, *messages_, std::move(o), intro_.get());
     if (auto* widgets = dynamic_cast<WidgetMessages*>(messages_.get()))
         widgets->setParent(mainWindow_.get());
     mainWindow_->load();

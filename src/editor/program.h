@@ -41,8 +41,8 @@ class Program {
     // from the event loop.
     void start();
 
-    Workspace ws;
-    Renderer r;
+    Workspace& ws() { return ws_; }
+    Renderer& r() { return r_; }
     MessageLayer& messages() { return *messages_; }
     IntroWindow* intro() { return intro_.get(); }
     MainWindow* mainWindow() { return mainWindow_.get(); }
@@ -50,6 +50,8 @@ class Program {
   private:
     void loadMainWindow();
 
+    Workspace ws_;
+    Renderer r_;
     Options options_;
     std::unique_ptr<MessageLayer> messages_;
     std::unique_ptr<IntroWindow> intro_;

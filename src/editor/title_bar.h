@@ -32,14 +32,17 @@ class TitleBar : public QObject {
     void closeClicked();
     void minimiseClicked();
 
-    QLabel* titleLabel = nullptr;
-    QPushButton* minimiseButton = nullptr;
-    QPushButton* closeButton = nullptr;
+    QLabel* titleLabel() const { return titleLabel_; }
+    QPushButton* minimiseButton() const { return minimiseButton_; }
+    QPushButton* closeButton() const { return closeButton_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    QLabel* titleLabel_ = nullptr;
+    QPushButton* minimiseButton_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
     QWidget& window_;
     // Where the title was grabbed, in its own pixels.
     QPoint grab_;

@@ -86,8 +86,8 @@ const ToolbarButton* toolbarButtonClicked(int x) {
 }
 
 ToolbarInput::ToolbarInput(ToolbarPanel& panel, const EditorContext& context, QWidget& canvas)
-    : QObject(panel.toolbar), panel_(panel), ctx_(context), canvas_(canvas) {
-    PictureBox& box = *panel_.toolbar;
+    : QObject(panel.toolbar()), panel_(panel), ctx_(context), canvas_(canvas) {
+    PictureBox& box = *panel_.toolbar();
     box.onMouseMove = [this](int, int, double x, double y) { moved(x, y); };
     box.onMouseDown = [this](int, int, double, double) { pressed(); };
     box.onMouseUp = [this](int, int, double x, double y) { released(x, y); };
@@ -98,15 +98,15 @@ ToolbarInput::ToolbarInput(ToolbarPanel& panel, const EditorContext& context, QW
 void ToolbarInput::moved(double x, double y) {
     const ToolbarButton* b = inHoverBand(y) ? toolbarButtonHovered(pixel(x)) : nullptr;
     if (!b) {
-        panel_.toolbar->setToolTip(QString());
+        panel_.toolbar()->setToolTip(QString());
         panel_.hideButtonFrame();
         return;
     }
     frameX_ = b->frameX;
-    panel_.toolbar->setToolTip(QString::fromUtf8(b->tooltip));
+    panel_.toolbar()->setToolTip(QString::fromUtf8(b->tooltip));
     placeFrame();
-    for (QFrame* line :
-         {panel_.leftFrameLine, panel_.rightFrameLine, panel_.bottomFrameLine, panel_.topFrameLine})
+    for (QFrame* line : {panel_.leftFrameLine(), panel_.rightFrameLine(), panel_.bottomFrameLine(),
+                         panel_.topFrameLine()})
         line->show();
 }
 
@@ -119,7 +119,7 @@ void ToolbarInput::pressed() {
 
 void ToolbarInput::released(double x, double y) {
     panel_.hideButtonFrame();
-    panel_.toolbar->setToolTip(QString());
+    panel_.toolbar()->setToolTip(QString());
     rightBottom_ = 25;
     bottomRow_ = 25;
     swapColours();
@@ -180,17 +180,17 @@ void ToolbarInput::swapColours() {
 void ToolbarInput::placeFrame() {
     // Top on row 3 from x to x + 23, left from row 4 to 24, right from row 3
     // to its lower end, bottom one pixel longer than the top.
-    panel_.topFrameLine->setGeometry(frameX_, 3, 24, 1);
-    panel_.leftFrameLine->setGeometry(frameX_, 4, 1, 21);
-    panel_.rightFrameLine->setGeometry(frameX_ + 23, 3, 1, rightBottom_ - 3 + 1);
-    panel_.bottomFrameLine->setGeometry(frameX_, bottomRow_, 25, 1);
+    panel_.topFrameLine()->setGeometry(frameX_, 3, 24, 1);
+    panel_.leftFrameLine()->setGeometry(frameX_, 4, 1, 21);
+    panel_.rightFrameLine()->setGeometry(frameX_ + 23, 3, 1, rightBottom_ - 3 + 1);
+    panel_.bottomFrameLine()->setGeometry(frameX_, bottomRow_, 25, 1);
 }
 
 void ToolbarInput::paintFrame() {
-    setBackgroundColour(panel_.topFrameLine, top_);
-    setBackgroundColour(panel_.leftFrameLine, left_);
-    setBackgroundColour(panel_.rightFrameLine, right_);
-    setBackgroundColour(panel_.bottomFrameLine, down_);
+    setBackgroundColour(panel_.topFrameLine(), top_);
+    setBackgroundColour(panel_.leftFrameLine(), left_);
+    setBackgroundColour(panel_.rightFrameLine(), right_);
+    setBackgroundColour(panel_.bottomFrameLine(), down_);
 }
 
 }  // namespace tess

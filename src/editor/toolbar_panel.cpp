@@ -21,35 +21,35 @@ QColor colourOf(Colour c) {
 }  // namespace
 
 ToolbarPanel::ToolbarPanel(QWidget& window) : QObject(&window) {
-    toolbar = makePictureBox(&window, "toolbar", layout::kToolbar);
-    toolbar->setPicture(toolbarImage());
-    partitionMarker = makeFrame(toolbar, "partitionMarker", QColor(255, 0, 0), 1);
-    partitionMarker->setGeometry(0, 4, 23, 20);
-    topFrameLine = makeLine(toolbar, "topFrameLine", Qt::white);
-    leftFrameLine = makeLine(toolbar, "leftFrameLine", Qt::white);
-    rightFrameLine = makeLine(toolbar, "rightFrameLine", Qt::black);
-    bottomFrameLine = makeLine(toolbar, "bottomFrameLine", Qt::black);
-    topFrameLine->setGeometry(0, 3, 24, 1);
-    leftFrameLine->setGeometry(0, 4, 1, 21);
-    rightFrameLine->setGeometry(23, 3, 1, 22);
-    bottomFrameLine->setGeometry(0, 24, 25, 1);
+    toolbar_ = makePictureBox(&window, "toolbar", layout::kToolbar);
+    toolbar_->setPicture(toolbarImage());
+    partitionMarker_ = makeFrame(toolbar_, "partitionMarker", QColor(255, 0, 0), 1);
+    partitionMarker_->setGeometry(0, 4, 23, 20);
+    topFrameLine_ = makeLine(toolbar_, "topFrameLine", Qt::white);
+    leftFrameLine_ = makeLine(toolbar_, "leftFrameLine", Qt::white);
+    rightFrameLine_ = makeLine(toolbar_, "rightFrameLine", Qt::black);
+    bottomFrameLine_ = makeLine(toolbar_, "bottomFrameLine", Qt::black);
+    topFrameLine_->setGeometry(0, 3, 24, 1);
+    leftFrameLine_->setGeometry(0, 4, 1, 21);
+    rightFrameLine_->setGeometry(23, 3, 1, 22);
+    bottomFrameLine_->setGeometry(0, 24, 25, 1);
 }
 
 void ToolbarPanel::applyRedraw(const RedrawResult& result) {
-    partitionMarker->move(result.partitionMarkerX, partitionMarker->y());
-    partitionMarker->show();
-    if (input) {
-        input->setFrameColours(colourOf(result.frameLight), colourOf(result.frameDark));
+    partitionMarker_->move(result.partitionMarkerX, partitionMarker_->y());
+    partitionMarker_->show();
+    if (input_) {
+        input_->setFrameColours(colourOf(result.frameLight), colourOf(result.frameDark));
         return;
     }
-    setBackgroundColour(topFrameLine, colourOf(result.frameLight));
-    setBackgroundColour(leftFrameLine, colourOf(result.frameLight));
-    setBackgroundColour(rightFrameLine, colourOf(result.frameDark));
-    setBackgroundColour(bottomFrameLine, colourOf(result.frameDark));
+    setBackgroundColour(topFrameLine_, colourOf(result.frameLight));
+    setBackgroundColour(leftFrameLine_, colourOf(result.frameLight));
+    setBackgroundColour(rightFrameLine_, colourOf(result.frameDark));
+    setBackgroundColour(bottomFrameLine_, colourOf(result.frameDark));
 }
 
 void ToolbarPanel::hideButtonFrame() {
-    for (QFrame* line : {topFrameLine, leftFrameLine, rightFrameLine, bottomFrameLine})
+    for (QFrame* line : {topFrameLine_, leftFrameLine_, rightFrameLine_, bottomFrameLine_})
         line->hide();
 }
 

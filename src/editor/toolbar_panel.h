@@ -23,14 +23,23 @@ class ToolbarPanel : public QObject {
     // The pointer left the toolbar: no button looks raised.
     void hideButtonFrame();
 
-    PictureBox* toolbar = nullptr;
-    QFrame* partitionMarker = nullptr;
-    QFrame* topFrameLine = nullptr;
-    QFrame* leftFrameLine = nullptr;
-    QFrame* rightFrameLine = nullptr;
-    QFrame* bottomFrameLine = nullptr;
+    PictureBox* toolbar() const { return toolbar_; }
+    QFrame* partitionMarker() const { return partitionMarker_; }
+    QFrame* topFrameLine() const { return topFrameLine_; }
+    QFrame* leftFrameLine() const { return leftFrameLine_; }
+    QFrame* rightFrameLine() const { return rightFrameLine_; }
+    QFrame* bottomFrameLine() const { return bottomFrameLine_; }
     // The mouse handling, made by the window once the canvas exists.
-    ToolbarInput* input = nullptr;
+    void setInput(ToolbarInput* input) { input_ = input; }
+
+  private:
+    PictureBox* toolbar_ = nullptr;
+    QFrame* partitionMarker_ = nullptr;
+    QFrame* topFrameLine_ = nullptr;
+    QFrame* leftFrameLine_ = nullptr;
+    QFrame* rightFrameLine_ = nullptr;
+    QFrame* bottomFrameLine_ = nullptr;
+    ToolbarInput* input_ = nullptr;
 };
 
 }  // namespace tess

@@ -2,22 +2,32 @@
 
 #include <memory>
 
+#include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "dialogs/intro_window.h"
+#include "editor/alignment_strip.h"
 #include "editor/blazon_panel.h"
+#include "editor/canvas_menus.h"
 #include "editor/canvas_panel.h"
-#include "editor/charge_overlay.h"
+#include "editor/clipboard_commands.h"
+#include "editor/fur_menu.h"
+#include "editor/fur_palette_input.h"
+#include "editor/held_charge_state.h"
+#include "editor/held_charge_tool.h"
+#include "editor/held_charge_view.h"
 #include "editor/lists.h"
 #include "editor/main_window.h"
 #include "editor/palettes.h"
 #include "editor/piece_options.h"
+#include "editor/program.h"
+#include "editor/tincture_palette_input.h"
 #include "editor/title_bar.h"
 #include "editor/toolbar_panel.h"
-#include "editor/program.h"
 #include "platform/qimage_bridge.h"
 #include "scripted_messages.h"
 #include "widgets/picture_box.h"
@@ -62,5 +72,19 @@ struct ProgramHarness {
     }
 
     tess::MainWindow& window() { return *program->mainWindow(); }
-    tess::Workspace& ws() { return program->ws; }
+    tess::Workspace& ws() { return program->ws(); }
 };
+
+// A menu item of the window, by its object name.
+inline QAction* menuItem(QObject& window, const char* name) {
+    auto* item = window.findChild<QAction*>(QString::fromLatin1(name));
+    if (!item) qFatal("no menu item %s", name);
+    return item;
+}
+
+// A popup menu of the window, by its object name.
+inline QMenu* menuNamed(QObject& window, const char* name) {
+    auto* menu = window.findChild<QMenu*>(QString::fromLatin1(name));
+    if (!menu) qFatal("no menu %s", name);
+    return menu;
+}
