@@ -28,7 +28,7 @@
 #include "editor/title_bar.h"
 #include "editor/toolbar_panel.h"
 #include "platform/qimage_bridge.h"
-#include "scripted_messages.h"
+#include "support/scripted_messages.h"
 #include "tests/support/temporary_folder.h"
 #include "widgets/picture_box.h"
 
