@@ -15,13 +15,15 @@
 #include "editor/canvas_menus.h"
 #include "editor/canvas_panel.h"
 #include "editor/clipboard_commands.h"
-#include "editor/editor_context.h"
-#include "editor/held_charge_state.h"
+#include "editor/document_session.h"
+#include "editor/file_commands_panel.h"
 #include "editor/held_charge_tool.h"
+#include "editor/held_charge_view.h"
 #include "model/tinctures.h"
 #include "platform/qimage_bridge.h"
 #include "render/key_colours.h"
 #include "widgets/drag_payloads.h"
+#include "widgets/help_opener.h"
 #include "widgets/picture_box.h"
 
 namespace tess {
@@ -41,23 +43,21 @@ struct NoMessages : MessageLayer {
 };
 
 void BM_DropOnPartOfHeavyDocument(benchmark::State& state) {
-    Scene scene;
+    NoMessages messages;
+    const auto session = std::make_unique<DocumentSession>(messages);
+    Scene scene(session->ws(), session->r());
     heavyPieces(scene);
     RedrawShield(*scene.ws, *scene.r);
-    NoMessages messages;
     QWidget window;
     window.resize(720, 488);
-    CanvasPanel canvasPanel(window);
-    const EditorContext ctx{
-        *scene.ws, *scene.r, messages,
-        [&](const RedrawResult&) { canvasPanel.showShield(toQImage(scene.r->canvas)); }, [] {}};
-    HeldChargeState held;
-    auto* view = new HeldChargeView(canvasPanel, held, ctx);
-    auto* tool = new HeldChargeTool(held, *view, ctx);
+    CanvasPanel canvasPanel(window, *session);
+    auto* tool = new HeldChargeTool(*new HeldChargeView(canvasPanel, *session), *session);
     DialogHost dialogs(window);
-    ClipboardCommands clipboard(*tool, ctx, &window);
-    CanvasMenus menus(window, clipboard, dialogs, ctx);
-    CanvasInput input(canvasPanel, *tool, menus, clipboard, ctx);
+    ClipboardCommands clipboard(*tool, *session, &window);
+    CanvasMenus menus(window, clipboard, dialogs, *session);
+    FileCommands files(session->ws(), session->r(), messages, dialogs, &window, {});
+    HelpOpener help(std::string(), [](const QString&) {});
+    CanvasInput input(canvasPanel, *tool, menus, clipboard, files, help, *session);
     window.show();
 
     // A point of part 1 on the part map, away from its edges.

@@ -12,8 +12,7 @@
 #include "bench_scene.h"
 #include "dialogs/message_layer.h"
 #include "editor/canvas_panel.h"
-#include "editor/editor_context.h"
-#include "editor/held_charge_state.h"
+#include "editor/document_session.h"
 #include "editor/held_charge_tool.h"
 #include "editor/held_charge_view.h"
 #include "platform/qimage_bridge.h"
@@ -44,7 +43,11 @@ void addPicture(Scene& scene, int slot, int size, int own) {
 
 // The heavy pieces with twenty charges on them.
 struct ChargedScene : Scene {
-    ChargedScene() {
+    ChargedScene() { charge(); }
+    ChargedScene(Workspace& workspace, Renderer& renderer) : Scene(workspace, renderer) {
+        charge();
+    }
+    void charge() {
         heavyPieces(*this);
         addPicture(*this, 1, 40, 3);
         addPicture(*this, 2, 80, 1);
@@ -83,17 +86,14 @@ void sendMouse(QWidget* w, QEvent::Type type, QPointF at) {
 }
 
 void BM_OverlayMoveStep(benchmark::State& state) {
-    ChargedScene scene;
     NoMessages messages;
+    const auto session = std::make_unique<DocumentSession>(messages);
+    ChargedScene scene(session->ws(), session->r());
     QWidget window;
     window.resize(700, 500);
-    CanvasPanel canvasPanel(window);
-    const EditorContext ctx{
-        *scene.ws, *scene.r, messages,
-        [&](const RedrawResult&) { canvasPanel.showShield(toQImage(scene.r->canvas)); }, [] {}};
-    HeldChargeState held;
-    auto* view = new HeldChargeView(canvasPanel, held, ctx);
-    auto* tool = new HeldChargeTool(held, *view, ctx);
+    CanvasPanel canvasPanel(window, *session);
+    auto* view = new HeldChargeView(canvasPanel, *session);
+    auto* tool = new HeldChargeTool(*view, *session);
     window.show();
     canvasPanel.showShield(toQImage(scene.r->canvas));
     if (!tool->pickUp(3)) {

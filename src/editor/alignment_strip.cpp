@@ -7,7 +7,7 @@
 #include "actions/canvas_hits.h"
 #include "actions/charge_group_moves.h"
 #include "actions/field_edits.h"
-#include "editor/editor_context.h"
+#include "editor/document_session.h"
 #include "editor/held_charge_state.h"
 #include "editor/held_charge_tool.h"
 #include "editor/window_layout.h"
@@ -80,8 +80,8 @@ QRectF alignedBox(const QRectF& box, int cell) {
     return moved;
 }
 
-AlignmentStrip::AlignmentStrip(QWidget& window, HeldChargeTool& tool, const EditorContext& context)
-    : QObject(&window), tool_(tool), ctx_(context) {
+AlignmentStrip::AlignmentStrip(QWidget& window, HeldChargeTool& tool, DocumentSession& session)
+    : QObject(&window), tool_(tool), session_(session) {
     strip_ = makePictureBox(&window, "alignmentStrip", layout::kAlignmentStrip);
     strip_->setPicture(alignmentStripImage());
     strip_->hide();
@@ -99,19 +99,19 @@ void AlignmentStrip::pressed(int shift, double y) {
     // The group follows only with a modifier key, by the held charge's own
     // displacement from its record.
     if (tool_.state().heldCharge() != 0 && shift != 0)
-        AlignHeldChargeGroup(ctx_.ws, box.left(), box.top(), box.width(), box.height());
+        AlignHeldChargeGroup(session_.ws(), box.left(), box.top(), box.width(), box.height());
     tool_.giveFocusBack();
 }
 
-ShiftZones::ShiftZones(PictureBox& zones, QLabel& caption, const EditorContext& context)
-    : QObject(&zones), zones_(zones), caption_(caption), ctx_(context) {
+ShiftZones::ShiftZones(PictureBox& zones, QLabel& caption, DocumentSession& session)
+    : QObject(&zones), zones_(zones), caption_(caption), session_(session) {
     zones_.onMouseMove = [this](int, int, double x, double y) {
         caption_.setText(QString::fromStdString(singleText(x) + "; " + singleText(y)));
         const ShiftBand band = shiftBandAt(y);
         if (band.tooltip) zones_.setToolTip(QString::fromUtf8(band.tooltip));
     };
     zones_.onMouseDown = [this](int, int, double, double y) {
-        ctx_.show(ShiftFirstOrder(ctx_.ws, ctx_.r, shiftBandAt(y).shift));
+        session_.show(ShiftFirstOrder(session_.ws(), session_.r(), shiftBandAt(y).shift));
     };
 }
 

@@ -9,7 +9,7 @@ class QWidget;
 
 namespace tess {
 
-struct EditorContext;
+class DocumentSession;
 class HeldChargeTool;
 class PictureBox;
 
@@ -36,7 +36,7 @@ QRectF alignedBox(const QRectF& box, int cell);
 class AlignmentStrip : public QObject {
     Q_OBJECT
   public:
-    AlignmentStrip(QWidget& window, HeldChargeTool& tool, const EditorContext& context);
+    AlignmentStrip(QWidget& window, HeldChargeTool& tool, DocumentSession& session);
 
     PictureBox* strip() const { return strip_; }
 
@@ -45,7 +45,7 @@ class AlignmentStrip : public QObject {
 
     PictureBox* strip_ = nullptr;
     HeldChargeTool& tool_;
-    const EditorContext& ctx_;
+    DocumentSession& session_;
 };
 
 // The shift zones of the first-order piece: a hover writes the pointer's
@@ -54,12 +54,12 @@ class AlignmentStrip : public QObject {
 class ShiftZones : public QObject {
     Q_OBJECT
   public:
-    ShiftZones(PictureBox& zones, QLabel& caption, const EditorContext& context);
+    ShiftZones(PictureBox& zones, QLabel& caption, DocumentSession& session);
 
   private:
     PictureBox& zones_;
     QLabel& caption_;
-    const EditorContext& ctx_;
+    DocumentSession& session_;
 };
 
 }  // namespace tess

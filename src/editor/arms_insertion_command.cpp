@@ -2,18 +2,17 @@
 
 #include "actions/insert_arms_command.h"
 #include "dialogs/message_layer.h"
-#include "editor/document_dialogs.h"
-#include "editor/editor_context.h"
+#include "editor/document_session.h"
 #include "model/workspace.h"
 #include "widgets/utf8_text.h"
 
 namespace tess {
 
-void insertArms(const EditorContext& context, int part) {
-    MessageLayer& messages = context.messages;
-    const std::string folder = context.ws.Recent.LastDocFolder;
+void insertArms(DocumentSession& session, int part) {
+    MessageLayer& messages = session.messages();
+    const std::string folder = session.ws().Recent.LastDocFolder;
     const InsertOutcome out = InsertArmsCommand(
-        context.ws, context.r, part,
+        session.ws(), session.r(), part,
         [&messages, &folder] {
             return messages
                 .openFile(QStringLiteral("Insérer un blason"), fromUtf8(folder),
@@ -21,12 +20,12 @@ void insertArms(const EditorContext& context, int part) {
                 .toUtf8()
                 .toStdString();
         },
-        documentFileDialogs(messages, context.ws));
+        session.fileDialogs());
     if (out.inserted) {
-        context.show(out.redraw);
+        session.show(out.redraw);
     } else {
         // The undo step of a started insertion marks the title all the same.
-        context.refreshTitle();
+        session.showTitle();
         messages.show(out.message);
     }
 }

@@ -5,6 +5,8 @@
 #include <QToolTip>
 
 #include "actions/redraw_result.h"
+#include "blazon/tincture_warnings.h"
+#include "editor/document_session.h"
 #include "editor/window_layout.h"
 #include "widgets/controls.h"
 #include "widgets/picture_box.h"
@@ -13,7 +15,7 @@
 
 namespace tess {
 
-BlazonPanel::BlazonPanel(QWidget& window) : QObject(&window) {
+BlazonPanel::BlazonPanel(QWidget& window, const DocumentSession& session) : QObject(&window) {
     blazonLabel_ = makeCaption(&window, "blazonLabel", QStringLiteral("Blasonnement"),
                                layout::kBlazonLabel, Qt::AlignHCenter | Qt::AlignTop);
     blazonLabel_->setWordWrap(true);
@@ -26,6 +28,8 @@ BlazonPanel::BlazonPanel(QWidget& window) : QObject(&window) {
     warningSign_->setPicture(warningImage());
     warningSign_->setToolTip(QStringLiteral("Cliquez pour voir l'erreur ou l'avertissement"));
     warningSign_->hide();
+    warningSign_->onClick = [this, &session] { showWarnings(TinctureWarningsText(session.ws())); };
+    connect(&session, &DocumentSession::redrawn, this, &BlazonPanel::applyRedraw);
 }
 
 void BlazonPanel::applyRedraw(const RedrawResult& result) {

@@ -1,12 +1,10 @@
 #include "editor/canvas_input.h"
 #include "widgets/utf8_text.h"
 
-#include <array>
-
+#include <QAction>
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -18,101 +16,31 @@
 #include "editor/canvas_menus.h"
 #include "editor/canvas_panel.h"
 #include "editor/clipboard_commands.h"
-#include "editor/editor_context.h"
+#include "editor/document_session.h"
+#include "editor/file_commands_panel.h"
 #include "editor/held_charge_state.h"
 #include "editor/held_charge_tool.h"
-#include "model/partitions.h"
+#include "editor/partition_keys.h"
 #include "model/placed_charges.h"
 #include "model/workspace.h"
 #include "platform/rounding.h"
 #include "widgets/drag_payloads.h"
+#include "widgets/help_opener.h"
 #include "widgets/picture_box.h"
 
 namespace tess {
 
-namespace {
-
-// The partition of each key of the digit row, by position: "1".."9", "0",
-// then the two keys after it.
-constexpr std::array<Long, 12> kDigitRowPartitions = {
-    kPlainField,        kParti,         kCoupe,
-    kTranche,           kTaille,        kEcartele,
-    kEcarteleEnSautoir, kTierceEnPal,   kTierceEnFasce,
-    kTierceEnBande,     kTierceEnBarre, kTierceEnPairle};
-
-// The digit row's position (0 for "1" .. 9 for "0", 10 and 11 the two keys
-// after it) from the key's place on the keyboard when the platform tells it
-// (X keycodes 10..21), else from the key's symbol: the digits, the unshifted
-// symbols of a French keyboard's row, and "-", ")", "=".
-int digitRowPosition(const QKeyEvent& e) {
-    const QString platform = QGuiApplication::platformName();
-    const quint32 scan = e.nativeScanCode();
-    if ((platform == QLatin1String("xcb") || platform.startsWith(QLatin1String("wayland"))) &&
-        scan >= 10 && scan <= 21)
-        return int(scan) - 10;
-    const int key = e.key();
-    if (key >= Qt::Key_1 && key <= Qt::Key_9) return key - Qt::Key_1;
-    switch (key) {
-        case Qt::Key_0:
-        case Qt::Key_Agrave:
-            return 9;
-        case Qt::Key_Ampersand:
-            return 0;
-        case Qt::Key_Eacute:
-            return 1;
-        case Qt::Key_QuoteDbl:
-            return 2;
-        case Qt::Key_Apostrophe:
-            return 3;
-        case Qt::Key_ParenLeft:
-            return 4;
-        case Qt::Key_Egrave:
-            return 6;
-        case Qt::Key_Underscore:
-            return 7;
-        case Qt::Key_Ccedilla:
-            return 8;
-        // Without the key's place a "-" is read as the key after "0" (its
-        // place on most keyboards), not as the French row's "6".
-        case Qt::Key_Minus:
-        case Qt::Key_ParenRight:
-            return 10;
-        case Qt::Key_Equal:
-            return 11;
-        default:
-            return -1;
-    }
-}
-
-// The partition a Ctrl key chooses, 0 for none. The keypad chooses nothing.
-Long partitionOfKey(const QKeyEvent& e) {
-    if (e.modifiers() & Qt::KeypadModifier) return 0;
-    switch (e.key()) {
-        case Qt::Key_Backspace:
-            return kPartiMiCoupeSenestre;
-        case Qt::Key_Insert:
-            return kPartiMiCoupeDextre;
-        case Qt::Key_Home:
-            return kCoupeMiPartiChef;
-        case Qt::Key_PageUp:
-            return kCoupeMiPartiPointe;
-        default:
-            break;
-    }
-    const int position = digitRowPosition(e);
-    return position < 0 ? 0 : kDigitRowPartitions[std::size_t(position)];
-}
-
-}  // namespace
-
 CanvasInput::CanvasInput(CanvasPanel& panel, HeldChargeTool& tool, CanvasMenus& menus,
-                         ClipboardCommands& clipboard, const EditorContext& context)
+                         ClipboardCommands& clipboard, FileCommands& files, HelpOpener& help,
+                         DocumentSession& session)
     : QObject(&panel),
       panel_(panel),
       tool_(tool),
       menus_(menus),
       clipboard_(clipboard),
-      ctx_(context) {
+      files_(files),
+      help_(help),
+      session_(session) {
     panel_.canvas()->setAcceptDrops(true);
     panel_.canvas()->installEventFilter(this);
     // Letting go of the held charge after a move or a resize: the captions
@@ -179,7 +107,7 @@ void CanvasInput::dragMoved(QDragMoveEvent& event) {
     const QPointF at = event.position();
     const int tincture = draggedTincture(event.mimeData());
     const int fur = draggedFur(event.mimeData());
-    if (CanvasDropAccepted(ctx_.r, tincture, fur, at.x(), at.y()))
+    if (CanvasDropAccepted(session_.r(), tincture, fur, at.x(), at.y()))
         event.acceptProposedAction();
     else
         event.ignore();
@@ -191,14 +119,14 @@ void CanvasInput::dropped(QDropEvent& event) {
     const int tincture = draggedTincture(event.mimeData());
     const int fur = draggedFur(event.mimeData());
     RedrawResult shown;
-    switch (DropOnCanvas(ctx_.ws, ctx_.r, tincture, fur, at.x(), at.y(), shown)) {
+    switch (DropOnCanvas(session_.ws(), session_.r(), tincture, fur, at.x(), at.y(), shown)) {
         case CanvasDropOutcome::Refused:
             event.ignore();
             return;
         case CanvasDropOutcome::OnLine:
             event.acceptProposedAction();
-            ctx_.show(RedrawShield(ctx_.ws, ctx_.r));
-            ctx_.messages.messageBox(
+            session_.show(RedrawShield(session_.ws(), session_.r()));
+            session_.messages().messageBox(
                 QStringLiteral("Une division a été atteinte et touchée. Veuillez recommencer "
                                "votre tir s.v.p."),
                 kStyleExclamation, QStringLiteral("Tessaline"));
@@ -206,7 +134,7 @@ void CanvasInput::dropped(QDropEvent& event) {
         case CanvasDropOutcome::Recoloured:
         case CanvasDropOutcome::Dressed:
             event.acceptProposedAction();
-            ctx_.show(shown);
+            session_.show(shown);
             return;
     }
 }
@@ -218,10 +146,10 @@ void CanvasInput::pressed(QMouseEvent& event) {
         return;
     }
     if (event.button() != Qt::LeftButton) return;
-    const CanvasHit hit = HitAt(ctx_.r, at.x(), at.y());
+    const CanvasHit hit = HitAt(session_.r(), at.x(), at.y());
     if (hit.onChargeMap && !tool_.state().isHolding()) {
         // A stale hit (no charge found) picks nothing up.
-        const int n = ChargeAtPoint(ctx_.ws, CInt(at.x()), CInt(at.y()));
+        const int n = ChargeAtPoint(session_.ws(), CInt(at.x()), CInt(at.y()));
         if (n != 0) tool_.pickUp(n);
         return;
     }
@@ -229,7 +157,7 @@ void CanvasInput::pressed(QMouseEvent& event) {
 }
 
 void CanvasInput::hover(double x, double y) {
-    const HoverText t = HoverAt(ctx_.ws, ctx_.r, x, y);
+    const HoverText t = HoverAt(session_.ws(), session_.r(), x, y);
     if (t.coordinates.empty()) {
         panel_.clearHoverCaptions();
         panel_.canvas()->setToolTip(QString());
@@ -244,11 +172,11 @@ void CanvasInput::hover(double x, double y) {
 
 void CanvasInput::openContextMenu(double x, double y, QPoint globalAt) {
     // A line, or any colour no part has: no menu.
-    menus_.popup(HitAt(ctx_.r, x, y).part, globalAt);
+    menus_.popup(HitAt(session_.r(), x, y).part, globalAt);
 }
 
 void CanvasInput::redrawOnly() {
-    ctx_.show(RedrawShield(ctx_.ws, ctx_.r));
+    session_.show(RedrawShield(session_.ws(), session_.r()));
 }
 
 bool CanvasInput::keyPressed(QKeyEvent& event) {
@@ -256,37 +184,39 @@ bool CanvasInput::keyPressed(QKeyEvent& event) {
     // left set by a Ctrl released over another control.
     if (!(event.modifiers() & Qt::ControlModifier)) return false;
     switch (event.key()) {
+        // The file menu's own items, so their watchers and check marks follow.
         case Qt::Key_O:
-            emit openRequested();
+            files_.item(FileItem::Open)->trigger();
             return true;
         case Qt::Key_N:
-            emit newRequested();
+            files_.item(FileItem::New)->trigger();
             return true;
         case Qt::Key_S:
-            emit saveRequested();
+            files_.item(FileItem::Save)->trigger();
             return true;
         case Qt::Key_Q:
-            emit quitRequested();
+            panel_.canvas()->window()->close();
             return true;
         case Qt::Key_R:
             redrawOnly();
             return true;
         case Qt::Key_G:
-            emit gridRequested();
+            files_.item(FileItem::Grid)->trigger();
             return true;
         case Qt::Key_V:
             // The paste itself does nothing unless our own copy can be placed.
             clipboard_.paste();
             return true;
         case Qt::Key_A:
-            emit helpRequested();
+            // The last help topic asked for again (the contents before any).
+            help_.repeatLast();
             return true;
         default:
             break;
     }
     const Long partition = partitionOfKey(event);
     if (partition == 0) return false;
-    ctx_.show(ChoosePartition(ctx_.ws, ctx_.r, partition));
+    session_.show(ChoosePartition(session_.ws(), session_.r(), partition));
     return true;
 }
 

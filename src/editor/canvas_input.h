@@ -12,10 +12,12 @@ class QWidget;
 
 namespace tess {
 
-struct EditorContext;
+class DocumentSession;
 class CanvasMenus;
 class CanvasPanel;
 class ClipboardCommands;
+class FileCommands;
+class HelpOpener;
 class HeldChargeTool;
 
 // What the shield canvas does with the pointer, drags and keys: drops of
@@ -27,20 +29,12 @@ class CanvasInput : public QObject {
     Q_OBJECT
   public:
     CanvasInput(CanvasPanel& panel, HeldChargeTool& tool, CanvasMenus& menus,
-                ClipboardCommands& clipboard, const EditorContext& context);
+                ClipboardCommands& clipboard, FileCommands& files, HelpOpener& help,
+                DocumentSession& session);
 
     // The hover at canvas point (x, y): the position from the shield's centre
     // and what lies there, in the captions under the shield.
     void hover(double x, double y);
-
-  signals:
-    // The Ctrl shortcuts that run the file menu's commands and the window's.
-    void newRequested();
-    void openRequested();
-    void saveRequested();
-    void gridRequested();
-    void quitRequested();
-    void helpRequested();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -58,7 +52,9 @@ class CanvasInput : public QObject {
     HeldChargeTool& tool_;
     CanvasMenus& menus_;
     ClipboardCommands& clipboard_;
-    const EditorContext& ctx_;
+    FileCommands& files_;
+    HelpOpener& help_;
+    DocumentSession& session_;
 };
 
 }  // namespace tess

@@ -9,7 +9,7 @@
 #include "dialogs/message_layer.h"
 #include "editor/arms_insertion_command.h"
 #include "editor/clipboard_commands.h"
-#include "editor/editor_context.h"
+#include "editor/document_session.h"
 #include "editor/line_style_command.h"
 #include "editor/menu_items.h"
 #include "model/document.h"
@@ -21,8 +21,8 @@
 namespace tess {
 
 CanvasMenus::CanvasMenus(QWidget& window, ClipboardCommands& clipboard, DialogHost& dialogs,
-                         const EditorContext& context)
-    : QObject(&window), clipboard_(clipboard), dialogs_(dialogs), ctx_(context) {
+                         DocumentSession& session)
+    : QObject(&window), clipboard_(clipboard), dialogs_(dialogs), session_(session) {
     buildFirstOrderMenu(window);
     buildSecondOrderMenu(window);
     buildPartMenu(window);
@@ -30,18 +30,19 @@ CanvasMenus::CanvasMenus(QWidget& window, ClipboardCommands& clipboard, DialogHo
         connect(paste, &QAction::triggered, this, [this] { clipboard_.paste(); });
     const auto line = [this](QAction* action, EdgeLine edge) {
         connect(action, &QAction::triggered, this,
-                [this, edge] { editLineStyle(ctx_, dialogs_, edge); });
+                [this, edge] { editLineStyle(session_, dialogs_, edge); });
     };
     line(firstOrderLinesAction_, EdgeLine::FirstOrderPiece);
     line(secondOrderLinesAction_, EdgeLine::SecondOrderPiece);
     line(partLinesAction_, EdgeLine::Partition);
     connect(insertArmsOnPartAction_, &QAction::triggered, this,
-            [this] { insertArms(ctx_, popupPart_); });
+            [this] { insertArms(session_, popupPart_); });
     connect(insertArmsOnPieceAction_, &QAction::triggered, this,
-            [this] { insertArms(ctx_, kFirstOrderZone); });
+            [this] { insertArms(session_, kFirstOrderZone); });
     const auto size = [this](QAction* action, PieceOrder order, PieceSize value) {
-        connect(action, &QAction::triggered, this,
-                [this, order, value] { ctx_.show(SetPieceSize(ctx_.ws, ctx_.r, order, value)); });
+        connect(action, &QAction::triggered, this, [this, order, value] {
+            session_.show(SetPieceSize(session_.ws(), session_.r(), order, value));
+        });
     };
     size(firstOrderFullAction_, PieceOrder::First, PieceSize::Entire);
     size(firstOrderDiminishedAction_, PieceOrder::First, PieceSize::Diminished);
@@ -49,6 +50,7 @@ CanvasMenus::CanvasMenus(QWidget& window, ClipboardCommands& clipboard, DialogHo
     size(secondOrderFullAction_, PieceOrder::Second, PieceSize::Entire);
     size(secondOrderDiminishedAction_, PieceOrder::Second, PieceSize::Diminished);
     size(secondOrderFilletAction_, PieceOrder::Second, PieceSize::Filet);
+    connect(&session_, &DocumentSession::redrawn, this, &CanvasMenus::applyRedraw);
 }
 
 void CanvasMenus::buildPartMenu(QWidget& window) {
@@ -87,7 +89,7 @@ void CanvasMenus::buildSecondOrderMenu(QWidget& window) {
     deleteSecondOrderAction_ = addItem(m, "deleteSecondOrderAction", "Supprimer");
     pasteOnSecondOrderAction_ = addItem(m, "pasteOnSecondOrderAction", "C&oller");
     connect(deleteSecondOrderAction_, &QAction::triggered, this,
-            [this] { ctx_.show(RemoveSecondOrderPiece(ctx_.ws, ctx_.r)); });
+            [this] { session_.show(RemoveSecondOrderPiece(session_.ws(), session_.r())); });
 }
 
 void CanvasMenus::popup(int part, QPoint globalAt) {
@@ -105,41 +107,42 @@ void CanvasMenus::popup(int part, QPoint globalAt) {
 }
 
 void CanvasMenus::popupFirstOrder(QPoint globalAt) {
-    const BlazonRecord& b = ctx_.ws.CurrentBlazon;
+    const BlazonRecord& b = session_.ws().CurrentBlazon;
     deleteFirstOrderAction_->setText(QStringLiteral("Supprimer (") +
                                      fromUtf8(OrdinaryName(b, b.Ordinary1.Type)) +
                                      QStringLiteral(")"));
     insertArmsOnPieceAction_->setEnabled(b.Ordinary1.Type == kChef || b.Ordinary1.Type == kEcusson);
-    ctx_.messages.popup(*firstOrderPieceMenu_, globalAt, deleteFirstOrderAction_);
+    session_.messages().popup(*firstOrderPieceMenu_, globalAt, deleteFirstOrderAction_);
 }
 
 void CanvasMenus::popupSecondOrder(QPoint globalAt) {
-    const BlazonRecord& b = ctx_.ws.CurrentBlazon;
+    const BlazonRecord& b = session_.ws().CurrentBlazon;
     const Long type = b.Ordinary2.Type;
     secondOrderLinesAction_->setEnabled(type == kAdextre || type == kSenestre ||
                                         type == kChampagne);
     deleteSecondOrderAction_->setText(QStringLiteral("Supprimer (") + fromUtf8(b.Ordinary2.Name) +
                                       QStringLiteral(")"));
-    ctx_.messages.popup(*secondOrderPieceMenu_, globalAt, deleteSecondOrderAction_);
+    session_.messages().popup(*secondOrderPieceMenu_, globalAt, deleteSecondOrderAction_);
 }
 
 void CanvasMenus::popupPart(int part, QPoint globalAt) {
-    const BlazonRecord& b = ctx_.ws.CurrentBlazon;
+    const BlazonRecord& b = session_.ws().CurrentBlazon;
     insertArmsOnPartAction_->setEnabled(PartCanHoldBlazon(b, part));
     insertArmsOnPartAction_->setText(QStringLiteral("Insérer un blason pour la partie ") +
                                      QString::number(part));
     popupPart_ = part;
-    ctx_.messages.popup(*partMenu_, globalAt, nullptr);
+    session_.messages().popup(*partMenu_, globalAt, nullptr);
 }
 
 void CanvasMenus::removeFirstOrderPiece() {
-    MessageLayer& messages = ctx_.messages;
+    MessageLayer& messages = session_.messages();
     const auto shown = RemoveFirstOrderPiece(
-        ctx_.ws, ctx_.r, [&messages](const std::string& question, const std::string& title) {
+        session_.ws(), session_.r(),
+        [&messages](const std::string& question, const std::string& title) {
             return messages.messageBox(fromUtf8(question), kStyleYesNo + kStyleExclamation,
                                        fromUtf8(title)) == MessageAnswer::Yes;
         });
-    if (shown) ctx_.show(*shown);
+    if (shown) session_.show(*shown);
 }
 
 void CanvasMenus::applyRedraw(const RedrawResult& result) {

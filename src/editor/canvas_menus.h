@@ -9,7 +9,7 @@ class QWidget;
 
 namespace tess {
 
-struct EditorContext;
+class DocumentSession;
 struct RedrawResult;
 class ClipboardCommands;
 class DialogHost;
@@ -22,7 +22,7 @@ class CanvasMenus : public QObject {
     Q_OBJECT
   public:
     CanvasMenus(QWidget& window, ClipboardCommands& clipboard, DialogHost& dialogs,
-                const EditorContext& context);
+                DocumentSession& session);
 
     // The menu of what lies at `part` (a field part or a piece's zone) pops
     // up; a line, or a colour no part has, opens nothing. The paste items of
@@ -44,7 +44,7 @@ class CanvasMenus : public QObject {
 
     ClipboardCommands& clipboard_;
     DialogHost& dialogs_;
-    const EditorContext& ctx_;
+    DocumentSession& session_;
     int popupPart_ = 0;
 
     QMenu* partMenu_ = nullptr;

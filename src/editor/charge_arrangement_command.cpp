@@ -7,7 +7,7 @@
 #include "dialogs/dialog_host.h"
 #include "dialogs/distribution_dialog.h"
 #include "dialogs/message_layer.h"
-#include "editor/editor_context.h"
+#include "editor/document_session.h"
 #include "editor/held_charge_state.h"
 #include "model/placed_charges.h"
 #include "model/workspace.h"
@@ -18,16 +18,16 @@
 
 namespace tess {
 
-bool canArrangeHeldCharge(const EditorContext& context, const HeldChargeState& held) {
-    const int n = held.heldCharge();
-    return n >= 1 && n <= kChargeCount && chargePicture(context.ws, n) != nullptr;
+bool canArrangeHeldCharge(const DocumentSession& session) {
+    const int n = session.held().heldCharge();
+    return n >= 1 && n <= kChargeCount && chargePicture(session.ws(), n) != nullptr;
 }
 
-void arrangeHeldCharge(const EditorContext& context, DialogHost& dialogs,
-                       const HeldChargeState& held) {
-    if (!canArrangeHeldCharge(context, held)) return;
-    Workspace& ws = context.ws;
-    Renderer& r = context.r;
+void arrangeHeldCharge(DocumentSession& session, DialogHost& dialogs) {
+    if (!canArrangeHeldCharge(session)) return;
+    const HeldChargeState& held = session.held();
+    Workspace& ws = session.ws();
+    Renderer& r = session.r();
     const int n = held.heldCharge();
     if (!refreshChargeLayers(ws, r.Charges, n)) return;
     const ChargeRecord& c = ws.CurrentBlazon.Charges[n];
@@ -46,17 +46,17 @@ void arrangeHeldCharge(const EditorContext& context, DialogHost& dialogs,
                                 .mirrored = c.Mirrored != 0};
     auto& dialog = dialogs.get<ChargeDistributionDialog>();
     dialog.open(std::move(subject), dialogs.state<ChargeDistributionDialog>(),
-                [context, charge](const std::optional<MotifLayout>& layout) {
+                [&session, charge](const std::optional<MotifLayout>& layout) {
                     if (!layout) return;
                     BusyPointer busy;
-                    const auto joinGroup = [&context] {
-                        return context.messages.messageBox(
+                    const auto joinGroup = [&session] {
+                        return session.messages().messageBox(
                                    QString::fromUtf8(kGroupQuestionText), kStyleYesNo,
                                    QString::fromUtf8(kGroupQuestionTitle)) == MessageAnswer::Yes;
                     };
                     const auto shown =
-                        ApplyMotif(context.ws, context.r, charge, *layout, joinGroup);
-                    if (shown) context.show(*shown);
+                        ApplyMotif(session.ws(), session.r(), charge, *layout, joinGroup);
+                    if (shown) session.show(*shown);
                 });
 }
 

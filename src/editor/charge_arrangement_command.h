@@ -2,19 +2,17 @@
 
 namespace tess {
 
-struct EditorContext;
+class DocumentSession;
 class DialogHost;
-class HeldChargeState;
 
 // "Créer un motif" on the held charge: the distribution dialog opens on the
 // shield as it stands, showing the charge at the overlay's size; its "Ok"
 // applies the arrangement (asking about the charge's group when it has one)
 // and shows the result. Nothing happens without a held charge that has a
 // picture in the bank.
-void arrangeHeldCharge(const EditorContext& context, DialogHost& dialogs,
-                       const HeldChargeState& held);
+void arrangeHeldCharge(DocumentSession& session, DialogHost& dialogs);
 
 // Whether the held charge can be arranged (a charge held, its picture in the bank).
-bool canArrangeHeldCharge(const EditorContext& context, const HeldChargeState& held);
+bool canArrangeHeldCharge(const DocumentSession& session);
 
 }  // namespace tess

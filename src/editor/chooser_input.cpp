@@ -2,7 +2,7 @@
 
 #include <QHelpEvent>
 
-#include "editor/editor_context.h"
+#include "editor/document_session.h"
 #include "editor/piece_options.h"
 #include "model/workspace.h"
 #include "widgets/picture_box.h"
@@ -80,8 +80,8 @@ QString sizeBandName(int band) {
     }
 }
 
-ChooserInput::ChooserInput(PieceOptions& options, const EditorContext& context)
-    : QObject(&options), ctx_(context) {
+ChooserInput::ChooserInput(PieceOptions& options, DocumentSession& session)
+    : QObject(&options), session_(session) {
     auto shapes = [this](PictureBox* box, bool inset) {
         box->onMouseMove = [box](int, int, double x, double y) {
             box->setToolTip(shapeName(shapeCellAt(x, y)));
@@ -108,8 +108,8 @@ void ChooserInput::chooseShape(bool inset, double x, double y) {
     const Long shape = shapeCellAt(x, y);
     if (shape == kShapeNone) return;
     // The undo step and the redraw come also when the shape is already this one.
-    ctx_.apply(UndoStep::Take, [this, inset, shape] {
-        BlazonRecord& b = ctx_.ws.CurrentBlazon;
+    session_.apply(UndoStep::Take, [this, inset, shape] {
+        BlazonRecord& b = session_.ws().CurrentBlazon;
         (inset ? b.InsetShape : b.ShieldShape) = shape;
     });
 }
@@ -120,8 +120,8 @@ void ChooserInput::chooseSize(int order, double y) {
     const Integer size = band == kBandFull         ? kSizeFull
                          : band == kBandDiminished ? diminished
                                                    : kSizeFillet;
-    ctx_.apply(UndoStep::Take, [this, order, size] {
-        BlazonRecord& b = ctx_.ws.CurrentBlazon;
+    session_.apply(UndoStep::Take, [this, order, size] {
+        BlazonRecord& b = session_.ws().CurrentBlazon;
         (order == 1 ? b.Ordinary1 : b.Ordinary2).Size = size;
     });
 }

@@ -4,7 +4,7 @@
 #include <QClipboard>
 #include <QMimeData>
 
-#include "editor/editor_context.h"
+#include "editor/document_session.h"
 #include "editor/held_charge_state.h"
 #include "editor/held_charge_tool.h"
 #include "model/workspace.h"
@@ -20,13 +20,16 @@ constexpr const char* kOwnCopyType = "application/x-tessaline-charge";
 
 }  // namespace
 
-ClipboardCommands::ClipboardCommands(HeldChargeTool& tool, const EditorContext& context,
+ClipboardCommands::ClipboardCommands(HeldChargeTool& tool, DocumentSession& session,
                                      QObject* parent)
-    : QObject(parent), tool_(tool), ctx_(context) {}
+    : QObject(parent), tool_(tool), session_(session) {
+    // A new or opened document forgets the copy of the old one's charge.
+    connect(&session_, &DocumentSession::clipboardCleared, this, [this] { forgetCopy(); });
+}
 
 void ClipboardCommands::copyHeld() {
     if (tool_.state().heldCharge() == 0) return;
-    ChargeClipboard copy = CopyHeldCharge(ctx_.ws, ctx_.r);
+    ChargeClipboard copy = CopyHeldCharge(session_.ws(), session_.r());
     if (!copy.valid) return;
     copy_ = std::move(copy);
     // Other programs see the charge's number as text; our own mark beside it
@@ -38,7 +41,7 @@ void ClipboardCommands::copyHeld() {
 }
 
 bool ClipboardCommands::canPaste() const {
-    return CanPasteCharge(ctx_.ws, ctx_.r, copy_, ownClipboardText());
+    return CanPasteCharge(session_.ws(), session_.r(), copy_, ownClipboardText());
 }
 
 std::string ClipboardCommands::ownClipboardText() {
@@ -54,9 +57,9 @@ void ClipboardCommands::paste() {
     // What the overlay holds goes down first, by the one commit path; when
     // that is refused the paste waits rather than lose it.
     if (tool_.state().isHolding() && !tool_.commitHeld()) return;
-    const int n = PasteCharge(ctx_.ws, ctx_.r, copy_);
+    const int n = PasteCharge(session_.ws(), session_.r(), copy_);
     if (n == 0) return;
-    const ChargeRecord& c = ctx_.ws.CurrentBlazon.Charges[std::size_t(n)];
+    const ChargeRecord& c = session_.ws().CurrentBlazon.Charges[std::size_t(n)];
     tool_.holdTakenCharge(n, QRectF(kFirstPlace, kFirstPlace, c.Width, c.Height),
                           QString::fromStdString(copy_.bankFileName));
 }

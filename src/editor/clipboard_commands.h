@@ -8,7 +8,7 @@
 
 namespace tess {
 
-struct EditorContext;
+class DocumentSession;
 class HeldChargeTool;
 
 // The copy of a held charge and its paste. The copy lives outside the
@@ -18,7 +18,7 @@ class HeldChargeTool;
 class ClipboardCommands : public QObject {
     Q_OBJECT
   public:
-    ClipboardCommands(HeldChargeTool& tool, const EditorContext& context, QObject* parent);
+    ClipboardCommands(HeldChargeTool& tool, DocumentSession& session, QObject* parent);
 
     void copyHeld();
     // Our copy is pasteable: it is still ours on the system clipboard and its
@@ -37,7 +37,7 @@ class ClipboardCommands : public QObject {
 
   private:
     HeldChargeTool& tool_;
-    const EditorContext& ctx_;
+    DocumentSession& session_;
     ChargeClipboard copy_;
 };
 

@@ -4,7 +4,7 @@
 #include "dialogs/colour_adjustment_dialog.h"
 #include "dialogs/dialog_host.h"
 #include "dialogs/message_layer.h"
-#include "editor/editor_context.h"
+#include "editor/document_session.h"
 #include "editor/palettes.h"
 #include "model/workspace.h"
 #include "widgets/busy_pointer.h"
@@ -12,11 +12,11 @@
 
 namespace tess {
 
-void adjustTinctureColour(const EditorContext& context, DialogHost& dialogs,
+void adjustTinctureColour(DocumentSession& session, DialogHost& dialogs,
                           TincturePalettePanel& palette, int tincture) {
     if (tincture < 1 || tincture > kTinctureCount) return;
-    const TinctureEntry& entry = context.ws.Tinctures[tincture];
-    const EditorContext* ctx = &context;
+    const TinctureEntry& entry = session.ws().Tinctures[tincture];
+    DocumentSession* ctx = &session;
     TincturePalettePanel* panel = &palette;
     dialogs.get<ColourAdjustmentDialog>().open(
         {fromUtf8(entry.Name), Colour(entry.Colour), Colour(entry.DefaultColour)},
@@ -24,13 +24,13 @@ void adjustTinctureColour(const EditorContext& context, DialogHost& dialogs,
         [ctx, panel, tincture](const std::optional<Colour>& c) {
             if (!c) return;
             BusyPointer busy;
-            const ColourAdjustment done = ApplyTinctureColour(ctx->ws, ctx->r, tincture, *c);
-            panel->paint(ctx->ws.Tinctures);
+            const ColourAdjustment done = ApplyTinctureColour(ctx->ws(), ctx->r(), tincture, *c);
+            panel->paint(ctx->ws().Tinctures);
             ctx->show(done.redraw);
             busy.release();
             // The colour stays for this run; the next start will not have it.
             if (!done.fileError.empty())
-                ctx->messages.messageBox(
+                ctx->messages().messageBox(
                     QStringLiteral("La couleur ne pourra pas être retrouvée au prochain "
                                    "démarrage :\n") +
                         fromUtf8(done.fileError),

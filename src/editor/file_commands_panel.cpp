@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QString>
 
+#include "actions/opening.h"
 #include "dialogs/dialog_host.h"
 #include "dialogs/message_layer.h"
 #include "editor/menu_items.h"
@@ -16,7 +17,9 @@
 #include "platform/paths.h"
 #include "platform/printer.h"
 #include "render/renderer.h"
+#include "storage/interrupted_save.h"
 #include "storage/settings_file.h"
+#include "widgets/busy_pointer.h"
 
 namespace tess {
 
@@ -84,6 +87,30 @@ void FileCommands::buildMenu(QWidget* window) {
     connect(item(FileItem::Grid), &QAction::triggered, this, &FileCommands::toggleGrid);
 }
 
+void FileCommands::loadRecentDocuments() {
+    LoadSettingsFile(ws_.Recent);
+    for (const std::string& recent : ws_.Recent.RecentFiles)
+        if (settleDocumentFiles(recent) == InterruptedSave::Refused)
+            messages_.show(refusedJournalMessage(recent));
+    showRecentDocuments();
+}
+
+void FileCommands::openCommandLine(const std::string& commandLine) {
+    const std::size_t first = commandLine.find_first_not_of(' ');
+    if (first == std::string::npos) return;
+    const std::string named =
+        commandLine.substr(first, commandLine.find_last_not_of(' ') - first + 1);
+    BusyPointer opening;
+    // A relative name is the starting folder's: the document keeps a full
+    // path so its side files and later saves find their folder.
+    const OpenOutcome outcome =
+        OpenCommandLineDocument(ws_, r_, absolutePath(named),
+                                hooks_.documentDialogs ? hooks_.documentDialogs() : FileDialogs{});
+    opening.release();
+    messages_.show(outcome.message);
+    showRecentDocuments();
+}
+
 void FileCommands::popupFileMenu(QPoint globalAt) {
     QAction* preferred = item(ws_.CurrentBlazon.FilePath.empty() ? FileItem::Open : FileItem::Save);
     messages_.popup(*fileMenu_, globalAt, preferred);
@@ -140,6 +167,7 @@ void FileCommands::finish(const FileCommandOutcome& outcome, bool replacesDocume
     if (outcome.changed && replacesDocument && hooks_.documentReplaced) hooks_.documentReplaced();
     if (outcome.redraw && hooks_.showRedraw) hooks_.showRedraw(*outcome.redraw);
     if (hooks_.refreshTitle) hooks_.refreshTitle();
+    showRecentDocuments();
 }
 
 void FileCommands::newDocument() {

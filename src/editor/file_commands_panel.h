@@ -42,7 +42,8 @@ class FileCommands : public QObject {
         // The document was replaced (new, open), or a recent one was chosen
         // even when refused: the window drops the picture chosen in the list.
         std::function<void()> documentReplaced;
-        // The title and the recent documents' entries follow the workspace.
+        // The title follows the workspace (the recent documents' entries
+        // follow it here).
         std::function<void()> refreshTitle;
         // What the storage asks while a document opens (the question box,
         // missing side files).
@@ -68,6 +69,14 @@ class FileCommands : public QObject {
 
     // The menu's own item, so its check mark and every watcher follow.
     QAction* item(FileItem which) const { return items_[std::size_t(which)]; }
+
+    // At start-up: the recent documents from the settings file, the saves
+    // the last run could not finish settled first (a journal that is not its
+    // document's own is left alone and named), then shown in the menu.
+    void loadRecentDocuments();
+    // The document named on the command line, taken whole as one path (blanks
+    // around it dropped); nothing when it names none.
+    void openCommandLine(const std::string& commandLine);
 
     // The menu over the window's free area, "Ouvrir" its default for a
     // document never saved, "Sauvegarder" else.

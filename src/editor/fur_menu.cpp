@@ -7,8 +7,7 @@
 #include "dialogs/dialog_host.h"
 #include "dialogs/fur_editor_dialog.h"
 #include "dialogs/message_layer.h"
-#include "editor/document_dialogs.h"
-#include "editor/editor_context.h"
+#include "editor/document_session.h"
 #include "editor/menu_items.h"
 #include "editor/palettes.h"
 #include "model/workspace.h"
@@ -33,8 +32,12 @@ constexpr int kStyleDeleteQuestion = kStyleYesNo + kStyleQuestion + kStyleDefaul
 }  // namespace
 
 FurMenu::FurMenu(QWidget& window, FurPalettePanel& panel, DialogHost& dialogs,
-                 const EditorContext& context, std::function<void(int topic)> help)
-    : QObject(&window), panel_(panel), dialogs_(dialogs), ctx_(context), help_(std::move(help)) {
+                 DocumentSession& session, std::function<void(int topic)> help)
+    : QObject(&window),
+      panel_(panel),
+      dialogs_(dialogs),
+      session_(session),
+      help_(std::move(help)) {
     menu_ = makeMenu(window, "furMenu");
     defineUserFurAction_ =
         addItem(*menu_, "defineUserFurAction", "Définir une &Fourrure personnalisée (semer)");
@@ -60,18 +63,18 @@ void FurMenu::popupForPalette(QPoint globalAt) {
     deleteUserFurAction_->setEnabled(false);
     editUserFurAction_->setText(QStringLiteral("Modifier"));
     editUserFurAction_->setEnabled(false);
-    ctx_.messages.popup(*menu_, globalAt, nullptr);
+    session_.messages().popup(*menu_, globalAt, nullptr);
 }
 
 void FurMenu::popupForSlot(int slot, QPoint globalAt) {
     furSlotIndex_ = Byte(slot);
     const QString name =
-        fromUtf8(FileNameOfPath(ctx_.ws.CurrentBlazon.UserFurs[std::size_t(slot)].Path));
+        fromUtf8(FileNameOfPath(session_.ws().CurrentBlazon.UserFurs[std::size_t(slot)].Path));
     deleteUserFurAction_->setText(QStringLiteral("Supprimer ") + name);
     deleteUserFurAction_->setEnabled(true);
     editUserFurAction_->setText(QStringLiteral("Modifier ") + name);
     editUserFurAction_->setEnabled(true);
-    ctx_.messages.popup(*menu_, globalAt, nullptr);
+    session_.messages().popup(*menu_, globalAt, nullptr);
 }
 
 void FurMenu::editFromSwatch(int slot) {
@@ -84,7 +87,7 @@ void FurMenu::editFromSwatch(int slot) {
 }
 
 void FurMenu::defineUserFur() {
-    const auto slot = FreeUserFurSlot(ctx_.r);
+    const auto slot = FreeUserFurSlot(session_.r());
     if (!slot) return;
     furSlotIndex_ = Byte(*slot);
     openFurEditor(*slot);
@@ -97,17 +100,17 @@ void FurMenu::editUserFur(int slot) {
 }
 
 void FurMenu::openFurEditor(int slot) {
-    const UserFurRecord& fur = ctx_.ws.CurrentBlazon.UserFurs[std::size_t(slot)];
+    const UserFurRecord& fur = session_.ws().CurrentBlazon.UserFurs[std::size_t(slot)];
     FurEditorSubject subject;
     subject.path = fur.Path;
     subject.tileWidth = fur.TileWidth;
     subject.tileHeight = fur.TileHeight;
     subject.rowShift = fur.VerticalOffset;
-    subject.tinctures = ctx_.ws.Tinctures;
-    subject.lastFolder = ctx_.ws.Recent.LastFurFolder;
+    subject.tinctures = session_.ws().Tinctures;
+    subject.lastFolder = session_.ws().Recent.LastFurFolder;
 
     FurEditorDialog& editor = dialogs_.get<FurEditorDialog>();
-    MessageLayer& messages = ctx_.messages;
+    MessageLayer& messages = session_.messages();
     editor.hooks.openFile = [&messages](const QString& title, const QString& folder,
                                         const QString& filter) {
         return toUtf8(messages.openFile(title, folder, filter));
@@ -120,38 +123,39 @@ void FurMenu::openFurEditor(int slot) {
         messages.messageBox(text, style, title);
     };
     editor.hooks.locateMissing = [this](const std::string& path) {
-        return LocateMissingFile(path, true, documentFileDialogs(ctx_.messages, ctx_.ws));
+        return LocateMissingFile(path, true, session_.fileDialogs());
     };
     editor.hooks.help = [this](int context) {
         if (help_) help_(context);
     };
     editor.hooks.store = [this, slot](const FurDraft& draft) {
         BusyPointer busy;
-        const FurStoring out = StoreUserFur(ctx_.ws, ctx_.r, slot, draft);
+        const FurStoring out = StoreUserFur(session_.ws(), session_.r(), slot, draft);
         busy.release();
         if (!out.stored) {
-            ctx_.messages.show(out.message);
+            session_.messages().show(out.message);
             return false;
         }
-        panel_.showUserFurSwatch(slot, ctx_.r);
-        ctx_.show(out.redraw);
+        panel_.showUserFurSwatch(slot, session_.r());
+        session_.show(out.redraw);
         return true;
     };
     editor.open(subject, dialogs_.state<FurEditorDialog>(),
                 [this, &editor](const std::optional<FurDraft>&) {
                     // The folder of the last fur dialog is kept, stored or not.
-                    ctx_.ws.Recent.LastFurFolder = editor.lastFolder();
+                    session_.ws().Recent.LastFurFolder = editor.lastFolder();
                 });
 }
 
 void FurMenu::deleteUserFur(int slot) {
     if (slot < 0 || slot >= kUserFurCount) return;
-    const auto shown = DeleteUserFur(
-        ctx_.ws, ctx_.r, slot, [this](const std::string& text, const std::string& title) {
-            return ctx_.messages.messageBox(fromUtf8(text), kStyleDeleteQuestion,
-                                            fromUtf8(title)) == MessageAnswer::Yes;
-        });
-    if (shown) ctx_.show(*shown);
+    const auto shown = DeleteUserFur(session_.ws(), session_.r(), slot,
+                                     [this](const std::string& text, const std::string& title) {
+                                         return session_.messages().messageBox(
+                                                    fromUtf8(text), kStyleDeleteQuestion,
+                                                    fromUtf8(title)) == MessageAnswer::Yes;
+                                     });
+    if (shown) session_.show(*shown);
 }
 
 }  // namespace tess

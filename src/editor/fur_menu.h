@@ -13,7 +13,7 @@ class QWidget;
 
 namespace tess {
 
-struct EditorContext;
+class DocumentSession;
 class DialogHost;
 class FurPalettePanel;
 
@@ -24,8 +24,8 @@ class FurPalettePanel;
 class FurMenu : public QObject {
     Q_OBJECT
   public:
-    FurMenu(QWidget& window, FurPalettePanel& panel, DialogHost& dialogs,
-            const EditorContext& context, std::function<void(int topic)> help);
+    FurMenu(QWidget& window, FurPalettePanel& panel, DialogHost& dialogs, DocumentSession& session,
+            std::function<void(int topic)> help);
 
     // The user-fur slot the menu was opened on.
     Byte FurSlotIndex() const { return furSlotIndex_; }
@@ -51,7 +51,7 @@ class FurMenu : public QObject {
 
     FurPalettePanel& panel_;
     DialogHost& dialogs_;
-    const EditorContext& ctx_;
+    DocumentSession& session_;
     std::function<void(int topic)> help_;
     Byte furSlotIndex_ = 0;
     QMenu* menu_ = nullptr;

@@ -5,7 +5,7 @@
 #include <QDrag>
 #include <QHelpEvent>
 
-#include "editor/editor_context.h"
+#include "editor/document_session.h"
 #include "editor/fur_menu.h"
 #include "editor/palettes.h"
 #include "model/workspace.h"
@@ -26,8 +26,8 @@ constexpr Long kFurGrid[4][2] = {
     {kContreHermineArgentAzur, kContreHermineOrSinople},
 };
 
-const std::string& slotPath(const EditorContext& ctx, int slot) {
-    return ctx.ws.CurrentBlazon.UserFurs[std::size_t(slot)].Path;
+const std::string& slotPath(const DocumentSession& session, int slot) {
+    return session.ws().CurrentBlazon.UserFurs[std::size_t(slot)].Path;
 }
 
 // Names the fur under the pointer whenever a tooltip is asked for.
@@ -82,9 +82,8 @@ QString userFurTooltip(const std::string& path) {
     return name;
 }
 
-FurPaletteInput::FurPaletteInput(FurPalettePanel& panel, FurMenu& menu,
-                                 const EditorContext& context)
-    : QObject(panel.furPalette()), panel_(panel), menu_(menu), ctx_(context) {
+FurPaletteInput::FurPaletteInput(FurPalettePanel& panel, FurMenu& menu, DocumentSession& session)
+    : QObject(panel.furPalette()), panel_(panel), menu_(menu), session_(session) {
     startDrag_ = [this](QMimeData* payload) {
         auto* drag = new QDrag(panel_.furPalette());
         drag->setMimeData(payload);
@@ -105,7 +104,7 @@ FurPaletteInput::FurPaletteInput(FurPalettePanel& panel, FurMenu& menu,
         swatch.onMouseUp = [this](int, int, double, double) { pressedCode_ = 0; };
         swatch.onDoubleClick = [this, s] { swatchDoubleClicked(s); };
         swatch.installEventFilter(
-            new FurTips(this, [this, s](QPoint) { return userFurTooltip(slotPath(ctx_, s)); }));
+            new FurTips(this, [this, s](QPoint) { return userFurTooltip(slotPath(session_, s)); }));
     }
 }
 
@@ -131,7 +130,7 @@ void FurPaletteInput::palettePressed(int button, double x, double y) {
 
 void FurPaletteInput::swatchMoved(int slot, int buttons, double x, double y) {
     PictureBox& swatch = *panel_.userFurSwatches()[std::size_t(slot)];
-    swatch.setToolTip(userFurTooltip(slotPath(ctx_, slot)));
+    swatch.setToolTip(userFurTooltip(slotPath(session_, slot)));
     swatch.Tag = QString::number(int(kFirstUserFur) + slot);
     dragIfFar(buttons, x, y);
 }

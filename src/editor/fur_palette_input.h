@@ -12,7 +12,7 @@ class QMimeData;
 
 namespace tess {
 
-struct EditorContext;
+class DocumentSession;
 class FurMenu;
 class FurPalettePanel;
 class PictureBox;
@@ -31,7 +31,7 @@ QString userFurTooltip(const std::string& path);
 class FurPaletteInput : public QObject {
     Q_OBJECT
   public:
-    FurPaletteInput(FurPalettePanel& panel, FurMenu& menu, const EditorContext& context);
+    FurPaletteInput(FurPalettePanel& panel, FurMenu& menu, DocumentSession& session);
 
     // What runs the drag of a payload: the platform's drag and drop; tests
     // put a recorder in its place.
@@ -49,7 +49,7 @@ class FurPaletteInput : public QObject {
 
     FurPalettePanel& panel_;
     FurMenu& menu_;
-    const EditorContext& ctx_;
+    DocumentSession& session_;
     std::function<void(QMimeData*)> startDrag_;
     QPointF pressAt_;
     int pressedCode_ = 0;

@@ -7,7 +7,7 @@
 #include "dialogs/message_layer.h"
 #include "editor/charge_arrangement_command.h"
 #include "editor/clipboard_commands.h"
-#include "editor/editor_context.h"
+#include "editor/document_session.h"
 #include "editor/held_charge_state.h"
 #include "editor/held_charge_tool.h"
 #include "editor/menu_items.h"
@@ -25,8 +25,8 @@ constexpr const char* kMirrorGroupQuestion =
 }  // namespace
 
 HeldChargeMenu::HeldChargeMenu(QWidget& window, HeldChargeTool& tool, ClipboardCommands& clipboard,
-                               DialogHost& dialogs, const EditorContext& context)
-    : QObject(&window), tool_(tool), dialogs_(dialogs), ctx_(context) {
+                               DialogHost& dialogs, DocumentSession& session)
+    : QObject(&window), tool_(tool), dialogs_(dialogs), session_(session) {
     menu_ = makeMenu(window, "heldChargeMenu");
     mirrorChargeAction_ = addItem(*menu_, "mirrorChargeAction", "&Inversion symétrique", true);
     chargeOverAllAction_ = addItem(*menu_, "chargeOverAllAction", "&Brocher sur le tout", true);
@@ -43,10 +43,10 @@ HeldChargeMenu::HeldChargeMenu(QWidget& window, HeldChargeTool& tool, ClipboardC
     connect(copyChargeAction_, &QAction::triggered, &clipboard,
             [&clipboard] { clipboard.copyHeld(); });
     connect(makeGroupAction_, &QAction::triggered, this,
-            [this] { arrangeHeldCharge(ctx_, dialogs_, tool_.state()); });
+            [this] { arrangeHeldCharge(session_, dialogs_); });
     // Not offered for a charge whose picture has left the bank.
     connect(menu_, &QMenu::aboutToShow, this,
-            [this] { makeGroupAction_->setEnabled(canArrangeHeldCharge(ctx_, tool_.state())); });
+            [this] { makeGroupAction_->setEnabled(canArrangeHeldCharge(session_)); });
     connect(chargePropertiesAction_, &QAction::triggered, this, [this] { showProperties(); });
     connect(&tool_, &HeldChargeTool::menuRequested, this, &HeldChargeMenu::popup);
 }
@@ -57,33 +57,34 @@ void HeldChargeMenu::popup(QPoint globalAt) {
                        copyChargeAction_, chargePropertiesAction_})
         a->setEnabled(held != 0);
     if (held != 0) {
-        const ChargeRecord& c = ctx_.ws.CurrentBlazon.Charges[std::size_t(held)];
+        const ChargeRecord& c = session_.ws().CurrentBlazon.Charges[std::size_t(held)];
         chargeOverAllAction_->setChecked(c.Brochant != 0);
         mirrorChargeAction_->setChecked(c.Mirrored != 0);
     }
-    ctx_.messages.popup(*menu_, globalAt, deleteHeldChargeAction_);
+    session_.messages().popup(*menu_, globalAt, deleteHeldChargeAction_);
 }
 
 void HeldChargeMenu::mirrorHeld() {
     if (tool_.state().heldCharge() == 0) return;
-    const bool wholeGroup = askAboutHeldGroup(ctx_, kMirrorGroupQuestion);
+    const bool wholeGroup = askAboutHeldGroup(session_, kMirrorGroupQuestion);
     RedrawResult shown;
-    if (!MirrorHeldCharge(ctx_.ws, ctx_.r, wholeGroup, shown)) return;
-    ctx_.show(shown);
+    if (!MirrorHeldCharge(session_.ws(), session_.r(), wholeGroup, shown)) return;
+    session_.show(shown);
     tool_.refreshPicture();
 }
 
 void HeldChargeMenu::toggleOverAll() {
     RedrawResult shown;
-    if (tool_.state().heldCharge() != 0 && ToggleHeldChargeOverAll(ctx_.ws, ctx_.r, shown))
-        ctx_.show(shown);
+    if (tool_.state().heldCharge() != 0 &&
+        ToggleHeldChargeOverAll(session_.ws(), session_.r(), shown))
+        session_.show(shown);
 }
 
 void HeldChargeMenu::showProperties() {
     const int held = tool_.state().heldCharge();
     if (held < 1 || held > kChargeCount) return;
-    openPictureProperties(ctx_, dialogs_,
-                          ctx_.ws.CurrentBlazon.Charges[std::size_t(held)].ImageIndex);
+    openPictureProperties(session_, dialogs_,
+                          session_.ws().CurrentBlazon.Charges[std::size_t(held)].ImageIndex);
 }
 
 }  // namespace tess

@@ -9,7 +9,7 @@ class QWidget;
 
 namespace tess {
 
-struct EditorContext;
+class DocumentSession;
 class ClipboardCommands;
 class DialogHost;
 class HeldChargeTool;
@@ -21,7 +21,7 @@ class HeldChargeMenu : public QObject {
     Q_OBJECT
   public:
     HeldChargeMenu(QWidget& window, HeldChargeTool& tool, ClipboardCommands& clipboard,
-                   DialogHost& dialogs, const EditorContext& context);
+                   DialogHost& dialogs, DocumentSession& session);
 
     // Sets the items from the held charge, then pops the menu up with
     // "Supprimer" as its default.
@@ -34,7 +34,7 @@ class HeldChargeMenu : public QObject {
 
     HeldChargeTool& tool_;
     DialogHost& dialogs_;
-    const EditorContext& ctx_;
+    DocumentSession& session_;
     QMenu* menu_ = nullptr;
     QAction* mirrorChargeAction_ = nullptr;
     QAction* chargeOverAllAction_ = nullptr;

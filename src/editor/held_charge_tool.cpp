@@ -13,7 +13,7 @@
 #include "actions/redraw_shield.h"
 #include "dialogs/message_layer.h"
 #include "dialogs/message_style.h"
-#include "editor/editor_context.h"
+#include "editor/document_session.h"
 #include "editor/held_charge_state.h"
 #include "model/workspace.h"
 #include "platform/rounding.h"
@@ -56,19 +56,20 @@ bool anyModifier(Qt::KeyboardModifiers m) {
 
 }  // namespace
 
-bool askAboutHeldGroup(const EditorContext& context, const char* question) {
-    const int group = HeldChargeGroup(context.ws);
+bool askAboutHeldGroup(const DocumentSession& session, const char* question) {
+    const int group = HeldChargeGroup(session.ws());
     if (group == 0) return false;
-    const int count = int(context.ws.Groups.Motifs[std::size_t(group)].Count);
-    return context.messages.messageBox(QString::fromUtf8(question).arg(count),
-                                       kStyleYesNo + kStyleQuestion,
-                                       QStringLiteral("Motif")) == MessageAnswer::Yes;
+    const int count = int(session.ws().Groups.Motifs[std::size_t(group)].Count);
+    return session.messages().messageBox(QString::fromUtf8(question).arg(count),
+                                         kStyleYesNo + kStyleQuestion,
+                                         QStringLiteral("Motif")) == MessageAnswer::Yes;
 }
 
-HeldChargeTool::HeldChargeTool(HeldChargeState& state, HeldChargeView& view,
-                               const EditorContext& context)
-    : QObject(&view), state_(state), view_(view), ctx_(context) {
+HeldChargeTool::HeldChargeTool(HeldChargeView& view, DocumentSession& session)
+    : QObject(&view), state_(session.held()), view_(view), session_(session) {
     view_.setInput(this);
+    // A new or opened document leaves nothing held.
+    connect(&session_, &DocumentSession::heldChargeCleared, this, [this] { end(); });
 }
 
 // ---- coming up and going ----
@@ -76,11 +77,11 @@ HeldChargeTool::HeldChargeTool(HeldChargeState& state, HeldChargeView& view,
 bool HeldChargeTool::pickUp(int chargeNumber) {
     if (state_.isHolding()) return false;
     RedrawResult shown;
-    if (!PickUpCharge(ctx_.ws, ctx_.r, chargeNumber, shown)) return false;
-    ctx_.show(shown);
-    const ChargeRecord& c = ctx_.ws.CurrentBlazon.Charges[std::size_t(chargeNumber)];
+    if (!PickUpCharge(session_.ws(), session_.r(), chargeNumber, shown)) return false;
+    session_.show(shown);
+    const ChargeRecord& c = session_.ws().CurrentBlazon.Charges[std::size_t(chargeNumber)];
     holdTakenCharge(chargeNumber, QRectF(c.X, c.Y, c.Width, c.Height),
-                    QString::fromStdString(ctx_.ws.Bank[std::size_t(c.ImageIndex)].FileName));
+                    QString::fromStdString(session_.ws().Bank[std::size_t(c.ImageIndex)].FileName));
     return true;
 }
 
@@ -92,8 +93,8 @@ bool HeldChargeTool::holdNewPicture(const QString& path) {
     if (state_.isHolding() && !commitHeld()) return false;
     const QImage image(path);
     if (image.isNull()) {
-        ctx_.messages.messageBox(QStringLiteral("Impossible de lire l'image %1.").arg(path),
-                                 kStyleExclamation, QStringLiteral("Ajouter une image"));
+        session_.messages().messageBox(QStringLiteral("Impossible de lire l'image %1.").arg(path),
+                                       kStyleExclamation, QStringLiteral("Ajouter une image"));
         return false;
     }
     holdPicture(image.convertToFormat(QImage::Format_ARGB32), path,
@@ -112,27 +113,28 @@ bool HeldChargeTool::commitHeld() {
     const OverlayBox placed{box.left(), box.top(), box.width(), box.height(),
                             state_.picture().toUtf8().toStdString()};
     RedrawResult shown;
-    if (!CommitHeldCharge(ctx_.ws, ctx_.r, placed, shown)) return false;
+    if (!CommitHeldCharge(session_.ws(), session_.r(), placed, shown)) return false;
     end();
-    ctx_.show(shown);
+    session_.show(shown);
     return true;
 }
 
 bool HeldChargeTool::throwAwayIfOffCanvas() {
     if (!state_.isHolding() || !state_.isOffCanvas()) return false;
-    ctx_.messages.messageBox(QString::fromUtf8(kDropJokes[std::size_t(jokeIndex_)]),
-                             kStyleExclamation, QStringLiteral("Meuble largué aux oubliettes"));
+    session_.messages().messageBox(QString::fromUtf8(kDropJokes[std::size_t(jokeIndex_)]),
+                                   kStyleExclamation,
+                                   QStringLiteral("Meuble largué aux oubliettes"));
     jokeIndex_ = (jokeIndex_ + 1) % int(kDropJokes.size());
     deleteHeld();
     return true;
 }
 
 void HeldChargeTool::deleteHeld() {
-    const bool wholeGroup = askAboutHeldGroup(ctx_, kDeleteGroupQuestion);
+    const bool wholeGroup = askAboutHeldGroup(session_, kDeleteGroupQuestion);
     bool changed = false;
-    const RedrawResult shown = DeleteHeldCharge(ctx_.ws, ctx_.r, wholeGroup, &changed);
+    const RedrawResult shown = DeleteHeldCharge(session_.ws(), session_.r(), wholeGroup, &changed);
     end();
-    if (changed) ctx_.show(shown);
+    if (changed) session_.show(shown);
 }
 
 void HeldChargeTool::setBox(const QRectF& box) {
@@ -155,7 +157,7 @@ void HeldChargeTool::pressed(QMouseEvent& event) {
     // Any press packs the held charge's group first: the group moves and the
     // menu's group questions walk its members up to the count.
     const int held = state_.heldCharge();
-    if (held != 0) CompactHeldChargeGroup(ctx_.ws);
+    if (held != 0) CompactHeldChargeGroup(session_.ws());
     if (event.button() != Qt::LeftButton) {
         emit menuRequested(event.globalPosition().toPoint());
         return;
@@ -172,7 +174,8 @@ void HeldChargeTool::pressed(QMouseEvent& event) {
     }
     state_.setResizing(true);
     const ImageBankEntry& entry =
-        ctx_.ws.Bank[std::size_t(ctx_.ws.CurrentBlazon.Charges[std::size_t(held)].ImageIndex)];
+        session_.ws()
+            .Bank[std::size_t(session_.ws().CurrentBlazon.Charges[std::size_t(held)].ImageIndex)];
     if (entry.Width > 0) view_.showSizeShare(whole(event.position().x() / entry.Width * 100));
 }
 
@@ -185,7 +188,7 @@ void HeldChargeTool::moved(QMouseEvent& event) {
         box.moveTo(box.left() + dx, box.top() + dy);
         state_.setBox(box);
         if (held != 0 && anyModifier(event.modifiers()))
-            MoveHeldChargeGroup(ctx_.ws, whole(dx), whole(dy), box.width(), box.height());
+            MoveHeldChargeGroup(session_.ws(), whole(dx), whole(dy), box.width(), box.height());
         view_.placeCompanions();
         view_.showMoveCaptions();
         return;
@@ -205,8 +208,8 @@ void HeldChargeTool::moved(QMouseEvent& event) {
 }
 
 void HeldChargeTool::resize(const QMouseEvent& event, int held) {
-    const ChargeRecord& c = ctx_.ws.CurrentBlazon.Charges[std::size_t(held)];
-    const ImageBankEntry& entry = ctx_.ws.Bank[std::size_t(c.ImageIndex)];
+    const ChargeRecord& c = session_.ws().CurrentBlazon.Charges[std::size_t(held)];
+    const ImageBankEntry& entry = session_.ws().Bank[std::size_t(c.ImageIndex)];
     const double width = std::max(event.position().x(), kSmallestWidth);
     if (entry.Width > 0) view_.showSizeShare(whole(width / entry.Width * 100));
     // The record's proportions; a damaged record without a width keeps the
@@ -218,7 +221,7 @@ void HeldChargeTool::resize(const QMouseEvent& event, int held) {
     box.setHeight(std::max(width * ratio, 1.0));
     state_.setBox(box);
     if (anyModifier(event.modifiers()))
-        MoveHeldChargeGroup(ctx_.ws, 0, 0, box.width(), box.height());
+        MoveHeldChargeGroup(session_.ws(), 0, 0, box.width(), box.height());
     view_.render();
 }
 
@@ -262,7 +265,7 @@ void HeldChargeTool::keyPressed(QKeyEvent& event) {
         state_.setBox(box);
         view_.showGuides(true);
         if (state_.heldCharge() != 0 && anyModifier(event.modifiers()))
-            MoveHeldChargeGroup(ctx_.ws, dx, dy, box.width(), box.height());
+            MoveHeldChargeGroup(session_.ws(), dx, dy, box.width(), box.height());
     }
     // Every key brings the frames, guides and captions in line.
     view_.placeCompanions();
@@ -272,7 +275,7 @@ void HeldChargeTool::keyPressed(QKeyEvent& event) {
 void HeldChargeTool::keyReleased(QKeyEvent& event) {
     state_.setMoving(false);
     // The group members moved along with the held charge show now.
-    if (event.key() == Qt::Key_Shift) ctx_.show(RedrawShield(ctx_.ws, ctx_.r));
+    if (event.key() == Qt::Key_Shift) session_.show(RedrawShield(session_.ws(), session_.r()));
     view_.showGuides(false);
 }
 
@@ -286,7 +289,7 @@ void HeldChargeTool::dropped(const QMimeData* data) {
     if (held == 0 || tincture == 0) return;
     // The charge is not on the shield while held: no redraw, no undo step;
     // the commit's step keeps the new tincture.
-    if (SetChargeTincture(ctx_.ws, ctx_.r.Charges, held, tincture)) view_.render();
+    if (SetChargeTincture(session_.ws(), session_.r().Charges, held, tincture)) view_.render();
 }
 
 }  // namespace tess

@@ -10,13 +10,13 @@
 
 namespace tess {
 
-struct EditorContext;
+class DocumentSession;
 class HeldChargeState;
 
 // Whether a command on the held charge takes its whole group: asks the
 // question (its "%1" the group's count) when the charge has a group; false
 // at once when it has none.
-bool askAboutHeldGroup(const EditorContext& context, const char* question);
+bool askAboutHeldGroup(const DocumentSession& session, const char* question);
 
 // What the person does to the held charge, and the one writer of the
 // held-charge state: picking a charge up, bringing a picture up, the presses,
@@ -27,7 +27,7 @@ bool askAboutHeldGroup(const EditorContext& context, const char* question);
 class HeldChargeTool : public QObject, private HeldChargeInput {
     Q_OBJECT
   public:
-    HeldChargeTool(HeldChargeState& state, HeldChargeView& view, const EditorContext& context);
+    HeldChargeTool(HeldChargeView& view, DocumentSession& session);
 
     const HeldChargeState& state() const { return state_; }
     const HeldChargeView* view() const { return &view_; }
@@ -87,7 +87,7 @@ class HeldChargeTool : public QObject, private HeldChargeInput {
 
     HeldChargeState& state_;
     HeldChargeView& view_;
-    const EditorContext& ctx_;
+    DocumentSession& session_;
     double grabX_ = 0;
     double grabY_ = 0;
     // The pointer is over the resize corner: a press resizes.

@@ -11,7 +11,7 @@
 #include <QPainter>
 
 #include "editor/canvas_panel.h"
-#include "editor/editor_context.h"
+#include "editor/document_session.h"
 #include "editor/held_charge_state.h"
 #include "editor/window_layout.h"
 #include "model/workspace.h"
@@ -31,13 +31,12 @@ int whole(double v) {
 
 }  // namespace
 
-HeldChargeView::HeldChargeView(CanvasPanel& canvasPanel, const HeldChargeState& state,
-                               const EditorContext& context)
+HeldChargeView::HeldChargeView(CanvasPanel& canvasPanel, const DocumentSession& session)
     : QWidget(canvasPanel.canvas()),
       canvas_(*canvasPanel.canvas()),
       canvasPanel_(canvasPanel),
-      state_(state),
-      ctx_(context) {
+      state_(session.held()),
+      session_(session) {
     setObjectName(QStringLiteral("chargeOverlay"));
     setAttribute(Qt::WA_TranslucentBackground);
     setAutoFillBackground(false);
@@ -137,11 +136,12 @@ void HeldChargeView::render() {
     const int w = whole(box.width()), h = whole(box.height());
     const int held = state_.heldCharge();
     if (held >= 1 && held <= kChargeCount) {
-        const ChargeRecord& c = ctx_.ws.CurrentBlazon.Charges[std::size_t(held)];
+        const ChargeRecord& c = session_.ws().CurrentBlazon.Charges[std::size_t(held)];
         const int slot = c.ImageIndex;
         if (slot >= 1 && slot <= kImageBankSize) {
-            picture_ = renderHeldCharge(ctx_.r.Charges.bank(slot).mask,
-                                        ctx_.r.Charges.workingPicture(held), w, h, c.Mirrored != 0);
+            picture_ =
+                renderHeldCharge(session_.r().Charges.bank(slot).mask,
+                                 session_.r().Charges.workingPicture(held), w, h, c.Mirrored != 0);
             update();
         }
     } else {

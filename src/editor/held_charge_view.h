@@ -8,7 +8,7 @@ class QMimeData;
 
 namespace tess {
 
-struct EditorContext;
+class DocumentSession;
 class CanvasPanel;
 class HeldChargeState;
 class Surface;
@@ -39,8 +39,7 @@ class HeldChargeInput {
 class HeldChargeView : public QWidget {
     Q_OBJECT
   public:
-    HeldChargeView(CanvasPanel& canvasPanel, const HeldChargeState& state,
-                   const EditorContext& context);
+    HeldChargeView(CanvasPanel& canvasPanel, const DocumentSession& session);
 
     // Where the pointer, key and drop events go; none: they are only accepted.
     void setInput(HeldChargeInput* input) { input_ = input; }
@@ -85,7 +84,7 @@ class HeldChargeView : public QWidget {
     QWidget& canvas_;
     CanvasPanel& canvasPanel_;
     const HeldChargeState& state_;
-    const EditorContext& ctx_;
+    const DocumentSession& session_;
     HeldChargeInput* input_ = nullptr;
     QImage picture_;
     QFrame* overlayFrame_ = nullptr;

@@ -3,30 +3,30 @@
 #include "actions/redraw_shield.h"
 #include "dialogs/dialog_host.h"
 #include "dialogs/line_style_dialog.h"
-#include "editor/editor_context.h"
+#include "editor/document_session.h"
 #include "model/workspace.h"
 
 namespace tess {
 
-void editLineStyle(const EditorContext& context, DialogHost& dialogs, EdgeLine edge) {
-    const EditorContext* ctx = &context;
-    const LineStyleSubject subject = LineStyleSubjectOf(context.ws.CurrentBlazon, edge);
+void editLineStyle(DocumentSession& session, DialogHost& dialogs, EdgeLine edge) {
+    DocumentSession* ctx = &session;
+    const LineStyleSubject subject = LineStyleSubjectOf(session.ws().CurrentBlazon, edge);
     const int part = subject.part;
     auto& dialog = dialogs.get<LineStyleDialog>();
     dialog.onApply = [ctx, part](const LineStyle& style) {
-        if (auto shown = ApplyLineStyle(ctx->ws, ctx->r, part, style, UndoStep::None))
+        if (auto shown = ApplyLineStyle(ctx->ws(), ctx->r(), part, style, UndoStep::None))
             ctx->show(*shown);
     };
     dialog.open(
         {subject.style, subject.diagonal, subject.pieceWidth}, dialogs.state<LineStyleDialog>(),
         [ctx, part](const std::optional<LineStyle>& style) {
             if (style) {
-                if (auto shown = ApplyLineStyle(ctx->ws, ctx->r, part, *style, UndoStep::Take))
+                if (auto shown = ApplyLineStyle(ctx->ws(), ctx->r(), part, *style, UndoStep::Take))
                     ctx->show(*shown);
                 return;
             }
             // "Annuler" redraws what is stored, an applied style included.
-            ctx->show(RedrawShield(ctx->ws, ctx->r));
+            ctx->redraw();
         });
 }
 

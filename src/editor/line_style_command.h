@@ -4,12 +4,12 @@
 
 namespace tess {
 
-struct EditorContext;
+class DocumentSession;
 class DialogHost;
 
 // The line-style window for one edge (the partition's, or a piece's): each
 // "Appliquer" shows the style without an undo step, "Ok" stores it with one,
 // "Annuler" redraws what is stored.
-void editLineStyle(const EditorContext& context, DialogHost& dialogs, EdgeLine edge);
+void editLineStyle(DocumentSession& session, DialogHost& dialogs, EdgeLine edge);
 
 }  // namespace tess

@@ -1,25 +1,12 @@
 #include "editor/main_window.h"
-#include "widgets/utf8_text.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <QMenu>
-#include <QMouseEvent>
 #include <QScreen>
 
-#include "actions/charge_edits.h"
-#include "actions/charge_placing.h"
 #include "actions/graphics_session.h"
-#include "actions/held_charge.h"
-#include "actions/opening.h"
-#include "actions/redraw_shield.h"
-#include "blazon/tincture_warnings.h"
 #include "dialogs/blazon_language_dialog.h"
 #include "dialogs/colour_adjustment_dialog.h"
 #include "dialogs/dialog_host.h"
@@ -37,17 +24,19 @@
 #include "editor/canvas_panel.h"
 #include "editor/chooser_input.h"
 #include "editor/clipboard_commands.h"
-#include "editor/document_dialogs.h"
+#include "editor/document_session.h"
 #include "editor/file_commands_panel.h"
+#include "editor/free_area.h"
 #include "editor/fur_menu.h"
 #include "editor/fur_palette_input.h"
 #include "editor/held_charge_menu.h"
-#include "editor/held_charge_state.h"
 #include "editor/held_charge_tool.h"
 #include "editor/held_charge_view.h"
-#include "editor/lists.h"
+#include "editor/list_tabs.h"
 #include "editor/palettes.h"
+#include "editor/picture_list_panel.h"
 #include "editor/piece_options.h"
+#include "editor/pieces_list_panel.h"
 #include "editor/tincture_palette_input.h"
 #include "editor/title_bar.h"
 #include "editor/toolbar_input.h"
@@ -55,53 +44,23 @@
 #include "editor/window_layout.h"
 #include "model/document.h"
 #include "model/tincture_file.h"
-#include "model/title_text.h"
-#include "model/workspace.h"
 #include "platform/paths.h"
-#include "platform/qimage_bridge.h"
 #include "render/document_surfaces.h"
-#include "render/renderer.h"
 #include "storage/file_type_registration.h"
-#include "storage/interrupted_save.h"
-#include "storage/settings_file.h"
 #include "widgets/busy_pointer.h"
 #include "widgets/help_opener.h"
 #include "widgets/picture_box.h"
 #include "widgets/ui_pictures.h"
+#include "widgets/utf8_text.h"
 
 namespace tess {
 
-namespace {
-
-// What the workspace talks to once the window is gone.
-WorkspaceUi& silentUi() {
-    static WorkspaceUi ui;
-    return ui;
-}
-
-std::string trimmedBlanks(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-}  // namespace
-
-MainWindow::MainWindow(Workspace& ws, Renderer& r, MessageLayer& messages, Options options,
-                       IntroWindow* intro)
+MainWindow::MainWindow(DocumentSession& session, Options options, IntroWindow* intro)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
-      ws_(ws),
-      r_(r),
-      messages_(messages),
+      session_(session),
       options_(std::move(options)),
       intro_(intro),
-      dialogs_(std::make_unique<DialogHost>(*this)),
-      context_{ws, r, messages,
-               [this](const RedrawResult& shown) {
-                   applyRedraw(shown);
-                   refreshTitle();
-               },
-               [this] { refreshTitle(); }} {
+      dialogs_(std::make_unique<DialogHost>(*this)) {
     setObjectName(QStringLiteral("mainWindow"));
     setFixedSize(layout::kWindow);
     QPalette p = palette();
@@ -111,99 +70,72 @@ MainWindow::MainWindow(Workspace& ws, Renderer& r, MessageLayer& messages, Optio
     setMouseTracking(true);
     setWindowIcon(programIconImage());
     help_ = std::make_unique<HelpOpener>(programFolder() + "/Aide", [this](const QString& text) {
-        messages_.messageBox(text, kStyleExclamation, QStringLiteral("Aide"));
+        session_.messages().messageBox(text, kStyleExclamation, QStringLiteral("Aide"));
     });
-    const auto helpAt = [this](int topic) { showHelp(topic); };
+    buildPanels();
+}
 
-    // Made in painting order: the title bar first, the lists last.
-    titleBar_ = new TitleBar(*this);
-    toolbarPanel_ = new ToolbarPanel(*this);
-    canvasPanel_ = new CanvasPanel(*this);
-    held_ = new HeldChargeState(this);
-    auto* view = new HeldChargeView(*canvasPanel_, *held_, context_);
-    heldChargeTool_ = new HeldChargeTool(*held_, *view, context_);
-    auto* alignment = new AlignmentStrip(*this, *heldChargeTool_, context_);
-    blazonPanel_ = new BlazonPanel(*this);
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildPanels() {
+    // The panels' widgets, made in painting order: the title bar first, the
+    // lists last.
+    titleBar_ = new TitleBar(*this, session_);
+    auto* toolbar = new ToolbarPanel(*this, session_);
+    auto* canvas = new CanvasPanel(*this, session_);
+    auto* tool = new HeldChargeTool(*new HeldChargeView(*canvas, session_), session_);
+    new AlignmentStrip(*this, *tool, session_);
+    new BlazonPanel(*this, session_);
     tincturePanel_ = new TincturePalettePanel(*this);
-    furPanel_ = new FurPalettePanel(*this);
-    pieceOptions_ = new PieceOptions(*this);
-    pictureListPanel_ = new PictureListPanel(*this);
-    piecesListPanel_ = new PiecesListPanel(*this);
-    new ListTabs(*this, *pictureListPanel_->pictureList(), *piecesListPanel_->piecesList());
+    auto* furs = new FurPalettePanel(*this, session_);
+    auto* options = new PieceOptions(*this, session_);
+    auto* pictures = new PictureListPanel(*this, session_, *dialogs_);
+    piecesListPanel_ = new PiecesListPanel(*this, session_);
+    new ListTabs(*this, *pictures->pictureList(), *piecesListPanel_->piecesList());
+    addDialogs();
 
+    // The handlers and the menus.
+    const auto helpAt = [this](int topic) { showHelp(topic); };
+    auto* clipboard = new ClipboardCommands(*tool, session_, this);
+    new HeldChargeMenu(*this, *tool, *clipboard, *dialogs_, session_);
+    auto* menus = new CanvasMenus(*this, *clipboard, *dialogs_, session_);
+    new ChooserInput(*options, session_);
+    new FurPaletteInput(*furs, *new FurMenu(*this, *furs, *dialogs_, session_, helpAt), session_);
+    new TincturePaletteInput(*tincturePanel_, *dialogs_, session_);
+    new ShiftZones(*options->shiftZones(), *options->firstOrderCaption(), session_);
+    fileCommands_ =
+        new FileCommands(session_.ws(), session_.r(), session_.messages(), *dialogs_, this,
+                         {.showRedraw = [this](const RedrawResult& shown) { session_.show(shown); },
+                          .documentReplaced = [pictures] { pictures->clearSelection(); },
+                          .refreshTitle = [this] { session_.showTitle(); },
+                          .documentDialogs = [this] { return session_.fileDialogs(); },
+                          .help = helpAt,
+                          .quit = [this] { close(); }});
+    connect(&session_, &DocumentSession::redrawn, fileCommands_, &FileCommands::applyRedraw);
+    new CanvasInput(*canvas, *tool, *menus, *clipboard, *fileCommands_, *help_, session_);
+    new ToolbarInput(*toolbar, *tool, *fileCommands_, *help_, session_, *canvas->canvas());
+    new FreeArea(*this, *fileCommands_, *tool, *canvas, *toolbar);
+    // A double click in the picture list brings the picture up held, a held
+    // charge put down first through the one commit path; a copy taken from a
+    // picture that leaves the bank is forgotten.
+    pictures->setBringUp([tool](const QString& path) { return tool->holdNewPicture(path); });
+    pictures->setPictureLeftBank([clipboard](int slot) { clipboard->forgetCopyOf(slot); });
+}
+
+void MainWindow::addDialogs() {
     // Every dialog, hidden until asked; each "?" opens the help at its topic.
+    const auto helpAt = [this](int topic) { showHelp(topic); };
     dialogs_->add<ChargeDistributionDialog>().onHelp = helpAt;
     dialogs_->add<PrintDialog>();
-    dialogs_->add<PicturePropertiesDialog>().onHelp = helpAt;
+    PicturePropertiesDialog& properties = dialogs_->add<PicturePropertiesDialog>();
+    properties.setMessageLayer(session_.messages());
+    properties.onHelp = helpAt;
     dialogs_->add<ColourAdjustmentDialog>();
     dialogs_->add<FurEditorDialog>();
     // Made hidden with the others; nothing opens it, the blazon being always
     // written in French.
     dialogs_->add<BlazonLanguageDialog>();
     dialogs_->add<LineStyleDialog>().onHelp = helpAt;
-
-    clipboard_ = new ClipboardCommands(*heldChargeTool_, context_, this);
-    new HeldChargeMenu(*this, *heldChargeTool_, *clipboard_, *dialogs_, context_);
-    canvasMenus_ = new CanvasMenus(*this, *clipboard_, *dialogs_, context_);
-    toolbarInput_ = new ToolbarInput(*toolbarPanel_, context_, *canvasPanel_->canvas());
-    toolbarPanel_->setInput(toolbarInput_);
-    new ChooserInput(*pieceOptions_, context_);
-    auto* furMenu = new FurMenu(*this, *furPanel_, *dialogs_, context_, helpAt);
-    new FurPaletteInput(*furPanel_, *furMenu, context_);
-    new TincturePaletteInput(*tincturePanel_, *dialogs_, context_);
-    new ShiftZones(*pieceOptions_->shiftZones(), *pieceOptions_->firstOrderCaption(), context_);
-    fileCommands_ =
-        new FileCommands(ws_, r_, messages_, *dialogs_, this,
-                         {.showRedraw = [this](const RedrawResult& shown) { applyRedraw(shown); },
-                          .documentReplaced = [this] { pictureListPanel_->clearSelection(); },
-                          .refreshTitle =
-                              [this] {
-                                  refreshTitle();
-                                  fileCommands_->showRecentDocuments();
-                              },
-                          .documentDialogs = [this] { return fileDialogs(); },
-                          .help = helpAt,
-                          .quit = [this] { close(); }});
-    pictureListPanel_->wire(context_, *dialogs_);
-    piecesListPanel_->wire(context_);
-    (void)alignment;
-    connectPanels();
-    ws_.ui = this;
-}
-
-MainWindow::~MainWindow() {
-    if (ws_.ui == this) ws_.ui = &silentUi();
-}
-
-void MainWindow::connectPanels() {
-    auto* canvasInput =
-        new CanvasInput(*canvasPanel_, *heldChargeTool_, *canvasMenus_, *clipboard_, context_);
-    // The Ctrl keys and the toolbar's file buttons run the file menu's own items.
-    const auto item = [this](FileItem which) { return fileCommands_->item(which); };
-    connect(canvasInput, &CanvasInput::newRequested, item(FileItem::New), &QAction::trigger);
-    connect(canvasInput, &CanvasInput::openRequested, item(FileItem::Open), &QAction::trigger);
-    connect(canvasInput, &CanvasInput::saveRequested, item(FileItem::Save), &QAction::trigger);
-    connect(canvasInput, &CanvasInput::gridRequested, item(FileItem::Grid), &QAction::trigger);
-    connect(canvasInput, &CanvasInput::quitRequested, this, [this] { close(); });
-    // Ctrl+A asks for the last help topic again (the contents before any).
-    connect(canvasInput, &CanvasInput::helpRequested, this, [this] { help_->repeatLast(); });
-    ToolbarInput* toolbar = toolbarInput_;
-    connect(toolbar, &ToolbarInput::newRequested, item(FileItem::New), &QAction::trigger);
-    connect(toolbar, &ToolbarInput::openRequested, item(FileItem::Open), &QAction::trigger);
-    connect(toolbar, &ToolbarInput::saveRequested, item(FileItem::Save), &QAction::trigger);
-    connect(toolbar, &ToolbarInput::exportRequested, item(FileItem::Export), &QAction::trigger);
-    connect(toolbar, &ToolbarInput::printRequested, item(FileItem::Print), &QAction::trigger);
-    connect(toolbar, &ToolbarInput::undoRequested, this, [this] { undoLast(); });
-    connect(toolbar, &ToolbarInput::helpRequested, this,
-            [this] { showHelp(int(HelpContext::Contents)); });
-    blazonPanel_->warningSign()->onClick = [this] {
-        blazonPanel_->showWarnings(TinctureWarningsText(ws_));
-    };
-    // A double click in the picture list brings the picture up held; a held
-    // charge is put down first through the one commit path.
-    pictureListPanel_->setBringUp(
-        [this](const QString& path) { return heldChargeTool_->holdNewPicture(path); });
-    pictureListPanel_->setPictureLeftBank([this](int slot) { clipboard_->forgetCopyOf(slot); });
 }
 
 void MainWindow::progress(const QString& text) {
@@ -222,20 +154,13 @@ void MainWindow::load() {
 
     const std::string documents = programFile("MesVarodez");
     if (!QFileInfo(fromUtf8(documents)).isDir()) makeFolder(documents);
-    ws_.Recent.LastDocFolder = documents + "/";
+    session_.ws().Recent.LastDocFolder = documents + "/";
 
-    LoadSettingsFile(ws_.Recent);
-    // Saves the last run could not finish (a crash, a power cut) are settled
-    // before the recent documents are offered; a journal that is not its
-    // document's own is left alone and named.
-    for (const std::string& recent : ws_.Recent.RecentFiles)
-        if (settleDocumentFiles(recent) == InterruptedSave::Refused)
-            messages_.show(refusedJournalMessage(recent));
-    fileCommands_->showRecentDocuments();
+    fileCommands_->loadRecentDocuments();
     QApplication::processEvents();
 
     if (!options_.programPath.empty()) RegisterFileType(options_.programPath);
-    InitGraphics(ws_, r_);
+    InitGraphics(session_.ws(), session_.r());
     // Every dialog's own load runs now, hidden, so that its first opening
     // finds everything ready.
     dialogs_->loadAll();
@@ -246,23 +171,13 @@ void MainWindow::load() {
     progress(QStringLiteral("Affichage d'un blason"));
     busy.release();
 
-    NewDocument(ws_, r_);
-    ws_.Modified = false;
+    NewDocument(session_.ws(), session_.r());
+    session_.ws().Modified = false;
 
-    const std::string named = trimmedBlanks(options_.commandLine);
-    if (!named.empty()) {
-        BusyPointer opening;
-        // A relative name is the starting folder's: the document keeps a full
-        // path so its side files and later saves find their folder.
-        const std::string path = absolutePath(named);
-        const OpenOutcome outcome = OpenCommandLineDocument(ws_, r_, path, fileDialogs());
-        opening.release();
-        messages_.show(outcome.message);
-        fileCommands_->showRecentDocuments();
-    }
-    refreshTitle();
+    fileCommands_->openCommandLine(options_.commandLine);
+    titleBar_->refreshTitle();
 
-    redraw();
+    session_.redraw();
     // At the top of the screen (the state handler keeps it there), centred across.
     if (const QScreen* screen = QApplication::primaryScreen())
         move(screen->availableGeometry().center().x() - width() / 2, 0);
@@ -270,56 +185,20 @@ void MainWindow::load() {
     windowStateChanged();
     if (intro_) intro_->hide();
 
-    SaveTinctureColours(ws_.Tinctures);
-    tincturePanel_->paint(ws_.Tinctures);
-}
-
-void MainWindow::SetUndos() {
-    PushUndo(ws_);
-    ws_.Modified = true;
-    refreshTitle();
-}
-
-void MainWindow::undoLast() {
-    // The held charge goes back as it was picked up before the undo, so the
-    // overlay never holds a record the undo copy has put back on the shield.
-    LetGoOfHeldCharge(ws_);
-    heldChargeTool_->end();
-    UndoLast(ws_);
-    redraw();
-    refreshTitle();
-}
-
-void MainWindow::redraw() {
-    applyRedraw(RedrawShield(ws_, r_));
-}
-
-void MainWindow::applyRedraw(const RedrawResult& result) {
-    canvasPanel_->showShield(toQImage(r_.canvas));
-    fileCommands_->applyRedraw(result);
-    canvasMenus_->applyRedraw(result);
-    pieceOptions_->applyRedraw(result);
-    toolbarPanel_->applyRedraw(result);
-    blazonPanel_->applyRedraw(result);
-    furPanel_->showUserFurSwatches(ws_.CurrentBlazon, r_);
-    pictureListPanel_->sync();
-}
-
-void MainWindow::refreshTitle() {
-    titleBar_->setTitle(fromUtf8(TitleText(ws_)));
-    if (isMinimized()) setWindowTitle(titleBar_->title());
+    SaveTinctureColours(session_.ws().Tinctures);
+    tincturePanel_->paint(session_.ws().Tinctures);
 }
 
 bool MainWindow::confirmQuit() {
     if (released_) return true;
-    if (ws_.Modified) {
+    if (session_.ws().Modified) {
         const QString question =
             QStringLiteral("\rÊtes-vous sûr de vouloir quitter sans sauvegarder ") +
-            fromUtf8(FileNameOfPath(ws_.CurrentBlazon.FilePath)) + QStringLiteral(" ?");
-        if (!messages_.confirm(question, QStringLiteral("Tessaline"))) return false;
+            fromUtf8(FileNameOfPath(session_.ws().CurrentBlazon.FilePath)) + QStringLiteral(" ?");
+        if (!session_.messages().confirm(question, QStringLiteral("Tessaline"))) return false;
     }
     // Nothing is saved at exit.
-    ReleaseResources(ws_, r_);
+    ReleaseResources(session_.ws(), session_.r());
     released_ = true;
     if (intro_) intro_->closeIntro();
     if (options_.endProgram)
@@ -331,10 +210,6 @@ bool MainWindow::confirmQuit() {
 
 void MainWindow::showHelp(int topic) {
     help_->open(HelpContext(topic));
-}
-
-FileDialogs MainWindow::fileDialogs() {
-    return documentFileDialogs(messages_, ws_);
 }
 
 // ---- the window's own frame: its state, the free area, the quit ----
@@ -353,72 +228,11 @@ void MainWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange) windowStateChanged();
 }
 
-void MainWindow::mousePressEvent(QMouseEvent* event) {
-    freeAreaPressed(event->button(), event->position());
-}
-
-void MainWindow::mouseMoveEvent(QMouseEvent*) {
-    freeAreaMoved();
-}
-
-void MainWindow::freeAreaPressed(Qt::MouseButton button, QPointF at) {
-    if (button == Qt::RightButton) {
-        fileCommands_->popupFileMenu(mapToGlobal(at.toPoint()));
-        return;
-    }
-    // A charge held in the overlay goes back on the shield with the overlay's
-    // size and place; a new picture not yet placed is let go.
-    if (held_->heldCharge() != 0)
-        heldChargeTool_->commitHeld();
-    else
-        heldChargeTool_->end();
-}
-
-void MainWindow::freeAreaMoved() {
-    toolbarPanel_->hideButtonFrame();
-    canvasPanel_->clearHoverCaptions();
-    heldChargeTool_->throwAwayIfOffCanvas();
-}
-
-void MainWindow::deleteHeldCharge() {
-    heldChargeTool_->deleteHeld();
-}
-
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (confirmQuit())
         event->accept();
     else
         event->ignore();
-}
-
-// ---- what the document operations ask of the window ----
-
-void MainWindow::clearHeldCharge() {
-    heldChargeTool_->end();
-}
-
-void MainWindow::clearClipboard() {
-    clipboard_->forgetCopy();
-}
-
-void MainWindow::clearImageBankList() {
-    pictureListPanel_->clear();
-}
-
-void MainWindow::hideUserFurSwatch(int slot) {
-    furPanel_->hideUserFurSwatch(slot);
-}
-
-void MainWindow::showMessage(const std::string& text, int style, const std::string& title) {
-    messages_.messageBox(fromUtf8(text), style, fromUtf8(title));
-}
-
-void MainWindow::showWaitBox(const std::string& text) {
-    messages_.showWait(fromUtf8(text));
-}
-
-void MainWindow::hideWaitBox() {
-    messages_.hideWait();
 }
 
 }  // namespace tess

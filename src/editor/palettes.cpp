@@ -1,5 +1,6 @@
 #include "editor/palettes.h"
 
+#include "editor/document_session.h"
 #include "editor/window_layout.h"
 #include "platform/qimage_bridge.h"
 #include "render/renderer.h"
@@ -17,7 +18,8 @@ void TincturePalettePanel::paint(const TinctureTable& tinctures) {
     tincturePalette_->setPicture(tincturePaletteImage(tinctures));
 }
 
-FurPalettePanel::FurPalettePanel(QWidget& window) : QObject(&window) {
+FurPalettePanel::FurPalettePanel(QWidget& window, const DocumentSession& session)
+    : QObject(&window) {
     furPalette_ = makePictureBox(&window, "furPalette", layout::kFurPalette);
     furPalette_->setPicture(furPaletteImage());
     for (int s = 0; s < kUserFurSlots; ++s) {
@@ -28,6 +30,10 @@ FurPalettePanel::FurPalettePanel(QWidget& window) : QObject(&window) {
         userFurSwatches_[std::size_t(s)] = makePictureBox(&window, name.constData(), box);
         userFurSwatches_[std::size_t(s)]->hide();
     }
+    connect(&session, &DocumentSession::redrawn, this,
+            [this, &session] { showUserFurSwatches(session.ws().CurrentBlazon, session.r()); });
+    connect(&session, &DocumentSession::userFurSwatchHidden, this,
+            &FurPalettePanel::hideUserFurSwatch);
 }
 
 void FurPalettePanel::hideUserFurSwatch(int slot) {

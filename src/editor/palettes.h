@@ -11,9 +11,9 @@ class QWidget;
 
 namespace tess {
 
+class DocumentSession;
 class PictureBox;
 class Renderer;
-struct RedrawResult;
 
 // The eleven tincture swatches, painted in the current colours.
 class TincturePalettePanel : public QObject {
@@ -36,7 +36,8 @@ class FurPalettePanel : public QObject {
   public:
     static constexpr int kUserFurSlots = 4;
 
-    explicit FurPalettePanel(QWidget& window);
+    // The swatches follow every redraw of `session`.
+    FurPalettePanel(QWidget& window, const DocumentSession& session);
 
     // Slot 0..3 empties; any other slot is ignored.
     void hideUserFurSwatch(int slot);

@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "actions/redraw_result.h"
+#include "editor/document_session.h"
 #include "editor/window_layout.h"
 #include "widgets/controls.h"
 #include "widgets/picture_box.h"
@@ -10,7 +11,7 @@
 
 namespace tess {
 
-PieceOptions::PieceOptions(QWidget& window) : QObject(&window) {
+PieceOptions::PieceOptions(QWidget& window, const DocumentSession& session) : QObject(&window) {
     shapeChooser_ = makePictureBox(&window, "shapeChooser", layout::kShapeChooser);
     shapeChooser_->setPicture(shapeChooserImage(1));
     shapeChooser_->setToolTip(QStringLiteral("Classique"));
@@ -36,6 +37,7 @@ PieceOptions::PieceOptions(QWidget& window) : QObject(&window) {
           static_cast<QWidget*>(shiftZones_), static_cast<QWidget*>(secondOrderCaption_),
           static_cast<QWidget*>(secondOrderSizeChooser_)})
         w->hide();
+    connect(&session, &DocumentSession::redrawn, this, &PieceOptions::applyRedraw);
 }
 
 void PieceOptions::applyRedraw(const RedrawResult& result) {

@@ -7,6 +7,7 @@ class QWidget;
 
 namespace tess {
 
+class DocumentSession;
 class PictureBox;
 struct RedrawResult;
 
@@ -16,7 +17,7 @@ struct RedrawResult;
 class PieceOptions : public QObject {
     Q_OBJECT
   public:
-    explicit PieceOptions(QWidget& window);
+    PieceOptions(QWidget& window, const DocumentSession& session);
 
     void applyRedraw(const RedrawResult& result);
 

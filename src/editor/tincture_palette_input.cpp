@@ -7,7 +7,7 @@
 
 #include "dialogs/message_layer.h"
 #include "editor/colour_adjustment_command.h"
-#include "editor/editor_context.h"
+#include "editor/document_session.h"
 #include "editor/menu_items.h"
 #include "editor/palettes.h"
 #include "model/workspace.h"
@@ -48,8 +48,8 @@ int tinctureCellAt(double x, double y) {
 }
 
 TincturePaletteInput::TincturePaletteInput(TincturePalettePanel& panel, DialogHost& dialogs,
-                                           const EditorContext& context)
-    : QObject(panel.tincturePalette()), palette_(*panel.tincturePalette()), ctx_(context) {
+                                           DocumentSession& session)
+    : QObject(panel.tincturePalette()), palette_(*panel.tincturePalette()), session_(session) {
     startDrag_ = [this](QMimeData* payload) {
         auto* drag = new QDrag(&palette_);
         drag->setMimeData(payload);
@@ -65,7 +65,7 @@ TincturePaletteInput::TincturePaletteInput(TincturePalettePanel& panel, DialogHo
             emit adjustColourRequested(t);
     });
     connect(this, &TincturePaletteInput::adjustColourRequested, this,
-            [this, &panel, &dialogs](int t) { adjustTinctureColour(ctx_, dialogs, panel, t); });
+            [this, &panel, &dialogs](int t) { adjustTinctureColour(session_, dialogs, panel, t); });
 }
 
 void TincturePaletteInput::setDragStarter(std::function<void(QMimeData*)> startDrag) {
@@ -74,8 +74,9 @@ void TincturePaletteInput::setDragStarter(std::function<void(QMimeData*)> startD
 
 void TincturePaletteInput::moved(int buttons, double x, double y) {
     const int t = tinctureCellAt(x, y);
-    palette_.setToolTip(t != 0 ? QString::fromUtf8(ctx_.ws.Tinctures[std::size_t(t)].Name.c_str())
-                               : QString());
+    palette_.setToolTip(
+        t != 0 ? QString::fromUtf8(session_.ws().Tinctures[std::size_t(t)].Name.c_str())
+               : QString());
     if (t != 0) palette_.Tag = QString::number(t);
     // The drag carries the cell the press was on, once the pointer has moved
     // far enough for the platform to call it a drag.
@@ -91,7 +92,8 @@ void TincturePaletteInput::pressed(int button, double x, double y) {
     if (button == 2) {
         if (t == 0) return;
         adjustColourAction_->setData(t);
-        ctx_.messages.popup(*colourMenu_, palette_.mapToGlobal(QPointF(x, y).toPoint()), nullptr);
+        session_.messages().popup(*colourMenu_, palette_.mapToGlobal(QPointF(x, y).toPoint()),
+                                  nullptr);
         return;
     }
     if (button != 1) return;

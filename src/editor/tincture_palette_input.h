@@ -12,7 +12,7 @@ class QMimeData;
 namespace tess {
 
 class PictureBox;
-struct EditorContext;
+class DocumentSession;
 class DialogHost;
 class TincturePalettePanel;
 
@@ -29,7 +29,7 @@ class TincturePaletteInput : public QObject {
     Q_OBJECT
   public:
     TincturePaletteInput(TincturePalettePanel& panel, DialogHost& dialogs,
-                         const EditorContext& context);
+                         DocumentSession& session);
 
     // What runs the drag of a payload: the platform's drag and drop; tests
     // put a recorder in its place.
@@ -44,7 +44,7 @@ class TincturePaletteInput : public QObject {
     void pressed(int button, double x, double y);
 
     PictureBox& palette_;
-    const EditorContext& ctx_;
+    DocumentSession& session_;
     std::function<void(QMimeData*)> startDrag_;
     // The press that may become a drag: its point and its cell (0 none).
     QPointF pressAt_;

@@ -10,9 +10,12 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "editor/document_session.h"
 #include "editor/window_layout.h"
+#include "model/title_text.h"
 #include "widgets/controls.h"
 #include "widgets/program_font.h"
+#include "widgets/utf8_text.h"
 
 namespace tess {
 
@@ -50,7 +53,8 @@ QPoint reachableWindowPosition(QPoint wanted, QSize window, int barHeight,
     return best;
 }
 
-TitleBar::TitleBar(QWidget& window) : QObject(&window), window_(window) {
+TitleBar::TitleBar(QWidget& window, const DocumentSession& session)
+    : QObject(&window), session_(session), window_(window) {
     auto* bar = new QWidget(&window);
     bar->setObjectName(QStringLiteral("titleBar"));
     bar->setGeometry(0, 0, layout::kWindow.width(), layout::kTitleLabel.height());
@@ -80,6 +84,13 @@ TitleBar::TitleBar(QWidget& window) : QObject(&window), window_(window) {
     closeButton_->setFocusPolicy(Qt::NoFocus);
     connect(closeButton_, &QPushButton::clicked, this, [this] { closeClicked(); });
     connect(minimiseButton_, &QPushButton::clicked, this, [this] { minimiseClicked(); });
+    connect(&session_, &DocumentSession::redrawn, this, [this] { refreshTitle(); });
+    connect(&session_, &DocumentSession::titleChanged, this, [this] { refreshTitle(); });
+}
+
+void TitleBar::refreshTitle() {
+    setTitle(fromUtf8(TitleText(session_.ws())));
+    if (window_.isMinimized()) window_.setWindowTitle(title());
 }
 
 void TitleBar::setTitle(const QString& title) {

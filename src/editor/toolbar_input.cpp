@@ -1,13 +1,21 @@
 #include "editor/toolbar_input.h"
 
+#include <QAction>
 #include <QFrame>
 #include <QHelpEvent>
 
-#include "editor/editor_context.h"
+#include "actions/charge_edits.h"
+#include "actions/redraw_result.h"
+#include "editor/document_session.h"
+#include "editor/file_commands_panel.h"
+#include "editor/held_charge_tool.h"
 #include "editor/toolbar_panel.h"
+#include "model/document.h"
 #include "model/partitions.h"
 #include "model/workspace.h"
+#include "platform/colour.h"
 #include "widgets/controls.h"
+#include "widgets/help_opener.h"
 #include "widgets/picture_box.h"
 
 namespace tess {
@@ -52,6 +60,10 @@ bool inReleaseBand(double y) {
     return y >= 2 && y <= 24;
 }
 
+QColor colourOf(Colour c) {
+    return QColor(redOf(c), greenOf(c), blueOf(c));
+}
+
 // The pointer's pixel: the handlers compare whole pixels.
 int pixel(double v) {
     return int(v);
@@ -85,14 +97,24 @@ const ToolbarButton* toolbarButtonClicked(int x) {
     return nullptr;
 }
 
-ToolbarInput::ToolbarInput(ToolbarPanel& panel, const EditorContext& context, QWidget& canvas)
-    : QObject(panel.toolbar()), panel_(panel), ctx_(context), canvas_(canvas) {
+ToolbarInput::ToolbarInput(ToolbarPanel& panel, HeldChargeTool& tool, FileCommands& files,
+                           HelpOpener& help, DocumentSession& session, QWidget& canvas)
+    : QObject(panel.toolbar()),
+      panel_(panel),
+      tool_(tool),
+      files_(files),
+      help_(help),
+      session_(session),
+      canvas_(canvas) {
     PictureBox& box = *panel_.toolbar();
     box.onMouseMove = [this](int, int, double x, double y) { moved(x, y); };
     box.onMouseDown = [this](int, int, double, double) { pressed(); };
     box.onMouseUp = [this](int, int, double x, double y) { released(x, y); };
     box.installEventFilter(new ToolbarTips(this));
     placeFrame();
+    connect(&session_, &DocumentSession::redrawn, this, [this](const RedrawResult& result) {
+        setFrameColours(colourOf(result.frameLight), colourOf(result.frameDark));
+    });
 }
 
 void ToolbarInput::moved(double x, double y) {
@@ -131,36 +153,45 @@ void ToolbarInput::released(double x, double y) {
 
 void ToolbarInput::run(const ToolbarButton& button) {
     switch (button.command) {
+        // The file buttons run the file menu's own items.
         case C::New:
-            emit newRequested();
+            files_.item(FileItem::New)->trigger();
             break;
         case C::Open:
-            emit openRequested();
+            files_.item(FileItem::Open)->trigger();
             break;
         case C::Save:
-            emit saveRequested();
+            files_.item(FileItem::Save)->trigger();
             break;
         case C::Export:
-            emit exportRequested();
+            files_.item(FileItem::Export)->trigger();
             break;
         case C::Print:
-            emit printRequested();
+            files_.item(FileItem::Print)->trigger();
             break;
         case C::Undo:
-            emit undoRequested();
+            undoLast();
             break;
         case C::Partition: {
             // An undo step even when the partition is already this one.
             const Long code = button.partition;
-            ctx_.apply(UndoStep::Take, [this, code] { ctx_.ws.CurrentBlazon.Partition = code; });
+            session_.apply(UndoStep::Take,
+                           [this, code] { session_.ws().CurrentBlazon.Partition = code; });
             break;
         }
         case C::Help:
-            emit helpRequested();
+            help_.open(HelpContext::Contents);
             break;
         case C::None:
             break;
     }
+}
+
+void ToolbarInput::undoLast() {
+    LetGoOfHeldCharge(session_.ws());
+    tool_.end();
+    UndoLast(session_.ws());
+    session_.redraw();
 }
 
 void ToolbarInput::setFrameColours(QColor light, QColor dark) {

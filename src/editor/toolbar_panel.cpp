@@ -3,24 +3,15 @@
 #include <QFrame>
 
 #include "actions/redraw_result.h"
-#include "editor/toolbar_input.h"
+#include "editor/document_session.h"
 #include "editor/window_layout.h"
-#include "platform/colour.h"
 #include "widgets/controls.h"
 #include "widgets/picture_box.h"
 #include "widgets/ui_pictures.h"
 
 namespace tess {
 
-namespace {
-
-QColor colourOf(Colour c) {
-    return QColor(redOf(c), greenOf(c), blueOf(c));
-}
-
-}  // namespace
-
-ToolbarPanel::ToolbarPanel(QWidget& window) : QObject(&window) {
+ToolbarPanel::ToolbarPanel(QWidget& window, const DocumentSession& session) : QObject(&window) {
     toolbar_ = makePictureBox(&window, "toolbar", layout::kToolbar);
     toolbar_->setPicture(toolbarImage());
     partitionMarker_ = makeFrame(toolbar_, "partitionMarker", QColor(255, 0, 0), 1);
@@ -33,19 +24,12 @@ ToolbarPanel::ToolbarPanel(QWidget& window) : QObject(&window) {
     leftFrameLine_->setGeometry(0, 4, 1, 21);
     rightFrameLine_->setGeometry(23, 3, 1, 22);
     bottomFrameLine_->setGeometry(0, 24, 25, 1);
+    connect(&session, &DocumentSession::redrawn, this, &ToolbarPanel::applyRedraw);
 }
 
 void ToolbarPanel::applyRedraw(const RedrawResult& result) {
     partitionMarker_->move(result.partitionMarkerX, partitionMarker_->y());
     partitionMarker_->show();
-    if (input_) {
-        input_->setFrameColours(colourOf(result.frameLight), colourOf(result.frameDark));
-        return;
-    }
-    setBackgroundColour(topFrameLine_, colourOf(result.frameLight));
-    setBackgroundColour(leftFrameLine_, colourOf(result.frameLight));
-    setBackgroundColour(rightFrameLine_, colourOf(result.frameDark));
-    setBackgroundColour(bottomFrameLine_, colourOf(result.frameDark));
 }
 
 void ToolbarPanel::hideButtonFrame() {

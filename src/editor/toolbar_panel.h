@@ -8,7 +8,7 @@ class QWidget;
 namespace tess {
 
 class PictureBox;
-class ToolbarInput;
+class DocumentSession;
 struct RedrawResult;
 
 // The toolbar: its picture of buttons, the raised frame drawn round the
@@ -16,9 +16,10 @@ struct RedrawResult;
 class ToolbarPanel : public QObject {
     Q_OBJECT
   public:
-    explicit ToolbarPanel(QWidget& window);
+    // The marker follows every redraw of `session`.
+    ToolbarPanel(QWidget& window, const DocumentSession& session);
 
-    // The marker's place and the frame's colours from a redraw.
+    // The marker's place from a redraw.
     void applyRedraw(const RedrawResult& result);
     // The pointer left the toolbar: no button looks raised.
     void hideButtonFrame();
@@ -29,8 +30,6 @@ class ToolbarPanel : public QObject {
     QFrame* leftFrameLine() const { return leftFrameLine_; }
     QFrame* rightFrameLine() const { return rightFrameLine_; }
     QFrame* bottomFrameLine() const { return bottomFrameLine_; }
-    // The mouse handling, made by the window once the canvas exists.
-    void setInput(ToolbarInput* input) { input_ = input; }
 
   private:
     PictureBox* toolbar_ = nullptr;
@@ -39,7 +38,6 @@ class ToolbarPanel : public QObject {
     QFrame* leftFrameLine_ = nullptr;
     QFrame* rightFrameLine_ = nullptr;
     QFrame* bottomFrameLine_ = nullptr;
-    ToolbarInput* input_ = nullptr;
 };
 
 }  // namespace tess

@@ -64,7 +64,7 @@ void ArrangementProgramTest::arrangedChargesSurviveSavingAndOpening() {
     // A charge on the shield, then held in the overlay as the canvas holds it.
     const std::string picture = writeDisc(h.home.path()).toStdString();
     QVERIFY(AddCharge(ws, r.Charges, OverlayBox{122, 160, 20, 20, picture}));
-    window.redraw();
+    window.session().redraw();
     QVERIFY(window.panel<HeldChargeTool>().pickUp(1));
     window.panel<HeldChargeTool>().setBox(QRectF(122, 160, 24, 24));
 
@@ -96,10 +96,10 @@ void ArrangementProgramTest::arrangedChargesSurviveSavingAndOpening() {
     const std::string path = (h.home.path() + QStringLiteral("/Croix.bls")).toStdString();
     QVERIFY(SaveDocument(ws, r, path).message.empty());
     NewDocument(ws, r);
-    window.redraw();
+    window.session().redraw();
     QVERIFY(chargesInUse(ws).empty());
-    QVERIFY(OpenDocument(ws, r, path, window.fileDialogs()).message.empty());
-    window.redraw();
+    QVERIFY(OpenDocument(ws, r, path, window.session().fileDialogs()).message.empty());
+    window.session().redraw();
 
     QCOMPARE(chargesInUse(ws), (std::vector<int>{1, 2, 3, 4, 5}));
     const Byte reopened = ws.CurrentBlazon.Charges[1].Motif;

@@ -163,7 +163,7 @@ void CanvasKeysTest::ctrlAOpensTheLastHelpAskedFor() {
     QCOMPARE(d->helpOpened.size(), 1);
     QCOMPARE(d->helpOpened[0].fragment(), QStringLiteral("contenu"));
     // A dialog's help asked for, the key asks for it again.
-    d->w().showHelp(int(HelpContext::LineStyles));
+    d->w().help().open(HelpContext::LineStyles);
     ctrl(Qt::Key_A);
     QCOMPARE(d->helpOpened.size(), 3);
     QCOMPARE(d->helpOpened[2].fragment(), QStringLiteral("styles-de-ligne"));

@@ -73,8 +73,8 @@ void CanvasTest::cleanup() {
     NewDocument(h->ws(), r());
     h->ws().Modified = false;
     w->panel<HeldChargeTool>().end();
-    w->redraw();
-    w->refreshTitle();
+    w->session().redraw();
+    w->panel<TitleBar>().refreshTitle();
     *h->messages = ScriptedMessages{};
     QApplication::clipboard()->clear();
 }
@@ -85,7 +85,7 @@ void CanvasTest::cleanupTestCase() {
 
 void CanvasTest::partition(Long code) {
     h->ws().CurrentBlazon.Partition = code;
-    w->redraw();
+    w->session().redraw();
 }
 
 QPoint CanvasTest::pointOfPart(int k) {
@@ -195,9 +195,9 @@ void CanvasTest::aFurOverAChargeIsRefusedAndATinctureRecoloursIt() {
     Workspace& ws = h->ws();
     QVERIFY(
         AddCharge(ws, r().Charges, OverlayBox{100, 150, 40, 40, squarePicture().toStdString()}));
-    w->redraw();
+    w->session().redraw();
     ws.Modified = false;
-    w->refreshTitle();
+    w->panel<TitleBar>().refreshTitle();
     const QPoint at = pointOnCharge();
     QVERIFY(at.x() >= 0);
     const BlazonRecord before = ws.CurrentBlazon;
@@ -304,7 +304,7 @@ void CanvasTest::theMenusFollowWhatIsUnderThePointer() {
         b.Ordinary1.Present = kTrue;
         b.Ordinary1.Type = type;
         b.Ordinary1.Name = type == 1 ? "Chef" : "Pal";
-        w->redraw();
+        w->session().redraw();
         const QPoint piece = pointOfPart(7);
         QVERIFY(piece.x() >= 0);
         QTest::mouseClick(&canvas(), Qt::RightButton, Qt::NoModifier, piece);
@@ -361,7 +361,7 @@ void CanvasTest::theHoverNamesThePointAndThePart() {
     // A charge: its number and its picture's phrase.
     QVERIFY(AddCharge(h->ws(), r().Charges,
                       OverlayBox{100, 150, 40, 40, squarePicture().toStdString()}));
-    w->redraw();
+    w->session().redraw();
     QTest::mouseMove(&canvas(), pointOnCharge());
     QCOMPARE(part->text(), QStringLiteral("[1] carre"));
 }
@@ -448,7 +448,7 @@ void CanvasTest::dropPickUpPutDownSaveAndReopen() {
     QVERIFY(drop(makeTinctureDrag(4), pointOfPart(2)));
     QVERIFY(drop(makeFurDrag(111), pointOfPart(1)));
     QVERIFY(AddCharge(ws, r().Charges, OverlayBox{60, 60, 40, 40, squarePicture().toStdString()}));
-    w->redraw();
+    w->session().redraw();
     QVERIFY(drop(makeTinctureDrag(6), pointOnCharge()));
 
     // Picked up, centred by the strip, put down by a click on the shield.
@@ -471,9 +471,9 @@ void CanvasTest::dropPickUpPutDownSaveAndReopen() {
     const std::string path = h->home.filePath(QStringLiteral("coupe.bls")).toStdString();
     QVERIFY(SaveDocument(ws, r(), path).saved);
     NewDocument(ws, r());
-    w->redraw();
-    QVERIFY(LoadDocument(ws, r(), path, w->fileDialogs()).loaded);
-    w->redraw();
+    w->session().redraw();
+    QVERIFY(LoadDocument(ws, r(), path, w->session().fileDialogs()).loaded);
+    w->session().redraw();
     QCOMPARE(ws.CurrentBlazon.Partition, 11);
     QCOMPARE(ws.CurrentBlazon.Parts[2].Tincture, 4);
     QCOMPARE(ws.CurrentBlazon.Parts[1].Kind, 111);

@@ -78,7 +78,7 @@ void ChargeCommandsTest::placeGroupOfThree() {
     group = NewMotif(d->ws());
     for (int n = 1; n <= 3; ++n) AddChargeToMotif(d->ws(), group, n);
     d->ws().Modified = false;
-    d->w().refreshTitle();
+    d->w().panel<TitleBar>().refreshTitle();
 }
 
 void ChargeCommandsTest::theAlignmentStripMovesTheGroupOnlyWithAModifier() {
@@ -238,7 +238,7 @@ void ChargeCommandsTest::aPictureLeavingTheListForgetsTheCopyAndMarksTheTitle() 
     QTest::keyClick(&d->held(), Qt::Key_Delete);
     QCOMPARE(d->charge(n).InUse, kFalse);
     d->ws().Modified = false;
-    d->w().refreshTitle();
+    d->w().panel<TitleBar>().refreshTitle();
     QVERIFY(d->w().panel<ClipboardCommands>().canPaste());
 
     QListWidget* list = d->w().panel<PictureListPanel>().pictureList();

@@ -44,7 +44,7 @@ void EditorDetailsTest::cleanup() {
     w->panel<HeldChargeTool>().end();
     NewDocument(h->ws(), h->program->r());
     h->ws().Modified = false;
-    w->redraw();
+    w->session().redraw();
     *h->messages = ScriptedMessages{};
 }
 
@@ -91,7 +91,7 @@ void EditorDetailsTest::aRightPressOnTheHeldChargePacksItsGroup() {
         QVERIFY(AddCharge(ws, h->program->r().Charges,
                           OverlayBox{double(20 + 60 * n), 60, 40, 30, path.toStdString()}, n));
     }
-    w->redraw();
+    w->session().redraw();
     const int g = NewMotif(ws);
     for (int n = 1; n <= 3; ++n) AddChargeToMotif(ws, g, n);
     MotifRecord& group = ws.Groups.Motifs[std::size_t(g)];

@@ -28,7 +28,7 @@ QString titleOf(ProgramHarness& h) {
 
 // A change made as a panel makes it: through the actions layer, marked.
 void changeShield(ProgramHarness& h, Long partition) {
-    h.window().context().apply(UndoStep::Take, [&h, partition] {
+    h.window().session().apply(UndoStep::Take, [&h, partition] {
         h.ws().CurrentBlazon.Partition = partition;
         h.ws().CurrentBlazon.Parts[2].Tincture = 3;
     });
@@ -143,7 +143,7 @@ class FileMenuTest : public QObject {
     void theMissingFileDialogOpensOnTheFilesName() {
         ProgramHarness h;
         QVERIFY(h.start());
-        const FileDialogs d = h.window().fileDialogs();
+        const FileDialogs d = h.window().session().fileDialogs();
         d.pickFile("Rechercher armesPx1.hpc", "armesPx1.hpc");
         QVERIFY(h.messages->openDialogs.back().folder.endsWith("/armesPx1.hpc"));
 

@@ -61,7 +61,7 @@ void HeldChargeTest::cleanup() {
     w->panel<HeldChargeTool>().end();
     NewDocument(h->ws(), h->program->r());
     h->ws().Modified = false;
-    w->redraw();
+    w->session().redraw();
     *h->messages = ScriptedMessages{};
     QApplication::clipboard()->clear();
 }
@@ -86,7 +86,7 @@ void HeldChargeTest::place(const QString& path, int n, int x, int y) {
                       OverlayBox{double(x), double(y), double(image.width()),
                                  double(image.height()), path.toStdString()},
                       n));
-    w->redraw();
+    w->session().redraw();
 }
 
 void HeldChargeTest::mouse(QEvent::Type type, QPoint at, Qt::MouseButtons buttons,
@@ -191,7 +191,7 @@ void HeldChargeTest::anArrowNudgesByOnePixel() {
     // Delete with nothing held does nothing at all.
     QTest::keyClick(view(), Qt::Key_Return);
     const BlazonRecord before = h->ws().CurrentBlazon;
-    w->deleteHeldCharge();
+    w->panel<HeldChargeTool>().deleteHeld();
     QCOMPARE(h->ws().CurrentBlazon, before);
     QVERIFY(h->messages->boxes.empty());
 }
@@ -260,7 +260,7 @@ void HeldChargeTest::undoBringsBackTheChargeAsItWasPickedUp() {
     QTest::keyClick(view(), Qt::Key_Delete);
     QCOMPARE(charge(1).InUse, 0);
     QVERIFY(!w->panel<HeldChargeTool>().state().isHolding());
-    w->undoLast();
+    w->panel<ToolbarInput>().undoLast();
     QCOMPARE(charge(1), pickedUp);
 
     // Put down elsewhere, larger, then undone: back as picked up.
@@ -269,12 +269,12 @@ void HeldChargeTest::undoBringsBackTheChargeAsItWasPickedUp() {
     QVERIFY(w->panel<HeldChargeTool>().commitHeld());
     QCOMPARE(charge(1).X, 120);
     QCOMPARE(charge(1).Width, 60);
-    w->undoLast();
+    w->panel<ToolbarInput>().undoLast();
     QCOMPARE(charge(1), pickedUp);
 
     // Undo while holding lets the overlay go: the charge is not held twice.
     QVERIFY(w->panel<HeldChargeTool>().pickUp(1));
-    w->undoLast();
+    w->panel<ToolbarInput>().undoLast();
     QVERIFY(!w->panel<HeldChargeTool>().state().isHolding());
     QCOMPARE(ws.SelectedCharge, 0);
 }
@@ -318,7 +318,7 @@ void HeldChargeTest::aPastedCopyKeepsTinctureSizeAndMirroringButNoGroup() {
     QCOMPARE(int(ws.Groups.Motifs[std::size_t(g)].Count), 2);
     // A reset forgets our text, and only ours.
     QApplication::clipboard()->setText(QStringLiteral("une autre"));
-    w->clearClipboard();
+    w->panel<ClipboardCommands>().forgetCopy();
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("une autre"));
 }
 
@@ -371,7 +371,7 @@ void HeldChargeTest::aMirroredChargeShowsFlipped() {
     c.Height = 1;
     c.Tincture = 1;
     c.Mirrored = kTrue;
-    w->redraw();
+    w->session().redraw();
     QVERIFY(w->panel<HeldChargeTool>().pickUp(1));
     const QImage shown = view()->picture();
     QCOMPARE(shown.size(), QSize(2, 1));

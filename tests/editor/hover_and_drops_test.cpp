@@ -89,7 +89,7 @@ void HoverAndDropsTest::thePieceCaptionsNameThePieceAndItsFillet() {
     d->reset();
     d->choosePiece(QStringLiteral("Chef"));
     d->ws().CurrentBlazon.Ordinary1.Size = -1;
-    d->w().redraw();
+    d->w().session().redraw();
     QCOMPARE(captionAt(d->pointOfPart(kFirstOrderZone)), QStringLiteral("Chef"));
     // The field's parts by number.
     d->canvas().setFocus();
@@ -160,7 +160,7 @@ void HoverAndDropsTest::aDropOverTheHeldChargeNeverReachesThePartBeneath() {
     const int n = d->place(d->writePicture("a.bmp", 40, 40), QPoint(100, 150));
     d->ws().Modified = false;
     QVERIFY(d->pickUp(n));
-    d->w().refreshTitle();
+    d->w().panel<TitleBar>().refreshTitle();
     const BlazonRecord before = d->ws().CurrentBlazon;
     const auto undos = d->ws().Undos;
     // On the canvas, over the overlay: refused, whatever the payload.

@@ -55,8 +55,8 @@ void ListsAndLineStylesTest::initTestCase() {
 void ListsAndLineStylesTest::cleanup() {
     NewDocument(h->ws(), h->program->r());
     h->ws().Modified = false;
-    w->redraw();
-    w->refreshTitle();
+    w->session().redraw();
+    w->panel<TitleBar>().refreshTitle();
     h->messages->boxes.clear();
 }
 
@@ -95,7 +95,7 @@ void ListsAndLineStylesTest::placeFirstPicture(int x, int y) {
     QVERIFY(AddCharge(h->ws(), h->program->r().Charges,
                       OverlayBox{double(x), double(y), double(image.width()),
                                  double(image.height()), path.toStdString()}));
-    w->redraw();
+    w->session().redraw();
 }
 
 void ListsAndLineStylesTest::aSecondPictureOfTheSameNameIsRefused() {
@@ -149,7 +149,7 @@ void ListsAndLineStylesTest::doubleClicksOnPalCycleItsRepeatsAndUndoWalksBack() 
     QVERIFY(title().endsWith('*'));
     std::vector<int> undone;
     for (int i = 0; i < 3; ++i) {
-        w->undoLast();
+        w->panel<ToolbarInput>().undoLast();
         undone.push_back(pal.Present ? pal.Repeat : -1);
     }
     QCOMPARE(undone, (std::vector<int>{1, 0, -1}));
@@ -184,7 +184,7 @@ void ListsAndLineStylesTest::appliedLineStyleStaysThroughCancelAndMarksTheTitle(
     h->ws().CurrentBlazon.Partition = 11;
     h->ws().CurrentBlazon.Parts[1].Line =
         LineStyle{.Depth = 10, .Width = 80, .LineKind = kLineNebule};
-    w->redraw();  // the part menu offers lines once the field is divided
+    w->session().redraw();  // the part menu offers lines once the field is divided
     menuItem(*w, "partLinesAction")->trigger();
     auto& dialog = w->dialogs().get<LineStyleDialog>();
     QVERIFY(dialog.isVisible());

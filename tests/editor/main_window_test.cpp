@@ -59,8 +59,8 @@ void MainWindowTest::cleanup() {
     NewDocument(h->ws(), h->program->r());
     h->ws().Modified = false;
     w->panel<HeldChargeTool>().end();
-    w->redraw();
-    w->refreshTitle();
+    w->session().redraw();
+    w->panel<TitleBar>().refreshTitle();
     *h->messages = ScriptedMessages{};
 }
 
@@ -174,7 +174,7 @@ void MainWindowTest::aChargeOffTheCanvasIsThrownAwayWithTheNextJoke() {
     for (const QRect box : {QRect(265, 10, 20, 20), QRect(10, 340, 20, 20), QRect(-20, 10, 20, 20),
                             QRect(10, -20, 20, 20)}) {
         w->panel<HeldChargeTool>().holdPicture(QImage(), QString(), box);
-        w->freeAreaMoved();
+        w->panel<FreeArea>().moved();
         QVERIFY(held->isVisible());
     }
     QVERIFY(h->messages->boxes.empty());
@@ -182,7 +182,7 @@ void MainWindowTest::aChargeOffTheCanvasIsThrownAwayWithTheNextJoke() {
                          QRect(10, -21, 20, 20)};
     for (int i = 0; i < 7; ++i) {
         w->panel<HeldChargeTool>().holdPicture(QImage(), QString(), off[i % 4]);
-        w->freeAreaMoved();
+        w->panel<FreeArea>().moved();
         QVERIFY(!held->isVisible());
     }
     // Six jokes in turn, then the first again.
@@ -202,13 +202,13 @@ void MainWindowTest::aChargeOffTheCanvasIsThrownAwayWithTheNextJoke() {
     // Moving over the free area clears the hover captions and the toolbar frame.
     w->panel<CanvasPanel>().coordinateCaption()->setText("12; 4");
     w->panel<ToolbarPanel>().topFrameLine()->show();
-    w->freeAreaMoved();
+    w->panel<FreeArea>().moved();
     QVERIFY(w->panel<CanvasPanel>().coordinateCaption()->text().isEmpty());
     QVERIFY(!w->panel<ToolbarPanel>().topFrameLine()->isVisible());
 }
 
 void MainWindowTest::minimisedTheTaskbarShowsTheTitle() {
-    w->SetUndos();
+    h->edit();
     w->showMinimized();
     QTRY_COMPARE(w->windowTitle(), QStringLiteral("Tessaline*"));
     w->move(w->x(), 120);
@@ -277,12 +277,12 @@ QRgb at(const PictureBox* box, int x, int y) {
 // context: the canvas, the choosers and the title's mark all follow.
 void MainWindowTest::theCanvasFollowsEveryRedraw() {
     h->ws().CurrentBlazon.ShieldShape = 3;
-    w->redraw();
+    w->session().redraw();
     QCOMPARE(w->panel<CanvasPanel>().canvas()->picture(), toQImage(h->program->r().canvas));
 
     const QImage before = w->panel<CanvasPanel>().canvas()->picture();
     h->ws().Undos[1] = BlazonRecord{};
-    w->context().apply(UndoStep::Take, [&] { h->ws().CurrentBlazon.ShieldShape = 4; });
+    w->session().apply(UndoStep::Take, [&] { h->ws().CurrentBlazon.ShieldShape = 4; });
     QVERIFY(w->panel<CanvasPanel>().canvas()->picture() != before);
     QCOMPARE(w->panel<CanvasPanel>().canvas()->picture(), toQImage(h->program->r().canvas));
     QCOMPARE(at(w->panel<PieceOptions>().shapeChooser(), 28, 33),
@@ -299,7 +299,7 @@ void MainWindowTest::theRedrawMarksTheOptionPictures() {
     b.Ordinary1.Name = "Pal";
     b.Ordinary1.Size = -1;
     b.Ordinary1.Shift = 1;
-    w->redraw();
+    w->session().redraw();
     QVERIFY(w->panel<PieceOptions>().sizeChooser()->isVisible());
     QVERIFY(w->panel<PieceOptions>().firstOrderCaption()->isVisible());
     QVERIFY(!w->panel<PieceOptions>().secondOrderSizeChooser()->isVisible());
@@ -316,13 +316,13 @@ void MainWindowTest::theRedrawMarksTheOptionPictures() {
     // A chief cannot be en filet: the chooser shows two sizes.
     b.Ordinary1.Type = 1;
     b.Ordinary1.Size = 0;
-    w->redraw();
+    w->session().redraw();
     QCOMPARE(w->panel<PieceOptions>().sizeChooser()->height(), 39);
     QVERIFY(!w->panel<PieceOptions>().shiftZones()->isVisible());
 
     b.Ordinary1 = OrdinaryRecord{};
     b.ShieldShape = 1;
-    w->redraw();
+    w->session().redraw();
     QVERIFY(!w->panel<PieceOptions>().sizeChooser()->isVisible());
     QCOMPARE(at(w->panel<PieceOptions>().shapeChooser(), 9, 11), rgbOf(0x00FFFF));
 }
@@ -338,7 +338,7 @@ void MainWindowTest::aWarningShowsTheSignWithItsText() {
     b.Parts[2].Kind = kClassColour;
     b.Parts[2].Tincture = 3;
     const RedrawResult expected = RedrawShield(h->ws(), h->program->r());
-    w->redraw();
+    w->session().redraw();
     QVERIFY(expected.warningVisible);
     QVERIFY(w->panel<BlazonPanel>().warningSign()->isVisible());
     QCOMPARE(w->panel<BlazonPanel>().warningSign()->toolTip(),
@@ -348,7 +348,7 @@ void MainWindowTest::aWarningShowsTheSignWithItsText() {
     QCOMPARE(w->panel<BlazonPanel>().blazonLabel()->text(),
              QString::fromStdString(expected.blazonText));
     b = before;
-    w->redraw();
+    w->session().redraw();
     QVERIFY(!w->panel<BlazonPanel>().warningSign()->isVisible());
 }
 
@@ -402,7 +402,7 @@ void MainWindowTest::labelsAndTheTitleBarAreNotTheFreeArea() {
     w->panel<HeldChargeTool>().holdPicture(QImage(), QString(), QRectF(10, 10, 20, 20));
     QTest::mouseDClick(w->panel<TitleBar>().titleLabel(), Qt::LeftButton, {}, QPoint(40, 10));
     QVERIFY(w->panel<HeldChargeView>().isVisible());
-    w->freeAreaPressed(Qt::LeftButton, QPointF(470, 400));
+    w->panel<FreeArea>().pressed(Qt::LeftButton, QPointF(470, 400));
     QVERIFY(!w->panel<HeldChargeView>().isVisible());
 }
 
@@ -431,7 +431,7 @@ void MainWindowTest::aGroupedChargeThrownAwayAsksAboutItsGroup() {
     int g = placeGroup();
     QVERIFY(g != 0);
     h->messages->boxAnswers = {MessageAnswer::Ok, MessageAnswer::No};
-    w->freeAreaMoved();
+    w->panel<FreeArea>().moved();
     QCOMPARE(int(h->messages->boxes.size()), 2);
     QCOMPARE(h->messages->boxes[1].text, question);
     QCOMPARE(h->messages->boxes[1].title, QStringLiteral("Motif"));
@@ -450,7 +450,7 @@ void MainWindowTest::aGroupedChargeThrownAwayAsksAboutItsGroup() {
     QVERIFY(g != 0);
     h->messages->boxes.clear();
     h->messages->boxAnswers = {MessageAnswer::Ok, MessageAnswer::Yes};
-    w->freeAreaMoved();
+    w->panel<FreeArea>().moved();
     QCOMPARE(int(h->messages->boxes.size()), 2);
     QCOMPARE(ws.CurrentBlazon.Charges[1].InUse, 0);
     QCOMPARE(ws.CurrentBlazon.Charges[2].InUse, 0);
@@ -467,7 +467,7 @@ void MainWindowTest::theTitleAndTheBlazonShowTheirTextAsItStands() {
     // A file name or a phrase that looks like markup is shown letter for letter.
     const auto titleWidth = [&](const char* path) {
         h->ws().CurrentBlazon.FilePath = path;
-        w->refreshTitle();
+        w->panel<TitleBar>().refreshTitle();
         return w->panel<TitleBar>().titleLabel()->sizeHint().width();
     };
     const int tag = QFontMetrics(w->panel<TitleBar>().titleLabel()->font())
@@ -477,7 +477,7 @@ void MainWindowTest::theTitleAndTheBlazonShowTheirTextAsItStands() {
     const auto blazonWidth = [&](const char* text) {
         RedrawResult result = RedrawShield(h->ws(), h->program->r());
         result.blazonText = text;
-        w->applyRedraw(result);
+        w->session().show(result);
         return w->panel<BlazonPanel>().blazonLabel()->sizeHint().width();
     };
     const int italicTags = QFontMetrics(w->panel<BlazonPanel>().blazonLabel()->font())

@@ -99,7 +99,7 @@ void PieceMenusTest::eachSizeItemSetsItsOwnSize() {
     };
     for (const auto& row : rows) {
         ws.Modified = false;
-        d->w().refreshTitle();
+        d->w().panel<TitleBar>().refreshTitle();
         const BlazonRecord before = ws.CurrentBlazon;
         const QImage shownBefore = d->w().panel<CanvasPanel>().canvas()->picture().copy();
         const QPoint at = d->pointOfPart(row.zone);
@@ -159,7 +159,7 @@ void PieceMenusTest::removingTheSecondOrderPieceAsksNothingAndKeepsItsCharges() 
     QCOMPARE(d->charge(n).InUse, kTrue);
     Workspace& ws = d->ws();
     ws.Modified = false;
-    d->w().refreshTitle();
+    d->w().panel<TitleBar>().refreshTitle();
     const BlazonRecord before = ws.CurrentBlazon;
 
     d->rightClick(&d->canvas(), d->pointOfPart(kSecondOrderZone),

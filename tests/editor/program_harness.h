@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include <QAction>
@@ -14,18 +15,23 @@
 #include "editor/canvas_menus.h"
 #include "editor/canvas_panel.h"
 #include "editor/clipboard_commands.h"
+#include "editor/document_session.h"
+#include "editor/free_area.h"
 #include "editor/fur_menu.h"
 #include "editor/fur_palette_input.h"
 #include "editor/held_charge_state.h"
 #include "editor/held_charge_tool.h"
 #include "editor/held_charge_view.h"
-#include "editor/lists.h"
+#include "editor/list_tabs.h"
 #include "editor/main_window.h"
 #include "editor/palettes.h"
+#include "editor/picture_list_panel.h"
 #include "editor/piece_options.h"
+#include "editor/pieces_list_panel.h"
 #include "editor/program.h"
 #include "editor/tincture_palette_input.h"
 #include "editor/title_bar.h"
+#include "editor/toolbar_input.h"
 #include "editor/toolbar_panel.h"
 #include "platform/qimage_bridge.h"
 #include "support/scripted_messages.h"
@@ -87,6 +93,13 @@ struct ProgramHarness {
 
     tess::MainWindow& window() { return *program->mainWindow(); }
     tess::Workspace& ws() { return program->ws(); }
+
+    // An edit as a panel makes it: through the actions' one road (an undo
+    // step, the unsaved mark, the redraw), shown in the window. Without a
+    // change it is the bare step a command takes before it asks.
+    void edit(const std::function<void()>& change = [] {}) {
+        program->session().apply(tess::UndoStep::Take, change);
+    }
 
   private:
     static void restore(const char* name, const QByteArray& value, bool wasSet) {

@@ -59,7 +59,7 @@ void ReleaseHoverAndPasteTest::cleanup() {
     w->panel<HeldChargeTool>().end();
     NewDocument(h->ws(), h->program->r());
     h->ws().Modified = false;
-    w->redraw();
+    w->session().redraw();
     *h->messages = ScriptedMessages{};
     QApplication::clipboard()->clear();
 }
@@ -77,7 +77,7 @@ QString ReleaseHoverAndPasteTest::picture(const QString& name) {
 void ReleaseHoverAndPasteTest::place(const QString& path, int n, int x, int y) {
     QVERIFY(AddCharge(h->ws(), h->program->r().Charges,
                       OverlayBox{double(x), double(y), 40, 30, path.toStdString()}, n));
-    w->redraw();
+    w->session().redraw();
 }
 
 QStringList ReleaseHoverAndPasteTest::hoverOfCanvasAt(QPoint at) {

@@ -104,8 +104,8 @@ void ToolbarTest::initTestCase() {
 void ToolbarTest::cleanup() {
     NewDocument(h->ws(), h->program->r());
     h->ws().Modified = false;
-    w->redraw();
-    w->refreshTitle();
+    w->session().redraw();
+    w->panel<TitleBar>().refreshTitle();
     *h->messages = ScriptedMessages{};
     opened.clear();
     browser = true;
@@ -282,7 +282,7 @@ void ToolbarTest::aUserFurSwatchNamesDragsAndOffersItsFur() {
     fur.Path = path.toStdString();
     fur.TileWidth = fur.TileHeight = 5;
     QVERIFY(LoadUserFurPattern(h->ws(), h->program->r(), fur.Path, 2));
-    w->redraw();
+    w->session().redraw();
 
     auto& swatches = w->panel<FurPalettePanel>().userFurSwatches();
     QVERIFY(swatches[2]->isVisible());
@@ -324,7 +324,7 @@ void ToolbarTest::aUserFurSwatchNamesDragsAndOffersItsFur() {
     QCOMPARE(userFurTooltip(""), QString());
     // The slot emptied: the swatch goes.
     h->ws().CurrentBlazon.UserFurs[2] = UserFurRecord{};
-    w->redraw();
+    w->session().redraw();
     QVERIFY(swatches[2]->isHidden());
 }
 
@@ -337,7 +337,7 @@ void ToolbarTest::theWarningSignShowsTheWarningsWithoutAnEdit() {
     b.Parts[1].Tincture = 4;
     b.Parts[2].Kind = kClassColour;
     b.Parts[2].Tincture = 3;
-    w->redraw();
+    w->session().redraw();
     PictureBox* sign = w->panel<BlazonPanel>().warningSign();
     QVERIFY(sign->isVisible());
     const QString tip = sign->toolTip();

@@ -25,20 +25,20 @@ void UnsavedChangesTest::theTitleMarksAChangeAndNamesTheFile() {
     QCOMPARE(w.panel<TitleBar>().titleLabel()->text(), QStringLiteral("Tessaline"));
     // A change pushes the document as it was.
     h.ws().CurrentBlazon.ShieldShape = 4;
-    w.SetUndos();
+    h.edit();
     QCOMPARE(h.ws().Undos[1].ShieldShape, 4);
     QVERIFY(h.ws().Modified);
     QCOMPARE(w.panel<TitleBar>().titleLabel()->text(), QStringLiteral("Tessaline*"));
-    w.SetUndos();
+    h.edit();
     QCOMPARE(w.panel<TitleBar>().titleLabel()->text(), QStringLiteral("Tessaline*"));
 
     // A document with a file, as a save or an open leaves it.
     h.ws().CurrentBlazon.FilePath = "/somewhere/Écu de Bretagne.bls";
     h.ws().Modified = false;
-    w.refreshTitle();
+    w.panel<TitleBar>().refreshTitle();
     QCOMPARE(w.panel<TitleBar>().titleLabel()->text(),
              QStringLiteral("Tessaline [Écu de Bretagne.bls]"));
-    w.SetUndos();
+    h.edit();
     QCOMPARE(w.panel<TitleBar>().titleLabel()->text(),
              QStringLiteral("Tessaline [Écu de Bretagne.bls]*"));
 }
@@ -49,19 +49,19 @@ void UnsavedChangesTest::undoLeavesTheMarkAsItWas() {
     MainWindow& w = h.window();
     // Undo after a save: no mark, and the document still knows its file
     // although the copy it returns to was taken before the first save.
-    w.SetUndos();
+    h.edit();
     h.ws().CurrentBlazon.ShieldShape = 5;
     h.ws().CurrentBlazon.FilePath = "/x/a.bls";
     h.ws().CurrentBlazon.Folder = "/x/";
     h.ws().Modified = false;
-    w.refreshTitle();
-    w.undoLast();
+    w.panel<TitleBar>().refreshTitle();
+    w.panel<ToolbarInput>().undoLast();
     QCOMPARE(w.panel<TitleBar>().titleLabel()->text(), QStringLiteral("Tessaline [a.bls]"));
     QCOMPARE(h.ws().CurrentBlazon.ShieldShape, 1);
     QCOMPARE(h.ws().CurrentBlazon.FilePath, std::string("/x/a.bls"));
     // Undo after a change keeps it.
-    w.SetUndos();
-    w.undoLast();
+    h.edit();
+    w.panel<ToolbarInput>().undoLast();
     QCOMPARE(w.panel<TitleBar>().titleLabel()->text(), QStringLiteral("Tessaline [a.bls]*"));
 }
 
@@ -80,7 +80,7 @@ void UnsavedChangesTest::nonKeepsTheProgramRunning() {
     ProgramHarness h;
     QVERIFY(h.start());
     MainWindow& w = h.window();
-    w.SetUndos();
+    h.edit();
     const BlazonRecord before = h.ws().CurrentBlazon;
     QVERIFY(!w.close());  // unscripted: "Non"
     QCOMPARE(int(h.messages->questions.size()), 1);
@@ -104,7 +104,7 @@ void UnsavedChangesTest::nonKeepsTheProgramRunning() {
 void UnsavedChangesTest::ouiReleasesAndEnds() {
     ProgramHarness h;
     QVERIFY(h.start());
-    h.window().SetUndos();
+    h.edit();
     h.messages->questionAnswers = {true};
     QVERIFY(h.window().close());
     QCOMPARE(h.messages->ConfirmAnswer, kAnswerOui);
@@ -116,7 +116,7 @@ void UnsavedChangesTest::everyWayOutAsks() {
     ProgramHarness h;
     QVERIFY(h.start());
     MainWindow& w = h.window();
-    w.SetUndos();
+    h.edit();
     // The close button of the own title bar.
     w.panel<TitleBar>().closeButton()->click();
     // The "Quitter" item of the file menu, from a right click on the free area.

@@ -114,7 +114,8 @@ void UserFurCycleTest::theSecondUserFurDraggedOntoPartOneIsSaved() {
     Workspace back;
     Renderer r;
     InitGraphics(back, r);
-    const LoadOutcome loaded = LoadDocument(back, r, document.toStdString(), w.fileDialogs());
+    const LoadOutcome loaded =
+        LoadDocument(back, r, document.toStdString(), w.session().fileDialogs());
     QVERIFY2(loaded.loaded, loaded.message.text.c_str());
     // The part's class is the fur (its tincture the fur's dominant one, for
     // the rule of tinctures).

@@ -142,7 +142,7 @@ void WholeCaptionsTest::theMainWindowAndItsCaptions() {
     // Both piece captions and their choosers show with both pieces.
     BlazonRecord& b = h->ws().CurrentBlazon;
     b.Ordinary1 = OrdinaryRecord{.Present = kTrue, .Type = 3, .Name = "Bande", .Size = -1};
-    w->redraw();
+    w->session().redraw();
     check(*w, QStringLiteral("fenêtre"));
     // The hover captions at the shield's far corner, and the shift zones' caption.
     sendMouse(w->panel<CanvasPanel>().canvas(), QEvent::MouseMove, QPointF(5.5, 60.5), Qt::NoButton,
@@ -153,7 +153,7 @@ void WholeCaptionsTest::theMainWindowAndItsCaptions() {
     sendMouse(zones, QEvent::MouseMove, QPointF(39.5, 57.5), Qt::NoButton, Qt::NoButton);
     check(*w, QStringLiteral("décalage ") + w->panel<PieceOptions>().firstOrderCaption()->text());
     NewDocument(h->ws(), h->program->r());
-    w->redraw();
+    w->session().redraw();
     QVERIFY2(cut_.isEmpty(), qPrintable(cut_.join(QLatin1Char('\n'))));
 }
 
@@ -172,7 +172,7 @@ void WholeCaptionsTest::everyDialogAsTheWindowOpensIt() {
 
     // The line styles of the partition.
     h->ws().CurrentBlazon.Partition = 11;
-    w->redraw();
+    w->session().redraw();
     menuItem(*w, "partLinesAction")->trigger();
     auto& lines = dialogs.get<LineStyleDialog>();
     QVERIFY(lines.isVisible());
@@ -199,7 +199,7 @@ void WholeCaptionsTest::everyDialogAsTheWindowOpensIt() {
     for (int n : {1, 2})
         QVERIFY(AddCharge(h->ws(), h->program->r().Charges,
                           OverlayBox{double(40 * n), 80, 64, 48, path.toStdString()}, n));
-    w->redraw();
+    w->session().redraw();
     QListWidget* list = w->panel<PictureListPanel>().pictureList();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->item(0)).center());

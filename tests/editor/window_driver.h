@@ -199,7 +199,7 @@ class WindowDriver {
         ws().SelectedCharge = 0;
         ws().Modified = false;
         menuItem(w(), "newAction")->trigger();
-        w().refreshTitle();
+        w().panel<tess::TitleBar>().refreshTitle();
         *h.messages = ScriptedMessages{};
         QApplication::clipboard()->clear();
         helpOpened.clear();

@@ -8,15 +8,14 @@
 #include <QString>
 
 class QAction;
-class QLabel;
 class QListWidget;
 class QMenu;
 class QWidget;
 
 namespace tess {
 
-struct EditorContext;
 class DialogHost;
+class DocumentSession;
 
 // The list of the document's pictures, from which charges are placed, and
 // its menu (add, delete, properties). It shows the workspace's picture list;
@@ -24,9 +23,9 @@ class DialogHost;
 class PictureListPanel : public QObject {
     Q_OBJECT
   public:
-    explicit PictureListPanel(QWidget& window);
-    // Connects the list and its menu items; run once by the main window.
-    void wire(const EditorContext& context, DialogHost& dialogs);
+    // The list follows every redraw of `session`; the properties open in
+    // `dialogs`.
+    PictureListPanel(QWidget& window, DocumentSession& session, DialogHost& dialogs);
 
     // The bank was emptied: no picture listed or chosen.
     void clear();
@@ -67,8 +66,8 @@ class PictureListPanel : public QObject {
     int selectedSlot() const;
     void updateMenu();
 
-    const EditorContext* context_ = nullptr;
-    DialogHost* dialogs_ = nullptr;
+    DocumentSession& session_;
+    DialogHost& dialogs_;
     BringUp bringUp_;
     std::function<void(int slot)> pictureLeftBank_;
     QListWidget* pictureList_ = nullptr;
@@ -79,49 +78,6 @@ class PictureListPanel : public QObject {
     QAction* picturePropertiesAction_ = nullptr;
     // One small picture per file name, kept over removals.
     QHash<QString, QIcon> icons_;
-};
-
-// The list of the honourable pieces, in type order, each with its icon.
-class PiecesListPanel : public QObject {
-    Q_OBJECT
-  public:
-    explicit PiecesListPanel(QWidget& window);
-    void wire(const EditorContext& context);
-
-    void FillPiecesList();
-    // The chosen piece on the shield, or its repeats cycled.
-    void doubleClicked();
-
-    QListWidget* piecesList() const { return piecesList_; }
-
-  private:
-    const EditorContext* context_ = nullptr;
-    QListWidget* piecesList_ = nullptr;
-    int selectedPieceIndex_ = 0;
-};
-
-// The two tabs over the lists, which share one place: the chosen tab's list
-// shows and its caption turns yellow.
-class ListTabs : public QObject {
-    Q_OBJECT
-  public:
-    ListTabs(QWidget& window, QListWidget& pictureList, QListWidget& piecesList);
-
-    void showPicturesTab();
-    void showPiecesTab();
-
-    QLabel* picturesTab() const { return picturesTab_; }
-    QLabel* piecesTab() const { return piecesTab_; }
-
-  protected:
-    // A tab is chosen on release inside it, as a button is.
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-  private:
-    QListWidget& pictureList_;
-    QListWidget& piecesList_;
-    QLabel* picturesTab_ = nullptr;
-    QLabel* piecesTab_ = nullptr;
 };
 
 }  // namespace tess
