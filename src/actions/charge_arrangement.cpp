@@ -6,7 +6,9 @@
 #include <string>
 
 #include "actions/apply_edit.h"
+#include "actions/budget_messages.h"
 #include "model/motifs.h"
+#include "model/picture_budget.h"
 #include "model/placed_charges.h"
 #include "model/workspace.h"
 #include "platform/rounding.h"
@@ -63,6 +65,13 @@ std::optional<RedrawResult> ApplyMotif(Workspace& ws, Renderer& r, const Arrange
     const int copies = MotifCopyCount(layout);
     if (freeRecords(ws.CurrentBlazon, c) < copies) {
         ws.ui->showMessage(kArrangementTooManyText, 48, kArrangementTitle);
+        return std::nullopt;
+    }
+    // Each copy draws through layers as large as its picture.
+    const ImageBankEntry& picture = *chargePicture(ws, c);
+    if (copies * chargeCost(picture.Width, picture.Height) >
+        PictureBudgetLeft(ws.CurrentBlazon, ws.Bank, c)) {
+        ws.ui->showMessage(copiesOverBudgetText(), 48, kArrangementTitle);
         return std::nullopt;
     }
     const bool join = inLiveGroup(ws, c) && joinExistingGroup && joinExistingGroup();

@@ -43,7 +43,9 @@ using JoinGroupQuestion = std::function<bool()>;
 //
 // Refused, with the exclamation box and nothing changed (not even the undo
 // stack), when fewer records are free than copies are needed (the charge's
-// own record not counted) or the charge has no picture. Returns the redraw,
+// own record not counted), when the copies' layers would take the document
+// past its picture budget (model/picture_budget.h), or when the charge has no
+// picture. Returns the redraw,
 // or nothing when refused.
 std::optional<RedrawResult> ApplyMotif(Workspace& ws, Renderer& r, const ArrangedCharge& charge,
                                        const MotifLayout& layout,

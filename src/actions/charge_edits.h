@@ -64,8 +64,9 @@ bool CanPasteCharge(const Workspace& ws, const Renderer& r, const ChargeClipboar
 
 // Puts the copy into the first free record and holds it: same tincture, size,
 // mirroring and "broché" flag, no group. No undo step, no redraw. Returns the
-// record number, 0 when the copy cannot be pasted or no record is free (the
-// user is told of the latter).
+// record number, 0 when the copy cannot be pasted, no record is free or the
+// document's picture budget cannot take one more charge (the user is told of
+// the latter two).
 int PasteCharge(Workspace& ws, Renderer& r, const ChargeClipboard& copy);
 
 }  // namespace tess

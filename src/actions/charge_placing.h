@@ -26,7 +26,8 @@ struct OverlayBox {
 // picture's size, own tincture and no mirroring. Its layers are prepared
 // unless those it has were made from the same picture, tincture and colour.
 // False, with the user told and nothing changed, when all fifty charges are in
-// use or the bank cannot take the picture. The caller redraws after true.
+// use, the bank cannot take the picture, or a new charge would take the
+// document past its picture budget. The caller redraws after true.
 bool AddCharge(Workspace& ws, ChargeSurfaces& surfaces, const OverlayBox& overlay, int slot = 0);
 
 // Gives the charge a tincture 1..11 and recolours its working picture. No

@@ -1,16 +1,20 @@
 // The picture list's commands: add, delete, and a bank picture's phrase.
 #include "actions/picture_commands.h"
 
-#include <limits>
+#include <cstdint>
 
 #include "actions/apply_edit.h"
 #include "actions/bank_slots.h"
+#include "actions/budget_messages.h"
 #include "model/image_bank.h"
+#include "model/picture_budget.h"
 #include "model/workspace.h"
+#include "platform/file_reading.h"
 #include "platform/paths.h"
 #include "platform/picture_file.h"
 #include "platform/text_encoding.h"
 #include "render/renderer.h"
+#include "storage/error_numbers.h"
 
 namespace tess {
 
@@ -18,16 +22,37 @@ namespace {
 
 constexpr int kStyleExclamation = 48;
 constexpr int kStyleStop = 16;
-// The number the picture loader's failure has always been reported under.
-constexpr int kInvalidPictureError = 481;
 
-// Record sizes are 16-bit: a larger picture could never be placed.
-constexpr int kLargestSide = std::numeric_limits<Integer>::max();
+// Why a picture cannot join the list, as the user reads it; empty when it can.
+struct Refusal {
+    std::string text, title = "Tessaline";
+    int style = kStyleExclamation;
+};
 
-bool readablePicture(const std::string& path) {
-    const auto picture = loadPicture(path);
-    return picture && !picture->empty() && picture->width() <= kLargestSide &&
-           picture->height() <= kLargestSide;
+Refusal pictureRefusal(const PictureRead& read, const std::string& fileName, std::int64_t left) {
+    const std::string name = "« " + fileName + " »";
+    const std::string unreadable = "Erreur #" + std::to_string(kInvalidPictureError);
+    switch (read.refusal) {
+        case PictureRefusal::None:
+            return {};
+        case PictureRefusal::Missing:
+            return {"Le fichier " + name + " est introuvable. Aucun meuble n'a été ajouté."};
+        case PictureRefusal::NotAFile:
+            return {notAFileText(fileName)};
+        case PictureRefusal::Damaged:
+            return {"L'image " + name +
+                        " est abîmée : elle s'arrête avant la fin de ses points, ou ses points "
+                        "ne se lisent pas. Aucun meuble n'a été ajouté.",
+                    unreadable, kStyleStop};
+        case PictureRefusal::TooLarge:
+            break;
+        default:
+            return {"Le fichier " + name +
+                        " n'est pas une image bmp, gif ou jpg lisible. Aucun meuble n'a été "
+                        "ajouté.",
+                    unreadable, kStyleStop};
+    }
+    return {pictureTooLargeText(fileName, read.width, read.height, left), "Ajouter une image"};
 }
 
 // Every undo copy forgets the slot: its charges on it go out of use.
@@ -69,11 +94,13 @@ PictureAddOutcome AddPictureToList(Workspace& ws, const std::string& path) {
             kStyleExclamation, "Tessaline");
         return PictureAddOutcome::Refused;
     }
-    if (!readablePicture(path)) {
-        ws.ui->showMessage("Le fichier « " + fileName +
-                               " » n'est pas une image bmp, gif ou jpg lisible, ou il est trop "
-                               "grand. Aucun meuble n'a été ajouté.",
-                           kStyleStop, "Erreur #" + std::to_string(kInvalidPictureError));
+    // The picture must fit what the document can still take with it placed
+    // once: checked on its header, before a pixel is decoded.
+    const std::int64_t left = PictureBudgetLeft(ws.CurrentBlazon, ws.Bank, ws.SelectedCharge);
+    const PictureRead read = readPicture(path, newPicturePixels(left));
+    if (const Refusal refusal = pictureRefusal(read, displayedName(fileName), left);
+        !refusal.text.empty()) {
+        ws.ui->showMessage(refusal.text, refusal.style, refusal.title);
         return PictureAddOutcome::Refused;
     }
     ++ws.ImageKeyCounter;

@@ -19,6 +19,7 @@
 #include "platform/rounding.h"
 #include "render/renderer.h"
 #include "widgets/drag_payloads.h"
+#include "widgets/ui_pictures.h"
 
 namespace tess {
 
@@ -91,7 +92,7 @@ void HeldChargeTool::holdTakenCharge(int chargeNumber, const QRectF& box, const 
 
 bool HeldChargeTool::holdNewPicture(const QString& path) {
     if (state_.isHolding() && !commitHeld()) return false;
-    const QImage image(path);
+    const QImage image = pictureFileImage(path);
     if (image.isNull()) {
         session_.messages().messageBox(QStringLiteral("Impossible de lire l'image %1.").arg(path),
                                        kStyleExclamation, QStringLiteral("Ajouter une image"));

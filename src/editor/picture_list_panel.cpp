@@ -1,11 +1,13 @@
 #include "editor/picture_list_panel.h"
 
 #include <QAction>
-#include <QFileInfo>
+#include <QIcon>
+#include <QImage>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPixmap>
 
 #include "actions/picture_commands.h"
 #include "actions/redraw_shield.h"
@@ -14,6 +16,7 @@
 #include "editor/menu_items.h"
 #include "editor/picture_properties_command.h"
 #include "editor/window_layout.h"
+#include "widgets/ui_pictures.h"
 #include "widgets/utf8_text.h"
 
 namespace tess {
@@ -24,6 +27,15 @@ const QString kAddTip = QStringLiteral("Cliquez du bouton de droite pour ajouter
 const QString kPlaceTip = QStringLiteral("Double-Cliquez pour ajouter le meuble sur le blason");
 constexpr int kKeyRole = Qt::UserRole;
 constexpr int kPathRole = Qt::UserRole + 1;
+
+// The list's icon of a picture file: the picture brought down to the icon's
+// size (a picture may be 4096 pixels a side; the list shows 32).
+QIcon listIcon(const QString& path, QSize size) {
+    QImage picture = pictureFileImage(path);
+    if (picture.width() > size.width() || picture.height() > size.height())
+        picture = picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return QIcon(QPixmap::fromImage(picture));
+}
 
 }  // namespace
 
@@ -56,6 +68,7 @@ PictureListPanel::PictureListPanel(QWidget& window, DocumentSession& session, Di
 
 void PictureListPanel::clear() {
     pictureList_->clear();
+    icons_.clear();
     selectedImageKey_.clear();
     updateMenu();
 }
@@ -74,16 +87,20 @@ void PictureListPanel::sync() {
             pictureList_->item(i)->data(kKeyRole).toString() == fromUtf8(items[std::size_t(i)].Key);
     if (same) return;
     pictureList_->clear();
+    // Only the listed files keep an icon: one a session added and removed
+    // goes with its entry.
+    QHash<QString, QIcon> listed;
     for (const PictureListItem& entry : items) {
         const QString path = fromUtf8(entry.Path);
-        const QString fileName = QFileInfo(path).fileName();
-        if (!icons_.contains(fileName)) icons_.insert(fileName, QIcon(QPixmap(path)));
-        auto* item =
-            new QListWidgetItem(icons_.value(fileName), fromUtf8(entry.Text), pictureList_);
+        const auto kept = icons_.constFind(path);
+        const QIcon icon = kept != icons_.cend() ? *kept : listIcon(path, pictureList_->iconSize());
+        listed.insert(path, icon);
+        auto* item = new QListWidgetItem(icon, fromUtf8(entry.Text), pictureList_);
         item->setData(kKeyRole, fromUtf8(entry.Key));
         item->setData(kPathRole, path);
         if (item->data(kKeyRole).toString() == selectedImageKey_) item->setSelected(true);
     }
+    icons_.swap(listed);
     if (selectedRow() < 0) selectedImageKey_.clear();
     updateMenu();
 }

@@ -76,7 +76,8 @@ class PictureListPanel : public QObject {
     QAction* addPictureAction_ = nullptr;
     QAction* deletePictureAction_ = nullptr;
     QAction* picturePropertiesAction_ = nullptr;
-    // One small picture per file name, kept over removals.
+    // The icon of each listed picture file, by path, made once when the file
+    // enters the list and dropped when it leaves it.
     QHash<QString, QIcon> icons_;
 };
 

@@ -1,6 +1,7 @@
 // The picture list, the pieces list, the picture properties and the line
 // styles, driven through the main window's own widgets and menus.
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,6 +36,7 @@ class ListsAndLineStylesTest : public QObject {
     void appliedLineStyleStaysThroughCancelAndMarksTheTitle();
     void aPhraseSetInThePropertiesIsSavedAndReopened();
     void aDoubleClickWhileHoldingPutsTheHeldChargeBackInItsOwnRecord();
+    void eachListedFileShowsItsOwnSmallIcon();
 
   private:
     QString writePicture(const QString& name, const char* format);
@@ -269,6 +271,35 @@ void ListsAndLineStylesTest::aDoubleClickWhileHoldingPutsTheHeldChargeBackInItsO
     QVERIFY(w->panel<HeldChargeTool>().state().isHolding());
     QCOMPARE(w->panel<HeldChargeTool>().state().heldCharge(), 0);
     w->panel<HeldChargeTool>().end();
+}
+
+// The list keeps a small icon for each file it lists and none for a file it
+// no longer lists: a file of the same name from another folder, added after
+// the first left, shows its own picture.
+void ListsAndLineStylesTest::eachListedFileShowsItsOwnSmallIcon() {
+    QListWidget* list = w->panel<PictureListPanel>().pictureList();
+    const auto centreOfIcon = [list] {
+        const QImage shown = list->item(0)->icon().pixmap(list->iconSize()).toImage();
+        return QColor(shown.pixel(shown.width() / 2, shown.height() / 2));
+    };
+    for (const auto& [folder, colour] :
+         {std::pair{"rouge", Qt::red}, std::pair{"bleu", Qt::blue}}) {
+        QVERIFY(QDir(h->home.path()).mkpath(QString::fromLatin1(folder)));
+        QImage big(300, 200, QImage::Format_RGB32);
+        big.fill(colour);
+        const QString path = h->home.filePath(QString::fromLatin1(folder) + "/grand.bmp");
+        QVERIFY(big.save(path));
+        h->messages->files = {path};
+        menuItem(*w, "addPictureAction")->trigger();
+        QCOMPARE(list->count(), 1);
+        for (const QSize size : list->item(0)->icon().availableSizes())
+            QVERIFY(size.width() <= 32 && size.height() <= 32);
+        QCOMPARE(centreOfIcon(), QColor(colour));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(0)).center());
+        QTest::keyClick(list, Qt::Key_Delete);
+        QCOMPARE(list->count(), 0);
+    }
 }
 
 QTEST_MAIN(ListsAndLineStylesTest)
