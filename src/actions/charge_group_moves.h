@@ -6,8 +6,8 @@ struct Workspace;
 
 // The held charge's group follows the held charge while it is carried: the
 // members' records move at once and show at the next redraw. None of these
-// takes an undo step or marks the document: the held charge's commit does,
-// with its group as it then stands.
+// takes an undo step (the held charge's commit takes it); a move that changes
+// a member's record marks the document modified, the packing does not.
 
 // Packs the held charge's group so its members come first, up to its count;
 // nothing without a held, grouped charge.

@@ -34,7 +34,7 @@ class WindowDriver {
     tess::Workspace& ws() { return h.ws(); }
     tess::Renderer& r() { return h.program->r(); }
     QWidget& canvas() { return *w().panel<tess::CanvasPanel>().canvas(); }
-    tess::HeldChargeView& held() { return *(&w().panel<tess::HeldChargeView>()); }
+    tess::HeldChargeView& held() { return w().panel<tess::HeldChargeView>(); }
     tess::ChargeRecord& charge(int n) { return ws().CurrentBlazon.Charges[std::size_t(n)]; }
 
     // A canvas point well inside zone k of the part map (the first found
