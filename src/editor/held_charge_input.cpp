@@ -69,10 +69,10 @@ void HeldChargeTool::moved(QMouseEvent& event) {
         const double dx = x - grabX_, dy = y - grabY_;
         QRectF box = state_.box();
         box.moveTo(box.left() + dx, box.top() + dy);
+        // The new box places the companions.
         state_.setBox(box);
         if (held != 0 && anyModifier(event.modifiers()))
             MoveHeldChargeGroup(session_.ws(), whole(dx), whole(dy), box.width(), box.height());
-        view_.placeCompanions();
         view_.showMoveCaptions();
         return;
     }
@@ -143,15 +143,17 @@ void HeldChargeTool::keyPressed(QKeyEvent& event) {
         default:
             break;
     }
+    // Every key brings the frames, guides and captions in line (a new box
+    // places the companions).
     if (dx != 0 || dy != 0) {
         const QRectF box = state_.box().translated(dx, dy);
         state_.setBox(box);
         view_.showGuides(true);
         if (state_.heldCharge() != 0 && anyModifier(event.modifiers()))
             MoveHeldChargeGroup(session_.ws(), dx, dy, box.width(), box.height());
+    } else {
+        view_.placeCompanions();
     }
-    // Every key brings the frames, guides and captions in line.
-    view_.placeCompanions();
     view_.showMoveCaptions();
 }
 
