@@ -53,17 +53,16 @@ bool inLiveGroup(const Workspace& ws, int charge) {
 
 }  // namespace
 
-std::optional<RedrawResult> ApplyMotif(Workspace& ws, Renderer& r, const ArrangedCharge& charge,
-                                       const MotifLayout& layout,
-                                       const JoinGroupQuestion& joinExistingGroup) {
+EditOutcome ApplyMotif(Workspace& ws, Renderer& r, const ArrangedCharge& charge,
+                       const MotifLayout& layout, const JoinGroupQuestion& joinExistingGroup) {
     const int c = charge.number;
     if (c < 1 || c > kChargeCount || chargePicture(ws, c) == nullptr || layout.KeyCount == 0)
-        return std::nullopt;
+        return NothingDone();
     // Counted before anything changes: an arrangement is made whole or not at all.
     const int copies = MotifCopyCount(layout);
     if (freeRecords(ws.CurrentBlazon, c) < copies) {
         ws.ui->showMessage(kArrangementTooManyText, 48, kArrangementTitle);
-        return std::nullopt;
+        return NothingDone();
     }
     const bool join = inLiveGroup(ws, c) && joinExistingGroup && joinExistingGroup();
 

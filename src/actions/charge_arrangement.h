@@ -1,9 +1,8 @@
 #pragma once
 
 #include <functional>
-#include <optional>
 
-#include "actions/redraw_result.h"
+#include "actions/edit_outcome.h"
 #include "model/motif_layout.h"
 
 namespace tess {
@@ -43,10 +42,9 @@ using JoinGroupQuestion = std::function<bool()>;
 //
 // Refused, with the exclamation box and nothing changed (not even the undo
 // stack), when fewer records are free than copies are needed (the charge's
-// own record not counted) or the charge has no picture. Returns the redraw,
-// or nothing when refused.
-std::optional<RedrawResult> ApplyMotif(Workspace& ws, Renderer& r, const ArrangedCharge& charge,
-                                       const MotifLayout& layout,
-                                       const JoinGroupQuestion& joinExistingGroup);
+// own record not counted) or the charge has no picture: not done. The
+// document is marked modified.
+EditOutcome ApplyMotif(Workspace& ws, Renderer& r, const ArrangedCharge& charge,
+                       const MotifLayout& layout, const JoinGroupQuestion& joinExistingGroup);
 
 }  // namespace tess

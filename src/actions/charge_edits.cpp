@@ -9,6 +9,7 @@
 #include "model/image_bank.h"
 #include "model/motifs.h"
 #include "model/placed_charges.h"
+#include "model/tinctures.h"
 #include "model/workspace.h"
 #include "platform/rounding.h"
 #include "render/charge_recolouring.h"
@@ -46,7 +47,7 @@ bool PickUpCharge(Workspace& ws, Renderer& r, int n, RedrawResult& shown) {
     return true;
 }
 
-bool CommitHeldCharge(Workspace& ws, Renderer& r, const OverlayBox& overlay, RedrawResult& shown) {
+EditOutcome CommitHeldCharge(Workspace& ws, Renderer& r, const OverlayBox& overlay) {
     const int held = heldCharge(ws);
     if (held != 0) {
         ChargeRecord& c = record(ws, held);
@@ -55,14 +56,17 @@ bool CommitHeldCharge(Workspace& ws, Renderer& r, const OverlayBox& overlay, Red
         c.Height = wholePixels(overlay.Height);
         if (!AddCharge(ws, r.Charges, overlay, held)) {
             c = before;
-            return false;
+            return NothingDone();
         }
     } else if (!AddCharge(ws, r.Charges, overlay, 0)) {
-        return false;
+        return NothingDone();
     }
     ws.SelectedCharge = 0;
-    shown = RedrawShield(ws, r);
-    return true;
+    EditOutcome out;
+    out.done = true;
+    out.changed = true;
+    out.redraw = RedrawShield(ws, r);
+    return out;
 }
 
 void LetGoOfHeldCharge(Workspace& ws) {
@@ -70,11 +74,11 @@ void LetGoOfHeldCharge(Workspace& ws) {
     ws.SelectedCharge = 0;
 }
 
-bool MirrorHeldCharge(Workspace& ws, Renderer& r, bool wholeGroup, RedrawResult& shown) {
+EditOutcome MirrorHeldCharge(Workspace& ws, Renderer& r, bool wholeGroup) {
     const int held = heldCharge(ws);
-    if (held == 0) return false;
+    if (held == 0) return NothingDone();
     const int group = record(ws, held).Motif;
-    shown = ApplyEdit(ws, r, UndoStep::Take, [&] {
+    return ApplyEdit(ws, r, UndoStep::Take, [&] {
         auto flip = [&](int n) {
             ChargeRecord& c = record(ws, n);
             c.Mirrored = c.Mirrored != 0 ? kFalse : kTrue;
@@ -94,17 +98,25 @@ bool MirrorHeldCharge(Workspace& ws, Renderer& r, bool wholeGroup, RedrawResult&
         }
         if (!done[std::size_t(held)]) flip(held);
     });
-    return true;
 }
 
-bool ToggleHeldChargeOverAll(Workspace& ws, Renderer& r, RedrawResult& shown) {
+EditOutcome ToggleHeldChargeOverAll(Workspace& ws, Renderer& r) {
     const int held = heldCharge(ws);
-    if (held == 0) return false;
-    shown = ApplyEdit(ws, r, UndoStep::None, [&] {
+    if (held == 0) return NothingDone();
+    return ApplyEdit(ws, r, UndoStep::None, [&] {
         ChargeRecord& c = record(ws, held);
         c.Brochant = c.Brochant != 0 ? kFalse : kTrue;
     });
-    return true;
+}
+
+EditOutcome RecolourHeldCharge(Workspace& ws, Renderer& r, int tincture) {
+    const int held = heldCharge(ws);
+    if (held == 0 || tincture < 1 || tincture > kTinctureCount) return NothingDone();
+    const bool newTincture = record(ws, held).Tincture != tincture;
+    EditOutcome out;
+    out.done = SetChargeTincture(ws, r.Charges, held, tincture);
+    out.changed = newTincture;
+    return out;
 }
 
 void MoveHeldChargeGroup(Workspace& ws, int dx, int dy, double width, double height) {

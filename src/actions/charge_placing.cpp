@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "model/document.h"
+#include "actions/apply_edit.h"
 #include "actions/bank_slots.h"
 #include "model/motifs.h"
 #include "model/placed_charges.h"
@@ -57,9 +57,10 @@ bool AddCharge(Workspace& ws, ChargeSurfaces& surfaces, const OverlayBox& overla
     // keeps what it holds.
     if (slot != n && n != ws.SelectedCharge) startBlank(ws, n);
     ChargeRecord& c = blazon.Charges[n];
+    // The step is taken here, after the record is marked in use and before
+    // its box is written: undo gives back the charge where it was picked up.
     c.InUse = kTrue;
-    PushUndo(ws);
-    ws.Modified = true;
+    SetUndos(ws);
     c.ImageIndex = Integer(picture);
     c.X = wholePixel(overlay.Left);
     c.Y = wholePixel(overlay.Top);

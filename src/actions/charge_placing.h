@@ -20,10 +20,10 @@ struct OverlayBox {
 // Places a charge showing the overlay's picture at the overlay's top-left
 // corner: charge `slot` when 1..50 (a held charge put back, whose record the
 // caller has filled), else the first free one, which starts blank and leaves
-// any group still listing it (unless it is the held charge's). Pushes the undo
-// stack once the record is marked in use, without the title's mark but setting
-// the modified flag. A picture not yet in the bank is imported; a new charge takes the
-// picture's size, own tincture and no mirroring. Its layers are prepared
+// any group still listing it (unless it is the held charge's). Takes its undo
+// step with the modified mark (SetUndos) once the record is marked in use,
+// before its box is written. A picture not yet in the bank is imported; a new
+// charge takes the picture's size, own tincture and no mirroring. Its layers are prepared
 // unless those it has were made from the same picture, tincture and colour.
 // False, with the user told and nothing changed, when all fifty charges are in
 // use or the bank cannot take the picture. The caller redraws after true.

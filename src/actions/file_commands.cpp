@@ -4,12 +4,12 @@
 #include <fstream>
 #include <system_error>
 
+#include "actions/opening.h"
+#include "actions/redraw_shield.h"
 #include "model/workspace.h"
 #include "platform/paths.h"
 #include "render/document_surfaces.h"
-#include "actions/redraw_shield.h"
 #include "storage/document_layout.h"
-#include "actions/opening.h"
 #include "storage/error_numbers.h"
 
 namespace tess {
@@ -78,11 +78,15 @@ std::optional<FileMessage> refusalToOpen(const std::string& path) {
     return std::nullopt;
 }
 
+void StartBlankDocument(Workspace& ws, Renderer& r) {
+    NewDocument(ws, r);
+    ws.Modified = false;
+}
+
 FileCommandOutcome NewDocumentCommand(Workspace& ws, Renderer& r, const FileCommandDialogs& d) {
     FileCommandOutcome out;
     if (ws.Modified && !d.documents.confirmed(newDocumentQuestion(ws))) return out;
-    NewDocument(ws, r);
-    ws.Modified = false;
+    StartBlankDocument(ws, r);
     out.changed = true;
     out.redraw = RedrawShield(ws, r);
     return out;

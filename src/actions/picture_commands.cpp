@@ -94,23 +94,26 @@ int PictureUseCount(const Workspace& ws, int slot) {
     return n;
 }
 
-bool DeletePictureFromList(Workspace& ws, Renderer& r, int item) {
-    if (item < 0 || item >= int(ws.Pictures.size())) return false;
+EditOutcome DeletePictureFromList(Workspace& ws, Renderer& r, int item) {
+    if (item < 0 || item >= int(ws.Pictures.size())) return NothingDone();
     const std::string text = ws.Pictures[std::size_t(item)].Text;
     const int slot = PictureBankSlot(ws, text);
+    EditOutcome out;
     if (slot != 0) {
         if (PictureUseCount(ws, slot) > 0) {
             ws.ui->showMessage(
                 "L'image est présentement en utilisation et ne peut être supprimée de la banque.",
                 kStyleExclamation, text);
-            return false;
+            return NothingDone();
         }
-        ReleaseImageSlot(ws, r.Charges, slot);
-        forgetSlotInUndos(ws, slot);
-        ws.Modified = true;
+        out = ApplyEdit(ws, r, UndoStep::None, [&] {
+            ReleaseImageSlot(ws, r.Charges, slot);
+            forgetSlotInUndos(ws, slot);
+        });
     }
     ws.Pictures.erase(ws.Pictures.begin() + item);
-    return true;
+    out.done = true;
+    return out;
 }
 
 std::optional<PictureProperties> PicturePropertiesOf(const Workspace& ws, int slot) {
@@ -131,13 +134,12 @@ std::string PicturePhraseProblem(const std::string& phrase) {
            "Employez les lettres de l'alphabet français.";
 }
 
-std::optional<RedrawResult> SetPicturePhrase(Workspace& ws, Renderer& r, int slot,
-                                             const std::string& phrase) {
-    if (slot < 1 || slot > kImageBankSize || ws.Bank[slot].InUse == 0) return std::nullopt;
+EditOutcome SetPicturePhrase(Workspace& ws, Renderer& r, int slot, const std::string& phrase) {
+    if (slot < 1 || slot > kImageBankSize || ws.Bank[slot].InUse == 0) return NothingDone();
     const std::string problem = PicturePhraseProblem(phrase);
     if (!problem.empty()) {
         ws.ui->showMessage(problem, kStyleExclamation, "Propriétés du meuble");
-        return std::nullopt;
+        return NothingDone();
     }
     return ApplyEdit(ws, r, UndoStep::None, [&] { ws.Bank[slot].Phrase = phrase; });
 }

@@ -54,9 +54,7 @@ void arrangeHeldCharge(const EditorContext& context, DialogHost& dialogs,
                                    QString::fromUtf8(kGroupQuestionText), kStyleYesNo,
                                    QString::fromUtf8(kGroupQuestionTitle)) == MessageAnswer::Yes;
                     };
-                    const auto shown =
-                        ApplyMotif(context.ws, context.r, charge, *layout, joinGroup);
-                    if (shown) context.show(*shown);
+                    context.show(ApplyMotif(context.ws, context.r, charge, *layout, joinGroup));
                 });
 }
 

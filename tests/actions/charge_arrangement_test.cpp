@@ -48,7 +48,7 @@ class ArrangeCharge : public testing::ChargeRedraw {
                               ++questions;
                               return answerYes;
                           })
-            .has_value();
+            .done;
     }
     const ChargeRecord& charge(int n) const { return ws.CurrentBlazon.Charges[n]; }
     const MotifRecord& group(int g) const { return ws.Groups.Motifs[g]; }

@@ -2,8 +2,8 @@
 
 #include <fstream>
 
-#include "actions/picture_commands.h"
 #include "actions/charge_placing.h"
+#include "actions/picture_commands.h"
 #include "model/document.h"
 #include "model/tincture_table.h"
 #include "model/workspace.h"
@@ -132,7 +132,9 @@ TEST_F(PictureCommands, PhraseIsStoredAsTypedAndNamesTheCharge) {
     ws.Modified = false;
     const auto shown = SetPicturePhrase(ws, r, slot, " lion ");
     ASSERT_TRUE(shown);
-    EXPECT_NE(shown->blazonText.find(" lion "), std::string::npos) << shown->blazonText;
+    ASSERT_TRUE(shown.redraw);
+    EXPECT_NE(shown.redraw->blazonText.find(" lion "), std::string::npos)
+        << shown.redraw->blazonText;
     EXPECT_EQ(ws.Bank[slot].Phrase, " lion ");
     EXPECT_TRUE(ws.Modified);
     EXPECT_EQ(ws.Undos[1], undoBefore);

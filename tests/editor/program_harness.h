@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include <QLabel>
@@ -7,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "actions/apply_edit.h"
 #include "dialogs/intro_window.h"
 #include "editor/blazon_panel.h"
 #include "editor/canvas_panel.h"
@@ -15,9 +17,9 @@
 #include "editor/main_window.h"
 #include "editor/palettes.h"
 #include "editor/piece_options.h"
+#include "editor/program.h"
 #include "editor/title_bar.h"
 #include "editor/toolbar_panel.h"
-#include "editor/program.h"
 #include "platform/qimage_bridge.h"
 #include "scripted_messages.h"
 #include "widgets/picture_box.h"
@@ -63,4 +65,11 @@ struct ProgramHarness {
 
     tess::MainWindow& window() { return *program->mainWindow(); }
     tess::Workspace& ws() { return program->ws; }
+
+    // An edit as a panel makes it: through the actions' one road (an undo
+    // step, the unsaved mark, the redraw), shown in the window. Without a
+    // change it is the bare step a command takes before it asks.
+    void edit(const std::function<void()>& change = [] {}) {
+        window().context().show(tess::ApplyEdit(ws(), program->r, tess::UndoStep::Take, change));
+    }
 };
