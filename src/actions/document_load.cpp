@@ -259,11 +259,11 @@ FileMessage incompatibleDocumentMessage() {
         "Ce fichier ne comporte pas d'informations compatibles à la construction d'un blason!");
 }
 
-LoadOutcome LoadDocument(Workspace& ws, Renderer& r, const std::string& path,
-                         const FileDialogs& dialogs) {
-    // A save of this document cut short (a crash, a power cut) is finished or
-    // undone before anything is read, so what opens is one whole document.
-    settleDocumentFiles(path);
+namespace {
+
+// LoadDocument once the files of an interrupted save are settled.
+LoadOutcome loadSettledDocument(Workspace& ws, Renderer& r, const std::string& path,
+                                const FileDialogs& dialogs) {
     if (!fileExists(path)) return failedLoad(ws, r, missingDocumentMessage());
     const auto bytes = readFileBytes(path);
     if (!bytes) return failedLoad(ws, r, unreadableDocumentMessage());
@@ -296,6 +296,21 @@ LoadOutcome LoadDocument(Workspace& ws, Renderer& r, const std::string& path,
     out.loaded = true;
     if (!loading.refused.empty()) out.message = refusedPicturesMessage(loading.refused);
     out.redraw = RedrawShield(ws, r);
+    return out;
+}
+
+}  // namespace
+
+LoadOutcome LoadDocument(Workspace& ws, Renderer& r, const std::string& path,
+                         const FileDialogs& dialogs) {
+    // A save of this document cut short (a crash, a power cut) is finished or
+    // undone before anything is read, so what opens is one whole document. A
+    // journal that is not this document's is left alone and named: the
+    // document opens as it stands.
+    const InterruptedSave settled = settleDocumentFiles(path);
+    LoadOutcome out = loadSettledDocument(ws, r, path, dialogs);
+    if (settled == InterruptedSave::Refused)
+        out.message = combined(refusedJournalMessage(path), std::move(out.message));
     return out;
 }
 

@@ -73,6 +73,8 @@ SaveOutcome SaveDocument(Workspace& ws, Renderer& r, const std::string& requeste
     const std::string& path = out.path;
     // What an interrupted save of this document left is settled first, so the
     // old document below is whole and no old temporary is mistaken for ours.
+    // A journal that is not ours is left for now; this save's own journal
+    // takes its name at the commit point.
     settleDocumentFiles(path);
     const bool existedBefore = fileExists(path);
 
@@ -139,7 +141,7 @@ SaveOutcome SaveDocument(Workspace& ws, Renderer& r, const std::string& requeste
         if (!insertedArms[k]) staged.removeAtCommit(partArmsFile(path, k));
     // The journal's rename is the commit point: before it the old document
     // stands whole, after it the new one does (the next open finishes it).
-    if (failure.empty()) failure = staged.commit(saveJournalFile(path));
+    if (failure.empty()) failure = staged.commit(saveJournalFile(path), path);
     if (!failure.empty() && !staged.committed()) {
         staged.discard();
         out.message = saveFailureMessage(command, staged, failure);

@@ -87,6 +87,9 @@ void IntroWindow::nextFrame() {
     progressLabel->show();
     creditsLabel->show();
     versionLabel->show();
+    // Painted now: a paint left to the event loop may come only after the
+    // main window's load has replaced "Patience" with its first step.
+    for (QWidget* label : {progressLabel, creditsLabel, versionLabel}) label->repaint();
     QApplication::processEvents();
     const DriveKind drive =
         options_.probe ? options_.probe(options_.programFolder) : DriveKind::LocalDisk;

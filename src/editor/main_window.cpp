@@ -228,8 +228,11 @@ void MainWindow::load() {
 
     LoadSettingsFile(ws_.Recent);
     // Saves the last run could not finish (a crash, a power cut) are settled
-    // before the recent documents are offered.
-    for (const std::string& recent : ws_.Recent.RecentFiles) settleDocumentFiles(recent);
+    // before the recent documents are offered; a journal that is not its
+    // document's own is left alone and named.
+    for (const std::string& recent : ws_.Recent.RecentFiles)
+        if (settleDocumentFiles(recent) == InterruptedSave::Refused)
+            messages_.show(refusedJournalMessage(recent));
     applyRecentMenu();
     QApplication::processEvents();
 

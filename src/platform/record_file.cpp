@@ -27,6 +27,10 @@ void appendRecord(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes
 
 }  // namespace
 
+void RecordWriter::reserve(std::int32_t records) {
+    if (records > 0) bytes_.reserve(std::size_t(records) * kRecordLength);
+}
+
 void RecordWriter::putByte(std::uint8_t v) {
     appendRecord(bytes_, v, 1);
 }

@@ -17,6 +17,9 @@ inline constexpr int kMaxRecordString = kRecordLength - 2;
 
 class RecordWriter {
   public:
+    // Room for `records` records at once, so that the bytes are not moved
+    // each time they outgrow their storage.
+    void reserve(std::int32_t records);
     void putByte(std::uint8_t v);
     void putInteger(std::int16_t v);
     void putLong(std::int32_t v);

@@ -9,7 +9,7 @@
 #include <cstring>
 
 #include "platform/file_steps.h"
-#include "platform/record_file.h"
+#include "platform/save_journal.h"
 #include "platform/text_encoding.h"
 
 namespace tess {
@@ -53,109 +53,12 @@ bool sameFile(const std::string& path, std::uint64_t device, std::uint64_t inode
            std::uint64_t(info.st_ino) == inode;
 }
 
-// ---- the journal: what a committed batch still has to do ----
-//
-// "TSJ1", the entry count, then per entry a kind byte, the final file's name
-// and, for a rename, the temporary's name with its device and inode; names
-// are relative to the journal's folder, so a folder moved after a crash still
-// finishes. A checksum closes it: the journal is put in place whole by a
-// rename, so a bad sum means a file that is not ours.
-
-constexpr char kMagic[4] = {'T', 'S', 'J', '1'};
-enum : std::uint8_t { kRenameEntry = 1, kRemoveEntry = 2 };
-
-struct JournalEntry {
-    std::uint8_t kind = kRenameEntry;
-    std::string name, temporary;
-    std::uint64_t device = 0, inode = 0;
-};
-
-std::uint32_t checksum(const std::uint8_t* data, std::size_t size) {
-    std::uint32_t h = 2166136261u;  // FNV-1a
-    for (std::size_t i = 0; i < size; ++i) h = (h ^ data[i]) * 16777619u;
-    return h;
-}
-
-void putNumber(std::vector<std::uint8_t>& out, std::uint64_t v, int bytes) {
-    for (int i = 0; i < bytes; ++i) out.push_back(std::uint8_t(v >> (8 * i)));
-}
-
-void putText(std::vector<std::uint8_t>& out, const std::string& text) {
-    putNumber(out, text.size(), 4);
-    out.insert(out.end(), text.begin(), text.end());
-}
-
-std::vector<std::uint8_t> encodeJournal(const std::vector<JournalEntry>& entries) {
-    std::vector<std::uint8_t> out(std::begin(kMagic), std::end(kMagic));
-    putNumber(out, entries.size(), 4);
-    for (const JournalEntry& e : entries) {
-        out.push_back(e.kind);
-        putText(out, e.name);
-        if (e.kind != kRenameEntry) continue;
-        putText(out, e.temporary);
-        putNumber(out, e.device, 8);
-        putNumber(out, e.inode, 8);
-    }
-    putNumber(out, checksum(out.data(), out.size()), 4);
-    return out;
-}
-
-class JournalReader {
-  public:
-    explicit JournalReader(const std::vector<std::uint8_t>& bytes) : b_(bytes) {}
-    bool number(std::uint64_t& v, int bytes) {
-        if (b_.size() - pos_ < std::size_t(bytes)) return false;
-        v = 0;
-        for (int i = 0; i < bytes; ++i) v |= std::uint64_t(b_[pos_ + i]) << (8 * i);
-        pos_ += std::size_t(bytes);
-        return true;
-    }
-    // A name of one file in the folder: never empty, never a path.
-    bool name(std::string& text) {
-        std::uint64_t n = 0;
-        if (!number(n, 4) || n == 0 || n > 4096 || b_.size() - pos_ < n) return false;
-        text.assign(b_.begin() + std::ptrdiff_t(pos_), b_.begin() + std::ptrdiff_t(pos_ + n));
-        pos_ += n;
-        return text.find('/') == std::string::npos && text != "." && text != "..";
-    }
-    std::size_t pos() const { return pos_; }
-
-  private:
-    const std::vector<std::uint8_t>& b_;
-    std::size_t pos_ = 0;
-};
-
-bool decodeJournal(const std::vector<std::uint8_t>& bytes, std::vector<JournalEntry>& entries) {
-    if (bytes.size() < 12 || !std::equal(std::begin(kMagic), std::end(kMagic), bytes.begin()))
-        return false;
-    std::uint64_t stored = 0;
-    for (int i = 0; i < 4; ++i) stored |= std::uint64_t(bytes[bytes.size() - 4 + i]) << (8 * i);
-    if (checksum(bytes.data(), bytes.size() - 4) != stored) return false;
-    JournalReader in(bytes);
-    std::uint64_t skip = 0, count = 0;
-    in.number(skip, 4);
-    if (!in.number(count, 4) || count > 100000) return false;
-    for (std::uint64_t i = 0; i < count; ++i) {
-        JournalEntry e;
-        std::uint64_t kind = 0;
-        if (!in.number(kind, 1) || (kind != kRenameEntry && kind != kRemoveEntry) ||
-            !in.name(e.name))
-            return false;
-        e.kind = std::uint8_t(kind);
-        if (e.kind == kRenameEntry &&
-            (!in.name(e.temporary) || !in.number(e.device, 8) || !in.number(e.inode, 8)))
-            return false;
-        entries.push_back(std::move(e));
-    }
-    return in.pos() + 4 == bytes.size();
-}
-
 // Renames and removals of a committed batch, from the first not yet done.
 // False at the first step that fails (errno set); the journal then stays.
-bool carryOut(const std::string& folder, const std::vector<JournalEntry>& entries) {
-    for (const JournalEntry& e : entries) {
+bool carryOut(const std::string& folder, const std::vector<SaveJournalEntry>& entries) {
+    for (const SaveJournalEntry& e : entries) {
         const std::string path = inFolder(folder, e.name);
-        if (e.kind == kRemoveEntry) {
+        if (e.kind == SaveJournalEntry::Kind::Remove) {
             if (!stepRemove(path)) return false;
         } else if (!sameFile(path, e.device, e.inode) &&
                    !stepRename(inFolder(folder, e.temporary), path)) {
@@ -263,44 +166,46 @@ std::string StagedFiles::commit() {
     return {};
 }
 
-std::string StagedFiles::commit(const std::string& journal) {
+std::string StagedFiles::commit(const std::string& journal, const std::string& shownAs) {
     const std::string folder = folderOf(journal);
-    std::vector<JournalEntry> entries;
+    std::vector<SaveJournalEntry> entries;
     for (const Staged& file : files_) {
         if (folderOf(file.path) != folder) {
             errno_ = EXDEV;
             discard();
             return "« " + displayedName(file.path) + " » n'est pas dans le dossier du journal";
         }
-        entries.push_back(
-            {kRenameEntry, nameOf(file.path), nameOf(file.temporary), file.device, file.inode});
+        entries.push_back({SaveJournalEntry::Kind::Rename, nameOf(file.path),
+                           nameOf(file.temporary), file.device, file.inode});
     }
     for (const std::string& path : removals_) {
         struct stat info {};
         // Only what is there now: the journal then lists no removal of a file
         // a later save of another document might have put there.
         if (folderOf(path) == folder && ::lstat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode))
-            entries.push_back({kRemoveEntry, nameOf(path)});
+            entries.push_back({SaveJournalEntry::Kind::Remove, nameOf(path)});
     }
 
     // Every file's content must be on the disk before the journal that makes
     // it count: else a power cut could leave the journal naming empty files.
     if (std::string reason = flushAll(); !reason.empty()) return reason;
 
-    const std::vector<std::uint8_t> bytes = encodeJournal(entries);
+    const std::vector<std::uint8_t> bytes = encodeSaveJournal(entries);
     const std::string staging = journal + suffix_;
     ::unlink(staging.c_str());
     const int fd = stepCreateExclusive(staging, 0600);
     bool ok = fd >= 0;
     ok = ok && stepWriteAll(fd, journal, bytes.data(), bytes.size());
     ok = ok && stepDataSync(fd, journal);
-    std::string reason = ok ? std::string() : fail("Impossible d'écrire", journal);
+    // The journal is the batch's own business: its failures are told under the
+    // name the caller gave, the file the user asked for.
+    std::string reason = ok ? std::string() : fail("Impossible d'écrire", shownAs);
     if (fd >= 0 && ::close(fd) != 0 && reason.empty())
-        reason = fail("Impossible d'écrire", journal);
+        reason = fail("Impossible d'écrire", shownAs);
     // The commit point: once the journal stands under its name (and the folder
     // says so), the batch is done whatever happens next.
     if (reason.empty() && !stepRename(staging, journal))
-        reason = fail("Impossible de remplacer", journal);
+        reason = fail("Impossible de remplacer", shownAs);
     if (!reason.empty()) {
         ::unlink(staging.c_str());
         discard();
@@ -314,7 +219,7 @@ std::string StagedFiles::commit(const std::string& journal) {
     removals_.clear();
     if (!done) {
         errno = error;
-        return fail("Impossible de remplacer", journal);
+        return fail("Impossible de remplacer", shownAs);
     }
     // The journal goes last; should that be lost, finishing it again finds
     // every file already in place.
@@ -329,34 +234,44 @@ void StagedFiles::discard() {
     removals_.clear();
 }
 
-InterruptedSave finishInterruptedSave(const std::string& journal, const std::string& suffix) {
-    ::unlink((journal + suffix).c_str());
+InterruptedSave finishInterruptedSave(const std::string& journal, const std::string& suffix,
+                                      const JournalCheck& belongs) {
     struct stat info {};
-    if (::lstat(journal.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+    if (::lstat(journal.c_str(), &info) != 0) {
+        // A save that died before its commit point may have left the
+        // journal's own temporary.
+        ::unlink((journal + suffix).c_str());
         return InterruptedSave::None;
-    const std::string folder = folderOf(journal);
-    const auto bytes = readFileBytes(journal, 16u << 20);
-    std::vector<JournalEntry> entries;
-    if (!bytes || !decodeJournal(*bytes, entries)) {
-        stepRemove(journal);
-        return InterruptedSave::Abandoned;
     }
+    // Whatever stands under the journal's name and is not a journal of this
+    // batch's kind stays as it is: it names nothing we may touch.
+    if (!S_ISREG(info.st_mode)) return InterruptedSave::Refused;
+    const auto bytes = readSaveJournal(journal);
+    if (!bytes) return InterruptedSave::Refused;
+    const auto entries = decodeSaveJournal(bytes->data(), bytes->size());
+    if (!entries || !belongs(*entries)) return InterruptedSave::Refused;
+
     // Each file is either still waiting under its temporary name or already in
     // place; a file in neither state was lost, and the batch cannot be whole.
-    bool whole = true;
-    for (const JournalEntry& e : entries)
-        if (e.kind == kRenameEntry && !sameFile(inFolder(folder, e.temporary), e.device, e.inode) &&
-            !sameFile(inFolder(folder, e.name), e.device, e.inode))
-            whole = false;
+    const std::string folder = folderOf(journal);
+    const auto waiting = [&](const SaveJournalEntry& e) {
+        return e.kind == SaveJournalEntry::Kind::Rename &&
+               sameFile(inFolder(folder, e.temporary), e.device, e.inode);
+    };
+    const auto inPlace = [&](const SaveJournalEntry& e) {
+        return sameFile(inFolder(folder, e.name), e.device, e.inode);
+    };
+    const bool whole = std::all_of(entries->begin(), entries->end(), [&](const auto& e) {
+        return e.kind != SaveJournalEntry::Kind::Rename || waiting(e) || inPlace(e);
+    });
+    ::unlink((journal + suffix).c_str());
     if (!whole) {
-        for (const JournalEntry& e : entries)
-            if (e.kind == kRenameEntry &&
-                sameFile(inFolder(folder, e.temporary), e.device, e.inode))
-                stepRemove(inFolder(folder, e.temporary));
+        for (const SaveJournalEntry& e : *entries)
+            if (waiting(e)) stepRemove(inFolder(folder, e.temporary));
         stepRemove(journal);
         return InterruptedSave::Abandoned;
     }
-    if (!carryOut(folder, entries)) return InterruptedSave::Unfinished;
+    if (!carryOut(folder, *entries)) return InterruptedSave::Unfinished;
     stepRemove(journal);
     return InterruptedSave::Finished;
 }

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
+
+#include "platform/save_journal.h"
 
 namespace tess {
 
@@ -40,8 +43,10 @@ class StagedFiles {
     // With a journal at `journal` (in the same folder as every file of the
     // batch). Empty text when all is done. A failure before the commit point
     // leaves every old file as it was; after it (`committed()` true) the
-    // journal stays for finishInterruptedSave to complete the batch.
-    [[nodiscard]] std::string commit(const std::string& journal);
+    // journal stays for finishInterruptedSave to complete the batch. A failure
+    // of the journal itself is told as one of `shownAs`, the file the batch is
+    // for: the user never asked for the journal.
+    [[nodiscard]] std::string commit(const std::string& journal, const std::string& shownAs);
     bool committed() const { return committed_; }
     // The errno of the last failure, to tell a full disk from a read-only one.
     int failedErrno() const { return errno_; }
@@ -69,14 +74,23 @@ enum class InterruptedSave {
     Finished,    // a committed batch was carried out to its end
     Abandoned,   // a journal that named files no longer there was dropped
     Unfinished,  // a rename or removal failed again; the journal stays
+    Refused,     // something that is no journal of this batch: left as it is
 };
+
+// Whether decoded entries are a batch the caller could have committed under
+// this journal's name: only then are they carried out.
+using JournalCheck = std::function<bool(const std::vector<SaveJournalEntry>&)>;
 
 // Completes the batch whose journal is `journal`, if any: every temporary it
 // lists that is still there (the very file the save wrote, by its inode) is
 // renamed into place, every removal is made, and the journal goes. A journal
 // whose temporaries were lost is dropped with what is left of them. The
 // journal's own temporary (a save that died before its commit point) goes too.
-InterruptedSave finishInterruptedSave(const std::string& journal, const std::string& suffix);
+// A journal that is not a plain file, does not decode, or that `belongs`
+// turns down, is left untouched and nothing at all is done: a journal is
+// written whole and renamed into place, so such a file is not ours.
+InterruptedSave finishInterruptedSave(const std::string& journal, const std::string& suffix,
+                                      const JournalCheck& belongs);
 
 // Why a file could not be written, as the user reads it: a full disk and a
 // read-only folder in their own words, any other failure with the system's.

@@ -67,7 +67,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", opened.message.text.c_str());
         return 1;
     }
-    // Pictures left out as too large or damaged: the document opened all the same.
+    // Pictures left out as too large or damaged, a save journal that is not
+    // the document's own: the document opened all the same.
     if (!opened.message.empty()) std::fprintf(stderr, "%s\n", opened.message.text.c_str());
     // The open's own redraw: it is the one that takes charges lying off the
     // canvas out and warns of them, so a second one would say nothing of them.

@@ -14,6 +14,7 @@ namespace {
 // cannot be stored, so the whole document is refused before anything exists.
 class DocumentWriter {
   public:
+    void reserve(std::int32_t records) { records_.reserve(records); }
     void putByte(Byte v) { records_.putByte(v); }
     void putInteger(Integer v) { records_.putInteger(v); }
     void putLong(Long v) { records_.putLong(v); }
@@ -278,6 +279,9 @@ StoredDocument decodeDocument(const std::vector<std::uint8_t>& bytes, const Blaz
 EncodedDocument encodeDocument(const StoredDocument& document) {
     const BlazonRecord& b = document.Blazon;
     DocumentWriter out;
+    // The groups that follow the trailer are few and short: room for the rest.
+    out.reserve(kFirstEntryRecord - 1 + kImageEntryRecords * std::int32_t(document.Images.size()) +
+                kChargeEntryRecords * std::int32_t(document.Charges.size()) + kTrailerRecords);
     writeHeader(out, b);
 
     for (int k = 1; k <= kPartCount; ++k) {

@@ -21,4 +21,14 @@ struct FileMessage {
     }
 };
 
+// Two messages of one operation in one box: `first`'s text, then `then`'s,
+// under `then`'s title and the graver of the two icons.
+inline FileMessage combined(FileMessage first, FileMessage then) {
+    if (first.empty()) return then;
+    if (then.empty()) return first;
+    then.text = first.text + "\n\n" + then.text;
+    if (first.icon == FileMessage::Icon::Critical) then.icon = first.icon;
+    return then;
+}
+
 }  // namespace tess

@@ -25,7 +25,8 @@ class CommandLineTest : public QObject {
     void aLatin1NameOpensSavesBesideItselfAndReads();
 
   private:
-    QTemporaryDir documents;
+    // Holds a Latin-1 name: removed by its bytes.
+    tess::testing::TemporaryFolder documents;
     QString saved;
 };
 

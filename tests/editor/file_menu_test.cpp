@@ -42,6 +42,9 @@ QString pathIn(ProgramHarness& h, const QString& name) {
 
 class FileMenuTest : public QObject {
     Q_OBJECT
+    // Qt's file dialog, opened below, writes its state there.
+    tess::testing::QtUserSettingsFolder qtSettings;
+
   private slots:
     void saveAsNewAndReopenGiveTheSameRecordAndCanvas() {
         ProgramHarness h;

@@ -26,11 +26,10 @@ class FurAndColourMenusTest : public QObject {
 
 namespace {
 
+// The named control, or null: the caller verifies it before using it.
 template <class T>
 T* child(QWidget& parent, const char* name) {
-    T* found = parent.findChild<T*>(QString::fromLatin1(name));
-    if (!found) qFatal("no child %s", name);
-    return found;
+    return parent.findChild<T*>(QString::fromLatin1(name));
 }
 
 void press(QWidget* w, QPointF at, Qt::MouseButton button = Qt::LeftButton) {
@@ -48,11 +47,15 @@ void designFur(ProgramHarness& h, const QString& path) {
     h.window().menus.defineUserFurAction->trigger();
     auto& editor = h.window().dialogs().get<FurEditorDialog>();
     QVERIFY(editor.isVisible());
-    press(child<QWidget>(editor, "palette"), QPointF(30, 60));  // Sable
+    QWidget* palette = child<QWidget>(editor, "palette");
+    QWidget* view = child<QWidget>(editor, "enlargedView");
+    QVERIFY(palette && view);
+    press(palette, QPointF(30, 60));  // Sable
     for (int x = 0; x < 20; x += 3)
-        for (int y = 0; y < 20; ++y)
-            press(child<QWidget>(editor, "enlargedView"), QPointF(x * 5 + 2, y * 5 + 2));
-    QTest::mouseClick(child<QPushButton>(editor, "okButton"), Qt::LeftButton);
+        for (int y = 0; y < 20; ++y) press(view, QPointF(x * 5 + 2, y * 5 + 2));
+    auto* ok = child<QPushButton>(editor, "okButton");
+    QVERIFY(ok);
+    QTest::mouseClick(ok, Qt::LeftButton);
     QVERIFY(!editor.isVisible());
 }
 
@@ -71,6 +74,7 @@ void FurAndColourMenusTest::aDesignedFurIsSavedWithTheDocumentAndComesBackTheSam
     QVERIFY(h.start());
     const QString furPath = h.home.path() + QStringLiteral("/Rayures.fmp");
     designFur(h, furPath);
+    if (QTest::currentTestFailed()) return;
     QVERIFY(!h.window().furPanel->userFurSwatches[0]->isHidden());
     QCOMPARE(h.ws().CurrentBlazon.UserFurs[0].Path, furPath.toStdString());
     QVERIFY(h.ws().Modified);
@@ -93,11 +97,14 @@ void FurAndColourMenusTest::deletingAFurInUseAsksAndTurnsThePartsToOr() {
     ProgramHarness h;
     QVERIFY(h.start());
     designFur(h, h.home.path() + QStringLiteral("/Semis.fmp"));
+    if (QTest::currentTestFailed()) return;
     dropUserFurOnPartOne(h, 0);
     h.window().furPanel->FurSlotIndex = 0;
 
     h.messages->boxAnswers = {MessageAnswer::No};
     h.window().menus.deleteUserFurAction->trigger();
+    // The question must have been asked before anything is read of it.
+    QCOMPARE(h.messages->boxes.size(), std::size_t(1));
     QCOMPARE(h.messages->boxes.back().text,
              QStringLiteral("La fourrure Semis.fmp est présentement utilisée sur la partie 1. "
                             "Êtes-vous sûr de vouloir la supprimer ?"));
@@ -120,8 +127,11 @@ void FurAndColourMenusTest::adjustingAColourRewritesTheColourFileOnly() {
     h.window().menus.adjustColourAction->trigger();
     auto& dialog = h.window().dialogs().get<ColourAdjustmentDialog>();
     QVERIFY(dialog.isVisible());
-    child<QScrollBar>(dialog, "stepBar")->triggerAction(QAbstractSlider::SliderSingleStepSub);
-    QTest::mouseClick(child<QPushButton>(dialog, "okButton"), Qt::LeftButton);
+    auto* step = child<QScrollBar>(dialog, "stepBar");
+    auto* ok = child<QPushButton>(dialog, "okButton");
+    QVERIFY(step && ok);
+    step->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    QTest::mouseClick(ok, Qt::LeftButton);
     QCOMPARE(Colour(h.ws().Tinctures[kOr].Colour), Colour(0x0100FF));
     const auto file = readFileBytes(programFile("QRZ.inf"));
     QVERIFY(file && file->size() >= 4);

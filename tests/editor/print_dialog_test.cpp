@@ -15,6 +15,7 @@
 #include "dialogs/qt_french_texts.h"
 #include "platform/qimage_bridge.h"
 #include "tests/editor/scripted_messages.h"
+#include "tests/support/temporary_folder.h"
 
 using namespace tess;
 
@@ -88,6 +89,9 @@ struct Opened {
 
 class PrintDialogTest : public QObject {
     Q_OBJECT
+    // Qt's file dialog, opened below, writes its state there.
+    tess::testing::QtUserSettingsFolder qtSettings;
+
   private slots:
     void opensAsItsCommandSays() {
         PrintDialogState memory;

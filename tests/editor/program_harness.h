@@ -5,7 +5,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "actions/apply_edit.h"
@@ -22,22 +21,29 @@
 #include "editor/toolbar_panel.h"
 #include "platform/qimage_bridge.h"
 #include "scripted_messages.h"
+#include "tests/support/temporary_folder.h"
 #include "widgets/picture_box.h"
 
 // One run of the program in a fresh folder of its own, answered by a script:
 // the intro without its pace, a local disk, and ends that only take note. The
 // folder is both the program folder and the user's data folder, so nothing a
 // run writes (documents, settings, a desktop registration) reaches the
-// person's own folders.
+// person's own folders. Both are given back as they were when the harness goes:
+// a harness made inside another's run must not leave that run writing into a
+// folder already removed (which would make it again).
 struct ProgramHarness {
-    QTemporaryDir home;
+    tess::testing::TemporaryFolder home;
     ScriptedMessages* messages = nullptr;
     std::unique_ptr<tess::Program> program;
     int processEnded = 0;
     int programEnded = 0;
 
     explicit ProgramHarness(std::string commandLine = {},
-                            tess::DriveKind drive = tess::DriveKind::LocalDisk) {
+                            tess::DriveKind drive = tess::DriveKind::LocalDisk)
+        : programFolderBefore(qgetenv("TESSALINE_HOME")),
+          dataFolderBefore(qgetenv("XDG_DATA_HOME")),
+          programFolderWasSet(qEnvironmentVariableIsSet("TESSALINE_HOME")),
+          dataFolderWasSet(qEnvironmentVariableIsSet("XDG_DATA_HOME")) {
         qputenv("TESSALINE_HOME", home.path().toUtf8());
         qputenv("XDG_DATA_HOME", home.path().toUtf8());
         tess::Program::Options o;
@@ -49,6 +55,14 @@ struct ProgramHarness {
         auto scripted = std::make_unique<ScriptedMessages>();
         messages = scripted.get();
         program = std::make_unique<tess::Program>(std::move(o), std::move(scripted));
+    }
+
+    // The program ends in its own folder (its picture copies go from there),
+    // then the folders before the harness come back.
+    ~ProgramHarness() {
+        program.reset();
+        restore("TESSALINE_HOME", programFolderBefore, programFolderWasSet);
+        restore("XDG_DATA_HOME", dataFolderBefore, dataFolderWasSet);
     }
 
     // Starts and waits for the end of the start-up (main window shown, or the
@@ -72,4 +86,14 @@ struct ProgramHarness {
     void edit(const std::function<void()>& change = [] {}) {
         window().context().show(tess::ApplyEdit(ws(), program->r, tess::UndoStep::Take, change));
     }
+
+  private:
+    static void restore(const char* name, const QByteArray& value, bool wasSet) {
+        if (wasSet)
+            qputenv(name, value);
+        else
+            qunsetenv(name);
+    }
+    QByteArray programFolderBefore, dataFolderBefore;
+    bool programFolderWasSet, dataFolderWasSet;
 };

@@ -40,12 +40,20 @@ void mouse(QWidget* w, QEvent::Type type, QPointF at, Qt::MouseButtons held) {
 class UserFurCycleTest : public QObject {
     Q_OBJECT
   private slots:
+    void initTestCase();
     void theSecondUserFurDraggedOntoPartOneIsSaved();
     void aHelpFolderThatCannotBeMadeCostsOnlyTheHelp();
 
   private:
     QTemporaryDir documents;
 };
+
+// The document below is drawn before any program runs: its colours are read
+// from, and first written to, a program folder of the test's own.
+void UserFurCycleTest::initTestCase() {
+    qputenv("TESSALINE_HOME", documents.path().toUtf8());
+    qputenv("XDG_DATA_HOME", documents.path().toUtf8());
+}
 
 void UserFurCycleTest::theSecondUserFurDraggedOntoPartOneIsSaved() {
     const QString document = documents.filePath("Deux fourrures.bls");

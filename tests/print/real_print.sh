@@ -6,6 +6,9 @@
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 program="$1"
+# In the system's temporary folder, not the suite's: CUPS runs its filters as
+# another user, who must reach the spool through every folder above it (the
+# suite's may lie under a private home). Removed whatever happens.
 scratch="$(mktemp -d /tmp/tessaline-real-print.XXXXXX)"
 trap 'rm -rf "$scratch"' EXIT
 export TESSALINE_HOME="$scratch/home" XDG_DATA_HOME="$scratch/data" QT_QPA_PLATFORM=offscreen
@@ -19,15 +22,17 @@ done
 status=0
 "$here/cups_pdf_printer.sh" "$scratch/cups" bash -c '
   set -euo pipefail
-  touch "$1/before-print"
-  "$0" "$1/expected" || exit 1
-  read -r width height inkw inkh < "$1/expected"
   # CUPS-PDF writes into "Out" of its configuration, ${HOME} being the home of
-  # the user the job belongs to.
+  # the user the job belongs to. It makes that folder when missing: then it
+  # goes again once the job is read, empty, so the test leaves nothing there.
   out=$(sed -n "s/^Out[[:space:]]\+//p" /etc/cups/cups-pdf.conf | tail -1)
   out=${out:-"\${HOME}/PDF"}
   home=$(getent passwd "$(id -un)" | cut -d: -f6)
   out=${out//\$\{HOME\}/$home}
+  if [ ! -e "$out" ]; then trap "rmdir \"$out\" 2>/dev/null || true" EXIT; fi
+  touch "$1/before-print"
+  "$0" "$1/expected" || exit 1
+  read -r width height inkw inkh < "$1/expected"
   pdf=""
   # The job leaves the queue once CUPS-PDF has written its file, or failed.
   for _ in $(seq 600); do

@@ -109,12 +109,16 @@ TEST_F(SaveFailure, AFullDiskOrAReadOnlyFolderIsSaidInItsOwnWordsNamingTheFile) 
         FileStep step;
         int error;
         std::string expected;
+        std::string at;  // the file the step fails for; empty: the first of them
     };
     const std::string folder = file("docs");
+    const std::string journal = saveJournalFile(path);
     const std::vector<Case> cases = {
+        // The document is the last file written: the disk fills there.
         {FileStep::Write, ENOSPC,
          "Le disque est plein : « " + path +
-             " » n'a pu être écrit. Le blason n'a pas été sauvegardé."},
+             " » n'a pu être écrit. Le blason n'a pas été sauvegardé.",
+         path},
         {FileStep::DataSync, EDQUOT,
          "Le disque est plein : « " + shieldPreviewFile(path) +
              " » n'a pu être écrit. Le blason "
@@ -122,13 +126,25 @@ TEST_F(SaveFailure, AFullDiskOrAReadOnlyFolderIsSaidInItsOwnWordsNamingTheFile) 
         {FileStep::Create, EROFS,
          "Le dossier « " + folder + " » est en lecture seule : « " + shieldPreviewFile(path) +
              " » n'a pu être écrit. Le blason n'a pas été sauvegardé."},
+        // The journal is written after every file: the user hears of the
+        // document, never of the journal.
+        {FileStep::Write, ENOSPC,
+         "Le disque est plein : « " + path +
+             " » n'a pu être écrit. Le blason n'a pas été sauvegardé.",
+         journal},
+        {FileStep::DataSync, EDQUOT,
+         "Le disque est plein : « " + path +
+             " » n'a pu être écrit. Le blason n'a pas été sauvegardé.",
+         journal},
+        {FileStep::Create, EROFS,
+         "Le dossier « " + folder + " » est en lecture seule : « " + path +
+             " » n'a pu être écrit. Le blason n'a pas été sauvegardé.",
+         journal + kStagedSuffix},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.expected);
-        // The document is the last file written: the disk fills there.
+        SCOPED_TRACE(c.expected + " at " + c.at);
         setFileStepHook([&](FileStep step, const std::string& p) {
-            const bool last = c.step != FileStep::Write || p == path;
-            return step == c.step && last ? c.error : 0;
+            return step == c.step && (c.at.empty() || p == c.at) ? c.error : 0;
         });
         const SaveOutcome out = save(path);
         setFileStepHook({});

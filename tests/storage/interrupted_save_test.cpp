@@ -178,11 +178,14 @@ TEST_F(InterruptedSave, LitterOfASaveThatNeverReachedItsJournalGoesAtTheNextOpen
         EXPECT_EQ(folderContents(file("docs")), expected);
         restoreOld();
     }
-    // A journal that is not one is dropped, and the old document opens.
-    // (Its temporaries, were there any, went with the litter above.)
+    // A journal that is not one stays where it is (it is no save's), and the
+    // old document opens as it stands.
     testing::writeFile(saveJournalFile(path), "TSJ1 abîmé");
-    expectOneWholeDocument();
-    EXPECT_EQ(oldSeen, 1);
+    const auto reopened = reopen(path);
+    Folder expected = oldFolder;
+    expected[FileNameOfPath(saveJournalFile(path))] = "TSJ1 abîmé";
+    EXPECT_EQ(folderContents(file("docs")), expected);
+    testing::expectSameDocument(testing::drawn(*reopened), oldDrawn);
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "model/workspace_ui.h"
 #include "platform/qimage_bridge.h"
 #include "platform/surface.h"
+#include "tests/support/remove_tree.h"
 
 namespace tess::testing {
 
@@ -22,19 +23,14 @@ namespace tess::testing {
 // writes, both removed afterwards.
 class PictureFolder {
   public:
-    PictureFolder() {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        root_ = std::filesystem::temp_directory_path() /
-                ("tessaline-charges-" + std::to_string(::getpid()) + "-" + info->test_suite_name() +
-                 "-" + info->name());
-        std::filesystem::remove_all(root_);
+    PictureFolder() : root_(makeTemporaryFolder("tessaline-charges-")) {
         std::filesystem::create_directories(root_ / "home");
         std::filesystem::create_directories(root_ / "pictures");
         ::setenv("TESSALINE_HOME", (root_ / "home").c_str(), 1);
     }
     ~PictureFolder() {
         ::unsetenv("TESSALINE_HOME");
-        std::filesystem::remove_all(root_);
+        removeTree(root_);
     }
     std::string home() const { return (root_ / "home").string(); }
     std::string picture(const std::string& name) const {

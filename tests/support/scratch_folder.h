@@ -11,29 +11,24 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/remove_tree.h"
+
 namespace tess::testing {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// A fixture with a fresh folder of its own, named after the test and removed
-// afterwards (with its write permission given back, for tests that take it).
+// A fixture with a fresh folder of its own, removed afterwards whatever the
+// test left in it (read-only folders and names that are not UTF-8 included).
 // With `asProgramFolder` it is also TESSALINE_HOME for the test's length.
 class ScratchFolder : public ::testing::Test {
   protected:
-    explicit ScratchFolder(bool asProgramFolder = false) : home_(asProgramFolder) {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("tessaline-" + std::string(info->test_suite_name()) + "-" +
-                   std::to_string(::getpid()) + "-" + info->name());
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
+    explicit ScratchFolder(bool asProgramFolder = false)
+        : folder_(makeTemporaryFolder()), home_(asProgramFolder) {
         if (home_) ::setenv("TESSALINE_HOME", folder_.c_str(), 1);
     }
     ~ScratchFolder() override {
         if (home_) ::unsetenv("TESSALINE_HOME");
-        std::error_code ignored;
-        std::filesystem::permissions(folder_, std::filesystem::perms::owner_all, ignored);
-        std::filesystem::remove_all(folder_, ignored);
+        removeTree(folder_);
     }
 
     std::string file(const std::string& name) const { return (folder_ / name).string(); }

@@ -1,0 +1,210 @@
+#pragma once
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QImage>
+#include <QListWidget>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QTest>
+
+#include "editor/charge_overlay.h"
+#include "editor/held_charge_view.h"
+#include "model/part_zones.h"
+#include "model/piece_types.h"
+#include "model/tincture_table.h"
+#include "model/workspace.h"
+#include "program_harness.h"
+#include "render/key_colours.h"
+#include "render/renderer.h"
+#include "widgets/drag_payloads.h"
+#include "widgets/help_opener.h"
+
+// Drives the running program's main window as a person would: presses,
+// moves, keys and drops sent to the real widgets, menus chosen through the
+// scripted popups. Only what the test is not about is set up by hand.
+class WindowDriver {
+  public:
+    explicit WindowDriver(ProgramHarness& harness) : h(harness) {}
+
+    tess::MainWindow& w() { return h.window(); }
+    tess::Workspace& ws() { return h.ws(); }
+    tess::Renderer& r() { return h.program->r; }
+    QWidget& canvas() { return *w().canvasPanel->canvas; }
+    tess::HeldChargeView& held() { return *w().overlay->chargeOverlay; }
+    tess::ChargeRecord& charge(int n) { return ws().CurrentBlazon.Charges[std::size_t(n)]; }
+
+    // A canvas point well inside zone k of the part map (the first found
+    // scanning from the middle down, then from the top), or (-1, -1).
+    QPoint pointOfPart(int k) {
+        const tess::Surface& map = r().partMap;
+        const auto inside = [&](int x, int y) {
+            const tess::Colour key = tess::kPartKeyColours[std::size_t(k)];
+            return map.pixel(x, y) == key && map.pixel(x + 3, y) == key &&
+                   map.pixel(x, y + 3) == key && map.pixel(x - 3, y) == key &&
+                   map.pixel(x, y - 3) == key;
+        };
+        for (int y = 170; y < map.height() - 3; ++y)
+            for (int x = 20; x < map.width() - 20; ++x)
+                if (inside(x, y)) return {x, y};
+        for (int y = 10; y < 170; ++y)
+            for (int x = 20; x < map.width() - 20; ++x)
+                if (inside(x, y)) return {x, y};
+        return {-1, -1};
+    }
+
+    // The middle of charge n's box, which the hit map must show as a charge.
+    QPoint pointOnCharge(int n) {
+        const tess::ChargeRecord& c = charge(n);
+        const QPoint at(c.X + c.Width / 2, c.Y + c.Height / 2);
+        return r().chargeHitMap.pixel(at.x(), at.y()) == 0x0000FFu ? at : QPoint(-1, -1);
+    }
+
+    // A red rectangle with a white border, saved in the run's folder.
+    QString writePicture(const QString& name, int width, int height) {
+        QImage image(width, height, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        for (int y = 2; y < height - 2; ++y)
+            for (int x = 2; x < width - 2; ++x) image.setPixel(x, y, qRgb(255, 0, 0));
+        const QString path = h.home.filePath(name);
+        if (!image.save(path, "BMP")) qFatal("cannot write %s", qPrintable(path));
+        return path;
+    }
+
+    // The picture list's row of `text`, adding the picture through the
+    // list's menu and a scripted file dialog when it is not listed yet.
+    int listRow(const QString& path) {
+        QListWidget* list = w().pictureListPanel->pictureList;
+        const QString text = QFileInfo(path).completeBaseName();
+        for (int i = 0; i < list->count(); ++i)
+            if (list->item(i)->text() == text) return i;
+        h.messages->files.push_back(path);
+        w().menus.addPictureAction->trigger();
+        for (int i = 0; i < list->count(); ++i)
+            if (list->item(i)->text() == text) return i;
+        return -1;
+    }
+
+    // Brings a picture up from the list with a click and a double click on
+    // its item: it shows held at (2, 2).
+    void bringUp(const QString& path) {
+        w().listTabs->showPicturesTab();
+        QListWidget* list = w().pictureListPanel->pictureList;
+        const int row = listRow(path);
+        if (row < 0) return;
+        const QPoint at = list->visualItemRect(list->item(row)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    }
+
+    // Drags the overlay with the left button from its point `from` by
+    // (dx, dy), modifiers held during the move.
+    void dragHeld(QPoint from, int dx, int dy, Qt::KeyboardModifiers modifiers = {}) {
+        heldMouse(QEvent::MouseMove, from, Qt::NoButton);  // the pointer's shape first
+        heldMouse(QEvent::MouseButtonPress, from, Qt::LeftButton, modifiers);
+        heldMouse(QEvent::MouseMove, from + QPoint(dx, dy), Qt::LeftButton, modifiers);
+        heldMouse(QEvent::MouseButtonRelease, from + QPoint(dx, dy), Qt::NoButton, modifiers);
+    }
+
+    // A picture from the list placed with its top-left corner at `at`: brought
+    // up, dragged there and put down with Enter. Returns the charge's number.
+    int place(const QString& path, QPoint at) {
+        int n = 0;
+        for (int i = 1; i <= tess::kChargeCount && n == 0; ++i)
+            if (charge(i).InUse == 0) n = i;
+        bringUp(path);
+        dragHeld(QPoint(3, 3), at.x() - 2, at.y() - 2);
+        QTest::keyClick(&held(), Qt::Key_Return);
+        return n;
+    }
+
+    // A left click on charge n of the shield: it comes up held.
+    bool pickUp(int n) {
+        const QPoint at = pointOnCharge(n);
+        if (at.x() < 0) return false;
+        QTest::mouseClick(&canvas(), Qt::LeftButton, {}, at);
+        return w().overlay->heldCharge() == n;
+    }
+
+    void heldMouse(QEvent::Type type, QPoint at, Qt::MouseButtons buttons,
+                   Qt::KeyboardModifiers modifiers = {}) {
+        const Qt::MouseButton button = type == QEvent::MouseMove            ? Qt::NoButton
+                                       : type == QEvent::MouseButtonRelease ? Qt::LeftButton
+                                       : buttons & Qt::RightButton          ? Qt::RightButton
+                                                                            : Qt::LeftButton;
+        QMouseEvent e(type, QPointF(at), QPointF(held().mapToGlobal(at)), button, buttons,
+                      modifiers);
+        QCoreApplication::sendEvent(&held(), &e);
+    }
+
+    // A right press on `target` at `at` whose popup chooses the item named
+    // `choice` (nothing when empty).
+    void rightClick(QWidget* target, QPoint at, const QString& choice = {}) {
+        h.messages->popupChoice = choice;
+        QTest::mousePress(target, Qt::RightButton, {}, at);
+        QTest::mouseRelease(target, Qt::RightButton, {}, at);
+        h.messages->popupChoice.clear();
+    }
+
+    // The piece named `name` double-clicked in the pieces list.
+    void choosePiece(const QString& name) {
+        w().listTabs->showPiecesTab();
+        QListWidget* list = w().piecesListPanel->piecesList;
+        const auto found = list->findItems(name, Qt::MatchExactly);
+        if (found.isEmpty()) qFatal("no piece %s", qPrintable(name));
+        list->scrollToItem(found[0]);
+        const QPoint at = list->visualItemRect(found[0]).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+        w().listTabs->showPicturesTab();
+    }
+
+    // Enter, one move and the drop on `target`, as the platform sends them.
+    // The payload is deleted; true when the drop was taken.
+    static bool drop(QWidget* target, QMimeData* payload, QPoint at, bool* moveAccepted = nullptr) {
+        QDragEnterEvent enter(at, Qt::CopyAction, payload, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &enter);
+        QDragMoveEvent move(at, Qt::CopyAction, payload, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &move);
+        if (moveAccepted) *moveAccepted = move.isAccepted();
+        QDropEvent dropped(QPointF(at), Qt::CopyAction, payload, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &dropped);
+        const bool accepted = dropped.isAccepted();
+        delete payload;
+        return accepted;
+    }
+
+    // The help's pages are kept in `helpOpened` instead of reaching a browser.
+    void recordHelp() {
+        w().help->openUrl = [this](const QUrl& url) {
+            helpOpened << url;
+            return true;
+        };
+    }
+    QList<QUrl> helpOpened;
+
+    // The program folder is named by the environment: another run started in
+    // the same test took it over, this one takes it back.
+    void takeHomeBack() {
+        qputenv("TESSALINE_HOME", h.home.path().toUtf8());
+        qputenv("XDG_DATA_HOME", h.home.path().toUtf8());
+    }
+
+    // Back to a blank, unmarked document with nothing held and nothing asked.
+    void reset() {
+        w().overlay->end();
+        ws().SelectedCharge = 0;
+        ws().Modified = false;
+        w().menus.newAction->trigger();
+        w().refreshTitle();
+        *h.messages = ScriptedMessages{};
+        QApplication::clipboard()->clear();
+        helpOpened.clear();
+    }
+
+    ProgramHarness& h;
+};
