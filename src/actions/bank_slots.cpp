@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "actions/edit_outcome.h"
 #include "model/tincture_table.h"
 #include "model/workspace.h"
 #include "platform/paths.h"
@@ -81,20 +82,22 @@ int AllocImageSlot(Workspace& ws, ChargeSurfaces& surfaces) {
 }
 
 int AddImageToBank(Workspace& ws, ChargeSurfaces& surfaces, const std::string& path, int charge,
-                   Long key) {
+                   Long key, FileMessage* refusal) {
     const int s = AllocImageSlot(ws, surfaces);
     if (s == 0) {
-        ws.ui->showMessage(
-            "Nombre maximum d'images atteint... ce maximum était de 255...ça te tentait!!", 48,
-            "Maximum atteint");
+        passRefusal(refusal,
+                    FileMessage::exclamation("Maximum atteint",
+                                             "Nombre maximum d'images atteint... ce maximum "
+                                             "était de 255...ça te tentait!!"));
         return 0;
     }
     std::optional<Surface> loaded = loadPicture(path);
     // Sizes are 16-bit in records and documents.
     if (!loaded || loaded->empty() || loaded->width() > 32767 || loaded->height() > 32767) {
         ws.Bank[s].InUse = 0;
-        ws.ui->showMessage("L'image " + FileNameOfPath(path) + " ne peut être lue.", 48,
-                           "Ajouter une image");
+        passRefusal(refusal, FileMessage::exclamation(
+                                 "Ajouter une image",
+                                 "L'image " + FileNameOfPath(path) + " ne peut être lue."));
         return 0;
     }
     if (ws.CurrentBlazon.Folder.empty()) copyToProgramFolder(path, bankTempCopyPath(s));

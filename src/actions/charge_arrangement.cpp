@@ -61,8 +61,7 @@ EditOutcome ApplyMotif(Workspace& ws, Renderer& r, const ArrangedCharge& charge,
     // Counted before anything changes: an arrangement is made whole or not at all.
     const int copies = MotifCopyCount(layout);
     if (freeRecords(ws.CurrentBlazon, c) < copies) {
-        ws.ui->showMessage(kArrangementTooManyText, 48, kArrangementTitle);
-        return NothingDone();
+        return NothingDone(FileMessage::exclamation(kArrangementTitle, kArrangementTooManyText));
     }
     const bool join = inLiveGroup(ws, c) && joinExistingGroup && joinExistingGroup();
 
@@ -117,7 +116,6 @@ EditOutcome ApplyMotif(Workspace& ws, Renderer& r, const ArrangedCharge& charge,
             place(layout.CopyX[j], layout.CopyY[j]);
 
         ws.SelectedCharge = 0;
-        ws.ui->clearHeldCharge();
     });
 }
 

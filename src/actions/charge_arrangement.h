@@ -40,10 +40,10 @@ using JoinGroupQuestion = std::function<bool()>;
 // the shield redrawn. The undo step records the charge in use where it was
 // picked up, so undo gives back the one charge.
 //
-// Refused, with the exclamation box and nothing changed (not even the undo
-// stack), when fewer records are free than copies are needed (the charge's
-// own record not counted) or the charge has no picture: not done. The
-// document is marked modified.
+// Refused, with nothing changed (not even the undo stack), when fewer records
+// are free than copies are needed (the charge's own record not counted: the
+// outcome's exclamation box says so) or the charge has no picture: not done.
+// The document is marked modified; the window lets go of its held charge.
 EditOutcome ApplyMotif(Workspace& ws, Renderer& r, const ArrangedCharge& charge,
                        const MotifLayout& layout, const JoinGroupQuestion& joinExistingGroup);
 

@@ -49,17 +49,18 @@ bool PickUpCharge(Workspace& ws, Renderer& r, int n, RedrawResult& shown) {
 
 EditOutcome CommitHeldCharge(Workspace& ws, Renderer& r, const OverlayBox& overlay) {
     const int held = heldCharge(ws);
+    FileMessage refusal;
     if (held != 0) {
         ChargeRecord& c = record(ws, held);
         const ChargeRecord before = c;
         c.Width = wholePixels(overlay.Width);
         c.Height = wholePixels(overlay.Height);
-        if (!AddCharge(ws, r.Charges, overlay, held)) {
+        if (!AddCharge(ws, r.Charges, overlay, held, &refusal)) {
             c = before;
-            return NothingDone();
+            return NothingDone(refusal);
         }
-    } else if (!AddCharge(ws, r.Charges, overlay, 0)) {
-        return NothingDone();
+    } else if (!AddCharge(ws, r.Charges, overlay, 0, &refusal)) {
+        return NothingDone(refusal);
     }
     ws.SelectedCharge = 0;
     EditOutcome out;
@@ -147,13 +148,13 @@ bool CanPasteCharge(const Workspace& ws, const Renderer& r, const ChargeClipboar
     return slot != 0 && r.Charges.hasBankPicture(slot);
 }
 
-int PasteCharge(Workspace& ws, Renderer& r, const ChargeClipboard& copy) {
+int PasteCharge(Workspace& ws, Renderer& r, const ChargeClipboard& copy, FileMessage* refusal) {
     if (!copy.valid || ws.SelectedCharge != 0) return 0;
     const int slot = findBankSlot(ws.Bank, copy.bankFileName);
     if (slot == 0 || !r.Charges.hasBankPicture(slot)) return 0;
     const int n = firstFreeCharge(ws.CurrentBlazon);
     if (n == 0) {
-        ws.ui->showMessage("Le maximum d'images insérables est atteint!", 48, "Ajouter une image");
+        passRefusal(refusal, chargesFullMessage());
         return 0;
     }
     // A free record may still be listed by a group; the copy joins none.

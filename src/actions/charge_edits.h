@@ -78,8 +78,9 @@ bool CanPasteCharge(const Workspace& ws, const Renderer& r, const ChargeClipboar
 
 // Puts the copy into the first free record and holds it: same tincture, size,
 // mirroring and "broché" flag, no group. No undo step, no redraw. Returns the
-// record number, 0 when the copy cannot be pasted or no record is free (the
-// user is told of the latter).
-int PasteCharge(Workspace& ws, Renderer& r, const ChargeClipboard& copy);
+// record number, 0 when the copy cannot be pasted or no record is free (what
+// the user must be told of the latter is left in `refusal` when given).
+int PasteCharge(Workspace& ws, Renderer& r, const ChargeClipboard& copy,
+                FileMessage* refusal = nullptr);
 
 }  // namespace tess

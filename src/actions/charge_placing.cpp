@@ -36,11 +36,17 @@ void startBlank(Workspace& ws, int n) {
 
 }  // namespace
 
-bool AddCharge(Workspace& ws, ChargeSurfaces& surfaces, const OverlayBox& overlay, int slot) {
+FileMessage chargesFullMessage() {
+    return FileMessage::exclamation("Ajouter une image",
+                                    "Le maximum d'images insérables est atteint!");
+}
+
+bool AddCharge(Workspace& ws, ChargeSurfaces& surfaces, const OverlayBox& overlay, int slot,
+               FileMessage* refusal) {
     BlazonRecord& blazon = ws.CurrentBlazon;
     const int n = (slot >= 1 && slot <= kChargeCount) ? slot : firstFreeCharge(blazon);
     if (n == 0) {
-        ws.ui->showMessage("Le maximum d'images insérables est atteint!", 48, "Ajouter une image");
+        passRefusal(refusal, chargesFullMessage());
         return false;
     }
     // The picture is found or imported before the record changes, so a bank
@@ -49,7 +55,7 @@ bool AddCharge(Workspace& ws, ChargeSurfaces& surfaces, const OverlayBox& overla
     int picture = findBankSlot(ws.Bank, fileName);
     const bool imported = picture == 0;
     if (imported) {
-        picture = AddImageToBank(ws, surfaces, overlay.Tag, 0, -1);
+        picture = AddImageToBank(ws, surfaces, overlay.Tag, 0, -1, refusal);
         if (picture == 0) return false;
     }
 

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "storage/file_message.h"
+
 namespace tess {
 
 struct Workspace;
@@ -25,9 +27,15 @@ struct OverlayBox {
 // before its box is written. A picture not yet in the bank is imported; a new
 // charge takes the picture's size, own tincture and no mirroring. Its layers are prepared
 // unless those it has were made from the same picture, tincture and colour.
-// False, with the user told and nothing changed, when all fifty charges are in
-// use or the bank cannot take the picture. The caller redraws after true.
-bool AddCharge(Workspace& ws, ChargeSurfaces& surfaces, const OverlayBox& overlay, int slot = 0);
+// False, with nothing changed, when all fifty charges are in use or the bank
+// cannot take the picture; what the user must be told is left in `refusal`
+// when given. The caller redraws after true.
+bool AddCharge(Workspace& ws, ChargeSurfaces& surfaces, const OverlayBox& overlay, int slot = 0,
+               FileMessage* refusal = nullptr);
+
+// What the user is told when a charge is refused because all fifty records
+// are in use.
+FileMessage chargesFullMessage();
 
 // Gives the charge a tincture 1..11 and recolours its working picture. No
 // redraw. False (nothing changed) for a tincture or charge out of range.

@@ -32,4 +32,10 @@ inline EditOutcome NothingDone(FileMessage message = {}) {
     return out;
 }
 
+// The refusal of an operation that answers with a number or a flag: its
+// message goes where the caller asked for it, nowhere when `to` is null.
+inline void passRefusal(FileMessage* to, FileMessage message) {
+    if (to) *to = std::move(message);
+}
+
 }  // namespace tess

@@ -16,8 +16,6 @@ namespace tess {
 
 namespace {
 
-constexpr int kStyleExclamation = 48;
-constexpr int kStyleStop = 16;
 // The number the picture loader's failure has always been reported under.
 constexpr int kInvalidPictureError = 481;
 
@@ -44,13 +42,15 @@ void forgetSlotInUndos(Workspace& ws, int slot) {
 
 }  // namespace
 
-PictureAddOutcome AddPictureToList(Workspace& ws, const std::string& path) {
+PictureAddOutcome AddPictureToList(Workspace& ws, const std::string& path, FileMessage* refusal) {
     const std::string fileName = FileNameOfPath(path);
     if (!fitsWindows1252(fileName)) {
-        ws.ui->showMessage("Le nom « " + fileName +
-                               " » contient des caractères qu'un blason ne peut pas enregistrer. "
-                               "Renommez le fichier, puis ajoutez-le de nouveau.",
-                           kStyleExclamation, "Tessaline");
+        passRefusal(refusal,
+                    FileMessage::exclamation(
+                        "Tessaline", "Le nom « " + fileName +
+                                         " » contient des caractères qu'un blason ne peut pas "
+                                         "enregistrer. Renommez le fichier, puis ajoutez-le de "
+                                         "nouveau."));
         return PictureAddOutcome::Refused;
     }
     ws.Recent.LastImageFolder = FolderOfPath(path);
@@ -58,22 +58,23 @@ PictureAddOutcome AddPictureToList(Workspace& ws, const std::string& path) {
     const std::string text = pictureDisplayName(fileName);
     for (const PictureListItem& item : ws.Pictures) {
         if (item.Text != text) continue;
-        ws.ui->showMessage("Cette image est déjà présente dans la liste.", kStyleExclamation,
-                           "Tessaline");
+        passRefusal(refusal, FileMessage::exclamation(
+                                 "Tessaline", "Cette image est déjà présente dans la liste."));
         return PictureAddOutcome::Duplicate;
     }
     if (int(ws.Pictures.size()) >= kPictureListLimit) {
-        ws.ui->showMessage(
-            "La liste des meubles est pleine : elle tient au plus 255 images. "
-            "Supprimez-en une avant d'en ajouter une autre.",
-            kStyleExclamation, "Tessaline");
+        passRefusal(refusal, FileMessage::exclamation(
+                                 "Tessaline",
+                                 "La liste des meubles est pleine : elle tient au plus 255 "
+                                 "images. Supprimez-en une avant d'en ajouter une autre."));
         return PictureAddOutcome::Refused;
     }
     if (!readablePicture(path)) {
-        ws.ui->showMessage("Le fichier « " + fileName +
-                               " » n'est pas une image bmp, gif ou jpg lisible, ou il est trop "
-                               "grand. Aucun meuble n'a été ajouté.",
-                           kStyleStop, "Erreur #" + std::to_string(kInvalidPictureError));
+        passRefusal(refusal, FileMessage::critical(
+                                 "Erreur #" + std::to_string(kInvalidPictureError),
+                                 "Le fichier « " + fileName +
+                                     " » n'est pas une image bmp, gif ou jpg lisible, ou il est "
+                                     "trop grand. Aucun meuble n'a été ajouté."));
         return PictureAddOutcome::Refused;
     }
     ++ws.ImageKeyCounter;
@@ -100,12 +101,10 @@ EditOutcome DeletePictureFromList(Workspace& ws, Renderer& r, int item) {
     const int slot = PictureBankSlot(ws, text);
     EditOutcome out;
     if (slot != 0) {
-        if (PictureUseCount(ws, slot) > 0) {
-            ws.ui->showMessage(
-                "L'image est présentement en utilisation et ne peut être supprimée de la banque.",
-                kStyleExclamation, text);
-            return NothingDone();
-        }
+        if (PictureUseCount(ws, slot) > 0)
+            return NothingDone(FileMessage::exclamation(
+                text,
+                "L'image est présentement en utilisation et ne peut être supprimée de la banque."));
         out = ApplyEdit(ws, r, UndoStep::None, [&] {
             ReleaseImageSlot(ws, r.Charges, slot);
             forgetSlotInUndos(ws, slot);
@@ -137,10 +136,8 @@ std::string PicturePhraseProblem(const std::string& phrase) {
 EditOutcome SetPicturePhrase(Workspace& ws, Renderer& r, int slot, const std::string& phrase) {
     if (slot < 1 || slot > kImageBankSize || ws.Bank[slot].InUse == 0) return NothingDone();
     const std::string problem = PicturePhraseProblem(phrase);
-    if (!problem.empty()) {
-        ws.ui->showMessage(problem, kStyleExclamation, "Propriétés du meuble");
-        return NothingDone();
-    }
+    if (!problem.empty())
+        return NothingDone(FileMessage::exclamation("Propriétés du meuble", problem));
     return ApplyEdit(ws, r, UndoStep::None, [&] { ws.Bank[slot].Phrase = phrase; });
 }
 

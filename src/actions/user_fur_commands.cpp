@@ -115,7 +115,6 @@ EditOutcome DeleteUserFur(Workspace& ws, Renderer& r, int slot, const FurQuestio
     if (doc.Ordinary1.Present && doc.Parts[7].Kind == code && !confirmed(doc.Ordinary1.Name))
         return NothingDone();
 
-    ws.ui->hideUserFurSwatch(slot);
     return ApplyEdit(ws, r, UndoStep::None, [&] {
         for (int k = 1; k <= kPartCount; ++k) {
             PartRecord& part = doc.Parts[k];

@@ -285,8 +285,12 @@ void ChargeOverlay::paste() {
     // What the overlay holds goes down first, by the one commit path; when
     // that is refused the paste waits rather than lose it.
     if (isHolding() && !commitHeld()) return;
-    const int n = PasteCharge(ctx_.ws, ctx_.r, copy_);
-    if (n == 0) return;
+    FileMessage refusal;
+    const int n = PasteCharge(ctx_.ws, ctx_.r, copy_, &refusal);
+    if (n == 0) {
+        ctx_.messages.show(refusal);
+        return;
+    }
     const ChargeRecord& c = ctx_.ws.CurrentBlazon.Charges[std::size_t(n)];
     picture = QString::fromStdString(copy_.bankFileName);
     box_ = QRectF(kFirstPlace, kFirstPlace, c.Width, c.Height);

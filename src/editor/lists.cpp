@@ -139,7 +139,9 @@ void PictureListPanel::addPicture() {
                        "Jpeg (*.jpg);;Tous (*)"));
     if (path.isEmpty()) return;  // cancelled
     pictureList->setToolTip(kPlaceTip);
-    AddPictureToList(ws, path.toUtf8().toStdString());
+    FileMessage refusal;
+    AddPictureToList(ws, path.toUtf8().toStdString(), &refusal);
+    context_->messages.show(refusal);
     sync();
 }
 

@@ -145,6 +145,13 @@ MainWindow::MainWindow(Workspace& ws, Renderer& r, MessageLayer& messages, Optio
         ws_, r_, messages_, *dialogs_, this,
         {.showRedraw = [this](const RedrawResult& shown) { applyRedraw(shown); },
          .documentReplaced = [this] { pictureListPanel->clearSelection(); },
+         // What the windows held of the old document goes with it.
+         .documentReset =
+             [this] {
+                 overlay->end();
+                 overlay->forgetCopy();
+                 pictureListPanel->clear();
+             },
          .refreshTitle =
              [this] {
                  refreshTitle();
@@ -415,27 +422,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 // ---- what the document operations ask of the window ----
-
-void MainWindow::clearHeldCharge() {
-    overlay->end();
-    ws_.SelectedCharge = 0;
-}
-
-void MainWindow::clearClipboard() {
-    overlay->forgetCopy();
-}
-
-void MainWindow::clearImageBankList() {
-    pictureListPanel->clear();
-}
-
-void MainWindow::hideUserFurSwatch(int slot) {
-    furPanel->hideUserFurSwatch(slot);
-}
-
-void MainWindow::showMessage(const std::string& text, int style, const std::string& title) {
-    messages_.messageBox(fromUtf8(text), style, fromUtf8(title));
-}
 
 void MainWindow::showWaitBox(const std::string& text) {
     messages_.showWait(fromUtf8(text));

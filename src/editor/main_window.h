@@ -102,11 +102,6 @@ class MainWindow : public QWidget, public WorkspaceUi {
     const EditorContext& context() const { return context_; }
 
     // WorkspaceUi
-    void clearHeldCharge() override;
-    void clearClipboard() override;
-    void clearImageBankList() override;
-    void hideUserFurSwatch(int slot) override;
-    void showMessage(const std::string& text, int style, const std::string& title) override;
     void showWaitBox(const std::string& text) override;
     void hideWaitBox() override;
 

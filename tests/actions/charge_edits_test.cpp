@@ -125,12 +125,12 @@ TEST_F(ChargeEdits, ARefusedCommitLosesNothing) {
     // A new picture with every record in use.
     for (int i = 1; i <= kChargeCount; ++i)
         if (i != n) charge(i) = charge(n);
-    ui.messages.clear();
     const BlazonRecord before = ws.CurrentBlazon;
-    EXPECT_FALSE(CommitHeldCharge(ws, r, OverlayBox{1, 1, 6, 4, path}));
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "Le maximum d'images insérables est atteint!");
-    EXPECT_EQ(ui.messages[0].title, "Ajouter une image");
+    const EditOutcome refused = CommitHeldCharge(ws, r, OverlayBox{1, 1, 6, 4, path});
+    EXPECT_FALSE(refused);
+    ASSERT_FALSE(refused.message.empty());
+    EXPECT_EQ(refused.message.text, "Le maximum d'images insérables est atteint!");
+    EXPECT_EQ(refused.message.title, "Ajouter une image");
     EXPECT_EQ(ws.CurrentBlazon, before);
 }
 
@@ -289,11 +289,11 @@ TEST_F(ChargeEdits, APasteWithEveryRecordTakenSaysSo) {
     ASSERT_TRUE(CommitHeldCharge(ws, r, OverlayBox{10, 10, 6, 4, "lion.bmp"}));
     for (int i = 1; i <= kChargeCount; ++i) charge(i) = charge(n);
     const BlazonRecord before = ws.CurrentBlazon;
-    ui.messages.clear();
-    EXPECT_EQ(PasteCharge(ws, r, copy), 0);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "Le maximum d'images insérables est atteint!");
-    EXPECT_EQ(ui.messages[0].style, 48);
+    FileMessage refusal;
+    EXPECT_EQ(PasteCharge(ws, r, copy, &refusal), 0);
+    ASSERT_FALSE(refusal.empty());
+    EXPECT_EQ(refusal.text, "Le maximum d'images insérables est atteint!");
+    EXPECT_EQ(refusal.icon, FileMessage::Icon::Exclamation);
     EXPECT_EQ(ws.CurrentBlazon, before);
     EXPECT_EQ(ws.SelectedCharge, 0);
 }
