@@ -12,6 +12,10 @@ EditOutcome ApplyEdit(Workspace& ws, Renderer& r, UndoStep undo,
     if (undo == UndoStep::Take) SetUndos(ws);
     change();
     ws.Modified = true;
+    return RedrawnChange(ws, r);
+}
+
+EditOutcome RedrawnChange(Workspace& ws, Renderer& r) {
     EditOutcome out;
     out.done = true;
     out.changed = true;
@@ -28,11 +32,7 @@ EditOutcome UndoLastEdit(Workspace& ws, Renderer& r) {
     // The overlay never keeps a record the undo copy puts back on the shield.
     LetGoOfHeldCharge(ws);
     UndoLast(ws);
-    EditOutcome out;
-    out.done = true;
-    out.changed = true;
-    out.redraw = RedrawShield(ws, r);
-    return out;
+    return RedrawnChange(ws, r);
 }
 
 }  // namespace tess

@@ -26,6 +26,10 @@ EditOutcome ApplyEdit(Workspace& ws, Renderer& r, UndoStep undo,
 // through ApplyEdit.
 void SetUndos(Workspace& ws);
 
+// What a command that changed the document outside ApplyEdit leaves: done,
+// changed, and the shield redrawn now.
+EditOutcome RedrawnChange(Workspace& ws, Renderer& r);
+
 // The toolbar's "Annuler": a held charge is let go as it was picked up, the
 // newest undo copy comes back and the shield is redrawn. The document keeps
 // its file and the unsaved mark stays as it was.

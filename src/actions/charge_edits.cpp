@@ -63,11 +63,7 @@ EditOutcome CommitHeldCharge(Workspace& ws, Renderer& r, const OverlayBox& overl
         return NothingDone(refusal);
     }
     ws.SelectedCharge = 0;
-    EditOutcome out;
-    out.done = true;
-    out.changed = true;
-    out.redraw = RedrawShield(ws, r);
-    return out;
+    return RedrawnChange(ws, r);
 }
 
 void LetGoOfHeldCharge(Workspace& ws) {

@@ -3,7 +3,6 @@
 #include "actions/apply_edit.h"
 #include "actions/canvas_hits.h"
 #include "actions/charge_placing.h"
-#include "actions/redraw_shield.h"
 #include "model/document.h"
 #include "model/part_zones.h"
 #include "model/partitions.h"
@@ -47,10 +46,7 @@ EditOutcome DropOnCanvas(Workspace& ws, Renderer& r, int tincture, int fur, doub
     if (hit.part == 0) {
         // The step and the mark come before the target is known.
         SetUndos(ws);
-        EditOutcome out;
-        out.done = true;
-        out.changed = true;
-        out.redraw = RedrawShield(ws, r);
+        EditOutcome out = RedrawnChange(ws, r);
         out.message = FileMessage::exclamation(
             "Tessaline",
             "Une division a été atteinte et touchée. Veuillez recommencer votre tir s.v.p.");
