@@ -2,13 +2,17 @@
 // recolouring.
 #include "actions/bank_slots.h"
 
-#include <filesystem>
+#include <algorithm>
+#include <fstream>
 #include <optional>
 #include <vector>
 
+#include "actions/budget_messages.h"
 #include "actions/edit_outcome.h"
+#include "model/picture_budget.h"
 #include "model/tincture_table.h"
 #include "model/workspace.h"
+#include "platform/file_reading.h"
 #include "platform/paths.h"
 #include "platform/picture_file.h"
 #include "platform/text_encoding.h"
@@ -56,10 +60,16 @@ class ColourCount {
     int last_ = 0;
 };
 
-void copyToProgramFolder(const std::string& from, const std::string& to) {
-    std::error_code ignored;
-    std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing,
-                               ignored);
+// The picture's own bytes, the first `bytes` of its file: a file padded past
+// its picture is not copied whole. Nothing reads the copy; a failure is not
+// reported.
+void copyToProgramFolder(const std::string& from, std::uint64_t bytes, const std::string& to) {
+    const ReadOnlyFile file(from);
+    std::vector<char> data(file.isOpen() ? std::size_t(std::min(bytes, file.size())) : 0);
+    if (!file.isOpen() || file.readAt(0, data.data(), data.size()) != std::int64_t(data.size()))
+        return;
+    std::ofstream(to, std::ios::binary | std::ios::trunc)
+        .write(data.data(), std::streamsize(data.size()));
 }
 
 }  // namespace
@@ -91,16 +101,24 @@ int AddImageToBank(Workspace& ws, ChargeSurfaces& surfaces, const std::string& p
                                              "était de 255...ça te tentait!!"));
         return 0;
     }
-    std::optional<Surface> loaded = loadPicture(path);
-    // Sizes are 16-bit in records and documents.
-    if (!loaded || loaded->empty() || loaded->width() > 32767 || loaded->height() > 32767) {
+    // The picture comes in with its first charge: the document must be able
+    // to take both and still reopen whole. Checked on the header, before a
+    // pixel is decoded.
+    const std::int64_t left = PictureBudgetLeft(ws.CurrentBlazon, ws.Bank, ws.SelectedCharge);
+    PictureRead read = readPicture(path, newPicturePixels(left));
+    if (!read.picture || read.picture->empty()) {
         ws.Bank[s].InUse = 0;
+        const std::string name = displayedName(FileNameOfPath(path));
         passRefusal(refusal, FileMessage::exclamation(
                                  "Ajouter une image",
-                                 "L'image " + FileNameOfPath(path) + " ne peut être lue."));
+                                 read.refusal == PictureRefusal::TooLarge
+                                     ? pictureTooLargeText(name, read.width, read.height, left)
+                                     : "L'image " + name + " ne peut être lue."));
         return 0;
     }
-    if (ws.CurrentBlazon.Folder.empty()) copyToProgramFolder(path, bankTempCopyPath(s));
+    std::optional<Surface> loaded = std::move(read.picture);
+    if (ws.CurrentBlazon.Folder.empty())
+        copyToProgramFolder(path, read.pictureBytes, bankTempCopyPath(s));
 
     Surface picture = std::move(*loaded);
     const int w = picture.width(), h = picture.height();

@@ -16,8 +16,9 @@ class ChargeSurfaces;
 int AllocImageSlot(Workspace& ws, ChargeSurfaces& surfaces);
 
 // Imports the picture file `path` into a new slot and returns the slot (0 when
-// the bank is full or the file is no readable picture: what the user must be
-// told is left in `refusal` when given).
+// the bank is full, the file is no readable picture, or the picture with one
+// charge would take the document past its picture budget: what the user must
+// be told is left in `refusal` when given).
 // Pixels of the transparent colour `key` (negative: the top-left pixel's) turn
 // black in the picture and white in the mask, every other pixel is figure. The
 // picture's own tincture is that of its most frequent figure colour; a colour

@@ -6,7 +6,9 @@
 #include <string>
 
 #include "actions/apply_edit.h"
+#include "actions/budget_messages.h"
 #include "model/motifs.h"
+#include "model/picture_budget.h"
 #include "model/placed_charges.h"
 #include "model/workspace.h"
 #include "platform/rounding.h"
@@ -60,9 +62,13 @@ EditOutcome ApplyMotif(Workspace& ws, Renderer& r, const ArrangedCharge& charge,
         return NothingDone();
     // Counted before anything changes: an arrangement is made whole or not at all.
     const int copies = MotifCopyCount(layout);
-    if (freeRecords(ws.CurrentBlazon, c) < copies) {
+    if (freeRecords(ws.CurrentBlazon, c) < copies)
         return NothingDone(FileMessage::exclamation(kArrangementTitle, kArrangementTooManyText));
-    }
+    // Each copy draws through layers as large as its picture.
+    const ImageBankEntry& picture = *chargePicture(ws, c);
+    if (copies * chargeCost(picture.Width, picture.Height) >
+        PictureBudgetLeft(ws.CurrentBlazon, ws.Bank, c))
+        return NothingDone(FileMessage::exclamation(kArrangementTitle, copiesOverBudgetText()));
     const bool join = inLiveGroup(ws, c) && joinExistingGroup && joinExistingGroup();
 
     // The undo copy holds the charge in use at its pick-up box.

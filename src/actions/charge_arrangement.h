@@ -41,9 +41,11 @@ using JoinGroupQuestion = std::function<bool()>;
 // picked up, so undo gives back the one charge.
 //
 // Refused, with nothing changed (not even the undo stack), when fewer records
-// are free than copies are needed (the charge's own record not counted: the
-// outcome's exclamation box says so) or the charge has no picture: not done.
-// The document is marked modified; the window lets go of its held charge.
+// are free than copies are needed (the charge's own record not counted), when
+// the copies' layers would take the document past its picture budget
+// (model/picture_budget.h), or when the charge has no picture: not done, with
+// the exclamation box to show in the outcome for the first two. The document
+// is marked modified; the window lets go of its held charge.
 EditOutcome ApplyMotif(Workspace& ws, Renderer& r, const ArrangedCharge& charge,
                        const MotifLayout& layout, const JoinGroupQuestion& joinExistingGroup);
 

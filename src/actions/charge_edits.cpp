@@ -5,9 +5,11 @@
 #include <algorithm>
 
 #include "actions/apply_edit.h"
+#include "actions/budget_messages.h"
 #include "actions/redraw_shield.h"
 #include "model/image_bank.h"
 #include "model/motifs.h"
+#include "model/picture_budget.h"
 #include "model/placed_charges.h"
 #include "model/tinctures.h"
 #include "model/workspace.h"
@@ -151,6 +153,12 @@ int PasteCharge(Workspace& ws, Renderer& r, const ChargeClipboard& copy, FileMes
     const int n = firstFreeCharge(ws.CurrentBlazon);
     if (n == 0) {
         passRefusal(refusal, chargesFullMessage());
+        return 0;
+    }
+    // Held, the copy counts as a charge of the document: its layers must fit.
+    if (chargeCost(ws.Bank[slot].Width, ws.Bank[slot].Height) >
+        PictureBudgetLeft(ws.CurrentBlazon, ws.Bank, 0)) {
+        passRefusal(refusal, FileMessage::exclamation("Ajouter une image", chargeOverBudgetText()));
         return 0;
     }
     // A free record may still be listed by a group; the copy joins none.

@@ -78,8 +78,9 @@ bool CanPasteCharge(const Workspace& ws, const Renderer& r, const ChargeClipboar
 
 // Puts the copy into the first free record and holds it: same tincture, size,
 // mirroring and "broché" flag, no group. No undo step, no redraw. Returns the
-// record number, 0 when the copy cannot be pasted or no record is free (what
-// the user must be told of the latter is left in `refusal` when given).
+// record number, 0 when the copy cannot be pasted, no record is free or the
+// document's picture budget cannot take one more charge (what the user must
+// be told of the latter two is left in `refusal` when given).
 int PasteCharge(Workspace& ws, Renderer& r, const ChargeClipboard& copy,
                 FileMessage* refusal = nullptr);
 

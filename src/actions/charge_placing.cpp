@@ -5,7 +5,10 @@
 
 #include "actions/apply_edit.h"
 #include "actions/bank_slots.h"
+#include "actions/budget_messages.h"
+#include "model/document.h"
 #include "model/motifs.h"
+#include "model/picture_budget.h"
 #include "model/placed_charges.h"
 #include "model/workspace.h"
 #include "platform/paths.h"
@@ -54,6 +57,17 @@ bool AddCharge(Workspace& ws, ChargeSurfaces& surfaces, const OverlayBox& overla
     const std::string fileName = FileNameOfPath(overlay.Tag);
     int picture = findBankSlot(ws.Bank, fileName);
     const bool imported = picture == 0;
+    // A charge the document does not count yet (a new one, not the held one
+    // put back) takes layers as large as its picture from the budget; a
+    // picture imported here is checked with its first charge by the bank.
+    const ChargeRecord& was = blazon.Charges[n];
+    const bool counted = (was.InUse != 0 || n == ws.SelectedCharge) && was.ImageIndex == picture;
+    if (!imported && !counted &&
+        chargeCost(ws.Bank[picture].Width, ws.Bank[picture].Height) >
+            PictureBudgetLeft(blazon, ws.Bank, ws.SelectedCharge)) {
+        passRefusal(refusal, FileMessage::exclamation("Ajouter une image", chargeOverBudgetText()));
+        return false;
+    }
     if (imported) {
         picture = AddImageToBank(ws, surfaces, overlay.Tag, 0, -1, refusal);
         if (picture == 0) return false;

@@ -27,9 +27,10 @@ struct OverlayBox {
 // before its box is written. A picture not yet in the bank is imported; a new
 // charge takes the picture's size, own tincture and no mirroring. Its layers are prepared
 // unless those it has were made from the same picture, tincture and colour.
-// False, with nothing changed, when all fifty charges are in use or the bank
-// cannot take the picture; what the user must be told is left in `refusal`
-// when given. The caller redraws after true.
+// False, with nothing changed, when all fifty charges are in use, the bank
+// cannot take the picture, or a new charge would take the document past its
+// picture budget; what the user must be told is left in `refusal` when given.
+// The caller redraws after true.
 bool AddCharge(Workspace& ws, ChargeSurfaces& surfaces, const OverlayBox& overlay, int slot = 0,
                FileMessage* refusal = nullptr);
 

@@ -26,7 +26,9 @@ struct SaveOutcome {
 // of arms. Nothing is written before everything that can be refused has been
 // checked; every file is written under a temporary name in the document's
 // folder and renamed into place, the document last, so a failed save keeps the
-// old document whole. Side pictures of the old document that the new one no
+// old document whole. A document whose pictures pass the picture budget the
+// loader holds (model/picture_budget.h) is refused with a message before
+// anything is written. Side pictures of the old document that the new one no
 // longer has are deleted only after the document itself is in place. On
 // success the document takes `path` (its folder, file path, the last document
 // folder) and loses its unsaved mark; on failure nothing of it changes.
@@ -42,14 +44,20 @@ struct LoadOutcome {
 // Replaces the current document by the one in `path`, with its pictures, its
 // charges, its user furs and its inserted coats of arms, fills the undo stack
 // with it and redraws. A missing side picture is asked for through
-// `dialogs` (declined: that picture and its charges are left out). A file that
-// is missing, unreadable or not a document leaves a blank document with no
-// path (so no later save can overwrite it), with the program's message.
+// `dialogs` (declined: that picture and its charges are left out). A side
+// picture that is there but gives no picture (cut short, emptied, not a
+// picture, a pipe, beyond the picture budget or the side files' byte budget)
+// is left out with its charges, and the message names it and counts them. A
+// file that is missing, unreadable, not a plain file or not a document leaves
+// a blank document with no path (so no later save can overwrite it), with the
+// program's message.
 LoadOutcome LoadDocument(Workspace& ws, Renderer& r, const std::string& path,
                          const FileDialogs& dialogs);
 
 // The message texts, shared with the window's commands.
 FileMessage missingDocumentMessage();
 FileMessage incompatibleDocumentMessage();
+// A folder, a pipe or a device chosen as a document: it holds none.
+FileMessage notAFileDocumentMessage(const std::string& path);
 
 }  // namespace tess

@@ -9,8 +9,10 @@
 #include "actions/document_pictures.h"
 #include "actions/redraw_shield.h"
 #include "actions/user_fur_loading.h"
+#include "model/picture_budget.h"
 #include "model/placed_charges.h"
 #include "model/workspace.h"
+#include "platform/file_reading.h"
 #include "platform/paths.h"
 #include "platform/picture_file.h"
 #include "platform/record_file.h"
@@ -20,6 +22,7 @@
 #include "render/renderer.h"
 #include "storage/document_layout.h"
 #include "storage/document_sanity.h"
+#include "storage/error_numbers.h"
 #include "storage/interrupted_save.h"
 #include "storage/locate_missing_file.h"
 #include "storage/recent_files.h"
@@ -29,8 +32,9 @@ namespace tess {
 
 namespace {
 
-// VB's "Path/File access error", for a document that exists but cannot be read.
-constexpr int kFileAccessError = 75;
+// Far beyond the largest document (255 pictures and 50 charges take some
+// 250 KB of records); a longer file is not one.
+constexpr std::size_t kLargestDocumentFile = 64u << 20;
 
 FileMessage unreadableDocumentMessage() {
     return FileMessage::critical(
@@ -39,23 +43,14 @@ FileMessage unreadableDocumentMessage() {
         "accessible.");
 }
 
-// What one document's pictures may take together, in pixels of the surfaces
-// made for them: each bank picture and its mask, and the four layers of each
-// charge drawn from it, 4 bytes a pixel: 24 MB, some sixty canvases' worth,
-// with room for the decoding of the next picture beside it. A real document
-// uses a small part of it; a forged one claiming many large pictures is
-// stopped here, picture by picture, before anything is decoded.
-constexpr std::int64_t kDocumentPicturePixels = 6'000'000;
-constexpr int kChargeLayerCount = 4;
-// An inserted coat of arms is kept at the canvas size: its file has no use for
-// more than a few canvases' worth of pixels, which bounds the decoding.
-constexpr std::int64_t kMostArmsPixels = 16 * kCanvasWidth * kCanvasHeight;
-
-// The pictures of the document being opened: what they may still take, and
-// the side files refused as too large, for the message.
+// The pictures of the document being opened: what they may still take of the
+// document's budget (model/picture_budget.h), in pixels and in bytes read
+// from its side files, and what was left out, for the message.
 struct PictureLoading {
     std::int64_t pixelsLeft = kDocumentPicturePixels;
-    std::vector<std::string> refused;
+    std::uint64_t bytesLeft = kDocumentSideFileBytes;
+    std::vector<std::string> refused;  // side files, in the order met
+    int chargesLeftOut = 0;
 
     void refuse(const std::string& file) {
         const std::string name = FileNameOfPath(file);
@@ -67,35 +62,49 @@ struct PictureLoading {
         pixelsLeft -= pixels;
         return true;
     }
+    // A side file's picture of at most `mostPixels`, its bytes taken from
+    // what is left; any file that is there but gives no picture is named.
+    std::optional<Surface> read(const std::string& file, std::int64_t mostPixels) {
+        PictureRead read = readPicture(file, std::max<std::int64_t>(mostPixels, 0), bytesLeft);
+        bytesLeft -= std::min(bytesLeft, read.bytesRead);
+        if (read.refusal != PictureRefusal::None && read.refusal != PictureRefusal::Missing)
+            refuse(file);
+        return std::move(read.picture);
+    }
 };
 
-// A side file's picture when it is a plain file of at most `mostPixels`; a
-// pipe would block the opening, a picture too large is named in the message.
-std::optional<Surface> plainPicture(const std::string& file, std::int64_t mostPixels,
-                                    PictureLoading& loading) {
-    if (!fileExists(file)) return std::nullopt;
-    PictureRead read = readPicture(file, std::max<std::int64_t>(mostPixels, 0));
-    if (read.refusal == PictureRefusal::TooLarge) loading.refuse(file);
-    return std::move(read.picture);
-}
-
-// The picture of a side file, after asking for it once when it is missing.
+// The picture of a side file, after asking for it once when it is missing. A
+// pipe or a device in its place is not missing: it is named as unreadable,
+// and never waited on.
 std::optional<Surface> sidePicture(const std::string& file, std::int64_t mostPixels,
                                    PictureLoading& loading, const FileDialogs& dialogs) {
-    if (!fileExists(file) && LocateMissingFile(file, false, dialogs).empty()) return std::nullopt;
-    return plainPicture(file, mostPixels, loading);
+    if (fileKind(file) == FileKind::Missing && LocateMissingFile(file, false, dialogs).empty())
+        return std::nullopt;
+    return loading.read(file, mostPixels);
 }
 
-FileMessage refusedPicturesMessage(const std::vector<std::string>& names) {
+// Names what was left out and what the user can do before a save makes the
+// loss final.
+FileMessage refusedPicturesMessage(const std::vector<std::string>& names, int chargesLeftOut) {
+    const bool one = names.size() == 1;
     std::string list;
-    for (const std::string& name : names) list += (list.empty() ? "" : ", ") + displayedName(name);
-    return FileMessage::exclamation(
-        "Ouvrir un blason",
-        (names.size() == 1
-             ? "Cette image est trop grande ou abîmée ; le blason s'ouvre sans elle : "
-             : "Ces images sont trop grandes ou abîmées ; le blason s'ouvre sans "
-               "elles : ") +
-            list + ".");
+    for (const std::string& name : names)
+        list += (list.empty() ? "« " : ", « ") + displayedName(name) + " »";
+    std::string text =
+        one ? "Cette image est trop grande ou abîmée : " + list + ". Le blason s'ouvre sans elle"
+            : "Ces images sont trop grandes ou abîmées : " + list +
+                  ". Le blason s'ouvre sans elles";
+    if (chargesLeftOut == 1)
+        text +=
+            one ? " et sans le meuble qui la montrait" : " et sans le meuble qui en montrait une";
+    else if (chargesLeftOut > 1)
+        text += " et sans les " + std::to_string(chargesLeftOut) +
+                (one ? " meubles qui la montraient" : " meubles qui les montraient");
+    text += one ? ". Pour la retrouver, remettez une image lisible sous ce nom à côté du blason, "
+                  "puis rouvrez-le avant de le sauvegarder."
+                : ". Pour les retrouver, remettez des images lisibles sous ces noms à côté du "
+                  "blason, puis rouvrez-le avant de le sauvegarder.";
+    return FileMessage::exclamation("Ouvrir un blason", text);
 }
 
 // A picture placed on a blank canvas-sized surface, as the renderer keeps the
@@ -118,26 +127,38 @@ void addToPictureList(Workspace& ws, const std::string& text, const std::string&
 }
 
 // Bank pictures in entry order. Returns, for each picture number, the bank
-// slot it went to (0 when refused). Side files are looked up under the
-// picture's own number, so a refused picture never shifts the others.
+// slot it went to (0 when left out), and marks in `refusedNumbers` the ones
+// named in the message. Side files are looked up under the picture's own
+// number, so a refused picture never shifts the others.
 std::vector<int> loadPictures(Workspace& ws, Renderer& r, const std::string& path,
                               const std::vector<StoredImage>& images, PictureLoading& loading,
-                              const FileDialogs& dialogs) {
+                              const FileDialogs& dialogs, std::vector<bool>& refusedNumbers) {
     std::vector<int> slotOfNumber(images.size() + 1, 0);
+    refusedNumbers.assign(images.size() + 1, false);
     for (std::size_t i = 0; i < images.size(); ++i) {
         const int number = int(i) + 1;
         const int slot = AllocImageSlot(ws, r.Charges);
         if (slot == 0) break;
         ImageBankEntry& entry = ws.Bank[slot];
         const std::string pictureFile = imagePictureFile(path, number);
-        // The picture may take half of what is left, its mask exactly as much.
-        const auto picture = sidePicture(pictureFile, loading.pixelsLeft / 2, loading, dialogs);
+        const std::size_t refusedBefore = loading.refused.size();
+        // The picture may take what is left of the budget with its mask.
+        const auto picture =
+            sidePicture(pictureFile, loading.pixelsLeft / kBankPictureSurfaces, loading, dialogs);
         const std::int64_t pixels =
             picture ? std::int64_t(picture->width()) * picture->height() : 0;
         const auto mask =
-            picture ? plainPicture(imageMaskFile(path, number), pixels, loading) : std::nullopt;
-        if (!picture || !mask || picture->width() != mask->width() ||
-            picture->height() != mask->height() || !loading.take(2 * pixels)) {
+            picture ? loading.read(imageMaskFile(path, number), pixels) : std::nullopt;
+        const bool whole = picture && mask && picture->width() == mask->width() &&
+                           picture->height() == mask->height();
+        if (!whole || !loading.take(bankPictureCost(picture->width(), picture->height()))) {
+            // The file at fault is named: a mask that is missing or gives
+            // nothing, else the picture (another size than its mask, or past
+            // the budget).
+            if (picture && !mask && loading.refused.size() == refusedBefore)
+                loading.refuse(imageMaskFile(path, number));
+            if (picture && loading.refused.size() == refusedBefore) loading.refuse(pictureFile);
+            refusedNumbers[std::size_t(number)] = loading.refused.size() != refusedBefore;
             entry.InUse = 0;
             entry.Loaded = 0;
             continue;
@@ -161,17 +182,22 @@ std::vector<int> loadPictures(Workspace& ws, Renderer& r, const std::string& pat
 
 void placeCharges(Workspace& ws, Renderer& r, const std::string& path,
                   const std::vector<StoredCharge>& charges, const std::vector<int>& slotOfNumber,
-                  PictureLoading& loading) {
+                  const std::vector<bool>& refusedNumbers, PictureLoading& loading) {
     for (const StoredCharge& stored : charges) {
         if (stored.PictureNumber < 1 || stored.PictureNumber >= int(slotOfNumber.size())) continue;
         const int slot = slotOfNumber[stored.PictureNumber];
-        if (slot == 0) continue;
+        if (slot == 0) {
+            // A picture the user declined to look for took its charges along
+            // knowingly; a refused one is named with the count of its charges.
+            if (refusedNumbers[std::size_t(stored.PictureNumber)]) ++loading.chargesLeftOut;
+            continue;
+        }
         const int c = firstFreeCharge(ws.CurrentBlazon);
         if (c == 0) return;
         const ImageBankEntry& picture = ws.Bank[slot];
-        // Each charge draws through layers as large as its picture.
-        if (!loading.take(kChargeLayerCount * std::int64_t(picture.Width) * picture.Height)) {
+        if (!loading.take(chargeCost(picture.Width, picture.Height))) {
             loading.refuse(imagePictureFile(path, stored.PictureNumber));
+            ++loading.chargesLeftOut;
             continue;
         }
         ChargeRecord& charge = ws.CurrentBlazon.Charges[c];
@@ -222,7 +248,12 @@ void loadInsertedArms(Workspace& ws, Renderer& r, const std::string& path, Pictu
     for (int k = 1; k <= kPartCount; ++k) {
         PartRecord& part = ws.CurrentBlazon.Parts[k];
         if (part.InsertedPath.empty()) continue;
-        const auto picture = sidePicture(partArmsFile(path, k), kMostArmsPixels, loading, dialogs);
+        const std::string armsFile = partArmsFile(path, k);
+        auto picture = sidePicture(armsFile, kLargestArmsPicturePixels, loading, dialogs);
+        if (picture && !loading.take(kInsertedArmsCost)) {
+            loading.refuse(armsFile);
+            picture.reset();
+        }
         if (picture) {
             part.Kind = kClassInserted;
             r.InsertedPictures[k] = canvasSized(*picture);
@@ -252,6 +283,11 @@ FileMessage missingDocumentMessage() {
         "Yeak! Invraisemblablement, ce fichier n'existe même pas. Quel fou je fais de moi!");
 }
 
+FileMessage notAFileDocumentMessage(const std::string& path) {
+    return FileMessage::exclamation("Fichier incompatible",
+                                    notAFileText(displayedName(FileNameOfPath(path))));
+}
+
 FileMessage incompatibleDocumentMessage() {
     return FileMessage::exclamation(
         "Fichier incompatible",
@@ -263,14 +299,16 @@ namespace {
 // LoadDocument once the files of an interrupted save are settled.
 LoadOutcome loadSettledDocument(Workspace& ws, Renderer& r, const std::string& path,
                                 const FileDialogs& dialogs) {
-    if (!fileExists(path)) return failedLoad(ws, r, missingDocumentMessage());
-    const auto bytes = readFileBytes(path);
-    if (!bytes) return failedLoad(ws, r, unreadableDocumentMessage());
-    if (!looksLikeDocument(*bytes)) return failedLoad(ws, r, incompatibleDocumentMessage());
+    const FileBytes file = readWholeFile(path, kLargestDocumentFile);
+    if (file.kind == FileKind::Missing) return failedLoad(ws, r, missingDocumentMessage());
+    if (file.kind == FileKind::NotAFile) return failedLoad(ws, r, notAFileDocumentMessage(path));
+    if (!file.bytes) return failedLoad(ws, r, unreadableDocumentMessage());
+    const std::vector<std::uint8_t>& bytes = *file.bytes;
+    if (!looksLikeDocument(bytes)) return failedLoad(ws, r, incompatibleDocumentMessage());
 
     AddRecentFile(ws.Recent, path);
     NewDocument(ws, r);
-    StoredDocument document = decodeDocument(*bytes, ws.CurrentBlazon);
+    StoredDocument document = decodeDocument(bytes, ws.CurrentBlazon);
     sanitizeStoredDocument(document, ws.CurrentBlazon);
     // Paths to other files come back as the disk names them.
     for (PartRecord& part : document.Blazon.Parts)
@@ -280,9 +318,10 @@ LoadOutcome loadSettledDocument(Workspace& ws, Renderer& r, const std::string& p
     ws.CurrentBlazon.Folder = FolderOfPath(path);
 
     PictureLoading loading;
+    std::vector<bool> refusedNumbers;
     const std::vector<int> slotOfNumber =
-        loadPictures(ws, r, path, document.Images, loading, dialogs);
-    placeCharges(ws, r, path, document.Charges, slotOfNumber, loading);
+        loadPictures(ws, r, path, document.Images, loading, dialogs, refusedNumbers);
+    placeCharges(ws, r, path, document.Charges, slotOfNumber, refusedNumbers, loading);
     restoreGroups(ws, document.Groups);
     loadUserFurs(ws, r);
     loadInsertedArms(ws, r, path, loading, dialogs);
@@ -293,7 +332,8 @@ LoadOutcome loadSettledDocument(Workspace& ws, Renderer& r, const std::string& p
     ws.Modified = false;
     LoadOutcome out;
     out.loaded = true;
-    if (!loading.refused.empty()) out.message = refusedPicturesMessage(loading.refused);
+    if (!loading.refused.empty())
+        out.message = refusedPicturesMessage(loading.refused, loading.chargesLeftOut);
     out.redraw = RedrawShield(ws, r);
     return out;
 }

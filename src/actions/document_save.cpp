@@ -1,10 +1,13 @@
 #include <array>
 #include <cerrno>
+#include <cstdint>
 #include <vector>
 
+#include "actions/budget_messages.h"
 #include "actions/document_file.h"
 #include "actions/document_pictures.h"
 #include "actions/redraw_shield.h"
+#include "model/picture_budget.h"
 #include "model/title_text.h"
 #include "model/workspace.h"
 #include "platform/paths.h"
@@ -55,6 +58,40 @@ Surface croppedPicture(const Surface& picture, int width, int height) {
     return out;
 }
 
+// The size of the side files of bank picture `slot`: its recorded size.
+struct PictureSize {
+    int width = 0, height = 0;
+};
+PictureSize sideFileSize(const Workspace& ws, const Renderer& r, int slot) {
+    const ImageBankEntry& entry = ws.Bank[slot];
+    const Surface& picture = r.Charges.bank(slot).picture;
+    return {entry.Width > 0 ? entry.Width : picture.width(),
+            entry.Height > 0 ? entry.Height : picture.height()};
+}
+
+// What opening the document about to be written will take of the picture
+// budget (model/picture_budget.h), as the loader counts it: a document past it
+// would reopen without some of its pictures, so it is never written.
+bool reopensWhole(const Workspace& ws, const Renderer& r, const StoredDocument& stored,
+                  const std::vector<int>& pictureSlots) {
+    std::int64_t cost = 0;
+    std::vector<PictureSize> sizes;
+    for (int slot : pictureSlots) {
+        const PictureSize size = sideFileSize(ws, r, slot);
+        if (size.width > kMaxPictureSide || size.height > kMaxPictureSide) return false;
+        cost += bankPictureCost(size.width, size.height);
+        sizes.push_back(size);
+    }
+    for (const StoredCharge& charge : stored.Charges) {
+        const PictureSize& size = sizes[std::size_t(charge.PictureNumber - 1)];
+        cost += chargeCost(size.width, size.height);
+    }
+    for (int k = 1; k <= kPartCount; ++k)
+        if (!ws.CurrentBlazon.Parts[k].InsertedPath.empty() && !r.InsertedPictures[k].empty())
+            cost += kInsertedArmsCost;
+    return cost <= kDocumentPicturePixels;
+}
+
 // The canvas drawn with the grid off in `shape`, as the previews hold it.
 Surface previewInShape(Workspace& ws, Renderer& r, Long shape) {
     const Long ownShape = ws.CurrentBlazon.ShieldShape;
@@ -93,6 +130,10 @@ SaveOutcome SaveDocument(Workspace& ws, Renderer& r, const std::string& requeste
         out.message = FileMessage::exclamation("Sauvegarder le blason", encoded.error);
         return out;
     }
+    if (!reopensWhole(ws, r, stored, pictureSlots)) {
+        out.message = FileMessage::exclamation("Sauvegarder le blason", saveOverBudgetText());
+        return out;
+    }
 
     // The previews: the arms in their own shape and in the banner shape, grid off.
     const bool grid = ws.GridVisible;
@@ -123,12 +164,11 @@ SaveOutcome SaveDocument(Workspace& ws, Renderer& r, const std::string& requeste
     for (std::size_t i = 0; i < pictureSlots.size(); ++i) {
         const int slot = pictureSlots[i];
         const int number = int(i) + 1;
-        const ImageBankEntry& entry = ws.Bank[slot];
         const BankPicture& picture = r.Charges.bank(slot);
-        const int w = entry.Width > 0 ? entry.Width : picture.picture.width();
-        const int h = entry.Height > 0 ? entry.Height : picture.picture.height();
-        stage(croppedPicture(picture.picture, w, h), imagePictureFile(path, number));
-        stage(croppedPicture(picture.mask, w, h), imageMaskFile(path, number));
+        const PictureSize size = sideFileSize(ws, r, slot);
+        stage(croppedPicture(picture.picture, size.width, size.height),
+              imagePictureFile(path, number));
+        stage(croppedPicture(picture.mask, size.width, size.height), imageMaskFile(path, number));
     }
     if (failure.empty()) failure = staged.add(path, encoded.bytes);
     // What the old document had beyond the new one goes with the same commit:

@@ -1,12 +1,11 @@
 #include "actions/file_commands.h"
 
-#include <filesystem>
-#include <fstream>
-#include <system_error>
+#include <cstdint>
 
 #include "actions/opening.h"
 #include "actions/redraw_shield.h"
 #include "model/workspace.h"
+#include "platform/file_reading.h"
 #include "platform/paths.h"
 #include "render/document_surfaces.h"
 #include "storage/document_layout.h"
@@ -59,22 +58,27 @@ std::string newDocumentQuestion(const Workspace& ws) {
 }
 
 std::optional<FileMessage> refusalToOpen(const std::string& path) {
-    namespace fs = std::filesystem;
-    std::error_code error;
-    const fs::file_status status = fs::status(path, error);
-    if (!fs::exists(status)) return missingDocumentMessage();
-    // A folder, a pipe or a device holds no document; a pipe would also block
-    // the reading below.
-    if (!fs::is_regular_file(status)) return incompatibleDocumentMessage();
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return FileMessage::critical(
-            "Erreur #" + std::to_string(kFileAccessError),
-            "Le fichier " + FileNameOfPath(path) +
-                " ne peut pas être lu. Vérifiez que vous avez le droit de le lire.");
-    char first = 0;
-    if (!in.get(first) || std::uint8_t(first) != kDocumentFormat)
-        return incompatibleDocumentMessage();
+    const FileMessage unreadable = FileMessage::critical(
+        "Erreur #" + std::to_string(kFileAccessError),
+        "Le fichier " + FileNameOfPath(path) +
+            " ne peut pas être lu. Vérifiez que vous avez le droit de le lire.");
+    // Only the format number is read; a pipe or a device is refused as it
+    // is opened, before anything waits on it.
+    const ReadOnlyFile file(path);
+    switch (file.kind()) {
+        case FileKind::Missing:
+            return missingDocumentMessage();
+        case FileKind::NotAFile:
+            return notAFileDocumentMessage(path);
+        case FileKind::Unreadable:
+            return unreadable;
+        case FileKind::Regular:
+            break;
+    }
+    std::uint8_t first = 0;
+    const std::int64_t n = file.readAt(0, &first, 1);
+    if (n < 0) return unreadable;
+    if (n == 0 || first != kDocumentFormat) return incompatibleDocumentMessage();
     return std::nullopt;
 }
 
@@ -109,6 +113,10 @@ FileCommandOutcome OpenRecentCommand(Workspace& ws, Renderer& r, int n,
                                      const FileCommandDialogs& d) {
     if (n < 1 || n > kRecentFileCount || ws.Recent.RecentFiles[std::size_t(n)].empty()) return {};
     const std::string path = ws.Recent.RecentFiles[std::size_t(n)];
+    if (fileKind(path) == FileKind::NotAFile) {
+        show(d, notAFileDocumentMessage(path));
+        return {};
+    }
     if (!fileExists(path)) {
         show(d, FileMessage::critical("Erreur d'accès",
                                       "Erreur d'accès au fichier " + path +

@@ -1,18 +1,22 @@
 #include "actions/insert_blazon.h"
 
-#include <fstream>
 #include <optional>
 #include <utility>
 
+#include "actions/budget_messages.h"
 #include "actions/document_file.h"
 #include "actions/redraw_shield.h"
+#include "model/picture_budget.h"
 #include "model/workspace.h"
+#include "platform/file_reading.h"
 #include "platform/paths.h"
 #include "platform/picture_file.h"
 #include "platform/record_file.h"
+#include "platform/text_encoding.h"
 #include "render/renderer.h"
 #include "storage/document_layout.h"
 #include "storage/document_sanity.h"
+#include "storage/error_numbers.h"
 #include "storage/locate_missing_file.h"
 #include "storage/side_files.h"
 
@@ -20,17 +24,13 @@ namespace tess {
 
 namespace {
 
-// VB's "File not found" and "Invalid picture", the numbers of the insert
-// command's error box.
-constexpr int kFileNotFound = 53;
-constexpr int kInvalidPicture = 481;
 // Only the first four records are read: the format number and the shape.
 constexpr std::size_t kHeaderBytes = 4 * 128;
 
 // The box keeps the error number in its title; its text says what the user
 // can do about it.
 FileMessage insertFailure(int error) {
-    const char* text = error == kFileNotFound
+    const char* text = error == kFileNotFoundError
                            ? "Ce blason n'a pas pu être inséré : l'image qui l'accompagne est "
                              "introuvable."
                            : "Ce blason n'a pas pu être inséré : l'image qui l'accompagne est "
@@ -38,19 +38,43 @@ FileMessage insertFailure(int error) {
     return FileMessage::critical("Erreur #" + std::to_string(error), text);
 }
 
+FileMessage notAFile(const std::string& path) {
+    return FileMessage::exclamation("Insérer un blason",
+                                    notAFileText(displayedName(FileNameOfPath(path))));
+}
+
 bool holdsArms(int part) {
     return (part >= 1 && part <= 4) || part == 7;
 }
 
-// The first records of a document: all the insertion reads of it, whatever
-// its size.
-std::optional<std::vector<std::uint8_t>> documentHead(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
+// The saved coat of arms itself, checked before its preview is looked at: a
+// file that is not a document is said to be one, never asked for as missing.
+struct ArmsDocument {
+    bool present = false;  // false: nothing at that path, nothing to say
+    Long shape = 0;
+    FileMessage message;  // why it is refused
+};
+
+ArmsDocument armsDocument(const std::string& path) {
+    ArmsDocument out;
+    // Opened without waiting, so a pipe chosen by mistake is refused at once.
+    const ReadOnlyFile file(path);
+    out.present = file.kind() != FileKind::Missing;
+    if (file.kind() == FileKind::NotAFile) {
+        out.message = notAFile(path);
+        return out;
+    }
     std::vector<std::uint8_t> head(kHeaderBytes);
-    in.read(reinterpret_cast<char*>(head.data()), std::streamsize(head.size()));
-    head.resize(std::size_t(in.gcount()));
-    return head;
+    const std::int64_t n = file.isOpen() ? file.readAt(0, head.data(), head.size()) : -1;
+    if (n < 0) {
+        out.message = insertFailure(kFileNotFoundError);
+        return out;
+    }
+    head.resize(std::size_t(n));
+    out.shape = RecordReader(head).getLong(4);
+    if (!looksLikeDocument(head) || !isShieldShape(out.shape))
+        out.message = incompatibleDocumentMessage();
+    return out;
 }
 
 // A saved coat of arms as part `part` shows it, checked as insertion checks
@@ -64,41 +88,51 @@ struct ArmsPicture {
 
 ArmsPicture readArms(const std::string& path, int part) {
     ArmsPicture out;
-    const auto head = documentHead(path);
-    if (!head) {
-        out.message = insertFailure(kFileNotFound);
-        return out;
-    }
-    const RecordReader records(*head);
-    out.shape = records.getLong(4);
-    if (!looksLikeDocument(*head) || !isShieldShape(out.shape)) {
-        out.message = incompatibleDocumentMessage();
+    const ArmsDocument document = armsDocument(path);
+    out.shape = document.shape;
+    if (!document.message.empty()) {
+        out.message = document.message;
         return out;
     }
     const std::string previewFile = previewForPart(path, part);
-    if (!fileExists(previewFile)) {
-        out.message = insertFailure(kFileNotFound);
-        return out;
-    }
-    // A preview is one canvas; a file claiming far more is not one.
-    const auto preview =
-        readPicture(previewFile, std::int64_t(16) * kCanvasWidth * kCanvasHeight).picture;
-    if (!preview) {
-        out.message = insertFailure(kInvalidPicture);
+    const PictureRead preview = readPicture(previewFile, kLargestArmsPicturePixels);
+    if (!preview.picture) {
+        switch (preview.refusal) {
+            case PictureRefusal::Missing:
+                out.message = insertFailure(kFileNotFoundError);
+                break;
+            case PictureRefusal::NotAFile:
+                out.message = notAFile(previewFile);
+                break;
+            default:
+                out.message = insertFailure(kInvalidPictureError);
+        }
         return out;
     }
     Surface picture(kCanvasWidth, kCanvasHeight, kWhite);
     picture.clear();
-    BitBlt(picture, 0, 0, kCanvasWidth, kCanvasHeight, *preview, 0, 0, RasterOp::Copy);
+    BitBlt(picture, 0, 0, kCanvasWidth, kCanvasHeight, *preview.picture, 0, 0, RasterOp::Copy);
     out.picture = std::move(picture);
     return out;
+}
+
+// Arms brought into a part that holds none take a canvas of the document's
+// picture budget; a document already at its budget could not be reopened
+// whole with them.
+bool armsFitTheBudget(const Workspace& ws, int part) {
+    if (!ws.CurrentBlazon.Parts[part].InsertedPath.empty()) return true;
+    return PictureBudgetLeft(ws.CurrentBlazon, ws.Bank, ws.SelectedCharge) >= kInsertedArmsCost;
 }
 
 }  // namespace
 
 InsertOutcome InsertBlazonInPart(Workspace& ws, Renderer& r, int part, const std::string& path) {
     InsertOutcome out;
-    if (!fileExists(path) || !holdsArms(part)) return out;
+    if (fileKind(path) == FileKind::Missing || !holdsArms(part)) return out;
+    if (!armsFitTheBudget(ws, part)) {
+        out.message = FileMessage::exclamation("Insérer un blason", armsOverBudgetText());
+        return out;
+    }
     ArmsPicture arms = readArms(path, part);
     if (!arms.picture) {
         out.message = std::move(arms.message);
@@ -118,14 +152,23 @@ InsertOutcome InsertBlazonInPart(Workspace& ws, Renderer& r, int part, const std
 }
 
 std::optional<Surface> LoadInsertedArmsPicture(const std::string& path, int part) {
-    if (!fileExists(path) || !holdsArms(part)) return std::nullopt;
+    if (fileKind(path) == FileKind::Missing || !holdsArms(part)) return std::nullopt;
     return readArms(path, part).picture;
 }
 
 InsertOutcome InsertBlazonFromFile(Workspace& ws, Renderer& r, int part, const std::string& path,
                                    const FileDialogs& dialogs) {
+    // The document is checked first: only a preview missing beside a real
+    // document is asked for.
+    const ArmsDocument document = armsDocument(path);
+    if (!document.present) return {};
+    if (!document.message.empty()) {
+        InsertOutcome out;
+        out.message = document.message;
+        return out;
+    }
     const std::string previewFile = previewForPart(path, part);
-    if (fileExists(path) && !fileExists(previewFile) &&
+    if (holdsArms(part) && fileKind(previewFile) == FileKind::Missing &&
         LocateMissingFile(previewFile, false, dialogs).empty())
         return {};
     return InsertBlazonInPart(ws, r, part, path);

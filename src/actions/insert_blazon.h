@@ -25,18 +25,21 @@ struct InsertOutcome {
 // Puts the saved coat of arms `path` into part 1..4 or 7: the part holds it
 // (class 34, its path), the écusson takes the document's shield shape, and the
 // part shows the document's preview (its own shape in part 7, the banner shape
-// elsewhere); then redraws. The file is checked (a document, a shape 1..7, a
-// preview that loads) before the part changes: a path that does not exist does
-// nothing, anything else wrong leaves the part as it was with a message.
+// elsewhere); then redraws. The file is checked (a plain file, a document, a
+// shape 1..7, a preview that loads) before the part changes, and arms coming
+// into a part that held none must fit the document's picture budget: a path
+// that does not exist does nothing, anything else wrong leaves the part as it
+// was with a message.
 InsertOutcome InsertBlazonInPart(Workspace& ws, Renderer& r, int part, const std::string& path);
 
 // The picture part 1..4 or 7 shows for the saved coat of arms `path`, read
 // and checked as InsertBlazonInPart reads it; none when that would refuse it.
 std::optional<Surface> LoadInsertedArmsPicture(const std::string& path, int part);
 
-// The insert command once its document is chosen: a missing preview is asked
-// for first (declined: nothing happens), then InsertBlazonInPart with the
-// document's own path.
+// The insert command once its document is chosen: a file that is not a
+// document (or no file at all: a pipe, a device) is refused with its message
+// first; a preview missing beside a document is asked for (declined: nothing
+// happens), then InsertBlazonInPart with the document's own path.
 InsertOutcome InsertBlazonFromFile(Workspace& ws, Renderer& r, int part, const std::string& path,
                                    const FileDialogs& dialogs);
 

@@ -1,6 +1,7 @@
 #include "actions/opening.h"
 
 #include "model/workspace.h"
+#include "platform/file_reading.h"
 #include "platform/paths.h"
 #include "platform/text_encoding.h"
 #include "render/renderer.h"
@@ -40,6 +41,11 @@ OpenOutcome OpenRecentFile(Workspace& ws, Renderer& r, int n, const FileDialogs&
     OpenOutcome out;
     if (n < 1 || n > kRecentFileCount || ws.Recent.RecentFiles[n].empty()) return out;
     const std::string path = ws.Recent.RecentFiles[n];
+    // A pipe or a device in its place is no file, not a missing one.
+    if (fileKind(path) == FileKind::NotAFile) {
+        out.message = notAFileDocumentMessage(path);
+        return out;
+    }
     if (!fileExists(path)) {
         out.message = FileMessage::critical(
             "Erreur d'accès", "Erreur d'accès au fichier " + displayedName(path) +

@@ -1,31 +1,53 @@
 // The picture list's commands: add, delete, and a bank picture's phrase.
 #include "actions/picture_commands.h"
 
-#include <limits>
+#include <cstdint>
 
 #include "actions/apply_edit.h"
 #include "actions/bank_slots.h"
+#include "actions/budget_messages.h"
 #include "model/image_bank.h"
+#include "model/picture_budget.h"
 #include "model/workspace.h"
+#include "platform/file_reading.h"
 #include "platform/paths.h"
 #include "platform/picture_file.h"
 #include "platform/text_encoding.h"
 #include "render/renderer.h"
+#include "storage/error_numbers.h"
 
 namespace tess {
 
 namespace {
 
-// The number the picture loader's failure has always been reported under.
-constexpr int kInvalidPictureError = 481;
-
-// Record sizes are 16-bit: a larger picture could never be placed.
-constexpr int kLargestSide = std::numeric_limits<Integer>::max();
-
-bool readablePicture(const std::string& path) {
-    const auto picture = loadPicture(path);
-    return picture && !picture->empty() && picture->width() <= kLargestSide &&
-           picture->height() <= kLargestSide;
+// Why a picture cannot join the list, as the user reads it; empty when it can.
+FileMessage pictureRefusal(const PictureRead& read, const std::string& fileName,
+                           std::int64_t left) {
+    const std::string name = "« " + fileName + " »";
+    const std::string unreadable = "Erreur #" + std::to_string(kInvalidPictureError);
+    switch (read.refusal) {
+        case PictureRefusal::None:
+            return {};
+        case PictureRefusal::Missing:
+            return FileMessage::exclamation(
+                "Tessaline",
+                "Le fichier " + name + " est introuvable. Aucun meuble n'a été ajouté.");
+        case PictureRefusal::NotAFile:
+            return FileMessage::exclamation("Tessaline", notAFileText(fileName));
+        case PictureRefusal::Damaged:
+            return FileMessage::critical(
+                unreadable, "L'image " + name +
+                                " est abîmée : elle s'arrête avant la fin de ses points, ou ses "
+                                "points ne se lisent pas. Aucun meuble n'a été ajouté.");
+        case PictureRefusal::TooLarge:
+            break;
+        default:
+            return FileMessage::critical(unreadable, "Le fichier " + name +
+                                                         " n'est pas une image bmp, gif ou jpg "
+                                                         "lisible. Aucun meuble n'a été ajouté.");
+    }
+    return FileMessage::exclamation("Ajouter une image",
+                                    pictureTooLargeText(fileName, read.width, read.height, left));
 }
 
 // Every undo copy forgets the slot: its charges on it go out of use.
@@ -69,12 +91,12 @@ PictureAddOutcome AddPictureToList(Workspace& ws, const std::string& path, FileM
                                  "images. Supprimez-en une avant d'en ajouter une autre."));
         return PictureAddOutcome::Refused;
     }
-    if (!readablePicture(path)) {
-        passRefusal(refusal, FileMessage::critical(
-                                 "Erreur #" + std::to_string(kInvalidPictureError),
-                                 "Le fichier « " + fileName +
-                                     " » n'est pas une image bmp, gif ou jpg lisible, ou il est "
-                                     "trop grand. Aucun meuble n'a été ajouté."));
+    // The picture must fit what the document can still take with it placed
+    // once: checked on its header, before a pixel is decoded.
+    const std::int64_t left = PictureBudgetLeft(ws.CurrentBlazon, ws.Bank, ws.SelectedCharge);
+    const PictureRead read = readPicture(path, newPicturePixels(left));
+    if (FileMessage why = pictureRefusal(read, displayedName(fileName), left); !why.empty()) {
+        passRefusal(refusal, std::move(why));
         return PictureAddOutcome::Refused;
     }
     ++ws.ImageKeyCounter;

@@ -18,7 +18,11 @@ enum class PictureAddOutcome { Added, Duplicate, Refused };
 // key. Refused with its message, the list unchanged: a name that cannot be
 // written in a document (not Windows-1252), a name already in the list (the
 // text compared, so "a1.gif" after "a1.bmp" is a duplicate), a file that is no
-// readable bmp, gif or jpg or is larger than the bank takes, a full list. The
+// readable bmp, gif or jpg, a picture cut short, a pipe, a device or a folder,
+// a picture too large for the document (placed once, with its mask and its
+// charge's layers, it would take the document past its picture budget, so
+// that the document could not be reopened whole; model/picture_budget.h),
+// a full list. The
 // folder is kept for the next file dialog in every case but the first. The
 // list is not the document: nothing to undo, the document stays unmodified.
 // What the user must be told of a refusal is left in `refusal` when given.

@@ -13,6 +13,7 @@
 
 #include "dialogs/message_style.h"
 #include "platform/brush.h"
+#include "platform/file_reading.h"
 #include "platform/paths.h"
 #include "platform/picture_file.h"
 #include "platform/qimage_bridge.h"
@@ -80,6 +81,22 @@ QString unreadablePicture(const std::string& path) {
                "Le fichier « %1 » n'est pas une image que Tessaline sait lire : "
                "choisissez une image bmp, gif ou jpg, ou une fourrure (.fmp).")
         .arg(fromUtf8(FileNameOfPath(path)));
+}
+
+// Why a picture chosen in the editor cannot be its tile, and the failure's
+// number: a pipe or a device is no file, not a missing or unreadable one.
+struct PictureRefusalBox {
+    int number;
+    QString text;
+};
+PictureRefusalBox pictureRefusalBox(PictureRefusal refusal, const std::string& path) {
+    const std::string name = FileNameOfPath(path);
+    if (refusal == PictureRefusal::NotAFile)
+        return {kFileAccessError, fromUtf8(notAFileText(name))};
+    if (refusal == PictureRefusal::Missing)
+        return {kFileNotFoundError,
+                QStringLiteral("Le fichier « %1 » est introuvable.").arg(fromUtf8(name))};
+    return {kInvalidPictureError, unreadablePicture(path)};
 }
 
 bool endsWithFmp(const std::string& path) {
@@ -371,12 +388,13 @@ void FurEditorDialog::openFur() {
 
     if (!endsWithFmp(path)) {
         // Any other file is a picture whose top-left corner becomes the tile.
-        const auto picture = loadPicture(path);
-        if (!picture) {
-            showError(kInvalidPictureError, unreadablePicture(path));
+        const PictureRead picture = readPicture(path);
+        if (!picture.picture) {
+            const PictureRefusalBox box = pictureRefusalBox(picture.refusal, path);
+            showError(box.number, box.text);
             return;
         }
-        takePicture(*picture);
+        takePicture(*picture.picture);
         const QSignalBlocker w(widthSlider_), h(heightSlider_);
         widthSlider_->setValue(kStartSide);
         heightSlider_->setValue(kStartSide);
@@ -400,20 +418,23 @@ void FurEditorDialog::openFur() {
     furPath_ = path;
     showTitle();
     std::string bitmapPath = furBitmapFile(path);
-    if (!fileExists(bitmapPath)) {
+    // Only a bitmap that is not there is looked for; a pipe or a device in
+    // its place is refused as it is opened.
+    if (fileKind(bitmapPath) == FileKind::Missing) {
         bitmapPath = hooks.locateMissing ? hooks.locateMissing(bitmapPath) : std::string();
         if (bitmapPath.empty()) {
             drawFurPreview();
             return;
         }
     }
-    const auto bitmap = loadPicture(bitmapPath);
-    if (!bitmap) {
-        showError(kInvalidPictureError, unreadablePicture(bitmapPath));
+    const PictureRead bitmap = readPicture(bitmapPath);
+    if (!bitmap.picture) {
+        const PictureRefusalBox box = pictureRefusalBox(bitmap.refusal, bitmapPath);
+        showError(box.number, box.text);
         drawFurPreview();
         return;
     }
-    takePicture(*bitmap);
+    takePicture(*bitmap.picture);
     drawFurPreview();
 }
 

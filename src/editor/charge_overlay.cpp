@@ -165,7 +165,7 @@ bool ChargeOverlay::pickUp(int chargeNumber) {
 
 bool ChargeOverlay::holdNewPicture(const QString& path) {
     if (isHolding() && !commitHeld()) return false;
-    QImage image(path);
+    const QImage image = pictureFileImage(path);
     if (image.isNull()) {
         ctx_.messages.messageBox(QStringLiteral("Impossible de lire l'image %1.").arg(path),
                                  kStyleExclamation, QStringLiteral("Ajouter une image"));

@@ -3,12 +3,14 @@
 #include <array>
 
 #include <QAction>
-#include <QFileInfo>
+#include <QIcon>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPixmap>
 
 #include "actions/picture_commands.h"
 #include "actions/redraw_shield.h"
@@ -51,6 +53,15 @@ QString text(const std::string& s) {
     return QString::fromUtf8(s.data(), qsizetype(s.size()));
 }
 
+// The list's icon of a picture file: the picture brought down to the icon's
+// size (a picture may be 4096 pixels a side; the list shows 32).
+QIcon listIcon(const QString& path, QSize size) {
+    QImage picture = pictureFileImage(path);
+    if (picture.width() > size.width() || picture.height() > size.height())
+        picture = picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return QIcon(QPixmap::fromImage(picture));
+}
+
 }  // namespace
 
 PictureListPanel::PictureListPanel(QWidget& window) : QObject(&window) {
@@ -83,6 +94,7 @@ void PictureListPanel::wire(const EditorContext& context, EditorMenus& menus, Di
 
 void PictureListPanel::clear() {
     pictureList->clear();
+    icons_.clear();
     SelectedImageKey.clear();
     if (menus_) updateMenu();
 }
@@ -100,15 +112,20 @@ void PictureListPanel::sync() {
         same = pictureList->item(i)->data(kKeyRole).toString() == text(items[std::size_t(i)].Key);
     if (same) return;
     pictureList->clear();
+    // Only the listed files keep an icon: one a session added and removed
+    // goes with its entry.
+    QHash<QString, QIcon> listed;
     for (const PictureListItem& entry : items) {
         const QString path = text(entry.Path);
-        const QString fileName = QFileInfo(path).fileName();
-        if (!icons_.contains(fileName)) icons_.insert(fileName, QIcon(QPixmap(path)));
-        auto* item = new QListWidgetItem(icons_.value(fileName), text(entry.Text), pictureList);
+        const auto kept = icons_.constFind(path);
+        const QIcon icon = kept != icons_.cend() ? *kept : listIcon(path, pictureList->iconSize());
+        listed.insert(path, icon);
+        auto* item = new QListWidgetItem(icon, text(entry.Text), pictureList);
         item->setData(kKeyRole, text(entry.Key));
         item->setData(kPathRole, path);
         if (item->data(kKeyRole).toString() == SelectedImageKey) item->setSelected(true);
     }
+    icons_.swap(listed);
     if (selectedRow() < 0) SelectedImageKey.clear();
     updateMenu();
 }

@@ -67,7 +67,8 @@ class PictureListPanel : public QObject {
     const EditorContext* context_ = nullptr;
     EditorMenus* menus_ = nullptr;
     DialogHost* dialogs_ = nullptr;
-    // One small picture per file name, kept over removals.
+    // The icon of each listed picture file, by path, made once when the file
+    // enters the list and dropped when it leaves it.
     QHash<QString, QIcon> icons_;
 };
 

@@ -75,7 +75,12 @@ bool drawsEcusson(const BlazonRecord& b) {
 
 void GiveChargesTheirPlacements(Workspace& ws, const ChargePlacements& placements) {
     BlazonRecord& b = ws.CurrentBlazon;
-    for (int k = 1; k <= kPartCount; ++k) b.Parts[k].ChargeCount = 0;
+    // The lists are rebuilt whole: nothing of an earlier drawing stays behind
+    // the count, so a document drawn again equals itself field for field.
+    for (int k = 1; k <= kPartCount; ++k) {
+        b.Parts[k].ChargeCount = 0;
+        b.Parts[k].ChargeList.fill(0);
+    }
     for (int n = 1; n <= kChargeCount; ++n) {
         ChargeRecord& c = b.Charges[n];
         if (c.InUse == 0 || chargePicture(ws, n) == nullptr) continue;

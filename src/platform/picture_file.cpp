@@ -4,7 +4,10 @@
 #include <QByteArray>
 #include <QImageReader>
 #include <QImageWriter>
+#include <algorithm>
 
+#include "platform/file_reading.h"
+#include "platform/picture_scan.h"
 #include "platform/qimage_bridge.h"
 #include "platform/record_file.h"
 
@@ -12,52 +15,118 @@ namespace tess {
 
 namespace {
 
-constexpr std::size_t kLargestFile = 256u << 20;
-
-// Qt's own ceiling on one decoded picture, for the formats whose size cannot
-// be told before decoding: the largest picture allowed, in 32-bit pixels,
-// with room for the decoder's own rounding.
+// Qt's own ceiling on one decoded picture, a last guard behind the header
+// checks: the largest picture allowed, in 32-bit pixels, with room for the
+// decoder's own rounding.
 constexpr int kDecodeLimitMegabytes = int(kMaxPicturePixels * 4 / (1 << 20)) + 8;
 
-bool tooLarge(const QSize& size, std::int64_t mostPixels) {
-    return size.width() > kMaxPictureSide || size.height() > kMaxPictureSide ||
-           std::int64_t(size.width()) * size.height() > mostPixels;
+class FileSource : public PictureSource {
+  public:
+    explicit FileSource(const ReadOnlyFile& file) : file_(file) {}
+    std::uint64_t size() const override { return file_.size(); }
+    std::int64_t readAt(std::uint64_t offset, void* into, std::size_t count) override {
+        return file_.readAt(offset, into, count);
+    }
+
+  private:
+    const ReadOnlyFile& file_;
+};
+
+PictureRefusal refusalOf(PictureScanResult result) {
+    switch (result) {
+        case PictureScanResult::Whole:
+            return PictureRefusal::None;
+        case PictureScanResult::NotAPicture:
+            return PictureRefusal::NotAPicture;
+        case PictureScanResult::Damaged:
+            return PictureRefusal::Damaged;
+        case PictureScanResult::TooLarge:
+        case PictureScanResult::OverBytes:
+            return PictureRefusal::TooLarge;
+        case PictureScanResult::DiskFailed:
+            return PictureRefusal::Unreadable;
+    }
+    return PictureRefusal::Damaged;
 }
 
-}  // namespace
+const char* qtFormat(PictureFormat format) {
+    switch (format) {
+        case PictureFormat::Bmp:
+            return "bmp";
+        case PictureFormat::Gif:
+            return "gif";
+        case PictureFormat::Jpeg:
+            return "jpeg";
+        case PictureFormat::None:
+            break;
+    }
+    return "";
+}
 
-PictureRead readPicture(const std::string& path, std::int64_t mostPixels) {
+// The picture's bytes, walked whole, decoded by the format the walk found.
+PictureRead decoded(const PictureScan& scan, std::int64_t mostPixels) {
     static const bool limited = (QImageReader::setAllocationLimit(kDecodeLimitMegabytes), true);
     (void)limited;
     PictureRead out;
-    const auto bytes = readFileBytes(path, kLargestFile);
-    if (!bytes || bytes->empty()) return out;
-    QByteArray data(reinterpret_cast<const char*>(bytes->data()), qsizetype(bytes->size()));
-    QBuffer buffer(&data);
+    out.width = scan.width;
+    out.height = scan.height;
+    out.bytesRead = scan.bytesRead;
+    out.pictureBytes = scan.bytes.size();
+    out.refusal = refusalOf(scan.result);
+    if (out.refusal != PictureRefusal::None) return out;
+    const QByteArray data = QByteArray::fromRawData(
+        reinterpret_cast<const char*>(scan.bytes.data()), qsizetype(scan.bytes.size()));
+    QBuffer buffer;
+    buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    reader.setDecideFormatFromContent(true);
-    const QByteArray format = reader.format();
-    if (format != "bmp" && format != "gif" && format != "jpeg" && format != "jpg") return out;
-    // The header's size, read without decoding a pixel: what a forged file
-    // claims is refused here, before a byte of it is allocated.
-    if (const QSize size = reader.size(); size.isValid() && tooLarge(size, mostPixels)) {
-        out.refusal = PictureRefusal::TooLarge;
+    QImageReader reader(&buffer, qtFormat(scan.format));
+    reader.setDecideFormatFromContent(false);
+    const QImage image = reader.read();
+    if (image.isNull()) {
+        out.refusal = PictureRefusal::Damaged;
         return out;
     }
-    const QImage image = reader.read();
-    if (image.isNull()) return out;
-    if (tooLarge(image.size(), mostPixels)) {
+    // A gif's first image may reach past the size its header gives.
+    if (image.width() > kMaxPictureSide || image.height() > kMaxPictureSide ||
+        std::int64_t(image.width()) * image.height() > mostPixels) {
         out.refusal = PictureRefusal::TooLarge;
         return out;
     }
     out.picture = fromQImage(image);
-    out.refusal = PictureRefusal::None;
     return out;
+}
+
+}  // namespace
+
+PictureRead readPicture(const std::string& path, std::int64_t mostPixels, std::uint64_t mostBytes) {
+    const ReadOnlyFile file(path);
+    if (!file.isOpen()) {
+        PictureRead out;
+        switch (file.kind()) {
+            case FileKind::Missing:
+                out.refusal = PictureRefusal::Missing;
+                break;
+            case FileKind::NotAFile:
+                out.refusal = PictureRefusal::NotAFile;
+                break;
+            default:
+                out.refusal = PictureRefusal::Unreadable;
+        }
+        return out;
+    }
+    FileSource source(file);
+    return decoded(scanPicture(source, std::max<std::int64_t>(mostPixels, 0), mostBytes),
+                   mostPixels);
 }
 
 std::optional<Surface> loadPicture(const std::string& path) {
     return readPicture(path).picture;
+}
+
+PictureRead decodePicture(const std::uint8_t* data, std::size_t size, std::int64_t mostPixels) {
+    MemoryPictureSource source(data, size);
+    return decoded(scanPicture(source, std::max<std::int64_t>(mostPixels, 0), kLargestPictureFile),
+                   mostPixels);
 }
 
 std::optional<std::vector<std::uint8_t>> encodePictureBmp(const Surface& surface) {

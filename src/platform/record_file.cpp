@@ -137,38 +137,6 @@ std::optional<std::int32_t> ByteReader::getLong() {
     return v ? std::optional<std::int32_t>(std::int32_t(*v)) : std::nullopt;
 }
 
-std::optional<std::vector<std::uint8_t>> readFileBytes(const std::string& path,
-                                                       std::size_t maxBytes) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
-    std::optional<std::vector<std::uint8_t>> result;
-    struct stat info {};
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
-        std::uint64_t(info.st_size) <= maxBytes) {
-        std::vector<std::uint8_t> bytes(std::size_t(info.st_size));
-        std::size_t done = 0;
-        bool failed = false;
-        // Read to the end rather than trusting the size: the file may change.
-        while (!failed) {
-            if (done == bytes.size()) {
-                if (bytes.size() >= maxBytes + 1) break;
-                bytes.resize(std::min<std::size_t>(maxBytes + 1, bytes.size() * 2 + 4096));
-            }
-            const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
-            if (n < 0 && errno == EINTR) continue;
-            if (n < 0) failed = true;
-            if (n <= 0) break;
-            done += std::size_t(n);
-        }
-        if (!failed && done <= maxBytes) {
-            bytes.resize(done);
-            result = std::move(bytes);
-        }
-    }
-    ::close(fd);
-    return result;
-}
-
 std::string writeFileAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     auto failure = [&](const char* step) {
         return std::string(step) + " « " + path + " » : " + std::strerror(errno);

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/file_reading.h"
+
 namespace tess {
 
 // A file of fixed 128-byte records, one value per record, numbered from 1:
@@ -81,14 +83,11 @@ class ByteReader {
     std::size_t pos_ = 0;
 };
 
-// Whole-file helpers. readFileBytes gives nothing for a missing or unreadable
-// file, for anything but a plain file, and for a file larger than `maxBytes`.
+// Whole files are read through platform/file_reading.h (readFileBytes).
 // writeFileAtomically writes to a temporary file in the same folder, flushes it
 // to the disk and renames it over `path`, so the old file stays whole when
 // anything fails; it returns an empty text on success, else the reason (French,
 // for the user).
-std::optional<std::vector<std::uint8_t>> readFileBytes(const std::string& path,
-                                                       std::size_t maxBytes = 64u << 20);
 std::string writeFileAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes);
 
 }  // namespace tess

@@ -34,7 +34,7 @@ std::string inFolder(const std::string& folder, const std::string& name) {
 // Waits until the temporary's data is on the disk. Opened again by name rather
 // than kept open: a document with a full picture bank stages over 500 files.
 bool flushToDisk(const std::string& temporary, std::uint64_t device, std::uint64_t inode) {
-    const int fd = ::open(temporary.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    const int fd = ::open(temporary.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) return false;
     struct stat info {};
     bool ok = ::fstat(fd, &info) == 0 && std::uint64_t(info.st_dev) == device &&

@@ -7,10 +7,9 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <vector>
 
+#include "platform/file_reading.h"
 #include "platform/paths.h"
 #include "platform/record_file.h"
 
@@ -22,6 +21,8 @@ namespace {
 
 constexpr const char* kMimePackageFile = "mime/packages/tessaline-bls.xml";
 constexpr const char* kDesktopEntryFile = "applications/tessaline.desktop";
+// Both files are a few hundred bytes; a larger one is rewritten.
+constexpr std::size_t kLargestRegistrationFile = 64 * 1024;
 
 // A desktop entry's Exec key: an argument holding a reserved character is
 // quoted, and inside quotes '"', '`', '$' and '\' are escaped; a literal '%' is
@@ -48,12 +49,10 @@ std::string execArgument(const std::string& path) {
     return escaped;
 }
 
+// What the file holds now; a pipe or a device in its place holds nothing.
 std::string currentContent(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return {};
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    const auto bytes = readFileBytes(path, kLargestRegistrationFile);
+    return bytes ? std::string(bytes->begin(), bytes->end()) : std::string();
 }
 
 // Writes `content` unless the file already holds exactly that. True when written.

@@ -1,8 +1,7 @@
 #include "storage/fur_file.h"
 
-#include <fstream>
-
 #include "model/tincture_table.h"
+#include "platform/file_reading.h"
 #include "platform/paths.h"
 #include "platform/picture_file.h"
 #include "platform/record_file.h"
@@ -17,15 +16,6 @@ namespace {
 // Only the header is read when the editor opens a fur: a file with an old
 // tail behind its table, or a large file that is no fur, costs no more.
 constexpr std::size_t kHeaderBytes = 8;
-
-std::optional<std::vector<std::uint8_t>> readHeaderBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::vector<std::uint8_t> head(kHeaderBytes);
-    in.read(reinterpret_cast<char*>(head.data()), std::streamsize(head.size()));
-    head.resize(std::size_t(in.gcount()));
-    return head;
-}
 
 bool isEditorTileSide(int side) {
     return side >= kSmallestFurTile && side <= kLargestFurTile;
@@ -46,12 +36,19 @@ std::optional<FurFileHeader> readFurFileHeader(const std::vector<std::uint8_t>& 
 FurFileOpening OpenFurFileHeader(const std::string& path) {
     FurFileOpening out;
     const std::string name = "« " + FileNameOfPath(path) + " »";
-    if (!fileExists(path)) {
-        out.error = "Le fichier " + name + " est introuvable.";
-        out.errorNumber = kFileNotFoundError;
-        return out;
+    switch (fileKind(path)) {
+        case FileKind::Missing:
+            out.error = "Le fichier " + name + " est introuvable.";
+            out.errorNumber = kFileNotFoundError;
+            return out;
+        case FileKind::NotAFile:
+            out.error = notAFileText(FileNameOfPath(path));
+            out.errorNumber = kFileAccessError;
+            return out;
+        default:
+            break;
     }
-    const auto bytes = readHeaderBytes(path);
+    const auto bytes = readFileHead(path, kHeaderBytes);
     if (!bytes) {
         out.error = "Le fichier " + name +
                     " ne peut pas être lu : vérifiez qu'il vous est permis de le lire.";

@@ -3,7 +3,10 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/file_reading.h"
 #include "platform/paths.h"
+#include "platform/picture_limits.h"
+#include "platform/record_file.h"
 #include "platform/text_encoding.h"
 
 namespace tess {
@@ -18,15 +21,17 @@ std::string LocateMissingFile(const std::string& filePath, bool deleteFound,
         return {};
     if (!dialogs.pickFile) return {};
     const std::string chosen = dialogs.pickFile("Rechercher " + shown, name);
-    if (chosen.empty() || !fileExists(chosen)) return {};
+    if (chosen.empty()) return {};
 
     namespace fs = std::filesystem;
     std::error_code error;
     // Picking the expected file itself (it came back meanwhile) must neither
     // copy it onto itself nor delete it.
     if (fs::exists(filePath, error) && fs::equivalent(chosen, filePath, error)) return filePath;
-    fs::copy_file(chosen, filePath, fs::copy_options::overwrite_existing, error);
-    if (error) return {};
+    // Read as every reader reads: a pipe or a device picked here is refused
+    // at once. The files looked for are pictures.
+    const auto bytes = readFileBytes(chosen, kLargestPictureFile);
+    if (!bytes || !writeFileAtomically(filePath, *bytes).empty()) return {};
     if (deleteFound) {
         fs::remove(chosen, error);
         if (error) return {};

@@ -2,9 +2,11 @@
 
 #include <array>
 
+#include <QFile>
 #include <QPixmap>
 
 #include "platform/brush.h"
+#include "platform/picture_file.h"
 #include "platform/qimage_bridge.h"
 #include "resources/window_pictures.h"
 
@@ -97,6 +99,11 @@ QImage shiftChooserImage(int marked) {
         paintCell(s, kCross[std::size_t(i)][0], kCross[std::size_t(i)][1],
                   i == marked ? kOptionMarkChosen : kOptionMarkPlain);
     return toQImage(s);
+}
+
+QImage pictureFileImage(const QString& path) {
+    const auto picture = loadPicture(QFile::encodeName(path).toStdString());
+    return picture ? toQImage(*picture) : QImage();
 }
 
 }  // namespace tess

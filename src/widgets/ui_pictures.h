@@ -3,8 +3,8 @@
 #include <QIcon>
 #include <QImage>
 
-#include "model/tinctures.h"
 #include "actions/redraw_result.h"
+#include "model/tinctures.h"
 
 namespace tess {
 
@@ -21,6 +21,11 @@ QImage pieceIconImage(int type);
 QIcon programIconImage();
 // Intro frame 1..10, in showing order.
 QImage introFrameImage(int n);
+
+// A picture file the user chose (a list picture, a side file), read as the
+// program reads every picture: never waiting on a pipe, never past its own
+// picture, never beyond the largest picture allowed. Null when refused.
+QImage pictureFileImage(const QString& path);
 
 // The eleven swatches in the current tincture colours.
 QImage tincturePaletteImage(const TinctureTable& tinctures);

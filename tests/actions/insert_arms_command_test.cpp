@@ -81,5 +81,25 @@ TEST_F(InsertArmsCommandTest, AMissingPreviewDeclinedInsertsNothing) {
     EXPECT_EQ(blazon().Parts[1].InsertedPath, "");
 }
 
+// A file that is not a document says so, as opening it would, whether or not
+// a preview lies beside it; it is never asked for as a missing preview.
+TEST_F(InsertArmsCommandTest, WhatIsNotADocumentIsSaidSoNotAskedFor) {
+    blazon().Partition = 14;
+    testing::writeFile(doc("notes.bls"), "Ceci n'est pas un blason.");
+    testing::writeFile(doc("vide.bls"), "");
+    const std::string moved = doc("perdu.bls");
+    ASSERT_TRUE(save(moved).saved);
+    testing::writeFile(moved, std::string(1, '\x0d') + "plus un blason");  // its previews stay
+    for (const std::string& path : {doc("notes.bls"), doc("vide.bls"), moved}) {
+        SCOPED_TRACE(path);
+        const InsertOutcome out = InsertArmsCommand(ws(), r(), 1, choose(path), asked.dialogs());
+        EXPECT_FALSE(out.inserted);
+        EXPECT_EQ(out.message.title, incompatibleDocumentMessage().title);
+        EXPECT_EQ(out.message.text, incompatibleDocumentMessage().text);
+        EXPECT_TRUE(asked.questions.empty());
+        EXPECT_EQ(blazon().Parts[1].InsertedPath, "");
+    }
+}
+
 }  // namespace
 }  // namespace tess

@@ -1,5 +1,7 @@
 // The fur editor driven through its widgets: painting, the preview, the row
 // shift, its toolbar and files, and "Ok" storing the fur into a slot.
+#include <sys/stat.h>
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -17,12 +19,14 @@
 #include "model/document.h"
 #include "model/tincture_table.h"
 #include "model/workspace.h"
+#include "platform/file_reading.h"
 #include "platform/paths.h"
 #include "platform/picture_file.h"
 #include "platform/qimage_bridge.h"
 #include "platform/record_file.h"
 #include "render/renderer.h"
 #include "storage/fur_file.h"
+#include "support/pipe_watchdog.h"
 
 using namespace tess;
 
@@ -79,6 +83,7 @@ class FurEditorTest : public QObject {
     void theRowShiftWrapsAndTakesTypedValues();
     void openingFursAndPicturesAndRefusingBadOnes();
     void okStoresTheFurOrRefusesAFileAnotherSlotUses();
+    void aPipeIsNotAFileWhereverItIsChosen();
 
   private:
     std::string path(const char* name) const { return (dir->path() + "/" + name).toStdString(); }
@@ -356,6 +361,34 @@ void FurEditorTest::okStoresTheFurOrRefusesAFileAnotherSlotUses() {
     const RedrawResult shown = RedrawShield(ws, r);
     QCOMPARE(QString::fromStdString(shown.blazonText), QStringLiteral("D'Argent semé de hermine."));
     QCOMPARE(r.canvas.pixel(132, 170), r.UserFurPictures[1].pixel(132, 170));
+}
+
+// A named pipe chosen as a fur, as a picture, or standing where a fur's tile
+// bitmap should be: refused at once as no file (not looked for as missing),
+// the editor as it was.
+void FurEditorTest::aPipeIsNotAFileWhereverItIsChosen() {
+    FurEditorDialog d;
+    script(d);
+    d.start(FurEditorSubject{});
+    d.show();
+    const Surface before = d.tileSurface();
+    QVERIFY(writeFileAtomically(path("seule.fmp"), {3, 0, 9, 0, 8, 0, 10, 0}).empty());
+    for (const char* name : {"tube.fmp", "tube.bmp", "seule.fmx"})
+        QCOMPARE(::mkfifo(path(name).c_str(), 0600), 0);
+    const std::vector<std::pair<const char*, const char*>> cases = {
+        {"tube.fmp", "tube.fmp"}, {"tube.bmp", "tube.bmp"}, {"seule.fmp", "seule.fmx"}};
+    for (const auto& [name, pipe] : cases) {
+        messages.clear();
+        chosen = path(name);
+        testing::PipeWatchdog watchdog(path(pipe));
+        toolbarClick(d, kOpenButton);
+        QVERIFY2(!watchdog.released(), name);
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages[0], QStringLiteral("Erreur #75: ") +
+                                  QString::fromStdString(notAFileText(pipe)));
+        QVERIFY(located.empty());
+        QVERIFY(d.tileSurface() == before);
+    }
 }
 
 QTEST_MAIN(FurEditorTest)

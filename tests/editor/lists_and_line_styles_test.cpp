@@ -1,6 +1,7 @@
 // The picture list, the pieces list, the picture properties and the line
 // styles, driven through the main window's own widgets and menus.
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,11 +17,11 @@
 #include "dialogs/picture_properties_dialog.h"
 #include "editor/blazon_panel.h"
 #include "editor/charge_overlay.h"
+#include "model/line_kinds.h"
 #include "model/workspace.h"
 #include "platform/qimage_bridge.h"
 #include "program_harness.h"
 #include "render/document_surfaces.h"
-#include "model/line_kinds.h"
 
 using namespace tess;
 
@@ -36,6 +37,7 @@ class ListsAndLineStylesTest : public QObject {
     void appliedLineStyleStaysThroughCancelAndMarksTheTitle();
     void aPhraseSetInThePropertiesIsSavedAndReopened();
     void aDoubleClickWhileHoldingPutsTheHeldChargeBackInItsOwnRecord();
+    void eachListedFileShowsItsOwnSmallIcon();
 
   private:
     QString writePicture(const QString& name, const char* format);
@@ -271,6 +273,34 @@ void ListsAndLineStylesTest::aDoubleClickWhileHoldingPutsTheHeldChargeBackInItsO
     w->overlay->end();
 }
 
+// The list keeps a small icon for each file it lists and none for a file it
+// no longer lists: a file of the same name from another folder, added after
+// the first left, shows its own picture.
+void ListsAndLineStylesTest::eachListedFileShowsItsOwnSmallIcon() {
+    QListWidget* list = w->pictureListPanel->pictureList;
+    const auto centreOfIcon = [list] {
+        const QImage shown = list->item(0)->icon().pixmap(list->iconSize()).toImage();
+        return QColor(shown.pixel(shown.width() / 2, shown.height() / 2));
+    };
+    for (const auto& [folder, colour] :
+         {std::pair{"rouge", Qt::red}, std::pair{"bleu", Qt::blue}}) {
+        QVERIFY(QDir(h->home.path()).mkpath(QString::fromLatin1(folder)));
+        QImage big(300, 200, QImage::Format_RGB32);
+        big.fill(colour);
+        const QString path = h->home.filePath(QString::fromLatin1(folder) + "/grand.bmp");
+        QVERIFY(big.save(path));
+        h->messages->files = {path};
+        w->menus.addPictureAction->trigger();
+        QCOMPARE(list->count(), 1);
+        for (const QSize size : list->item(0)->icon().availableSizes())
+            QVERIFY(size.width() <= 32 && size.height() <= 32);
+        QCOMPARE(centreOfIcon(), QColor(colour));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(0)).center());
+        QTest::keyClick(list, Qt::Key_Delete);
+        QCOMPARE(list->count(), 0);
+    }
+}
+
 QTEST_MAIN(ListsAndLineStylesTest)
 #include "lists_and_line_styles_test.moc"
-

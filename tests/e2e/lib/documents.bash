@@ -15,7 +15,25 @@ val_long() { le "$1" 4; }
 # A string as stored: 2-byte length, then its bytes (ASCII here).
 val_str() { le "${#1}" 2; printf '%s' "$1"; }
 # One record: the value written by the command given, padded to 128 bytes.
-record() { { "$@"; head -c 128 /dev/zero; } | head -c 128; }
+# The values' own sizes are known, so the padding is written without a pipe
+# (documents of many entries are made in a moment).
+RECORD_ZEROS=$(for ((i = 0; i < 128; i++)); do printf '\\x00'; done)
+record() {
+    local size LC_ALL=C
+    case $1 in
+        val_byte) size=1 ;;
+        val_int) size=2 ;;
+        val_long) size=4 ;;
+        val_str) size=$((2 + ${#2})) ;;
+        *) size=129 ;;
+    esac
+    if ((size > 128)); then
+        { "$@"; head -c 128 /dev/zero; } | head -c 128
+        return
+    fi
+    "$@"
+    printf "${RECORD_ZEROS:0:$(((128 - size) * 4))}"
+}
 
 # A document on standard output. Set before calling:
 #   PARTITION (9), SHAPE (1), KINDS and TINCTURES (arrays of 8, index 1..7),
@@ -91,6 +109,69 @@ claiming_bitmap() {
     le 0 4; le 0xFFFFFF 4
     printf '\x00\x01'
     head -c $((size - 64)) /dev/zero
+}
+
+# Entries for N pictures of SIDE x SIDE pixels (40 unless given), each shown
+# by one charge: sets ENTRIES for `document`.
+picture_entries() {
+    PICTURE_COUNT=$1 PICTURE_SIDE=${2:-40}
+    ENTRIES() {
+        local n=$PICTURE_COUNT s=$PICTURE_SIDE i
+        for ((i = 1; i <= n; i++)); do
+            record val_str "Cont#$((81 + 7 * (i - 1)))"; record val_str "image$i"
+            record val_int $s; record val_int $s; record val_long 3; record val_long 33
+            record val_str "une image"
+        done
+        for ((i = 1; i <= n && i <= 50; i++)); do
+            record val_str "Pic#$i"
+            for v in 100 100 0; do record val_int $v; done
+            record val_long 4; record val_long 33
+            for v in 0 $s $s; do record val_int $v; done
+        done
+    }
+}
+
+# A whole 24-bit Windows bitmap of SIDE x SIDE pixels in one colour (blue,
+# green and red bytes in hex): a real side picture.
+plain_bitmap() {
+    local side=$1 b=$2 g=$3 r=$4 row i
+    local stride=$(((side * 3 + 3) / 4 * 4))
+    printf 'BM'; le $((54 + stride * side)) 4; le 0 4; le 54 4
+    le 40 4; le "$side" 4; le "$side" 4; le 1 2; le 24 2
+    le 0 4; le $((stride * side)) 4; le 2835 4; le 2835 4; le 0 4; le 0 4
+    row=$(for ((i = 0; i < side; i++)); do printf '\\x%s\\x%s\\x%s' "$b" "$g" "$r"; done
+          for ((i = side * 3; i < stride; i++)); do printf '\\x00'; done)
+    for ((i = 0; i < side; i++)); do printf "$row"; done
+}
+
+# The probe's peak memory in KB opening a blank document, on this very build
+# (a sanitizer's own memory included): memory bounds are measured from it,
+# with an allowance of ALLOWANCE_KB (64 MB unless set) for what a test opens.
+memory_baseline() {
+    local probe=$1
+    document >"$WORK/blanc.bls"
+    /usr/bin/time -f '%M' -o "$WORK/baseline" "$probe" "$WORK/blanc.bls" >/dev/null 2>&1 </dev/null
+    read -r BASELINE_KB <"$WORK/baseline"
+    rm -f "$WORK/blanc.bls" "$WORK/baseline"
+    ALLOWANCE_KB=${ALLOWANCE_KB:-$((64 * 1024))}
+    if grep -qaE '__asan_init|__ubsan_handle|__msan_init|__tsan_init' "$probe"; then
+        echo "the probe is built with a sanitizer: the memory bound is measured on it"
+    fi
+}
+
+# Runs the probe on DOC under /usr/bin/time: fails on a sanitizer's report or
+# an exit status other than 0, or past the memory bound; prints what it took.
+# Standard output and error are left in $WORK/out and $WORK/err.
+measure() {
+    local doc=$1 label=${2:-$(basename "$1")} status kb seconds
+    /usr/bin/time -f '%M %e' -o "$WORK/time" timeout 60 "$probe" "$doc" \
+        >"$WORK/out" 2>"$WORK/err" </dev/null
+    status=$?
+    [ $status -eq $sanitizer_status ] && fail "$label: a sanitizer's report: $(cat "$WORK/err")"
+    [ $status -eq 0 ] || fail "$label: exit status $status: $(cat "$WORK/err")"
+    read -r kb seconds <"$WORK/time"
+    echo "$label: $((kb / 1024)) MB at most (a blank document $((BASELINE_KB / 1024)) MB), ${seconds} s"
+    ((kb < BASELINE_KB + ALLOWANCE_KB)) || fail "$label took $((kb / 1024)) MB"
 }
 
 # Runs the probe on a document; its exit status, with a sanitizer's own

@@ -1,0 +1,60 @@
+#include "actions/budget_messages.h"
+
+#include "model/picture_budget.h"
+
+namespace tess {
+
+namespace {
+
+const char* const kWhatToRemove = "Retirez des meubles ou des images du blason";
+
+}  // namespace
+
+std::string pictureTooLargeText(const std::string& fileName, int width, int height,
+                                std::int64_t left) {
+    const std::string size = width > 0 && height > 0 ? " (" + std::to_string(width) + " x " +
+                                                           std::to_string(height) + " points)"
+                                                     : std::string();
+    const int side = largestNewSquareSide(left);
+    const std::string room =
+        side > 0 ? " Ce blason peut encore recevoir une image d'au plus " + std::to_string(side) +
+                       " x " + std::to_string(side) +
+                       " points : réduisez l'image, ou retirez des meubles ou des images du "
+                       "blason, puis ajoutez-la de nouveau."
+                 : " Ce blason ne peut plus recevoir d'image : retirez des meubles ou des "
+                   "images du blason, puis ajoutez-la de nouveau.";
+    return "L'image « " + fileName + " »" + size +
+           " est trop grande pour ce blason : une fois sauvegardé, il ne pourrait plus être "
+           "rouvert en entier." +
+           room;
+}
+
+std::string chargeOverBudgetText() {
+    return std::string(
+               "Ce meuble ne peut pas être placé : avec lui, les images du blason dépasseraient "
+               "ce qu'un blason peut rouvrir. ") +
+           kWhatToRemove + ", puis placez-le de nouveau.";
+}
+
+std::string copiesOverBudgetText() {
+    return std::string(
+               "Ces meubles ne peuvent pas être disposés : avec leurs copies, les images du "
+               "blason dépasseraient ce qu'un blason peut rouvrir. Demandez moins de copies, ou ") +
+           "retirez des meubles ou des images du blason.";
+}
+
+std::string armsOverBudgetText() {
+    return std::string(
+               "Ce blason ne peut pas être inséré : avec lui, les images de votre blason "
+               "dépasseraient ce qu'un blason peut rouvrir. ") +
+           kWhatToRemove + ", puis insérez-le de nouveau.";
+}
+
+std::string saveOverBudgetText() {
+    return std::string(
+               "Ce blason n'a pas été sauvegardé : ses images dépassent ce qu'un blason peut "
+               "rouvrir, et une partie s'en perdrait à sa prochaine ouverture. ") +
+           kWhatToRemove + ", puis sauvegardez de nouveau.";
+}
+
+}  // namespace tess
