@@ -184,27 +184,14 @@ void CanvasInput::dragMoved(QDragMoveEvent& event) {
 
 void CanvasInput::dropped(QDropEvent& event) {
     const QPointF at = event.position();
-    const int tincture = draggedTincture(event.mimeData());
-    const int fur = draggedFur(event.mimeData());
-    RedrawResult shown;
-    switch (DropOnCanvas(ctx_.ws, ctx_.r, tincture, fur, at.x(), at.y(), shown)) {
-        case CanvasDropOutcome::Refused:
-            event.ignore();
-            return;
-        case CanvasDropOutcome::OnLine:
-            event.acceptProposedAction();
-            ctx_.show(RedrawShield(ctx_.ws, ctx_.r));
-            ctx_.messages.messageBox(
-                QStringLiteral("Une division a été atteinte et touchée. Veuillez recommencer "
-                               "votre tir s.v.p."),
-                kStyleExclamation, QStringLiteral("Tessaline"));
-            return;
-        case CanvasDropOutcome::Recoloured:
-        case CanvasDropOutcome::Dressed:
-            event.acceptProposedAction();
-            ctx_.show(shown);
-            return;
+    const EditOutcome outcome = DropOnCanvas(ctx_.ws, ctx_.r, draggedTincture(event.mimeData()),
+                                             draggedFur(event.mimeData()), at.x(), at.y());
+    if (!outcome) {
+        event.ignore();
+        return;
     }
+    event.acceptProposedAction();
+    ctx_.show(outcome);
 }
 
 void CanvasInput::pressed(QMouseEvent& event) {
@@ -312,7 +299,8 @@ bool CanvasInput::keyPressed(QKeyEvent& event) {
     }
     const Long partition = partitionOfKey(event);
     if (partition == 0) return false;
-    ctx_.show(ChoosePartition(ctx_.ws, ctx_.r, partition));
+    // Without an undo step, unlike the toolbar's buttons.
+    ctx_.show(ChoosePartition(ctx_.ws, ctx_.r, partition, UndoStep::None));
     return true;
 }
 

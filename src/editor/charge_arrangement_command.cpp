@@ -23,8 +23,7 @@ bool canArrangeHeldCharge(const EditorContext& context) {
     return n >= 1 && n <= kChargeCount && chargePicture(context.ws, n) != nullptr;
 }
 
-void arrangeHeldCharge(const EditorContext& context, DialogHost& dialogs,
-                       const ChargeOverlay& overlay) {
+void arrangeHeldCharge(const EditorContext& context, DialogHost& dialogs, ChargeOverlay& overlay) {
     if (!canArrangeHeldCharge(context)) return;
     Workspace& ws = context.ws;
     Renderer& r = context.r;
@@ -46,7 +45,7 @@ void arrangeHeldCharge(const EditorContext& context, DialogHost& dialogs,
                                 .mirrored = c.Mirrored != 0};
     auto& dialog = dialogs.get<ChargeDistributionDialog>();
     dialog.open(std::move(subject), dialogs.state<ChargeDistributionDialog>(),
-                [context, charge](const std::optional<MotifLayout>& layout) {
+                [context, charge, &overlay](const std::optional<MotifLayout>& layout) {
                     if (!layout) return;
                     BusyPointer busy;
                     const auto joinGroup = [&context] {
@@ -54,9 +53,11 @@ void arrangeHeldCharge(const EditorContext& context, DialogHost& dialogs,
                                    QString::fromUtf8(kGroupQuestionText), kStyleYesNo,
                                    QString::fromUtf8(kGroupQuestionTitle)) == MessageAnswer::Yes;
                     };
-                    const auto shown =
+                    const EditOutcome outcome =
                         ApplyMotif(context.ws, context.r, charge, *layout, joinGroup);
-                    if (shown) context.show(*shown);
+                    // The charge now lies on the shield with its copies.
+                    if (outcome) overlay.end();
+                    context.show(outcome);
                 });
 }
 

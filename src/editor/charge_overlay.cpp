@@ -185,11 +185,10 @@ bool ChargeOverlay::commitHeld() {
     if (throwAwayIfOffCanvas()) return true;
     const OverlayBox placed{box_.left(), box_.top(), box_.width(), box_.height(),
                             picture.toUtf8().toStdString()};
-    RedrawResult shown;
-    if (!CommitHeldCharge(ctx_.ws, ctx_.r, placed, shown)) return false;
-    end();
-    ctx_.show(shown);
-    return true;
+    const EditOutcome outcome = CommitHeldCharge(ctx_.ws, ctx_.r, placed);
+    if (outcome) end();
+    ctx_.show(outcome);
+    return bool(outcome);
 }
 
 bool ChargeOverlay::throwAwayIfOffCanvas() {
@@ -214,10 +213,9 @@ void ChargeOverlay::deleteHeld() {
                            "Désirez-vous supprimer tous les meubles de ce motif. Sinon, "
                            "seul ce meuble sera supprimé.")
                 .arg(int(ctx_.ws.Groups.Motifs[std::size_t(group)].Count)));
-    bool changed = false;
-    const RedrawResult shown = DeleteHeldCharge(ctx_.ws, ctx_.r, wholeGroup, &changed);
+    const EditOutcome outcome = DeleteHeldCharge(ctx_.ws, ctx_.r, wholeGroup);
     end();
-    if (changed) ctx_.show(shown);
+    ctx_.show(outcome);
 }
 
 // ---- the menu's commands ----
@@ -247,15 +245,14 @@ void ChargeOverlay::mirrorHeld() {
                            "Désirez-vous inverser tous les meubles de ce motif? Sinon, seul ce "
                            "meuble sera inversé.")
                 .arg(int(ctx_.ws.Groups.Motifs[std::size_t(group)].Count)));
-    RedrawResult shown;
-    if (!MirrorHeldCharge(ctx_.ws, ctx_.r, wholeGroup, shown)) return;
-    ctx_.show(shown);
+    const EditOutcome outcome = MirrorHeldCharge(ctx_.ws, ctx_.r, wholeGroup);
+    if (!outcome) return;
+    ctx_.show(outcome);
     render();
 }
 
 void ChargeOverlay::toggleOverAll() {
-    RedrawResult shown;
-    if (heldCharge() != 0 && ToggleHeldChargeOverAll(ctx_.ws, ctx_.r, shown)) ctx_.show(shown);
+    if (heldCharge() != 0) ctx_.show(ToggleHeldChargeOverAll(ctx_.ws, ctx_.r));
 }
 
 void ChargeOverlay::copyHeld() {
@@ -288,8 +285,12 @@ void ChargeOverlay::paste() {
     // What the overlay holds goes down first, by the one commit path; when
     // that is refused the paste waits rather than lose it.
     if (isHolding() && !commitHeld()) return;
-    const int n = PasteCharge(ctx_.ws, ctx_.r, copy_);
-    if (n == 0) return;
+    FileMessage refusal;
+    const int n = PasteCharge(ctx_.ws, ctx_.r, copy_, &refusal);
+    if (n == 0) {
+        ctx_.messages.show(refusal);
+        return;
+    }
     const ChargeRecord& c = ctx_.ws.CurrentBlazon.Charges[std::size_t(n)];
     picture = QString::fromStdString(copy_.bankFileName);
     box_ = QRectF(kFirstPlace, kFirstPlace, c.Width, c.Height);
@@ -493,7 +494,9 @@ void ChargeOverlay::dropped(const QMimeData* data) {
     if (held == 0 || tincture == 0) return;
     // The charge is not on the shield while held: no redraw, no undo step;
     // the commit's step keeps the new tincture.
-    if (SetChargeTincture(ctx_.ws, ctx_.r.Charges, held, tincture)) render();
+    const EditOutcome outcome = RecolourHeldCharge(ctx_.ws, ctx_.r, tincture);
+    if (outcome) render();
+    ctx_.show(outcome);
 }
 
 }  // namespace tess

@@ -2,9 +2,10 @@
 
 #include <QHelpEvent>
 
+#include "actions/field_edits.h"
+#include "actions/piece_commands.h"
 #include "editor/editor_context.h"
 #include "editor/piece_options.h"
-#include "model/workspace.h"
 #include "widgets/picture_box.h"
 
 namespace tess {
@@ -105,25 +106,18 @@ ChooserInput::ChooserInput(PieceOptions& options, const EditorContext& context)
 }
 
 void ChooserInput::chooseShape(bool inset, double x, double y) {
-    const Long shape = shapeCellAt(x, y);
-    if (shape == kShapeNone) return;
-    // The undo step and the redraw come also when the shape is already this one.
-    ctx_.apply(UndoStep::Take, [this, inset, shape] {
-        BlazonRecord& b = ctx_.ws.CurrentBlazon;
-        (inset ? b.InsetShape : b.ShieldShape) = shape;
-    });
+    // The empty cell chooses nothing.
+    ctx_.show(ChooseShape(ctx_.ws, ctx_.r, inset ? ShapeOf::Escutcheon : ShapeOf::Shield,
+                          shapeCellAt(x, y)));
 }
 
 void ChooserInput::chooseSize(int order, double y) {
     const int band = sizeBandAt(y);
-    const Integer diminished = order == 1 ? kSizeFirstOrderDiminished : kSizeSecondOrderDiminished;
-    const Integer size = band == kBandFull         ? kSizeFull
-                         : band == kBandDiminished ? diminished
-                                                   : kSizeFillet;
-    ctx_.apply(UndoStep::Take, [this, order, size] {
-        BlazonRecord& b = ctx_.ws.CurrentBlazon;
-        (order == 1 ? b.Ordinary1 : b.Ordinary2).Size = size;
-    });
+    const PieceSize size = band == kBandFull         ? PieceSize::Entire
+                           : band == kBandDiminished ? PieceSize::Diminished
+                                                     : PieceSize::Filet;
+    ctx_.show(
+        SetPieceSize(ctx_.ws, ctx_.r, order == 1 ? PieceOrder::First : PieceOrder::Second, size));
 }
 
 }  // namespace tess

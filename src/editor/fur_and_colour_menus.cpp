@@ -159,12 +159,11 @@ void FurAndColourMenus::showUserFurSwatch(int slot) {
 void FurAndColourMenus::deleteUserFur(int slot) {
     if (slot < 0 || slot >= kUserFurCount) return;
     const EditorContext& ctx = window_.context();
-    const auto shown = DeleteUserFur(
+    ctx.show(DeleteUserFur(
         ctx.ws, ctx.r, slot, [&ctx](const std::string& text, const std::string& title) {
             return ctx.messages.messageBox(fromUtf8(text), kStyleDeleteQuestion, fromUtf8(title)) ==
                    MessageAnswer::Yes;
-        });
-    if (shown) ctx.show(*shown);
+        }));
 }
 
 void FurAndColourMenus::insertArms(int part) {
@@ -180,11 +179,11 @@ void FurAndColourMenus::insertArms(int part) {
         window_.fileDialogs());
     if (out.inserted) {
         ctx.show(out.redraw);
-    } else {
-        // The undo step of a started insertion marks the title all the same.
-        window_.refreshTitle();
-        messages.show(out.message);
+        return;
     }
+    // The undo step of a started insertion marks the title all the same.
+    if (out.changed) ctx.showTitle();
+    messages.show(out.message);
 }
 
 }  // namespace tess

@@ -156,23 +156,27 @@ void PictureListPanel::addPicture() {
                        "Jpeg (*.jpg);;Tous (*)"));
     if (path.isEmpty()) return;  // cancelled
     pictureList->setToolTip(kPlaceTip);
-    AddPictureToList(ws, path.toUtf8().toStdString());
+    FileMessage refusal;
+    AddPictureToList(ws, path.toUtf8().toStdString(), &refusal);
+    context_->messages.show(refusal);
     sync();
 }
 
 void PictureListPanel::deletePicture() {
     const int row = selectedRow();
     if (row < 0) return;
-    Workspace& ws = context_->ws;
     const int slot = selectedSlot();
-    const bool wasModified = ws.Modified;
-    if (!DeletePictureFromList(ws, context_->r, row)) return;
+    const EditOutcome outcome = DeletePictureFromList(context_->ws, context_->r, row);
+    if (!outcome) {
+        context_->show(outcome);
+        return;
+    }
     if (slot != 0 && pictureLeftBank) pictureLeftBank(slot);
     SelectedImageKey.clear();
     pictureList->setToolTip(kAddTip);
     sync();
-    // The bank is saved with the document: the title takes its mark.
-    if (ws.Modified != wasModified) context_->show(RedrawShield(ws, context_->r));
+    // A picture that leaves the bank changes the document, which is saved with it.
+    context_->show(outcome);
 }
 
 void PictureListPanel::showProperties() {
@@ -196,9 +200,8 @@ void PictureListPanel::openProperties(int slot) {
                 dialogs_->state<PicturePropertiesDialog>(),
                 [context, slot](const std::optional<QString>& phrase) {
                     if (!phrase) return;
-                    if (auto shown = SetPicturePhrase(context->ws, context->r, slot,
-                                                      phrase->toUtf8().toStdString()))
-                        context->show(*shown);
+                    context->show(SetPicturePhrase(context->ws, context->r, slot,
+                                                   phrase->toUtf8().toStdString()));
                 });
 }
 
@@ -298,20 +301,18 @@ void PiecesListPanel::FillPiecesList() {
 void PiecesListPanel::doubleClicked() {
     const int k = SelectedPieceIndex;
     if (k < 1 || k >= piecesList->count() + 1) return;
-    if (auto shown = ChoosePiece(context_->ws, context_->r, k,
-                                 piecesList->item(k - 1)->text().toUtf8().toStdString()))
-        context_->show(*shown);
+    context_->show(ChoosePiece(context_->ws, context_->r, k,
+                               piecesList->item(k - 1)->text().toUtf8().toStdString()));
 }
 
 void PiecesListPanel::removeFirstOrderPiece() {
     MessageLayer& messages = context_->messages;
-    const auto shown = RemoveFirstOrderPiece(
+    context_->show(RemoveFirstOrderPiece(
         context_->ws, context_->r,
         [&messages](const std::string& question, const std::string& title) {
             return messages.messageBox(text(question), kStyleYesNo + kStyleExclamation,
                                        text(title)) == MessageAnswer::Yes;
-        });
-    if (shown) context_->show(*shown);
+        }));
 }
 
 void PiecesListPanel::editLine(EdgeLine edge) {
@@ -320,21 +321,19 @@ void PiecesListPanel::editLine(EdgeLine edge) {
     const int part = subject.part;
     auto& dialog = dialogs_->get<LineStyleDialog>();
     dialog.onApply = [context, part](const LineStyle& style) {
-        if (auto shown = ApplyLineStyle(context->ws, context->r, part, style, UndoStep::None))
-            context->show(*shown);
+        context->show(ApplyLineStyle(context->ws, context->r, part, style, UndoStep::None));
     };
-    dialog.open(
-        {subject.style, subject.diagonal, subject.pieceWidth}, dialogs_->state<LineStyleDialog>(),
-        [context, part](const std::optional<LineStyle>& style) {
-            if (style) {
-                if (auto shown =
-                        ApplyLineStyle(context->ws, context->r, part, *style, UndoStep::Take))
-                    context->show(*shown);
-                return;
-            }
-            // "Annuler" redraws what is stored, an applied style included.
-            context->show(RedrawShield(context->ws, context->r));
-        });
+    dialog.open({subject.style, subject.diagonal, subject.pieceWidth},
+                dialogs_->state<LineStyleDialog>(),
+                [context, part](const std::optional<LineStyle>& style) {
+                    if (style) {
+                        context->show(
+                            ApplyLineStyle(context->ws, context->r, part, *style, UndoStep::Take));
+                        return;
+                    }
+                    // "Annuler" redraws what is stored, an applied style included.
+                    context->show(RedrawShield(context->ws, context->r));
+                });
 }
 
 ListTabs::ListTabs(QWidget& window, QListWidget& pictureList, QListWidget& piecesList)

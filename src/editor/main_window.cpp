@@ -13,8 +13,10 @@
 #include <QMouseEvent>
 #include <QScreen>
 
+#include "actions/apply_edit.h"
 #include "actions/charge_edits.h"
 #include "actions/charge_placing.h"
+#include "actions/file_commands.h"
 #include "actions/graphics_session.h"
 #include "actions/held_charge.h"
 #include "actions/opening.h"
@@ -87,10 +89,12 @@ MainWindow::MainWindow(Workspace& ws, Renderer& r, MessageLayer& messages, Optio
       options_(std::move(options)),
       intro_(intro),
       dialogs_(std::make_unique<DialogHost>(*this)),
-      context_{ws, r, messages, [this](const RedrawResult& shown) {
+      context_{ws, r, messages,
+               [this](const RedrawResult& shown) {
                    applyRedraw(shown);
                    refreshTitle();
-               }} {
+               },
+               [this] { refreshTitle(); }} {
     setObjectName(QStringLiteral("mainWindow"));
     setFixedSize(layout::kWindow);
     QPalette p = palette();
@@ -141,6 +145,13 @@ MainWindow::MainWindow(Workspace& ws, Renderer& r, MessageLayer& messages, Optio
         ws_, r_, messages_, *dialogs_, this,
         {.showRedraw = [this](const RedrawResult& shown) { applyRedraw(shown); },
          .documentReplaced = [this] { pictureListPanel->clearSelection(); },
+         // What the windows held of the old document goes with it.
+         .documentReset =
+             [this] {
+                 overlay->end();
+                 overlay->forgetCopy();
+                 pictureListPanel->clear();
+             },
          .refreshTitle =
              [this] {
                  refreshTitle();
@@ -244,8 +255,7 @@ void MainWindow::load() {
     progress(QStringLiteral("Affichage d'un blason"));
     busy.release();
 
-    NewDocument(ws_, r_);
-    ws_.Modified = false;
+    StartBlankDocument(ws_, r_);
 
     const std::string named = trimmedBlanks(options_.commandLine);
     if (!named.empty()) {
@@ -272,20 +282,11 @@ void MainWindow::load() {
     tincturePanel->paint(ws_.Tinctures);
 }
 
-void MainWindow::SetUndos() {
-    PushUndo(ws_);
-    ws_.Modified = true;
-    refreshTitle();
-}
-
 void MainWindow::undoLast() {
     // The held charge goes back as it was picked up before the undo, so the
     // overlay never holds a record the undo copy has put back on the shield.
-    LetGoOfHeldCharge(ws_);
     overlay->end();
-    UndoLast(ws_);
-    redraw();
-    refreshTitle();
+    context_.show(UndoLastEdit(ws_, r_));
 }
 
 void MainWindow::redraw() {
@@ -421,27 +422,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 // ---- what the document operations ask of the window ----
-
-void MainWindow::clearHeldCharge() {
-    overlay->end();
-    ws_.SelectedCharge = 0;
-}
-
-void MainWindow::clearClipboard() {
-    overlay->forgetCopy();
-}
-
-void MainWindow::clearImageBankList() {
-    pictureListPanel->clear();
-}
-
-void MainWindow::hideUserFurSwatch(int slot) {
-    furPanel->hideUserFurSwatch(slot);
-}
-
-void MainWindow::showMessage(const std::string& text, int style, const std::string& title) {
-    messages_.messageBox(fromUtf8(text), style, fromUtf8(title));
-}
 
 void MainWindow::showWaitBox(const std::string& text) {
     messages_.showWait(fromUtf8(text));

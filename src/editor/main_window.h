@@ -67,9 +67,6 @@ class MainWindow : public QWidget, public WorkspaceUi {
     // surfaces, every dialog's own load, the blank or named document.
     void load();
 
-    // The undo push of every edit: the current document onto the undo stack,
-    // and the unsaved mark in the title.
-    void SetUndos();
     // The undo of the toolbar: the newest copy comes back and is redrawn. The
     // document keeps its file (an older copy may predate its first save) and
     // the unsaved mark stays as it is.
@@ -105,11 +102,6 @@ class MainWindow : public QWidget, public WorkspaceUi {
     const EditorContext& context() const { return context_; }
 
     // WorkspaceUi
-    void clearHeldCharge() override;
-    void clearClipboard() override;
-    void clearImageBankList() override;
-    void hideUserFurSwatch(int slot) override;
-    void showMessage(const std::string& text, int style, const std::string& title) override;
     void showWaitBox(const std::string& text) override;
     void hideWaitBox() override;
 

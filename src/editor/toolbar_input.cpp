@@ -3,10 +3,10 @@
 #include <QFrame>
 #include <QHelpEvent>
 
+#include "actions/field_edits.h"
 #include "editor/editor_context.h"
 #include "editor/toolbar_panel.h"
 #include "model/partitions.h"
-#include "model/workspace.h"
 #include "widgets/controls.h"
 #include "widgets/picture_box.h"
 
@@ -149,12 +149,10 @@ void ToolbarInput::run(const ToolbarButton& button) {
         case C::Undo:
             emit undoRequested();
             break;
-        case C::Partition: {
+        case C::Partition:
             // An undo step even when the partition is already this one.
-            const Long code = button.partition;
-            ctx_.apply(UndoStep::Take, [this, code] { ctx_.ws.CurrentBlazon.Partition = code; });
+            ctx_.show(ChoosePartition(ctx_.ws, ctx_.r, button.partition, UndoStep::Take));
             break;
-        }
         case C::Help:
             emit helpRequested();
             break;

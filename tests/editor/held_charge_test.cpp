@@ -319,7 +319,7 @@ void HeldChargeTest::aPastedCopyKeepsTinctureSizeAndMirroringButNoGroup() {
     QCOMPARE(int(ws.Groups.Motifs[std::size_t(g)].Count), 2);
     // A reset forgets our text, and only ours.
     QApplication::clipboard()->setText(QStringLiteral("une autre"));
-    w->clearClipboard();
+    w->overlay->forgetCopy();
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("une autre"));
 }
 

@@ -425,7 +425,8 @@ std::size_t LongSessionTest::settle() {
     QTest::keyClick(&canvas(), Qt::Key_N, Qt::ControlModifier);
     closeDialogs(Qt::Key_Escape);
     forgetAnswers();
-    for (int i = 0; i < kUndoDepth; ++i) w->SetUndos();
+    for (int i = 0; i < kUndoDepth; ++i) SetUndos(h->ws());
+    w->refreshTitle();
     QApplication::clipboard()->clear();
     // What the actions handed to deleteLater goes now, and the window paints.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -208,7 +208,7 @@ void MainWindowTest::aChargeOffTheCanvasIsThrownAwayWithTheNextJoke() {
 }
 
 void MainWindowTest::minimisedTheTaskbarShowsTheTitle() {
-    w->SetUndos();
+    h->edit();
     w->showMinimized();
     QTRY_COMPARE(w->windowTitle(), QStringLiteral("Tessaline*"));
     w->move(w->x(), 120);
@@ -282,7 +282,7 @@ void MainWindowTest::theCanvasFollowsEveryRedraw() {
 
     const QImage before = w->canvasPanel->canvas->picture();
     h->ws().Undos[1] = BlazonRecord{};
-    w->context().apply(UndoStep::Take, [&] { h->ws().CurrentBlazon.ShieldShape = 4; });
+    h->edit([&] { h->ws().CurrentBlazon.ShieldShape = 4; });
     QVERIFY(w->canvasPanel->canvas->picture() != before);
     QCOMPARE(w->canvasPanel->canvas->picture(), toQImage(h->program->r.canvas));
     QCOMPARE(at(w->pieceOptions->shapeChooser, 28, 33), rgbOf(0x00FFFF));  // Espagnol marked

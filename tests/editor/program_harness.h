@@ -1,11 +1,13 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
+#include "actions/apply_edit.h"
 #include "dialogs/intro_window.h"
 #include "editor/blazon_panel.h"
 #include "editor/canvas_panel.h"
@@ -77,6 +79,13 @@ struct ProgramHarness {
 
     tess::MainWindow& window() { return *program->mainWindow(); }
     tess::Workspace& ws() { return program->ws; }
+
+    // An edit as a panel makes it: through the actions' one road (an undo
+    // step, the unsaved mark, the redraw), shown in the window. Without a
+    // change it is the bare step a command takes before it asks.
+    void edit(const std::function<void()>& change = [] {}) {
+        window().context().show(tess::ApplyEdit(ws(), program->r, tess::UndoStep::Take, change));
+    }
 
   private:
     static void restore(const char* name, const QByteArray& value, bool wasSet) {

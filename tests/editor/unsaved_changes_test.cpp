@@ -25,11 +25,11 @@ void UnsavedChangesTest::theTitleMarksAChangeAndNamesTheFile() {
     QCOMPARE(w.titleBar->titleLabel->text(), QStringLiteral("Tessaline"));
     // A change pushes the document as it was.
     h.ws().CurrentBlazon.ShieldShape = 4;
-    w.SetUndos();
+    h.edit();
     QCOMPARE(h.ws().Undos[1].ShieldShape, 4);
     QVERIFY(h.ws().Modified);
     QCOMPARE(w.titleBar->titleLabel->text(), QStringLiteral("Tessaline*"));
-    w.SetUndos();
+    h.edit();
     QCOMPARE(w.titleBar->titleLabel->text(), QStringLiteral("Tessaline*"));
 
     // A document with a file, as a save or an open leaves it.
@@ -37,7 +37,7 @@ void UnsavedChangesTest::theTitleMarksAChangeAndNamesTheFile() {
     h.ws().Modified = false;
     w.refreshTitle();
     QCOMPARE(w.titleBar->titleLabel->text(), QStringLiteral("Tessaline [Écu de Bretagne.bls]"));
-    w.SetUndos();
+    h.edit();
     QCOMPARE(w.titleBar->titleLabel->text(), QStringLiteral("Tessaline [Écu de Bretagne.bls]*"));
 }
 
@@ -47,7 +47,7 @@ void UnsavedChangesTest::undoLeavesTheMarkAsItWas() {
     MainWindow& w = h.window();
     // Undo after a save: no mark, and the document still knows its file
     // although the copy it returns to was taken before the first save.
-    w.SetUndos();
+    h.edit();
     h.ws().CurrentBlazon.ShieldShape = 5;
     h.ws().CurrentBlazon.FilePath = "/x/a.bls";
     h.ws().CurrentBlazon.Folder = "/x/";
@@ -58,7 +58,7 @@ void UnsavedChangesTest::undoLeavesTheMarkAsItWas() {
     QCOMPARE(h.ws().CurrentBlazon.ShieldShape, 1);
     QCOMPARE(h.ws().CurrentBlazon.FilePath, std::string("/x/a.bls"));
     // Undo after a change keeps it.
-    w.SetUndos();
+    h.edit();
     w.undoLast();
     QCOMPARE(w.titleBar->titleLabel->text(), QStringLiteral("Tessaline [a.bls]*"));
 }
@@ -78,7 +78,7 @@ void UnsavedChangesTest::nonKeepsTheProgramRunning() {
     ProgramHarness h;
     QVERIFY(h.start());
     MainWindow& w = h.window();
-    w.SetUndos();
+    h.edit();
     const BlazonRecord before = h.ws().CurrentBlazon;
     QVERIFY(!w.close());  // unscripted: "Non"
     QCOMPARE(int(h.messages->questions.size()), 1);
@@ -102,7 +102,7 @@ void UnsavedChangesTest::nonKeepsTheProgramRunning() {
 void UnsavedChangesTest::ouiReleasesAndEnds() {
     ProgramHarness h;
     QVERIFY(h.start());
-    h.window().SetUndos();
+    h.edit();
     h.messages->questionAnswers = {true};
     QVERIFY(h.window().close());
     QCOMPARE(h.messages->ConfirmAnswer, kAnswerOui);
@@ -114,7 +114,7 @@ void UnsavedChangesTest::everyWayOutAsks() {
     ProgramHarness h;
     QVERIFY(h.start());
     MainWindow& w = h.window();
-    w.SetUndos();
+    h.edit();
     // The close button of the own title bar.
     w.titleBar->closeButton->click();
     // The "Quitter" item of the file menu, from a right click on the free area.
