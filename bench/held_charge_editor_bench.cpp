@@ -121,8 +121,7 @@ void BM_CommitOnHeavyDocument(benchmark::State& state) {
         PickUpCharge(*scene.ws, *scene.r, 5, picked);
         const OverlayBox box{60, 80, 50, 50, scene.ws->Bank[2].FileName};
         state.ResumeTiming();
-        RedrawResult shown;
-        CommitHeldCharge(*scene.ws, *scene.r, box, shown);
+        const EditOutcome shown = CommitHeldCharge(*scene.ws, *scene.r, box);
         QImage image = toQImage(scene.r->canvas);
         benchmark::DoNotOptimize(image.constBits());
         benchmark::DoNotOptimize(shown);

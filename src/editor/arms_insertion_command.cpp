@@ -23,11 +23,11 @@ void insertArms(DocumentSession& session, int part) {
         session.fileDialogs());
     if (out.inserted) {
         session.show(out.redraw);
-    } else {
-        // The undo step of a started insertion marks the title all the same.
-        session.showTitle();
-        messages.show(out.message);
+        return;
     }
+    // The undo step of a started insertion marks the title all the same.
+    if (out.changed) session.showTitle();
+    messages.show(out.message);
 }
 
 }  // namespace tess

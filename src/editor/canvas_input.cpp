@@ -116,27 +116,15 @@ void CanvasInput::dragMoved(QDragMoveEvent& event) {
 
 void CanvasInput::dropped(QDropEvent& event) {
     const QPointF at = event.position();
-    const int tincture = draggedTincture(event.mimeData());
-    const int fur = draggedFur(event.mimeData());
-    RedrawResult shown;
-    switch (DropOnCanvas(session_.ws(), session_.r(), tincture, fur, at.x(), at.y(), shown)) {
-        case CanvasDropOutcome::Refused:
-            event.ignore();
-            return;
-        case CanvasDropOutcome::OnLine:
-            event.acceptProposedAction();
-            session_.show(RedrawShield(session_.ws(), session_.r()));
-            session_.messages().messageBox(
-                QStringLiteral("Une division a été atteinte et touchée. Veuillez recommencer "
-                               "votre tir s.v.p."),
-                kStyleExclamation, QStringLiteral("Tessaline"));
-            return;
-        case CanvasDropOutcome::Recoloured:
-        case CanvasDropOutcome::Dressed:
-            event.acceptProposedAction();
-            session_.show(shown);
-            return;
+    const EditOutcome outcome =
+        DropOnCanvas(session_.ws(), session_.r(), draggedTincture(event.mimeData()),
+                     draggedFur(event.mimeData()), at.x(), at.y());
+    if (!outcome) {
+        event.ignore();
+        return;
     }
+    event.acceptProposedAction();
+    session_.show(outcome);
 }
 
 void CanvasInput::pressed(QMouseEvent& event) {
@@ -216,7 +204,8 @@ bool CanvasInput::keyPressed(QKeyEvent& event) {
     }
     const Long partition = partitionOfKey(event);
     if (partition == 0) return false;
-    session_.show(ChoosePartition(session_.ws(), session_.r(), partition));
+    // Without an undo step, unlike the toolbar's buttons.
+    session_.show(ChoosePartition(session_.ws(), session_.r(), partition, UndoStep::None));
     return true;
 }
 

@@ -136,13 +136,12 @@ void CanvasMenus::popupPart(int part, QPoint globalAt) {
 
 void CanvasMenus::removeFirstOrderPiece() {
     MessageLayer& messages = session_.messages();
-    const auto shown = RemoveFirstOrderPiece(
+    session_.show(RemoveFirstOrderPiece(
         session_.ws(), session_.r(),
         [&messages](const std::string& question, const std::string& title) {
             return messages.messageBox(fromUtf8(question), kStyleYesNo + kStyleExclamation,
                                        fromUtf8(title)) == MessageAnswer::Yes;
-        });
-    if (shown) session_.show(*shown);
+        }));
 }
 
 void CanvasMenus::applyRedraw(const RedrawResult& result) {

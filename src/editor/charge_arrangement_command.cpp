@@ -9,6 +9,7 @@
 #include "dialogs/message_layer.h"
 #include "editor/document_session.h"
 #include "editor/held_charge_state.h"
+#include "editor/held_charge_tool.h"
 #include "model/placed_charges.h"
 #include "model/workspace.h"
 #include "platform/rounding.h"
@@ -23,7 +24,7 @@ bool canArrangeHeldCharge(const DocumentSession& session) {
     return n >= 1 && n <= kChargeCount && chargePicture(session.ws(), n) != nullptr;
 }
 
-void arrangeHeldCharge(DocumentSession& session, DialogHost& dialogs) {
+void arrangeHeldCharge(DocumentSession& session, DialogHost& dialogs, HeldChargeTool& tool) {
     if (!canArrangeHeldCharge(session)) return;
     const HeldChargeState& held = session.held();
     Workspace& ws = session.ws();
@@ -46,7 +47,7 @@ void arrangeHeldCharge(DocumentSession& session, DialogHost& dialogs) {
                                 .mirrored = c.Mirrored != 0};
     auto& dialog = dialogs.get<ChargeDistributionDialog>();
     dialog.open(std::move(subject), dialogs.state<ChargeDistributionDialog>(),
-                [&session, charge](const std::optional<MotifLayout>& layout) {
+                [&session, &tool, charge](const std::optional<MotifLayout>& layout) {
                     if (!layout) return;
                     BusyPointer busy;
                     const auto joinGroup = [&session] {
@@ -54,9 +55,11 @@ void arrangeHeldCharge(DocumentSession& session, DialogHost& dialogs) {
                                    QString::fromUtf8(kGroupQuestionText), kStyleYesNo,
                                    QString::fromUtf8(kGroupQuestionTitle)) == MessageAnswer::Yes;
                     };
-                    const auto shown =
+                    const EditOutcome outcome =
                         ApplyMotif(session.ws(), session.r(), charge, *layout, joinGroup);
-                    if (shown) session.show(*shown);
+                    // The charge now lies on the shield with its copies.
+                    if (outcome) tool.end();
+                    session.show(outcome);
                 });
 }
 

@@ -2,9 +2,10 @@
 
 #include <QHelpEvent>
 
+#include "actions/field_edits.h"
+#include "actions/piece_commands.h"
 #include "editor/document_session.h"
 #include "editor/piece_options.h"
-#include "model/workspace.h"
 #include "widgets/picture_box.h"
 
 namespace tess {
@@ -105,25 +106,18 @@ ChooserInput::ChooserInput(PieceOptions& options, DocumentSession& session)
 }
 
 void ChooserInput::chooseShape(bool inset, double x, double y) {
-    const Long shape = shapeCellAt(x, y);
-    if (shape == kShapeNone) return;
-    // The undo step and the redraw come also when the shape is already this one.
-    session_.apply(UndoStep::Take, [this, inset, shape] {
-        BlazonRecord& b = session_.ws().CurrentBlazon;
-        (inset ? b.InsetShape : b.ShieldShape) = shape;
-    });
+    // The empty cell chooses nothing.
+    session_.show(ChooseShape(session_.ws(), session_.r(),
+                              inset ? ShapeOf::Escutcheon : ShapeOf::Shield, shapeCellAt(x, y)));
 }
 
 void ChooserInput::chooseSize(int order, double y) {
     const int band = sizeBandAt(y);
-    const Integer diminished = order == 1 ? kSizeFirstOrderDiminished : kSizeSecondOrderDiminished;
-    const Integer size = band == kBandFull         ? kSizeFull
-                         : band == kBandDiminished ? diminished
-                                                   : kSizeFillet;
-    session_.apply(UndoStep::Take, [this, order, size] {
-        BlazonRecord& b = session_.ws().CurrentBlazon;
-        (order == 1 ? b.Ordinary1 : b.Ordinary2).Size = size;
-    });
+    const PieceSize size = band == kBandFull         ? PieceSize::Entire
+                           : band == kBandDiminished ? PieceSize::Diminished
+                                                     : PieceSize::Filet;
+    session_.show(SetPieceSize(session_.ws(), session_.r(),
+                               order == 1 ? PieceOrder::First : PieceOrder::Second, size));
 }
 
 }  // namespace tess

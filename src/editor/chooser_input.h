@@ -14,12 +14,6 @@ class PieceOptions;
 // The empty cell at the lower right of the shape choosers.
 inline constexpr Long kShapeNone = 0;
 
-// The piece sizes the size choosers store.
-inline constexpr Integer kSizeFull = 0;
-inline constexpr Integer kSizeFirstOrderDiminished = 1;
-inline constexpr Integer kSizeSecondOrderDiminished = 34;
-inline constexpr Integer kSizeFillet = -1;
-
 // The shape under chooser point (x, y), kShapeNone on the empty cell.
 Long shapeCellAt(double x, double y);
 QString shapeName(Long shape);

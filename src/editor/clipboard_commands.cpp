@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QMimeData>
 
+#include "dialogs/message_layer.h"
 #include "editor/document_session.h"
 #include "editor/held_charge_state.h"
 #include "editor/held_charge_tool.h"
@@ -22,10 +23,7 @@ constexpr const char* kOwnCopyType = "application/x-tessaline-charge";
 
 ClipboardCommands::ClipboardCommands(HeldChargeTool& tool, DocumentSession& session,
                                      QObject* parent)
-    : QObject(parent), tool_(tool), session_(session) {
-    // A new or opened document forgets the copy of the old one's charge.
-    connect(&session_, &DocumentSession::clipboardCleared, this, [this] { forgetCopy(); });
-}
+    : QObject(parent), tool_(tool), session_(session) {}
 
 void ClipboardCommands::copyHeld() {
     if (tool_.state().heldCharge() == 0) return;
@@ -57,8 +55,12 @@ void ClipboardCommands::paste() {
     // What the overlay holds goes down first, by the one commit path; when
     // that is refused the paste waits rather than lose it.
     if (tool_.state().isHolding() && !tool_.commitHeld()) return;
-    const int n = PasteCharge(session_.ws(), session_.r(), copy_);
-    if (n == 0) return;
+    FileMessage refusal;
+    const int n = PasteCharge(session_.ws(), session_.r(), copy_, &refusal);
+    if (n == 0) {
+        session_.messages().show(refusal);
+        return;
+    }
     const ChargeRecord& c = session_.ws().CurrentBlazon.Charges[std::size_t(n)];
     tool_.holdTakenCharge(n, QRectF(kFirstPlace, kFirstPlace, c.Width, c.Height),
                           QString::fromStdString(copy_.bankFileName));

@@ -19,12 +19,16 @@ void DocumentSession::show(const RedrawResult& result) {
     emit redrawn(result);
 }
 
-void DocumentSession::redraw() {
-    show(RedrawShield(ws_, r_));
+void DocumentSession::show(const EditOutcome& outcome) {
+    if (outcome.redraw)
+        show(*outcome.redraw);
+    else if (outcome.changed)
+        showTitle();
+    messages_.show(outcome.message);
 }
 
-void DocumentSession::apply(UndoStep undo, const std::function<void()>& change) {
-    show(ApplyEdit(ws_, r_, undo, change));
+void DocumentSession::redraw() {
+    show(RedrawShield(ws_, r_));
 }
 
 void DocumentSession::showTitle() {
@@ -54,26 +58,6 @@ FileDialogs DocumentSession::fileDialogs() {
             .toStdString();
     };
     return d;
-}
-
-void DocumentSession::clearHeldCharge() {
-    emit heldChargeCleared();
-}
-
-void DocumentSession::clearClipboard() {
-    emit clipboardCleared();
-}
-
-void DocumentSession::clearImageBankList() {
-    emit imageBankListCleared();
-}
-
-void DocumentSession::hideUserFurSwatch(int slot) {
-    emit userFurSwatchHidden(slot);
-}
-
-void DocumentSession::showMessage(const std::string& text, int style, const std::string& title) {
-    messages_.messageBox(fromUtf8(text), style, fromUtf8(title));
 }
 
 void DocumentSession::showWaitBox(const std::string& text) {

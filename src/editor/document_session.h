@@ -1,10 +1,8 @@
 #pragma once
 
-#include <functional>
-
 #include <QObject>
 
-#include "actions/apply_edit.h"
+#include "actions/edit_outcome.h"
 #include "editor/held_charge_state.h"
 #include "model/workspace.h"
 #include "model/workspace_ui.h"
@@ -20,7 +18,7 @@ class MessageLayer;
 // surface, the held charge, and the message layer every question goes
 // through. The panels are handed it and connect to `redrawn` themselves: a
 // panel never edits the document itself, it calls a command of src/actions/
-// and hands the redraw it returns to `show`, so every panel shows the same
+// and hands what the command left to `show`, so every panel shows the same
 // result.
 class DocumentSession : public QObject, public WorkspaceUi {
     Q_OBJECT
@@ -38,10 +36,11 @@ class DocumentSession : public QObject, public WorkspaceUi {
 
     // Hands what a redraw returned to every panel that shows it.
     void show(const RedrawResult& result);
+    // What a command left: its redraw (or, changed without one, the title),
+    // then what the user must be told.
+    void show(const EditOutcome& outcome);
     // The shield redrawn as it stands, then shown.
     void redraw();
-    // One edit through the one road of the actions layer, then shown.
-    void apply(UndoStep undo, const std::function<void()>& change);
     // The title alone follows the document: a change nothing shows yet.
     void showTitle();
 
@@ -50,12 +49,7 @@ class DocumentSession : public QObject, public WorkspaceUi {
     // looks for a missing side file in the last documents' folder.
     FileDialogs fileDialogs();
 
-    // WorkspaceUi
-    void clearHeldCharge() override;
-    void clearClipboard() override;
-    void clearImageBankList() override;
-    void hideUserFurSwatch(int slot) override;
-    void showMessage(const std::string& text, int style, const std::string& title) override;
+    // WorkspaceUi: the wait box an action shows while it runs.
     void showWaitBox(const std::string& text) override;
     void hideWaitBox() override;
 
@@ -64,11 +58,6 @@ class DocumentSession : public QObject, public WorkspaceUi {
     void redrawn(const RedrawResult& result);
     // The document's file or unsaved mark may have changed without a redraw.
     void titleChanged();
-    // What a document operation asks of the panels holding its state.
-    void heldChargeCleared();
-    void clipboardCleared();
-    void imageBankListCleared();
-    void userFurSwatchHidden(int slot);
 
   private:
     Workspace ws_;

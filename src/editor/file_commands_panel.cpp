@@ -164,6 +164,7 @@ FileCommandDialogs FileCommands::dialogs() {
 }
 
 void FileCommands::finish(const FileCommandOutcome& outcome, bool replacesDocument) {
+    if (outcome.changed && replacesDocument && hooks_.documentReset) hooks_.documentReset();
     if (outcome.changed && replacesDocument && hooks_.documentReplaced) hooks_.documentReplaced();
     if (outcome.redraw && hooks_.showRedraw) hooks_.showRedraw(*outcome.redraw);
     if (hooks_.refreshTitle) hooks_.refreshTitle();

@@ -42,6 +42,10 @@ class FileCommands : public QObject {
         // The document was replaced (new, open), or a recent one was chosen
         // even when refused: the window drops the picture chosen in the list.
         std::function<void()> documentReplaced;
+        // A new document took the old one's place (new, open, or an open that
+        // failed and left a blank one): the window lets go of what it held of
+        // the old one.
+        std::function<void()> documentReset;
         // The title follows the workspace (the recent documents' entries
         // follow it here).
         std::function<void()> refreshTitle;

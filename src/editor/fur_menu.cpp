@@ -155,7 +155,7 @@ void FurMenu::deleteUserFur(int slot) {
                                                     fromUtf8(text), kStyleDeleteQuestion,
                                                     fromUtf8(title)) == MessageAnswer::Yes;
                                      });
-    if (shown) session_.show(*shown);
+    session_.show(shown);
 }
 
 }  // namespace tess

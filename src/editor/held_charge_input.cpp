@@ -7,6 +7,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 
+#include "actions/charge_edits.h"
 #include "actions/charge_group_moves.h"
 #include "actions/charge_placing.h"
 #include "actions/redraw_shield.h"
@@ -174,7 +175,9 @@ void HeldChargeTool::dropped(const QMimeData* data) {
     if (held == 0 || tincture == 0) return;
     // The charge is not on the shield while held: no redraw, no undo step;
     // the commit's step keeps the new tincture.
-    if (SetChargeTincture(session_.ws(), session_.r().Charges, held, tincture)) view_.render();
+    const EditOutcome outcome = RecolourHeldCharge(session_.ws(), session_.r(), tincture);
+    if (outcome) view_.render();
+    session_.show(outcome);
 }
 
 }  // namespace tess

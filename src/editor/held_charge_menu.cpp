@@ -43,7 +43,7 @@ HeldChargeMenu::HeldChargeMenu(QWidget& window, HeldChargeTool& tool, ClipboardC
     connect(copyChargeAction_, &QAction::triggered, &clipboard,
             [&clipboard] { clipboard.copyHeld(); });
     connect(makeGroupAction_, &QAction::triggered, this,
-            [this] { arrangeHeldCharge(session_, dialogs_); });
+            [this] { arrangeHeldCharge(session_, dialogs_, tool_); });
     // Not offered for a charge whose picture has left the bank.
     connect(menu_, &QMenu::aboutToShow, this,
             [this] { makeGroupAction_->setEnabled(canArrangeHeldCharge(session_)); });
@@ -67,17 +67,15 @@ void HeldChargeMenu::popup(QPoint globalAt) {
 void HeldChargeMenu::mirrorHeld() {
     if (tool_.state().heldCharge() == 0) return;
     const bool wholeGroup = askAboutHeldGroup(session_, kMirrorGroupQuestion);
-    RedrawResult shown;
-    if (!MirrorHeldCharge(session_.ws(), session_.r(), wholeGroup, shown)) return;
-    session_.show(shown);
+    const EditOutcome outcome = MirrorHeldCharge(session_.ws(), session_.r(), wholeGroup);
+    if (!outcome) return;
+    session_.show(outcome);
     tool_.refreshPicture();
 }
 
 void HeldChargeMenu::toggleOverAll() {
-    RedrawResult shown;
-    if (tool_.state().heldCharge() != 0 &&
-        ToggleHeldChargeOverAll(session_.ws(), session_.r(), shown))
-        session_.show(shown);
+    if (tool_.state().heldCharge() != 0)
+        session_.show(ToggleHeldChargeOverAll(session_.ws(), session_.r()));
 }
 
 void HeldChargeMenu::showProperties() {

@@ -48,8 +48,6 @@ bool askAboutHeldGroup(const DocumentSession& session, const char* question) {
 HeldChargeTool::HeldChargeTool(HeldChargeView& view, DocumentSession& session)
     : QObject(&view), state_(session.held()), view_(view), session_(session) {
     view_.setInput(this);
-    // A new or opened document leaves nothing held.
-    connect(&session_, &DocumentSession::heldChargeCleared, this, [this] { end(); });
 }
 
 // ---- coming up and going ----
@@ -92,11 +90,10 @@ bool HeldChargeTool::commitHeld() {
     const QRectF box = state_.box();
     const OverlayBox placed{box.left(), box.top(), box.width(), box.height(),
                             state_.picture().toUtf8().toStdString()};
-    RedrawResult shown;
-    if (!CommitHeldCharge(session_.ws(), session_.r(), placed, shown)) return false;
-    end();
-    session_.show(shown);
-    return true;
+    const EditOutcome outcome = CommitHeldCharge(session_.ws(), session_.r(), placed);
+    if (outcome) end();
+    session_.show(outcome);
+    return bool(outcome);
 }
 
 bool HeldChargeTool::throwAwayIfOffCanvas() {
@@ -111,10 +108,9 @@ bool HeldChargeTool::throwAwayIfOffCanvas() {
 
 void HeldChargeTool::deleteHeld() {
     const bool wholeGroup = askAboutHeldGroup(session_, kDeleteGroupQuestion);
-    bool changed = false;
-    const RedrawResult shown = DeleteHeldCharge(session_.ws(), session_.r(), wholeGroup, &changed);
+    const EditOutcome outcome = DeleteHeldCharge(session_.ws(), session_.r(), wholeGroup);
     end();
-    if (changed) session_.show(shown);
+    session_.show(outcome);
 }
 
 void HeldChargeTool::setBox(const QRectF& box) {

@@ -14,15 +14,13 @@ void editLineStyle(DocumentSession& session, DialogHost& dialogs, EdgeLine edge)
     const int part = subject.part;
     auto& dialog = dialogs.get<LineStyleDialog>();
     dialog.onApply = [ctx, part](const LineStyle& style) {
-        if (auto shown = ApplyLineStyle(ctx->ws(), ctx->r(), part, style, UndoStep::None))
-            ctx->show(*shown);
+        ctx->show(ApplyLineStyle(ctx->ws(), ctx->r(), part, style, UndoStep::None));
     };
     dialog.open(
         {subject.style, subject.diagonal, subject.pieceWidth}, dialogs.state<LineStyleDialog>(),
         [ctx, part](const std::optional<LineStyle>& style) {
             if (style) {
-                if (auto shown = ApplyLineStyle(ctx->ws(), ctx->r(), part, *style, UndoStep::Take))
-                    ctx->show(*shown);
+                ctx->show(ApplyLineStyle(ctx->ws(), ctx->r(), part, *style, UndoStep::Take));
                 return;
             }
             // "Annuler" redraws what is stored, an applied style included.

@@ -45,7 +45,6 @@
 #include "model/document.h"
 #include "model/tincture_file.h"
 #include "platform/paths.h"
-#include "render/document_surfaces.h"
 #include "storage/file_type_registration.h"
 #include "widgets/busy_pointer.h"
 #include "widgets/help_opener.h"
@@ -107,6 +106,13 @@ void MainWindow::buildPanels() {
         new FileCommands(session_.ws(), session_.r(), session_.messages(), *dialogs_, this,
                          {.showRedraw = [this](const RedrawResult& shown) { session_.show(shown); },
                           .documentReplaced = [pictures] { pictures->clearSelection(); },
+                          // What the panels held of the old document goes with it.
+                          .documentReset =
+                              [tool, clipboard, pictures] {
+                                  tool->end();
+                                  clipboard->forgetCopy();
+                                  pictures->clear();
+                              },
                           .refreshTitle = [this] { session_.showTitle(); },
                           .documentDialogs = [this] { return session_.fileDialogs(); },
                           .help = helpAt,
@@ -171,8 +177,7 @@ void MainWindow::load() {
     progress(QStringLiteral("Affichage d'un blason"));
     busy.release();
 
-    NewDocument(session_.ws(), session_.r());
-    session_.ws().Modified = false;
+    StartBlankDocument(session_.ws(), session_.r());
 
     fileCommands_->openCommandLine(options_.commandLine);
     titleBar_->refreshTitle();

@@ -32,8 +32,6 @@ FurPalettePanel::FurPalettePanel(QWidget& window, const DocumentSession& session
     }
     connect(&session, &DocumentSession::redrawn, this,
             [this, &session] { showUserFurSwatches(session.ws().CurrentBlazon, session.r()); });
-    connect(&session, &DocumentSession::userFurSwatchHidden, this,
-            &FurPalettePanel::hideUserFurSwatch);
 }
 
 void FurPalettePanel::hideUserFurSwatch(int slot) {

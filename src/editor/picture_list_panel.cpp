@@ -63,7 +63,6 @@ PictureListPanel::PictureListPanel(QWidget& window, DocumentSession& session, Di
     connect(picturePropertiesAction_, &QAction::triggered, this, [this] { showProperties(); });
     updateMenu();
     connect(&session_, &DocumentSession::redrawn, this, [this] { sync(); });
-    connect(&session_, &DocumentSession::imageBankListCleared, this, [this] { clear(); });
 }
 
 void PictureListPanel::clear() {
@@ -131,23 +130,27 @@ void PictureListPanel::addPicture() {
                        "Jpeg (*.jpg);;Tous (*)"));
     if (path.isEmpty()) return;  // cancelled
     pictureList_->setToolTip(kPlaceTip);
-    AddPictureToList(ws, path.toUtf8().toStdString());
+    FileMessage refusal;
+    AddPictureToList(ws, path.toUtf8().toStdString(), &refusal);
+    session_.messages().show(refusal);
     sync();
 }
 
 void PictureListPanel::deletePicture() {
     const int row = selectedRow();
     if (row < 0) return;
-    Workspace& ws = session_.ws();
     const int slot = selectedSlot();
-    const bool wasModified = ws.Modified;
-    if (!DeletePictureFromList(ws, session_.r(), row)) return;
+    const EditOutcome outcome = DeletePictureFromList(session_.ws(), session_.r(), row);
+    if (!outcome) {
+        session_.show(outcome);
+        return;
+    }
     if (slot != 0 && pictureLeftBank_) pictureLeftBank_(slot);
     selectedImageKey_.clear();
     pictureList_->setToolTip(kAddTip);
     sync();
-    // The bank is saved with the document: the title takes its mark.
-    if (ws.Modified != wasModified) session_.show(RedrawShield(ws, session_.r()));
+    // A picture that leaves the bank changes the document, which is saved with it.
+    session_.show(outcome);
 }
 
 void PictureListPanel::showProperties() {

@@ -15,15 +15,14 @@ void openPictureProperties(DocumentSession& session, DialogHost& dialogs, int sl
     const BankPicture& bank = session.r().Charges.bank(slot);
     auto& dialog = dialogs.get<PicturePropertiesDialog>();
     DocumentSession* ctx = &session;
-    dialog.open({fromUtf8(props->nameCaption), fromUtf8(props->sizeCaption),
-                 fromUtf8(props->useCaption), fromUtf8(props->phrase), bank.picture, bank.mask},
-                dialogs.state<PicturePropertiesDialog>(),
-                [ctx, slot](const std::optional<QString>& phrase) {
-                    if (!phrase) return;
-                    if (auto shown = SetPicturePhrase(ctx->ws(), ctx->r(), slot,
-                                                      phrase->toUtf8().toStdString()))
-                        ctx->show(*shown);
-                });
+    dialog.open(
+        {fromUtf8(props->nameCaption), fromUtf8(props->sizeCaption), fromUtf8(props->useCaption),
+         fromUtf8(props->phrase), bank.picture, bank.mask},
+        dialogs.state<PicturePropertiesDialog>(),
+        [ctx, slot](const std::optional<QString>& phrase) {
+            if (!phrase) return;
+            ctx->show(SetPicturePhrase(ctx->ws(), ctx->r(), slot, phrase->toUtf8().toStdString()));
+        });
 }
 
 }  // namespace tess

@@ -58,9 +58,8 @@ void PiecesListPanel::FillPiecesList() {
 void PiecesListPanel::doubleClicked() {
     const int k = selectedPieceIndex_;
     if (k < 1 || k >= piecesList_->count() + 1) return;
-    if (auto shown = ChoosePiece(session_.ws(), session_.r(), k,
-                                 piecesList_->item(k - 1)->text().toUtf8().toStdString()))
-        session_.show(*shown);
+    session_.show(ChoosePiece(session_.ws(), session_.r(), k,
+                              piecesList_->item(k - 1)->text().toUtf8().toStdString()));
 }
 
 }  // namespace tess

@@ -4,15 +4,14 @@
 #include <QFrame>
 #include <QHelpEvent>
 
-#include "actions/charge_edits.h"
+#include "actions/apply_edit.h"
+#include "actions/field_edits.h"
 #include "actions/redraw_result.h"
 #include "editor/document_session.h"
 #include "editor/file_commands_panel.h"
 #include "editor/held_charge_tool.h"
 #include "editor/toolbar_panel.h"
-#include "model/document.h"
 #include "model/partitions.h"
-#include "model/workspace.h"
 #include "platform/colour.h"
 #include "widgets/controls.h"
 #include "widgets/help_opener.h"
@@ -172,13 +171,11 @@ void ToolbarInput::run(const ToolbarButton& button) {
         case C::Undo:
             undoLast();
             break;
-        case C::Partition: {
+        case C::Partition:
             // An undo step even when the partition is already this one.
-            const Long code = button.partition;
-            session_.apply(UndoStep::Take,
-                           [this, code] { session_.ws().CurrentBlazon.Partition = code; });
+            session_.show(
+                ChoosePartition(session_.ws(), session_.r(), button.partition, UndoStep::Take));
             break;
-        }
         case C::Help:
             help_.open(HelpContext::Contents);
             break;
@@ -188,10 +185,8 @@ void ToolbarInput::run(const ToolbarButton& button) {
 }
 
 void ToolbarInput::undoLast() {
-    LetGoOfHeldCharge(session_.ws());
     tool_.end();
-    UndoLast(session_.ws());
-    session_.redraw();
+    session_.show(UndoLastEdit(session_.ws(), session_.r()));
 }
 
 void ToolbarInput::setFrameColours(QColor light, QColor dark) {

@@ -28,7 +28,7 @@ QString titleOf(ProgramHarness& h) {
 
 // A change made as a panel makes it: through the actions layer, marked.
 void changeShield(ProgramHarness& h, Long partition) {
-    h.window().session().apply(UndoStep::Take, [&h, partition] {
+    h.edit([&h, partition] {
         h.ws().CurrentBlazon.Partition = partition;
         h.ws().CurrentBlazon.Parts[2].Tincture = 3;
     });

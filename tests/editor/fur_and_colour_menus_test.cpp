@@ -61,7 +61,7 @@ void designFur(ProgramHarness& h, const QString& path) {
 
 // The document's part 1 takes user fur `slot`, as a drop on the shield does.
 void dropUserFurOnPartOne(ProgramHarness& h, int slot) {
-    h.window().session().apply(UndoStep::Take, [&] {
+    h.edit([&] {
         PartRecord& part = h.ws().CurrentBlazon.Parts[1];
         part.Kind = part.Tincture = kFirstUserFur + slot;
     });
@@ -150,7 +150,7 @@ void FurAndColourMenusTest::armsGoOnlyWhereTheyMayBeInserted() {
     menuItem(h.window(), "insertArmsOnPieceAction")->trigger();
     QVERIFY(h.messages->files.empty() && !h.ws().Modified);
 
-    h.window().session().apply(UndoStep::Take, [&] { h.ws().CurrentBlazon.Partition = 22; });
+    h.edit([&] { h.ws().CurrentBlazon.Partition = 22; });
     h.messages->files = {QString::fromStdString(inner)};
     h.window().panel<CanvasMenus>().popup(2, QPoint());
     menuItem(h.window(), "insertArmsOnPartAction")->trigger();

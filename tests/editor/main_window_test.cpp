@@ -282,7 +282,7 @@ void MainWindowTest::theCanvasFollowsEveryRedraw() {
 
     const QImage before = w->panel<CanvasPanel>().canvas()->picture();
     h->ws().Undos[1] = BlazonRecord{};
-    w->session().apply(UndoStep::Take, [&] { h->ws().CurrentBlazon.ShieldShape = 4; });
+    h->edit([&] { h->ws().CurrentBlazon.ShieldShape = 4; });
     QVERIFY(w->panel<CanvasPanel>().canvas()->picture() != before);
     QCOMPARE(w->panel<CanvasPanel>().canvas()->picture(), toQImage(h->program->r().canvas));
     QCOMPARE(at(w->panel<PieceOptions>().shapeChooser(), 28, 33),

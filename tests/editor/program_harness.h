@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "actions/apply_edit.h"
 #include "dialogs/intro_window.h"
 #include "editor/alignment_strip.h"
 #include "editor/blazon_panel.h"
@@ -98,7 +99,7 @@ struct ProgramHarness {
     // step, the unsaved mark, the redraw), shown in the window. Without a
     // change it is the bare step a command takes before it asks.
     void edit(const std::function<void()>& change = [] {}) {
-        program->session().apply(tess::UndoStep::Take, change);
+        program->session().show(tess::ApplyEdit(ws(), program->r(), tess::UndoStep::Take, change));
     }
 
   private:

@@ -18,6 +18,7 @@
 #include "editor/fur_palette_input.h"
 #include "editor/toolbar_input.h"
 #include "model/document.h"
+#include "model/piece_types.h"
 #include "model/workspace.h"
 #include "program_harness.h"
 #include "render/document_surfaces.h"
