@@ -1,5 +1,5 @@
 // The commands on the held charge: pick-up, commit, mirror, "broché sur le
-// tout", group moves, copy and paste.
+// tout", copy and paste.
 #include "actions/charge_edits.h"
 
 #include <algorithm>
@@ -116,14 +116,6 @@ EditOutcome RecolourHeldCharge(Workspace& ws, Renderer& r, int tincture) {
     out.done = SetChargeTincture(ws, r.Charges, held, tincture);
     out.changed = newTincture;
     return out;
-}
-
-void MoveHeldChargeGroup(Workspace& ws, int dx, int dy, double width, double height) {
-    const int held = heldCharge(ws);
-    if (held == 0) return;
-    const int group = record(ws, held).Motif;
-    if (group == 0) return;
-    MoveMotifCharges(ws, group, dx, dy, wholePixels(height), wholePixels(width));
 }
 
 ChargeClipboard CopyHeldCharge(const Workspace& ws, const Renderer& r) {

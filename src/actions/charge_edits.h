@@ -51,11 +51,6 @@ EditOutcome ToggleHeldChargeOverAll(Workspace& ws, Renderer& r);
 // nothing is held or the tincture is none.
 EditOutcome RecolourHeldCharge(Workspace& ws, Renderer& r, int tincture);
 
-// Moves every member of the held charge's group by (dx, dy) and gives each the
-// overlay's size (rounded); nothing without a held, grouped charge. The members
-// show at the next redraw.
-void MoveHeldChargeGroup(Workspace& ws, int dx, int dy, double width, double height);
-
 // The last charge copied, outside the document: its record, its own copy of
 // the working picture, and what tells whether it can still be pasted.
 struct ChargeClipboard {

@@ -4,7 +4,7 @@
 
 #include "actions/field_edits.h"
 #include "actions/piece_commands.h"
-#include "editor/editor_context.h"
+#include "editor/document_session.h"
 #include "editor/piece_options.h"
 #include "widgets/picture_box.h"
 
@@ -81,8 +81,8 @@ QString sizeBandName(int band) {
     }
 }
 
-ChooserInput::ChooserInput(PieceOptions& options, const EditorContext& context)
-    : QObject(&options), ctx_(context) {
+ChooserInput::ChooserInput(PieceOptions& options, DocumentSession& session)
+    : QObject(&options), session_(session) {
     auto shapes = [this](PictureBox* box, bool inset) {
         box->onMouseMove = [box](int, int, double x, double y) {
             box->setToolTip(shapeName(shapeCellAt(x, y)));
@@ -92,8 +92,8 @@ ChooserInput::ChooserInput(PieceOptions& options, const EditorContext& context)
         };
         box->installEventFilter(new ChooserTips(this, true));
     };
-    shapes(options.shapeChooser, false);
-    shapes(options.insetShapeChooser, true);
+    shapes(options.shapeChooser(), false);
+    shapes(options.insetShapeChooser(), true);
     auto sizes = [this](PictureBox* box, int order) {
         box->onMouseMove = [box](int, int, double, double y) {
             box->setToolTip(sizeBandName(sizeBandAt(y)));
@@ -101,14 +101,14 @@ ChooserInput::ChooserInput(PieceOptions& options, const EditorContext& context)
         box->onMouseDown = [this, order](int, int, double, double y) { chooseSize(order, y); };
         box->installEventFilter(new ChooserTips(this, false));
     };
-    sizes(options.sizeChooser, 1);
-    sizes(options.secondOrderSizeChooser, 2);
+    sizes(options.sizeChooser(), 1);
+    sizes(options.secondOrderSizeChooser(), 2);
 }
 
 void ChooserInput::chooseShape(bool inset, double x, double y) {
     // The empty cell chooses nothing.
-    ctx_.show(ChooseShape(ctx_.ws, ctx_.r, inset ? ShapeOf::Escutcheon : ShapeOf::Shield,
-                          shapeCellAt(x, y)));
+    session_.show(ChooseShape(session_.ws(), session_.r(),
+                              inset ? ShapeOf::Escutcheon : ShapeOf::Shield, shapeCellAt(x, y)));
 }
 
 void ChooserInput::chooseSize(int order, double y) {
@@ -116,8 +116,8 @@ void ChooserInput::chooseSize(int order, double y) {
     const PieceSize size = band == kBandFull         ? PieceSize::Entire
                            : band == kBandDiminished ? PieceSize::Diminished
                                                      : PieceSize::Filet;
-    ctx_.show(
-        SetPieceSize(ctx_.ws, ctx_.r, order == 1 ? PieceOrder::First : PieceOrder::Second, size));
+    session_.show(SetPieceSize(session_.ws(), session_.r(),
+                               order == 1 ? PieceOrder::First : PieceOrder::Second, size));
 }
 
 }  // namespace tess

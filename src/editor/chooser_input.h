@@ -8,7 +8,7 @@
 
 namespace tess {
 
-struct EditorContext;
+class DocumentSession;
 class PieceOptions;
 
 // The empty cell at the lower right of the shape choosers.
@@ -27,13 +27,13 @@ QString sizeBandName(int band);
 class ChooserInput : public QObject {
     Q_OBJECT
   public:
-    ChooserInput(PieceOptions& options, const EditorContext& context);
+    ChooserInput(PieceOptions& options, DocumentSession& session);
 
     void chooseShape(bool inset, double x, double y);
     void chooseSize(int order, double y);
 
   private:
-    const EditorContext& ctx_;
+    DocumentSession& session_;
 };
 
 }  // namespace tess

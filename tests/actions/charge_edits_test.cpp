@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QPoint>
+
 #include "actions/bank_slots.h"
 #include "actions/charge_edits.h"
+#include "actions/charge_group_moves.h"
 #include "actions/charge_placing.h"
 #include "actions/held_charge.h"
 #include "actions/redraw_shield.h"
@@ -213,6 +216,63 @@ TEST_F(ChargeEdits, AGroupFollowsTheHeldChargeInStepAndSize) {
     const BlazonRecord before = ws.CurrentBlazon;
     MoveHeldChargeGroup(ws, 5, 5, 6, 4);
     EXPECT_EQ(ws.CurrentBlazon, before);
+}
+
+// The alignment strip puts the held charge's box somewhere: its group follows
+// by the box's offset from the held record and takes the box's size, with no
+// undo step; the moved records mark the document.
+TEST_F(ChargeEdits, TheAlignedGroupFollowsTheHeldBoxWithoutAStep) {
+    const int a = place(10, 10), b = place(30, 10), c = place(50, 20), alone = place(70, 10);
+    group({a, b, c});
+    ASSERT_TRUE(pickUp(b));
+    const auto undos = ws.Undos;
+    ws.Modified = false;
+    AlignHeldChargeGroup(ws, 1, 61, 12.5, 8);
+    EXPECT_EQ(QPoint(charge(a).X, charge(a).Y), QPoint(-19, 61));
+    EXPECT_EQ(QPoint(charge(b).X, charge(b).Y), QPoint(1, 61));
+    EXPECT_EQ(QPoint(charge(c).X, charge(c).Y), QPoint(21, 71));
+    for (int n : {a, b, c}) {
+        EXPECT_EQ(charge(n).Width, 12) << n;  // 12.5 to the even 12
+        EXPECT_EQ(charge(n).Height, 8) << n;
+    }
+    EXPECT_EQ(QPoint(charge(alone).X, charge(alone).Y), QPoint(70, 10));
+    EXPECT_TRUE(ws.Undos == undos);
+    EXPECT_TRUE(ws.Modified);
+
+    // Nothing for a charge of no group, nor with nothing held.
+    LetGoOfHeldCharge(ws);
+    ASSERT_TRUE(pickUp(alone));
+    BlazonRecord before = ws.CurrentBlazon;
+    AlignHeldChargeGroup(ws, 100, 100, 6, 4);
+    EXPECT_EQ(ws.CurrentBlazon, before);
+    LetGoOfHeldCharge(ws);
+    before = ws.CurrentBlazon;
+    AlignHeldChargeGroup(ws, 100, 100, 6, 4);
+    EXPECT_EQ(ws.CurrentBlazon, before);
+}
+
+// Any press on the held charge packs its group first; no step, no mark.
+TEST_F(ChargeEdits, APressPacksTheHeldChargesGroupWithoutAStep) {
+    const int a = place(10, 10), b = place(30, 10), c = place(50, 10);
+    const int g = group({a, b, c});
+    MotifRecord& motif = ws.Groups.Motifs[std::size_t(g)];
+    motif.Members[2] = 0;  // a hole, as a damaged document leaves one
+    ASSERT_TRUE(pickUp(a));
+    const auto undos = ws.Undos;
+    ws.Modified = false;
+    CompactHeldChargeGroup(ws);
+    EXPECT_EQ(int(motif.Members[1]), a);
+    EXPECT_EQ(int(motif.Members[2]), c);
+    EXPECT_EQ(int(motif.Count), 2);
+    EXPECT_TRUE(ws.Undos == undos);
+    EXPECT_FALSE(ws.Modified);
+
+    // With nothing held the group is left as it stands.
+    LetGoOfHeldCharge(ws);
+    motif.Members[1] = 0;
+    CompactHeldChargeGroup(ws);
+    EXPECT_EQ(int(motif.Members[1]), 0);
+    EXPECT_EQ(int(motif.Members[2]), c);
 }
 
 TEST_F(ChargeEdits, ACopyPastesOnlyWhileOursAndItsPictureRemain) {

@@ -16,6 +16,8 @@
 
 #include "actions/canvas_hits.h"
 #include "actions/document_file.h"
+#include "editor/clipboard_commands.h"
+#include "editor/held_charge_tool.h"
 #include "editor/title_bar.h"
 #include "model/placements.h"
 #include "model/tinctures.h"
@@ -231,7 +233,7 @@ const std::vector<Road>& roads() {
         {"held charge thrown off the shield", Undo::Step, true,
          [](auto& d) {
              holdACharge(d);
-             d.w().overlay->setBox(QRectF(300, 10, 30, 24));
+             d.w().template panel<HeldChargeTool>().setBox(QRectF(300, 10, 30, 24));
          },
          [](auto& d) {
              sendMouse(&d.w(), QEvent::MouseMove, QPointF(470, 400), Qt::NoButton, Qt::NoButton);
@@ -252,7 +254,7 @@ const std::vector<Road>& roads() {
          },
          [](auto& d) {
              QTest::keyClick(&d.canvas(), Qt::Key_V, Qt::ControlModifier);
-             QVERIFY(d.w().overlay->heldCharge() != 0);
+             QVERIFY(d.w().template panel<HeldChargeTool>().state().heldCharge() != 0);
          }},
         {"arrangement", Undo::Step, true, holdACharge,
          [](auto& d) {
@@ -462,13 +464,13 @@ void EditingRoadsTest::eachCommandTakesItsStepAndItsMark() {
     if (QTest::currentTestFailed()) return;
     // What the preparation did is not the row's: the command starts unmarked.
     d->ws().Modified = false;
-    d->w().refreshTitle();
+    d->w().panel<TitleBar>().refreshTitle();
     nameTheCopies(d->ws());
 
     road.run(*d);
     if (QTest::currentTestFailed()) return;
     QCOMPARE(whatTheStackShows(d->ws()), expected(road.undo));
-    QCOMPARE(d->w().titleBar->title().endsWith(QLatin1Char('*')), road.marked);
+    QCOMPARE(d->w().panel<TitleBar>().title().endsWith(QLatin1Char('*')), road.marked);
     QCOMPARE(d->ws().Modified, road.marked);
 }
 
@@ -477,22 +479,22 @@ void EditingRoadsTest::eachCommandTakesItsStepAndItsMark() {
 void EditingRoadsTest::aNewDocumentLetsGoOfWhatTheWindowsHeld() {
     holdACharge(*d);
     rightClickHeld(*d, "copyChargeAction");
-    QVERIFY(d->w().overlay->canPaste());
+    QVERIFY(d->w().panel<ClipboardCommands>().canPaste());
     const QString ours = QApplication::clipboard()->text();
     QVERIFY(!ours.isEmpty());
     h->messages->questionAnswers = {true};  // the charge held counts as unsaved work
     d->ws().Modified = true;
-    d->w().refreshTitle();
+    d->w().panel<TitleBar>().refreshTitle();
 
-    d->w().menus.newAction->trigger();
+    menuItem(d->w(), "newAction")->trigger();
     QCOMPARE(int(h->messages->questions.size()), 1);
-    QVERIFY(!d->w().overlay->isHolding());
+    QVERIFY(!d->w().panel<HeldChargeTool>().state().isHolding());
     QVERIFY(!d->held().isVisible());
     QCOMPARE(d->ws().SelectedCharge, 0);
-    QVERIFY(!d->w().overlay->canPaste());
+    QVERIFY(!d->w().panel<ClipboardCommands>().canPaste());
     QVERIFY(QApplication::clipboard()->text() != ours);
     QCOMPARE(child<QListWidget>(d->w(), "pictureList")->count(), 0);
-    QVERIFY(!d->w().titleBar->title().endsWith(QLatin1Char('*')));
+    QVERIFY(!d->w().panel<TitleBar>().title().endsWith(QLatin1Char('*')));
 }
 
 QTEST_MAIN(EditingRoadsTest)
