@@ -16,15 +16,29 @@ namespace tess {
 
 // A workspace and its renderer as the program starts them, a new document
 // open. Both live on the heap: they are too large for a benchmark's stack.
+// The windows' benchmarks set the scene up in their document session's own.
 struct Scene {
-    std::unique_ptr<Workspace> ws = std::make_unique<Workspace>();
-    std::unique_ptr<Renderer> r = std::make_unique<Renderer>();
-    Scene() {
+    Scene() : ownWs_(std::make_unique<Workspace>()), ownR_(std::make_unique<Renderer>()) {
+        start(*ownWs_, *ownR_);
+    }
+    Scene(Workspace& workspace, Renderer& renderer) { start(workspace, renderer); }
+    BlazonRecord& doc() { return ws->CurrentBlazon; }
+
+  private:
+    std::unique_ptr<Workspace> ownWs_;
+    std::unique_ptr<Renderer> ownR_;
+
+    void start(Workspace& workspace, Renderer& renderer) {
+        ws = &workspace;
+        r = &renderer;
         InitTinctures(ws->Tinctures);
         InitSurfaces(*r);
         ResetDocument(*ws);
     }
-    BlazonRecord& doc() { return ws->CurrentBlazon; }
+
+  public:
+    Workspace* ws = nullptr;
+    Renderer* r = nullptr;
 };
 
 // The heaviest pieces, under the grid: a crenellated tiercé en bande with two

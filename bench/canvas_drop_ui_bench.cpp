@@ -9,16 +9,21 @@
 #include <QMimeData>
 
 #include "bench_scene.h"
+#include "dialogs/dialog_host.h"
 #include "dialogs/message_layer.h"
 #include "editor/canvas_input.h"
+#include "editor/canvas_menus.h"
 #include "editor/canvas_panel.h"
-#include "editor/charge_overlay.h"
-#include "editor/editor_context.h"
-#include "editor/editor_menus.h"
+#include "editor/clipboard_commands.h"
+#include "editor/document_session.h"
+#include "editor/file_commands_panel.h"
+#include "editor/held_charge_tool.h"
+#include "editor/held_charge_view.h"
 #include "model/tinctures.h"
 #include "platform/qimage_bridge.h"
 #include "render/key_colours.h"
 #include "widgets/drag_payloads.h"
+#include "widgets/help_opener.h"
 #include "widgets/picture_box.h"
 
 namespace tess {
@@ -43,14 +48,16 @@ struct NoMessages : MessageLayer {
     // The platform enters before it drops; the enter and its move are only
     // map reads, the drop carries the cost.
     QDragEnterEvent enter(at, Qt::CopyAction, payload, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(panel.canvas, &enter);
+    QCoreApplication::sendEvent(panel.canvas(), &enter);
     QDropEvent drop(QPointF(at), Qt::CopyAction, payload, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(panel.canvas, &drop);
-    panel.canvas->repaint();
+    QCoreApplication::sendEvent(panel.canvas(), &drop);
+    panel.canvas()->repaint();
 }
 
 void BM_DropOnPartOfHeavyDocument(benchmark::State& state) {
-    Scene scene;
+    NoMessages messages;
+    const auto session = std::make_unique<DocumentSession>(messages);
+    Scene scene(session->ws(), session->r());
     heavyPieces(scene);
     if (state.range(0) != 0) {
         fiftyCharges(scene);
@@ -61,16 +68,16 @@ void BM_DropOnPartOfHeavyDocument(benchmark::State& state) {
         big.Height = 220;
     }
     RedrawShield(*scene.ws, *scene.r);
-    NoMessages messages;
     QWidget window;
     window.resize(720, 488);
-    CanvasPanel canvasPanel(window);
-    const EditorContext ctx{*scene.ws, *scene.r, messages, [&](const RedrawResult&) {
-                                canvasPanel.showShield(toQImage(scene.r->canvas));
-                            }};
-    ChargeOverlay overlay(window, canvasPanel, ctx);
-    EditorMenus menus = buildEditorMenus(&window);
-    CanvasInput input(canvasPanel, overlay, menus, ctx);
+    CanvasPanel canvasPanel(window, *session);
+    auto* tool = new HeldChargeTool(*new HeldChargeView(canvasPanel, *session), *session);
+    DialogHost dialogs(window);
+    ClipboardCommands clipboard(*tool, *session, &window);
+    CanvasMenus menus(window, clipboard, dialogs, *session);
+    FileCommands files(session->ws(), session->r(), messages, dialogs, &window, {});
+    HelpOpener help(std::string(), [](const QString&) {});
+    CanvasInput input(canvasPanel, *tool, menus, clipboard, files, help, *session);
     window.show();
 
     // A point of part 1 on the part map, away from its edges, with no charge.
@@ -93,9 +100,9 @@ void BM_DropOnPartOfHeavyDocument(benchmark::State& state) {
     // One drop before timing, which must land.
     {
         QDragEnterEvent enter(at, Qt::CopyAction, payloads[0], Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(canvasPanel.canvas, &enter);
+        QCoreApplication::sendEvent(canvasPanel.canvas(), &enter);
         QDropEvent drop(QPointF(at), Qt::CopyAction, payloads[0], Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(canvasPanel.canvas, &drop);
+        QCoreApplication::sendEvent(canvasPanel.canvas(), &drop);
         if (scene.doc().Parts[1].Kind != kClassColour) {
             state.SkipWithError("the drop did not land");
             return;

@@ -12,8 +12,8 @@
 #include "bench_scene.h"
 #include "dialogs/message_layer.h"
 #include "editor/canvas_panel.h"
-#include "editor/charge_overlay.h"
-#include "editor/editor_context.h"
+#include "editor/document_session.h"
+#include "editor/held_charge_tool.h"
 #include "editor/held_charge_view.h"
 #include "platform/qimage_bridge.h"
 #include "render/charge_recolouring.h"
@@ -43,7 +43,11 @@ void addPicture(Scene& scene, int slot, int size, int own) {
 
 // The heavy pieces with twenty charges on them.
 struct ChargedScene : Scene {
-    ChargedScene() {
+    ChargedScene() { charge(); }
+    ChargedScene(Workspace& workspace, Renderer& renderer) : Scene(workspace, renderer) {
+        charge();
+    }
+    void charge() {
         heavyPieces(*this);
         addPicture(*this, 1, 40, 3);
         addPicture(*this, 2, 80, 1);
@@ -82,29 +86,27 @@ void sendMouse(QWidget* w, QEvent::Type type, QPointF at) {
 }
 
 void BM_OverlayMoveStep(benchmark::State& state) {
-    ChargedScene scene;
     NoMessages messages;
+    const auto session = std::make_unique<DocumentSession>(messages);
+    ChargedScene scene(session->ws(), session->r());
     QWidget window;
     window.resize(700, 500);
-    CanvasPanel canvasPanel(window);
-    const EditorContext ctx{*scene.ws, *scene.r, messages, [&](const RedrawResult&) {
-                                canvasPanel.showShield(toQImage(scene.r->canvas));
-                            }};
-    ChargeOverlay overlay(window, canvasPanel, ctx);
+    CanvasPanel canvasPanel(window, *session);
+    auto* view = new HeldChargeView(canvasPanel, *session);
+    auto* tool = new HeldChargeTool(*view, *session);
     window.show();
     canvasPanel.showShield(toQImage(scene.r->canvas));
-    if (!overlay.pickUp(3)) {
+    if (!tool->pickUp(3)) {
         state.SkipWithError("no charge to pick up");
         return;
     }
-    HeldChargeView* view = overlay.chargeOverlay;
     sendMouse(view, QEvent::MouseButtonPress, QPointF(10, 10));
     int step = 0;
     for (auto _ : state) {
         // Back and forth, so the overlay stays on the canvas.
         sendMouse(view, QEvent::MouseMove, QPointF((step++ & 1) ? 9 : 11, 10));
         QCoreApplication::sendPostedEvents();
-        canvasPanel.canvas->repaint();
+        canvasPanel.canvas()->repaint();
     }
     sendMouse(view, QEvent::MouseButtonRelease, QPointF(10, 10));
 }
@@ -119,8 +121,7 @@ void BM_CommitOnHeavyDocument(benchmark::State& state) {
         PickUpCharge(*scene.ws, *scene.r, 5, picked);
         const OverlayBox box{60, 80, 50, 50, scene.ws->Bank[2].FileName};
         state.ResumeTiming();
-        RedrawResult shown;
-        CommitHeldCharge(*scene.ws, *scene.r, box, shown);
+        const EditOutcome shown = CommitHeldCharge(*scene.ws, *scene.r, box);
         QImage image = toQImage(scene.r->canvas);
         benchmark::DoNotOptimize(image.constBits());
         benchmark::DoNotOptimize(shown);

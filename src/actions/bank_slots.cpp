@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "actions/budget_messages.h"
+#include "actions/edit_outcome.h"
 #include "model/picture_budget.h"
 #include "model/tincture_table.h"
 #include "model/workspace.h"
@@ -91,12 +92,13 @@ int AllocImageSlot(Workspace& ws, ChargeSurfaces& surfaces) {
 }
 
 int AddImageToBank(Workspace& ws, ChargeSurfaces& surfaces, const std::string& path, int charge,
-                   Long key) {
+                   Long key, FileMessage* refusal) {
     const int s = AllocImageSlot(ws, surfaces);
     if (s == 0) {
-        ws.ui->showMessage(
-            "Nombre maximum d'images atteint... ce maximum était de 255...ça te tentait!!", 48,
-            "Maximum atteint");
+        passRefusal(refusal,
+                    FileMessage::exclamation("Maximum atteint",
+                                             "Nombre maximum d'images atteint... ce maximum "
+                                             "était de 255...ça te tentait!!"));
         return 0;
     }
     // The picture comes in with its first charge: the document must be able
@@ -107,10 +109,11 @@ int AddImageToBank(Workspace& ws, ChargeSurfaces& surfaces, const std::string& p
     if (!read.picture || read.picture->empty()) {
         ws.Bank[s].InUse = 0;
         const std::string name = displayedName(FileNameOfPath(path));
-        ws.ui->showMessage(read.refusal == PictureRefusal::TooLarge
-                               ? pictureTooLargeText(name, read.width, read.height, left)
-                               : "L'image " + name + " ne peut être lue.",
-                           48, "Ajouter une image");
+        passRefusal(refusal, FileMessage::exclamation(
+                                 "Ajouter une image",
+                                 read.refusal == PictureRefusal::TooLarge
+                                     ? pictureTooLargeText(name, read.width, read.height, left)
+                                     : "L'image " + name + " ne peut être lue."));
         return 0;
     }
     std::optional<Surface> loaded = std::move(read.picture);

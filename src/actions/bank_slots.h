@@ -3,6 +3,7 @@
 #include <string>
 
 #include "model/image_bank.h"
+#include "storage/file_message.h"
 
 namespace tess {
 
@@ -16,8 +17,8 @@ int AllocImageSlot(Workspace& ws, ChargeSurfaces& surfaces);
 
 // Imports the picture file `path` into a new slot and returns the slot (0 when
 // the bank is full, the file is no readable picture, or the picture with one
-// charge would take the document past its picture budget; the user has been
-// told).
+// charge would take the document past its picture budget: what the user must
+// be told is left in `refusal` when given).
 // Pixels of the transparent colour `key` (negative: the top-left pixel's) turn
 // black in the picture and white in the mask, every other pixel is figure. The
 // picture's own tincture is that of its most frequent figure colour; a colour
@@ -25,7 +26,7 @@ int AllocImageSlot(Workspace& ws, ChargeSurfaces& surfaces);
 // the file is also copied to "PicN.tmp" in the program folder. When `charge`
 // is 1..50 that charge is given the slot.
 int AddImageToBank(Workspace& ws, ChargeSurfaces& surfaces, const std::string& path, int charge,
-                   Long key);
+                   Long key, FileMessage* refusal = nullptr);
 
 // Gives a slot back (the picture delete command): not in use, no file name,
 // surfaces released, and its "PicN.tmp" deleted while the document has no

@@ -55,25 +55,20 @@ bool inLiveGroup(const Workspace& ws, int charge) {
 
 }  // namespace
 
-std::optional<RedrawResult> ApplyMotif(Workspace& ws, Renderer& r, const ArrangedCharge& charge,
-                                       const MotifLayout& layout,
-                                       const JoinGroupQuestion& joinExistingGroup) {
+EditOutcome ApplyMotif(Workspace& ws, Renderer& r, const ArrangedCharge& charge,
+                       const MotifLayout& layout, const JoinGroupQuestion& joinExistingGroup) {
     const int c = charge.number;
     if (c < 1 || c > kChargeCount || chargePicture(ws, c) == nullptr || layout.KeyCount == 0)
-        return std::nullopt;
+        return NothingDone();
     // Counted before anything changes: an arrangement is made whole or not at all.
     const int copies = MotifCopyCount(layout);
-    if (freeRecords(ws.CurrentBlazon, c) < copies) {
-        ws.ui->showMessage(kArrangementTooManyText, 48, kArrangementTitle);
-        return std::nullopt;
-    }
+    if (freeRecords(ws.CurrentBlazon, c) < copies)
+        return NothingDone(FileMessage::exclamation(kArrangementTitle, kArrangementTooManyText));
     // Each copy draws through layers as large as its picture.
     const ImageBankEntry& picture = *chargePicture(ws, c);
     if (copies * chargeCost(picture.Width, picture.Height) >
-        PictureBudgetLeft(ws.CurrentBlazon, ws.Bank, c)) {
-        ws.ui->showMessage(copiesOverBudgetText(), 48, kArrangementTitle);
-        return std::nullopt;
-    }
+        PictureBudgetLeft(ws.CurrentBlazon, ws.Bank, c))
+        return NothingDone(FileMessage::exclamation(kArrangementTitle, copiesOverBudgetText()));
     const bool join = inLiveGroup(ws, c) && joinExistingGroup && joinExistingGroup();
 
     // The undo copy holds the charge in use at its pick-up box.
@@ -127,7 +122,6 @@ std::optional<RedrawResult> ApplyMotif(Workspace& ws, Renderer& r, const Arrange
             place(layout.CopyX[j], layout.CopyY[j]);
 
         ws.SelectedCharge = 0;
-        ws.ui->clearHeldCharge();
     });
 }
 

@@ -1,9 +1,8 @@
 #pragma once
 
 #include <functional>
-#include <optional>
 
-#include "actions/redraw_result.h"
+#include "actions/edit_outcome.h"
 #include "model/motif_layout.h"
 
 namespace tess {
@@ -41,14 +40,13 @@ using JoinGroupQuestion = std::function<bool()>;
 // the shield redrawn. The undo step records the charge in use where it was
 // picked up, so undo gives back the one charge.
 //
-// Refused, with the exclamation box and nothing changed (not even the undo
-// stack), when fewer records are free than copies are needed (the charge's
-// own record not counted), when the copies' layers would take the document
-// past its picture budget (model/picture_budget.h), or when the charge has no
-// picture. Returns the redraw,
-// or nothing when refused.
-std::optional<RedrawResult> ApplyMotif(Workspace& ws, Renderer& r, const ArrangedCharge& charge,
-                                       const MotifLayout& layout,
-                                       const JoinGroupQuestion& joinExistingGroup);
+// Refused, with nothing changed (not even the undo stack), when fewer records
+// are free than copies are needed (the charge's own record not counted), when
+// the copies' layers would take the document past its picture budget
+// (model/picture_budget.h), or when the charge has no picture: not done, with
+// the exclamation box to show in the outcome for the first two. The document
+// is marked modified; the window lets go of its held charge.
+EditOutcome ApplyMotif(Workspace& ws, Renderer& r, const ArrangedCharge& charge,
+                       const MotifLayout& layout, const JoinGroupQuestion& joinExistingGroup);
 
 }  // namespace tess

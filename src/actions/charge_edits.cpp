@@ -1,5 +1,5 @@
 // The commands on the held charge: pick-up, commit, mirror, "broché sur le
-// tout", group moves, copy and paste.
+// tout", copy and paste.
 #include "actions/charge_edits.h"
 
 #include <algorithm>
@@ -11,6 +11,7 @@
 #include "model/motifs.h"
 #include "model/picture_budget.h"
 #include "model/placed_charges.h"
+#include "model/tinctures.h"
 #include "model/workspace.h"
 #include "platform/rounding.h"
 #include "render/charge_recolouring.h"
@@ -48,23 +49,23 @@ bool PickUpCharge(Workspace& ws, Renderer& r, int n, RedrawResult& shown) {
     return true;
 }
 
-bool CommitHeldCharge(Workspace& ws, Renderer& r, const OverlayBox& overlay, RedrawResult& shown) {
+EditOutcome CommitHeldCharge(Workspace& ws, Renderer& r, const OverlayBox& overlay) {
     const int held = heldCharge(ws);
+    FileMessage refusal;
     if (held != 0) {
         ChargeRecord& c = record(ws, held);
         const ChargeRecord before = c;
         c.Width = wholePixels(overlay.Width);
         c.Height = wholePixels(overlay.Height);
-        if (!AddCharge(ws, r.Charges, overlay, held)) {
+        if (!AddCharge(ws, r.Charges, overlay, held, &refusal)) {
             c = before;
-            return false;
+            return NothingDone(refusal);
         }
-    } else if (!AddCharge(ws, r.Charges, overlay, 0)) {
-        return false;
+    } else if (!AddCharge(ws, r.Charges, overlay, 0, &refusal)) {
+        return NothingDone(refusal);
     }
     ws.SelectedCharge = 0;
-    shown = RedrawShield(ws, r);
-    return true;
+    return RedrawnChange(ws, r);
 }
 
 void LetGoOfHeldCharge(Workspace& ws) {
@@ -72,11 +73,11 @@ void LetGoOfHeldCharge(Workspace& ws) {
     ws.SelectedCharge = 0;
 }
 
-bool MirrorHeldCharge(Workspace& ws, Renderer& r, bool wholeGroup, RedrawResult& shown) {
+EditOutcome MirrorHeldCharge(Workspace& ws, Renderer& r, bool wholeGroup) {
     const int held = heldCharge(ws);
-    if (held == 0) return false;
+    if (held == 0) return NothingDone();
     const int group = record(ws, held).Motif;
-    shown = ApplyEdit(ws, r, UndoStep::Take, [&] {
+    return ApplyEdit(ws, r, UndoStep::Take, [&] {
         auto flip = [&](int n) {
             ChargeRecord& c = record(ws, n);
             c.Mirrored = c.Mirrored != 0 ? kFalse : kTrue;
@@ -96,25 +97,25 @@ bool MirrorHeldCharge(Workspace& ws, Renderer& r, bool wholeGroup, RedrawResult&
         }
         if (!done[std::size_t(held)]) flip(held);
     });
-    return true;
 }
 
-bool ToggleHeldChargeOverAll(Workspace& ws, Renderer& r, RedrawResult& shown) {
+EditOutcome ToggleHeldChargeOverAll(Workspace& ws, Renderer& r) {
     const int held = heldCharge(ws);
-    if (held == 0) return false;
-    shown = ApplyEdit(ws, r, UndoStep::None, [&] {
+    if (held == 0) return NothingDone();
+    return ApplyEdit(ws, r, UndoStep::None, [&] {
         ChargeRecord& c = record(ws, held);
         c.Brochant = c.Brochant != 0 ? kFalse : kTrue;
     });
-    return true;
 }
 
-void MoveHeldChargeGroup(Workspace& ws, int dx, int dy, double width, double height) {
+EditOutcome RecolourHeldCharge(Workspace& ws, Renderer& r, int tincture) {
     const int held = heldCharge(ws);
-    if (held == 0) return;
-    const int group = record(ws, held).Motif;
-    if (group == 0) return;
-    MoveMotifCharges(ws, group, dx, dy, wholePixels(height), wholePixels(width));
+    if (held == 0 || tincture < 1 || tincture > kTinctureCount) return NothingDone();
+    const bool newTincture = record(ws, held).Tincture != tincture;
+    EditOutcome out;
+    out.done = SetChargeTincture(ws, r.Charges, held, tincture);
+    out.changed = newTincture;
+    return out;
 }
 
 ChargeClipboard CopyHeldCharge(const Workspace& ws, const Renderer& r) {
@@ -137,19 +138,19 @@ bool CanPasteCharge(const Workspace& ws, const Renderer& r, const ChargeClipboar
     return slot != 0 && r.Charges.hasBankPicture(slot);
 }
 
-int PasteCharge(Workspace& ws, Renderer& r, const ChargeClipboard& copy) {
+int PasteCharge(Workspace& ws, Renderer& r, const ChargeClipboard& copy, FileMessage* refusal) {
     if (!copy.valid || ws.SelectedCharge != 0) return 0;
     const int slot = findBankSlot(ws.Bank, copy.bankFileName);
     if (slot == 0 || !r.Charges.hasBankPicture(slot)) return 0;
     const int n = firstFreeCharge(ws.CurrentBlazon);
     if (n == 0) {
-        ws.ui->showMessage("Le maximum d'images insérables est atteint!", 48, "Ajouter une image");
+        passRefusal(refusal, chargesFullMessage());
         return 0;
     }
     // Held, the copy counts as a charge of the document: its layers must fit.
     if (chargeCost(ws.Bank[slot].Width, ws.Bank[slot].Height) >
         PictureBudgetLeft(ws.CurrentBlazon, ws.Bank, 0)) {
-        ws.ui->showMessage(chargeOverBudgetText(), 48, "Ajouter une image");
+        passRefusal(refusal, FileMessage::exclamation("Ajouter une image", chargeOverBudgetText()));
         return 0;
     }
     // A free record may still be listed by a group; the copy joins none.

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "actions/apply_edit.h"
 #include "actions/charge_placing.h"
 #include "actions/redraw_result.h"
 #include "model/records.h"
@@ -24,10 +25,11 @@ bool PickUpCharge(Workspace& ws, Renderer& r, int n, RedrawResult& shown);
 
 // The one commit path of the overlay. A held charge goes back into its own
 // record with the overlay's box rounded to whole pixels; a new picture (nothing
-// held) takes the first free record. One undo step, one redraw. False when
-// placing refuses (all fifty records in use: the user has been told); then the
-// held state is left exactly as it was, so nothing is lost.
-bool CommitHeldCharge(Workspace& ws, Renderer& r, const OverlayBox& overlay, RedrawResult& shown);
+// held) takes the first free record. One undo step, the document marked
+// modified, one redraw. Not done when placing refuses (all fifty records in
+// use, a picture the bank cannot take: the outcome says why); then the held
+// state is left exactly as it was, so nothing is lost.
+EditOutcome CommitHeldCharge(Workspace& ws, Renderer& r, const OverlayBox& overlay);
 
 // Lets go of the held charge without a step: its record becomes again what
 // the undo copies hold for it (the charge as picked up, or the free record a
@@ -35,17 +37,19 @@ bool CommitHeldCharge(Workspace& ws, Renderer& r, const OverlayBox& overlay, Red
 void LetGoOfHeldCharge(Workspace& ws);
 
 // Flips the held charge, or with `wholeGroup` every member of its group, as one
-// undo step. False when nothing is held.
-bool MirrorHeldCharge(Workspace& ws, Renderer& r, bool wholeGroup, RedrawResult& shown);
+// undo step. Not done when nothing is held.
+EditOutcome MirrorHeldCharge(Workspace& ws, Renderer& r, bool wholeGroup);
 
-// Toggles "broché sur le tout" on the held charge; no undo step. False when
-// nothing is held.
-bool ToggleHeldChargeOverAll(Workspace& ws, Renderer& r, RedrawResult& shown);
+// Toggles "broché sur le tout" on the held charge; no undo step, the document
+// marked modified. Not done when nothing is held.
+EditOutcome ToggleHeldChargeOverAll(Workspace& ws, Renderer& r);
 
-// Moves every member of the held charge's group by (dx, dy) and gives each the
-// overlay's size (rounded); nothing without a held, grouped charge. The members
-// show at the next redraw.
-void MoveHeldChargeGroup(Workspace& ws, int dx, int dy, double width, double height);
+// A tincture 1..11 dropped on the held charge: its record takes it and its
+// working picture is recoloured. No undo step (the commit's step keeps the new
+// tincture) and no redraw (the charge is not on the shield while held); the
+// document is marked modified when the tincture is a new one. Not done when
+// nothing is held or the tincture is none.
+EditOutcome RecolourHeldCharge(Workspace& ws, Renderer& r, int tincture);
 
 // The last charge copied, outside the document: its record, its own copy of
 // the working picture, and what tells whether it can still be pasted.
@@ -70,8 +74,9 @@ bool CanPasteCharge(const Workspace& ws, const Renderer& r, const ChargeClipboar
 // Puts the copy into the first free record and holds it: same tincture, size,
 // mirroring and "broché" flag, no group. No undo step, no redraw. Returns the
 // record number, 0 when the copy cannot be pasted, no record is free or the
-// document's picture budget cannot take one more charge (the user is told of
-// the latter two).
-int PasteCharge(Workspace& ws, Renderer& r, const ChargeClipboard& copy);
+// document's picture budget cannot take one more charge (what the user must
+// be told of the latter two is left in `refusal` when given).
+int PasteCharge(Workspace& ws, Renderer& r, const ChargeClipboard& copy,
+                FileMessage* refusal = nullptr);
 
 }  // namespace tess

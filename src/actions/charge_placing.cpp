@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "actions/apply_edit.h"
 #include "actions/bank_slots.h"
 #include "actions/budget_messages.h"
 #include "model/document.h"
@@ -38,11 +39,17 @@ void startBlank(Workspace& ws, int n) {
 
 }  // namespace
 
-bool AddCharge(Workspace& ws, ChargeSurfaces& surfaces, const OverlayBox& overlay, int slot) {
+FileMessage chargesFullMessage() {
+    return FileMessage::exclamation("Ajouter une image",
+                                    "Le maximum d'images insérables est atteint!");
+}
+
+bool AddCharge(Workspace& ws, ChargeSurfaces& surfaces, const OverlayBox& overlay, int slot,
+               FileMessage* refusal) {
     BlazonRecord& blazon = ws.CurrentBlazon;
     const int n = (slot >= 1 && slot <= kChargeCount) ? slot : firstFreeCharge(blazon);
     if (n == 0) {
-        ws.ui->showMessage("Le maximum d'images insérables est atteint!", 48, "Ajouter une image");
+        passRefusal(refusal, chargesFullMessage());
         return false;
     }
     // The picture is found or imported before the record changes, so a bank
@@ -58,11 +65,11 @@ bool AddCharge(Workspace& ws, ChargeSurfaces& surfaces, const OverlayBox& overla
     if (!imported && !counted &&
         chargeCost(ws.Bank[picture].Width, ws.Bank[picture].Height) >
             PictureBudgetLeft(blazon, ws.Bank, ws.SelectedCharge)) {
-        ws.ui->showMessage(chargeOverBudgetText(), 48, "Ajouter une image");
+        passRefusal(refusal, FileMessage::exclamation("Ajouter une image", chargeOverBudgetText()));
         return false;
     }
     if (imported) {
-        picture = AddImageToBank(ws, surfaces, overlay.Tag, 0, -1);
+        picture = AddImageToBank(ws, surfaces, overlay.Tag, 0, -1, refusal);
         if (picture == 0) return false;
     }
 
@@ -70,9 +77,10 @@ bool AddCharge(Workspace& ws, ChargeSurfaces& surfaces, const OverlayBox& overla
     // keeps what it holds.
     if (slot != n && n != ws.SelectedCharge) startBlank(ws, n);
     ChargeRecord& c = blazon.Charges[n];
+    // The step is taken here, after the record is marked in use and before
+    // its box is written: undo gives back the charge where it was picked up.
     c.InUse = kTrue;
-    PushUndo(ws);
-    ws.Modified = true;
+    SetUndos(ws);
     c.ImageIndex = Integer(picture);
     c.X = wholePixel(overlay.Left);
     c.Y = wholePixel(overlay.Top);

@@ -239,8 +239,7 @@ void loadUserFurs(Workspace& ws, Renderer& r) {
     for (int s = 0; s < kUserFurCount; ++s) {
         const std::string furPath = ws.CurrentBlazon.UserFurs[s].Path;
         // The slot keeps its path either way, so a later save does not forget it.
-        if (furPath.empty() || !fileExists(furPath) || !LoadUserFurPattern(ws, r, furPath, s))
-            ws.ui->hideUserFurSwatch(s);
+        if (!furPath.empty() && fileExists(furPath)) LoadUserFurPattern(ws, r, furPath, s);
     }
 }
 

@@ -82,11 +82,15 @@ std::optional<FileMessage> refusalToOpen(const std::string& path) {
     return std::nullopt;
 }
 
+void StartBlankDocument(Workspace& ws, Renderer& r) {
+    NewDocument(ws, r);
+    ws.Modified = false;
+}
+
 FileCommandOutcome NewDocumentCommand(Workspace& ws, Renderer& r, const FileCommandDialogs& d) {
     FileCommandOutcome out;
     if (ws.Modified && !d.documents.confirmed(newDocumentQuestion(ws))) return out;
-    NewDocument(ws, r);
-    ws.Modified = false;
+    StartBlankDocument(ws, r);
     out.changed = true;
     out.redraw = RedrawShield(ws, r);
     return out;

@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "actions/redraw_result.h"
 #include "actions/document_file.h"
+#include "actions/redraw_result.h"
 #include "storage/file_dialogs.h"
 #include "storage/file_message.h"
 
@@ -51,6 +51,10 @@ struct FileCommandOutcome {
     bool changed = false;
     std::optional<RedrawResult> redraw;
 };
+
+// The program's first document: blank, never saved, without the mark. No
+// redraw: the start-up draws once it has opened what the command line names.
+void StartBlankDocument(Workspace& ws, Renderer& r);
 
 // The questions asked before unsaved changes are dropped.
 std::string newDocumentQuestion(const Workspace& ws);

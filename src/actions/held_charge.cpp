@@ -30,15 +30,14 @@ int HeldChargeGroup(const Workspace& ws) {
     return ws.CurrentBlazon.Charges[std::size_t(held)].Motif;
 }
 
-RedrawResult DeleteHeldCharge(Workspace& ws, Renderer& r, bool wholeGroup, bool* changed) {
+EditOutcome DeleteHeldCharge(Workspace& ws, Renderer& r, bool wholeGroup) {
     const int held = ws.SelectedCharge;
-    if (changed) *changed = held >= 1 && held <= kChargeCount;
     if (held < 1 || held > kChargeCount) {
         ws.SelectedCharge = 0;
-        return {};
+        return NothingDone();
     }
     const int group = HeldChargeGroup(ws);
-    RedrawResult shown = ApplyEdit(ws, r, UndoStep::Take, [&] {
+    return ApplyEdit(ws, r, UndoStep::Take, [&] {
         if (group == 0) {
             ClearCharge(ws, r, held);
         } else if (wholeGroup) {
@@ -58,7 +57,6 @@ RedrawResult DeleteHeldCharge(Workspace& ws, Renderer& r, bool wholeGroup, bool*
         }
         ws.SelectedCharge = 0;
     });
-    return shown;
 }
 
 }  // namespace tess

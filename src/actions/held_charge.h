@@ -1,6 +1,6 @@
 #pragma once
 
-#include "actions/redraw_result.h"
+#include "actions/edit_outcome.h"
 
 namespace tess {
 
@@ -17,8 +17,8 @@ int HeldChargeGroup(const Workspace& ws);
 
 // Deletes the held charge as one undo step: with `wholeGroup` every member of
 // its group goes and the group ends; otherwise the charge alone leaves its
-// group. Nothing is held afterwards. Without a held charge nothing changes
-// and nothing is returned but an empty result, `false` in `changed`.
-RedrawResult DeleteHeldCharge(Workspace& ws, Renderer& r, bool wholeGroup, bool* changed = nullptr);
+// group. Nothing is held afterwards. Without a held charge (a new picture,
+// or nothing) the document does not change: not done.
+EditOutcome DeleteHeldCharge(Workspace& ws, Renderer& r, bool wholeGroup);
 
 }  // namespace tess

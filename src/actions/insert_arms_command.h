@@ -19,8 +19,8 @@ inline constexpr int kFirstOrderZone = 7;
 // when the part cannot hold a coat of arms; else an undo step and the modified
 // mark, then the document is chosen (`chooseDocument` gives its path, empty
 // when cancelled), a missing preview beside it is asked for, and the coat of
-// arms goes into the part. A cancel or a declined search keeps the undo step,
-// as the command always did.
+// arms goes into the part. A cancel or a declined search keeps the undo step
+// and the mark, as the command always did: the outcome says changed.
 InsertOutcome InsertArmsCommand(Workspace& ws, Renderer& r, int part,
                                 const std::function<std::string()>& chooseDocument,
                                 const FileDialogs& dialogs);

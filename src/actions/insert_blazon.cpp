@@ -146,6 +146,7 @@ InsertOutcome InsertBlazonInPart(Workspace& ws, Renderer& r, int part, const std
     r.InsertedPictures[part] = std::move(*arms.picture);
     r.InsertedPaths[part] = path;
     out.inserted = true;
+    out.changed = true;
     out.redraw = RedrawShield(ws, r);
     return out;
 }

@@ -15,6 +15,9 @@ class Renderer;
 
 struct InsertOutcome {
     bool inserted = false;
+    // The document, its undo stack or its mark changed: the part took the
+    // coat of arms, or the insert command took its undo step.
+    bool changed = false;
     FileMessage message;  // empty when inserted or when nothing was to be done
     RedrawResult redraw;  // valid when inserted
 };

@@ -20,39 +20,34 @@ namespace tess {
 
 namespace {
 
-constexpr int kStyleExclamation = 48;
-constexpr int kStyleStop = 16;
-
 // Why a picture cannot join the list, as the user reads it; empty when it can.
-struct Refusal {
-    std::string text, title = "Tessaline";
-    int style = kStyleExclamation;
-};
-
-Refusal pictureRefusal(const PictureRead& read, const std::string& fileName, std::int64_t left) {
+FileMessage pictureRefusal(const PictureRead& read, const std::string& fileName,
+                           std::int64_t left) {
     const std::string name = "« " + fileName + " »";
     const std::string unreadable = "Erreur #" + std::to_string(kInvalidPictureError);
     switch (read.refusal) {
         case PictureRefusal::None:
             return {};
         case PictureRefusal::Missing:
-            return {"Le fichier " + name + " est introuvable. Aucun meuble n'a été ajouté."};
+            return FileMessage::exclamation(
+                "Tessaline",
+                "Le fichier " + name + " est introuvable. Aucun meuble n'a été ajouté.");
         case PictureRefusal::NotAFile:
-            return {notAFileText(fileName)};
+            return FileMessage::exclamation("Tessaline", notAFileText(fileName));
         case PictureRefusal::Damaged:
-            return {"L'image " + name +
-                        " est abîmée : elle s'arrête avant la fin de ses points, ou ses points "
-                        "ne se lisent pas. Aucun meuble n'a été ajouté.",
-                    unreadable, kStyleStop};
+            return FileMessage::critical(
+                unreadable, "L'image " + name +
+                                " est abîmée : elle s'arrête avant la fin de ses points, ou ses "
+                                "points ne se lisent pas. Aucun meuble n'a été ajouté.");
         case PictureRefusal::TooLarge:
             break;
         default:
-            return {"Le fichier " + name +
-                        " n'est pas une image bmp, gif ou jpg lisible. Aucun meuble n'a été "
-                        "ajouté.",
-                    unreadable, kStyleStop};
+            return FileMessage::critical(unreadable, "Le fichier " + name +
+                                                         " n'est pas une image bmp, gif ou jpg "
+                                                         "lisible. Aucun meuble n'a été ajouté.");
     }
-    return {pictureTooLargeText(fileName, read.width, read.height, left), "Ajouter une image"};
+    return FileMessage::exclamation("Ajouter une image",
+                                    pictureTooLargeText(fileName, read.width, read.height, left));
 }
 
 // Every undo copy forgets the slot: its charges on it go out of use.
@@ -69,13 +64,15 @@ void forgetSlotInUndos(Workspace& ws, int slot) {
 
 }  // namespace
 
-PictureAddOutcome AddPictureToList(Workspace& ws, const std::string& path) {
+PictureAddOutcome AddPictureToList(Workspace& ws, const std::string& path, FileMessage* refusal) {
     const std::string fileName = FileNameOfPath(path);
     if (!fitsWindows1252(fileName)) {
-        ws.ui->showMessage("Le nom « " + fileName +
-                               " » contient des caractères qu'un blason ne peut pas enregistrer. "
-                               "Renommez le fichier, puis ajoutez-le de nouveau.",
-                           kStyleExclamation, "Tessaline");
+        passRefusal(refusal,
+                    FileMessage::exclamation(
+                        "Tessaline", "Le nom « " + fileName +
+                                         " » contient des caractères qu'un blason ne peut pas "
+                                         "enregistrer. Renommez le fichier, puis ajoutez-le de "
+                                         "nouveau."));
         return PictureAddOutcome::Refused;
     }
     ws.Recent.LastImageFolder = FolderOfPath(path);
@@ -83,24 +80,23 @@ PictureAddOutcome AddPictureToList(Workspace& ws, const std::string& path) {
     const std::string text = pictureDisplayName(fileName);
     for (const PictureListItem& item : ws.Pictures) {
         if (item.Text != text) continue;
-        ws.ui->showMessage("Cette image est déjà présente dans la liste.", kStyleExclamation,
-                           "Tessaline");
+        passRefusal(refusal, FileMessage::exclamation(
+                                 "Tessaline", "Cette image est déjà présente dans la liste."));
         return PictureAddOutcome::Duplicate;
     }
     if (int(ws.Pictures.size()) >= kPictureListLimit) {
-        ws.ui->showMessage(
-            "La liste des meubles est pleine : elle tient au plus 255 images. "
-            "Supprimez-en une avant d'en ajouter une autre.",
-            kStyleExclamation, "Tessaline");
+        passRefusal(refusal, FileMessage::exclamation(
+                                 "Tessaline",
+                                 "La liste des meubles est pleine : elle tient au plus 255 "
+                                 "images. Supprimez-en une avant d'en ajouter une autre."));
         return PictureAddOutcome::Refused;
     }
     // The picture must fit what the document can still take with it placed
     // once: checked on its header, before a pixel is decoded.
     const std::int64_t left = PictureBudgetLeft(ws.CurrentBlazon, ws.Bank, ws.SelectedCharge);
     const PictureRead read = readPicture(path, newPicturePixels(left));
-    if (const Refusal refusal = pictureRefusal(read, displayedName(fileName), left);
-        !refusal.text.empty()) {
-        ws.ui->showMessage(refusal.text, refusal.style, refusal.title);
+    if (FileMessage why = pictureRefusal(read, displayedName(fileName), left); !why.empty()) {
+        passRefusal(refusal, std::move(why));
         return PictureAddOutcome::Refused;
     }
     ++ws.ImageKeyCounter;
@@ -121,23 +117,24 @@ int PictureUseCount(const Workspace& ws, int slot) {
     return n;
 }
 
-bool DeletePictureFromList(Workspace& ws, Renderer& r, int item) {
-    if (item < 0 || item >= int(ws.Pictures.size())) return false;
+EditOutcome DeletePictureFromList(Workspace& ws, Renderer& r, int item) {
+    if (item < 0 || item >= int(ws.Pictures.size())) return NothingDone();
     const std::string text = ws.Pictures[std::size_t(item)].Text;
     const int slot = PictureBankSlot(ws, text);
+    EditOutcome out;
     if (slot != 0) {
-        if (PictureUseCount(ws, slot) > 0) {
-            ws.ui->showMessage(
-                "L'image est présentement en utilisation et ne peut être supprimée de la banque.",
-                kStyleExclamation, text);
-            return false;
-        }
-        ReleaseImageSlot(ws, r.Charges, slot);
-        forgetSlotInUndos(ws, slot);
-        ws.Modified = true;
+        if (PictureUseCount(ws, slot) > 0)
+            return NothingDone(FileMessage::exclamation(
+                text,
+                "L'image est présentement en utilisation et ne peut être supprimée de la banque."));
+        out = ApplyEdit(ws, r, UndoStep::None, [&] {
+            ReleaseImageSlot(ws, r.Charges, slot);
+            forgetSlotInUndos(ws, slot);
+        });
     }
     ws.Pictures.erase(ws.Pictures.begin() + item);
-    return true;
+    out.done = true;
+    return out;
 }
 
 std::optional<PictureProperties> PicturePropertiesOf(const Workspace& ws, int slot) {
@@ -158,14 +155,11 @@ std::string PicturePhraseProblem(const std::string& phrase) {
            "Employez les lettres de l'alphabet français.";
 }
 
-std::optional<RedrawResult> SetPicturePhrase(Workspace& ws, Renderer& r, int slot,
-                                             const std::string& phrase) {
-    if (slot < 1 || slot > kImageBankSize || ws.Bank[slot].InUse == 0) return std::nullopt;
+EditOutcome SetPicturePhrase(Workspace& ws, Renderer& r, int slot, const std::string& phrase) {
+    if (slot < 1 || slot > kImageBankSize || ws.Bank[slot].InUse == 0) return NothingDone();
     const std::string problem = PicturePhraseProblem(phrase);
-    if (!problem.empty()) {
-        ws.ui->showMessage(problem, kStyleExclamation, "Propriétés du meuble");
-        return std::nullopt;
-    }
+    if (!problem.empty())
+        return NothingDone(FileMessage::exclamation("Propriétés du meuble", problem));
     return ApplyEdit(ws, r, UndoStep::None, [&] { ws.Bank[slot].Phrase = phrase; });
 }
 

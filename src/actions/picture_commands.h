@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "actions/redraw_result.h"
+#include "actions/edit_outcome.h"
 
 namespace tess {
 
@@ -25,7 +25,9 @@ enum class PictureAddOutcome { Added, Duplicate, Refused };
 // a full list. The
 // folder is kept for the next file dialog in every case but the first. The
 // list is not the document: nothing to undo, the document stays unmodified.
-PictureAddOutcome AddPictureToList(Workspace& ws, const std::string& path);
+// What the user must be told of a refusal is left in `refusal` when given.
+PictureAddOutcome AddPictureToList(Workspace& ws, const std::string& path,
+                                   FileMessage* refusal = nullptr);
 
 // The bank slot (1..255) of the list entry with text `text`: the first slot in
 // use whose display name equals it. 0 for a picture never placed.
@@ -35,11 +37,13 @@ int PictureBankSlot(const Workspace& ws, const std::string& text);
 int PictureUseCount(const Workspace& ws, int slot);
 
 // Removes list entry `item` (0-based) and gives its bank slot back. Refused,
-// with its message and nothing changed, while any charge record names the
-// slot. A released slot marks the document modified (the bank is saved with
-// it), and undo copies stop naming it: an undo never brings a charge back
-// onto a picture that left the bank, or onto another picture taking its slot.
-bool DeletePictureFromList(Workspace& ws, Renderer& r, int item);
+// with its message in the outcome and nothing changed, while any charge
+// record names the slot. A released slot changes the document (the bank is saved with it): no
+// undo step, the document marked modified and redrawn; and undo copies stop
+// naming it: an undo never brings a charge back onto a picture that left the
+// bank, or onto another picture taking its slot. A picture never placed
+// leaves the list alone: the document does not change.
+EditOutcome DeletePictureFromList(Workspace& ws, Renderer& r, int item);
 
 // What the properties window shows of bank slot `slot`, its captions as the
 // window writes them. Empty for a slot out of range or not in use.
@@ -54,10 +58,9 @@ std::optional<PictureProperties> PicturePropertiesOf(const Workspace& ws, int sl
 
 // Stores the blazon phrase of bank slot `slot` exactly as typed (an empty one
 // too) and redraws, so the blazon shows it at once. No undo step, but the
-// document is modified: the phrase is saved with it. Refused with a message,
-// the old phrase kept, for characters a document cannot hold.
-std::optional<RedrawResult> SetPicturePhrase(Workspace& ws, Renderer& r, int slot,
-                                             const std::string& phrase);
+// document is modified: the phrase is saved with it. Refused with a message in
+// the outcome, the old phrase kept, for characters a document cannot hold.
+EditOutcome SetPicturePhrase(Workspace& ws, Renderer& r, int slot, const std::string& phrase);
 
 // The message of a phrase a document cannot hold (empty when it can), for the
 // properties window to refuse it before it closes.

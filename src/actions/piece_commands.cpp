@@ -18,13 +18,6 @@ constexpr int kMostRepeats = 2;
 // The zone whose `Line` holds the partition's line.
 constexpr int kPartitionZone = 1;
 
-// The menus' sizes; the redraw turns a diminished piece's 1 or 34 into its
-// width in pixels.
-constexpr Integer kFirstOrderDiminished = 1;
-constexpr Integer kSecondOrderDiminished = 34;
-constexpr Integer kEntire = 0;
-constexpr Integer kFilet = -1;
-
 bool repeats(Long type) {
     return type >= kPal && type <= kOrle;
 }
@@ -35,9 +28,8 @@ bool onFirstOrderPiece(const ChargeRecord& c) {
 
 }  // namespace
 
-std::optional<RedrawResult> ChoosePiece(Workspace& ws, Renderer& r, int type,
-                                        const std::string& name) {
-    if (type < kChef || type > kCroix) return std::nullopt;
+EditOutcome ChoosePiece(Workspace& ws, Renderer& r, int type, const std::string& name) {
+    if (type < kChef || type > kCroix) return NothingDone();
     return ApplyEdit(ws, r, UndoStep::Take, [&] {
         BlazonRecord& b = ws.CurrentBlazon;
         if (type > kEcusson) {
@@ -58,18 +50,18 @@ std::optional<RedrawResult> ChoosePiece(Workspace& ws, Renderer& r, int type,
     });
 }
 
-RedrawResult SetPieceSize(Workspace& ws, Renderer& r, PieceOrder order, PieceSize size) {
+EditOutcome SetPieceSize(Workspace& ws, Renderer& r, PieceOrder order, PieceSize size) {
     const bool first = order == PieceOrder::First;
-    Integer value = kEntire;
-    if (size == PieceSize::Filet) value = kFilet;
+    Integer value = kSizeFull;
+    if (size == PieceSize::Filet) value = kSizeFillet;
     if (size == PieceSize::Diminished)
-        value = first ? kFirstOrderDiminished : kSecondOrderDiminished;
+        value = first ? kSizeFirstOrderDiminished : kSizeSecondOrderDiminished;
     return ApplyEdit(ws, r, UndoStep::Take, [&] {
         (first ? ws.CurrentBlazon.Ordinary1 : ws.CurrentBlazon.Ordinary2).Size = value;
     });
 }
 
-RedrawResult RemoveSecondOrderPiece(Workspace& ws, Renderer& r) {
+EditOutcome RemoveSecondOrderPiece(Workspace& ws, Renderer& r) {
     return ApplyEdit(ws, r, UndoStep::Take, [&] { ws.CurrentBlazon.Ordinary2.Present = kFalse; });
 }
 
@@ -92,12 +84,12 @@ std::string FirstOrderRemovalQuestion(const Workspace& ws) {
            "apposés. Désirez-vous néanmoins supprimer cette pièce ?";
 }
 
-std::optional<RedrawResult> RemoveFirstOrderPiece(
+EditOutcome RemoveFirstOrderPiece(
     Workspace& ws, Renderer& r,
     const std::function<bool(const std::string& text, const std::string& title)>& confirm) {
     const std::string question = FirstOrderRemovalQuestion(ws);
     if (!question.empty() && !(confirm && confirm(question, kFirstOrderRemovalTitle)))
-        return std::nullopt;
+        return NothingDone();
     return ApplyEdit(ws, r, UndoStep::Take, [&] {
         for (int n = 1; n <= kChargeCount; ++n) {
             ChargeRecord& c = ws.CurrentBlazon.Charges[n];
@@ -135,10 +127,10 @@ LineStyleSubject LineStyleSubjectOf(const BlazonRecord& blazon, EdgeLine edge) {
     return s;
 }
 
-std::optional<RedrawResult> ApplyLineStyle(Workspace& ws, Renderer& r, int part,
-                                           const LineStyle& style, UndoStep undo) {
+EditOutcome ApplyLineStyle(Workspace& ws, Renderer& r, int part, const LineStyle& style,
+                           UndoStep undo) {
     if (part != kPartitionZone && part != kSecondOrderZone && part != kFirstOrderZone)
-        return std::nullopt;
+        return NothingDone();
     return ApplyEdit(ws, r, undo, [&] { ws.CurrentBlazon.Parts[part].Line = style; });
 }
 

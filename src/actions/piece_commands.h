@@ -1,12 +1,10 @@
 #pragma once
 
 #include <functional>
-#include <optional>
 #include <string>
 
 #include "actions/apply_edit.h"
 #include "model/records.h"
-#include "actions/redraw_result.h"
 
 namespace tess {
 
@@ -22,15 +20,16 @@ class Renderer;
 // the first-order piece with no repeat, unless it is already there and repeats
 // (Pal to Orle): then its repeats cycle 0, 1, 2, 0. Size, shift and line are
 // kept. Nothing for a type out of range.
-std::optional<RedrawResult> ChoosePiece(Workspace& ws, Renderer& r, int type,
-                                        const std::string& name);
+EditOutcome ChoosePiece(Workspace& ws, Renderer& r, int type, const std::string& name);
 
 enum class PieceOrder { First, Second };
 enum class PieceSize { Entire, Diminished, Filet };
-RedrawResult SetPieceSize(Workspace& ws, Renderer& r, PieceOrder order, PieceSize size);
+// The size from the pieces' menus and the size choosers, one undo step also
+// when the piece already has it.
+EditOutcome SetPieceSize(Workspace& ws, Renderer& r, PieceOrder order, PieceSize size);
 
 // The second-order piece goes; charges lying on it stay.
-RedrawResult RemoveSecondOrderPiece(Workspace& ws, Renderer& r);
+EditOutcome RemoveSecondOrderPiece(Workspace& ws, Renderer& r);
 
 // The question removing the first-order piece asks, singular or plural, when
 // charges lie wholly on it (named after the lowest-numbered); empty when none.
@@ -41,7 +40,7 @@ inline constexpr const char* kFirstOrderRemovalTitle = "Supprimer la pièce hono
 // question above is not empty, `confirm(question, title)` is asked first and
 // anything but true ends the command with nothing changed and no undo step. A
 // held charge is out of the document and stays.
-std::optional<RedrawResult> RemoveFirstOrderPiece(
+EditOutcome RemoveFirstOrderPiece(
     Workspace& ws, Renderer& r,
     const std::function<bool(const std::string& text, const std::string& title)>& confirm);
 
@@ -63,7 +62,7 @@ LineStyleSubject LineStyleSubjectOf(const BlazonRecord& blazon, EdgeLine edge);
 // Stores `style` as the line of zone `part` (1, 5 or 7) and redraws: with an
 // undo step for the window's "Ok", without one for "Appliquer" (the document
 // is modified either way).
-std::optional<RedrawResult> ApplyLineStyle(Workspace& ws, Renderer& r, int part,
-                                           const LineStyle& style, UndoStep undo);
+EditOutcome ApplyLineStyle(Workspace& ws, Renderer& r, int part, const LineStyle& style,
+                           UndoStep undo);
 
 }  // namespace tess

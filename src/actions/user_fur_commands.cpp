@@ -66,8 +66,8 @@ FurStoring StoreUserFur(Workspace& ws, Renderer& r, int slot, const FurDraft& dr
     if (!error.empty()) {
         const std::string number = "Erreur #" + std::to_string(kFileAccessError);
         out.message = FileMessage::critical(
-            number, "La fourrure n'a pas pu être enregistrée ; votre blason n'a pas changé.\n" +
-                        error);
+            number,
+            "La fourrure n'a pas pu être enregistrée ; votre blason n'a pas changé.\n" + error);
         return out;
     }
 
@@ -78,7 +78,7 @@ FurStoring StoreUserFur(Workspace& ws, Renderer& r, int slot, const FurDraft& dr
                                          ColourMatch::FactoryFirst);
     if (dominant > 100) dominant -= 100;
 
-    out.redraw = ApplyEdit(ws, r, UndoStep::None, [&] {
+    const EditOutcome stored = ApplyEdit(ws, r, UndoStep::None, [&] {
         UserFurRecord& fur = ws.CurrentBlazon.UserFurs[std::size_t(slot)];
         fur.Path = draft.path;
         fur.VerticalOffset = Byte(draft.rowShift);
@@ -93,13 +93,13 @@ FurStoring StoreUserFur(Workspace& ws, Renderer& r, int slot, const FurDraft& dr
         r.UserFurPictures[std::size_t(slot)] = std::move(picture);
         r.UserFurPaths[std::size_t(slot)] = draft.path;
     });
+    out.redraw = *stored.redraw;
     out.stored = true;
     return out;
 }
 
-std::optional<RedrawResult> DeleteUserFur(Workspace& ws, Renderer& r, int slot,
-                                          const FurQuestion& ask) {
-    if (!isSlot(slot)) return std::nullopt;
+EditOutcome DeleteUserFur(Workspace& ws, Renderer& r, int slot, const FurQuestion& ask) {
+    if (!isSlot(slot)) return NothingDone();
     BlazonRecord& doc = ws.CurrentBlazon;
     const Long code = kFirstUserFur + slot;
     const std::string name = FileNameOfPath(doc.UserFurs[std::size_t(slot)].Path);
@@ -109,13 +109,12 @@ std::optional<RedrawResult> DeleteUserFur(Workspace& ws, Renderer& r, int slot,
     };
     for (int k = 1; k <= doc.PartCount && k <= 4; ++k)
         if (doc.Parts[k].Kind == code && !confirmed("la partie " + std::to_string(k)))
-            return std::nullopt;
+            return NothingDone();
     if (doc.Ordinary2.Present && doc.Parts[5].Kind == code && !confirmed(doc.Ordinary2.Name))
-        return std::nullopt;
+        return NothingDone();
     if (doc.Ordinary1.Present && doc.Parts[7].Kind == code && !confirmed(doc.Ordinary1.Name))
-        return std::nullopt;
+        return NothingDone();
 
-    ws.ui->hideUserFurSwatch(slot);
     return ApplyEdit(ws, r, UndoStep::None, [&] {
         for (int k = 1; k <= kPartCount; ++k) {
             PartRecord& part = doc.Parts[k];

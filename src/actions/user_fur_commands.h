@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "actions/redraw_result.h"
+#include "actions/edit_outcome.h"
 #include "platform/surface.h"
 #include "storage/file_message.h"
 
@@ -49,11 +49,10 @@ using FurQuestion = std::function<bool(const std::string& text, const std::strin
 
 // Deletes the user fur of slot 0..3: asks once per field part, then for the
 // second-order piece and the first-order piece, painted with it; any "Non"
-// ends with nothing changed (empty result). Then its swatch is hidden, every
-// part whose class or tincture is the fur becomes Or, the slot is emptied
-// (tile 20 x 20, no shift) and the shield is redrawn, the document marked
-// modified; no undo step.
-std::optional<RedrawResult> DeleteUserFur(Workspace& ws, Renderer& r, int slot,
-                                          const FurQuestion& ask);
+// ends with nothing changed (not done). Then every part whose class or
+// tincture is the fur becomes Or, the slot is emptied (tile 20 x 20, no
+// shift) and the shield is redrawn, the document marked modified; no undo
+// step. The redraw hides the slot's swatch.
+EditOutcome DeleteUserFur(Workspace& ws, Renderer& r, int slot, const FurQuestion& ask);
 
 }  // namespace tess

@@ -5,13 +5,16 @@
 #include <QLabel>
 
 #include "actions/canvas_hits.h"
+#include "actions/charge_group_moves.h"
 #include "actions/field_edits.h"
-#include "editor/charge_overlay.h"
-#include "editor/editor_context.h"
-#include "model/motifs.h"
-#include "model/workspace.h"
+#include "editor/document_session.h"
+#include "editor/held_charge_state.h"
+#include "editor/held_charge_tool.h"
+#include "editor/window_layout.h"
 #include "platform/rounding.h"
+#include "widgets/controls.h"
 #include "widgets/picture_box.h"
+#include "widgets/ui_pictures.h"
 
 namespace tess {
 
@@ -77,39 +80,38 @@ QRectF alignedBox(const QRectF& box, int cell) {
     return moved;
 }
 
-AlignmentStrip::AlignmentStrip(PictureBox& strip, ChargeOverlay& overlay,
-                               const EditorContext& context)
-    : QObject(&strip), strip_(strip), overlay_(overlay), ctx_(context) {
-    strip_.onMouseMove = [this](int, int, double, double y) {
-        strip_.setToolTip(alignmentTooltip(alignmentCellAt(y)));
+AlignmentStrip::AlignmentStrip(QWidget& window, HeldChargeTool& tool, DocumentSession& session)
+    : QObject(&window), tool_(tool), session_(session) {
+    strip_ = makePictureBox(&window, "alignmentStrip", layout::kAlignmentStrip);
+    strip_->setPicture(alignmentStripImage());
+    strip_->hide();
+    strip_->onMouseMove = [this](int, int, double, double y) {
+        strip_->setToolTip(alignmentTooltip(alignmentCellAt(y)));
     };
-    strip_.onMouseDown = [this](int, int shift, double, double y) { pressed(shift, y); };
+    strip_->onMouseDown = [this](int, int shift, double, double y) { pressed(shift, y); };
+    connect(&tool_.state(), &HeldChargeState::heldUp, strip_, &QWidget::show);
+    connect(&tool_.state(), &HeldChargeState::ended, strip_, &QWidget::hide);
 }
 
 void AlignmentStrip::pressed(int shift, double y) {
-    const QRectF box = alignedBox(overlay_.box(), alignmentCellAt(y));
-    overlay_.setBox(box);
+    const QRectF box = alignedBox(tool_.state().box(), alignmentCellAt(y));
+    tool_.setBox(box);
     // The group follows only with a modifier key, by the held charge's own
     // displacement from its record.
-    const int held = overlay_.heldCharge();
-    if (held != 0 && shift != 0) {
-        const ChargeRecord& c = ctx_.ws.CurrentBlazon.Charges[std::size_t(held)];
-        if (c.Motif != 0)
-            MoveMotifCharges(ctx_.ws, c.Motif, CInt(box.left() - c.X), CInt(box.top() - c.Y),
-                             CInt(box.height()), CInt(box.width()));
-    }
-    if (overlay_.chargeOverlay) overlay_.chargeOverlay->setFocus(Qt::OtherFocusReason);
+    if (tool_.state().heldCharge() != 0 && shift != 0)
+        AlignHeldChargeGroup(session_.ws(), box.left(), box.top(), box.width(), box.height());
+    tool_.giveFocusBack();
 }
 
-ShiftZones::ShiftZones(PictureBox& zones, QLabel& caption, const EditorContext& context)
-    : QObject(&zones), zones_(zones), caption_(caption), ctx_(context) {
+ShiftZones::ShiftZones(PictureBox& zones, QLabel& caption, DocumentSession& session)
+    : QObject(&zones), zones_(zones), caption_(caption), session_(session) {
     zones_.onMouseMove = [this](int, int, double x, double y) {
         caption_.setText(QString::fromStdString(singleText(x) + "; " + singleText(y)));
         const ShiftBand band = shiftBandAt(y);
         if (band.tooltip) zones_.setToolTip(QString::fromUtf8(band.tooltip));
     };
     zones_.onMouseDown = [this](int, int, double, double y) {
-        ctx_.show(ShiftFirstOrder(ctx_.ws, ctx_.r, shiftBandAt(y).shift));
+        session_.show(ShiftFirstOrder(session_.ws(), session_.r(), shiftBandAt(y).shift));
     };
 }
 

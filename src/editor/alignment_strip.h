@@ -5,11 +5,12 @@
 #include <QString>
 
 class QLabel;
+class QWidget;
 
 namespace tess {
 
-struct EditorContext;
-class ChargeOverlay;
+class DocumentSession;
+class HeldChargeTool;
 class PictureBox;
 
 // One cell of the alignment strip beside the canvas: the rows it covers, its
@@ -28,20 +29,23 @@ QString alignmentTooltip(int cell);
 // remainder after rounding to whole pixels.
 QRectF alignedBox(const QRectF& box, int cell);
 
-// The alignment strip's handlers: a hover names the cell, a press moves the
-// held charge (and with a modifier key its group), re-places the frames and
-// gives the keyboard back to the overlay.
+// The alignment strip beside the canvas, shown while something is held: a
+// hover names the cell, a press moves the held charge (and with a modifier
+// key its group), re-places the frames and gives the keyboard back to the
+// held charge.
 class AlignmentStrip : public QObject {
     Q_OBJECT
   public:
-    AlignmentStrip(PictureBox& strip, ChargeOverlay& overlay, const EditorContext& context);
+    AlignmentStrip(QWidget& window, HeldChargeTool& tool, DocumentSession& session);
+
+    PictureBox* strip() const { return strip_; }
 
   private:
     void pressed(int shift, double y);
 
-    PictureBox& strip_;
-    ChargeOverlay& overlay_;
-    const EditorContext& ctx_;
+    PictureBox* strip_ = nullptr;
+    HeldChargeTool& tool_;
+    DocumentSession& session_;
 };
 
 // The shift zones of the first-order piece: a hover writes the pointer's
@@ -50,12 +54,12 @@ class AlignmentStrip : public QObject {
 class ShiftZones : public QObject {
     Q_OBJECT
   public:
-    ShiftZones(PictureBox& zones, QLabel& caption, const EditorContext& context);
+    ShiftZones(PictureBox& zones, QLabel& caption, DocumentSession& session);
 
   private:
     PictureBox& zones_;
     QLabel& caption_;
-    const EditorContext& ctx_;
+    DocumentSession& session_;
 };
 
 }  // namespace tess

@@ -5,6 +5,8 @@
 #include <QToolTip>
 
 #include "actions/redraw_result.h"
+#include "blazon/tincture_warnings.h"
+#include "editor/document_session.h"
 #include "editor/window_layout.h"
 #include "widgets/controls.h"
 #include "widgets/picture_box.h"
@@ -13,31 +15,33 @@
 
 namespace tess {
 
-BlazonPanel::BlazonPanel(QWidget& window) : QObject(&window) {
-    blazonLabel = makeCaption(&window, "blazonLabel", QStringLiteral("Blasonnement"),
-                              layout::kBlazonLabel, Qt::AlignHCenter | Qt::AlignTop);
-    blazonLabel->setWordWrap(true);
-    QFont italic = blazonLabel->font();
+BlazonPanel::BlazonPanel(QWidget& window, const DocumentSession& session) : QObject(&window) {
+    blazonLabel_ = makeCaption(&window, "blazonLabel", QStringLiteral("Blasonnement"),
+                               layout::kBlazonLabel, Qt::AlignHCenter | Qt::AlignTop);
+    blazonLabel_->setWordWrap(true);
+    QFont italic = blazonLabel_->font();
     italic.setItalic(true);
-    blazonLabel->setFont(oneSizeLarger(italic));
-    setTextColour(blazonLabel, Qt::black);
+    blazonLabel_->setFont(oneSizeLarger(italic));
+    setTextColour(blazonLabel_, Qt::black);
 
-    warningSign = makePictureBox(&window, "warningSign", layout::kWarningSign);
-    warningSign->setPicture(warningImage());
-    warningSign->setToolTip(QStringLiteral("Cliquez pour voir l'erreur ou l'avertissement"));
-    warningSign->hide();
+    warningSign_ = makePictureBox(&window, "warningSign", layout::kWarningSign);
+    warningSign_->setPicture(warningImage());
+    warningSign_->setToolTip(QStringLiteral("Cliquez pour voir l'erreur ou l'avertissement"));
+    warningSign_->hide();
+    warningSign_->onClick = [this, &session] { showWarnings(TinctureWarningsText(session.ws())); };
+    connect(&session, &DocumentSession::redrawn, this, &BlazonPanel::applyRedraw);
 }
 
 void BlazonPanel::applyRedraw(const RedrawResult& result) {
-    blazonLabel->setText(fromUtf8(result.blazonText));
-    warningSign->setVisible(result.warningVisible);
-    if (result.warningVisible) warningSign->setToolTip(fromUtf8(result.warningText));
+    blazonLabel_->setText(fromUtf8(result.blazonText));
+    warningSign_->setVisible(result.warningVisible);
+    if (result.warningVisible) warningSign_->setToolTip(fromUtf8(result.warningText));
 }
 
 void BlazonPanel::showWarnings(const std::string& text) {
-    warningSign->setToolTip(fromUtf8(text));
-    QToolTip::showText(warningSign->mapToGlobal(warningSign->rect().center()),
-                       warningSign->toolTip(), warningSign);
+    warningSign_->setToolTip(fromUtf8(text));
+    QToolTip::showText(warningSign_->mapToGlobal(warningSign_->rect().center()),
+                       warningSign_->toolTip(), warningSign_);
 }
 
 }  // namespace tess

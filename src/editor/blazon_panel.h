@@ -9,6 +9,7 @@ class QWidget;
 
 namespace tess {
 
+class DocumentSession;
 class PictureBox;
 struct RedrawResult;
 
@@ -17,14 +18,20 @@ struct RedrawResult;
 class BlazonPanel : public QObject {
     Q_OBJECT
   public:
-    explicit BlazonPanel(QWidget& window);
+    // The blazon follows every redraw of `session`; the sign's click shows the
+    // document's warnings.
+    BlazonPanel(QWidget& window, const DocumentSession& session);
 
     void applyRedraw(const RedrawResult& result);
     // The sign's click: the warnings again in its tooltip, shown at once.
     void showWarnings(const std::string& text);
 
-    QLabel* blazonLabel = nullptr;
-    PictureBox* warningSign = nullptr;
+    QLabel* blazonLabel() const { return blazonLabel_; }
+    PictureBox* warningSign() const { return warningSign_; }
+
+  private:
+    QLabel* blazonLabel_ = nullptr;
+    PictureBox* warningSign_ = nullptr;
 };
 
 }  // namespace tess

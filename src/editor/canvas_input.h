@@ -1,7 +1,5 @@
 #pragma once
 
-#include <functional>
-
 #include <QObject>
 #include <QPointF>
 
@@ -14,10 +12,13 @@ class QWidget;
 
 namespace tess {
 
-struct EditorContext;
-struct EditorMenus;
+class DocumentSession;
+class CanvasMenus;
 class CanvasPanel;
-class ChargeOverlay;
+class ClipboardCommands;
+class FileCommands;
+class HelpOpener;
+class HeldChargeTool;
 
 // What the shield canvas does with the pointer, drags and keys: drops of
 // tinctures and furs, the pick-up and put-down of charges, the context menus
@@ -27,15 +28,9 @@ class ChargeOverlay;
 class CanvasInput : public QObject {
     Q_OBJECT
   public:
-    CanvasInput(CanvasPanel& panel, ChargeOverlay& overlay, EditorMenus& menus,
-                const EditorContext& context);
-
-    // The field part (1..4) whose menu opened last; the insert-arms command reads it.
-    int PopupPart = 0;
-
-    // The commands the Ctrl shortcuts run that belong to the window.
-    std::function<void()> quit;
-    std::function<void()> help;
+    CanvasInput(CanvasPanel& panel, HeldChargeTool& tool, CanvasMenus& menus,
+                ClipboardCommands& clipboard, FileCommands& files, HelpOpener& help,
+                DocumentSession& session);
 
     // The hover at canvas point (x, y): the position from the shield's centre
     // and what lies there, in the captions under the shield.
@@ -54,9 +49,12 @@ class CanvasInput : public QObject {
     bool onOverlay(QPointF at) const;
 
     CanvasPanel& panel_;
-    ChargeOverlay& overlay_;
-    EditorMenus& menus_;
-    const EditorContext& ctx_;
+    HeldChargeTool& tool_;
+    CanvasMenus& menus_;
+    ClipboardCommands& clipboard_;
+    FileCommands& files_;
+    HelpOpener& help_;
+    DocumentSession& session_;
 };
 
 }  // namespace tess

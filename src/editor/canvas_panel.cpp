@@ -2,29 +2,33 @@
 
 #include <QLabel>
 
+#include "editor/document_session.h"
 #include "editor/window_layout.h"
+#include "platform/qimage_bridge.h"
 #include "widgets/controls.h"
 #include "widgets/picture_box.h"
 
 namespace tess {
 
-CanvasPanel::CanvasPanel(QWidget& window) : QObject(&window) {
-    canvas = makePictureBox(&window, "canvas", layout::kCanvas);
-    canvas->setFocusPolicy(Qt::StrongFocus);
-    coordinateCaption =
+CanvasPanel::CanvasPanel(QWidget& window, const DocumentSession& session) : QObject(&window) {
+    canvas_ = makePictureBox(&window, "canvas", layout::kCanvas);
+    canvas_->setFocusPolicy(Qt::StrongFocus);
+    coordinateCaption_ =
         makeCaption(&window, "coordinateCaption", QString(), layout::kCoordinateCaption);
-    partCaption = makeCaption(&window, "partCaption", QString(), layout::kPartCaption,
-                              Qt::AlignRight | Qt::AlignVCenter);
+    partCaption_ = makeCaption(&window, "partCaption", QString(), layout::kPartCaption,
+                               Qt::AlignRight | Qt::AlignVCenter);
+    connect(&session, &DocumentSession::redrawn, this,
+            [this, &session] { showShield(toQImage(session.r().canvas)); });
 }
 
 void CanvasPanel::showShield(const QImage& picture) {
-    canvas->setPicture(picture);
+    canvas_->setPicture(picture);
 }
 
 void CanvasPanel::clearHoverCaptions() {
     // Setting an empty text repaints; most moves find them blank already.
-    if (!coordinateCaption->text().isEmpty()) coordinateCaption->clear();
-    if (!partCaption->text().isEmpty()) partCaption->clear();
+    if (!coordinateCaption_->text().isEmpty()) coordinateCaption_->clear();
+    if (!partCaption_->text().isEmpty()) partCaption_->clear();
 }
 
 }  // namespace tess

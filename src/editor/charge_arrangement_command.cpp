@@ -7,8 +7,9 @@
 #include "dialogs/dialog_host.h"
 #include "dialogs/distribution_dialog.h"
 #include "dialogs/message_layer.h"
-#include "editor/charge_overlay.h"
-#include "editor/editor_context.h"
+#include "editor/document_session.h"
+#include "editor/held_charge_state.h"
+#include "editor/held_charge_tool.h"
 #include "model/placed_charges.h"
 #include "model/workspace.h"
 #include "platform/rounding.h"
@@ -18,22 +19,22 @@
 
 namespace tess {
 
-bool canArrangeHeldCharge(const EditorContext& context) {
-    const int n = context.ws.SelectedCharge;
-    return n >= 1 && n <= kChargeCount && chargePicture(context.ws, n) != nullptr;
+bool canArrangeHeldCharge(const DocumentSession& session) {
+    const int n = session.held().heldCharge();
+    return n >= 1 && n <= kChargeCount && chargePicture(session.ws(), n) != nullptr;
 }
 
-void arrangeHeldCharge(const EditorContext& context, DialogHost& dialogs,
-                       const ChargeOverlay& overlay) {
-    if (!canArrangeHeldCharge(context)) return;
-    Workspace& ws = context.ws;
-    Renderer& r = context.r;
-    const int n = ws.SelectedCharge;
+void arrangeHeldCharge(DocumentSession& session, DialogHost& dialogs, HeldChargeTool& tool) {
+    if (!canArrangeHeldCharge(session)) return;
+    const HeldChargeState& held = session.held();
+    Workspace& ws = session.ws();
+    Renderer& r = session.r();
+    const int n = held.heldCharge();
     if (!refreshChargeLayers(ws, r.Charges, n)) return;
     const ChargeRecord& c = ws.CurrentBlazon.Charges[n];
     // The charge and its copies take the size the overlay shows it at.
     // Rounded half to even, as every commit of the overlay's box is.
-    const QRectF box = overlay.isShown() ? overlay.box() : QRectF(c.X, c.Y, c.Width, c.Height);
+    const QRectF box = held.isHolding() ? held.box() : QRectF(c.X, c.Y, c.Width, c.Height);
     const ArrangedCharge charge{n, CInt(box.width()), CInt(box.height())};
 
     // The dialog gets pictures, not the document: the canvas (one 265 x 340
@@ -46,17 +47,19 @@ void arrangeHeldCharge(const EditorContext& context, DialogHost& dialogs,
                                 .mirrored = c.Mirrored != 0};
     auto& dialog = dialogs.get<ChargeDistributionDialog>();
     dialog.open(std::move(subject), dialogs.state<ChargeDistributionDialog>(),
-                [context, charge](const std::optional<MotifLayout>& layout) {
+                [&session, &tool, charge](const std::optional<MotifLayout>& layout) {
                     if (!layout) return;
                     BusyPointer busy;
-                    const auto joinGroup = [&context] {
-                        return context.messages.messageBox(
+                    const auto joinGroup = [&session] {
+                        return session.messages().messageBox(
                                    QString::fromUtf8(kGroupQuestionText), kStyleYesNo,
                                    QString::fromUtf8(kGroupQuestionTitle)) == MessageAnswer::Yes;
                     };
-                    const auto shown =
-                        ApplyMotif(context.ws, context.r, charge, *layout, joinGroup);
-                    if (shown) context.show(*shown);
+                    const EditOutcome outcome =
+                        ApplyMotif(session.ws(), session.r(), charge, *layout, joinGroup);
+                    // The charge now lies on the shield with its copies.
+                    if (outcome) tool.end();
+                    session.show(outcome);
                 });
 }
 

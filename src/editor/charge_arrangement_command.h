@@ -1,22 +1,19 @@
 #pragma once
 
-class QMenu;
-
 namespace tess {
 
-struct EditorContext;
+class DocumentSession;
 class DialogHost;
-class ChargeOverlay;
+class HeldChargeTool;
 
 // "Créer un motif" on the held charge: the distribution dialog opens on the
 // shield as it stands, showing the charge at the overlay's size; its "Ok"
-// applies the arrangement (asking about the charge's group when it has one)
-// and shows the result. Nothing happens without a held charge that has a
-// picture in the bank.
-void arrangeHeldCharge(const EditorContext& context, DialogHost& dialogs,
-                       const ChargeOverlay& overlay);
+// applies the arrangement (asking about the charge's group when it has one),
+// lets go of the held charge and shows the result. Nothing happens without a
+// held charge that has a picture in the bank.
+void arrangeHeldCharge(DocumentSession& session, DialogHost& dialogs, HeldChargeTool& tool);
 
 // Whether the held charge can be arranged (a charge held, its picture in the bank).
-bool canArrangeHeldCharge(const EditorContext& context);
+bool canArrangeHeldCharge(const DocumentSession& session);
 
 }  // namespace tess

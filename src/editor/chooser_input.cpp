@@ -2,9 +2,10 @@
 
 #include <QHelpEvent>
 
-#include "editor/editor_context.h"
+#include "actions/field_edits.h"
+#include "actions/piece_commands.h"
+#include "editor/document_session.h"
 #include "editor/piece_options.h"
-#include "model/workspace.h"
 #include "widgets/picture_box.h"
 
 namespace tess {
@@ -80,8 +81,8 @@ QString sizeBandName(int band) {
     }
 }
 
-ChooserInput::ChooserInput(PieceOptions& options, const EditorContext& context)
-    : QObject(&options), ctx_(context) {
+ChooserInput::ChooserInput(PieceOptions& options, DocumentSession& session)
+    : QObject(&options), session_(session) {
     auto shapes = [this](PictureBox* box, bool inset) {
         box->onMouseMove = [box](int, int, double x, double y) {
             box->setToolTip(shapeName(shapeCellAt(x, y)));
@@ -91,8 +92,8 @@ ChooserInput::ChooserInput(PieceOptions& options, const EditorContext& context)
         };
         box->installEventFilter(new ChooserTips(this, true));
     };
-    shapes(options.shapeChooser, false);
-    shapes(options.insetShapeChooser, true);
+    shapes(options.shapeChooser(), false);
+    shapes(options.insetShapeChooser(), true);
     auto sizes = [this](PictureBox* box, int order) {
         box->onMouseMove = [box](int, int, double, double y) {
             box->setToolTip(sizeBandName(sizeBandAt(y)));
@@ -100,30 +101,23 @@ ChooserInput::ChooserInput(PieceOptions& options, const EditorContext& context)
         box->onMouseDown = [this, order](int, int, double, double y) { chooseSize(order, y); };
         box->installEventFilter(new ChooserTips(this, false));
     };
-    sizes(options.sizeChooser, 1);
-    sizes(options.secondOrderSizeChooser, 2);
+    sizes(options.sizeChooser(), 1);
+    sizes(options.secondOrderSizeChooser(), 2);
 }
 
 void ChooserInput::chooseShape(bool inset, double x, double y) {
-    const Long shape = shapeCellAt(x, y);
-    if (shape == kShapeNone) return;
-    // The undo step and the redraw come also when the shape is already this one.
-    ctx_.apply(UndoStep::Take, [this, inset, shape] {
-        BlazonRecord& b = ctx_.ws.CurrentBlazon;
-        (inset ? b.InsetShape : b.ShieldShape) = shape;
-    });
+    // The empty cell chooses nothing.
+    session_.show(ChooseShape(session_.ws(), session_.r(),
+                              inset ? ShapeOf::Escutcheon : ShapeOf::Shield, shapeCellAt(x, y)));
 }
 
 void ChooserInput::chooseSize(int order, double y) {
     const int band = sizeBandAt(y);
-    const Integer diminished = order == 1 ? kSizeFirstOrderDiminished : kSizeSecondOrderDiminished;
-    const Integer size = band == kBandFull         ? kSizeFull
-                         : band == kBandDiminished ? diminished
-                                                   : kSizeFillet;
-    ctx_.apply(UndoStep::Take, [this, order, size] {
-        BlazonRecord& b = ctx_.ws.CurrentBlazon;
-        (order == 1 ? b.Ordinary1 : b.Ordinary2).Size = size;
-    });
+    const PieceSize size = band == kBandFull         ? PieceSize::Entire
+                           : band == kBandDiminished ? PieceSize::Diminished
+                                                     : PieceSize::Filet;
+    session_.show(SetPieceSize(session_.ws(), session_.r(),
+                               order == 1 ? PieceOrder::First : PieceOrder::Second, size));
 }
 
 }  // namespace tess

@@ -8,17 +8,11 @@
 
 namespace tess {
 
-struct EditorContext;
+class DocumentSession;
 class PieceOptions;
 
 // The empty cell at the lower right of the shape choosers.
 inline constexpr Long kShapeNone = 0;
-
-// The piece sizes the size choosers store.
-inline constexpr Integer kSizeFull = 0;
-inline constexpr Integer kSizeFirstOrderDiminished = 1;
-inline constexpr Integer kSizeSecondOrderDiminished = 34;
-inline constexpr Integer kSizeFillet = -1;
 
 // The shape under chooser point (x, y), kShapeNone on the empty cell.
 Long shapeCellAt(double x, double y);
@@ -33,13 +27,13 @@ QString sizeBandName(int band);
 class ChooserInput : public QObject {
     Q_OBJECT
   public:
-    ChooserInput(PieceOptions& options, const EditorContext& context);
+    ChooserInput(PieceOptions& options, DocumentSession& session);
 
     void chooseShape(bool inset, double x, double y);
     void chooseSize(int order, double y);
 
   private:
-    const EditorContext& ctx_;
+    DocumentSession& session_;
 };
 
 }  // namespace tess

@@ -1,15 +1,12 @@
 #include "editor/fur_palette_input.h"
 #include "widgets/utf8_text.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QDrag>
 #include <QHelpEvent>
-#include <QMenu>
 
-#include "dialogs/message_layer.h"
-#include "editor/editor_context.h"
-#include "editor/editor_menus.h"
+#include "editor/document_session.h"
+#include "editor/fur_menu.h"
 #include "editor/palettes.h"
 #include "model/workspace.h"
 #include "platform/paths.h"
@@ -29,8 +26,8 @@ constexpr Long kFurGrid[4][2] = {
     {kContreHermineArgentAzur, kContreHermineOrSinople},
 };
 
-const std::string& slotPath(const EditorContext& ctx, int slot) {
-    return ctx.ws.CurrentBlazon.UserFurs[std::size_t(slot)].Path;
+const std::string& slotPath(const DocumentSession& session, int slot) {
+    return session.ws().CurrentBlazon.UserFurs[std::size_t(slot)].Path;
 }
 
 // Names the fur under the pointer whenever a tooltip is asked for.
@@ -85,22 +82,21 @@ QString userFurTooltip(const std::string& path) {
     return name;
 }
 
-FurPaletteInput::FurPaletteInput(FurPalettePanel& panel, EditorMenus& menus,
-                                 const EditorContext& context)
-    : QObject(panel.furPalette), panel_(panel), menus_(menus), ctx_(context) {
-    startDrag = [this](QMimeData* payload) {
-        auto* drag = new QDrag(panel_.furPalette);
+FurPaletteInput::FurPaletteInput(FurPalettePanel& panel, FurMenu& menu, DocumentSession& session)
+    : QObject(panel.furPalette()), panel_(panel), menu_(menu), session_(session) {
+    startDrag_ = [this](QMimeData* payload) {
+        auto* drag = new QDrag(panel_.furPalette());
         drag->setMimeData(payload);
         drag->exec(Qt::CopyAction);
     };
-    PictureBox& palette = *panel_.furPalette;
+    PictureBox& palette = *panel_.furPalette();
     palette.onMouseMove = [this](int b, int, double x, double y) { paletteMoved(b, x, y); };
     palette.onMouseDown = [this](int b, int, double x, double y) { palettePressed(b, x, y); };
     palette.onMouseUp = [this](int, int, double, double) { pressedCode_ = 0; };
     palette.installEventFilter(
         new FurTips(this, [](QPoint at) { return furName(furCellAt(at.x(), at.y())); }));
     for (int s = 0; s < FurPalettePanel::kUserFurSlots; ++s) {
-        PictureBox& swatch = *panel_.userFurSwatches[std::size_t(s)];
+        PictureBox& swatch = *panel_.userFurSwatches()[std::size_t(s)];
         swatch.onMouseMove = [this, s](int b, int, double x, double y) { swatchMoved(s, b, x, y); };
         swatch.onMouseDown = [this, s](int b, int, double x, double y) {
             swatchPressed(s, b, x, y);
@@ -108,36 +104,33 @@ FurPaletteInput::FurPaletteInput(FurPalettePanel& panel, EditorMenus& menus,
         swatch.onMouseUp = [this](int, int, double, double) { pressedCode_ = 0; };
         swatch.onDoubleClick = [this, s] { swatchDoubleClicked(s); };
         swatch.installEventFilter(
-            new FurTips(this, [this, s](QPoint) { return userFurTooltip(slotPath(ctx_, s)); }));
+            new FurTips(this, [this, s](QPoint) { return userFurTooltip(slotPath(session_, s)); }));
     }
+}
+
+void FurPaletteInput::setDragStarter(std::function<void(QMimeData*)> startDrag) {
+    startDrag_ = std::move(startDrag);
 }
 
 void FurPaletteInput::paletteMoved(int buttons, double x, double y) {
     const int code = furCellAt(x, y);
-    panel_.furPalette->setToolTip(furName(code));
-    panel_.furPalette->Tag = QString::number(code);
+    panel_.furPalette()->setToolTip(furName(code));
+    panel_.furPalette()->Tag = QString::number(code);
     dragIfFar(buttons, x, y);
 }
 
 void FurPaletteInput::palettePressed(int button, double x, double y) {
-    bool freeSlot = false;
-    for (PictureBox* swatch : panel_.userFurSwatches) freeSlot |= swatch->isHidden();
-    menus_.defineUserFurAction->setEnabled(freeSlot);
+    menu_.paletteTouched();
     if (button == 2) {
-        menus_.deleteUserFurAction->setText(QStringLiteral("Supprimer"));
-        menus_.deleteUserFurAction->setEnabled(false);
-        menus_.editUserFurAction->setText(QStringLiteral("Modifier"));
-        menus_.editUserFurAction->setEnabled(false);
-        ctx_.messages.popup(*menus_.furMenu,
-                            panel_.furPalette->mapToGlobal(QPointF(x, y).toPoint()), nullptr);
+        menu_.popupForPalette(panel_.furPalette()->mapToGlobal(QPointF(x, y).toPoint()));
         return;
     }
     armDrag(button, x, y, int(furCellAt(x, y)));
 }
 
 void FurPaletteInput::swatchMoved(int slot, int buttons, double x, double y) {
-    PictureBox& swatch = *panel_.userFurSwatches[std::size_t(slot)];
-    swatch.setToolTip(userFurTooltip(slotPath(ctx_, slot)));
+    PictureBox& swatch = *panel_.userFurSwatches()[std::size_t(slot)];
+    swatch.setToolTip(userFurTooltip(slotPath(session_, slot)));
     swatch.Tag = QString::number(int(kFirstUserFur) + slot);
     dragIfFar(buttons, x, y);
 }
@@ -147,23 +140,12 @@ void FurPaletteInput::swatchPressed(int slot, int button, double x, double y) {
         armDrag(button, x, y, int(kFirstUserFur) + slot);
         return;
     }
-    panel_.FurSlotIndex = Byte(slot);
-    const QString name = fromUtf8(FileNameOfPath(slotPath(ctx_, slot)));
-    menus_.deleteUserFurAction->setText(QStringLiteral("Supprimer ") + name);
-    menus_.deleteUserFurAction->setEnabled(true);
-    menus_.editUserFurAction->setText(QStringLiteral("Modifier ") + name);
-    menus_.editUserFurAction->setEnabled(true);
-    PictureBox& swatch = *panel_.userFurSwatches[std::size_t(slot)];
-    ctx_.messages.popup(*menus_.furMenu, swatch.mapToGlobal(QPointF(x, y).toPoint()), nullptr);
+    PictureBox& swatch = *panel_.userFurSwatches()[std::size_t(slot)];
+    menu_.popupForSlot(slot, swatch.mapToGlobal(QPointF(x, y).toPoint()));
 }
 
 void FurPaletteInput::swatchDoubleClicked(int slot) {
-    panel_.FurSlotIndex = Byte(slot);
-    // Exactly as choosing "Modifier" in the menu, whatever state it was left in.
-    const bool enabled = menus_.editUserFurAction->isEnabled();
-    menus_.editUserFurAction->setEnabled(true);
-    menus_.editUserFurAction->trigger();
-    menus_.editUserFurAction->setEnabled(enabled);
+    menu_.editFromSwatch(slot);
 }
 
 void FurPaletteInput::armDrag(int button, double x, double y, int code) {
@@ -179,7 +161,7 @@ void FurPaletteInput::dragIfFar(int buttons, double x, double y) {
     if ((QPointF(x, y) - pressAt_).manhattanLength() < QApplication::startDragDistance()) return;
     const int dragged = pressedCode_;
     pressedCode_ = 0;
-    startDrag(makeFurDrag(dragged));
+    startDrag_(makeFurDrag(dragged));
 }
 
 }  // namespace tess

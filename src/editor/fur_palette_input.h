@@ -12,8 +12,8 @@ class QMimeData;
 
 namespace tess {
 
-struct EditorContext;
-struct EditorMenus;
+class DocumentSession;
+class FurMenu;
 class FurPalettePanel;
 class PictureBox;
 
@@ -31,10 +31,11 @@ QString userFurTooltip(const std::string& path);
 class FurPaletteInput : public QObject {
     Q_OBJECT
   public:
-    FurPaletteInput(FurPalettePanel& panel, EditorMenus& menus, const EditorContext& context);
+    FurPaletteInput(FurPalettePanel& panel, FurMenu& menu, DocumentSession& session);
 
-    // Runs the drag of a payload; tests put a recorder in its place.
-    std::function<void(QMimeData*)> startDrag;
+    // What runs the drag of a payload: the platform's drag and drop; tests
+    // put a recorder in its place.
+    void setDragStarter(std::function<void(QMimeData*)> startDrag);
 
     void paletteMoved(int buttons, double x, double y);
     void palettePressed(int button, double x, double y);
@@ -47,8 +48,9 @@ class FurPaletteInput : public QObject {
     void dragIfFar(int buttons, double x, double y);
 
     FurPalettePanel& panel_;
-    EditorMenus& menus_;
-    const EditorContext& ctx_;
+    FurMenu& menu_;
+    DocumentSession& session_;
+    std::function<void(QMimeData*)> startDrag_;
     QPointF pressAt_;
     int pressedCode_ = 0;
 };

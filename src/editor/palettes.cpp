@@ -1,5 +1,6 @@
 #include "editor/palettes.h"
 
+#include "editor/document_session.h"
 #include "editor/window_layout.h"
 #include "platform/qimage_bridge.h"
 #include "render/renderer.h"
@@ -10,35 +11,45 @@
 namespace tess {
 
 TincturePalettePanel::TincturePalettePanel(QWidget& window) : QObject(&window) {
-    tincturePalette = makePictureBox(&window, "tincturePalette", layout::kTincturePalette);
+    tincturePalette_ = makePictureBox(&window, "tincturePalette", layout::kTincturePalette);
 }
 
 void TincturePalettePanel::paint(const TinctureTable& tinctures) {
-    tincturePalette->setPicture(tincturePaletteImage(tinctures));
+    tincturePalette_->setPicture(tincturePaletteImage(tinctures));
 }
 
-FurPalettePanel::FurPalettePanel(QWidget& window) : QObject(&window) {
-    furPalette = makePictureBox(&window, "furPalette", layout::kFurPalette);
-    furPalette->setPicture(furPaletteImage());
+FurPalettePanel::FurPalettePanel(QWidget& window, const DocumentSession& session)
+    : QObject(&window) {
+    furPalette_ = makePictureBox(&window, "furPalette", layout::kFurPalette);
+    furPalette_->setPicture(furPaletteImage());
     for (int s = 0; s < kUserFurSlots; ++s) {
         const QByteArray name = "userFurSwatch" + QByteArray::number(s);
         const QRect box(layout::kUserFurLeft + (s % 2) * layout::kUserFurStep,
                         layout::kUserFurTop + (s / 2) * layout::kUserFurStep,
                         layout::kUserFurSwatch.width(), layout::kUserFurSwatch.height());
-        userFurSwatches[std::size_t(s)] = makePictureBox(&window, name.constData(), box);
-        userFurSwatches[std::size_t(s)]->hide();
+        userFurSwatches_[std::size_t(s)] = makePictureBox(&window, name.constData(), box);
+        userFurSwatches_[std::size_t(s)]->hide();
     }
+    connect(&session, &DocumentSession::redrawn, this,
+            [this, &session] { showUserFurSwatches(session.ws().CurrentBlazon, session.r()); });
 }
 
 void FurPalettePanel::hideUserFurSwatch(int slot) {
     if (slot < 0 || slot >= kUserFurSlots) return;
-    userFurSwatches[std::size_t(slot)]->hide();
-    userFurSwatches[std::size_t(slot)]->setPicture(QImage());
+    userFurSwatches_[std::size_t(slot)]->hide();
+    userFurSwatches_[std::size_t(slot)]->setPicture(QImage());
+}
+
+void FurPalettePanel::showUserFurSwatch(int slot, const Renderer& r) {
+    if (slot < 0 || slot >= kUserFurSlots) return;
+    PictureBox* swatch = userFurSwatches_[std::size_t(slot)];
+    swatch->setPicture(toQImage(r.UserFurPictures[std::size_t(slot)]));
+    swatch->show();
 }
 
 void FurPalettePanel::showUserFurSwatches(const BlazonRecord& blazon, const Renderer& r) {
     for (int s = 0; s < kUserFurSlots; ++s) {
-        PictureBox* swatch = userFurSwatches[std::size_t(s)];
+        PictureBox* swatch = userFurSwatches_[std::size_t(s)];
         if (blazon.UserFurs[std::size_t(s)].Path.empty()) {
             hideUserFurSwatch(s);
             continue;

@@ -11,6 +11,7 @@ class QWidget;
 
 namespace tess {
 
+class DocumentSession;
 class PictureBox;
 class Renderer;
 
@@ -22,7 +23,10 @@ class TincturePalettePanel : public QObject {
 
     void paint(const TinctureTable& tinctures);
 
-    PictureBox* tincturePalette = nullptr;
+    PictureBox* tincturePalette() const { return tincturePalette_; }
+
+  private:
+    PictureBox* tincturePalette_ = nullptr;
 };
 
 // The furs' palette and, under it, the swatches of the document's user furs
@@ -32,18 +36,25 @@ class FurPalettePanel : public QObject {
   public:
     static constexpr int kUserFurSlots = 4;
 
-    explicit FurPalettePanel(QWidget& window);
+    // The swatches follow every redraw of `session`.
+    FurPalettePanel(QWidget& window, const DocumentSession& session);
 
     // Slot 0..3 empties; any other slot is ignored.
     void hideUserFurSwatch(int slot);
+    // Slot 0..3 shows the picture the renderer holds for its fur.
+    void showUserFurSwatch(int slot, const Renderer& r);
     // Each swatch shows exactly while its slot holds a fur, with the fur's
     // tile (after an opening as after the fur editor).
     void showUserFurSwatches(const BlazonRecord& blazon, const Renderer& r);
 
-    PictureBox* furPalette = nullptr;
-    std::array<PictureBox*, kUserFurSlots> userFurSwatches{};
-    // The user-fur slot the fur menu was opened on.
-    Byte FurSlotIndex = 0;
+    PictureBox* furPalette() const { return furPalette_; }
+    const std::array<PictureBox*, kUserFurSlots>& userFurSwatches() const {
+        return userFurSwatches_;
+    }
+
+  private:
+    PictureBox* furPalette_ = nullptr;
+    std::array<PictureBox*, kUserFurSlots> userFurSwatches_{};
 };
 
 }  // namespace tess

@@ -7,6 +7,7 @@ class QWidget;
 
 namespace tess {
 
+class DocumentSession;
 class PictureBox;
 struct RedrawResult;
 
@@ -16,18 +17,28 @@ struct RedrawResult;
 class PieceOptions : public QObject {
     Q_OBJECT
   public:
-    explicit PieceOptions(QWidget& window);
+    PieceOptions(QWidget& window, const DocumentSession& session);
 
     void applyRedraw(const RedrawResult& result);
 
-    PictureBox* shapeChooser = nullptr;
-    QLabel* insetCaption = nullptr;
-    PictureBox* insetShapeChooser = nullptr;
-    QLabel* firstOrderCaption = nullptr;
-    PictureBox* sizeChooser = nullptr;
-    PictureBox* shiftZones = nullptr;
-    QLabel* secondOrderCaption = nullptr;
-    PictureBox* secondOrderSizeChooser = nullptr;
+    PictureBox* shapeChooser() const { return shapeChooser_; }
+    QLabel* insetCaption() const { return insetCaption_; }
+    PictureBox* insetShapeChooser() const { return insetShapeChooser_; }
+    QLabel* firstOrderCaption() const { return firstOrderCaption_; }
+    PictureBox* sizeChooser() const { return sizeChooser_; }
+    PictureBox* shiftZones() const { return shiftZones_; }
+    QLabel* secondOrderCaption() const { return secondOrderCaption_; }
+    PictureBox* secondOrderSizeChooser() const { return secondOrderSizeChooser_; }
+
+  private:
+    PictureBox* shapeChooser_ = nullptr;
+    QLabel* insetCaption_ = nullptr;
+    PictureBox* insetShapeChooser_ = nullptr;
+    QLabel* firstOrderCaption_ = nullptr;
+    PictureBox* sizeChooser_ = nullptr;
+    PictureBox* shiftZones_ = nullptr;
+    QLabel* secondOrderCaption_ = nullptr;
+    PictureBox* secondOrderSizeChooser_ = nullptr;
 };
 
 }  // namespace tess

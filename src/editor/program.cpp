@@ -4,6 +4,7 @@
 
 #include "dialogs/intro_window.h"
 #include "dialogs/message_layer.h"
+#include "editor/document_session.h"
 #include "editor/main_window.h"
 #include "platform/paths.h"
 #include "widgets/program_font.h"
@@ -11,12 +12,22 @@
 namespace tess {
 
 Program::Program(Options options, std::unique_ptr<MessageLayer> messages)
-    : options_(std::move(options)), messages_(std::move(messages)) {}
+    : options_(std::move(options)),
+      messages_(std::move(messages)),
+      session_(std::make_unique<DocumentSession>(*messages_)) {}
 
 Program::~Program() {
-    // The main window talks to the workspace until it goes: it goes first.
+    // The main window talks to the session until it goes: it goes first.
     mainWindow_.reset();
     intro_.reset();
+}
+
+Workspace& Program::ws() {
+    return session_->ws();
+}
+
+Renderer& Program::r() {
+    return session_->r();
 }
 
 void Program::start() {
@@ -40,7 +51,7 @@ void Program::loadMainWindow() {
     o.commandLine = options_.commandLine;
     o.programPath = options_.programPath;
     o.endProgram = options_.endProgram;
-    mainWindow_ = std::make_unique<MainWindow>(ws, r, *messages_, std::move(o), intro_.get());
+    mainWindow_ = std::make_unique<MainWindow>(*session_, std::move(o), intro_.get());
     if (auto* widgets = dynamic_cast<WidgetMessages*>(messages_.get()))
         widgets->setParent(mainWindow_.get());
     mainWindow_->load();

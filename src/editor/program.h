@@ -5,17 +5,19 @@
 #include <string>
 
 #include "dialogs/start_drive.h"
-#include "model/workspace.h"
-#include "render/renderer.h"
 
 namespace tess {
 
+class DocumentSession;
 class MessageLayer;
 class IntroWindow;
 class MainWindow;
+class Renderer;
+struct Workspace;
 
-// The whole program for one run: the workspace, the renderer, the message
-// layer and the two windows, started in order by `start`.
+// The whole program for one run: the message layer, the document session
+// (the workspace, the renderer, the held charge) and the two windows, started
+// in order by `start`.
 class Program {
   public:
     struct Options {
@@ -41,8 +43,9 @@ class Program {
     // from the event loop.
     void start();
 
-    Workspace ws;
-    Renderer r;
+    DocumentSession& session() { return *session_; }
+    Workspace& ws();
+    Renderer& r();
     MessageLayer& messages() { return *messages_; }
     IntroWindow* intro() { return intro_.get(); }
     MainWindow* mainWindow() { return mainWindow_.get(); }
@@ -52,6 +55,7 @@ class Program {
 
     Options options_;
     std::unique_ptr<MessageLayer> messages_;
+    std::unique_ptr<DocumentSession> session_;
     std::unique_ptr<IntroWindow> intro_;
     std::unique_ptr<MainWindow> mainWindow_;
 };

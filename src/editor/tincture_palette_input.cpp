@@ -6,8 +6,10 @@
 #include <QMenu>
 
 #include "dialogs/message_layer.h"
-#include "editor/editor_context.h"
-#include "editor/editor_menus.h"
+#include "editor/colour_adjustment_command.h"
+#include "editor/document_session.h"
+#include "editor/menu_items.h"
+#include "editor/palettes.h"
 #include "model/workspace.h"
 #include "widgets/drag_payloads.h"
 #include "widgets/picture_box.h"
@@ -45,10 +47,10 @@ int tinctureCellAt(double x, double y) {
     return 0;
 }
 
-TincturePaletteInput::TincturePaletteInput(PictureBox& palette, EditorMenus& menus,
-                                           const EditorContext& context)
-    : QObject(&palette), palette_(palette), menus_(menus), ctx_(context) {
-    startDrag = [this](QMimeData* payload) {
+TincturePaletteInput::TincturePaletteInput(TincturePalettePanel& panel, DialogHost& dialogs,
+                                           DocumentSession& session)
+    : QObject(panel.tincturePalette()), palette_(*panel.tincturePalette()), session_(session) {
+    startDrag_ = [this](QMimeData* payload) {
         auto* drag = new QDrag(&palette_);
         drag->setMimeData(payload);
         drag->exec(Qt::CopyAction);
@@ -56,15 +58,25 @@ TincturePaletteInput::TincturePaletteInput(PictureBox& palette, EditorMenus& men
     palette_.onMouseMove = [this](int buttons, int, double x, double y) { moved(buttons, x, y); };
     palette_.onMouseDown = [this](int button, int, double x, double y) { pressed(button, x, y); };
     palette_.onMouseUp = [this](int, int, double, double) { pressedTincture_ = 0; };
-    connect(menus_.adjustColourAction, &QAction::triggered, this, [this] {
-        if (menuTincture_ != 0) emit adjustColourRequested(menuTincture_);
+    colourMenu_ = makeMenu(*palette_.window(), "tinctureColourMenu");
+    adjustColourAction_ = addItem(*colourMenu_, "adjustColourAction", "Ajuster cette couleur");
+    connect(adjustColourAction_, &QAction::triggered, this, [this] {
+        if (const int t = adjustColourAction_->data().toInt(); t != 0)
+            emit adjustColourRequested(t);
     });
+    connect(this, &TincturePaletteInput::adjustColourRequested, this,
+            [this, &panel, &dialogs](int t) { adjustTinctureColour(session_, dialogs, panel, t); });
+}
+
+void TincturePaletteInput::setDragStarter(std::function<void(QMimeData*)> startDrag) {
+    startDrag_ = std::move(startDrag);
 }
 
 void TincturePaletteInput::moved(int buttons, double x, double y) {
     const int t = tinctureCellAt(x, y);
-    palette_.setToolTip(t != 0 ? QString::fromUtf8(ctx_.ws.Tinctures[std::size_t(t)].Name.c_str())
-                               : QString());
+    palette_.setToolTip(
+        t != 0 ? QString::fromUtf8(session_.ws().Tinctures[std::size_t(t)].Name.c_str())
+               : QString());
     if (t != 0) palette_.Tag = QString::number(t);
     // The drag carries the cell the press was on, once the pointer has moved
     // far enough for the platform to call it a drag.
@@ -72,17 +84,16 @@ void TincturePaletteInput::moved(int buttons, double x, double y) {
     if ((QPointF(x, y) - pressAt_).manhattanLength() < QApplication::startDragDistance()) return;
     const int dragged = pressedTincture_;
     pressedTincture_ = 0;
-    startDrag(makeTinctureDrag(dragged));
+    startDrag_(makeTinctureDrag(dragged));
 }
 
 void TincturePaletteInput::pressed(int button, double x, double y) {
     const int t = tinctureCellAt(x, y);
     if (button == 2) {
         if (t == 0) return;
-        menuTincture_ = t;
-        menus_.adjustColourAction->setData(t);
-        ctx_.messages.popup(*menus_.tinctureColourMenu,
-                            palette_.mapToGlobal(QPointF(x, y).toPoint()), nullptr);
+        adjustColourAction_->setData(t);
+        session_.messages().popup(*colourMenu_, palette_.mapToGlobal(QPointF(x, y).toPoint()),
+                                  nullptr);
         return;
     }
     if (button != 1) return;

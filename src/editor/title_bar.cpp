@@ -10,9 +10,12 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "editor/document_session.h"
 #include "editor/window_layout.h"
+#include "model/title_text.h"
 #include "widgets/controls.h"
 #include "widgets/program_font.h"
+#include "widgets/utf8_text.h"
 
 namespace tess {
 
@@ -50,7 +53,8 @@ QPoint reachableWindowPosition(QPoint wanted, QSize window, int barHeight,
     return best;
 }
 
-TitleBar::TitleBar(QWidget& window) : QObject(&window), window_(window) {
+TitleBar::TitleBar(QWidget& window, const DocumentSession& session)
+    : QObject(&window), session_(session), window_(window) {
     auto* bar = new QWidget(&window);
     bar->setObjectName(QStringLiteral("titleBar"));
     bar->setGeometry(0, 0, layout::kWindow.width(), layout::kTitleLabel.height());
@@ -59,34 +63,42 @@ TitleBar::TitleBar(QWidget& window) : QObject(&window), window_(window) {
 
     // The title spans the whole bar, so the bar drags from end to end; its
     // text stops short of the two buttons laid over its right end.
-    titleLabel = makeCaption(&window, "titleLabel", QStringLiteral("Tessaline"), bar->geometry());
-    titleLabel->setContentsMargins(10, 0, layout::kWindow.width() - layout::kTitleLabel.right(), 0);
-    QFont bold = titleLabel->font();
+    titleLabel_ = makeCaption(&window, "titleLabel", QStringLiteral("Tessaline"), bar->geometry());
+    titleLabel_->setContentsMargins(10, 0, layout::kWindow.width() - layout::kTitleLabel.right(),
+                                    0);
+    QFont bold = titleLabel_->font();
     bold.setBold(true);
-    titleLabel->setFont(oneSizeLarger(bold));
-    setTextColour(titleLabel, Qt::white);
-    titleLabel->installEventFilter(this);
+    titleLabel_->setFont(oneSizeLarger(bold));
+    setTextColour(titleLabel_, Qt::white);
+    titleLabel_->installEventFilter(this);
 
-    minimiseButton = new QPushButton(QStringLiteral("_"), &window);
-    minimiseButton->setObjectName(QStringLiteral("minimiseButton"));
-    minimiseButton->setGeometry(layout::kMinimiseButton);
-    minimiseButton->setToolTip(QStringLiteral("Réduire"));
-    minimiseButton->setFocusPolicy(Qt::NoFocus);
-    closeButton = new QPushButton(QStringLiteral("×"), &window);
-    closeButton->setObjectName(QStringLiteral("closeButton"));
-    closeButton->setGeometry(layout::kCloseButton);
-    closeButton->setToolTip(QStringLiteral("Quitter"));
-    closeButton->setFocusPolicy(Qt::NoFocus);
-    connect(closeButton, &QPushButton::clicked, this, [this] { closeClicked(); });
-    connect(minimiseButton, &QPushButton::clicked, this, [this] { minimiseClicked(); });
+    minimiseButton_ = new QPushButton(QStringLiteral("_"), &window);
+    minimiseButton_->setObjectName(QStringLiteral("minimiseButton"));
+    minimiseButton_->setGeometry(layout::kMinimiseButton);
+    minimiseButton_->setToolTip(QStringLiteral("Réduire"));
+    minimiseButton_->setFocusPolicy(Qt::NoFocus);
+    closeButton_ = new QPushButton(QStringLiteral("×"), &window);
+    closeButton_->setObjectName(QStringLiteral("closeButton"));
+    closeButton_->setGeometry(layout::kCloseButton);
+    closeButton_->setToolTip(QStringLiteral("Quitter"));
+    closeButton_->setFocusPolicy(Qt::NoFocus);
+    connect(closeButton_, &QPushButton::clicked, this, [this] { closeClicked(); });
+    connect(minimiseButton_, &QPushButton::clicked, this, [this] { minimiseClicked(); });
+    connect(&session_, &DocumentSession::redrawn, this, [this] { refreshTitle(); });
+    connect(&session_, &DocumentSession::titleChanged, this, [this] { refreshTitle(); });
+}
+
+void TitleBar::refreshTitle() {
+    setTitle(fromUtf8(TitleText(session_.ws())));
+    if (window_.isMinimized()) window_.setWindowTitle(title());
 }
 
 void TitleBar::setTitle(const QString& title) {
-    titleLabel->setText(title);
+    titleLabel_->setText(title);
 }
 
 QString TitleBar::title() const {
-    return titleLabel->text();
+    return titleLabel_->text();
 }
 
 void TitleBar::closeClicked() {
@@ -98,7 +110,7 @@ void TitleBar::minimiseClicked() {
 }
 
 bool TitleBar::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != titleLabel) return QObject::eventFilter(watched, event);
+    if (watched != titleLabel_) return QObject::eventFilter(watched, event);
     if (event->type() == QEvent::MouseButtonPress) {
         const auto* e = static_cast<QMouseEvent*>(event);
         grab_ = QPoint(roundHalfEven(e->position().x()), roundHalfEven(e->position().y()));
@@ -113,7 +125,7 @@ bool TitleBar::eventFilter(QObject* watched, QEvent* event) {
             QList<QRect> screens;
             for (const QScreen* s : QGuiApplication::screens()) screens << s->availableGeometry();
             window_.move(
-                reachableWindowPosition(wanted, window_.size(), titleLabel->height(), screens));
+                reachableWindowPosition(wanted, window_.size(), titleLabel_->height(), screens));
         }
         return true;
     }

@@ -11,6 +11,8 @@ class QWidget;
 
 namespace tess {
 
+class DocumentSession;
+
 // Where a window dragged to `wanted` may go so that its title bar (the top
 // `barHeight` pixels) stays reachable: wholly on a screen from top to bottom,
 // and at least a grip's width of it across. `wanted` itself when it already
@@ -20,26 +22,34 @@ QPoint reachableWindowPosition(QPoint wanted, QSize window, int barHeight,
                                const QList<QRect>& screens);
 
 // The window's own title bar (the window has no system frame): the title,
-// which drags the window, and the minimise and close buttons.
+// which drags the window, and the minimise and close buttons. The title
+// names the session's document and its unsaved mark.
 class TitleBar : public QObject {
     Q_OBJECT
   public:
-    explicit TitleBar(QWidget& window);
+    TitleBar(QWidget& window, const DocumentSession& session);
 
+    // The title from the document's path and unsaved mark; minimised, the
+    // taskbar shows it too.
+    void refreshTitle();
     void setTitle(const QString& title);
     QString title() const;
 
     void closeClicked();
     void minimiseClicked();
 
-    QLabel* titleLabel = nullptr;
-    QPushButton* minimiseButton = nullptr;
-    QPushButton* closeButton = nullptr;
+    QLabel* titleLabel() const { return titleLabel_; }
+    QPushButton* minimiseButton() const { return minimiseButton_; }
+    QPushButton* closeButton() const { return closeButton_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    const DocumentSession& session_;
+    QLabel* titleLabel_ = nullptr;
+    QPushButton* minimiseButton_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
     QWidget& window_;
     // Where the title was grabbed, in its own pixels.
     QPoint grab_;

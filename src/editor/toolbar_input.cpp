@@ -1,13 +1,20 @@
 #include "editor/toolbar_input.h"
 
+#include <QAction>
 #include <QFrame>
 #include <QHelpEvent>
 
-#include "editor/editor_context.h"
+#include "actions/apply_edit.h"
+#include "actions/field_edits.h"
+#include "actions/redraw_result.h"
+#include "editor/document_session.h"
+#include "editor/file_commands_panel.h"
+#include "editor/held_charge_tool.h"
 #include "editor/toolbar_panel.h"
 #include "model/partitions.h"
-#include "model/workspace.h"
+#include "platform/colour.h"
 #include "widgets/controls.h"
+#include "widgets/help_opener.h"
 #include "widgets/picture_box.h"
 
 namespace tess {
@@ -52,6 +59,10 @@ bool inReleaseBand(double y) {
     return y >= 2 && y <= 24;
 }
 
+QColor colourOf(Colour c) {
+    return QColor(redOf(c), greenOf(c), blueOf(c));
+}
+
 // The pointer's pixel: the handlers compare whole pixels.
 int pixel(double v) {
     return int(v);
@@ -85,28 +96,38 @@ const ToolbarButton* toolbarButtonClicked(int x) {
     return nullptr;
 }
 
-ToolbarInput::ToolbarInput(ToolbarPanel& panel, const EditorContext& context, QWidget& canvas)
-    : QObject(panel.toolbar), panel_(panel), ctx_(context), canvas_(canvas) {
-    PictureBox& box = *panel_.toolbar;
+ToolbarInput::ToolbarInput(ToolbarPanel& panel, HeldChargeTool& tool, FileCommands& files,
+                           HelpOpener& help, DocumentSession& session, QWidget& canvas)
+    : QObject(panel.toolbar()),
+      panel_(panel),
+      tool_(tool),
+      files_(files),
+      help_(help),
+      session_(session),
+      canvas_(canvas) {
+    PictureBox& box = *panel_.toolbar();
     box.onMouseMove = [this](int, int, double x, double y) { moved(x, y); };
     box.onMouseDown = [this](int, int, double, double) { pressed(); };
     box.onMouseUp = [this](int, int, double x, double y) { released(x, y); };
     box.installEventFilter(new ToolbarTips(this));
     placeFrame();
+    connect(&session_, &DocumentSession::redrawn, this, [this](const RedrawResult& result) {
+        setFrameColours(colourOf(result.frameLight), colourOf(result.frameDark));
+    });
 }
 
 void ToolbarInput::moved(double x, double y) {
     const ToolbarButton* b = inHoverBand(y) ? toolbarButtonHovered(pixel(x)) : nullptr;
     if (!b) {
-        panel_.toolbar->setToolTip(QString());
+        panel_.toolbar()->setToolTip(QString());
         panel_.hideButtonFrame();
         return;
     }
     frameX_ = b->frameX;
-    panel_.toolbar->setToolTip(QString::fromUtf8(b->tooltip));
+    panel_.toolbar()->setToolTip(QString::fromUtf8(b->tooltip));
     placeFrame();
-    for (QFrame* line :
-         {panel_.leftFrameLine, panel_.rightFrameLine, panel_.bottomFrameLine, panel_.topFrameLine})
+    for (QFrame* line : {panel_.leftFrameLine(), panel_.rightFrameLine(), panel_.bottomFrameLine(),
+                         panel_.topFrameLine()})
         line->show();
 }
 
@@ -119,7 +140,7 @@ void ToolbarInput::pressed() {
 
 void ToolbarInput::released(double x, double y) {
     panel_.hideButtonFrame();
-    panel_.toolbar->setToolTip(QString());
+    panel_.toolbar()->setToolTip(QString());
     rightBottom_ = 25;
     bottomRow_ = 25;
     swapColours();
@@ -131,36 +152,41 @@ void ToolbarInput::released(double x, double y) {
 
 void ToolbarInput::run(const ToolbarButton& button) {
     switch (button.command) {
+        // The file buttons run the file menu's own items.
         case C::New:
-            emit newRequested();
+            files_.item(FileItem::New)->trigger();
             break;
         case C::Open:
-            emit openRequested();
+            files_.item(FileItem::Open)->trigger();
             break;
         case C::Save:
-            emit saveRequested();
+            files_.item(FileItem::Save)->trigger();
             break;
         case C::Export:
-            emit exportRequested();
+            files_.item(FileItem::Export)->trigger();
             break;
         case C::Print:
-            emit printRequested();
+            files_.item(FileItem::Print)->trigger();
             break;
         case C::Undo:
-            emit undoRequested();
+            undoLast();
             break;
-        case C::Partition: {
+        case C::Partition:
             // An undo step even when the partition is already this one.
-            const Long code = button.partition;
-            ctx_.apply(UndoStep::Take, [this, code] { ctx_.ws.CurrentBlazon.Partition = code; });
+            session_.show(
+                ChoosePartition(session_.ws(), session_.r(), button.partition, UndoStep::Take));
             break;
-        }
         case C::Help:
-            emit helpRequested();
+            help_.open(HelpContext::Contents);
             break;
         case C::None:
             break;
     }
+}
+
+void ToolbarInput::undoLast() {
+    tool_.end();
+    session_.show(UndoLastEdit(session_.ws(), session_.r()));
 }
 
 void ToolbarInput::setFrameColours(QColor light, QColor dark) {
@@ -180,17 +206,17 @@ void ToolbarInput::swapColours() {
 void ToolbarInput::placeFrame() {
     // Top on row 3 from x to x + 23, left from row 4 to 24, right from row 3
     // to its lower end, bottom one pixel longer than the top.
-    panel_.topFrameLine->setGeometry(frameX_, 3, 24, 1);
-    panel_.leftFrameLine->setGeometry(frameX_, 4, 1, 21);
-    panel_.rightFrameLine->setGeometry(frameX_ + 23, 3, 1, rightBottom_ - 3 + 1);
-    panel_.bottomFrameLine->setGeometry(frameX_, bottomRow_, 25, 1);
+    panel_.topFrameLine()->setGeometry(frameX_, 3, 24, 1);
+    panel_.leftFrameLine()->setGeometry(frameX_, 4, 1, 21);
+    panel_.rightFrameLine()->setGeometry(frameX_ + 23, 3, 1, rightBottom_ - 3 + 1);
+    panel_.bottomFrameLine()->setGeometry(frameX_, bottomRow_, 25, 1);
 }
 
 void ToolbarInput::paintFrame() {
-    setBackgroundColour(panel_.topFrameLine, top_);
-    setBackgroundColour(panel_.leftFrameLine, left_);
-    setBackgroundColour(panel_.rightFrameLine, right_);
-    setBackgroundColour(panel_.bottomFrameLine, down_);
+    setBackgroundColour(panel_.topFrameLine(), top_);
+    setBackgroundColour(panel_.leftFrameLine(), left_);
+    setBackgroundColour(panel_.rightFrameLine(), right_);
+    setBackgroundColour(panel_.bottomFrameLine(), down_);
 }
 
 }  // namespace tess

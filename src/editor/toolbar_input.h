@@ -8,7 +8,10 @@
 
 namespace tess {
 
-struct EditorContext;
+class DocumentSession;
+class FileCommands;
+class HeldChargeTool;
+class HelpOpener;
 class ToolbarPanel;
 
 // What a toolbar button does on release.
@@ -37,22 +40,19 @@ const ToolbarButton* toolbarButtonClicked(int x);
 class ToolbarInput : public QObject {
     Q_OBJECT
   public:
-    ToolbarInput(ToolbarPanel& panel, const EditorContext& context, QWidget& canvas);
+    ToolbarInput(ToolbarPanel& panel, HeldChargeTool& tool, FileCommands& files, HelpOpener& help,
+                 DocumentSession& session, QWidget& canvas);
 
     void moved(double x, double y);
     void pressed();
     void released(double x, double y);
     // A redraw sets the frame's colours: light on top and left.
     void setFrameColours(QColor light, QColor dark);
-
-  signals:
-    void newRequested();
-    void openRequested();
-    void saveRequested();
-    void exportRequested();
-    void printRequested();
-    void undoRequested();
-    void helpRequested();
+    // "Annuler": the newest undo copy comes back and is redrawn, a held charge
+    // first let go as it was picked up, so the overlay never holds a record
+    // the undo copy has put back on the shield. The document keeps its file
+    // (an older copy may predate its first save) and the unsaved mark stays.
+    void undoLast();
 
   private:
     void placeFrame();
@@ -61,7 +61,10 @@ class ToolbarInput : public QObject {
     void run(const ToolbarButton& button);
 
     ToolbarPanel& panel_;
-    const EditorContext& ctx_;
+    HeldChargeTool& tool_;
+    FileCommands& files_;
+    HelpOpener& help_;
+    DocumentSession& session_;
     QWidget& canvas_;
     int frameX_ = 0;
     // The bottom line's row and the right line's lower end: 24 at start, 23

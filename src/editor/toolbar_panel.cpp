@@ -3,53 +3,37 @@
 #include <QFrame>
 
 #include "actions/redraw_result.h"
-#include "editor/toolbar_input.h"
+#include "editor/document_session.h"
 #include "editor/window_layout.h"
-#include "platform/colour.h"
 #include "widgets/controls.h"
 #include "widgets/picture_box.h"
 #include "widgets/ui_pictures.h"
 
 namespace tess {
 
-namespace {
-
-QColor colourOf(Colour c) {
-    return QColor(redOf(c), greenOf(c), blueOf(c));
-}
-
-}  // namespace
-
-ToolbarPanel::ToolbarPanel(QWidget& window) : QObject(&window) {
-    toolbar = makePictureBox(&window, "toolbar", layout::kToolbar);
-    toolbar->setPicture(toolbarImage());
-    partitionMarker = makeFrame(toolbar, "partitionMarker", QColor(255, 0, 0), 1);
-    partitionMarker->setGeometry(0, 4, 23, 20);
-    topFrameLine = makeLine(toolbar, "topFrameLine", Qt::white);
-    leftFrameLine = makeLine(toolbar, "leftFrameLine", Qt::white);
-    rightFrameLine = makeLine(toolbar, "rightFrameLine", Qt::black);
-    bottomFrameLine = makeLine(toolbar, "bottomFrameLine", Qt::black);
-    topFrameLine->setGeometry(0, 3, 24, 1);
-    leftFrameLine->setGeometry(0, 4, 1, 21);
-    rightFrameLine->setGeometry(23, 3, 1, 22);
-    bottomFrameLine->setGeometry(0, 24, 25, 1);
+ToolbarPanel::ToolbarPanel(QWidget& window, const DocumentSession& session) : QObject(&window) {
+    toolbar_ = makePictureBox(&window, "toolbar", layout::kToolbar);
+    toolbar_->setPicture(toolbarImage());
+    partitionMarker_ = makeFrame(toolbar_, "partitionMarker", QColor(255, 0, 0), 1);
+    partitionMarker_->setGeometry(0, 4, 23, 20);
+    topFrameLine_ = makeLine(toolbar_, "topFrameLine", Qt::white);
+    leftFrameLine_ = makeLine(toolbar_, "leftFrameLine", Qt::white);
+    rightFrameLine_ = makeLine(toolbar_, "rightFrameLine", Qt::black);
+    bottomFrameLine_ = makeLine(toolbar_, "bottomFrameLine", Qt::black);
+    topFrameLine_->setGeometry(0, 3, 24, 1);
+    leftFrameLine_->setGeometry(0, 4, 1, 21);
+    rightFrameLine_->setGeometry(23, 3, 1, 22);
+    bottomFrameLine_->setGeometry(0, 24, 25, 1);
+    connect(&session, &DocumentSession::redrawn, this, &ToolbarPanel::applyRedraw);
 }
 
 void ToolbarPanel::applyRedraw(const RedrawResult& result) {
-    partitionMarker->move(result.partitionMarkerX, partitionMarker->y());
-    partitionMarker->show();
-    if (input) {
-        input->setFrameColours(colourOf(result.frameLight), colourOf(result.frameDark));
-        return;
-    }
-    setBackgroundColour(topFrameLine, colourOf(result.frameLight));
-    setBackgroundColour(leftFrameLine, colourOf(result.frameLight));
-    setBackgroundColour(rightFrameLine, colourOf(result.frameDark));
-    setBackgroundColour(bottomFrameLine, colourOf(result.frameDark));
+    partitionMarker_->move(result.partitionMarkerX, partitionMarker_->y());
+    partitionMarker_->show();
 }
 
 void ToolbarPanel::hideButtonFrame() {
-    for (QFrame* line : {topFrameLine, leftFrameLine, rightFrameLine, bottomFrameLine})
+    for (QFrame* line : {topFrameLine_, leftFrameLine_, rightFrameLine_, bottomFrameLine_})
         line->hide();
 }
 

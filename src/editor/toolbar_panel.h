@@ -8,7 +8,7 @@ class QWidget;
 namespace tess {
 
 class PictureBox;
-class ToolbarInput;
+class DocumentSession;
 struct RedrawResult;
 
 // The toolbar: its picture of buttons, the raised frame drawn round the
@@ -16,21 +16,28 @@ struct RedrawResult;
 class ToolbarPanel : public QObject {
     Q_OBJECT
   public:
-    explicit ToolbarPanel(QWidget& window);
+    // The marker follows every redraw of `session`.
+    ToolbarPanel(QWidget& window, const DocumentSession& session);
 
-    // The marker's place and the frame's colours from a redraw.
+    // The marker's place from a redraw.
     void applyRedraw(const RedrawResult& result);
     // The pointer left the toolbar: no button looks raised.
     void hideButtonFrame();
 
-    PictureBox* toolbar = nullptr;
-    QFrame* partitionMarker = nullptr;
-    QFrame* topFrameLine = nullptr;
-    QFrame* leftFrameLine = nullptr;
-    QFrame* rightFrameLine = nullptr;
-    QFrame* bottomFrameLine = nullptr;
-    // The mouse handling, made by the window once the canvas exists.
-    ToolbarInput* input = nullptr;
+    PictureBox* toolbar() const { return toolbar_; }
+    QFrame* partitionMarker() const { return partitionMarker_; }
+    QFrame* topFrameLine() const { return topFrameLine_; }
+    QFrame* leftFrameLine() const { return leftFrameLine_; }
+    QFrame* rightFrameLine() const { return rightFrameLine_; }
+    QFrame* bottomFrameLine() const { return bottomFrameLine_; }
+
+  private:
+    PictureBox* toolbar_ = nullptr;
+    QFrame* partitionMarker_ = nullptr;
+    QFrame* topFrameLine_ = nullptr;
+    QFrame* leftFrameLine_ = nullptr;
+    QFrame* rightFrameLine_ = nullptr;
+    QFrame* bottomFrameLine_ = nullptr;
 };
 
 }  // namespace tess

@@ -97,9 +97,7 @@ void resetBank(ImageBank& bank) {
 void ResetDocument(Workspace& ws) {
     BlazonRecord& b = ws.CurrentBlazon;
 
-    ws.ui->clearHeldCharge();
     ws.SelectedCharge = 0;
-    ws.ui->clearClipboard();
 
     b.Folder.clear();
     b.FilePath.clear();
@@ -118,13 +116,11 @@ void ResetDocument(Workspace& ws) {
     for (int s = 0; s < kUserFurCount; ++s) {
         UserFurRecord& fur = b.UserFurs[s];
         fur.Path.clear();
-        ws.ui->hideUserFurSwatch(s);
         fur.DominantTincture = 0;
         fur.Phrase.clear();
     }
 
     for (int k = 1; k <= kUndoDepth; ++k) ws.Undos[k] = b;
-    ws.ui->clearImageBankList();
 }
 
 void PushUndo(Workspace& ws) {

@@ -5,11 +5,13 @@
 
 namespace tess {
 
-// Makes the document new and empty: the blank coat of arms, no charge, no user
-// fur, no picture in the bank, no charge group, and every undo slot holding
-// that blank state. The windows are told through `ws.ui` (held charge,
-// clipboard, user-fur swatches, picture list). Neither redraws nor touches
-// `ws.Modified`: each caller redraws and decides the title itself.
+// Makes the document new and empty: the blank coat of arms, no charge held or
+// placed, no user fur, no picture in the list or the bank, no charge group,
+// and every undo slot holding that blank state. Neither redraws nor touches
+// `ws.Modified`: each caller redraws and decides the title itself. The
+// windows are the caller's: it lets go of what they held of the old document
+// (the overlay, a copy of one of its charges, the picture list), and the
+// redraw hides the user-fur swatches.
 void ResetDocument(Workspace& ws);
 
 // Copies the current record onto the undo stack (slot 1 newest); the copy in

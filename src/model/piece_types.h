@@ -30,6 +30,15 @@ inline constexpr Long kPairle = 20;
 inline constexpr Long kSautoir = 21;
 inline constexpr Long kCroix = 22;
 
+// The sizes `OrdinaryRecord.Size` stores: whole, diminished and en filet. The
+// menus and the size choosers store a diminished piece as 1 (first order) or
+// 34 (second order); the redraw replaces a positive size by the piece's width
+// in pixels, and every reader tests only the sign.
+inline constexpr Integer kSizeFull = 0;
+inline constexpr Integer kSizeFirstOrderDiminished = 1;
+inline constexpr Integer kSizeSecondOrderDiminished = 34;
+inline constexpr Integer kSizeFillet = -1;
+
 constexpr bool isOrdinary1Type(Long type) {
     return type >= kChef && type <= kEcusson;
 }

@@ -4,20 +4,14 @@
 
 namespace tess {
 
-// What the document operations ask of the windows (the overlay, the lists, the
-// swatches, the clipboard). The editor implements it; the core and its tests
-// use the silent default.
+// What an action must have the windows do while it runs: the wait box, shown
+// without waiting while a long step runs, then hidden. Nothing else goes
+// through here: what the user must be told afterwards comes back in the
+// action's outcome, and its questions are asked through what it is handed.
+// The editor implements it; the core and its tests use the silent default.
 class WorkspaceUi {
-public:
+  public:
     virtual ~WorkspaceUi() = default;
-    // The selected-charge overlay and its frames are hidden and emptied.
-    virtual void clearHeldCharge() {}
-    virtual void clearClipboard() {}
-    virtual void clearImageBankList() {}
-    virtual void hideUserFurSwatch(int slot) {}
-    // A message box with an OK button (style 48: exclamation, 16: stop sign).
-    virtual void showMessage(const std::string& text, int style, const std::string& title) {}
-    // The wait box, shown without waiting while a long step runs, then hidden.
     virtual void showWaitBox(const std::string& text) {}
     virtual void hideWaitBox() {}
 };

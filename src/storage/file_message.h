@@ -4,8 +4,9 @@
 
 namespace tess {
 
-// A message box the window shows for a file operation. The core never shows
-// anything itself: it hands the text back and the window picks the icon.
+// A message box the window shows after a command: a file operation that
+// failed, a refusal at a limit. The core never shows anything itself: it hands
+// the text back in its outcome and the window picks the icon.
 struct FileMessage {
     enum class Icon { None, Exclamation, Critical };
     Icon icon = Icon::None;

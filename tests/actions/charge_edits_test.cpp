@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QPoint>
+
 #include "actions/bank_slots.h"
 #include "actions/charge_edits.h"
+#include "actions/charge_group_moves.h"
 #include "actions/charge_placing.h"
 #include "actions/held_charge.h"
 #include "actions/redraw_shield.h"
@@ -90,8 +93,7 @@ TEST_F(ChargeEdits, TheCommitPutsTheChargeBackAsOneStep) {
     ASSERT_TRUE(SetChargeTincture(ws, r.Charges, n, kAzur));
     const ChargeRecord pickedUp = charge(n);
     ASSERT_TRUE(pickUp(n));
-    RedrawResult shown;
-    ASSERT_TRUE(CommitHeldCharge(ws, r, OverlayBox{120.4, 80.5, 12.5, 8.4, "lion.bmp"}, shown));
+    ASSERT_TRUE(CommitHeldCharge(ws, r, OverlayBox{120.4, 80.5, 12.5, 8.4, "lion.bmp"}));
     EXPECT_EQ(ws.SelectedCharge, 0);
     EXPECT_EQ(charge(n).InUse, kTrue);
     // Rounded to whole pixels, halves to the even neighbour.
@@ -106,7 +108,7 @@ TEST_F(ChargeEdits, TheCommitPutsTheChargeBackAsOneStep) {
     EXPECT_EQ(r.chargeHitMap.pixel(125, 84), 0x0000FFu);
 
     // Nothing held: a new picture takes the first free record.
-    ASSERT_TRUE(CommitHeldCharge(ws, r, OverlayBox{10, 10, 6, 4, path}, shown));
+    ASSERT_TRUE(CommitHeldCharge(ws, r, OverlayBox{10, 10, 6, 4, path}));
     EXPECT_EQ(charge(n + 1).InUse, kTrue);
     EXPECT_EQ(charge(n + 1).Width, 6);
 }
@@ -117,9 +119,7 @@ TEST_F(ChargeEdits, ARefusedCommitLosesNothing) {
     ASSERT_TRUE(pickUp(n));
     const ChargeRecord held = charge(n);
     const auto undos = ws.Undos;
-    RedrawResult shown;
-    EXPECT_FALSE(
-        CommitHeldCharge(ws, r, OverlayBox{1, 1, 30, 20, folder.picture("absent.bmp")}, shown));
+    EXPECT_FALSE(CommitHeldCharge(ws, r, OverlayBox{1, 1, 30, 20, folder.picture("absent.bmp")}));
     EXPECT_EQ(charge(n), held);
     EXPECT_EQ(ws.SelectedCharge, n);
     EXPECT_TRUE(ws.Undos == undos);
@@ -128,12 +128,12 @@ TEST_F(ChargeEdits, ARefusedCommitLosesNothing) {
     // A new picture with every record in use.
     for (int i = 1; i <= kChargeCount; ++i)
         if (i != n) charge(i) = charge(n);
-    ui.messages.clear();
     const BlazonRecord before = ws.CurrentBlazon;
-    EXPECT_FALSE(CommitHeldCharge(ws, r, OverlayBox{1, 1, 6, 4, path}, shown));
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "Le maximum d'images insérables est atteint!");
-    EXPECT_EQ(ui.messages[0].title, "Ajouter une image");
+    const EditOutcome refused = CommitHeldCharge(ws, r, OverlayBox{1, 1, 6, 4, path});
+    EXPECT_FALSE(refused);
+    ASSERT_FALSE(refused.message.empty());
+    EXPECT_EQ(refused.message.text, "Le maximum d'images insérables est atteint!");
+    EXPECT_EQ(refused.message.title, "Ajouter une image");
     EXPECT_EQ(ws.CurrentBlazon, before);
 }
 
@@ -154,13 +154,12 @@ TEST_F(ChargeEdits, MirroringIsOneStepForTheChargeOrItsWholeGroup) {
     const int a = place(60, 100), b = place(80, 100), c = place(100, 100);
     const int g = group({a, b, c});
     EXPECT_EQ(r.canvas.pixel(61, 101), Colour(0x0000FF));  // a's left is red
-    RedrawResult shown;
-    EXPECT_FALSE(MirrorHeldCharge(ws, r, false, shown));  // nothing held
+    EXPECT_FALSE(MirrorHeldCharge(ws, r, false));          // nothing held
     ASSERT_TRUE(pickUp(b));
     ws.Modified = false;
 
     // Alone: the held charge flips, its group does not.
-    ASSERT_TRUE(MirrorHeldCharge(ws, r, false, shown));
+    ASSERT_TRUE(MirrorHeldCharge(ws, r, false));
     EXPECT_EQ(charge(b).Mirrored, kTrue);
     EXPECT_EQ(charge(a).Mirrored, kFalse);
     EXPECT_TRUE(ws.Modified);
@@ -169,7 +168,7 @@ TEST_F(ChargeEdits, MirroringIsOneStepForTheChargeOrItsWholeGroup) {
     // The whole group: each member once, even one listed twice.
     ws.Groups.Motifs[std::size_t(g)].Members[4] = Byte(a);
     const BlazonRecord before = ws.CurrentBlazon;
-    ASSERT_TRUE(MirrorHeldCharge(ws, r, true, shown));
+    ASSERT_TRUE(MirrorHeldCharge(ws, r, true));
     EXPECT_EQ(charge(a).Mirrored, kTrue);
     EXPECT_EQ(charge(b).Mirrored, kFalse);
     EXPECT_EQ(charge(c).Mirrored, kTrue);
@@ -181,20 +180,19 @@ TEST_F(ChargeEdits, MirroringIsOneStepForTheChargeOrItsWholeGroup) {
     LetGoOfHeldCharge(ws);
     const int loner = place(100, 150);
     ASSERT_TRUE(pickUp(loner));
-    ASSERT_TRUE(MirrorHeldCharge(ws, r, true, shown));
+    ASSERT_TRUE(MirrorHeldCharge(ws, r, true));
     EXPECT_EQ(charge(loner).Mirrored, kTrue);
     EXPECT_EQ(charge(a).Mirrored, kTrue);
 }
 
 TEST_F(ChargeEdits, BrocheTogglesWithoutAStep) {
     const int n = place(10, 10);
-    RedrawResult shown;
-    EXPECT_FALSE(ToggleHeldChargeOverAll(ws, r, shown));
+    EXPECT_FALSE(ToggleHeldChargeOverAll(ws, r));
     ASSERT_TRUE(pickUp(n));
     const auto undos = ws.Undos;
-    ASSERT_TRUE(ToggleHeldChargeOverAll(ws, r, shown));
+    ASSERT_TRUE(ToggleHeldChargeOverAll(ws, r));
     EXPECT_EQ(charge(n).Brochant, kTrue);
-    ASSERT_TRUE(ToggleHeldChargeOverAll(ws, r, shown));
+    ASSERT_TRUE(ToggleHeldChargeOverAll(ws, r));
     EXPECT_EQ(charge(n).Brochant, kFalse);
     EXPECT_TRUE(ws.Undos == undos);
 }
@@ -220,6 +218,63 @@ TEST_F(ChargeEdits, AGroupFollowsTheHeldChargeInStepAndSize) {
     EXPECT_EQ(ws.CurrentBlazon, before);
 }
 
+// The alignment strip puts the held charge's box somewhere: its group follows
+// by the box's offset from the held record and takes the box's size, with no
+// undo step; the moved records mark the document.
+TEST_F(ChargeEdits, TheAlignedGroupFollowsTheHeldBoxWithoutAStep) {
+    const int a = place(10, 10), b = place(30, 10), c = place(50, 20), alone = place(70, 10);
+    group({a, b, c});
+    ASSERT_TRUE(pickUp(b));
+    const auto undos = ws.Undos;
+    ws.Modified = false;
+    AlignHeldChargeGroup(ws, 1, 61, 12.5, 8);
+    EXPECT_EQ(QPoint(charge(a).X, charge(a).Y), QPoint(-19, 61));
+    EXPECT_EQ(QPoint(charge(b).X, charge(b).Y), QPoint(1, 61));
+    EXPECT_EQ(QPoint(charge(c).X, charge(c).Y), QPoint(21, 71));
+    for (int n : {a, b, c}) {
+        EXPECT_EQ(charge(n).Width, 12) << n;  // 12.5 to the even 12
+        EXPECT_EQ(charge(n).Height, 8) << n;
+    }
+    EXPECT_EQ(QPoint(charge(alone).X, charge(alone).Y), QPoint(70, 10));
+    EXPECT_TRUE(ws.Undos == undos);
+    EXPECT_TRUE(ws.Modified);
+
+    // Nothing for a charge of no group, nor with nothing held.
+    LetGoOfHeldCharge(ws);
+    ASSERT_TRUE(pickUp(alone));
+    BlazonRecord before = ws.CurrentBlazon;
+    AlignHeldChargeGroup(ws, 100, 100, 6, 4);
+    EXPECT_EQ(ws.CurrentBlazon, before);
+    LetGoOfHeldCharge(ws);
+    before = ws.CurrentBlazon;
+    AlignHeldChargeGroup(ws, 100, 100, 6, 4);
+    EXPECT_EQ(ws.CurrentBlazon, before);
+}
+
+// Any press on the held charge packs its group first; no step, no mark.
+TEST_F(ChargeEdits, APressPacksTheHeldChargesGroupWithoutAStep) {
+    const int a = place(10, 10), b = place(30, 10), c = place(50, 10);
+    const int g = group({a, b, c});
+    MotifRecord& motif = ws.Groups.Motifs[std::size_t(g)];
+    motif.Members[2] = 0;  // a hole, as a damaged document leaves one
+    ASSERT_TRUE(pickUp(a));
+    const auto undos = ws.Undos;
+    ws.Modified = false;
+    CompactHeldChargeGroup(ws);
+    EXPECT_EQ(int(motif.Members[1]), a);
+    EXPECT_EQ(int(motif.Members[2]), c);
+    EXPECT_EQ(int(motif.Count), 2);
+    EXPECT_TRUE(ws.Undos == undos);
+    EXPECT_FALSE(ws.Modified);
+
+    // With nothing held the group is left as it stands.
+    LetGoOfHeldCharge(ws);
+    motif.Members[1] = 0;
+    CompactHeldChargeGroup(ws);
+    EXPECT_EQ(int(motif.Members[1]), 0);
+    EXPECT_EQ(int(motif.Members[2]), c);
+}
+
 TEST_F(ChargeEdits, ACopyPastesOnlyWhileOursAndItsPictureRemain) {
     const int n = place(40, 40);
     ASSERT_TRUE(SetChargeTincture(ws, r.Charges, n, kSinople));
@@ -241,8 +296,7 @@ TEST_F(ChargeEdits, ACopyPastesOnlyWhileOursAndItsPictureRemain) {
     EXPECT_FALSE(CanPasteCharge(ws, r, ChargeClipboard{}, "1"));
 
     // The picture gone from the bank, the copy pastes nothing.
-    RedrawResult shown;
-    ASSERT_TRUE(CommitHeldCharge(ws, r, OverlayBox{40, 40, 6, 4, "lion.bmp"}, shown));
+    ASSERT_TRUE(CommitHeldCharge(ws, r, OverlayBox{40, 40, 6, 4, "lion.bmp"}));
     const int slot = charge(n).ImageIndex;
     ASSERT_TRUE(pickUp(n));
     DeleteHeldCharge(ws, r, false);
@@ -262,8 +316,7 @@ TEST_F(ChargeEdits, APasteHoldsACopyInTheFirstFreeRecordWithoutItsGroup) {
     const ChargeClipboard copy = CopyHeldCharge(ws, r);
     // Holding, nothing is pasted.
     EXPECT_EQ(PasteCharge(ws, r, copy), 0);
-    RedrawResult shown;
-    ASSERT_TRUE(CommitHeldCharge(ws, r, OverlayBox{50, 10, 6, 4, "lion.bmp"}, shown));
+    ASSERT_TRUE(CommitHeldCharge(ws, r, OverlayBox{50, 10, 6, 4, "lion.bmp"}));
     // Charge 1 freed, but its group still lists it.
     ClearCharge(ws, r, first);
     ASSERT_EQ(ws.Groups.Motifs[std::size_t(g)].Members[1], Byte(first));
@@ -293,15 +346,14 @@ TEST_F(ChargeEdits, APasteWithEveryRecordTakenSaysSo) {
     const int n = place(10, 10);
     ASSERT_TRUE(pickUp(n));
     const ChargeClipboard copy = CopyHeldCharge(ws, r);
-    RedrawResult shown;
-    ASSERT_TRUE(CommitHeldCharge(ws, r, OverlayBox{10, 10, 6, 4, "lion.bmp"}, shown));
+    ASSERT_TRUE(CommitHeldCharge(ws, r, OverlayBox{10, 10, 6, 4, "lion.bmp"}));
     for (int i = 1; i <= kChargeCount; ++i) charge(i) = charge(n);
     const BlazonRecord before = ws.CurrentBlazon;
-    ui.messages.clear();
-    EXPECT_EQ(PasteCharge(ws, r, copy), 0);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "Le maximum d'images insérables est atteint!");
-    EXPECT_EQ(ui.messages[0].style, 48);
+    FileMessage refusal;
+    EXPECT_EQ(PasteCharge(ws, r, copy, &refusal), 0);
+    ASSERT_FALSE(refusal.empty());
+    EXPECT_EQ(refusal.text, "Le maximum d'images insérables est atteint!");
+    EXPECT_EQ(refusal.icon, FileMessage::Icon::Exclamation);
     EXPECT_EQ(ws.CurrentBlazon, before);
     EXPECT_EQ(ws.SelectedCharge, 0);
 }

@@ -174,20 +174,20 @@ class EditorDocuments : public testing::DocumentTest {
 
     // A document for the arms inserted into parts.
     void makeArms() {
-        ChoosePartition(ws(), r(), 14);
+        ChoosePartition(ws(), r(), 14, UndoStep::None);
         arms = doc("interieur.bls");
         ASSERT_TRUE(save(arms).saved);
     }
 
     void addToList(const std::string& path) {
         const std::size_t before = ws().Pictures.size();
-        ui.messages.clear();
-        const PictureAddOutcome out = AddPictureToList(ws(), path);
+        FileMessage refusal;
+        const PictureAddOutcome out = AddPictureToList(ws(), path, &refusal);
         if (out == PictureAddOutcome::Added) {
             EXPECT_EQ(ws().Pictures.size(), before + 1);
             return;
         }
-        ASSERT_EQ(ui.messages.size(), 1u) << path;
+        ASSERT_FALSE(refusal.empty()) << path;
         EXPECT_EQ(ws().Pictures.size(), before);
         ++refusals;
     }
@@ -201,14 +201,14 @@ class EditorDocuments : public testing::DocumentTest {
         ASSERT_TRUE(read.picture);
         double w = read.picture->width(), h = read.picture->height();
         if (chance(0.3)) w = pick(1, 120), h = pick(1, 120);
-        ui.messages.clear();
+        FileMessage refusal;
         const int before = countCharges();
         const int n = firstFreeCharge(blazon());
-        if (!AddCharge(
-                ws(), r().Charges,
-                OverlayBox{double(pick(-20, 250)), double(pick(-20, 320)), w, h, item.Path})) {
+        if (!AddCharge(ws(), r().Charges,
+                       OverlayBox{double(pick(-20, 250)), double(pick(-20, 320)), w, h, item.Path},
+                       0, &refusal)) {
             // Refused with its message (fifty charges, or the budget), nothing changed.
-            EXPECT_EQ(ui.messages.size(), 1u);
+            EXPECT_FALSE(refusal.empty());
             EXPECT_EQ(countCharges(), before);
             ++refusals;
             return;
@@ -218,13 +218,12 @@ class EditorDocuments : public testing::DocumentTest {
             RedrawResult shown;
             RedrawShield(ws(), r());
             if (!PickUpCharge(ws(), r(), n, shown)) return;
-            MirrorHeldCharge(ws(), r(), false, shown);
-            if (chance(0.5)) ToggleHeldChargeOverAll(ws(), r(), shown);
+            MirrorHeldCharge(ws(), r(), false);
+            if (chance(0.5)) ToggleHeldChargeOverAll(ws(), r());
             const ChargeRecord& c = blazon().Charges[n];
             ASSERT_TRUE(CommitHeldCharge(ws(), r(),
                                          OverlayBox{double(c.X + 3), double(c.Y - 2),
-                                                    double(c.Width), double(c.Height), item.Path},
-                                         shown));
+                                                    double(c.Width), double(c.Height), item.Path}));
         }
     }
 
@@ -235,13 +234,12 @@ class EditorDocuments : public testing::DocumentTest {
         return n;
     }
     void dress() {
-        RedrawResult shown;
         for (int n = pick(0, 4); n > 0; --n) {
             const bool fur = chance(0.3);
             const int userFur = fur && chance(0.5) && UserFurSlotInUse(r(), 0);
             DropOnCanvas(ws(), r(), fur ? 0 : pick(1, kTinctureCount),
                          fur ? (userFur ? kFirstUserFur : pick(108, 115)) : 0, pick(10, 255),
-                         pick(10, 330), shown);
+                         pick(10, 330));
         }
     }
 
@@ -261,7 +259,8 @@ class EditorDocuments : public testing::DocumentTest {
         NewDocument(ws(), r());
         ws().Pictures.clear();
         Long partition = pick(kPlainField, kLastPartition - 1);
-        ChoosePartition(ws(), r(), isPartitionCode(partition) ? partition : kLastPartition);
+        ChoosePartition(ws(), r(), isPartitionCode(partition) ? partition : kLastPartition,
+                        UndoStep::None);
         if (chance(0.3)) ChoosePiece(ws(), r(), pick(1, 22), "pièce");
         if (chance(0.2)) storeFur();
         dress();

@@ -106,7 +106,6 @@ class HostileFiles : public testing::DocumentTest {
         r().InsertedPictures[3] = r().canvas;
         const std::string path = doc("armes.bls");
         EXPECT_TRUE(save(path).saved);
-        ui.messages.clear();
         return path;
     }
 
@@ -133,9 +132,10 @@ TEST_F(HostileFiles, EveryReaderRefusesWhatIsNoFileAtOnce) {
          }},
         {"picture list", [&] { return file("lion.bmp"); },
          [&](const std::string& p) {
-             EXPECT_EQ(AddPictureToList(ws(), p), PictureAddOutcome::Refused);
-             ASSERT_EQ(ui.messages.size(), 1u);
-             EXPECT_EQ(ui.messages[0].text, shown(p));
+             FileMessage refusal;
+             EXPECT_EQ(AddPictureToList(ws(), p, &refusal), PictureAddOutcome::Refused);
+             ASSERT_FALSE(refusal.empty());
+             EXPECT_EQ(refusal.text, shown(p));
              EXPECT_TRUE(ws().Pictures.empty());
          }},
         {"open command", [&] { return doc("armes.bls"); },
@@ -234,7 +234,6 @@ TEST_F(HostileFiles, EveryReaderRefusesWhatIsNoFileAtOnce) {
             SCOPED_TRACE(std::string(reader.name) + " given " + nameOf(kind));
             program = std::make_unique<testing::Program>();
             ws().ui = &ui;
-            ui.messages.clear();
             scripted = {};
             const std::string path = reader.place();
             fs::create_directories(FolderOfPath(path));

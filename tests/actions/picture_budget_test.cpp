@@ -31,14 +31,16 @@ class PictureBudget : public testing::DocumentTest {
     }
     bool place(const std::string& path, int w, int h, int x = 100, int y = 100) {
         return AddCharge(ws(), r().Charges,
-                         OverlayBox{double(x), double(y), double(w), double(h), path});
+                         OverlayBox{double(x), double(y), double(w), double(h), path}, 0, &told);
     }
-    std::string lastMessage() const { return ui.messages.empty() ? "" : ui.messages.back().text; }
+    std::string lastMessage() const { return told.text; }
     std::int64_t cost() const {
         return DocumentPictureCost(program->ws.CurrentBlazon, program->ws.Bank, 0);
     }
 
     testing::RecordingUi ui;
+    // What the last refusal has the user told.
+    FileMessage told;
 };
 
 TEST_F(PictureBudget, TheListTakesOnlyWhatTheDocumentCanReopen) {
@@ -60,21 +62,21 @@ TEST_F(PictureBudget, TheListTakesOnlyWhatTheDocumentCanReopen) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);
-        ui.messages.clear();
-        const bool added = AddPictureToList(ws(), c.path) == PictureAddOutcome::Added;
+        told = {};
+        const bool added = AddPictureToList(ws(), c.path, &told) == PictureAddOutcome::Added;
         EXPECT_EQ(added, c.message.empty());
         EXPECT_EQ(lastMessage(), c.message);
     }
     // Placed, the 1000 x 1000 picture takes the whole budget: nothing more comes in.
     ASSERT_TRUE(place(file("pictures/juste.bmp"), 1000, 1000));
     EXPECT_EQ(cost(), kDocumentPicturePixels);
-    EXPECT_EQ(AddPictureToList(ws(), square("point.bmp", 1, 1)), PictureAddOutcome::Refused);
+    EXPECT_EQ(AddPictureToList(ws(), square("point.bmp", 1, 1), &told), PictureAddOutcome::Refused);
     EXPECT_EQ(lastMessage(),
               "L'image « point.bmp » (1 x 1 points) est trop grande pour ce blason : une fois "
               "sauvegardé, il ne pourrait plus être rouvert en entier. Ce blason ne peut plus "
               "recevoir d'image : retirez des meubles ou des images du blason, puis ajoutez-la de "
               "nouveau.");
-    ui.messages.clear();
+    told = {};
     EXPECT_FALSE(place(file("pictures/ligne.bmp"), 4096, 1)) << "the bank took it past the budget";
     EXPECT_EQ(cost(), kDocumentPicturePixels);
 }
@@ -94,9 +96,9 @@ TEST_F(PictureBudget, ChargesPastedAndArrangedStopAtTheBudget) {
     RedrawShield(ws(), r());
     ASSERT_TRUE(PickUpCharge(ws(), r(), 1, shown));
     const ChargeClipboard copy = CopyHeldCharge(ws(), r());
-    ASSERT_TRUE(CommitHeldCharge(ws(), r(), OverlayBox{10, 10, 500, 500, path}, shown));
-    ui.messages.clear();
-    EXPECT_EQ(PasteCharge(ws(), r(), copy), 0);
+    ASSERT_TRUE(CommitHeldCharge(ws(), r(), OverlayBox{10, 10, 500, 500, path}));
+    told = {};
+    EXPECT_EQ(PasteCharge(ws(), r(), copy, &told), 0);
     EXPECT_EQ(lastMessage(), chargeOverBudgetText());
     EXPECT_EQ(ws().SelectedCharge, 0);
 
@@ -108,8 +110,9 @@ TEST_F(PictureBudget, ChargesPastedAndArrangedStopAtTheBudget) {
     pale.CopyY[0] = 170;
     ComputeMotifLayout(pale);
     ASSERT_GT(MotifCopyCount(pale), 0);
-    ui.messages.clear();
-    EXPECT_FALSE(ApplyMotif(ws(), r(), {5, 40, 40}, pale, {}).has_value());
+    const EditOutcome arranged = ApplyMotif(ws(), r(), {5, 40, 40}, pale, {});
+    told = arranged.message;
+    EXPECT_FALSE(arranged);
     EXPECT_EQ(lastMessage(), copiesOverBudgetText());
     EXPECT_LE(DocumentPictureCost(blazon(), ws().Bank, ws().SelectedCharge),
               kDocumentPicturePixels);

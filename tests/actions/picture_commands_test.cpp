@@ -2,8 +2,8 @@
 
 #include <fstream>
 
-#include "actions/picture_commands.h"
 #include "actions/charge_placing.h"
+#include "actions/picture_commands.h"
 #include "model/document.h"
 #include "model/tincture_table.h"
 #include "model/workspace.h"
@@ -51,28 +51,30 @@ TEST_F(PictureCommands, AddKeepsOneEntryPerNameAndRefusesWhatCannotBeAdded) {
         std::string path;
         PictureAddOutcome outcome;
         std::string message;  // its first characters; empty for none
-        int style;
+        FileMessage::Icon icon;
     };
     const std::vector<Case> cases = {
-        {a1, PictureAddOutcome::Added, "", 0},
+        {a1, PictureAddOutcome::Added, "", FileMessage::Icon::None},
         {folder.writeGif("a1.gif", figure()), PictureAddOutcome::Duplicate,
-         "Cette image est déjà présente dans la liste.", 48},
-        {noise, PictureAddOutcome::Refused, "Le fichier « noise.bmp » n'est pas", 16},
-        {folder.writeBmp("Löwe☥.bmp", figure()), PictureAddOutcome::Refused, "Le nom « Löwe☥", 48},
-        {folder.writeBmp("x", figure()), PictureAddOutcome::Added, "", 0},
-        {folder.writeBmp("a.b", figure()), PictureAddOutcome::Added, "", 0},
+         "Cette image est déjà présente dans la liste.", FileMessage::Icon::Exclamation},
+        {noise, PictureAddOutcome::Refused, "Le fichier « noise.bmp » n'est pas",
+         FileMessage::Icon::Critical},
+        {folder.writeBmp("Löwe☥.bmp", figure()), PictureAddOutcome::Refused, "Le nom « Löwe☥",
+         FileMessage::Icon::Exclamation},
+        {folder.writeBmp("x", figure()), PictureAddOutcome::Added, "", FileMessage::Icon::None},
+        {folder.writeBmp("a.b", figure()), PictureAddOutcome::Added, "", FileMessage::Icon::None},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);
-        ui.messages.clear();
-        EXPECT_EQ(AddPictureToList(ws, c.path), c.outcome);
+        FileMessage refusal;
+        EXPECT_EQ(AddPictureToList(ws, c.path, &refusal), c.outcome);
         if (c.message.empty()) {
-            EXPECT_TRUE(ui.messages.empty());
+            EXPECT_TRUE(refusal.empty());
             continue;
         }
-        ASSERT_EQ(ui.messages.size(), 1u);
-        EXPECT_EQ(ui.messages[0].text.substr(0, c.message.size()), c.message);
-        EXPECT_EQ(ui.messages[0].style, c.style);
+        ASSERT_FALSE(refusal.empty());
+        EXPECT_EQ(refusal.text.substr(0, c.message.size()), c.message);
+        EXPECT_EQ(refusal.icon, c.icon);
     }
     EXPECT_EQ(texts(), (std::vector<std::string>{"im1:a1", "im2:x", "im3:a.b"}));
     EXPECT_EQ(ws.Recent.LastImageFolder, FolderOfPath(a1));
@@ -89,11 +91,12 @@ TEST_F(PictureCommands, DeleteWaitsUntilNoRecordNamesThePicture) {
     const int slot = place(a1);
     ASSERT_EQ(slot, 1);
     ws.CurrentBlazon.Charges[1].InUse = kFalse;  // held: out of use, still naming it
-    EXPECT_FALSE(DeletePictureFromList(ws, r, 0));
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text,
+    const EditOutcome refused = DeletePictureFromList(ws, r, 0);
+    EXPECT_FALSE(refused);
+    ASSERT_FALSE(refused.message.empty());
+    EXPECT_EQ(refused.message.text,
               "L'image est présentement en utilisation et ne peut être supprimée de la banque.");
-    EXPECT_EQ(ui.messages[0].title, "a1");
+    EXPECT_EQ(refused.message.title, "a1");
     EXPECT_EQ(ws.Pictures.size(), 1u);
 
     // Thrown away: the undo stack still shows the charge on slot 1.
@@ -132,14 +135,17 @@ TEST_F(PictureCommands, PhraseIsStoredAsTypedAndNamesTheCharge) {
     ws.Modified = false;
     const auto shown = SetPicturePhrase(ws, r, slot, " lion ");
     ASSERT_TRUE(shown);
-    EXPECT_NE(shown->blazonText.find(" lion "), std::string::npos) << shown->blazonText;
+    ASSERT_TRUE(shown.redraw);
+    EXPECT_NE(shown.redraw->blazonText.find(" lion "), std::string::npos)
+        << shown.redraw->blazonText;
     EXPECT_EQ(ws.Bank[slot].Phrase, " lion ");
     EXPECT_TRUE(ws.Modified);
     EXPECT_EQ(ws.Undos[1], undoBefore);
 
-    EXPECT_FALSE(SetPicturePhrase(ws, r, slot, "lion ☥"));
+    const EditOutcome refused = SetPicturePhrase(ws, r, slot, "lion ☥");
+    EXPECT_FALSE(refused);
     EXPECT_EQ(ws.Bank[slot].Phrase, " lion ");
-    EXPECT_EQ(ui.messages.back().style, 48);
+    EXPECT_EQ(refused.message.icon, FileMessage::Icon::Exclamation);
     EXPECT_TRUE(SetPicturePhrase(ws, r, slot, ""));
 }
 

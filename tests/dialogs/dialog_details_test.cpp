@@ -102,7 +102,8 @@ QWidget* DialogDetailsTest::openLineStyle() {
 }
 
 QWidget* DialogDetailsTest::openFurEditor() {
-    d->rightClick(d->w().furPanel->furPalette, QPoint(5, 5), QStringLiteral("defineUserFurAction"));
+    d->rightClick(d->w().panel<FurPalettePanel>().furPalette(), QPoint(5, 5),
+                  QStringLiteral("defineUserFurAction"));
     return &furEditor();
 }
 
@@ -262,14 +263,14 @@ void DialogDetailsTest::theFurEditorsSaveRemembersItsFolder() {
     // And the next run's, once the settings are written (a document saved
     // over itself writes them).
     h->messages->saveFiles = {h->home.filePath("doc")};
-    d->w().menus.saveAsAction->trigger();
-    d->w().menus.saveAction->trigger();
+    menuItem(d->w(), "saveAsAction")->trigger();
+    menuItem(d->w(), "saveAction")->trigger();
     {
         ProgramHarness next;
         QVERIFY(QFile::copy(h->home.filePath("QRX.inf"), next.home.filePath("QRX.inf")));
         QVERIFY(next.start());
         WindowDriver n(next);
-        n.rightClick(n.w().furPanel->furPalette, QPoint(5, 5),
+        n.rightClick(n.w().panel<FurPalettePanel>().furPalette(), QPoint(5, 5),
                      QStringLiteral("defineUserFurAction"));
         auto& editor = n.w().dialogs().get<FurEditorDialog>();
         QVERIFY(editor.isVisible());
@@ -283,7 +284,7 @@ void DialogDetailsTest::theFurEditorsSaveRemembersItsFolder() {
 }
 
 void DialogDetailsTest::thePalettesRightPressOffersTheColourAdjustment() {
-    PictureBox* palette = d->w().tincturePanel->tincturePalette;
+    PictureBox* palette = d->w().panel<TincturePalettePanel>().tincturePalette();
     // A left press opens no menu.
     hover(palette, QPoint(5, 30));
     QTest::mouseClick(palette, Qt::LeftButton, {}, QPoint(5, 30));

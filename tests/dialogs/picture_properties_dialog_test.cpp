@@ -5,7 +5,7 @@
 #include <QTest>
 
 #include "dialogs/picture_properties_dialog.h"
-#include "editor/scripted_messages.h"
+#include "support/scripted_messages.h"
 
 using namespace tess;
 

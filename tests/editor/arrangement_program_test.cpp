@@ -59,19 +59,19 @@ void ArrangementProgramTest::arrangedChargesSurviveSavingAndOpening() {
     QVERIFY(h.start());
     MainWindow& window = h.window();
     Workspace& ws = h.ws();
-    Renderer& r = h.program->r;
+    Renderer& r = h.program->r();
 
     // A charge on the shield, then held in the overlay as the canvas holds it.
     const std::string picture = writeDisc(h.home.path()).toStdString();
     QVERIFY(AddCharge(ws, r.Charges, OverlayBox{122, 160, 20, 20, picture}));
-    window.redraw();
-    QVERIFY(window.overlay->pickUp(1));
-    window.overlay->setBox(QRectF(122, 160, 24, 24));
+    window.session().redraw();
+    QVERIFY(window.panel<HeldChargeTool>().pickUp(1));
+    window.panel<HeldChargeTool>().setBox(QRectF(122, 160, 24, 24));
 
     // "Créer un motif", "En Croix", "Ok".
-    emit window.menus.heldChargeMenu->aboutToShow();
-    QVERIFY(window.menus.makeGroupAction->isEnabled());
-    window.menus.makeGroupAction->trigger();
+    emit menuNamed(window, "heldChargeMenu")->aboutToShow();
+    QVERIFY(menuItem(window, "makeGroupAction")->isEnabled());
+    menuItem(window, "makeGroupAction")->trigger();
     auto& dialog = window.dialogs().get<ChargeDistributionDialog>();
     QVERIFY(dialog.isVisible());
     QWidget* grid = dialog.findChild<QWidget*>(QStringLiteral("patternGrid"));
@@ -82,13 +82,13 @@ void ArrangementProgramTest::arrangedChargesSurviveSavingAndOpening() {
 
     QCOMPARE(chargesInUse(ws), (std::vector<int>{1, 2, 3, 4, 5}));
     QCOMPARE(ws.SelectedCharge, 0);
-    QVERIFY(!window.overlay->isShown());
+    QVERIFY(!window.panel<HeldChargeTool>().state().isHolding());
     const Byte group = ws.CurrentBlazon.Charges[1].Motif;
     QVERIFY(group != 0);
     QCOMPARE(ws.Groups.Motifs[group].Phrase, std::string("d'une croix"));
     QCOMPARE(ws.CurrentBlazon.Charges[2].Width, Integer(24));
-    QVERIFY(window.titleBar->title().endsWith(QLatin1Char('*')));
-    const QString blazon = window.blazonPanel->blazonLabel->text();
+    QVERIFY(window.panel<TitleBar>().title().endsWith(QLatin1Char('*')));
+    const QString blazon = window.panel<BlazonPanel>().blazonLabel()->text();
     QVERIFY2(blazon.contains(QStringLiteral("cinq Besant de gueules en forme d'une croix")),
              qPrintable(blazon));
 
@@ -96,10 +96,10 @@ void ArrangementProgramTest::arrangedChargesSurviveSavingAndOpening() {
     const std::string path = (h.home.path() + QStringLiteral("/Croix.bls")).toStdString();
     QVERIFY(SaveDocument(ws, r, path).message.empty());
     NewDocument(ws, r);
-    window.redraw();
+    window.session().redraw();
     QVERIFY(chargesInUse(ws).empty());
-    QVERIFY(OpenDocument(ws, r, path, window.fileDialogs()).message.empty());
-    window.redraw();
+    QVERIFY(OpenDocument(ws, r, path, window.session().fileDialogs()).message.empty());
+    window.session().redraw();
 
     QCOMPARE(chargesInUse(ws), (std::vector<int>{1, 2, 3, 4, 5}));
     const Byte reopened = ws.CurrentBlazon.Charges[1].Motif;
@@ -107,7 +107,7 @@ void ArrangementProgramTest::arrangedChargesSurviveSavingAndOpening() {
     QCOMPARE(ws.Groups.Motifs[reopened].Count, Byte(5));
     QCOMPARE(ws.Groups.Motifs[reopened].Phrase, std::string("d'une croix"));
     for (int c = 2; c <= 5; ++c) QCOMPARE(ws.CurrentBlazon.Charges[c].Motif, reopened);
-    QCOMPARE(window.blazonPanel->blazonLabel->text(), blazon);
+    QCOMPARE(window.panel<BlazonPanel>().blazonLabel()->text(), blazon);
 }
 
 QTEST_MAIN(ArrangementProgramTest)

@@ -33,7 +33,7 @@ class CanvasKeysTest : public QObject {
         d->canvas().setFocus();
         QTest::keyClick(&d->canvas(), key, Qt::ControlModifier);
     }
-    QString title() { return d->w().titleBar->title(); }
+    QString title() { return d->w().panel<TitleBar>().title(); }
     QString path(const char* name) {
         return QDir(h->home.path()).filePath(QString::fromUtf8(name));
     }
@@ -85,9 +85,9 @@ void CanvasKeysTest::ctrlSSavesAskingForANameOnlyTheFirstTime() {
 
 void CanvasKeysTest::ctrlOOpensAfterTheFileIsChosen() {
     h->messages->saveFiles = {path("ouvert")};
-    d->w().menus.saveAsAction->trigger();
+    menuItem(d->w(), "saveAsAction")->trigger();
     const BlazonRecord saved = d->ws().CurrentBlazon;
-    d->w().menus.newAction->trigger();
+    menuItem(d->w(), "newAction")->trigger();
     markChange();
 
     // The dialog first, then the question; "Non" keeps everything.
@@ -119,7 +119,7 @@ void CanvasKeysTest::ctrlNAsksThenStartsABlankShield() {
     ctrl(Qt::Key_N);
     QCOMPARE(title(), QStringLiteral("Tessaline"));
     QCOMPARE(d->ws().CurrentBlazon.Parts[1].Tincture, kAzur);
-    QCOMPARE(d->w().blazonPanel->blazonLabel->text(), QStringLiteral("D'Azur."));
+    QCOMPARE(d->w().panel<BlazonPanel>().blazonLabel()->text(), QStringLiteral("D'Azur."));
 }
 
 void CanvasKeysTest::ctrlRDrawsWhatTheDocumentHolds() {
@@ -127,10 +127,10 @@ void CanvasKeysTest::ctrlRDrawsWhatTheDocumentHolds() {
     // Changed behind the window's back: the canvas does not show it yet.
     d->ws().CurrentBlazon.Parts[1].Tincture = kSable;
     d->ws().CurrentBlazon.Parts[1].Kind = kClassColour;
-    QCOMPARE(d->w().canvasPanel->canvas->picture().pixel(132, 170) & 0xFFFFFF, 0x0000FFu);
+    QCOMPARE(d->w().panel<CanvasPanel>().canvas()->picture().pixel(132, 170) & 0xFFFFFF, 0x0000FFu);
     ctrl(Qt::Key_R);
-    QCOMPARE(d->w().canvasPanel->canvas->picture().pixel(132, 170) & 0xFFFFFF, 0u);
-    QCOMPARE(d->w().blazonPanel->blazonLabel->text(), QStringLiteral("De Sable."));
+    QCOMPARE(d->w().panel<CanvasPanel>().canvas()->picture().pixel(132, 170) & 0xFFFFFF, 0u);
+    QCOMPARE(d->w().panel<BlazonPanel>().blazonLabel()->text(), QStringLiteral("De Sable."));
     // Only a redraw: no step, no mark.
     QVERIFY(d->ws().Undos == undos);
     QCOMPARE(title(), QStringLiteral("Tessaline"));
@@ -144,7 +144,7 @@ void CanvasKeysTest::ctrlVPastesOnlyOurOwnCopy() {
                                 QStringLiteral("abc"), QString(100000, u'7')}) {
         QApplication::clipboard()->setText(text);
         ctrl(Qt::Key_V);
-        QVERIFY2(!d->w().overlay->isHolding(), qPrintable(text.left(10)));
+        QVERIFY2(!d->w().panel<HeldChargeTool>().state().isHolding(), qPrintable(text.left(10)));
         QCOMPARE(d->ws().CurrentBlazon, before);
     }
 
@@ -152,8 +152,8 @@ void CanvasKeysTest::ctrlVPastesOnlyOurOwnCopy() {
     d->rightClick(&d->held(), QPoint(3, 3), QStringLiteral("copyChargeAction"));
     QTest::keyClick(&d->held(), Qt::Key_Return);
     ctrl(Qt::Key_V);
-    QVERIFY(d->w().overlay->isHolding());
-    QCOMPARE(d->w().overlay->box(), QRectF(2, 2, 20, 16));
+    QVERIFY(d->w().panel<HeldChargeTool>().state().isHolding());
+    QCOMPARE(d->w().panel<HeldChargeTool>().state().box(), QRectF(2, 2, 20, 16));
     QVERIFY(d->ws().SelectedCharge != n);
     QCOMPARE(d->charge(n).InUse, kTrue);
 }
@@ -163,7 +163,7 @@ void CanvasKeysTest::ctrlAOpensTheLastHelpAskedFor() {
     QCOMPARE(d->helpOpened.size(), 1);
     QCOMPARE(d->helpOpened[0].fragment(), QStringLiteral("contenu"));
     // A dialog's help asked for, the key asks for it again.
-    d->w().showHelp(int(HelpContext::LineStyles));
+    d->w().help().open(HelpContext::LineStyles);
     ctrl(Qt::Key_A);
     QCOMPARE(d->helpOpened.size(), 3);
     QCOMPARE(d->helpOpened[2].fragment(), QStringLiteral("styles-de-ligne"));
@@ -182,8 +182,9 @@ void CanvasKeysTest::ctrlQAsksBeforeQuittingAndNonStays() {
     {
         ProgramHarness other;
         QVERIFY(other.start());
-        other.window().canvasPanel->canvas->setFocus();
-        QTest::keyClick(other.window().canvasPanel->canvas, Qt::Key_Q, Qt::ControlModifier);
+        other.window().panel<CanvasPanel>().canvas()->setFocus();
+        QTest::keyClick(other.window().panel<CanvasPanel>().canvas(), Qt::Key_Q,
+                        Qt::ControlModifier);
         QVERIFY(other.messages->questions.empty());
         QCOMPARE(other.programEnded, 1);
     }

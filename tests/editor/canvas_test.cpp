@@ -56,8 +56,8 @@ class CanvasTest : public QObject {
               bool* moveAccepted = nullptr);
     void partition(Long code);
     QString squarePicture();
-    QWidget& canvas() { return *w->canvasPanel->canvas; }
-    Renderer& r() { return h->program->r; }
+    QWidget& canvas() { return *w->panel<CanvasPanel>().canvas(); }
+    Renderer& r() { return h->program->r(); }
 
     ProgramHarness* h = nullptr;
     MainWindow* w = nullptr;
@@ -72,9 +72,9 @@ void CanvasTest::initTestCase() {
 void CanvasTest::cleanup() {
     NewDocument(h->ws(), r());
     h->ws().Modified = false;
-    w->overlay->end();
-    w->redraw();
-    w->refreshTitle();
+    w->panel<HeldChargeTool>().end();
+    w->session().redraw();
+    w->panel<TitleBar>().refreshTitle();
     *h->messages = ScriptedMessages{};
     QApplication::clipboard()->clear();
 }
@@ -85,7 +85,7 @@ void CanvasTest::cleanupTestCase() {
 
 void CanvasTest::partition(Long code) {
     h->ws().CurrentBlazon.Partition = code;
-    w->redraw();
+    w->session().redraw();
 }
 
 QPoint CanvasTest::pointOfPart(int k) {
@@ -148,7 +148,7 @@ void CanvasTest::aDropDressesThePartUnderItOnly() {
     QCOMPARE(ws.CurrentBlazon.Parts[2].Tincture, 4);
     QCOMPARE(ws.CurrentBlazon.Parts[2].Kind, kClassColour);
     QCOMPARE(ws.CurrentBlazon.Parts[1], before1);
-    QVERIFY(w->titleBar->title().endsWith(u'*'));
+    QVERIFY(w->panel<TitleBar>().title().endsWith(u'*'));
     UndoLast(ws);
     QCOMPARE(ws.CurrentBlazon.Parts[2], before2);
 
@@ -188,16 +188,16 @@ void CanvasTest::aDropOnALineWarnsAndTakesAStep() {
     QCOMPARE(h->messages->boxes[0].title, QStringLiteral("Tessaline"));
     QCOMPARE(ws.CurrentBlazon, before);
     QCOMPARE(ws.Undos[1], before);
-    QVERIFY(w->titleBar->title().endsWith(u'*'));
+    QVERIFY(w->panel<TitleBar>().title().endsWith(u'*'));
 }
 
 void CanvasTest::aFurOverAChargeIsRefusedAndATinctureRecoloursIt() {
     Workspace& ws = h->ws();
     QVERIFY(
         AddCharge(ws, r().Charges, OverlayBox{100, 150, 40, 40, squarePicture().toStdString()}));
-    w->redraw();
+    w->session().redraw();
     ws.Modified = false;
-    w->refreshTitle();
+    w->panel<TitleBar>().refreshTitle();
     const QPoint at = pointOnCharge();
     QVERIFY(at.x() >= 0);
     const BlazonRecord before = ws.CurrentBlazon;
@@ -249,7 +249,7 @@ void CanvasTest::ctrlAndTheDigitRowChoosePartitions() {
     QTest::keyClick(&canvas(), Qt::Key_6, Qt::ControlModifier);
     QCOMPARE(ws.CurrentBlazon.Partition, 14);
     QVERIFY(ws.Undos == undos);
-    QVERIFY(w->titleBar->title().endsWith(u'*'));
+    QVERIFY(w->panel<TitleBar>().title().endsWith(u'*'));
 
     const struct {
         Qt::Key key;
@@ -279,15 +279,15 @@ void CanvasTest::theMenusFollowWhatIsUnderThePointer() {
     QCOMPARE(h->messages->popups.size(), std::size_t(1));
     QCOMPARE(h->messages->popups[0].menu, QStringLiteral("partMenu"));
     QVERIFY(h->messages->popups[0].defaultItem.isEmpty());
-    QCOMPARE(w->menus.insertArmsOnPartAction->text(),
+    QCOMPARE(menuItem(*w, "insertArmsOnPartAction")->text(),
              QStringLiteral("Insérer un blason pour la partie 3"));
-    QVERIFY(w->menus.insertArmsOnPartAction->isEnabled());
-    QCOMPARE(w->canvasInput->PopupPart, 3);
+    QVERIFY(menuItem(*w, "insertArmsOnPartAction")->isEnabled());
+    QCOMPARE(w->panel<CanvasMenus>().PopupPart(), 3);
 
     partition(10);  // Parti: part 1 cannot hold arms
     QTest::mouseClick(&canvas(), Qt::RightButton, Qt::NoModifier, pointOfPart(1));
-    QVERIFY(!w->menus.insertArmsOnPartAction->isEnabled());
-    QCOMPARE(w->canvasInput->PopupPart, 1);
+    QVERIFY(!menuItem(*w, "insertArmsOnPartAction")->isEnabled());
+    QCOMPARE(w->panel<CanvasMenus>().PopupPart(), 1);
 
     // A line opens nothing.
     const std::size_t shown = h->messages->popups.size();
@@ -304,14 +304,16 @@ void CanvasTest::theMenusFollowWhatIsUnderThePointer() {
         b.Ordinary1.Present = kTrue;
         b.Ordinary1.Type = type;
         b.Ordinary1.Name = type == 1 ? "Chef" : "Pal";
-        w->redraw();
+        w->session().redraw();
         const QPoint piece = pointOfPart(7);
         QVERIFY(piece.x() >= 0);
         QTest::mouseClick(&canvas(), Qt::RightButton, Qt::NoModifier, piece);
         QCOMPARE(h->messages->popups.back().menu, QStringLiteral("firstOrderPieceMenu"));
         QCOMPARE(h->messages->popups.back().defaultItem, QStringLiteral("deleteFirstOrderAction"));
-        QVERIFY(w->menus.deleteFirstOrderAction->text().startsWith(QStringLiteral("Supprimer (")));
-        QCOMPARE(w->menus.insertArmsOnPieceAction->isEnabled(), type == 1);
+        QVERIFY(menuItem(*w, "deleteFirstOrderAction")
+                    ->text()
+                    .startsWith(QStringLiteral("Supprimer (")));
+        QCOMPARE(menuItem(*w, "insertArmsOnPieceAction")->isEnabled(), type == 1);
     }
 }
 
@@ -322,18 +324,18 @@ void CanvasTest::thePasteItemsWantOurOwnCopy() {
     for (const char* text : {"7", "3abc", " 12", "abc", "0", "-2", ""}) {
         QApplication::clipboard()->setText(QString::fromUtf8(text));
         QTest::mouseClick(&canvas(), Qt::RightButton, Qt::NoModifier, at);
-        QVERIFY2(!w->menus.pasteOnPartAction->isEnabled(), text);
-        QVERIFY2(!w->menus.pasteOnFirstOrderAction->isEnabled(), text);
-        QVERIFY2(!w->menus.pasteOnSecondOrderAction->isEnabled(), text);
+        QVERIFY2(!menuItem(*w, "pasteOnPartAction")->isEnabled(), text);
+        QVERIFY2(!menuItem(*w, "pasteOnFirstOrderAction")->isEnabled(), text);
+        QVERIFY2(!menuItem(*w, "pasteOnSecondOrderAction")->isEnabled(), text);
     }
     QApplication::clipboard()->setImage(QImage(4, 4, QImage::Format_RGB32));
     QTest::mouseClick(&canvas(), Qt::RightButton, Qt::NoModifier, at);
-    QVERIFY(!w->menus.pasteOnPartAction->isEnabled());
+    QVERIFY(!menuItem(*w, "pasteOnPartAction")->isEnabled());
 }
 
 void CanvasTest::theHoverNamesThePointAndThePart() {
-    QLabel* coordinates = w->canvasPanel->coordinateCaption;
-    QLabel* part = w->canvasPanel->partCaption;
+    QLabel* coordinates = w->panel<CanvasPanel>().coordinateCaption();
+    QLabel* part = w->panel<CanvasPanel>().partCaption();
     QTest::mouseMove(&canvas(), QPoint(120, 210));
     QCOMPARE(coordinates->text(), QStringLiteral("-12; 40"));
     QCOMPARE(part->text(), QStringLiteral("Partie 1"));
@@ -359,7 +361,7 @@ void CanvasTest::theHoverNamesThePointAndThePart() {
     // A charge: its number and its picture's phrase.
     QVERIFY(AddCharge(h->ws(), r().Charges,
                       OverlayBox{100, 150, 40, 40, squarePicture().toStdString()}));
-    w->redraw();
+    w->session().redraw();
     QTest::mouseMove(&canvas(), pointOnCharge());
     QCOMPARE(part->text(), QStringLiteral("[1] carre"));
 }
@@ -371,12 +373,12 @@ void CanvasTest::thePaletteDragsItsCellsTinctureAndOpensTheColourMenu() {
     QCOMPARE(tinctureCellAt(5, 110), 11);
     QCOMPARE(tinctureCellAt(25, 110), 0);
 
-    PictureBox* palette = w->tincturePanel->tincturePalette;
+    PictureBox* palette = w->panel<TincturePalettePanel>().tincturePalette();
     std::vector<int> dragged;
-    w->tinctureInput->startDrag = [&](QMimeData* payload) {
+    w->panel<TincturePaletteInput>().setDragStarter([&](QMimeData* payload) {
         dragged.push_back(draggedTincture(payload));
         delete payload;
-    };
+    });
     QTest::mouseMove(palette, QPoint(30, 30));
     QCOMPARE(palette->toolTip(), QStringLiteral("Azur"));
     QTest::mousePress(palette, Qt::LeftButton, Qt::NoModifier, QPoint(30, 30));
@@ -389,13 +391,13 @@ void CanvasTest::thePaletteDragsItsCellsTinctureAndOpensTheColourMenu() {
     QVERIFY(palette->toolTip().isEmpty());
 
     int adjusted = 0;
-    connect(w->tinctureInput, &TincturePaletteInput::adjustColourRequested, this,
+    connect(&w->panel<TincturePaletteInput>(), &TincturePaletteInput::adjustColourRequested, this,
             [&](int t) { adjusted = t; });
     h->messages->popupChoice = QStringLiteral("adjustColourAction");
     QTest::mouseClick(palette, Qt::RightButton, Qt::NoModifier, QPoint(5, 70));
     QCOMPARE(h->messages->popups.back().menu, QStringLiteral("tinctureColourMenu"));
     QCOMPARE(adjusted, 7);
-    QCOMPARE(w->menus.adjustColourAction->data().toInt(), 7);
+    QCOMPARE(menuItem(*w, "adjustColourAction")->data().toInt(), 7);
     // The colour dialog it opened is not this test's business.
     for (QWidget* top : QApplication::topLevelWidgets())
         if (top != w && top->isVisible() && top->inherits("QDialog")) top->close();
@@ -420,7 +422,7 @@ void CanvasTest::theAlignmentCellsPlaceTheBox() {
 
 void CanvasTest::theShiftZonesTakeAStepEvenInTheirGaps() {
     Workspace& ws = h->ws();
-    PictureBox* zones = w->pieceOptions->shiftZones;
+    PictureBox* zones = w->panel<PieceOptions>().shiftZones();
     zones->show();
     ws.CurrentBlazon.Ordinary1.Shift = 0;
     QTest::mouseClick(zones, Qt::LeftButton, Qt::NoModifier, QPoint(10, 19));
@@ -446,37 +448,37 @@ void CanvasTest::dropPickUpPutDownSaveAndReopen() {
     QVERIFY(drop(makeTinctureDrag(4), pointOfPart(2)));
     QVERIFY(drop(makeFurDrag(111), pointOfPart(1)));
     QVERIFY(AddCharge(ws, r().Charges, OverlayBox{60, 60, 40, 40, squarePicture().toStdString()}));
-    w->redraw();
+    w->session().redraw();
     QVERIFY(drop(makeTinctureDrag(6), pointOnCharge()));
 
     // Picked up, centred by the strip, put down by a click on the shield.
     QTest::mouseClick(&canvas(), Qt::LeftButton, Qt::NoModifier, pointOnCharge());
-    QVERIFY(w->overlay->isHolding());
-    QCOMPARE(w->overlay->heldCharge(), 1);
+    QVERIFY(w->panel<HeldChargeTool>().state().isHolding());
+    QCOMPARE(w->panel<HeldChargeTool>().state().heldCharge(), 1);
     QCOMPARE(pointOnCharge(), QPoint(-1, -1));  // off the shield while held
-    auto* strip = static_cast<PictureBox*>(w->overlay->alignmentStrip);
+    auto* strip = static_cast<PictureBox*>(w->panel<AlignmentStrip>().strip());
     QTest::mouseClick(strip, Qt::LeftButton, Qt::NoModifier, QPoint(10, 80));   // "Centré"
     QTest::mouseClick(strip, Qt::LeftButton, Qt::NoModifier, QPoint(10, 190));  // "Aligné en haut"
-    QCOMPARE(w->overlay->box().topLeft(), QPointF(112, 1));
+    QCOMPARE(w->panel<HeldChargeTool>().state().box().topLeft(), QPointF(112, 1));
     QTest::mouseClick(&canvas(), Qt::LeftButton, Qt::NoModifier, QPoint(132, 250));
-    QVERIFY(!w->overlay->isHolding());
+    QVERIFY(!w->panel<HeldChargeTool>().state().isHolding());
     const ChargeRecord& c = ws.CurrentBlazon.Charges[1];
     QCOMPARE(c.InUse, kTrue);
     QCOMPARE(QPoint(c.X, c.Y), QPoint(112, 1));
     QCOMPARE(c.Tincture, 6);
-    const QImage shown = w->canvasPanel->canvas->picture().copy();
+    const QImage shown = w->panel<CanvasPanel>().canvas()->picture().copy();
 
     const std::string path = h->home.filePath(QStringLiteral("coupe.bls")).toStdString();
     QVERIFY(SaveDocument(ws, r(), path).saved);
     NewDocument(ws, r());
-    w->redraw();
-    QVERIFY(LoadDocument(ws, r(), path, w->fileDialogs()).loaded);
-    w->redraw();
+    w->session().redraw();
+    QVERIFY(LoadDocument(ws, r(), path, w->session().fileDialogs()).loaded);
+    w->session().redraw();
     QCOMPARE(ws.CurrentBlazon.Partition, 11);
     QCOMPARE(ws.CurrentBlazon.Parts[2].Tincture, 4);
     QCOMPARE(ws.CurrentBlazon.Parts[1].Kind, 111);
     QCOMPARE(QPoint(ws.CurrentBlazon.Charges[1].X, ws.CurrentBlazon.Charges[1].Y), QPoint(112, 1));
-    QCOMPARE(w->canvasPanel->canvas->picture(), shown);
+    QCOMPARE(w->panel<CanvasPanel>().canvas()->picture(), shown);
 }
 
 QTEST_MAIN(CanvasTest)

@@ -37,7 +37,7 @@ class ChargeCommandsTest : public QObject {
     void placeGroupOfThree();
     QString twoColourPicture();
     QRgb shown(int x, int y) {
-        return d->w().canvasPanel->canvas->picture().pixel(x, y) & 0xFFFFFF;
+        return d->w().panel<CanvasPanel>().canvas()->picture().pixel(x, y) & 0xFFFFFF;
     }
 
     ProgramHarness* h = nullptr;
@@ -78,20 +78,20 @@ void ChargeCommandsTest::placeGroupOfThree() {
     group = NewMotif(d->ws());
     for (int n = 1; n <= 3; ++n) AddChargeToMotif(d->ws(), group, n);
     d->ws().Modified = false;
-    d->w().refreshTitle();
+    d->w().panel<TitleBar>().refreshTitle();
 }
 
 void ChargeCommandsTest::theAlignmentStripMovesTheGroupOnlyWithAModifier() {
     placeGroupOfThree();
     QVERIFY(d->pickUp(2));
     const auto undos = d->ws().Undos;
-    auto* strip = d->w().overlay->alignmentStrip;
+    auto* strip = d->w().panel<AlignmentStrip>().strip();
     QVERIFY(strip->isVisible());
 
     // "Aligné à gauche" without a key: the held charge alone.
     QTest::mouseClick(strip, Qt::LeftButton, {}, QPoint(10, 20));
-    QCOMPARE(d->w().overlay->box(), QRectF(1, 60, 20, 10));
-    QCOMPARE(d->w().overlay->overlayFrame->geometry(), QRect(0, 59, 22, 12));
+    QCOMPARE(d->w().panel<HeldChargeTool>().state().box(), QRectF(1, 60, 20, 10));
+    QCOMPARE(d->w().panel<HeldChargeView>().overlayFrame()->geometry(), QRect(0, 59, 22, 12));
     QCOMPARE(QPoint(d->charge(1).X, d->charge(1).Y), QPoint(40, 60));
     QCOMPARE(QPoint(d->charge(3).X, d->charge(3).Y), QPoint(160, 60));
     QCOMPARE(d->w().focusWidget(), static_cast<QWidget*>(&d->held()));
@@ -99,7 +99,7 @@ void ChargeCommandsTest::theAlignmentStripMovesTheGroupOnlyWithAModifier() {
     // "Aligné en haut" with Shift: every member follows the held charge's step
     // from its record, (1 - 100, 1 - 60).
     QTest::mouseClick(strip, Qt::LeftButton, Qt::ShiftModifier, QPoint(10, 190));
-    QCOMPARE(d->w().overlay->box(), QRectF(1, 1, 20, 10));
+    QCOMPARE(d->w().panel<HeldChargeTool>().state().box(), QRectF(1, 1, 20, 10));
     QCOMPARE(QPoint(d->charge(1).X, d->charge(1).Y), QPoint(-59, 1));
     QCOMPARE(QPoint(d->charge(3).X, d->charge(3).Y), QPoint(61, 1));
     QCOMPARE(QPoint(d->charge(2).X, d->charge(2).Y), QPoint(1, 1));
@@ -107,7 +107,7 @@ void ChargeCommandsTest::theAlignmentStripMovesTheGroupOnlyWithAModifier() {
     // Between the two groups of cells with Ctrl: nothing moves, the frames are
     // placed again and the focus goes back to the charge.
     QTest::mouseClick(strip, Qt::LeftButton, Qt::ControlModifier, QPoint(10, 160));
-    QCOMPARE(d->w().overlay->box(), QRectF(1, 1, 20, 10));
+    QCOMPARE(d->w().panel<HeldChargeTool>().state().box(), QRectF(1, 1, 20, 10));
     QCOMPARE(QPoint(d->charge(3).X, d->charge(3).Y), QPoint(61, 1));
     QCOMPARE(d->w().focusWidget(), static_cast<QWidget*>(&d->held()));
     // No undo step until the charge is put down.
@@ -121,7 +121,7 @@ void ChargeCommandsTest::theMirrorAsksAboutTheGroupAndTakesOneUndoStep() {
 
     // "Non": the held charge alone flips, the shield is not drawn again.
     QVERIFY(d->pickUp(2));
-    const QImage before = d->w().canvasPanel->canvas->picture().copy();
+    const QImage before = d->w().panel<CanvasPanel>().canvas()->picture().copy();
     h->messages->boxAnswers = {MessageAnswer::No};
     d->rightClick(&d->held(), QPoint(3, 3), QStringLiteral("mirrorChargeAction"));
     QCOMPARE(int(h->messages->boxes.size()), 1);
@@ -133,7 +133,7 @@ void ChargeCommandsTest::theMirrorAsksAboutTheGroupAndTakesOneUndoStep() {
     QCOMPARE(h->messages->boxes[0].style, kStyleYesNo + kStyleQuestion);
     QCOMPARE(d->charge(2).Mirrored, kTrue);
     QCOMPARE(d->charge(1).Mirrored, kFalse);
-    QVERIFY(d->w().canvasPanel->canvas->picture() == before);
+    QVERIFY(d->w().panel<CanvasPanel>().canvas()->picture() == before);
     // The overlay shows it flipped: blue on the left.
     QCOMPARE(d->held().picture().pixel(4, 5) & 0xFFFFFF, 0x0000FFu);
 
@@ -145,11 +145,11 @@ void ChargeCommandsTest::theMirrorAsksAboutTheGroupAndTakesOneUndoStep() {
     QCOMPARE(d->charge(3).Mirrored, kTrue);
     QCOMPARE(shown(45, 65), 0x0000FFu);
     QCOMPARE(d->held().picture().pixel(4, 5) & 0xFFFFFF, 0xFF0000u);
-    QVERIFY(d->w().titleBar->title().endsWith(u'*'));
+    QVERIFY(d->w().panel<TitleBar>().title().endsWith(u'*'));
 
     // Each mirror was its own step: the toolbar's "Annuler" takes back the
     // last one and leaves the charges where they were placed.
-    QTest::mouseClick(d->w().toolbarPanel->toolbar, Qt::LeftButton, {}, QPoint(150, 10));
+    QTest::mouseClick(d->w().panel<ToolbarPanel>().toolbar(), Qt::LeftButton, {}, QPoint(150, 10));
     QCOMPARE(d->charge(1).Mirrored, kFalse);
     QCOMPARE(d->charge(3).Mirrored, kFalse);
     QCOMPARE(d->charge(3).InUse, kTrue);
@@ -164,14 +164,14 @@ void ChargeCommandsTest::aGroupResizedWithAModifierTakesTheSizeInPlace() {
     // Without a key: the held charge alone grows.
     d->heldMouse(QEvent::MouseMove, QPoint(18, 8), Qt::NoButton);
     d->heldMouse(QEvent::MouseButtonPress, QPoint(18, 8), Qt::LeftButton);
-    QVERIFY(d->w().overlay->resizing);
+    QVERIFY(d->w().panel<HeldChargeTool>().state().isResizing());
     d->heldMouse(QEvent::MouseMove, QPoint(30, 8), Qt::LeftButton);
-    QCOMPARE(d->w().overlay->box(), QRectF(100, 60, 30, 15));
+    QCOMPARE(d->w().panel<HeldChargeTool>().state().box(), QRectF(100, 60, 30, 15));
     QCOMPARE(d->charge(1).Width, 20);
     // With Ctrl: every member takes the overlay's size where it stands.
     d->heldMouse(QEvent::MouseMove, QPoint(40, 8), Qt::LeftButton, Qt::ControlModifier);
     d->heldMouse(QEvent::MouseButtonRelease, QPoint(40, 8), Qt::NoButton);
-    QCOMPARE(d->w().overlay->box(), QRectF(100, 60, 40, 20));
+    QCOMPARE(d->w().panel<HeldChargeTool>().state().box(), QRectF(100, 60, 40, 20));
     for (int n : {1, 3}) {
         QCOMPARE(d->charge(n).Width, 40);
         QCOMPARE(d->charge(n).Height, 20);
@@ -189,10 +189,10 @@ void ChargeCommandsTest::aClickOnAnotherChargePutsTheHeldOneDownOnly() {
     const int two = d->place(path, QPoint(150, 80));
     QVERIFY(d->pickUp(one));
     d->dragHeld(QPoint(5, 5), 10, 30);
-    QCOMPARE(d->w().overlay->box(), QRectF(60, 110, 20, 20));
+    QCOMPARE(d->w().panel<HeldChargeTool>().state().box(), QRectF(60, 110, 20, 20));
 
     QTest::mouseClick(&d->canvas(), Qt::LeftButton, {}, d->pointOnCharge(two));
-    QVERIFY(!d->w().overlay->isHolding());
+    QVERIFY(!d->w().panel<HeldChargeTool>().state().isHolding());
     QCOMPARE(d->ws().SelectedCharge, 0);
     QCOMPARE(d->charge(one).InUse, kTrue);
     QCOMPARE(QPoint(d->charge(one).X, d->charge(one).Y), QPoint(60, 110));
@@ -222,9 +222,10 @@ void ChargeCommandsTest::theHeldChargesPropertiesNameItsPictureAndItsUses() {
     QTest::keyClicks(box, QStringLiteral("un lion rampant"));
     QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("okButton")), Qt::LeftButton);
     QVERIFY(!dialog.isVisible());
-    QVERIFY(d->w().overlay->isHolding());
-    QVERIFY2(d->w().blazonPanel->blazonLabel->text().contains(QStringLiteral("un lion rampant")),
-             qPrintable(d->w().blazonPanel->blazonLabel->text()));
+    QVERIFY(d->w().panel<HeldChargeTool>().state().isHolding());
+    QVERIFY2(d->w().panel<BlazonPanel>().blazonLabel()->text().contains(
+                 QStringLiteral("un lion rampant")),
+             qPrintable(d->w().panel<BlazonPanel>().blazonLabel()->text()));
 }
 
 void ChargeCommandsTest::aPictureLeavingTheListForgetsTheCopyAndMarksTheTitle() {
@@ -237,10 +238,10 @@ void ChargeCommandsTest::aPictureLeavingTheListForgetsTheCopyAndMarksTheTitle() 
     QTest::keyClick(&d->held(), Qt::Key_Delete);
     QCOMPARE(d->charge(n).InUse, kFalse);
     d->ws().Modified = false;
-    d->w().refreshTitle();
-    QVERIFY(d->w().overlay->canPaste());
+    d->w().panel<TitleBar>().refreshTitle();
+    QVERIFY(d->w().panel<ClipboardCommands>().canPaste());
 
-    QListWidget* list = d->w().pictureListPanel->pictureList;
+    QListWidget* list = d->w().panel<PictureListPanel>().pictureList();
     const QPoint at = list->visualItemRect(list->item(0)).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
     QTest::keyClick(list, Qt::Key_Delete);
@@ -248,15 +249,15 @@ void ChargeCommandsTest::aPictureLeavingTheListForgetsTheCopyAndMarksTheTitle() 
     QVERIFY(h->messages->boxes.empty());
     // The bank lost a picture the document saves: the title says so.
     QVERIFY(d->ws().Modified);
-    QCOMPARE(d->w().titleBar->title(), QStringLiteral("Tessaline*"));
+    QCOMPARE(d->w().panel<TitleBar>().title(), QStringLiteral("Tessaline*"));
     // Our copy is forgotten: no text of ours, no paste offered, Ctrl+V nothing.
     QVERIFY(QApplication::clipboard()->text().isEmpty());
-    QVERIFY(!d->w().overlay->canPaste());
+    QVERIFY(!d->w().panel<ClipboardCommands>().canPaste());
     d->rightClick(&d->canvas(), d->pointOfPart(1));
-    QVERIFY(!d->w().menus.pasteOnPartAction->isEnabled());
+    QVERIFY(!menuItem(d->w(), "pasteOnPartAction")->isEnabled());
     d->canvas().setFocus();
     QTest::keyClick(&d->canvas(), Qt::Key_V, Qt::ControlModifier);
-    QVERIFY(!d->w().overlay->isHolding());
+    QVERIFY(!d->w().panel<HeldChargeTool>().state().isHolding());
 }
 
 QTEST_MAIN(ChargeCommandsTest)

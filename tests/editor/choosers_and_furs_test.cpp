@@ -51,7 +51,7 @@ void ChoosersAndFursTest::cleanupTestCase() {
 }
 
 void ChoosersAndFursTest::theFirstOrderSizeChooserIsCutToThePiece() {
-    PictureBox* chooser = d->w().pieceOptions->sizeChooser;
+    PictureBox* chooser = d->w().panel<PieceOptions>().sizeChooser();
     QVERIFY(chooser->isHidden());
     const struct {
         const char* piece;
@@ -76,7 +76,7 @@ void ChoosersAndFursTest::theFirstOrderSizeChooserIsCutToThePiece() {
 }
 
 void ChoosersAndFursTest::theSecondOrderSizeChooserShowsForThePiecesThatTakeSizes() {
-    PictureBox* chooser = d->w().pieceOptions->secondOrderSizeChooser;
+    PictureBox* chooser = d->w().panel<PieceOptions>().secondOrderSizeChooser();
     QVERIFY(chooser->isHidden());
     const struct {
         const char* piece;
@@ -86,12 +86,13 @@ void ChoosersAndFursTest::theSecondOrderSizeChooserShowsForThePiecesThatTakeSize
     for (const auto& p : pieces) {
         d->choosePiece(QString::fromUtf8(p.piece));
         QVERIFY2(chooser->isVisible() == p.shown, p.piece);
-        QVERIFY2(d->w().pieceOptions->secondOrderCaption->isVisible() == p.shown, p.piece);
+        QVERIFY2(d->w().panel<PieceOptions>().secondOrderCaption()->isVisible() == p.shown,
+                 p.piece);
     }
     // Chosen from it, the size reaches the piece; removed, the chooser goes.
     QTest::mouseClick(chooser, Qt::LeftButton, {}, QPoint(5, 30));
     QVERIFY(d->ws().CurrentBlazon.Ordinary2.Size > 0);  // diminished, drawn at its width
-    QVERIFY(d->w().menus.secondOrderDiminishedAction->isChecked());
+    QVERIFY(menuItem(d->w(), "secondOrderDiminishedAction")->isChecked());
     d->rightClick(&d->canvas(), d->pointOfPart(kSecondOrderZone),
                   QStringLiteral("deleteSecondOrderAction"));
     QVERIFY(chooser->isHidden());
@@ -99,7 +100,8 @@ void ChoosersAndFursTest::theSecondOrderSizeChooserShowsForThePiecesThatTakeSize
 
 void ChoosersAndFursTest::defineFur(const QString& name) {
     h->messages->saveFiles = {QDir(h->home.path()).filePath(name)};
-    d->rightClick(d->w().furPanel->furPalette, QPoint(5, 5), QStringLiteral("defineUserFurAction"));
+    d->rightClick(d->w().panel<FurPalettePanel>().furPalette(), QPoint(5, 5),
+                  QStringLiteral("defineUserFurAction"));
     auto& editor = d->w().dialogs().get<FurEditorDialog>();
     QVERIFY(editor.isVisible());
     QTest::mouseClick(editor.findChild<QPushButton*>(QStringLiteral("okButton")), Qt::LeftButton);
@@ -109,25 +111,25 @@ void ChoosersAndFursTest::defineFur(const QString& name) {
 void ChoosersAndFursTest::withFourFursDefiningIsOfferedNoMoreAndDoesNothing() {
     const QStringList names = {"a.fmp", "b.fmp", "c.fmp", "d.fmp"};
     for (const QString& name : names) defineFur(name);
-    auto& swatches = d->w().furPanel->userFurSwatches;
+    auto& swatches = d->w().panel<FurPalettePanel>().userFurSwatches();
     for (int s = 0; s < 4; ++s) QVERIFY(swatches[std::size_t(s)]->isVisible());
-    EditorMenus& m = d->w().menus;
+    const auto m = [&](const char* name) { return menuItem(d->w(), name); };
 
     // A swatch's menu keeps the state the last palette press left: "Définir"
     // still shows enabled, and chosen it opens nothing and changes nothing.
     d->rightClick(swatches[2], QPoint(5, 5), QStringLiteral("defineUserFurAction"));
-    QCOMPARE(d->w().furPanel->FurSlotIndex, Byte(2));
+    QCOMPARE(d->w().panel<FurMenu>().FurSlotIndex(), Byte(2));
     QVERIFY(!d->w().dialogs().get<FurEditorDialog>().isVisible());
     for (int s = 0; s < 4; ++s)
         QCOMPARE(QString::fromStdString(d->ws().CurrentBlazon.UserFurs[std::size_t(s)].Path),
                  QDir(h->home.path()).filePath(names[s]));
 
     // The palette's menu now offers it disabled.
-    d->rightClick(d->w().furPanel->furPalette, QPoint(5, 5));
+    d->rightClick(d->w().panel<FurPalettePanel>().furPalette(), QPoint(5, 5));
     QVERIFY(!h->messages->popups.empty());
     QCOMPARE(h->messages->popups.back().menu, QStringLiteral("furMenu"));
-    QVERIFY(!m.defineUserFurAction->isEnabled());
-    QCOMPARE(m.defineUserFurAction->text(),
+    QVERIFY(!m("defineUserFurAction")->isEnabled());
+    QCOMPARE(m("defineUserFurAction")->text(),
              QStringLiteral("Définir une &Fourrure personnalisée (semer)"));
 
     // Slot 1 emptied (no part wears it: nothing asked), the next palette menu
@@ -135,11 +137,12 @@ void ChoosersAndFursTest::withFourFursDefiningIsOfferedNoMoreAndDoesNothing() {
     d->rightClick(swatches[1], QPoint(5, 5), QStringLiteral("deleteUserFurAction"));
     QVERIFY(swatches[1]->isHidden());
     QVERIFY(h->messages->boxes.empty());
-    d->rightClick(d->w().furPanel->furPalette, QPoint(5, 5), QStringLiteral("defineUserFurAction"));
-    QVERIFY(m.defineUserFurAction->isEnabled());
+    d->rightClick(d->w().panel<FurPalettePanel>().furPalette(), QPoint(5, 5),
+                  QStringLiteral("defineUserFurAction"));
+    QVERIFY(m("defineUserFurAction")->isEnabled());
     auto& editor = d->w().dialogs().get<FurEditorDialog>();
     QVERIFY(editor.isVisible());
-    QCOMPARE(d->w().furPanel->FurSlotIndex, Byte(1));
+    QCOMPARE(d->w().panel<FurMenu>().FurSlotIndex(), Byte(1));
     QTest::mouseClick(editor.findChild<QPushButton*>(QStringLiteral("cancelButton")),
                       Qt::LeftButton);
     QVERIFY(swatches[1]->isHidden());
@@ -150,7 +153,7 @@ void ChoosersAndFursTest::aPressOnTheWarningSignReleasedOutsideShowsNothing() {
     d->canvas().setFocus();
     QTest::keyClick(&d->canvas(), Qt::Key_2, Qt::ControlModifier);  // Parti
     QVERIFY(WindowDriver::drop(&d->canvas(), makeTinctureDrag(kGueules), d->pointOfPart(2)));
-    PictureBox* sign = d->w().blazonPanel->warningSign;
+    PictureBox* sign = d->w().panel<BlazonPanel>().warningSign();
     QVERIFY(sign->isVisible());
     const QString warnings = sign->toolTip();
     QVERIFY(!warnings.isEmpty());

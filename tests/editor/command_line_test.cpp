@@ -51,7 +51,8 @@ void CommandLineTest::opensAndTitlesTheSavedDocument() {
     ProgramHarness h("  " + saved.toStdString() + " ");
     QVERIFY(h.start());
     MainWindow& w = h.window();
-    QCOMPARE(w.titleBar->titleLabel->text(), QStringLiteral("Tessaline [Armes de Léon.bls]"));
+    QCOMPARE(w.panel<TitleBar>().titleLabel()->text(),
+             QStringLiteral("Tessaline [Armes de Léon.bls]"));
     QCOMPARE(QString::fromStdString(h.ws().CurrentBlazon.FilePath), saved);
     QCOMPARE(h.ws().CurrentBlazon.ShieldShape, 4);
     QVERIFY(!h.ws().Modified);
@@ -60,7 +61,7 @@ void CommandLineTest::opensAndTitlesTheSavedDocument() {
     QCOMPARE(int(h.messages->waits.size()), 1);
     QCOMPARE(h.messages->waitsHidden, 1);
     const Colour gueules = Colour(h.ws().Tinctures[kGueules].Colour);
-    QCOMPARE(w.canvasPanel->canvas->picture().pixel(132, 170) & 0xFFFFFF,
+    QCOMPARE(w.panel<CanvasPanel>().canvas()->picture().pixel(132, 170) & 0xFFFFFF,
              qRgb(redOf(gueules), greenOf(gueules), blueOf(gueules)) & 0xFFFFFF);
     QCOMPARE(QString::fromStdString(h.ws().Recent.LastDocFolder), documents.path() + "/");
 }
@@ -73,7 +74,7 @@ void CommandLineTest::aRelativeNameIsTakenFromTheStartingFolder() {
     QDir::setCurrent(before);
     QVERIFY(started);
     QCOMPARE(QString::fromStdString(h.ws().CurrentBlazon.FilePath), saved);
-    QCOMPARE(h.window().titleBar->titleLabel->text(),
+    QCOMPARE(h.window().panel<TitleBar>().titleLabel()->text(),
              QStringLiteral("Tessaline [Armes de Léon.bls]"));
 }
 
@@ -84,7 +85,7 @@ void CommandLineTest::aMissingDocumentLeavesTheBlankOneWithoutPath() {
     QCOMPARE(h.messages->boxes[0].title, QStringLiteral("Ouvrir un blason"));
     QCOMPARE(h.messages->boxes[0].style, 48);
     QVERIFY(h.ws().CurrentBlazon.FilePath.empty());
-    QCOMPARE(h.window().titleBar->titleLabel->text(), QStringLiteral("Tessaline"));
+    QCOMPARE(h.window().panel<TitleBar>().titleLabel()->text(), QStringLiteral("Tessaline"));
     QVERIFY(!h.ws().Modified);
 }
 
@@ -100,7 +101,7 @@ void CommandLineTest::aFileThatIsNoDocumentIsReportedAndNotAdopted() {
     QCOMPARE(h.messages->boxes[0].title, QStringLiteral("Fichier incompatible"));
     // Nothing can later be saved over it.
     QVERIFY(h.ws().CurrentBlazon.FilePath.empty());
-    QCOMPARE(h.window().titleBar->titleLabel->text(), QStringLiteral("Tessaline"));
+    QCOMPARE(h.window().panel<TitleBar>().titleLabel()->text(), QStringLiteral("Tessaline"));
     f.open(QIODevice::ReadOnly);
     QCOMPARE(f.readAll(), QByteArray("Ceci n'est pas un blason.\n"));
 }
@@ -122,11 +123,12 @@ void CommandLineTest::aLatin1NameOpensSavesBesideItselfAndReads() {
     QVERIFY(h.messages->boxes.empty());
     QCOMPARE(h.ws().CurrentBlazon.FilePath, path);
     QCOMPARE(h.ws().CurrentBlazon.Partition, 14);
-    QCOMPARE(h.window().titleBar->titleLabel->text(), QStringLiteral("Tessaline [armés.bls]"));
+    QCOMPARE(h.window().panel<TitleBar>().titleLabel()->text(),
+             QStringLiteral("Tessaline [armés.bls]"));
 
     // Saved again from the window's document: under the same bytes, beside itself.
     h.ws().CurrentBlazon.Partition = 10;
-    QVERIFY(SaveDocument(h.ws(), h.program->r, h.ws().CurrentBlazon.FilePath).saved);
+    QVERIFY(SaveDocument(h.ws(), h.program->r(), h.ws().CurrentBlazon.FilePath).saved);
     QVERIFY(std::filesystem::exists(path.substr(0, path.size() - 1) + "z"));
     ProgramHarness again(path);
     QVERIFY(again.start());

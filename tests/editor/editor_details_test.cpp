@@ -41,10 +41,10 @@ void EditorDetailsTest::initTestCase() {
 }
 
 void EditorDetailsTest::cleanup() {
-    w->overlay->end();
-    NewDocument(h->ws(), h->program->r);
+    w->panel<HeldChargeTool>().end();
+    NewDocument(h->ws(), h->program->r());
     h->ws().Modified = false;
-    w->redraw();
+    w->session().redraw();
     *h->messages = ScriptedMessages{};
 }
 
@@ -61,8 +61,8 @@ QString EditorDetailsTest::picture(const QString& name) {
 // "X; Y" in the zones' own pixels, written as the captions write real values,
 // over the bands, between them and past them; the band's tooltip as before.
 void EditorDetailsTest::theShiftZonesWriteThePointerIntoTheirCaption() {
-    PictureBox* zones = w->pieceOptions->shiftZones;
-    QLabel* caption = w->pieceOptions->firstOrderCaption;
+    PictureBox* zones = w->panel<PieceOptions>().shiftZones();
+    QLabel* caption = w->panel<PieceOptions>().firstOrderCaption();
     zones->show();
     const struct {
         QPointF at;
@@ -88,10 +88,10 @@ void EditorDetailsTest::aRightPressOnTheHeldChargePacksItsGroup() {
     Workspace& ws = h->ws();
     const QString path = picture("etoile.bmp");
     for (int n = 1; n <= 3; ++n) {
-        QVERIFY(AddCharge(ws, h->program->r.Charges,
+        QVERIFY(AddCharge(ws, h->program->r().Charges,
                           OverlayBox{double(20 + 60 * n), 60, 40, 30, path.toStdString()}, n));
     }
-    w->redraw();
+    w->session().redraw();
     const int g = NewMotif(ws);
     for (int n = 1; n <= 3; ++n) AddChargeToMotif(ws, g, n);
     MotifRecord& group = ws.Groups.Motifs[std::size_t(g)];
@@ -99,9 +99,9 @@ void EditorDetailsTest::aRightPressOnTheHeldChargePacksItsGroup() {
     ws.CurrentBlazon.Charges[2].Motif = 0;
     QCOMPARE(int(group.Count), 3);
 
-    QVERIFY(w->overlay->pickUp(1));
+    QVERIFY(w->panel<HeldChargeTool>().pickUp(1));
     h->messages->popupChoice = QStringLiteral("mirrorChargeAction");
-    QWidget* view = w->overlay->chargeOverlay;
+    QWidget* view = &w->panel<HeldChargeView>();
     click(view, QPointF(5, 5), Qt::RightButton);
     QCOMPARE(int(group.Count), 2);
     QCOMPARE(int(group.Members[1]), 1);
@@ -117,22 +117,22 @@ void EditorDetailsTest::aRightPressOnTheHeldChargePacksItsGroup() {
 // when the document is refused (here it no longer exists).
 void EditorDetailsTest::aRefusedRecentDocumentLetsGoOfTheChosenPicture() {
     h->messages->files = {picture("lion.bmp")};
-    w->menus.addPictureAction->trigger();
-    QListWidget* list = w->pictureListPanel->pictureList;
+    menuItem(*w, "addPictureAction")->trigger();
+    QListWidget* list = w->panel<PictureListPanel>().pictureList();
     QCOMPARE(list->count(), 1);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->item(0)).center());
-    QVERIFY(!w->pictureListPanel->SelectedImageKey.isEmpty());
+    QVERIFY(!w->panel<PictureListPanel>().SelectedImageKey().isEmpty());
     QVERIFY(list->item(0)->isSelected());
-    QVERIFY(w->menus.deletePictureAction->isEnabled());
+    QVERIFY(menuItem(*w, "deletePictureAction")->isEnabled());
 
     h->ws().Recent.RecentFiles[1] = h->home.filePath("parti.bls").toStdString();
-    w->menus.recentFileActions[1]->trigger();
+    menuItem(*w, "recentFileAction1")->trigger();
     QCOMPARE(h->messages->boxes.size(), std::size_t(1));
     QCOMPARE(list->count(), 1);
-    QVERIFY(w->pictureListPanel->SelectedImageKey.isEmpty());
+    QVERIFY(w->panel<PictureListPanel>().SelectedImageKey().isEmpty());
     QVERIFY(!list->item(0)->isSelected());
-    QVERIFY(!w->menus.deletePictureAction->isEnabled());
+    QVERIFY(!menuItem(*w, "deletePictureAction")->isEnabled());
 }
 
 QTEST_MAIN(EditorDetailsTest)

@@ -18,7 +18,7 @@
 #include "model/workspace.h"
 #include "platform/picture_file.h"
 #include "render/renderer.h"
-#include "scripted_messages.h"
+#include "support/scripted_messages.h"
 
 using namespace tess;
 

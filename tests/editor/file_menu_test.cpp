@@ -23,12 +23,12 @@ using namespace tess;
 namespace {
 
 QString titleOf(ProgramHarness& h) {
-    return h.window().titleBar->titleLabel->text();
+    return h.window().panel<TitleBar>().titleLabel()->text();
 }
 
 // A change made as a panel makes it: through the actions layer, marked.
 void changeShield(ProgramHarness& h, Long partition) {
-    h.window().context().apply(UndoStep::Take, [&h, partition] {
+    h.edit([&h, partition] {
         h.ws().CurrentBlazon.Partition = partition;
         h.ws().CurrentBlazon.Parts[2].Tincture = 3;
     });
@@ -49,27 +49,27 @@ class FileMenuTest : public QObject {
     void saveAsNewAndReopenGiveTheSameRecordAndCanvas() {
         ProgramHarness h;
         QVERIFY(h.start());
-        EditorMenus& m = h.window().menus;
+        const auto m = [&h](const char* name) { return menuItem(h.window(), name); };
         changeShield(h, 12);
         QCOMPARE(titleOf(h), QString("Tessaline*"));
 
         h.messages->saveFiles = {pathIn(h, "armes")};
-        m.saveAsAction->trigger();
+        m("saveAsAction")->trigger();
         QCOMPARE(titleOf(h), QString("Tessaline [armes.bls]"));
         const BlazonRecord saved = h.ws().CurrentBlazon;
-        const Surface canvas = h.program->r.canvas;
+        const Surface canvas = h.program->r().canvas;
 
-        m.newAction->trigger();  // nothing unsaved: no question
+        m("newAction")->trigger();  // nothing unsaved: no question
         QVERIFY(h.messages->questions.empty());
         QCOMPARE(titleOf(h), QString("Tessaline"));
         QVERIFY(h.ws().CurrentBlazon.Partition != 12);
 
         h.messages->files = {pathIn(h, "armes.bls")};
-        m.openAction->trigger();
+        m("openAction")->trigger();
         QCOMPARE(h.messages->openDialogs.back().title, QString("Ouvrir un blason"));
         QCOMPARE(h.messages->openDialogs.back().filter, QString("Varodez v.3 (*.bls)"));
         QVERIFY(h.ws().CurrentBlazon == saved);
-        QVERIFY(h.program->r.canvas == canvas);
+        QVERIFY(h.program->r().canvas == canvas);
         QCOMPARE(titleOf(h), QString("Tessaline [armes.bls]"));
 
         // A file that is not a document: its box, and the document and title stay.
@@ -80,14 +80,14 @@ class FileMenuTest : public QObject {
         junk.close();
         h.messages->files = {pathIn(h, "faux.bls")};
         h.messages->questionAnswers = {true};
-        m.openAction->trigger();
+        m("openAction")->trigger();
         QCOMPARE(h.messages->boxes.back().title, QString("Fichier incompatible"));
         QCOMPARE(h.ws().CurrentBlazon.Partition, Long(14));
         QCOMPARE(titleOf(h), QString("Tessaline [armes.bls]*"));
 
         // A save into a "folder" that is a plain file keeps the mark and the path.
         h.messages->saveFiles = {pathIn(h, "faux.bls/autres.bls")};
-        m.saveAsAction->trigger();
+        m("saveAsAction")->trigger();
         QCOMPARE(decodeMessageStyle(h.messages->boxes.back().style).icon, MessageIcon::Critical);
         QCOMPARE(titleOf(h), QString("Tessaline [armes.bls]*"));
         QCOMPARE(QString::fromStdString(h.ws().CurrentBlazon.FilePath), pathIn(h, "armes.bls"));
@@ -96,24 +96,24 @@ class FileMenuTest : public QObject {
     void recentDocumentsAfterThreeSavesAndTheGrid() {
         ProgramHarness h;
         QVERIFY(h.start());
-        EditorMenus& m = h.window().menus;
+        const auto m = [&h](const char* name) { return menuItem(h.window(), name); };
         // Each document enters the list once saved over its own file.
         for (const char* name : {"un", "deux", "trois"}) {
             changeShield(h, 12);
             h.messages->saveFiles = {pathIn(h, name)};
-            m.saveAsAction->trigger();
-            m.saveAction->trigger();
+            m("saveAsAction")->trigger();
+            m("saveAction")->trigger();
         }
-        QCOMPARE(m.recentFileActions[1]->text(), QString("trois.bls"));
-        QCOMPARE(m.recentFileActions[3]->text(), QString("un.bls"));
-        QVERIFY(m.recentFileActions[3]->isVisible());
-        QVERIFY(!m.recentFileActions[4]->isVisible());
-        m.recentFileActions[3]->trigger();
+        QCOMPARE(m("recentFileAction1")->text(), QString("trois.bls"));
+        QCOMPARE(m("recentFileAction3")->text(), QString("un.bls"));
+        QVERIFY(m("recentFileAction3")->isVisible());
+        QVERIFY(!m("recentFileAction4")->isVisible());
+        m("recentFileAction3")->trigger();
         QCOMPARE(titleOf(h), QString("Tessaline [un.bls]"));
 
-        m.gridAction->trigger();
+        m("gridAction")->trigger();
         QVERIFY(h.ws().GridVisible);
-        QVERIFY(m.gridAction->isChecked());
+        QVERIFY(m("gridAction")->isChecked());
         QCOMPARE(titleOf(h), QString("Tessaline [un.bls]"));  // no mark
     }
 
@@ -121,8 +121,8 @@ class FileMenuTest : public QObject {
         ProgramHarness h;
         QVERIFY(h.start());
         changeShield(h, 12);
-        const Surface canvas = h.program->r.canvas;
-        h.window().menus.exportAction->trigger();
+        const Surface canvas = h.program->r().canvas;
+        menuItem(h.window(), "exportAction")->trigger();
         PrintDialog& dialog = h.window().dialogs().get<PrintDialog>();
         QVERIFY(dialog.isVisible());
         dialog.findChild<QLineEdit*>("zoomText")->setText(QString());
@@ -136,14 +136,14 @@ class FileMenuTest : public QObject {
         QCOMPARE(page->height(), 340);
         QCOMPARE(page->pixel(132, 170), canvas.pixel(132, 170));
         QCOMPARE(page->pixel(0, 339), kWhite);  // outside the shield
-        QVERIFY(h.program->r.canvas == canvas);
+        QVERIFY(h.program->r().canvas == canvas);
         QCOMPARE(titleOf(h), QString("Tessaline*"));  // exporting changes nothing
     }
 
     void theMissingFileDialogOpensOnTheFilesName() {
         ProgramHarness h;
         QVERIFY(h.start());
-        const FileDialogs d = h.window().fileDialogs();
+        const FileDialogs d = h.window().session().fileDialogs();
         d.pickFile("Rechercher armesPx1.hpc", "armesPx1.hpc");
         QVERIFY(h.messages->openDialogs.back().folder.endsWith("/armesPx1.hpc"));
 

@@ -44,7 +44,7 @@ void press(QWidget* w, QPointF at, Qt::MouseButton button = Qt::LeftButton) {
 // Defines a fur in the first free slot: Sable stripes on Argent, saved as `path`.
 void designFur(ProgramHarness& h, const QString& path) {
     h.messages->saveFiles.push_back(path);
-    h.window().menus.defineUserFurAction->trigger();
+    menuItem(h.window(), "defineUserFurAction")->trigger();
     auto& editor = h.window().dialogs().get<FurEditorDialog>();
     QVERIFY(editor.isVisible());
     QWidget* palette = child<QWidget>(editor, "palette");
@@ -61,7 +61,7 @@ void designFur(ProgramHarness& h, const QString& path) {
 
 // The document's part 1 takes user fur `slot`, as a drop on the shield does.
 void dropUserFurOnPartOne(ProgramHarness& h, int slot) {
-    h.window().context().apply(UndoStep::Take, [&] {
+    h.edit([&] {
         PartRecord& part = h.ws().CurrentBlazon.Parts[1];
         part.Kind = part.Tincture = kFirstUserFur + slot;
     });
@@ -75,21 +75,21 @@ void FurAndColourMenusTest::aDesignedFurIsSavedWithTheDocumentAndComesBackTheSam
     const QString furPath = h.home.path() + QStringLiteral("/Rayures.fmp");
     designFur(h, furPath);
     if (QTest::currentTestFailed()) return;
-    QVERIFY(!h.window().furPanel->userFurSwatches[0]->isHidden());
+    QVERIFY(!h.window().panel<FurPalettePanel>().userFurSwatches()[0]->isHidden());
     QCOMPARE(h.ws().CurrentBlazon.UserFurs[0].Path, furPath.toStdString());
     QVERIFY(h.ws().Modified);
 
     dropUserFurOnPartOne(h, 0);
-    const QString phrase = h.window().blazonPanel->blazonLabel->text();
+    const QString phrase = h.window().panel<BlazonPanel>().blazonLabel()->text();
     QVERIFY2(phrase.contains(QStringLiteral("semé de rayures")), qPrintable(phrase));
-    const Surface shown = h.program->r.canvas;
+    const Surface shown = h.program->r().canvas;
     const std::string doc = (h.home.path() + QStringLiteral("/Rayé.bls")).toStdString();
-    QVERIFY(SaveDocument(h.ws(), h.program->r, doc).saved);
+    QVERIFY(SaveDocument(h.ws(), h.program->r(), doc).saved);
 
     ProgramHarness again(doc);
     QVERIFY(again.start());
-    QCOMPARE(again.window().blazonPanel->blazonLabel->text(), phrase);
-    QVERIFY(again.program->r.canvas == shown);
+    QCOMPARE(again.window().panel<BlazonPanel>().blazonLabel()->text(), phrase);
+    QVERIFY(again.program->r().canvas == shown);
     QCOMPARE(again.ws().CurrentBlazon.Parts[1].Kind, Long(kFirstUserFur));
 }
 
@@ -99,10 +99,10 @@ void FurAndColourMenusTest::deletingAFurInUseAsksAndTurnsThePartsToOr() {
     designFur(h, h.home.path() + QStringLiteral("/Semis.fmp"));
     if (QTest::currentTestFailed()) return;
     dropUserFurOnPartOne(h, 0);
-    h.window().furPanel->FurSlotIndex = 0;
+    h.window().panel<FurMenu>().popupForSlot(0, QPoint());
 
     h.messages->boxAnswers = {MessageAnswer::No};
-    h.window().menus.deleteUserFurAction->trigger();
+    menuItem(h.window(), "deleteUserFurAction")->trigger();
     // The question must have been asked before anything is read of it.
     QCOMPARE(h.messages->boxes.size(), std::size_t(1));
     QCOMPARE(h.messages->boxes.back().text,
@@ -112,19 +112,19 @@ void FurAndColourMenusTest::deletingAFurInUseAsksAndTurnsThePartsToOr() {
     QCOMPARE(h.ws().CurrentBlazon.Parts[1].Kind, Long(kFirstUserFur));
 
     h.messages->boxAnswers = {MessageAnswer::Yes};
-    h.window().menus.deleteUserFurAction->trigger();
+    menuItem(h.window(), "deleteUserFurAction")->trigger();
     QCOMPARE(h.ws().CurrentBlazon.Parts[1].Kind, kClassMetal);
     QCOMPARE(h.ws().CurrentBlazon.UserFurs[0].Path, std::string());
-    QVERIFY(h.window().furPanel->userFurSwatches[0]->isHidden());
-    QCOMPARE(h.window().blazonPanel->blazonLabel->text(), QStringLiteral("D'Or."));
+    QVERIFY(h.window().panel<FurPalettePanel>().userFurSwatches()[0]->isHidden());
+    QCOMPARE(h.window().panel<BlazonPanel>().blazonLabel()->text(), QStringLiteral("D'Or."));
 }
 
 void FurAndColourMenusTest::adjustingAColourRewritesTheColourFileOnly() {
     ProgramHarness h;
     QVERIFY(h.start());
     h.ws().Modified = false;
-    h.window().menus.adjustColourAction->setData(kOr);
-    h.window().menus.adjustColourAction->trigger();
+    menuItem(h.window(), "adjustColourAction")->setData(kOr);
+    menuItem(h.window(), "adjustColourAction")->trigger();
     auto& dialog = h.window().dialogs().get<ColourAdjustmentDialog>();
     QVERIFY(dialog.isVisible());
     auto* step = child<QScrollBar>(dialog, "stepBar");
@@ -144,19 +144,20 @@ void FurAndColourMenusTest::armsGoOnlyWhereTheyMayBeInserted() {
     ProgramHarness h;
     QVERIFY(h.start());
     const std::string inner = (h.home.path() + QStringLiteral("/Armes.bls")).toStdString();
-    QVERIFY(SaveDocument(h.ws(), h.program->r, inner).saved);
+    QVERIFY(SaveDocument(h.ws(), h.program->r(), inner).saved);
 
     // No chief nor escutcheon: the piece's entry asks nothing and changes nothing.
-    h.window().menus.insertArmsOnPieceAction->trigger();
+    menuItem(h.window(), "insertArmsOnPieceAction")->trigger();
     QVERIFY(h.messages->files.empty() && !h.ws().Modified);
 
-    h.window().context().apply(UndoStep::Take, [&] { h.ws().CurrentBlazon.Partition = 22; });
+    h.edit([&] { h.ws().CurrentBlazon.Partition = 22; });
     h.messages->files = {QString::fromStdString(inner)};
-    h.window().menus.insertArmsOnPartAction->setData(2);
-    h.window().menus.insertArmsOnPartAction->trigger();
+    h.window().panel<CanvasMenus>().popup(2, QPoint());
+    menuItem(h.window(), "insertArmsOnPartAction")->trigger();
     QCOMPARE(h.ws().CurrentBlazon.Parts[2].InsertedPath, inner);
-    QVERIFY2(h.window().blazonPanel->blazonLabel->text().contains(QStringLiteral("Armes")),
-             qPrintable(h.window().blazonPanel->blazonLabel->text()));
+    QVERIFY2(
+        h.window().panel<BlazonPanel>().blazonLabel()->text().contains(QStringLiteral("Armes")),
+        qPrintable(h.window().panel<BlazonPanel>().blazonLabel()->text()));
 }
 
 QTEST_MAIN(FurAndColourMenusTest)

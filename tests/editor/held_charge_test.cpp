@@ -8,7 +8,6 @@
 #include <QTest>
 
 #include "actions/charge_placing.h"
-#include "editor/charge_overlay.h"
 #include "editor/held_charge_view.h"
 #include "model/motifs.h"
 #include "model/workspace.h"
@@ -45,7 +44,7 @@ class HeldChargeTest : public QObject {
     void place(const QString& path, int n, int x, int y);
     void mouse(QEvent::Type type, QPoint at, Qt::MouseButtons buttons = Qt::LeftButton,
                Qt::KeyboardModifiers modifiers = {});
-    HeldChargeView* view() { return w->overlay->chargeOverlay; }
+    HeldChargeView* view() { return &w->panel<HeldChargeView>(); }
     ChargeRecord& charge(int n) { return h->ws().CurrentBlazon.Charges[std::size_t(n)]; }
 
     ProgramHarness* h = nullptr;
@@ -59,10 +58,10 @@ void HeldChargeTest::initTestCase() {
 }
 
 void HeldChargeTest::cleanup() {
-    w->overlay->end();
-    NewDocument(h->ws(), h->program->r);
+    w->panel<HeldChargeTool>().end();
+    NewDocument(h->ws(), h->program->r());
     h->ws().Modified = false;
-    w->redraw();
+    w->session().redraw();
     *h->messages = ScriptedMessages{};
     QApplication::clipboard()->clear();
 }
@@ -83,11 +82,11 @@ QString HeldChargeTest::picture(const QString& name, int width, int height) {
 
 void HeldChargeTest::place(const QString& path, int n, int x, int y) {
     const QImage image(path);
-    QVERIFY(AddCharge(h->ws(), h->program->r.Charges,
+    QVERIFY(AddCharge(h->ws(), h->program->r().Charges,
                       OverlayBox{double(x), double(y), double(image.width()),
                                  double(image.height()), path.toStdString()},
                       n));
-    w->redraw();
+    w->session().redraw();
 }
 
 void HeldChargeTest::mouse(QEvent::Type type, QPoint at, Qt::MouseButtons buttons,
@@ -101,47 +100,47 @@ void HeldChargeTest::mouse(QEvent::Type type, QPoint at, Qt::MouseButtons button
 
 void HeldChargeTest::aDragMovesTheChargeAndOnlyTheCommitRedraws() {
     place(picture("a.bmp", 40, 30), 1, 100, 50);
-    QVERIFY(w->overlay->pickUp(1));
+    QVERIFY(w->panel<HeldChargeTool>().pickUp(1));
     QCOMPARE(h->ws().SelectedCharge, 1);
     QCOMPARE(charge(1).InUse, 0);
-    const qint64 shown = w->canvasPanel->canvas->picture().cacheKey();
+    const qint64 shown = w->panel<CanvasPanel>().canvas()->picture().cacheKey();
 
     mouse(QEvent::MouseButtonPress, QPoint(10, 5));
-    QVERIFY(w->overlay->verticalGuide->isVisible());
-    QVERIFY(w->canvasPanel->coordinateCaption->font().bold());
+    QVERIFY(w->panel<HeldChargeView>().verticalGuide()->isVisible());
+    QVERIFY(w->panel<CanvasPanel>().coordinateCaption()->font().bold());
     mouse(QEvent::MouseMove, QPoint(25, 5));
-    QCOMPARE(w->overlay->box(), QRectF(115, 50, 40, 30));
+    QCOMPARE(w->panel<HeldChargeTool>().state().box(), QRectF(115, 50, 40, 30));
     QCOMPARE(view()->geometry(), QRect(115, 50, 40, 30));
-    QCOMPARE(w->overlay->overlayFrame->geometry(), QRect(114, 49, 42, 32));
-    QCOMPARE(w->overlay->resizeHandle->pos(), QPoint(152, 77));
-    QCOMPARE(w->overlay->verticalGuide->x(), 135);
-    QCOMPARE(w->overlay->horizontalGuide->y(), 65);
-    QCOMPARE(w->canvasPanel->coordinateCaption->text(), QStringLiteral("135; 65"));
-    QCOMPARE(w->canvasPanel->partCaption->text(), QStringLiteral("30 x 40"));
+    QCOMPARE(w->panel<HeldChargeView>().overlayFrame()->geometry(), QRect(114, 49, 42, 32));
+    QCOMPARE(w->panel<HeldChargeView>().resizeHandle()->pos(), QPoint(152, 77));
+    QCOMPARE(w->panel<HeldChargeView>().verticalGuide()->x(), 135);
+    QCOMPARE(w->panel<HeldChargeView>().horizontalGuide()->y(), 65);
+    QCOMPARE(w->panel<CanvasPanel>().coordinateCaption()->text(), QStringLiteral("135; 65"));
+    QCOMPARE(w->panel<CanvasPanel>().partCaption()->text(), QStringLiteral("30 x 40"));
     // The release runs the window's canvas hover at the release point, in
     // canvas pixels: (115 + 10, 50 + 5) from the shield's centre (132, 170).
     mouse(QEvent::MouseButtonRelease, QPoint(10, 5), Qt::NoButton);
-    QCOMPARE(w->canvasPanel->coordinateCaption->text(), QStringLiteral("-7; -115"));
-    QCOMPARE(w->canvasPanel->partCaption->text(), QStringLiteral("Partie 1"));
-    QVERIFY(!w->overlay->verticalGuide->isVisible());
-    QVERIFY(!w->canvasPanel->coordinateCaption->font().bold());
+    QCOMPARE(w->panel<CanvasPanel>().coordinateCaption()->text(), QStringLiteral("-7; -115"));
+    QCOMPARE(w->panel<CanvasPanel>().partCaption()->text(), QStringLiteral("Partie 1"));
+    QVERIFY(!w->panel<HeldChargeView>().verticalGuide()->isVisible());
+    QVERIFY(!w->panel<CanvasPanel>().coordinateCaption()->font().bold());
     // Moving touched neither the document nor the shield's picture.
     QCOMPARE(charge(1).X, 100);
-    QCOMPARE(w->canvasPanel->canvas->picture().cacheKey(), shown);
+    QCOMPARE(w->panel<CanvasPanel>().canvas()->picture().cacheKey(), shown);
 
     QTest::keyClick(view(), Qt::Key_Return);
-    QVERIFY(!w->overlay->isHolding());
+    QVERIFY(!w->panel<HeldChargeTool>().state().isHolding());
     QCOMPARE(h->ws().SelectedCharge, 0);
     QCOMPARE(charge(1).InUse, kTrue);
     QCOMPARE(charge(1).X, 115);
     QCOMPARE(charge(1).Y, 50);
-    QVERIFY(w->canvasPanel->canvas->picture().cacheKey() != shown);
-    QCOMPARE(w->canvasPanel->canvas->picture().pixel(135, 65) & 0xFFFFFF, 0xFF0000u);
+    QVERIFY(w->panel<CanvasPanel>().canvas()->picture().cacheKey() != shown);
+    QCOMPARE(w->panel<CanvasPanel>().canvas()->picture().pixel(135, 65) & 0xFFFFFF, 0xFF0000u);
 }
 
 void HeldChargeTest::theCornerResizesInProportionWithAFloor() {
     place(picture("a.bmp", 40, 30), 1, 100, 50);
-    QVERIFY(w->overlay->pickUp(1));
+    QVERIFY(w->panel<HeldChargeTool>().pickUp(1));
     // The sizing pointer over the last four pixels of each side only.
     mouse(QEvent::MouseMove, QPoint(35, 26), Qt::NoButton);
     QCOMPARE(view()->cursor().shape(), Qt::ArrowCursor);
@@ -151,69 +150,69 @@ void HeldChargeTest::theCornerResizesInProportionWithAFloor() {
     QCOMPARE(view()->cursor().shape(), Qt::SizeFDiagCursor);
 
     mouse(QEvent::MouseButtonPress, QPoint(36, 26));
-    QVERIFY(w->overlay->resizing);
-    QCOMPARE(w->canvasPanel->partCaption->text(), QStringLiteral("90%"));
+    QVERIFY(w->panel<HeldChargeTool>().state().isResizing());
+    QCOMPARE(w->panel<CanvasPanel>().partCaption()->text(), QStringLiteral("90%"));
     // The pointer's y plays no part.
     mouse(QEvent::MouseMove, QPoint(80, 3));
-    QCOMPARE(w->overlay->box(), QRectF(100, 50, 80, 60));
-    QCOMPARE(w->canvasPanel->partCaption->text(), QStringLiteral("200%"));
-    QCOMPARE(w->overlay->overlayFrame->size(), QSize(82, 62));
+    QCOMPARE(w->panel<HeldChargeTool>().state().box(), QRectF(100, 50, 80, 60));
+    QCOMPARE(w->panel<CanvasPanel>().partCaption()->text(), QStringLiteral("200%"));
+    QCOMPARE(w->panel<HeldChargeView>().overlayFrame()->size(), QSize(82, 62));
     QCOMPARE(view()->picture().size(), QSize(80, 60));
     // Dragged past the left edge: never narrower than six pixels.
     mouse(QEvent::MouseMove, QPoint(-50, -50));
-    QCOMPARE(w->overlay->box().width(), 6.0);
-    QCOMPARE(w->overlay->box().height(), 4.5);
-    QCOMPARE(w->canvasPanel->partCaption->text(), QStringLiteral("15%"));
+    QCOMPARE(w->panel<HeldChargeTool>().state().box().width(), 6.0);
+    QCOMPARE(w->panel<HeldChargeTool>().state().box().height(), 4.5);
+    QCOMPARE(w->panel<CanvasPanel>().partCaption()->text(), QStringLiteral("15%"));
     mouse(QEvent::MouseMove, QPoint(80, 3));
     mouse(QEvent::MouseButtonRelease, QPoint(80, 3), Qt::NoButton);
-    QVERIFY(w->overlay->commitHeld());
+    QVERIFY(w->panel<HeldChargeTool>().commitHeld());
     QCOMPARE(charge(1).Width, 80);
     QCOMPARE(charge(1).Height, 60);
 }
 
 void HeldChargeTest::anArrowNudgesByOnePixel() {
     place(picture("a.bmp", 40, 30), 1, 100, 50);
-    QVERIFY(w->overlay->pickUp(1));
+    QVERIFY(w->panel<HeldChargeTool>().pickUp(1));
     h->ws().Modified = false;
     QTest::keyPress(view(), Qt::Key_Right);
-    QCOMPARE(w->overlay->box().left(), 101.0);
-    QVERIFY(w->overlay->horizontalGuide->isVisible());
-    QCOMPARE(w->canvasPanel->coordinateCaption->text(), QStringLiteral("121; 65"));
+    QCOMPARE(w->panel<HeldChargeTool>().state().box().left(), 101.0);
+    QVERIFY(w->panel<HeldChargeView>().horizontalGuide()->isVisible());
+    QCOMPARE(w->panel<CanvasPanel>().coordinateCaption()->text(), QStringLiteral("121; 65"));
     QTest::keyRelease(view(), Qt::Key_Right);
-    QVERIFY(!w->overlay->horizontalGuide->isVisible());
+    QVERIFY(!w->panel<HeldChargeView>().horizontalGuide()->isVisible());
     QTest::keyClick(view(), Qt::Key_Up);
-    QCOMPARE(w->overlay->box().top(), 49.0);
-    QCOMPARE(w->canvasPanel->coordinateCaption->text(), QStringLiteral("121; 64"));
+    QCOMPARE(w->panel<HeldChargeTool>().state().box().top(), 49.0);
+    QCOMPARE(w->panel<CanvasPanel>().coordinateCaption()->text(), QStringLiteral("121; 64"));
     // Any other key only brings the companions in line.
     QTest::keyClick(view(), Qt::Key_A);
-    QCOMPARE(w->overlay->box(), QRectF(101, 49, 40, 30));
+    QCOMPARE(w->panel<HeldChargeTool>().state().box(), QRectF(101, 49, 40, 30));
     QCOMPARE(charge(1).X, 100);
     QVERIFY(!h->ws().Modified);
     // Delete with nothing held does nothing at all.
     QTest::keyClick(view(), Qt::Key_Return);
     const BlazonRecord before = h->ws().CurrentBlazon;
-    w->deleteHeldCharge();
+    w->panel<HeldChargeTool>().deleteHeld();
     QCOMPARE(h->ws().CurrentBlazon, before);
     QVERIFY(h->messages->boxes.empty());
 }
 
 void HeldChargeTest::offTheCanvasIsThrownAwayOnItsEdgeIsPutDown() {
     place(picture("a.bmp", 40, 30), 1, 100, 50);
-    QVERIFY(w->overlay->pickUp(1));
-    w->overlay->setBox(QRectF(265, 50, 40, 30));
-    QVERIFY(w->overlay->commitHeld());
+    QVERIFY(w->panel<HeldChargeTool>().pickUp(1));
+    w->panel<HeldChargeTool>().setBox(QRectF(265, 50, 40, 30));
+    QVERIFY(w->panel<HeldChargeTool>().commitHeld());
     QVERIFY(h->messages->boxes.empty());
     QCOMPARE(charge(1).X, 265);
     QCOMPARE(charge(1).InUse, kTrue);
 
-    QVERIFY(w->overlay->pickUp(1));
-    w->overlay->setBox(QRectF(266, 50, 40, 30));
-    QVERIFY(w->overlay->commitHeld());
+    QVERIFY(w->panel<HeldChargeTool>().pickUp(1));
+    w->panel<HeldChargeTool>().setBox(QRectF(266, 50, 40, 30));
+    QVERIFY(w->panel<HeldChargeTool>().commitHeld());
     QCOMPARE(int(h->messages->boxes.size()), 1);
     QCOMPARE(h->messages->boxes[0].title, QStringLiteral("Meuble largué aux oubliettes"));
     QVERIFY(h->messages->boxes[0].text.startsWith(QStringLiteral("Comment pensez-vous")));
     QCOMPARE(charge(1).InUse, 0);
-    QVERIFY(!w->overlay->isHolding());
+    QVERIFY(!w->panel<HeldChargeTool>().state().isHolding());
 }
 
 void HeldChargeTest::aModifierMovesTheWholeGroup() {
@@ -222,7 +221,7 @@ void HeldChargeTest::aModifierMovesTheWholeGroup() {
     Workspace& ws = h->ws();
     const int g = NewMotif(ws);
     for (int n = 1; n <= 3; ++n) AddChargeToMotif(ws, g, n);
-    QVERIFY(w->overlay->pickUp(2));
+    QVERIFY(w->panel<HeldChargeTool>().pickUp(2));
     mouse(QEvent::MouseButtonPress, QPoint(5, 5));
     mouse(QEvent::MouseMove, QPoint(12, 5), Qt::LeftButton, Qt::ControlModifier);
     // Every member's record moved; none is drawn until the commit.
@@ -235,15 +234,15 @@ void HeldChargeTest::aModifierMovesTheWholeGroup() {
     // go of Shift shows them where they went.
     QTest::keyClick(view(), Qt::Key_Left, Qt::ControlModifier);
     QCOMPARE(charge(1).X, 36);
-    const qint64 shown = w->canvasPanel->canvas->picture().cacheKey();
+    const qint64 shown = w->panel<CanvasPanel>().canvas()->picture().cacheKey();
     const auto red = [&](int x) {
-        return (w->canvasPanel->canvas->picture().pixel(x, 50) & 0xFFFFFF) == 0xFF0000u;
+        return (w->panel<CanvasPanel>().canvas()->picture().pixel(x, 50) & 0xFFFFFF) == 0xFF0000u;
     };
     QVERIFY(red(33) && !red(52));
     QTest::keyRelease(view(), Qt::Key_Shift);
-    QVERIFY(w->canvasPanel->canvas->picture().cacheKey() != shown);
+    QVERIFY(w->panel<CanvasPanel>().canvas()->picture().cacheKey() != shown);
     QVERIFY(!red(33) && red(52));
-    QVERIFY(w->overlay->commitHeld());
+    QVERIFY(w->panel<HeldChargeTool>().commitHeld());
     QCOMPARE(charge(2).X, 76);
     QCOMPARE(charge(2).InUse, kTrue);
 }
@@ -256,27 +255,27 @@ void HeldChargeTest::undoBringsBackTheChargeAsItWasPickedUp() {
     const ChargeRecord pickedUp = charge(1);
 
     // Deleted while held, then undone.
-    QVERIFY(w->overlay->pickUp(1));
-    w->overlay->setBox(QRectF(120, 80, 60, 45));
+    QVERIFY(w->panel<HeldChargeTool>().pickUp(1));
+    w->panel<HeldChargeTool>().setBox(QRectF(120, 80, 60, 45));
     QTest::keyClick(view(), Qt::Key_Delete);
     QCOMPARE(charge(1).InUse, 0);
-    QVERIFY(!w->overlay->isHolding());
-    w->undoLast();
+    QVERIFY(!w->panel<HeldChargeTool>().state().isHolding());
+    w->panel<ToolbarInput>().undoLast();
     QCOMPARE(charge(1), pickedUp);
 
     // Put down elsewhere, larger, then undone: back as picked up.
-    QVERIFY(w->overlay->pickUp(1));
-    w->overlay->setBox(QRectF(120, 80, 60, 45));
-    QVERIFY(w->overlay->commitHeld());
+    QVERIFY(w->panel<HeldChargeTool>().pickUp(1));
+    w->panel<HeldChargeTool>().setBox(QRectF(120, 80, 60, 45));
+    QVERIFY(w->panel<HeldChargeTool>().commitHeld());
     QCOMPARE(charge(1).X, 120);
     QCOMPARE(charge(1).Width, 60);
-    w->undoLast();
+    w->panel<ToolbarInput>().undoLast();
     QCOMPARE(charge(1), pickedUp);
 
     // Undo while holding lets the overlay go: the charge is not held twice.
-    QVERIFY(w->overlay->pickUp(1));
-    w->undoLast();
-    QVERIFY(!w->overlay->isHolding());
+    QVERIFY(w->panel<HeldChargeTool>().pickUp(1));
+    w->panel<ToolbarInput>().undoLast();
+    QVERIFY(!w->panel<HeldChargeTool>().state().isHolding());
     QCOMPARE(ws.SelectedCharge, 0);
 }
 
@@ -288,26 +287,26 @@ void HeldChargeTest::aPastedCopyKeepsTinctureSizeAndMirroringButNoGroup() {
     const int g = NewMotif(ws);
     AddChargeToMotif(ws, g, 1);
     AddChargeToMotif(ws, g, 2);
-    QVERIFY(SetChargeTincture(ws, h->program->r.Charges, 1, 4));
+    QVERIFY(SetChargeTincture(ws, h->program->r().Charges, 1, 4));
     charge(1).Mirrored = kTrue;
-    QVERIFY(w->overlay->pickUp(1));
-    w->overlay->setBox(QRectF(50, 60, 60, 45));
+    QVERIFY(w->panel<HeldChargeTool>().pickUp(1));
+    w->panel<HeldChargeTool>().setBox(QRectF(50, 60, 60, 45));
     QTest::keyClick(view(), Qt::Key_Return);
-    QVERIFY(w->overlay->pickUp(1));
+    QVERIFY(w->panel<HeldChargeTool>().pickUp(1));
     h->messages->popupChoice = QStringLiteral("copyChargeAction");
     mouse(QEvent::MouseButtonPress, QPoint(3, 3), Qt::RightButton);
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("1"));
-    QVERIFY(w->overlay->canPaste());
+    QVERIFY(w->panel<ClipboardCommands>().canPaste());
 
     // The paste puts the held charge down first, then holds the copy at (2, 2).
-    w->menus.pasteOnPartAction->trigger();
+    menuItem(*w, "pasteOnPartAction")->trigger();
     QCOMPARE(charge(1).InUse, kTrue);
     const int copy = ws.SelectedCharge;
     QCOMPARE(copy, 3);
-    QCOMPARE(w->overlay->box(), QRectF(2, 2, 60, 45));
-    QVERIFY(w->overlay->resizeHandle->isVisible());
+    QCOMPARE(w->panel<HeldChargeTool>().state().box(), QRectF(2, 2, 60, 45));
+    QVERIFY(w->panel<HeldChargeView>().resizeHandle()->isVisible());
     QCOMPARE(charge(copy).InUse, 0);
-    w->overlay->setBox(QRectF(100, 200, 60, 45));
+    w->panel<HeldChargeTool>().setBox(QRectF(100, 200, 60, 45));
     QTest::keyClick(view(), Qt::Key_Return);
     QCOMPARE(charge(copy).InUse, kTrue);
     QCOMPARE(charge(copy).X, 100);
@@ -319,7 +318,7 @@ void HeldChargeTest::aPastedCopyKeepsTinctureSizeAndMirroringButNoGroup() {
     QCOMPARE(int(ws.Groups.Motifs[std::size_t(g)].Count), 2);
     // A reset forgets our text, and only ours.
     QApplication::clipboard()->setText(QStringLiteral("une autre"));
-    w->clearClipboard();
+    w->panel<ClipboardCommands>().forgetCopy();
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("une autre"));
 }
 
@@ -329,29 +328,29 @@ void HeldChargeTest::onlyOurOwnClipboardTextPastes() {
     // Nothing copied here: another program's number pastes nothing.
     for (const char* text : {"abc", "0", "3abc", "1", "-2", ""}) {
         QApplication::clipboard()->setText(QString::fromLatin1(text));
-        QVERIFY2(!w->overlay->canPaste(), text);
-        w->overlay->paste();
-        QVERIFY(!w->overlay->isHolding());
+        QVERIFY2(!w->panel<ClipboardCommands>().canPaste(), text);
+        w->panel<ClipboardCommands>().paste();
+        QVERIFY(!w->panel<HeldChargeTool>().state().isHolding());
         QCOMPARE(h->ws().CurrentBlazon, before);
     }
     // Our copy, then the text replaced by another program's number.
-    QVERIFY(w->overlay->pickUp(1));
-    w->overlay->copyHeld();
-    QVERIFY(w->overlay->commitHeld());
-    QVERIFY(w->overlay->canPaste());
+    QVERIFY(w->panel<HeldChargeTool>().pickUp(1));
+    w->panel<ClipboardCommands>().copyHeld();
+    QVERIFY(w->panel<HeldChargeTool>().commitHeld());
+    QVERIFY(w->panel<ClipboardCommands>().canPaste());
     QApplication::clipboard()->setText(QStringLiteral("12"));
-    QVERIFY(!w->overlay->canPaste());
+    QVERIFY(!w->panel<ClipboardCommands>().canPaste());
     // Our text back, but the picture has left the bank.
     QApplication::clipboard()->setText(QStringLiteral("1"));
-    NewDocument(h->ws(), h->program->r);
+    NewDocument(h->ws(), h->program->r());
     QApplication::clipboard()->setText(QStringLiteral("1"));
-    QVERIFY(!w->overlay->canPaste());
+    QVERIFY(!w->panel<ClipboardCommands>().canPaste());
 }
 
 void HeldChargeTest::aMirroredChargeShowsFlipped() {
     // A two-pixel figure, red then blue, placed by hand so no key colour eats a pixel.
     Workspace& ws = h->ws();
-    Renderer& r = h->program->r;
+    Renderer& r = h->program->r();
     Surface figure(2, 1, kBlack), mask(2, 1, kBlack);
     figure.setPixel(0, 0, 0x0000FF);  // red
     figure.setPixel(1, 0, 0xFF0000);  // blue
@@ -372,8 +371,8 @@ void HeldChargeTest::aMirroredChargeShowsFlipped() {
     c.Height = 1;
     c.Tincture = 1;
     c.Mirrored = kTrue;
-    w->redraw();
-    QVERIFY(w->overlay->pickUp(1));
+    w->session().redraw();
+    QVERIFY(w->panel<HeldChargeTool>().pickUp(1));
     const QImage shown = view()->picture();
     QCOMPARE(shown.size(), QSize(2, 1));
     QCOMPARE(shown.pixel(0, 0), qRgb(0, 0, 255));
@@ -386,9 +385,9 @@ void HeldChargeTest::aMirroredChargeShowsFlipped() {
 
 void HeldChargeTest::aTinctureDropRecoloursWithoutUndoOrRedraw() {
     place(picture("a.bmp", 40, 30), 1, 100, 50);
-    QVERIFY(w->overlay->pickUp(1));
+    QVERIFY(w->panel<HeldChargeTool>().pickUp(1));
     const BlazonRecord newestUndo = h->ws().Undos[1];
-    const qint64 shown = w->canvasPanel->canvas->picture().cacheKey();
+    const qint64 shown = w->panel<CanvasPanel>().canvas()->picture().cacheKey();
     const QRgb before = view()->picture().pixel(20, 15);
     const auto drop = [&](QMimeData* data) {
         QDragEnterEvent enter(QPoint(20, 15), Qt::CopyAction, data, Qt::LeftButton, {});
@@ -413,9 +412,9 @@ void HeldChargeTest::aTinctureDropRecoloursWithoutUndoOrRedraw() {
     QCOMPARE(charge(1).Tincture, 4);
     QVERIFY(view()->picture().pixel(20, 15) != before);
     QCOMPARE(h->ws().Undos[1], newestUndo);
-    QCOMPARE(w->canvasPanel->canvas->picture().cacheKey(), shown);
+    QCOMPARE(w->panel<CanvasPanel>().canvas()->picture().cacheKey(), shown);
     // The commit keeps the new tincture.
-    QVERIFY(w->overlay->commitHeld());
+    QVERIFY(w->panel<HeldChargeTool>().commitHeld());
     QCOMPARE(charge(1).Tincture, 4);
 }
 
@@ -426,57 +425,57 @@ void HeldChargeTest::aNewPictureWithEveryRecordTakenStaysHeld() {
         charge(n) = charge(1);
         charge(n).X = Integer(n * 4);
     }
-    QVERIFY(w->overlay->holdNewPicture(picture("b.bmp", 30, 30)));
-    QCOMPARE(w->overlay->box(), QRectF(2, 2, 30, 30));
-    QVERIFY(!w->overlay->resizeHandle->isVisible());
+    QVERIFY(w->panel<HeldChargeTool>().holdNewPicture(picture("b.bmp", 30, 30)));
+    QCOMPARE(w->panel<HeldChargeTool>().state().box(), QRectF(2, 2, 30, 30));
+    QVERIFY(!w->panel<HeldChargeView>().resizeHandle()->isVisible());
     const BlazonRecord before = h->ws().CurrentBlazon;
     QTest::keyClick(view(), Qt::Key_Return);
     QCOMPARE(int(h->messages->boxes.size()), 1);
     QCOMPARE(h->messages->boxes[0].text,
              QStringLiteral("Le maximum d'images insérables est atteint!"));
-    QVERIFY(w->overlay->isHolding());
+    QVERIFY(w->panel<HeldChargeTool>().state().isHolding());
     QCOMPARE(h->ws().CurrentBlazon, before);
     // A record freed, the same Enter places it.
     charge(7).InUse = 0;
     QTest::keyClick(view(), Qt::Key_Return);
-    QVERIFY(!w->overlay->isHolding());
+    QVERIFY(!w->panel<HeldChargeTool>().state().isHolding());
     QCOMPARE(charge(7).InUse, kTrue);
     QCOMPARE(charge(7).Width, 30);
     QCOMPARE(charge(7).X, 2);
     // A picture that cannot be read is refused with a message.
-    QVERIFY(!w->overlay->holdNewPicture(h->home.filePath("absente.bmp")));
-    QVERIFY(!w->overlay->isHolding());
+    QVERIFY(!w->panel<HeldChargeTool>().holdNewPicture(h->home.filePath("absente.bmp")));
+    QVERIFY(!w->panel<HeldChargeTool>().state().isHolding());
     QCOMPARE(int(h->messages->boxes.size()), 2);
 }
 
 void HeldChargeTest::theMenuFollowsWhatIsHeld() {
-    QVERIFY(w->overlay->holdNewPicture(picture("b.bmp", 30, 30)));
+    QVERIFY(w->panel<HeldChargeTool>().holdNewPicture(picture("b.bmp", 30, 30)));
     mouse(QEvent::MouseButtonPress, QPoint(3, 3), Qt::RightButton);
     QCOMPARE(int(h->messages->popups.size()), 1);
     QCOMPARE(h->messages->popups.back().menu, QStringLiteral("heldChargeMenu"));
     QCOMPARE(h->messages->popups.back().defaultItem, QStringLiteral("deleteHeldChargeAction"));
-    QVERIFY(!w->menus.mirrorChargeAction->isEnabled());
-    QVERIFY(!w->menus.copyChargeAction->isEnabled());
-    QVERIFY(w->menus.deleteHeldChargeAction->isEnabled());
-    w->menus.deleteHeldChargeAction->trigger();
-    QVERIFY(!w->overlay->isHolding());
+    QVERIFY(!menuItem(*w, "mirrorChargeAction")->isEnabled());
+    QVERIFY(!menuItem(*w, "copyChargeAction")->isEnabled());
+    QVERIFY(menuItem(*w, "deleteHeldChargeAction")->isEnabled());
+    menuItem(*w, "deleteHeldChargeAction")->trigger();
+    QVERIFY(!w->panel<HeldChargeTool>().state().isHolding());
     QVERIFY(!h->ws().Modified);
 
     place(picture("a.bmp", 40, 30), 1, 100, 50);
     charge(1).Brochant = kTrue;
-    QVERIFY(w->overlay->pickUp(1));
+    QVERIFY(w->panel<HeldChargeTool>().pickUp(1));
     mouse(QEvent::MouseButtonPress, QPoint(3, 3), Qt::RightButton);
-    QVERIFY(w->menus.mirrorChargeAction->isEnabled());
-    QVERIFY(w->menus.chargeOverAllAction->isChecked());
-    QVERIFY(!w->menus.mirrorChargeAction->isChecked());
+    QVERIFY(menuItem(*w, "mirrorChargeAction")->isEnabled());
+    QVERIFY(menuItem(*w, "chargeOverAllAction")->isChecked());
+    QVERIFY(!menuItem(*w, "mirrorChargeAction")->isChecked());
     // Mirroring flips the overlay at once, with one undo step.
     const QImage plain = view()->picture();
-    w->menus.mirrorChargeAction->trigger();
+    menuItem(*w, "mirrorChargeAction")->trigger();
     QCOMPARE(charge(1).Mirrored, kTrue);
     QCOMPARE(view()->picture(), plain.mirrored(true, false));
-    w->menus.chargeOverAllAction->trigger();
+    menuItem(*w, "chargeOverAllAction")->trigger();
     QCOMPARE(charge(1).Brochant, 0);
-    QVERIFY(w->overlay->isHolding());
+    QVERIFY(w->panel<HeldChargeTool>().state().isHolding());
 }
 
 QTEST_MAIN(HeldChargeTest)

@@ -25,7 +25,7 @@ class HoverAndDropsTest : public QObject {
   private:
     QString captionAt(QPoint at) {
         QTest::mouseMove(&d->canvas(), at);
-        return d->w().canvasPanel->partCaption->text();
+        return d->w().panel<CanvasPanel>().partCaption()->text();
     }
     // The size chooser pressed in the band of `size` (0 whole, 1 diminished,
     // -1 en filet).
@@ -56,7 +56,7 @@ void HoverAndDropsTest::cleanupTestCase() {
 }
 
 void HoverAndDropsTest::thePieceCaptionsNameThePieceAndItsFillet() {
-    PieceOptions& o = *d->w().pieceOptions;
+    PieceOptions& o = d->w().panel<PieceOptions>();
     // The name the blazon gives the piece; "Filet en " only for a piece that
     // can be narrowed and is.
     const struct {
@@ -78,7 +78,7 @@ void HoverAndDropsTest::thePieceCaptionsNameThePieceAndItsFillet() {
         d->reset();
         d->choosePiece(QString::fromUtf8(row.piece));
         if (row.size != 0)
-            chooseSize(row.zone == kFirstOrderZone ? o.sizeChooser : o.secondOrderSizeChooser,
+            chooseSize(row.zone == kFirstOrderZone ? o.sizeChooser() : o.secondOrderSizeChooser(),
                        row.size);
         const QPoint at = d->pointOfPart(row.zone);
         QVERIFY2(at.x() >= 0, row.caption);
@@ -89,7 +89,7 @@ void HoverAndDropsTest::thePieceCaptionsNameThePieceAndItsFillet() {
     d->reset();
     d->choosePiece(QStringLiteral("Chef"));
     d->ws().CurrentBlazon.Ordinary1.Size = -1;
-    d->w().redraw();
+    d->w().session().redraw();
     QCOMPARE(captionAt(d->pointOfPart(kFirstOrderZone)), QStringLiteral("Chef"));
     // The field's parts by number.
     d->canvas().setFocus();
@@ -98,8 +98,8 @@ void HoverAndDropsTest::thePieceCaptionsNameThePieceAndItsFillet() {
 }
 
 void HoverAndDropsTest::theCaptionsFollowADragOverTheCanvas() {
-    QLabel* coordinates = d->w().canvasPanel->coordinateCaption;
-    QLabel* part = d->w().canvasPanel->partCaption;
+    QLabel* coordinates = d->w().panel<CanvasPanel>().coordinateCaption();
+    QLabel* part = d->w().panel<CanvasPanel>().partCaption();
     auto* payload = makeTinctureDrag(kGueules);
     QDragEnterEvent enter(QPoint(120, 210), Qt::CopyAction, payload, Qt::LeftButton, {});
     QCoreApplication::sendEvent(&d->canvas(), &enter);
@@ -128,7 +128,7 @@ void HoverAndDropsTest::theCaptionsFollowADragOverTheCanvas() {
 void HoverAndDropsTest::aTinctureOnAPalKeepsTheArmsAChefLeftInItsZone() {
     // A document to insert, saved from a blank shield.
     h->messages->saveFiles = {QDir(h->home.path()).filePath("dedans")};
-    d->w().menus.saveAsAction->trigger();
+    menuItem(d->w(), "saveAsAction")->trigger();
     const std::string inserted = QDir(h->home.path()).filePath("dedans.bls").toStdString();
     d->reset();
     d->choosePiece(QStringLiteral("Chef"));
@@ -160,7 +160,7 @@ void HoverAndDropsTest::aDropOverTheHeldChargeNeverReachesThePartBeneath() {
     const int n = d->place(d->writePicture("a.bmp", 40, 40), QPoint(100, 150));
     d->ws().Modified = false;
     QVERIFY(d->pickUp(n));
-    d->w().refreshTitle();
+    d->w().panel<TitleBar>().refreshTitle();
     const BlazonRecord before = d->ws().CurrentBlazon;
     const auto undos = d->ws().Undos;
     // On the canvas, over the overlay: refused, whatever the payload.
@@ -173,11 +173,11 @@ void HoverAndDropsTest::aDropOverTheHeldChargeNeverReachesThePartBeneath() {
     QVERIFY(!WindowDriver::drop(&d->held(), makeFurDrag(kVair), QPoint(20, 20)));
     QCOMPARE(d->ws().CurrentBlazon, before);
     QVERIFY(d->ws().Undos == undos);
-    QCOMPARE(d->w().titleBar->title(), QStringLiteral("Tessaline"));
+    QCOMPARE(d->w().panel<TitleBar>().title(), QStringLiteral("Tessaline"));
     // Beside the overlay the same drop dresses the part.
     QVERIFY(WindowDriver::drop(&d->canvas(), makeTinctureDrag(kGueules), QPoint(60, 250)));
     QCOMPARE(d->ws().CurrentBlazon.Parts[1].Tincture, kGueules);
-    QVERIFY(d->w().overlay->isHolding());
+    QVERIFY(d->w().panel<HeldChargeTool>().state().isHolding());
 }
 
 QTEST_MAIN(HoverAndDropsTest)

@@ -16,7 +16,6 @@
 #include "dialogs/line_style_dialog.h"
 #include "dialogs/picture_properties_dialog.h"
 #include "editor/blazon_panel.h"
-#include "editor/charge_overlay.h"
 #include "model/line_kinds.h"
 #include "model/workspace.h"
 #include "platform/qimage_bridge.h"
@@ -43,7 +42,7 @@ class ListsAndLineStylesTest : public QObject {
     QString writePicture(const QString& name, const char* format);
     void doubleClickPiece(const QString& name);
     void placeFirstPicture(int x, int y);
-    QString title() { return w->titleBar->title(); }
+    QString title() { return w->panel<TitleBar>().title(); }
 
     ProgramHarness* h = nullptr;
     MainWindow* w = nullptr;
@@ -56,10 +55,10 @@ void ListsAndLineStylesTest::initTestCase() {
 }
 
 void ListsAndLineStylesTest::cleanup() {
-    NewDocument(h->ws(), h->program->r);
+    NewDocument(h->ws(), h->program->r());
     h->ws().Modified = false;
-    w->redraw();
-    w->refreshTitle();
+    w->session().redraw();
+    w->panel<TitleBar>().refreshTitle();
     h->messages->boxes.clear();
 }
 
@@ -79,8 +78,8 @@ QString ListsAndLineStylesTest::writePicture(const QString& name, const char* fo
 }
 
 void ListsAndLineStylesTest::doubleClickPiece(const QString& name) {
-    w->listTabs->showPiecesTab();
-    QListWidget* list = w->piecesListPanel->piecesList;
+    w->panel<ListTabs>().showPiecesTab();
+    QListWidget* list = w->panel<PiecesListPanel>().piecesList();
     const auto found = list->findItems(name, Qt::MatchExactly);
     QVERIFY(!found.isEmpty());
     list->scrollToItem(found[0]);
@@ -93,19 +92,19 @@ void ListsAndLineStylesTest::doubleClickPiece(const QString& name) {
 // commit does.
 void ListsAndLineStylesTest::placeFirstPicture(int x, int y) {
     const QString path =
-        w->pictureListPanel->pictureList->item(0)->data(Qt::UserRole + 1).toString();
+        w->panel<PictureListPanel>().pictureList()->item(0)->data(Qt::UserRole + 1).toString();
     const QImage image(path);
-    QVERIFY(AddCharge(h->ws(), h->program->r.Charges,
+    QVERIFY(AddCharge(h->ws(), h->program->r().Charges,
                       OverlayBox{double(x), double(y), double(image.width()),
                                  double(image.height()), path.toStdString()}));
-    w->redraw();
+    w->session().redraw();
 }
 
 void ListsAndLineStylesTest::aSecondPictureOfTheSameNameIsRefused() {
     h->messages->files = {writePicture("a1.bmp", "BMP"), writePicture("a1.gif", "PNG")};
-    w->menus.addPictureAction->trigger();
-    w->menus.addPictureAction->trigger();
-    QListWidget* list = w->pictureListPanel->pictureList;
+    menuItem(*w, "addPictureAction")->trigger();
+    menuItem(*w, "addPictureAction")->trigger();
+    QListWidget* list = w->panel<PictureListPanel>().pictureList();
     QCOMPARE(list->count(), 1);
     QCOMPARE(list->item(0)->text(), QStringLiteral("a1"));
     QCOMPARE(h->messages->boxes.size(), std::size_t(1));
@@ -117,19 +116,19 @@ void ListsAndLineStylesTest::aSecondPictureOfTheSameNameIsRefused() {
     // Chosen, a double click brings it up in the overlay.
     const QPoint at = list->visualItemRect(list->item(0)).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
-    const auto bringUp = w->pictureListPanel->bringUp;
+    const auto bringUp = w->panel<PictureListPanel>().bringUp();
     QStringList broughtUp;
-    w->pictureListPanel->bringUp = [&broughtUp](const QString& path) {
+    w->panel<PictureListPanel>().setBringUp([&broughtUp](const QString& path) {
         broughtUp << QFileInfo(path).fileName();
         return true;
-    };
+    });
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
-    w->pictureListPanel->bringUp = bringUp;
+    w->panel<PictureListPanel>().setBringUp(bringUp);
     QCOMPARE(broughtUp, QStringList{QStringLiteral("a1.bmp")});
 
     // Then Delete: a picture no charge uses leaves the list.
-    QVERIFY(w->menus.deletePictureAction->isEnabled());
-    QVERIFY(!w->menus.picturePropertiesAction->isEnabled());  // never placed
+    QVERIFY(menuItem(*w, "deletePictureAction")->isEnabled());
+    QVERIFY(!menuItem(*w, "picturePropertiesAction")->isEnabled());  // never placed
     QTest::keyClick(list, Qt::Key_Delete);
     QCOMPARE(list->count(), 0);
     QCOMPARE(list->toolTip(), QStringLiteral("Cliquez du bouton de droite pour ajouter un meuble"));
@@ -152,7 +151,7 @@ void ListsAndLineStylesTest::doubleClicksOnPalCycleItsRepeatsAndUndoWalksBack() 
     QVERIFY(title().endsWith('*'));
     std::vector<int> undone;
     for (int i = 0; i < 3; ++i) {
-        w->undoLast();
+        w->panel<ToolbarInput>().undoLast();
         undone.push_back(pal.Present ? pal.Repeat : -1);
     }
     QCOMPARE(undone, (std::vector<int>{1, 0, -1}));
@@ -160,13 +159,13 @@ void ListsAndLineStylesTest::doubleClicksOnPalCycleItsRepeatsAndUndoWalksBack() 
 
 void ListsAndLineStylesTest::removingAPieceThatCarriesAChargeAsksFirst() {
     h->messages->files = {writePicture("tour.bmp", "BMP")};
-    w->menus.addPictureAction->trigger();
+    menuItem(*w, "addPictureAction")->trigger();
     doubleClickPiece(QStringLiteral("Pal"));
     placeFirstPicture(126, 150);
     QCOMPARE(int(h->ws().CurrentBlazon.Charges[1].Placement), 7);
     const BlazonRecord before = h->ws().CurrentBlazon;
     h->messages->boxAnswers = {MessageAnswer::No};
-    w->menus.deleteFirstOrderAction->trigger();
+    menuItem(*w, "deleteFirstOrderAction")->trigger();
     QCOMPARE(h->messages->boxes.size(), std::size_t(1));
     QCOMPARE(h->messages->boxes[0].title, QStringLiteral("Supprimer la pièce honorable"));
     QVERIFY(
@@ -174,10 +173,10 @@ void ListsAndLineStylesTest::removingAPieceThatCarriesAChargeAsksFirst() {
     QVERIFY(h->ws().CurrentBlazon == before);
 
     // In use, the picture cannot leave the list.
-    QListWidget* list = w->pictureListPanel->pictureList;
+    QListWidget* list = w->panel<PictureListPanel>().pictureList();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->item(0)).center());
-    QVERIFY(w->menus.picturePropertiesAction->isEnabled());
+    QVERIFY(menuItem(*w, "picturePropertiesAction")->isEnabled());
     QTest::keyClick(list, Qt::Key_Delete);
     QCOMPARE(list->count(), 1);
     QCOMPARE(h->messages->boxes.back().title, QStringLiteral("tour"));
@@ -187,8 +186,8 @@ void ListsAndLineStylesTest::appliedLineStyleStaysThroughCancelAndMarksTheTitle(
     h->ws().CurrentBlazon.Partition = 11;
     h->ws().CurrentBlazon.Parts[1].Line =
         LineStyle{.Depth = 10, .Width = 80, .LineKind = kLineNebule};
-    w->redraw();  // the part menu offers lines once the field is divided
-    w->menus.partLinesAction->trigger();
+    w->session().redraw();  // the part menu offers lines once the field is divided
+    menuItem(*w, "partLinesAction")->trigger();
     auto& dialog = w->dialogs().get<LineStyleDialog>();
     QVERIFY(dialog.isVisible());
     QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("widthCaption"))->text(),
@@ -209,7 +208,7 @@ void ListsAndLineStylesTest::appliedLineStyleStaysThroughCancelAndMarksTheTitle(
 
     // A stored depth of 200 opens clamped; "Ok" stores with an undo step.
     h->ws().CurrentBlazon.Parts[1].Line.Depth = 200;
-    w->menus.partLinesAction->trigger();
+    menuItem(*w, "partLinesAction")->trigger();
     QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("depthCaption"))->text(),
              QStringLiteral("Profondeur: 50"));
     QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("okButton")), Qt::LeftButton);
@@ -219,12 +218,12 @@ void ListsAndLineStylesTest::appliedLineStyleStaysThroughCancelAndMarksTheTitle(
 
 void ListsAndLineStylesTest::aPhraseSetInThePropertiesIsSavedAndReopened() {
     h->messages->files = {writePicture("bete.bmp", "BMP")};
-    w->menus.addPictureAction->trigger();
+    menuItem(*w, "addPictureAction")->trigger();
     placeFirstPicture(60, 60);
-    QListWidget* list = w->pictureListPanel->pictureList;
+    QListWidget* list = w->panel<PictureListPanel>().pictureList();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->item(0)).center());
-    w->menus.picturePropertiesAction->trigger();
+    menuItem(*w, "picturePropertiesAction")->trigger();
     auto& dialog = w->dialogs().get<PicturePropertiesDialog>();
     QVERIFY(dialog.isVisible());
     auto* box = dialog.findChild<QLineEdit*>(QStringLiteral("phraseBox"));
@@ -233,15 +232,16 @@ void ListsAndLineStylesTest::aPhraseSetInThePropertiesIsSavedAndReopened() {
     QTest::keyClick(box, Qt::Key_Return);
     QVERIFY(!dialog.isVisible());
     QVERIFY(title().endsWith('*'));
-    QVERIFY(w->blazonPanel->blazonLabel->text().contains(QStringLiteral("lion")));
+    QVERIFY(w->panel<BlazonPanel>().blazonLabel()->text().contains(QStringLiteral("lion")));
 
     const std::string path = h->home.filePath(QStringLiteral("lion.bls")).toStdString();
-    QVERIFY(SaveDocument(h->ws(), h->program->r, path).saved);
+    QVERIFY(SaveDocument(h->ws(), h->program->r(), path).saved);
     ProgramHarness reopened(path);
     QVERIFY(reopened.start());
-    QVERIFY(reopened.window().blazonPanel->blazonLabel->text().contains(QStringLiteral("lion")));
-    QCOMPARE(reopened.window().pictureListPanel->pictureList->count(), 1);
-    QCOMPARE(reopened.window().pictureListPanel->pictureList->item(0)->text(),
+    QVERIFY(reopened.window().panel<BlazonPanel>().blazonLabel()->text().contains(
+        QStringLiteral("lion")));
+    QCOMPARE(reopened.window().panel<PictureListPanel>().pictureList()->count(), 1);
+    QCOMPARE(reopened.window().panel<PictureListPanel>().pictureList()->item(0)->text(),
              QStringLiteral("bete"));
 }
 
@@ -250,14 +250,14 @@ void ListsAndLineStylesTest::aPhraseSetInThePropertiesIsSavedAndReopened() {
 // moved to; the new picture is then held, not yet in any record.
 void ListsAndLineStylesTest::aDoubleClickWhileHoldingPutsTheHeldChargeBackInItsOwnRecord() {
     h->messages->files = {writePicture("c3.bmp", "BMP")};
-    w->menus.addPictureAction->trigger();
+    menuItem(*w, "addPictureAction")->trigger();
     placeFirstPicture(20, 30);
     placeFirstPicture(100, 120);
     h->ws().CurrentBlazon.Charges[2].Tincture = 4;
-    QVERIFY(w->overlay->pickUp(2));
-    w->overlay->setBox(QRectF(60, 70, 12, 10));
+    QVERIFY(w->panel<HeldChargeTool>().pickUp(2));
+    w->panel<HeldChargeTool>().setBox(QRectF(60, 70, 12, 10));
 
-    QListWidget* list = w->pictureListPanel->pictureList;
+    QListWidget* list = w->panel<PictureListPanel>().pictureList();
     const QPoint at = list->visualItemRect(list->item(0)).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
@@ -268,16 +268,16 @@ void ListsAndLineStylesTest::aDoubleClickWhileHoldingPutsTheHeldChargeBackInItsO
     QCOMPARE(int(c.Y), 70);
     QCOMPARE(int(c.Tincture), 4);
     QCOMPARE(h->ws().CurrentBlazon.Charges[3].InUse, Integer(0));
-    QVERIFY(w->overlay->isHolding());
-    QCOMPARE(w->overlay->heldCharge(), 0);
-    w->overlay->end();
+    QVERIFY(w->panel<HeldChargeTool>().state().isHolding());
+    QCOMPARE(w->panel<HeldChargeTool>().state().heldCharge(), 0);
+    w->panel<HeldChargeTool>().end();
 }
 
 // The list keeps a small icon for each file it lists and none for a file it
 // no longer lists: a file of the same name from another folder, added after
 // the first left, shows its own picture.
 void ListsAndLineStylesTest::eachListedFileShowsItsOwnSmallIcon() {
-    QListWidget* list = w->pictureListPanel->pictureList;
+    QListWidget* list = w->panel<PictureListPanel>().pictureList();
     const auto centreOfIcon = [list] {
         const QImage shown = list->item(0)->icon().pixmap(list->iconSize()).toImage();
         return QColor(shown.pixel(shown.width() / 2, shown.height() / 2));
@@ -290,7 +290,7 @@ void ListsAndLineStylesTest::eachListedFileShowsItsOwnSmallIcon() {
         const QString path = h->home.filePath(QString::fromLatin1(folder) + "/grand.bmp");
         QVERIFY(big.save(path));
         h->messages->files = {path};
-        w->menus.addPictureAction->trigger();
+        menuItem(*w, "addPictureAction")->trigger();
         QCOMPARE(list->count(), 1);
         for (const QSize size : list->item(0)->icon().availableSizes())
             QVERIFY(size.width() <= 32 && size.height() <= 32);

@@ -126,7 +126,7 @@ class LongSessionTest : public QObject {
     QString writePicture(const QString& name, int width, int height, QRgb colour);
     // A picture file of a name never used before, of a random size.
     QString newPicture();
-    QWidget& canvas() { return *w->canvasPanel->canvas; }
+    QWidget& canvas() { return *w->panel<CanvasPanel>().canvas(); }
 
     ProgramHarness* h = nullptr;
     MainWindow* w = nullptr;
@@ -140,18 +140,18 @@ void LongSessionTest::initTestCase() {
     QVERIFY(h->start());
     w = &h->window();
     // The help page is asked for, never shown.
-    w->help->openUrl = [](const QUrl&) { return true; };
+    w->help().openUrl = [](const QUrl&) { return true; };
     // The palettes' drags are dropped by the test itself.
-    w->tinctureInput->startDrag = [](QMimeData* payload) { delete payload; };
-    w->furInput->startDrag = [](QMimeData* payload) { delete payload; };
+    w->panel<TincturePaletteInput>().setDragStarter([](QMimeData* payload) { delete payload; });
+    w->panel<FurPaletteInput>().setDragStarter([](QMimeData* payload) { delete payload; });
     pictures = {writePicture("lion.bmp", 30, 40, qRgb(255, 0, 0)),
                 writePicture("tour.bmp", 24, 24, qRgb(0, 0, 255)),
                 writePicture("etoile.bmp", 16, 18, qRgb(0, 128, 0))};
     for (const QString& p : pictures) {
         h->messages->files = {p};
-        w->menus.addPictureAction->trigger();
+        menuItem(*w, "addPictureAction")->trigger();
     }
-    QCOMPARE(w->pictureListPanel->pictureList->count(), 3);
+    QCOMPARE(w->panel<PictureListPanel>().pictureList()->count(), 3);
 }
 
 void LongSessionTest::cleanupTestCase() {
@@ -229,12 +229,12 @@ void LongSessionTest::forgetAnswers() {
 }
 
 void LongSessionTest::act() {
-    ChargeOverlay& overlay = *w->overlay;
-    HeldChargeView& view = *overlay.chargeOverlay;
+    const HeldChargeState& held = w->panel<HeldChargeTool>().state();
+    HeldChargeView& view = w->panel<HeldChargeView>();
     // Now and then a box or a question is answered the other way.
     if (between(0, 3) == 0) h->messages->boxAnswers = {MessageAnswer::Yes};
     if (between(0, 7) == 0) h->messages->questionAnswers = {true};
-    if (overlay.isHolding() && between(0, 2) != 0) {
+    if (held.isHolding() && between(0, 2) != 0) {
         // What is done to a held charge.
         const QPoint inside(std::max(1, view.width() / 2), std::max(1, view.height() / 2));
         switch (between(0, 5)) {
@@ -299,7 +299,7 @@ void LongSessionTest::act() {
             break;
         case 6: {
             // A partition, "Annuler" or the file buttons of the toolbar.
-            QWidget* bar = w->toolbarPanel->toolbar;
+            QWidget* bar = w->panel<ToolbarPanel>().toolbar();
             const int xs[] = {150, 150, 190, 210, 240, 260, 290, 310, 330, 360,
                               380, 400, 430, 460, 490, 510, 530, 560, 95};
             const QPointF at(xs[between(0, std::size(xs) - 1)], 10);
@@ -322,8 +322,8 @@ void LongSessionTest::act() {
         }
         case 9: {
             // A piece from the list, twice clicked.
-            QListWidget* list = w->piecesListPanel->piecesList;
-            w->listTabs->showPiecesTab();
+            QListWidget* list = w->panel<PiecesListPanel>().piecesList();
+            w->panel<ListTabs>().showPiecesTab();
             QListWidgetItem* item = list->item(between(1, list->count() - 1));
             list->scrollToItem(item);
             const QPoint at = list->visualItemRect(item).center();
@@ -334,12 +334,11 @@ void LongSessionTest::act() {
         case 10: {
             // The picture list: a new picture added, one brought up, its menu,
             // or one deleted.
-            QListWidget* list = w->pictureListPanel->pictureList;
-            w->listTabs->showPicturesTab();
+            QListWidget* list = w->panel<PictureListPanel>().pictureList();
+            w->panel<ListTabs>().showPicturesTab();
             if (list->count() == 0 || between(0, 4) == 0) {
                 // A double click on no picture adds one, each time another file.
-                list->clearSelection();
-                w->pictureListPanel->SelectedImageKey.clear();
+                w->panel<PictureListPanel>().clearSelection();
                 h->messages->files = {newPicture()};
                 QTest::mouseDClick(
                     list->viewport(), Qt::LeftButton, {},
@@ -366,17 +365,17 @@ void LongSessionTest::act() {
         }
         case 11: {
             // The choosers beside the canvas.
-            PieceOptions& o = *w->pieceOptions;
-            PictureBox* boxes[] = {o.shapeChooser, o.insetShapeChooser, o.sizeChooser, o.shiftZones,
-                                   o.secondOrderSizeChooser};
+            PieceOptions& o = w->panel<PieceOptions>();
+            PictureBox* boxes[] = {o.shapeChooser(), o.insetShapeChooser(), o.sizeChooser(),
+                                   o.shiftZones(), o.secondOrderSizeChooser()};
             PictureBox* box = boxes[between(0, 4)];
             click(box, QPointF(between(0, box->width() - 1), between(0, box->height() - 1)));
             break;
         }
         case 12: {
             // The palettes: a hover, a press and a drag, or their menus.
-            PictureBox* tinctures = w->tincturePanel->tincturePalette;
-            PictureBox* furs = w->furPanel->furPalette;
+            PictureBox* tinctures = w->panel<TincturePalettePanel>().tincturePalette();
+            PictureBox* furs = w->panel<FurPalettePanel>().furPalette();
             const QPoint t(between(0, 38), between(0, 120));
             const QPoint f(between(0, 36), between(0, 80));
             switch (between(0, 3)) {
@@ -419,13 +418,13 @@ void LongSessionTest::act() {
 // for the document (charges, pieces, undo copies) is the same at every
 // measure: a new document through the window, its undo stack filled with it.
 std::size_t LongSessionTest::settle() {
-    if (w->overlay->isHolding()) click(w, QPoint(5, w->height() - 5));
+    if (w->panel<HeldChargeTool>().state().isHolding()) click(w, QPoint(5, w->height() - 5));
     h->messages->questionAnswers = {true};
     canvas().setFocus();
     QTest::keyClick(&canvas(), Qt::Key_N, Qt::ControlModifier);
     closeDialogs(Qt::Key_Escape);
     forgetAnswers();
-    for (int i = 0; i < kUndoDepth; ++i) w->SetUndos();
+    for (int i = 0; i < kUndoDepth; ++i) h->edit();
     QApplication::clipboard()->clear();
     // What the actions handed to deleteLater goes now, and the window paints.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -442,19 +441,20 @@ void LongSessionTest::openEveryDialogOnce() {
     };
     canvas().setFocus();
     QTest::keyClick(&canvas(), Qt::Key_2, Qt::ControlModifier);  // a divided field has lines
-    w->menus.partLinesAction->trigger();
+    menuItem(*w, "partLinesAction")->trigger();
     answered(Qt::Key_Return);
-    rightClick(w->tincturePanel->tincturePalette, QPoint(5, 5), "adjustColourAction");
+    rightClick(w->panel<TincturePalettePanel>().tincturePalette(), QPoint(5, 5),
+               "adjustColourAction");
     answered(Qt::Key_Return);
-    w->menus.defineUserFurAction->trigger();
+    menuItem(*w, "defineUserFurAction")->trigger();
     answered(Qt::Key_Escape);
     h->messages->saveFiles = {h->home.filePath(QStringLiteral("essai.bmp"))};
-    w->menus.exportAction->trigger();
+    menuItem(*w, "exportAction")->trigger();
     answered(Qt::Key_Return);
 
     // A charge put on the shield and picked up again, for its two dialogs.
-    QListWidget* list = w->pictureListPanel->pictureList;
-    w->listTabs->showPicturesTab();
+    QListWidget* list = w->panel<PictureListPanel>().pictureList();
+    w->panel<ListTabs>().showPicturesTab();
     const QPoint item = list->visualItemRect(list->item(0)).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, item);
@@ -462,12 +462,12 @@ void LongSessionTest::openEveryDialogOnce() {
     const ChargeRecord& placed = h->ws().CurrentBlazon.Charges[1];
     QVERIFY(placed.InUse);
     click(&canvas(), QPoint(placed.X + placed.Width / 2, placed.Y + placed.Height / 2));
-    QVERIFY(w->overlay->isHolding());
-    w->menus.chargePropertiesAction->trigger();
+    QVERIFY(w->panel<HeldChargeTool>().state().isHolding());
+    menuItem(*w, "chargePropertiesAction")->trigger();
     answered(Qt::Key_Escape);
-    w->menus.makeGroupAction->trigger();
+    menuItem(*w, "makeGroupAction")->trigger();
     answered(Qt::Key_Escape);
-    QTest::keyClick(w->overlay->chargeOverlay, Qt::Key_Return);
+    QTest::keyClick((&w->panel<HeldChargeView>()), Qt::Key_Return);
 }
 
 void LongSessionTest::theHeapStaysFlatOverALongSession() {

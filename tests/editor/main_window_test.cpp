@@ -11,7 +11,6 @@
 #include "actions/charge_placing.h"
 #include "actions/held_charge.h"
 #include "actions/redraw_shield.h"
-#include "editor/charge_overlay.h"
 #include "model/motifs.h"
 #include "model/tinctures.h"
 #include "model/workspace.h"
@@ -57,11 +56,11 @@ void MainWindowTest::initTestCase() {
 
 // Each test starts from a blank, saved document, whatever the last one left.
 void MainWindowTest::cleanup() {
-    NewDocument(h->ws(), h->program->r);
+    NewDocument(h->ws(), h->program->r());
     h->ws().Modified = false;
-    w->overlay->end();
-    w->redraw();
-    w->refreshTitle();
+    w->panel<HeldChargeTool>().end();
+    w->session().redraw();
+    w->panel<TitleBar>().refreshTitle();
     *h->messages = ScriptedMessages{};
 }
 
@@ -82,31 +81,31 @@ void MainWindowTest::cleanupTestCase() {
 
 void MainWindowTest::everyControlIsInPlace() {
     QVERIFY(w->windowFlags() & Qt::FramelessWindowHint);
-    QCOMPARE(w->canvasPanel->canvas->size(), QSize(265, 340));
-    QCOMPARE(w->toolbarPanel->toolbar->size().width(), 640);
-    QCOMPARE(w->tincturePanel->tincturePalette->size(), QSize(41, 127));
-    QCOMPARE(w->furPanel->furPalette->size(), QSize(50, 85));
-    QCOMPARE(w->pieceOptions->shapeChooser->size(), QSize(45, 98));
-    QCOMPARE(w->pieceOptions->sizeChooser->size(), QSize(28, 63));
-    QVERIFY(w->blazonPanel->blazonLabel->geometry().top() >
-            w->canvasPanel->canvas->geometry().bottom());
+    QCOMPARE(w->panel<CanvasPanel>().canvas()->size(), QSize(265, 340));
+    QCOMPARE(w->panel<ToolbarPanel>().toolbar()->size().width(), 640);
+    QCOMPARE(w->panel<TincturePalettePanel>().tincturePalette()->size(), QSize(41, 127));
+    QCOMPARE(w->panel<FurPalettePanel>().furPalette()->size(), QSize(50, 85));
+    QCOMPARE(w->panel<PieceOptions>().shapeChooser()->size(), QSize(45, 98));
+    QCOMPARE(w->panel<PieceOptions>().sizeChooser()->size(), QSize(28, 63));
+    QVERIFY(w->panel<BlazonPanel>().blazonLabel()->geometry().top() >
+            w->panel<CanvasPanel>().canvas()->geometry().bottom());
 
     // The visible controls lie inside the window and do not cover one another.
-    const QList<QWidget*> shown = {w->canvasPanel->canvas,
-                                   w->tincturePanel->tincturePalette,
-                                   w->furPanel->furPalette,
-                                   w->pieceOptions->shapeChooser,
-                                   w->pieceOptions->insetShapeChooser,
-                                   w->toolbarPanel->toolbar,
-                                   w->blazonPanel->blazonLabel,
-                                   w->listTabs->picturesTab,
-                                   w->listTabs->piecesTab,
-                                   w->pieceOptions->insetCaption,
-                                   w->pictureListPanel->pictureList,
-                                   w->titleBar->closeButton,
-                                   w->titleBar->minimiseButton,
-                                   w->canvasPanel->coordinateCaption,
-                                   w->canvasPanel->partCaption};
+    const QList<QWidget*> shown = {w->panel<CanvasPanel>().canvas(),
+                                   w->panel<TincturePalettePanel>().tincturePalette(),
+                                   w->panel<FurPalettePanel>().furPalette(),
+                                   w->panel<PieceOptions>().shapeChooser(),
+                                   w->panel<PieceOptions>().insetShapeChooser(),
+                                   w->panel<ToolbarPanel>().toolbar(),
+                                   w->panel<BlazonPanel>().blazonLabel(),
+                                   w->panel<ListTabs>().picturesTab(),
+                                   w->panel<ListTabs>().piecesTab(),
+                                   w->panel<PieceOptions>().insetCaption(),
+                                   w->panel<PictureListPanel>().pictureList(),
+                                   w->panel<TitleBar>().closeButton(),
+                                   w->panel<TitleBar>().minimiseButton(),
+                                   w->panel<CanvasPanel>().coordinateCaption(),
+                                   w->panel<CanvasPanel>().partCaption()};
     for (QWidget* a : shown) {
         QVERIFY2(w->rect().contains(a->geometry()), qPrintable(a->objectName()));
         for (QWidget* b : shown)
@@ -115,43 +114,46 @@ void MainWindowTest::everyControlIsInPlace() {
                          qPrintable(a->objectName() + " / " + b->objectName()));
     }
     // Shown only when the document asks for them.
-    for (QWidget* hidden : {static_cast<QWidget*>(w->overlay->chargeOverlay),
-                            static_cast<QWidget*>(w->overlay->alignmentStrip),
-                            static_cast<QWidget*>(w->pieceOptions->sizeChooser),
-                            static_cast<QWidget*>(w->pieceOptions->shiftZones),
-                            static_cast<QWidget*>(w->pieceOptions->firstOrderCaption),
-                            static_cast<QWidget*>(w->furPanel->userFurSwatches[0])})
+    for (QWidget* hidden :
+         {static_cast<QWidget*>(&w->panel<HeldChargeView>()),
+          static_cast<QWidget*>(w->panel<AlignmentStrip>().strip()),
+          static_cast<QWidget*>(w->panel<PieceOptions>().sizeChooser()),
+          static_cast<QWidget*>(w->panel<PieceOptions>().shiftZones()),
+          static_cast<QWidget*>(w->panel<PieceOptions>().firstOrderCaption()),
+          static_cast<QWidget*>(w->panel<FurPalettePanel>().userFurSwatches()[0])})
         QVERIFY2(!hidden->isVisible(), qPrintable(hidden->objectName()));
 
-    QCOMPARE(w->listTabs->picturesTab->text(), QStringLiteral("Meubles"));
-    QCOMPARE(w->listTabs->piecesTab->text(), QStringLiteral("Pièces"));
-    QCOMPARE(w->pieceOptions->insetCaption->text(), QStringLiteral("Écusson"));
-    QCOMPARE(w->pieceOptions->firstOrderCaption->text(), QStringLiteral("1er Ordre"));
-    QCOMPARE(w->pieceOptions->secondOrderCaption->text(), QStringLiteral("2nd Ordre"));
-    QCOMPARE(w->pictureListPanel->pictureList->toolTip(),
+    QCOMPARE(w->panel<ListTabs>().picturesTab()->text(), QStringLiteral("Meubles"));
+    QCOMPARE(w->panel<ListTabs>().piecesTab()->text(), QStringLiteral("Pièces"));
+    QCOMPARE(w->panel<PieceOptions>().insetCaption()->text(), QStringLiteral("Écusson"));
+    QCOMPARE(w->panel<PieceOptions>().firstOrderCaption()->text(), QStringLiteral("1er Ordre"));
+    QCOMPARE(w->panel<PieceOptions>().secondOrderCaption()->text(), QStringLiteral("2nd Ordre"));
+    QCOMPARE(w->panel<PictureListPanel>().pictureList()->toolTip(),
              QStringLiteral("Cliquez du bouton de droite pour ajouter un meuble"));
-    QCOMPARE(w->piecesListPanel->piecesList->toolTip(),
+    QCOMPARE(w->panel<PiecesListPanel>().piecesList()->toolTip(),
              QStringLiteral("Double-Cliquez pour ajouter la pièce honorable sur le blason"));
-    QCOMPARE(w->blazonPanel->warningSign->toolTip(),
+    QCOMPARE(w->panel<BlazonPanel>().warningSign()->toolTip(),
              QStringLiteral("Cliquez pour voir l'erreur ou l'avertissement"));
     // The partition marker sits on the "Plein" button.
-    QCOMPARE(w->toolbarPanel->partitionMarker->geometry(), QRect(182, 4, 23, 20));
+    QCOMPARE(w->panel<ToolbarPanel>().partitionMarker()->geometry(), QRect(182, 4, 23, 20));
 }
 
 // Choosing a tab leaves the overlay as it is.
 void MainWindowTest::theTabsSwapListsAndColours() {
-    w->overlay->setBox(QRectF(10, 10, 20, 20));
-    w->overlay->chargeOverlay->show();
-    QTest::mouseClick(w->listTabs->piecesTab, Qt::LeftButton);
-    QVERIFY(w->piecesListPanel->piecesList->isVisible());
-    QVERIFY(!w->pictureListPanel->pictureList->isVisible());
-    QCOMPARE(w->listTabs->piecesTab->palette().color(QPalette::WindowText), QColor(255, 255, 0));
-    QCOMPARE(w->listTabs->picturesTab->palette().color(QPalette::WindowText), QColor(Qt::black));
-    QTest::mouseClick(w->listTabs->picturesTab, Qt::LeftButton);
-    QVERIFY(w->pictureListPanel->pictureList->isVisible());
-    QVERIFY(!w->piecesListPanel->piecesList->isVisible());
-    QCOMPARE(w->listTabs->picturesTab->palette().color(QPalette::WindowText), QColor(255, 255, 0));
-    QVERIFY(w->overlay->chargeOverlay->isVisible());
+    w->panel<HeldChargeTool>().holdPicture(QImage(), QString(), QRectF(10, 10, 20, 20));
+    QTest::mouseClick(w->panel<ListTabs>().piecesTab(), Qt::LeftButton);
+    QVERIFY(w->panel<PiecesListPanel>().piecesList()->isVisible());
+    QVERIFY(!w->panel<PictureListPanel>().pictureList()->isVisible());
+    QCOMPARE(w->panel<ListTabs>().piecesTab()->palette().color(QPalette::WindowText),
+             QColor(255, 255, 0));
+    QCOMPARE(w->panel<ListTabs>().picturesTab()->palette().color(QPalette::WindowText),
+             QColor(Qt::black));
+    QTest::mouseClick(w->panel<ListTabs>().picturesTab(), Qt::LeftButton);
+    QVERIFY(w->panel<PictureListPanel>().pictureList()->isVisible());
+    QVERIFY(!w->panel<PiecesListPanel>().piecesList()->isVisible());
+    QCOMPARE(w->panel<ListTabs>().picturesTab()->palette().color(QPalette::WindowText),
+             QColor(255, 255, 0));
+    QVERIFY(w->panel<HeldChargeView>().isVisible());
 }
 
 void MainWindowTest::rightClickOpensTheFileMenuWithItsDefault() {
@@ -168,21 +170,19 @@ void MainWindowTest::rightClickOpensTheFileMenuWithItsDefault() {
 // Touching the canvas's edge from any side keeps the charge; one pixel further
 // throws it away with the next joke, from every side in turn.
 void MainWindowTest::aChargeOffTheCanvasIsThrownAwayWithTheNextJoke() {
-    QWidget* held = w->overlay->chargeOverlay;
+    QWidget* held = &w->panel<HeldChargeView>();
     for (const QRect box : {QRect(265, 10, 20, 20), QRect(10, 340, 20, 20), QRect(-20, 10, 20, 20),
                             QRect(10, -20, 20, 20)}) {
-        w->overlay->setBox(box);
-        held->show();
-        w->freeAreaMoved();
+        w->panel<HeldChargeTool>().holdPicture(QImage(), QString(), box);
+        w->panel<FreeArea>().moved();
         QVERIFY(held->isVisible());
     }
     QVERIFY(h->messages->boxes.empty());
     const QRect off[] = {QRect(266, 10, 20, 20), QRect(10, 341, 20, 20), QRect(-21, 10, 20, 20),
                          QRect(10, -21, 20, 20)};
     for (int i = 0; i < 7; ++i) {
-        w->overlay->setBox(off[i % 4]);
-        held->show();
-        w->freeAreaMoved();
+        w->panel<HeldChargeTool>().holdPicture(QImage(), QString(), off[i % 4]);
+        w->panel<FreeArea>().moved();
         QVERIFY(!held->isVisible());
     }
     // Six jokes in turn, then the first again.
@@ -200,15 +200,15 @@ void MainWindowTest::aChargeOffTheCanvasIsThrownAwayWithTheNextJoke() {
     QCOMPARE(h->messages->boxes[6].text, h->messages->boxes[0].text);
 
     // Moving over the free area clears the hover captions and the toolbar frame.
-    w->canvasPanel->coordinateCaption->setText("12; 4");
-    w->toolbarPanel->topFrameLine->show();
-    w->freeAreaMoved();
-    QVERIFY(w->canvasPanel->coordinateCaption->text().isEmpty());
-    QVERIFY(!w->toolbarPanel->topFrameLine->isVisible());
+    w->panel<CanvasPanel>().coordinateCaption()->setText("12; 4");
+    w->panel<ToolbarPanel>().topFrameLine()->show();
+    w->panel<FreeArea>().moved();
+    QVERIFY(w->panel<CanvasPanel>().coordinateCaption()->text().isEmpty());
+    QVERIFY(!w->panel<ToolbarPanel>().topFrameLine()->isVisible());
 }
 
 void MainWindowTest::minimisedTheTaskbarShowsTheTitle() {
-    w->SetUndos();
+    h->edit();
     w->showMinimized();
     QTRY_COMPARE(w->windowTitle(), QStringLiteral("Tessaline*"));
     w->move(w->x(), 120);
@@ -218,7 +218,7 @@ void MainWindowTest::minimisedTheTaskbarShowsTheTitle() {
 }
 
 void MainWindowTest::draggingTheTitleMovesTheWindow() {
-    QLabel* title = w->titleBar->titleLabel;
+    QLabel* title = w->panel<TitleBar>().titleLabel();
     const auto drag = [&](QPoint from, QPoint to) {
         QTest::mousePress(title, Qt::LeftButton, {}, from);
         QMouseEvent move(QEvent::MouseMove, QPointF(to), title->mapToGlobal(QPointF(to)),
@@ -277,17 +277,18 @@ QRgb at(const PictureBox* box, int x, int y) {
 // context: the canvas, the choosers and the title's mark all follow.
 void MainWindowTest::theCanvasFollowsEveryRedraw() {
     h->ws().CurrentBlazon.ShieldShape = 3;
-    w->redraw();
-    QCOMPARE(w->canvasPanel->canvas->picture(), toQImage(h->program->r.canvas));
+    w->session().redraw();
+    QCOMPARE(w->panel<CanvasPanel>().canvas()->picture(), toQImage(h->program->r().canvas));
 
-    const QImage before = w->canvasPanel->canvas->picture();
+    const QImage before = w->panel<CanvasPanel>().canvas()->picture();
     h->ws().Undos[1] = BlazonRecord{};
-    w->context().apply(UndoStep::Take, [&] { h->ws().CurrentBlazon.ShieldShape = 4; });
-    QVERIFY(w->canvasPanel->canvas->picture() != before);
-    QCOMPARE(w->canvasPanel->canvas->picture(), toQImage(h->program->r.canvas));
-    QCOMPARE(at(w->pieceOptions->shapeChooser, 28, 33), rgbOf(0x00FFFF));  // Espagnol marked
+    h->edit([&] { h->ws().CurrentBlazon.ShieldShape = 4; });
+    QVERIFY(w->panel<CanvasPanel>().canvas()->picture() != before);
+    QCOMPARE(w->panel<CanvasPanel>().canvas()->picture(), toQImage(h->program->r().canvas));
+    QCOMPARE(at(w->panel<PieceOptions>().shapeChooser(), 28, 33),
+             rgbOf(0x00FFFF));                       // Espagnol marked
     QCOMPARE(int(h->ws().Undos[1].ShieldShape), 3);  // the copy from before the edit
-    QVERIFY(w->titleBar->title().endsWith('*'));
+    QVERIFY(w->panel<TitleBar>().title().endsWith('*'));
 }
 
 void MainWindowTest::theRedrawMarksTheOptionPictures() {
@@ -298,31 +299,32 @@ void MainWindowTest::theRedrawMarksTheOptionPictures() {
     b.Ordinary1.Name = "Pal";
     b.Ordinary1.Size = -1;
     b.Ordinary1.Shift = 1;
-    w->redraw();
-    QVERIFY(w->pieceOptions->sizeChooser->isVisible());
-    QVERIFY(w->pieceOptions->firstOrderCaption->isVisible());
-    QVERIFY(!w->pieceOptions->secondOrderSizeChooser->isVisible());
-    QCOMPARE(w->pieceOptions->sizeChooser->height(), 63);
-    QCOMPARE(at(w->pieceOptions->sizeChooser, 10, 48), rgbOf(kOptionMarkChosen));
-    QCOMPARE(at(w->pieceOptions->sizeChooser, 10, 9), rgbOf(kOptionMarkPlain));
-    QCOMPARE(at(w->pieceOptions->shapeChooser, 28, 33), rgbOf(0x00FFFF));  // Espagnol marked
-    QCOMPARE(at(w->pieceOptions->shapeChooser, 9, 11), rgbOf(0x000080));
-    QVERIFY(w->pieceOptions->shiftZones->isVisible());
-    QCOMPARE(at(w->pieceOptions->shiftZones, 12, 50), rgbOf(kOptionMarkChosen));
-    QCOMPARE(at(w->pieceOptions->shiftZones, 9, 27), rgbOf(kOptionMarkPlain));
+    w->session().redraw();
+    QVERIFY(w->panel<PieceOptions>().sizeChooser()->isVisible());
+    QVERIFY(w->panel<PieceOptions>().firstOrderCaption()->isVisible());
+    QVERIFY(!w->panel<PieceOptions>().secondOrderSizeChooser()->isVisible());
+    QCOMPARE(w->panel<PieceOptions>().sizeChooser()->height(), 63);
+    QCOMPARE(at(w->panel<PieceOptions>().sizeChooser(), 10, 48), rgbOf(kOptionMarkChosen));
+    QCOMPARE(at(w->panel<PieceOptions>().sizeChooser(), 10, 9), rgbOf(kOptionMarkPlain));
+    QCOMPARE(at(w->panel<PieceOptions>().shapeChooser(), 28, 33),
+             rgbOf(0x00FFFF));  // Espagnol marked
+    QCOMPARE(at(w->panel<PieceOptions>().shapeChooser(), 9, 11), rgbOf(0x000080));
+    QVERIFY(w->panel<PieceOptions>().shiftZones()->isVisible());
+    QCOMPARE(at(w->panel<PieceOptions>().shiftZones(), 12, 50), rgbOf(kOptionMarkChosen));
+    QCOMPARE(at(w->panel<PieceOptions>().shiftZones(), 9, 27), rgbOf(kOptionMarkPlain));
 
     // A chief cannot be en filet: the chooser shows two sizes.
     b.Ordinary1.Type = 1;
     b.Ordinary1.Size = 0;
-    w->redraw();
-    QCOMPARE(w->pieceOptions->sizeChooser->height(), 39);
-    QVERIFY(!w->pieceOptions->shiftZones->isVisible());
+    w->session().redraw();
+    QCOMPARE(w->panel<PieceOptions>().sizeChooser()->height(), 39);
+    QVERIFY(!w->panel<PieceOptions>().shiftZones()->isVisible());
 
     b.Ordinary1 = OrdinaryRecord{};
     b.ShieldShape = 1;
-    w->redraw();
-    QVERIFY(!w->pieceOptions->sizeChooser->isVisible());
-    QCOMPARE(at(w->pieceOptions->shapeChooser, 9, 11), rgbOf(0x00FFFF));
+    w->session().redraw();
+    QVERIFY(!w->panel<PieceOptions>().sizeChooser()->isVisible());
+    QCOMPARE(at(w->panel<PieceOptions>().shapeChooser(), 9, 11), rgbOf(0x00FFFF));
 }
 
 void MainWindowTest::aWarningShowsTheSignWithItsText() {
@@ -335,71 +337,73 @@ void MainWindowTest::aWarningShowsTheSignWithItsText() {
     b.Parts[1].Tincture = 4;
     b.Parts[2].Kind = kClassColour;
     b.Parts[2].Tincture = 3;
-    const RedrawResult expected = RedrawShield(h->ws(), h->program->r);
-    w->redraw();
+    const RedrawResult expected = RedrawShield(h->ws(), h->program->r());
+    w->session().redraw();
     QVERIFY(expected.warningVisible);
-    QVERIFY(w->blazonPanel->warningSign->isVisible());
-    QCOMPARE(w->blazonPanel->warningSign->toolTip(), QString::fromStdString(expected.warningText));
-    QVERIFY(w->blazonPanel->warningSign->toolTip().contains(
+    QVERIFY(w->panel<BlazonPanel>().warningSign()->isVisible());
+    QCOMPARE(w->panel<BlazonPanel>().warningSign()->toolTip(),
+             QString::fromStdString(expected.warningText));
+    QVERIFY(w->panel<BlazonPanel>().warningSign()->toolTip().contains(
         QStringLiteral("est de même émail que la partie")));
-    QCOMPARE(w->blazonPanel->blazonLabel->text(), QString::fromStdString(expected.blazonText));
+    QCOMPARE(w->panel<BlazonPanel>().blazonLabel()->text(),
+             QString::fromStdString(expected.blazonText));
     b = before;
-    w->redraw();
-    QVERIFY(!w->blazonPanel->warningSign->isVisible());
+    w->session().redraw();
+    QVERIFY(!w->panel<BlazonPanel>().warningSign()->isVisible());
 }
 
 void MainWindowTest::aClickOnTheFreeAreaPutsTheHeldChargeBack() {
     // A picture placed once, then held in the overlay.
     OverlayBox first{10, 10, 20, 20, squarePicture().toStdString()};
-    QVERIFY(AddCharge(h->ws(), h->program->r.Charges, first));
+    QVERIFY(AddCharge(h->ws(), h->program->r().Charges, first));
     ChargeRecord& c = h->ws().CurrentBlazon.Charges[1];
     QCOMPARE(c.InUse, kTrue);
 
     // Picked up: out of use, its number held, the overlay over it.
-    QVERIFY(w->overlay->pickUp(1));
+    QVERIFY(w->panel<HeldChargeTool>().pickUp(1));
     QCOMPARE(c.InUse, 0);
-    QVERIFY(w->overlay->overlayFrame->isVisible());
-    QVERIFY(w->overlay->alignmentStrip->isVisible());
-    w->overlay->setBox(QRectF(100, 150, 30, 30));
+    QVERIFY(w->panel<HeldChargeView>().overlayFrame()->isVisible());
+    QVERIFY(w->panel<AlignmentStrip>().strip()->isVisible());
+    w->panel<HeldChargeTool>().setBox(QRectF(100, 150, 30, 30));
     QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(470, 400));
 
     QCOMPARE(h->ws().SelectedCharge, 0);
-    QVERIFY(!w->overlay->chargeOverlay->isVisible());
-    QVERIFY(!w->overlay->overlayFrame->isVisible());
-    QVERIFY(!w->overlay->alignmentStrip->isVisible());
+    QVERIFY(!w->panel<HeldChargeView>().isVisible());
+    QVERIFY(!w->panel<HeldChargeView>().overlayFrame()->isVisible());
+    QVERIFY(!w->panel<AlignmentStrip>().strip()->isVisible());
     QCOMPARE(c.InUse, kTrue);
     QCOMPARE(c.X, 100);
     QCOMPARE(c.Y, 150);
     QCOMPARE(c.Width, 30);
     QCOMPARE(c.Height, 30);
     // Drawn where it was put.
-    QCOMPARE(w->canvasPanel->canvas->picture().pixel(115, 165) & 0xFFFFFF, 0xFF0000u);
+    QCOMPARE(w->panel<CanvasPanel>().canvas()->picture().pixel(115, 165) & 0xFFFFFF, 0xFF0000u);
 }
 
 void MainWindowTest::labelsAndTheTitleBarAreNotTheFreeArea() {
     // The whole title bar is the title or its buttons: it drags, it opens no menu.
     for (const QPoint p : {QPoint(3, 10), QPoint(668, 10), QPoint(693, 10), QPoint(718, 20)}) {
         QWidget* under = w->childAt(p);
-        QVERIFY2(under == w->titleBar->titleLabel || under == w->titleBar->closeButton ||
-                     under == w->titleBar->minimiseButton,
+        QVERIFY2(under == w->panel<TitleBar>().titleLabel() ||
+                     under == w->panel<TitleBar>().closeButton() ||
+                     under == w->panel<TitleBar>().minimiseButton(),
                  qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
     }
     // A right click on a caption opens no file menu.
-    for (QWidget* label : {static_cast<QWidget*>(w->blazonPanel->blazonLabel),
-                           static_cast<QWidget*>(w->listTabs->picturesTab),
-                           static_cast<QWidget*>(w->listTabs->piecesTab),
-                           static_cast<QWidget*>(w->pieceOptions->insetCaption),
-                           static_cast<QWidget*>(w->canvasPanel->coordinateCaption),
-                           static_cast<QWidget*>(w->titleBar->titleLabel)})
+    for (QWidget* label : {static_cast<QWidget*>(w->panel<BlazonPanel>().blazonLabel()),
+                           static_cast<QWidget*>(w->panel<ListTabs>().picturesTab()),
+                           static_cast<QWidget*>(w->panel<ListTabs>().piecesTab()),
+                           static_cast<QWidget*>(w->panel<PieceOptions>().insetCaption()),
+                           static_cast<QWidget*>(w->panel<CanvasPanel>().coordinateCaption()),
+                           static_cast<QWidget*>(w->panel<TitleBar>().titleLabel())})
         QTest::mouseClick(label, Qt::RightButton, {}, QPoint(3, 3));
     QVERIFY(h->messages->popups.empty());
     // A double click on the title leaves the overlay; one on the free area ends it.
-    w->overlay->setBox(QRectF(10, 10, 20, 20));
-    w->overlay->chargeOverlay->show();
-    QTest::mouseDClick(w->titleBar->titleLabel, Qt::LeftButton, {}, QPoint(40, 10));
-    QVERIFY(w->overlay->chargeOverlay->isVisible());
-    w->freeAreaPressed(Qt::LeftButton, QPointF(470, 400));
-    QVERIFY(!w->overlay->chargeOverlay->isVisible());
+    w->panel<HeldChargeTool>().holdPicture(QImage(), QString(), QRectF(10, 10, 20, 20));
+    QTest::mouseDClick(w->panel<TitleBar>().titleLabel(), Qt::LeftButton, {}, QPoint(40, 10));
+    QVERIFY(w->panel<HeldChargeView>().isVisible());
+    w->panel<FreeArea>().pressed(Qt::LeftButton, QPointF(470, 400));
+    QVERIFY(!w->panel<HeldChargeView>().isVisible());
 }
 
 void MainWindowTest::aGroupedChargeThrownAwayAsksAboutItsGroup() {
@@ -408,7 +412,7 @@ void MainWindowTest::aGroupedChargeThrownAwayAsksAboutItsGroup() {
     // Three charges, 1 and 2 grouped; charge 1 held and dragged off the shield.
     const auto placeGroup = [&]() -> int {
         for (int k = 1; k <= 3; ++k)
-            if (!AddCharge(ws, h->program->r.Charges,
+            if (!AddCharge(ws, h->program->r().Charges,
                            OverlayBox{10.0 * k, 10, 20, 20, path.toStdString()}, k))
                 return 0;
         const int g = NewMotif(ws);
@@ -416,8 +420,7 @@ void MainWindowTest::aGroupedChargeThrownAwayAsksAboutItsGroup() {
         AddChargeToMotif(ws, g, 2);
         ws.CurrentBlazon.Charges[1].InUse = 0;
         ws.SelectedCharge = 1;
-        w->overlay->setBox(QRectF(300, 10, 20, 20));
-        w->overlay->chargeOverlay->show();
+        w->panel<HeldChargeTool>().holdTakenCharge(1, QRectF(300, 10, 20, 20), QString());
         return g;
     };
     const QString question = QStringLiteral(
@@ -428,7 +431,7 @@ void MainWindowTest::aGroupedChargeThrownAwayAsksAboutItsGroup() {
     int g = placeGroup();
     QVERIFY(g != 0);
     h->messages->boxAnswers = {MessageAnswer::Ok, MessageAnswer::No};
-    w->freeAreaMoved();
+    w->panel<FreeArea>().moved();
     QCOMPARE(int(h->messages->boxes.size()), 2);
     QCOMPARE(h->messages->boxes[1].text, question);
     QCOMPARE(h->messages->boxes[1].title, QStringLiteral("Motif"));
@@ -447,7 +450,7 @@ void MainWindowTest::aGroupedChargeThrownAwayAsksAboutItsGroup() {
     QVERIFY(g != 0);
     h->messages->boxes.clear();
     h->messages->boxAnswers = {MessageAnswer::Ok, MessageAnswer::Yes};
-    w->freeAreaMoved();
+    w->panel<FreeArea>().moved();
     QCOMPARE(int(h->messages->boxes.size()), 2);
     QCOMPARE(ws.CurrentBlazon.Charges[1].InUse, 0);
     QCOMPARE(ws.CurrentBlazon.Charges[2].InUse, 0);
@@ -456,28 +459,28 @@ void MainWindowTest::aGroupedChargeThrownAwayAsksAboutItsGroup() {
     QCOMPARE(int(ws.Groups.Motifs[std::size_t(g)].Count), 0);
     QCOMPARE(int(ws.Groups.Motifs[std::size_t(g)].InUse), 0);
     // The canvas no longer shows the grouped charges.
-    QCOMPARE(w->canvasPanel->canvas->picture().pixel(25, 15),
-             toQImage(h->program->r.canvas).pixel(25, 15));
+    QCOMPARE(w->panel<CanvasPanel>().canvas()->picture().pixel(25, 15),
+             toQImage(h->program->r().canvas).pixel(25, 15));
 }
 
 void MainWindowTest::theTitleAndTheBlazonShowTheirTextAsItStands() {
     // A file name or a phrase that looks like markup is shown letter for letter.
     const auto titleWidth = [&](const char* path) {
         h->ws().CurrentBlazon.FilePath = path;
-        w->refreshTitle();
-        return w->titleBar->titleLabel->sizeHint().width();
+        w->panel<TitleBar>().refreshTitle();
+        return w->panel<TitleBar>().titleLabel()->sizeHint().width();
     };
-    const int tag =
-        QFontMetrics(w->titleBar->titleLabel->font()).horizontalAdvance(QStringLiteral("<u>"));
+    const int tag = QFontMetrics(w->panel<TitleBar>().titleLabel()->font())
+                        .horizontalAdvance(QStringLiteral("<u>"));
     QVERIFY(titleWidth("/x/Lion <u>x.bls") - titleWidth("/x/Lion x.bls") >= tag - 2);
 
     const auto blazonWidth = [&](const char* text) {
-        RedrawResult result = RedrawShield(h->ws(), h->program->r);
+        RedrawResult result = RedrawShield(h->ws(), h->program->r());
         result.blazonText = text;
-        w->applyRedraw(result);
-        return w->blazonPanel->blazonLabel->sizeHint().width();
+        w->session().show(result);
+        return w->panel<BlazonPanel>().blazonLabel()->sizeHint().width();
     };
-    const int italicTags = QFontMetrics(w->blazonPanel->blazonLabel->font())
+    const int italicTags = QFontMetrics(w->panel<BlazonPanel>().blazonLabel()->font())
                                .horizontalAdvance(QStringLiteral("<i></i>"));
     QVERIFY(blazonWidth("D'Or au <i>x</i>.") - blazonWidth("D'Or au x.") >= italicTags - 2);
 }
@@ -485,12 +488,12 @@ void MainWindowTest::theTitleAndTheBlazonShowTheirTextAsItStands() {
 void MainWindowTest::clearChargeEmptiesTheRecord() {
     ChargeRecord& c = h->ws().CurrentBlazon.Charges[7];
     c = ChargeRecord{1, 10, 20, 30, 40, 3, 5, "lion.bmp", 4, 33, -1, -1, 2};
-    ClearCharge(h->ws(), h->program->r, 7);
+    ClearCharge(h->ws(), h->program->r(), 7);
     // Placement, mirroring and group are left as they were.
     QVERIFY(c == (ChargeRecord{0, 0, 0, 0, 0, 3, 0, "", -1, 0, -1, 0, 2}));
     // Out of range: nothing happens, nothing breaks.
-    ClearCharge(h->ws(), h->program->r, 0);
-    ClearCharge(h->ws(), h->program->r, 51);
+    ClearCharge(h->ws(), h->program->r(), 0);
+    ClearCharge(h->ws(), h->program->r(), 51);
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -7,9 +7,8 @@
 #include <QTest>
 
 #include "actions/budget_messages.h"
-#include "editor/charge_overlay.h"
 #include "editor/held_charge_view.h"
-#include "editor/lists.h"
+#include "editor/picture_list_panel.h"
 #include "model/picture_budget.h"
 #include "platform/file_reading.h"
 #include "platform/picture_file.h"
@@ -35,7 +34,7 @@ class PictureLimitsTest : public QObject {
         if (!savePictureBmp(s, path.toStdString()).empty()) qFatal("cannot write the picture");
         return path;
     }
-    QListWidget* list() { return h_->window().pictureListPanel->pictureList; }
+    QListWidget* list() { return h_->window().panel<PictureListPanel>().pictureList(); }
     int chargesInUse() {
         int n = 0;
         for (int c = 1; c <= kChargeCount; ++c) n += h_->ws().CurrentBlazon.Charges[c].InUse != 0;
@@ -45,7 +44,7 @@ class PictureLimitsTest : public QObject {
     bool add(const QString& path) {
         const int before = list()->count();
         h_->messages->files = {path};
-        h_->window().menus.addPictureAction->trigger();
+        menuItem(h_->window(), "addPictureAction")->trigger();
         return list()->count() == before + 1;
     }
     // Brings the list's last picture up held with a double click, puts it down
@@ -55,18 +54,18 @@ class PictureLimitsTest : public QObject {
         const QPoint at = l->visualItemRect(l->item(l->count() - 1)).center();
         QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, at);
         QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, at);
-        QVERIFY(h_->window().overlay->isHolding());
-        QTest::keyClick(h_->window().overlay->chargeOverlay, Qt::Key_Return);
-        QVERIFY(!h_->window().overlay->isHolding());
+        QVERIFY(h_->window().panel<HeldChargeTool>().state().isHolding());
+        QTest::keyClick((&h_->window().panel<HeldChargeView>()), Qt::Key_Return);
+        QVERIFY(!h_->window().panel<HeldChargeTool>().state().isHolding());
         QCOMPARE(chargesInUse(), 1);
         h_->messages->saveFiles = {h_->home.filePath(name)};
-        h_->window().menus.saveAsAction->trigger();
+        menuItem(h_->window(), "saveAsAction")->trigger();
         QCOMPARE(h_->ws().CurrentBlazon.FilePath, h_->home.filePath(name + ".bls").toStdString());
-        h_->window().menus.newAction->trigger();
+        menuItem(h_->window(), "newAction")->trigger();
         QCOMPARE(chargesInUse(), 0);
         h_->messages->boxes.clear();
         h_->messages->files = {h_->home.filePath(name + ".bls")};
-        h_->window().menus.openAction->trigger();
+        menuItem(h_->window(), "openAction")->trigger();
     }
 
     ProgramHarness* h_ = nullptr;

@@ -99,9 +99,9 @@ void PieceMenusTest::eachSizeItemSetsItsOwnSize() {
     };
     for (const auto& row : rows) {
         ws.Modified = false;
-        d->w().refreshTitle();
+        d->w().panel<TitleBar>().refreshTitle();
         const BlazonRecord before = ws.CurrentBlazon;
-        const QImage shownBefore = d->w().canvasPanel->canvas->picture().copy();
+        const QImage shownBefore = d->w().panel<CanvasPanel>().canvas()->picture().copy();
         const QPoint at = d->pointOfPart(row.zone);
         QVERIFY2(at.x() >= 0, row.item);
         d->rightClick(&d->canvas(), at, QString::fromLatin1(row.item));
@@ -114,11 +114,11 @@ void PieceMenusTest::eachSizeItemSetsItsOwnSize() {
         const OrdinaryRecord& other =
             first ? ws.CurrentBlazon.Ordinary2 : ws.CurrentBlazon.Ordinary1;
         QCOMPARE((chosen.Size > 0) - (chosen.Size < 0), row.sign);
-        QVERIFY(d->w().canvasPanel->canvas->picture() != shownBefore);
+        QVERIFY(d->w().panel<CanvasPanel>().canvas()->picture() != shownBefore);
         QCOMPARE(other, first ? before.Ordinary2 : before.Ordinary1);
         // One undo step, the title marked, and the item now the checked one.
         QCOMPARE(ws.Undos[1], before);
-        QVERIFY(d->w().titleBar->title().endsWith(u'*'));
+        QVERIFY(d->w().panel<TitleBar>().title().endsWith(u'*'));
         QVERIFY2(item(row.item)->isChecked(), row.item);
     }
 }
@@ -141,13 +141,13 @@ void PieceMenusTest::theSecondOrderMenuFollowsItsPiece() {
         const auto& shown = h->messages->popups.back();
         QCOMPARE(shown.menu, QStringLiteral("secondOrderPieceMenu"));
         QCOMPARE(shown.defaultItem, QStringLiteral("deleteSecondOrderAction"));
-        EditorMenus& m = d->w().menus;
-        QCOMPARE(m.deleteSecondOrderAction->text(),
+        const auto m = [&](const char* name) { return menuItem(d->w(), name); };
+        QCOMPARE(m("deleteSecondOrderAction")->text(),
                  QStringLiteral("Supprimer (") + QString::fromUtf8(piece.name) + u')');
-        QCOMPARE(m.secondOrderLinesAction->isEnabled(), piece.lines);
-        QCOMPARE(m.secondOrderDiminishedAction->isEnabled(), piece.sizes);
-        QCOMPARE(m.secondOrderFilletAction->isEnabled(), piece.sizes);
-        QVERIFY(m.secondOrderFullAction->isChecked());
+        QCOMPARE(m("secondOrderLinesAction")->isEnabled(), piece.lines);
+        QCOMPARE(m("secondOrderDiminishedAction")->isEnabled(), piece.sizes);
+        QCOMPARE(m("secondOrderFilletAction")->isEnabled(), piece.sizes);
+        QVERIFY(m("secondOrderFullAction")->isChecked());
     }
 }
 
@@ -159,7 +159,7 @@ void PieceMenusTest::removingTheSecondOrderPieceAsksNothingAndKeepsItsCharges() 
     QCOMPARE(d->charge(n).InUse, kTrue);
     Workspace& ws = d->ws();
     ws.Modified = false;
-    d->w().refreshTitle();
+    d->w().panel<TitleBar>().refreshTitle();
     const BlazonRecord before = ws.CurrentBlazon;
 
     d->rightClick(&d->canvas(), d->pointOfPart(kSecondOrderZone),
@@ -169,8 +169,9 @@ void PieceMenusTest::removingTheSecondOrderPieceAsksNothingAndKeepsItsCharges() 
     QCOMPARE(d->charge(n).InUse, kTrue);
     QCOMPARE(d->pointOfPart(kSecondOrderZone), QPoint(-1, -1));
     QCOMPARE(ws.Undos[1], before);
-    QVERIFY(d->w().titleBar->title().endsWith(u'*'));
-    QVERIFY(!d->w().blazonPanel->blazonLabel->text().contains(QStringLiteral("hampagne")));
+    QVERIFY(d->w().panel<TitleBar>().title().endsWith(u'*'));
+    QVERIFY(
+        !d->w().panel<BlazonPanel>().blazonLabel()->text().contains(QStringLiteral("hampagne")));
 }
 
 void PieceMenusTest::twoChargesOnThePieceAskInThePlural() {

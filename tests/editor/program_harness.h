@@ -1,24 +1,41 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
+#include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 
+#include "actions/apply_edit.h"
 #include "dialogs/intro_window.h"
+#include "editor/alignment_strip.h"
 #include "editor/blazon_panel.h"
+#include "editor/canvas_menus.h"
 #include "editor/canvas_panel.h"
-#include "editor/charge_overlay.h"
-#include "editor/lists.h"
+#include "editor/clipboard_commands.h"
+#include "editor/document_session.h"
+#include "editor/free_area.h"
+#include "editor/fur_menu.h"
+#include "editor/fur_palette_input.h"
+#include "editor/held_charge_state.h"
+#include "editor/held_charge_tool.h"
+#include "editor/held_charge_view.h"
+#include "editor/list_tabs.h"
 #include "editor/main_window.h"
 #include "editor/palettes.h"
+#include "editor/picture_list_panel.h"
 #include "editor/piece_options.h"
+#include "editor/pieces_list_panel.h"
 #include "editor/program.h"
+#include "editor/tincture_palette_input.h"
 #include "editor/title_bar.h"
+#include "editor/toolbar_input.h"
 #include "editor/toolbar_panel.h"
 #include "platform/qimage_bridge.h"
-#include "scripted_messages.h"
+#include "support/scripted_messages.h"
 #include "tests/support/temporary_folder.h"
 #include "widgets/picture_box.h"
 
@@ -76,7 +93,14 @@ struct ProgramHarness {
     }
 
     tess::MainWindow& window() { return *program->mainWindow(); }
-    tess::Workspace& ws() { return program->ws; }
+    tess::Workspace& ws() { return program->ws(); }
+
+    // An edit as a panel makes it: through the actions' one road (an undo
+    // step, the unsaved mark, the redraw), shown in the window. Without a
+    // change it is the bare step a command takes before it asks.
+    void edit(const std::function<void()>& change = [] {}) {
+        program->session().show(tess::ApplyEdit(ws(), program->r(), tess::UndoStep::Take, change));
+    }
 
   private:
     static void restore(const char* name, const QByteArray& value, bool wasSet) {
@@ -88,3 +112,17 @@ struct ProgramHarness {
     QByteArray programFolderBefore, dataFolderBefore;
     bool programFolderWasSet, dataFolderWasSet;
 };
+
+// A menu item of the window, by its object name.
+inline QAction* menuItem(QObject& window, const char* name) {
+    auto* item = window.findChild<QAction*>(QString::fromLatin1(name));
+    if (!item) qFatal("no menu item %s", name);
+    return item;
+}
+
+// A popup menu of the window, by its object name.
+inline QMenu* menuNamed(QObject& window, const char* name) {
+    auto* menu = window.findChild<QMenu*>(QString::fromLatin1(name));
+    if (!menu) qFatal("no menu %s", name);
+    return menu;
+}

@@ -10,7 +10,6 @@
 
 #include "actions/canvas_hits.h"
 #include "actions/charge_placing.h"
-#include "editor/charge_overlay.h"
 #include "editor/held_charge_view.h"
 #include "model/document.h"
 #include "model/workspace.h"
@@ -34,10 +33,11 @@ class ReleaseHoverAndPasteTest : public QObject {
   private:
     QString picture(const QString& name);
     void place(const QString& path, int n, int x, int y);
-    QWidget& canvas() { return *w->canvasPanel->canvas; }
-    QWidget* view() { return w->overlay->chargeOverlay; }
+    QWidget& canvas() { return *w->panel<CanvasPanel>().canvas(); }
+    QWidget* view() { return &w->panel<HeldChargeView>(); }
     QStringList captions() {
-        return {w->canvasPanel->coordinateCaption->text(), w->canvasPanel->partCaption->text()};
+        return {w->panel<CanvasPanel>().coordinateCaption()->text(),
+                w->panel<CanvasPanel>().partCaption()->text()};
     }
     // What a hover of the canvas itself reads at canvas point `at`.
     QStringList hoverOfCanvasAt(QPoint at);
@@ -56,10 +56,10 @@ void ReleaseHoverAndPasteTest::initTestCase() {
 }
 
 void ReleaseHoverAndPasteTest::cleanup() {
-    w->overlay->end();
-    NewDocument(h->ws(), h->program->r);
+    w->panel<HeldChargeTool>().end();
+    NewDocument(h->ws(), h->program->r());
     h->ws().Modified = false;
-    w->redraw();
+    w->session().redraw();
     *h->messages = ScriptedMessages{};
     QApplication::clipboard()->clear();
 }
@@ -75,13 +75,13 @@ QString ReleaseHoverAndPasteTest::picture(const QString& name) {
 }
 
 void ReleaseHoverAndPasteTest::place(const QString& path, int n, int x, int y) {
-    QVERIFY(AddCharge(h->ws(), h->program->r.Charges,
+    QVERIFY(AddCharge(h->ws(), h->program->r().Charges,
                       OverlayBox{double(x), double(y), 40, 30, path.toStdString()}, n));
-    w->redraw();
+    w->session().redraw();
 }
 
 QStringList ReleaseHoverAndPasteTest::hoverOfCanvasAt(QPoint at) {
-    w->canvasPanel->clearHoverCaptions();
+    w->panel<CanvasPanel>().clearHoverCaptions();
     sendMouse(&canvas(), QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton);
     return captions();
 }
@@ -93,8 +93,9 @@ QList<bool> ReleaseHoverAndPasteTest::pasteEntries() {
     sendMouse(&canvas(), QEvent::MouseButtonRelease, QPoint(60, 250), Qt::RightButton,
               Qt::NoButton);
     [&] { QCOMPARE(h->messages->popups.back().menu, QStringLiteral("partMenu")); }();
-    return {w->menus.pasteOnPartAction->isEnabled(), w->menus.pasteOnFirstOrderAction->isEnabled(),
-            w->menus.pasteOnSecondOrderAction->isEnabled()};
+    return {menuItem(*w, "pasteOnPartAction")->isEnabled(),
+            menuItem(*w, "pasteOnFirstOrderAction")->isEnabled(),
+            menuItem(*w, "pasteOnSecondOrderAction")->isEnabled()};
 }
 
 void ReleaseHoverAndPasteTest::pressCtrlV() {
@@ -108,7 +109,7 @@ void ReleaseHoverAndPasteTest::pressCtrlV() {
 void ReleaseHoverAndPasteTest::lettingGoAfterAMoveOrAResizeShowsWhatLiesUnderThePointer() {
     place(picture("lion.bmp"), 1, 100, 50);
     click(&canvas(), QPoint(110, 60), Qt::LeftButton);
-    QVERIFY(w->overlay->isHolding());
+    QVERIFY(w->panel<HeldChargeTool>().state().isHolding());
 
     sendMouse(view(), QEvent::MouseButtonPress, QPoint(10, 5), Qt::LeftButton, Qt::LeftButton);
     sendMouse(view(), QEvent::MouseMove, QPoint(25, 45), Qt::NoButton, Qt::LeftButton);
@@ -116,7 +117,7 @@ void ReleaseHoverAndPasteTest::lettingGoAfterAMoveOrAResizeShowsWhatLiesUnderThe
     // The pointer stays on the grabbed point: (10, 5) in the moved overlay.
     sendMouse(view(), QEvent::MouseButtonRelease, QPoint(10, 5), Qt::LeftButton, Qt::NoButton);
     const QStringList released = captions();
-    QVERIFY(!w->canvasPanel->coordinateCaption->font().bold());
+    QVERIFY(!w->panel<CanvasPanel>().coordinateCaption()->font().bold());
     QCOMPARE(released, hoverOfCanvasAt(QPoint(125, 95)));
     QCOMPARE(released, (QStringList{QStringLiteral("-7; -75"), QStringLiteral("Partie 1")}));
 
@@ -125,8 +126,8 @@ void ReleaseHoverAndPasteTest::lettingGoAfterAMoveOrAResizeShowsWhatLiesUnderThe
     QCOMPARE(view()->cursor().shape(), Qt::SizeFDiagCursor);
     sendMouse(view(), QEvent::MouseButtonPress, QPoint(37, 27), Qt::LeftButton, Qt::LeftButton);
     sendMouse(view(), QEvent::MouseMove, QPoint(80, 27), Qt::NoButton, Qt::LeftButton);
-    QCOMPARE(w->overlay->box(), QRectF(115, 90, 80, 60));
-    QCOMPARE(w->canvasPanel->partCaption->text(), QStringLiteral("200%"));
+    QCOMPARE(w->panel<HeldChargeTool>().state().box(), QRectF(115, 90, 80, 60));
+    QCOMPARE(w->panel<CanvasPanel>().partCaption()->text(), QStringLiteral("200%"));
     sendMouse(view(), QEvent::MouseButtonRelease, QPoint(78, 57), Qt::LeftButton, Qt::NoButton);
     QCOMPARE(captions(), hoverOfCanvasAt(QPoint(193, 147)));
     QCOMPARE(captions().first(), QStringLiteral("61; -23"));
@@ -141,24 +142,24 @@ void ReleaseHoverAndPasteTest::aNumberLeftByAnotherProgramOffersNoPaste() {
     place(path, 1, 20, 40);
     place(path, 2, 80, 40);
     place(path, 3, 140, 40);
-    QVERIFY(w->overlay->pickUp(3));
+    QVERIFY(w->panel<HeldChargeTool>().pickUp(3));
     h->messages->popupChoice = QStringLiteral("copyChargeAction");
     click(view(), QPoint(5, 5), Qt::RightButton);
     h->messages->popupChoice.clear();
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("3"));
     QTest::keyClick(view(), Qt::Key_Return);
-    QVERIFY(!w->overlay->isHolding());
+    QVERIFY(!w->panel<HeldChargeTool>().state().isHolding());
     QCOMPARE(pasteEntries(), (QList<bool>{true, true, true}));
 
     QApplication::clipboard()->setText(QStringLiteral("3"));
     QCOMPARE(pasteEntries(), (QList<bool>{false, false, false}));
     const BlazonRecord before = h->ws().CurrentBlazon;
     pressCtrlV();
-    QVERIFY(!w->overlay->isHolding());
+    QVERIFY(!w->panel<HeldChargeTool>().state().isHolding());
     QCOMPARE(h->ws().CurrentBlazon, before);
     // The menu's own entry, triggered anyway, places nothing either.
-    w->menus.pasteOnPartAction->trigger();
-    QVERIFY(!w->overlay->isHolding());
+    menuItem(*w, "pasteOnPartAction")->trigger();
+    QVERIFY(!w->panel<HeldChargeTool>().state().isHolding());
     QCOMPARE(h->ws().CurrentBlazon, before);
 }
 
@@ -175,37 +176,37 @@ void ReleaseHoverAndPasteTest::badClipboardTextsOfferAndPasteNothing() {
         QVERIFY2(pasteEntries() == (QList<bool>{false, false, false}), qPrintable(text.left(8)));
         const BlazonRecord before = h->ws().CurrentBlazon;
         pressCtrlV();
-        QVERIFY(!w->overlay->isHolding());
+        QVERIFY(!w->panel<HeldChargeTool>().state().isHolding());
         QCOMPARE(h->ws().CurrentBlazon, before);
     }
 
     // Our copy pastes by Ctrl+V: it comes up held at (2, 2).
-    QVERIFY(w->overlay->pickUp(1));
-    w->overlay->copyHeld();
-    QVERIFY(w->overlay->commitHeld());
+    QVERIFY(w->panel<HeldChargeTool>().pickUp(1));
+    w->panel<ClipboardCommands>().copyHeld();
+    QVERIFY(w->panel<HeldChargeTool>().commitHeld());
     pressCtrlV();
-    QVERIFY(w->overlay->isHolding());
-    QCOMPARE(w->overlay->box().topLeft(), QPointF(2, 2));
-    QVERIFY(w->overlay->commitHeld());
+    QVERIFY(w->panel<HeldChargeTool>().state().isHolding());
+    QCOMPARE(w->panel<HeldChargeTool>().state().box().topLeft(), QPointF(2, 2));
+    QVERIFY(w->panel<HeldChargeTool>().commitHeld());
 
     // Every charge of the picture deleted, then the picture taken out of the
     // list: our copy has nothing left to paste.
     for (int n : {1, 2}) {
-        QVERIFY(w->overlay->pickUp(n));
-        w->overlay->deleteHeld();
+        QVERIFY(w->panel<HeldChargeTool>().pickUp(n));
+        w->panel<HeldChargeTool>().deleteHeld();
     }
     h->messages->files = {path};
-    w->menus.addPictureAction->trigger();
-    QListWidget* list = w->pictureListPanel->pictureList;
+    menuItem(*w, "addPictureAction")->trigger();
+    QListWidget* list = w->panel<PictureListPanel>().pictureList();
     QCOMPARE(list->count(), 1);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->item(0)).center());
-    w->menus.deletePictureAction->trigger();
+    menuItem(*w, "deletePictureAction")->trigger();
     QCOMPARE(list->count(), 0);
     QCOMPARE(pasteEntries(), (QList<bool>{false, false, false}));
     const BlazonRecord before = h->ws().CurrentBlazon;
     pressCtrlV();
-    QVERIFY(!w->overlay->isHolding());
+    QVERIFY(!w->panel<HeldChargeTool>().state().isHolding());
     QCOMPARE(h->ws().CurrentBlazon, before);
 }
 

@@ -115,20 +115,22 @@ void StartUpJournalTest::aForeignJournalIsNamedAtStartUpAndAtEachOpenAndTouchesN
         QVERIFY2(anyBoxSays(*h.messages, named), qPrintable(what));
         QCOMPARE(h.messages->boxes.size(), std::size_t(1));
         QVERIFY2(snapshot(folder) == before, qPrintable(what));
-        EditorMenus& m = h.window().menus;
-        QCOMPARE(m.recentFileActions[1]->text(), QStringLiteral("armes.bls"));
+        const auto m = [&](const char* name) { return menuItem(h.window(), name); };
+        QCOMPARE(m("recentFileAction1")->text(), QStringLiteral("armes.bls"));
 
         // Opened from the recent list, then with the open command: the
         // document opens as it stands, and the journal is named again.
-        m.recentFileActions[1]->trigger();
-        QCOMPARE(h.window().titleBar->titleLabel->text(), QStringLiteral("Tessaline [armes.bls]"));
+        m("recentFileAction1")->trigger();
+        QCOMPARE(h.window().panel<TitleBar>().titleLabel()->text(),
+                 QStringLiteral("Tessaline [armes.bls]"));
         QCOMPARE(h.messages->boxes.size(), std::size_t(2));
         QVERIFY(h.messages->boxes.back().text.contains(named));
         h.messages->files = {QString::fromStdString(path)};
-        m.openAction->trigger();
+        m("openAction")->trigger();
         QCOMPARE(h.messages->boxes.size(), std::size_t(3));
         QVERIFY(h.messages->boxes.back().text.contains(named));
-        QCOMPARE(h.window().titleBar->titleLabel->text(), QStringLiteral("Tessaline [armes.bls]"));
+        QCOMPARE(h.window().panel<TitleBar>().titleLabel()->text(),
+                 QStringLiteral("Tessaline [armes.bls]"));
         QVERIFY2(snapshot(folder) == before, qPrintable(what));
     }
 }

@@ -45,26 +45,27 @@ void StartUpTest::reachesTheMainWindowWithTheBlankShield() {
     MainWindow& w = h->window();
     QVERIFY(w.isVisible());
     QVERIFY(!h->program->intro()->isVisible());
-    QCOMPARE(w.titleBar->titleLabel->text(), QStringLiteral("Tessaline"));
+    QCOMPARE(w.panel<TitleBar>().titleLabel()->text(), QStringLiteral("Tessaline"));
     QVERIFY(!h->ws().Modified);
 
     // The canvas shows the drawn shield: Azur inside, the parchment corner outside.
-    const QImage canvas = w.canvasPanel->canvas->picture();
+    const QImage canvas = w.panel<CanvasPanel>().canvas()->picture();
     QCOMPARE(canvas.size(), QSize(265, 340));
     const Colour azur = Colour(h->ws().Tinctures[kAzur].Colour);
     QCOMPARE(canvas.pixel(132, 170) & 0xFFFFFF,
              qRgb(redOf(azur), greenOf(azur), blueOf(azur)) & 0xFFFFFF);
-    QCOMPARE(canvas, toQImage(h->program->r.canvas));
+    QCOMPARE(canvas, toQImage(h->program->r().canvas));
 
     // The blazon under the shield is the redraw's own text.
-    const RedrawResult again = RedrawShield(h->ws(), h->program->r);
-    QCOMPARE(w.blazonPanel->blazonLabel->text(), QString::fromStdString(again.blazonText));
-    QCOMPARE(w.blazonPanel->blazonLabel->text(), QStringLiteral("D'Azur."));
+    const RedrawResult again = RedrawShield(h->ws(), h->program->r());
+    QCOMPARE(w.panel<BlazonPanel>().blazonLabel()->text(),
+             QString::fromStdString(again.blazonText));
+    QCOMPARE(w.panel<BlazonPanel>().blazonLabel()->text(), QStringLiteral("D'Azur."));
     // The palette's swatches show the current colours.
-    QCOMPARE(w.tincturePanel->tincturePalette->picture().pixel(32, 36) & 0xFFFFFF,
+    QCOMPARE(w.panel<TincturePalettePanel>().tincturePalette()->picture().pixel(32, 36) & 0xFFFFFF,
              qRgb(redOf(azur), greenOf(azur), blueOf(azur)) & 0xFFFFFF);
-    QVERIFY(!w.blazonPanel->warningSign->isVisible());
-    QCOMPARE(w.pieceOptions->shapeChooser->toolTip(), QStringLiteral("Classique"));
+    QVERIFY(!w.panel<BlazonPanel>().warningSign()->isVisible());
+    QCOMPARE(w.panel<PieceOptions>().shapeChooser()->toolTip(), QStringLiteral("Classique"));
 
     // The start-up window took the last progress text and is hidden.
     QCOMPARE(h->program->intro()->progressLabel->text(), QStringLiteral("Affichage d'un blason"));
@@ -91,23 +92,23 @@ void StartUpTest::leavesTheDocumentsFolderAndTheColourFile() {
 
 void StartUpTest::fillsThePiecesListInOrder() {
     MainWindow& w = h->window();
-    QListWidget* list = w.piecesListPanel->piecesList;
+    QListWidget* list = w.panel<PiecesListPanel>().piecesList();
     QCOMPARE(list->count(), 22);
     QCOMPARE(list->item(0)->text(), QStringLiteral("Chef"));
     QCOMPARE(list->item(8)->text(), QStringLiteral("Écusson"));
     QCOMPARE(list->item(8)->data(Qt::UserRole).toInt(), 8);
     QCOMPARE(list->item(21)->text(), QStringLiteral("Croix"));
     QCOMPARE(list->item(21)->data(Qt::UserRole).toInt(), 16);
-    QCOMPARE(list->pos(), w.pictureListPanel->pictureList->pos());
+    QCOMPARE(list->pos(), w.panel<PictureListPanel>().pictureList()->pos());
     // "Meubles" is the tab shown.
-    QVERIFY(w.pictureListPanel->pictureList->isVisible());
+    QVERIFY(w.panel<PictureListPanel>().pictureList()->isVisible());
     QVERIFY(!list->isVisible());
 }
 
 void StartUpTest::definesTheMenusWithTheirCaptions() {
     MainWindow& w = h->window();
     QStringList file;
-    for (QAction* a : w.menus.fileMenu->actions())
+    for (QAction* a : menuNamed(w, "fileMenu")->actions())
         if (!a->isSeparator()) file << a->objectName() + "=" + a->text();
     QCOMPARE(file,
              QStringList({"newAction=&Nouveau", "openAction=&Ouvrir", "saveAction=&Sauvegarder",
@@ -116,18 +117,20 @@ void StartUpTest::definesTheMenusWithTheirCaptions() {
                           "recentFileAction1=", "recentFileAction2=", "recentFileAction3=",
                           "recentFileAction4=", "quitAction=&Quitter"}));
     // No recent document yet: the four entries are hidden.
-    for (int i = 1; i <= 4; ++i) QVERIFY(!w.menus.recentFileActions[std::size_t(i)]->isVisible());
+    for (const char* recent :
+         {"recentFileAction1", "recentFileAction2", "recentFileAction3", "recentFileAction4"})
+        QVERIFY(!menuItem(w, recent)->isVisible());
     // Every menu is found under its member's name.
     for (const char* name : {"pictureMenu", "heldChargeMenu", "fileMenu", "firstOrderPieceMenu",
                              "secondOrderPieceMenu", "furMenu", "partMenu", "tinctureColourMenu"})
         QVERIFY2(w.findChild<QMenu*>(name), name);
-    QCOMPARE(w.menus.insertArmsOnPieceAction->text(), QStringLiteral("&Insérer un blason"));
-    QCOMPARE(w.menus.defineUserFurAction->text(),
+    QCOMPARE(menuItem(w, "insertArmsOnPieceAction")->text(), QStringLiteral("&Insérer un blason"));
+    QCOMPARE(menuItem(w, "defineUserFurAction")->text(),
              QStringLiteral("Définir une &Fourrure personnalisée (semer)"));
-    QCOMPARE(w.menus.adjustColourAction->text(), QStringLiteral("Ajuster cette couleur"));
+    QCOMPARE(menuItem(w, "adjustColourAction")->text(), QStringLiteral("Ajuster cette couleur"));
     // The blank document: no grid, the partition's line style can't be set on a plain field.
-    QVERIFY(!w.menus.gridAction->isChecked());
-    QVERIFY(!w.menus.partLinesAction->isEnabled());
+    QVERIFY(!menuItem(w, "gridAction")->isChecked());
+    QVERIFY(!menuItem(w, "partLinesAction")->isEnabled());
 }
 
 QTEST_MAIN(StartUpTest)

@@ -69,11 +69,11 @@ void StartUpTextsTest::thrownChargesShowTheSixJokesInTurn() {
     // Seven throws: the six texts, then the first again.
     for (int throwNumber = 0; throwNumber < 7; ++throwNumber) {
         d.bringUp(path);
-        QVERIFY(d.w().overlay->isHolding());
+        QVERIFY(d.w().panel<HeldChargeTool>().state().isHolding());
         // Dragged past the canvas's right edge, then a click on the shield.
         d.dragHeld(QPoint(3, 3), 280, 0);
         QTest::mouseClick(&d.canvas(), Qt::LeftButton, {}, QPoint(100, 100));
-        QVERIFY(!d.w().overlay->isHolding());
+        QVERIFY(!d.w().panel<HeldChargeTool>().state().isHolding());
         QCOMPARE(int(h.messages->boxes.size()), throwNumber + 1);
         const auto& box = h.messages->boxes.back();
         QCOMPARE(box.text, jokes[throwNumber % 6]);

@@ -18,6 +18,7 @@
 #include "editor/fur_palette_input.h"
 #include "editor/toolbar_input.h"
 #include "model/document.h"
+#include "model/piece_types.h"
 #include "model/workspace.h"
 #include "program_harness.h"
 #include "render/document_surfaces.h"
@@ -95,17 +96,17 @@ void ToolbarTest::initTestCase() {
     h = new ProgramHarness;
     QVERIFY(h->start());
     w = &h->window();
-    w->help->openUrl = [this](const QUrl& url) {
+    w->help().openUrl = [this](const QUrl& url) {
         opened << url;
         return browser;
     };
 }
 
 void ToolbarTest::cleanup() {
-    NewDocument(h->ws(), h->program->r);
+    NewDocument(h->ws(), h->program->r());
     h->ws().Modified = false;
-    w->redraw();
-    w->refreshTitle();
+    w->session().redraw();
+    w->panel<TitleBar>().refreshTitle();
     *h->messages = ScriptedMessages{};
     opened.clear();
     browser = true;
@@ -116,27 +117,27 @@ void ToolbarTest::cleanupTestCase() {
 }
 
 void ToolbarTest::theToolbarNamesFramesAndRunsItsButtons() {
-    ToolbarPanel& t = *w->toolbarPanel;
-    QWidget* bar = t.toolbar;
+    ToolbarPanel& t = w->panel<ToolbarPanel>();
+    QWidget* bar = t.toolbar();
     int prints = 0, news = 0;
-    connect(w->menus.printAction, &QAction::triggered, this, [&] { ++prints; });
-    connect(w->menus.newAction, &QAction::triggered, this, [&] { ++news; });
+    connect(menuItem(*w, "printAction"), &QAction::triggered, this, [&] { ++prints; });
+    connect(menuItem(*w, "newAction"), &QAction::triggered, this, [&] { ++news; });
 
     // Named from x 13, framed from 15.
     move(bar, {13, 10});
     QCOMPARE(bar->toolTip(), QStringLiteral("Nouveau"));
-    QCOMPARE(t.leftFrameLine->x(), 15);
-    QCOMPARE(t.topFrameLine->geometry(), QRect(15, 3, 24, 1));
-    QCOMPARE(t.bottomFrameLine->geometry(), QRect(15, 24, 25, 1));
-    QVERIFY(t.topFrameLine->isVisible() && t.bottomFrameLine->isVisible());
+    QCOMPARE(t.leftFrameLine()->x(), 15);
+    QCOMPARE(t.topFrameLine()->geometry(), QRect(15, 3, 24, 1));
+    QCOMPARE(t.bottomFrameLine()->geometry(), QRect(15, 24, 25, 1));
+    QVERIFY(t.topFrameLine()->isVisible() && t.bottomFrameLine()->isVisible());
     move(bar, {452, 10});
     QCOMPARE(bar->toolTip(), QStringLiteral("Tiercé en Pairle"));
-    QCOMPARE(t.leftFrameLine->x(), 453);
+    QCOMPARE(t.leftFrameLine()->x(), 453);
     QCOMPARE(tipAt(bar, {590, 12}), QStringLiteral("Aide"));
     // Off the band or between the groups: nothing named, no frame.
     for (const QPointF at : {QPointF(20, 2), QPointF(20, 24), QPointF(170, 10), QPointF(620, 10)}) {
         move(bar, at);
-        QVERIFY2(bar->toolTip().isEmpty() && t.leftFrameLine->isHidden(),
+        QVERIFY2(bar->toolTip().isEmpty() && t.leftFrameLine()->isHidden(),
                  qPrintable(QString::number(at.x())));
     }
 
@@ -146,13 +147,13 @@ void ToolbarTest::theToolbarNamesFramesAndRunsItsButtons() {
     press(bar, {133, 10});
     release(bar, {133, 10});
     QCOMPARE(prints, 1);
-    QCOMPARE(t.bottomFrameLine->y(), 25);
-    QVERIFY(t.topFrameLine->isHidden());
+    QCOMPARE(t.bottomFrameLine()->y(), 25);
+    QVERIFY(t.topFrameLine()->isHidden());
     w->setFocus();
     press(bar, {14, 10});
     release(bar, {14, 10});
     QCOMPARE(news, 0);
-    QCOMPARE(w->focusWidget(), w->canvasPanel->canvas);
+    QCOMPARE(w->focusWidget(), w->panel<CanvasPanel>().canvas());
     // The release band is rows 2..24; below it nothing runs and the focus stays.
     release(bar, {20, 24});
     QCOMPARE(news, 1);
@@ -163,35 +164,35 @@ void ToolbarTest::theToolbarNamesFramesAndRunsItsButtons() {
 }
 
 void ToolbarTest::thePressSinksTheFrameAndTheReleaseRaisesIt() {
-    ToolbarPanel& t = *w->toolbarPanel;
+    ToolbarPanel& t = w->panel<ToolbarPanel>();
     auto colour = [](QFrame* f) { return f->palette().color(QPalette::Window); };
-    move(t.toolbar, {300, 10});
-    QCOMPARE(colour(t.topFrameLine), QColor(Qt::white));
-    press(t.toolbar, {300, 10});
-    QCOMPARE(colour(t.topFrameLine), QColor(Qt::black));
-    QCOMPARE(colour(t.leftFrameLine), QColor(Qt::black));
-    QCOMPARE(colour(t.rightFrameLine), QColor(Qt::white));
-    QCOMPARE(colour(t.bottomFrameLine), QColor(Qt::white));
-    QCOMPARE(t.bottomFrameLine->y(), 23);
+    move(t.toolbar(), {300, 10});
+    QCOMPARE(colour(t.topFrameLine()), QColor(Qt::white));
+    press(t.toolbar(), {300, 10});
+    QCOMPARE(colour(t.topFrameLine()), QColor(Qt::black));
+    QCOMPARE(colour(t.leftFrameLine()), QColor(Qt::black));
+    QCOMPARE(colour(t.rightFrameLine()), QColor(Qt::white));
+    QCOMPARE(colour(t.bottomFrameLine()), QColor(Qt::white));
+    QCOMPARE(t.bottomFrameLine()->y(), 23);
     // Held down, the frame follows the pointer and stays sunken.
-    move(t.toolbar, {30, 10}, Qt::LeftButton);
-    QCOMPARE(t.leftFrameLine->x(), 15);
-    QCOMPARE(colour(t.topFrameLine), QColor(Qt::black));
+    move(t.toolbar(), {30, 10}, Qt::LeftButton);
+    QCOMPARE(t.leftFrameLine()->x(), 15);
+    QCOMPARE(colour(t.topFrameLine()), QColor(Qt::black));
     // Released off the band: no command, the colours raised again.
-    release(t.toolbar, {30, 40});
-    QCOMPARE(colour(t.topFrameLine), QColor(Qt::white));
-    QCOMPARE(colour(t.rightFrameLine), QColor(Qt::black));
+    release(t.toolbar(), {30, 40});
+    QCOMPARE(colour(t.topFrameLine()), QColor(Qt::white));
+    QCOMPARE(colour(t.rightFrameLine()), QColor(Qt::black));
     QVERIFY(!h->ws().Modified);
 }
 
 void ToolbarTest::partitionButtonsAlwaysTakeAnUndoStep() {
-    QWidget* bar = w->toolbarPanel->toolbar;
+    QWidget* bar = w->panel<ToolbarPanel>().toolbar();
     markUndo();
     release(bar, {210, 10});  // Parti
     QCOMPARE(h->ws().CurrentBlazon.Partition, 10);
-    QCOMPARE(w->toolbarPanel->partitionMarker->x(), 205);
+    QCOMPARE(w->panel<ToolbarPanel>().partitionMarker()->x(), 205);
     QCOMPARE(stepsSinceMark(), 1);
-    QVERIFY(w->titleBar->title().endsWith('*'));
+    QVERIFY(w->panel<TitleBar>().title().endsWith('*'));
     // Unchanged, it still takes its step.
     release(bar, {210, 10});
     QCOMPARE(stepsSinceMark(), 2);
@@ -204,46 +205,46 @@ void ToolbarTest::partitionButtonsAlwaysTakeAnUndoStep() {
 }
 
 void ToolbarTest::theChoosersChooseTheCellUnderThePress() {
-    PieceOptions& o = *w->pieceOptions;
+    PieceOptions& o = w->panel<PieceOptions>();
     // The table's edges: 45 and 72 close their rows, 18 opens the right column.
     QCOMPARE(shapeCellAt(17, 45), Long(kShapeAnglais));
     QCOMPARE(shapeCellAt(18, 72), Long(kShapeDemoiselle));
     QCOMPARE(shapeCellAt(18, 73), Long(kShapeNone));
-    QCOMPARE(tipAt(o.shapeChooser, {18, 45}), QStringLiteral("Espagnol"));
-    QCOMPARE(tipAt(o.insetShapeChooser, {5, 80}), QStringLiteral("En bannière"));
+    QCOMPARE(tipAt(o.shapeChooser(), {18, 45}), QStringLiteral("Espagnol"));
+    QCOMPARE(tipAt(o.insetShapeChooser(), {5, 80}), QStringLiteral("En bannière"));
 
     markUndo();
-    press(o.shapeChooser, {18, 45});
+    press(o.shapeChooser(), {18, 45});
     QCOMPARE(h->ws().CurrentBlazon.ShieldShape, Long(kShapeEspagnol));
     QCOMPARE(stepsSinceMark(), 1);
-    press(o.shapeChooser, {18, 45});
+    press(o.shapeChooser(), {18, 45});
     QCOMPARE(stepsSinceMark(), 2);
     // The empty cell: nothing at all.
-    press(o.shapeChooser, {30, 90});
+    press(o.shapeChooser(), {30, 90});
     QCOMPARE(stepsSinceMark(), 2);
     QCOMPARE(h->ws().CurrentBlazon.ShieldShape, Long(kShapeEspagnol));
 
     // The sizes: 19 and 38 diminish, 39 is en filet; each press one step.
-    QCOMPARE(tipAt(o.sizeChooser, {5, 38}), QStringLiteral("Pièce Diminuée"));
-    QCOMPARE(tipAt(o.sizeChooser, {5, 39}), QStringLiteral("Pièce En filet"));
-    press(o.secondOrderSizeChooser, {5, 19});
+    QCOMPARE(tipAt(o.sizeChooser(), {5, 38}), QStringLiteral("Pièce Diminuée"));
+    QCOMPARE(tipAt(o.sizeChooser(), {5, 39}), QStringLiteral("Pièce En filet"));
+    press(o.secondOrderSizeChooser(), {5, 19});
     QCOMPARE(h->ws().CurrentBlazon.Ordinary2.Size, kSizeSecondOrderDiminished);
-    press(o.sizeChooser, {5, 19});
+    press(o.sizeChooser(), {5, 19});
     QCOMPARE(h->ws().CurrentBlazon.Ordinary1.Size, kSizeFirstOrderDiminished);
-    press(o.sizeChooser, {5, 50});
+    press(o.sizeChooser(), {5, 50});
     QCOMPARE(h->ws().CurrentBlazon.Ordinary1.Size, kSizeFillet);
-    press(o.sizeChooser, {5, 0});
+    press(o.sizeChooser(), {5, 0});
     QCOMPARE(h->ws().CurrentBlazon.Ordinary1.Size, kSizeFull);
     QCOMPARE(stepsSinceMark(), 6);
 }
 
 void ToolbarTest::theFurPaletteNamesAndDragsItsFurs() {
-    PictureBox* palette = w->furPanel->furPalette;
+    PictureBox* palette = w->panel<FurPalettePanel>().furPalette();
     QList<int> dragged;
-    w->furInput->startDrag = [&](QMimeData* payload) {
+    w->panel<FurPaletteInput>().setDragStarter([&](QMimeData* payload) {
         dragged << draggedFur(payload);
         delete payload;
-    };
+    });
     move(palette, {18, 35});
     QCOMPARE(palette->toolTip(), QStringLiteral("Vair en Pal"));
     QCOMPARE(palette->Tag, QStringLiteral("115"));
@@ -263,10 +264,10 @@ void ToolbarTest::theFurPaletteNamesAndDragsItsFurs() {
     // enabling the definition.
     press(palette, {5, 5}, Qt::RightButton);
     QCOMPARE(h->messages->popups.back().menu, QStringLiteral("furMenu"));
-    QCOMPARE(w->menus.editUserFurAction->text(), QStringLiteral("Modifier"));
-    QVERIFY(!w->menus.editUserFurAction->isEnabled());
-    QVERIFY(!w->menus.deleteUserFurAction->isEnabled());
-    QVERIFY(w->menus.defineUserFurAction->isEnabled());
+    QCOMPARE(menuItem(*w, "editUserFurAction")->text(), QStringLiteral("Modifier"));
+    QVERIFY(!menuItem(*w, "editUserFurAction")->isEnabled());
+    QVERIFY(!menuItem(*w, "deleteUserFurAction")->isEnabled());
+    QVERIFY(menuItem(*w, "defineUserFurAction")->isEnabled());
     // A left press opens nothing.
     const std::size_t popups = h->messages->popups.size();
     press(palette, {5, 5});
@@ -281,19 +282,19 @@ void ToolbarTest::aUserFurSwatchNamesDragsAndOffersItsFur() {
     UserFurRecord& fur = h->ws().CurrentBlazon.UserFurs[2];
     fur.Path = path.toStdString();
     fur.TileWidth = fur.TileHeight = 5;
-    QVERIFY(LoadUserFurPattern(h->ws(), h->program->r, fur.Path, 2));
-    w->redraw();
+    QVERIFY(LoadUserFurPattern(h->ws(), h->program->r(), fur.Path, 2));
+    w->session().redraw();
 
-    auto& swatches = w->furPanel->userFurSwatches;
+    auto& swatches = w->panel<FurPalettePanel>().userFurSwatches();
     QVERIFY(swatches[2]->isVisible());
     QVERIFY(swatches[0]->isHidden() && swatches[1]->isHidden() && swatches[3]->isHidden());
     QVERIFY(!swatches[2]->picture().isNull());
 
     QList<int> dragged;
-    w->furInput->startDrag = [&](QMimeData* payload) {
+    w->panel<FurPaletteInput>().setDragStarter([&](QMimeData* payload) {
         dragged << draggedFur(payload);
         delete payload;
-    };
+    });
     move(swatches[2], {5, 5});
     QCOMPARE(swatches[2]->toolTip(), QStringLiteral("motif"));
     QCOMPARE(swatches[2]->Tag, QStringLiteral("118"));
@@ -303,18 +304,19 @@ void ToolbarTest::aUserFurSwatchNamesDragsAndOffersItsFur() {
     release(swatches[2], {5, 20});
 
     press(swatches[2], {5, 5}, Qt::RightButton);
-    QCOMPARE(w->furPanel->FurSlotIndex, Byte(2));
-    QCOMPARE(w->menus.editUserFurAction->text(), QStringLiteral("Modifier motif.fmp"));
-    QCOMPARE(w->menus.deleteUserFurAction->text(), QStringLiteral("Supprimer motif.fmp"));
-    QVERIFY(w->menus.editUserFurAction->isEnabled() && w->menus.deleteUserFurAction->isEnabled());
+    QCOMPARE(w->panel<FurMenu>().FurSlotIndex(), Byte(2));
+    QCOMPARE(menuItem(*w, "editUserFurAction")->text(), QStringLiteral("Modifier motif.fmp"));
+    QCOMPARE(menuItem(*w, "deleteUserFurAction")->text(), QStringLiteral("Supprimer motif.fmp"));
+    QVERIFY(menuItem(*w, "editUserFurAction")->isEnabled() &&
+            menuItem(*w, "deleteUserFurAction")->isEnabled());
 
     // A double click edits the slot's fur, whatever the menu was left as.
     int edits = 0;
-    connect(w->menus.editUserFurAction, &QAction::triggered, this, [&] { ++edits; });
-    press(w->furPanel->furPalette, {5, 5}, Qt::RightButton);
+    connect(menuItem(*w, "editUserFurAction"), &QAction::triggered, this, [&] { ++edits; });
+    press(w->panel<FurPalettePanel>().furPalette(), {5, 5}, Qt::RightButton);
     mouse(swatches[1], QEvent::MouseButtonDblClick, {5, 5});
     QCOMPARE(edits, 1);
-    QCOMPARE(w->furPanel->FurSlotIndex, Byte(1));
+    QCOMPARE(w->panel<FurMenu>().FurSlotIndex(), Byte(1));
 
     // Odd names: short, without extension, empty.
     QCOMPARE(userFurTooltip("/a/b/ab"), QStringLiteral("ab"));
@@ -323,7 +325,7 @@ void ToolbarTest::aUserFurSwatchNamesDragsAndOffersItsFur() {
     QCOMPARE(userFurTooltip(""), QString());
     // The slot emptied: the swatch goes.
     h->ws().CurrentBlazon.UserFurs[2] = UserFurRecord{};
-    w->redraw();
+    w->session().redraw();
     QVERIFY(swatches[2]->isHidden());
 }
 
@@ -336,8 +338,8 @@ void ToolbarTest::theWarningSignShowsTheWarningsWithoutAnEdit() {
     b.Parts[1].Tincture = 4;
     b.Parts[2].Kind = kClassColour;
     b.Parts[2].Tincture = 3;
-    w->redraw();
-    PictureBox* sign = w->blazonPanel->warningSign;
+    w->session().redraw();
+    PictureBox* sign = w->panel<BlazonPanel>().warningSign();
     QVERIFY(sign->isVisible());
     const QString tip = sign->toolTip();
     QVERIFY(!tip.isEmpty());
@@ -352,7 +354,7 @@ void ToolbarTest::theWarningSignShowsTheWarningsWithoutAnEdit() {
 
 void ToolbarTest::theHelpOpensAtEachTopicAndRepeats() {
     // The toolbar's "Aide": the contents.
-    release(w->toolbarPanel->toolbar, {590, 10});
+    release(w->panel<ToolbarPanel>().toolbar(), {590, 10});
     QCOMPARE(opened.size(), 1);
     QCOMPARE(opened[0].fragment(), QStringLiteral("contenu"));
     const QString page = opened[0].toLocalFile();
@@ -371,11 +373,11 @@ void ToolbarTest::theHelpOpensAtEachTopicAndRepeats() {
     };
     for (const auto& [context, anchor] : topics) {
         opened.clear();
-        QVERIFY(w->help->open(context));
+        QVERIFY(w->help().open(context));
         QCOMPARE(opened.value(0).fragment(), QString::fromLatin1(anchor));
         QVERIFY2(html.contains(QByteArray("id=\"") + anchor + '"'), anchor);
         // Ctrl+A asks for the same page again.
-        QVERIFY(w->help->repeatLast());
+        QVERIFY(w->help().repeatLast());
         QCOMPARE(opened.value(1), opened.value(0));
     }
 
@@ -384,14 +386,14 @@ void ToolbarTest::theHelpOpensAtEachTopicAndRepeats() {
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write("<html>ancienne aide</html>");
     file.close();
-    QVERIFY(w->help->install());
+    QVERIFY(w->help().install());
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll().size(), qsizetype(helpPageHtml().size()));
 }
 
 void ToolbarTest::theHelpSaysWhereItIsWhenItCannotOpen() {
     browser = false;
-    QVERIFY(!w->help->open(HelpContext::FurEditor));
+    QVERIFY(!w->help().open(HelpContext::FurEditor));
     QCOMPARE(int(h->messages->boxes.size()), 1);
     QVERIFY(h->messages->boxes[0].text.contains(
         QDir::toNativeSeparators(h->home.filePath("Aide/tessaline.html"))));

@@ -24,21 +24,25 @@ class UndoAndRecentTest : public QObject {
 
   private:
     void annuler() {
-        QTest::mouseClick(d->w().toolbarPanel->toolbar, Qt::LeftButton, {}, QPoint(150, 10));
+        QTest::mouseClick(d->w().panel<ToolbarPanel>().toolbar(), Qt::LeftButton, {},
+                          QPoint(150, 10));
     }
-    QRgb shown(QPoint at) { return d->w().canvasPanel->canvas->picture().pixel(at) & 0xFFFFFF; }
-    QString blazon() { return d->w().blazonPanel->blazonLabel->text(); }
+    QRgb shown(QPoint at) {
+        return d->w().panel<CanvasPanel>().canvas()->picture().pixel(at) & 0xFFFFFF;
+    }
+    QString blazon() { return d->w().panel<BlazonPanel>().blazonLabel()->text(); }
     QString path(const QString& name) { return QDir(h->home.path()).filePath(name); }
     // Saved under a new name, then saved again over it.
     void saveTwice(const QString& name) {
         h->messages->saveFiles = {path(name)};
-        d->w().menus.saveAsAction->trigger();
-        d->w().menus.saveAction->trigger();
+        menuItem(d->w(), "saveAsAction")->trigger();
+        menuItem(d->w(), "saveAction")->trigger();
     }
     QStringList recentEntries() {
         QStringList out;
         for (int i = 1; i <= 4; ++i) {
-            QAction* a = d->w().menus.recentFileActions[std::size_t(i)];
+            const QByteArray name = "recentFileAction" + QByteArray::number(i);
+            QAction* a = menuItem(d->w(), name.constData());
             if (a->isVisible()) out << a->text();
         }
         return out;
@@ -64,7 +68,7 @@ void UndoAndRecentTest::cleanupTestCase() {
 }
 
 void UndoAndRecentTest::annulerShowsTheUndoneStateEverywhere() {
-    ToolbarPanel& toolbar = *d->w().toolbarPanel;
+    ToolbarPanel& toolbar = d->w().panel<ToolbarPanel>();
     // What the window shows: the canvas, the blazon, the partition's marker
     // and whether the first-order piece's choosers are offered.
     struct Shown {
@@ -75,20 +79,21 @@ void UndoAndRecentTest::annulerShowsTheUndoneStateEverywhere() {
         bool operator==(const Shown&) const = default;
     };
     const auto now = [&] {
-        return Shown{d->w().canvasPanel->canvas->picture().copy(), blazon(),
-                     toolbar.partitionMarker->x(), d->w().pieceOptions->sizeChooser->isVisible()};
+        return Shown{d->w().panel<CanvasPanel>().canvas()->picture().copy(), blazon(),
+                     toolbar.partitionMarker()->x(),
+                     d->w().panel<PieceOptions>().sizeChooser()->isVisible()};
     };
     std::vector<Shown> before;
     // Three steps: Parti from the toolbar, Gueules on part 1, a Pal.
     before.push_back(now());
-    QTest::mouseClick(toolbar.toolbar, Qt::LeftButton, {}, QPoint(210, 10));
+    QTest::mouseClick(toolbar.toolbar(), Qt::LeftButton, {}, QPoint(210, 10));
     before.push_back(now());
     const QPoint left = d->pointOfPart(1);
     QVERIFY(WindowDriver::drop(&d->canvas(), makeTinctureDrag(kGueules), left));
     QCOMPARE(shown(left), 0xFF0000u);
     before.push_back(now());
     d->choosePiece(QStringLiteral("Pal"));
-    QVERIFY(d->w().pieceOptions->sizeChooser->isVisible());
+    QVERIFY(d->w().panel<PieceOptions>().sizeChooser()->isVisible());
 
     // Each "Annuler" shows the state before the step it takes back.
     for (int step = 2; step >= 0; --step) {
@@ -100,31 +105,31 @@ void UndoAndRecentTest::annulerShowsTheUndoneStateEverywhere() {
         QCOMPARE(after.sizes, before[std::size_t(step)].sizes);
     }
     QCOMPARE(blazon(), QStringLiteral("D'Azur."));
-    QCOMPARE(toolbar.partitionMarker->x(), 182);
+    QCOMPARE(toolbar.partitionMarker()->x(), 182);
     // "Annuler" leaves the title's mark as it was.
-    QVERIFY(d->w().titleBar->title().endsWith(u'*'));
+    QVERIFY(d->w().panel<TitleBar>().title().endsWith(u'*'));
 }
 
 void UndoAndRecentTest::onlyASaveOverAnExistingDocumentEntersTheList() {
     QVERIFY(recentEntries().isEmpty());
     // A new name: the document is saved but does not enter the list.
     h->messages->saveFiles = {path("premier")};
-    d->w().menus.saveAsAction->trigger();
-    QCOMPARE(d->w().titleBar->title(), QStringLiteral("Tessaline [premier.bls]"));
+    menuItem(d->w(), "saveAsAction")->trigger();
+    QCOMPARE(d->w().panel<TitleBar>().title(), QStringLiteral("Tessaline [premier.bls]"));
     QVERIFY(recentEntries().isEmpty());
     // Saved again over itself, it does.
-    d->w().menus.saveAction->trigger();
+    menuItem(d->w(), "saveAction")->trigger();
     QCOMPARE(recentEntries(), QStringList{"premier.bls"});
     // Another new name leaves the list as it was; "Sauvegarder sous" over an
     // existing document enters it.
     h->messages->saveFiles = {path("second")};
-    d->w().menus.saveAsAction->trigger();
+    menuItem(d->w(), "saveAsAction")->trigger();
     QCOMPARE(recentEntries(), QStringList{"premier.bls"});
     h->messages->saveFiles = {path("premier.bls")};
-    d->w().menus.saveAsAction->trigger();
+    menuItem(d->w(), "saveAsAction")->trigger();
     QCOMPARE(recentEntries(), QStringList{"premier.bls"});
     h->messages->saveFiles = {path("second.bls")};
-    d->w().menus.saveAsAction->trigger();
+    menuItem(d->w(), "saveAsAction")->trigger();
     QCOMPARE(recentEntries(), (QStringList{"second.bls", "premier.bls"}));
 }
 
@@ -145,14 +150,14 @@ void UndoAndRecentTest::theFourthRecentDocumentOpens() {
     }
     QCOMPARE(recentEntries(), (QStringList{"quatre.bls", "trois.bls", "deux.bls", "un.bls"}));
 
-    d->w().menus.recentFileActions[4]->trigger();
-    QCOMPARE(d->w().titleBar->title(), QStringLiteral("Tessaline [un.bls]"));
+    menuItem(d->w(), "recentFileAction4")->trigger();
+    QCOMPARE(d->w().panel<TitleBar>().title(), QStringLiteral("Tessaline [un.bls]"));
     QCOMPARE(d->ws().CurrentBlazon.Partition, Long(10));
     QVERIFY(h->messages->boxes.empty());
     // Opened, it heads the list.
     QCOMPARE(recentEntries(), (QStringList{"un.bls", "quatre.bls", "trois.bls", "deux.bls"}));
-    d->w().menus.recentFileActions[4]->trigger();
-    QCOMPARE(d->w().titleBar->title(), QStringLiteral("Tessaline [deux.bls]"));
+    menuItem(d->w(), "recentFileAction4")->trigger();
+    QCOMPARE(d->w().panel<TitleBar>().title(), QStringLiteral("Tessaline [deux.bls]"));
     QCOMPARE(d->ws().CurrentBlazon.Partition, Long(11));
 }
 

@@ -22,23 +22,25 @@ void UnsavedChangesTest::theTitleMarksAChangeAndNamesTheFile() {
     ProgramHarness h;
     QVERIFY(h.start());
     MainWindow& w = h.window();
-    QCOMPARE(w.titleBar->titleLabel->text(), QStringLiteral("Tessaline"));
+    QCOMPARE(w.panel<TitleBar>().titleLabel()->text(), QStringLiteral("Tessaline"));
     // A change pushes the document as it was.
     h.ws().CurrentBlazon.ShieldShape = 4;
-    w.SetUndos();
+    h.edit();
     QCOMPARE(h.ws().Undos[1].ShieldShape, 4);
     QVERIFY(h.ws().Modified);
-    QCOMPARE(w.titleBar->titleLabel->text(), QStringLiteral("Tessaline*"));
-    w.SetUndos();
-    QCOMPARE(w.titleBar->titleLabel->text(), QStringLiteral("Tessaline*"));
+    QCOMPARE(w.panel<TitleBar>().titleLabel()->text(), QStringLiteral("Tessaline*"));
+    h.edit();
+    QCOMPARE(w.panel<TitleBar>().titleLabel()->text(), QStringLiteral("Tessaline*"));
 
     // A document with a file, as a save or an open leaves it.
     h.ws().CurrentBlazon.FilePath = "/somewhere/Écu de Bretagne.bls";
     h.ws().Modified = false;
-    w.refreshTitle();
-    QCOMPARE(w.titleBar->titleLabel->text(), QStringLiteral("Tessaline [Écu de Bretagne.bls]"));
-    w.SetUndos();
-    QCOMPARE(w.titleBar->titleLabel->text(), QStringLiteral("Tessaline [Écu de Bretagne.bls]*"));
+    w.panel<TitleBar>().refreshTitle();
+    QCOMPARE(w.panel<TitleBar>().titleLabel()->text(),
+             QStringLiteral("Tessaline [Écu de Bretagne.bls]"));
+    h.edit();
+    QCOMPARE(w.panel<TitleBar>().titleLabel()->text(),
+             QStringLiteral("Tessaline [Écu de Bretagne.bls]*"));
 }
 
 void UnsavedChangesTest::undoLeavesTheMarkAsItWas() {
@@ -47,20 +49,20 @@ void UnsavedChangesTest::undoLeavesTheMarkAsItWas() {
     MainWindow& w = h.window();
     // Undo after a save: no mark, and the document still knows its file
     // although the copy it returns to was taken before the first save.
-    w.SetUndos();
+    h.edit();
     h.ws().CurrentBlazon.ShieldShape = 5;
     h.ws().CurrentBlazon.FilePath = "/x/a.bls";
     h.ws().CurrentBlazon.Folder = "/x/";
     h.ws().Modified = false;
-    w.refreshTitle();
-    w.undoLast();
-    QCOMPARE(w.titleBar->titleLabel->text(), QStringLiteral("Tessaline [a.bls]"));
+    w.panel<TitleBar>().refreshTitle();
+    w.panel<ToolbarInput>().undoLast();
+    QCOMPARE(w.panel<TitleBar>().titleLabel()->text(), QStringLiteral("Tessaline [a.bls]"));
     QCOMPARE(h.ws().CurrentBlazon.ShieldShape, 1);
     QCOMPARE(h.ws().CurrentBlazon.FilePath, std::string("/x/a.bls"));
     // Undo after a change keeps it.
-    w.SetUndos();
-    w.undoLast();
-    QCOMPARE(w.titleBar->titleLabel->text(), QStringLiteral("Tessaline [a.bls]*"));
+    h.edit();
+    w.panel<ToolbarInput>().undoLast();
+    QCOMPARE(w.panel<TitleBar>().titleLabel()->text(), QStringLiteral("Tessaline [a.bls]*"));
 }
 
 void UnsavedChangesTest::quitsWithoutAskingWhenNothingChanged() {
@@ -70,15 +72,15 @@ void UnsavedChangesTest::quitsWithoutAskingWhenNothingChanged() {
     QVERIFY(h.messages->questions.empty());
     QCOMPARE(h.programEnded, 1);
     // Everything the renderer held is released.
-    QVERIFY(!h.program->r.Initialised);
-    QVERIFY(h.program->r.canvas.empty());
+    QVERIFY(!h.program->r().Initialised);
+    QVERIFY(h.program->r().canvas.empty());
 }
 
 void UnsavedChangesTest::nonKeepsTheProgramRunning() {
     ProgramHarness h;
     QVERIFY(h.start());
     MainWindow& w = h.window();
-    w.SetUndos();
+    h.edit();
     const BlazonRecord before = h.ws().CurrentBlazon;
     QVERIFY(!w.close());  // unscripted: "Non"
     QCOMPARE(int(h.messages->questions.size()), 1);
@@ -89,9 +91,9 @@ void UnsavedChangesTest::nonKeepsTheProgramRunning() {
     QCOMPARE(h.messages->ConfirmAnswer, kAnswerNon);
     QVERIFY(w.isVisible());
     QCOMPARE(h.programEnded, 0);
-    QVERIFY(h.program->r.Initialised);
+    QVERIFY(h.program->r().Initialised);
     QVERIFY(h.ws().CurrentBlazon == before);
-    QCOMPARE(w.titleBar->titleLabel->text(), QStringLiteral("Tessaline*"));
+    QCOMPARE(w.panel<TitleBar>().titleLabel()->text(), QStringLiteral("Tessaline*"));
 
     h.ws().CurrentBlazon.FilePath = h.home.filePath("MesVarodez/Lion d'or.bls").toStdString();
     QVERIFY(!w.close());
@@ -102,21 +104,21 @@ void UnsavedChangesTest::nonKeepsTheProgramRunning() {
 void UnsavedChangesTest::ouiReleasesAndEnds() {
     ProgramHarness h;
     QVERIFY(h.start());
-    h.window().SetUndos();
+    h.edit();
     h.messages->questionAnswers = {true};
     QVERIFY(h.window().close());
     QCOMPARE(h.messages->ConfirmAnswer, kAnswerOui);
     QCOMPARE(h.programEnded, 1);
-    QVERIFY(!h.program->r.Initialised);
+    QVERIFY(!h.program->r().Initialised);
 }
 
 void UnsavedChangesTest::everyWayOutAsks() {
     ProgramHarness h;
     QVERIFY(h.start());
     MainWindow& w = h.window();
-    w.SetUndos();
+    h.edit();
     // The close button of the own title bar.
-    w.titleBar->closeButton->click();
+    w.panel<TitleBar>().closeButton()->click();
     // The "Quitter" item of the file menu, from a right click on the free area.
     h.messages->popupChoice = QStringLiteral("quitAction");
     QTest::mouseClick(&w, Qt::RightButton, {}, QPoint(470, 400));

@@ -81,7 +81,7 @@ void UserFurCycleTest::theSecondUserFurDraggedOntoPartOneIsSaved() {
     ProgramHarness h(document.toStdString());
     QVERIFY(h.start());
     MainWindow& w = h.window();
-    auto& swatches = w.furPanel->userFurSwatches;
+    auto& swatches = w.panel<FurPalettePanel>().userFurSwatches();
     QVERIFY(swatches[0]->isVisible());
     QVERIFY(swatches[1]->isVisible());
     QVERIFY(swatches[2]->isHidden() && swatches[3]->isHidden());
@@ -90,14 +90,14 @@ void UserFurCycleTest::theSecondUserFurDraggedOntoPartOneIsSaved() {
 
     // The drag from the second swatch, its payload handed to the drop.
     std::unique_ptr<QMimeData> payload;
-    w.furInput->startDrag = [&](QMimeData* data) { payload.reset(data); };
+    w.panel<FurPaletteInput>().setDragStarter([&](QMimeData* data) { payload.reset(data); });
     mouse(swatches[1], QEvent::MouseButtonPress, {4, 4}, Qt::LeftButton);
     mouse(swatches[1], QEvent::MouseMove, {4, 20}, Qt::LeftButton);
     QVERIFY(payload);
     const int fur = draggedFur(payload.get());
     QCOMPARE(fur, kFirstUserFur + 1);
     // Dropped on the plain field (part 1): enter, one move and the drop.
-    QWidget* canvas = w.canvasPanel->canvas;
+    QWidget* canvas = w.panel<CanvasPanel>().canvas();
     const QPoint at(132, 150);
     QDragEnterEvent enter(at, Qt::CopyAction, payload.get(), Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(canvas, &enter);
@@ -107,14 +107,15 @@ void UserFurCycleTest::theSecondUserFurDraggedOntoPartOneIsSaved() {
     QCoreApplication::sendEvent(canvas, &dropped);
     QVERIFY(dropped.isAccepted());
     QCOMPARE(h.ws().CurrentBlazon.Parts[1].Kind, Long(117));
-    QVERIFY(w.titleBar->title().endsWith('*'));
+    QVERIFY(w.panel<TitleBar>().title().endsWith('*'));
 
-    const SaveOutcome saved = SaveDocument(h.ws(), h.program->r, document.toStdString());
+    const SaveOutcome saved = SaveDocument(h.ws(), h.program->r(), document.toStdString());
     QVERIFY2(saved.saved, saved.message.text.c_str());
     Workspace back;
     Renderer r;
     InitGraphics(back, r);
-    const LoadOutcome loaded = LoadDocument(back, r, document.toStdString(), w.fileDialogs());
+    const LoadOutcome loaded =
+        LoadDocument(back, r, document.toStdString(), w.session().fileDialogs());
     QVERIFY2(loaded.loaded, loaded.message.text.c_str());
     // The part's class is the fur (its tincture the fur's dominant one, for
     // the rule of tinctures).
@@ -132,9 +133,9 @@ void UserFurCycleTest::aHelpFolderThatCannotBeMadeCostsOnlyTheHelp() {
     QVERIFY(h.start());
     QVERIFY(h.window().isVisible());
     int opened = 0;
-    h.window().help->openUrl = [&](const QUrl&) { return ++opened > 0; };
+    h.window().help().openUrl = [&](const QUrl&) { return ++opened > 0; };
     h.messages->boxes.clear();
-    QVERIFY(!h.window().help->open(HelpContext::Contents));
+    QVERIFY(!h.window().help().open(HelpContext::Contents));
     QCOMPARE(opened, 0);
     QCOMPARE(int(h.messages->boxes.size()), 1);
     QVERIFY(h.messages->boxes[0].text.contains(QDir::toNativeSeparators(h.home.filePath("Aide"))));

@@ -142,18 +142,18 @@ void WholeCaptionsTest::theMainWindowAndItsCaptions() {
     // Both piece captions and their choosers show with both pieces.
     BlazonRecord& b = h->ws().CurrentBlazon;
     b.Ordinary1 = OrdinaryRecord{.Present = kTrue, .Type = 3, .Name = "Bande", .Size = -1};
-    w->redraw();
+    w->session().redraw();
     check(*w, QStringLiteral("fenêtre"));
     // The hover captions at the shield's far corner, and the shift zones' caption.
-    sendMouse(w->canvasPanel->canvas, QEvent::MouseMove, QPointF(5.5, 60.5), Qt::NoButton,
+    sendMouse(w->panel<CanvasPanel>().canvas(), QEvent::MouseMove, QPointF(5.5, 60.5), Qt::NoButton,
               Qt::NoButton);
-    check(*w, QStringLiteral("survol ") + w->canvasPanel->coordinateCaption->text());
-    PictureBox* zones = w->pieceOptions->shiftZones;
+    check(*w, QStringLiteral("survol ") + w->panel<CanvasPanel>().coordinateCaption()->text());
+    PictureBox* zones = w->panel<PieceOptions>().shiftZones();
     zones->show();
     sendMouse(zones, QEvent::MouseMove, QPointF(39.5, 57.5), Qt::NoButton, Qt::NoButton);
-    check(*w, QStringLiteral("décalage ") + w->pieceOptions->firstOrderCaption->text());
-    NewDocument(h->ws(), h->program->r);
-    w->redraw();
+    check(*w, QStringLiteral("décalage ") + w->panel<PieceOptions>().firstOrderCaption()->text());
+    NewDocument(h->ws(), h->program->r());
+    w->session().redraw();
     QVERIFY2(cut_.isEmpty(), qPrintable(cut_.join(QLatin1Char('\n'))));
 }
 
@@ -161,19 +161,19 @@ void WholeCaptionsTest::everyDialogAsTheWindowOpensIt() {
     cut_.clear();
     DialogHost& dialogs = w->dialogs();
     // Print, with and without a printer, and export.
-    w->menus.printAction->trigger();
+    menuItem(*w, "printAction")->trigger();
     auto& print = dialogs.get<PrintDialog>();
     QVERIFY(print.isVisible());
     check(print, QStringLiteral("impression"));
     close(print);
-    w->menus.exportAction->trigger();
+    menuItem(*w, "exportAction")->trigger();
     check(print, QStringLiteral("exportation"));
     close(print);
 
     // The line styles of the partition.
     h->ws().CurrentBlazon.Partition = 11;
-    w->redraw();
-    w->menus.partLinesAction->trigger();
+    w->session().redraw();
+    menuItem(*w, "partLinesAction")->trigger();
     auto& lines = dialogs.get<LineStyleDialog>();
     QVERIFY(lines.isVisible());
     check(lines, QStringLiteral("délinéaments"));
@@ -182,8 +182,8 @@ void WholeCaptionsTest::everyDialogAsTheWindowOpensIt() {
     // The colour of each tincture.
     auto& colour = dialogs.get<ColourAdjustmentDialog>();
     for (int t = 1; t <= 11; ++t) {
-        w->menus.adjustColourAction->setData(t);
-        w->menus.adjustColourAction->trigger();
+        menuItem(*w, "adjustColourAction")->setData(t);
+        menuItem(*w, "adjustColourAction")->trigger();
         QVERIFY(colour.isVisible());
         check(colour, QStringLiteral("couleur %1").arg(t));
         close(colour);
@@ -195,30 +195,30 @@ void WholeCaptionsTest::everyDialogAsTheWindowOpensIt() {
     const QString path = h->home.filePath(QStringLiteral("Lion rampant.bmp"));
     QVERIFY(picture.save(path));
     h->messages->files = {path};
-    w->menus.addPictureAction->trigger();
+    menuItem(*w, "addPictureAction")->trigger();
     for (int n : {1, 2})
-        QVERIFY(AddCharge(h->ws(), h->program->r.Charges,
+        QVERIFY(AddCharge(h->ws(), h->program->r().Charges,
                           OverlayBox{double(40 * n), 80, 64, 48, path.toStdString()}, n));
-    w->redraw();
-    QListWidget* list = w->pictureListPanel->pictureList;
+    w->session().redraw();
+    QListWidget* list = w->panel<PictureListPanel>().pictureList();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->item(0)).center());
-    w->menus.picturePropertiesAction->trigger();
+    menuItem(*w, "picturePropertiesAction")->trigger();
     auto& properties = dialogs.get<PicturePropertiesDialog>();
     QVERIFY(properties.isVisible());
     check(properties, QStringLiteral("propriétés"));
     close(properties);
-    QVERIFY(w->overlay->pickUp(1));
-    emit w->menus.heldChargeMenu->aboutToShow();
-    w->menus.makeGroupAction->trigger();
+    QVERIFY(w->panel<HeldChargeTool>().pickUp(1));
+    emit menuNamed(*w, "heldChargeMenu")->aboutToShow();
+    menuItem(*w, "makeGroupAction")->trigger();
     auto& distribution = dialogs.get<ChargeDistributionDialog>();
     QVERIFY(distribution.isVisible());
     check(distribution, QStringLiteral("répartition"));
     close(distribution);
-    w->overlay->end();
+    w->panel<HeldChargeTool>().end();
 
     // The fur editor on a new fur and with a fur file's name in its title.
-    w->menus.defineUserFurAction->trigger();
+    menuItem(*w, "defineUserFurAction")->trigger();
     auto& fur = dialogs.get<FurEditorDialog>();
     QVERIFY(fur.isVisible());
     check(fur, QStringLiteral("fourrure"));

@@ -12,7 +12,6 @@
 #include <QMouseEvent>
 #include <QTest>
 
-#include "editor/charge_overlay.h"
 #include "editor/held_charge_view.h"
 #include "model/part_zones.h"
 #include "model/piece_types.h"
@@ -33,9 +32,9 @@ class WindowDriver {
 
     tess::MainWindow& w() { return h.window(); }
     tess::Workspace& ws() { return h.ws(); }
-    tess::Renderer& r() { return h.program->r; }
-    QWidget& canvas() { return *w().canvasPanel->canvas; }
-    tess::HeldChargeView& held() { return *w().overlay->chargeOverlay; }
+    tess::Renderer& r() { return h.program->r(); }
+    QWidget& canvas() { return *w().panel<tess::CanvasPanel>().canvas(); }
+    tess::HeldChargeView& held() { return w().panel<tess::HeldChargeView>(); }
     tess::ChargeRecord& charge(int n) { return ws().CurrentBlazon.Charges[std::size_t(n)]; }
 
     // A canvas point well inside zone k of the part map (the first found
@@ -78,12 +77,12 @@ class WindowDriver {
     // The picture list's row of `text`, adding the picture through the
     // list's menu and a scripted file dialog when it is not listed yet.
     int listRow(const QString& path) {
-        QListWidget* list = w().pictureListPanel->pictureList;
+        QListWidget* list = w().panel<tess::PictureListPanel>().pictureList();
         const QString text = QFileInfo(path).completeBaseName();
         for (int i = 0; i < list->count(); ++i)
             if (list->item(i)->text() == text) return i;
         h.messages->files.push_back(path);
-        w().menus.addPictureAction->trigger();
+        menuItem(w(), "addPictureAction")->trigger();
         for (int i = 0; i < list->count(); ++i)
             if (list->item(i)->text() == text) return i;
         return -1;
@@ -92,8 +91,8 @@ class WindowDriver {
     // Brings a picture up from the list with a click and a double click on
     // its item: it shows held at (2, 2).
     void bringUp(const QString& path) {
-        w().listTabs->showPicturesTab();
-        QListWidget* list = w().pictureListPanel->pictureList;
+        w().panel<tess::ListTabs>().showPicturesTab();
+        QListWidget* list = w().panel<tess::PictureListPanel>().pictureList();
         const int row = listRow(path);
         if (row < 0) return;
         const QPoint at = list->visualItemRect(list->item(row)).center();
@@ -127,7 +126,7 @@ class WindowDriver {
         const QPoint at = pointOnCharge(n);
         if (at.x() < 0) return false;
         QTest::mouseClick(&canvas(), Qt::LeftButton, {}, at);
-        return w().overlay->heldCharge() == n;
+        return w().panel<tess::HeldChargeTool>().state().heldCharge() == n;
     }
 
     void heldMouse(QEvent::Type type, QPoint at, Qt::MouseButtons buttons,
@@ -152,15 +151,15 @@ class WindowDriver {
 
     // The piece named `name` double-clicked in the pieces list.
     void choosePiece(const QString& name) {
-        w().listTabs->showPiecesTab();
-        QListWidget* list = w().piecesListPanel->piecesList;
+        w().panel<tess::ListTabs>().showPiecesTab();
+        QListWidget* list = w().panel<tess::PiecesListPanel>().piecesList();
         const auto found = list->findItems(name, Qt::MatchExactly);
         if (found.isEmpty()) qFatal("no piece %s", qPrintable(name));
         list->scrollToItem(found[0]);
         const QPoint at = list->visualItemRect(found[0]).center();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
-        w().listTabs->showPicturesTab();
+        w().panel<tess::ListTabs>().showPicturesTab();
     }
 
     // Enter, one move and the drop on `target`, as the platform sends them.
@@ -180,7 +179,7 @@ class WindowDriver {
 
     // The help's pages are kept in `helpOpened` instead of reaching a browser.
     void recordHelp() {
-        w().help->openUrl = [this](const QUrl& url) {
+        w().help().openUrl = [this](const QUrl& url) {
             helpOpened << url;
             return true;
         };
@@ -196,11 +195,11 @@ class WindowDriver {
 
     // Back to a blank, unmarked document with nothing held and nothing asked.
     void reset() {
-        w().overlay->end();
+        w().panel<tess::HeldChargeTool>().end();
         ws().SelectedCharge = 0;
         ws().Modified = false;
-        w().menus.newAction->trigger();
-        w().refreshTitle();
+        menuItem(w(), "newAction")->trigger();
+        w().panel<tess::TitleBar>().refreshTitle();
         *h.messages = ScriptedMessages{};
         QApplication::clipboard()->clear();
         helpOpened.clear();

@@ -30,12 +30,14 @@ class AddChargeTest : public ::testing::Test {
         lion = folder.writeBmp("Lion.bmp", picture({".bbbb.", "bb##bb", ".bbbb.", "..bb.."}));
     }
     bool add(double left, double top, int slot = 0, double w = 6, double h = 4) {
-        return AddCharge(ws, surfaces, OverlayBox{left, top, w, h, lion}, slot);
+        return AddCharge(ws, surfaces, OverlayBox{left, top, w, h, lion}, slot, &refusal);
     }
     const ChargeRecord& charge(int n) const { return ws.CurrentBlazon.Charges[n]; }
 
     testing::PictureFolder folder;
     testing::RecordingUi ui;
+    // What the last refused placing has the user told.
+    FileMessage refusal;
     Workspace ws;
     ChargeSurfaces surfaces;
     std::string lion;
@@ -78,10 +80,10 @@ TEST_F(AddChargeTest, FiftyChargesInUseRefuseAndChangeNothing) {
     const BlazonRecord before = ws.CurrentBlazon;
     const BlazonRecord snapshot = ws.Undos[1];
     EXPECT_FALSE(add(10, 10));
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "Le maximum d'images insérables est atteint!");
-    EXPECT_EQ(ui.messages[0].style, 48);
-    EXPECT_EQ(ui.messages[0].title, "Ajouter une image");
+    ASSERT_FALSE(refusal.empty());
+    EXPECT_EQ(refusal.text, "Le maximum d'images insérables est atteint!");
+    EXPECT_EQ(refusal.icon, FileMessage::Icon::Exclamation);
+    EXPECT_EQ(refusal.title, "Ajouter une image");
     EXPECT_EQ(ws.CurrentBlazon, before);
     EXPECT_EQ(ws.Undos[1], snapshot);
     EXPECT_EQ(ws.Bank[1].InUse, 0);
@@ -94,7 +96,7 @@ TEST_F(AddChargeTest, FullBankStopsThePlacing) {
     }
     const BlazonRecord before = ws.CurrentBlazon;
     EXPECT_FALSE(add(10, 10));
-    EXPECT_EQ(ui.messages.size(), 1u);
+    EXPECT_FALSE(refusal.empty());
     EXPECT_EQ(ws.CurrentBlazon, before);
     EXPECT_EQ(ws.Undos[1], before);
     EXPECT_FALSE(ws.Modified);

@@ -34,10 +34,15 @@ class ImageBankTest : public ::testing::Test {
         return folder.writeBmp(name, picture(rows, kLegend));
     }
     int import(const std::string& path, int charge = 0) {
-        return AddImageToBank(ws, surfaces, path, charge, -1);
+        FileMessage refusal;
+        const int slot = AddImageToBank(ws, surfaces, path, charge, -1, &refusal);
+        if (!refusal.empty()) refusals.push_back(refusal);
+        return slot;
     }
     testing::PictureFolder folder;
     testing::RecordingUi ui;
+    // What each refused import has the user told, in turn.
+    std::vector<FileMessage> refusals;
     Workspace ws;
     ChargeSurfaces surfaces;
 };
@@ -129,11 +134,11 @@ TEST_F(ImageBankTest, FullBankRefusesWithItsMessage) {
     for (int s = 1; s <= kImageBankSize; ++s) ws.Bank[s].InUse = kTrue;
     EXPECT_EQ(AllocImageSlot(ws, surfaces), 0);
     EXPECT_EQ(import(bmp("Lion.bmp", {".r"})), 0);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text,
+    ASSERT_EQ(refusals.size(), 1u);
+    EXPECT_EQ(refusals[0].text,
               "Nombre maximum d'images atteint... ce maximum était de 255...ça te tentait!!");
-    EXPECT_EQ(ui.messages[0].style, 48);
-    EXPECT_EQ(ui.messages[0].title, "Maximum atteint");
+    EXPECT_EQ(refusals[0].icon, FileMessage::Icon::Exclamation);
+    EXPECT_EQ(refusals[0].title, "Maximum atteint");
 }
 
 TEST_F(ImageBankTest, UnreadableFileIsRefusedAndFreesItsSlot) {
@@ -141,7 +146,7 @@ TEST_F(ImageBankTest, UnreadableFileIsRefusedAndFreesItsSlot) {
     EXPECT_EQ(import(folder.picture("Faux.bmp")), 0);
     EXPECT_EQ(import(folder.picture("Absent.bmp")), 0);
     EXPECT_EQ(ws.Bank[1].InUse, 0);
-    EXPECT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(refusals.size(), 2u);
 }
 
 TEST_F(ImageBankTest, AllocationReleasesTheOldPictures) {

@@ -20,7 +20,7 @@
 #include "model/workspace.h"
 #include "platform/page_text.h"
 #include "render/renderer.h"
-#include "tests/editor/scripted_messages.h"
+#include "tests/support/scripted_messages.h"
 
 using namespace tess;
 

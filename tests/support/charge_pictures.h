@@ -114,20 +114,11 @@ class PictureFolder {
     std::filesystem::path root_;
 };
 
-// Records what the core asks of the windows.
+// Records what the core has the windows do while it runs: the wait box.
 class RecordingUi : public WorkspaceUi {
   public:
-    struct Message {
-        std::string text;
-        int style;
-        std::string title;
-    };
-    void showMessage(const std::string& text, int style, const std::string& title) override {
-        messages.push_back({text, style, title});
-    }
     void showWaitBox(const std::string& text) override { waitTexts.push_back(text); }
     void hideWaitBox() override { ++waitHidden; }
-    std::vector<Message> messages;
     std::vector<std::string> waitTexts;
     int waitHidden = 0;
 };

@@ -14,7 +14,7 @@
 #include "dialogs/print_dialog.h"
 #include "dialogs/qt_french_texts.h"
 #include "platform/qimage_bridge.h"
-#include "tests/editor/scripted_messages.h"
+#include "support/scripted_messages.h"
 #include "tests/support/temporary_folder.h"
 
 using namespace tess;
