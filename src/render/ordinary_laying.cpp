@@ -101,26 +101,59 @@ bool ordinaryDrawn(const OrdinaryRecord& piece, int order) {
 
 namespace {
 
+bool shieldSized(const Surface& s) {
+    return s.width() == kCanvasWidth && s.height() == kCanvasHeight;
+}
+
 // `s` of the shield's size, all `c`.
 void blank(Surface& s, Colour c) {
-    if (s.width() != kCanvasWidth || s.height() != kCanvasHeight)
+    if (!shieldSized(s))
         s = Surface(kCanvasWidth, kCanvasHeight, c);
     else
         fillSurface(s, c);
 }
 
-// One copy at the pictures' own size over the whole shield, laid onto blank
-// surfaces: the laid mask and picture are those of the shield's window, and
-// the zone is the key where the mask is black, the mask's own colour on the
-// edges, white elsewhere. Rows straight, with no stretch.
-bool layStraight(LaidPiece& laid, const OrdinarySurfaces& piece, Colour key, const PieceCopy& c) {
-    if (c.SourceW != kCanvasWidth || c.SourceH != kCanvasHeight || c.DestX != 0 || c.DestY != 0 ||
-        c.DestW != kCanvasWidth || c.DestH != kCanvasHeight || c.SourceX < 0 || c.SourceY < 0 ||
-        c.SourceX + kCanvasWidth > piece.mask.width() ||
-        c.SourceX + kCanvasWidth > piece.colouredPicture.width() ||
-        c.SourceY + kCanvasHeight > piece.mask.height() ||
-        c.SourceY + kCanvasHeight > piece.colouredPicture.height())
-        return false;
+// The laid surfaces back to no copy laid: mask and zone white, picture black.
+// All the last laying changed lies in its mask's runs (the zone is white and
+// the picture black wherever the mask is), so only from the first to the last
+// of each row's runs is written; three whole fills cost more than the laying
+// of a thin piece.
+void clearLaid(LaidPiece& laid) {
+    if (!shieldSized(laid.mask) || !shieldSized(laid.picture) || !shieldSized(laid.zone) ||
+        !laid.CanvasRuns.hasRows(kCanvasHeight)) {
+        blank(laid.mask, kWhite);
+        blank(laid.picture, kBlack);
+        blank(laid.zone, kWhite);
+        return;
+    }
+    const RowRuns& runs = laid.CanvasRuns;
+    for (int y = 0; y < kCanvasHeight; ++y) {
+        if (runs.begin(y) == runs.end(y)) continue;
+        const int from = runs.begin(y)->From, n = (runs.end(y) - 1)->To - from;
+        fillRow(laid.mask.row(y) + from, n, kWhite);
+        fillRow(laid.picture.row(y) + from, n, kBlack);
+        fillRow(laid.zone.row(y) + from, n, kWhite);
+    }
+}
+
+// Whether copy `c` is the pictures' window on the shield at their own size,
+// laid row by row straight (`layStraight`).
+bool isStraight(const OrdinarySurfaces& piece, const PieceCopy& c) {
+    return c.SourceW == kCanvasWidth && c.SourceH == kCanvasHeight && c.DestX == 0 &&
+           c.DestY == 0 && c.DestW == kCanvasWidth && c.DestH == kCanvasHeight && c.SourceX >= 0 &&
+           c.SourceY >= 0 && c.SourceX + kCanvasWidth <= piece.mask.width() &&
+           c.SourceX + kCanvasWidth <= piece.colouredPicture.width() &&
+           c.SourceY + kCanvasHeight <= piece.mask.height() &&
+           c.SourceY + kCanvasHeight <= piece.colouredPicture.height();
+}
+
+// One straight copy (`isStraight`) over the whole shield: the laid mask and
+// picture are those of the shield's window, and the zone is the key where the
+// mask is black, the mask's own colour on the edges, white elsewhere. Every
+// pixel is written, so the surfaces need no clearing first.
+void layStraight(LaidPiece& laid, const OrdinarySurfaces& piece, Colour key, const PieceCopy& c) {
+    for (Surface* s : {&laid.mask, &laid.picture, &laid.zone})
+        if (!shieldSized(*s)) *s = Surface(kCanvasWidth, kCanvasHeight, kBlack);
     const std::size_t bytes = std::size_t(kCanvasWidth) * sizeof(Colour);
     const Pixels4 white = all4(kWhite), black = all4(kBlack), key4 = all4(key);
     for (int y = 0; y < kCanvasHeight; ++y) {
@@ -136,20 +169,20 @@ bool layStraight(LaidPiece& laid, const OrdinarySurfaces& piece, Colour key, con
         }
         for (; x < kCanvasWidth; ++x) z[x] = m[x] == kWhite ? kWhite : m[x] == kBlack ? key : m[x];
     }
-    return true;
 }
 
 }  // namespace
 
 void layOutPiece(OrdinarySurfaces& piece, Colour key, const PieceCopies& copies) {
     LaidPiece& laid = piece.Laid;
-    blank(laid.mask, kWhite);
-    blank(laid.picture, kBlack);
-    // White: no copy reached the pixel (the laying itself never writes white).
-    blank(laid.zone, kWhite);
-    if (copies.Count != 1 || !layStraight(laid, piece, key, copies.Copies[0]))
+    if (copies.Count == 1 && isStraight(piece, copies.Copies[0])) {
+        layStraight(laid, piece, key, copies.Copies[0]);
+    } else {
+        // White zone: no copy reached the pixel (the laying never writes white).
+        clearLaid(laid);
         for (int i = 0; i < copies.Count; ++i)
             layPieceCopy(laid, piece, key, copies.Copies[std::size_t(i)]);
+    }
     // Where the mask stayed white, so did the zone, and the picture is black
     // (each copy's picture is black where its mask is white): nothing to lay.
     laid.CanvasRuns = stampRunsOf(laid.mask, false);
