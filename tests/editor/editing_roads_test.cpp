@@ -83,10 +83,12 @@ void rightClickHeld(WindowDriver& d, const char* item) {
     d.rightClick(&d.held(), QPoint(3, 3), QString::fromLatin1(item));
 }
 
-// The dialog named `name`, open.
+// The dialog named `name`, open; the test fails when it is not.
 QWidget* openDialog(WindowDriver& d, const char* name) {
     QWidget* dialog = named(d, name);
-    if (!dialog->isVisible()) qFatal("%s is not open", name);
+    if (!dialog->isVisible())
+        QTest::qFail(qPrintable(QString::fromLatin1(name) + QStringLiteral(" is not open")),
+                     __FILE__, __LINE__);
     return dialog;
 }
 

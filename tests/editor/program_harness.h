@@ -36,6 +36,7 @@
 #include "editor/toolbar_panel.h"
 #include "platform/qimage_bridge.h"
 #include "support/scripted_messages.h"
+#include "support/widget_events.h"
 #include "tests/support/temporary_folder.h"
 #include "widgets/picture_box.h"
 
@@ -113,16 +114,18 @@ struct ProgramHarness {
     bool programFolderWasSet, dataFolderWasSet;
 };
 
-// A menu item of the window, by its object name.
-inline QAction* menuItem(QObject& window, const char* name) {
+// A menu item of the window, by its object name; the test fails when there is
+// none.
+inline QAction* menuItem(QObject& window, const char* name,
+                         const std::source_location& at = std::source_location::current()) {
     auto* item = window.findChild<QAction*>(QString::fromLatin1(name));
-    if (!item) qFatal("no menu item %s", name);
-    return item;
+    return item ? item : missing<QAction>("menu item", name, at);
 }
 
-// A popup menu of the window, by its object name.
-inline QMenu* menuNamed(QObject& window, const char* name) {
+// A popup menu of the window, by its object name; the test fails when there is
+// none.
+inline QMenu* menuNamed(QObject& window, const char* name,
+                        const std::source_location& at = std::source_location::current()) {
     auto* menu = window.findChild<QMenu*>(QString::fromLatin1(name));
-    if (!menu) qFatal("no menu %s", name);
-    return menu;
+    return menu ? menu : missing<QMenu>("menu", name, at);
 }

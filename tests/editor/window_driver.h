@@ -70,7 +70,8 @@ class WindowDriver {
         for (int y = 2; y < height - 2; ++y)
             for (int x = 2; x < width - 2; ++x) image.setPixel(x, y, qRgb(255, 0, 0));
         const QString path = h.home.filePath(name);
-        if (!image.save(path, "BMP")) qFatal("cannot write %s", qPrintable(path));
+        if (!image.save(path, "BMP"))
+            QTest::qFail(qPrintable(QStringLiteral("cannot write ") + path), __FILE__, __LINE__);
         return path;
     }
 
@@ -149,12 +150,18 @@ class WindowDriver {
         h.messages->popupChoice.clear();
     }
 
-    // The piece named `name` double-clicked in the pieces list.
-    void choosePiece(const QString& name) {
+    // The piece named `name` double-clicked in the pieces list; the test fails
+    // when the list has none.
+    void choosePiece(const QString& name,
+                     const std::source_location& asked = std::source_location::current()) {
         w().panel<tess::ListTabs>().showPiecesTab();
         QListWidget* list = w().panel<tess::PiecesListPanel>().piecesList();
         const auto found = list->findItems(name, Qt::MatchExactly);
-        if (found.isEmpty()) qFatal("no piece %s", qPrintable(name));
+        if (found.isEmpty()) {
+            QTest::qFail(qPrintable(QStringLiteral("no piece ") + name), asked.file_name(),
+                         int(asked.line()));
+            return;
+        }
         list->scrollToItem(found[0]);
         const QPoint at = list->visualItemRect(found[0]).center();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
