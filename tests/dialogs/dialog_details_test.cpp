@@ -18,18 +18,15 @@
 #include "dialogs/fur_editor_dialog.h"
 #include "dialogs/line_style_dialog.h"
 #include "dialogs/picture_properties_dialog.h"
-#include "editor/window_driver.h"
+#include "editor/window_test.h"
 #include "tests/storage/fur_file_bytes.h"
 #include "widgets/help_opener.h"
 
 using namespace tess;
 
-class DialogDetailsTest : public QObject {
+class DialogDetailsTest : public WindowTest {
     Q_OBJECT
   private slots:
-    void initTestCase();
-    void cleanup();
-    void cleanupTestCase();
     void eachDialogsHelpOpensItsOwnTopic();
     void thePropertiesAndLineStyleTitlesDragTheirWindows();
     void theFurEditorsToolbarNamesItsButtons();
@@ -39,6 +36,7 @@ class DialogDetailsTest : public QObject {
     void fiveExtraCopiesIsTheLargestCount();
 
   private:
+    void started() override { d->recordHelp(); }
     // Each opens its dialog the way a person does and returns it.
     QWidget* openProperties();
     QWidget* openLineStyle();
@@ -64,28 +62,7 @@ class DialogDetailsTest : public QObject {
         std::ofstream out(QFile::encodeName(path).toStdString(), std::ios::binary);
         out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
     }
-
-    ProgramHarness* h = nullptr;
-    WindowDriver* d = nullptr;
 };
-
-void DialogDetailsTest::initTestCase() {
-    h = new ProgramHarness;
-    QVERIFY(h->start());
-    d = new WindowDriver(*h);
-    d->recordHelp();
-}
-
-void DialogDetailsTest::cleanup() {
-    for (QWidget* top : QApplication::topLevelWidgets())
-        if (top != &d->w() && top->isVisible() && top->inherits("QDialog")) top->close();
-    d->reset();
-}
-
-void DialogDetailsTest::cleanupTestCase() {
-    delete d;
-    delete h;
-}
 
 QWidget* DialogDetailsTest::openProperties() {
     const int n = d->place(d->writePicture("lion.bmp", 20, 20), QPoint(60, 60));

@@ -10,16 +10,13 @@
 #include "editor/title_bar.h"
 #include "model/document.h"
 #include "widgets/help_opener.h"
-#include "window_driver.h"
+#include "window_test.h"
 
 using namespace tess;
 
-class CanvasKeysTest : public QObject {
+class CanvasKeysTest : public WindowTest {
     Q_OBJECT
   private slots:
-    void initTestCase();
-    void cleanup();
-    void cleanupTestCase();
     void ctrlSSavesAskingForANameOnlyTheFirstTime();
     void ctrlOOpensAfterTheFileIsChosen();
     void ctrlNAsksThenStartsABlankShield();
@@ -29,6 +26,7 @@ class CanvasKeysTest : public QObject {
     void ctrlQAsksBeforeQuittingAndNonStays();
 
   private:
+    void started() override { d->recordHelp(); }
     void ctrl(Qt::Key key) {
         d->canvas().setFocus();
         QTest::keyClick(&d->canvas(), key, Qt::ControlModifier);
@@ -42,26 +40,7 @@ class CanvasKeysTest : public QObject {
         QVERIFY(WindowDriver::drop(&d->canvas(), makeTinctureDrag(kGueules), d->pointOfPart(1)));
         QVERIFY(title().endsWith(u'*'));
     }
-
-    ProgramHarness* h = nullptr;
-    WindowDriver* d = nullptr;
 };
-
-void CanvasKeysTest::initTestCase() {
-    h = new ProgramHarness;
-    QVERIFY(h->start());
-    d = new WindowDriver(*h);
-    d->recordHelp();
-}
-
-void CanvasKeysTest::cleanup() {
-    d->reset();
-}
-
-void CanvasKeysTest::cleanupTestCase() {
-    delete d;
-    delete h;
-}
 
 void CanvasKeysTest::ctrlSSavesAskingForANameOnlyTheFirstTime() {
     markChange();

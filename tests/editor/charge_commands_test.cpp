@@ -14,16 +14,13 @@
 #include "dialogs/picture_properties_dialog.h"
 #include "editor/title_bar.h"
 #include "model/motifs.h"
-#include "window_driver.h"
+#include "window_test.h"
 
 using namespace tess;
 
-class ChargeCommandsTest : public QObject {
+class ChargeCommandsTest : public WindowTest {
     Q_OBJECT
   private slots:
-    void initTestCase();
-    void cleanup();
-    void cleanupTestCase();
     void theAlignmentStripMovesTheGroupOnlyWithAModifier();
     void theMirrorAsksAboutTheGroupAndTakesOneUndoStep();
     void aGroupResizedWithAModifierTakesTheSizeInPlace();
@@ -40,25 +37,8 @@ class ChargeCommandsTest : public QObject {
         return d->w().panel<CanvasPanel>().canvas()->picture().pixel(x, y) & 0xFFFFFF;
     }
 
-    ProgramHarness* h = nullptr;
-    WindowDriver* d = nullptr;
     int group = 0;
 };
-
-void ChargeCommandsTest::initTestCase() {
-    h = new ProgramHarness;
-    QVERIFY(h->start());
-    d = new WindowDriver(*h);
-}
-
-void ChargeCommandsTest::cleanup() {
-    d->reset();
-}
-
-void ChargeCommandsTest::cleanupTestCase() {
-    delete d;
-    delete h;
-}
 
 QString ChargeCommandsTest::twoColourPicture() {
     QImage image(20, 10, QImage::Format_RGB32);

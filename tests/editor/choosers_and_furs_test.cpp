@@ -8,16 +8,13 @@
 
 #include "dialogs/fur_editor_dialog.h"
 #include "editor/title_bar.h"
-#include "window_driver.h"
+#include "window_test.h"
 
 using namespace tess;
 
-class ChoosersAndFursTest : public QObject {
+class ChoosersAndFursTest : public WindowTest {
     Q_OBJECT
   private slots:
-    void initTestCase();
-    void cleanup();
-    void cleanupTestCase();
     void theFirstOrderSizeChooserIsCutToThePiece();
     void theSecondOrderSizeChooserShowsForThePiecesThatTakeSizes();
     void withFourFursDefiningIsOfferedNoMoreAndDoesNothing();
@@ -30,25 +27,7 @@ class ChoosersAndFursTest : public QObject {
         QTest::mouseMove(w, at);
         return w->toolTip();
     }
-
-    ProgramHarness* h = nullptr;
-    WindowDriver* d = nullptr;
 };
-
-void ChoosersAndFursTest::initTestCase() {
-    h = new ProgramHarness;
-    QVERIFY(h->start());
-    d = new WindowDriver(*h);
-}
-
-void ChoosersAndFursTest::cleanup() {
-    d->reset();
-}
-
-void ChoosersAndFursTest::cleanupTestCase() {
-    delete d;
-    delete h;
-}
 
 void ChoosersAndFursTest::theFirstOrderSizeChooserIsCutToThePiece() {
     PictureBox* chooser = d->w().panel<PieceOptions>().sizeChooser();

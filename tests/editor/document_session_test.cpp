@@ -7,39 +7,19 @@
 
 #include "actions/redraw_result.h"
 #include "support/widget_events.h"
-#include "window_driver.h"
+#include "window_test.h"
 
 using namespace tess;
 
-class DocumentSessionTest : public QObject {
+class DocumentSessionTest : public WindowTest {
     Q_OBJECT
   private slots:
-    void initTestCase();
-    void cleanup();
-    void cleanupTestCase();
     void everyCommandRedrawsOnceAndEveryPanelFollows();
     void aNewDocumentEndsWhatIsHeld();
     void aDoubleClickOnTheFreeAreaIsAPress();
 
   private:
-    ProgramHarness* h = nullptr;
-    WindowDriver* d = nullptr;
 };
-
-void DocumentSessionTest::initTestCase() {
-    h = new ProgramHarness;
-    QVERIFY(h->start());
-    d = new WindowDriver(*h);
-}
-
-void DocumentSessionTest::cleanup() {
-    d->reset();
-}
-
-void DocumentSessionTest::cleanupTestCase() {
-    delete d;
-    delete h;
-}
 
 void DocumentSessionTest::everyCommandRedrawsOnceAndEveryPanelFollows() {
     MainWindow& w = d->w();

@@ -22,7 +22,7 @@
 #include "model/placements.h"
 #include "model/tinctures.h"
 #include "support/widget_events.h"
-#include "window_driver.h"
+#include "window_test.h"
 
 using namespace tess;
 
@@ -420,38 +420,15 @@ QString expected(Undo undo) {
 
 }  // namespace
 
-class EditingRoadsTest : public QObject {
+class EditingRoadsTest : public WindowTest {
     Q_OBJECT
   private slots:
-    void initTestCase();
-    void cleanup();
-    void cleanupTestCase();
     void eachCommandTakesItsStepAndItsMark_data();
     void eachCommandTakesItsStepAndItsMark();
     void aNewDocumentLetsGoOfWhatTheWindowsHeld();
 
   private:
-    ProgramHarness* h = nullptr;
-    WindowDriver* d = nullptr;
 };
-
-void EditingRoadsTest::initTestCase() {
-    h = new ProgramHarness;
-    QVERIFY(h->start());
-    d = new WindowDriver(*h);
-}
-
-void EditingRoadsTest::cleanup() {
-    // Dialogs a failed row left open go with the row.
-    for (QWidget* dialog : h->window().findChildren<QDialog*>())
-        if (dialog->isVisible()) dialog->hide();
-    d->reset();
-}
-
-void EditingRoadsTest::cleanupTestCase() {
-    delete d;
-    delete h;
-}
 
 void EditingRoadsTest::eachCommandTakesItsStepAndItsMark_data() {
     QTest::addColumn<int>("row");

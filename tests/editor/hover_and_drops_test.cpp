@@ -7,16 +7,13 @@
 #include <QTest>
 
 #include "editor/title_bar.h"
-#include "window_driver.h"
+#include "window_test.h"
 
 using namespace tess;
 
-class HoverAndDropsTest : public QObject {
+class HoverAndDropsTest : public WindowTest {
     Q_OBJECT
   private slots:
-    void initTestCase();
-    void cleanup();
-    void cleanupTestCase();
     void thePieceCaptionsNameThePieceAndItsFillet();
     void theCaptionsFollowADragOverTheCanvas();
     void aTinctureOnAPalKeepsTheArmsAChefLeftInItsZone();
@@ -35,25 +32,7 @@ class HoverAndDropsTest : public QObject {
                                     : size > 0 ? 25
                                                : 50));
     }
-
-    ProgramHarness* h = nullptr;
-    WindowDriver* d = nullptr;
 };
-
-void HoverAndDropsTest::initTestCase() {
-    h = new ProgramHarness;
-    QVERIFY(h->start());
-    d = new WindowDriver(*h);
-}
-
-void HoverAndDropsTest::cleanup() {
-    d->reset();
-}
-
-void HoverAndDropsTest::cleanupTestCase() {
-    delete d;
-    delete h;
-}
 
 void HoverAndDropsTest::thePieceCaptionsNameThePieceAndItsFillet() {
     PieceOptions& o = d->w().panel<PieceOptions>();

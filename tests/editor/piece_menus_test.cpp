@@ -10,16 +10,13 @@
 
 #include "editor/title_bar.h"
 #include "model/motifs.h"
-#include "window_driver.h"
+#include "window_test.h"
 
 using namespace tess;
 
-class PieceMenusTest : public QObject {
+class PieceMenusTest : public WindowTest {
     Q_OBJECT
   private slots:
-    void initTestCase();
-    void cleanup();
-    void cleanupTestCase();
     void eachSizeItemSetsItsOwnSize();
     void theSecondOrderMenuFollowsItsPiece();
     void removingTheSecondOrderPieceAsksNothingAndKeepsItsCharges();
@@ -32,25 +29,7 @@ class PieceMenusTest : public QObject {
     QAction* item(const char* name) {
         return d->w().findChild<QAction*>(QString::fromLatin1(name));
     }
-
-    ProgramHarness* h = nullptr;
-    WindowDriver* d = nullptr;
 };
-
-void PieceMenusTest::initTestCase() {
-    h = new ProgramHarness;
-    QVERIFY(h->start());
-    d = new WindowDriver(*h);
-}
-
-void PieceMenusTest::cleanup() {
-    d->reset();
-}
-
-void PieceMenusTest::cleanupTestCase() {
-    delete d;
-    delete h;
-}
 
 QPoint PieceMenusTest::boxInPart(int k, int size, int n) {
     const Surface& map = d->r().partMap;

@@ -8,16 +8,13 @@
 
 #include "editor/title_bar.h"
 #include "editor/toolbar_panel.h"
-#include "window_driver.h"
+#include "window_test.h"
 
 using namespace tess;
 
-class UndoAndRecentTest : public QObject {
+class UndoAndRecentTest : public WindowTest {
     Q_OBJECT
   private slots:
-    void initTestCase();
-    void cleanup();
-    void cleanupTestCase();
     void annulerShowsTheUndoneStateEverywhere();
     void onlyASaveOverAnExistingDocumentEntersTheList();
     void theFourthRecentDocumentOpens();
@@ -47,25 +44,7 @@ class UndoAndRecentTest : public QObject {
         }
         return out;
     }
-
-    ProgramHarness* h = nullptr;
-    WindowDriver* d = nullptr;
 };
-
-void UndoAndRecentTest::initTestCase() {
-    h = new ProgramHarness;
-    QVERIFY(h->start());
-    d = new WindowDriver(*h);
-}
-
-void UndoAndRecentTest::cleanup() {
-    d->reset();
-}
-
-void UndoAndRecentTest::cleanupTestCase() {
-    delete d;
-    delete h;
-}
 
 void UndoAndRecentTest::annulerShowsTheUndoneStateEverywhere() {
     ToolbarPanel& toolbar = d->w().panel<ToolbarPanel>();

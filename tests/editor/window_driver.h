@@ -200,8 +200,11 @@ class WindowDriver {
         qputenv("XDG_DATA_HOME", h.home.path().toUtf8());
     }
 
-    // Back to a blank, unmarked document with nothing held and nothing asked.
+    // Back to a blank, unmarked document with nothing held, nothing asked and
+    // no dialog open (one a failed test left open goes with that test).
     void reset() {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->isVisible() && top->inherits("QDialog")) top->close();
         w().panel<tess::HeldChargeTool>().end();
         ws().SelectedCharge = 0;
         ws().Modified = false;
