@@ -20,20 +20,17 @@
 #include "editor/tincture_palette_input.h"
 #include "model/document.h"
 #include "model/workspace.h"
-#include "program_harness.h"
 #include "render/document_surfaces.h"
 #include "render/key_colours.h"
 #include "render/renderer.h"
 #include "widgets/drag_payloads.h"
+#include "window_test.h"
 
 using namespace tess;
 
-class CanvasTest : public QObject {
+class CanvasTest : public WindowTest {
     Q_OBJECT
   private slots:
-    void initTestCase();
-    void cleanup();
-    void cleanupTestCase();
     void aDropDressesThePartUnderItOnly();
     void aDropOnALineWarnsAndTakesAStep();
     void aFurOverAChargeIsRefusedAndATinctureRecoloursIt();
@@ -58,30 +55,7 @@ class CanvasTest : public QObject {
     QString squarePicture();
     QWidget& canvas() { return *w->panel<CanvasPanel>().canvas(); }
     Renderer& r() { return h->program->r(); }
-
-    ProgramHarness* h = nullptr;
-    MainWindow* w = nullptr;
 };
-
-void CanvasTest::initTestCase() {
-    h = new ProgramHarness;
-    QVERIFY(h->start());
-    w = &h->window();
-}
-
-void CanvasTest::cleanup() {
-    NewDocument(h->ws(), r());
-    h->ws().Modified = false;
-    w->panel<HeldChargeTool>().end();
-    w->session().redraw();
-    w->panel<TitleBar>().refreshTitle();
-    *h->messages = ScriptedMessages{};
-    QApplication::clipboard()->clear();
-}
-
-void CanvasTest::cleanupTestCase() {
-    delete h;
-}
 
 void CanvasTest::partition(Long code) {
     h->ws().CurrentBlazon.Partition = code;

@@ -10,47 +10,23 @@
 #include "model/document.h"
 #include "model/motifs.h"
 #include "model/workspace.h"
-#include "program_harness.h"
 #include "render/document_surfaces.h"
 #include "render/renderer.h"
 #include "support/widget_events.h"
+#include "window_test.h"
 
 using namespace tess;
 
-class EditorDetailsTest : public QObject {
+class EditorDetailsTest : public WindowTest {
     Q_OBJECT
   private slots:
-    void initTestCase();
-    void cleanup();
-    void cleanupTestCase();
     void theShiftZonesWriteThePointerIntoTheirCaption();
     void aRightPressOnTheHeldChargePacksItsGroup();
     void aRefusedRecentDocumentLetsGoOfTheChosenPicture();
 
   private:
     QString picture(const QString& name);
-
-    ProgramHarness* h = nullptr;
-    MainWindow* w = nullptr;
 };
-
-void EditorDetailsTest::initTestCase() {
-    h = new ProgramHarness;
-    QVERIFY(h->start());
-    w = &h->window();
-}
-
-void EditorDetailsTest::cleanup() {
-    w->panel<HeldChargeTool>().end();
-    NewDocument(h->ws(), h->program->r());
-    h->ws().Modified = false;
-    w->session().redraw();
-    *h->messages = ScriptedMessages{};
-}
-
-void EditorDetailsTest::cleanupTestCase() {
-    delete h;
-}
 
 QString EditorDetailsTest::picture(const QString& name) {
     const QString path = h->home.filePath(name);

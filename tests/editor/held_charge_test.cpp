@@ -11,19 +11,16 @@
 #include "editor/held_charge_view.h"
 #include "model/motifs.h"
 #include "model/workspace.h"
-#include "program_harness.h"
 #include "render/document_surfaces.h"
 #include "render/renderer.h"
 #include "widgets/drag_payloads.h"
+#include "window_test.h"
 
 using namespace tess;
 
-class HeldChargeTest : public QObject {
+class HeldChargeTest : public WindowTest {
     Q_OBJECT
   private slots:
-    void initTestCase();
-    void cleanup();
-    void cleanupTestCase();
     void aDragMovesTheChargeAndOnlyTheCommitRedraws();
     void theCornerResizesInProportionWithAFloor();
     void anArrowNudgesByOnePixel();
@@ -46,29 +43,7 @@ class HeldChargeTest : public QObject {
                Qt::KeyboardModifiers modifiers = {});
     HeldChargeView* view() { return &w->panel<HeldChargeView>(); }
     ChargeRecord& charge(int n) { return h->ws().CurrentBlazon.Charges[std::size_t(n)]; }
-
-    ProgramHarness* h = nullptr;
-    MainWindow* w = nullptr;
 };
-
-void HeldChargeTest::initTestCase() {
-    h = new ProgramHarness;
-    QVERIFY(h->start());
-    w = &h->window();
-}
-
-void HeldChargeTest::cleanup() {
-    w->panel<HeldChargeTool>().end();
-    NewDocument(h->ws(), h->program->r());
-    h->ws().Modified = false;
-    w->session().redraw();
-    *h->messages = ScriptedMessages{};
-    QApplication::clipboard()->clear();
-}
-
-void HeldChargeTest::cleanupTestCase() {
-    delete h;
-}
 
 QString HeldChargeTest::picture(const QString& name, int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);

@@ -19,17 +19,14 @@
 #include "model/line_kinds.h"
 #include "model/workspace.h"
 #include "platform/qimage_bridge.h"
-#include "program_harness.h"
 #include "render/document_surfaces.h"
+#include "window_test.h"
 
 using namespace tess;
 
-class ListsAndLineStylesTest : public QObject {
+class ListsAndLineStylesTest : public WindowTest {
     Q_OBJECT
   private slots:
-    void initTestCase();
-    void cleanup();
-    void cleanupTestCase();
     void aSecondPictureOfTheSameNameIsRefused();
     void doubleClicksOnPalCycleItsRepeatsAndUndoWalksBack();
     void removingAPieceThatCarriesAChargeAsksFirst();
@@ -43,28 +40,7 @@ class ListsAndLineStylesTest : public QObject {
     void doubleClickPiece(const QString& name);
     void placeFirstPicture(int x, int y);
     QString title() { return w->panel<TitleBar>().title(); }
-
-    ProgramHarness* h = nullptr;
-    MainWindow* w = nullptr;
 };
-
-void ListsAndLineStylesTest::initTestCase() {
-    h = new ProgramHarness;
-    QVERIFY(h->start());
-    w = &h->window();
-}
-
-void ListsAndLineStylesTest::cleanup() {
-    NewDocument(h->ws(), h->program->r());
-    h->ws().Modified = false;
-    w->session().redraw();
-    w->panel<TitleBar>().refreshTitle();
-    h->messages->boxes.clear();
-}
-
-void ListsAndLineStylesTest::cleanupTestCase() {
-    delete h;
-}
 
 // A 12 x 10 red square on white, in the run's own folder.
 QString ListsAndLineStylesTest::writePicture(const QString& name, const char* format) {

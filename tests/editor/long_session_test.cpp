@@ -22,10 +22,10 @@
 #include "editor/held_charge_view.h"
 #include "editor/tincture_palette_input.h"
 #include "model/workspace.h"
-#include "program_harness.h"
 #include "support/widget_events.h"
 #include "widgets/drag_payloads.h"
 #include "widgets/help_opener.h"
+#include "window_test.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 // The sanitizer's own count: under it, malloc's statistics stay empty.
@@ -93,14 +93,13 @@ const Qt::Key kOverlayKeys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,     Qt:
 
 }  // namespace
 
-class LongSessionTest : public QObject {
+class LongSessionTest : public WindowTest {
     Q_OBJECT
   private slots:
-    void initTestCase();
-    void cleanupTestCase();
     void theHeapStaysFlatOverALongSession();
 
   private:
+    void started() override;
     void act();
     std::size_t settle();
     void closeDialogs(Qt::Key key);
@@ -119,17 +118,12 @@ class LongSessionTest : public QObject {
     QString newPicture();
     QWidget& canvas() { return *w->panel<CanvasPanel>().canvas(); }
 
-    ProgramHarness* h = nullptr;
-    MainWindow* w = nullptr;
     std::mt19937 random{20240611};
     QStringList pictures;
     int picturesMade = 0;
 };
 
-void LongSessionTest::initTestCase() {
-    h = new ProgramHarness;
-    QVERIFY(h->start());
-    w = &h->window();
+void LongSessionTest::started() {
     // The help page is asked for, never shown.
     w->help().openUrl = [](const QUrl&) { return true; };
     // The palettes' drags are dropped by the test itself.
@@ -143,10 +137,6 @@ void LongSessionTest::initTestCase() {
         menuItem(*w, "addPictureAction")->trigger();
     }
     QCOMPARE(w->panel<PictureListPanel>().pictureList()->count(), 3);
-}
-
-void LongSessionTest::cleanupTestCase() {
-    delete h;
 }
 
 QString LongSessionTest::writePicture(const QString& name, int width, int height, QRgb colour) {

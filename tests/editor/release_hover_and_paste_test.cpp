@@ -13,19 +13,16 @@
 #include "editor/held_charge_view.h"
 #include "model/document.h"
 #include "model/workspace.h"
-#include "program_harness.h"
 #include "render/document_surfaces.h"
 #include "render/renderer.h"
 #include "support/widget_events.h"
+#include "window_test.h"
 
 using namespace tess;
 
-class ReleaseHoverAndPasteTest : public QObject {
+class ReleaseHoverAndPasteTest : public WindowTest {
     Q_OBJECT
   private slots:
-    void initTestCase();
-    void cleanup();
-    void cleanupTestCase();
     void lettingGoAfterAMoveOrAResizeShowsWhatLiesUnderThePointer();
     void aNumberLeftByAnotherProgramOffersNoPaste();
     void badClipboardTextsOfferAndPasteNothing();
@@ -44,29 +41,7 @@ class ReleaseHoverAndPasteTest : public QObject {
     // The three "Coller" entries as a right press on part 1 leaves them.
     QList<bool> pasteEntries();
     void pressCtrlV();
-
-    ProgramHarness* h = nullptr;
-    MainWindow* w = nullptr;
 };
-
-void ReleaseHoverAndPasteTest::initTestCase() {
-    h = new ProgramHarness;
-    QVERIFY(h->start());
-    w = &h->window();
-}
-
-void ReleaseHoverAndPasteTest::cleanup() {
-    w->panel<HeldChargeTool>().end();
-    NewDocument(h->ws(), h->program->r());
-    h->ws().Modified = false;
-    w->session().redraw();
-    *h->messages = ScriptedMessages{};
-    QApplication::clipboard()->clear();
-}
-
-void ReleaseHoverAndPasteTest::cleanupTestCase() {
-    delete h;
-}
 
 QString ReleaseHoverAndPasteTest::picture(const QString& name) {
     const QString path = h->home.filePath(name);

@@ -184,14 +184,16 @@ class WindowDriver {
         return accepted;
     }
 
-    // The help's pages are kept in `helpOpened` instead of reaching a browser.
+    // The help's pages are kept in `helpOpened` instead of reaching a browser;
+    // the opening succeeds as `helpOpens` says.
     void recordHelp() {
         w().help().openUrl = [this](const QUrl& url) {
             helpOpened << url;
-            return true;
+            return helpOpens;
         };
     }
     QList<QUrl> helpOpened;
+    bool helpOpens = true;
 
     // The program folder is named by the environment: another run started in
     // the same test took it over, this one takes it back.
@@ -213,6 +215,7 @@ class WindowDriver {
         *h.messages = ScriptedMessages{};
         QApplication::clipboard()->clear();
         helpOpened.clear();
+        helpOpens = true;
     }
 
     ProgramHarness& h;

@@ -11,7 +11,6 @@ void WindowTest::initTestCase() {
 }
 
 void WindowTest::cleanup() {
-    tidy();
     d->reset();
 }
 

@@ -9,8 +9,8 @@
 // started before the first, brought back after each to a blank, unmarked
 // document with nothing held, asked, copied or open, ended after the last.
 // A test class derives from it, keeps its test functions as private slots
-// (Qt Test runs the fixture's slots with them) and adds to the start and to
-// the putting back through the two hooks.
+// (Qt Test runs the fixture's slots with them) and adds to the start through
+// started().
 class WindowTest : public QObject {
     Q_OBJECT
   private slots:
@@ -21,9 +21,6 @@ class WindowTest : public QObject {
   protected:
     // What the test class sets up once the window shows.
     virtual void started() {}
-    // What the test class puts back of its own after each test function,
-    // before the document is.
-    virtual void tidy() {}
 
     ProgramHarness* h = nullptr;    // the run
     tess::MainWindow* w = nullptr;  // its main window
