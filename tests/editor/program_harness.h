@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "actions/apply_edit.h"
+#include "actions/graphics_session.h"
 #include "dialogs/intro_window.h"
 #include "editor/alignment_strip.h"
 #include "editor/blazon_panel.h"
@@ -34,11 +35,30 @@
 #include "editor/title_bar.h"
 #include "editor/toolbar_input.h"
 #include "editor/toolbar_panel.h"
+#include "model/document.h"
 #include "platform/qimage_bridge.h"
 #include "support/scripted_messages.h"
 #include "support/widget_events.h"
 #include "tests/support/temporary_folder.h"
 #include "widgets/picture_box.h"
+
+// The program folder and the user's data folder, both at `folder`: what a
+// run writes goes there, never to the person's own folders.
+inline void setProgramFolders(const QString& folder) {
+    qputenv("TESSALINE_HOME", folder.toUtf8());
+    qputenv("XDG_DATA_HOME", folder.toUtf8());
+}
+
+// A blank document drawn in the program's own graphics, made before any run
+// for a test to change and save.
+struct BlankDocument {
+    tess::Workspace ws;
+    tess::Renderer r;
+    BlankDocument() {
+        tess::InitGraphics(ws, r);
+        tess::ResetDocument(ws);
+    }
+};
 
 // One run of the program in a fresh folder of its own, answered by a script:
 // the intro without its pace, a local disk, and ends that only take note. The
@@ -60,8 +80,7 @@ struct ProgramHarness {
           dataFolderBefore(qgetenv("XDG_DATA_HOME")),
           programFolderWasSet(qEnvironmentVariableIsSet("TESSALINE_HOME")),
           dataFolderWasSet(qEnvironmentVariableIsSet("XDG_DATA_HOME")) {
-        qputenv("TESSALINE_HOME", home.path().toUtf8());
-        qputenv("XDG_DATA_HOME", home.path().toUtf8());
+        setProgramFolders(home.path());
         tess::Program::Options o;
         o.commandLine = std::move(commandLine);
         o.frameIntervalMs = 0;

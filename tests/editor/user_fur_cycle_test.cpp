@@ -51,18 +51,15 @@ class UserFurCycleTest : public QObject {
 // The document below is drawn before any program runs: its colours are read
 // from, and first written to, a program folder of the test's own.
 void UserFurCycleTest::initTestCase() {
-    qputenv("TESSALINE_HOME", documents.path().toUtf8());
-    qputenv("XDG_DATA_HOME", documents.path().toUtf8());
+    setProgramFolders(documents.path());
 }
 
 void UserFurCycleTest::theSecondUserFurDraggedOntoPartOneIsSaved() {
     const QString document = documents.filePath("Deux fourrures.bls");
     {
         // The document as the program writes it: two furs, in slots 0 and 1.
-        Workspace ws;
-        Renderer r;
-        InitGraphics(ws, r);
-        ResetDocument(ws);
+        BlankDocument blank;
+        auto& [ws, r] = blank;
         const char* names[] = {"hermines", "motif"};
         for (int slot = 0; slot < 2; ++slot) {
             const QString path = documents.filePath(QString::fromLatin1(names[slot]) + ".fmp");

@@ -197,10 +197,7 @@ class WindowDriver {
 
     // The program folder is named by the environment: another run started in
     // the same test took it over, this one takes it back.
-    void takeHomeBack() {
-        qputenv("TESSALINE_HOME", h.home.path().toUtf8());
-        qputenv("XDG_DATA_HOME", h.home.path().toUtf8());
-    }
+    void takeHomeBack() { setProgramFolders(h.home.path()); }
 
     // Back to a blank, unmarked document with nothing held, nothing asked and
     // no dialog open (one a failed test left open goes with that test).
