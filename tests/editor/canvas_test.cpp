@@ -122,7 +122,7 @@ void CanvasTest::aDropDressesThePartUnderItOnly() {
     QCOMPARE(ws.CurrentBlazon.Parts[2].Tincture, 4);
     QCOMPARE(ws.CurrentBlazon.Parts[2].Kind, kClassColour);
     QCOMPARE(ws.CurrentBlazon.Parts[1], before1);
-    QVERIFY(w->panel<TitleBar>().title().endsWith(u'*'));
+    QVERIFY(d->title().endsWith(u'*'));
     UndoLast(ws);
     QCOMPARE(ws.CurrentBlazon.Parts[2], before2);
 
@@ -162,7 +162,7 @@ void CanvasTest::aDropOnALineWarnsAndTakesAStep() {
     QCOMPARE(h->messages->boxes[0].title, QStringLiteral("Tessaline"));
     QCOMPARE(ws.CurrentBlazon, before);
     QCOMPARE(ws.Undos[1], before);
-    QVERIFY(w->panel<TitleBar>().title().endsWith(u'*'));
+    QVERIFY(d->title().endsWith(u'*'));
 }
 
 void CanvasTest::aFurOverAChargeIsRefusedAndATinctureRecoloursIt() {
@@ -170,8 +170,7 @@ void CanvasTest::aFurOverAChargeIsRefusedAndATinctureRecoloursIt() {
     QVERIFY(
         AddCharge(ws, r().Charges, OverlayBox{100, 150, 40, 40, squarePicture().toStdString()}));
     w->session().redraw();
-    ws.Modified = false;
-    w->panel<TitleBar>().refreshTitle();
+    d->unmark();
     const QPoint at = pointOnCharge();
     QVERIFY(at.x() >= 0);
     const BlazonRecord before = ws.CurrentBlazon;
@@ -223,7 +222,7 @@ void CanvasTest::ctrlAndTheDigitRowChoosePartitions() {
     QTest::keyClick(&canvas(), Qt::Key_6, Qt::ControlModifier);
     QCOMPARE(ws.CurrentBlazon.Partition, 14);
     QVERIFY(ws.Undos == undos);
-    QVERIFY(w->panel<TitleBar>().title().endsWith(u'*'));
+    QVERIFY(d->title().endsWith(u'*'));
 
     const struct {
         Qt::Key key;

@@ -23,16 +23,7 @@ class EditorDetailsTest : public WindowTest {
     void theShiftZonesWriteThePointerIntoTheirCaption();
     void aRightPressOnTheHeldChargePacksItsGroup();
     void aRefusedRecentDocumentLetsGoOfTheChosenPicture();
-
-  private:
-    QString picture(const QString& name);
 };
-
-QString EditorDetailsTest::picture(const QString& name) {
-    const QString path = h->home.filePath(name);
-    [&] { QVERIFY(writeFigure(path, 40, 30, qRgb(0, 0, 255))); }();
-    return path;
-}
 
 // "X; Y" in the zones' own pixels, written as the captions write real values,
 // over the bands, between them and past them; the band's tooltip as before.
@@ -62,12 +53,8 @@ void EditorDetailsTest::theShiftZonesWriteThePointerIntoTheirCaption() {
 // it before the menu comes up, so the mirror's question counts two.
 void EditorDetailsTest::aRightPressOnTheHeldChargePacksItsGroup() {
     Workspace& ws = h->ws();
-    const QString path = picture("etoile.bmp");
-    for (int n = 1; n <= 3; ++n) {
-        QVERIFY(AddCharge(ws, h->program->r().Charges,
-                          OverlayBox{double(20 + 60 * n), 60, 40, 30, path.toStdString()}, n));
-    }
-    w->session().redraw();
+    const QString path = d->writePicture("etoile.bmp", 40, 30, qRgb(0, 0, 255));
+    for (int n = 1; n <= 3; ++n) d->setCharge(path, n, QPoint(20 + 60 * n, 60));
     const int g = NewMotif(ws);
     for (int n = 1; n <= 3; ++n) AddChargeToMotif(ws, g, n);
     MotifRecord& group = ws.Groups.Motifs[std::size_t(g)];
@@ -92,7 +79,7 @@ void EditorDetailsTest::aRightPressOnTheHeldChargePacksItsGroup() {
 // Choosing a recent document lets go of the picture chosen in the list, even
 // when the document is refused (here it no longer exists).
 void EditorDetailsTest::aRefusedRecentDocumentLetsGoOfTheChosenPicture() {
-    h->messages->files = {picture("lion.bmp")};
+    h->messages->files = {d->writePicture("lion.bmp", 40, 30, qRgb(0, 0, 255))};
     menuItem(*w, "addPictureAction")->trigger();
     QListWidget* list = w->panel<PictureListPanel>().pictureList();
     QCOMPARE(list->count(), 1);

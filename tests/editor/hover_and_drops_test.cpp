@@ -71,8 +71,7 @@ void HoverAndDropsTest::thePieceCaptionsNameThePieceAndItsFillet() {
     d->w().session().redraw();
     QCOMPARE(captionAt(d->pointOfPart(kFirstOrderZone)), QStringLiteral("Chef"));
     // The field's parts by number.
-    d->canvas().setFocus();
-    QTest::keyClick(&d->canvas(), Qt::Key_2, Qt::ControlModifier);  // Parti
+    d->ctrl(Qt::Key_2);  // Parti
     QCOMPARE(captionAt(d->pointOfPart(2)), QStringLiteral("Partie 2"));
 }
 
@@ -106,14 +105,13 @@ void HoverAndDropsTest::theCaptionsFollowADragOverTheCanvas() {
 
 void HoverAndDropsTest::aTinctureOnAPalKeepsTheArmsAChefLeftInItsZone() {
     // A document to insert, saved from a blank shield.
-    h->messages->saveFiles = {QDir(h->home.path()).filePath("dedans")};
+    h->messages->saveFiles = {h->home.filePath("dedans")};
     menuItem(d->w(), "saveAsAction")->trigger();
-    const std::string inserted = QDir(h->home.path()).filePath("dedans.bls").toStdString();
+    const std::string inserted = h->home.filePath("dedans.bls").toStdString();
     d->reset();
     d->choosePiece(QStringLiteral("Chef"));
     h->messages->files = {QString::fromStdString(inserted)};
-    d->rightClick(&d->canvas(), d->pointOfPart(kFirstOrderZone),
-                  QStringLiteral("insertArmsOnPieceAction"));
+    d->rightClickPart(kFirstOrderZone, QStringLiteral("insertArmsOnPieceAction"));
     PartRecord& zone = d->ws().CurrentBlazon.Parts[kFirstOrderZone];
     QCOMPARE(zone.InsertedPath, inserted);
     QCOMPARE(zone.Kind, kClassInserted);
@@ -152,7 +150,7 @@ void HoverAndDropsTest::aDropOverTheHeldChargeNeverReachesThePartBeneath() {
     QVERIFY(!WindowDriver::drop(&d->held(), makeFurDrag(kVair), QPoint(20, 20)));
     QCOMPARE(d->ws().CurrentBlazon, before);
     QVERIFY(d->ws().Undos == undos);
-    QCOMPARE(d->w().panel<TitleBar>().title(), QStringLiteral("Tessaline"));
+    QCOMPARE(d->title(), QStringLiteral("Tessaline"));
     // Beside the overlay the same drop dresses the part.
     QVERIFY(WindowDriver::drop(&d->canvas(), makeTinctureDrag(kGueules), QPoint(60, 250)));
     QCOMPARE(d->ws().CurrentBlazon.Parts[1].Tincture, kGueules);

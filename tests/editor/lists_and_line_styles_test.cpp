@@ -39,7 +39,7 @@ class ListsAndLineStylesTest : public WindowTest {
     QString writePicture(const QString& name, const char* format);
     void doubleClickPiece(const QString& name);
     void placeFirstPicture(int x, int y);
-    QString title() { return w->panel<TitleBar>().title(); }
+    QString title() { return d->title(); }
 };
 
 // A 12 x 10 red square on white, in the run's own folder.
@@ -170,13 +170,11 @@ void ListsAndLineStylesTest::appliedLineStyleStaysThroughCancelAndMarksTheTitle(
              QStringLiteral("Largeur: 32"));
     const int undoDepth = h->ws().Undos[1].Parts[1].Line.Width;
     QVERIFY(!title().endsWith('*'));
-    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("applyButton")),
-                      Qt::LeftButton);
+    d->pressButton(&dialog, "applyButton");
     QCOMPARE(int(h->ws().CurrentBlazon.Parts[1].Line.Width), 64);
     QVERIFY(title().endsWith('*'));
     dialog.findChild<QScrollBar*>(QStringLiteral("depthBar"))->setValue(30);
-    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cancelButton")),
-                      Qt::LeftButton);
+    d->pressButton(&dialog, "cancelButton");
     QVERIFY(!dialog.isVisible());
     QCOMPARE(h->ws().CurrentBlazon.Parts[1].Line,
              (LineStyle{.Depth = 10, .Width = 64, .LineKind = kLineNebule}));
@@ -187,7 +185,7 @@ void ListsAndLineStylesTest::appliedLineStyleStaysThroughCancelAndMarksTheTitle(
     menuItem(*w, "partLinesAction")->trigger();
     QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("depthCaption"))->text(),
              QStringLiteral("Profondeur: 50"));
-    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("okButton")), Qt::LeftButton);
+    d->pressButton(&dialog, "okButton");
     QCOMPARE(int(h->ws().CurrentBlazon.Parts[1].Line.Depth), 50);
     QCOMPARE(int(h->ws().Undos[1].Parts[1].Line.Depth), 200);
 }

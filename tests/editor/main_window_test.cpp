@@ -263,7 +263,7 @@ void MainWindowTest::theCanvasFollowsEveryRedraw() {
     QCOMPARE(at(w->panel<PieceOptions>().shapeChooser(), 28, 33),
              rgbOf(0x00FFFF));                       // Espagnol marked
     QCOMPARE(int(h->ws().Undos[1].ShieldShape), 3);  // the copy from before the edit
-    QVERIFY(w->panel<TitleBar>().title().endsWith('*'));
+    QVERIFY(d->title().endsWith('*'));
 }
 
 void MainWindowTest::theRedrawMarksTheOptionPictures() {
@@ -352,7 +352,7 @@ void MainWindowTest::aClickOnTheFreeAreaPutsTheHeldChargeBack() {
     QCOMPARE(c.Width, 30);
     QCOMPARE(c.Height, 30);
     // Drawn where it was put.
-    QCOMPARE(w->panel<CanvasPanel>().canvas()->picture().pixel(115, 165) & 0xFFFFFF, 0xFF0000u);
+    QCOMPARE(d->shown(115, 165), 0xFF0000u);
 }
 
 void MainWindowTest::labelsAndTheTitleBarAreNotTheFreeArea() {

@@ -22,6 +22,7 @@
 #include "model/workspace.h"
 #include "render/document_surfaces.h"
 #include "resources/help_page.h"
+#include "support/file_bytes.h"
 #include "tests/storage/fur_file_bytes.h"
 #include "widgets/drag_payloads.h"
 #include "widgets/help_opener.h"
@@ -51,11 +52,6 @@ QString tipAt(QWidget* w, QPoint at) {
     QCoreApplication::sendEvent(w, &event);
     QToolTip::hideText();
     return w->toolTip();
-}
-
-void writeFile(const QString& path, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream out(QFile::encodeName(path).toStdString(), std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 }
 
 const std::vector<std::string> kTile = {"11111", "1.1.1", "11111", "1.1.1", "11111"};
@@ -162,7 +158,7 @@ void ToolbarTest::partitionButtonsAlwaysTakeAnUndoStep() {
     QCOMPARE(h->ws().CurrentBlazon.Partition, 10);
     QCOMPARE(w->panel<ToolbarPanel>().partitionMarker()->x(), 205);
     QCOMPARE(stepsSinceMark(), 1);
-    QVERIFY(w->panel<TitleBar>().title().endsWith('*'));
+    QVERIFY(d->title().endsWith('*'));
     // Unchanged, it still takes its step.
     release(bar, {210, 10});
     QCOMPARE(stepsSinceMark(), 2);
@@ -248,7 +244,7 @@ void ToolbarTest::aUserFurSwatchNamesDragsAndOffersItsFur() {
     const QString folder = h->home.filePath("motifs");
     QDir().mkpath(folder);
     const QString path = folder + "/motif.fmp";
-    writeFile(path, testing::furFileBytes(kTile, 0));
+    testing::writeBytes(path, testing::furFileBytes(kTile, 0));
     UserFurRecord& fur = h->ws().CurrentBlazon.UserFurs[2];
     fur.Path = path.toStdString();
     fur.TileWidth = fur.TileHeight = 5;

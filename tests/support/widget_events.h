@@ -50,11 +50,13 @@ inline void click(QWidget* target, QPointF at, Qt::MouseButton button = Qt::Left
 }
 
 // A charge picture: a figure of `colour` on a white ground with a two-pixel
-// white edge, written to `path`; false when it cannot be written.
-inline bool writeFigure(const QString& path, int width, int height, QRgb colour) {
+// white edge, written to `path` in `format` (by default, the one its name
+// says); false when it cannot be written.
+inline bool writeFigure(const QString& path, int width, int height, QRgb colour,
+                        const char* format = nullptr) {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::white);
     for (int y = 2; y < height - 2; ++y)
         for (int x = 2; x < width - 2; ++x) image.setPixel(x, y, colour);
-    return image.save(path);
+    return image.save(path, format);
 }
