@@ -107,7 +107,7 @@ void defineFur(WindowDriver& d) {
 
 const std::vector<Road>& roads() {
     static const std::vector<Road> table = {
-        // The toolbar and the keys of the canvas (4.206, 4.203).
+        // The toolbar and the keys of the canvas.
         {"toolbar partition",
          Undo::Step,
          true,
@@ -136,7 +136,7 @@ const std::vector<Road>& roads() {
          {},
          [](auto& d) { QTest::keyClick(&d.canvas(), Qt::Key_R, Qt::ControlModifier); }},
 
-        // The choosers and the shift zones (4.207, 4.102).
+        // The choosers and the shift zones.
         {"shield shape",
          Undo::Step,
          true,
@@ -166,7 +166,7 @@ const std::vector<Road>& roads() {
         {"shift zones", Undo::Step, true, [](auto& d) { d.choosePiece(QStringLiteral("Pal")); },
          [](auto& d) { click(named(d, "shiftZones"), QPointF(5, 10)); }},
 
-        // Drops on the canvas (4.201).
+        // Drops on the canvas.
         {"tincture on a part",
          Undo::Step,
          true,
@@ -198,7 +198,7 @@ const std::vector<Road>& roads() {
              QVERIFY(WindowDriver::drop(&d.canvas(), makeTinctureDrag(kAzur), at));
          }},
 
-        // The held charge (4.202, 4.204, 4.205, 4.102).
+        // The held charge.
         {"pick-up", Undo::None, false,
          [](auto& d) { QCOMPARE(d.place(lion(d), QPoint(100, 60)), 1); },
          [](auto& d) { QVERIFY(d.pickUp(1)); }},
@@ -258,7 +258,7 @@ const std::vector<Road>& roads() {
              QVERIFY(d.ws().CurrentBlazon.Charges[2].InUse != 0);
          }},
 
-        // The pieces (4.105, 5.113).
+        // The pieces.
         {"piece from the list",
          Undo::Step,
          true,
@@ -305,7 +305,7 @@ const std::vector<Road>& roads() {
              WindowDriver::pressButton(openDialog(d, "lineStyleDialog"), "cancelButton");
          }},
 
-        // The picture list and the pictures' properties (4.104, 5.104).
+        // The picture list and the pictures' properties.
         {"picture added to the list",
          Undo::None,
          false,
@@ -335,7 +335,7 @@ const std::vector<Road>& roads() {
              WindowDriver::pressButton(dialog, "okButton");
          }},
 
-        // Furs, colours and inserted coats of arms (4.107, 5.103, 5.111).
+        // Furs, colours and inserted coats of arms.
         {"user fur stored", Undo::None, true, {}, defineFur},
         {"user fur deleted", Undo::None, true, defineFur,
          [](auto& d) {
