@@ -6,7 +6,12 @@ namespace tess {
 
 namespace {
 
-const char* const kWhatToRemove = "Retirez des meubles ou des images du blason";
+// A refusal: what was refused and why, what to remove, and the step to take
+// again once it is removed.
+std::string refusal(const char* refusedBecause, const char* again) {
+    return std::string(refusedBecause) + "Retirez des meubles ou des images du blason, puis " +
+           again + " de nouveau.";
+}
 
 }  // namespace
 
@@ -30,10 +35,10 @@ std::string pictureTooLargeText(const std::string& fileName, int width, int heig
 }
 
 std::string chargeOverBudgetText() {
-    return std::string(
-               "Ce meuble ne peut pas être placé : avec lui, les images du blason dépasseraient "
-               "ce qu'un blason peut rouvrir. ") +
-           kWhatToRemove + ", puis placez-le de nouveau.";
+    return refusal(
+        "Ce meuble ne peut pas être placé : avec lui, les images du blason dépasseraient ce "
+        "qu'un blason peut rouvrir. ",
+        "placez-le");
 }
 
 std::string copiesOverBudgetText() {
@@ -44,17 +49,17 @@ std::string copiesOverBudgetText() {
 }
 
 std::string armsOverBudgetText() {
-    return std::string(
-               "Ce blason ne peut pas être inséré : avec lui, les images de votre blason "
-               "dépasseraient ce qu'un blason peut rouvrir. ") +
-           kWhatToRemove + ", puis insérez-le de nouveau.";
+    return refusal(
+        "Ce blason ne peut pas être inséré : avec lui, les images de votre blason dépasseraient "
+        "ce qu'un blason peut rouvrir. ",
+        "insérez-le");
 }
 
 std::string saveOverBudgetText() {
-    return std::string(
-               "Ce blason n'a pas été sauvegardé : ses images dépassent ce qu'un blason peut "
-               "rouvrir, et une partie s'en perdrait à sa prochaine ouverture. ") +
-           kWhatToRemove + ", puis sauvegardez de nouveau.";
+    return refusal(
+        "Ce blason n'a pas été sauvegardé : ses images dépassent ce qu'un blason peut rouvrir, "
+        "et une partie s'en perdrait à sa prochaine ouverture. ",
+        "sauvegardez");
 }
 
 }  // namespace tess

@@ -14,7 +14,7 @@
 #include "model/workspace.h"
 #include "platform/ascii_picture.h"
 #include "render/renderer.h"
-#include "support/charge_pictures.h"
+#include "support/charge_document.h"
 
 namespace tess {
 namespace {
@@ -23,13 +23,10 @@ using testing::picture;
 
 // The held charge's commands below the window: what each changes in the
 // record, the undo stack, the groups and the copy kept for paste.
-class ChargeEdits : public ::testing::Test {
+class ChargeEdits : public testing::ChargeDocument {
   protected:
     void SetUp() override {
-        InitTinctures(ws.Tinctures);
-        InitSurfaces(r);
-        ResetDocument(ws);
-        ws.ui = &ui;
+        ChargeDocument::SetUp();
         // A 6 x 4 figure: red on the left, blue on the right, white around.
         path = folder.writeBmp("lion.bmp", picture({"......", ".rrbb.", ".rrbb.", "......"}));
     }
@@ -56,10 +53,6 @@ class ChargeEdits : public ::testing::Test {
         return PickUpCharge(ws, r, n, shown);
     }
 
-    testing::PictureFolder folder;
-    testing::RecordingUi ui;
-    Workspace ws;
-    Renderer r;
     std::string path;
 };
 

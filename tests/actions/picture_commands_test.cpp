@@ -10,21 +10,15 @@
 #include "platform/ascii_picture.h"
 #include "platform/paths.h"
 #include "render/renderer.h"
-#include "support/charge_pictures.h"
+#include "support/charge_document.h"
 
 namespace tess {
 namespace {
 
 using testing::picture;
 
-class PictureCommands : public ::testing::Test {
+class PictureCommands : public testing::ChargeDocument {
   protected:
-    void SetUp() override {
-        InitTinctures(ws.Tinctures);
-        InitSurfaces(r);
-        ResetDocument(ws);
-        ws.ui = &ui;
-    }
     Surface figure() const { return picture({".bbbb.", "bb##bb", ".bbbb.", "..bb.."}); }
     std::vector<std::string> texts() const {
         std::vector<std::string> out;
@@ -36,11 +30,6 @@ class PictureCommands : public ::testing::Test {
         EXPECT_TRUE(AddCharge(ws, r.Charges, OverlayBox{100, 100, 6, 4, path}));
         return PictureBankSlot(ws, ws.Pictures.front().Text);
     }
-
-    testing::PictureFolder folder;
-    testing::RecordingUi ui;
-    Workspace ws;
-    Renderer r;
 };
 
 TEST_F(PictureCommands, AddKeepsOneEntryPerNameAndRefusesWhatCannotBeAdded) {

@@ -18,18 +18,16 @@
 #include "dialogs/fur_editor_dialog.h"
 #include "dialogs/line_style_dialog.h"
 #include "dialogs/picture_properties_dialog.h"
-#include "editor/window_driver.h"
+#include "editor/window_test.h"
+#include "support/file_bytes.h"
 #include "tests/storage/fur_file_bytes.h"
 #include "widgets/help_opener.h"
 
 using namespace tess;
 
-class DialogDetailsTest : public QObject {
+class DialogDetailsTest : public WindowTest {
     Q_OBJECT
   private slots:
-    void initTestCase();
-    void cleanup();
-    void cleanupTestCase();
     void eachDialogsHelpOpensItsOwnTopic();
     void thePropertiesAndLineStyleTitlesDragTheirWindows();
     void theFurEditorsToolbarNamesItsButtons();
@@ -39,6 +37,7 @@ class DialogDetailsTest : public QObject {
     void fiveExtraCopiesIsTheLargestCount();
 
   private:
+    void started() override { d->recordHelp(); }
     // Each opens its dialog the way a person does and returns it.
     QWidget* openProperties();
     QWidget* openLineStyle();
@@ -56,48 +55,18 @@ class DialogDetailsTest : public QObject {
         QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(x, 10));
     }
     void furToolbar(int x) { toolbarClick(furEditor(), x); }
-    void click(QWidget* dialog, const char* button) {
-        QTest::mouseClick(dialog->findChild<QPushButton*>(QString::fromLatin1(button)),
-                          Qt::LeftButton);
-    }
-    void writeBytes(const QString& path, const std::vector<std::uint8_t>& bytes) {
-        std::ofstream out(QFile::encodeName(path).toStdString(), std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    }
-
-    ProgramHarness* h = nullptr;
-    WindowDriver* d = nullptr;
 };
-
-void DialogDetailsTest::initTestCase() {
-    h = new ProgramHarness;
-    QVERIFY(h->start());
-    d = new WindowDriver(*h);
-    d->recordHelp();
-}
-
-void DialogDetailsTest::cleanup() {
-    for (QWidget* top : QApplication::topLevelWidgets())
-        if (top != &d->w() && top->isVisible() && top->inherits("QDialog")) top->close();
-    d->reset();
-}
-
-void DialogDetailsTest::cleanupTestCase() {
-    delete d;
-    delete h;
-}
 
 QWidget* DialogDetailsTest::openProperties() {
     const int n = d->place(d->writePicture("lion.bmp", 20, 20), QPoint(60, 60));
     if (!d->pickUp(n)) return nullptr;
-    d->rightClick(&d->held(), QPoint(3, 3), QStringLiteral("chargePropertiesAction"));
+    d->rightClickHeld(QStringLiteral("chargePropertiesAction"));
     return &d->w().dialogs().get<PicturePropertiesDialog>();
 }
 
 QWidget* DialogDetailsTest::openLineStyle() {
-    d->canvas().setFocus();
-    QTest::keyClick(&d->canvas(), Qt::Key_2, Qt::ControlModifier);  // Parti, drawn with lines
-    d->rightClick(&d->canvas(), d->pointOfPart(1), QStringLiteral("partLinesAction"));
+    d->ctrl(Qt::Key_2);  // Parti, drawn with lines
+    d->rightClickPart(1, QStringLiteral("partLinesAction"));
     return &d->w().dialogs().get<LineStyleDialog>();
 }
 
@@ -125,7 +94,7 @@ void DialogDetailsTest::eachDialogsHelpOpensItsOwnTopic() {
         QCOMPARE(d->helpOpened.size(), 1);
         QCOMPARE(d->helpOpened[0].fragment(), QString::fromLatin1(dialog.anchor));
         QVERIFY(shown->isVisible());  // the help leaves the dialog open
-        click(shown, "cancelButton");
+        d->pressButton(shown, "cancelButton");
         QVERIFY(!shown->isVisible());
         d->reset();
     }
@@ -156,7 +125,7 @@ void DialogDetailsTest::thePropertiesAndLineStyleTitlesDragTheirWindows() {
         // Without a button held the pointer only passes over it.
         mouse(QEvent::MouseMove, {60, 10}, Qt::NoButton, Qt::NoButton);
         QCOMPARE(dialog->pos(), start + QPoint(25, 30));
-        click(dialog, "cancelButton");
+        d->pressButton(dialog, "cancelButton");
         d->reset();
     }
 }
@@ -200,8 +169,8 @@ void DialogDetailsTest::theFurEditorsToolbarNamesItsButtons() {
 void DialogDetailsTest::anUpperCaseFMPIsOpenedAsAPicture() {
     // A fur file and its tile bitmap, 7 x 5 with a row shift of 10.
     const QString fur = h->home.filePath("motif.fmp");
-    writeBytes(fur,
-               testing::furFileBytes({"1111111", "1.1.1.1", "1111111", "1.1.1.1", "1111111"}, 10));
+    testing::writeBytes(
+        fur, testing::furFileBytes({"1111111", "1.1.1.1", "1111111", "1.1.1.1", "1111111"}, 10));
     QImage tile(32, 32, QImage::Format_RGB32);
     tile.fill(Qt::white);
     tile.setPixel(0, 0, qRgb(255, 255, 0));
@@ -251,14 +220,14 @@ void DialogDetailsTest::theFurEditorsSaveRemembersItsFolder() {
     QCOMPARE(int(h->messages->saveDialogs.size()), 2);
     QCOMPARE(h->messages->saveDialogs.back().folder, remembered);
     QCOMPARE(h->messages->saveDialogs.back().preset, QStringLiteral("semis.fmp"));
-    click(&furEditor(), "cancelButton");
+    d->pressButton(&furEditor(), "cancelButton");
 
     // So does the next editor's, cancelled or not.
     QVERIFY(openFurEditor()->isVisible());
     furToolbar(70);
     QCOMPARE(int(h->messages->saveDialogs.size()), 3);
     QCOMPARE(h->messages->saveDialogs.back().folder, remembered);
-    click(&furEditor(), "cancelButton");
+    d->pressButton(&furEditor(), "cancelButton");
 
     // And the next run's, once the settings are written (a document saved
     // over itself writes them).
@@ -277,8 +246,7 @@ void DialogDetailsTest::theFurEditorsSaveRemembersItsFolder() {
         toolbarClick(editor, 70);
         QCOMPARE(int(next.messages->saveDialogs.size()), 1);
         QCOMPARE(next.messages->saveDialogs.back().folder, remembered);
-        QTest::mouseClick(editor.findChild<QPushButton*>(QStringLiteral("cancelButton")),
-                          Qt::LeftButton);
+        d->pressButton(&editor, "cancelButton");
     }
     d->takeHomeBack();
 }
@@ -298,7 +266,7 @@ void DialogDetailsTest::thePalettesRightPressOffersTheColourAdjustment() {
     QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("tinctureLabel"))->text(),
              QStringLiteral("Gueules"));
     const Colour before = Colour(d->ws().Tinctures[kGueules].Colour);
-    click(&dialog, "cancelButton");
+    d->pressButton(&dialog, "cancelButton");
     QVERIFY(!dialog.isVisible());
     QCOMPARE(Colour(d->ws().Tinctures[kGueules].Colour), before);
 }
@@ -306,7 +274,7 @@ void DialogDetailsTest::thePalettesRightPressOffersTheColourAdjustment() {
 void DialogDetailsTest::fiveExtraCopiesIsTheLargestCount() {
     const int n = d->place(d->writePicture("a.bmp", 20, 20), QPoint(100, 100));
     QVERIFY(d->pickUp(n));
-    d->rightClick(&d->held(), QPoint(3, 3), QStringLiteral("makeGroupAction"));
+    d->rightClickHeld(QStringLiteral("makeGroupAction"));
     auto& dialog = d->w().dialogs().get<ChargeDistributionDialog>();
     QVERIFY(dialog.isVisible());
     auto* text = dialog.findChild<QLineEdit*>(QStringLiteral("extraCopiesText"));
@@ -326,7 +294,7 @@ void DialogDetailsTest::fiveExtraCopiesIsTheLargestCount() {
     // The spin cannot go past it either.
     spin->triggerAction(QAbstractSlider::SliderSingleStepSub);
     QCOMPARE(-spin->value(), 5);
-    click(&dialog, "cancelButton");
+    d->pressButton(&dialog, "cancelButton");
 }
 
 QTEST_MAIN(DialogDetailsTest)

@@ -27,34 +27,15 @@
 #include "render/renderer.h"
 #include "storage/fur_file.h"
 #include "support/pipe_watchdog.h"
+#include "support/widget_events.h"
 
 using namespace tess;
 
 namespace {
 
-template <class T>
-T* child(QWidget& parent, const char* name) {
-    T* found = parent.findChild<T*>(QString::fromLatin1(name));
-    if (!found) qFatal("no child %s", name);
-    return found;
-}
-
-void sendMouse(QWidget* w, QEvent::Type type, QPointF at, Qt::MouseButton button,
-               Qt::MouseButtons held) {
-    QMouseEvent e(type, at, w->mapToGlobal(at), button, held, Qt::NoModifier);
-    QCoreApplication::sendEvent(w, &e);
-}
-
-void press(QWidget* w, QPointF at, Qt::MouseButton button = Qt::LeftButton) {
-    sendMouse(w, QEvent::MouseButtonPress, at, button, button);
-    sendMouse(w, QEvent::MouseButtonRelease, at, button, Qt::NoButton);
-}
-
 // A toolbar button pressed and released at its middle (x), in the strip.
 void toolbarClick(FurEditorDialog& d, int x) {
-    QWidget* bar = child<QWidget>(d, "toolbar");
-    sendMouse(bar, QEvent::MouseButtonPress, QPointF(x, 12), Qt::LeftButton, Qt::LeftButton);
-    sendMouse(bar, QEvent::MouseButtonRelease, QPointF(x, 12), Qt::LeftButton, Qt::NoButton);
+    click(child<QWidget>(d, "toolbar"), QPointF(x, 12));
 }
 constexpr int kNewButton = 25, kOpenButton = 48, kSaveButton = 72, kFillButton = 140,
               kDrawButton = 117;
@@ -148,14 +129,14 @@ void FurEditorTest::drawingAndFillingOnTheEnlargedView() {
     QWidget* view = child<QWidget>(d, "enlargedView");
     QWidget* palette = child<QWidget>(d, "palette");
     const Colour gueules = 0x0000FF, azur = 0xFF0000;
-    press(palette, QPointF(5, 30));                    // Gueules, left button
-    press(palette, QPointF(30, 30), Qt::RightButton);  // Azur, right button
+    click(palette, QPointF(5, 30));                    // Gueules, left button
+    click(palette, QPointF(30, 30), Qt::RightButton);  // Azur, right button
 
-    press(view, kInside + QPointF(99, 0));  // column 19, the last of a 20-wide tile
+    click(view, kInside + QPointF(99, 0));  // column 19, the last of a 20-wide tile
     QCOMPARE(d.tileSurface().pixel(19, 0), gueules);
-    press(view, kInside + QPointF(100, 0));  // column 20: off the tile, nothing
+    click(view, kInside + QPointF(100, 0));  // column 20: off the tile, nothing
     QCOMPARE(d.tileSurface().pixel(20, 0), kWhite);
-    press(view, kInside + QPointF(2.6, 7), Qt::RightButton);  // rounds to 3: column 0, row 1
+    click(view, kInside + QPointF(2.6, 7), Qt::RightButton);  // rounds to 3: column 0, row 1
     QCOMPARE(d.tileSurface().pixel(0, 1), azur);
 
     // Dragging with the right button after a left press paints the left colour.
@@ -169,12 +150,12 @@ void FurEditorTest::drawingAndFillingOnTheEnlargedView() {
     child<QSlider>(d, "widthSlider")->setValue(5);
     toolbarClick(d, kFillButton);
     QCOMPARE(d.tool(), FurTool::Fill);
-    press(view, kInside + QPointF(22, 22));
+    click(view, kInside + QPointF(22, 22));
     QCOMPARE(d.tileSurface().pixel(4, 4), gueules);
     QCOMPARE(d.tileSurface().pixel(31, 31), gueules);
     QCOMPARE(d.tileSurface().pixel(0, 1), azur);  // another colour stops it
     const Surface filled = d.tileSurface();
-    press(view, kInside + QPointF(22, 22));  // the same colour again: nothing
+    click(view, kInside + QPointF(22, 22));  // the same colour again: nothing
     QVERIFY(d.tileSurface() == filled);
     // A release away from every button runs nothing.
     QWidget* bar = child<QWidget>(d, "toolbar");
@@ -195,8 +176,8 @@ void FurEditorTest::thePaletteTakesTheSwatchUnderThePointer() {
     QWidget* palette = child<QWidget>(d, "palette");
     QWidget* view = child<QWidget>(d, "enlargedView");
     auto paintedBy = [&](QPointF at) {
-        press(palette, at);
-        press(view, kInside + QPointF(2, 2));
+        click(palette, at);
+        click(view, kInside + QPointF(2, 2));
         return d.tileSurface().pixel(0, 0);
     };
     const struct {
@@ -260,7 +241,7 @@ void FurEditorTest::openingFursAndPicturesAndRefusingBadOnes() {
     // A fur saved from the toolbar, then opened again with its sizes and tile.
     child<QSlider>(d, "widthSlider")->setValue(7);
     chosen = path("losange.fmp");
-    press(child<QWidget>(d, "enlargedView"), kInside + QPointF(1, 1));
+    click(child<QWidget>(d, "enlargedView"), kInside + QPointF(1, 1));
     toolbarClick(d, kSaveButton);
     QVERIFY2(messages.isEmpty(), qPrintable(messages.join('\n')));
     QCOMPARE(child<QLabel>(d, "titleLabel")->text(),
@@ -347,9 +328,9 @@ void FurEditorTest::okStoresTheFurOrRefusesAFileAnotherSlotUses() {
     messages.clear();
     d.start(FurEditorSubject{.tinctures = ws.Tinctures});
     QWidget* palette = child<QWidget>(d, "palette");
-    press(palette, QPointF(30, 60));  // Sable
+    click(palette, QPointF(30, 60));  // Sable
     for (int x = 0; x < 20; x += 2)
-        press(child<QWidget>(d, "enlargedView"), kInside + QPointF(x * 5, 0));
+        click(child<QWidget>(d, "enlargedView"), kInside + QPointF(x * 5, 0));
     chosen = path("Hermine.fmp");
     QTest::mouseClick(child<QPushButton>(d, "okButton"), Qt::LeftButton);
     QVERIFY2(messages.isEmpty(), qPrintable(messages.join('\n')));
@@ -384,8 +365,8 @@ void FurEditorTest::aPipeIsNotAFileWhereverItIsChosen() {
         toolbarClick(d, kOpenButton);
         QVERIFY2(!watchdog.released(), name);
         QCOMPARE(messages.size(), 1);
-        QCOMPARE(messages[0], QStringLiteral("Erreur #75: ") +
-                                  QString::fromStdString(notAFileText(pipe)));
+        QCOMPARE(messages[0],
+                 QStringLiteral("Erreur #75: ") + QString::fromStdString(notAFileText(pipe)));
         QVERIFY(located.empty());
         QVERIFY(d.tileSurface() == before);
     }

@@ -6,6 +6,7 @@
 
 #include "dialogs/line_style_dialog.h"
 #include "model/line_kinds.h"
+#include "support/widget_events.h"
 
 using namespace tess;
 
@@ -36,10 +37,8 @@ class LineStyleDialogTest : public QObject {
 
   private:
     template <class T>
-    T* child(const char* name) {
-        T* w = dialog->findChild<T*>(QLatin1String(name));
-        if (!w) qFatal("no control %s", name);
-        return w;
+    T* child(const char* name, const std::source_location& at = std::source_location::current()) {
+        return ::child<T>(*dialog, name, at);
     }
     QString text(const char* name) { return child<QLabel>(name)->text(); }
 

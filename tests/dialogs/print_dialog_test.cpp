@@ -15,6 +15,7 @@
 #include "dialogs/qt_french_texts.h"
 #include "platform/qimage_bridge.h"
 #include "support/scripted_messages.h"
+#include "support/widget_events.h"
 #include "tests/support/temporary_folder.h"
 
 using namespace tess;
@@ -35,13 +36,6 @@ PrintDialog::Input subjectFor(PageCommand command, std::string printer = {}) {
     s.shapeMask.fillRect(10, 0, 265, 300, Brush::solid(kWhite));
     s.printerName = std::move(printer);
     return s;
-}
-
-template <typename T>
-T* child(QWidget& dialog, const char* name) {
-    T* w = dialog.findChild<T*>(QString::fromLatin1(name));
-    if (!w) qFatal("no child %s", name);
-    return w;
 }
 
 void press(QWidget* w, QPoint at) {

@@ -7,6 +7,7 @@
 
 #include "dialogs/blazon_language_dialog.h"
 #include "dialogs/colour_adjustment_dialog.h"
+#include "support/widget_events.h"
 
 using namespace tess;
 
@@ -23,13 +24,6 @@ namespace {
 void arrow(QScrollBar* bar, bool up) {
     bar->triggerAction(up ? QAbstractSlider::SliderSingleStepSub
                           : QAbstractSlider::SliderSingleStepAdd);
-}
-
-template <class T>
-T* child(QWidget& parent, const char* name) {
-    T* found = parent.findChild<T*>(QString::fromLatin1(name));
-    if (!found) qFatal("no child %s", name);
-    return found;
 }
 
 }  // namespace

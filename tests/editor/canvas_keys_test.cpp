@@ -10,16 +10,13 @@
 #include "editor/title_bar.h"
 #include "model/document.h"
 #include "widgets/help_opener.h"
-#include "window_driver.h"
+#include "window_test.h"
 
 using namespace tess;
 
-class CanvasKeysTest : public QObject {
+class CanvasKeysTest : public WindowTest {
     Q_OBJECT
   private slots:
-    void initTestCase();
-    void cleanup();
-    void cleanupTestCase();
     void ctrlSSavesAskingForANameOnlyTheFirstTime();
     void ctrlOOpensAfterTheFileIsChosen();
     void ctrlNAsksThenStartsABlankShield();
@@ -29,58 +26,33 @@ class CanvasKeysTest : public QObject {
     void ctrlQAsksBeforeQuittingAndNonStays();
 
   private:
-    void ctrl(Qt::Key key) {
-        d->canvas().setFocus();
-        QTest::keyClick(&d->canvas(), key, Qt::ControlModifier);
-    }
-    QString title() { return d->w().panel<TitleBar>().title(); }
-    QString path(const char* name) {
-        return QDir(h->home.path()).filePath(QString::fromUtf8(name));
-    }
+    void started() override { d->recordHelp(); }
+    QString path(const char* name) { return h->home.filePath(QString::fromUtf8(name)); }
     void markChange() {
         // A tincture dropped on the field: a change that marks the title.
         QVERIFY(WindowDriver::drop(&d->canvas(), makeTinctureDrag(kGueules), d->pointOfPart(1)));
-        QVERIFY(title().endsWith(u'*'));
+        QVERIFY(d->title().endsWith(u'*'));
     }
-
-    ProgramHarness* h = nullptr;
-    WindowDriver* d = nullptr;
 };
-
-void CanvasKeysTest::initTestCase() {
-    h = new ProgramHarness;
-    QVERIFY(h->start());
-    d = new WindowDriver(*h);
-    d->recordHelp();
-}
-
-void CanvasKeysTest::cleanup() {
-    d->reset();
-}
-
-void CanvasKeysTest::cleanupTestCase() {
-    delete d;
-    delete h;
-}
 
 void CanvasKeysTest::ctrlSSavesAskingForANameOnlyTheFirstTime() {
     markChange();
     h->messages->saveFiles = {path("armes")};
-    ctrl(Qt::Key_S);
+    d->ctrl(Qt::Key_S);
     QCOMPARE(int(h->messages->saveDialogs.size()), 1);
     QCOMPARE(h->messages->saveDialogs[0].title, QStringLiteral("Sauvegarder le blason"));
-    QCOMPARE(title(), QStringLiteral("Tessaline [armes.bls]"));
+    QCOMPARE(d->title(), QStringLiteral("Tessaline [armes.bls]"));
     QVERIFY(QFile::exists(path("armes.bls")));
 
     // Saved once, the same key writes over it without asking.
     markChange();
-    ctrl(Qt::Key_S);
+    d->ctrl(Qt::Key_S);
     QCOMPARE(int(h->messages->saveDialogs.size()), 1);
-    QCOMPARE(title(), QStringLiteral("Tessaline [armes.bls]"));
+    QCOMPARE(d->title(), QStringLiteral("Tessaline [armes.bls]"));
     // Without Ctrl the letter does nothing.
     markChange();
     QTest::keyClick(&d->canvas(), Qt::Key_S);
-    QVERIFY(title().endsWith(u'*'));
+    QVERIFY(d->title().endsWith(u'*'));
 }
 
 void CanvasKeysTest::ctrlOOpensAfterTheFileIsChosen() {
@@ -92,32 +64,32 @@ void CanvasKeysTest::ctrlOOpensAfterTheFileIsChosen() {
 
     // The dialog first, then the question; "Non" keeps everything.
     h->messages->files = {path("ouvert.bls")};
-    ctrl(Qt::Key_O);
+    d->ctrl(Qt::Key_O);
     QCOMPARE(int(h->messages->openDialogs.size()), 1);
     QCOMPARE(h->messages->openDialogs.back().title, QStringLiteral("Ouvrir un blason"));
     QCOMPARE(int(h->messages->questions.size()), 1);
     QVERIFY(h->messages->questions[0].text.contains(
         QStringLiteral("Êtes-vous sûr de vouloir débuter un autre blason sans sauvegarder ")));
-    QCOMPARE(title(), QStringLiteral("Tessaline*"));
+    QCOMPARE(d->title(), QStringLiteral("Tessaline*"));
 
     h->messages->files = {path("ouvert.bls")};
     h->messages->questionAnswers = {true};
-    ctrl(Qt::Key_O);
-    QCOMPARE(title(), QStringLiteral("Tessaline [ouvert.bls]"));
+    d->ctrl(Qt::Key_O);
+    QCOMPARE(d->title(), QStringLiteral("Tessaline [ouvert.bls]"));
     QCOMPARE(d->ws().CurrentBlazon, saved);
 }
 
 void CanvasKeysTest::ctrlNAsksThenStartsABlankShield() {
     markChange();
-    ctrl(Qt::Key_N);
+    d->ctrl(Qt::Key_N);
     QCOMPARE(int(h->messages->questions.size()), 1);
     QVERIFY(h->messages->questions[0].text.contains(
         QStringLiteral("Êtes-vous sûr de vouloir débuter un nouveau blason sans sauvegarder ")));
     QCOMPARE(d->ws().CurrentBlazon.Parts[1].Tincture, kGueules);
 
     h->messages->questionAnswers = {true};
-    ctrl(Qt::Key_N);
-    QCOMPARE(title(), QStringLiteral("Tessaline"));
+    d->ctrl(Qt::Key_N);
+    QCOMPARE(d->title(), QStringLiteral("Tessaline"));
     QCOMPARE(d->ws().CurrentBlazon.Parts[1].Tincture, kAzur);
     QCOMPARE(d->w().panel<BlazonPanel>().blazonLabel()->text(), QStringLiteral("D'Azur."));
 }
@@ -127,13 +99,13 @@ void CanvasKeysTest::ctrlRDrawsWhatTheDocumentHolds() {
     // Changed behind the window's back: the canvas does not show it yet.
     d->ws().CurrentBlazon.Parts[1].Tincture = kSable;
     d->ws().CurrentBlazon.Parts[1].Kind = kClassColour;
-    QCOMPARE(d->w().panel<CanvasPanel>().canvas()->picture().pixel(132, 170) & 0xFFFFFF, 0x0000FFu);
-    ctrl(Qt::Key_R);
-    QCOMPARE(d->w().panel<CanvasPanel>().canvas()->picture().pixel(132, 170) & 0xFFFFFF, 0u);
+    QCOMPARE(d->shown(132, 170), 0x0000FFu);
+    d->ctrl(Qt::Key_R);
+    QCOMPARE(d->shown(132, 170), 0u);
     QCOMPARE(d->w().panel<BlazonPanel>().blazonLabel()->text(), QStringLiteral("De Sable."));
     // Only a redraw: no step, no mark.
     QVERIFY(d->ws().Undos == undos);
-    QCOMPARE(title(), QStringLiteral("Tessaline"));
+    QCOMPARE(d->title(), QStringLiteral("Tessaline"));
 }
 
 void CanvasKeysTest::ctrlVPastesOnlyOurOwnCopy() {
@@ -143,15 +115,15 @@ void CanvasKeysTest::ctrlVPastesOnlyOurOwnCopy() {
     for (const QString& text : {QString(), QStringLiteral("3"), QStringLiteral("999"),
                                 QStringLiteral("abc"), QString(100000, u'7')}) {
         QApplication::clipboard()->setText(text);
-        ctrl(Qt::Key_V);
+        d->ctrl(Qt::Key_V);
         QVERIFY2(!d->w().panel<HeldChargeTool>().state().isHolding(), qPrintable(text.left(10)));
         QCOMPARE(d->ws().CurrentBlazon, before);
     }
 
     QVERIFY(d->pickUp(n));
-    d->rightClick(&d->held(), QPoint(3, 3), QStringLiteral("copyChargeAction"));
+    d->rightClickHeld(QStringLiteral("copyChargeAction"));
     QTest::keyClick(&d->held(), Qt::Key_Return);
-    ctrl(Qt::Key_V);
+    d->ctrl(Qt::Key_V);
     QVERIFY(d->w().panel<HeldChargeTool>().state().isHolding());
     QCOMPARE(d->w().panel<HeldChargeTool>().state().box(), QRectF(2, 2, 20, 16));
     QVERIFY(d->ws().SelectedCharge != n);
@@ -159,19 +131,19 @@ void CanvasKeysTest::ctrlVPastesOnlyOurOwnCopy() {
 }
 
 void CanvasKeysTest::ctrlAOpensTheLastHelpAskedFor() {
-    ctrl(Qt::Key_A);
+    d->ctrl(Qt::Key_A);
     QCOMPARE(d->helpOpened.size(), 1);
     QCOMPARE(d->helpOpened[0].fragment(), QStringLiteral("contenu"));
     // A dialog's help asked for, the key asks for it again.
     d->w().help().open(HelpContext::LineStyles);
-    ctrl(Qt::Key_A);
+    d->ctrl(Qt::Key_A);
     QCOMPARE(d->helpOpened.size(), 3);
     QCOMPARE(d->helpOpened[2].fragment(), QStringLiteral("styles-de-ligne"));
 }
 
 void CanvasKeysTest::ctrlQAsksBeforeQuittingAndNonStays() {
     markChange();
-    ctrl(Qt::Key_Q);
+    d->ctrl(Qt::Key_Q);
     QCOMPARE(int(h->messages->questions.size()), 1);
     QVERIFY(h->messages->questions[0].text.contains(
         QStringLiteral("Êtes-vous sûr de vouloir quitter sans sauvegarder ")));

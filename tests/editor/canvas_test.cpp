@@ -20,20 +20,17 @@
 #include "editor/tincture_palette_input.h"
 #include "model/document.h"
 #include "model/workspace.h"
-#include "program_harness.h"
 #include "render/document_surfaces.h"
 #include "render/key_colours.h"
 #include "render/renderer.h"
 #include "widgets/drag_payloads.h"
+#include "window_test.h"
 
 using namespace tess;
 
-class CanvasTest : public QObject {
+class CanvasTest : public WindowTest {
     Q_OBJECT
   private slots:
-    void initTestCase();
-    void cleanup();
-    void cleanupTestCase();
     void aDropDressesThePartUnderItOnly();
     void aDropOnALineWarnsAndTakesAStep();
     void aFurOverAChargeIsRefusedAndATinctureRecoloursIt();
@@ -58,30 +55,7 @@ class CanvasTest : public QObject {
     QString squarePicture();
     QWidget& canvas() { return *w->panel<CanvasPanel>().canvas(); }
     Renderer& r() { return h->program->r(); }
-
-    ProgramHarness* h = nullptr;
-    MainWindow* w = nullptr;
 };
-
-void CanvasTest::initTestCase() {
-    h = new ProgramHarness;
-    QVERIFY(h->start());
-    w = &h->window();
-}
-
-void CanvasTest::cleanup() {
-    NewDocument(h->ws(), r());
-    h->ws().Modified = false;
-    w->panel<HeldChargeTool>().end();
-    w->session().redraw();
-    w->panel<TitleBar>().refreshTitle();
-    *h->messages = ScriptedMessages{};
-    QApplication::clipboard()->clear();
-}
-
-void CanvasTest::cleanupTestCase() {
-    delete h;
-}
 
 void CanvasTest::partition(Long code) {
     h->ws().CurrentBlazon.Partition = code;
@@ -148,7 +122,7 @@ void CanvasTest::aDropDressesThePartUnderItOnly() {
     QCOMPARE(ws.CurrentBlazon.Parts[2].Tincture, 4);
     QCOMPARE(ws.CurrentBlazon.Parts[2].Kind, kClassColour);
     QCOMPARE(ws.CurrentBlazon.Parts[1], before1);
-    QVERIFY(w->panel<TitleBar>().title().endsWith(u'*'));
+    QVERIFY(d->title().endsWith(u'*'));
     UndoLast(ws);
     QCOMPARE(ws.CurrentBlazon.Parts[2], before2);
 
@@ -188,7 +162,7 @@ void CanvasTest::aDropOnALineWarnsAndTakesAStep() {
     QCOMPARE(h->messages->boxes[0].title, QStringLiteral("Tessaline"));
     QCOMPARE(ws.CurrentBlazon, before);
     QCOMPARE(ws.Undos[1], before);
-    QVERIFY(w->panel<TitleBar>().title().endsWith(u'*'));
+    QVERIFY(d->title().endsWith(u'*'));
 }
 
 void CanvasTest::aFurOverAChargeIsRefusedAndATinctureRecoloursIt() {
@@ -196,8 +170,7 @@ void CanvasTest::aFurOverAChargeIsRefusedAndATinctureRecoloursIt() {
     QVERIFY(
         AddCharge(ws, r().Charges, OverlayBox{100, 150, 40, 40, squarePicture().toStdString()}));
     w->session().redraw();
-    ws.Modified = false;
-    w->panel<TitleBar>().refreshTitle();
+    d->unmark();
     const QPoint at = pointOnCharge();
     QVERIFY(at.x() >= 0);
     const BlazonRecord before = ws.CurrentBlazon;
@@ -249,7 +222,7 @@ void CanvasTest::ctrlAndTheDigitRowChoosePartitions() {
     QTest::keyClick(&canvas(), Qt::Key_6, Qt::ControlModifier);
     QCOMPARE(ws.CurrentBlazon.Partition, 14);
     QVERIFY(ws.Undos == undos);
-    QVERIFY(w->panel<TitleBar>().title().endsWith(u'*'));
+    QVERIFY(d->title().endsWith(u'*'));
 
     const struct {
         Qt::Key key;

@@ -14,16 +14,13 @@
 #include "dialogs/picture_properties_dialog.h"
 #include "editor/title_bar.h"
 #include "model/motifs.h"
-#include "window_driver.h"
+#include "window_test.h"
 
 using namespace tess;
 
-class ChargeCommandsTest : public QObject {
+class ChargeCommandsTest : public WindowTest {
     Q_OBJECT
   private slots:
-    void initTestCase();
-    void cleanup();
-    void cleanupTestCase();
     void theAlignmentStripMovesTheGroupOnlyWithAModifier();
     void theMirrorAsksAboutTheGroupAndTakesOneUndoStep();
     void aGroupResizedWithAModifierTakesTheSizeInPlace();
@@ -36,29 +33,9 @@ class ChargeCommandsTest : public QObject {
     // (40, 60), (100, 60) and (160, 60).
     void placeGroupOfThree();
     QString twoColourPicture();
-    QRgb shown(int x, int y) {
-        return d->w().panel<CanvasPanel>().canvas()->picture().pixel(x, y) & 0xFFFFFF;
-    }
 
-    ProgramHarness* h = nullptr;
-    WindowDriver* d = nullptr;
     int group = 0;
 };
-
-void ChargeCommandsTest::initTestCase() {
-    h = new ProgramHarness;
-    QVERIFY(h->start());
-    d = new WindowDriver(*h);
-}
-
-void ChargeCommandsTest::cleanup() {
-    d->reset();
-}
-
-void ChargeCommandsTest::cleanupTestCase() {
-    delete d;
-    delete h;
-}
 
 QString ChargeCommandsTest::twoColourPicture() {
     QImage image(20, 10, QImage::Format_RGB32);
@@ -77,8 +54,7 @@ void ChargeCommandsTest::placeGroupOfThree() {
     // Groups are made by the distribution dialog; here they are set up by hand.
     group = NewMotif(d->ws());
     for (int n = 1; n <= 3; ++n) AddChargeToMotif(d->ws(), group, n);
-    d->ws().Modified = false;
-    d->w().panel<TitleBar>().refreshTitle();
+    d->unmark();
 }
 
 void ChargeCommandsTest::theAlignmentStripMovesTheGroupOnlyWithAModifier() {
@@ -117,13 +93,13 @@ void ChargeCommandsTest::theAlignmentStripMovesTheGroupOnlyWithAModifier() {
 void ChargeCommandsTest::theMirrorAsksAboutTheGroupAndTakesOneUndoStep() {
     placeGroupOfThree();
     const ChargeRecord third = d->charge(3);
-    QCOMPARE(shown(45, 65), 0xFF0000u);  // the left half of charge 1 is red
+    QCOMPARE(d->shown(45, 65), 0xFF0000u);  // the left half of charge 1 is red
 
     // "Non": the held charge alone flips, the shield is not drawn again.
     QVERIFY(d->pickUp(2));
     const QImage before = d->w().panel<CanvasPanel>().canvas()->picture().copy();
     h->messages->boxAnswers = {MessageAnswer::No};
-    d->rightClick(&d->held(), QPoint(3, 3), QStringLiteral("mirrorChargeAction"));
+    d->rightClickHeld(QStringLiteral("mirrorChargeAction"));
     QCOMPARE(int(h->messages->boxes.size()), 1);
     QCOMPARE(h->messages->boxes[0].text,
              QStringLiteral("Ce meuble fait partie d'un motif totalisant 3 meuble(s). Désirez-vous "
@@ -139,23 +115,23 @@ void ChargeCommandsTest::theMirrorAsksAboutTheGroupAndTakesOneUndoStep() {
 
     // "Oui": every member flips back and forth, the shield shows it at once.
     h->messages->boxAnswers = {MessageAnswer::Yes};
-    d->rightClick(&d->held(), QPoint(3, 3), QStringLiteral("mirrorChargeAction"));
+    d->rightClickHeld(QStringLiteral("mirrorChargeAction"));
     QCOMPARE(d->charge(1).Mirrored, kTrue);
     QCOMPARE(d->charge(2).Mirrored, kFalse);
     QCOMPARE(d->charge(3).Mirrored, kTrue);
-    QCOMPARE(shown(45, 65), 0x0000FFu);
+    QCOMPARE(d->shown(45, 65), 0x0000FFu);
     QCOMPARE(d->held().picture().pixel(4, 5) & 0xFFFFFF, 0xFF0000u);
-    QVERIFY(d->w().panel<TitleBar>().title().endsWith(u'*'));
+    QVERIFY(d->title().endsWith(u'*'));
 
     // Each mirror was its own step: the toolbar's "Annuler" takes back the
     // last one and leaves the charges where they were placed.
-    QTest::mouseClick(d->w().panel<ToolbarPanel>().toolbar(), Qt::LeftButton, {}, QPoint(150, 10));
+    d->annuler();
     QCOMPARE(d->charge(1).Mirrored, kFalse);
     QCOMPARE(d->charge(3).Mirrored, kFalse);
     QCOMPARE(d->charge(3).InUse, kTrue);
     QCOMPARE(QPoint(d->charge(3).X, d->charge(3).Y), QPoint(third.X, third.Y));
     QCOMPARE(d->charge(2).InUse, kTrue);  // let go of, back on the shield
-    QCOMPARE(shown(45, 65), 0xFF0000u);
+    QCOMPARE(d->shown(45, 65), 0xFF0000u);
 }
 
 void ChargeCommandsTest::aGroupResizedWithAModifierTakesTheSizeInPlace() {
@@ -180,7 +156,7 @@ void ChargeCommandsTest::aGroupResizedWithAModifierTakesTheSizeInPlace() {
     QCOMPARE(QPoint(d->charge(3).X, d->charge(3).Y), QPoint(160, 60));
     // Put down, the whole group shows at its new size.
     QTest::keyClick(&d->held(), Qt::Key_Return);
-    QCOMPARE(shown(40 + 35, 70), 0x0000FFu);  // charge 1's right half reaches x 79
+    QCOMPARE(d->shown(40 + 35, 70), 0x0000FFu);  // charge 1's right half reaches x 79
 }
 
 void ChargeCommandsTest::aClickOnAnotherChargePutsTheHeldOneDownOnly() {
@@ -198,7 +174,7 @@ void ChargeCommandsTest::aClickOnAnotherChargePutsTheHeldOneDownOnly() {
     QCOMPARE(QPoint(d->charge(one).X, d->charge(one).Y), QPoint(60, 110));
     QCOMPARE(d->charge(two).InUse, kTrue);
     QCOMPARE(QPoint(d->charge(two).X, d->charge(two).Y), QPoint(150, 80));
-    QCOMPARE(shown(70, 120), 0xFF0000u);
+    QCOMPARE(d->shown(70, 120), 0xFF0000u);
 }
 
 void ChargeCommandsTest::theHeldChargesPropertiesNameItsPictureAndItsUses() {
@@ -206,7 +182,7 @@ void ChargeCommandsTest::theHeldChargesPropertiesNameItsPictureAndItsUses() {
     d->place(path, QPoint(40, 40));
     const int n = d->place(path, QPoint(120, 120));
     QVERIFY(d->pickUp(n));
-    d->rightClick(&d->held(), QPoint(3, 3), QStringLiteral("chargePropertiesAction"));
+    d->rightClickHeld(QStringLiteral("chargePropertiesAction"));
     auto& dialog = d->w().dialogs().get<PicturePropertiesDialog>();
     QVERIFY(dialog.isVisible());
     const auto caption = [&](const char* name) {
@@ -220,7 +196,7 @@ void ChargeCommandsTest::theHeldChargesPropertiesNameItsPictureAndItsUses() {
     auto* box = dialog.findChild<QLineEdit*>(QStringLiteral("phraseBox"));
     box->clear();
     QTest::keyClicks(box, QStringLiteral("un lion rampant"));
-    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("okButton")), Qt::LeftButton);
+    d->pressButton(&dialog, "okButton");
     QVERIFY(!dialog.isVisible());
     QVERIFY(d->w().panel<HeldChargeTool>().state().isHolding());
     QVERIFY2(d->w().panel<BlazonPanel>().blazonLabel()->text().contains(
@@ -232,13 +208,12 @@ void ChargeCommandsTest::aPictureLeavingTheListForgetsTheCopyAndMarksTheTitle() 
     const QString path = d->writePicture("tour.bmp", 20, 20);
     const int n = d->place(path, QPoint(60, 60));
     QVERIFY(d->pickUp(n));
-    d->rightClick(&d->held(), QPoint(3, 3), QStringLiteral("copyChargeAction"));
+    d->rightClickHeld(QStringLiteral("copyChargeAction"));
     QCOMPARE(QApplication::clipboard()->text(), QString::number(n));
     // The charge goes; its picture is left unused in the bank.
     QTest::keyClick(&d->held(), Qt::Key_Delete);
     QCOMPARE(d->charge(n).InUse, kFalse);
-    d->ws().Modified = false;
-    d->w().panel<TitleBar>().refreshTitle();
+    d->unmark();
     QVERIFY(d->w().panel<ClipboardCommands>().canPaste());
 
     QListWidget* list = d->w().panel<PictureListPanel>().pictureList();
@@ -249,14 +224,13 @@ void ChargeCommandsTest::aPictureLeavingTheListForgetsTheCopyAndMarksTheTitle() 
     QVERIFY(h->messages->boxes.empty());
     // The bank lost a picture the document saves: the title says so.
     QVERIFY(d->ws().Modified);
-    QCOMPARE(d->w().panel<TitleBar>().title(), QStringLiteral("Tessaline*"));
+    QCOMPARE(d->title(), QStringLiteral("Tessaline*"));
     // Our copy is forgotten: no text of ours, no paste offered, Ctrl+V nothing.
     QVERIFY(QApplication::clipboard()->text().isEmpty());
     QVERIFY(!d->w().panel<ClipboardCommands>().canPaste());
-    d->rightClick(&d->canvas(), d->pointOfPart(1));
+    d->rightClickPart(1);
     QVERIFY(!menuItem(d->w(), "pasteOnPartAction")->isEnabled());
-    d->canvas().setFocus();
-    QTest::keyClick(&d->canvas(), Qt::Key_V, Qt::ControlModifier);
+    d->ctrl(Qt::Key_V);
     QVERIFY(!d->w().panel<HeldChargeTool>().state().isHolding());
 }
 

@@ -8,16 +8,13 @@
 
 #include "dialogs/fur_editor_dialog.h"
 #include "editor/title_bar.h"
-#include "window_driver.h"
+#include "window_test.h"
 
 using namespace tess;
 
-class ChoosersAndFursTest : public QObject {
+class ChoosersAndFursTest : public WindowTest {
     Q_OBJECT
   private slots:
-    void initTestCase();
-    void cleanup();
-    void cleanupTestCase();
     void theFirstOrderSizeChooserIsCutToThePiece();
     void theSecondOrderSizeChooserShowsForThePiecesThatTakeSizes();
     void withFourFursDefiningIsOfferedNoMoreAndDoesNothing();
@@ -30,25 +27,7 @@ class ChoosersAndFursTest : public QObject {
         QTest::mouseMove(w, at);
         return w->toolTip();
     }
-
-    ProgramHarness* h = nullptr;
-    WindowDriver* d = nullptr;
 };
-
-void ChoosersAndFursTest::initTestCase() {
-    h = new ProgramHarness;
-    QVERIFY(h->start());
-    d = new WindowDriver(*h);
-}
-
-void ChoosersAndFursTest::cleanup() {
-    d->reset();
-}
-
-void ChoosersAndFursTest::cleanupTestCase() {
-    delete d;
-    delete h;
-}
 
 void ChoosersAndFursTest::theFirstOrderSizeChooserIsCutToThePiece() {
     PictureBox* chooser = d->w().panel<PieceOptions>().sizeChooser();
@@ -70,8 +49,7 @@ void ChoosersAndFursTest::theFirstOrderSizeChooserIsCutToThePiece() {
     QTest::mouseClick(chooser, Qt::LeftButton, {}, QPoint(5, 18));
     QCOMPARE(d->ws().CurrentBlazon.Ordinary1.Size, Integer(0));
     // The piece removed, the chooser goes.
-    d->rightClick(&d->canvas(), d->pointOfPart(kFirstOrderZone),
-                  QStringLiteral("deleteFirstOrderAction"));
+    d->rightClickPart(kFirstOrderZone, QStringLiteral("deleteFirstOrderAction"));
     QVERIFY(chooser->isHidden());
 }
 
@@ -93,18 +71,17 @@ void ChoosersAndFursTest::theSecondOrderSizeChooserShowsForThePiecesThatTakeSize
     QTest::mouseClick(chooser, Qt::LeftButton, {}, QPoint(5, 30));
     QVERIFY(d->ws().CurrentBlazon.Ordinary2.Size > 0);  // diminished, drawn at its width
     QVERIFY(menuItem(d->w(), "secondOrderDiminishedAction")->isChecked());
-    d->rightClick(&d->canvas(), d->pointOfPart(kSecondOrderZone),
-                  QStringLiteral("deleteSecondOrderAction"));
+    d->rightClickPart(kSecondOrderZone, QStringLiteral("deleteSecondOrderAction"));
     QVERIFY(chooser->isHidden());
 }
 
 void ChoosersAndFursTest::defineFur(const QString& name) {
-    h->messages->saveFiles = {QDir(h->home.path()).filePath(name)};
+    h->messages->saveFiles = {h->home.filePath(name)};
     d->rightClick(d->w().panel<FurPalettePanel>().furPalette(), QPoint(5, 5),
                   QStringLiteral("defineUserFurAction"));
     auto& editor = d->w().dialogs().get<FurEditorDialog>();
     QVERIFY(editor.isVisible());
-    QTest::mouseClick(editor.findChild<QPushButton*>(QStringLiteral("okButton")), Qt::LeftButton);
+    d->pressButton(&editor, "okButton");
     QVERIFY(!editor.isVisible());
 }
 
@@ -122,7 +99,7 @@ void ChoosersAndFursTest::withFourFursDefiningIsOfferedNoMoreAndDoesNothing() {
     QVERIFY(!d->w().dialogs().get<FurEditorDialog>().isVisible());
     for (int s = 0; s < 4; ++s)
         QCOMPARE(QString::fromStdString(d->ws().CurrentBlazon.UserFurs[std::size_t(s)].Path),
-                 QDir(h->home.path()).filePath(names[s]));
+                 h->home.filePath(names[s]));
 
     // The palette's menu now offers it disabled.
     d->rightClick(d->w().panel<FurPalettePanel>().furPalette(), QPoint(5, 5));
@@ -143,15 +120,13 @@ void ChoosersAndFursTest::withFourFursDefiningIsOfferedNoMoreAndDoesNothing() {
     auto& editor = d->w().dialogs().get<FurEditorDialog>();
     QVERIFY(editor.isVisible());
     QCOMPARE(d->w().panel<FurMenu>().FurSlotIndex(), Byte(1));
-    QTest::mouseClick(editor.findChild<QPushButton*>(QStringLiteral("cancelButton")),
-                      Qt::LeftButton);
+    d->pressButton(&editor, "cancelButton");
     QVERIFY(swatches[1]->isHidden());
 }
 
 void ChoosersAndFursTest::aPressOnTheWarningSignReleasedOutsideShowsNothing() {
     // Two colours side by side break the rule of tinctures.
-    d->canvas().setFocus();
-    QTest::keyClick(&d->canvas(), Qt::Key_2, Qt::ControlModifier);  // Parti
+    d->ctrl(Qt::Key_2);  // Parti
     QVERIFY(WindowDriver::drop(&d->canvas(), makeTinctureDrag(kGueules), d->pointOfPart(2)));
     PictureBox* sign = d->w().panel<BlazonPanel>().warningSign();
     QVERIFY(sign->isVisible());

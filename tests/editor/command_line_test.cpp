@@ -32,12 +32,9 @@ class CommandLineTest : public QObject {
 
 // A document saved by the program itself: a Spanish shield, its field Gueules.
 void CommandLineTest::initTestCase() {
-    qputenv("TESSALINE_HOME", documents.path().toUtf8());
-    qputenv("XDG_DATA_HOME", documents.path().toUtf8());
-    Workspace ws;
-    Renderer r;
-    InitGraphics(ws, r);
-    ResetDocument(ws);
+    setProgramFolders(documents.path());
+    BlankDocument blank;
+    auto& [ws, r] = blank;
     ws.CurrentBlazon.ShieldShape = 4;
     ws.CurrentBlazon.Parts[1].Tincture = kGueules;
     RedrawShield(ws, r);

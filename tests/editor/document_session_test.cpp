@@ -7,49 +7,30 @@
 
 #include "actions/redraw_result.h"
 #include "support/widget_events.h"
-#include "window_driver.h"
+#include "window_test.h"
 
 using namespace tess;
 
-class DocumentSessionTest : public QObject {
+class DocumentSessionTest : public WindowTest {
     Q_OBJECT
   private slots:
-    void initTestCase();
-    void cleanup();
-    void cleanupTestCase();
     void everyCommandRedrawsOnceAndEveryPanelFollows();
     void aNewDocumentEndsWhatIsHeld();
     void aDoubleClickOnTheFreeAreaIsAPress();
 
   private:
-    ProgramHarness* h = nullptr;
-    WindowDriver* d = nullptr;
 };
-
-void DocumentSessionTest::initTestCase() {
-    h = new ProgramHarness;
-    QVERIFY(h->start());
-    d = new WindowDriver(*h);
-}
-
-void DocumentSessionTest::cleanup() {
-    d->reset();
-}
-
-void DocumentSessionTest::cleanupTestCase() {
-    delete d;
-    delete h;
-}
 
 void DocumentSessionTest::everyCommandRedrawsOnceAndEveryPanelFollows() {
     MainWindow& w = d->w();
     int redraws = 0;
     RedrawResult last;
-    const auto counting =
-        connect(&w.session(), &DocumentSession::redrawn, this, [&](const RedrawResult& result) {
-            ++redraws;
-            last = result;
-        });
+    // Counted for this test only, however it ends.
+    QObject counting;
+    connect(&w.session(), &DocumentSession::redrawn, &counting, [&](const RedrawResult& result) {
+        ++redraws;
+        last = result;
+    });
     QWidget* toolbar = w.panel<ToolbarPanel>().toolbar();
     const struct {
         const char* name;
@@ -95,7 +76,6 @@ void DocumentSessionTest::everyCommandRedrawsOnceAndEveryPanelFollows() {
                  command.name);
         QVERIFY2(w.panel<TitleBar>().title().endsWith(u'*') == command.marked, command.name);
     }
-    disconnect(counting);
 }
 
 // A new document from the file menu ends a held charge and a picture brought

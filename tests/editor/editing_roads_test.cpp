@@ -22,7 +22,7 @@
 #include "model/placements.h"
 #include "model/tinctures.h"
 #include "support/widget_events.h"
-#include "window_driver.h"
+#include "window_test.h"
 
 using namespace tess;
 
@@ -75,28 +75,18 @@ QPoint pointOnALine(WindowDriver& d) {
     return {-1, -1};
 }
 
-void rightClickPart(WindowDriver& d, int part, const char* item) {
-    d.rightClick(&d.canvas(), d.pointOfPart(part), QString::fromLatin1(item));
-}
-
-void rightClickHeld(WindowDriver& d, const char* item) {
-    d.rightClick(&d.held(), QPoint(3, 3), QString::fromLatin1(item));
-}
-
-// The dialog named `name`, open.
+// The dialog named `name`, open; the test fails when it is not.
 QWidget* openDialog(WindowDriver& d, const char* name) {
     QWidget* dialog = named(d, name);
-    if (!dialog->isVisible()) qFatal("%s is not open", name);
+    if (!dialog->isVisible())
+        QTest::qFail(qPrintable(QString::fromLatin1(name) + QStringLiteral(" is not open")),
+                     __FILE__, __LINE__);
     return dialog;
-}
-
-void pressButton(QWidget* dialog, const char* name) {
-    QTest::mouseClick(child<QPushButton>(*dialog, name), Qt::LeftButton);
 }
 
 // The line-style window on the partition of a "Coupé" field.
 void openPartitionLines(WindowDriver& d) {
-    rightClickPart(d, 1, "partLinesAction");
+    d.rightClickPart(1, "partLinesAction");
 }
 
 // The list's row of the lion, chosen with a click.
@@ -112,12 +102,12 @@ QListWidget* chooseListedLion(WindowDriver& d) {
 void defineFur(WindowDriver& d) {
     d.h.messages->saveFiles = {d.h.home.filePath(QStringLiteral("semis.fmp"))};
     d.rightClick(named(d, "furPalette"), QPoint(5, 5), QStringLiteral("defineUserFurAction"));
-    pressButton(openDialog(d, "furEditorDialog"), "okButton");
+    WindowDriver::pressButton(openDialog(d, "furEditorDialog"), "okButton");
 }
 
 const std::vector<Road>& roads() {
     static const std::vector<Road> table = {
-        // The toolbar and the keys of the canvas (4.206, 4.203).
+        // The toolbar and the keys of the canvas.
         {"toolbar partition",
          Undo::Step,
          true,
@@ -146,7 +136,7 @@ const std::vector<Road>& roads() {
          {},
          [](auto& d) { QTest::keyClick(&d.canvas(), Qt::Key_R, Qt::ControlModifier); }},
 
-        // The choosers and the shift zones (4.207, 4.102).
+        // The choosers and the shift zones.
         {"shield shape",
          Undo::Step,
          true,
@@ -176,7 +166,7 @@ const std::vector<Road>& roads() {
         {"shift zones", Undo::Step, true, [](auto& d) { d.choosePiece(QStringLiteral("Pal")); },
          [](auto& d) { click(named(d, "shiftZones"), QPointF(5, 10)); }},
 
-        // Drops on the canvas (4.201).
+        // Drops on the canvas.
         {"tincture on a part",
          Undo::Step,
          true,
@@ -208,7 +198,7 @@ const std::vector<Road>& roads() {
              QVERIFY(WindowDriver::drop(&d.canvas(), makeTinctureDrag(kAzur), at));
          }},
 
-        // The held charge (4.202, 4.204, 4.205, 4.102).
+        // The held charge.
         {"pick-up", Undo::None, false,
          [](auto& d) { QCOMPARE(d.place(lion(d), QPoint(100, 60)), 1); },
          [](auto& d) { QVERIFY(d.pickUp(1)); }},
@@ -241,15 +231,15 @@ const std::vector<Road>& roads() {
         {"new picture let go", Undo::None, false, [](auto& d) { d.bringUp(lion(d)); },
          [](auto& d) { QTest::keyClick(&d.held(), Qt::Key_Delete); }},
         {"mirror", Undo::Step, true, holdACharge,
-         [](auto& d) { rightClickHeld(d, "mirrorChargeAction"); }},
+         [](auto& d) { d.rightClickHeld("mirrorChargeAction"); }},
         {"set over everything", Undo::None, true, holdACharge,
-         [](auto& d) { rightClickHeld(d, "chargeOverAllAction"); }},
+         [](auto& d) { d.rightClickHeld("chargeOverAllAction"); }},
         {"copy", Undo::None, false, holdACharge,
-         [](auto& d) { rightClickHeld(d, "copyChargeAction"); }},
+         [](auto& d) { d.rightClickHeld("copyChargeAction"); }},
         {"paste", Undo::None, false,
          [](auto& d) {
              holdACharge(d);
-             rightClickHeld(d, "copyChargeAction");
+             d.rightClickHeld("copyChargeAction");
              QTest::keyClick(&d.held(), Qt::Key_Return);
          },
          [](auto& d) {
@@ -258,17 +248,17 @@ const std::vector<Road>& roads() {
          }},
         {"arrangement", Undo::Step, true, holdACharge,
          [](auto& d) {
-             rightClickHeld(d, "makeGroupAction");
+             d.rightClickHeld("makeGroupAction");
              QWidget* dialog = openDialog(d, "chargeDistributionDialog");
              QWidget* grid = child<QWidget>(*dialog, "patternGrid");
              sendMouse(grid, QEvent::MouseMove, QPointF(10, 130), Qt::NoButton, Qt::NoButton);
              sendMouse(grid, QEvent::MouseButtonRelease, QPointF(10, 130), Qt::LeftButton,
                        Qt::NoButton);
-             pressButton(dialog, "okButton");
+             WindowDriver::pressButton(dialog, "okButton");
              QVERIFY(d.ws().CurrentBlazon.Charges[2].InUse != 0);
          }},
 
-        // The pieces (4.105, 5.113).
+        // The pieces.
         {"piece from the list",
          Undo::Step,
          true,
@@ -276,16 +266,16 @@ const std::vector<Road>& roads() {
          [](auto& d) { d.choosePiece(QStringLiteral("Pal")); }},
         {"first-order size from its menu", Undo::Step, true,
          [](auto& d) { d.choosePiece(QStringLiteral("Pal")); },
-         [](auto& d) { rightClickPart(d, kFirstOrderZone, "firstOrderFilletAction"); }},
+         [](auto& d) { d.rightClickPart(kFirstOrderZone, "firstOrderFilletAction"); }},
         {"second-order size from its menu", Undo::Step, true,
          [](auto& d) { d.choosePiece(QStringLiteral("Croix")); },
-         [](auto& d) { rightClickPart(d, kSecondOrderZone, "secondOrderDiminishedAction"); }},
+         [](auto& d) { d.rightClickPart(kSecondOrderZone, "secondOrderDiminishedAction"); }},
         {"second-order piece removed", Undo::Step, true,
          [](auto& d) { d.choosePiece(QStringLiteral("Croix")); },
-         [](auto& d) { rightClickPart(d, kSecondOrderZone, "deleteSecondOrderAction"); }},
+         [](auto& d) { d.rightClickPart(kSecondOrderZone, "deleteSecondOrderAction"); }},
         {"first-order piece removed", Undo::Step, true,
          [](auto& d) { d.choosePiece(QStringLiteral("Pal")); },
-         [](auto& d) { rightClickPart(d, kFirstOrderZone, "deleteFirstOrderAction"); }},
+         [](auto& d) { d.rightClickPart(kFirstOrderZone, "deleteFirstOrderAction"); }},
         {"first-order piece kept by \"Non\"", Undo::None, false,
          [](auto& d) {
              d.choosePiece(QStringLiteral("Pal"));
@@ -294,28 +284,28 @@ const std::vector<Road>& roads() {
              QCOMPARE(int(d.charge(n).Placement), int(kPlacedOnFirstOrder));
              d.h.messages->boxAnswers = {MessageAnswer::No};
          },
-         [](auto& d) { rightClickPart(d, kFirstOrderZone, "deleteFirstOrderAction"); }},
+         [](auto& d) { d.rightClickPart(kFirstOrderZone, "deleteFirstOrderAction"); }},
         {"line style \"Ok\"", Undo::Step, true, [](auto& d) { toolbarButton(d, kCoupeButton); },
          [](auto& d) {
              openPartitionLines(d);
-             pressButton(openDialog(d, "lineStyleDialog"), "okButton");
+             WindowDriver::pressButton(openDialog(d, "lineStyleDialog"), "okButton");
          }},
         {"line style \"Appliquer\" then \"Annuler\"", Undo::None, true,
          [](auto& d) { toolbarButton(d, kCoupeButton); },
          [](auto& d) {
              openPartitionLines(d);
              QWidget* dialog = openDialog(d, "lineStyleDialog");
-             pressButton(dialog, "applyButton");
-             pressButton(dialog, "cancelButton");
+             WindowDriver::pressButton(dialog, "applyButton");
+             WindowDriver::pressButton(dialog, "cancelButton");
          }},
         {"line style \"Annuler\"", Undo::None, false,
          [](auto& d) { toolbarButton(d, kCoupeButton); },
          [](auto& d) {
              openPartitionLines(d);
-             pressButton(openDialog(d, "lineStyleDialog"), "cancelButton");
+             WindowDriver::pressButton(openDialog(d, "lineStyleDialog"), "cancelButton");
          }},
 
-        // The picture list and the pictures' properties (4.104, 5.104).
+        // The picture list and the pictures' properties.
         {"picture added to the list",
          Undo::None,
          false,
@@ -342,10 +332,10 @@ const std::vector<Road>& roads() {
                           QStringLiteral("picturePropertiesAction"));
              QWidget* dialog = openDialog(d, "picturePropertiesDialog");
              QTest::keyClicks(child<QLineEdit>(*dialog, "phraseBox"), QStringLiteral(" rampant"));
-             pressButton(dialog, "okButton");
+             WindowDriver::pressButton(dialog, "okButton");
          }},
 
-        // Furs, colours and inserted coats of arms (4.107, 5.103, 5.111).
+        // Furs, colours and inserted coats of arms.
         {"user fur stored", Undo::None, true, {}, defineFur},
         {"user fur deleted", Undo::None, true, defineFur,
          [](auto& d) {
@@ -362,11 +352,11 @@ const std::vector<Road>& roads() {
          [](auto& d) {
              d.rightClick(named(d, "tincturePalette"), QPoint(5, 5),
                           QStringLiteral("adjustColourAction"));
-             pressButton(openDialog(d, "colourAdjustmentDialog"), "okButton");
+             WindowDriver::pressButton(openDialog(d, "colourAdjustmentDialog"), "okButton");
          }},
         {"coat of arms insertion cancelled", Undo::Step, true,
          [](auto& d) { toolbarButton(d, kEcarteleButton); },
-         [](auto& d) { rightClickPart(d, 1, "insertArmsOnPartAction"); }},
+         [](auto& d) { d.rightClickPart(1, "insertArmsOnPartAction"); }},
         {"coat of arms inserted", Undo::Step, true,
          [](auto& d) {
              toolbarButton(d, kEcarteleButton);
@@ -375,7 +365,7 @@ const std::vector<Road>& roads() {
              d.h.messages->files = {path};
          },
          [](auto& d) {
-             rightClickPart(d, 1, "insertArmsOnPartAction");
+             d.rightClickPart(1, "insertArmsOnPartAction");
              QVERIFY(!d.ws().CurrentBlazon.Parts[1].InsertedPath.empty());
          }},
     };
@@ -418,38 +408,15 @@ QString expected(Undo undo) {
 
 }  // namespace
 
-class EditingRoadsTest : public QObject {
+class EditingRoadsTest : public WindowTest {
     Q_OBJECT
   private slots:
-    void initTestCase();
-    void cleanup();
-    void cleanupTestCase();
     void eachCommandTakesItsStepAndItsMark_data();
     void eachCommandTakesItsStepAndItsMark();
     void aNewDocumentLetsGoOfWhatTheWindowsHeld();
 
   private:
-    ProgramHarness* h = nullptr;
-    WindowDriver* d = nullptr;
 };
-
-void EditingRoadsTest::initTestCase() {
-    h = new ProgramHarness;
-    QVERIFY(h->start());
-    d = new WindowDriver(*h);
-}
-
-void EditingRoadsTest::cleanup() {
-    // Dialogs a failed row left open go with the row.
-    for (QWidget* dialog : h->window().findChildren<QDialog*>())
-        if (dialog->isVisible()) dialog->hide();
-    d->reset();
-}
-
-void EditingRoadsTest::cleanupTestCase() {
-    delete d;
-    delete h;
-}
 
 void EditingRoadsTest::eachCommandTakesItsStepAndItsMark_data() {
     QTest::addColumn<int>("row");
@@ -463,14 +430,13 @@ void EditingRoadsTest::eachCommandTakesItsStepAndItsMark() {
     if (road.prepare) road.prepare(*d);
     if (QTest::currentTestFailed()) return;
     // What the preparation did is not the row's: the command starts unmarked.
-    d->ws().Modified = false;
-    d->w().panel<TitleBar>().refreshTitle();
+    d->unmark();
     nameTheCopies(d->ws());
 
     road.run(*d);
     if (QTest::currentTestFailed()) return;
     QCOMPARE(whatTheStackShows(d->ws()), expected(road.undo));
-    QCOMPARE(d->w().panel<TitleBar>().title().endsWith(QLatin1Char('*')), road.marked);
+    QCOMPARE(d->title().endsWith(QLatin1Char('*')), road.marked);
     QCOMPARE(d->ws().Modified, road.marked);
 }
 
@@ -478,7 +444,7 @@ void EditingRoadsTest::eachCommandTakesItsStepAndItsMark() {
 // our copy of one of its charges on the clipboard, the picture list.
 void EditingRoadsTest::aNewDocumentLetsGoOfWhatTheWindowsHeld() {
     holdACharge(*d);
-    rightClickHeld(*d, "copyChargeAction");
+    d->rightClickHeld("copyChargeAction");
     QVERIFY(d->w().panel<ClipboardCommands>().canPaste());
     const QString ours = QApplication::clipboard()->text();
     QVERIFY(!ours.isEmpty());
@@ -494,7 +460,7 @@ void EditingRoadsTest::aNewDocumentLetsGoOfWhatTheWindowsHeld() {
     QVERIFY(!d->w().panel<ClipboardCommands>().canPaste());
     QVERIFY(QApplication::clipboard()->text() != ours);
     QCOMPARE(child<QListWidget>(d->w(), "pictureList")->count(), 0);
-    QVERIFY(!d->w().panel<TitleBar>().title().endsWith(QLatin1Char('*')));
+    QVERIFY(!d->title().endsWith(QLatin1Char('*')));
 }
 
 QTEST_MAIN(EditingRoadsTest)

@@ -10,53 +10,20 @@
 #include "model/document.h"
 #include "model/motifs.h"
 #include "model/workspace.h"
-#include "program_harness.h"
 #include "render/document_surfaces.h"
 #include "render/renderer.h"
 #include "support/widget_events.h"
+#include "window_test.h"
 
 using namespace tess;
 
-class EditorDetailsTest : public QObject {
+class EditorDetailsTest : public WindowTest {
     Q_OBJECT
   private slots:
-    void initTestCase();
-    void cleanup();
-    void cleanupTestCase();
     void theShiftZonesWriteThePointerIntoTheirCaption();
     void aRightPressOnTheHeldChargePacksItsGroup();
     void aRefusedRecentDocumentLetsGoOfTheChosenPicture();
-
-  private:
-    QString picture(const QString& name);
-
-    ProgramHarness* h = nullptr;
-    MainWindow* w = nullptr;
 };
-
-void EditorDetailsTest::initTestCase() {
-    h = new ProgramHarness;
-    QVERIFY(h->start());
-    w = &h->window();
-}
-
-void EditorDetailsTest::cleanup() {
-    w->panel<HeldChargeTool>().end();
-    NewDocument(h->ws(), h->program->r());
-    h->ws().Modified = false;
-    w->session().redraw();
-    *h->messages = ScriptedMessages{};
-}
-
-void EditorDetailsTest::cleanupTestCase() {
-    delete h;
-}
-
-QString EditorDetailsTest::picture(const QString& name) {
-    const QString path = h->home.filePath(name);
-    [&] { QVERIFY(writeFigure(path, 40, 30, qRgb(0, 0, 255))); }();
-    return path;
-}
 
 // "X; Y" in the zones' own pixels, written as the captions write real values,
 // over the bands, between them and past them; the band's tooltip as before.
@@ -86,12 +53,8 @@ void EditorDetailsTest::theShiftZonesWriteThePointerIntoTheirCaption() {
 // it before the menu comes up, so the mirror's question counts two.
 void EditorDetailsTest::aRightPressOnTheHeldChargePacksItsGroup() {
     Workspace& ws = h->ws();
-    const QString path = picture("etoile.bmp");
-    for (int n = 1; n <= 3; ++n) {
-        QVERIFY(AddCharge(ws, h->program->r().Charges,
-                          OverlayBox{double(20 + 60 * n), 60, 40, 30, path.toStdString()}, n));
-    }
-    w->session().redraw();
+    const QString path = d->writePicture("etoile.bmp", 40, 30, qRgb(0, 0, 255));
+    for (int n = 1; n <= 3; ++n) d->setCharge(path, n, QPoint(20 + 60 * n, 60));
     const int g = NewMotif(ws);
     for (int n = 1; n <= 3; ++n) AddChargeToMotif(ws, g, n);
     MotifRecord& group = ws.Groups.Motifs[std::size_t(g)];
@@ -116,7 +79,7 @@ void EditorDetailsTest::aRightPressOnTheHeldChargePacksItsGroup() {
 // Choosing a recent document lets go of the picture chosen in the list, even
 // when the document is refused (here it no longer exists).
 void EditorDetailsTest::aRefusedRecentDocumentLetsGoOfTheChosenPicture() {
-    h->messages->files = {picture("lion.bmp")};
+    h->messages->files = {d->writePicture("lion.bmp", 40, 30, qRgb(0, 0, 255))};
     menuItem(*w, "addPictureAction")->trigger();
     QListWidget* list = w->panel<PictureListPanel>().pictureList();
     QCOMPARE(list->count(), 1);

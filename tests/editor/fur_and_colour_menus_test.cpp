@@ -12,6 +12,7 @@
 #include "platform/paths.h"
 #include "platform/record_file.h"
 #include "program_harness.h"
+#include "support/widget_events.h"
 
 using namespace tess;
 
@@ -26,21 +27,6 @@ class FurAndColourMenusTest : public QObject {
 
 namespace {
 
-// The named control, or null: the caller verifies it before using it.
-template <class T>
-T* child(QWidget& parent, const char* name) {
-    return parent.findChild<T*>(QString::fromLatin1(name));
-}
-
-void press(QWidget* w, QPointF at, Qt::MouseButton button = Qt::LeftButton) {
-    QMouseEvent down(QEvent::MouseButtonPress, at, w->mapToGlobal(at), button, button,
-                     Qt::NoModifier);
-    QCoreApplication::sendEvent(w, &down);
-    QMouseEvent up(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), button, Qt::NoButton,
-                   Qt::NoModifier);
-    QCoreApplication::sendEvent(w, &up);
-}
-
 // Defines a fur in the first free slot: Sable stripes on Argent, saved as `path`.
 void designFur(ProgramHarness& h, const QString& path) {
     h.messages->saveFiles.push_back(path);
@@ -50,9 +36,9 @@ void designFur(ProgramHarness& h, const QString& path) {
     QWidget* palette = child<QWidget>(editor, "palette");
     QWidget* view = child<QWidget>(editor, "enlargedView");
     QVERIFY(palette && view);
-    press(palette, QPointF(30, 60));  // Sable
+    click(palette, QPointF(30, 60));  // Sable
     for (int x = 0; x < 20; x += 3)
-        for (int y = 0; y < 20; ++y) press(view, QPointF(x * 5 + 2, y * 5 + 2));
+        for (int y = 0; y < 20; ++y) click(view, QPointF(x * 5 + 2, y * 5 + 2));
     auto* ok = child<QPushButton>(editor, "okButton");
     QVERIFY(ok);
     QTest::mouseClick(ok, Qt::LeftButton);

@@ -11,19 +11,16 @@
 #include "editor/held_charge_view.h"
 #include "model/motifs.h"
 #include "model/workspace.h"
-#include "program_harness.h"
 #include "render/document_surfaces.h"
 #include "render/renderer.h"
 #include "widgets/drag_payloads.h"
+#include "window_test.h"
 
 using namespace tess;
 
-class HeldChargeTest : public QObject {
+class HeldChargeTest : public WindowTest {
     Q_OBJECT
   private slots:
-    void initTestCase();
-    void cleanup();
-    void cleanupTestCase();
     void aDragMovesTheChargeAndOnlyTheCommitRedraws();
     void theCornerResizesInProportionWithAFloor();
     void anArrowNudgesByOnePixel();
@@ -38,77 +35,20 @@ class HeldChargeTest : public QObject {
     void theMenuFollowsWhatIsHeld();
 
   private:
-    // A red rectangle on white, saved as a picture file.
-    QString picture(const QString& name, int width, int height);
-    // Charge n placed at (x, y) from the picture, drawn.
-    void place(const QString& path, int n, int x, int y);
-    void mouse(QEvent::Type type, QPoint at, Qt::MouseButtons buttons = Qt::LeftButton,
-               Qt::KeyboardModifiers modifiers = {});
     HeldChargeView* view() { return &w->panel<HeldChargeView>(); }
-    ChargeRecord& charge(int n) { return h->ws().CurrentBlazon.Charges[std::size_t(n)]; }
-
-    ProgramHarness* h = nullptr;
-    MainWindow* w = nullptr;
 };
 
-void HeldChargeTest::initTestCase() {
-    h = new ProgramHarness;
-    QVERIFY(h->start());
-    w = &h->window();
-}
-
-void HeldChargeTest::cleanup() {
-    w->panel<HeldChargeTool>().end();
-    NewDocument(h->ws(), h->program->r());
-    h->ws().Modified = false;
-    w->session().redraw();
-    *h->messages = ScriptedMessages{};
-    QApplication::clipboard()->clear();
-}
-
-void HeldChargeTest::cleanupTestCase() {
-    delete h;
-}
-
-QString HeldChargeTest::picture(const QString& name, int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    for (int y = 2; y < height - 2; ++y)
-        for (int x = 2; x < width - 2; ++x) image.setPixel(x, y, qRgb(255, 0, 0));
-    const QString path = h->home.filePath(name);
-    [&] { QVERIFY(image.save(path)); }();
-    return path;
-}
-
-void HeldChargeTest::place(const QString& path, int n, int x, int y) {
-    const QImage image(path);
-    QVERIFY(AddCharge(h->ws(), h->program->r().Charges,
-                      OverlayBox{double(x), double(y), double(image.width()),
-                                 double(image.height()), path.toStdString()},
-                      n));
-    w->session().redraw();
-}
-
-void HeldChargeTest::mouse(QEvent::Type type, QPoint at, Qt::MouseButtons buttons,
-                           Qt::KeyboardModifiers modifiers) {
-    const Qt::MouseButton button = type == QEvent::MouseMove   ? Qt::NoButton
-                                   : buttons & Qt::RightButton ? Qt::RightButton
-                                                               : Qt::LeftButton;
-    QMouseEvent e(type, QPointF(at), QPointF(view()->mapToGlobal(at)), button, buttons, modifiers);
-    QCoreApplication::sendEvent(view(), &e);
-}
-
 void HeldChargeTest::aDragMovesTheChargeAndOnlyTheCommitRedraws() {
-    place(picture("a.bmp", 40, 30), 1, 100, 50);
+    d->setCharge(d->writePicture("a.bmp", 40, 30), 1, QPoint(100, 50));
     QVERIFY(w->panel<HeldChargeTool>().pickUp(1));
     QCOMPARE(h->ws().SelectedCharge, 1);
-    QCOMPARE(charge(1).InUse, 0);
+    QCOMPARE(d->charge(1).InUse, 0);
     const qint64 shown = w->panel<CanvasPanel>().canvas()->picture().cacheKey();
 
-    mouse(QEvent::MouseButtonPress, QPoint(10, 5));
+    d->heldMouse(QEvent::MouseButtonPress, QPoint(10, 5));
     QVERIFY(w->panel<HeldChargeView>().verticalGuide()->isVisible());
     QVERIFY(w->panel<CanvasPanel>().coordinateCaption()->font().bold());
-    mouse(QEvent::MouseMove, QPoint(25, 5));
+    d->heldMouse(QEvent::MouseMove, QPoint(25, 5));
     QCOMPARE(w->panel<HeldChargeTool>().state().box(), QRectF(115, 50, 40, 30));
     QCOMPARE(view()->geometry(), QRect(115, 50, 40, 30));
     QCOMPARE(w->panel<HeldChargeView>().overlayFrame()->geometry(), QRect(114, 49, 42, 32));
@@ -119,59 +59,59 @@ void HeldChargeTest::aDragMovesTheChargeAndOnlyTheCommitRedraws() {
     QCOMPARE(w->panel<CanvasPanel>().partCaption()->text(), QStringLiteral("30 x 40"));
     // The release runs the window's canvas hover at the release point, in
     // canvas pixels: (115 + 10, 50 + 5) from the shield's centre (132, 170).
-    mouse(QEvent::MouseButtonRelease, QPoint(10, 5), Qt::NoButton);
+    d->heldMouse(QEvent::MouseButtonRelease, QPoint(10, 5), Qt::NoButton);
     QCOMPARE(w->panel<CanvasPanel>().coordinateCaption()->text(), QStringLiteral("-7; -115"));
     QCOMPARE(w->panel<CanvasPanel>().partCaption()->text(), QStringLiteral("Partie 1"));
     QVERIFY(!w->panel<HeldChargeView>().verticalGuide()->isVisible());
     QVERIFY(!w->panel<CanvasPanel>().coordinateCaption()->font().bold());
     // Moving touched neither the document nor the shield's picture.
-    QCOMPARE(charge(1).X, 100);
+    QCOMPARE(d->charge(1).X, 100);
     QCOMPARE(w->panel<CanvasPanel>().canvas()->picture().cacheKey(), shown);
 
     QTest::keyClick(view(), Qt::Key_Return);
     QVERIFY(!w->panel<HeldChargeTool>().state().isHolding());
     QCOMPARE(h->ws().SelectedCharge, 0);
-    QCOMPARE(charge(1).InUse, kTrue);
-    QCOMPARE(charge(1).X, 115);
-    QCOMPARE(charge(1).Y, 50);
+    QCOMPARE(d->charge(1).InUse, kTrue);
+    QCOMPARE(d->charge(1).X, 115);
+    QCOMPARE(d->charge(1).Y, 50);
     QVERIFY(w->panel<CanvasPanel>().canvas()->picture().cacheKey() != shown);
-    QCOMPARE(w->panel<CanvasPanel>().canvas()->picture().pixel(135, 65) & 0xFFFFFF, 0xFF0000u);
+    QCOMPARE(d->shown(135, 65), 0xFF0000u);
 }
 
 void HeldChargeTest::theCornerResizesInProportionWithAFloor() {
-    place(picture("a.bmp", 40, 30), 1, 100, 50);
+    d->setCharge(d->writePicture("a.bmp", 40, 30), 1, QPoint(100, 50));
     QVERIFY(w->panel<HeldChargeTool>().pickUp(1));
     // The sizing pointer over the last four pixels of each side only.
-    mouse(QEvent::MouseMove, QPoint(35, 26), Qt::NoButton);
+    d->heldMouse(QEvent::MouseMove, QPoint(35, 26), Qt::NoButton);
     QCOMPARE(view()->cursor().shape(), Qt::ArrowCursor);
-    mouse(QEvent::MouseMove, QPoint(36, 25), Qt::NoButton);
+    d->heldMouse(QEvent::MouseMove, QPoint(36, 25), Qt::NoButton);
     QCOMPARE(view()->cursor().shape(), Qt::ArrowCursor);
-    mouse(QEvent::MouseMove, QPoint(36, 26), Qt::NoButton);
+    d->heldMouse(QEvent::MouseMove, QPoint(36, 26), Qt::NoButton);
     QCOMPARE(view()->cursor().shape(), Qt::SizeFDiagCursor);
 
-    mouse(QEvent::MouseButtonPress, QPoint(36, 26));
+    d->heldMouse(QEvent::MouseButtonPress, QPoint(36, 26));
     QVERIFY(w->panel<HeldChargeTool>().state().isResizing());
     QCOMPARE(w->panel<CanvasPanel>().partCaption()->text(), QStringLiteral("90%"));
     // The pointer's y plays no part.
-    mouse(QEvent::MouseMove, QPoint(80, 3));
+    d->heldMouse(QEvent::MouseMove, QPoint(80, 3));
     QCOMPARE(w->panel<HeldChargeTool>().state().box(), QRectF(100, 50, 80, 60));
     QCOMPARE(w->panel<CanvasPanel>().partCaption()->text(), QStringLiteral("200%"));
     QCOMPARE(w->panel<HeldChargeView>().overlayFrame()->size(), QSize(82, 62));
     QCOMPARE(view()->picture().size(), QSize(80, 60));
     // Dragged past the left edge: never narrower than six pixels.
-    mouse(QEvent::MouseMove, QPoint(-50, -50));
+    d->heldMouse(QEvent::MouseMove, QPoint(-50, -50));
     QCOMPARE(w->panel<HeldChargeTool>().state().box().width(), 6.0);
     QCOMPARE(w->panel<HeldChargeTool>().state().box().height(), 4.5);
     QCOMPARE(w->panel<CanvasPanel>().partCaption()->text(), QStringLiteral("15%"));
-    mouse(QEvent::MouseMove, QPoint(80, 3));
-    mouse(QEvent::MouseButtonRelease, QPoint(80, 3), Qt::NoButton);
+    d->heldMouse(QEvent::MouseMove, QPoint(80, 3));
+    d->heldMouse(QEvent::MouseButtonRelease, QPoint(80, 3), Qt::NoButton);
     QVERIFY(w->panel<HeldChargeTool>().commitHeld());
-    QCOMPARE(charge(1).Width, 80);
-    QCOMPARE(charge(1).Height, 60);
+    QCOMPARE(d->charge(1).Width, 80);
+    QCOMPARE(d->charge(1).Height, 60);
 }
 
 void HeldChargeTest::anArrowNudgesByOnePixel() {
-    place(picture("a.bmp", 40, 30), 1, 100, 50);
+    d->setCharge(d->writePicture("a.bmp", 40, 30), 1, QPoint(100, 50));
     QVERIFY(w->panel<HeldChargeTool>().pickUp(1));
     h->ws().Modified = false;
     QTest::keyPress(view(), Qt::Key_Right);
@@ -186,7 +126,7 @@ void HeldChargeTest::anArrowNudgesByOnePixel() {
     // Any other key only brings the companions in line.
     QTest::keyClick(view(), Qt::Key_A);
     QCOMPARE(w->panel<HeldChargeTool>().state().box(), QRectF(101, 49, 40, 30));
-    QCOMPARE(charge(1).X, 100);
+    QCOMPARE(d->charge(1).X, 100);
     QVERIFY(!h->ws().Modified);
     // Delete with nothing held does nothing at all.
     QTest::keyClick(view(), Qt::Key_Return);
@@ -197,13 +137,13 @@ void HeldChargeTest::anArrowNudgesByOnePixel() {
 }
 
 void HeldChargeTest::offTheCanvasIsThrownAwayOnItsEdgeIsPutDown() {
-    place(picture("a.bmp", 40, 30), 1, 100, 50);
+    d->setCharge(d->writePicture("a.bmp", 40, 30), 1, QPoint(100, 50));
     QVERIFY(w->panel<HeldChargeTool>().pickUp(1));
     w->panel<HeldChargeTool>().setBox(QRectF(265, 50, 40, 30));
     QVERIFY(w->panel<HeldChargeTool>().commitHeld());
     QVERIFY(h->messages->boxes.empty());
-    QCOMPARE(charge(1).X, 265);
-    QCOMPARE(charge(1).InUse, kTrue);
+    QCOMPARE(d->charge(1).X, 265);
+    QCOMPARE(d->charge(1).InUse, kTrue);
 
     QVERIFY(w->panel<HeldChargeTool>().pickUp(1));
     w->panel<HeldChargeTool>().setBox(QRectF(266, 50, 40, 30));
@@ -211,66 +151,64 @@ void HeldChargeTest::offTheCanvasIsThrownAwayOnItsEdgeIsPutDown() {
     QCOMPARE(int(h->messages->boxes.size()), 1);
     QCOMPARE(h->messages->boxes[0].title, QStringLiteral("Meuble largué aux oubliettes"));
     QVERIFY(h->messages->boxes[0].text.startsWith(QStringLiteral("Comment pensez-vous")));
-    QCOMPARE(charge(1).InUse, 0);
+    QCOMPARE(d->charge(1).InUse, 0);
     QVERIFY(!w->panel<HeldChargeTool>().state().isHolding());
 }
 
 void HeldChargeTest::aModifierMovesTheWholeGroup() {
-    const QString path = picture("a.bmp", 20, 20);
-    for (int n = 1; n <= 3; ++n) place(path, n, 30 * n, 40);
+    const QString path = d->writePicture("a.bmp", 20, 20);
+    for (int n = 1; n <= 3; ++n) d->setCharge(path, n, QPoint(30 * n, 40));
     Workspace& ws = h->ws();
     const int g = NewMotif(ws);
     for (int n = 1; n <= 3; ++n) AddChargeToMotif(ws, g, n);
     QVERIFY(w->panel<HeldChargeTool>().pickUp(2));
-    mouse(QEvent::MouseButtonPress, QPoint(5, 5));
-    mouse(QEvent::MouseMove, QPoint(12, 5), Qt::LeftButton, Qt::ControlModifier);
+    d->heldMouse(QEvent::MouseButtonPress, QPoint(5, 5));
+    d->heldMouse(QEvent::MouseMove, QPoint(12, 5), Qt::LeftButton, Qt::ControlModifier);
     // Every member's record moved; none is drawn until the commit.
-    QCOMPARE(charge(1).X, 37);
-    QCOMPARE(charge(3).X, 97);
-    mouse(QEvent::MouseMove, QPoint(15, 5));
-    QCOMPARE(charge(1).X, 37);
-    mouse(QEvent::MouseButtonRelease, QPoint(15, 5), Qt::NoButton);
+    QCOMPARE(d->charge(1).X, 37);
+    QCOMPARE(d->charge(3).X, 97);
+    d->heldMouse(QEvent::MouseMove, QPoint(15, 5));
+    QCOMPARE(d->charge(1).X, 37);
+    d->heldMouse(QEvent::MouseButtonRelease, QPoint(15, 5), Qt::NoButton);
     // Ctrl and its release move the members without drawing them; letting
     // go of Shift shows them where they went.
     QTest::keyClick(view(), Qt::Key_Left, Qt::ControlModifier);
-    QCOMPARE(charge(1).X, 36);
+    QCOMPARE(d->charge(1).X, 36);
     const qint64 shown = w->panel<CanvasPanel>().canvas()->picture().cacheKey();
-    const auto red = [&](int x) {
-        return (w->panel<CanvasPanel>().canvas()->picture().pixel(x, 50) & 0xFFFFFF) == 0xFF0000u;
-    };
+    const auto red = [&](int x) { return d->shown(x, 50) == 0xFF0000u; };
     QVERIFY(red(33) && !red(52));
     QTest::keyRelease(view(), Qt::Key_Shift);
     QVERIFY(w->panel<CanvasPanel>().canvas()->picture().cacheKey() != shown);
     QVERIFY(!red(33) && red(52));
     QVERIFY(w->panel<HeldChargeTool>().commitHeld());
-    QCOMPARE(charge(2).X, 76);
-    QCOMPARE(charge(2).InUse, kTrue);
+    QCOMPARE(d->charge(2).X, 76);
+    QCOMPARE(d->charge(2).InUse, kTrue);
 }
 
 void HeldChargeTest::undoBringsBackTheChargeAsItWasPickedUp() {
-    place(picture("a.bmp", 40, 30), 1, 50, 60);
+    d->setCharge(d->writePicture("a.bmp", 40, 30), 1, QPoint(50, 60));
     Workspace& ws = h->ws();
-    charge(1).Tincture = 4;
-    charge(1).Mirrored = kTrue;
-    const ChargeRecord pickedUp = charge(1);
+    d->charge(1).Tincture = 4;
+    d->charge(1).Mirrored = kTrue;
+    const ChargeRecord pickedUp = d->charge(1);
 
     // Deleted while held, then undone.
     QVERIFY(w->panel<HeldChargeTool>().pickUp(1));
     w->panel<HeldChargeTool>().setBox(QRectF(120, 80, 60, 45));
     QTest::keyClick(view(), Qt::Key_Delete);
-    QCOMPARE(charge(1).InUse, 0);
+    QCOMPARE(d->charge(1).InUse, 0);
     QVERIFY(!w->panel<HeldChargeTool>().state().isHolding());
     w->panel<ToolbarInput>().undoLast();
-    QCOMPARE(charge(1), pickedUp);
+    QCOMPARE(d->charge(1), pickedUp);
 
     // Put down elsewhere, larger, then undone: back as picked up.
     QVERIFY(w->panel<HeldChargeTool>().pickUp(1));
     w->panel<HeldChargeTool>().setBox(QRectF(120, 80, 60, 45));
     QVERIFY(w->panel<HeldChargeTool>().commitHeld());
-    QCOMPARE(charge(1).X, 120);
-    QCOMPARE(charge(1).Width, 60);
+    QCOMPARE(d->charge(1).X, 120);
+    QCOMPARE(d->charge(1).Width, 60);
     w->panel<ToolbarInput>().undoLast();
-    QCOMPARE(charge(1), pickedUp);
+    QCOMPARE(d->charge(1), pickedUp);
 
     // Undo while holding lets the overlay go: the charge is not held twice.
     QVERIFY(w->panel<HeldChargeTool>().pickUp(1));
@@ -280,41 +218,41 @@ void HeldChargeTest::undoBringsBackTheChargeAsItWasPickedUp() {
 }
 
 void HeldChargeTest::aPastedCopyKeepsTinctureSizeAndMirroringButNoGroup() {
-    const QString path = picture("a.bmp", 40, 30);
-    place(path, 1, 50, 60);
-    place(path, 2, 150, 60);
+    const QString path = d->writePicture("a.bmp", 40, 30);
+    d->setCharge(path, 1, QPoint(50, 60));
+    d->setCharge(path, 2, QPoint(150, 60));
     Workspace& ws = h->ws();
     const int g = NewMotif(ws);
     AddChargeToMotif(ws, g, 1);
     AddChargeToMotif(ws, g, 2);
     QVERIFY(SetChargeTincture(ws, h->program->r().Charges, 1, 4));
-    charge(1).Mirrored = kTrue;
+    d->charge(1).Mirrored = kTrue;
     QVERIFY(w->panel<HeldChargeTool>().pickUp(1));
     w->panel<HeldChargeTool>().setBox(QRectF(50, 60, 60, 45));
     QTest::keyClick(view(), Qt::Key_Return);
     QVERIFY(w->panel<HeldChargeTool>().pickUp(1));
     h->messages->popupChoice = QStringLiteral("copyChargeAction");
-    mouse(QEvent::MouseButtonPress, QPoint(3, 3), Qt::RightButton);
+    d->heldMouse(QEvent::MouseButtonPress, QPoint(3, 3), Qt::RightButton);
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("1"));
     QVERIFY(w->panel<ClipboardCommands>().canPaste());
 
     // The paste puts the held charge down first, then holds the copy at (2, 2).
     menuItem(*w, "pasteOnPartAction")->trigger();
-    QCOMPARE(charge(1).InUse, kTrue);
+    QCOMPARE(d->charge(1).InUse, kTrue);
     const int copy = ws.SelectedCharge;
     QCOMPARE(copy, 3);
     QCOMPARE(w->panel<HeldChargeTool>().state().box(), QRectF(2, 2, 60, 45));
     QVERIFY(w->panel<HeldChargeView>().resizeHandle()->isVisible());
-    QCOMPARE(charge(copy).InUse, 0);
+    QCOMPARE(d->charge(copy).InUse, 0);
     w->panel<HeldChargeTool>().setBox(QRectF(100, 200, 60, 45));
     QTest::keyClick(view(), Qt::Key_Return);
-    QCOMPARE(charge(copy).InUse, kTrue);
-    QCOMPARE(charge(copy).X, 100);
-    QCOMPARE(charge(copy).Tincture, 4);
-    QCOMPARE(charge(copy).Width, 60);
-    QCOMPARE(charge(copy).Height, 45);
-    QCOMPARE(charge(copy).Mirrored, kTrue);
-    QCOMPARE(int(charge(copy).Motif), 0);
+    QCOMPARE(d->charge(copy).InUse, kTrue);
+    QCOMPARE(d->charge(copy).X, 100);
+    QCOMPARE(d->charge(copy).Tincture, 4);
+    QCOMPARE(d->charge(copy).Width, 60);
+    QCOMPARE(d->charge(copy).Height, 45);
+    QCOMPARE(d->charge(copy).Mirrored, kTrue);
+    QCOMPARE(int(d->charge(copy).Motif), 0);
     QCOMPARE(int(ws.Groups.Motifs[std::size_t(g)].Count), 2);
     // A reset forgets our text, and only ours.
     QApplication::clipboard()->setText(QStringLiteral("une autre"));
@@ -323,7 +261,7 @@ void HeldChargeTest::aPastedCopyKeepsTinctureSizeAndMirroringButNoGroup() {
 }
 
 void HeldChargeTest::onlyOurOwnClipboardTextPastes() {
-    place(picture("a.bmp", 40, 30), 1, 50, 60);
+    d->setCharge(d->writePicture("a.bmp", 40, 30), 1, QPoint(50, 60));
     const BlazonRecord before = h->ws().CurrentBlazon;
     // Nothing copied here: another program's number pastes nothing.
     for (const char* text : {"abc", "0", "3abc", "1", "-2", ""}) {
@@ -361,7 +299,7 @@ void HeldChargeTest::aMirroredChargeShowsFlipped() {
     e.Width = 2;
     e.Height = 1;
     e.OwnTincture = 1;
-    ChargeRecord& c = charge(1);
+    ChargeRecord& c = d->charge(1);
     c = ChargeRecord{};
     c.InUse = kTrue;
     c.ImageIndex = 9;
@@ -384,7 +322,7 @@ void HeldChargeTest::aMirroredChargeShowsFlipped() {
 }
 
 void HeldChargeTest::aTinctureDropRecoloursWithoutUndoOrRedraw() {
-    place(picture("a.bmp", 40, 30), 1, 100, 50);
+    d->setCharge(d->writePicture("a.bmp", 40, 30), 1, QPoint(100, 50));
     QVERIFY(w->panel<HeldChargeTool>().pickUp(1));
     const BlazonRecord newestUndo = h->ws().Undos[1];
     const qint64 shown = w->panel<CanvasPanel>().canvas()->picture().cacheKey();
@@ -409,23 +347,23 @@ void HeldChargeTest::aTinctureDropRecoloursWithoutUndoOrRedraw() {
     QCOMPARE(view()->picture().pixel(20, 15), before);
 
     QVERIFY(drop(makeTinctureDrag(4)));
-    QCOMPARE(charge(1).Tincture, 4);
+    QCOMPARE(d->charge(1).Tincture, 4);
     QVERIFY(view()->picture().pixel(20, 15) != before);
     QCOMPARE(h->ws().Undos[1], newestUndo);
     QCOMPARE(w->panel<CanvasPanel>().canvas()->picture().cacheKey(), shown);
     // The commit keeps the new tincture.
     QVERIFY(w->panel<HeldChargeTool>().commitHeld());
-    QCOMPARE(charge(1).Tincture, 4);
+    QCOMPARE(d->charge(1).Tincture, 4);
 }
 
 void HeldChargeTest::aNewPictureWithEveryRecordTakenStaysHeld() {
-    const QString path = picture("a.bmp", 20, 20);
-    place(path, 1, 10, 10);
+    const QString path = d->writePicture("a.bmp", 20, 20);
+    d->setCharge(path, 1, QPoint(10, 10));
     for (int n = 2; n <= kChargeCount; ++n) {
-        charge(n) = charge(1);
-        charge(n).X = Integer(n * 4);
+        d->charge(n) = d->charge(1);
+        d->charge(n).X = Integer(n * 4);
     }
-    QVERIFY(w->panel<HeldChargeTool>().holdNewPicture(picture("b.bmp", 30, 30)));
+    QVERIFY(w->panel<HeldChargeTool>().holdNewPicture(d->writePicture("b.bmp", 30, 30)));
     QCOMPARE(w->panel<HeldChargeTool>().state().box(), QRectF(2, 2, 30, 30));
     QVERIFY(!w->panel<HeldChargeView>().resizeHandle()->isVisible());
     const BlazonRecord before = h->ws().CurrentBlazon;
@@ -436,12 +374,12 @@ void HeldChargeTest::aNewPictureWithEveryRecordTakenStaysHeld() {
     QVERIFY(w->panel<HeldChargeTool>().state().isHolding());
     QCOMPARE(h->ws().CurrentBlazon, before);
     // A record freed, the same Enter places it.
-    charge(7).InUse = 0;
+    d->charge(7).InUse = 0;
     QTest::keyClick(view(), Qt::Key_Return);
     QVERIFY(!w->panel<HeldChargeTool>().state().isHolding());
-    QCOMPARE(charge(7).InUse, kTrue);
-    QCOMPARE(charge(7).Width, 30);
-    QCOMPARE(charge(7).X, 2);
+    QCOMPARE(d->charge(7).InUse, kTrue);
+    QCOMPARE(d->charge(7).Width, 30);
+    QCOMPARE(d->charge(7).X, 2);
     // A picture that cannot be read is refused with a message.
     QVERIFY(!w->panel<HeldChargeTool>().holdNewPicture(h->home.filePath("absente.bmp")));
     QVERIFY(!w->panel<HeldChargeTool>().state().isHolding());
@@ -449,8 +387,8 @@ void HeldChargeTest::aNewPictureWithEveryRecordTakenStaysHeld() {
 }
 
 void HeldChargeTest::theMenuFollowsWhatIsHeld() {
-    QVERIFY(w->panel<HeldChargeTool>().holdNewPicture(picture("b.bmp", 30, 30)));
-    mouse(QEvent::MouseButtonPress, QPoint(3, 3), Qt::RightButton);
+    QVERIFY(w->panel<HeldChargeTool>().holdNewPicture(d->writePicture("b.bmp", 30, 30)));
+    d->heldMouse(QEvent::MouseButtonPress, QPoint(3, 3), Qt::RightButton);
     QCOMPARE(int(h->messages->popups.size()), 1);
     QCOMPARE(h->messages->popups.back().menu, QStringLiteral("heldChargeMenu"));
     QCOMPARE(h->messages->popups.back().defaultItem, QStringLiteral("deleteHeldChargeAction"));
@@ -461,20 +399,20 @@ void HeldChargeTest::theMenuFollowsWhatIsHeld() {
     QVERIFY(!w->panel<HeldChargeTool>().state().isHolding());
     QVERIFY(!h->ws().Modified);
 
-    place(picture("a.bmp", 40, 30), 1, 100, 50);
-    charge(1).Brochant = kTrue;
+    d->setCharge(d->writePicture("a.bmp", 40, 30), 1, QPoint(100, 50));
+    d->charge(1).Brochant = kTrue;
     QVERIFY(w->panel<HeldChargeTool>().pickUp(1));
-    mouse(QEvent::MouseButtonPress, QPoint(3, 3), Qt::RightButton);
+    d->heldMouse(QEvent::MouseButtonPress, QPoint(3, 3), Qt::RightButton);
     QVERIFY(menuItem(*w, "mirrorChargeAction")->isEnabled());
     QVERIFY(menuItem(*w, "chargeOverAllAction")->isChecked());
     QVERIFY(!menuItem(*w, "mirrorChargeAction")->isChecked());
     // Mirroring flips the overlay at once, with one undo step.
     const QImage plain = view()->picture();
     menuItem(*w, "mirrorChargeAction")->trigger();
-    QCOMPARE(charge(1).Mirrored, kTrue);
+    QCOMPARE(d->charge(1).Mirrored, kTrue);
     QCOMPARE(view()->picture(), plain.mirrored(true, false));
     menuItem(*w, "chargeOverAllAction")->trigger();
-    QCOMPARE(charge(1).Brochant, 0);
+    QCOMPARE(d->charge(1).Brochant, 0);
     QVERIFY(w->panel<HeldChargeTool>().state().isHolding());
 }
 

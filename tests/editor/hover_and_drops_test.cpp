@@ -7,16 +7,13 @@
 #include <QTest>
 
 #include "editor/title_bar.h"
-#include "window_driver.h"
+#include "window_test.h"
 
 using namespace tess;
 
-class HoverAndDropsTest : public QObject {
+class HoverAndDropsTest : public WindowTest {
     Q_OBJECT
   private slots:
-    void initTestCase();
-    void cleanup();
-    void cleanupTestCase();
     void thePieceCaptionsNameThePieceAndItsFillet();
     void theCaptionsFollowADragOverTheCanvas();
     void aTinctureOnAPalKeepsTheArmsAChefLeftInItsZone();
@@ -35,25 +32,7 @@ class HoverAndDropsTest : public QObject {
                                     : size > 0 ? 25
                                                : 50));
     }
-
-    ProgramHarness* h = nullptr;
-    WindowDriver* d = nullptr;
 };
-
-void HoverAndDropsTest::initTestCase() {
-    h = new ProgramHarness;
-    QVERIFY(h->start());
-    d = new WindowDriver(*h);
-}
-
-void HoverAndDropsTest::cleanup() {
-    d->reset();
-}
-
-void HoverAndDropsTest::cleanupTestCase() {
-    delete d;
-    delete h;
-}
 
 void HoverAndDropsTest::thePieceCaptionsNameThePieceAndItsFillet() {
     PieceOptions& o = d->w().panel<PieceOptions>();
@@ -92,8 +71,7 @@ void HoverAndDropsTest::thePieceCaptionsNameThePieceAndItsFillet() {
     d->w().session().redraw();
     QCOMPARE(captionAt(d->pointOfPart(kFirstOrderZone)), QStringLiteral("Chef"));
     // The field's parts by number.
-    d->canvas().setFocus();
-    QTest::keyClick(&d->canvas(), Qt::Key_2, Qt::ControlModifier);  // Parti
+    d->ctrl(Qt::Key_2);  // Parti
     QCOMPARE(captionAt(d->pointOfPart(2)), QStringLiteral("Partie 2"));
 }
 
@@ -127,14 +105,13 @@ void HoverAndDropsTest::theCaptionsFollowADragOverTheCanvas() {
 
 void HoverAndDropsTest::aTinctureOnAPalKeepsTheArmsAChefLeftInItsZone() {
     // A document to insert, saved from a blank shield.
-    h->messages->saveFiles = {QDir(h->home.path()).filePath("dedans")};
+    h->messages->saveFiles = {h->home.filePath("dedans")};
     menuItem(d->w(), "saveAsAction")->trigger();
-    const std::string inserted = QDir(h->home.path()).filePath("dedans.bls").toStdString();
+    const std::string inserted = h->home.filePath("dedans.bls").toStdString();
     d->reset();
     d->choosePiece(QStringLiteral("Chef"));
     h->messages->files = {QString::fromStdString(inserted)};
-    d->rightClick(&d->canvas(), d->pointOfPart(kFirstOrderZone),
-                  QStringLiteral("insertArmsOnPieceAction"));
+    d->rightClickPart(kFirstOrderZone, QStringLiteral("insertArmsOnPieceAction"));
     PartRecord& zone = d->ws().CurrentBlazon.Parts[kFirstOrderZone];
     QCOMPARE(zone.InsertedPath, inserted);
     QCOMPARE(zone.Kind, kClassInserted);
@@ -173,7 +150,7 @@ void HoverAndDropsTest::aDropOverTheHeldChargeNeverReachesThePartBeneath() {
     QVERIFY(!WindowDriver::drop(&d->held(), makeFurDrag(kVair), QPoint(20, 20)));
     QCOMPARE(d->ws().CurrentBlazon, before);
     QVERIFY(d->ws().Undos == undos);
-    QCOMPARE(d->w().panel<TitleBar>().title(), QStringLiteral("Tessaline"));
+    QCOMPARE(d->title(), QStringLiteral("Tessaline"));
     // Beside the overlay the same drop dresses the part.
     QVERIFY(WindowDriver::drop(&d->canvas(), makeTinctureDrag(kGueules), QPoint(60, 250)));
     QCOMPARE(d->ws().CurrentBlazon.Parts[1].Tincture, kGueules);

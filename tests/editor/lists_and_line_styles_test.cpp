@@ -19,17 +19,14 @@
 #include "model/line_kinds.h"
 #include "model/workspace.h"
 #include "platform/qimage_bridge.h"
-#include "program_harness.h"
 #include "render/document_surfaces.h"
+#include "window_test.h"
 
 using namespace tess;
 
-class ListsAndLineStylesTest : public QObject {
+class ListsAndLineStylesTest : public WindowTest {
     Q_OBJECT
   private slots:
-    void initTestCase();
-    void cleanup();
-    void cleanupTestCase();
     void aSecondPictureOfTheSameNameIsRefused();
     void doubleClicksOnPalCycleItsRepeatsAndUndoWalksBack();
     void removingAPieceThatCarriesAChargeAsksFirst();
@@ -42,29 +39,8 @@ class ListsAndLineStylesTest : public QObject {
     QString writePicture(const QString& name, const char* format);
     void doubleClickPiece(const QString& name);
     void placeFirstPicture(int x, int y);
-    QString title() { return w->panel<TitleBar>().title(); }
-
-    ProgramHarness* h = nullptr;
-    MainWindow* w = nullptr;
+    QString title() { return d->title(); }
 };
-
-void ListsAndLineStylesTest::initTestCase() {
-    h = new ProgramHarness;
-    QVERIFY(h->start());
-    w = &h->window();
-}
-
-void ListsAndLineStylesTest::cleanup() {
-    NewDocument(h->ws(), h->program->r());
-    h->ws().Modified = false;
-    w->session().redraw();
-    w->panel<TitleBar>().refreshTitle();
-    h->messages->boxes.clear();
-}
-
-void ListsAndLineStylesTest::cleanupTestCase() {
-    delete h;
-}
 
 // A 12 x 10 red square on white, in the run's own folder.
 QString ListsAndLineStylesTest::writePicture(const QString& name, const char* format) {
@@ -194,13 +170,11 @@ void ListsAndLineStylesTest::appliedLineStyleStaysThroughCancelAndMarksTheTitle(
              QStringLiteral("Largeur: 32"));
     const int undoDepth = h->ws().Undos[1].Parts[1].Line.Width;
     QVERIFY(!title().endsWith('*'));
-    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("applyButton")),
-                      Qt::LeftButton);
+    d->pressButton(&dialog, "applyButton");
     QCOMPARE(int(h->ws().CurrentBlazon.Parts[1].Line.Width), 64);
     QVERIFY(title().endsWith('*'));
     dialog.findChild<QScrollBar*>(QStringLiteral("depthBar"))->setValue(30);
-    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cancelButton")),
-                      Qt::LeftButton);
+    d->pressButton(&dialog, "cancelButton");
     QVERIFY(!dialog.isVisible());
     QCOMPARE(h->ws().CurrentBlazon.Parts[1].Line,
              (LineStyle{.Depth = 10, .Width = 64, .LineKind = kLineNebule}));
@@ -211,7 +185,7 @@ void ListsAndLineStylesTest::appliedLineStyleStaysThroughCancelAndMarksTheTitle(
     menuItem(*w, "partLinesAction")->trigger();
     QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("depthCaption"))->text(),
              QStringLiteral("Profondeur: 50"));
-    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("okButton")), Qt::LeftButton);
+    d->pressButton(&dialog, "okButton");
     QCOMPARE(int(h->ws().CurrentBlazon.Parts[1].Line.Depth), 50);
     QCOMPARE(int(h->ws().Undos[1].Parts[1].Line.Depth), 200);
 }

@@ -22,9 +22,10 @@
 #include "editor/held_charge_view.h"
 #include "editor/tincture_palette_input.h"
 #include "model/workspace.h"
-#include "program_harness.h"
+#include "support/widget_events.h"
 #include "widgets/drag_payloads.h"
 #include "widgets/help_opener.h"
+#include "window_test.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 // The sanitizer's own count: under it, malloc's statistics stay empty.
@@ -52,16 +53,6 @@ std::size_t heapInUse() {
 constexpr std::size_t kMarginPerThousand = 192 * 1024;
 constexpr int kActionsPerRound = 1000;
 constexpr int kWarmUpActions = 1000;
-
-void mouse(QWidget* w, QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held,
-           Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QMouseEvent event(type, at, w->mapToGlobal(at), button, held, modifiers);
-    QCoreApplication::sendEvent(w, &event);
-}
-void click(QWidget* w, QPointF at, Qt::MouseButton button = Qt::LeftButton) {
-    mouse(w, QEvent::MouseButtonPress, at, button, button);
-    mouse(w, QEvent::MouseButtonRelease, at, button, Qt::NoButton);
-}
 
 // The items a context menu may be answered with; empty: the menu is dismissed.
 const char* const kCanvasChoices[] = {"",
@@ -102,14 +93,13 @@ const Qt::Key kOverlayKeys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,     Qt:
 
 }  // namespace
 
-class LongSessionTest : public QObject {
+class LongSessionTest : public WindowTest {
     Q_OBJECT
   private slots:
-    void initTestCase();
-    void cleanupTestCase();
     void theHeapStaysFlatOverALongSession();
 
   private:
+    void started() override;
     void act();
     std::size_t settle();
     void closeDialogs(Qt::Key key);
@@ -128,17 +118,12 @@ class LongSessionTest : public QObject {
     QString newPicture();
     QWidget& canvas() { return *w->panel<CanvasPanel>().canvas(); }
 
-    ProgramHarness* h = nullptr;
-    MainWindow* w = nullptr;
     std::mt19937 random{20240611};
     QStringList pictures;
     int picturesMade = 0;
 };
 
-void LongSessionTest::initTestCase() {
-    h = new ProgramHarness;
-    QVERIFY(h->start());
-    w = &h->window();
+void LongSessionTest::started() {
     // The help page is asked for, never shown.
     w->help().openUrl = [](const QUrl&) { return true; };
     // The palettes' drags are dropped by the test itself.
@@ -152,10 +137,6 @@ void LongSessionTest::initTestCase() {
         menuItem(*w, "addPictureAction")->trigger();
     }
     QCOMPARE(w->panel<PictureListPanel>().pictureList()->count(), 3);
-}
-
-void LongSessionTest::cleanupTestCase() {
-    delete h;
 }
 
 QString LongSessionTest::writePicture(const QString& name, int width, int height, QRgb colour) {
@@ -193,8 +174,8 @@ void LongSessionTest::drop(QWidget* target, QMimeData* payload, QPoint at) {
 
 void LongSessionTest::rightClick(QWidget* target, QPoint at, const char* choice) {
     h->messages->popupChoice = QString::fromLatin1(choice);
-    mouse(target, QEvent::MouseButtonPress, at, Qt::RightButton, Qt::RightButton);
-    mouse(target, QEvent::MouseButtonRelease, at, Qt::RightButton, Qt::NoButton);
+    sendMouse(target, QEvent::MouseButtonPress, at, Qt::RightButton, Qt::RightButton);
+    sendMouse(target, QEvent::MouseButtonRelease, at, Qt::RightButton, Qt::NoButton);
     h->messages->popupChoice.clear();
 }
 
@@ -245,19 +226,19 @@ void LongSessionTest::act() {
             case 1: {
                 // A drag by the middle, sometimes past the shield's edge.
                 const QPoint to = inside + QPoint(between(-90, 90), between(-90, 90));
-                mouse(&view, QEvent::MouseButtonPress, inside, Qt::LeftButton, Qt::LeftButton);
-                mouse(&view, QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
-                mouse(&view, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+                sendMouse(&view, QEvent::MouseButtonPress, inside, Qt::LeftButton, Qt::LeftButton);
+                sendMouse(&view, QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+                sendMouse(&view, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
                 break;
             }
             case 2: {
                 // The corner, to resize.
                 const QPoint corner(view.width() - 2, view.height() - 2);
-                mouse(&view, QEvent::MouseMove, corner, Qt::NoButton, Qt::NoButton);
-                mouse(&view, QEvent::MouseButtonPress, corner, Qt::LeftButton, Qt::LeftButton);
-                mouse(&view, QEvent::MouseMove, corner + QPoint(between(-20, 20), 0), Qt::NoButton,
-                      Qt::LeftButton);
-                mouse(&view, QEvent::MouseButtonRelease, corner, Qt::LeftButton, Qt::NoButton);
+                sendMouse(&view, QEvent::MouseMove, corner, Qt::NoButton, Qt::NoButton);
+                sendMouse(&view, QEvent::MouseButtonPress, corner, Qt::LeftButton, Qt::LeftButton);
+                sendMouse(&view, QEvent::MouseMove, corner + QPoint(between(-20, 20), 0),
+                          Qt::NoButton, Qt::LeftButton);
+                sendMouse(&view, QEvent::MouseButtonRelease, corner, Qt::LeftButton, Qt::NoButton);
                 break;
             }
             case 3:
@@ -303,9 +284,9 @@ void LongSessionTest::act() {
             const int xs[] = {150, 150, 190, 210, 240, 260, 290, 310, 330, 360,
                               380, 400, 430, 460, 490, 510, 530, 560, 95};
             const QPointF at(xs[between(0, std::size(xs) - 1)], 10);
-            mouse(bar, QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton);
-            mouse(bar, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
-            mouse(bar, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+            sendMouse(bar, QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton);
+            sendMouse(bar, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+            sendMouse(bar, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
             break;
         }
         case 7:
@@ -388,10 +369,11 @@ void LongSessionTest::act() {
                 default: {
                     PictureBox* p = between(0, 1) ? tinctures : furs;
                     const QPoint at = p == tinctures ? t : f;
-                    mouse(p, QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton);
-                    mouse(p, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
-                    mouse(p, QEvent::MouseMove, at + QPoint(0, 30), Qt::NoButton, Qt::LeftButton);
-                    mouse(p, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+                    sendMouse(p, QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton);
+                    sendMouse(p, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+                    sendMouse(p, QEvent::MouseMove, at + QPoint(0, 30), Qt::NoButton,
+                              Qt::LeftButton);
+                    sendMouse(p, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
                     break;
                 }
             }
@@ -409,7 +391,7 @@ void LongSessionTest::act() {
         default:
             // The pointer wandering over the shield.
             for (int i = 0; i < 3; ++i)
-                mouse(&canvas(), QEvent::MouseMove, canvasPoint(), Qt::NoButton, Qt::NoButton);
+                sendMouse(&canvas(), QEvent::MouseMove, canvasPoint(), Qt::NoButton, Qt::NoButton);
             break;
     }
 }

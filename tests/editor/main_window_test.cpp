@@ -14,18 +14,15 @@
 #include "model/motifs.h"
 #include "model/tinctures.h"
 #include "model/workspace.h"
-#include "program_harness.h"
 #include "render/document_surfaces.h"
 #include "widgets/picture_box.h"
+#include "window_test.h"
 
 using namespace tess;
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public WindowTest {
     Q_OBJECT
   private slots:
-    void initTestCase();
-    void cleanup();
-    void cleanupTestCase();
     void everyControlIsInPlace();
     void theTabsSwapListsAndColours();
     void rightClickOpensTheFileMenuWithItsDefault();
@@ -44,25 +41,7 @@ class MainWindowTest : public QObject {
 
   private:
     QString squarePicture();
-    ProgramHarness* h = nullptr;
-    MainWindow* w = nullptr;
 };
-
-void MainWindowTest::initTestCase() {
-    h = new ProgramHarness;
-    QVERIFY(h->start());
-    w = &h->window();
-}
-
-// Each test starts from a blank, saved document, whatever the last one left.
-void MainWindowTest::cleanup() {
-    NewDocument(h->ws(), h->program->r());
-    h->ws().Modified = false;
-    w->panel<HeldChargeTool>().end();
-    w->session().redraw();
-    w->panel<TitleBar>().refreshTitle();
-    *h->messages = ScriptedMessages{};
-}
 
 // A red square on white, 20 x 20, for charges.
 QString MainWindowTest::squarePicture() {
@@ -73,10 +52,6 @@ QString MainWindowTest::squarePicture() {
     const QString path = h->home.filePath("carre.bmp");
     [&] { QVERIFY(square.save(path)); }();
     return path;
-}
-
-void MainWindowTest::cleanupTestCase() {
-    delete h;
 }
 
 void MainWindowTest::everyControlIsInPlace() {
@@ -288,7 +263,7 @@ void MainWindowTest::theCanvasFollowsEveryRedraw() {
     QCOMPARE(at(w->panel<PieceOptions>().shapeChooser(), 28, 33),
              rgbOf(0x00FFFF));                       // Espagnol marked
     QCOMPARE(int(h->ws().Undos[1].ShieldShape), 3);  // the copy from before the edit
-    QVERIFY(w->panel<TitleBar>().title().endsWith('*'));
+    QVERIFY(d->title().endsWith('*'));
 }
 
 void MainWindowTest::theRedrawMarksTheOptionPictures() {
@@ -377,7 +352,7 @@ void MainWindowTest::aClickOnTheFreeAreaPutsTheHeldChargeBack() {
     QCOMPARE(c.Width, 30);
     QCOMPARE(c.Height, 30);
     // Drawn where it was put.
-    QCOMPARE(w->panel<CanvasPanel>().canvas()->picture().pixel(115, 165) & 0xFFFFFF, 0xFF0000u);
+    QCOMPARE(d->shown(115, 165), 0xFF0000u);
 }
 
 void MainWindowTest::labelsAndTheTitleBarAreNotTheFreeArea() {
@@ -445,7 +420,7 @@ void MainWindowTest::aGroupedChargeThrownAwayAsksAboutItsGroup() {
     QVERIFY(ws.Modified);
 
     // "Oui": the whole group goes, the charge outside it stays.
-    cleanup();
+    d->reset();
     g = placeGroup();
     QVERIFY(g != 0);
     h->messages->boxes.clear();

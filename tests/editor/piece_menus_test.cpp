@@ -10,16 +10,13 @@
 
 #include "editor/title_bar.h"
 #include "model/motifs.h"
-#include "window_driver.h"
+#include "window_test.h"
 
 using namespace tess;
 
-class PieceMenusTest : public QObject {
+class PieceMenusTest : public WindowTest {
     Q_OBJECT
   private slots:
-    void initTestCase();
-    void cleanup();
-    void cleanupTestCase();
     void eachSizeItemSetsItsOwnSize();
     void theSecondOrderMenuFollowsItsPiece();
     void removingTheSecondOrderPieceAsksNothingAndKeepsItsCharges();
@@ -32,25 +29,7 @@ class PieceMenusTest : public QObject {
     QAction* item(const char* name) {
         return d->w().findChild<QAction*>(QString::fromLatin1(name));
     }
-
-    ProgramHarness* h = nullptr;
-    WindowDriver* d = nullptr;
 };
-
-void PieceMenusTest::initTestCase() {
-    h = new ProgramHarness;
-    QVERIFY(h->start());
-    d = new WindowDriver(*h);
-}
-
-void PieceMenusTest::cleanup() {
-    d->reset();
-}
-
-void PieceMenusTest::cleanupTestCase() {
-    delete d;
-    delete h;
-}
 
 QPoint PieceMenusTest::boxInPart(int k, int size, int n) {
     const Surface& map = d->r().partMap;
@@ -98,8 +77,7 @@ void PieceMenusTest::eachSizeItemSetsItsOwnSize() {
         {"secondOrderFilletAction", kSecondOrderZone, -1},
     };
     for (const auto& row : rows) {
-        ws.Modified = false;
-        d->w().panel<TitleBar>().refreshTitle();
+        d->unmark();
         const BlazonRecord before = ws.CurrentBlazon;
         const QImage shownBefore = d->w().panel<CanvasPanel>().canvas()->picture().copy();
         const QPoint at = d->pointOfPart(row.zone);
@@ -118,7 +96,7 @@ void PieceMenusTest::eachSizeItemSetsItsOwnSize() {
         QCOMPARE(other, first ? before.Ordinary2 : before.Ordinary1);
         // One undo step, the title marked, and the item now the checked one.
         QCOMPARE(ws.Undos[1], before);
-        QVERIFY(d->w().panel<TitleBar>().title().endsWith(u'*'));
+        QVERIFY(d->title().endsWith(u'*'));
         QVERIFY2(item(row.item)->isChecked(), row.item);
     }
 }
@@ -158,18 +136,16 @@ void PieceMenusTest::removingTheSecondOrderPieceAsksNothingAndKeepsItsCharges() 
     const int n = d->place(d->writePicture("c.bmp", 12, 12), spot);
     QCOMPARE(d->charge(n).InUse, kTrue);
     Workspace& ws = d->ws();
-    ws.Modified = false;
-    d->w().panel<TitleBar>().refreshTitle();
+    d->unmark();
     const BlazonRecord before = ws.CurrentBlazon;
 
-    d->rightClick(&d->canvas(), d->pointOfPart(kSecondOrderZone),
-                  QStringLiteral("deleteSecondOrderAction"));
+    d->rightClickPart(kSecondOrderZone, QStringLiteral("deleteSecondOrderAction"));
     QCOMPARE(ws.CurrentBlazon.Ordinary2.Present, kFalse);
     QVERIFY(h->messages->boxes.empty());
     QCOMPARE(d->charge(n).InUse, kTrue);
     QCOMPARE(d->pointOfPart(kSecondOrderZone), QPoint(-1, -1));
     QCOMPARE(ws.Undos[1], before);
-    QVERIFY(d->w().panel<TitleBar>().title().endsWith(u'*'));
+    QVERIFY(d->title().endsWith(u'*'));
     QVERIFY(
         !d->w().panel<BlazonPanel>().blazonLabel()->text().contains(QStringLiteral("hampagne")));
 }
@@ -187,8 +163,7 @@ void PieceMenusTest::twoChargesOnThePieceAskInThePlural() {
 
     // "Non": nothing changes, no step.
     h->messages->boxAnswers = {MessageAnswer::No};
-    d->rightClick(&d->canvas(), d->pointOfPart(kFirstOrderZone),
-                  QStringLiteral("deleteFirstOrderAction"));
+    d->rightClickPart(kFirstOrderZone, QStringLiteral("deleteFirstOrderAction"));
     QCOMPARE(int(h->messages->boxes.size()), 1);
     const auto& asked = h->messages->boxes[0];
     QCOMPARE(asked.text,
@@ -202,8 +177,7 @@ void PieceMenusTest::twoChargesOnThePieceAskInThePlural() {
 
     // "Oui": the piece and both charges on it go, the one beside stays.
     h->messages->boxAnswers = {MessageAnswer::Yes};
-    d->rightClick(&d->canvas(), d->pointOfPart(kFirstOrderZone),
-                  QStringLiteral("deleteFirstOrderAction"));
+    d->rightClickPart(kFirstOrderZone, QStringLiteral("deleteFirstOrderAction"));
     QCOMPARE(ws.CurrentBlazon.Ordinary1.Present, kFalse);
     QCOMPARE(d->charge(first).InUse, kFalse);
     QCOMPARE(d->charge(second).InUse, kFalse);

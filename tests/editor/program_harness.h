@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "actions/apply_edit.h"
+#include "actions/graphics_session.h"
 #include "dialogs/intro_window.h"
 #include "editor/alignment_strip.h"
 #include "editor/blazon_panel.h"
@@ -34,10 +35,30 @@
 #include "editor/title_bar.h"
 #include "editor/toolbar_input.h"
 #include "editor/toolbar_panel.h"
+#include "model/document.h"
 #include "platform/qimage_bridge.h"
 #include "support/scripted_messages.h"
+#include "support/widget_events.h"
 #include "tests/support/temporary_folder.h"
 #include "widgets/picture_box.h"
+
+// The program folder and the user's data folder, both at `folder`: what a
+// run writes goes there, never to the person's own folders.
+inline void setProgramFolders(const QString& folder) {
+    qputenv("TESSALINE_HOME", folder.toUtf8());
+    qputenv("XDG_DATA_HOME", folder.toUtf8());
+}
+
+// A blank document drawn in the program's own graphics, made before any run
+// for a test to change and save.
+struct BlankDocument {
+    tess::Workspace ws;
+    tess::Renderer r;
+    BlankDocument() {
+        tess::InitGraphics(ws, r);
+        tess::ResetDocument(ws);
+    }
+};
 
 // One run of the program in a fresh folder of its own, answered by a script:
 // the intro without its pace, a local disk, and ends that only take note. The
@@ -59,8 +80,7 @@ struct ProgramHarness {
           dataFolderBefore(qgetenv("XDG_DATA_HOME")),
           programFolderWasSet(qEnvironmentVariableIsSet("TESSALINE_HOME")),
           dataFolderWasSet(qEnvironmentVariableIsSet("XDG_DATA_HOME")) {
-        qputenv("TESSALINE_HOME", home.path().toUtf8());
-        qputenv("XDG_DATA_HOME", home.path().toUtf8());
+        setProgramFolders(home.path());
         tess::Program::Options o;
         o.commandLine = std::move(commandLine);
         o.frameIntervalMs = 0;
@@ -113,16 +133,18 @@ struct ProgramHarness {
     bool programFolderWasSet, dataFolderWasSet;
 };
 
-// A menu item of the window, by its object name.
-inline QAction* menuItem(QObject& window, const char* name) {
+// A menu item of the window, by its object name; the test fails when there is
+// none.
+inline QAction* menuItem(QObject& window, const char* name,
+                         const std::source_location& at = std::source_location::current()) {
     auto* item = window.findChild<QAction*>(QString::fromLatin1(name));
-    if (!item) qFatal("no menu item %s", name);
-    return item;
+    return item ? item : missing<QAction>("menu item", name, at);
 }
 
-// A popup menu of the window, by its object name.
-inline QMenu* menuNamed(QObject& window, const char* name) {
+// A popup menu of the window, by its object name; the test fails when there is
+// none.
+inline QMenu* menuNamed(QObject& window, const char* name,
+                        const std::source_location& at = std::source_location::current()) {
     auto* menu = window.findChild<QMenu*>(QString::fromLatin1(name));
-    if (!menu) qFatal("no menu %s", name);
-    return menu;
+    return menu ? menu : missing<QMenu>("menu", name, at);
 }

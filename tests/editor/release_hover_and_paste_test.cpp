@@ -13,26 +13,21 @@
 #include "editor/held_charge_view.h"
 #include "model/document.h"
 #include "model/workspace.h"
-#include "program_harness.h"
 #include "render/document_surfaces.h"
 #include "render/renderer.h"
 #include "support/widget_events.h"
+#include "window_test.h"
 
 using namespace tess;
 
-class ReleaseHoverAndPasteTest : public QObject {
+class ReleaseHoverAndPasteTest : public WindowTest {
     Q_OBJECT
   private slots:
-    void initTestCase();
-    void cleanup();
-    void cleanupTestCase();
     void lettingGoAfterAMoveOrAResizeShowsWhatLiesUnderThePointer();
     void aNumberLeftByAnotherProgramOffersNoPaste();
     void badClipboardTextsOfferAndPasteNothing();
 
   private:
-    QString picture(const QString& name);
-    void place(const QString& path, int n, int x, int y);
     QWidget& canvas() { return *w->panel<CanvasPanel>().canvas(); }
     QWidget* view() { return &w->panel<HeldChargeView>(); }
     QStringList captions() {
@@ -43,42 +38,7 @@ class ReleaseHoverAndPasteTest : public QObject {
     QStringList hoverOfCanvasAt(QPoint at);
     // The three "Coller" entries as a right press on part 1 leaves them.
     QList<bool> pasteEntries();
-    void pressCtrlV();
-
-    ProgramHarness* h = nullptr;
-    MainWindow* w = nullptr;
 };
-
-void ReleaseHoverAndPasteTest::initTestCase() {
-    h = new ProgramHarness;
-    QVERIFY(h->start());
-    w = &h->window();
-}
-
-void ReleaseHoverAndPasteTest::cleanup() {
-    w->panel<HeldChargeTool>().end();
-    NewDocument(h->ws(), h->program->r());
-    h->ws().Modified = false;
-    w->session().redraw();
-    *h->messages = ScriptedMessages{};
-    QApplication::clipboard()->clear();
-}
-
-void ReleaseHoverAndPasteTest::cleanupTestCase() {
-    delete h;
-}
-
-QString ReleaseHoverAndPasteTest::picture(const QString& name) {
-    const QString path = h->home.filePath(name);
-    [&] { QVERIFY(writeFigure(path, 40, 30, qRgb(255, 0, 0))); }();
-    return path;
-}
-
-void ReleaseHoverAndPasteTest::place(const QString& path, int n, int x, int y) {
-    QVERIFY(AddCharge(h->ws(), h->program->r().Charges,
-                      OverlayBox{double(x), double(y), 40, 30, path.toStdString()}, n));
-    w->session().redraw();
-}
 
 QStringList ReleaseHoverAndPasteTest::hoverOfCanvasAt(QPoint at) {
     w->panel<CanvasPanel>().clearHoverCaptions();
@@ -98,16 +58,11 @@ QList<bool> ReleaseHoverAndPasteTest::pasteEntries() {
             menuItem(*w, "pasteOnSecondOrderAction")->isEnabled()};
 }
 
-void ReleaseHoverAndPasteTest::pressCtrlV() {
-    canvas().setFocus();
-    QTest::keyClick(&canvas(), Qt::Key_V, Qt::ControlModifier);
-}
-
 // Hold a charge, drag it and let go: the captions under the shield read what
 // a hover of the canvas at the release point reads, not the overlay's centre
 // and size; the same after a resize from the corner.
 void ReleaseHoverAndPasteTest::lettingGoAfterAMoveOrAResizeShowsWhatLiesUnderThePointer() {
-    place(picture("lion.bmp"), 1, 100, 50);
+    d->setCharge(d->writePicture("lion.bmp", 40, 30), 1, QPoint(100, 50));
     click(&canvas(), QPoint(110, 60), Qt::LeftButton);
     QVERIFY(w->panel<HeldChargeTool>().state().isHolding());
 
@@ -138,10 +93,10 @@ void ReleaseHoverAndPasteTest::lettingGoAfterAMoveOrAResizeShowsWhatLiesUnderThe
 // Our copy of charge 3 puts "3" on the clipboard; the same "3" copied from
 // another program is not our copy: the entries go grey and Ctrl+V does nothing.
 void ReleaseHoverAndPasteTest::aNumberLeftByAnotherProgramOffersNoPaste() {
-    const QString path = picture("tour.bmp");
-    place(path, 1, 20, 40);
-    place(path, 2, 80, 40);
-    place(path, 3, 140, 40);
+    const QString path = d->writePicture("tour.bmp", 40, 30);
+    d->setCharge(path, 1, QPoint(20, 40));
+    d->setCharge(path, 2, QPoint(80, 40));
+    d->setCharge(path, 3, QPoint(140, 40));
     QVERIFY(w->panel<HeldChargeTool>().pickUp(3));
     h->messages->popupChoice = QStringLiteral("copyChargeAction");
     click(view(), QPoint(5, 5), Qt::RightButton);
@@ -154,7 +109,7 @@ void ReleaseHoverAndPasteTest::aNumberLeftByAnotherProgramOffersNoPaste() {
     QApplication::clipboard()->setText(QStringLiteral("3"));
     QCOMPARE(pasteEntries(), (QList<bool>{false, false, false}));
     const BlazonRecord before = h->ws().CurrentBlazon;
-    pressCtrlV();
+    d->ctrl(Qt::Key_V);
     QVERIFY(!w->panel<HeldChargeTool>().state().isHolding());
     QCOMPARE(h->ws().CurrentBlazon, before);
     // The menu's own entry, triggered anyway, places nothing either.
@@ -167,15 +122,15 @@ void ReleaseHoverAndPasteTest::aNumberLeftByAnotherProgramOffersNoPaste() {
 // the bank: no entry is offered, and neither Ctrl+V nor an entry changes
 // anything. Our own copy, before that, pastes by Ctrl+V.
 void ReleaseHoverAndPasteTest::badClipboardTextsOfferAndPasteNothing() {
-    const QString path = picture("croix.bmp");
-    place(path, 1, 20, 40);
+    const QString path = d->writePicture("croix.bmp", 40, 30);
+    d->setCharge(path, 1, QPoint(20, 40));
     const QString longText(100000, QLatin1Char('9'));
     for (const QString& text :
          {QString(), QStringLiteral("3"), QStringLiteral("999"), QStringLiteral("abc"), longText}) {
         QApplication::clipboard()->setText(text);
         QVERIFY2(pasteEntries() == (QList<bool>{false, false, false}), qPrintable(text.left(8)));
         const BlazonRecord before = h->ws().CurrentBlazon;
-        pressCtrlV();
+        d->ctrl(Qt::Key_V);
         QVERIFY(!w->panel<HeldChargeTool>().state().isHolding());
         QCOMPARE(h->ws().CurrentBlazon, before);
     }
@@ -184,7 +139,7 @@ void ReleaseHoverAndPasteTest::badClipboardTextsOfferAndPasteNothing() {
     QVERIFY(w->panel<HeldChargeTool>().pickUp(1));
     w->panel<ClipboardCommands>().copyHeld();
     QVERIFY(w->panel<HeldChargeTool>().commitHeld());
-    pressCtrlV();
+    d->ctrl(Qt::Key_V);
     QVERIFY(w->panel<HeldChargeTool>().state().isHolding());
     QCOMPARE(w->panel<HeldChargeTool>().state().box().topLeft(), QPointF(2, 2));
     QVERIFY(w->panel<HeldChargeTool>().commitHeld());
@@ -205,7 +160,7 @@ void ReleaseHoverAndPasteTest::badClipboardTextsOfferAndPasteNothing() {
     QCOMPARE(list->count(), 0);
     QCOMPARE(pasteEntries(), (QList<bool>{false, false, false}));
     const BlazonRecord before = h->ws().CurrentBlazon;
-    pressCtrlV();
+    d->ctrl(Qt::Key_V);
     QVERIFY(!w->panel<HeldChargeTool>().state().isHolding());
     QCOMPARE(h->ws().CurrentBlazon, before);
 }

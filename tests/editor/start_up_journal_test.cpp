@@ -65,12 +65,9 @@ class StartUpJournalTest : public QObject {
 // Two documents saved by the program; the other one's last save stopped
 // right after its commit point, so its journal is a real one.
 void StartUpJournalTest::initTestCase() {
-    qputenv("TESSALINE_HOME", documents.path().toUtf8());
-    qputenv("XDG_DATA_HOME", documents.path().toUtf8());
-    Workspace ws;
-    Renderer r;
-    InitGraphics(ws, r);
-    ResetDocument(ws);
+    setProgramFolders(documents.path());
+    BlankDocument blank;
+    auto& [ws, r] = blank;
     RedrawShield(ws, r);
     const std::string folder = documents.filePath("docs").toStdString();
     fs::create_directories(folder);

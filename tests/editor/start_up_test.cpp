@@ -10,36 +10,23 @@
 #include "actions/redraw_shield.h"
 #include "model/tincture_table.h"
 #include "platform/qimage_bridge.h"
-#include "program_harness.h"
 #include "render/renderer.h"
 #include "widgets/picture_box.h"
+#include "window_test.h"
 
 using namespace tess;
 
-class StartUpTest : public QObject {
+class StartUpTest : public WindowTest {
     Q_OBJECT
   private slots:
-    void initTestCase();
     void reachesTheMainWindowWithTheBlankShield();
     void theIntroShowsTenFramesThenStops();
     void leavesTheDocumentsFolderAndTheColourFile();
     void fillsThePiecesListInOrder();
     void definesTheMenusWithTheirCaptions();
-    void cleanupTestCase();
 
   private:
-    ProgramHarness* h = nullptr;
 };
-
-// The checks share one start: each looks at a different side of it.
-void StartUpTest::initTestCase() {
-    h = new ProgramHarness;
-    QVERIFY(h->start());
-}
-
-void StartUpTest::cleanupTestCase() {
-    delete h;
-}
 
 void StartUpTest::reachesTheMainWindowWithTheBlankShield() {
     MainWindow& w = h->window();

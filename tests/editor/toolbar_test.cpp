@@ -20,12 +20,13 @@
 #include "model/document.h"
 #include "model/piece_types.h"
 #include "model/workspace.h"
-#include "program_harness.h"
 #include "render/document_surfaces.h"
 #include "resources/help_page.h"
+#include "support/file_bytes.h"
 #include "tests/storage/fur_file_bytes.h"
 #include "widgets/drag_payloads.h"
 #include "widgets/help_opener.h"
+#include "window_test.h"
 
 using namespace tess;
 
@@ -53,21 +54,13 @@ QString tipAt(QWidget* w, QPoint at) {
     return w->toolTip();
 }
 
-void writeFile(const QString& path, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream out(QFile::encodeName(path).toStdString(), std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-}
-
 const std::vector<std::string> kTile = {"11111", "1.1.1", "11111", "1.1.1", "11111"};
 
 }  // namespace
 
-class ToolbarTest : public QObject {
+class ToolbarTest : public WindowTest {
     Q_OBJECT
   private slots:
-    void initTestCase();
-    void cleanup();
-    void cleanupTestCase();
     void theToolbarNamesFramesAndRunsItsButtons();
     void thePressSinksTheFrameAndTheReleaseRaisesIt();
     void partitionButtonsAlwaysTakeAnUndoStep();
@@ -79,6 +72,7 @@ class ToolbarTest : public QObject {
     void theHelpSaysWhereItIsWhenItCannotOpen();
 
   private:
+    void started() override { d->recordHelp(); }
     // Marks the newest undo copy; stepsSinceMark() counts the copies since.
     void markUndo() { h->ws().Undos[1].Folder = "#mark"; }
     int stepsSinceMark() {
@@ -86,35 +80,7 @@ class ToolbarTest : public QObject {
             if (h->ws().Undos[std::size_t(i)].Folder == "#mark") return i - 1;
         return -1;
     }
-    ProgramHarness* h = nullptr;
-    MainWindow* w = nullptr;
-    QList<QUrl> opened;
-    bool browser = true;
 };
-
-void ToolbarTest::initTestCase() {
-    h = new ProgramHarness;
-    QVERIFY(h->start());
-    w = &h->window();
-    w->help().openUrl = [this](const QUrl& url) {
-        opened << url;
-        return browser;
-    };
-}
-
-void ToolbarTest::cleanup() {
-    NewDocument(h->ws(), h->program->r());
-    h->ws().Modified = false;
-    w->session().redraw();
-    w->panel<TitleBar>().refreshTitle();
-    *h->messages = ScriptedMessages{};
-    opened.clear();
-    browser = true;
-}
-
-void ToolbarTest::cleanupTestCase() {
-    delete h;
-}
 
 void ToolbarTest::theToolbarNamesFramesAndRunsItsButtons() {
     ToolbarPanel& t = w->panel<ToolbarPanel>();
@@ -192,7 +158,7 @@ void ToolbarTest::partitionButtonsAlwaysTakeAnUndoStep() {
     QCOMPARE(h->ws().CurrentBlazon.Partition, 10);
     QCOMPARE(w->panel<ToolbarPanel>().partitionMarker()->x(), 205);
     QCOMPARE(stepsSinceMark(), 1);
-    QVERIFY(w->panel<TitleBar>().title().endsWith('*'));
+    QVERIFY(d->title().endsWith('*'));
     // Unchanged, it still takes its step.
     release(bar, {210, 10});
     QCOMPARE(stepsSinceMark(), 2);
@@ -278,7 +244,7 @@ void ToolbarTest::aUserFurSwatchNamesDragsAndOffersItsFur() {
     const QString folder = h->home.filePath("motifs");
     QDir().mkpath(folder);
     const QString path = folder + "/motif.fmp";
-    writeFile(path, testing::furFileBytes(kTile, 0));
+    testing::writeBytes(path, testing::furFileBytes(kTile, 0));
     UserFurRecord& fur = h->ws().CurrentBlazon.UserFurs[2];
     fur.Path = path.toStdString();
     fur.TileWidth = fur.TileHeight = 5;
@@ -355,9 +321,9 @@ void ToolbarTest::theWarningSignShowsTheWarningsWithoutAnEdit() {
 void ToolbarTest::theHelpOpensAtEachTopicAndRepeats() {
     // The toolbar's "Aide": the contents.
     release(w->panel<ToolbarPanel>().toolbar(), {590, 10});
-    QCOMPARE(opened.size(), 1);
-    QCOMPARE(opened[0].fragment(), QStringLiteral("contenu"));
-    const QString page = opened[0].toLocalFile();
+    QCOMPARE(d->helpOpened.size(), 1);
+    QCOMPARE(d->helpOpened[0].fragment(), QStringLiteral("contenu"));
+    const QString page = d->helpOpened[0].toLocalFile();
     QCOMPARE(page, h->home.filePath("Aide/tessaline.html"));
 
     // Every topic has its anchor in the page.
@@ -372,13 +338,13 @@ void ToolbarTest::theHelpOpensAtEachTopicAndRepeats() {
         {HelpContext::ChargeDistribution, "distribution-meubles"},
     };
     for (const auto& [context, anchor] : topics) {
-        opened.clear();
+        d->helpOpened.clear();
         QVERIFY(w->help().open(context));
-        QCOMPARE(opened.value(0).fragment(), QString::fromLatin1(anchor));
+        QCOMPARE(d->helpOpened.value(0).fragment(), QString::fromLatin1(anchor));
         QVERIFY2(html.contains(QByteArray("id=\"") + anchor + '"'), anchor);
         // Ctrl+A asks for the same page again.
         QVERIFY(w->help().repeatLast());
-        QCOMPARE(opened.value(1), opened.value(0));
+        QCOMPARE(d->helpOpened.value(1), d->helpOpened.value(0));
     }
 
     // An outdated page is replaced; the one in place is left alone.
@@ -392,14 +358,14 @@ void ToolbarTest::theHelpOpensAtEachTopicAndRepeats() {
 }
 
 void ToolbarTest::theHelpSaysWhereItIsWhenItCannotOpen() {
-    browser = false;
+    d->helpOpens = false;
     QVERIFY(!w->help().open(HelpContext::FurEditor));
     QCOMPARE(int(h->messages->boxes.size()), 1);
     QVERIFY(h->messages->boxes[0].text.contains(
         QDir::toNativeSeparators(h->home.filePath("Aide/tessaline.html"))));
 
     // A help folder that cannot be made (a file stands in its way): the
-    // message names the folder, nothing is opened.
+    // message names the folder, nothing is d->helpOpened.
     const QString blocked = h->home.filePath("bloque");
     QFile stone(blocked);
     QVERIFY(stone.open(QIODevice::WriteOnly));
@@ -407,13 +373,13 @@ void ToolbarTest::theHelpSaysWhereItIsWhenItCannotOpen() {
     QStringList told;
     HelpOpener stuck((blocked + "/Aide").toStdString(), [&](const QString& t) { told << t; },
                      [&](const QUrl& url) {
-                         opened << url;
+                         d->helpOpened << url;
                          return true;
                      });
-    opened.clear();
+    d->helpOpened.clear();
     QVERIFY(!stuck.install());
     QVERIFY(!stuck.open(HelpContext::Contents));
-    QVERIFY(opened.isEmpty());
+    QVERIFY(d->helpOpened.isEmpty());
     QCOMPARE(told.size(), 1);
     QVERIFY(told[0].contains(QStringLiteral("bloque")));
 }

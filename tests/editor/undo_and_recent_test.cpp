@@ -8,30 +8,20 @@
 
 #include "editor/title_bar.h"
 #include "editor/toolbar_panel.h"
-#include "window_driver.h"
+#include "window_test.h"
 
 using namespace tess;
 
-class UndoAndRecentTest : public QObject {
+class UndoAndRecentTest : public WindowTest {
     Q_OBJECT
   private slots:
-    void initTestCase();
-    void cleanup();
-    void cleanupTestCase();
     void annulerShowsTheUndoneStateEverywhere();
     void onlyASaveOverAnExistingDocumentEntersTheList();
     void theFourthRecentDocumentOpens();
 
   private:
-    void annuler() {
-        QTest::mouseClick(d->w().panel<ToolbarPanel>().toolbar(), Qt::LeftButton, {},
-                          QPoint(150, 10));
-    }
-    QRgb shown(QPoint at) {
-        return d->w().panel<CanvasPanel>().canvas()->picture().pixel(at) & 0xFFFFFF;
-    }
     QString blazon() { return d->w().panel<BlazonPanel>().blazonLabel()->text(); }
-    QString path(const QString& name) { return QDir(h->home.path()).filePath(name); }
+    QString path(const QString& name) { return h->home.filePath(name); }
     // Saved under a new name, then saved again over it.
     void saveTwice(const QString& name) {
         h->messages->saveFiles = {path(name)};
@@ -47,25 +37,7 @@ class UndoAndRecentTest : public QObject {
         }
         return out;
     }
-
-    ProgramHarness* h = nullptr;
-    WindowDriver* d = nullptr;
 };
-
-void UndoAndRecentTest::initTestCase() {
-    h = new ProgramHarness;
-    QVERIFY(h->start());
-    d = new WindowDriver(*h);
-}
-
-void UndoAndRecentTest::cleanup() {
-    d->reset();
-}
-
-void UndoAndRecentTest::cleanupTestCase() {
-    delete d;
-    delete h;
-}
 
 void UndoAndRecentTest::annulerShowsTheUndoneStateEverywhere() {
     ToolbarPanel& toolbar = d->w().panel<ToolbarPanel>();
@@ -90,14 +62,14 @@ void UndoAndRecentTest::annulerShowsTheUndoneStateEverywhere() {
     before.push_back(now());
     const QPoint left = d->pointOfPart(1);
     QVERIFY(WindowDriver::drop(&d->canvas(), makeTinctureDrag(kGueules), left));
-    QCOMPARE(shown(left), 0xFF0000u);
+    QCOMPARE(d->shown(left), 0xFF0000u);
     before.push_back(now());
     d->choosePiece(QStringLiteral("Pal"));
     QVERIFY(d->w().panel<PieceOptions>().sizeChooser()->isVisible());
 
     // Each "Annuler" shows the state before the step it takes back.
     for (int step = 2; step >= 0; --step) {
-        annuler();
+        d->annuler();
         const Shown after = now();
         QVERIFY2(after.canvas == before[std::size_t(step)].canvas, qPrintable(after.blazon));
         QCOMPARE(after.blazon, before[std::size_t(step)].blazon);
@@ -107,7 +79,7 @@ void UndoAndRecentTest::annulerShowsTheUndoneStateEverywhere() {
     QCOMPARE(blazon(), QStringLiteral("D'Azur."));
     QCOMPARE(toolbar.partitionMarker()->x(), 182);
     // "Annuler" leaves the title's mark as it was.
-    QVERIFY(d->w().panel<TitleBar>().title().endsWith(u'*'));
+    QVERIFY(d->title().endsWith(u'*'));
 }
 
 void UndoAndRecentTest::onlyASaveOverAnExistingDocumentEntersTheList() {
@@ -115,7 +87,7 @@ void UndoAndRecentTest::onlyASaveOverAnExistingDocumentEntersTheList() {
     // A new name: the document is saved but does not enter the list.
     h->messages->saveFiles = {path("premier")};
     menuItem(d->w(), "saveAsAction")->trigger();
-    QCOMPARE(d->w().panel<TitleBar>().title(), QStringLiteral("Tessaline [premier.bls]"));
+    QCOMPARE(d->title(), QStringLiteral("Tessaline [premier.bls]"));
     QVERIFY(recentEntries().isEmpty());
     // Saved again over itself, it does.
     menuItem(d->w(), "saveAction")->trigger();
@@ -151,13 +123,13 @@ void UndoAndRecentTest::theFourthRecentDocumentOpens() {
     QCOMPARE(recentEntries(), (QStringList{"quatre.bls", "trois.bls", "deux.bls", "un.bls"}));
 
     menuItem(d->w(), "recentFileAction4")->trigger();
-    QCOMPARE(d->w().panel<TitleBar>().title(), QStringLiteral("Tessaline [un.bls]"));
+    QCOMPARE(d->title(), QStringLiteral("Tessaline [un.bls]"));
     QCOMPARE(d->ws().CurrentBlazon.Partition, Long(10));
     QVERIFY(h->messages->boxes.empty());
     // Opened, it heads the list.
     QCOMPARE(recentEntries(), (QStringList{"un.bls", "quatre.bls", "trois.bls", "deux.bls"}));
     menuItem(d->w(), "recentFileAction4")->trigger();
-    QCOMPARE(d->w().panel<TitleBar>().title(), QStringLiteral("Tessaline [deux.bls]"));
+    QCOMPARE(d->title(), QStringLiteral("Tessaline [deux.bls]"));
     QCOMPARE(d->ws().CurrentBlazon.Partition, Long(11));
 }
 

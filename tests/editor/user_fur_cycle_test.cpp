@@ -15,6 +15,7 @@
 #include "model/workspace.h"
 #include "program_harness.h"
 #include "render/renderer.h"
+#include "support/file_bytes.h"
 #include "tests/storage/fur_file_bytes.h"
 #include "widgets/drag_payloads.h"
 #include "widgets/help_opener.h"
@@ -22,11 +23,6 @@
 using namespace tess;
 
 namespace {
-
-void writeFile(const QString& path, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream out(QFile::encodeName(path).toStdString(), std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-}
 
 void mouse(QWidget* w, QEvent::Type type, QPointF at, Qt::MouseButtons held) {
     QMouseEvent event(type, at, w->mapToGlobal(at),
@@ -51,23 +47,21 @@ class UserFurCycleTest : public QObject {
 // The document below is drawn before any program runs: its colours are read
 // from, and first written to, a program folder of the test's own.
 void UserFurCycleTest::initTestCase() {
-    qputenv("TESSALINE_HOME", documents.path().toUtf8());
-    qputenv("XDG_DATA_HOME", documents.path().toUtf8());
+    setProgramFolders(documents.path());
 }
 
 void UserFurCycleTest::theSecondUserFurDraggedOntoPartOneIsSaved() {
     const QString document = documents.filePath("Deux fourrures.bls");
     {
         // The document as the program writes it: two furs, in slots 0 and 1.
-        Workspace ws;
-        Renderer r;
-        InitGraphics(ws, r);
-        ResetDocument(ws);
+        BlankDocument blank;
+        auto& [ws, r] = blank;
         const char* names[] = {"hermines", "motif"};
         for (int slot = 0; slot < 2; ++slot) {
             const QString path = documents.filePath(QString::fromLatin1(names[slot]) + ".fmp");
-            writeFile(path, testing::furFileBytes({"1.1.1", ".2.2.", "1.1.1", ".2.2.", "1.1.1"},
-                                                  20 * slot));
+            testing::writeBytes(
+                path,
+                testing::furFileBytes({"1.1.1", ".2.2.", "1.1.1", ".2.2.", "1.1.1"}, 20 * slot));
             UserFurRecord& fur = ws.CurrentBlazon.UserFurs[std::size_t(slot)];
             fur.Path = path.toStdString();
             fur.VerticalOffset = Byte(20 * slot);

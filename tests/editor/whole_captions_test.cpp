@@ -21,11 +21,11 @@
 #include "dialogs/question_box.h"
 #include "model/document.h"
 #include "model/workspace.h"
-#include "program_harness.h"
 #include "render/document_surfaces.h"
 #include "render/renderer.h"
 #include "support/widget_events.h"
 #include "widgets/program_font.h"
+#include "window_test.h"
 
 using namespace tess;
 
@@ -76,11 +76,9 @@ QStringList cutCaptions(QWidget& window) {
 
 }  // namespace
 
-class WholeCaptionsTest : public QObject {
+class WholeCaptionsTest : public WindowTest {
     Q_OBJECT
   private slots:
-    void initTestCase();
-    void cleanupTestCase();
     void theProgramUsesItsOwnFont();
     void theStartUpWindowAndTheQuestionBox();
     void theMainWindowAndItsCaptions();
@@ -91,20 +89,8 @@ class WholeCaptionsTest : public QObject {
     void check(QWidget& window, const QString& where);
     void close(QDialog& dialog) { dialog.reject(); }
 
-    ProgramHarness* h = nullptr;
-    MainWindow* w = nullptr;
     QStringList cut_;
 };
-
-void WholeCaptionsTest::initTestCase() {
-    h = new ProgramHarness;
-    QVERIFY(h->start());
-    w = &h->window();
-}
-
-void WholeCaptionsTest::cleanupTestCase() {
-    delete h;
-}
 
 void WholeCaptionsTest::check(QWidget& window, const QString& where) {
     for (const QString& c : cutCaptions(window)) cut_ << where + QStringLiteral(": ") + c;

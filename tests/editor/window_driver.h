@@ -10,9 +10,12 @@
 #include <QListWidget>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QTest>
 
+#include "actions/charge_placing.h"
 #include "editor/held_charge_view.h"
+#include "editor/title_bar.h"
 #include "model/part_zones.h"
 #include "model/piece_types.h"
 #include "model/tincture_table.h"
@@ -20,6 +23,7 @@
 #include "program_harness.h"
 #include "render/key_colours.h"
 #include "render/renderer.h"
+#include "support/widget_events.h"
 #include "widgets/drag_payloads.h"
 #include "widgets/help_opener.h"
 
@@ -63,15 +67,26 @@ class WindowDriver {
         return r().chargeHitMap.pixel(at.x(), at.y()) == 0x0000FFu ? at : QPoint(-1, -1);
     }
 
-    // A red rectangle with a white border, saved in the run's folder.
-    QString writePicture(const QString& name, int width, int height) {
-        QImage image(width, height, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        for (int y = 2; y < height - 2; ++y)
-            for (int x = 2; x < width - 2; ++x) image.setPixel(x, y, qRgb(255, 0, 0));
+    // A rectangle of `colour` (red by default) with a white border, saved as
+    // a bitmap in the run's folder.
+    QString writePicture(const QString& name, int width, int height,
+                         QRgb colour = qRgb(255, 0, 0)) {
         const QString path = h.home.filePath(name);
-        if (!image.save(path, "BMP")) qFatal("cannot write %s", qPrintable(path));
+        if (!writeFigure(path, width, height, colour, "BMP"))
+            QTest::qFail(qPrintable(QStringLiteral("cannot write ") + path), __FILE__, __LINE__);
         return path;
+    }
+
+    // Charge n set by hand at `at` in the picture's own size and drawn, for
+    // the tests not about placing.
+    void setCharge(const QString& path, int n, QPoint at) {
+        const QImage image(path);
+        QVERIFY(
+            tess::AddCharge(ws(), r().Charges,
+                            tess::OverlayBox{double(at.x()), double(at.y()), double(image.width()),
+                                             double(image.height()), path.toStdString()},
+                            n));
+        w().session().redraw();
     }
 
     // The picture list's row of `text`, adding the picture through the
@@ -129,7 +144,8 @@ class WindowDriver {
         return w().panel<tess::HeldChargeTool>().state().heldCharge() == n;
     }
 
-    void heldMouse(QEvent::Type type, QPoint at, Qt::MouseButtons buttons,
+    // One mouse event on the held charge's overlay at `at`, `buttons` held.
+    void heldMouse(QEvent::Type type, QPoint at, Qt::MouseButtons buttons = Qt::LeftButton,
                    Qt::KeyboardModifiers modifiers = {}) {
         const Qt::MouseButton button = type == QEvent::MouseMove            ? Qt::NoButton
                                        : type == QEvent::MouseButtonRelease ? Qt::LeftButton
@@ -148,13 +164,56 @@ class WindowDriver {
         QTest::mouseRelease(target, Qt::RightButton, {}, at);
         h.messages->popupChoice.clear();
     }
+    // The same on part k of the shield, and on the held charge.
+    void rightClickPart(int k, const QString& choice = {}) {
+        rightClick(&canvas(), pointOfPart(k), choice);
+    }
+    void rightClickHeld(const QString& choice = {}) { rightClick(&held(), QPoint(3, 3), choice); }
 
-    // The piece named `name` double-clicked in the pieces list.
-    void choosePiece(const QString& name) {
+    // The button named `name` of `dialog` clicked.
+    static void pressButton(QWidget* dialog, const char* name,
+                            const std::source_location& at = std::source_location::current()) {
+        QTest::mouseClick(child<QPushButton>(*dialog, name, at), Qt::LeftButton);
+    }
+
+    // A Ctrl letter or digit pressed on the canvas, as its shortcuts take them.
+    void ctrl(Qt::Key key) {
+        canvas().setFocus();
+        QTest::keyClick(&canvas(), key, Qt::ControlModifier);
+    }
+
+    // The toolbar's "Annuler".
+    void annuler() {
+        QTest::mouseClick(w().panel<tess::ToolbarPanel>().toolbar(), Qt::LeftButton, {},
+                          QPoint(150, 10));
+    }
+
+    // The title as the title bar shows it, and the document taken as saved
+    // there (the tests' starting point for the unsaved mark).
+    QString title() { return w().panel<tess::TitleBar>().title(); }
+    void unmark() {
+        ws().Modified = false;
+        w().panel<tess::TitleBar>().refreshTitle();
+    }
+
+    // The canvas's pixel at (x, y), without its alpha.
+    QRgb shown(QPoint at) { return shown(at.x(), at.y()); }
+    QRgb shown(int x, int y) {
+        return w().panel<tess::CanvasPanel>().canvas()->picture().pixel(x, y) & 0xFFFFFF;
+    }
+
+    // The piece named `name` double-clicked in the pieces list; the test fails
+    // when the list has none.
+    void choosePiece(const QString& name,
+                     const std::source_location& asked = std::source_location::current()) {
         w().panel<tess::ListTabs>().showPiecesTab();
         QListWidget* list = w().panel<tess::PiecesListPanel>().piecesList();
         const auto found = list->findItems(name, Qt::MatchExactly);
-        if (found.isEmpty()) qFatal("no piece %s", qPrintable(name));
+        if (found.isEmpty()) {
+            QTest::qFail(qPrintable(QStringLiteral("no piece ") + name), asked.file_name(),
+                         int(asked.line()));
+            return;
+        }
         list->scrollToItem(found[0]);
         const QPoint at = list->visualItemRect(found[0]).center();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
@@ -177,24 +236,26 @@ class WindowDriver {
         return accepted;
     }
 
-    // The help's pages are kept in `helpOpened` instead of reaching a browser.
+    // The help's pages are kept in `helpOpened` instead of reaching a browser;
+    // the opening succeeds as `helpOpens` says.
     void recordHelp() {
         w().help().openUrl = [this](const QUrl& url) {
             helpOpened << url;
-            return true;
+            return helpOpens;
         };
     }
     QList<QUrl> helpOpened;
+    bool helpOpens = true;
 
     // The program folder is named by the environment: another run started in
     // the same test took it over, this one takes it back.
-    void takeHomeBack() {
-        qputenv("TESSALINE_HOME", h.home.path().toUtf8());
-        qputenv("XDG_DATA_HOME", h.home.path().toUtf8());
-    }
+    void takeHomeBack() { setProgramFolders(h.home.path()); }
 
-    // Back to a blank, unmarked document with nothing held and nothing asked.
+    // Back to a blank, unmarked document with nothing held, nothing asked and
+    // no dialog open (one a failed test left open goes with that test).
     void reset() {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->isVisible() && top->inherits("QDialog")) top->close();
         w().panel<tess::HeldChargeTool>().end();
         ws().SelectedCharge = 0;
         ws().Modified = false;
@@ -203,6 +264,7 @@ class WindowDriver {
         *h.messages = ScriptedMessages{};
         QApplication::clipboard()->clear();
         helpOpened.clear();
+        helpOpens = true;
     }
 
     ProgramHarness& h;
