@@ -43,5 +43,25 @@ void BM_RedrawHeavyPieces(benchmark::State& state) {
 }
 BENCHMARK(BM_RedrawHeavyPieces);
 
+// The same after an edit of each piece and of the partition's lines, as when
+// a fur or a line style is dropped on them: their pictures and the field's
+// key map are drawn again, the charges' maps laid again.
+void BM_RedrawHeavyPiecesEachEdited(benchmark::State& state) {
+    Scene scene;
+    heavyPieces(scene);
+    BlazonRecord& b = scene.doc();
+    int step = 0;
+    for (auto _ : state) {
+        const bool odd = ++step & 1;
+        b.Parts[7].Kind = b.Parts[7].Tincture = odd ? 110 : 109;
+        b.Parts[5].Kind = b.Parts[5].Tincture = odd ? 108 : 113;
+        b.Parts[1].Line.LineKind = odd ? 11 : 13;
+        RedrawResult result = RedrawShield(*scene.ws, *scene.r);
+        benchmark::DoNotOptimize(result);
+        benchmark::DoNotOptimize(scene.r->canvas.data());
+    }
+}
+BENCHMARK(BM_RedrawHeavyPiecesEachEdited);
+
 }  // namespace
 }  // namespace tess

@@ -14,6 +14,7 @@
 #include "render/field_paint.h"
 #include "render/field_partition.h"
 #include "render/grid.h"
+#include "render/key_maps.h"
 #include "render/ordinary_steps.h"
 #include "render/renderer.h"
 #include "render/shield_shape.h"
@@ -26,21 +27,14 @@ bool present(const OrdinaryRecord& o) {
     return o.Present != 0;
 }
 
-// The pieces are prepared before the partition. The canvas needs no clearing: the field is painted
-// over all of it. partMap is free scratch until it takes the part key map, so the pieces' preparation
-// leaves it as it likes.
+// The pieces are prepared before the partition, or kept from the last redraw
+// when nothing they are drawn from changed. The canvas needs no clearing: the
+// field is painted over all of it. partMap is free scratch until it takes the
+// part key map, so the pieces' preparation leaves it as it likes.
 void prepareOrdinaries(Workspace& ws, Renderer& r) {
     const BlazonRecord& b = ws.CurrentBlazon;
-    r.partMap.resize(kCanvasWidth, kCanvasHeight);
     if (present(b.Ordinary2)) DrawOrdinary2(ws, r);
     if (present(b.Ordinary1)) DrawOrdinary1(ws, r);
-}
-
-// partMap becomes the shield-sized part key map, on which the pieces then lay
-// their zones.
-void restorePartMap(Renderer& r) {
-    r.partMap.resize(kCanvasWidth, kCanvasHeight);
-    BitBlt(r.partMap, 0, 0, kCanvasWidth, kCanvasHeight, r.fieldPartMap, 0, 0, RasterOp::Copy);
 }
 
 // Charges and pieces in stacking order, the inserted coats of
@@ -119,7 +113,7 @@ RedrawResult RedrawShield(Workspace& ws, Renderer& r) {
     prepareOrdinaries(ws, r);
     DrawFieldPartition(ws, r);
     PaintField(ws, r);
-    restorePartMap(r);
+    LayKeyMaps(ws, r);
     GiveChargesTheirPlacements(ws, FindChargePlacements(ws, r));
     ClassDrawnChargesAndTakeOutOffCanvas(ws);
     layStack(ws, r);

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
+#include <utility>
 #include <vector>
 
 #include "model/placed_charges.h"
@@ -13,6 +15,8 @@
 #include "render/charge_recolouring.h"
 #include "render/charge_surfaces.h"
 #include "render/key_colours.h"
+#include "render/nearest_steps.h"
+#include "render/pixel_rows.h"
 #include "render/renderer.h"
 
 namespace tess {
@@ -102,8 +106,56 @@ ChargePlacements findChargePlacements(Workspace& ws, const PlacementMaps& maps) 
     return placements;
 }
 
+namespace {
+
+// One run of a stamp's source row, on the destination row: columns [From, To)
+// of the box (counted from its first column on the surface) and what the mask
+// does there.
+struct StampSpan {
+    int From, To;
+    Colour Kind;
+};
+
+// d[i] := p[c[i]] for i in [from, to): a row picked through a column table,
+// four at a time.
+void gatherRow(Colour* d, const Colour* p, const int* c, int from, int to) {
+    int i = from;
+    for (; i + 4 <= to; i += 4) {
+        const Colour a = p[c[i]], b = p[c[i + 1]], e = p[c[i + 2]], f = p[c[i + 3]];
+        d[i] = a;
+        d[i + 1] = b;
+        d[i + 2] = e;
+        d[i + 3] = f;
+    }
+    for (; i < to; ++i) d[i] = p[c[i]];
+}
+
+// For each source column s (and sw), the first destination column of the
+// box whose source column is s or beyond: `column` rises with the
+// destination, or falls for a mirrored box (the first whose source column is
+// below s). The destination columns of a source run [s0, s1) are then
+// [first[s0], first[s1]), or [first[s1], first[s0]) mirrored.
+void firstColumns(const std::vector<int>& column, int n, int sw, bool falling,
+                  std::vector<int>& first) {
+    first.resize(std::size_t(sw) + 1);
+    int i = 0;
+    if (!falling) {
+        for (int s = 0; s <= sw; ++s) {
+            while (i < n && column[std::size_t(i)] < s) ++i;
+            first[std::size_t(s)] = i;
+        }
+    } else {
+        for (int s = sw; s >= 0; --s) {
+            while (i < n && column[std::size_t(i)] >= s) ++i;
+            first[std::size_t(s)] = i;
+        }
+    }
+}
+
+}  // namespace
+
 void stampStretched(Surface& dst, int dx, int dy, int dw, int dh, const Surface& mask,
-                    const Surface& picture) {
+                    const Surface& picture, const RowRuns* maskRuns) {
     const int sw = std::min(mask.width(), picture.width());
     const int sh = std::min(mask.height(), picture.height());
     if (dw == 0 || dh == 0 || sw <= 0 || sh <= 0) return;
@@ -119,21 +171,97 @@ void stampStretched(Surface& dst, int dx, int dy, int dw, int dh, const Surface&
     if (x0 >= x1 || y0 >= y1) return;
     thread_local std::vector<int> column;
     column.resize(std::size_t(x1 - x0));
-    for (std::int64_t x = x0; x < x1; ++x) {
-        const std::int64_t i = dw < 0 ? boxLeft + bw - 1 - x : x - boxLeft;
-        column[std::size_t(x - x0)] = int(i * sw / bw);
+    NearestSteps columns(dw < 0 ? boxLeft + bw - 1 - x0 : x0 - boxLeft, sw, bw);
+    for (int& sx : column) {
+        sx = columns.value();
+        columns.step(dw < 0);
     }
     const int n = int(x1 - x0);
-    for (std::int64_t y = y0; y < y1; ++y) {
-        const std::int64_t j = dh < 0 ? boxTop + bh - 1 - y : y - boxTop;
-        const int sy = int(j * sh / bh);
+    thread_local std::vector<Colour> maskRow, pictureRow;
+    maskRow.resize(std::size_t(n));
+    pictureRow.resize(std::size_t(n));
+    thread_local std::vector<StampSpan> spans;
+    thread_local std::vector<int> firstOf;
+    // Runs of the mask serve when they are the mask's, whole, and the picture
+    // has its size.
+    const bool byRuns = maskRuns && maskRuns->hasRows(mask.height()) &&
+                        mask.width() == picture.width() && mask.height() == picture.height();
+    if (byRuns) firstColumns(column, n, sw, dw < 0, firstOf);
+    // The source row of each destination row in turn.
+    NearestSteps rows(dh < 0 ? boxTop + bh - 1 - y0 : y0 - boxTop, sh, bh);
+    for (std::int64_t y = y0; y < y1;) {
+        const int sy = rows.value();
+        // The destination rows that show this source row: a picture drawn
+        // larger than it is shows each of its rows several times. `rows`
+        // is left on the first row past them.
+        std::int64_t end = y + 1;
+        for (rows.step(dh < 0); end < y1 && rows.value() == sy; rows.step(dh < 0)) ++end;
         const Colour* m = mask.row(sy);
         const Colour* p = picture.row(sy);
-        Colour* d = dst.row(int(y)) + x0;
-        for (int i = 0; i < n; ++i) {
-            const int sx = column[std::size_t(i)];
-            d[i] = (d[i] & m[sx]) ^ p[sx];
+        const bool once = end - y == 1;
+        if (!byRuns) {
+            if (once) {
+                Colour* d = dst.row(int(y)) + x0;
+                for (int i = 0; i < n; ++i) {
+                    const int sx = column[std::size_t(i)];
+                    d[i] = (d[i] & m[sx]) ^ p[sx];
+                }
+            } else {
+                // Stretched across once, then laid on each of its rows.
+                for (int i = 0; i < n; ++i) {
+                    const int sx = column[std::size_t(i)];
+                    maskRow[std::size_t(i)] = m[sx];
+                    pictureRow[std::size_t(i)] = p[sx];
+                }
+                for (std::int64_t row = y; row < end; ++row)
+                    andXorRow(dst.row(int(row)) + x0, maskRow.data(), pictureRow.data(), n);
+            }
+            y = end;
+            continue;
         }
+        // By the mask's runs: where it is black the picture replaces the
+        // pixel; where it is white the picture is XORed, which leaves the
+        // pixel as it is when the picture is black all along the run (it
+        // always is, for a picture made with this mask): such runs are left.
+        spans.clear();
+        for (const RowRun* run = maskRuns->begin(sy); run != maskRuns->end(sy); ++run) {
+            if (run->Value == kStampXor && !anyColour(p + run->From, run->To - run->From)) continue;
+            const int a = firstOf[std::size_t(run->From)], b = firstOf[std::size_t(run->To)];
+            if (a != b) spans.push_back({std::min(a, b), std::max(a, b), run->Value});
+        }
+        const int* c = column.data();
+        if (once) {
+            Colour* d = dst.row(int(y)) + x0;
+            for (const StampSpan& span : spans) {
+                if (span.Kind == kStampCopy)
+                    gatherRow(d, p, c, span.From, span.To);
+                else if (span.Kind == kStampAndXor)
+                    for (int i = span.From; i < span.To; ++i) d[i] = (d[i] & m[c[i]]) ^ p[c[i]];
+                else
+                    for (int i = span.From; i < span.To; ++i) d[i] ^= p[c[i]];
+            }
+            y = end;
+            continue;
+        }
+        // Stretched across once, then laid on each of the rows showing it.
+        for (const StampSpan& span : spans) {
+            gatherRow(pictureRow.data(), p, c, span.From, span.To);
+            if (span.Kind == kStampAndXor) gatherRow(maskRow.data(), m, c, span.From, span.To);
+        }
+        for (std::int64_t row = y; row < end; ++row) {
+            Colour* d = dst.row(int(row)) + x0;
+            for (const StampSpan& span : spans) {
+                const int len = span.To - span.From;
+                const Colour* picked = pictureRow.data() + span.From;
+                if (span.Kind == kStampCopy)
+                    std::memcpy(d + span.From, picked, std::size_t(len) * sizeof(Colour));
+                else if (span.Kind == kStampAndXor)
+                    andXorRow(d + span.From, maskRow.data() + span.From, picked, len);
+                else
+                    xorRow(d + span.From, picked, len);
+            }
+        }
+        y = end;
     }
 }
 
@@ -142,8 +270,9 @@ namespace {
 void stamp(const ChargeRecord& c, const ChargeSurfaces& surfaces, int n, Surface& target, int x,
            int y, int w, int h) {
     const bool mirrored = c.Mirrored != 0;
-    stampStretched(target, mirrored ? x + w : x, y, mirrored ? -w : w, h,
-                   surfaces.bank(c.ImageIndex).mask, surfaces.workingPicture(n));
+    const BankPicture& bank = surfaces.bank(c.ImageIndex);
+    stampStretched(target, mirrored ? x + w : x, y, mirrored ? -w : w, h, bank.mask,
+                   surfaces.workingPicture(n), &bank.maskRuns);
 }
 
 }  // namespace
@@ -155,19 +284,64 @@ bool drawChargeInBox(Workspace& ws, ChargeSurfaces& surfaces, Surface& target, i
     return true;
 }
 
-void drawChargesLayer(Workspace& ws, ChargeSurfaces& surfaces, Surface& canvas, Surface& hitMap,
-                      int layer) {
-    if (layer == kUnderBothPieces) hitMap.fill(kBlack);
+namespace {
+
+// Columns left..right-1 and rows top..bottom-1 (either pair in any order) in
+// `c`, clipped to the map.
+void fillBox(Surface& map, int left, int top, int right, int bottom, Colour c) {
+    if (left > right) std::swap(left, right);
+    if (top > bottom) std::swap(top, bottom);
+    const int x0 = std::max(left, 0), x1 = std::min(right, map.width());
+    const int y0 = std::max(top, 0), y1 = std::min(bottom, map.height());
+    if (x0 >= x1) return;
+    for (int y = y0; y < y1; ++y) fillRow(map.row(y) + x0, x1 - x0, c);
+}
+
+// A charge's box on the hit map: red inside a one-pixel black outline, as the
+// map's rectangle draws it (the inside first, then the four sides).
+void markHitBox(Surface& map, int left, int top, int right, int bottom) {
+    if (left > right) std::swap(left, right);
+    if (top > bottom) std::swap(top, bottom);
+    if (right - left < 1 || bottom - top < 1) return;
+    fillBox(map, left + 1, top + 1, right - 1, bottom - 1, kHitRed);
+    fillBox(map, left, top, right, top + 1, kBlack);
+    fillBox(map, left, bottom - 1, right, bottom, kBlack);
+    fillBox(map, left, top, left + 1, bottom, kBlack);
+    fillBox(map, right - 1, top, right, bottom, kBlack);
+}
+
+// Whether charge n is drawn in `layer`: in use, of that layer, with a picture
+// whose layers can be made (stale ones are prepared again here).
+bool drawnInLayer(Workspace& ws, ChargeSurfaces& surfaces, int n, int layer) {
+    const ChargeRecord& c = ws.CurrentBlazon.Charges[n];
+    if (c.InUse == 0 || c.ImageIndex < 1 || layerOfPlacement(c.Placement) != layer) return false;
+    return chargePicture(ws, n) != nullptr && refreshChargeLayers(ws, surfaces, n);
+}
+
+}  // namespace
+
+std::vector<HitBox> chargeHitBoxes(Workspace& ws, ChargeSurfaces& surfaces) {
+    std::vector<HitBox> boxes;
+    for (int layer = kUnderBothPieces; layer <= kOverBothPieces; ++layer)
+        for (int n = 1; n <= kChargeCount; ++n) {
+            if (!drawnInLayer(ws, surfaces, n, layer)) continue;
+            const ChargeRecord& c = ws.CurrentBlazon.Charges[n];
+            boxes.push_back({c.X, c.Y, c.X + c.Width, c.Y + c.Height});
+        }
+    return boxes;
+}
+
+void drawHitBoxes(Surface& hitMap, const std::vector<HitBox>& boxes) {
+    fillRow(hitMap.data(), hitMap.width() * hitMap.height(), kBlack);
+    for (const HitBox& box : boxes) markHitBox(hitMap, box.Left, box.Top, box.Right, box.Bottom);
+}
+
+void drawChargesLayer(Workspace& ws, ChargeSurfaces& surfaces, Surface& canvas, int layer) {
     const BlazonRecord& b = ws.CurrentBlazon;
-    const Brush red = Brush::solid(kHitRed);
     for (int n = 1; n <= kChargeCount; ++n) {
+        if (!drawnInLayer(ws, surfaces, n, layer)) continue;
         const ChargeRecord& c = b.Charges[n];
-        if (c.InUse == 0 || c.ImageIndex < 1 || layerOfPlacement(c.Placement) != layer) continue;
-        if (chargePicture(ws, n) == nullptr) continue;
-        const int x = c.X, y = c.Y, w = c.Width, h = c.Height;
-        if (!refreshChargeLayers(ws, surfaces, n)) continue;
-        hitMap.rectangle(x, y, x + w, y + h, kBlack, red);
-        stamp(c, surfaces, n, canvas, x, y, w, h);
+        stamp(c, surfaces, n, canvas, c.X, c.Y, c.Width, c.Height);
     }
 }
 

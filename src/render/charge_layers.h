@@ -1,7 +1,11 @@
 #pragma once
 
+#include <vector>
+
 #include "model/placements.h"
 #include "platform/surface.h"
+#include "render/hit_boxes.h"
+#include "render/row_runs.h"
 
 namespace tess {
 
@@ -30,20 +34,29 @@ int SampleChargeArea(Workspace& ws, const PlacementMaps& maps, int charge, int x
 // warnings queued in that order); 0 for the others.
 ChargePlacements findChargePlacements(Workspace& ws, const PlacementMaps& maps);
 
+// The boxes of the charges the three layers draw, layer by layer, each in
+// charge order: what the hit map shows. Charges whose layers are stale are
+// prepared again first.
+std::vector<HitBox> chargeHitBoxes(Workspace& ws, ChargeSurfaces& surfaces);
+// The hit map: black, with each box in turn red inside a one-pixel black
+// outline.
+void drawHitBoxes(Surface& hitMap, const std::vector<HitBox>& boxes);
+
 // Draws the charges of one layer (1, 2, 3) onto the canvas, each stamped
 // through its bank mask (AND) then its working picture (XOR), stretched to its
-// box and mirrored when asked; enters each on the hit map as a red box with a
-// black outline (layer 1 blackens the hit map first). Charges whose layers are
-// stale are prepared again first.
-void drawChargesLayer(Workspace& ws, ChargeSurfaces& surfaces, Surface& canvas, Surface& hitMap,
-                      int layer);
+// box and mirrored when asked. Charges whose layers are stale are prepared
+// again first.
+void drawChargesLayer(Workspace& ws, ChargeSurfaces& surfaces, Surface& canvas, int layer);
 
 // The transparent stamp of a picture stretched into the box (dx, dy, dw, dh),
 // a negative width flipping it: the mask with AND, then the picture with XOR,
 // as the two stretching copies give them, in one pass. Mask and picture share
-// their size; their whole area is the source.
+// their size; their whole area is the source. With the mask's stamp runs
+// (`maskRuns`), each run of a row is laid as a whole and a row shown on
+// several rows is stretched once; runs that leave the mask's white out say
+// that the picture is black wherever the mask is white.
 void stampStretched(Surface& dst, int dx, int dy, int dw, int dh, const Surface& mask,
-                    const Surface& picture);
+                    const Surface& picture, const RowRuns* maskRuns = nullptr);
 
 // Stamps charge `n` into the w x h box at the origin of `target` (the
 // selected-charge overlay): its bank mask with AND, then its working picture

@@ -6,12 +6,13 @@ namespace tess {
 
 void ChargeSurfaces::setBankPicture(int slot, Surface picture, Surface mask) {
     if (slot < 1 || slot > kImageBankSize) return;
-    bank_[slot] = BankPicture{std::move(picture), std::move(mask), nextVersion_++};
+    RowRuns runs = stampRunsOf(mask, false);
+    bank_[slot] = BankPicture{std::move(picture), std::move(mask), nextVersion_++, std::move(runs)};
 }
 
 void ChargeSurfaces::releaseBankPicture(int slot) {
     if (slot < 1 || slot > kImageBankSize) return;
-    bank_[slot] = BankPicture{Surface{}, Surface{}, nextVersion_++};
+    bank_[slot] = BankPicture{Surface{}, Surface{}, nextVersion_++, RowRuns{}};
 }
 
 bool ChargeSurfaces::hasBankPicture(int slot) const {

@@ -6,6 +6,7 @@
 #include "model/image_bank.h"
 #include "model/records.h"
 #include "platform/surface.h"
+#include "render/row_runs.h"
 
 namespace tess {
 
@@ -16,6 +17,12 @@ struct BankPicture {
     Surface picture;  // the figure on black (its transparent colour turned black)
     Surface mask;     // the figure black on white
     std::uint64_t version = 0;
+    // The mask's rows as stamp runs, found when the picture is set. Its white
+    // runs are left out: every working picture made from this slot is black
+    // wherever the mask is white (its layers are written only where the mask
+    // is black), so the stamp leaves the pixel there, and the scan of the
+    // picture that would find that out is spared at every redraw.
+    RowRuns maskRuns;
 };
 
 // The four recolouring layers of one charge, all the size of its bank picture.

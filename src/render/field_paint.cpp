@@ -7,6 +7,7 @@
 
 #include "model/tincture_table.h"
 #include "model/workspace.h"
+#include "render/field_partition.h"
 #include "render/key_colours.h"
 #include "render/region_fill.h"
 #include "render/renderer.h"
@@ -117,22 +118,6 @@ void paintRow(const PartPaint& p, const Colour* keys, Colour* out, int y, int wi
     }
 }
 
-// One row in one pass for N parts, N fixed so that the tests of the unused
-// slots cost nothing and the plain field's single test stays vectorised.
-template <int N>
-void paintKnownRow(const std::array<Colour, 4>& keys, const std::array<const Colour*, 4>& rows,
-                   const Colour* key, Colour* out, int w) {
-    for (int x = 0; x < w; ++x) {
-        const Colour c = key[x];
-        Colour v = c;
-        if constexpr (N >= 4) v = c == keys[3] ? rows[3][x] : v;
-        if constexpr (N >= 3) v = c == keys[2] ? rows[2][x] : v;
-        if constexpr (N >= 2) v = c == keys[1] ? rows[1][x] : v;
-        v = c == keys[0] ? rows[0][x] : v;
-        out[x] = v;
-    }
-}
-
 }  // namespace
 
 void PaintField(Workspace& ws, Renderer& r) {
@@ -142,25 +127,21 @@ void PaintField(Workspace& ws, Renderer& r) {
     for (int k = 1; k <= b.PartCount && k <= 4; ++k)
         paints[std::size_t(count++)] = paintOf(ws, r, k);
 
-    const Surface& map = r.fieldPartMap;
+    // The field's key map, drawn by the partition.
+    if (r.partitionWork.width() != kModelWidth || r.partitionWork.height() != kModelHeight) return;
     Surface& canvas = r.canvas;
-    const int w = std::min(map.width(), canvas.width());
-    const int h = std::min(map.height(), canvas.height());
-    // One pass: each pixel reads its key once and takes its part's colour from
-    // that part's row, or keeps the key (lines and whatever lies outside every
-    // part). Unused slots repeat the first part, whose test comes first. The
-    // part keys are distinct, so the order of the tests does not matter. It
-    // replaces a row copy plus one conditional pass per part.
+    const int w = std::min(kCanvasWidth, canvas.width());
+    const int h = std::min(kCanvasHeight, canvas.height());
+    // Each row of the key map is a few runs of one key colour (found once per
+    // drawing of the partition): a run is copied from its part's row, or from
+    // the key map itself for a line or anything no part covers. Rows a part
+    // cannot give whole go through one conditional pass per part instead.
+    const RowRuns& runs = fieldKeyRuns(r);
     std::array<std::vector<Colour>, 4> scratch;
-    std::array<Colour, 4> keys{};
     std::array<const Colour*, 4> rows{};
-    for (int i = 0; i < 4; ++i) {
-        const std::size_t u = std::size_t(i);
-        if (i < count) makeRows(paints[u], w, scratch[u]);
-        keys[u] = paints[i < count ? u : 0].Key;
-    }
+    for (int i = 0; i < count; ++i) makeRows(paints[std::size_t(i)], w, scratch[std::size_t(i)]);
     for (int y = 0; y < h; ++y) {
-        const Colour* key = map.row(y);
+        const Colour* key = fieldKeyRow(r, y);
         Colour* out = canvas.row(y);
         bool whole = true;
         for (int i = 0; i < count; ++i) {
@@ -168,25 +149,17 @@ void PaintField(Workspace& ws, Renderer& r) {
             rows[u] = sourceRow(paints[u], y, w, scratch[u]);
             whole = whole && rows[u];
         }
-        for (int i = count; i < 4; ++i) rows[std::size_t(i)] = rows[0];
-        if (count == 0 || !whole) {
+        if (!whole) {
             std::memcpy(out, key, std::size_t(w) * sizeof(Colour));
             for (int i = 0; i < count; ++i) paintRow(paints[std::size_t(i)], key, out, y, w);
             continue;
         }
-        switch (count) {
-            case 1:
-                paintKnownRow<1>(keys, rows, key, out, w);
-                break;
-            case 2:
-                paintKnownRow<2>(keys, rows, key, out, w);
-                break;
-            case 3:
-                paintKnownRow<3>(keys, rows, key, out, w);
-                break;
-            default:
-                paintKnownRow<4>(keys, rows, key, out, w);
-                break;
+        for (const RowRun* run = runs.begin(y); run != runs.end(y); ++run) {
+            const int from = run->From, to = std::min(int(run->To), w);
+            if (from >= to) continue;
+            const int part = int(run->Value);
+            const Colour* source = part >= 1 && part <= count ? rows[std::size_t(part - 1)] : key;
+            std::memcpy(out + from, source + from, std::size_t(to - from) * sizeof(Colour));
         }
     }
 }

@@ -5,7 +5,7 @@ namespace tess {
 struct Workspace;
 class Renderer;
 
-// Paints the field onto the canvas from the part key map (fieldPartMap): each
+// Paints the field onto the canvas from the field's key map (partitionWork): each
 // part in its tincture's current colour (or, on a black-and-white page, white
 // with the tincture's hatching), or with its fur picture; the lines and
 // anything no part covers keep their key map colour. Painting by the key map

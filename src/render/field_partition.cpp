@@ -6,6 +6,7 @@
 #include "model/workspace.h"
 #include "render/heraldic_line.h"
 #include "render/key_colours.h"
+#include "render/pixel_rows.h"
 #include "render/renderer.h"
 
 namespace tess {
@@ -223,22 +224,6 @@ bool insertRect(int part, Long partition, InsertRect& out) {
 void DrawFieldPartition(Workspace& ws, Renderer& r) {
     BlazonRecord& b = ws.CurrentBlazon;
     const PartitionLayout& layout = layoutOf(b.Partition);
-    // The key map is drawn with a 50-pixel margin round the shield, so that
-    // lines can run past the shield's edges and close every part.
-    Surface& map = r.partitionWork;
-    map.setBackground(kWorkBackground);
-    if (map.width() != kModelWidth || map.height() != kModelHeight)
-        map.resize(kModelWidth, kModelHeight);
-    // A field without lines is one part over the whole map: the flood from its
-    // seed would reach every pixel, so the map takes the key at once (one fill
-    // instead of a clear, a flood and two copies).
-    const bool onePart = layout.Lines.empty() && layout.Seeds.size() == 1;
-    if (onePart)
-        map.fill(kPartKeyColours[1]);
-    else
-        map.clear();
-
-    drawLines(layout, b.Parts[1].Line, map);
     b.PartCount = Byte(layout.Seeds.size());
     for (std::size_t i = 0; i < layout.Seeds.size(); ++i) {
         b.Parts[i + 1].SeedX = Integer(layout.Seeds[i].X);
@@ -246,24 +231,51 @@ void DrawFieldPartition(Workspace& ws, Renderer& r) {
     }
     queueWarnings(layout, ws);
 
+    // The key map depends on the partition and its lines' style alone: kept
+    // while they stay, it costs nothing but the count, seeds and warnings.
+    PartitionKey key;
+    key.Partition = isPartitionCode(b.Partition) ? b.Partition : kPlainField;
+    for (const PartitionLine& l : layout.Lines)
+        if (l.Heraldic) key.Line = b.Parts[1].Line;
+    Surface& map = r.partitionWork;
+    const bool sized = map.width() == kModelWidth && map.height() == kModelHeight;
+    if (r.PartitionMade && sized && r.PartitionDrawn == key) return;
+
+    // The key map is drawn with a 50-pixel margin round the shield, so that
+    // lines can run past the shield's edges and close every part.
+    map.setBackground(kWorkBackground);
+    if (!sized) map.resize(kModelWidth, kModelHeight);
+    // A field without lines is one part over the whole map: the flood from its
+    // seed would reach every pixel, so the map takes the key at once.
+    const bool onePart = layout.Lines.empty() && layout.Seeds.size() == 1;
+    if (onePart)
+        fillSurface(map, kPartKeyColours[1]);
+    else
+        clearSurface(map);
+    drawLines(layout, b.Parts[1].Line, map);
     // Parts are flooded in order, so a later part that finds an earlier key
     // colour at its seed takes that area over.
-    auto shieldSized = [](const Surface& s) {
-        return s.width() == kCanvasWidth && s.height() == kCanvasHeight;
-    };
-    if (onePart && shieldSized(r.fieldPartMap) && shieldSized(r.ordinaryMap)) {
-        r.fieldPartMap.fill(kPartKeyColours[1]);
-        r.ordinaryMap.fill(kPartKeyColours[1]);
-        return;
-    }
     for (int k = 1; k <= b.PartCount && !onePart; ++k)
         map.floodSurface(b.Parts[k].SeedX + kModelMargin, b.Parts[k].SeedY + kModelMargin,
                          Brush::solid(kPartKeyColours[k]));
+    r.PartitionDrawn = key;
+    r.PartitionMade = true;
+    r.PartitionDrawing = newDrawingNumber();
+    r.PartitionRunsMade = false;
+}
 
-    BitBlt(r.fieldPartMap, 0, 0, kCanvasWidth, kCanvasHeight, map, kModelMargin, kModelMargin,
-           RasterOp::Copy);
-    BitBlt(r.ordinaryMap, 0, 0, kCanvasWidth, kCanvasHeight, map, kModelMargin, kModelMargin,
-           RasterOp::Copy);
+const Colour* fieldKeyRow(const Renderer& r, int y) {
+    return r.partitionWork.row(y + kModelMargin) + kModelMargin;
+}
+
+const RowRuns& fieldKeyRuns(Renderer& r) {
+    if (!r.PartitionRunsMade) {
+        r.PartitionRuns =
+            rowRunsOf(r.partitionWork, kModelMargin, kModelMargin, kCanvasWidth, kCanvasHeight,
+                      [](Colour c) { return Colour(partOfKeyColour(c)); });
+        r.PartitionRunsMade = true;
+    }
+    return r.PartitionRuns;
 }
 
 void DrawBlazonInPart(Workspace& ws, Renderer& r, int part) {
@@ -272,8 +284,8 @@ void DrawBlazonInPart(Workspace& ws, Renderer& r, int part) {
     if (!insertRect(part, ws.CurrentBlazon.Partition, rect)) return;
     const Surface& inserted = r.InsertedPictures[std::size_t(part)];
     if (inserted.empty()) return;
-    StretchBlt(r.canvas, rect.X, rect.Y, rect.W, rect.H, inserted, 0, 0, kCanvasWidth,
-               rect.SourceH, RasterOp::Copy);
+    StretchBlt(r.canvas, rect.X, rect.Y, rect.W, rect.H, inserted, 0, 0, kCanvasWidth, rect.SourceH,
+               RasterOp::Copy);
 }
 
 }  // namespace tess

@@ -110,17 +110,23 @@ void FillOrdinaryWithFur(Renderer& r, Surface& dest, const Surface& shape, Long 
             return;
         }
     }
-    const Surface* picture = r.furPicture(fur);
+    const Surface* tile = nullptr;
+    if (fur >= kFirstUserFur && fur <= kLastUserFur)
+        tile = &r.UserFurTiles[std::size_t(fur - kFirstUserFur)];
+    FillPieceWithFurPicture(dest, shape, r.furPicture(fur), tile, userFurRowShift);
+}
+
+void FillPieceWithFurPicture(Surface& dest, const Surface& shape, const Surface* picture,
+                             const Surface* tile, int rowShift) {
+    const int w = std::min(dest.width(), shape.width());
+    const int h = std::min(dest.height(), shape.height());
     if (!picture) {
         for (int y = 0; y < h; ++y) std::fill(dest.row(y), dest.row(y) + w, kBlack);
         return;
     }
-    if (fur >= kFirstUserFur && fur <= kLastUserFur) {
-        const Surface& tile = r.UserFurTiles[std::size_t(fur - kFirstUserFur)];
-        if (!tile.empty()) {
-            fillFromUserFurTile(dest, shape, w, h, *picture, tile, userFurRowShift);
-            return;
-        }
+    if (tile && !tile->empty()) {
+        fillFromUserFurTile(dest, shape, w, h, *picture, *tile, rowShift);
+        return;
     }
     // A fur picture with no tile behind it is repeated whole over the
     // margins. The picture column of every surface column is worked out once:

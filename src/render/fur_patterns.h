@@ -21,6 +21,13 @@ void BuildFurPatterns(Renderer& r);
 void FillOrdinaryWithFur(Renderer& r, Surface& dest, const Surface& shape, Long fur,
                          int userFurRowShift = 0);
 
+// The same for a fur given by its shield picture and, for a user fur, its
+// tile: the picture on the shield, the tile laid on with `rowShift` over the
+// margins (no tile: the picture repeated whole); no picture leaves the piece
+// black.
+void FillPieceWithFurPicture(Surface& dest, const Surface& shape, const Surface* picture,
+                             const Surface* tile, int rowShift);
+
 // How far each row of a user fur's tiles lies to the left of the row above.
 int userFurRowStep(int tileWidth, int rowShiftPercent);
 

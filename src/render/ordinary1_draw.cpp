@@ -4,6 +4,8 @@
 // marking, so they can never disagree on a pixel.
 #include <algorithm>
 
+#include <utility>
+
 #include "model/part_zones.h"
 #include "model/tinctures.h"
 #include "model/workspace.h"
@@ -11,10 +13,15 @@
 #include "render/key_colours.h"
 #include "render/ordinary1_narrow_bend.h"
 #include "render/ordinary1_outline.h"
+#include "render/ordinary_laying.h"
 #include "render/ordinary_pictures.h"
 #include "render/ordinary_steps.h"
+#include "render/piece_key.h"
+#include "render/pixel_rows.h"
+#include "render/region_fill.h"
 #include "render/renderer.h"
 #include "render/shield_shape.h"
+#include "resources/pictures.h"
 
 namespace tess {
 
@@ -42,7 +49,7 @@ void markBox(Surface& work, int left, int top, int width, int height, Inside ins
 void markBordure(Surface& work, const Surface& shapeMask, Integer size) {
     const int inset = size == 0 ? 25 : size > 0 ? 15 : 7;
     const int w = kCanvasWidth - 2 * inset, h = kCanvasHeight - 2 * inset;
-    work.fill(kKey);
+    fillSurface(work, kKey);
     StretchBlt(work, kBigMargin + inset, kBigMargin + inset, w, h, shapeMask, 0, 0, kCanvasWidth,
                kCanvasHeight, RasterOp::Copy);
     markBox(work, kBigMargin + inset, kBigMargin + inset, w, h,
@@ -66,7 +73,7 @@ void markOrle(Surface& work, Surface& scratch, const Surface& shapeMask, Integer
     const int band = size == 0 ? 50 : size > 0 ? 40 : 30;
     if (scratch.width() != kBigWidth || scratch.height() != kBigHeight)
         scratch = Surface(kBigWidth, kBigHeight, kBlack);
-    scratch.fill(kBlack);
+    fillSurface(scratch, kBlack);
     StretchBlt(scratch, kBigMargin + band, kBigMargin + band, kCanvasWidth - 2 * band,
                kCanvasHeight - 2 * band, shapeMask, 0, 0, kCanvasWidth, kCanvasHeight,
                RasterOp::Copy);
@@ -81,24 +88,13 @@ void markOrle(Surface& work, Surface& scratch, const Surface& shapeMask, Integer
     }
 }
 
-// The arms inserted in part 7, shown by the chief at their own size and by the
-// écusson shrunk into its box; null when the piece shows its émail instead.
-const Surface* insertedArms(const BlazonRecord& b, const Renderer& r) {
-    const Long type = b.Ordinary1.Type;
-    if (b.Parts[kFirstOrderZone].InsertedPath.empty() || (type != kChef && type != kEcusson))
-        return nullptr;
-    const Surface& arms = r.InsertedPictures[7];
-    return arms.empty() ? nullptr : &arms;
-}
-
-// Builds the three pictures from the marking, with the émail: the inserted
-// arms, a fur, or the zone's tincture (hatched on a black-and-white page).
-void buildPictures(Workspace& ws, Renderer& r, const Surface& work) {
-    const BlazonRecord& b = ws.CurrentBlazon;
-    const PartRecord& zone = b.Parts[kFirstOrderZone];
+// Builds the three pictures from the marking, with the émail the key gives:
+// the inserted arms, a fur, or the zone's tincture (hatched on a
+// black-and-white page).
+void buildPictures(const PieceKey& k, Renderer& r, const Surface& work) {
     OrdinarySurfaces& pics = r.Ordinary1;
-    if (const Surface* arms = insertedArms(b, r)) {
-        if (b.Ordinary1.Type == kChef) {
+    if (const Surface* arms = k.Arms.get()) {
+        if (k.Type == kChef) {
             // The arms are cut to the chief by its mask, whose edge is the
             // line colour.
             const PieceEmail email{kBlack, arms, kBigMargin, kBigMargin, kLineColour};
@@ -112,38 +108,37 @@ void buildPictures(Workspace& ws, Renderer& r, const Surface& work) {
         buildPiecePictures(work, kKey, &email, pics);
         return;
     }
-    if (zoneFur(r, zone)) {
+    if (isBuiltInFur(k.Fur)) {
         // A built-in fur is tiled over the whole work surface already: the
         // piece takes its pixels where it lies, margins included, which is what
         // cutting the pattern to the mask gives (pattern AND NOT mask, so the
         // edges keep the pattern's bits the line colour lacks).
-        if (zone.Kind >= kFirstBuiltInFur && zone.Kind <= kLastBuiltInFur) {
-            const Surface& pattern =
-                r.builtInFurPictures[std::size_t(zone.Kind - kFirstBuiltInFur)];
-            const PieceEmail email{kBlack, &pattern, 0, 0, ~kLineColour & kWhite};
-            buildPiecePictures(work, kKey, &email, pics);
-            return;
-        }
+        const Surface& pattern = r.builtInFurPictures[std::size_t(k.Fur - kFirstBuiltInFur)];
+        const PieceEmail email{kBlack, &pattern, 0, 0, ~kLineColour & kWhite};
+        buildPiecePictures(work, kKey, &email, pics);
+        return;
+    }
+    if (const Surface* fur = k.FurPicture.get()) {
         // A user fur is laid from its tile with its slot's row shift.
-        const Long slot = zone.Kind - kFirstUserFur;
-        const int rowShift =
-            slot >= 0 && slot < kUserFurCount ? b.UserFurs[std::size_t(slot)].VerticalOffset : 0;
         buildPiecePictures(work, kKey, nullptr, pics);
-        FillOrdinaryWithFur(r, pics.keyPicture, pics.mask, zone.Kind, rowShift);
+        FillPieceWithFurPicture(pics.colouredPicture, pics.mask, fur, k.FurTile.get(),
+                                k.FurRowShift);
         return;
     }
-    if (ws.PrintBlackWhite) {
+    if (k.BlackAndWhite) {
         buildPiecePictures(work, kKey, nullptr, pics);
-        paintPieceHatching(ws, pics, kKey, zoneColour(ws, zone));
+        paintPieceHatching(pics, kKey,
+                           hatchBrushOfTincture(tinctureOfColour(k.Colours, k.tinctureColour())));
         return;
     }
-    const PieceEmail email{zoneColour(ws, zone)};
+    const PieceEmail email{k.tinctureColour()};
     buildPiecePictures(work, kKey, &email, pics);
 }
 
-}  // namespace
-
-void DrawOrdinary1(Workspace& ws, Renderer& r) {
+// Marks the piece the key describes on the work surface (cleared of the last
+// marking first) and builds its pictures; the document is read only through
+// the key.
+void drawPictures(const PieceKey& k, Renderer& r) {
     // Only this drawing marks firstOrderWork, and its pictures are built from the
     // marking: their spans bound what the last one left there.
     Surface& work = r.firstOrderWork;
@@ -152,33 +147,45 @@ void DrawOrdinary1(Workspace& ws, Renderer& r) {
         work = Surface(kBigWidth, kBigHeight, kWorkBackground);
     clearMarking(work, r.Ordinary1);
 
-    BlazonRecord& b = ws.CurrentBlazon;
-    OrdinaryRecord& piece = b.Ordinary1;
-    // A damaged document's unknown piece leaves the pictures as they were; the
-    // compositing skips it too.
-    if (!isOrdinary1Type(piece.Type)) return;
-    const PartRecord& zone = b.Parts[kFirstOrderZone];
-
-    switch (piece.Type) {
+    const OrdinaryRecord piece = k.piece();
+    switch (k.Type) {
         case kOrle:
-            markOrle(work, r.pieceScratch, r.shapeMask(), piece.Size);
+            markOrle(work, r.pieceScratch, shieldMaskPicture(k.ShieldShape), k.Size);
             break;
         case kBordure:
-            markBordure(work, r.shapeMask(), piece.Size);
+            markBordure(work, shieldMaskPicture(k.ShieldShape), k.Size);
             break;
         case kEcusson:
-            SelectPartMask(ws, r);
-            markEcusson(work, r.insetMask(), drawnShape(b.InsetShape) == kShapeEnBanniere);
+            markEcusson(work, shieldMaskPicture(k.InsetShape), k.InsetShape == kShapeEnBanniere);
             break;
         default:
-            if (isNarrowPatternedBend(piece, zone.Line)) {
-                markNarrowBend(work, r.pieceScratch, piece, zone.Line, kKey);
+            if (isNarrowPatternedBend(piece, k.Line)) {
+                markNarrowBend(work, r.pieceScratch, piece, k.Line, kKey);
             } else {
-                const Ordinary1Seeds seeds = drawOrdinary1Outline(work, piece, zone.Line);
+                const Ordinary1Seeds seeds = drawOrdinary1Outline(work, piece, k.Line);
                 markPiece(work, kKey, seeds.Piece, seeds.Field);
             }
     }
-    buildPictures(ws, r, work);
+    buildPictures(k, r, work);
+}
+
+}  // namespace
+
+void DrawOrdinary1(Workspace& ws, Renderer& r) {
+    const BlazonRecord& b = ws.CurrentBlazon;
+    // A damaged document's unknown piece leaves the pictures as they were; the
+    // compositing skips it too.
+    if (!isOrdinary1Type(b.Ordinary1.Type)) return;
+    // The écusson's mask stays selected for the window, drawn or kept.
+    if (b.Ordinary1.Type == kEcusson) SelectPartMask(ws, r);
+    PieceKey key = firstOrderKey(ws, r);
+    OrdinarySurfaces& pics = r.Ordinary1;
+    if (pics.Made && pics.Key == key) return;
+    drawPictures(key, r);
+    layOutOrdinary1(pics, key.piece());
+    key.keepCopies();
+    pics.Key = std::move(key);
+    pics.Made = true;
 }
 
 }  // namespace tess

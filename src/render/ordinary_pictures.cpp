@@ -4,10 +4,8 @@
 #include <cstring>
 #include <utility>
 
-#include "model/tincture_table.h"
-#include "model/tinctures.h"
-#include "model/workspace.h"
 #include "render/key_colours.h"
+#include "render/pixel_rows.h"
 #include "render/region_fill.h"
 #include "render/renderer.h"
 
@@ -28,26 +26,6 @@ void markPiece(Surface& work, Colour key, std::span<const SeedPoint> pieceSeeds,
 }
 
 namespace {
-
-// Four pixels at a time in the compiler's generic vectors: SIMD where the
-// target has it, plain code where it has not. Every select below is spelled
-// as AND/OR of comparison masks, so the rows carry no branch per pixel.
-using Pixels4 = Colour __attribute__((vector_size(16)));
-
-Pixels4 load4(const Colour* p) {
-    Pixels4 v;
-    std::memcpy(&v, p, sizeof v);
-    return v;
-}
-void store4(Colour* p, Pixels4 v) {
-    std::memcpy(p, &v, sizeof v);
-}
-Pixels4 all4(Colour c) {
-    return Pixels4{c, c, c, c};
-}
-Pixels4 equal4(Pixels4 a, Pixels4 b) {
-    return (Pixels4)(a == b);
-}
 
 // Whether none of eight pixels is marked.
 bool unmarkedEight(const Colour* p, Pixels4 background) {
@@ -132,9 +110,9 @@ void buildPiecePictures(const Surface& work, Colour key, const PieceEmail* email
     // Pictures of another size, or not built here last time, are written whole.
     bool known = int(piece.MaskSpans.size()) == h;
     if (!sized(piece.mask, w, h)) piece.mask = Surface(w, h, kWhite), known = false;
+    if (!sized(piece.keyPicture, w, h)) piece.keyPicture = Surface(w, h, kBlack), known = false;
     if (!sized(piece.colouredPicture, w, h))
         piece.colouredPicture = Surface(w, h, kBlack), known = false;
-    if (!sized(piece.keyPicture, w, h)) piece.keyPicture = Surface(w, h, kBlack), known = false;
     if (!known) piece.MaskSpans.assign(std::size_t(h), {0, w});
 
     const Surface* picture = email ? email->Picture : nullptr;
@@ -154,9 +132,9 @@ void buildPiecePictures(const Surface& work, Colour key, const PieceEmail* email
         to = std::min(to, w);
         if (from >= to) continue;
 
-        writeMaskAndKey(s, piece.mask.row(y), piece.colouredPicture.row(y), key, from, to);
+        writeMaskAndKey(s, piece.mask.row(y), piece.keyPicture.row(y), key, from, to);
         if (!email) continue;
-        Colour* d = piece.keyPicture.row(y);
+        Colour* d = piece.colouredPicture.row(y);
         if (!picture) {
             writeSolid(s, d, key, email->Fill, kLineColour, from, to);
             continue;
@@ -189,23 +167,13 @@ void clearMarking(Surface& work, const OrdinarySurfaces& piece) {
     }
 }
 
-void paintPieceHatching(Workspace& ws, OrdinarySurfaces& piece, Colour key, Colour colour) {
+void paintPieceHatching(OrdinarySurfaces& piece, Colour key, const Brush& hatch) {
     // A page is hatched region by region, each from a pixel of its own.
-    Surface& image = piece.keyPicture;
-    image = piece.colouredPicture;
+    Surface& image = piece.colouredPicture;
+    image = piece.keyPicture;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (image.row(y)[x] == key) FillRegion(ws, image, x, y, colour);
-}
-
-Colour zoneColour(const Workspace& ws, const PartRecord& zone) {
-    const Long t = isTincture(zone.Tincture) ? zone.Tincture : kOr;
-    return Colour(ws.Tinctures[std::size_t(t)].Colour);
-}
-
-const Surface* zoneFur(const Renderer& r, const PartRecord& zone) {
-    if (zone.Kind <= kClassInserted) return nullptr;
-    return r.furPicture(zone.Kind);
+            if (image.row(y)[x] == key) HatchRegion(image, x, y, hatch);
 }
 
 }  // namespace tess

@@ -8,8 +8,6 @@
 
 namespace tess {
 
-struct Workspace;
-class Renderer;
 struct OrdinarySurfaces;
 
 // A seed point in the coordinates of the surface it is flooded on.
@@ -62,17 +60,9 @@ void buildPiecePictures(const Surface& work, Colour key, const PieceEmail* email
 void clearMarking(Surface& work, const OrdinarySurfaces& piece);
 
 // The coloured picture of a piece on a black-and-white page: white with the
-// hatching of the tincture of `colour`, edges in the line colour, the rest
-// black. Every region of the piece is hatched, however many the outline made.
-void paintPieceHatching(Workspace& ws, OrdinarySurfaces& piece, Colour key, Colour colour);
-
-// The current colour of a zone's tincture; a zone whose tincture is no
-// tincture number is painted in Or, as the field's parts are.
-Colour zoneColour(const Workspace& ws, const PartRecord& zone);
-
-// The fur a zone shows, or null when it shows a tincture: a zone of a fur
-// class whose picture exists (a user fur slot without a picture shows its
-// dominant tincture instead, as a field part does).
-const Surface* zoneFur(const Renderer& r, const PartRecord& zone);
+// hatching `hatch` (that of the tincture it is painted in), edges in the line
+// colour, the rest black. Every region of the piece is hatched, however many
+// the outline made.
+void paintPieceHatching(OrdinarySurfaces& piece, Colour key, const Brush& hatch);
 
 }  // namespace tess

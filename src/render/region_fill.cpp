@@ -37,7 +37,10 @@ void FillRegion(Workspace& ws, Surface& surface, int x, int y, Colour colour) {
         surface.floodSurface(x, y, Brush::solid(colour));
         return;
     }
-    const Brush hatch = hatchBrushOfTincture(FindTinctureByColour(ws.Tinctures, colour));
+    HatchRegion(surface, x, y, hatchBrushOfTincture(FindTinctureByColour(ws.Tinctures, colour)));
+}
+
+void HatchRegion(Surface& surface, int x, int y, const Brush& hatch) {
     if (hatch.kind == Brush::Kind::Solid || hatch.kind == Brush::Kind::Pattern) {
         // These paint every pixel of the region: one flood does it.
         surface.floodSurface(x, y, hatch);

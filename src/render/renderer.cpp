@@ -1,5 +1,7 @@
 #include "render/renderer.h"
 
+#include <atomic>
+
 #include "model/tinctures.h"
 #include "render/fur_patterns.h"
 #include "resources/pictures.h"
@@ -20,25 +22,33 @@ Surface workSurface(int width, int height) {
 
 void makeHitMap(Renderer& r) {
     r.chargeHitMap = Surface(kCanvasWidth, kCanvasHeight, kBlack);
+    r.HitBoxesDrawn.clear();
+    r.HitBoxesMade = false;
 }
 
 void makeKeyMaps(Renderer& r) {
     r.fieldPartMap = blankPicture();
     r.ordinaryMap = blankPicture();
+    r.KeyMapsMade = false;
 }
 
 void makeOrdinarySurfaces(Renderer& r) {
-    r.Ordinary1.colouredPicture = workSurface(kBigWidth, kBigHeight);
+    r.Ordinary1 = OrdinarySurfaces{};
+    r.Ordinary2 = OrdinarySurfaces{};
     r.Ordinary1.keyPicture = workSurface(kBigWidth, kBigHeight);
+    r.Ordinary1.colouredPicture = workSurface(kBigWidth, kBigHeight);
     r.Ordinary1.mask = workSurface(kBigWidth, kBigHeight);
-    r.Ordinary2.colouredPicture = blankPicture();
     r.Ordinary2.keyPicture = blankPicture();
+    r.Ordinary2.colouredPicture = blankPicture();
     r.Ordinary2.mask = blankPicture();
-    r.Ordinary1.MaskSpans.clear();
-    r.Ordinary2.MaskSpans.clear();
 }
 
 }  // namespace
+
+std::uint64_t newDrawingNumber() {
+    static std::atomic<std::uint64_t> last{0};
+    return ++last;
+}
 
 const Surface* Renderer::furPicture(Long furCode) const {
     if (furCode >= kFirstBuiltInFur && furCode <= kLastBuiltInFur)
@@ -72,6 +82,9 @@ void InitSurfaces(Renderer& r) {
     r.canvas = Surface(kCanvasWidth, kCanvasHeight, kWhite);
     r.partMap = workSurface(kCanvasWidth, kCanvasHeight);
     r.partitionWork = workSurface(kModelWidth, kModelHeight);
+    r.PartitionMade = false;
+    r.PartitionRuns = RowRuns{};
+    r.PartitionRunsMade = false;
     r.firstOrderWork = workSurface(kBigWidth, kBigHeight);
 
     InitRowOffsets(r);
@@ -80,6 +93,7 @@ void InitSurfaces(Renderer& r) {
     r.currentShapeOutline = nullptr;
     r.currentShapeMask = nullptr;
     r.currentInsetMask = nullptr;
+    r.ShapeCutKept = ShapeCut{};
     for (auto& s : r.UserFurTiles) s = Surface();
     for (auto& s : r.UserFurPictures) s = Surface();
     for (auto& s : r.InsertedPictures) s = Surface();

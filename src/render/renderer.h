@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,6 +13,9 @@
 #include "model/tinctures.h"
 #include "platform/surface.h"
 #include "render/charge_surfaces.h"
+#include "render/hit_boxes.h"
+#include "render/piece_key.h"
+#include "render/row_runs.h"
 
 namespace tess {
 
@@ -32,16 +36,70 @@ inline constexpr int kBigHeight = kCanvasHeight + 2 * kBigMargin;  // 540
 // the floods and the mask steps of the pieces tell regions apart by it.
 inline constexpr Colour kWorkBackground = 0xC8D0D4u;
 
-// The three pictures a piece is laid with: its mask (piece black, rest white),
+// A piece laid over the shield with all its copies, 265 x 340, in the terms a
+// redraw applies it in: the canvas takes (pixel AND mask) XOR picture, and a
+// key map takes `zone` wherever it is not white (the piece's key colour inside
+// it, the line colour on its edges) and keeps its own pixel elsewhere.
+struct LaidPiece {
+    Surface mask;
+    Surface picture;
+    Surface zone;
+    // Where the mask is not white, as stamp runs; and where the zone is not
+    // white, as runs of its colour. Nothing changes elsewhere (the picture is
+    // black wherever the mask is white).
+    RowRuns CanvasRuns;
+    RowRuns ZoneRuns;
+    // Which laying this is (newDrawingNumber), so that the key maps laid from
+    // it know whether it was laid again since.
+    std::uint64_t Drawing = 0;
+};
+
+// The three pictures a piece is drawn as: its mask (piece black, rest white),
 // its key picture (piece in its key colour, rest black) and its coloured
-// picture (piece in its émail, rest black).
+// picture (piece in its émail, rest black); and the piece laid from them. All
+// of them are kept from one redraw to the next and drawn again only when the
+// piece's key, what they were drawn from, changes.
 struct OrdinarySurfaces {
-    Surface colouredPicture;
     Surface keyPicture;
+    Surface colouredPicture;
     Surface mask;
     // Per mask row, the columns [first, last) outside which the mask is white,
     // so laying the piece skips the rows' untouched ends; none: whole rows.
     std::vector<std::pair<int, int>> MaskSpans;
+    LaidPiece Laid;
+    // What all of the above were drawn from; none until `Made`.
+    PieceKey Key;
+    bool Made = false;
+};
+
+// What the field's key map on partitionWork was drawn from: the partition, as
+// drawn (an unknown code as the plain field), and the style of its lines when
+// it has heraldic ones.
+struct PartitionKey {
+    Long Partition = 0;
+    LineStyle Line{};
+    bool operator==(const PartitionKey&) const = default;
+};
+
+// The drawing numbers the three key maps were laid from.
+struct KeyMapsSource {
+    std::uint64_t Field = 0;
+    std::uint64_t Second = 0;
+    std::uint64_t First = 0;
+    bool operator==(const KeyMapsSource&) const = default;
+};
+
+// A number no other drawing of a kept picture has had in this run.
+std::uint64_t newDrawingNumber();
+
+// The columns of each row that the cut to the shield's shape leaves alone
+// (its inside), for one pair of the program's shape pictures, which never
+// change: found when the shape is first cut and kept while it stays.
+struct ShapeCut {
+    const Surface* Mask = nullptr;
+    const Surface* Outline = nullptr;
+    int Width = 0;
+    std::vector<std::pair<int, int>> Inside;
 };
 
 // Every drawing surface of the shield, made once by InitGraphics and dropped by
@@ -56,27 +114,44 @@ class Renderer {
     // zone of the canvas in its key colour, pixel for pixel, which the window's
     // hit tests read. The second-order piece is prepared on it.
     Surface partMap;
-    // Scratch: the partition's key map with a 50-pixel margin (365 x 440,
-    // shield at (50, 50)); the first-order piece's steps use it too.
+    // The field's key map with a 50-pixel margin (365 x 440, shield at
+    // (50, 50)): each part in its key colour, the lines in the line colour.
+    // Kept between redraws and drawn again when its key changes.
     Surface partitionWork;
+    PartitionKey PartitionDrawn;
+    bool PartitionMade = false;
+    std::uint64_t PartitionDrawing = 0;  // which drawing of it (newDrawingNumber)
+    // The same map's shield as runs of one colour, each worth the part whose
+    // key colour it holds (0 for none: a line, a pocket no part reached);
+    // found once per drawing of the map.
+    RowRuns PartitionRuns;
+    bool PartitionRunsMade = false;
     // Work surface of the first-order piece, 465 x 540, shield at (100, 100).
     Surface firstOrderWork;
     // Scratch of the first-order piece's drawing, made on first use.
     Surface pieceScratch;
 
-    // Shield-sized copies of the field's key map; the pieces' zones are added
-    // to them when the charges are placed.
+    // Shield-sized copies of the field's key map, with the second-order and
+    // the first-order zone respectively: the charges' places are read there.
     Surface fieldPartMap;
     Surface ordinaryMap;
+    // What the three key maps were laid from, by the drawing numbers of the
+    // field's map and of the laid pieces (0 for a piece not laid): while they
+    // stay, the maps are laid already.
+    KeyMapsSource KeyMapsLaidFrom;
+    bool KeyMapsMade = false;
     // Black, with a red (&H0000FF) box over every charge drawn by the last
-    // redraw.
+    // redraw; the boxes, in the order they were drawn.
     Surface chargeHitMap;
+    std::vector<HitBox> HitBoxesDrawn;
+    bool HitBoxesMade = false;
 
     // The pictures of the current shield shape and of the écusson's shape
     // (the program's own pictures, never drawn on).
     const Surface* currentShapeOutline = nullptr;
     const Surface* currentShapeMask = nullptr;
     const Surface* currentInsetMask = nullptr;
+    ShapeCut ShapeCutKept;
 
     // The pieces: first order on 465 x 540 surfaces, second order on 265 x 340.
     OrdinarySurfaces Ordinary1;

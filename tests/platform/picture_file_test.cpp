@@ -45,6 +45,33 @@ TEST(QImageBridge, RedAndBlueSwapAtTheBoundaryOnly) {
     EXPECT_EQ(fromQImage(toQImage(sample())), sample());
 }
 
+// The window's image of a surface, at widths on either side of the steps the
+// conversion takes: every pixel is Qt's own opaque colour of the surface's
+// red, green and blue (the surface's unused high byte ignored), and reading
+// the image back gives the surface.
+TEST(QImageBridge, ConvertsEveryPixelAndReadsBack) {
+    std::mt19937 rng(5);
+    std::uniform_int_distribution<Colour> any;
+    for (int w = 1; w <= 37; ++w) {
+        const int h = 1 + w % 5;
+        Surface s(w, h, kBlack);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) s.setPixel(x, y, any(rng));
+        const QImage image = toQImage(s);
+        ASSERT_EQ(image.width(), w);
+        ASSERT_EQ(image.height(), h);
+        Surface expectedBack(w, h, kWhite);  // the background it is read over
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const Colour c = s.pixel(x, y);
+                ASSERT_EQ(image.pixel(x, y), qRgb(redOf(c), greenOf(c), blueOf(c)))
+                    << x << "," << y << " of " << w;
+                expectedBack.setPixel(x, y, c & 0xFFFFFFu);
+            }
+        EXPECT_EQ(fromQImage(image, kWhite), expectedBack) << w;
+    }
+}
+
 TEST(QImageBridge, SeeThroughPixelsShowTheBackground) {
     QImage image(2, 1, QImage::Format_ARGB32);
     image.setPixel(0, 0, qRgba(255, 0, 0, 0));

@@ -8,6 +8,8 @@
 #include "render/charge_layers.h"
 #include "render/charge_steps.h"
 #include "render/key_colours.h"
+#include "render/key_maps.h"
+#include "render/ordinary_laying.h"
 #include "render/renderer.h"
 #include "support/placed_charge.h"
 
@@ -187,31 +189,33 @@ namespace {
 OrdinarySurfaces pieceSurfaces(int w, int h, int margin, int l, int t, int r, int b, Colour key) {
     OrdinarySurfaces piece{Surface(w, h, kBlack), Surface(w, h, kBlack), Surface(w, h, kWhite)};
     piece.mask.fillRect(l + margin, t + margin, r + margin, b + margin, Brush::solid(kBlack));
-    piece.keyPicture.fillRect(l + margin, t + margin, r + margin, b + margin,
-                              Brush::solid(0x123456));
     piece.colouredPicture.fillRect(l + margin, t + margin, r + margin, b + margin,
-                                   Brush::solid(key));
+                                   Brush::solid(0x123456));
+    piece.keyPicture.fillRect(l + margin, t + margin, r + margin, b + margin, Brush::solid(key));
     return piece;
 }
 
 TEST(FindChargePlacementsStep, LaysBothPiecesZonesOnTheirMaps) {
     Workspace ws;
     auto r = std::make_unique<Renderer>();
-    r->fieldPartMap = Surface(kCanvasWidth, kCanvasHeight, kPart1);
-    r->ordinaryMap = Surface(kCanvasWidth, kCanvasHeight, kPart1);
+    // The field's key map: one part.
+    r->partitionWork = Surface(kModelWidth, kModelHeight, kPart1);
     BlazonRecord& b = ws.CurrentBlazon;
     b.Ordinary2.Present = kTrue;
     b.Ordinary2.Type = 12;  // a champagne
     r->Ordinary2 = pieceSurfaces(kCanvasWidth, kCanvasHeight, 0, 0, 260, 265, 340, kZone5);
+    layOutOrdinary2(r->Ordinary2);
     b.Ordinary1.Present = kTrue;
     b.Ordinary1.Type = 2;  // a pale
     r->Ordinary1 = pieceSurfaces(kBigWidth, kBigHeight, kBigMargin, 100, 0, 160, 340, kZone7);
+    layOutOrdinary1(r->Ordinary1, b.Ordinary1);
     ws.Bank[1].InUse = kTrue;
     auto place = [&](int n, int x, int y) { testing::placeCharge(b, n, 1, x, y, 30, 30); };
     place(1, 20, 280);   // on the champagne
     place(2, 115, 100);  // on the pale
     place(3, 20, 100);   // in the field
     place(4, 115, 280);  // on the pale, over the champagne
+    LayKeyMaps(ws, *r);
     GiveChargesTheirPlacements(ws, FindChargePlacements(ws, *r));
     EXPECT_EQ(b.Charges[1].Placement, 5);
     EXPECT_EQ(b.Charges[2].Placement, 7);
@@ -223,6 +227,10 @@ TEST(FindChargePlacementsStep, LaysBothPiecesZonesOnTheirMaps) {
     EXPECT_EQ(r->fieldPartMap.pixel(130, 100), kPart1);
     EXPECT_EQ(r->ordinaryMap.pixel(130, 100), kZone7);
     EXPECT_EQ(r->ordinaryMap.pixel(10, 300), kPart1);
+    // The part key map takes both, the pale over the champagne.
+    EXPECT_EQ(r->partMap.pixel(10, 300), kZone5);
+    EXPECT_EQ(r->partMap.pixel(130, 300), kZone7);
+    EXPECT_EQ(r->partMap.pixel(20, 100), kPart1);
 }
 
 }  // namespace

@@ -186,6 +186,34 @@ TEST_F(Recolouring, RetintOnLayersOfAnotherPicturePreparesAfresh) {
     EXPECT_EQ(working(3), (std::vector<std::string>{"y#y", "yyy"}));
 }
 
+// The stamp lays a working picture through its bank mask's runs without the
+// white ones: the working picture must be black wherever the mask is white,
+// even from a bank picture that is not (a file's picture may hold anything
+// under its transparent pixels) and a mask with another colour than black and
+// white, after a preparation and after each retint.
+TEST_F(Recolouring, WorkingPictureIsBlackWhereverTheBankMaskIsWhite) {
+    Surface pictureWithBackground = picture({"rgyb", "ggrr", "rbyg"});
+    const Surface mask = picture({"#..#", ".##.", "#.k#"});
+    ws.Bank[2].InUse = kTrue;
+    ws.Bank[2].OwnTincture = kGueules;
+    surfaces.setBankPicture(2, pictureWithBackground, mask);
+    place(7, 2, kAzur);
+    auto blackUnderWhite = [&] {
+        const Surface& w = surfaces.workingPicture(7);
+        for (int y = 0; y < mask.height(); ++y)
+            for (int x = 0; x < mask.width(); ++x)
+                if (mask.pixel(x, y) == kWhite && w.pixel(x, y) != kBlack) return false;
+        return true;
+    };
+    PrepareChargeLayers(ws, surfaces, 7);
+    ASSERT_FALSE(surfaces.workingPicture(7).empty());
+    EXPECT_TRUE(blackUnderWhite());
+    for (int t = 1; t <= kTinctureCount; ++t) {
+        RetintCharge(ws, surfaces, 7, t);
+        EXPECT_TRUE(blackUnderWhite()) << t;
+    }
+}
+
 TEST(ReplaceColour, ReplacesInsideTheGivenRectangleOnly) {
     Surface s = picture({"rr.", "r.r"});
     ReplaceColour(s, 0x0000FF, 0x00FFFF, 2, 2);

@@ -122,7 +122,7 @@ TEST_F(UserFurMargins, RepeatedAndLongPiecesShowNoSeam) {
             redraw();
             const OrdinarySurfaces& piece = r.Ordinary1;
             auto onPiece = [&](int x, int y) { return piece.mask.pixel(x, y) == kBlack; };
-            ASSERT_EQ(seam(piece.keyPicture, c, onPiece), "")
+            ASSERT_EQ(seam(piece.colouredPicture, c, onPiece), "")
                 << type << ", " << c.Width << "x" << c.Height << " " << c.Shift;
         }
         first(kBande);

@@ -144,8 +144,7 @@ class NarrowPieceEdges : public testing::OrdinaryRedraw,
 
         // One area on the piece's own picture where it shows (the raised
         // chevron's two seeds may find two).
-        const Surface& picture =
-            secondOrder() ? r.Ordinary2.colouredPicture : r.Ordinary1.colouredPicture;
+        const Surface& picture = secondOrder() ? r.Ordinary2.keyPicture : r.Ordinary1.keyPicture;
         const int margin = secondOrder() ? 0 : kBigMargin;
         const int parts = partsShowing(picture, key, margin, margin, kCanvasWidth, kCanvasHeight);
         if (parts < 1 || parts > pieceSeeds) return std::to_string(parts) + " separate parts show";

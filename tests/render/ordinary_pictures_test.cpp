@@ -79,7 +79,8 @@ TEST(PiecePictures, SpanByRowBuildingMatchesTheWholeSurfaceReading) {
                 email.PictureY = int(rng() % unsigned(h + 20)) - 10;
             }
             if (kind == 3) email.EdgeBits = rng() % 2 ? kLineColour : ~kLineColour & kWhite;
-            if (kind == 0) pics.keyPicture = Surface(w, h, kBlack);  // the caller paints it whole
+            if (kind == 0)
+                pics.colouredPicture = Surface(w, h, kBlack);  // the caller paints it whole
             buildPiecePictures(work, kKey, kind == 0 ? nullptr : &email, pics);
             ASSERT_EQ(int(pics.MaskSpans.size()), h);
             // The spans bound the marking: clearing them clears it all.
@@ -92,9 +93,9 @@ TEST(PiecePictures, SpanByRowBuildingMatchesTheWholeSurfaceReading) {
                     const Expected e = expected(work, email, x, y);
                     ASSERT_EQ(pics.mask.pixel(x, y), e.mask)
                         << series << "/" << step << " " << x << "," << y;
-                    ASSERT_EQ(pics.colouredPicture.pixel(x, y), e.key) << series << "/" << step;
+                    ASSERT_EQ(pics.keyPicture.pixel(x, y), e.key) << series << "/" << step;
                     if (kind != 0) {
-                        ASSERT_EQ(pics.keyPicture.pixel(x, y), e.image)
+                        ASSERT_EQ(pics.colouredPicture.pixel(x, y), e.image)
                             << series << "/" << step << " " << x << "," << y;
                     }
                     // The laying skips the ends of a row past its span.

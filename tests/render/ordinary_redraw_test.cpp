@@ -441,7 +441,7 @@ TEST_F(Pieces, AnUnknownPieceIsNeitherDrawnNorClassified) {
     first(kPal);
     redraw();
     const Surface mask = r.Ordinary1.mask;
-    const Surface image = r.Ordinary1.keyPicture;
+    const Surface image = r.Ordinary1.colouredPicture;
     addBankPicture(1, {"rr", "rr"}, kGueules);
     place(1, 1, 120, 150, 20, 20, kSable);
     for (Long type : {0L, 23L, -4L}) {
@@ -452,7 +452,7 @@ TEST_F(Pieces, AnUnknownPieceIsNeitherDrawnNorClassified) {
         EXPECT_EQ(r.ordinaryMap.pixel(132, 20), kPartKeyColours[1]) << type;
         EXPECT_EQ(ws.CurrentBlazon.Charges[1].Placement, 1) << type;
         EXPECT_EQ(r.Ordinary1.mask, mask);
-        EXPECT_EQ(r.Ordinary1.keyPicture, image);
+        EXPECT_EQ(r.Ordinary1.colouredPicture, image);
     }
 }
 
@@ -506,9 +506,9 @@ TEST_F(Pieces, AFurLiesOverTheZoneOnly) {
     const OrdinarySurfaces& p = r.Ordinary2;
     for (int y = 0; y < kCanvasHeight; ++y)
         for (int x = 0; x < kCanvasWidth; ++x) {
-            const Colour key = p.colouredPicture.pixel(x, y);
+            const Colour key = p.keyPicture.pixel(x, y);
             const Colour expected = key == kPartKeyColours[5] ? fur.pixel(x, y) : key;
-            ASSERT_EQ(p.keyPicture.pixel(x, y), expected) << x << "," << y;
+            ASSERT_EQ(p.colouredPicture.pixel(x, y), expected) << x << "," << y;
         }
     EXPECT_EQ(canvas(132, 170), fur.pixel(132, 170));
     EXPECT_EQ(part(132, 170), 5);
@@ -571,13 +571,13 @@ TEST(OrdinarySequence, EveryRedrawMatchesAFreshOne) {
         ASSERT_EQ(r->fieldPartMap, freshR->fieldPartMap) << round;
         if (b.Ordinary1.Present) {
             ASSERT_EQ(r->Ordinary1.mask, freshR->Ordinary1.mask) << round;
-            ASSERT_EQ(r->Ordinary1.keyPicture, freshR->Ordinary1.keyPicture) << round;
             ASSERT_EQ(r->Ordinary1.colouredPicture, freshR->Ordinary1.colouredPicture) << round;
+            ASSERT_EQ(r->Ordinary1.keyPicture, freshR->Ordinary1.keyPicture) << round;
         }
         if (b.Ordinary2.Present) {
             ASSERT_EQ(r->Ordinary2.mask, freshR->Ordinary2.mask) << round;
-            ASSERT_EQ(r->Ordinary2.keyPicture, freshR->Ordinary2.keyPicture) << round;
             ASSERT_EQ(r->Ordinary2.colouredPicture, freshR->Ordinary2.colouredPicture) << round;
+            ASSERT_EQ(r->Ordinary2.keyPicture, freshR->Ordinary2.keyPicture) << round;
         }
     }
 }
@@ -593,7 +593,7 @@ TEST_F(Pieces, SurfacesMadeAgainAreWrittenWhole) {
     redraw();
     EXPECT_EQ(r.canvas, canvas);
     EXPECT_EQ(r.Ordinary1.mask.pixel(400, 500), kWhite);
-    EXPECT_EQ(r.Ordinary2.keyPicture.pixel(200, 300), kBlack);
+    EXPECT_EQ(r.Ordinary2.colouredPicture.pixel(200, 300), kBlack);
 }
 
 // Records no editor writes (a damaged file opened before its checks, or a
@@ -715,8 +715,10 @@ TEST_F(Pieces, EveryCopyIsOnBothKeyMapsAndAChargeBetweenTwoPalesIsInTheField) {
     EXPECT_EQ(chargeList(7), std::vector<int>{2});
 }
 
-// The laying of a piece is checked against the plain raster operations it
-// stands for, on every type, size and repeat, over a canvas of random pixels.
+// The laid piece (all its copies laid once into one mask, picture and zone,
+// then laid by runs) is checked against the plain raster operations of its
+// copies in turn, on every type, size and repeat, over a canvas of random
+// pixels.
 TEST_F(Pieces, LayingMatchesTheMaskAndPictureOperations) {
     std::mt19937 rng(7);
     zone(7).Line.LineKind = 11;
@@ -733,7 +735,12 @@ TEST_F(Pieces, LayingMatchesTheMaskAndPictureOperations) {
                         keyRef.setPixel(x, y, kPartKeyColours[1 + rng() % 4]);
                     }
                 Surface canvas = canvasRef, key = keyRef;
-                layOrdinary1(ws.CurrentBlazon, r, {&canvas, &key});
+                const LaidPiece& laid = r.Ordinary1.Laid;
+                layOnCanvas(canvas, laid);
+                for (int y = 0; y < kCanvasHeight; ++y)
+                    for (int x = 0; x < kCanvasWidth; ++x)
+                        if (laid.zone.pixel(x, y) != kWhite)
+                            key.setPixel(x, y, laid.zone.pixel(x, y));
                 const PieceCopies copies = ordinary1Copies(ws.CurrentBlazon.Ordinary1);
                 const OrdinarySurfaces& p = r.Ordinary1;
                 for (int i = 0; i < copies.Count; ++i) {
@@ -743,9 +750,9 @@ TEST_F(Pieces, LayingMatchesTheMaskAndPictureOperations) {
                                    c.SourceW, c.SourceH, op);
                     };
                     blt(canvasRef, p.mask, RasterOp::And);
-                    blt(canvasRef, p.keyPicture, RasterOp::Xor);
+                    blt(canvasRef, p.colouredPicture, RasterOp::Xor);
                     blt(keyRef, p.mask, RasterOp::And);
-                    blt(keyRef, p.colouredPicture, RasterOp::Xor);
+                    blt(keyRef, p.keyPicture, RasterOp::Xor);
                 }
                 ASSERT_EQ(canvas, canvasRef) << type << " " << size << " x" << int(repeat);
                 // The key map differs only on the edges, which keep the line

@@ -24,10 +24,10 @@ TEST_F(RendererTest, StartsWithAnEmptyHitMapAndSeparateBlankPictures) {
     EXPECT_EQ(r.fieldPartMap, blankPicture());
     EXPECT_EQ(r.Ordinary2.mask, blankPicture());
     r.fieldPartMap.fill(0x123456);
-    r.Ordinary2.keyPicture.fill(0x654321);
+    r.Ordinary2.colouredPicture.fill(0x654321);
     EXPECT_EQ(r.ordinaryMap, blankPicture());
     EXPECT_EQ(r.Ordinary2.mask, blankPicture());
-    EXPECT_EQ(r.Ordinary2.colouredPicture, blankPicture());
+    EXPECT_EQ(r.Ordinary2.keyPicture, blankPicture());
 }
 
 TEST_F(RendererTest, FurPatternsRepeatEachPictureAtItsOffsets) {
