@@ -155,6 +155,43 @@ void closeRow(RowRuns& runs, int y) {
     runs.RowStart[std::size_t(y) + 1] = int(runs.Runs.size());
 }
 
+// Appends `run` to the current row of `runs`, merged with the last one when
+// `open` and of the same value.
+void addRun(RowRuns& runs, bool& open, int from, int to, Colour value) {
+    if (open && runs.Runs.back().Value == value)
+        runs.Runs.back().To = std::int16_t(to);
+    else
+        runs.Runs.push_back({std::int16_t(from), std::int16_t(to), value});
+    open = true;
+}
+
+// Row [lo, hi)'s stamp runs of the laid mask and runs of the laid zone, in
+// one walk along the mask. White zone: no copy reached the pixel (the laying
+// never writes white), and the mask stayed white there, as the picture stayed
+// black; so the zone is read only along the mask's other runs.
+void appendLaidRuns(LaidPiece& laid, const Colour* mask, const Colour* zone, int lo, int hi) {
+    bool stampOpen = false, zoneOpen = false;
+    for (int x = lo; x < hi;) {
+        const Colour m = mask[x];
+        const int start = x;
+        x += sameRun(mask + x, hi - x, m);
+        if (m == kWhite) {
+            stampOpen = zoneOpen = false;
+            continue;
+        }
+        addRun(laid.CanvasRuns, stampOpen, start, x, stampOf(m, false));
+        for (int z = start; z < x;) {
+            const Colour c = zone[z];
+            const int from = z;
+            z += sameRun(zone + z, x - z, c);
+            if (c == kWhite)
+                zoneOpen = false;
+            else
+                addRun(laid.ZoneRuns, zoneOpen, from, z, c);
+        }
+    }
+}
+
 // The copies laid in turn, one pass over the shield's rows: each row is
 // first brought back to no copy laid (mask and zone white, picture black),
 // then takes every copy reaching it, in order, and gives its runs while it is
@@ -195,11 +232,7 @@ void layCopies(LaidPiece& laid, const OrdinarySurfaces& piece, Colour key,
             CopyRows& c = rows[std::size_t(i)];
             if (y >= c.y0 && y < c.y1) layCopyRow(laid, piece, key, c, y, lo, hi);
         }
-        // White zone: no copy reached the pixel (the laying never writes
-        // white); the picture is black wherever the mask stayed white.
-        appendRowRuns(laid.CanvasRuns, mask, lo, hi, [](Colour v) { return stampOf(v, false); });
-        appendRowRuns(laid.ZoneRuns, zone, lo, hi,
-                      [](Colour z) { return z == kWhite ? kNoColour : z; });
+        appendLaidRuns(laid, mask, zone, lo, hi);
         closeRow(laid.CanvasRuns, y);
         closeRow(laid.ZoneRuns, y);
     }
