@@ -41,7 +41,7 @@ Surface drawShapeChooser() {
     return s;
 }
 
-// Three small shields 13 x 17 at x 3..15 (ReducedPic: 4..16), tops at y 1, 20 and 40.
+// Three small shields 13 x 17 at x 3..15 (the size choosers: 4..16), tops at y 1, 20 and 40.
 constexpr std::array<int, 3> kOptionTops = {1, 20, 40};
 constexpr int kOptionW = 13, kOptionH = 17;
 

@@ -14,38 +14,38 @@ inline constexpr Colour kPanelColour = 0xC8D0D4u;
 inline constexpr Colour kButtonFace = 0xC0C0C0u;
 inline constexpr Colour kButtonEdge = 0x808080u;
 
-// `EmPic`, 41 x 127: eleven swatches in two columns, each closed by black and
+// The tincture palette, 41 x 127: eleven swatches in two columns, each closed by black and
 // white inside, ready to be flood-painted (bounded by black) in the current
 // tincture colours from the palette's swatch points. Paint a fresh copy each
 // time: a swatch once painted black would stop a later fill.
 const Surface& tincturePalettePicture();
 
-// `Picture3`, 50 x 85: the eight built-in furs in their palette cells.
+// The fur palette, 50 x 85: the eight built-in furs in their palette cells.
 const Surface& furPalettePicture();
 
-// `Picture2` and `Picture6`, 45 x 98: the seven shapes as small shields closed
+// The shield and escutcheon shape choosers, 45 x 98: the seven shapes as small shields closed
 // by black, dark red (&H80) inside but the Classique cell yellow (&HFFFF).
 const Surface& shapeChooserPicture();
 
-// `ReducedPic` (order 1: maroon shields) and `ReducedPic2` (order 2: green
-// shields), 28 x 63: three shields, each with a pale closed by black (wide,
+// The size choosers of the first order (maroon shields) and the second
+// (green shields), 28 x 63: three shields, each with a pale closed by black (wide,
 // diminished, en filet from the top); the pales are red (&HFF) but the top one
 // yellow for order 1, green (&H8000) but the top one white for order 2.
 const Surface& sizeChooserPicture(int order);
 
-// `DeportPic`, 25 x 64: three shields with a cross closed by black, shifted to
+// The shift chooser, 25 x 64: three shields with a cross closed by black, shifted to
 // the dexter chief, centred, shifted to the sinister base; the crosses red
 // but the middle one yellow.
 const Surface& shiftChooserPicture();
 
-// `CenteringPic`, 20 x 302: the thirteen alignment cells (rows 17..149 across,
+// The alignment strip, 20 x 302: the thirteen alignment cells (rows 17..149 across,
 // 186..300 down) under two headings.
 const Surface& alignmentStripPicture();
 
-// `Picture5`, 640 x 40: the 23 toolbar buttons on their faces and group edges.
+// The toolbar, 640 x 40: the 23 toolbar buttons on their faces and group edges.
 const Surface& toolbarPicture();
 
-// `WarnPic`, 24 x 24: the warning sign.
+// The warning sign beside the blazon, 24 x 24: the warning sign.
 const Surface& warningPicture();
 
 // The small icon (16 x 16) of honourable piece type 1..22 in the pieces list;
