@@ -1,8 +1,11 @@
 #include "render/ordinary_laying.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstring>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "render/key_colours.h"
@@ -27,13 +30,24 @@ PieceCopy wholeShield() {
 // replaced wherever the mask is not white, by the piece's key colour where the
 // mask is black and by the mask's own line colour on the edges (the key
 // picture holds exactly these, so it need not be read); the laid mask takes
-// the mask by AND. A straight copy reads the source row from `shift` on; a
-// stretched one through `col`.
+// the mask by AND. A straight copy reads the source row from `shift` on, four
+// pixels a step; a stretched one through `col`.
 template <bool Straight>
 void layRow(Colour* __restrict picture, Colour* __restrict zone, Colour* __restrict mask,
             const Colour* __restrict m, const Colour* __restrict p, const int* __restrict col,
             int shift, Colour key, int from, int to) {
-    for (int i = from; i < to; ++i) {
+    int i = from;
+    if constexpr (Straight) {
+        const Pixels4 white = all4(kWhite), black = all4(kBlack), key4 = all4(key);
+        for (; i + 4 <= to; i += 4) {
+            const Pixels4 mv = load4(m + shift + i);
+            store4(picture + i, (load4(picture + i) & mv) ^ load4(p + shift + i));
+            store4(zone + i, select4(equal4(mv, white), load4(zone + i),
+                                     select4(equal4(mv, black), key4, mv)));
+            store4(mask + i, load4(mask + i) & mv);
+        }
+    }
+    for (; i < to; ++i) {
         const int s = Straight ? shift + i : col[i];
         const Colour mv = m[s];
         picture[i] = (picture[i] & mv) ^ p[s];
@@ -42,54 +56,73 @@ void layRow(Colour* __restrict picture, Colour* __restrict zone, Colour* __restr
     }
 }
 
-// Lays one copy of a prepared piece whose zone has the key colour `key`.
-void layPieceCopy(LaidPiece& laid, const OrdinarySurfaces& piece, Colour key, const PieceCopy& c) {
-    const Surface& mask = piece.mask;
-    const Surface& image = piece.colouredPicture;
-    if (c.DestW <= 0 || c.DestH <= 0 || c.SourceW <= 0 || c.SourceH <= 0) return;
-    const int sourceW = std::min(mask.width(), image.width());
-    const int sourceH = std::min(mask.height(), image.height());
-    const int x0 = std::max(c.DestX, 0), x1 = std::min(c.DestX + c.DestW, kCanvasWidth);
-    const int y0 = std::max(c.DestY, 0), y1 = std::min(c.DestY + c.DestH, kCanvasHeight);
-    if (x0 >= x1 || y0 >= y1) return;
-
+// What the laying of one copy needs from row to row: the destination block
+// [x0, x1) x [y0, y1) it covers on the shield, the source column of each of
+// its columns, and the source row of the current destination row.
+struct CopyRows {
+    int x0 = 0, x1 = 0, y0 = 0, y1 = 0;
     // Source column of every destination column; never decreasing, so the
     // destination columns of a source span are found by search.
-    std::vector<int> column(std::size_t(x1 - x0));
-    NearestSteps columns(x0 - c.DestX, c.SourceW, c.DestW);
-    for (int& sx : column) {
+    std::vector<int> column;
+    // A copy at the pictures' own size reads them straight along the row.
+    bool straight = false;
+    int shift = 0;
+    int sourceY = 0;
+    NearestSteps rows{0, 0, 1};
+};
+
+// The rows of copy `c`; false when it reaches no pixel of the shield.
+bool copyRows(const PieceCopy& c, CopyRows& out) {
+    if (c.DestW <= 0 || c.DestH <= 0 || c.SourceW <= 0 || c.SourceH <= 0) return false;
+    out.x0 = std::max(c.DestX, 0), out.x1 = std::min(c.DestX + c.DestW, kCanvasWidth);
+    out.y0 = std::max(c.DestY, 0), out.y1 = std::min(c.DestY + c.DestH, kCanvasHeight);
+    if (out.x0 >= out.x1 || out.y0 >= out.y1) return false;
+    out.column.resize(std::size_t(out.x1 - out.x0));
+    NearestSteps columns(out.x0 - c.DestX, c.SourceW, c.DestW);
+    for (int& sx : out.column) {
         sx = c.SourceX + columns.value();
         columns.up();
     }
-    const bool spans = int(piece.MaskSpans.size()) >= sourceH;
-    // A copy at the pictures' own size reads them straight along the row.
-    const bool straight = c.SourceW == c.DestW;
-    const int shift = straight ? c.SourceX + x0 - c.DestX : 0;
+    out.straight = c.SourceW == c.DestW;
+    out.shift = out.straight ? c.SourceX + out.x0 - c.DestX : 0;
+    out.sourceY = c.SourceY;
+    out.rows = NearestSteps(out.y0 - c.DestY, c.SourceH, c.DestH);
+    return true;
+}
 
-    NearestSteps rows(y0 - c.DestY, c.SourceH, c.DestH);
-    for (int y = y0; y < y1; ++y, rows.up()) {
-        const int sy = c.SourceY + rows.value();
-        if (sy < 0 || sy >= sourceH) continue;
-        // Past the ends of its span a mask row is white: nothing changes there.
-        int first = 0, last = sourceW;
-        if (spans) {
-            first = std::max(piece.MaskSpans[std::size_t(sy)].first, 0);
-            last = std::min(piece.MaskSpans[std::size_t(sy)].second, sourceW);
-        }
-        if (first >= last) continue;
-        const int from =
-            int(std::lower_bound(column.begin(), column.end(), first) - column.begin());
-        const int to = int(std::lower_bound(column.begin(), column.end(), last) - column.begin());
-        Colour* picture = laid.picture.row(y) + x0;
-        Colour* zone = laid.zone.row(y) + x0;
-        Colour* maskOut = laid.mask.row(y) + x0;
-        if (straight)
-            layRow<true>(picture, zone, maskOut, mask.row(sy), image.row(sy), column.data(), shift,
-                         key, from, to);
-        else
-            layRow<false>(picture, zone, maskOut, mask.row(sy), image.row(sy), column.data(), shift,
-                          key, from, to);
+// Lays row y of one copy (y within its rows) and steps it to the next row;
+// [lo, hi) grows to take the columns written.
+void layCopyRow(LaidPiece& laid, const OrdinarySurfaces& piece, Colour key, CopyRows& c, int y,
+                int& lo, int& hi) {
+    const Surface& mask = piece.mask;
+    const Surface& image = piece.colouredPicture;
+    const int sourceW = std::min(mask.width(), image.width());
+    const int sourceH = std::min(mask.height(), image.height());
+    const int sy = c.sourceY + c.rows.value();
+    c.rows.up();
+    if (sy < 0 || sy >= sourceH) return;
+    // Past the ends of its span a mask row is white: nothing changes there.
+    int first = 0, last = sourceW;
+    if (int(piece.MaskSpans.size()) >= sourceH) {
+        first = std::max(piece.MaskSpans[std::size_t(sy)].first, 0);
+        last = std::min(piece.MaskSpans[std::size_t(sy)].second, sourceW);
     }
+    if (first >= last) return;
+    const int from =
+        int(std::lower_bound(c.column.begin(), c.column.end(), first) - c.column.begin());
+    const int to = int(std::lower_bound(c.column.begin(), c.column.end(), last) - c.column.begin());
+    if (from >= to) return;
+    Colour* picture = laid.picture.row(y) + c.x0;
+    Colour* zone = laid.zone.row(y) + c.x0;
+    Colour* maskOut = laid.mask.row(y) + c.x0;
+    if (c.straight)
+        layRow<true>(picture, zone, maskOut, mask.row(sy), image.row(sy), c.column.data(), c.shift,
+                     key, from, to);
+    else
+        layRow<false>(picture, zone, maskOut, mask.row(sy), image.row(sy), c.column.data(), c.shift,
+                      key, from, to);
+    lo = std::min(lo, c.x0 + from);
+    hi = std::max(hi, c.x0 + to);
 }
 
 }  // namespace
@@ -113,82 +146,103 @@ void blank(Surface& s, Colour c) {
         fillSurface(s, c);
 }
 
-// The laid surfaces back to no copy laid: mask and zone white, picture black.
-// All the last laying changed lies in its mask's runs (the zone is white and
-// the picture black wherever the mask is), so only from the first to the last
-// of each row's runs is written; three whole fills cost more than the laying
-// of a thin piece.
-void clearLaid(LaidPiece& laid) {
+// The laid surfaces' runs, opened afresh for the rows to come.
+void openRuns(RowRuns& runs) {
+    runs.Runs.clear();
+    runs.RowStart.assign(std::size_t(kCanvasHeight) + 1, 0);
+}
+void closeRow(RowRuns& runs, int y) {
+    runs.RowStart[std::size_t(y) + 1] = int(runs.Runs.size());
+}
+
+// Appends `run` to the current row of `runs`, merged with the last one when
+// `open` and of the same value.
+void addRun(RowRuns& runs, bool& open, int from, int to, Colour value) {
+    if (open && runs.Runs.back().Value == value)
+        runs.Runs.back().To = std::int16_t(to);
+    else
+        runs.Runs.push_back({std::int16_t(from), std::int16_t(to), value});
+    open = true;
+}
+
+// Row [lo, hi)'s stamp runs of the laid mask and runs of the laid zone, in
+// one walk along the mask. White zone: no copy reached the pixel (the laying
+// never writes white), and the mask stayed white there, as the picture stayed
+// black; so the zone is read only along the mask's other runs.
+void appendLaidRuns(LaidPiece& laid, const Colour* mask, const Colour* zone, int lo, int hi) {
+    bool stampOpen = false, zoneOpen = false;
+    for (int x = lo; x < hi;) {
+        const Colour m = mask[x];
+        const int start = x;
+        x += sameRun(mask + x, hi - x, m);
+        if (m == kWhite) {
+            stampOpen = zoneOpen = false;
+            continue;
+        }
+        addRun(laid.CanvasRuns, stampOpen, start, x, stampOf(m, false));
+        for (int z = start; z < x;) {
+            const Colour c = zone[z];
+            const int from = z;
+            z += sameRun(zone + z, x - z, c);
+            if (c == kWhite)
+                zoneOpen = false;
+            else
+                addRun(laid.ZoneRuns, zoneOpen, from, z, c);
+        }
+    }
+}
+
+// The copies laid in turn, one pass over the shield's rows: each row is
+// first brought back to no copy laid (mask and zone white, picture black),
+// then takes every copy reaching it, in order, and gives its runs while it is
+// still at hand. All the last laying changed lies in its mask's runs (the
+// zone is white and the picture black wherever the mask is), so only from
+// the first to the last of each row's runs is cleared, and only the columns
+// the copies wrote are read for the runs: whole passes over the three
+// surfaces cost more than the laying of a thin piece.
+void layCopies(LaidPiece& laid, const OrdinarySurfaces& piece, Colour key,
+               const PieceCopies& copies) {
+    RowRuns last;
     if (!shieldSized(laid.mask) || !shieldSized(laid.picture) || !shieldSized(laid.zone) ||
         !laid.CanvasRuns.hasRows(kCanvasHeight)) {
         blank(laid.mask, kWhite);
         blank(laid.picture, kBlack);
         blank(laid.zone, kWhite);
-        return;
+    } else {
+        last = std::move(laid.CanvasRuns);
     }
-    const RowRuns& runs = laid.CanvasRuns;
+    std::array<CopyRows, std::tuple_size_v<decltype(copies.Copies)>> rows;
+    int count = 0;
+    for (int i = 0; i < copies.Count; ++i)
+        if (copyRows(copies.Copies[std::size_t(i)], rows[std::size_t(count)])) ++count;
+    openRuns(laid.CanvasRuns);
+    openRuns(laid.ZoneRuns);
+    const bool clearing = last.hasRows(kCanvasHeight);
     for (int y = 0; y < kCanvasHeight; ++y) {
-        if (runs.begin(y) == runs.end(y)) continue;
-        const int from = runs.begin(y)->From, n = (runs.end(y) - 1)->To - from;
-        fillRow(laid.mask.row(y) + from, n, kWhite);
-        fillRow(laid.picture.row(y) + from, n, kBlack);
-        fillRow(laid.zone.row(y) + from, n, kWhite);
-    }
-}
-
-// Whether copy `c` is the pictures' window on the shield at their own size,
-// laid row by row straight (`layStraight`).
-bool isStraight(const OrdinarySurfaces& piece, const PieceCopy& c) {
-    return c.SourceW == kCanvasWidth && c.SourceH == kCanvasHeight && c.DestX == 0 &&
-           c.DestY == 0 && c.DestW == kCanvasWidth && c.DestH == kCanvasHeight && c.SourceX >= 0 &&
-           c.SourceY >= 0 && c.SourceX + kCanvasWidth <= piece.mask.width() &&
-           c.SourceX + kCanvasWidth <= piece.colouredPicture.width() &&
-           c.SourceY + kCanvasHeight <= piece.mask.height() &&
-           c.SourceY + kCanvasHeight <= piece.colouredPicture.height();
-}
-
-// One straight copy (`isStraight`) over the whole shield: the laid mask and
-// picture are those of the shield's window, and the zone is the key where the
-// mask is black, the mask's own colour on the edges, white elsewhere. Every
-// pixel is written, so the surfaces need no clearing first.
-void layStraight(LaidPiece& laid, const OrdinarySurfaces& piece, Colour key, const PieceCopy& c) {
-    for (Surface* s : {&laid.mask, &laid.picture, &laid.zone})
-        if (!shieldSized(*s)) *s = Surface(kCanvasWidth, kCanvasHeight, kBlack);
-    const std::size_t bytes = std::size_t(kCanvasWidth) * sizeof(Colour);
-    const Pixels4 white = all4(kWhite), black = all4(kBlack), key4 = all4(key);
-    for (int y = 0; y < kCanvasHeight; ++y) {
-        const Colour* m = piece.mask.row(c.SourceY + y) + c.SourceX;
-        std::memcpy(laid.mask.row(y), m, bytes);
-        std::memcpy(laid.picture.row(y), piece.colouredPicture.row(c.SourceY + y) + c.SourceX,
-                    bytes);
-        Colour* z = laid.zone.row(y);
-        int x = 0;
-        for (; x + 4 <= kCanvasWidth; x += 4) {
-            const Pixels4 v = load4(m + x);
-            store4(z + x, select4(equal4(v, white), white, select4(equal4(v, black), key4, v)));
+        Colour* mask = laid.mask.row(y);
+        Colour* zone = laid.zone.row(y);
+        if (clearing && last.begin(y) != last.end(y)) {
+            const int from = last.begin(y)->From, n = (last.end(y) - 1)->To - from;
+            fillRow(mask + from, n, kWhite);
+            fillRow(laid.picture.row(y) + from, n, kBlack);
+            fillRow(zone + from, n, kWhite);
         }
-        for (; x < kCanvasWidth; ++x) z[x] = m[x] == kWhite ? kWhite : m[x] == kBlack ? key : m[x];
+        int lo = kCanvasWidth, hi = 0;
+        for (int i = 0; i < count; ++i) {
+            CopyRows& c = rows[std::size_t(i)];
+            if (y >= c.y0 && y < c.y1) layCopyRow(laid, piece, key, c, y, lo, hi);
+        }
+        appendLaidRuns(laid, mask, zone, lo, hi);
+        closeRow(laid.CanvasRuns, y);
+        closeRow(laid.ZoneRuns, y);
     }
 }
 
 }  // namespace
 
 void layOutPiece(OrdinarySurfaces& piece, Colour key, const PieceCopies& copies) {
-    LaidPiece& laid = piece.Laid;
-    if (copies.Count == 1 && isStraight(piece, copies.Copies[0])) {
-        layStraight(laid, piece, key, copies.Copies[0]);
-    } else {
-        // White zone: no copy reached the pixel (the laying never writes white).
-        clearLaid(laid);
-        for (int i = 0; i < copies.Count; ++i)
-            layPieceCopy(laid, piece, key, copies.Copies[std::size_t(i)]);
-    }
-    // Where the mask stayed white, so did the zone, and the picture is black
-    // (each copy's picture is black where its mask is white): nothing to lay.
-    laid.CanvasRuns = stampRunsOf(laid.mask, false);
-    laid.ZoneRuns = rowRunsOf(laid.zone, 0, 0, kCanvasWidth, kCanvasHeight,
-                              [](Colour z) { return z == kWhite ? kNoColour : z; });
-    laid.Drawing = newDrawingNumber();
+    layCopies(piece.Laid, piece, key, copies);
+    piece.Laid.Drawing = newDrawingNumber();
 }
 
 void layOutOrdinary1(OrdinarySurfaces& piece, const OrdinaryRecord& record) {

@@ -28,32 +28,38 @@ struct RowRuns {
     const RowRun* end(int y) const { return Runs.data() + RowStart[std::size_t(y) + 1]; }
 };
 
+// Appends the runs of row[from, to) to `out` as runs of its current row
+// (columns as they stand in `row`): pixels of one colour go together, each
+// run valued `valueOf(colour)`, neighbours of one value merge, and runs
+// valued kNoColour are left out. The caller opens the row in RowStart.
+template <typename ValueOf>
+void appendRowRuns(RowRuns& out, const Colour* row, int from, int to, ValueOf valueOf) {
+    bool open = false;  // whether the last run is this row's and may grow
+    for (int x = from; x < to;) {
+        const Colour c = row[x];
+        const int start = x;
+        x += sameRun(row + x, to - x, c);
+        const Colour v = valueOf(c);
+        if (v == kNoColour) {
+            open = false;
+        } else if (open && out.Runs.back().Value == v) {
+            out.Runs.back().To = std::int16_t(x);
+        } else {
+            out.Runs.push_back({std::int16_t(start), std::int16_t(x), v});
+            open = true;
+        }
+    }
+}
+
 // The runs of the width x height block of `picture` at (x0, y0), columns
-// counted from x0: pixels of one colour go together, each run valued
-// `valueOf(colour)`, neighbours of one value merge, and runs valued
-// kNoColour are left out.
+// counted from x0, as appendRowRuns finds them.
 template <typename ValueOf>
 RowRuns rowRunsOf(const Surface& picture, int x0, int y0, int width, int height, ValueOf valueOf) {
     RowRuns out;
     out.RowStart.assign(std::size_t(height) + 1, 0);
     for (int y = 0; y < height; ++y) {
         out.RowStart[std::size_t(y)] = int(out.Runs.size());
-        const Colour* row = picture.row(y0 + y) + x0;
-        bool open = false;  // whether the last run is this row's and may grow
-        for (int x = 0; x < width;) {
-            const Colour c = row[x];
-            const int from = x;
-            x += sameRun(row + x, width - x, c);
-            const Colour v = valueOf(c);
-            if (v == kNoColour) {
-                open = false;
-            } else if (open && out.Runs.back().Value == v) {
-                out.Runs.back().To = std::int16_t(x);
-            } else {
-                out.Runs.push_back({std::int16_t(from), std::int16_t(x), v});
-                open = true;
-            }
-        }
+        appendRowRuns(out, picture.row(y0 + y) + x0, 0, width, valueOf);
     }
     out.RowStart[std::size_t(height)] = int(out.Runs.size());
     return out;
@@ -68,13 +74,16 @@ inline constexpr Colour kStampCopy = 0;
 inline constexpr Colour kStampAndXor = 1;
 inline constexpr Colour kStampXor = 2;
 
-// A mask's rows as stamp runs; `withWhite` false leaves the white runs out,
-// for a picture known to be black wherever its mask is white.
+// The stamp run of a mask colour, and a mask's rows as stamp runs;
+// `withWhite` false leaves the white runs out, for a picture known to be
+// black wherever its mask is white.
+inline Colour stampOf(Colour m, bool withWhite) {
+    if (m == kWhite) return withWhite ? kStampXor : kNoColour;
+    return m == kBlack ? kStampCopy : kStampAndXor;
+}
 inline RowRuns stampRunsOf(const Surface& mask, bool withWhite) {
-    return rowRunsOf(mask, 0, 0, mask.width(), mask.height(), [withWhite](Colour m) {
-        if (m == kWhite) return withWhite ? kStampXor : kNoColour;
-        return m == kBlack ? kStampCopy : kStampAndXor;
-    });
+    return rowRunsOf(mask, 0, 0, mask.width(), mask.height(),
+                     [withWhite](Colour m) { return stampOf(m, withWhite); });
 }
 
 }  // namespace tess
