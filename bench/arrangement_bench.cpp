@@ -40,8 +40,13 @@ struct ArrangedScene : Scene {
         e.Width = e.Height = 40;
         r->Charges.setBankPicture(1, std::move(picture), std::move(mask));
         ChargeRecord& c = doc().Charges[1];
-        c = ChargeRecord{.InUse = kTrue, .X = 100, .Y = 100, .Width = 30, .Height = 30,
-                         .ImageIndex = 1, .Tincture = 3};
+        c = ChargeRecord{.InUse = kTrue,
+                         .X = 100,
+                         .Y = 100,
+                         .Width = 30,
+                         .Height = 30,
+                         .ImageIndex = 1,
+                         .Tincture = 3};
         PrepareChargeLayers(*ws, r->Charges, 1);
         RedrawShield(*ws, *r);
     }

@@ -4,8 +4,8 @@
 #include <benchmark/benchmark.h>
 
 #include "dialogs/line_style_preview.h"
-#include "platform/qimage_bridge.h"
 #include "model/line_kinds.h"
+#include "platform/qimage_bridge.h"
 
 namespace tess {
 namespace {

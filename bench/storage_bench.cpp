@@ -6,15 +6,15 @@
 #include <filesystem>
 #include <fstream>
 
-#include "bench_scene.h"
-#include "actions/charge_placing.h"
 #include "actions/bank_slots.h"
-#include "platform/picture_file.h"
-#include "render/charge_recolouring.h"
+#include "actions/charge_placing.h"
 #include "actions/document_file.h"
-#include "storage/document_layout.h"
 #include "actions/insert_blazon.h"
 #include "actions/user_fur_loading.h"
+#include "bench_scene.h"
+#include "platform/picture_file.h"
+#include "render/charge_recolouring.h"
+#include "storage/document_layout.h"
 
 namespace tess {
 namespace {

@@ -3,11 +3,11 @@
 #include <string>
 #include <utility>
 
+#include "actions/insert_blazon.h"
+#include "actions/user_fur_loading.h"
 #include "model/tinctures.h"
 #include "model/workspace.h"
 #include "render/renderer.h"
-#include "actions/insert_blazon.h"
-#include "actions/user_fur_loading.h"
 
 namespace tess {
 

@@ -5,12 +5,12 @@
 #include <exception>
 #include <vector>
 
+#include "actions/redraw_shield.h"
 #include "blazon/wrap_blazon_text.h"
+#include "model/canvas_size.h"
 #include "model/workspace.h"
 #include "platform/picture_file.h"
 #include "platform/rounding.h"
-#include "actions/redraw_shield.h"
-#include "model/canvas_size.h"
 #include "render/renderer.h"
 #include "storage/error_numbers.h"
 

@@ -4,9 +4,9 @@
 #include <optional>
 #include <string>
 
+#include "actions/redraw_result.h"
 #include "platform/page_text.h"
 #include "platform/surface.h"
-#include "actions/redraw_result.h"
 #include "storage/file_message.h"
 
 namespace tess {

@@ -79,8 +79,7 @@ void MessageLayer::show(const FileMessage& message) {
     int style = kStyleOk;
     if (message.icon == FileMessage::Icon::Critical) style = kStyleCritical;
     if (message.icon == FileMessage::Icon::Exclamation) style = kStyleExclamation;
-    messageBox(QString::fromStdString(message.text), style,
-               QString::fromStdString(message.title));
+    messageBox(QString::fromStdString(message.text), style, QString::fromStdString(message.title));
 }
 
 MessageAnswer WidgetMessages::messageBox(const QString& text, int style, const QString& title) {

@@ -15,10 +15,10 @@ using Long = std::int32_t;
 inline constexpr Integer kTrue = -1;
 inline constexpr Integer kFalse = 0;
 
-inline constexpr int kPartCount = 7;       // parts 1..7
-inline constexpr int kChargeCount = 50;    // charges 1..50
-inline constexpr int kUserFurCount = 4;    // user fur slots 0..3
-inline constexpr int kUndoDepth = 25;      // undo slots 1..25
+inline constexpr int kPartCount = 7;     // parts 1..7
+inline constexpr int kChargeCount = 50;  // charges 1..50
+inline constexpr int kUserFurCount = 4;  // user fur slots 0..3
+inline constexpr int kUndoDepth = 25;    // undo slots 1..25
 
 // The heraldic line of one zone ("Profondeur", "Largeur", kind, "À plomb").
 struct LineStyle {
@@ -101,7 +101,7 @@ struct BlazonRecord {
     OrdinaryRecord Ordinary2;
     Long ShieldShape = 1;
     std::array<ChargeRecord, kChargeCount + 1> Charges{};  // 1..50
-    std::array<UserFurRecord, kUserFurCount> UserFurs{};    // 0..3
+    std::array<UserFurRecord, kUserFurCount> UserFurs{};   // 0..3
     bool operator==(const BlazonRecord&) const = default;
 };
 

@@ -51,7 +51,7 @@ struct Workspace {
 
     WorkspaceUi* ui = &silentUi;
 
-private:
+  private:
     WorkspaceUi silentUi;
 };
 

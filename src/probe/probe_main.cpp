@@ -13,13 +13,13 @@
 #include <cstdio>
 #include <string>
 
+#include "actions/document_file.h"
+#include "actions/graphics_session.h"
+#include "actions/opening.h"
 #include "model/workspace.h"
 #include "platform/picture_file.h"
 #include "render/document_surfaces.h"
 #include "render/renderer.h"
-#include "actions/document_file.h"
-#include "actions/graphics_session.h"
-#include "actions/opening.h"
 
 namespace {
 

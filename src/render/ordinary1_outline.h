@@ -11,8 +11,8 @@ namespace tess {
 
 // What a first-order type does with its size and shift.
 struct Ordinary1Settings {
-    int ReducedPicHeight = 63;   // how much of the size picture the window shows
-    int ShiftX = 0;              // offsets per unit of shift
+    int ReducedPicHeight = 63;  // how much of the size picture the window shows
+    int ShiftX = 0;             // offsets per unit of shift
     int ShiftY = 0;
 };
 Ordinary1Settings ordinary1Settings(Long type);

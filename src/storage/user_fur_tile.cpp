@@ -56,8 +56,8 @@ Surface tileUserFurOver(const Surface& tile, int rowShiftPercent, int areaWidth,
     for (int top = 0; top < areaHeight; top += h) {
         const long start = ((offset % w) + w) % w;
         for (int ty = 0; ty < h && top + ty < areaHeight; ++ty)
-            std::copy_n(strip.data() + std::size_t(ty) * std::size_t(stripWidth) + start,
-                        areaWidth, area.row(top + ty));
+            std::copy_n(strip.data() + std::size_t(ty) * std::size_t(stripWidth) + start, areaWidth,
+                        area.row(top + ty));
         offset = std::lrint(step + float(offset));
     }
     return area;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "blazon_document.h"
 #include "actions/redraw_shield.h"
+#include "blazon_document.h"
 #include "render/renderer.h"
 
 namespace tess {

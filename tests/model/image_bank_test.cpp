@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "actions/bank_slots.h"
 #include "actions/charge_placing.h"
 #include "model/document.h"
-#include "actions/bank_slots.h"
 #include "model/image_bank.h"
 #include "model/tincture_table.h"
 #include "model/workspace.h"

@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
+#include "actions/insert_blazon.h"
 #include "model/tincture_table.h"
 #include "render/document_surfaces.h"
-#include "actions/insert_blazon.h"
 #include "storage/side_files.h"
 #include "tests/storage/document_fixture.h"
 

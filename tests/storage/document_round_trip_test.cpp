@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "storage/document_layout.h"
 #include "actions/insert_blazon.h"
+#include "storage/document_layout.h"
 #include "storage/side_files.h"
 #include "tests/storage/document_fixture.h"
 #include "tests/storage/record_bytes.h"

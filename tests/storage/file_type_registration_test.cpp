@@ -54,8 +54,8 @@ TEST_F(FileTypeRegistrationTest, RewritesOnlyWhatChanged) {
     EXPECT_NE(readFile(desktopFile()).find("Exec=/usr/local/bin/tessaline %f"), std::string::npos);
 
     writeFile(desktopFile(), "[Desktop Entry]\nExec=other\n");
-    EXPECT_TRUE(
-        writeFileTypeRegistration({"/usr/local/bin/tessaline", dataHome, false}).desktopEntryWritten);
+    EXPECT_TRUE(writeFileTypeRegistration({"/usr/local/bin/tessaline", dataHome, false})
+                    .desktopEntryWritten);
 }
 
 TEST_F(FileTypeRegistrationTest, ProgramPathsWithReservedCharactersAreQuoted) {
