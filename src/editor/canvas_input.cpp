@@ -11,7 +11,6 @@
 
 #include "actions/canvas_hits.h"
 #include "actions/field_edits.h"
-#include "actions/redraw_shield.h"
 #include "dialogs/message_layer.h"
 #include "editor/canvas_menus.h"
 #include "editor/canvas_panel.h"
@@ -163,10 +162,6 @@ void CanvasInput::openContextMenu(double x, double y, QPoint globalAt) {
     menus_.popup(HitAt(session_.r(), x, y).part, globalAt);
 }
 
-void CanvasInput::redrawOnly() {
-    session_.show(RedrawShield(session_.ws(), session_.r()));
-}
-
 bool CanvasInput::keyPressed(QKeyEvent& event) {
     // Ctrl is read from this very event: a flag kept between events would be
     // left set by a Ctrl released over another control.
@@ -186,7 +181,7 @@ bool CanvasInput::keyPressed(QKeyEvent& event) {
             panel_.canvas()->window()->close();
             return true;
         case Qt::Key_R:
-            redrawOnly();
+            session_.redraw();
             return true;
         case Qt::Key_G:
             files_.item(FileItem::Grid)->trigger();

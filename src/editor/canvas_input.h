@@ -45,7 +45,6 @@ class CanvasInput : public QObject {
     void pressed(QMouseEvent& event);
     void openContextMenu(double x, double y, QPoint globalAt);
     bool keyPressed(QKeyEvent& event);
-    void redrawOnly();
     bool onOverlay(QPointF at) const;
 
     CanvasPanel& panel_;

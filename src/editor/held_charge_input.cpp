@@ -10,7 +10,6 @@
 #include "actions/charge_edits.h"
 #include "actions/charge_group_moves.h"
 #include "actions/charge_placing.h"
-#include "actions/redraw_shield.h"
 #include "editor/document_session.h"
 #include "editor/held_charge_state.h"
 #include "platform/rounding.h"
@@ -161,7 +160,7 @@ void HeldChargeTool::keyPressed(QKeyEvent& event) {
 void HeldChargeTool::keyReleased(QKeyEvent& event) {
     state_.setMoving(false);
     // The group members moved along with the held charge show now.
-    if (event.key() == Qt::Key_Shift) session_.show(RedrawShield(session_.ws(), session_.r()));
+    if (event.key() == Qt::Key_Shift) session_.redraw();
     view_.showGuides(false);
 }
 

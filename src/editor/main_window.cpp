@@ -180,8 +180,7 @@ void MainWindow::load() {
     StartBlankDocument(session_.ws(), session_.r());
 
     fileCommands_->openCommandLine(options_.commandLine);
-    titleBar_->refreshTitle();
-
+    // The redraw takes the title with it.
     session_.redraw();
     // At the top of the screen (the state handler keeps it there), centred across.
     if (const QScreen* screen = QApplication::primaryScreen())

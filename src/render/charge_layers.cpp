@@ -286,30 +286,6 @@ bool drawChargeInBox(Workspace& ws, ChargeSurfaces& surfaces, Surface& target, i
 
 namespace {
 
-// Columns left..right-1 and rows top..bottom-1 (either pair in any order) in
-// `c`, clipped to the map.
-void fillBox(Surface& map, int left, int top, int right, int bottom, Colour c) {
-    if (left > right) std::swap(left, right);
-    if (top > bottom) std::swap(top, bottom);
-    const int x0 = std::max(left, 0), x1 = std::min(right, map.width());
-    const int y0 = std::max(top, 0), y1 = std::min(bottom, map.height());
-    if (x0 >= x1) return;
-    for (int y = y0; y < y1; ++y) fillRow(map.row(y) + x0, x1 - x0, c);
-}
-
-// A charge's box on the hit map: red inside a one-pixel black outline, as the
-// map's rectangle draws it (the inside first, then the four sides).
-void markHitBox(Surface& map, int left, int top, int right, int bottom) {
-    if (left > right) std::swap(left, right);
-    if (top > bottom) std::swap(top, bottom);
-    if (right - left < 1 || bottom - top < 1) return;
-    fillBox(map, left + 1, top + 1, right - 1, bottom - 1, kHitRed);
-    fillBox(map, left, top, right, top + 1, kBlack);
-    fillBox(map, left, bottom - 1, right, bottom, kBlack);
-    fillBox(map, left, top, left + 1, bottom, kBlack);
-    fillBox(map, right - 1, top, right, bottom, kBlack);
-}
-
 // Whether charge n is drawn in `layer`: in use, of that layer, with a picture
 // whose layers can be made (stale ones are prepared again here).
 bool drawnInLayer(Workspace& ws, ChargeSurfaces& surfaces, int n, int layer) {
@@ -332,8 +308,12 @@ std::vector<HitBox> chargeHitBoxes(Workspace& ws, ChargeSurfaces& surfaces) {
 }
 
 void drawHitBoxes(Surface& hitMap, const std::vector<HitBox>& boxes) {
-    fillRow(hitMap.data(), hitMap.width() * hitMap.height(), kBlack);
-    for (const HitBox& box : boxes) markHitBox(hitMap, box.Left, box.Top, box.Right, box.Bottom);
+    // Each box red inside a one-pixel black outline. The map is drawn again
+    // only when the boxes changed, so the plain rectangle is fast enough.
+    hitMap.fill(kBlack);
+    const Brush inside = Brush::solid(kHitRed);
+    for (const HitBox& box : boxes)
+        hitMap.rectangle(box.Left, box.Top, box.Right, box.Bottom, kBlack, inside);
 }
 
 void drawChargesLayer(Workspace& ws, ChargeSurfaces& surfaces, Surface& canvas, int layer) {

@@ -20,8 +20,7 @@ void DrawGrid(Renderer& r) {
         for (int x = -7; x <= w; x += 20)
             if (x >= 0 && x < w) row[x] ^= kInvert;
     }
-    for (int y = 0; y <= h; y += 20) {
-        if (y >= h) break;
+    for (int y = 0; y < h; y += 20) {
         Colour* row = canvas.row(y);
         for (int x = 0; x < w; ++x) row[x] ^= kInvert;
     }
