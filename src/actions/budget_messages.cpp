@@ -62,4 +62,13 @@ std::string saveOverBudgetText() {
         "sauvegardez");
 }
 
+bool chargeFitsBudget(const Workspace& ws, const BlazonRecord& blazon, int slot, int heldCharge,
+                      FileMessage* refusal) {
+    const ImageBankEntry& picture = ws.Bank[slot];
+    if (chargeCost(picture.Width, picture.Height) <= PictureBudgetLeft(blazon, ws.Bank, heldCharge))
+        return true;
+    if (refusal) *refusal = FileMessage::exclamation("Ajouter une image", chargeOverBudgetText());
+    return false;
+}
+
 }  // namespace tess

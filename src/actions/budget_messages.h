@@ -3,6 +3,9 @@
 #include <cstdint>
 #include <string>
 
+#include "model/workspace.h"
+#include "storage/file_message.h"
+
 namespace tess {
 
 // The words of every refusal of the document's picture budget
@@ -14,6 +17,11 @@ std::string pictureTooLargeText(const std::string& fileName, int width, int heig
                                 std::int64_t left);
 // One more charge of a picture already in the document.
 std::string chargeOverBudgetText();
+// Whether one more charge of bank picture `slot` fits in what the document
+// leaves of the budget (the held charge `heldCharge` counted as placed);
+// when not, the refusal goes where `refusal` points.
+bool chargeFitsBudget(const Workspace& ws, const BlazonRecord& blazon, int slot, int heldCharge,
+                      FileMessage* refusal);
 // The copies of an arrangement.
 std::string copiesOverBudgetText();
 // A coat of arms inserted into a part that held none.

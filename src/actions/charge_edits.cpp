@@ -148,11 +148,7 @@ int PasteCharge(Workspace& ws, Renderer& r, const ChargeClipboard& copy, FileMes
         return 0;
     }
     // Held, the copy counts as a charge of the document: its layers must fit.
-    if (chargeCost(ws.Bank[slot].Width, ws.Bank[slot].Height) >
-        PictureBudgetLeft(ws.CurrentBlazon, ws.Bank, 0)) {
-        passRefusal(refusal, FileMessage::exclamation("Ajouter une image", chargeOverBudgetText()));
-        return 0;
-    }
+    if (!chargeFitsBudget(ws, ws.CurrentBlazon, slot, 0, refusal)) return 0;
     // A free record may still be listed by a group; the copy joins none.
     for (int g = 1; g <= kMotifCount; ++g) {
         const auto& members = ws.Groups.Motifs[std::size_t(g)].Members;

@@ -62,12 +62,8 @@ bool AddCharge(Workspace& ws, ChargeSurfaces& surfaces, const OverlayBox& overla
     // picture imported here is checked with its first charge by the bank.
     const ChargeRecord& was = blazon.Charges[n];
     const bool counted = (was.InUse != 0 || n == ws.SelectedCharge) && was.ImageIndex == picture;
-    if (!imported && !counted &&
-        chargeCost(ws.Bank[picture].Width, ws.Bank[picture].Height) >
-            PictureBudgetLeft(blazon, ws.Bank, ws.SelectedCharge)) {
-        passRefusal(refusal, FileMessage::exclamation("Ajouter une image", chargeOverBudgetText()));
+    if (!imported && !counted && !chargeFitsBudget(ws, blazon, picture, ws.SelectedCharge, refusal))
         return false;
-    }
     if (imported) {
         picture = AddImageToBank(ws, surfaces, overlay.Tag, 0, -1, refusal);
         if (picture == 0) return false;
