@@ -14,6 +14,7 @@
 #include <cstdlib>
 
 #include "editor/program_harness.h"
+#include "model/motif_layout.h"
 #include "model/tincture_table.h"
 #include "resources/help_page.h"
 #include "widgets/busy_pointer.h"
@@ -299,6 +300,19 @@ void WidgetsTest::theHelpPageIsWrittenOnceAndOpenedAtEachTopic() {
         QCOMPARE(opened.value(1), opened[0]);
     }
     QVERIFY(told.isEmpty());
+
+    // The arrangements the page lists are the ones the program makes.
+    const QString text = QString::fromUtf8(html).simplified();
+    const qsizetype list = text.indexOf(QStringLiteral("dix motifs&nbsp;: "));
+    QVERIFY(list > 0);
+    const qsizetype from = list + qsizetype(qstrlen("dix motifs&nbsp;: "));
+    QStringList listed = text.mid(from, text.indexOf(QLatin1Char('.'), from) - from)
+                             .replace(QStringLiteral(" ou "), QStringLiteral(", "))
+                             .split(QStringLiteral(", "));
+    QStringList made;
+    for (int p = 1; p <= kMotifPatternCount; ++p)
+        made << QString::fromUtf8(MotifPatternName(MotifPattern(p))).toLower();
+    QCOMPARE(listed, made);
 
     // The page in place is this program's: left alone, even where it cannot
     // be written. A page of another version is replaced whole.
