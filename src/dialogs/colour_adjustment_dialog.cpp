@@ -72,7 +72,8 @@ QPushButton* button(QWidget* parent, const QString& text, const char* name, QRec
 
 ColourAdjustmentDialog::ColourAdjustmentDialog(QWidget* parent) : ValueDialog<Colour>(parent) {
     setObjectName(QStringLiteral("colourAdjustmentDialog"));
-    setWindowTitle(QStringLiteral("Ajustement des couleurs"));
+    // No caption on its frame: the title label inside names the window.
+    setWindowTitle(QString());
     setFixedSize(200, 150);
     titleLabel(this, QStringLiteral("Ajustement des couleurs"), "titleLabel", {20, 4, 170, 18});
     tinctureLabel_ = titleLabel(this, QString(), "tinctureLabel", {14, 28, 172, 18});

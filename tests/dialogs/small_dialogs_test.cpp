@@ -64,6 +64,8 @@ void SmallDialogsTest::okHandsTheColourOverAndAnnulerKeepsIt() {
     auto* bar = child<QScrollBar>(dialog, "stepBar");
 
     dialog.open({QStringLiteral("Gueules"), 0x0000C0, 0x0000FF}, state, done);
+    // No caption on the window's frame: its title label names it.
+    QVERIFY(dialog.windowTitle().isEmpty());
     QTest::mouseClick(child<QPushButton>(dialog, "resetButton"), Qt::LeftButton);
     QCOMPARE(dialog.workingColour(), Colour(0x0000FF));
     QTest::mouseClick(child<QPushButton>(dialog, "cancelButton"), Qt::LeftButton);
