@@ -85,6 +85,7 @@ class HeldChargeTool : public QObject, private HeldChargeInput {
     void dropped(const QMimeData* data) override;
 
     void resize(const QMouseEvent& event, int held);
+    void moveGroup(int dx, int dy, const QRectF& box);
 
     HeldChargeState& state_;
     HeldChargeView& view_;

@@ -162,18 +162,23 @@ void HeldChargeTest::aModifierMovesTheWholeGroup() {
     const int g = NewMotif(ws);
     for (int n = 1; n <= 3; ++n) AddChargeToMotif(ws, g, n);
     QVERIFY(w->panel<HeldChargeTool>().pickUp(2));
+    d->unmark();
     d->heldMouse(QEvent::MouseButtonPress, QPoint(5, 5));
     d->heldMouse(QEvent::MouseMove, QPoint(12, 5), Qt::LeftButton, Qt::ControlModifier);
     // Every member's record moved; none is drawn until the commit.
     QCOMPARE(d->charge(1).X, 37);
     QCOMPARE(d->charge(3).X, 97);
+    // ...but the title says at once that the document changed.
+    QCOMPARE(d->title(), QStringLiteral("Tessaline*"));
     d->heldMouse(QEvent::MouseMove, QPoint(15, 5));
     QCOMPARE(d->charge(1).X, 37);
     d->heldMouse(QEvent::MouseButtonRelease, QPoint(15, 5), Qt::NoButton);
     // Ctrl and its release move the members without drawing them; letting
     // go of Shift shows them where they went.
+    d->unmark();
     QTest::keyClick(view(), Qt::Key_Left, Qt::ControlModifier);
     QCOMPARE(d->charge(1).X, 36);
+    QCOMPARE(d->title(), QStringLiteral("Tessaline*"));
     const qint64 shown = w->panel<CanvasPanel>().canvas()->picture().cacheKey();
     const auto red = [&](int x) { return d->shown(x, 50) == 0xFF0000u; };
     QVERIFY(red(33) && !red(52));
