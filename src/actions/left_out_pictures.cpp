@@ -18,59 +18,61 @@ std::string quoted(const std::vector<std::string>& names) {
     return list;
 }
 
-// The words of one cause, for one file and for several: the sentence naming
-// the files, what the document opens without, and how to get it back.
-struct Words {
-    std::string head;
-    const char* without;
-    const char* again;
+// The words of one cause, [0] for one file and [1] for several: the
+// sentence naming the files, what the document opens without, and how to get
+// it back.
+struct Cause {
+    std::string (*head)(const std::string& quotedNames, bool several);
+    const char* without[2];
+    const char* again[2];
 };
 
-std::string told(const LeftOutGroup& group, const Words& one, const Words& several) {
-    const bool single = group.names.size() == 1;
-    const Words& words = single ? one : several;
-    std::string text = words.head + " Le blason s'ouvre sans " + words.without;
+std::string told(const LeftOutGroup& group, const Cause& cause) {
+    const bool several = group.names.size() > 1;
+    std::string text = cause.head(quoted(group.names), several) + " Le blason s'ouvre sans " +
+                       cause.without[several];
     if (group.charges == 1)
-        text += single ? " et sans le meuble qui la montrait"
-                       : " et sans le meuble qui en montrait une";
+        text += several ? " et sans le meuble qui en montrait une"
+                        : " et sans le meuble qui la montrait";
     else if (group.charges > 1)
         text += " et sans les " + std::to_string(group.charges) +
-                (single ? " meubles qui la montraient" : " meubles qui les montraient");
-    return text + ". " + words.again;
+                (several ? " meubles qui les montraient" : " meubles qui la montraient");
+    return text + ". " + cause.again[several];
 }
 
-std::string damagedText(const LeftOutGroup& group) {
-    const std::string list = quoted(group.names);
-    return told(group,
-                {"Cette image est trop grande ou abîmée : " + list + ".", "elle",
-                 "Pour la retrouver, remettez une image lisible sous ce nom à côté du blason, "
-                 "puis rouvrez-le avant de le sauvegarder."},
-                {"Ces images sont trop grandes ou abîmées : " + list + ".", "elles",
-                 "Pour les retrouver, remettez des images lisibles sous ces noms à côté du "
-                 "blason, puis rouvrez-le avant de le sauvegarder."});
-}
+const Cause kDamaged = {
+    [](const std::string& list, bool several) {
+        return (several ? "Ces images sont trop grandes ou abîmées : "
+                        : "Cette image est trop grande ou abîmée : ") +
+               list + ".";
+    },
+    {"elle", "elles"},
+    {"Pour la retrouver, remettez une image lisible sous ce nom à côté du blason, puis "
+     "rouvrez-le avant de le sauvegarder.",
+     "Pour les retrouver, remettez des images lisibles sous ces noms à côté du blason, puis "
+     "rouvrez-le avant de le sauvegarder."},
+};
 
-std::string notFilesText(const LeftOutGroup& group) {
-    const std::string list = quoted(group.names);
-    return told(group,
-                {notAFileWords(list, false), "cette image",
-                 "Pour la retrouver, mettez à sa place l'image elle-même sous ce nom, puis "
-                 "rouvrez le blason avant de le sauvegarder."},
-                {notAFileWords(list, true), "ces images",
-                 "Pour les retrouver, mettez à leur place les images elles-mêmes sous ces "
-                 "noms, puis rouvrez le blason avant de le sauvegarder."});
-}
+const Cause kNotFiles = {
+    notAFileWords,
+    {"cette image", "ces images"},
+    {"Pour la retrouver, mettez à sa place l'image elle-même sous ce nom, puis rouvrez le "
+     "blason avant de le sauvegarder.",
+     "Pour les retrouver, mettez à leur place les images elles-mêmes sous ces noms, puis "
+     "rouvrez le blason avant de le sauvegarder."},
+};
 
-std::string missingMasksText(const LeftOutGroup& group) {
-    const std::string list = quoted(group.names);
-    return told(group,
-                {"Ce masque est manquant : " + list + ".", "son image",
-                 "Pour la retrouver, remettez ce masque à côté du blason, puis rouvrez-le avant "
-                 "de le sauvegarder."},
-                {"Ces masques sont manquants : " + list + ".", "leurs images",
-                 "Pour les retrouver, remettez ces masques à côté du blason, puis rouvrez-le "
-                 "avant de le sauvegarder."});
-}
+const Cause kMissingMasks = {
+    [](const std::string& list, bool several) {
+        return (several ? "Ces masques sont manquants : " : "Ce masque est manquant : ") + list +
+               ".";
+    },
+    {"son image", "leurs images"},
+    {"Pour la retrouver, remettez ce masque à côté du blason, puis rouvrez-le avant de le "
+     "sauvegarder.",
+     "Pour les retrouver, remettez ces masques à côté du blason, puis rouvrez-le avant de le "
+     "sauvegarder."},
+};
 
 // The pictures are readable and stay in the list: only their charges are
 // out, because the document's pictures together pass what one holds.
@@ -100,9 +102,9 @@ FileMessage LeftOutPictures::message() const {
     auto add = [&](const std::string& sentences) {
         text += (text.empty() ? "" : "\n\n") + sentences;
     };
-    if (!damaged.empty()) add(damagedText(damaged));
-    if (!notFiles.empty()) add(notFilesText(notFiles));
-    if (!missingMasks.empty()) add(missingMasksText(missingMasks));
+    if (!damaged.empty()) add(told(damaged, kDamaged));
+    if (!notFiles.empty()) add(told(notFiles, kNotFiles));
+    if (!missingMasks.empty()) add(told(missingMasks, kMissingMasks));
     if (!overBudget.empty()) add(overBudgetText(overBudget));
     for (const std::string& fur : furs) add(fur);
     if (text.empty()) return {};
