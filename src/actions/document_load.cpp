@@ -251,7 +251,7 @@ void loadUserFurs(Workspace& ws, Renderer& r, LeftOutPictures& leftOut) {
     }
 }
 
-// The arms of the parts stand outside the picture budget (at most seven
+// The arms of the parts stand outside the picture budget (at most five
 // canvas-sized pictures) and outside the side files' byte budget: each is
 // read to the size one arms picture may have, as documents have always been
 // opened.

@@ -21,8 +21,9 @@ namespace tess {
 // 4 bytes a pixel the budget is 24 MB, some sixty canvases' worth; a real
 // document uses a small part of it. Each picture is also held to
 // kMaxPictureSide on either side. The coats of arms inserted into parts stand
-// outside it, as documents have always been opened: at most seven, each kept
-// at the canvas size, they add a bounded 2.5 MB whatever the document holds.
+// outside it, as documents have always been opened: at most five (zones 5
+// and 6 never hold any), each kept at the canvas size, they add a bounded
+// 1.8 MB whatever the document holds.
 inline constexpr std::int64_t kDocumentPicturePixels = 6'000'000;
 inline constexpr int kBankPictureSurfaces = 2;
 inline constexpr int kChargeLayerSurfaces = 4;
@@ -44,8 +45,8 @@ inline constexpr std::int64_t kInsertedArmsCost = std::int64_t(kCanvasWidth) * k
 inline constexpr std::int64_t kLargestArmsPicturePixels = 16 * kInsertedArmsCost;
 
 // The bytes one document's bank pictures and masks may take together when
-// it is opened. A save writes 24-bit bitmaps, at most 3 bytes for each pixel the
-// budget counts and rows padded to 4 bytes (some 6 MB over 255 pictures of
+// it is opened. A save writes 24-bit bitmaps, at most 3 bytes for each pixel
+// the budget counts and rows padded to 4 bytes (some 6 MB over 255 pictures of
 // 4096 rows); a side file the user found again may be a 32-bit bitmap, at
 // most 4 bytes a counted pixel. No save comes near this, and fifty side files
 // padded to gigabytes cost no more than it.
