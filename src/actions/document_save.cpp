@@ -86,9 +86,6 @@ bool reopensWhole(const Workspace& ws, const Renderer& r, const StoredDocument& 
         const PictureSize& size = sizes[std::size_t(charge.PictureNumber - 1)];
         cost += chargeCost(size.width, size.height);
     }
-    for (int k = 1; k <= kPartCount; ++k)
-        if (!ws.CurrentBlazon.Parts[k].InsertedPath.empty() && !r.InsertedPictures[k].empty())
-            cost += kInsertedArmsCost;
     return cost <= kDocumentPicturePixels;
 }
 

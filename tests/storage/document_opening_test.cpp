@@ -120,6 +120,12 @@ TEST_F(Opening, MissingInsertedArmsOrFurFilesAreSkipped) {
     // The fur keeps its path (a later save does not forget it), without a picture.
     EXPECT_EQ(reopened->ws.CurrentBlazon.UserFurs[1].Path, fur);
     EXPECT_TRUE(reopened->r.UserFurPictures[1].empty());
+    // A link in its place to a file that is gone is named, not passed over.
+    fs::create_symlink(file("nulle-part.fmp"), fur);
+    const LoadOutcome linked = LoadDocument(ws(), r(), path, asked.dialogs());
+    EXPECT_EQ(linked.message.text, "« " + FileNameOfPath(fur) +
+                                       " » est un lien vers un fichier qui n'existe plus. Le "
+                                       "blason s'ouvre sans cette fourrure.");
 }
 
 TEST_F(Opening, RecentFilesAskBeforeLosingWorkAndNameMissingFiles) {
