@@ -31,6 +31,7 @@ class FurEditorViewTest : public QObject {
     void eachCellShowsFiveByFiveInsideTheFrame();
     void aPressPaintsTheCellShownUnderIt();
     void theTitleLabelMovesTheWindow();
+    void noCaptionLiesOverAnotherControl();
     void failureBoxesAreNumberedAndSayWhatToDo();
 };
 
@@ -100,6 +101,19 @@ void FurEditorViewTest::theTitleLabelMovesTheWindow() {
         sendMouse(title, QEvent::MouseMove, QPointF(50, 5), Qt::NoButton, Qt::NoButton);
         QCOMPARE(d.pos(), start + QPoint(20, 10));
     }
+}
+
+void FurEditorViewTest::noCaptionLiesOverAnotherControl() {
+    FurEditorDialog d;
+    d.show();
+    const QList<QWidget*> controls = d.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QLabel* label : d.findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        for (QWidget* other : controls)
+            if (other != label && label->isVisible() && other->isVisible())
+                QVERIFY2(!label->geometry().intersects(other->geometry()),
+                         qPrintable(label->text() + QStringLiteral(" / ") +
+                                    other->metaObject()->className() + QLatin1Char(' ') +
+                                    other->objectName()));
 }
 
 void FurEditorViewTest::failureBoxesAreNumberedAndSayWhatToDo() {
