@@ -3,6 +3,7 @@
 #include <string>
 
 #include "actions/redraw_result.h"
+#include "platform/file_reading.h"
 #include "storage/file_dialogs.h"
 #include "storage/file_message.h"
 
@@ -63,5 +64,9 @@ FileMessage missingDocumentMessage();
 FileMessage incompatibleDocumentMessage();
 // A folder, a pipe or a device chosen as a document: it holds none.
 FileMessage notAFileDocumentMessage(const std::string& path);
+// A document that is there but cannot be read (`kind` Unreadable: not allowed
+// to; else the disk failed or it is far too long to be one): the open
+// command's box, numbered and described by what stopped it.
+FileMessage unreadableDocumentMessage(const std::string& path, FileKind kind);
 
 }  // namespace tess

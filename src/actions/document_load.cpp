@@ -37,13 +37,6 @@ namespace {
 // 250 KB of records); a longer file is not one.
 constexpr std::size_t kLargestDocumentFile = 64u << 20;
 
-FileMessage unreadableDocumentMessage() {
-    return FileMessage::critical(
-        "Erreur #" + std::to_string(kFileAccessError),
-        "Ce blason n'a pas pu être lu : le fichier est illisible ou son dossier n'est plus "
-        "accessible.");
-}
-
 // A file's name as the messages show it.
 std::string shownName(const std::string& file) {
     return displayedName(FileNameOfPath(file));
@@ -296,6 +289,17 @@ FileMessage missingDocumentMessage() {
         "Yeak! Invraisemblablement, ce fichier n'existe même pas. Quel fou je fais de moi!");
 }
 
+// The open command's box, with what stopped it in our words.
+FileMessage unreadableDocumentMessage(const std::string& path, FileKind kind) {
+    const std::string name = "« " + shownName(path) + " »";
+    const bool refused = kind == FileKind::Unreadable;
+    const std::string description =
+        refused ? "Permission refusée : vous n'avez pas le droit de lire " + name
+                : "Erreur d'accès au fichier : " + name + " n'a pas pu être lu en entier";
+    return trappedErrorMessage(refused ? kPermissionDeniedError : kFileAccessError,
+                               "Erreur survenue dans mnuOpen::OnClick (" + description + ")");
+}
+
 FileMessage notAFileDocumentMessage(const std::string& path) {
     return FileMessage::exclamation("Fichier incompatible",
                                     notAFileText(displayedName(FileNameOfPath(path))));
@@ -315,7 +319,7 @@ LoadOutcome loadSettledDocument(Workspace& ws, Renderer& r, const std::string& p
     const FileBytes file = readWholeFile(path, kLargestDocumentFile);
     if (file.kind == FileKind::Missing) return failedLoad(ws, r, missingDocumentMessage());
     if (file.kind == FileKind::NotAFile) return failedLoad(ws, r, notAFileDocumentMessage(path));
-    if (!file.bytes) return failedLoad(ws, r, unreadableDocumentMessage());
+    if (!file.bytes) return failedLoad(ws, r, unreadableDocumentMessage(path, file.kind));
     const std::vector<std::uint8_t>& bytes = *file.bytes;
     if (!looksLikeDocument(bytes)) return failedLoad(ws, r, incompatibleDocumentMessage());
 

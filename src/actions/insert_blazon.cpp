@@ -26,15 +26,9 @@ namespace {
 // Only the first four records are read: the format number and the shape.
 constexpr std::size_t kHeaderBytes = 4 * 128;
 
-// The box keeps the error number in its title; its text says what the user
-// can do about it.
+// The box of arms that could not be inserted: its number says why.
 FileMessage insertFailure(int error) {
-    const char* text = error == kFileNotFoundError
-                           ? "Ce blason n'a pas pu être inséré : l'image qui l'accompagne est "
-                             "introuvable."
-                           : "Ce blason n'a pas pu être inséré : l'image qui l'accompagne est "
-                             "abîmée ou n'est pas une image.";
-    return FileMessage::critical("Erreur #" + std::to_string(error), text);
+    return trappedErrorMessage(error, "Erreur survenue dans main::AddBls");
 }
 
 FileMessage notAFile(const std::string& path) {
@@ -78,7 +72,8 @@ ArmsDocument armsDocument(const std::string& path) {
     std::vector<std::uint8_t> head(kHeaderBytes);
     const std::int64_t n = file.isOpen() ? file.readAt(0, head.data(), head.size()) : -1;
     if (n < 0) {
-        out.message = insertFailure(kFileNotFoundError);
+        out.message = insertFailure(file.kind() == FileKind::Unreadable ? kPermissionDeniedError
+                                                                        : kFileAccessError);
         return out;
     }
     head.resize(std::size_t(n));

