@@ -39,6 +39,19 @@ void PageBuildAtZoom200WithBlazon(benchmark::State& state) {
 }
 BENCHMARK(PageBuildAtZoom200WithBlazon)->Unit(benchmark::kMillisecond);
 
+// A hatched page at half size: every canvas pixel is merged into the page.
+void HatchedPageBuildAtZoom50(benchmark::State& state) {
+    const PageText& text = pageText();
+    Scene scene;
+    heavyPieces(scene);
+    for (auto _ : state) {
+        PrintPage page =
+            BuildPrintImage(*scene.ws, *scene.r, {.zoom = 50, .blackWhite = true}, text);
+        benchmark::DoNotOptimize(page.page.data());
+    }
+}
+BENCHMARK(HatchedPageBuildAtZoom50)->Unit(benchmark::kMillisecond);
+
 // From the action to the bitmap on disk (written beside its name, then renamed).
 void ExportAtZoom200WithBlazon(benchmark::State& state) {
     const PageText& text = pageText();

@@ -48,13 +48,6 @@ std::string copiesOverBudgetText() {
            "retirez des meubles ou des images du blason.";
 }
 
-std::string armsOverBudgetText() {
-    return refusal(
-        "Ce blason ne peut pas être inséré : avec lui, les images de votre blason dépasseraient "
-        "ce qu'un blason peut rouvrir. ",
-        "insérez-le");
-}
-
 std::string saveOverBudgetText() {
     return refusal(
         "Ce blason n'a pas été sauvegardé : ses images dépassent ce qu'un blason peut rouvrir, "

@@ -24,8 +24,6 @@ bool chargeFitsBudget(const Workspace& ws, const BlazonRecord& blazon, int slot,
                       FileMessage* refusal);
 // The copies of an arrangement.
 std::string copiesOverBudgetText();
-// A coat of arms inserted into a part that held none.
-std::string armsOverBudgetText();
 // A document beyond the budget (undo brought back charges whose pictures had
 // been replaced meanwhile), refused before its save writes anything.
 std::string saveOverBudgetText();

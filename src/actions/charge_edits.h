@@ -15,7 +15,7 @@ class Renderer;
 
 // The commands on the charge held in the overlay. While a charge is held its
 // record is out of use (the shield is drawn without it) and every undo copy
-// keeps it as it was picked up (`Workspace::HeldUndoRecord`).
+// but the commit's keeps it as it was picked up (`Workspace::HeldUndoRecord`).
 
 // Takes charge n (1..50, in use, with a usable picture) off the shield into
 // the overlay: its record goes out of use and the shield is redrawn without

@@ -74,8 +74,13 @@ bool AddCharge(Workspace& ws, ChargeSurfaces& surfaces, const OverlayBox& overla
     if (slot != n && n != ws.SelectedCharge) startBlank(ws, n);
     ChargeRecord& c = blazon.Charges[n];
     // The step is taken here, after the record is marked in use and before
-    // its box is written: undo gives back the charge where it was picked up.
+    // its box is written. A held charge put back goes into it as it stands,
+    // not as it was picked up: undo gives it back where it was picked up (or
+    // where a group move took it, with its group) in the size and tincture it
+    // is put down with. A new picture's record has no picture yet in the
+    // copy; undo frees it.
     c.InUse = kTrue;
+    if (n == ws.SelectedCharge) ws.HeldUndoRecord = c;
     SetUndos(ws);
     c.ImageIndex = Integer(picture);
     c.X = wholePixel(overlay.Left);

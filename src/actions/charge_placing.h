@@ -24,7 +24,8 @@ struct OverlayBox {
 // caller has filled), else the first free one, which starts blank and leaves
 // any group still listing it (unless it is the held charge's). Takes its undo
 // step with the modified mark (SetUndos) once the record is marked in use,
-// before its box is written. A picture not yet in the bank is imported; a new
+// before its box is written; the held charge's record goes into that copy as
+// the caller filled it. A picture not yet in the bank is imported; a new
 // charge takes the picture's size, own tincture and no mirroring. Its layers are prepared
 // unless those it has were made from the same picture, tincture and colour.
 // False, with nothing changed, when all fifty charges are in use, the bank

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "actions/redraw_result.h"
+#include "platform/file_reading.h"
 #include "storage/file_dialogs.h"
 #include "storage/file_message.h"
 
@@ -47,7 +48,11 @@ struct LoadOutcome {
 // `dialogs` (declined: that picture and its charges are left out). A side
 // picture that is there but gives no picture (cut short, emptied, not a
 // picture, a pipe, beyond the picture budget or the side files' byte budget)
-// is left out with its charges, and the message names it and counts them. A
+// or whose mask is missing is left out with its charges, and the message
+// names it under its cause and counts them; charges past the picture budget
+// are counted with the pictures they show, which stay in the list; a user-fur
+// file that is no file or a link to nothing is named. Inserted arms stand
+// outside the picture budget. A
 // file that is missing, unreadable, not a plain file or not a document leaves
 // a blank document with no path (so no later save can overwrite it), with the
 // program's message.
@@ -59,5 +64,9 @@ FileMessage missingDocumentMessage();
 FileMessage incompatibleDocumentMessage();
 // A folder, a pipe or a device chosen as a document: it holds none.
 FileMessage notAFileDocumentMessage(const std::string& path);
+// A document that is there but cannot be read (`kind` Unreadable: not allowed
+// to; else the disk failed or it is far too long to be one): the open
+// command's box, numbered and described by what stopped it.
+FileMessage unreadableDocumentMessage(const std::string& path, FileKind kind);
 
 }  // namespace tess

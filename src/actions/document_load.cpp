@@ -7,6 +7,7 @@
 #include "actions/charge_placing.h"
 #include "actions/document_file.h"
 #include "actions/document_pictures.h"
+#include "actions/left_out_pictures.h"
 #include "actions/redraw_shield.h"
 #include "actions/user_fur_loading.h"
 #include "model/picture_budget.h"
@@ -36,75 +37,51 @@ namespace {
 // 250 KB of records); a longer file is not one.
 constexpr std::size_t kLargestDocumentFile = 64u << 20;
 
-FileMessage unreadableDocumentMessage() {
-    return FileMessage::critical(
-        "Erreur #" + std::to_string(kFileAccessError),
-        "Ce blason n'a pas pu être lu : le fichier est illisible ou son dossier n'est plus "
-        "accessible.");
+// A file's name as the messages show it.
+std::string shownName(const std::string& file) {
+    return displayedName(FileNameOfPath(file));
 }
 
-// The pictures of the document being opened: what they may still take of the
-// document's budget (model/picture_budget.h), in pixels and in bytes read
-// from its side files, and what was left out, for the message.
+// The pictures of the document being opened: what the bank pictures and
+// their charges may still take of the document's budget
+// (model/picture_budget.h), in pixels and in bytes read from their side
+// files, and what was left out, for the message.
 struct PictureLoading {
     std::int64_t pixelsLeft = kDocumentPicturePixels;
     std::uint64_t bytesLeft = kDocumentSideFileBytes;
-    std::vector<std::string> refused;  // side files, in the order met
-    int chargesLeftOut = 0;
+    LeftOutPictures leftOut;
 
-    void refuse(const std::string& file) {
-        const std::string name = FileNameOfPath(file);
-        if (std::find(refused.begin(), refused.end(), name) == refused.end())
-            refused.push_back(name);
-    }
     bool take(std::int64_t pixels) {
         if (pixels > pixelsLeft) return false;
         pixelsLeft -= pixels;
         return true;
     }
     // A side file's picture of at most `mostPixels`, its bytes taken from
-    // what is left; any file that is there but gives no picture is named.
-    std::optional<Surface> read(const std::string& file, std::int64_t mostPixels) {
+    // what is left; a file that is there but gives no picture is named under
+    // its cause, which `cause` is set to (none when read or missing).
+    std::optional<Surface> read(const std::string& file, std::int64_t mostPixels,
+                                LeftOutGroup*& cause) {
         PictureRead read = readPicture(file, std::max<std::int64_t>(mostPixels, 0), bytesLeft);
         bytesLeft -= std::min(bytesLeft, read.bytesRead);
-        if (read.refusal != PictureRefusal::None && read.refusal != PictureRefusal::Missing)
-            refuse(file);
+        cause = named(file, read.refusal);
         return std::move(read.picture);
+    }
+    LeftOutGroup* named(const std::string& file, PictureRefusal refusal) {
+        LeftOutGroup* cause = nullptr;
+        if (refusal == PictureRefusal::NotAFile)
+            cause = &leftOut.notFiles;
+        else if (refusal != PictureRefusal::None && refusal != PictureRefusal::Missing)
+            cause = &leftOut.damaged;
+        if (cause) cause->name(shownName(file));
+        return cause;
     }
 };
 
-// The picture of a side file, after asking for it once when it is missing. A
-// pipe or a device in its place is not missing: it is named as unreadable,
+// Whether a side file is there, after asking for it once when it is missing.
+// A pipe or a device in its place is not missing: it is named as no file,
 // and never waited on.
-std::optional<Surface> sidePicture(const std::string& file, std::int64_t mostPixels,
-                                   PictureLoading& loading, const FileDialogs& dialogs) {
-    if (fileKind(file) == FileKind::Missing && LocateMissingFile(file, false, dialogs).empty())
-        return std::nullopt;
-    return loading.read(file, mostPixels);
-}
-
-// Names what was left out and what the user can do before a save makes the
-// loss final.
-FileMessage refusedPicturesMessage(const std::vector<std::string>& names, int chargesLeftOut) {
-    const bool one = names.size() == 1;
-    std::string list;
-    for (const std::string& name : names)
-        list += (list.empty() ? "« " : ", « ") + displayedName(name) + " »";
-    std::string text =
-        one ? "Cette image est trop grande ou abîmée : " + list + ". Le blason s'ouvre sans elle"
-            : "Ces images sont trop grandes ou abîmées : " + list +
-                  ". Le blason s'ouvre sans elles";
-    if (chargesLeftOut == 1)
-        text +=
-            one ? " et sans le meuble qui la montrait" : " et sans le meuble qui en montrait une";
-    else if (chargesLeftOut > 1)
-        text += " et sans les " + std::to_string(chargesLeftOut) +
-                (one ? " meubles qui la montraient" : " meubles qui les montraient");
-    text += one ? ". Pour la retrouver, remettez une image lisible sous ce nom à côté du blason, "
-                  "puis rouvrez-le avant de le sauvegarder."
-                : ". Pour les retrouver, remettez des images lisibles sous ces noms à côté du "
-                  "blason, puis rouvrez-le avant de le sauvegarder.";
-    return FileMessage::exclamation("Ouvrir un blason", text);
+bool presentOrFound(const std::string& file, const FileDialogs& dialogs) {
+    return fileKind(file) != FileKind::Missing || !LocateMissingFile(file, false, dialogs).empty();
 }
 
 // A picture placed on a blank canvas-sized surface, as the renderer keeps the
@@ -127,38 +104,47 @@ void addToPictureList(Workspace& ws, const std::string& text, const std::string&
 }
 
 // Bank pictures in entry order. Returns, for each picture number, the bank
-// slot it went to (0 when left out), and marks in `refusedNumbers` the ones
-// named in the message. Side files are looked up under the picture's own
-// number, so a refused picture never shifts the others.
+// slot it went to (0 when left out), and in `causes` why a picture named in
+// the message was left out (none for one the user declined to look for).
+// Side files are looked up under the picture's own number, so a refused
+// picture never shifts the others.
 std::vector<int> loadPictures(Workspace& ws, Renderer& r, const std::string& path,
                               const std::vector<StoredImage>& images, PictureLoading& loading,
-                              const FileDialogs& dialogs, std::vector<bool>& refusedNumbers) {
+                              const FileDialogs& dialogs, std::vector<LeftOutGroup*>& causes) {
     std::vector<int> slotOfNumber(images.size() + 1, 0);
-    refusedNumbers.assign(images.size() + 1, false);
+    causes.assign(images.size() + 1, nullptr);
     for (std::size_t i = 0; i < images.size(); ++i) {
         const int number = int(i) + 1;
         const int slot = AllocImageSlot(ws, r.Charges);
         if (slot == 0) break;
         ImageBankEntry& entry = ws.Bank[slot];
         const std::string pictureFile = imagePictureFile(path, number);
-        const std::size_t refusedBefore = loading.refused.size();
+        const std::string maskFile = imageMaskFile(path, number);
+        LeftOutGroup*& cause = causes[std::size_t(number)];
         // The picture may take what is left of the budget with its mask.
         const auto picture =
-            sidePicture(pictureFile, loading.pixelsLeft / kBankPictureSurfaces, loading, dialogs);
+            presentOrFound(pictureFile, dialogs)
+                ? loading.read(pictureFile, loading.pixelsLeft / kBankPictureSurfaces, cause)
+                : std::nullopt;
         const std::int64_t pixels =
             picture ? std::int64_t(picture->width()) * picture->height() : 0;
-        const auto mask =
-            picture ? loading.read(imageMaskFile(path, number), pixels) : std::nullopt;
+        std::optional<Surface> mask;
+        if (picture) {
+            mask = loading.read(maskFile, pixels, cause);
+            if (!mask && !cause) {
+                cause = &loading.leftOut.missingMasks;
+                cause->name(shownName(maskFile));
+            }
+        }
         const bool whole = picture && mask && picture->width() == mask->width() &&
                            picture->height() == mask->height();
         if (!whole || !loading.take(bankPictureCost(picture->width(), picture->height()))) {
-            // The file at fault is named: a mask that is missing or gives
-            // nothing, else the picture (another size than its mask, or past
-            // the budget).
-            if (picture && !mask && loading.refused.size() == refusedBefore)
-                loading.refuse(imageMaskFile(path, number));
-            if (picture && loading.refused.size() == refusedBefore) loading.refuse(pictureFile);
-            refusedNumbers[std::size_t(number)] = loading.refused.size() != refusedBefore;
+            // A mask of another size than its picture, or a picture past the
+            // budget: the picture is named.
+            if (picture && !cause) {
+                cause = &loading.leftOut.damaged;
+                cause->name(shownName(pictureFile));
+            }
             entry.InUse = 0;
             entry.Loaded = 0;
             continue;
@@ -180,24 +166,25 @@ std::vector<int> loadPictures(Workspace& ws, Renderer& r, const std::string& pat
     return slotOfNumber;
 }
 
-void placeCharges(Workspace& ws, Renderer& r, const std::string& path,
-                  const std::vector<StoredCharge>& charges, const std::vector<int>& slotOfNumber,
-                  const std::vector<bool>& refusedNumbers, PictureLoading& loading) {
+void placeCharges(Workspace& ws, Renderer& r, const std::vector<StoredCharge>& charges,
+                  const std::vector<int>& slotOfNumber, const std::vector<LeftOutGroup*>& causes,
+                  PictureLoading& loading) {
     for (const StoredCharge& stored : charges) {
         if (stored.PictureNumber < 1 || stored.PictureNumber >= int(slotOfNumber.size())) continue;
         const int slot = slotOfNumber[stored.PictureNumber];
         if (slot == 0) {
             // A picture the user declined to look for took its charges along
             // knowingly; a refused one is named with the count of its charges.
-            if (refusedNumbers[std::size_t(stored.PictureNumber)]) ++loading.chargesLeftOut;
+            if (LeftOutGroup* cause = causes[std::size_t(stored.PictureNumber)]) ++cause->charges;
             continue;
         }
         const int c = firstFreeCharge(ws.CurrentBlazon);
         if (c == 0) return;
         const ImageBankEntry& picture = ws.Bank[slot];
         if (!loading.take(chargeCost(picture.Width, picture.Height))) {
-            loading.refuse(imagePictureFile(path, stored.PictureNumber));
-            ++loading.chargesLeftOut;
+            // The picture itself came in and stays in the list.
+            loading.leftOut.overBudget.name(displayedName(picture.DisplayName));
+            ++loading.leftOut.overBudget.charges;
             continue;
         }
         ChargeRecord& charge = ws.CurrentBlazon.Charges[c];
@@ -235,24 +222,43 @@ void restoreGroups(Workspace& ws, const std::vector<StoredGroup>& groups) {
     }
 }
 
-void loadUserFurs(Workspace& ws, Renderer& r) {
+// A fur file that is gone leaves its swatch hidden without a word, as it
+// always has; one that is no file or a link to nothing is named, since the
+// user would look for it in vain. The slot keeps its path either way, so a
+// later save does not forget it.
+void loadUserFurs(Workspace& ws, Renderer& r, LeftOutPictures& leftOut) {
     for (int s = 0; s < kUserFurCount; ++s) {
         const std::string furPath = ws.CurrentBlazon.UserFurs[s].Path;
-        // The slot keeps its path either way, so a later save does not forget it.
-        if (!furPath.empty() && fileExists(furPath)) LoadUserFurPattern(ws, r, furPath, s);
+        if (furPath.empty()) continue;
+        const FileKind kind = fileKind(furPath);
+        if (kind == FileKind::Regular) {
+            LoadUserFurPattern(ws, r, furPath, s);
+            continue;
+        }
+        const std::string name = shownName(furPath);
+        const char* without = " Le blason s'ouvre sans cette fourrure.";
+        if (kind == FileKind::NotAFile)
+            leftOut.furs.push_back(notAFileWords("« " + name + " »", false) + without);
+        else if (isBrokenLink(furPath))
+            leftOut.furs.push_back(brokenLinkWords(name) + without);
     }
 }
 
+// The arms of the parts stand outside the picture budget (at most five
+// canvas-sized pictures) and outside the side files' byte budget: each is
+// read to the size one arms picture may have, as documents have always been
+// opened.
 void loadInsertedArms(Workspace& ws, Renderer& r, const std::string& path, PictureLoading& loading,
                       const FileDialogs& dialogs) {
     for (int k = 1; k <= kPartCount; ++k) {
         PartRecord& part = ws.CurrentBlazon.Parts[k];
         if (part.InsertedPath.empty()) continue;
         const std::string armsFile = partArmsFile(path, k);
-        auto picture = sidePicture(armsFile, kLargestArmsPicturePixels, loading, dialogs);
-        if (picture && !loading.take(kInsertedArmsCost)) {
-            loading.refuse(armsFile);
-            picture.reset();
+        std::optional<Surface> picture;
+        if (presentOrFound(armsFile, dialogs)) {
+            PictureRead read = readPicture(armsFile, kLargestArmsPicturePixels);
+            loading.named(armsFile, read.refusal);
+            picture = std::move(read.picture);
         }
         if (picture) {
             part.Kind = kClassInserted;
@@ -283,6 +289,17 @@ FileMessage missingDocumentMessage() {
         "Yeak! Invraisemblablement, ce fichier n'existe même pas. Quel fou je fais de moi!");
 }
 
+// The open command's box, with what stopped it in our words.
+FileMessage unreadableDocumentMessage(const std::string& path, FileKind kind) {
+    const std::string name = "« " + shownName(path) + " »";
+    const bool refused = kind == FileKind::Unreadable;
+    const std::string description =
+        refused ? "Permission refusée : vous n'avez pas le droit de lire " + name
+                : "Erreur d'accès au fichier : " + name + " n'a pas pu être lu en entier";
+    return trappedErrorMessage(refused ? kPermissionDeniedError : kFileAccessError,
+                               "Erreur survenue dans mnuOpen::OnClick (" + description + ")");
+}
+
 FileMessage notAFileDocumentMessage(const std::string& path) {
     return FileMessage::exclamation("Fichier incompatible",
                                     notAFileText(displayedName(FileNameOfPath(path))));
@@ -302,7 +319,7 @@ LoadOutcome loadSettledDocument(Workspace& ws, Renderer& r, const std::string& p
     const FileBytes file = readWholeFile(path, kLargestDocumentFile);
     if (file.kind == FileKind::Missing) return failedLoad(ws, r, missingDocumentMessage());
     if (file.kind == FileKind::NotAFile) return failedLoad(ws, r, notAFileDocumentMessage(path));
-    if (!file.bytes) return failedLoad(ws, r, unreadableDocumentMessage());
+    if (!file.bytes) return failedLoad(ws, r, unreadableDocumentMessage(path, file.kind));
     const std::vector<std::uint8_t>& bytes = *file.bytes;
     if (!looksLikeDocument(bytes)) return failedLoad(ws, r, incompatibleDocumentMessage());
 
@@ -318,12 +335,12 @@ LoadOutcome loadSettledDocument(Workspace& ws, Renderer& r, const std::string& p
     ws.CurrentBlazon.Folder = FolderOfPath(path);
 
     PictureLoading loading;
-    std::vector<bool> refusedNumbers;
+    std::vector<LeftOutGroup*> causes;
     const std::vector<int> slotOfNumber =
-        loadPictures(ws, r, path, document.Images, loading, dialogs, refusedNumbers);
-    placeCharges(ws, r, path, document.Charges, slotOfNumber, refusedNumbers, loading);
+        loadPictures(ws, r, path, document.Images, loading, dialogs, causes);
+    placeCharges(ws, r, document.Charges, slotOfNumber, causes, loading);
     restoreGroups(ws, document.Groups);
-    loadUserFurs(ws, r);
+    loadUserFurs(ws, r, loading.leftOut);
     loadInsertedArms(ws, r, path, loading, dialogs);
 
     ws.CurrentBlazon.FilePath = path;
@@ -332,8 +349,7 @@ LoadOutcome loadSettledDocument(Workspace& ws, Renderer& r, const std::string& p
     ws.Modified = false;
     LoadOutcome out;
     out.loaded = true;
-    if (!loading.refused.empty())
-        out.message = refusedPicturesMessage(loading.refused, loading.chargesLeftOut);
+    out.message = loading.leftOut.message();
     out.redraw = RedrawShield(ws, r);
     return out;
 }

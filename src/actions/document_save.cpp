@@ -1,5 +1,4 @@
 #include <array>
-#include <cerrno>
 #include <cstdint>
 #include <vector>
 
@@ -25,28 +24,17 @@ namespace tess {
 
 namespace {
 
-FileMessage saveFailureMessage(SaveCommand command) {
-    const std::string title = "Erreur #" + std::to_string(kFileAccessError);
-    if (command == SaveCommand::SaveAs)
-        return FileMessage::critical(title,
-                                     "Le blason n'a pas pu être sauvegardé sous ce nom : vérifiez "
-                                     "que le dossier existe et que "
-                                     "vous pouvez y écrire. Je jure que ce n'est pas ma faute!");
-    return FileMessage::critical(title,
-                                 "Le blason n'a pas pu être sauvegardé : vérifiez que le dossier "
-                                 "existe et que vous pouvez y écrire. Ce n'est pas ma faute, je "
-                                 "le jure! C'est sûrement la faute du lecteur de disquettes.");
-}
+// A save that fails (a full disk, a read-only folder, a name too long, a
+// folder in the way) shows its command's own box, the failure's number in the
+// title: the old document stands whole, so nothing more is to be done.
+// clang-format off
+constexpr const char* kSaveFailureText = "Erreur survenue dans mnuSave::OnClick. Ce n'est pas ma faute, je le jure! C'est sûrement la faute du lecteur de disquettes.";
+constexpr const char* kSaveAsFailureText = "Erreur survenue dans mnuSaveAs::OnClick. Je jure que ce n'est pas ma faute!";
+// clang-format on
 
-// A full disk or a read-only folder is said in its own words, naming the file;
-// other failures keep the save commands' own box.
-FileMessage saveFailureMessage(SaveCommand command, const StagedFiles& staged,
-                               const std::string& reason) {
-    const int error = staged.failedErrno();
-    if (error == ENOSPC || error == EDQUOT || error == EROFS || error == EACCES || error == EPERM)
-        return FileMessage::critical("Sauvegarder le blason",
-                                     reason + " Le blason n'a pas été sauvegardé.");
-    return saveFailureMessage(command);
+FileMessage saveFailureMessage(SaveCommand command, const StagedFiles& staged) {
+    const char* text = command == SaveCommand::SaveAs ? kSaveAsFailureText : kSaveFailureText;
+    return trappedErrorMessage(errorNumberOf(staged.failedErrno()), text);
 }
 
 // The part of `picture` from its corner, `width` x `height`, as its side file
@@ -86,9 +74,6 @@ bool reopensWhole(const Workspace& ws, const Renderer& r, const StoredDocument& 
         const PictureSize& size = sizes[std::size_t(charge.PictureNumber - 1)];
         cost += chargeCost(size.width, size.height);
     }
-    for (int k = 1; k <= kPartCount; ++k)
-        if (!ws.CurrentBlazon.Parts[k].InsertedPath.empty() && !r.InsertedPictures[k].empty())
-            cost += kInsertedArmsCost;
     return cost <= kDocumentPicturePixels;
 }
 
@@ -184,7 +169,7 @@ SaveOutcome SaveDocument(Workspace& ws, Renderer& r, const std::string& requeste
     if (failure.empty()) failure = staged.commit(saveJournalFile(path), path);
     if (!failure.empty() && !staged.committed()) {
         staged.discard();
-        out.message = saveFailureMessage(command, staged, failure);
+        out.message = saveFailureMessage(command, staged);
         out.redraw = RedrawShield(ws, r);
         return out;
     }

@@ -7,9 +7,10 @@
 #include "model/workspace.h"
 #include "platform/file_reading.h"
 #include "platform/paths.h"
+#include "platform/text_encoding.h"
 #include "render/document_surfaces.h"
 #include "storage/document_layout.h"
-#include "storage/error_numbers.h"
+#include "storage/side_files.h"
 
 namespace tess {
 
@@ -50,6 +51,12 @@ FileCommandOutcome load(Workspace& ws, Renderer& r, const std::string& path,
     return out;
 }
 
+// Asked before a save replaces the document at `path`.
+std::string replaceDocumentQuestion(const std::string& path) {
+    return "\rLe fichier " + displayedName(FileNameOfPath(path)) +
+           " existe déjà. Êtes-vous sûr de vouloir le remplacer ?";
+}
+
 }  // namespace
 
 std::string newDocumentQuestion(const Workspace& ws) {
@@ -58,10 +65,6 @@ std::string newDocumentQuestion(const Workspace& ws) {
 }
 
 std::optional<FileMessage> refusalToOpen(const std::string& path) {
-    const FileMessage unreadable = FileMessage::critical(
-        "Erreur #" + std::to_string(kFileAccessError),
-        "Le fichier " + FileNameOfPath(path) +
-            " ne peut pas être lu. Vérifiez que vous avez le droit de le lire.");
     // Only the format number is read; a pipe or a device is refused as it
     // is opened, before anything waits on it.
     const ReadOnlyFile file(path);
@@ -71,13 +74,13 @@ std::optional<FileMessage> refusalToOpen(const std::string& path) {
         case FileKind::NotAFile:
             return notAFileDocumentMessage(path);
         case FileKind::Unreadable:
-            return unreadable;
+            return unreadableDocumentMessage(path, file.kind());
         case FileKind::Regular:
             break;
     }
     std::uint8_t first = 0;
     const std::int64_t n = file.readAt(0, &first, 1);
-    if (n < 0) return unreadable;
+    if (n < 0) return unreadableDocumentMessage(path, FileKind::Regular);
     if (n == 0 || first != kDocumentFormat) return incompatibleDocumentMessage();
     return std::nullopt;
 }
@@ -137,9 +140,15 @@ FileCommandOutcome SaveDocumentCommand(Workspace& ws, Renderer& r, SaveCommand c
     if (command == SaveCommand::SaveAs || path.empty()) {
         if (!d.chooseSave) return {};
         const std::string preset = command == SaveCommand::SaveAs ? path : std::string();
-        path =
+        const std::string typed =
             d.chooseSave(kSaveDocumentTitle, kSaveDocumentFilter, preset, ws.Recent.LastDocFolder);
-        if (path.empty()) return {};
+        if (typed.empty()) return {};
+        // The dialog asked about the name as typed; the document is written
+        // under its name with ".bls", which may be another file already there.
+        path = withDocumentExtension(typed);
+        if (path != typed && fileExists(path) &&
+            !d.documents.confirmed(replaceDocumentQuestion(path)))
+            return {};
     }
     FileCommandOutcome out;
     SaveOutcome saved;

@@ -76,7 +76,9 @@ FileCommandOutcome OpenRecentCommand(Workspace& ws, Renderer& r, int n,
                                      const FileCommandDialogs& d);
 
 // Save (the dialog only for a document never saved) and save as (the dialog
-// always, preset to the current path). The path, the folder and the title
+// always, preset to the current path). A name typed without ".bls" gets it
+// here, after the dialog: when a file of that name is there, the question box
+// asks before it is replaced. The path, the folder and the title
 // change only once the save succeeded; a failed save shows its message and
 // keeps the mark and the old path.
 FileCommandOutcome SaveDocumentCommand(Workspace& ws, Renderer& r, SaveCommand command,

@@ -3,7 +3,6 @@
 #include <optional>
 #include <utility>
 
-#include "actions/budget_messages.h"
 #include "actions/document_file.h"
 #include "actions/redraw_shield.h"
 #include "model/picture_budget.h"
@@ -27,20 +26,19 @@ namespace {
 // Only the first four records are read: the format number and the shape.
 constexpr std::size_t kHeaderBytes = 4 * 128;
 
-// The box keeps the error number in its title; its text says what the user
-// can do about it.
+// The box of arms that could not be inserted: its number says why.
 FileMessage insertFailure(int error) {
-    const char* text = error == kFileNotFoundError
-                           ? "Ce blason n'a pas pu être inséré : l'image qui l'accompagne est "
-                             "introuvable."
-                           : "Ce blason n'a pas pu être inséré : l'image qui l'accompagne est "
-                             "abîmée ou n'est pas une image.";
-    return FileMessage::critical("Erreur #" + std::to_string(error), text);
+    return trappedErrorMessage(error, "Erreur survenue dans main::AddBls");
 }
 
 FileMessage notAFile(const std::string& path) {
     return FileMessage::exclamation("Insérer un blason",
                                     notAFileText(displayedName(FileNameOfPath(path))));
+}
+
+// Nothing stands at `path`: not even a link to a document that is gone.
+bool nothingAt(const std::string& path) {
+    return fileKind(path) == FileKind::Missing && !isBrokenLink(path);
 }
 
 bool holdsArms(int part) {
@@ -60,6 +58,13 @@ ArmsDocument armsDocument(const std::string& path) {
     // Opened without waiting, so a pipe chosen by mistake is refused at once.
     const ReadOnlyFile file(path);
     out.present = file.kind() != FileKind::Missing;
+    // A link whose document is gone is chosen like a file: it is named.
+    if (!out.present && isBrokenLink(path)) {
+        out.present = true;
+        out.message = FileMessage::exclamation("Insérer un blason",
+                                               brokenLinkText(displayedName(FileNameOfPath(path))));
+        return out;
+    }
     if (file.kind() == FileKind::NotAFile) {
         out.message = notAFile(path);
         return out;
@@ -67,7 +72,8 @@ ArmsDocument armsDocument(const std::string& path) {
     std::vector<std::uint8_t> head(kHeaderBytes);
     const std::int64_t n = file.isOpen() ? file.readAt(0, head.data(), head.size()) : -1;
     if (n < 0) {
-        out.message = insertFailure(kFileNotFoundError);
+        out.message = insertFailure(file.kind() == FileKind::Unreadable ? kPermissionDeniedError
+                                                                        : kFileAccessError);
         return out;
     }
     head.resize(std::size_t(n));
@@ -116,23 +122,11 @@ ArmsPicture readArms(const std::string& path, int part) {
     return out;
 }
 
-// Arms brought into a part that holds none take a canvas of the document's
-// picture budget; a document already at its budget could not be reopened
-// whole with them.
-bool armsFitTheBudget(const Workspace& ws, int part) {
-    if (!ws.CurrentBlazon.Parts[part].InsertedPath.empty()) return true;
-    return PictureBudgetLeft(ws.CurrentBlazon, ws.Bank, ws.SelectedCharge) >= kInsertedArmsCost;
-}
-
 }  // namespace
 
 InsertOutcome InsertBlazonInPart(Workspace& ws, Renderer& r, int part, const std::string& path) {
     InsertOutcome out;
-    if (fileKind(path) == FileKind::Missing || !holdsArms(part)) return out;
-    if (!armsFitTheBudget(ws, part)) {
-        out.message = FileMessage::exclamation("Insérer un blason", armsOverBudgetText());
-        return out;
-    }
+    if (nothingAt(path) || !holdsArms(part)) return out;
     ArmsPicture arms = readArms(path, part);
     if (!arms.picture) {
         out.message = std::move(arms.message);
@@ -152,7 +146,7 @@ InsertOutcome InsertBlazonInPart(Workspace& ws, Renderer& r, int part, const std
 }
 
 std::optional<Surface> LoadInsertedArmsPicture(const std::string& path, int part) {
-    if (fileKind(path) == FileKind::Missing || !holdsArms(part)) return std::nullopt;
+    if (nothingAt(path) || !holdsArms(part)) return std::nullopt;
     return readArms(path, part).picture;
 }
 

@@ -26,10 +26,10 @@ struct InsertOutcome {
 // (class 34, its path), the écusson takes the document's shield shape, and the
 // part shows the document's preview (its own shape in part 7, the banner shape
 // elsewhere); then redraws. The file is checked (a plain file, a document, a
-// shape 1..7, a preview that loads) before the part changes, and arms coming
-// into a part that held none must fit the document's picture budget: a path
-// that does not exist does nothing, anything else wrong leaves the part as it
-// was with a message.
+// shape 1..7, a preview that loads) before the part changes: a path where
+// nothing stands does nothing, anything else wrong (a link to nothing
+// included) leaves the part as it was with a message. Arms stand outside the
+// document's picture budget (model/picture_budget.h).
 InsertOutcome InsertBlazonInPart(Workspace& ws, Renderer& r, int part, const std::string& path);
 
 // The picture part 1..4 or 7 shows for the saved coat of arms `path`, read

@@ -20,31 +20,35 @@ namespace tess {
 
 namespace {
 
-// Why a picture cannot join the list, as the user reads it; empty when it can.
+// The box of a picture the add command could not take: its number says why.
+FileMessage addFailure(int number) {
+    return trappedErrorMessage(number, "Erreur survenu dans la procédure CDialog de mnuImAdd");
+}
+
+// Why a picture cannot join the list; empty when it can. A picture that is
+// no file, cut short or too large for the document is said in our words.
 FileMessage pictureRefusal(const PictureRead& read, const std::string& fileName,
                            std::int64_t left) {
     const std::string name = "« " + fileName + " »";
-    const std::string unreadable = "Erreur #" + std::to_string(kInvalidPictureError);
     switch (read.refusal) {
         case PictureRefusal::None:
             return {};
         case PictureRefusal::Missing:
-            return FileMessage::exclamation(
-                "Tessaline",
-                "Le fichier " + name + " est introuvable. Aucun meuble n'a été ajouté.");
+            return addFailure(kFileNotFoundError);
+        case PictureRefusal::Unreadable:
+            return addFailure(kPermissionDeniedError);
+        case PictureRefusal::NotAPicture:
+            return addFailure(kInvalidPictureError);
         case PictureRefusal::NotAFile:
             return FileMessage::exclamation("Tessaline", notAFileText(fileName));
         case PictureRefusal::Damaged:
-            return FileMessage::critical(
-                unreadable, "L'image " + name +
-                                " est abîmée : elle s'arrête avant la fin de ses points, ou ses "
-                                "points ne se lisent pas. Aucun meuble n'a été ajouté.");
+            return trappedErrorMessage(
+                kInvalidPictureError,
+                "L'image " + name +
+                    " est abîmée : elle s'arrête avant la fin de ses points, ou ses points ne se "
+                    "lisent pas. Aucun meuble n'a été ajouté.");
         case PictureRefusal::TooLarge:
             break;
-        default:
-            return FileMessage::critical(unreadable, "Le fichier " + name +
-                                                         " n'est pas une image bmp, gif ou jpg "
-                                                         "lisible. Aucun meuble n'a été ajouté.");
     }
     return FileMessage::exclamation("Ajouter une image",
                                     pictureTooLargeText(fileName, read.width, read.height, left));
@@ -84,11 +88,9 @@ PictureAddOutcome AddPictureToList(Workspace& ws, const std::string& path, FileM
                                  "Tessaline", "Cette image est déjà présente dans la liste."));
         return PictureAddOutcome::Duplicate;
     }
+    // The list's counters stop at 255: one more overflows.
     if (int(ws.Pictures.size()) >= kPictureListLimit) {
-        passRefusal(refusal, FileMessage::exclamation(
-                                 "Tessaline",
-                                 "La liste des meubles est pleine : elle tient au plus 255 "
-                                 "images. Supprimez-en une avant d'en ajouter une autre."));
+        passRefusal(refusal, addFailure(kOverflowError));
         return PictureAddOutcome::Refused;
     }
     // The picture must fit what the document can still take with it placed

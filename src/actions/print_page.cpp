@@ -56,9 +56,11 @@ std::vector<std::string> splitLines(const std::string& text) {
 Surface composePage(Workspace& ws, Renderer& r, const PageOptions& options, const PageText& text) {
     const RedrawResult drawn = RedrawShield(ws, r);
     const PageSize area = shieldAreaOfPage(options.zoom);
+    // Hatching is one-pixel lines: a hatched page keeps them when it shrinks.
+    const PageShrink shrink = options.blackWhite ? PageShrink::KeepBlack : PageShrink::Nearest;
     if (!options.withBlazon) {
         Surface page(area.width, area.height, kWhite);
-        layShieldOnWhite(page, area.width, area.height, r.canvas, r.shapeMask());
+        layShieldOnWhite(page, area.width, area.height, r.canvas, r.shapeMask(), shrink);
         return page;
     }
     const std::string wrapped =
@@ -69,7 +71,7 @@ Surface composePage(Workspace& ws, Renderer& r, const PageOptions& options, cons
     const float shieldHeight = scaledSide(kCanvasHeight, options.zoom);
     const int height = CInt(shieldHeight + float(textHeight) + float(2 * kPageTextGap));
     Surface page(area.width, height, kWhite);
-    layShieldOnWhite(page, area.width, area.height, r.canvas, r.shapeMask());
+    layShieldOnWhite(page, area.width, area.height, r.canvas, r.shapeMask(), shrink);
     int x = kPageTextIndent;
     int y = CInt(shieldHeight + float(kPageTextGap));
     for (const std::string& line : lines) {
@@ -80,31 +82,72 @@ Surface composePage(Workspace& ws, Renderer& r, const PageOptions& options, cons
     return page;
 }
 
-FileMessage failureMessage(int number, const std::string& text) {
-    return FileMessage::critical("Erreur #" + std::to_string(number), text);
+// The shield on white at one canvas pixel: the copy, ANDed with the mask, then
+// XORed with the inverted mask.
+inline Colour shieldOnWhite(Colour canvas, Colour mask) {
+    return (canvas & mask) ^ (mask ^ kWhite);
+}
+
+// Where each page column or row starts on its canvas side (`to` + 1 entries,
+// the last the side's end): the nearest-neighbour pick by the exact integer
+// ratio, as the stretching copies pick their pixels.
+std::vector<int> sourceStarts(int to, int from) {
+    std::vector<int> starts(std::size_t(to) + 1);
+    for (int i = 0; i <= to; ++i) starts[std::size_t(i)] = int(std::int64_t(i) * from / to);
+    return starts;
+}
+
+// The canvas pixels that page pixel `i` stands for: all those merged into it
+// when the side shrinks and the merge keeps black, else its one picked pixel.
+struct SourceSpan {
+    int from;
+    int to;
+};
+SourceSpan spanOf(const std::vector<int>& starts, std::size_t i, bool merge) {
+    return {starts[i], merge ? starts[i + 1] : starts[i] + 1};
 }
 
 }  // namespace
 
 void layShieldOnWhite(Surface& page, int width, int height, const Surface& canvas,
-                      const Surface& mask) {
+                      const Surface& mask, PageShrink shrink) {
     const int sw = std::min(canvas.width(), mask.width());
     const int sh = std::min(canvas.height(), mask.height());
     if (width <= 0 || height <= 0 || sw <= 0 || sh <= 0) return;
     const int cols = std::min(width, page.width());
     const int rows = std::min(height, page.height());
-    // Nearest neighbour by the exact integer ratio, as the stretching copies
-    // pick their pixels, so the page matches a stretched canvas pixel for pixel.
-    std::vector<int> column(std::size_t(std::max(cols, 0)));
-    for (int x = 0; x < cols; ++x) column[std::size_t(x)] = int(std::int64_t(x) * sw / width);
+    const std::vector<int> column = sourceStarts(width, sw);
+    const std::vector<int> line = sourceStarts(height, sh);
+    const bool mergeColumns = shrink == PageShrink::KeepBlack && width < sw;
+    const bool mergeRows = shrink == PageShrink::KeepBlack && height < sh;
+    if (!mergeColumns && !mergeRows) {
+        // So the page matches a stretched canvas pixel for pixel.
+        for (int y = 0; y < rows; ++y) {
+            const Colour* c = canvas.row(line[std::size_t(y)]);
+            const Colour* m = mask.row(line[std::size_t(y)]);
+            Colour* out = page.row(y);
+            for (int x = 0; x < cols; ++x) {
+                const int sx = column[std::size_t(x)];
+                out[x] = shieldOnWhite(c[sx], m[sx]);
+            }
+        }
+        return;
+    }
+    // Every canvas pixel of the box is read once, whatever the zoom: at most
+    // the canvas's 90,100 pixels for a page smaller than it.
     for (int y = 0; y < rows; ++y) {
-        const int sy = int(std::int64_t(y) * sh / height);
-        const Colour* c = canvas.row(sy);
-        const Colour* m = mask.row(sy);
         Colour* out = page.row(y);
-        for (int x = 0; x < cols; ++x) {
-            const int sx = column[std::size_t(x)];
-            out[x] = (c[sx] & m[sx]) ^ (m[sx] ^ kWhite);
+        std::fill(out, out + cols, ~Colour(0));
+        const SourceSpan band = spanOf(line, std::size_t(y), mergeRows);
+        for (int sy = band.from; sy < band.to; ++sy) {
+            const Colour* c = canvas.row(sy);
+            const Colour* m = mask.row(sy);
+            for (int x = 0; x < cols; ++x) {
+                const SourceSpan span = spanOf(column, std::size_t(x), mergeColumns);
+                Colour merged = out[x];
+                for (int sx = span.from; sx < span.to; ++sx) merged &= shieldOnWhite(c[sx], m[sx]);
+                out[x] = merged;
+            }
         }
     }
 }
@@ -139,8 +182,8 @@ bool buildPage(Workspace& ws, Renderer& r, const PageOptions& options, const Pag
         out.redraw = built.redraw;
         return true;
     } catch (const std::exception& e) {
-        out.message = failureMessage(kFileAccessError,
-                                     std::string("La page n'a pas pu être composée : ") + e.what());
+        out.message = trappedErrorMessage(
+            kFileAccessError, std::string("La page n'a pas pu être composée : ") + e.what());
     }
     out.redraw = RedrawShield(ws, r);
     return false;
@@ -155,7 +198,7 @@ PageOutcome ExportPicture(Workspace& ws, Renderer& r, const PageOptions& options
     if (!buildPage(ws, r, options, text, built, out)) return out;
     const std::string failure = savePictureBmp(built.page, path);
     if (!failure.empty()) {
-        out.message = failureMessage(kFileAccessError, failure);
+        out.message = trappedErrorMessage(kFileAccessError, failure);
         return out;
     }
     out.done = true;
@@ -167,7 +210,7 @@ PageOutcome PrintPicture(Workspace& ws, Renderer& r, const PageOptions& options,
                          const std::function<std::string(const Surface&)>& sendToPrinter) {
     PageOutcome out;
     if (printerName.empty() || !sendToPrinter) {
-        out.message = failureMessage(
+        out.message = trappedErrorMessage(
             kPrinterError,
             "Aucune imprimante n'est installée. Installez une imprimante et faites-en "
             "l'imprimante par défaut, puis recommencez.");
@@ -177,7 +220,7 @@ PageOutcome PrintPicture(Workspace& ws, Renderer& r, const PageOptions& options,
     if (!buildPage(ws, r, options, text, built, out)) return out;
     const std::string failure = sendToPrinter(built.page);
     if (!failure.empty()) {
-        out.message = failureMessage(kPrinterError, failure);
+        out.message = trappedErrorMessage(kPrinterError, failure);
         return out;
     }
     out.done = true;

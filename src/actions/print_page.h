@@ -45,12 +45,24 @@ PageSize shieldAreaOfPage(int zoom);
 // The page width before rounding: what the blazon is wrapped to.
 float pageWidthAt(int zoom);
 
+// What becomes of the canvas pixels that fall together on one page pixel when
+// the page is smaller than the canvas.
+enum class PageShrink {
+    // One pixel of each merged block is kept and the others dropped: colours
+    // stay pure, but a one-pixel line may vanish.
+    Nearest,
+    // The merged pixels are ANDed, as a printer's black-on-white stretch does:
+    // black wins over white, so one-pixel hatch lines survive any shrink.
+    KeepBlack,
+};
+
 // The canvas stretched onto the top-left `width` x `height` of `page` with the
 // outside of the shield white: the copy, the shape mask's AND and the
 // inverted mask's XOR of the stretching copies, in one pass over the box.
-// Pixels of the page beyond the box stay as they are.
+// Pixels of the page beyond the box stay as they are. An enlarged side always
+// repeats its pixels; a shrunk side merges them as `shrink` says.
 void layShieldOnWhite(Surface& page, int width, int height, const Surface& canvas,
-                      const Surface& mask);
+                      const Surface& mask, PageShrink shrink = PageShrink::Nearest);
 
 struct PrintPage {
     Surface page;

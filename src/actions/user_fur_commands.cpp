@@ -61,13 +61,12 @@ FurStoring StoreUserFur(Workspace& ws, Renderer& r, int slot, const FurDraft& dr
             return out;
         }
     }
+    int number = 0;
     const std::string error = SaveFurFiles(draft.path, draft.tileSurface, draft.width, draft.height,
-                                           draft.rowShift, ws.Tinctures);
+                                           draft.rowShift, ws.Tinctures, &number);
     if (!error.empty()) {
-        const std::string number = "Erreur #" + std::to_string(kFileAccessError);
-        out.message = FileMessage::critical(
-            number,
-            "La fourrure n'a pas pu être enregistrée ; votre blason n'a pas changé.\n" + error);
+        out.message = trappedErrorMessage(
+            number, "Erreur #" + std::to_string(number) + " survenue dans Command5_Click");
         return out;
     }
 

@@ -8,6 +8,7 @@
 
 #include "actions/colour_adjustment.h"
 #include "dialogs/small_shield.h"
+#include "widgets/title_drag.h"
 
 namespace tess {
 
@@ -48,16 +49,10 @@ class SwatchPair : public QWidget {
     const Colour* right_;
 };
 
-QLabel* titleLabel(QWidget* parent, const QString& text, const char* name, QRect box) {
+QLabel* label(QWidget* parent, const QString& text, const char* name, QRect box) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(box);
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, kTitleRed);
-    label->setPalette(pal);
     return label;
 }
 
@@ -72,11 +67,17 @@ QPushButton* button(QWidget* parent, const QString& text, const char* name, QRec
 
 ColourAdjustmentDialog::ColourAdjustmentDialog(QWidget* parent) : ValueDialog<Colour>(parent) {
     setObjectName(QStringLiteral("colourAdjustmentDialog"));
-    setWindowTitle(QStringLiteral("Ajustement des couleurs"));
+    // No caption: like the other dialogs without one, no frame of its own,
+    // and its title label names it and moves it.
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setFixedSize(200, 150);
-    titleLabel(this, QStringLiteral("Ajustement des couleurs"), "titleLabel", {20, 4, 170, 18});
-    tinctureLabel_ = titleLabel(this, QString(), "tinctureLabel", {14, 28, 172, 18});
-    tinctureLabel_->setFont(font());
+    makeDialogTitle(
+        *label(this, QStringLiteral("Ajustement des couleurs"), "titleLabel", {20, 4, 170, 18}),
+        *this);
+    tinctureLabel_ = label(this, QString(), "tinctureLabel", {14, 28, 172, 18});
+    QPalette pal = tinctureLabel_->palette();
+    pal.setColor(QPalette::WindowText, kTitleRed);
+    tinctureLabel_->setPalette(pal);
 
     swatches_ = new SwatchPair(this, &current_, &working_);
     swatches_->setObjectName(QStringLiteral("swatches"));

@@ -184,7 +184,7 @@ ChargeDistributionDialog::ChargeDistributionDialog(QWidget* parent) : ValueDialo
     title_->setObjectName(QStringLiteral("titleLabel"));
     title_->setGeometry(21, 1, 310, 16);
     title_->setAlignment(Qt::AlignCenter);
-    dragWindowByTitle(*title_, *this);
+    makeDialogTitle(*title_, *this);
 
     help_ = new QPushButton(QStringLiteral("?"), this);
     help_->setObjectName(QStringLiteral("helpButton"));

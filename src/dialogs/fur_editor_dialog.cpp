@@ -35,10 +35,9 @@ constexpr int kShiftStep = 5;
 constexpr int kPreviewWidth = 84;
 constexpr int kPreviewHeight = 110;
 constexpr int kHelpContext = 6;
-const QColor kTitleRed(0x80, 0, 0);
+// The open dialog lists fur files only; a picture whose corner becomes the
+// tile is still taken when its name is typed.
 const QString kFurFilter = QStringLiteral("Fourrures (*.fmp)");
-// Besides fur files, the open command takes a picture whose corner becomes the tile.
-const QString kOpenFilter = QStringLiteral("Fourrures (*.fmp);;Images (*.bmp *.gif *.jpg *.jpeg)");
 const QString kTitle = QStringLiteral("Fourrure personnalisée");
 
 void setSwatch(QWidget* swatch, Colour c) {
@@ -117,13 +116,7 @@ FurEditorDialog::FurEditorDialog(QWidget* parent)
     title_->setObjectName(QStringLiteral("titleLabel"));
     title_->setGeometry(8, 4, 290, 18);
     title_->setTextFormat(Qt::PlainText);
-    QFont bold = title_->font();
-    bold.setBold(true);
-    title_->setFont(bold);
-    QPalette titlePalette = title_->palette();
-    titlePalette.setColor(QPalette::WindowText, kTitleRed);
-    title_->setPalette(titlePalette);
-    dragWindowByTitle(*title_, *this);
+    makeDialogTitle(*title_, *this);
 
     auto* help = new QPushButton(QStringLiteral("?"), this);
     help->setObjectName(QStringLiteral("helpButton"));
@@ -189,18 +182,19 @@ FurEditorDialog::FurEditorDialog(QWidget* parent)
     preview_->move(262, 56);
 
     auto* shiftCaption = new QLabel(QStringLiteral("Décalage vertical (%)"), this);
-    shiftCaption->setGeometry(236, 172, 136, 16);
+    // Right of the height slider, between the preview and the row-shift bar.
+    shiftCaption->setGeometry(252, 172, 120, 16);
     rowShiftBar_ = new QScrollBar(Qt::Vertical, this);
     rowShiftBar_->setObjectName(QStringLiteral("rowShiftBar"));
     rowShiftBar_->setGeometry(266, 190, 16, 40);
-    // Up raises the shift by 5 and down lowers it; the ends wrap round.
-    rowShiftBar_->setRange(-1, 100);
+    // The bar's top end is 100 and its upper arrow raises the shift by 5: it
+    // runs over the negated shift, whose smallest value stands at the top.
+    // One step past either end (-1 or 100) wraps round.
+    rowShiftBar_->setRange(-(kLargestRowShift + 1), 1);
     rowShiftBar_->setSingleStep(kShiftStep);
     rowShiftBar_->setPageStep(kShiftStep);
-    rowShiftBar_->setInvertedAppearance(true);
-    rowShiftBar_->setInvertedControls(true);
-    rowShiftBar_->setValue(kStartShift);
-    connect(rowShiftBar_, &QScrollBar::valueChanged, this, [this](int v) { rowShiftChanged(v); });
+    setRowShift(kStartShift);
+    connect(rowShiftBar_, &QScrollBar::valueChanged, this, [this](int v) { rowShiftChanged(-v); });
     rowShiftText_ = new RowShiftEdit(QString::number(kStartShift), this,
                                      [this](const QString& t) { rowShiftTyped(t); });
     rowShiftText_->setObjectName(QStringLiteral("rowShiftText"));
@@ -225,7 +219,10 @@ int FurEditorDialog::tileHeight() const {
     return heightSlider_->value();
 }
 int FurEditorDialog::rowShift() const {
-    return rowShiftBar_->value();
+    return -rowShiftBar_->value();
+}
+void FurEditorDialog::setRowShift(int shift) {
+    rowShiftBar_->setValue(-shift);
 }
 const QImage& FurEditorDialog::previewPicture() const {
     return preview_->picture();
@@ -250,7 +247,7 @@ void FurEditorDialog::start(const FurEditorSubject& subject) {
         const QSignalBlocker w(widthSlider_), h(heightSlider_), s(rowShiftBar_);
         widthSlider_->setValue(kStartSide);
         heightSlider_->setValue(kStartSide);
-        rowShiftBar_->setValue(kStartShift);
+        setRowShift(kStartShift);
     }
     if (!subject.path.empty()) {
         furPath_ = subject.path;
@@ -259,7 +256,7 @@ void FurEditorDialog::start(const FurEditorSubject& subject) {
         const QSignalBlocker w(widthSlider_), h(heightSlider_), s(rowShiftBar_);
         widthSlider_->setValue(subject.tileWidth);
         heightSlider_->setValue(subject.tileHeight);
-        rowShiftBar_->setValue(std::clamp(subject.rowShift, 0, kLargestRowShift));
+        setRowShift(std::clamp(subject.rowShift, 0, kLargestRowShift));
     }
     setTextColour(rowShiftText_, Qt::black);
     rowShiftText_->setText(QString::number(rowShift()));
@@ -311,11 +308,11 @@ void FurEditorDialog::dragCell(QPointF at, Qt::MouseButtons buttons) {
 void FurEditorDialog::rowShiftChanged(int value) {
     // Past either end the shift wraps round; each wrap comes back through here.
     if (value < 0) {
-        rowShiftBar_->setValue(kLargestRowShift + 1 - kShiftStep);
+        setRowShift(kLargestRowShift + 1 - kShiftStep);
         return;
     }
     if (value > kLargestRowShift) {
-        rowShiftBar_->setValue(0);
+        setRowShift(0);
         return;
     }
     setTextColour(rowShiftText_, Qt::black);
@@ -335,7 +332,7 @@ void FurEditorDialog::rowShiftTyped(const QString& text) {
         return;
     }
     setTextColour(rowShiftText_, Qt::black);
-    rowShiftBar_->setValue(CInt(*v));
+    setRowShift(CInt(*v));
 }
 
 void FurEditorDialog::runToolbar(FurToolbarButton button) {
@@ -371,7 +368,7 @@ void FurEditorDialog::newFur() {
         const QSignalBlocker w(widthSlider_), h(heightSlider_), s(rowShiftBar_);
         widthSlider_->setValue(kStartSide);
         heightSlider_->setValue(kStartSide);
-        rowShiftBar_->setValue(0);
+        setRowShift(0);
     }
     setTextColour(rowShiftText_, Qt::black);
     rowShiftText_->setText(QStringLiteral("0"));
@@ -382,7 +379,7 @@ void FurEditorDialog::newFur() {
 void FurEditorDialog::openFur() {
     if (!hooks.openFile) return;
     const std::string path = hooks.openFile(QStringLiteral("Ouvrir une image ou une fourrure"),
-                                            fromUtf8(lastFolder_), kOpenFilter);
+                                            fromUtf8(lastFolder_), kFurFilter);
     if (path.empty()) return;
     lastFolder_ = FolderOfPath(path);
 
@@ -411,7 +408,7 @@ void FurEditorDialog::openFur() {
         const QSignalBlocker w(widthSlider_), h(heightSlider_), s(rowShiftBar_);
         heightSlider_->setValue(opening.header->TileHeight);
         widthSlider_->setValue(opening.header->TileWidth);
-        rowShiftBar_->setValue(opening.header->RowShift);
+        setRowShift(opening.header->RowShift);
     }
     setTextColour(rowShiftText_, Qt::black);
     rowShiftText_->setText(QString::number(rowShift()));

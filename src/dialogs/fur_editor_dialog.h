@@ -83,6 +83,7 @@ class FurEditorDialog : public ValueDialog<FurDraft> {
   private:
     void pressCell(QPointF at, Qt::MouseButton button);
     void dragCell(QPointF at, Qt::MouseButtons buttons);
+    void setRowShift(int shift);
     void rowShiftChanged(int value);
     void rowShiftTyped(const QString& text);
     void runToolbar(FurToolbarButton button);

@@ -79,14 +79,8 @@ LineStyleDialog::LineStyleDialog(QWidget* parent)
     titleLabel_ = new QLabel(QStringLiteral("Délineaments"), this);
     titleLabel_->setObjectName(QStringLiteral("titleLabel"));
     titleLabel_->setGeometry(22, 2, 257, 17);
-    QFont bold = titleLabel_->font();
-    bold.setBold(true);
-    titleLabel_->setFont(bold);
-    QPalette titlePalette = titleLabel_->palette();
-    titlePalette.setColor(QPalette::WindowText, kTitleColour);
-    titleLabel_->setPalette(titlePalette);
     titleLabel_->setCursor(Qt::SizeAllCursor);
-    dragWindowByTitle(*titleLabel_, *this);
+    makeDialogTitle(*titleLabel_, *this);
 
     helpButton_ = button(this, "helpButton", QStringLiteral("?"), QRect(282, 1, 15, 14));
     helpButton_->setToolTip(QStringLiteral("Aide contextuelle"));
@@ -187,8 +181,11 @@ void LineStyleDialog::refresh() {
     const int chosen = int(preview_.style().LineKind);
     for (const KindRow& row : kKindRows) {
         QLabel* label = kindLabels_[std::size_t(row.kind - kLinePlain)];
+        // Only the enabled looks: a kind not offered keeps the greyed text.
         QPalette p = label->palette();
-        p.setColor(QPalette::WindowText, row.kind == chosen ? kChosenColour : kOtherColour);
+        const QColor colour = row.kind == chosen ? kChosenColour : kOtherColour;
+        p.setColor(QPalette::Active, QPalette::WindowText, colour);
+        p.setColor(QPalette::Inactive, QPalette::WindowText, colour);
         label->setPalette(p);
         if (row.kind == chosen)
             marker_->move(kMarkerLeft, row.top + kKindHeight / 2 - kMarkerHeight / 2);

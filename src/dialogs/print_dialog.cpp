@@ -16,6 +16,7 @@
 #include "dialogs/message_layer.h"
 #include "platform/qimage_bridge.h"
 #include "platform/rounding.h"
+#include "widgets/program_font.h"
 #include "widgets/title_drag.h"
 #include "widgets/typed_number.h"
 
@@ -31,7 +32,6 @@ constexpr int kDialogWidth = 247;
 constexpr int kDialogHeight = 275;
 constexpr int kPreviewWidth = 85;
 constexpr int kPreviewHeight = 110;
-constexpr QColor kTitleColour{0x80, 0, 0};
 
 // The halves of the two choice pictures: the blazon choice is split at
 // y 52 / 53 (y beyond 104 chooses nothing), the colour choice at x 47.
@@ -134,17 +134,12 @@ void PrintDialog::build() {
     setFixedSize(kDialogWidth, kDialogHeight);
     titleLabel_ = new QLabel(this);
     titleLabel_->setObjectName(QStringLiteral("titleLabel"));
-    // Two lines: "Imprimer sur" and the printer's name may need both.
-    titleLabel_->setGeometry(19, 3, 209, 29);
+    // The title and the zoom caption keep their small boxes: their font is a
+    // size smaller than the program's so that they fit them.
+    titleLabel_->setGeometry(19, 3, 209, 14);
     titleLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    titleLabel_->setWordWrap(true);
-    QFont bold = titleLabel_->font();
-    bold.setBold(true);
-    titleLabel_->setFont(bold);
-    QPalette titlePalette = titleLabel_->palette();
-    titlePalette.setColor(QPalette::WindowText, kTitleColour);
-    titleLabel_->setPalette(titlePalette);
-    dragWindowByTitle(*titleLabel_, *this);
+    titleLabel_->setFont(smallProgramFont());
+    makeDialogTitle(*titleLabel_, *this);
 
     helpButton_ = new QPushButton(QStringLiteral("?"), this);
     helpButton_->setObjectName(QStringLiteral("helpButton"));
@@ -161,7 +156,8 @@ void PrintDialog::build() {
 
     auto* zoomCaption = new QLabel(QStringLiteral("Zoom %  1 - 200"), this);
     zoomCaption->setObjectName(QStringLiteral("zoomCaption"));
-    zoomCaption->setGeometry(122, 43, 49, 29);
+    zoomCaption->setGeometry(129, 43, 42, 29);
+    zoomCaption->setFont(smallProgramFont());
     zoomCaption->setWordWrap(true);
 
     zoomText_ = new QLineEdit(QString::number(kStartPageZoom), this);
@@ -255,20 +251,13 @@ void PrintDialog::open(Input input, State& state, Done done) {
     openFor(std::move(done));
 }
 
-// The title on its two lines; a printer's name too long even so is shortened
-// in its middle, and the whole title shows as the label's tooltip.
+// The title on its one line; a printer's name too long for it is cut short
+// and the whole title shows as the label's tooltip.
 void PrintDialog::showTitle(const QString& title) {
-    const QFontMetrics metrics = titleLabel_->fontMetrics();
-    const QRect room = titleLabel_->contentsRect();
-    const int flags = int(titleLabel_->alignment()) | Qt::TextWordWrap;
-    const QRect needed = metrics.boundingRect(QRect(0, 0, room.width(), 10000), flags, title);
-    const bool fits = needed.width() <= room.width() && needed.height() <= room.height();
-    const qsizetype cut = title.indexOf(QLatin1Char(' '), title.indexOf(QLatin1Char(' ')) + 1);
-    titleLabel_->setText(fits || cut < 0 ? title
-                                         : title.left(cut) + QLatin1Char('\n') +
-                                               metrics.elidedText(title.mid(cut + 1),
-                                                                  Qt::ElideMiddle, room.width()));
-    titleLabel_->setToolTip(fits ? QString() : title);
+    const int room = titleLabel_->contentsRect().width();
+    const QString shown = titleLabel_->fontMetrics().elidedText(title, Qt::ElideRight, room);
+    titleLabel_->setText(shown);
+    titleLabel_->setToolTip(shown == title ? QString() : title);
 }
 
 // The shield at the zoom in the top-left corner of the page box, white

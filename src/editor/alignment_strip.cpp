@@ -97,9 +97,12 @@ void AlignmentStrip::pressed(int shift, double y) {
     const QRectF box = alignedBox(tool_.state().box(), alignmentCellAt(y));
     tool_.setBox(box);
     // The group follows only with a modifier key, by the held charge's own
-    // displacement from its record.
-    if (tool_.state().heldCharge() != 0 && shift != 0)
+    // displacement from its record. Nothing is redrawn, but the title shows
+    // at once that the document changed, whichever key was held.
+    if (tool_.state().heldCharge() != 0 && shift != 0) {
         AlignHeldChargeGroup(session_.ws(), box.left(), box.top(), box.width(), box.height());
+        session_.showTitle();
+    }
     tool_.giveFocusBack();
 }
 

@@ -71,8 +71,7 @@ void HeldChargeTool::moved(QMouseEvent& event) {
         box.moveTo(box.left() + dx, box.top() + dy);
         // The new box places the companions.
         state_.setBox(box);
-        if (held != 0 && anyModifier(event.modifiers()))
-            MoveHeldChargeGroup(session_.ws(), whole(dx), whole(dy), box.width(), box.height());
+        if (held != 0 && anyModifier(event.modifiers())) moveGroup(whole(dx), whole(dy), box);
         view_.showMoveCaptions();
         return;
     }
@@ -103,9 +102,16 @@ void HeldChargeTool::resize(const QMouseEvent& event, int held) {
     box.setWidth(width);
     box.setHeight(std::max(width * ratio, 1.0));
     state_.setBox(box);
-    if (anyModifier(event.modifiers()))
-        MoveHeldChargeGroup(session_.ws(), 0, 0, box.width(), box.height());
+    if (anyModifier(event.modifiers())) moveGroup(0, 0, box);
     view_.render();
+}
+
+// The members move in the document without a redraw (they show when the key
+// is let go or the charge is put down), but the title says at once that the
+// document changed, whichever modifier key is held.
+void HeldChargeTool::moveGroup(int dx, int dy, const QRectF& box) {
+    MoveHeldChargeGroup(session_.ws(), dx, dy, box.width(), box.height());
+    session_.showTitle();
 }
 
 void HeldChargeTool::released(QMouseEvent& event) {
@@ -149,8 +155,7 @@ void HeldChargeTool::keyPressed(QKeyEvent& event) {
         const QRectF box = state_.box().translated(dx, dy);
         state_.setBox(box);
         view_.showGuides(true);
-        if (state_.heldCharge() != 0 && anyModifier(event.modifiers()))
-            MoveHeldChargeGroup(session_.ws(), dx, dy, box.width(), box.height());
+        if (state_.heldCharge() != 0 && anyModifier(event.modifiers())) moveGroup(dx, dy, box);
     } else {
         view_.placeCompanions();
     }

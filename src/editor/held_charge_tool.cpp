@@ -91,7 +91,9 @@ bool HeldChargeTool::commitHeld() {
     const OverlayBox placed{box.left(), box.top(), box.width(), box.height(),
                             state_.picture().toUtf8().toStdString()};
     const EditOutcome outcome = CommitHeldCharge(session_.ws(), session_.r(), placed);
-    if (outcome) end();
+    // A refused charge stays held, so nothing is lost; a refused new picture
+    // is let go, still in the picture list.
+    if (outcome || state_.heldCharge() == 0) end();
     session_.show(outcome);
     return bool(outcome);
 }

@@ -48,7 +48,8 @@ class HeldChargeTool : public QObject, private HeldChargeInput {
     // The one commit path (canvas click, Enter, the list's double click, the
     // paste, a click on the free area). An overlay wholly off the canvas is
     // thrown away instead, with the next joke. True when the overlay has
-    // ended; false when placing refused (the overlay stays, nothing is lost).
+    // ended in place; false when placing refused: a held charge stays held,
+    // nothing lost, a new picture is not placed and its overlay is hidden.
     bool commitHeld();
     // Deletes the held charge (asking about its group) or drops a new picture.
     void deleteHeld();
@@ -84,6 +85,7 @@ class HeldChargeTool : public QObject, private HeldChargeInput {
     void dropped(const QMimeData* data) override;
 
     void resize(const QMouseEvent& event, int held);
+    void moveGroup(int dx, int dy, const QRectF& box);
 
     HeldChargeState& state_;
     HeldChargeView& view_;

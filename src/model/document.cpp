@@ -6,6 +6,7 @@
 #include "model/part_zones.h"
 #include "model/partitions.h"
 #include "model/piece_types.h"
+#include "model/placed_charges.h"
 #include "model/shield_shapes.h"
 #include "model/tincture_table.h"
 
@@ -140,6 +141,9 @@ void UndoLast(Workspace& ws) {
     ws.CurrentBlazon = std::move(ws.Undos[1]);
     ws.CurrentBlazon.Folder = std::move(folder);
     ws.CurrentBlazon.FilePath = std::move(filePath);
+    // An undone placing leaves its record taken without a picture: it is free
+    // again now, not at the next hit test that happens to look.
+    FreeChargesWithoutPicture(ws.CurrentBlazon);
     for (int k = 1; k < kUndoDepth; ++k) ws.Undos[k] = std::move(ws.Undos[k + 1]);
     // The oldest copy stays where it was as well, so it can be restored again.
     ws.Undos[kUndoDepth] = ws.Undos[kUndoDepth - 1];

@@ -23,8 +23,9 @@ void PushUndo(Workspace& ws);
 // Brings back the newest copy; the others move up one slot and slot 25 keeps
 // its copy, so undoing past the oldest keeps returning it. Restores the record
 // only (not the bank, the groups or the charge layers), keeps the document's
-// current `Folder` and `FilePath`, and leaves `ws.Modified` alone. The caller
-// redraws.
+// current `Folder` and `FilePath`, frees a charge record the copy shows in use
+// without a picture (an undone placing), and leaves `ws.Modified` alone. The
+// caller redraws.
 void UndoLast(Workspace& ws);
 
 // Whether a saved coat of arms may be inserted into part zone `part` (1..7).

@@ -16,8 +16,6 @@ std::int64_t DocumentPictureCost(const BlazonRecord& blazon, const ImageBank& ba
         if (slot < 1 || slot > kImageBankSize || bank[slot].InUse == 0) continue;
         cost += chargeCost(bank[slot].Width, bank[slot].Height);
     }
-    for (int k = 1; k <= kPartCount; ++k)
-        if (!blazon.Parts[k].InsertedPath.empty()) cost += kInsertedArmsCost;
     return cost;
 }
 

@@ -12,15 +12,18 @@ namespace tess {
 // One limit for a document's pictures, held by everything that brings a
 // picture in and by the loader, so that every document the editor saves opens
 // whole again: the picture list and the placing of charges, the arrangement of
-// copies, the insertion of arms and the save refuse what would pass it; the
-// loader stops at it (a forged document claiming many large pictures).
+// copies and the save refuse what would pass it; the loader stops at it (a
+// forged document claiming many large pictures).
 //
 // Counted in pixels of the surfaces the program keeps for the pictures once
-// the document is open: each bank picture and its mask, the four recolouring
-// layers of each charge (each as large as its bank picture), and the canvas-
-// sized picture of each inserted coat of arms. At 4 bytes a pixel the budget
-// is 24 MB, some sixty canvases' worth; a real document uses a small part of
-// it. Each picture is also held to kMaxPictureSide on either side.
+// the document is open: each bank picture and its mask, and the four
+// recolouring layers of each charge (each as large as its bank picture). At
+// 4 bytes a pixel the budget is 24 MB, some sixty canvases' worth; a real
+// document uses a small part of it. Each picture is also held to
+// kMaxPictureSide on either side. The coats of arms inserted into parts stand
+// outside it, as documents have always been opened: at most five (zones 5
+// and 6 never hold any), each kept at the canvas size, they add a bounded
+// 1.8 MB whatever the document holds.
 inline constexpr std::int64_t kDocumentPicturePixels = 6'000'000;
 inline constexpr int kBankPictureSurfaces = 2;
 inline constexpr int kChargeLayerSurfaces = 4;
@@ -41,9 +44,9 @@ inline constexpr std::int64_t kInsertedArmsCost = std::int64_t(kCanvasWidth) * k
 // canvases' worth of pixels is none of them, which bounds its decoding.
 inline constexpr std::int64_t kLargestArmsPicturePixels = 16 * kInsertedArmsCost;
 
-// The bytes one document's side pictures may take together when it is
-// opened. A save writes 24-bit bitmaps, at most 3 bytes for each pixel the
-// budget counts and rows padded to 4 bytes (some 6 MB over 255 pictures of
+// The bytes one document's bank pictures and masks may take together when
+// it is opened. A save writes 24-bit bitmaps, at most 3 bytes for each pixel
+// the budget counts and rows padded to 4 bytes (some 6 MB over 255 pictures of
 // 4096 rows); a side file the user found again may be a 32-bit bitmap, at
 // most 4 bytes a counted pixel. No save comes near this, and fifty side files
 // padded to gigabytes cost no more than it.
@@ -51,7 +54,7 @@ inline constexpr std::uint64_t kDocumentSideFileBytes =
     std::uint64_t(kDocumentPicturePixels) * 4 + (8u << 20);
 
 // What the document's pictures cost now: the bank pictures in use, the
-// charges in use and the held one (it comes back), the parts holding arms.
+// charges in use and the held one (it comes back).
 std::int64_t DocumentPictureCost(const BlazonRecord& blazon, const ImageBank& bank, int heldCharge);
 // What is left of the budget (never below 0).
 std::int64_t PictureBudgetLeft(const BlazonRecord& blazon, const ImageBank& bank, int heldCharge);

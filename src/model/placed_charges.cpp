@@ -20,15 +20,17 @@ int firstFreeCharge(const BlazonRecord& blazon) {
     return 0;
 }
 
+void FreeChargesWithoutPicture(BlazonRecord& blazon) {
+    for (int n = 1; n <= kChargeCount; ++n)
+        if (blazon.Charges[n].ImageIndex < 1) blazon.Charges[n].InUse = 0;
+}
+
 Byte ChargeAtPoint(Workspace& ws, int x, int y) {
+    FreeChargesWithoutPicture(ws.CurrentBlazon);
     int best = 0;
     long long smallest = 0;
     for (int n = 1; n <= kChargeCount; ++n) {
-        ChargeRecord& c = ws.CurrentBlazon.Charges[n];
-        if (c.ImageIndex < 1) {
-            c.InUse = 0;
-            continue;
-        }
+        const ChargeRecord& c = ws.CurrentBlazon.Charges[n];
         if (c.InUse == 0 || chargePicture(ws, n) == nullptr) continue;
         if (!(x > c.X && x < c.X + c.Width && y > c.Y && y < c.Y + c.Height)) continue;
         const long long area = (long long)c.Width * c.Height;

@@ -18,7 +18,13 @@ int firstFreeCharge(const BlazonRecord& blazon);
 // The charge under the shield point (x, y), 0 when none: among charges in use
 // whose box holds the point strictly inside, the smallest box (areas compared
 // exactly), the lower number on equal areas. A record marked in use without a
-// picture is freed on the way, as an undone placing can leave one.
+// picture is freed on the way.
 Byte ChargeAtPoint(Workspace& ws, int x, int y);
+
+// Frees every record marked in use without a picture. A placing takes its
+// undo copy once the record is marked in use and before its picture is set,
+// so undoing it brings back such a record: left taken, it would hold one of
+// the fifty places with nothing on the shield.
+void FreeChargesWithoutPicture(BlazonRecord& blazon);
 
 }  // namespace tess

@@ -42,8 +42,8 @@ struct Workspace {
     // What an undo copy taken while a charge is held keeps in that charge's
     // record: the charge as it was when picked up (in use, its box, tincture
     // and mirroring), or the free record a pasted copy took. Without it, undoing
-    // the deletion or the commit of a held charge would lose it or keep its new
-    // size at its old place.
+    // the deletion or the mirror of a held charge would lose it. The commit's
+    // own copy takes the charge as it is put down (see AddCharge).
     ChargeRecord HeldUndoRecord;
     // Flags of the drawing: a black-and-white page is being drawn; the grid is shown.
     bool PrintBlackWhite = false;

@@ -117,10 +117,35 @@ std::optional<std::vector<std::uint8_t>> readFileHead(const std::string& path, s
     return head;
 }
 
+bool isBrokenLink(const std::string& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode) &&
+           fileKind(path) == FileKind::Missing;
+}
+
+namespace {
+
+constexpr const char* kChooseAFile = " Choisissez un fichier enregistré sur le disque.";
+
+}  // namespace
+
+std::string notAFileWords(const std::string& quotedNames, bool several) {
+    return quotedNames + (several ? " ne sont pas des fichiers : ce sont des dossiers, des tubes "
+                                    "ou des périphériques."
+                                  : " n'est pas un fichier : c'est un dossier, un tube ou un "
+                                    "périphérique.");
+}
+
 std::string notAFileText(const std::string& fileName) {
-    return "« " + fileName +
-           " » n'est pas un fichier : c'est un dossier, un tube ou un périphérique. Choisissez "
-           "un fichier enregistré sur le disque.";
+    return notAFileWords("« " + fileName + " »", false) + kChooseAFile;
+}
+
+std::string brokenLinkWords(const std::string& fileName) {
+    return "« " + fileName + " » est un lien vers un fichier qui n'existe plus.";
+}
+
+std::string brokenLinkText(const std::string& fileName) {
+    return brokenLinkWords(fileName) + kChooseAFile;
 }
 
 }  // namespace tess

@@ -59,8 +59,18 @@ std::optional<std::vector<std::uint8_t>> readFileBytes(const std::string& path,
 // The first `count` bytes of a plain file (fewer when it is shorter).
 std::optional<std::vector<std::uint8_t>> readFileHead(const std::string& path, std::size_t count);
 
+// Whether `path` is a symbolic link whose target is gone: a reader finds no
+// file there, yet the name is not free, so it is named rather than taken for
+// a missing file.
+bool isBrokenLink(const std::string& path);
+
 // The user's words for a path that holds no plain file: what it is and what
 // to choose instead.
 std::string notAFileText(const std::string& fileName);
+// What it is alone, for one or several names already quoted ("« a », « b »").
+std::string notAFileWords(const std::string& quotedNames, bool several);
+// The words for a link whose file is gone, and with what to choose instead.
+std::string brokenLinkWords(const std::string& fileName);
+std::string brokenLinkText(const std::string& fileName);
 
 }  // namespace tess

@@ -195,7 +195,11 @@ PictureScanResult scanBmp(Pull& in, PictureScan& scan, std::int64_t mostPixels) 
         return walkRuns(in, scan, pixels, compression == kRle4);
     const std::uint64_t stride = (std::uint64_t(width) * bits + 31) / 32 * 4;
     const std::uint64_t end = pixels + stride * std::uint64_t(height);
-    if (!in.ensure(end, true)) return in.failure();
+    if (in.ensure(end, true)) return whole(scan, end);
+    // Some writers leave out the padding of the last row: every pixel is
+    // there, so the picture is taken with that padding made up.
+    const std::uint64_t lastPadding = stride - (std::uint64_t(width) * bits + 7) / 8;
+    if (lastPadding == 0 || !in.ensure(end - lastPadding, true)) return in.failure();
     return whole(scan, end);
 }
 

@@ -92,7 +92,8 @@ std::string furBitmapFile(std::string_view furPath) {
 }
 
 std::string SaveFurFiles(const std::string& furPath, const Surface& tileSurface, int width,
-                         int height, int rowShift, const TinctureTable& tinctures) {
+                         int height, int rowShift, const TinctureTable& tinctures,
+                         int* errorNumber) {
     const auto bitmap = encodePictureBmp(tileSurface);
     if (!bitmap) return "Impossible de préparer l'image « " + furBitmapFile(furPath) + " »";
     StagedFiles files(".tmp-fourrure");
@@ -102,6 +103,7 @@ std::string SaveFurFiles(const std::string& furPath, const Surface& tileSurface,
     if (error.empty())
         error = files.add(furPath, encodeFurFile(tileSurface, width, height, rowShift, tinctures));
     if (error.empty()) error = files.commit();
+    if (errorNumber) *errorNumber = error.empty() ? 0 : errorNumberOf(files.failedErrno());
     return error;
 }
 

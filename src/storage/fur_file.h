@@ -54,8 +54,10 @@ std::string furBitmapFile(std::string_view furPath);
 // Writes the fur file and the bitmap of the whole tile surface beside it
 // together: both are prepared and staged first, so a failure leaves both old
 // files as they were (never a new table beside an old tile). Empty text on
-// success, else the reason.
+// success, else the reason, and the failure's number in `errorNumber` when
+// given (storage/error_numbers.h).
 std::string SaveFurFiles(const std::string& furPath, const Surface& tileSurface, int width,
-                         int height, int rowShift, const TinctureTable& tinctures);
+                         int height, int rowShift, const TinctureTable& tinctures,
+                         int* errorNumber = nullptr);
 
 }  // namespace tess

@@ -9,6 +9,12 @@ QFont programFont() {
     return font;
 }
 
+QFont smallProgramFont() {
+    QFont font = programFont();
+    font.setPixelSize(10);
+    return font;
+}
+
 QFont oneSizeLarger(QFont font) {
     // A point is 4/3 of a pixel on the usual screen: one pixel more is the
     // nearest step for a pixel-sized font.

@@ -9,6 +9,11 @@ namespace tess {
 // are drawn for, so that every caption shows whole.
 QFont programFont();
 
+// The program's font at 10 pixels, for the few labels whose fixed boxes were
+// drawn for a smaller text than the rest: the print dialog's title and zoom
+// caption.
+QFont smallProgramFont();
+
 // `font` one size larger, whether it is sized in points or in pixels (the
 // program's own font is in pixels).
 QFont oneSizeLarger(QFont font);

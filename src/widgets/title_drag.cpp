@@ -40,4 +40,14 @@ void dragWindowByTitle(QLabel& title, QWidget& window) {
     new TitleDrag(title, window);
 }
 
+void makeDialogTitle(QLabel& title, QWidget& window) {
+    QFont bold = title.font();
+    bold.setBold(true);
+    title.setFont(bold);
+    QPalette palette = title.palette();
+    palette.setColor(QPalette::WindowText, QColor(0x80, 0, 0));
+    title.setPalette(palette);
+    dragWindowByTitle(title, window);
+}
+
 }  // namespace tess

@@ -11,4 +11,8 @@ namespace tess {
 // label's events still reach the label and its window afterwards.
 void dragWindowByTitle(QLabel& title, QWidget& window);
 
+// Such a title label as every frameless dialog shows it: its font in bold,
+// its text in dark red (0x000080), and it drags `window` as above.
+void makeDialogTitle(QLabel& title, QWidget& window);
+
 }  // namespace tess

@@ -96,8 +96,12 @@ TEST_F(ChargeEdits, TheCommitPutsTheChargeBackAsOneStep) {
     EXPECT_EQ(charge(n).Height, 8);
     EXPECT_EQ(charge(n).Tincture, kAzur);
     EXPECT_TRUE(ws.Modified);
-    // The step keeps the charge as it was picked up.
-    EXPECT_EQ(ws.Undos[1].Charges[std::size_t(n)], pickedUp);
+    // The step keeps the charge where it was picked up, in the size it is
+    // put down with.
+    ChargeRecord putDown = pickedUp;
+    putDown.Width = 12;
+    putDown.Height = 8;
+    EXPECT_EQ(ws.Undos[1].Charges[std::size_t(n)], putDown);
     EXPECT_EQ(r.chargeHitMap.pixel(125, 84), 0x0000FFu);
 
     // Nothing held: a new picture takes the first free record.

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -179,6 +181,51 @@ TEST_F(FileCommandsTest, SaveAsThenReopenGivesTheSameRecordAndCanvas) {
     ASSERT_TRUE(OpenDocumentCommand(ws(), r(), window.dialogsOf()).changed);
     EXPECT_EQ(ws().CurrentBlazon, saved);
     EXPECT_EQ(r().canvas, canvas);
+}
+
+TEST_F(FileCommandsTest, NoFileIsReplacedWithoutAQuestionAboutItWhateverNameIsTyped) {
+    fs::create_directories(file("docs"));
+    const std::string maille = savedDocument("docs/Maillé.bls", 12);
+    put("docs/Hermine", {1, 2, 3});
+    const auto listing = [this] {
+        std::map<std::string, testing::Bytes> all;
+        for (const auto& entry : fs::directory_iterator(file("docs")))
+            all[entry.path().filename()] = read("docs/" + entry.path().filename().string());
+        return all;
+    };
+    const auto before = listing();
+    // The save dialog asks about the name as typed, as the platform's does,
+    // and is answered "Oui"; the question box is answered "Non".
+    std::string typed;
+    std::set<std::string> asked;
+    FileCommandDialogs d = window.dialogsOf();
+    d.chooseSave = [&](const std::string&, const std::string&, const std::string&,
+                       const std::string&) {
+        if (fs::exists(typed)) asked.insert(fs::path(typed).filename());
+        return typed;
+    };
+    d.documents.confirm = [&](const std::string& text) {
+        window.asked.push_back(text);
+        asked.insert(text.substr(12, text.find(" existe") - 12));
+        return false;
+    };
+    for (const char* name : {"Maillé", "Maillé.bls", "Hermine", "Maillé.BLS", "Maillé.bl"}) {
+        SCOPED_TRACE(name);
+        typed = file("docs/") + name;
+        ws().Modified = true;
+        SaveDocumentCommand(ws(), r(), SaveCommand::SaveAs, d);
+        for (const auto& [old, bytes] : before)
+            EXPECT_TRUE(listing()[old] == bytes || asked.count(old)) << old;
+    }
+    EXPECT_EQ(window.asked, std::vector<std::string>{"\rLe fichier Maillé.bls existe déjà. "
+                                                     "Êtes-vous sûr de vouloir le remplacer ?"});
+    EXPECT_EQ(listing().at("Hermine"), before.at("Hermine"));
+    // Answered "Oui", the document typed without its extension replaces it.
+    window.yes = true;
+    window.saveAnswer = file("docs/Maillé");
+    ws().CurrentBlazon.Partition = 16;
+    EXPECT_TRUE(SaveDocumentCommand(ws(), r(), SaveCommand::SaveAs, window.dialogsOf()).changed);
+    EXPECT_EQ(ws().CurrentBlazon.FilePath, maille);
 }
 
 TEST_F(FileCommandsTest, NewAsksFirstAndNoKeepsTheDocument) {

@@ -99,11 +99,12 @@ class HostileFiles : public testing::DocumentTest {
         ADD_FAILURE() << "the reader waited on " << hostilePath;
     }
 
-    // A saved document with a charge and a coat of arms in part 3, written
-    // afresh for each case.
-    std::string savedDocument() {
+    // A saved document with a charge, a coat of arms in part 3 and the user
+    // fur `fur` (none when empty), written afresh for each case.
+    std::string savedDocument(const std::string& fur = "") {
         program = std::make_unique<testing::Program>();
         ws().ui = &ui;
+        if (!fur.empty()) blazon().UserFurs[0] = {fur, 0, 5, 5};
         const int lion = addPicture("lion.bmp", testing::kLion);
         placeCharge(1, lion, 40, 50, 8, 4, 3);
         placeCharge(2, lion, 90, 50, 8, 4, 0);
@@ -190,6 +191,7 @@ TEST_F(HostileFiles, EveryReaderRefusesWhatIsNoFileAtOnce) {
              EXPECT_NE(out.message.text.find("« " + FileNameOfPath(p) + " »"), std::string::npos)
                  << out.message.text;
              EXPECT_NE(out.message.text.find("sans les 2 meubles"), std::string::npos);
+             EXPECT_NE(out.message.text.find(" n'est pas un fichier"), std::string::npos);
              EXPECT_TRUE(scripted.questions.empty()) << "asked for as a missing file";
          }},
         {"arms side file", [&] { return partArmsFile(savedDocument(), 3); },
@@ -198,7 +200,8 @@ TEST_F(HostileFiles, EveryReaderRefusesWhatIsNoFileAtOnce) {
              const LoadOutcome out =
                  LoadDocument(fresh.ws, fresh.r, doc("armes.bls"), scripted.dialogs());
              EXPECT_TRUE(out.loaded);
-             EXPECT_NE(out.message.text.find(FileNameOfPath(p)), std::string::npos);
+             EXPECT_NE(out.message.text.find(FileNameOfPath(p) + " » n'est pas un fichier"),
+                       std::string::npos);
              EXPECT_TRUE(fresh.ws.CurrentBlazon.Parts[3].InsertedPath.empty());
              EXPECT_TRUE(scripted.questions.empty());
          }},
@@ -213,6 +216,20 @@ TEST_F(HostileFiles, EveryReaderRefusesWhatIsNoFileAtOnce) {
          [&](const std::string& p) {
              blazon().UserFurs[0] = {p, 0, 5, 5};
              EXPECT_FALSE(LoadUserFurPattern(ws(), r(), p, 0));
+         }},
+        {"fur of a document",
+         [&] {
+             savedDocument(file("fourrure.fmp"));
+             return file("fourrure.fmp");
+         },
+         [&](const std::string& p) {
+             testing::Program fresh;
+             const LoadOutcome out =
+                 LoadDocument(fresh.ws, fresh.r, doc("armes.bls"), scripted.dialogs());
+             EXPECT_TRUE(out.loaded);
+             EXPECT_EQ(out.message.text, notAFileWords("« fourrure.fmp »", false) +
+                                             " Le blason s'ouvre sans cette fourrure.");
+             EXPECT_EQ(fresh.ws.CurrentBlazon.UserFurs[0].Path, p);
          }},
         {"settings file", [&] { return programFile(kSettingsFileName); },
          [&](const std::string&) {

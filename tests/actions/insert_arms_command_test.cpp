@@ -82,7 +82,8 @@ TEST_F(InsertArmsCommandTest, AMissingPreviewDeclinedInsertsNothing) {
 }
 
 // A file that is not a document says so, as opening it would, whether or not
-// a preview lies beside it; it is never asked for as a missing preview.
+// a preview lies beside it; it is never asked for as a missing preview. A
+// link to a document that is gone is named.
 TEST_F(InsertArmsCommandTest, WhatIsNotADocumentIsSaidSoNotAskedFor) {
     blazon().Partition = 14;
     testing::writeFile(doc("notes.bls"), "Ceci n'est pas un blason.");
@@ -90,12 +91,23 @@ TEST_F(InsertArmsCommandTest, WhatIsNotADocumentIsSaidSoNotAskedFor) {
     const std::string moved = doc("perdu.bls");
     ASSERT_TRUE(save(moved).saved);
     testing::writeFile(moved, std::string(1, '\x0d') + "plus un blason");  // its previews stay
-    for (const std::string& path : {doc("notes.bls"), doc("vide.bls"), moved}) {
+    std::filesystem::create_symlink(doc("parti.bls"), doc("lien.bls"));
+    const FileMessage brokenLink = FileMessage::exclamation(
+        "Insérer un blason",
+        "« lien.bls » est un lien vers un fichier qui n'existe plus. Choisissez un fichier "
+        "enregistré sur le disque.");
+    const std::vector<std::pair<std::string, FileMessage>> cases = {
+        {doc("notes.bls"), incompatibleDocumentMessage()},
+        {doc("vide.bls"), incompatibleDocumentMessage()},
+        {moved, incompatibleDocumentMessage()},
+        {doc("lien.bls"), brokenLink},
+    };
+    for (const auto& [path, message] : cases) {
         SCOPED_TRACE(path);
         const InsertOutcome out = InsertArmsCommand(ws(), r(), 1, choose(path), asked.dialogs());
         EXPECT_FALSE(out.inserted);
-        EXPECT_EQ(out.message.title, incompatibleDocumentMessage().title);
-        EXPECT_EQ(out.message.text, incompatibleDocumentMessage().text);
+        EXPECT_EQ(out.message.title, message.title);
+        EXPECT_EQ(out.message.text, message.text);
         EXPECT_TRUE(asked.questions.empty());
         EXPECT_EQ(blazon().Parts[1].InsertedPath, "");
     }

@@ -1,16 +1,19 @@
 // The document's picture budget, held where pictures and charges come in: the
-// picture list, the placing of a charge, a paste, an arrangement, arms in a
-// part; and a save refuses what opening would leave out.
+// picture list, the placing of a charge, a paste, an arrangement; and a save
+// refuses what opening would leave out. Arms in parts stand outside it.
 #include <gtest/gtest.h>
 
 #include "actions/budget_messages.h"
 #include "actions/charge_arrangement.h"
 #include "actions/charge_edits.h"
+#include "actions/field_edits.h"
 #include "actions/held_charge.h"
 #include "actions/insert_blazon.h"
 #include "actions/picture_commands.h"
+#include "actions/piece_commands.h"
 #include "model/picture_budget.h"
 #include "model/placed_charges.h"
+#include "storage/side_files.h"
 #include "support/charge_pictures.h"
 #include "tests/storage/document_fixture.h"
 
@@ -118,17 +121,69 @@ TEST_F(PictureBudget, ChargesPastedAndArrangedStopAtTheBudget) {
               kDocumentPicturePixels);
 }
 
-TEST_F(PictureBudget, ArmsComeIntoAPartOnlyWithinTheBudget) {
-    const std::string arms = doc("interieur.bls");
-    ASSERT_TRUE(save(arms).saved);
-    // 999 x 999 with its charge leaves less than a canvas.
-    ASSERT_EQ(AddPictureToList(ws(), square("presque.bmp", 999, 999)), PictureAddOutcome::Added);
-    ASSERT_TRUE(place(file("pictures/presque.bmp"), 999, 999));
-    ASSERT_LT(kDocumentPicturePixels - cost(), kInsertedArmsCost);
-    const InsertOutcome refused = InsertBlazonInPart(ws(), r(), 1, arms);
-    EXPECT_FALSE(refused.inserted);
-    EXPECT_EQ(refused.message.text, armsOverBudgetText());
-    EXPECT_TRUE(blazon().Parts[1].InsertedPath.empty());
+// Arms stand outside the budget, as documents have always opened: a document
+// at its budget takes arms, new or replacing others, and its save reopens
+// whole, arms and their side files included, save after save.
+TEST_F(PictureBudget, ArmsStandOutsideTheBudgetAndReopenWithIt) {
+    struct Case {
+        const char* name;
+        int pictures, width, height, chargesEach;
+        std::vector<int> armsParts;
+    };
+    const std::vector<Case> cases = {
+        {"1000 x 1000 with its charge, arms in the chief", 1, 1000, 1000, 1, {7}},
+        {"fifty 141 x 141 with their charges, arms in every part that takes them",
+         50,
+         141,
+         141,
+         1,
+         {1, 2, 3, 4, 7}},
+        {"a second charge filling the budget exactly, arms in four parts",
+         1,
+         1000,
+         600,
+         2,
+         {1, 2, 3, 4}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        program = std::make_unique<testing::Program>();
+        ws().ui = &ui;
+        const std::string arms = doc("interieur.bls");
+        ASSERT_TRUE(save(arms).saved);
+        ChoosePartition(ws(), r(), 14, UndoStep::None);
+        ChoosePiece(ws(), r(), 1, "Chef");
+        for (int p = 0; p < c.pictures; ++p) {
+            const std::string path = square("p" + std::to_string(p) + ".bmp", c.width, c.height);
+            for (int n = 0; n < c.chargesEach; ++n)
+                ASSERT_TRUE(place(path, c.width, c.height, p % 10 * 10, p / 10 * 20 + n))
+                    << lastMessage();
+        }
+        ASSERT_GE(cost() * 1000, kDocumentPicturePixels * 994);
+        // Arms coming in, then arms replacing them.
+        for (int k : c.armsParts)
+            for (int time = 0; time < 2; ++time)
+                ASSERT_TRUE(InsertBlazonInPart(ws(), r(), k, arms).inserted) << "part " << k;
+        const std::string path = doc("armes.bls");
+        for (int round = 0; round < 2; ++round) {
+            SCOPED_TRACE(round == 0 ? "saved by the editor" : "saved once reopened");
+            const SaveOutcome saved = save(path);
+            ASSERT_TRUE(saved.saved) << saved.message.text;
+            for (int k : c.armsParts) EXPECT_TRUE(std::filesystem::exists(partArmsFile(path, k)));
+            program = std::make_unique<testing::Program>();
+            ws().ui = &ui;
+            const LoadOutcome out = LoadDocument(ws(), r(), path, {});
+            ASSERT_TRUE(out.loaded);
+            EXPECT_EQ(out.message.text, "");
+            int charges = 0;
+            for (int n = 1; n <= kChargeCount; ++n) charges += blazon().Charges[n].InUse != 0;
+            EXPECT_EQ(charges, c.pictures * c.chargesEach);
+            for (int k : c.armsParts) {
+                EXPECT_EQ(blazon().Parts[k].InsertedPath, arms) << "part " << k;
+                EXPECT_FALSE(r().InsertedPictures[k].empty()) << "part " << k;
+            }
+        }
+    }
 }
 
 TEST_F(PictureBudget, ASaveNeverWritesWhatOpeningWouldLeaveOut) {

@@ -41,13 +41,16 @@ TEST_F(PictureCommands, AddKeepsOneEntryPerNameAndRefusesWhatCannotBeAdded) {
         PictureAddOutcome outcome;
         std::string message;  // its first characters; empty for none
         FileMessage::Icon icon;
+        std::string title = "";  // checked when given
     };
+    const std::string addFailure = "Erreur survenu dans la procédure CDialog de mnuImAdd";
     const std::vector<Case> cases = {
         {a1, PictureAddOutcome::Added, "", FileMessage::Icon::None},
         {folder.writeGif("a1.gif", figure()), PictureAddOutcome::Duplicate,
          "Cette image est déjà présente dans la liste.", FileMessage::Icon::Exclamation},
-        {noise, PictureAddOutcome::Refused, "Le fichier « noise.bmp » n'est pas",
-         FileMessage::Icon::Critical},
+        {noise, PictureAddOutcome::Refused, addFailure, FileMessage::Icon::Critical, "Erreur #481"},
+        {folder.picture("absente.bmp"), PictureAddOutcome::Refused, addFailure,
+         FileMessage::Icon::Critical, "Erreur #53"},
         {folder.writeBmp("Löwe☥.bmp", figure()), PictureAddOutcome::Refused, "Le nom « Löwe☥",
          FileMessage::Icon::Exclamation},
         {folder.writeBmp("x", figure()), PictureAddOutcome::Added, "", FileMessage::Icon::None},
@@ -64,8 +67,18 @@ TEST_F(PictureCommands, AddKeepsOneEntryPerNameAndRefusesWhatCannotBeAdded) {
         ASSERT_FALSE(refusal.empty());
         EXPECT_EQ(refusal.text.substr(0, c.message.size()), c.message);
         EXPECT_EQ(refusal.icon, c.icon);
+        EXPECT_TRUE(c.title.empty() || refusal.title == c.title) << refusal.title;
     }
     EXPECT_EQ(texts(), (std::vector<std::string>{"im1:a1", "im2:x", "im3:a.b"}));
+    // The list's counters stop at 255: one more overflows.
+    const auto listed = ws.Pictures;
+    while (ws.Pictures.size() < 255)
+        ws.Pictures.push_back({"k", std::to_string(ws.Pictures.size()), a1});
+    FileMessage full;
+    EXPECT_EQ(AddPictureToList(ws, folder.writeBmp("b.bmp", figure()), &full),
+              PictureAddOutcome::Refused);
+    EXPECT_EQ(full.title + " " + full.text, "Erreur #6 " + addFailure);
+    ws.Pictures = listed;
     EXPECT_EQ(ws.Recent.LastImageFolder, FolderOfPath(a1));
     EXPECT_FALSE(ws.Modified);
     ResetDocument(ws);

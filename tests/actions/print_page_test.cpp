@@ -8,6 +8,7 @@
 
 #include "actions/print_page.h"
 #include "actions/redraw_shield.h"
+#include "model/document.h"
 #include "model/workspace.h"
 #include "platform/page_text.h"
 #include "platform/picture_file.h"
@@ -117,6 +118,25 @@ TEST_F(PrintPageTest, ABlackAndWhitePageIsHatchedAndTheWindowComesBackInColour) 
     EXPECT_GT(differing, 10000);
     EXPECT_FALSE(ws().PrintBlackWhite);
     EXPECT_EQ(r().canvas, colourCanvas);
+}
+
+// A plain D'Azur field is hatched with one-pixel lines eight rows apart. A page
+// smaller than the canvas merges its rows: black must win, or the lines
+// that fall between the kept rows vanish and the field prints blank.
+TEST_F(PrintPageTest, AHatchedPageSmallerThanTheCanvasKeepsItsLines) {
+    ResetDocument(ws());
+    for (const int zoom : {50, 33, 15}) {
+        SCOPED_TRACE(zoom);
+        const Surface page =
+            BuildPrintImage(ws(), r(), {.zoom = zoom, .blackWhite = true}, *text).page;
+        // Down the middle of the field, clear of the shield's outline.
+        const int x = page.width() / 2;
+        int black = 0, white = 0;
+        for (int y = page.height() / 5; y < page.height() * 4 / 5; ++y)
+            (page.pixel(x, y) == kBlack ? black : white) += 1;
+        EXPECT_GE(8 * black, black + white - 8);
+        EXPECT_GT(white, 0);
+    }
 }
 
 TEST_F(PrintPageTest, AFailedExportKeepsTheOldFileAndTheWindowInColour) {

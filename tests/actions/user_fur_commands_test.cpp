@@ -90,6 +90,7 @@ TEST_F(UserFurCommands, AFailedWriteLeavesTheSlotAsItWas) {
     EXPECT_FALSE(out.stored);
     EXPECT_EQ(out.message.icon, FileMessage::Icon::Critical);
     EXPECT_EQ(out.message.title, "Erreur #75");
+    EXPECT_EQ(out.message.text, "Erreur #75 survenue dans Command5_Click");
     EXPECT_EQ(blazon().UserFurs[2], before);
     EXPECT_TRUE(r().UserFurPictures[2] == picture);
     EXPECT_FALSE(fileExists(file("pictures/second.fmp")));

@@ -1,5 +1,6 @@
 // The charge distribution dialog driven through its own widgets.
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -62,6 +63,7 @@ class DistributionDialogTest : public QObject {
     void extraCopiesTextIsCheckedAsTyped();
     void eachOpeningStartsAfreshButTheFrameStaysHidden();
     void okHandsOverTheComputedArrangement();
+    void theBoldDarkRedTitleMovesTheDialog();
 
   private:
     void open() {
@@ -186,6 +188,18 @@ void DistributionDialogTest::okHandsOverTheComputedArrangement() {
     QCOMPARE(handed->KeyCount, Byte(2));
     QCOMPARE(handed->KeyY[2], Integer(236));
     QCOMPARE(handed->CopyY[3], Integer(203));
+}
+
+void DistributionDialogTest::theBoldDarkRedTitleMovesTheDialog() {
+    auto* title = dialog->findChild<QLabel*>(QStringLiteral("titleLabel"));
+    QVERIFY(title);
+    QCOMPARE(title->text(), QStringLiteral("Répartition des meubles"));
+    QVERIFY(title->font().bold());
+    QCOMPARE(title->palette().color(QPalette::WindowText), QColor(128, 0, 0));
+    const QPoint start = dialog->pos();
+    mouse(title, QEvent::MouseButtonPress, {10, 5});
+    mouse(title, QEvent::MouseMove, {40, 12});
+    QCOMPARE(dialog->pos(), start + QPoint(30, 7));
 }
 
 QTEST_MAIN(DistributionDialogTest)

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -201,10 +203,27 @@ void FurEditorTest::theRowShiftWrapsAndTakesTypedValues() {
     auto* text = child<QLineEdit>(d, "rowShiftText");
     QCOMPARE(d.rowShift(), 25);
     QCOMPARE(text->text(), QStringLiteral("25"));
-    bar->setValue(0);
-    bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    // The arrows pressed where the bar draws them: the upper one raises the
+    // shift by 5, the lower one lowers it; past either end it wraps round.
+    QStyleOptionSlider o;
+    o.initFrom(bar);
+    o.orientation = Qt::Vertical;
+    o.subControls = QStyle::SC_All;
+    const QRect first =
+        bar->style()->subControlRect(QStyle::CC_ScrollBar, &o, QStyle::SC_ScrollBarSubLine, bar);
+    const QRect second =
+        bar->style()->subControlRect(QStyle::CC_ScrollBar, &o, QStyle::SC_ScrollBarAddLine, bar);
+    const QPoint up = (first.top() < second.top() ? first : second).center();
+    const QPoint down = (first.top() < second.top() ? second : first).center();
+    QVERIFY(up.y() < bar->height() / 2 && down.y() > bar->height() / 2);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, up);
+    QCOMPARE(d.rowShift(), 30);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, down);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, down);
+    QCOMPARE(d.rowShift(), 20);
+    for (int i = 0; i < 5; ++i) QTest::mouseClick(bar, Qt::LeftButton, {}, down);
     QCOMPARE(d.rowShift(), 95);
-    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, up);
     QCOMPARE(d.rowShift(), 0);
     QCOMPARE(text->text(), QStringLiteral("0"));
 

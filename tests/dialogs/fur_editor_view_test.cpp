@@ -31,6 +31,7 @@ class FurEditorViewTest : public QObject {
     void eachCellShowsFiveByFiveInsideTheFrame();
     void aPressPaintsTheCellShownUnderIt();
     void theTitleLabelMovesTheWindow();
+    void noCaptionLiesOverAnotherControl();
     void failureBoxesAreNumberedAndSayWhatToDo();
 };
 
@@ -102,6 +103,19 @@ void FurEditorViewTest::theTitleLabelMovesTheWindow() {
     }
 }
 
+void FurEditorViewTest::noCaptionLiesOverAnotherControl() {
+    FurEditorDialog d;
+    d.show();
+    const QList<QWidget*> controls = d.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QLabel* label : d.findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        for (QWidget* other : controls)
+            if (other != label && label->isVisible() && other->isVisible())
+                QVERIFY2(!label->geometry().intersects(other->geometry()),
+                         qPrintable(label->text() + QStringLiteral(" / ") +
+                                    other->metaObject()->className() + QLatin1Char(' ') +
+                                    other->objectName()));
+}
+
 void FurEditorViewTest::failureBoxesAreNumberedAndSayWhatToDo() {
     QTemporaryDir dir;
     const auto at = [&](const char* name) { return (dir.path() + "/" + name).toStdString(); };
@@ -121,7 +135,11 @@ void FurEditorViewTest::failureBoxesAreNumberedAndSayWhatToDo() {
         QString title;
     };
     std::vector<Box> boxes;
-    d.hooks.openFile = [&](const QString&, const QString&, const QString&) { return chosen; };
+    QString openDialog;  // the open dialog's title and filter
+    d.hooks.openFile = [&](const QString& title, const QString&, const QString& filter) {
+        openDialog = title + "|" + filter;
+        return chosen;
+    };
     d.hooks.saveFile = [&](const QString&, const QString&, const QString&, const QString&) {
         return chosen;
     };
@@ -158,6 +176,7 @@ void FurEditorViewTest::failureBoxesAreNumberedAndSayWhatToDo() {
         QVERIFY2(boxes[0].text.contains(QString::fromUtf8(f.says)), qPrintable(boxes[0].text));
     }
     QVERIFY(!QFile::exists(QString::fromStdString(at("nulle-part/fourrure.fmp"))));
+    QCOMPARE(openDialog, QStringLiteral("Ouvrir une image ou une fourrure|Fourrures (*.fmp)"));
 }
 
 QTEST_MAIN(FurEditorViewTest)

@@ -124,6 +124,17 @@ void LineStyleDialogTest::diagonalLinesOfferNeitherNebuleNorEngrele() {
     open(lineOf(kLineDentele, 48, 24), true, 0);
     QVERIFY(!child<QLabel>("kindLabel12")->isEnabled());
     QVERIFY(!child<QLabel>("kindLabel14")->isEnabled());
+    // Drawn greyed too: their darkest ink is lighter than an offered kind's black.
+    auto darkest = [this](const char* name) {
+        const QImage drawn = child<QLabel>(name)->grab().toImage();
+        int least = 255;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x)
+                least = std::min(least, qGray(drawn.pixel(x, y)));
+        return least;
+    };
+    QVERIFY(darkest("kindLabel13") < 64);
+    QVERIFY(darkest("kindLabel12") > 96 && darkest("kindLabel14") > 96);
     QTest::mouseClick(child<QLabel>("kindLabel12"), Qt::LeftButton);
     QCOMPARE(int(dialog->style().LineKind), kLineDentele);
     QCOMPARE(child<QLabel>("kindLabel11")->palette().color(QPalette::WindowText), QColor(Qt::red));

@@ -103,12 +103,24 @@ class PrintDialogTest : public QObject {
         QVERIFY(child<QWidget>(printing.dialog, "colourChoice")->isVisible());
         Opened named(PageCommand::Print, memory, "Bureau");
         QCOMPARE(child<QLabel>(named.dialog, "titleLabel")->text(), QString("Imprimer sur Bureau"));
+        QVERIFY(child<QLabel>(named.dialog, "titleLabel")->toolTip().isEmpty());
+        // The two small labels keep their boxes; a name too long for the
+        // title's one line is cut short inside it, and shows whole as its tooltip.
+        const QString name = "Imprimante laser couleur du deuxième étage, salle des archives";
+        Opened longName(PageCommand::Print, memory, name.toStdString());
+        QLabel* title = child<QLabel>(longName.dialog, "titleLabel");
+        QCOMPARE(title->geometry(), QRect(19, 3, 209, 14));
+        QCOMPARE(child<QLabel>(longName.dialog, "zoomCaption")->geometry(), QRect(129, 43, 42, 29));
+        QVERIFY(title->text().startsWith("Imprimer sur Imprimante"));
+        const QRect needed = title->fontMetrics().boundingRect(title->text());
+        QVERIFY(needed.width() <= 209 && needed.height() <= 14);
+        QCOMPARE(title->toolTip(), "Imprimer sur " + name);
 
         QTest::mouseClick(child<QPushButton>(named.dialog, "helpButton"), Qt::LeftButton);
         QCOMPARE(named.helpTopics, std::vector<int>{3});
 
         // Dragging the title moves the dialog by the pointer's displacement.
-        QLabel* title = child<QLabel>(named.dialog, "titleLabel");
+        title = child<QLabel>(named.dialog, "titleLabel");
         const QPoint before = named.dialog.pos();
         press(title, {10, 5});
         QMouseEvent drag(QEvent::MouseMove, QPointF(30, 15), title->mapToGlobal(QPointF(30, 15)),

@@ -64,6 +64,16 @@ void SmallDialogsTest::okHandsTheColourOverAndAnnulerKeepsIt() {
     auto* bar = child<QScrollBar>(dialog, "stepBar");
 
     dialog.open({QStringLiteral("Gueules"), 0x0000C0, 0x0000FF}, state, done);
+    // No caption: no frame of its own, and its bold dark-red title moves it.
+    QVERIFY(dialog.windowFlags() & Qt::FramelessWindowHint);
+    QLabel* title = child<QLabel>(dialog, "titleLabel");
+    QVERIFY(title->font().bold());
+    QCOMPARE(title->palette().color(QPalette::WindowText), QColor(128, 0, 0));
+    const QPoint start = dialog.pos();
+    sendMouse(title, QEvent::MouseButtonPress, {10, 5}, Qt::LeftButton, Qt::LeftButton);
+    sendMouse(title, QEvent::MouseMove, {30, 9}, Qt::NoButton, Qt::LeftButton);
+    sendMouse(title, QEvent::MouseButtonRelease, {30, 9}, Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(dialog.pos(), start + QPoint(20, 4));
     QTest::mouseClick(child<QPushButton>(dialog, "resetButton"), Qt::LeftButton);
     QCOMPARE(dialog.workingColour(), Colour(0x0000FF));
     QTest::mouseClick(child<QPushButton>(dialog, "cancelButton"), Qt::LeftButton);

@@ -65,6 +65,8 @@ const Typed kTyped[] = {
     {"4,5", kFrench, 4, 4, false, 4, false},
     {"1,000", kEnglish, 1, 1, false, 1, false},
     {"inf", kEnglish, 85, 25, false, 0, false},
+    // A leading plus sign is read as a number, as the minus sign is.
+    {"+3", kFrench, 3, 3, false, 3, false},
 };
 
 }  // namespace
@@ -88,7 +90,8 @@ void TypedNumbersTest::theRuleItself() {
                  {"2.5", kEnglish, true, 2.5},   {"1e3", kFrench, true, 1000},
                  {" 12 ", kEnglish, true, 12},   {"1 000", kFrench, true, 1000},
                  {"1,000", kEnglish, true, 1},   {"abc", kEnglish, false, 0},
-                 {"nan", kEnglish, false, 0},    {"1e400", kEnglish, false, 0}};
+                 {"nan", kEnglish, false, 0},    {"1e400", kEnglish, false, 0},
+                 {"+3", kEnglish, true, 3},      {"+2,5", kFrench, true, 2}};
     for (const auto& c : cases) {
         const std::optional<double> v = typedNumber(QString::fromUtf8(c.text), c.locale);
         QVERIFY2(v.has_value() == c.number, c.text);

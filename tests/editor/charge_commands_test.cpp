@@ -80,6 +80,20 @@ void ChargeCommandsTest::theAlignmentStripMovesTheGroupOnlyWithAModifier() {
     QCOMPARE(QPoint(d->charge(3).X, d->charge(3).Y), QPoint(61, 1));
     QCOMPARE(QPoint(d->charge(2).X, d->charge(2).Y), QPoint(1, 1));
 
+    // With Ctrl or Alt the group follows as well, and the title shows the
+    // change at once, as after Shift, though nothing is drawn yet.
+    const struct {
+        Qt::KeyboardModifier key;
+        int y;
+        QPoint third;
+    } keyed[] = {{Qt::ControlModifier, 270, {61, 171}}, {Qt::AltModifier, 190, {61, 1}}};
+    for (const auto& k : keyed) {
+        d->unmark();
+        QTest::mouseClick(strip, Qt::LeftButton, k.key, QPoint(10, k.y));
+        QCOMPARE(QPoint(d->charge(3).X, d->charge(3).Y), k.third);
+        QCOMPARE(d->title(), QStringLiteral("Tessaline*"));
+    }
+
     // Between the two groups of cells with Ctrl: nothing moves, the frames are
     // placed again and the focus goes back to the charge.
     QTest::mouseClick(strip, Qt::LeftButton, Qt::ControlModifier, QPoint(10, 160));

@@ -27,23 +27,28 @@ class EditorDetailsTest : public WindowTest {
 
 // "X; Y" in the zones' own pixels, written as the captions write real values,
 // over the bands, between them and past them; the band's tooltip as before.
+// The alignment strip beside them names its cell and leaves the caption.
 void EditorDetailsTest::theShiftZonesWriteThePointerIntoTheirCaption() {
     PictureBox* zones = w->panel<PieceOptions>().shiftZones();
+    PictureBox* strip = w->panel<AlignmentStrip>().strip();
     QLabel* caption = w->panel<PieceOptions>().firstOrderCaption();
     zones->show();
+    strip->show();
     const struct {
+        PictureBox* over;
         QPointF at;
         const char* caption;
         const char* tip;
-    } moves[] = {{{10, 5}, "10; 5", "Pièce déportée En Dextre / En chef"},
-                 {{3, 30}, "3; 30", "Pièce normale"},
-                 {{12.5, 19.5}, "12.5; 19.5", "Pièce normale"},
-                 {{0, 57}, "0; 57", "Pièce déportée En Sénestre / En pointe"},
-                 {{7, 58}, "7; 58", "Pièce déportée En Sénestre / En pointe"}};
+    } moves[] = {{zones, {10, 5}, "10; 5", "Pièce déportée En Dextre / En chef"},
+                 {zones, {3, 30}, "3; 30", "Pièce normale"},
+                 {zones, {12.5, 19.5}, "12.5; 19.5", "Pièce normale"},
+                 {zones, {0, 57}, "0; 57", "Pièce déportée En Sénestre / En pointe"},
+                 {zones, {7, 58}, "7; 58", "Pièce déportée En Sénestre / En pointe"},
+                 {strip, {10, 262}, "7; 58", "Aligné sous le centre"}};
     for (const auto& m : moves) {
-        sendMouse(zones, QEvent::MouseMove, m.at, Qt::NoButton, Qt::NoButton);
+        sendMouse(m.over, QEvent::MouseMove, m.at, Qt::NoButton, Qt::NoButton);
         QCOMPARE(caption->text(), QString::fromUtf8(m.caption));
-        QCOMPARE(zones->toolTip(), QString::fromUtf8(m.tip));
+        QCOMPARE(m.over->toolTip(), QString::fromUtf8(m.tip));
     }
     // A hover only: no step, no mark.
     QVERIFY(!h->ws().Modified);

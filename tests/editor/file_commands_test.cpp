@@ -105,6 +105,18 @@ class FileCommandsTest : public QObject {
         QCOMPARE(h.title(), std::string("Tessaline [armes.bls]"));
         QCOMPARE(h.replaced, 1);
         QVERIFY(QApplication::overrideCursor() == nullptr);
+
+        // A document far too long to be read: the open's own box.
+        QFile huge(h.path("gros.bls"));
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.write("\x0e") == 1);
+        QVERIFY(huge.resize(qint64(65) << 20));
+        huge.close();
+        h.messages.files = {h.path("gros.bls")};
+        h.commands->openDocument();
+        QCOMPARE(h.messages.boxes.back().title, QString("Erreur #75"));
+        QCOMPARE(h.messages.boxes.back().text,
+                 QString("Erreur survenue dans mnuOpen::OnClick (Erreur d'accès au fichier : "
+                         "« gros.bls » n'a pas pu être lu en entier)"));
     }
 
     void exportWritesTheChosenBitmapAndClosesTheDialog() {

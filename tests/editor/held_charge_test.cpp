@@ -31,7 +31,7 @@ class HeldChargeTest : public WindowTest {
     void onlyOurOwnClipboardTextPastes();
     void aMirroredChargeShowsFlipped();
     void aTinctureDropRecoloursWithoutUndoOrRedraw();
-    void aNewPictureWithEveryRecordTakenStaysHeld();
+    void aNewPictureWithEveryRecordTakenIsNotPlaced();
     void theMenuFollowsWhatIsHeld();
 
   private:
@@ -162,18 +162,23 @@ void HeldChargeTest::aModifierMovesTheWholeGroup() {
     const int g = NewMotif(ws);
     for (int n = 1; n <= 3; ++n) AddChargeToMotif(ws, g, n);
     QVERIFY(w->panel<HeldChargeTool>().pickUp(2));
+    d->unmark();
     d->heldMouse(QEvent::MouseButtonPress, QPoint(5, 5));
     d->heldMouse(QEvent::MouseMove, QPoint(12, 5), Qt::LeftButton, Qt::ControlModifier);
     // Every member's record moved; none is drawn until the commit.
     QCOMPARE(d->charge(1).X, 37);
     QCOMPARE(d->charge(3).X, 97);
+    // ...but the title says at once that the document changed.
+    QCOMPARE(d->title(), QStringLiteral("Tessaline*"));
     d->heldMouse(QEvent::MouseMove, QPoint(15, 5));
     QCOMPARE(d->charge(1).X, 37);
     d->heldMouse(QEvent::MouseButtonRelease, QPoint(15, 5), Qt::NoButton);
     // Ctrl and its release move the members without drawing them; letting
     // go of Shift shows them where they went.
+    d->unmark();
     QTest::keyClick(view(), Qt::Key_Left, Qt::ControlModifier);
     QCOMPARE(d->charge(1).X, 36);
+    QCOMPARE(d->title(), QStringLiteral("Tessaline*"));
     const qint64 shown = w->panel<CanvasPanel>().canvas()->picture().cacheKey();
     const auto red = [&](int x) { return d->shown(x, 50) == 0xFF0000u; };
     QVERIFY(red(33) && !red(52));
@@ -201,14 +206,20 @@ void HeldChargeTest::undoBringsBackTheChargeAsItWasPickedUp() {
     w->panel<ToolbarInput>().undoLast();
     QCOMPARE(d->charge(1), pickedUp);
 
-    // Put down elsewhere, larger, then undone: back as picked up.
+    // Put down elsewhere, larger and in Sinople, then undone: back where it was
+    // picked up, in the size and tincture it was put down with.
     QVERIFY(w->panel<HeldChargeTool>().pickUp(1));
     w->panel<HeldChargeTool>().setBox(QRectF(120, 80, 60, 45));
+    QVERIFY(WindowDriver::drop(view(), makeTinctureDrag(5), QPoint(20, 15)));
     QVERIFY(w->panel<HeldChargeTool>().commitHeld());
     QCOMPARE(d->charge(1).X, 120);
     QCOMPARE(d->charge(1).Width, 60);
     w->panel<ToolbarInput>().undoLast();
-    QCOMPARE(d->charge(1), pickedUp);
+    ChargeRecord putDown = pickedUp;
+    putDown.Width = 60;
+    putDown.Height = 45;
+    putDown.Tincture = 5;
+    QCOMPARE(d->charge(1), putDown);
 
     // Undo while holding lets the overlay go: the charge is not held twice.
     QVERIFY(w->panel<HeldChargeTool>().pickUp(1));
@@ -356,14 +367,15 @@ void HeldChargeTest::aTinctureDropRecoloursWithoutUndoOrRedraw() {
     QCOMPARE(d->charge(1).Tincture, 4);
 }
 
-void HeldChargeTest::aNewPictureWithEveryRecordTakenStaysHeld() {
+void HeldChargeTest::aNewPictureWithEveryRecordTakenIsNotPlaced() {
     const QString path = d->writePicture("a.bmp", 20, 20);
     d->setCharge(path, 1, QPoint(10, 10));
     for (int n = 2; n <= kChargeCount; ++n) {
         d->charge(n) = d->charge(1);
         d->charge(n).X = Integer(n * 4);
     }
-    QVERIFY(w->panel<HeldChargeTool>().holdNewPicture(d->writePicture("b.bmp", 30, 30)));
+    const QString newPicture = d->writePicture("b.bmp", 30, 30);
+    d->bringUp(newPicture);
     QCOMPARE(w->panel<HeldChargeTool>().state().box(), QRectF(2, 2, 30, 30));
     QVERIFY(!w->panel<HeldChargeView>().resizeHandle()->isVisible());
     const BlazonRecord before = h->ws().CurrentBlazon;
@@ -371,10 +383,15 @@ void HeldChargeTest::aNewPictureWithEveryRecordTakenStaysHeld() {
     QCOMPARE(int(h->messages->boxes.size()), 1);
     QCOMPARE(h->messages->boxes[0].text,
              QStringLiteral("Le maximum d'images insérables est atteint!"));
-    QVERIFY(w->panel<HeldChargeTool>().state().isHolding());
+    // Not placed, the overlay hidden; the picture stays in the list.
+    QVERIFY(!w->panel<HeldChargeTool>().state().isHolding());
+    QVERIFY(!view()->isVisible());
     QCOMPARE(h->ws().CurrentBlazon, before);
-    // A record freed, the same Enter places it.
+    QCOMPARE(w->panel<PictureListPanel>().pictureList()->findItems("b", Qt::MatchExactly).size(),
+             1);
+    // A record freed, the picture brought up again is placed.
     d->charge(7).InUse = 0;
+    d->bringUp(newPicture);
     QTest::keyClick(view(), Qt::Key_Return);
     QVERIFY(!w->panel<HeldChargeTool>().state().isHolding());
     QCOMPARE(d->charge(7).InUse, kTrue);

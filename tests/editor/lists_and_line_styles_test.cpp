@@ -80,6 +80,10 @@ void ListsAndLineStylesTest::aSecondPictureOfTheSameNameIsRefused() {
     h->messages->files = {writePicture("a1.bmp", "BMP"), writePicture("a1.gif", "PNG")};
     menuItem(*w, "addPictureAction")->trigger();
     menuItem(*w, "addPictureAction")->trigger();
+    const auto& dialog = h->messages->openDialogs.back();
+    QCOMPARE(dialog.title + "|" + dialog.filter,
+             QStringLiteral("Ouvrir une image|Fichiers Graphiques (*.bmp *.gif *.jpg);;Bitmap "
+                            "(*.bmp);;Gif (*.gif);;Jpeg (*.jpg);;Tous (*)"));
     QListWidget* list = w->panel<PictureListPanel>().pictureList();
     QCOMPARE(list->count(), 1);
     QCOMPARE(list->item(0)->text(), QStringLiteral("a1"));

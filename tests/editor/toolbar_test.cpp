@@ -162,6 +162,10 @@ void ToolbarTest::partitionButtonsAlwaysTakeAnUndoStep() {
     // Unchanged, it still takes its step.
     release(bar, {210, 10});
     QCOMPARE(stepsSinceMark(), 2);
+    // Between the partition groups a release runs nothing.
+    for (const qreal x : {444.0, 451.0}) release(bar, {x, 10});
+    QCOMPARE(stepsSinceMark(), 2);
+    QCOMPARE(h->ws().CurrentBlazon.Partition, 10);
     release(bar, {560, 10});  // Coupé mi-parti en pointe
     QCOMPARE(h->ws().CurrentBlazon.Partition, 25);
     // "Annuler" takes none and leaves the mark.

@@ -30,53 +30,89 @@ status=0
   home=$(getent passwd "$(id -un)" | cut -d: -f6)
   out=${out//\$\{HOME\}/$home}
   if [ ! -e "$out" ]; then trap "rmdir \"$out\" 2>/dev/null || true" EXIT; fi
-  touch "$1/before-print"
-  "$0" "$1/expected" || exit 1
-  read -r width height inkw inkh < "$1/expected"
-  pdf=""
-  # The job leaves the queue once CUPS-PDF has written its file, or failed.
-  for _ in $(seq 600); do
-    lpstat -o 2>/dev/null | grep -q . || break
-    sleep 0.1
-  done
-  pdf=$(find "$out" /var/spool/cups-pdf -name "*Tessaline*.pdf" -newer "$1/before-print" 2>/dev/null | head -1)
-  if [ -z "$pdf" ]; then
-    echo "no new PDF of the job in $out"; cat "$1/cups/log/error_log" 2>/dev/null; exit 1
-  fi
-  cp "$pdf" "$1/printed.pdf"; rm -f "$pdf"
-  gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=ppmraw -r96 -o "$1/page-%d.ppm" "$1/printed.pdf"
-  pages=$(ls "$1"/page-*.ppm | wc -l)
-  [ "$pages" -eq 1 ] || { echo "the PDF has $pages pages, not one"; exit 1; }
-  python3 - "$1/page-1.ppm" "$inkw" "$inkh" <<PY
+  program="$0" scratch="$1"
+  # One job: the arguments of print_job after the file it writes; the page of
+  # CUPS-PDF rendered back at 96 dpi, then checked against the page built.
+  print_case() {
+    local name="$1"; shift
+    touch "$scratch/before-print"
+    "$program" "$scratch/$name" "$@" || exit 1
+    local pdf=""
+    # The job leaves the queue once CUPS-PDF has written its file, or failed.
+    for _ in $(seq 600); do
+      lpstat -o 2>/dev/null | grep -q . || break
+      sleep 0.1
+    done
+    pdf=$(find "$out" /var/spool/cups-pdf -name "*Tessaline*.pdf" -newer "$scratch/before-print" 2>/dev/null | head -1)
+    if [ -z "$pdf" ]; then
+      echo "$name: no new PDF of the job in $out"; cat "$scratch/cups/log/error_log" 2>/dev/null; exit 1
+    fi
+    cp "$pdf" "$scratch/$name.pdf"; rm -f "$pdf"
+    gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=ppmraw -r96 -o "$scratch/$name-page-%d.ppm" "$scratch/$name.pdf"
+    pages=$(ls "$scratch/$name"-page-*.ppm | wc -l)
+    [ "$pages" -eq 1 ] || { echo "$name: the PDF has $pages pages, not one"; exit 1; }
+    python3 - "$name" "$scratch/$name-page-1.ppm" "$scratch/$name" <<PY || exit 1
 import sys
-data = open(sys.argv[1], "rb").read()
-fields, pos = [], 0
-while len(fields) < 4:
-    while data[pos:pos+1].isspace(): pos += 1
-    if data[pos:pos+1] == b"#":
-        pos = data.index(b"\n", pos); continue
-    end = pos
-    while not data[end:end+1].isspace(): end += 1
-    fields.append(data[pos:end]); pos = end
-pos += 1
-w, h = int(fields[1]), int(fields[2])
-pixels = data[pos:]
-xs, ys = [], []
-white = b"\xff" * (w * 3)
-for y in range(h):
-    row = pixels[y * w * 3:(y + 1) * w * 3]
-    if row == white:
-        continue
-    for x in range(w):
-        if row[x*3:x*3+3] != b"\xff\xff\xff":
-            xs.append(x); ys.append(y)
-if not xs:
-    sys.exit("the printed page is blank")
-inkw, inkh = max(xs) - min(xs) + 1, max(ys) - min(ys) + 1
-want_w, want_h = int(sys.argv[2]), int(sys.argv[3])
-print(f"printed drawing {inkw} x {inkh}, page drawing {want_w} x {want_h}")
+
+def read_ppm(path):
+    data = open(path, "rb").read()
+    fields, pos = [], 0
+    while len(fields) < 4:
+        while data[pos:pos+1].isspace(): pos += 1
+        if data[pos:pos+1] == b"#":
+            pos = data.index(b"\n", pos); continue
+        end = pos
+        while not data[end:end+1].isspace(): end += 1
+        fields.append(data[pos:end]); pos = end
+    return int(fields[1]), int(fields[2]), data[pos + 1:]
+
+def ink_box(w, h, pixels):
+    xs, ys = [], []
+    white = b"\xff" * (w * 3)
+    for y in range(h):
+        row = pixels[y * w * 3:(y + 1) * w * 3]
+        if row == white:
+            continue
+        for x in range(w):
+            if row[x*3:x*3+3] != b"\xff\xff\xff":
+                xs.append(x); ys.append(y)
+    return (min(xs), min(ys), max(xs), max(ys)) if xs else None
+
+def hatch_lines(w, pixels, box):
+    # Dark runs down the middle of the drawing, clear of the outline of the shield:
+    # the horizontal hatch lines of a field of Azur.
+    left, top, right, bottom = box
+    x = (left + right) // 2
+    runs, dark_before = 0, False
+    for y in range(top + (bottom - top) // 5, bottom - (bottom - top) // 5):
+        grey = sum(pixels[(y * w + x) * 3:(y * w + x) * 3 + 3]) / 3
+        dark = grey < 128
+        runs += dark and not dark_before
+        dark_before = dark
+    return runs
+
+name, printed, built = sys.argv[1], sys.argv[2], sys.argv[3]
+w, h, pixels = read_ppm(printed)
+box = ink_box(w, h, pixels)
+if not box:
+    sys.exit(name + ": the printed page is blank")
+inkw, inkh = box[2] - box[0] + 1, box[3] - box[1] + 1
+width, height, want_w, want_h = map(int, open(built).read().split())
+print(f"{name}: printed drawing {inkw} x {inkh}, page drawing {want_w} x {want_h}")
 if abs(inkw - want_w) > 3 or abs(inkh - want_h) > 3:
-    sys.exit("the printed drawing has not the size and aspect of the page")
+    sys.exit(name + ": the printed drawing has not the size and aspect of the page")
+if name.startswith("hatched"):
+    pw, ph, page = read_ppm(built + ".ppm")
+    want = hatch_lines(pw, page, ink_box(pw, ph, page))
+    got = hatch_lines(w, pixels, box)
+    print(f"{name}: {got} hatch lines printed, {want} on the page")
+    if want < 2 or got < 2:
+        sys.exit(name + ": the hatching of the field is lost")
+    if abs(got - want) > max(1, want // 4):
+        sys.exit(name + ": the printed hatching is not that of the page")
 PY
+  }
+  print_case colour
+  for zoom in 50 33 15; do print_case "hatched-$zoom" "$zoom" bw; done
 ' "$program" "$scratch" || status=$?
 exit $status

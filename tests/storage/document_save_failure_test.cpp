@@ -17,6 +17,10 @@ using testing::folderContents;
 
 namespace fs = std::filesystem;
 
+const std::string kSaveFailure =
+    "Erreur survenue dans mnuSave::OnClick. Ce n'est pas ma faute, je le jure! "
+    "C'est sûrement la faute du lecteur de disquettes.";
+
 class SaveFailure : public testing::DocumentTest {
   protected:
     void SetUp() override {
@@ -57,10 +61,9 @@ TEST_F(SaveFailure, SaveAsIntoAFolderThatDoesNotExistKeepsTheDocumentsFile) {
     const SaveOutcome as =
         SaveDocument(ws(), r(), file("nulle part/armes.bls"), SaveCommand::SaveAs);
     EXPECT_FALSE(as.saved);
-    EXPECT_EQ(
-        as.message.text,
-        "Le blason n'a pas pu être sauvegardé sous ce nom : vérifiez que le dossier existe et que "
-        "vous pouvez y écrire. Je jure que ce n'est pas ma faute!");
+    EXPECT_EQ(as.message.title, "Erreur #76");
+    EXPECT_EQ(as.message.text,
+              "Erreur survenue dans mnuSaveAs::OnClick. Je jure que ce n'est pas ma faute!");
     EXPECT_EQ(blazon().FilePath, path);
     EXPECT_TRUE(ws().Modified);
 }
@@ -83,11 +86,7 @@ TEST_F(SaveFailure, WhicheverFileCannotBeStagedNoOldFileChangesAndNoTemporarySta
             EXPECT_FALSE(out.saved);
             EXPECT_EQ(out.message.icon, FileMessage::Icon::Critical);
             EXPECT_EQ(out.message.title, "Erreur #75");
-            EXPECT_EQ(
-                out.message.text,
-                "Le blason n'a pas pu être sauvegardé : vérifiez que le dossier existe et que vous "
-                "pouvez y écrire. Ce n'est pas ma faute, je le jure! "
-                "C'est sûrement la faute du lecteur de disquettes.");
+            EXPECT_EQ(out.message.text, kSaveFailure);
             EXPECT_EQ(folderContents(file("docs")), before);
             EXPECT_TRUE(ws().Modified);
             EXPECT_EQ(blazon().FilePath, path);
@@ -105,60 +104,48 @@ TEST_F(SaveFailure, WhicheverFileCannotBeStagedNoOldFileChangesAndNoTemporarySta
 }
 
 TEST_F(SaveFailure, AFullDiskOrAReadOnlyFolderIsSaidInItsOwnWordsNamingTheFile) {
+    // The save's own box, numbered by what failed, whichever file it failed at.
     struct Case {
         FileStep step;
         int error;
-        std::string expected;
+        std::string title;
         std::string at;  // the file the step fails for; empty: the first of them
     };
     const std::string folder = file("docs");
     const std::string journal = saveJournalFile(path);
     const std::vector<Case> cases = {
         // The document is the last file written: the disk fills there.
-        {FileStep::Write, ENOSPC,
-         "Le disque est plein : « " + path +
-             " » n'a pu être écrit. Le blason n'a pas été sauvegardé.",
-         path},
-        {FileStep::DataSync, EDQUOT,
-         "Le disque est plein : « " + shieldPreviewFile(path) +
-             " » n'a pu être écrit. Le blason "
-             "n'a pas été sauvegardé."},
-        {FileStep::Create, EROFS,
-         "Le dossier « " + folder + " » est en lecture seule : « " + shieldPreviewFile(path) +
-             " » n'a pu être écrit. Le blason n'a pas été sauvegardé."},
+        {FileStep::Write, ENOSPC, "Erreur #61", path},
+        {FileStep::DataSync, EDQUOT, "Erreur #61"},
+        {FileStep::Create, EROFS, "Erreur #70"},
         // The journal is written after every file: the user hears of the
         // document, never of the journal.
-        {FileStep::Write, ENOSPC,
-         "Le disque est plein : « " + path +
-             " » n'a pu être écrit. Le blason n'a pas été sauvegardé.",
-         journal},
-        {FileStep::DataSync, EDQUOT,
-         "Le disque est plein : « " + path +
-             " » n'a pu être écrit. Le blason n'a pas été sauvegardé.",
-         journal},
-        {FileStep::Create, EROFS,
-         "Le dossier « " + folder + " » est en lecture seule : « " + path +
-             " » n'a pu être écrit. Le blason n'a pas été sauvegardé.",
-         journal + kStagedSuffix},
+        {FileStep::Write, ENOSPC, "Erreur #61", journal},
+        {FileStep::DataSync, EDQUOT, "Erreur #61", journal},
+        {FileStep::Create, EROFS, "Erreur #70", journal + kStagedSuffix},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.expected + " at " + c.at);
+        SCOPED_TRACE(c.title + " at " + c.at);
         setFileStepHook([&](FileStep step, const std::string& p) {
             return step == c.step && (c.at.empty() || p == c.at) ? c.error : 0;
         });
         const SaveOutcome out = save(path);
         setFileStepHook({});
         EXPECT_FALSE(out.saved);
-        EXPECT_EQ(out.message.text, c.expected);
+        EXPECT_EQ(out.message.title, c.title);
+        EXPECT_EQ(out.message.text, kSaveFailure);
         EXPECT_EQ(folderContents(folder), before);
         EXPECT_TRUE(ws().Modified);
     }
-    // A folder truly read-only (the super-user writes anywhere: skipped then).
+    // A name too long for the system, and a folder truly read-only (the
+    // super-user writes anywhere: skipped then).
+    const SaveOutcome tooLong = save(doc(std::string(300, 'a') + ".bls"));
+    EXPECT_EQ(tooLong.message.title + " " + tooLong.message.text, "Erreur #52 " + kSaveFailure);
     if (::geteuid() != 0) {
         fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
         const SaveOutcome out = save(path);
         fs::permissions(folder, fs::perms::owner_all);
-        EXPECT_NE(out.message.text.find("est en lecture seule"), std::string::npos);
+        EXPECT_EQ(out.message.title + " " + out.message.text, "Erreur #70 " + kSaveFailure);
         EXPECT_EQ(folderContents(folder), before);
     }
 }
