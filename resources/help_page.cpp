@@ -50,7 +50,8 @@ pièces du premier et du second ordre (entière, diminuée ou en filet). Chaque 
 Un clic droit sur une partie du blason ouvre le menu de cette partie.</p>
 
 <h2 id="raccourcis">Les raccourcis du clavier</h2>
-<p>Quand le blason a le focus (il le prend après chaque clic sur la barre d'outils)&nbsp;:</p>
+<p>Quand le blason a le focus (il le prend quand on clique dessus ou sur la barre
+d'outils)&nbsp;:</p>
 <table>
 <tr><th>Touches</th><th>Commande</th></tr>
 <tr><td>Ctrl+O</td><td>Ouvrir un blason</td></tr>
@@ -73,14 +74,17 @@ en chef, Coupé mi-parti en pointe</td></tr>
 <p>Cette fenêtre sert à imprimer le blason ou à l'exporter en fichier graphique. Réglez le
 zoom (de 1 à 200&nbsp;%, la taille de l'écu sur la page), choisissez d'écrire ou non le
 blasonnement sous l'écu et, pour l'impression, les couleurs ou les hachures héraldiques en
-noir et blanc. L'aperçu montre la page&nbsp;; le bouton Imprimer ou Exporter la produit.</p>
+noir et blanc. L'aperçu montre la place de l'écu sur la page, sans le blasonnement ni les
+hachures&nbsp;; le bouton Imprimer ou Exporter produit la page. L'impression part sur
+l'imprimante par défaut du système&nbsp;; l'export écrit une image BMP.</p>
 
 <h2 id="styles-de-ligne">Les styles de ligne</h2>
 <p>Cette fenêtre règle le trait d'une ligne du blason&nbsp;: la ligne de partition ou le bord
 d'une pièce du premier ou du second ordre. Choisissez l'un des huit traits dans la liste et
 réglez la largeur et la profondeur du motif avec les deux barres&nbsp;; l'aperçu dessine le
-trait. Ok l'applique et ferme, Appliquer l'applique en gardant la fenêtre ouverte, Annuler
-ferme sans rien changer de plus.</p>
+trait. Sur une ligne en diagonale, les traits nébulé et engrelé ne sont pas offerts. Ok
+l'applique et ferme, Appliquer l'applique en gardant la fenêtre ouverte, Annuler ferme sans
+rien changer de plus.</p>
 
 <h2 id="editeur-fourrures">L'éditeur de fourrures</h2>
 <p>Une fourrure personnalisée est un motif que l'on sème sur une partie. Peignez la tuile
@@ -96,10 +100,13 @@ l'expression qui nomme ce meuble dans le blasonnement&nbsp;: Ok l'enregistre et 
 blasonnement sous l'écu la montre aussitôt.</p>
 
 <h2 id="distribution-meubles">La distribution des meubles</h2>
-<p>Cette fenêtre répète le meuble tenu selon un motif&nbsp;: en pal, en fasce, en bande, en
-orle, semé et les autres. Choisissez le motif et le nombre de meubles&nbsp;; l'aperçu les
-place, et la confirmation les pose sur le blason comme un seul groupe, que l'on peut
-ensuite déplacer ou supprimer ensemble.</p>
+<p>Cette fenêtre («&nbsp;Répartition des meubles&nbsp;», ouverte par «&nbsp;Créer un
+motif&nbsp;» dans le menu du meuble tenu) répète ce meuble selon l'un de dix motifs&nbsp;: en
+pal, en fasce, en bande, en barre, en chevron, en pairle, en croix, en sautoir, en carré ou
+en cercle. Choisissez le motif et le nombre de meubles supplémentaires (de 0 à 5)&nbsp;;
+l'aperçu les place, et l'on y déplace ou agrandit le cadre de la zone qu'ils occupent. Ok
+les pose sur le blason comme un seul groupe, que le blasonnement nomme par son motif et que
+l'on peut ensuite déplacer ensemble (en tenant Maj, Ctrl ou Alt) ou supprimer ensemble.</p>
 
 </body>
 </html>

@@ -50,6 +50,7 @@ void LoadTinctureColours(TinctureTable& table) {
 }
 
 std::string SaveTinctureColours(const TinctureTable& table) {
+    if (programFolderLeftAlone()) return {};
     RecordWriter writer;
     for (int k = 1; k <= kTinctureCount; ++k) writer.putLong(table[k].Colour);
     return writeFileAtomically(tinctureColourFilePath(), writer.bytes());

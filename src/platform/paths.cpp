@@ -13,6 +13,7 @@ namespace {
 std::size_t lastSeparator(std::string_view path) {
     return path.find_last_of("/\\");
 }
+bool leftAlone = false;
 }  // namespace
 
 std::string FolderOfPath(std::string_view path) {
@@ -25,9 +26,17 @@ std::string FileNameOfPath(std::string_view path) {
     return std::string(at == std::string_view::npos ? path : path.substr(at + 1));
 }
 
+void leaveProgramFolderAlone() {
+    leftAlone = true;
+}
+
+bool programFolderLeftAlone() {
+    return leftAlone;
+}
+
 std::string programFolder() {
     std::string folder = programFolderPath();
-    makeFolder(folder);
+    if (!leftAlone) makeFolder(folder);
     return folder;
 }
 

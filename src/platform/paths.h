@@ -11,10 +11,16 @@ std::string FolderOfPath(std::string_view path);
 std::string FileNameOfPath(std::string_view path);
 
 // The program folder: $TESSALINE_HOME when set, else $XDG_DATA_HOME/tessaline
-// (~/.local/share/tessaline), created when missing. No trailing separator.
+// (~/.local/share/tessaline), created when missing unless it is left alone.
+// No trailing separator.
 std::string programFolder();
 // The same folder's path, without creating it (for checks that must write nothing).
 std::string programFolderPath();
+// A run that leaves the program folder as it found it (the probe, which opens
+// a document as the program does): the folder is not made, and the settings
+// and colour files are not written. Set once, before anything is read.
+void leaveProgramFolderAlone();
+bool programFolderLeftAlone();
 // A file named as the documents name it in the program folder ("QRX.inf",
 // "\Pic12.tmp", "MesVarodez"): "\" becomes "/".
 std::string programFile(std::string_view name);

@@ -8,7 +8,8 @@
 // document as the save command does (OUT may be DOC itself). Exits 1 with the
 // program's own message on standard error when the document cannot be opened
 // or saved, 2 on a wrong command line or a picture that cannot be written.
-// Paths are taken as the bytes given, whatever their encoding.
+// Paths are taken as the bytes given, whatever their encoding. The program
+// folder is only read (the adjusted colours): its recent list is not changed.
 
 #include <cstdio>
 #include <string>
@@ -17,6 +18,7 @@
 #include "actions/graphics_session.h"
 #include "actions/opening.h"
 #include "model/workspace.h"
+#include "platform/paths.h"
 #include "platform/picture_file.h"
 #include "render/document_surfaces.h"
 #include "render/renderer.h"
@@ -55,6 +57,9 @@ int main(int argc, char** argv) {
     }
     if (document.empty()) return usage();
 
+    // A probe is no run of the program: the person's recent list and colours
+    // stay as they are.
+    tess::leaveProgramFolderAlone();
     // The start-up of the main window, without a window: the drawing surfaces
     // and tinctures, a blank document, then the document of the command line.
     // Missing side files are skipped: nothing is asked.

@@ -34,6 +34,7 @@ void LoadSettingsFile(Settings& settings) {
 }
 
 std::string SaveSettingsFile(const Settings& settings) {
+    if (programFolderLeftAlone()) return {};
     RecordWriter writer;
     for (int i = 1; i <= kRecentFileCount; ++i) {
         const std::string& entry = settings.RecentFiles[i];

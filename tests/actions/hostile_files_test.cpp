@@ -58,13 +58,21 @@ void make(Hostile kind, const std::string& path) {
             ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
             break;
         case Hostile::Socket: {
+            // A socket's address holds about a hundred bytes, less than the
+            // path of a checkout in a deep folder: it is bound by its bare
+            // name from inside its folder.
+            const std::string name = fs::path(path).filename().string();
             const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
             sockaddr_un address{};
             address.sun_family = AF_UNIX;
-            ASSERT_LT(path.size(), sizeof(address.sun_path));
-            std::copy(path.begin(), path.end(), address.sun_path);
-            ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+            ASSERT_LT(name.size(), sizeof(address.sun_path));
+            std::copy(name.begin(), name.end(), address.sun_path);
+            const fs::path here = fs::current_path();
+            fs::current_path(fs::path(path).parent_path());
+            const int bound = ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address));
+            fs::current_path(here);
             ::close(fd);
+            ASSERT_EQ(bound, 0);
             break;
         }
         case Hostile::DevZero:

@@ -24,8 +24,13 @@ upper=$(pixel "$WORK/parts.bmp" 132 60)
 lower=$(pixel "$WORK/parts.bmp" 132 260)
 [ "$upper" != "$lower" ] || fail "the part map does not tell the two parts apart"
 
-# The opening lands in the recent list of the program folder.
-[ -f "$TESSALINE_HOME/QRX.inf" ] || fail "the opened document did not enter the recent list"
+# The probe leaves the program folder alone: no recent list, in the folder it
+# is given or, without one, in the person's own.
+[ ! -e "$TESSALINE_HOME/QRX.inf" ] || fail "the probe wrote a recent list"
+mkdir "$WORK/person"
+(unset TESSALINE_HOME XDG_DATA_HOME; HOME="$WORK/person" "$probe" "$WORK/docs/coupe.bls" >/dev/null </dev/null) ||
+    fail "probe exit $? without a program folder"
+[ -z "$(ls -A "$WORK/person")" ] || fail "the probe wrote into the home folder: $(find "$WORK/person")"
 
 # Parti of two metals: the rule of tinctures is broken and said so.
 PARTITION=10

@@ -19,6 +19,7 @@
 #include "editor/canvas_input.h"
 #include "editor/tincture_palette_input.h"
 #include "model/document.h"
+#include "model/piece_types.h"
 #include "model/workspace.h"
 #include "render/document_surfaces.h"
 #include "render/key_colours.h"
@@ -271,12 +272,13 @@ void CanvasTest::theMenusFollowWhatIsUnderThePointer() {
         }
     QCOMPARE(h->messages->popups.size(), shown);
 
-    // The first-order piece: its delete item by name and in bold; arms only on a chief.
+    // The first-order piece: its delete item by name and in bold; arms only on
+    // a chief or an écusson.
     BlazonRecord& b = h->ws().CurrentBlazon;
-    for (const Long type : {Long(2), Long(1)}) {
+    for (const Long type : {kPal, kChef, kEcusson}) {
         b.Ordinary1.Present = kTrue;
         b.Ordinary1.Type = type;
-        b.Ordinary1.Name = type == 1 ? "Chef" : "Pal";
+        b.Ordinary1.Name = type == kChef ? "Chef" : type == kPal ? "Pal" : "Écusson";
         w->session().redraw();
         const QPoint piece = pointOfPart(7);
         QVERIFY(piece.x() >= 0);
@@ -286,7 +288,7 @@ void CanvasTest::theMenusFollowWhatIsUnderThePointer() {
         QVERIFY(menuItem(*w, "deleteFirstOrderAction")
                     ->text()
                     .startsWith(QStringLiteral("Supprimer (")));
-        QCOMPARE(menuItem(*w, "insertArmsOnPieceAction")->isEnabled(), type == 1);
+        QCOMPARE(menuItem(*w, "insertArmsOnPieceAction")->isEnabled(), type != kPal);
     }
 }
 

@@ -30,6 +30,7 @@ class KeptPictures : public OrdinaryRedraw {
   public:
     // For the table's set-ups and edits.
     using OrdinaryRedraw::addBankPicture;
+    using OrdinaryRedraw::canvas;
     using OrdinaryRedraw::doc;
     using OrdinaryRedraw::first;
     using OrdinaryRedraw::place;
@@ -37,6 +38,7 @@ class KeptPictures : public OrdinaryRedraw {
     using OrdinaryRedraw::second;
     using OrdinaryRedraw::setPart;
     using OrdinaryRedraw::setZone;
+    using OrdinaryRedraw::tincture;
     using OrdinaryRedraw::zone;
 
     Drawings drawings() const {
@@ -55,6 +57,8 @@ struct Case {
     std::function<void(KeptPictures&)> setUp;
     std::function<void(KeptPictures&)> edit;
     bool first, second, field;  // drawn again
+    // What the canvas must show after the edit, where the row says.
+    std::function<bool(const KeptPictures&)> shows = nullptr;
 };
 
 TEST_F(KeptPictures, DrawnAgainWhenWhatTheyAreDrawnFromChangesAndOnlyThen) {
@@ -89,6 +93,15 @@ TEST_F(KeptPictures, DrawnAgainWhenWhatTheyAreDrawnFromChangesAndOnlyThen) {
          [](KeptPictures& t) { t.ws.Tinctures[kOr].Colour ^= 0x102030; }, false, false, false},
         {"an adjusted colour of the piece's tincture", pal,
          [](KeptPictures& t) { t.ws.Tinctures[kOr].Colour ^= 0x102030; }, true, false, false},
+        {"an adjusted colour shared by the piece and the field",
+         [](KeptPictures& t) {
+             t.first(kPal);
+             t.setPart(1, kClassMetal, kOr);
+         },
+         [](KeptPictures& t) { t.ws.Tinctures[kOr].Colour ^= 0x102030; }, true, false, false,
+         [](const KeptPictures& t) {
+             return t.canvas(132, 170) == t.tincture(kOr) && t.canvas(20, 100) == t.tincture(kOr);
+         }},
         {"a black-and-white page", both, [](KeptPictures& t) { t.ws.PrintBlackWhite = true; }, true,
          true, false},
         {"two bends made three", both, [](KeptPictures& t) { t.doc().Ordinary1.Repeat = 1; }, true,
@@ -131,6 +144,9 @@ TEST_F(KeptPictures, DrawnAgainWhenWhatTheyAreDrawnFromChangesAndOnlyThen) {
         EXPECT_EQ(after.first != before.first, c.first) << "first-order piece";
         EXPECT_EQ(after.second != before.second, c.second) << "second-order piece";
         EXPECT_EQ(after.field != before.field, c.field) << "field's key map";
+        if (c.shows) {
+            EXPECT_TRUE(c.shows(*this)) << "canvas";
+        }
         // The key maps are laid again exactly when one of them was drawn again.
         EXPECT_EQ(after.maps != before.maps, c.first || c.second || c.field) << "key maps";
         // And a redraw with nothing changed draws nothing again.

@@ -3,6 +3,7 @@
 // hourglass, the help page and the pictures the choosers show.
 #include <QApplication>
 #include <QFile>
+#include <QFontInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QMimeData>
@@ -10,6 +11,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstdlib>
+
+#include "editor/program_harness.h"
+#include "model/motif_layout.h"
 #include "model/tincture_table.h"
 #include "resources/help_page.h"
 #include "widgets/busy_pointer.h"
@@ -296,6 +301,19 @@ void WidgetsTest::theHelpPageIsWrittenOnceAndOpenedAtEachTopic() {
     }
     QVERIFY(told.isEmpty());
 
+    // The arrangements the page lists are the ones the program makes.
+    const QString text = QString::fromUtf8(html).simplified();
+    const qsizetype list = text.indexOf(QStringLiteral("dix motifs&nbsp;: "));
+    QVERIFY(list > 0);
+    const qsizetype from = list + qsizetype(qstrlen("dix motifs&nbsp;: "));
+    QStringList listed = text.mid(from, text.indexOf(QLatin1Char('.'), from) - from)
+                             .replace(QStringLiteral(" ou "), QStringLiteral(", "))
+                             .split(QStringLiteral(", "));
+    QStringList made;
+    for (int p = 1; p <= kMotifPatternCount; ++p)
+        made << QString::fromUtf8(MotifPatternName(MotifPattern(p))).toLower();
+    QCOMPARE(listed, made);
+
     // The page in place is this program's: left alone, even where it cannot
     // be written. A page of another version is replaced whole.
     QVERIFY(QFile::setPermissions(help.pagePath(), QFile::ReadOwner));
@@ -410,10 +428,31 @@ void WidgetsTest::aTitleDragsItsWindowWithAnyButton() {
     QCOMPARE(body->presses, 2);
 }
 
+// Every widget of the running program's windows and hidden dialogs, as the
+// screen would show it: the program's family at 11 pixels, and a caption that
+// sets its own font (bold, italic, a title one size larger, a label a size
+// smaller to fit its box) stays within a pixel of it.
 void WidgetsTest::everyWindowHasOneFontOfElevenPixels() {
+    {
+        ProgramHarness run;
+        QVERIFY(run.start());
+        const QString family = QFontInfo(programFont()).family();
+        int walked = 0;
+        for (QWidget* widget : QApplication::allWidgets()) {
+            const QFontInfo shown(widget->font());
+            const QByteArray name = widget->window()->objectName().toUtf8() + "/" +
+                                    widget->metaObject()->className() + " " +
+                                    widget->objectName().toUtf8();
+            QVERIFY2(shown.family() == family, name.constData());
+            if (widget->testAttribute(Qt::WA_SetFont))
+                QVERIFY2(std::abs(shown.pixelSize() - 11) <= 1, name.constData());
+            else
+                QVERIFY2(shown.pixelSize() == 11, name.constData());
+            ++walked;
+        }
+        QVERIFY(walked > 100);
+    }
     const QFont font = programFont();
-    QCOMPARE(font.pixelSize(), 11);
-    QCOMPARE(font.styleHint(), QFont::SansSerif);
     QCOMPARE(oneSizeLarger(font).pixelSize(), 12);
     QFont points;
     points.setPointSizeF(9.5);
