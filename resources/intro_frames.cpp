@@ -1,6 +1,5 @@
 // The start-up animation: a shield drawn from the chief down, then the name
 // written letter by letter beneath a gold rule.
-#include <array>
 #include <cmath>
 #include <string_view>
 #include <vector>
@@ -76,7 +75,7 @@ Surface finishedShield() {
 }
 
 Surface drawFrame(int n) {
-    static const Surface shield = finishedShield();
+    const Surface shield = finishedShield();
     Surface f(kFrameW, kFrameH, kBlack);
     // Frames 1..5 draw the shield down to its point.
     const int rows = std::min(kShieldH, kShieldH * n / 5);
@@ -123,13 +122,8 @@ Surface drawFrame(int n) {
 
 }  // namespace
 
-const Surface& introFrame(int n) {
-    static const std::array<Surface, kIntroFrameCount> all = [] {
-        std::array<Surface, kIntroFrameCount> a;
-        for (int i = 1; i <= kIntroFrameCount; ++i) a[i - 1] = drawFrame(i);
-        return a;
-    }();
-    return all[(n >= 1 && n <= kIntroFrameCount ? n : kIntroFrameCount) - 1];
+Surface introFrame(int n) {
+    return drawFrame(n >= 1 && n <= kIntroFrameCount ? n : kIntroFrameCount);
 }
 
 }  // namespace tess

@@ -57,8 +57,10 @@ const Surface& honourablePieceIcon(int type);
 const Surface& programIcon();
 
 // The ten 320 x 200 frames of the start-up animation, 1..10 in showing order;
-// any other number gives the last frame.
+// any other number gives the last frame. Drawn at each call and kept by no
+// one here: they are shown once, and kept they would hold 2.5 MB for the
+// whole session.
 inline constexpr int kIntroFrameCount = 10;
-const Surface& introFrame(int n);
+Surface introFrame(int n);
 
 }  // namespace tess

@@ -40,7 +40,6 @@ IntroWindow::IntroWindow(MessageLayer& messages, Options options, QWidget* paren
       options_(std::move(options)) {
     setObjectName(QStringLiteral("IntroWindow"));
     setFixedSize(kClientWidth, kClientHeight);
-    setWindowIcon(programIconImage());
     QPalette p = palette();
     p.setColor(QPalette::Window, Qt::black);
     setPalette(p);
@@ -107,6 +106,9 @@ void IntroWindow::closeIntro() {
     frameTimer_.stop();
     hide();
     close();
+    // Never shown again: its last frame goes with it.
+    frames_ = {};
+    shownFrame_ = 0;
 }
 
 void IntroWindow::paintEvent(QPaintEvent* event) {

@@ -6,7 +6,6 @@
 #include <QPushButton>
 
 #include "dialogs/small_shield.h"
-#include "widgets/ui_pictures.h"
 
 namespace tess {
 
@@ -28,7 +27,6 @@ QuestionBox::QuestionBox(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(kClientWidth, kWaitHeight);
-    setWindowIcon(programIconImage());
     QPalette p = palette();
     p.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
     p.setColor(QPalette::WindowText, Qt::black);

@@ -49,7 +49,6 @@
 #include "widgets/busy_pointer.h"
 #include "widgets/help_opener.h"
 #include "widgets/picture_box.h"
-#include "widgets/ui_pictures.h"
 #include "widgets/utf8_text.h"
 
 namespace tess {
@@ -67,7 +66,6 @@ MainWindow::MainWindow(DocumentSession& session, Options options, IntroWindow* i
     setPalette(p);
     setAutoFillBackground(true);
     setMouseTracking(true);
-    setWindowIcon(programIconImage());
     help_ = std::make_unique<HelpOpener>(programFolder() + "/Aide", [this](const QString& text) {
         session_.messages().messageBox(text, kStyleExclamation, QStringLiteral("Aide"));
     });

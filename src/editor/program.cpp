@@ -8,6 +8,7 @@
 #include "editor/main_window.h"
 #include "platform/paths.h"
 #include "widgets/program_font.h"
+#include "widgets/ui_pictures.h"
 
 namespace tess {
 
@@ -33,6 +34,9 @@ Renderer& Program::r() {
 void Program::start() {
     // Set before the first window, so every window is made in it.
     QApplication::setFont(programFont());
+    // One icon for every window, Qt's own dialogs included. An icon per
+    // window would leave each question's copy of it in Qt's pixmap cache.
+    QApplication::setWindowIcon(programIconImage());
     IntroWindow::Options s;
     s.frameIntervalMs = options_.frameIntervalMs;
     s.probe = options_.probe

@@ -3,8 +3,6 @@
 // opened and closed, undo, partitions, keys), after which the heap holds no
 // more than it did after the first thousand. A leak of a few hundred bytes an
 // action shows as a steady climb here long before it is felt.
-#include <malloc.h>
-
 #include <random>
 
 #include <QAction>
@@ -22,30 +20,15 @@
 #include "editor/held_charge_view.h"
 #include "editor/tincture_palette_input.h"
 #include "model/workspace.h"
+#include "support/heap_in_use.h"
 #include "support/widget_events.h"
 #include "widgets/drag_payloads.h"
 #include "widgets/help_opener.h"
 #include "window_test.h"
 
-#if defined(__SANITIZE_ADDRESS__)
-// The sanitizer's own count: under it, malloc's statistics stay empty.
-extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
-#endif
-
 using namespace tess;
 
 namespace {
-
-// Bytes the program holds on the heap now (what a leak adds to), not what
-// the allocator keeps in reserve.
-std::size_t heapInUse() {
-#if defined(__SANITIZE_ADDRESS__)
-    return __sanitizer_get_current_allocated_bytes();
-#else
-    const struct mallinfo2 m = mallinfo2();
-    return m.uordblks + m.hblkhd;
-#endif
-}
 
 // What a thousand actions may add between two measures of the same state:
 // the glyphs and allocator slack seen here stay under 60 KB, while a leak of

@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "actions/redraw_shield.h"
+#include "dialogs/question_box.h"
 #include "model/tincture_table.h"
 #include "platform/qimage_bridge.h"
 #include "render/renderer.h"
@@ -53,6 +54,12 @@ void StartUpTest::reachesTheMainWindowWithTheBlankShield() {
              qRgb(redOf(azur), greenOf(azur), blueOf(azur)) & 0xFFFFFF);
     QVERIFY(!w.panel<BlazonPanel>().warningSign()->isVisible());
     QCOMPARE(w.panel<PieceOptions>().shapeChooser()->toolTip(), QStringLiteral("Classique"));
+
+    // One icon for every window: a question shows the main window's own, not
+    // a copy of it that Qt's pixmap cache would keep after the question.
+    QVERIFY(!w.windowIcon().isNull());
+    QuestionBox question(&w);
+    QCOMPARE(question.windowIcon().cacheKey(), w.windowIcon().cacheKey());
 
     // The start-up window took the last progress text and is hidden.
     QCOMPARE(h->program->intro()->progressLabel->text(), QStringLiteral("Affichage d'un blason"));

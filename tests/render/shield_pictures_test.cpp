@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "resources/pictures.h"
+#include "resources/window_pictures.h"
+#include "support/heap_in_use.h"
 
 namespace tess {
 namespace {
@@ -148,6 +150,20 @@ TEST(ShieldPictures, BlankIsTheBannerOutlineAndOddShapesDrawAsClassique) {
     EXPECT_EQ(&shieldMaskPicture(0), &shieldMaskPicture(1));
     EXPECT_EQ(&shieldMaskPicture(8), &shieldMaskPicture(1));
     EXPECT_EQ(&shieldOutlinePicture(-3), &shieldOutlinePicture(1));
+}
+
+// The start-up animation's frames serve the intro alone: once it has dropped
+// them, none stays behind for the session (all ten come to 2.5 MB).
+TEST(ShieldPictures, TheIntroFramesAreKeptByNoOneOnceDropped) {
+    // What the frames are drawn from, which the shield keeps anyway.
+    (void)furPicture(111);
+    (void)shieldMaskPicture(1);
+    const std::size_t before = heapInUse();
+    for (int n = 1; n <= kIntroFrameCount; ++n) {
+        const Surface frame = introFrame(n);
+        ASSERT_EQ(frame.width(), 320);
+    }
+    EXPECT_LT(heapInUse(), before + 64 * 1024);
 }
 
 }  // namespace
