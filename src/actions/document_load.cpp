@@ -301,8 +301,7 @@ FileMessage unreadableDocumentMessage(const std::string& path, FileKind kind) {
 }
 
 FileMessage notAFileDocumentMessage(const std::string& path) {
-    return FileMessage::exclamation("Fichier incompatible",
-                                    notAFileText(displayedName(FileNameOfPath(path))));
+    return FileMessage::exclamation("Fichier incompatible", notAFileText(shownName(path)));
 }
 
 FileMessage incompatibleDocumentMessage() {

@@ -95,7 +95,10 @@ std::string SaveFurFiles(const std::string& furPath, const Surface& tileSurface,
                          int height, int rowShift, const TinctureTable& tinctures,
                          int* errorNumber) {
     const auto bitmap = encodePictureBmp(tileSurface);
-    if (!bitmap) return "Impossible de préparer l'image « " + furBitmapFile(furPath) + " »";
+    if (!bitmap) {
+        if (errorNumber) *errorNumber = kFileAccessError;
+        return "Impossible de préparer l'image « " + furBitmapFile(furPath) + " »";
+    }
     StagedFiles files(".tmp-fourrure");
     // The bitmap first: the fur file names it, so until the fur file is
     // renamed into place the old pair stands.
