@@ -74,8 +74,7 @@ Surface finishedShield() {
     return framed;
 }
 
-Surface drawFrame(int n) {
-    const Surface shield = finishedShield();
+Surface drawFrame(int n, const Surface& shield) {
     Surface f(kFrameW, kFrameH, kBlack);
     // Frames 1..5 draw the shield down to its point.
     const int rows = std::min(kShieldH, kShieldH * n / 5);
@@ -123,7 +122,15 @@ Surface drawFrame(int n) {
 }  // namespace
 
 Surface introFrame(int n) {
-    return drawFrame(n >= 1 && n <= kIntroFrameCount ? n : kIntroFrameCount);
+    return drawFrame(n >= 1 && n <= kIntroFrameCount ? n : kIntroFrameCount, finishedShield());
+}
+
+std::vector<Surface> introFrames() {
+    const Surface shield = finishedShield();
+    std::vector<Surface> frames;
+    frames.reserve(kIntroFrameCount);
+    for (int n = 1; n <= kIntroFrameCount; ++n) frames.push_back(drawFrame(n, shield));
+    return frames;
 }
 
 }  // namespace tess

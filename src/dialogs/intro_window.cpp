@@ -60,7 +60,9 @@ IntroWindow::IntroWindow(MessageLayer& messages, Options options, QWidget* paren
 }
 
 void IntroWindow::load() {
-    for (int n = 1; n <= kIntroFrameCount; ++n) frames_[std::size_t(n)] = introFrameImage(n);
+    std::vector<QImage> images = introFrameImages();
+    for (int n = 1; n <= kIntroFrameCount; ++n)
+        frames_[std::size_t(n)] = std::move(images[std::size_t(n - 1)]);
     frameCounter_ = 0;
     if (const QScreen* screen = QApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();

@@ -38,8 +38,10 @@ QImage warningImage() {
 QImage pieceIconImage(int type) {
     return toQImage(honourablePieceIcon(type));
 }
-QImage introFrameImage(int n) {
-    return toQImage(introFrame(n));
+std::vector<QImage> introFrameImages() {
+    std::vector<QImage> images;
+    for (const Surface& frame : introFrames()) images.push_back(toQImage(frame));
+    return images;
 }
 
 QIcon programIconImage() {

@@ -2,6 +2,7 @@
 
 #include <QIcon>
 #include <QImage>
+#include <vector>
 
 #include "actions/redraw_result.h"
 #include "model/tinctures.h"
@@ -19,8 +20,8 @@ QImage alignmentStripImage();
 QImage warningImage();
 QImage pieceIconImage(int type);
 QIcon programIconImage();
-// Intro frame 1..10, in showing order.
-QImage introFrameImage(int n);
+// The intro's ten frames, in showing order.
+std::vector<QImage> introFrameImages();
 
 // A picture file the user chose (a list picture, a side file), read as the
 // program reads every picture: never waiting on a pipe, never past its own
