@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "actions/redraw_result.h"
@@ -64,9 +65,19 @@ FileMessage missingDocumentMessage();
 FileMessage incompatibleDocumentMessage();
 // A folder, a pipe or a device chosen as a document: it holds none.
 FileMessage notAFileDocumentMessage(const std::string& path);
-// A document that is there but cannot be read (`kind` Unreadable: not allowed
-// to; else the disk failed or it is far too long to be one): the open
-// command's box, numbered and described by what stopped it.
-FileMessage unreadableDocumentMessage(const std::string& path, FileKind kind);
+// Far beyond the largest document (255 pictures and 50 charges take some
+// 250 KB of records); a longer file is not one, and is not read.
+inline constexpr std::uint64_t kLargestDocumentFile = 64u << 20;
+
+// Why a document that is there cannot be read.
+enum class UnreadableDocument {
+    NotAllowed,  // the user may not read it
+    LinkLoop,    // a link that leads round to itself
+    TooLarge,    // longer than any document
+    ReadFailed,  // the disk failed while it was read
+};
+UnreadableDocument unreadableBecause(FileKind kind);
+// The open command's box, numbered and described by what stopped it.
+FileMessage unreadableDocumentMessage(const std::string& path, UnreadableDocument why);
 
 }  // namespace tess

@@ -33,10 +33,6 @@ namespace tess {
 
 namespace {
 
-// Far beyond the largest document (255 pictures and 50 charges take some
-// 250 KB of records); a longer file is not one.
-constexpr std::size_t kLargestDocumentFile = 64u << 20;
-
 // A file's name as the messages show it.
 std::string shownName(const std::string& file) {
     return displayedName(FileNameOfPath(file));
@@ -68,10 +64,22 @@ struct PictureLoading {
     }
     LeftOutGroup* named(const std::string& file, PictureRefusal refusal) {
         LeftOutGroup* cause = nullptr;
-        if (refusal == PictureRefusal::NotAFile)
-            cause = &leftOut.notFiles;
-        else if (refusal != PictureRefusal::None && refusal != PictureRefusal::Missing)
-            cause = &leftOut.damaged;
+        switch (refusal) {
+            case PictureRefusal::None:
+            case PictureRefusal::Missing:
+                break;
+            case PictureRefusal::NotAFile:
+                cause = &leftOut.notFiles;
+                break;
+            case PictureRefusal::LinkLoop:
+                cause = &leftOut.linkLoops;
+                break;
+            case PictureRefusal::Unreadable:
+                cause = &leftOut.notAllowed;
+                break;
+            default:
+                cause = &leftOut.damaged;
+        }
         if (cause) cause->name(shownName(file));
         return cause;
     }
@@ -239,6 +247,8 @@ void loadUserFurs(Workspace& ws, Renderer& r, LeftOutPictures& leftOut) {
         const char* without = " Le blason s'ouvre sans cette fourrure.";
         if (kind == FileKind::NotAFile)
             leftOut.furs.push_back(notAFileWords("« " + name + " »", false) + without);
+        else if (kind == FileKind::LinkLoop)
+            leftOut.furs.push_back(linkLoopWords("« " + name + " »", false) + without);
         else if (isBrokenLink(furPath))
             leftOut.furs.push_back(brokenLinkWords(name) + without);
     }
@@ -289,14 +299,41 @@ FileMessage missingDocumentMessage() {
         "Yeak! Invraisemblablement, ce fichier n'existe même pas. Quel fou je fais de moi!");
 }
 
+UnreadableDocument unreadableBecause(FileKind kind) {
+    switch (kind) {
+        case FileKind::Unreadable:
+            return UnreadableDocument::NotAllowed;
+        case FileKind::LinkLoop:
+            return UnreadableDocument::LinkLoop;
+        default:
+            return UnreadableDocument::ReadFailed;
+    }
+}
+
 // The open command's box, with what stopped it in our words.
-FileMessage unreadableDocumentMessage(const std::string& path, FileKind kind) {
+FileMessage unreadableDocumentMessage(const std::string& path, UnreadableDocument why) {
     const std::string name = "« " + shownName(path) + " »";
-    const bool refused = kind == FileKind::Unreadable;
-    const std::string description =
-        refused ? "Permission refusée : vous n'avez pas le droit de lire " + name
-                : "Erreur d'accès au fichier : " + name + " n'a pas pu être lu en entier";
-    return trappedErrorMessage(refused ? kPermissionDeniedError : kFileAccessError,
+    int number = kFileAccessError;
+    std::string description;
+    switch (why) {
+        case UnreadableDocument::NotAllowed:
+            number = kPermissionDeniedError;
+            description = "Permission refusée : vous n'avez pas le droit de lire " + name;
+            break;
+        case UnreadableDocument::LinkLoop:
+            description = name + " est un lien qui ramène à lui-même : aucun fichier n'est au bout";
+            break;
+        case UnreadableDocument::TooLarge:
+            description = name +
+                          " est trop grand pour être un blason : un blason ne dépasse "
+                          "jamais " +
+                          std::to_string(kLargestDocumentFile >> 20) + " Mo";
+            break;
+        case UnreadableDocument::ReadFailed:
+            description = "Erreur d'accès au fichier : " + name + " n'a pas pu être lu en entier";
+            break;
+    }
+    return trappedErrorMessage(number,
                                "Erreur survenue dans mnuOpen::OnClick (" + description + ")");
 }
 
@@ -318,7 +355,11 @@ LoadOutcome loadSettledDocument(Workspace& ws, Renderer& r, const std::string& p
     const FileBytes file = readWholeFile(path, kLargestDocumentFile);
     if (file.kind == FileKind::Missing) return failedLoad(ws, r, missingDocumentMessage());
     if (file.kind == FileKind::NotAFile) return failedLoad(ws, r, notAFileDocumentMessage(path));
-    if (!file.bytes) return failedLoad(ws, r, unreadableDocumentMessage(path, file.kind));
+    if (!file.bytes)
+        return failedLoad(
+            ws, r,
+            unreadableDocumentMessage(
+                path, file.tooLarge ? UnreadableDocument::TooLarge : unreadableBecause(file.kind)));
     const std::vector<std::uint8_t>& bytes = *file.bytes;
     if (!looksLikeDocument(bytes)) return failedLoad(ws, r, incompatibleDocumentMessage());
 

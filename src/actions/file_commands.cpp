@@ -51,13 +51,12 @@ FileCommandOutcome load(Workspace& ws, Renderer& r, const std::string& path,
     return out;
 }
 
-// Asked before a save replaces the document at `path`.
-std::string replaceDocumentQuestion(const std::string& path) {
+}  // namespace
+
+std::string replaceFileQuestion(const std::string& path) {
     return "\rLe fichier " + displayedName(FileNameOfPath(path)) +
            " existe déjà. Êtes-vous sûr de vouloir le remplacer ?";
 }
-
-}  // namespace
 
 std::string newDocumentQuestion(const Workspace& ws) {
     return "\rÊtes-vous sûr de vouloir débuter un nouveau blason sans sauvegarder " +
@@ -74,13 +73,17 @@ std::optional<FileMessage> refusalToOpen(const std::string& path) {
         case FileKind::NotAFile:
             return notAFileDocumentMessage(path);
         case FileKind::Unreadable:
-            return unreadableDocumentMessage(path, file.kind());
+        case FileKind::LinkLoop:
+            return unreadableDocumentMessage(path, unreadableBecause(file.kind()));
         case FileKind::Regular:
             break;
     }
+    // Refused here, before the document in the window is given up.
+    if (file.size() > kLargestDocumentFile)
+        return unreadableDocumentMessage(path, UnreadableDocument::TooLarge);
     std::uint8_t first = 0;
     const std::int64_t n = file.readAt(0, &first, 1);
-    if (n < 0) return unreadableDocumentMessage(path, FileKind::Regular);
+    if (n < 0) return unreadableDocumentMessage(path, UnreadableDocument::ReadFailed);
     if (n == 0 || first != kDocumentFormat) return incompatibleDocumentMessage();
     return std::nullopt;
 }
@@ -146,8 +149,7 @@ FileCommandOutcome SaveDocumentCommand(Workspace& ws, Renderer& r, SaveCommand c
         // The dialog asked about the name as typed; the document is written
         // under its name with ".bls", which may be another file already there.
         path = withDocumentExtension(typed);
-        if (path != typed && fileExists(path) &&
-            !d.documents.confirmed(replaceDocumentQuestion(path)))
+        if (path != typed && fileExists(path) && !d.documents.confirmed(replaceFileQuestion(path)))
             return {};
     }
     FileCommandOutcome out;

@@ -56,6 +56,9 @@ struct FileCommandOutcome {
 // redraw: the start-up draws once it has opened what the command line names.
 void StartBlankDocument(Workspace& ws, Renderer& r);
 
+// Asked before a name the save gave an extension to replaces a file there.
+std::string replaceFileQuestion(const std::string& path);
+
 // The questions asked before unsaved changes are dropped.
 std::string newDocumentQuestion(const Workspace& ws);
 

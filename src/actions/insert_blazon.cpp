@@ -36,6 +36,11 @@ FileMessage notAFile(const std::string& path) {
                                     notAFileText(displayedName(FileNameOfPath(path))));
 }
 
+FileMessage linkLoop(const std::string& path) {
+    return FileMessage::exclamation("Insérer un blason",
+                                    linkLoopText(displayedName(FileNameOfPath(path))));
+}
+
 // Nothing stands at `path`: not even a link to a document that is gone.
 bool nothingAt(const std::string& path) {
     return fileKind(path) == FileKind::Missing && !isBrokenLink(path);
@@ -67,6 +72,10 @@ ArmsDocument armsDocument(const std::string& path) {
     }
     if (file.kind() == FileKind::NotAFile) {
         out.message = notAFile(path);
+        return out;
+    }
+    if (file.kind() == FileKind::LinkLoop) {
+        out.message = linkLoop(path);
         return out;
     }
     std::vector<std::uint8_t> head(kHeaderBytes);
@@ -109,6 +118,12 @@ ArmsPicture readArms(const std::string& path, int part) {
                 break;
             case PictureRefusal::NotAFile:
                 out.message = notAFile(previewFile);
+                break;
+            case PictureRefusal::LinkLoop:
+                out.message = linkLoop(previewFile);
+                break;
+            case PictureRefusal::Unreadable:
+                out.message = insertFailure(kPermissionDeniedError);
                 break;
             default:
                 out.message = insertFailure(kInvalidPictureError);

@@ -1,6 +1,7 @@
 #include "actions/left_out_pictures.h"
 
 #include <algorithm>
+#include <array>
 
 #include "platform/file_reading.h"
 
@@ -24,7 +25,7 @@ std::string quoted(const std::vector<std::string>& names) {
 struct Cause {
     std::string (*head)(const std::string& quotedNames, bool several);
     const char* without[2];
-    const char* again[2];
+    std::array<const char*, 2> again;
 };
 
 std::string told(const LeftOutGroup& group, const Cause& cause) {
@@ -62,6 +63,22 @@ const Cause kNotFiles = {
      "rouvrez le blason avant de le sauvegarder."},
 };
 
+// Put back as a picture that is no file is.
+const Cause kLinkLoops = {linkLoopWords, {"cette image", "ces images"}, kNotFiles.again};
+
+const Cause kNotAllowed = {
+    [](const std::string& list, bool several) {
+        return (several ? "Vous n'avez pas le droit de lire ces images : "
+                        : "Vous n'avez pas le droit de lire cette image : ") +
+               list + ".";
+    },
+    {"elle", "elles"},
+    {"Pour la retrouver, donnez-vous le droit de la lire, puis rouvrez le blason avant de le "
+     "sauvegarder.",
+     "Pour les retrouver, donnez-vous le droit de les lire, puis rouvrez le blason avant de le "
+     "sauvegarder."},
+};
+
 const Cause kMissingMasks = {
     [](const std::string& list, bool several) {
         return (several ? "Ces masques sont manquants : " : "Ce masque est manquant : ") + list +
@@ -93,8 +110,8 @@ std::string overBudgetText(const LeftOutGroup& group) {
 }  // namespace
 
 bool LeftOutPictures::empty() const {
-    return damaged.empty() && notFiles.empty() && missingMasks.empty() && overBudget.empty() &&
-           furs.empty();
+    return damaged.empty() && notFiles.empty() && linkLoops.empty() && notAllowed.empty() &&
+           missingMasks.empty() && overBudget.empty() && furs.empty();
 }
 
 FileMessage LeftOutPictures::message() const {
@@ -104,6 +121,8 @@ FileMessage LeftOutPictures::message() const {
     };
     if (!damaged.empty()) add(told(damaged, kDamaged));
     if (!notFiles.empty()) add(told(notFiles, kNotFiles));
+    if (!linkLoops.empty()) add(told(linkLoops, kLinkLoops));
+    if (!notAllowed.empty()) add(told(notAllowed, kNotAllowed));
     if (!missingMasks.empty()) add(told(missingMasks, kMissingMasks));
     if (!overBudget.empty()) add(overBudgetText(overBudget));
     for (const std::string& fur : furs) add(fur);

@@ -24,6 +24,10 @@ struct LeftOutPictures {
     LeftOutGroup damaged;
     // A folder, a pipe, a socket or a device where a side picture should be.
     LeftOutGroup notFiles;
+    // Links that lead round to themselves in place of side pictures.
+    LeftOutGroup linkLoops;
+    // Side pictures the user may not read.
+    LeftOutGroup notAllowed;
     // Masks missing beside their pictures.
     LeftOutGroup missingMasks;
     // Charges past the picture budget, named by the pictures they show, which

@@ -41,6 +41,8 @@ FileMessage pictureRefusal(const PictureRead& read, const std::string& fileName,
             return addFailure(kInvalidPictureError);
         case PictureRefusal::NotAFile:
             return FileMessage::exclamation("Tessaline", notAFileText(fileName));
+        case PictureRefusal::LinkLoop:
+            return FileMessage::exclamation("Tessaline", linkLoopText(fileName));
         case PictureRefusal::Damaged:
             return trappedErrorMessage(
                 kInvalidPictureError,

@@ -11,6 +11,7 @@
 #include <QSignalBlocker>
 #include <QSlider>
 
+#include "actions/file_commands.h"
 #include "dialogs/message_style.h"
 #include "platform/brush.h"
 #include "platform/file_reading.h"
@@ -92,6 +93,10 @@ PictureRefusalBox pictureRefusalBox(PictureRefusal refusal, const std::string& p
     const std::string name = FileNameOfPath(path);
     if (refusal == PictureRefusal::NotAFile)
         return {kFileAccessError, fromUtf8(notAFileText(name))};
+    if (refusal == PictureRefusal::LinkLoop)
+        return {kFileAccessError, fromUtf8(linkLoopText(name))};
+    if (refusal == PictureRefusal::Unreadable)
+        return {kPermissionDeniedError, fromUtf8(permissionDeniedText(name))};
     if (refusal == PictureRefusal::Missing)
         return {kFileNotFoundError,
                 QStringLiteral("Le fichier « %1 » est introuvable.").arg(fromUtf8(name))};
@@ -435,23 +440,38 @@ void FurEditorDialog::openFur() {
     drawFurPreview();
 }
 
+// The save dialog, then the name the fur is written under: with ".fmp" added
+// when it was typed without, after asking before that name replaces a file
+// the dialog did not ask about. Empty when cancelled or answered "Non".
+std::string FurEditorDialog::chooseSavePath(const QString& presetName) {
+    if (!hooks.saveFile) return {};
+    const std::string typed = hooks.saveFile(QStringLiteral("Sauvegarder la fourrure"),
+                                             fromUtf8(lastFolder_), presetName, kFurFilter);
+    if (typed.empty()) return {};
+    lastFolder_ = FolderOfPath(typed);
+    const std::string path = withFurExtension(typed);
+    if (path != typed && fileKind(path) != FileKind::Missing &&
+        !(hooks.confirm && hooks.confirm(replaceFileQuestion(path))))
+        return {};
+    return path;
+}
+
+// The path and the title follow the files only once both are written: a
+// failed save leaves the editor on the fur it had, and names no file that
+// was never written.
 void FurEditorDialog::saveFur() {
-    if (!hooks.saveFile) return;
-    const std::string path =
-        hooks.saveFile(QStringLiteral("Sauvegarder la fourrure"), fromUtf8(lastFolder_),
-                       fromUtf8(FileNameOfPath(furPath_)), kFurFilter);
-    if (path.empty()) return;
-    lastFolder_ = FolderOfPath(path);
+    const std::string path = chooseSavePath(fromUtf8(FileNameOfPath(furPath_)));
+    if (path.empty() || !writeFiles(path)) return;
     furPath_ = path;
-    writeFiles(path);
     showTitle();
 }
 
 bool FurEditorDialog::writeFiles(const std::string& path) {
+    int number = 0;
     const std::string error =
-        SaveFurFiles(path, surface_, tileWidth(), tileHeight(), rowShift(), tinctures_);
+        SaveFurFiles(path, surface_, tileWidth(), tileHeight(), rowShift(), tinctures_, &number);
     if (error.empty()) return true;
-    showError(kFileAccessError,
+    showError(number,
               QStringLiteral("La fourrure n'a pas pu être enregistrée : ") + fromUtf8(error) +
                   QStringLiteral("\nChoisissez un autre dossier ou libérez de la place, puis "
                                  "sauvegardez de nouveau."));
@@ -459,18 +479,14 @@ bool FurEditorDialog::writeFiles(const std::string& path) {
 }
 
 void FurEditorDialog::commit() {
-    if (furPath_.empty()) {
-        const std::string path = hooks.saveFile
-                                     ? hooks.saveFile(QStringLiteral("Sauvegarder la fourrure"),
-                                                      fromUtf8(lastFolder_), QString(), kFurFilter)
-                                     : std::string();
-        if (path.empty()) return;
-        lastFolder_ = FolderOfPath(path);
-        furPath_ = path;
-        showTitle();
-    }
-    const FurDraft draft{furPath_, surface_, tileWidth(), tileHeight(), rowShift()};
-    if (hooks.store && hooks.store(draft)) finish(draft);
+    // A new fur is named first; the name is its own only once it is stored.
+    const std::string path = furPath_.empty() ? chooseSavePath(QString()) : furPath_;
+    if (path.empty()) return;
+    const FurDraft draft{path, surface_, tileWidth(), tileHeight(), rowShift()};
+    if (!hooks.store || !hooks.store(draft)) return;
+    furPath_ = path;
+    showTitle();
+    finish(draft);
 }
 
 void FurEditorDialog::showTitle() {

@@ -31,10 +31,10 @@ struct FurEditorSubject {
 };
 
 // What the editor asks of the program: file dialogs (the chosen path, empty
-// when cancelled), message boxes, the search for a missing tile bitmap (moves
-// the file found to `path` and returns it, empty when declined), the help,
-// and the storing of the fur on "Ok" (true: stored, the editor closes and
-// hands the fur on).
+// when cancelled), message boxes, the question box (true for "Oui"), the
+// search for a missing tile bitmap (moves the file found to `path` and returns
+// it, empty when declined), the help, and the storing of the fur on "Ok"
+// (true: stored, the editor closes and hands the fur on).
 struct FurEditorHooks {
     std::function<std::string(const QString& title, const QString& folder, const QString& filter)>
         openFile;
@@ -42,6 +42,7 @@ struct FurEditorHooks {
                               const QString& filter)>
         saveFile;
     std::function<void(const QString& text, int style, const QString& title)> message;
+    std::function<bool(const std::string& question)> confirm;
     std::function<std::string(const std::string& path)> locateMissing;
     std::function<void(int context)> help;
     std::function<bool(const FurDraft&)> store;
@@ -93,6 +94,7 @@ class FurEditorDialog : public ValueDialog<FurDraft> {
     void setTool(FurTool tool);
     void commit();
     void showTitle();
+    std::string chooseSavePath(const QString& presetName);
     bool writeFiles(const std::string& path);
     void takePicture(const Surface& picture);
     void showError(int number, const QString& text);

@@ -122,6 +122,9 @@ void FurMenu::openFurEditor(int slot) {
     editor.hooks.message = [&messages](const QString& text, int style, const QString& title) {
         messages.messageBox(text, style, title);
     };
+    editor.hooks.confirm = [this](const std::string& question) {
+        return session_.fileDialogs().confirmed(question);
+    };
     editor.hooks.locateMissing = [this](const std::string& path) {
         return LocateMissingFile(path, true, session_.fileDialogs());
     };

@@ -21,6 +21,8 @@ FileKind kindOfError(int error) {
         case ENODEV:  // a device the system cannot read
         case EISDIR:
             return FileKind::NotAFile;
+        case ELOOP:
+            return FileKind::LinkLoop;
         default:
             return FileKind::Unreadable;
     }
@@ -81,14 +83,17 @@ FileBytes readWholeFile(const std::string& path, std::size_t maxBytes) {
     FileBytes out;
     const ReadOnlyFile file(path);
     out.kind = file.kind();
-    if (!file.isOpen() || file.size() > maxBytes) return out;
+    if (!file.isOpen()) return out;
+    out.tooLarge = file.size() > maxBytes;
+    if (out.tooLarge) return out;
     // Read to the end rather than trusting the size: the file may grow or
     // shrink meanwhile. One byte past the limit tells a file grown too large.
     std::vector<std::uint8_t> bytes(std::size_t(file.size()));
     std::size_t done = 0;
     for (;;) {
         if (done == bytes.size()) {
-            if (bytes.size() > maxBytes) return out;
+            out.tooLarge = bytes.size() > maxBytes;
+            if (out.tooLarge) return out;
             bytes.resize(std::min<std::size_t>(maxBytes + 1, bytes.size() * 2 + 4096));
         }
         const std::int64_t n = file.readAt(done, bytes.data() + done, bytes.size() - done);
@@ -96,7 +101,8 @@ FileBytes readWholeFile(const std::string& path, std::size_t maxBytes) {
         if (n == 0) break;
         done += std::size_t(n);
     }
-    if (done > maxBytes) return out;
+    out.tooLarge = done > maxBytes;
+    if (out.tooLarge) return out;
     bytes.resize(done);
     out.bytes = std::move(bytes);
     return out;
@@ -146,6 +152,21 @@ std::string brokenLinkWords(const std::string& fileName) {
 
 std::string brokenLinkText(const std::string& fileName) {
     return brokenLinkWords(fileName) + kChooseAFile;
+}
+
+std::string linkLoopWords(const std::string& quotedNames, bool several) {
+    return quotedNames + (several ? " sont des liens qui ramènent à eux-mêmes : aucun fichier "
+                                    "n'est au bout."
+                                  : " est un lien qui ramène à lui-même : aucun fichier n'est "
+                                    "au bout.");
+}
+
+std::string linkLoopText(const std::string& fileName) {
+    return linkLoopWords("« " + fileName + " »", false) + kChooseAFile;
+}
+
+std::string permissionDeniedText(const std::string& fileName) {
+    return "Permission refusée : vous n'avez pas le droit de lire « " + fileName + " ».";
 }
 
 }  // namespace tess

@@ -10,10 +10,11 @@ namespace tess {
 
 // What stands at a path, as a reader sees it.
 enum class FileKind {
-    Missing,    // nothing there (or a folder on the way is missing)
-    Regular,    // a plain file
-    NotAFile,   // a folder, a named pipe, a socket, a device
-    Unreadable  // there, but the program may not open it
+    Missing,     // nothing there (or a folder on the way is missing)
+    Regular,     // a plain file
+    NotAFile,    // a folder, a named pipe, a socket, a device
+    Unreadable,  // there, but the program may not open it
+    LinkLoop     // a symbolic link that leads round to itself: no file at its end
 };
 
 // A file opened for reading the one way every reader of the program opens
@@ -46,10 +47,12 @@ class ReadOnlyFile {
 FileKind fileKind(const std::string& path);
 
 // A whole file, when it is a plain file of at most `maxBytes`; else nothing,
-// with the reason in `kind` (Regular for a file too large or failing to read).
+// with the reason in `kind` (Regular for a file too large or failing to read,
+// `tooLarge` telling the two apart).
 struct FileBytes {
     std::optional<std::vector<std::uint8_t>> bytes;
     FileKind kind = FileKind::Missing;
+    bool tooLarge = false;
 };
 FileBytes readWholeFile(const std::string& path, std::size_t maxBytes);
 
@@ -72,5 +75,11 @@ std::string notAFileWords(const std::string& quotedNames, bool several);
 // The words for a link whose file is gone, and with what to choose instead.
 std::string brokenLinkWords(const std::string& fileName);
 std::string brokenLinkText(const std::string& fileName);
+// The words for a link that leads round to itself, alone and with what to
+// choose instead.
+std::string linkLoopWords(const std::string& quotedNames, bool several);
+std::string linkLoopText(const std::string& fileName);
+// What a file one may not read is told with.
+std::string permissionDeniedText(const std::string& fileName);
 
 }  // namespace tess

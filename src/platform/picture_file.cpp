@@ -109,6 +109,9 @@ PictureRead readPicture(const std::string& path, std::int64_t mostPixels, std::u
             case FileKind::NotAFile:
                 out.refusal = PictureRefusal::NotAFile;
                 break;
+            case FileKind::LinkLoop:
+                out.refusal = PictureRefusal::LinkLoop;
+                break;
             default:
                 out.refusal = PictureRefusal::Unreadable;
         }

@@ -14,6 +14,7 @@ enum class PictureRefusal {
     None,
     Missing,      // no file there
     NotAFile,     // a folder, a pipe, a socket or a device
+    LinkLoop,     // a symbolic link that leads round to itself
     Unreadable,   // not allowed to read it, or the disk failed
     NotAPicture,  // neither a bmp, a gif nor a jpg
     Damaged,      // cut short, or a header or pixels that do not decode

@@ -35,27 +35,38 @@ std::optional<FurFileHeader> readFurFileHeader(const std::vector<std::uint8_t>& 
 
 FurFileOpening OpenFurFileHeader(const std::string& path) {
     FurFileOpening out;
-    const std::string name = "« " + FileNameOfPath(path) + " »";
-    switch (fileKind(path)) {
+    const std::string fileName = FileNameOfPath(path);
+    const std::string name = "« " + fileName + " »";
+    const ReadOnlyFile file(path);
+    switch (file.kind()) {
         case FileKind::Missing:
             out.error = "Le fichier " + name + " est introuvable.";
             out.errorNumber = kFileNotFoundError;
             return out;
         case FileKind::NotAFile:
-            out.error = notAFileText(FileNameOfPath(path));
+            out.error = notAFileText(fileName);
             out.errorNumber = kFileAccessError;
             return out;
-        default:
+        case FileKind::LinkLoop:
+            out.error = linkLoopText(fileName);
+            out.errorNumber = kFileAccessError;
+            return out;
+        case FileKind::Unreadable:
+            out.error = permissionDeniedText(fileName);
+            out.errorNumber = kPermissionDeniedError;
+            return out;
+        case FileKind::Regular:
             break;
     }
-    const auto bytes = readFileHead(path, kHeaderBytes);
-    if (!bytes) {
-        out.error = "Le fichier " + name +
-                    " ne peut pas être lu : vérifiez qu'il vous est permis de le lire.";
+    std::vector<std::uint8_t> head(kHeaderBytes);
+    const std::int64_t n = file.readAt(0, head.data(), head.size());
+    if (n < 0) {
+        out.error = "Erreur d'accès au fichier : " + name + " n'a pas pu être lu.";
         out.errorNumber = kFileAccessError;
         return out;
     }
-    const auto header = readFurFileHeader(*bytes);
+    head.resize(std::size_t(n));
+    const auto header = readFurFileHeader(head);
     if (!header) {
         out.error = "Le fichier " + name + " est trop court pour être une fourrure.";
         out.errorNumber = kInputPastEndError;
@@ -89,6 +100,13 @@ std::vector<std::uint8_t> encodeFurFile(const Surface& tile, int width, int heig
 
 std::string furBitmapFile(std::string_view furPath) {
     return dropLastCharacters(furPath, 1) + "x";
+}
+
+std::string withFurExtension(std::string_view path) {
+    constexpr std::string_view ext = ".fmp";
+    if (path.size() >= ext.size() && path.substr(path.size() - ext.size()) == ext)
+        return std::string(path);
+    return std::string(path) + std::string(ext);
 }
 
 std::string SaveFurFiles(const std::string& furPath, const Surface& tileSurface, int width,

@@ -51,6 +51,13 @@ std::vector<std::uint8_t> encodeFurFile(const Surface& tile, int width, int heig
 // The tile bitmap beside a fur file: its path less the last character, and "x".
 std::string furBitmapFile(std::string_view furPath);
 
+// The path a fur is saved under: as typed when it ends in ".fmp", else with
+// ".fmp" added. The editor knows a fur file by those three lower-case letters
+// only, so a fur saved under any other name could not be opened again, and
+// the blazon, which names a fur by its file less the extension, would cut
+// the name short.
+std::string withFurExtension(std::string_view path);
+
 // Writes the fur file and the bitmap of the whole tile surface beside it
 // together: both are prepared and staged first, so a failure leaves both old
 // files as they were (never a new table beside an old tile). Empty text on

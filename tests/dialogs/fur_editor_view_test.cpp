@@ -1,13 +1,18 @@
 // The fur editor's enlarged view shows every cell as 5 x 5 pixels inside its
 // frame, and a press paints the cell shown under it; the window moves by its
 // title label; its failure boxes are numbered and say what to do.
+#include <QDir>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "dialogs/fur_editor_dialog.h"
 #include "dialogs/message_style.h"
+#include "platform/file_steps.h"
+#include "platform/picture_file.h"
 #include "platform/qimage_bridge.h"
+#include "storage/fur_file.h"
+#include "support/permissions_enforced.h"
 #include "support/widget_events.h"
 
 using namespace tess;
@@ -127,6 +132,12 @@ void FurEditorViewTest::failureBoxesAreNumberedAndSayWhatToDo() {
         QVERIFY(shortFur.open(QIODevice::WriteOnly));
         shortFur.write("\x03\x00", 2);
     }
+    // A picture one may not read, and a folder one may not write into.
+    QVERIFY(savePictureBmp(Surface(4, 4, kWhite), at("secrete.bmp")).empty());
+    QVERIFY(QFile::setPermissions(QString::fromStdString(at("secrete.bmp")), {}));
+    QVERIFY(QDir(dir.path()).mkdir("lecture-seule"));
+    QVERIFY(
+        QFile::setPermissions(dir.path() + "/lecture-seule", QFile::ReadOwner | QFile::ExeOwner));
     FurEditorDialog d;
     std::string chosen;
     struct Box {
@@ -160,22 +171,40 @@ void FurEditorViewTest::failureBoxesAreNumberedAndSayWhatToDo() {
         int button;
         const char* title;
         const char* says;
+        int diskError = 0;  // what the disk answers the writing of the fur file
     } failures[] = {
         {at("notes.bmp"), kOpen, "Erreur #481", "choisissez une image bmp, gif ou jpg"},
+        {at("secrete.bmp"), kOpen, "Erreur #70",
+         "Permission refusée : vous n'avez pas le droit de lire « secrete.bmp »."},
         {at("courte.fmp"), kOpen, "Erreur #62", "trop court"},
         {at("absente.fmp"), kOpen, "Erreur #53", "introuvable"},
-        {at("nulle-part/fourrure.fmp"), kSave, "Erreur #75", "Choisissez un autre dossier"},
+        {at("nulle-part/fourrure.fmp"), kSave, "Erreur #76", "Choisissez un autre dossier"},
+        {at("lecture-seule/fourrure.fmp"), kSave, "Erreur #70", "Choisissez un autre dossier"},
+        {at("pleine.fmp"), kSave, "Erreur #61", "libérez de la place", ENOSPC},
     };
     for (const auto& f : failures) {
         boxes.clear();
         chosen = f.file;
-        click(f.button);
+        const std::string fur = withFurExtension(f.file);
+        setFileStepHook([&](FileStep step, const std::string& path) {
+            return step == FileStep::Write && path.starts_with(fur) ? f.diskError : 0;
+        });
+        {
+            const testing::PermissionsEnforced asAnyUser;
+            QVERIFY(asAnyUser.enforced());
+            click(f.button);
+        }
+        setFileStepHook({});
+        // The title names only a fur that was written.
+        QCOMPARE(child<QLabel>(d, "titleLabel")->text(), QStringLiteral("Fourrure personnalisée"));
         QCOMPARE(boxes.size(), std::size_t(1));
         QCOMPARE(boxes[0].title, QString::fromLatin1(f.title));
         QCOMPARE(boxes[0].style, kStyleCritical);
         QVERIFY2(boxes[0].text.contains(QString::fromUtf8(f.says)), qPrintable(boxes[0].text));
     }
     QVERIFY(!QFile::exists(QString::fromStdString(at("nulle-part/fourrure.fmp"))));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+             QStringList({"courte.fmp", "notes.bmp", "secrete.bmp"}));
     QCOMPARE(openDialog, QStringLiteral("Ouvrir une image ou une fourrure|Fourrures (*.fmp)"));
 }
 

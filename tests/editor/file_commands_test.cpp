@@ -18,6 +18,7 @@
 #include "model/workspace.h"
 #include "platform/picture_file.h"
 #include "render/renderer.h"
+#include "support/permissions_enforced.h"
 #include "support/scripted_messages.h"
 
 using namespace tess;
@@ -106,17 +107,40 @@ class FileCommandsTest : public QObject {
         QCOMPARE(h.replaced, 1);
         QVERIFY(QApplication::overrideCursor() == nullptr);
 
-        // A document far too long to be read: the open's own box.
+        // Documents that cannot be read, each refused by its cause in the open's
+        // own box before the document in the window is given up.
         QFile huge(h.path("gros.bls"));
         QVERIFY(huge.open(QIODevice::WriteOnly) && huge.write("\x0e") == 1);
         QVERIFY(huge.resize(qint64(65) << 20));
         huge.close();
-        h.messages.files = {h.path("gros.bls")};
-        h.commands->openDocument();
-        QCOMPARE(h.messages.boxes.back().title, QString("Erreur #75"));
-        QCOMPARE(h.messages.boxes.back().text,
-                 QString("Erreur survenue dans mnuOpen::OnClick (Erreur d'accès au fichier : "
-                         "« gros.bls » n'a pas pu être lu en entier)"));
+        QVERIFY(QFile::copy(h.path("armes.bls"), h.path("secret.bls")));
+        QVERIFY(QFile::setPermissions(h.path("secret.bls"), {}));
+        QVERIFY(QFile::link("boucle.bls", h.path("boucle.bls")));
+        const struct {
+            const char* file;
+            const char* title;
+            const char* cause;
+        } refusals[] = {
+            {"gros.bls", "Erreur #75",
+             "« gros.bls » est trop grand pour être un blason : un blason ne dépasse jamais 64 Mo"},
+            {"secret.bls", "Erreur #70",
+             "Permission refusée : vous n'avez pas le droit de lire « secret.bls »"},
+            {"boucle.bls", "Erreur #75",
+             "« boucle.bls » est un lien qui ramène à lui-même : aucun fichier n'est au bout"},
+        };
+        for (const auto& refused : refusals) {
+            h.messages.files = {h.path(refused.file)};
+            {
+                const testing::PermissionsEnforced asAnyUser;
+                QVERIFY(asAnyUser.enforced());
+                h.commands->openDocument();
+            }
+            QCOMPARE(h.messages.boxes.back().title, QString(refused.title));
+            QCOMPARE(h.messages.boxes.back().text,
+                     "Erreur survenue dans mnuOpen::OnClick (" + QString(refused.cause) + ")");
+            QCOMPARE(h.ws.CurrentBlazon.Partition, 12);
+            QCOMPARE(h.title(), std::string("Tessaline [armes.bls]"));
+        }
     }
 
     void exportWritesTheChosenBitmapAndClosesTheDialog() {

@@ -1,6 +1,7 @@
 // The fur menu, the colour menu and the insertion of coats of arms in the
 // running program, answered by a script.
 #include <QAction>
+#include <QDir>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTest>
@@ -27,8 +28,9 @@ class FurAndColourMenusTest : public QObject {
 
 namespace {
 
-// Defines a fur in the first free slot: Sable stripes on Argent, saved as `path`.
-void designFur(ProgramHarness& h, const QString& path) {
+// Defines a fur in the first free slot: Sable stripes on Argent, saved as
+// `path`; the editor closes once the fur is `stored`.
+void designFur(ProgramHarness& h, const QString& path, bool stored = true) {
     h.messages->saveFiles.push_back(path);
     menuItem(h.window(), "defineUserFurAction")->trigger();
     auto& editor = h.window().dialogs().get<FurEditorDialog>();
@@ -42,7 +44,7 @@ void designFur(ProgramHarness& h, const QString& path) {
     auto* ok = child<QPushButton>(editor, "okButton");
     QVERIFY(ok);
     QTest::mouseClick(ok, Qt::LeftButton);
-    QVERIFY(!editor.isVisible());
+    QCOMPARE(editor.isVisible(), !stored);
 }
 
 // The document's part 1 takes user fur `slot`, as a drop on the shield does.
@@ -58,16 +60,36 @@ void dropUserFurOnPartOne(ProgramHarness& h, int slot) {
 void FurAndColourMenusTest::aDesignedFurIsSavedWithTheDocumentAndComesBackTheSame() {
     ProgramHarness h;
     QVERIFY(h.start());
-    const QString furPath = h.home.path() + QStringLiteral("/Rayures.fmp");
-    designFur(h, furPath);
-    if (QTest::currentTestFailed()) return;
+    // Typed without its extension, over a fur already saved under the name
+    // the save gives: "Non" leaves that fur alone and the editor open.
+    const QString furPath = h.home.filePath(QStringLiteral("Mouchetures.fmp"));
+    QFile old(furPath);
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("ancienne") == 8);
+    old.close();
+    h.messages->questionAnswers = {false, true};
+    designFur(h, h.home.filePath(QStringLiteral("Mouchetures")), false);
+    auto& editor = h.window().dialogs().get<FurEditorDialog>();
+    QVERIFY(editor.isVisible());
+    QCOMPARE(h.messages->questions.back().text,
+             QStringLiteral("\rLe fichier Mouchetures.fmp existe déjà. Êtes-vous sûr de vouloir "
+                            "le remplacer ?"));
+    QVERIFY(old.open(QIODevice::ReadOnly) && old.readAll() == "ancienne");
+    old.close();
+    h.messages->saveFiles.push_back(h.home.filePath(QStringLiteral("Mouchetures")));
+    QTest::mouseClick(child<QPushButton>(editor, "okButton"), Qt::LeftButton);
+    QVERIFY(!editor.isVisible());
+    // The fur and its tile, listed by the editor's open dialog.
+    QCOMPARE(QDir(h.home.path()).entryList({QStringLiteral("Mouchetures*")}),
+             QStringList({QStringLiteral("Mouchetures.fmp"), QStringLiteral("Mouchetures.fmx")}));
+    QCOMPARE(QDir(h.home.path()).entryList({QStringLiteral("*.fmp")}),
+             QStringList({QStringLiteral("Mouchetures.fmp")}));
     QVERIFY(!h.window().panel<FurPalettePanel>().userFurSwatches()[0]->isHidden());
     QCOMPARE(h.ws().CurrentBlazon.UserFurs[0].Path, furPath.toStdString());
     QVERIFY(h.ws().Modified);
 
     dropUserFurOnPartOne(h, 0);
     const QString phrase = h.window().panel<BlazonPanel>().blazonLabel()->text();
-    QVERIFY2(phrase.contains(QStringLiteral("semé de rayures")), qPrintable(phrase));
+    QVERIFY2(phrase.contains(QStringLiteral("semé de mouchetures")), qPrintable(phrase));
     const Surface shown = h.program->r().canvas;
     const std::string doc = (h.home.path() + QStringLiteral("/Rayé.bls")).toStdString();
     QVERIFY(SaveDocument(h.ws(), h.program->r(), doc).saved);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/file_reading.h"
+#include "support/permissions_enforced.h"
 #include "support/scratch_folder.h"
 
 namespace tess {
@@ -112,7 +114,9 @@ TEST_F(FileTest, WritesReplaceTheFileWholeOrNotAtAll) {
     fs::create_directories(folder_ / "taken" / "inside");  // a folder where the file should go
     EXPECT_NE(writeFileAtomically(file("taken"), Bytes{1}), "");
     EXPECT_NE(writeFileAtomically(file("missing/x.bls"), Bytes{1}), "");
-    if (::geteuid() != 0) {  // root writes into read-only folders
+    {
+        const testing::PermissionsEnforced asAnyUser;
+        ASSERT_TRUE(asAnyUser.enforced());
         fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
         EXPECT_NE(writeFileAtomically(path, Bytes{9}), "");
         fs::permissions(folder_, fs::perms::owner_all);
@@ -127,7 +131,13 @@ TEST_F(FileTest, ReadingRefusesMissingFoldersAndOversizedFiles) {
     const std::string path = file("big");
     ASSERT_EQ(writeFileAtomically(path, Bytes(5000, 7)), "");
     EXPECT_EQ(readFileBytes(path, 4999), std::nullopt);
+    EXPECT_TRUE(readWholeFile(path, 4999).tooLarge);
     EXPECT_EQ(readFileBytes(path, 5000)->size(), 5000u);
+    EXPECT_FALSE(readWholeFile(path, 5000).tooLarge);
+    // A link that leads round to itself is told from a file one may not read.
+    fs::create_symlink("loop", folder_ / "loop");
+    EXPECT_EQ(readWholeFile(file("loop"), 10).kind, FileKind::LinkLoop);
+    EXPECT_EQ(fileKind(file("loop")), FileKind::LinkLoop);
 }
 
 }  // namespace

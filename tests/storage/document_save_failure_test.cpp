@@ -2,13 +2,12 @@
 
 #include <filesystem>
 
-#include <unistd.h>
-
 #include <cerrno>
 
 #include "platform/file_steps.h"
 #include "storage/side_files.h"
 #include "tests/storage/document_fixture.h"
+#include "tests/support/permissions_enforced.h"
 
 namespace tess {
 namespace {
@@ -137,11 +136,12 @@ TEST_F(SaveFailure, AFullDiskOrAReadOnlyFolderIsSaidInItsOwnWordsNamingTheFile) 
         EXPECT_EQ(folderContents(folder), before);
         EXPECT_TRUE(ws().Modified);
     }
-    // A name too long for the system, and a folder truly read-only (the
-    // super-user writes anywhere: skipped then).
+    // A name too long for the system, and a folder truly read-only.
     const SaveOutcome tooLong = save(doc(std::string(300, 'a') + ".bls"));
     EXPECT_EQ(tooLong.message.title + " " + tooLong.message.text, "Erreur #52 " + kSaveFailure);
-    if (::geteuid() != 0) {
+    {
+        const testing::PermissionsEnforced asAnyUser;
+        ASSERT_TRUE(asAnyUser.enforced());
         fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
         const SaveOutcome out = save(path);
         fs::permissions(folder, fs::perms::owner_all);

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -9,10 +7,12 @@
 #include "model/tincture_table.h"
 #include "platform/ascii_picture.h"
 #include "platform/picture_file.h"
+#include "storage/error_numbers.h"
 #include "storage/fur_file.h"
 #include "storage/user_fur_tile.h"
 #include "tests/storage/files.h"
 #include "tests/storage/fur_file_bytes.h"
+#include "tests/support/permissions_enforced.h"
 #include "tests/support/scratch_folder.h"
 
 namespace tess {
@@ -176,10 +176,14 @@ TEST_F(FurFileOnDisk, AFailedSaveLeavesTheOldPairWhole) {
     testing::writeFile(file("semis.fmp"), "ancienne");
     EXPECT_NE(SaveFurFiles(file("semis.fmp"), surface, 5, 5, 0, tinctures), "");
     EXPECT_EQ(testing::readFile(file("semis.fmp")), "ancienne");
-    if (::geteuid() != 0) {  // root writes into read-only folders
+    {
+        const testing::PermissionsEnforced asAnyUser;
+        ASSERT_TRUE(asAnyUser.enforced());
         std::filesystem::permissions(
             folder_, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-        EXPECT_NE(SaveFurFiles(path, surface, 5, 5, 0, tinctures), "");
+        int number = 0;
+        EXPECT_NE(SaveFurFiles(path, surface, 5, 5, 0, tinctures, &number), "");
+        EXPECT_EQ(number, kPermissionDeniedError);
         std::filesystem::permissions(folder_, std::filesystem::perms::owner_all);
     }
     EXPECT_EQ(readBytes(path), oldFur);
@@ -233,6 +237,12 @@ TEST_F(FurFileOnDisk, SavingWritesBothFilesWhole) {
     const auto bitmap = loadPicture(file("semé.fmx"));
     ASSERT_TRUE(bitmap);
     EXPECT_TRUE(*bitmap == surface);
+    // The name a fur is saved under, known again by its last letters "fmp".
+    const std::pair<const char*, const char*> names[] = {{"motif", "motif.fmp"},
+                                                         {"motif.fmp", "motif.fmp"},
+                                                         {"motif.FMP", "motif.FMP.fmp"},
+                                                         {"motiffmp", "motiffmp.fmp"}};
+    for (const auto& [typed, saved] : names) EXPECT_EQ(withFurExtension(typed), saved);
 }
 
 }  // namespace
