@@ -10,6 +10,7 @@
 #include "model/title_text.h"
 #include "model/workspace.h"
 #include "render/renderer.h"
+#include "storage/side_files.h"
 #include "tests/storage/document_fixture.h"
 #include "tests/support/scratch_folder.h"
 
@@ -195,27 +196,35 @@ TEST_F(FileCommandsTest, NoFileIsReplacedWithoutAQuestionAboutItWhateverNameIsTy
     };
     const auto before = listing();
     // The save dialog asks about the name as typed, as the platform's does,
-    // and is answered "Oui"; the question box is answered "Non".
+    // and is answered "Oui": that file may change. The question box is
+    // answered "Non": its file stays byte for byte.
     std::string typed;
-    std::set<std::string> asked;
+    std::set<std::string> replaced, kept;
     FileCommandDialogs d = window.dialogsOf();
     d.chooseSave = [&](const std::string&, const std::string&, const std::string&,
                        const std::string&) {
-        if (fs::exists(typed)) asked.insert(fs::path(typed).filename());
+        if (fs::exists(typed))
+            for (const std::string& f : {typed, shieldPreviewFile(typed), bannerPreviewFile(typed)})
+                replaced.insert(fs::path(f).filename());
         return typed;
     };
     d.documents.confirm = [&](const std::string& text) {
         window.asked.push_back(text);
-        asked.insert(text.substr(12, text.find(" existe") - 12));
+        kept.insert(text.substr(12, text.find(" existe") - 12));
         return false;
     };
+    // The document in the window differs from every file there.
+    ws().CurrentBlazon.Partition = 14;
     for (const char* name : {"Maillé", "Maillé.bls", "Hermine", "Maillé.BLS", "Maillé.bl"}) {
         SCOPED_TRACE(name);
         typed = file("docs/") + name;
         ws().Modified = true;
+        kept.clear();
+        const auto row = listing();
         SaveDocumentCommand(ws(), r(), SaveCommand::SaveAs, d);
         for (const auto& [old, bytes] : before)
-            EXPECT_TRUE(listing()[old] == bytes || asked.count(old)) << old;
+            EXPECT_TRUE(listing()[old] == bytes || replaced.count(old)) << old;
+        for (const std::string& name : kept) EXPECT_EQ(listing().at(name), row.at(name)) << name;
     }
     EXPECT_EQ(window.asked, std::vector<std::string>{"\rLe fichier Maillé.bls existe déjà. "
                                                      "Êtes-vous sûr de vouloir le remplacer ?"});

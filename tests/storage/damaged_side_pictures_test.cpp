@@ -7,6 +7,7 @@
 
 #include "storage/side_files.h"
 #include "tests/storage/document_fixture.h"
+#include "tests/support/permissions_enforced.h"
 
 namespace tess {
 namespace {
@@ -29,16 +30,21 @@ class DamagedSidePictures : public testing::DocumentTest {
     // Puts `content` in place of the side file, or one of these: "half" (the
     // file cut in half), "unpadded" (without the 3 bytes padding its last
     // row), "gone", "shorter" (the lion with one row less), "large" (a
-    // readable 1000 x 700 picture).
+    // readable 1000 x 700 picture), "loop" (a link to itself), "secret" (a
+    // file no one may read).
     void damage(const std::string& file, const std::string& content) {
         const std::string bytes = testing::readFile(file);
         if (content == "half") return testing::writeFile(file, bytes.substr(0, bytes.size() / 2));
         if (content == "unpadded")
             return testing::writeFile(file, bytes.substr(0, bytes.size() - 3));
-        if (content == "gone") {
+        if (content == "gone" || content == "loop") {
             std::filesystem::remove(file);
+            if (content == "loop")
+                std::filesystem::create_symlink(std::filesystem::path(file).filename(), file);
             return;
         }
+        if (content == "secret")
+            return std::filesystem::permissions(file, std::filesystem::perms::none);
         if (content == "shorter" || content == "large") {
             const bool large = content == "large";
             const Surface picture(large ? 1000 : 8, large ? 700 : 3, kWhite);
@@ -111,6 +117,20 @@ TEST_F(DamagedSidePictures, AreNamedWithTheChargesLeftOut) {
          "elle. Pour la retrouver, remettez une image lisible sous ce nom à côté du blason, puis "
          "rouvrez-le avant de le sauvegarder.",
          3},
+        {"a link that leads round to itself",
+         {{imagePictureFile(path, 2), "loop"}},
+         "« armesPx2.hpc » est un lien qui ramène à lui-même : aucun fichier n'est au bout. Le "
+         "blason s'ouvre sans cette image et sans le meuble qui la montrait. Pour la retrouver, "
+         "mettez à sa place l'image elle-même sous ce nom, puis rouvrez le blason avant de le "
+         "sauvegarder.",
+         2},
+        // Last: the saves of the rows after it would keep the file's mode.
+        {"a picture one may not read",
+         {{imagePictureFile(path, 2), "secret"}},
+         "Vous n'avez pas le droit de lire cette image : « armesPx2.hpc ». Le blason s'ouvre "
+         "sans elle et sans le meuble qui la montrait. Pour la retrouver, donnez-vous le droit "
+         "de la lire, puis rouvrez le blason avant de le sauvegarder.",
+         2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -119,6 +139,8 @@ TEST_F(DamagedSidePictures, AreNamedWithTheChargesLeftOut) {
         for (const auto& [file, content] : c.damage) damage(file, content);
         testing::ScriptedDialogs asked;
         testing::Program fresh;
+        const testing::PermissionsEnforced asAnyUser;
+        ASSERT_TRUE(asAnyUser.enforced());
         const LoadOutcome out = LoadDocument(fresh.ws, fresh.r, path, asked.dialogs());
         ASSERT_TRUE(out.loaded);
         EXPECT_TRUE(asked.questions.empty()) << "a damaged file was asked for as missing";
