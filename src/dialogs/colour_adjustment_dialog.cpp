@@ -34,16 +34,19 @@ class SwatchPair : public QWidget {
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         p.fillRect(rect(), kParchment);
-        const QSize box(height() - 4, height() - 4);
-        shield(p, QPoint(6, 2), box, *left_);
-        shield(p, QPoint(width() - box.width() - 6, 2), box, *right_);
+        // One each side of the step bar (x 23 to 38), the left one round
+        // (7, 9), the right one round (52, 9).
+        shield(p, QPoint(1, 1), *left_);
+        shield(p, QPoint(46, 1), *right_);
     }
 
   private:
-    static void shield(QPainter& p, QPoint at, QSize box, Colour c) {
+    static void shield(QPainter& p, QPoint at, Colour c) {
+        // The classic shield's own proportions, 13 x 17 with its outline.
+        const QSize box(13, 17);
         p.drawImage(at, shieldFigure(kClassicShape, box, Qt::black));
-        p.drawImage(at + QPoint(2, 2),
-                    shieldFigure(kClassicShape, box - QSize(4, 4), screenColour(c)));
+        p.drawImage(at + QPoint(1, 1),
+                    shieldFigure(kClassicShape, box - QSize(2, 2), screenColour(c)));
     }
     const Colour* left_;
     const Colour* right_;
@@ -70,30 +73,30 @@ ColourAdjustmentDialog::ColourAdjustmentDialog(QWidget* parent) : ValueDialog<Co
     // No caption: like the other dialogs without one, no frame of its own,
     // and its title label names it and moves it.
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    setFixedSize(200, 150);
+    setFixedSize(191, 146);
     makeDialogTitle(
-        *label(this, QStringLiteral("Ajustement des couleurs"), "titleLabel", {20, 4, 170, 18}),
+        *label(this, QStringLiteral("Ajustement des couleurs"), "titleLabel", {20, 1, 170, 18}),
         *this);
-    tinctureLabel_ = label(this, QString(), "tinctureLabel", {14, 28, 172, 18});
+    tinctureLabel_ = label(this, QString(), "tinctureLabel", {14, 28, 158, 18});
     QPalette pal = tinctureLabel_->palette();
     pal.setColor(QPalette::WindowText, kTitleRed);
     tinctureLabel_->setPalette(pal);
 
     swatches_ = new SwatchPair(this, &current_, &working_);
     swatches_->setObjectName(QStringLiteral("swatches"));
-    swatches_->setGeometry(14, 52, 96, 40);
+    swatches_->setGeometry(14, 50, 64, 19);
     // Between the shields: the up arrow steps up, the down arrow down. The
     // bar always returns to the middle, so each click is one step.
     stepBar_ = new QScrollBar(Qt::Vertical, swatches_);
     stepBar_->setObjectName(QStringLiteral("stepBar"));
     stepBar_->setRange(-1, 1);
     stepBar_->setValue(0);
-    stepBar_->setGeometry(40, 0, 16, 40);
+    stepBar_->setGeometry(23, 0, 16, 18);
     connect(stepBar_, &QScrollBar::valueChanged, this, [this](int v) { step(-v); });
 
-    auto* reset = button(this, QStringLiteral("Ré-Initialiser"), "resetButton", {116, 58, 78, 24});
-    auto* ok = button(this, QStringLiteral("Ok"), "okButton", {14, 114, 78, 24});
-    auto* cancel = button(this, QStringLiteral("Annuler"), "cancelButton", {108, 114, 78, 24});
+    auto* reset = button(this, QStringLiteral("Ré-Initialiser"), "resetButton", {97, 48, 78, 24});
+    auto* ok = button(this, QStringLiteral("Ok"), "okButton", {14, 111, 78, 24});
+    auto* cancel = button(this, QStringLiteral("Annuler"), "cancelButton", {97, 111, 78, 24});
     ok->setDefault(true);
     connect(reset, &QPushButton::clicked, this, [this] { resetToFactory(); });
     connect(ok, &QPushButton::clicked, this, [this] { finish(working_); });

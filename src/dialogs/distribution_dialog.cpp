@@ -199,7 +199,8 @@ ChargeDistributionDialog::ChargeDistributionDialog(QWidget* parent) : ValueDialo
     previewBox_->move(23, 42);
 
     auto* patternLabel = new QLabel(QStringLiteral("Motif de répartition"), this);
-    patternLabel->setGeometry(219, 38, 130, 15);
+    patternLabel->setObjectName(QStringLiteral("patternLabel"));
+    patternLabel->setGeometry(219, 38, 111, 15);
     grid_ = new PatternGrid(this);
     grid_->move(220, 55);
 

@@ -82,7 +82,7 @@ PicturePropertiesDialog::PicturePropertiesDialog(QWidget* parent) : ValueDialog(
     nameLabel_ = label(this, "nameLabel", QRect(105, 28, 202, 17));
     sizeLabel_ = label(this, "sizeLabel", QRect(105, 57, 202, 17));
     useLabel_ = label(this, "useLabel", QRect(106, 86, 201, 17));
-    label(this, "promptLabel", QRect(9, 118, 292, 17))
+    label(this, "promptLabel", QRect(9, 120, 292, 15))
         ->setText(QStringLiteral("Expression à employer pour blasonner ce meuble:"));
 
     phraseBox_ = new QLineEdit(this);

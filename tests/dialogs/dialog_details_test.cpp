@@ -1,6 +1,7 @@
 // The dialogs as the running program opens them: each "?" at its own help
 // topic, the title drags, the fur editor's toolbar and its files, the colour
-// adjustment from the palette, and the distribution dialog's largest count.
+// adjustment from the palette, the distribution dialog's largest count, and
+// where the smaller dialogs put their controls.
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -35,6 +36,7 @@ class DialogDetailsTest : public WindowTest {
     void theFurEditorsSaveRemembersItsFolder();
     void thePalettesRightPressOffersTheColourAdjustment();
     void fiveExtraCopiesIsTheLargestCount();
+    void theSmallerDialogsControlsStandInTheirPlaces();
 
   private:
     void started() override { d->recordHelp(); }
@@ -295,6 +297,44 @@ void DialogDetailsTest::fiveExtraCopiesIsTheLargestCount() {
     spin->triggerAction(QAbstractSlider::SliderSingleStepSub);
     QCOMPARE(-spin->value(), 5);
     d->pressButton(&dialog, "cancelButton");
+}
+
+void DialogDetailsTest::theSmallerDialogsControlsStandInTheirPlaces() {
+    auto& colour = d->w().dialogs().get<ColourAdjustmentDialog>();
+    QWidget* distribution = &d->w().dialogs().get<ChargeDistributionDialog>();
+    QWidget* properties = &d->w().dialogs().get<PicturePropertiesDialog>();
+    // No name: the window's inside. No size: only the place is fixed.
+    const struct {
+        QWidget* dialog;
+        const char* name;
+        QRect box;
+    } places[] = {{&colour, nullptr, {0, 0, 191, 146}},
+                  {&colour, "titleLabel", {20, 1, 0, 0}},
+                  {&colour, "tinctureLabel", {14, 28, 158, 18}},
+                  {&colour, "swatches", {14, 50, 64, 19}},
+                  {&colour, "stepBar", {23, 0, 16, 18}},  // inside the swatches
+                  {&colour, "resetButton", {97, 48, 0, 0}},
+                  {&colour, "okButton", {14, 111, 0, 0}},
+                  {&colour, "cancelButton", {97, 111, 0, 0}},
+                  {distribution, "patternLabel", {219, 38, 111, 15}},
+                  {properties, "promptLabel", {9, 120, 292, 15}}};
+    for (const auto& p : places) {
+        QWidget* w = p.name ? p.dialog->findChild<QWidget*>(QString::fromLatin1(p.name)) : p.dialog;
+        QVERIFY2(w, p.name);
+        const QRect box = p.name ? w->geometry() : w->rect();
+        QCOMPARE(p.box.isEmpty() ? QRect(box.x(), box.y(), 0, 0) : box, p.box);
+        QVERIFY(p.dialog->rect().contains(box));
+    }
+    // The current colour on the left shield, the one being adjusted on the right.
+    ColourAdjustmentDialog::State state;
+    colour.open({QStringLiteral("Azur"), 0xFF0000, 0xFF0000}, state, {});
+    colour.findChild<QScrollBar*>(QStringLiteral("stepBar"))
+        ->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    const QImage swatches =
+        colour.findChild<QWidget*>(QStringLiteral("swatches"))->grab().toImage();
+    QCOMPARE(swatches.pixelColor(5, 9), QColor(0, 0, 255));
+    QCOMPARE(swatches.pixelColor(52, 9), QColor(0, 1, 255));
+    d->pressButton(&colour, "cancelButton");
 }
 
 QTEST_MAIN(DialogDetailsTest)
