@@ -89,7 +89,8 @@ rien changer de plus.</p>
 <h2 id="editeur-fourrures">L'éditeur de fourrures</h2>
 <p>Une fourrure personnalisée est un motif que l'on sème sur une partie. Peignez la tuile
 avec les émaux, réglez son décalage d'une rangée à l'autre et sa taille, regardez l'aperçu,
-puis enregistrez-la dans un fichier «&nbsp;.fmp&nbsp;». Le blason garde quatre fourrures
+puis enregistrez-la dans un fichier «&nbsp;.fmp&nbsp;» (un nom tapé sans cette fin la reçoit,
+et sa tuile s'enregistre à côté en «&nbsp;.fmx&nbsp;»). Le blason garde quatre fourrures
 personnalisées au plus&nbsp;; chacune paraît sous la palette des fourrures et se pose sur
 l'écu par glisser-déposer.</p>
 
