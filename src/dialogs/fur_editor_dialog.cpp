@@ -485,7 +485,6 @@ void FurEditorDialog::commit() {
     const FurDraft draft{path, surface_, tileWidth(), tileHeight(), rowShift()};
     if (!hooks.store || !hooks.store(draft)) return;
     furPath_ = path;
-    showTitle();
     finish(draft);
 }
 

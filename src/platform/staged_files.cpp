@@ -81,6 +81,12 @@ std::string fileFailureText(int error, const std::string& path) {
         case EPERM:
             return "Le dossier « " + displayedName(folderOf(path)) +
                    " » est en lecture seule : " + shown + " n'a pu être écrit.";
+        case ENOENT:
+        case ENOTDIR:
+            return "Le dossier « " + displayedName(folderOf(path)) + " » n'existe pas : " + shown +
+                   " n'a pu être écrit.";
+        case ENAMETOOLONG:
+            return "Ce nom est trop long pour le système : " + shown + " n'a pu être écrit.";
         default:
             return "Impossible d'écrire " + shown + " : " + std::strerror(error);
     }
@@ -88,9 +94,19 @@ std::string fileFailureText(int error, const std::string& path) {
 
 std::string StagedFiles::fail(const char* step, const std::string& path) {
     errno_ = errno;
-    if (errno_ == ENOSPC || errno_ == EDQUOT || errno_ == EROFS || errno_ == EACCES ||
-        errno_ == EPERM)
-        return fileFailureText(errno_, path);
+    switch (errno_) {
+        case ENOSPC:
+        case EDQUOT:
+        case EROFS:
+        case EACCES:
+        case EPERM:
+        case ENOENT:
+        case ENOTDIR:
+        case ENAMETOOLONG:
+            return fileFailureText(errno_, path);
+        default:
+            break;
+    }
     return std::string(step) + " « " + displayedName(path) + " » : " + std::strerror(errno_);
 }
 

@@ -166,21 +166,38 @@ void FurEditorViewTest::failureBoxesAreNumberedAndSayWhatToDo() {
                   Qt::NoButton);
     };
     constexpr int kOpen = 48, kSave = 72;
+    // A save's box: what failed, then what to do.
+    const auto unsaved = [&](const QString& why) {
+        return "La fourrure n'a pas pu être enregistrée : " + why +
+               " n'a pu être écrit.\nChoisissez un autre dossier ou libérez de la place, puis "
+               "sauvegardez de nouveau.";
+    };
+    const auto in = [&](const char* name) {
+        return "« " + QString::fromStdString(at(name)) + " »";
+    };
     const struct {
         std::string file;
         int button;
         const char* title;
-        const char* says;
+        QString says;
         int diskError = 0;  // what the disk answers the writing of the fur file
     } failures[] = {
-        {at("notes.bmp"), kOpen, "Erreur #481", "choisissez une image bmp, gif ou jpg"},
+        {at("notes.bmp"), kOpen, "Erreur #481",
+         "Le fichier « notes.bmp » n'est pas une image que Tessaline sait lire : choisissez une "
+         "image bmp, gif ou jpg, ou une fourrure (.fmp)."},
         {at("secrete.bmp"), kOpen, "Erreur #70",
          "Permission refusée : vous n'avez pas le droit de lire « secrete.bmp »."},
-        {at("courte.fmp"), kOpen, "Erreur #62", "trop court"},
-        {at("absente.fmp"), kOpen, "Erreur #53", "introuvable"},
-        {at("nulle-part/fourrure.fmp"), kSave, "Erreur #76", "Choisissez un autre dossier"},
-        {at("lecture-seule/fourrure.fmp"), kSave, "Erreur #70", "Choisissez un autre dossier"},
-        {at("pleine.fmp"), kSave, "Erreur #61", "libérez de la place", ENOSPC},
+        {at("courte.fmp"), kOpen, "Erreur #62",
+         "Le fichier « courte.fmp » est trop court pour être une fourrure."},
+        {at("absente.fmp"), kOpen, "Erreur #53", "Le fichier « absente.fmp » est introuvable."},
+        {at("nulle-part/fourrure.fmp"), kSave, "Erreur #76",
+         unsaved("Le dossier " + in("nulle-part") +
+                 " n'existe pas : " + in("nulle-part/fourrure.fmx"))},
+        {at("lecture-seule/fourrure.fmp"), kSave, "Erreur #70",
+         unsaved("Le dossier " + in("lecture-seule") +
+                 " est en lecture seule : " + in("lecture-seule/fourrure.fmx"))},
+        {at("pleine.fmp"), kSave, "Erreur #61",
+         unsaved("Le disque est plein : " + in("pleine.fmp")), ENOSPC},
     };
     for (const auto& f : failures) {
         boxes.clear();
@@ -200,7 +217,7 @@ void FurEditorViewTest::failureBoxesAreNumberedAndSayWhatToDo() {
         QCOMPARE(boxes.size(), std::size_t(1));
         QCOMPARE(boxes[0].title, QString::fromLatin1(f.title));
         QCOMPARE(boxes[0].style, kStyleCritical);
-        QVERIFY2(boxes[0].text.contains(QString::fromUtf8(f.says)), qPrintable(boxes[0].text));
+        QCOMPARE(boxes[0].text, f.says);
     }
     QVERIFY(!QFile::exists(QString::fromStdString(at("nulle-part/fourrure.fmp"))));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files),

@@ -53,12 +53,14 @@ void UserFurCycleTest::initTestCase() {
 void UserFurCycleTest::theSecondUserFurDraggedOntoPartOneIsSaved() {
     const QString document = documents.filePath("Deux fourrures.bls");
     {
-        // The document as the program writes it: two furs, in slots 0 and 1.
+        // The document as the program writes it: two furs, in slots 0 and 1,
+        // the second's file named without ".fmp", as a fur saved under the
+        // name typed once was.
         BlankDocument blank;
         auto& [ws, r] = blank;
-        const char* names[] = {"hermines", "motif"};
+        const char* names[] = {"hermines.fmp", "motif"};
         for (int slot = 0; slot < 2; ++slot) {
-            const QString path = documents.filePath(QString::fromLatin1(names[slot]) + ".fmp");
+            const QString path = documents.filePath(QString::fromLatin1(names[slot]));
             testing::writeBytes(
                 path,
                 testing::furFileBytes({"1.1.1", ".2.2.", "1.1.1", ".2.2.", "1.1.1"}, 20 * slot));
@@ -114,7 +116,7 @@ void UserFurCycleTest::theSecondUserFurDraggedOntoPartOneIsSaved() {
     // The part's class is the fur (its tincture the fur's dominant one, for
     // the rule of tinctures).
     QCOMPARE(back.CurrentBlazon.Parts[1].Kind, Long(117));
-    QCOMPARE(back.CurrentBlazon.UserFurs[1].Path, documents.filePath("motif.fmp").toStdString());
+    QCOMPARE(back.CurrentBlazon.UserFurs[1].Path, documents.filePath("motif").toStdString());
 }
 
 // A file where the help folder should be: the program starts all the same,
