@@ -21,6 +21,7 @@
 #include "model/tincture_file.h"
 #include "model/tincture_table.h"
 #include "platform/file_reading.h"
+#include "storage/error_numbers.h"
 #include "storage/fur_file.h"
 #include "storage/locate_missing_file.h"
 #include "storage/settings_file.h"
@@ -267,6 +268,34 @@ TEST_F(HostileFiles, EveryReaderRefusesWhatIsNoFileAtOnce) {
             fs::remove_all(path);
         }
     }
+}
+
+// A link that leads round to itself holds no file either: each reader names
+// it as such, never as a file one may not read or a damaged picture.
+TEST_F(HostileFiles, ALinkLeadingRoundToItselfIsNamedAsSuch) {
+    auto loop = [&](const std::string& path) {
+        fs::remove_all(path);
+        fs::create_symlink(fs::path(path).filename(), path);
+        return path;
+    };
+    const std::string picture = loop(file("boucle.bmp"));
+    FileMessage refusal;
+    EXPECT_EQ(AddPictureToList(ws(), picture, &refusal), PictureAddOutcome::Refused);
+    EXPECT_EQ(refusal.text, linkLoopText("boucle.bmp"));
+    const FurFileOpening fur = OpenFurFileHeader(loop(file("boucle.fmp")));
+    EXPECT_EQ(fur.error, linkLoopText("boucle.fmp"));
+    EXPECT_EQ(fur.errorNumber, kFileAccessError);
+    EXPECT_EQ(InsertBlazonFromFile(ws(), r(), 1, loop(doc("boucle.bls")), scripted.dialogs())
+                  .message.text,
+              linkLoopText("boucle.bls"));
+    loop(bannerPreviewFile(savedDocument(file("boucle.fmp"))));
+    EXPECT_EQ(InsertBlazonFromFile(ws(), r(), 1, doc("armes.bls"), scripted.dialogs()).message.text,
+              linkLoopText("armes.blx"));
+    testing::Program fresh;
+    const LoadOutcome out = LoadDocument(fresh.ws, fresh.r, doc("armes.bls"), scripted.dialogs());
+    EXPECT_EQ(out.message.text,
+              linkLoopWords("« boucle.fmp »", false) + " Le blason s'ouvre sans cette fourrure.");
+    EXPECT_TRUE(scripted.questions.empty());
 }
 
 }  // namespace

@@ -123,7 +123,9 @@ void FurEditorViewTest::noCaptionLiesOverAnotherControl() {
 
 void FurEditorViewTest::failureBoxesAreNumberedAndSayWhatToDo() {
     QTemporaryDir dir;
-    const auto at = [&](const char* name) { return (dir.path() + "/" + name).toStdString(); };
+    const auto at = [&](const std::string& name) {
+        return (dir.path() + "/" + QString::fromStdString(name)).toStdString();
+    };
     {
         QFile text(QString::fromStdString(at("notes.bmp")));
         QVERIFY(text.open(QIODevice::WriteOnly));
@@ -135,6 +137,9 @@ void FurEditorViewTest::failureBoxesAreNumberedAndSayWhatToDo() {
     // A picture one may not read, and a folder one may not write into.
     QVERIFY(savePictureBmp(Surface(4, 4, kWhite), at("secrete.bmp")).empty());
     QVERIFY(QFile::setPermissions(QString::fromStdString(at("secrete.bmp")), {}));
+    QVERIFY(QFile::copy(QString::fromStdString(at("courte.fmp")),
+                        QString::fromStdString(at("secrete.fmp"))));
+    QVERIFY(QFile::setPermissions(QString::fromStdString(at("secrete.fmp")), {}));
     QVERIFY(QDir(dir.path()).mkdir("lecture-seule"));
     QVERIFY(
         QFile::setPermissions(dir.path() + "/lecture-seule", QFile::ReadOwner | QFile::ExeOwner));
@@ -172,7 +177,7 @@ void FurEditorViewTest::failureBoxesAreNumberedAndSayWhatToDo() {
                " n'a pu être écrit.\nChoisissez un autre dossier ou libérez de la place, puis "
                "sauvegardez de nouveau.";
     };
-    const auto in = [&](const char* name) {
+    const auto in = [&](const std::string& name) {
         return "« " + QString::fromStdString(at(name)) + " »";
     };
     const struct {
@@ -187,6 +192,8 @@ void FurEditorViewTest::failureBoxesAreNumberedAndSayWhatToDo() {
          "image bmp, gif ou jpg, ou une fourrure (.fmp)."},
         {at("secrete.bmp"), kOpen, "Erreur #70",
          "Permission refusée : vous n'avez pas le droit de lire « secrete.bmp »."},
+        {at("secrete.fmp"), kOpen, "Erreur #70",
+         "Permission refusée : vous n'avez pas le droit de lire « secrete.fmp »."},
         {at("courte.fmp"), kOpen, "Erreur #62",
          "Le fichier « courte.fmp » est trop court pour être une fourrure."},
         {at("absente.fmp"), kOpen, "Erreur #53", "Le fichier « absente.fmp » est introuvable."},
@@ -198,6 +205,8 @@ void FurEditorViewTest::failureBoxesAreNumberedAndSayWhatToDo() {
                  " est en lecture seule : " + in("lecture-seule/fourrure.fmx"))},
         {at("pleine.fmp"), kSave, "Erreur #61",
          unsaved("Le disque est plein : " + in("pleine.fmp")), ENOSPC},
+        {at(std::string(300, 'n') + ".fmp"), kSave, "Erreur #52",
+         unsaved("Ce nom est trop long pour le système : " + in(std::string(300, 'n') + ".fmx"))},
     };
     for (const auto& f : failures) {
         boxes.clear();
@@ -221,7 +230,7 @@ void FurEditorViewTest::failureBoxesAreNumberedAndSayWhatToDo() {
     }
     QVERIFY(!QFile::exists(QString::fromStdString(at("nulle-part/fourrure.fmp"))));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
-             QStringList({"courte.fmp", "notes.bmp", "secrete.bmp"}));
+             QStringList({"courte.fmp", "notes.bmp", "secrete.bmp", "secrete.fmp"}));
     QCOMPARE(openDialog, QStringLiteral("Ouvrir une image ou une fourrure|Fourrures (*.fmp)"));
 }
 
