@@ -32,6 +32,15 @@ std::string pieceCaption(const BlazonRecord& b, int order) {
     return name;
 }
 
+// PREFIX followed by the number N, appended to a string of its own: on
+// "literal" + std::to_string(n) GCC 12 warns at -O2 of an overlap that cannot
+// happen (-Wrestrict).
+std::string numbered(const char* prefix, int n) {
+    std::string text = prefix;
+    text += std::to_string(n);
+    return text;
+}
+
 }  // namespace
 
 CanvasHit HitAt(const Renderer& r, double x, double y) {
@@ -66,11 +75,11 @@ HoverText HoverAt(Workspace& ws, const Renderer& r, double x, double y) {
             t.keepCaption = true;
             return t;
         }
-        t.caption = "[" + std::to_string(c) + "] " + picture->Phrase;
+        t.caption = numbered("[", c) + "] " + picture->Phrase;
         return t;
     }
     if (isFieldPart(hit.part))
-        t.caption = "Partie " + std::to_string(hit.part);
+        t.caption = numbered("Partie ", hit.part);
     else if (hit.part == kSecondOrderZone)
         t.caption = pieceCaption(b, 2);
     else if (hit.part == kSeveralPartsZone)

@@ -64,7 +64,11 @@ std::string TinctureText(const Workspace& ws, Long code, Long strewn) {
 
 std::string NumberWord(int n) {
     if (n >= 1 && n <= 20) return std::string(kNumberWords[n]);
-    return " " + std::to_string(n);
+    // Appended rather than " " + std::to_string(n), on which GCC 12 warns of
+    // an overlap that cannot happen (-Wrestrict) at -O2.
+    std::string word = " ";
+    word += std::to_string(n);
+    return word;
 }
 
 std::string PartitionName(const BlazonRecord& blazon, std::string& secondHalf) {

@@ -2,6 +2,9 @@
 # A real print: the print dialog prints the shield on a CUPS-PDF printer made
 # the default of a CUPS server of our own; CUPS-PDF must leave a one-page PDF
 # whose drawing, rendered back at the screen's 96 dpi, has the page's size.
+# CUPS-PDF writes into the user's own folder (~/PDF): the test takes from it
+# only the file of its own job, found by a title no other file can have, and
+# leaves every other file there as it was.
 #   real_print.sh PRINT_JOB_PROGRAM
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -33,19 +36,34 @@ status=0
   program="$0" scratch="$1"
   # One job: the arguments of print_job after the file it writes; the page of
   # CUPS-PDF rendered back at 96 dpi, then checked against the page built.
+  # The queue is stopped while the job is sent, so that the job waits there to
+  # be titled: CUPS-PDF names its file after the title (TitlePref=1: the
+  # title of the job, not the one inside the document), and a title made of
+  # the process of this run, the time and the case, in letters, digits and "_"
+  # only (kept whole in the name), is that of no file the user has there. The
+  # server is our own: its only job is the one just sent.
   print_case() {
     local name="$1"; shift
-    touch "$scratch/before-print"
+    local token="Tessaline_test_${name//[^A-Za-z0-9]/_}_$$_$(date +%s%N)"
+    cupsdisable TessalinePDF
     "$program" "$scratch/$name" "$@" || exit 1
-    local pdf=""
+    local jobs
+    jobs=$(lpstat -o 2>/dev/null | awk "{ print \$1 }" || true)
+    if [ "$(printf "%s\n" "$jobs" | grep -c .)" -ne 1 ]; then
+      echo "$name: the queue holds \"$jobs\", not the one job sent"; exit 1
+    fi
+    lp -i "${jobs##*-}" -o job-name="$token" -o TitlePref=1 >/dev/null
+    cupsenable TessalinePDF
     # The job leaves the queue once CUPS-PDF has written its file, or failed.
     for _ in $(seq 600); do
       lpstat -o 2>/dev/null | grep -q . || break
       sleep 0.1
     done
-    pdf=$(find "$out" /var/spool/cups-pdf -name "*Tessaline*.pdf" -newer "$scratch/before-print" 2>/dev/null | head -1)
-    if [ -z "$pdf" ]; then
-      echo "$name: no new PDF of the job in $out"; cat "$scratch/cups/log/error_log" 2>/dev/null; exit 1
+    local pdf
+    pdf=$(find "$out" /var/spool/cups-pdf -name "*$token*.pdf" 2>/dev/null || true)
+    if [ -z "$pdf" ] || [ "$(printf "%s\n" "$pdf" | wc -l)" -ne 1 ]; then
+      echo "$name: not one PDF titled $token in $out: ${pdf:-none}"
+      cat "$scratch/cups/log/error_log" 2>/dev/null; exit 1
     fi
     cp "$pdf" "$scratch/$name.pdf"; rm -f "$pdf"
     gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=ppmraw -r96 -o "$scratch/$name-page-%d.ppm" "$scratch/$name.pdf"
