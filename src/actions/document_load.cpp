@@ -310,6 +310,16 @@ UnreadableDocument unreadableBecause(FileKind kind) {
     }
 }
 
+namespace {
+
+// One of our sentences as a clause of the open's text, which closes it itself.
+std::string asClause(std::string sentence) {
+    if (!sentence.empty() && sentence.back() == '.') sentence.pop_back();
+    return sentence;
+}
+
+}  // namespace
+
 // The open command's box, with what stopped it in our words.
 FileMessage unreadableDocumentMessage(const std::string& path, UnreadableDocument why) {
     const std::string name = "« " + shownName(path) + " »";
@@ -318,10 +328,10 @@ FileMessage unreadableDocumentMessage(const std::string& path, UnreadableDocumen
     switch (why) {
         case UnreadableDocument::NotAllowed:
             number = kPermissionDeniedError;
-            description = "Permission refusée : vous n'avez pas le droit de lire " + name;
+            description = asClause(permissionDeniedText(shownName(path)));
             break;
         case UnreadableDocument::LinkLoop:
-            description = name + " est un lien qui ramène à lui-même : aucun fichier n'est au bout";
+            description = asClause(linkLoopWords(name, false));
             break;
         case UnreadableDocument::TooLarge:
             description = name +

@@ -53,9 +53,11 @@ FileCommandOutcome load(Workspace& ws, Renderer& r, const std::string& path,
 
 }  // namespace
 
-std::string replaceFileQuestion(const std::string& path) {
-    return "\rLe fichier " + displayedName(FileNameOfPath(path)) +
-           " existe déjà. Êtes-vous sûr de vouloir le remplacer ?";
+bool mayReplaceUnderExtension(const std::string& typed, const std::string& path,
+                              const std::function<bool(const std::string& question)>& confirm) {
+    if (path == typed || !fileExists(path)) return true;
+    return confirm && confirm("\rLe fichier " + displayedName(FileNameOfPath(path)) +
+                              " existe déjà. Êtes-vous sûr de vouloir le remplacer ?");
 }
 
 std::string newDocumentQuestion(const Workspace& ws) {
@@ -146,10 +148,10 @@ FileCommandOutcome SaveDocumentCommand(Workspace& ws, Renderer& r, SaveCommand c
         const std::string typed =
             d.chooseSave(kSaveDocumentTitle, kSaveDocumentFilter, preset, ws.Recent.LastDocFolder);
         if (typed.empty()) return {};
-        // The dialog asked about the name as typed; the document is written
-        // under its name with ".bls", which may be another file already there.
         path = withDocumentExtension(typed);
-        if (path != typed && fileExists(path) && !d.documents.confirmed(replaceFileQuestion(path)))
+        if (!mayReplaceUnderExtension(typed, path, [&](const std::string& question) {
+                return d.documents.confirmed(question);
+            }))
             return {};
     }
     FileCommandOutcome out;

@@ -56,8 +56,12 @@ struct FileCommandOutcome {
 // redraw: the start-up draws once it has opened what the command line names.
 void StartBlankDocument(Workspace& ws, Renderer& r);
 
-// Asked before a name the save gave an extension to replaces a file there.
-std::string replaceFileQuestion(const std::string& path);
+// Whether a save may write `path`, the name `typed` in its save dialog with
+// the extension the save gives: the dialog asked about the name as typed, so
+// when the extension changed it and a file of that name is there, `confirm`
+// (the question box, true for "Oui") asks before it is replaced.
+bool mayReplaceUnderExtension(const std::string& typed, const std::string& path,
+                              const std::function<bool(const std::string& question)>& confirm);
 
 // The questions asked before unsaved changes are dropped.
 std::string newDocumentQuestion(const Workspace& ws);

@@ -450,10 +450,7 @@ std::string FurEditorDialog::chooseSavePath(const QString& presetName) {
     if (typed.empty()) return {};
     lastFolder_ = FolderOfPath(typed);
     const std::string path = withFurExtension(typed);
-    if (path != typed && fileKind(path) != FileKind::Missing &&
-        !(hooks.confirm && hooks.confirm(replaceFileQuestion(path))))
-        return {};
-    return path;
+    return mayReplaceUnderExtension(typed, path, hooks.confirm) ? path : std::string();
 }
 
 // The path and the title follow the files only once both are written: a
